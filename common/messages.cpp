@@ -1,0 +1,46 @@
+#include "common/messages.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+
+MsgAnswer QtMessageBoxes::show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon) {
+  QMessageBox box;
+  box.setWindowTitle(title);
+  box.setText(text);
+  switch (icon) {
+    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+  }
+  QMessageBox::StandardButtons b;
+  switch (buttons) {
+    case MsgButtons::Ok: b = QMessageBox::Ok; break;
+    case MsgButtons::OkCancel: b = QMessageBox::Ok | QMessageBox::Cancel; break;
+    case MsgButtons::YesNo: b = QMessageBox::Yes | QMessageBox::No; break;
+    case MsgButtons::YesNoCancel: b = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
+  }
+  box.setStandardButtons(b);
+  if (auto* y = box.button(QMessageBox::Yes)) y->setText(QStringLiteral("&Igen"));
+  if (auto* n = box.button(QMessageBox::No)) n->setText(QStringLiteral("&Nem"));
+  if (auto* c = box.button(QMessageBox::Cancel)) c->setText(QStringLiteral("Mégse"));
+  switch (box.exec()) {
+    case QMessageBox::Yes: return MsgAnswer::Yes;
+    case QMessageBox::No: return MsgAnswer::No;
+    case QMessageBox::Cancel: return MsgAnswer::Cancel;
+    default: return MsgAnswer::Ok;
+  }
+}
+
+MsgAnswer RecordedMessageBoxes::show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon) {
+  shown.push_back({text, title, buttons, icon});
+  if (!answers.empty()) {
+    const MsgAnswer a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+  if (buttons == MsgButtons::OkCancel) return defaultAnswer == MsgAnswer::Cancel ? MsgAnswer::Cancel : MsgAnswer::Ok;
+  return defaultAnswer;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// What the windows get of the platform: the program folder, the current printer, message
+// boxes and the clock. The program hands in Qt implementations; tests hand in recording ones
+// and a temporary folder. Nothing here is global.
+#include <QDate>
+#include <QString>
+
+#include <functional>
+
+class Printer;
+class MessageBoxes;
+
+struct Platform {
+  QString folder;  // the program folder: every record file, picture and lookup file is here
+  Printer* printer = nullptr;
+  MessageBoxes* messages = nullptr;
+  std::function<QDate()> today = [] { return QDate::currentDate(); };
+};

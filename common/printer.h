@@ -1,0 +1,144 @@
+#pragma once
+// The printer layer: the one current printer as every form printer drives it. Positions are
+// millimetres from the top-left corner of the printable page once the scale is millimetres;
+// page height and width are always twips. A failing operation throws PrinterError, which the
+// form printer's error class (printjob.h) handles.
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+struct PrinterError {
+  int number = 0;
+  QString description;
+};
+
+// Error numbers the layer raises.
+namespace printer_errors {
+constexpr int kInvalidValue = 380;     // invalid property value: unknown font, size 0, bad code
+constexpr int kOutOfRange = 9;         // printer index not in the installed-printers list
+constexpr int kCancelled = 32755;      // the printer dialog was cancelled
+constexpr int kPrinterFailed = 482;    // the printer (or the PDF file) could not take the document
+PrinterError invalidValue();
+PrinterError outOfRange();
+PrinterError cancelled();
+}  // namespace printer_errors
+
+constexpr double kTwipsPerMm = 1440.0 / 25.4;
+enum PaperCode { kPaperA4 = 9, kPaperDL = 27, kPaperC5 = 28 };
+enum OrientationCode { kPortrait = 1, kLandscape = 2 };
+
+// What ends up on paper, kept per page until the end of the document.
+struct PrintedText {
+  QString text;
+  double x = 0, y = 0;  // mm, top-left of the text's line box
+  QString font;         // as asked for (trimmed)
+  double size = 0;      // points
+  bool bold = false;
+};
+struct PrintedPicture {
+  QImage image;
+  double x = 0, y = 0, width = 0, height = 0;  // mm
+};
+struct PrintedPage {
+  double widthMm = 0, heightMm = 0;  // as oriented
+  int orientation = kPortrait;
+  int paper = kPaperA4;
+  std::vector<PrintedText> texts;
+  std::vector<PrintedPicture> pictures;
+  bool empty() const { return texts.empty() && pictures.empty(); }
+};
+struct PrintedDocument {
+  QString printer;
+  std::vector<PrintedPage> pages;
+};
+
+class Printer {
+ public:
+  virtual ~Printer() = default;
+
+  // Installed printers in the system's order (index from 0) and the system's default.
+  virtual QStringList printerNames() const = 0;
+  virtual int defaultIndex() const = 0;  // -1 when there is none
+  QString currentName() const;
+  int currentIndex() const { return current_; }
+  // Makes printerNames()[index] current; PrinterError 9 when the list has no such entry.
+  void select(int index);
+  // On: the current printer is the system default and follows it. Off: stays as chosen.
+  void setFollowDefault(bool on);
+  bool followsDefault() const { return follow_; }
+
+  // Fonts the current printer offers.
+  virtual QStringList fonts() const = 0;
+
+  // Page set-up, each applied at once (a later value overrides an earlier one).
+  void setHeightTwips(double twips);
+  void setWidthTwips(double twips);
+  void setScaleMillimetres() { mmScale_ = true; }
+  void setScaleTwips() { mmScale_ = false; }
+  void setOrientation(int code);  // 1 or 2, else 380
+  void setPaperSize(int code);    // 9, 27 or 28, else 380
+  double pageWidthMm() const;
+  double pageHeightMm() const;
+  int orientation() const { return orientation_; }
+  int paperSize() const { return paper_; }
+
+  // Font: the name is trimmed of blanks; an unknown name or a size not above 0 raises 380.
+  void setFontName(const QString& name);
+  void setFontSize(double points);
+  void setBold(bool bold) { bold_ = bold; }
+  QString fontName() const { return fontName_; }
+  double fontSize() const { return fontSize_; }
+  bool bold() const { return bold_; }
+
+  // Print position in the scale unit.
+  void setCurrentX(double v) { x_ = v; }
+  void setCurrentY(double v) { y_ = v; }
+  double currentX() const { return x_; }
+  double currentY() const { return y_; }
+
+  // Prints at the current position. A text that ends its line moves X back to 0 and Y down
+  // by one line of the current font; one that stays on the line moves X right by its width.
+  void print(const QString& text, bool endLine = true);
+  double textWidth(const QString& text) const;   // scale unit
+  double textHeight(const QString& text) const;  // scale unit: one line of the current font
+  void paintPicture(const QImage& image, double x, double y, double width, double height);
+
+  void newPage();
+  // Sends the document (nothing when nothing was placed); PrinterError when it cannot.
+  void endDoc();
+  // Throws away everything placed since the document began.
+  void killDoc();
+  bool documentOpen() const { return open_; }
+
+ protected:
+  // Measures in millimetres for a font given by name (as asked for), size and bold.
+  virtual double measureWidthMm(const QString& text, const QString& font, double size, bool bold) const = 0;
+  virtual double lineHeightMm(const QString& font, double size, bool bold) const = 0;
+  virtual bool hasFont(const QString& name) const = 0;
+  // Hands a finished document to the printer at `index`.
+  virtual void send(const PrintedDocument& doc, int index) = 0;
+  // The current printer changed (to `index`, -1 for none).
+  virtual void printerChanged(int) {}
+  // Index the current printer starts at; call from the derived constructor.
+  void initCurrent() { current_ = defaultIndex(); }
+
+ private:
+  double unitToMm(double v) const { return mmScale_ ? v : v / kTwipsPerMm; }
+  double mmToUnit(double v) const { return mmScale_ ? v : v * kTwipsPerMm; }
+  PrintedPage& page();
+
+  int current_ = -1;
+  bool follow_ = true;
+  bool mmScale_ = false;
+  double portraitW_ = 210, portraitH_ = 297;  // mm, the page as if portrait
+  int orientation_ = kPortrait;
+  int paper_ = kPaperA4;
+  QString fontName_;
+  double fontSize_ = 0;
+  bool bold_ = false;
+  double x_ = 0, y_ = 0;
+  bool open_ = false;
+  PrintedDocument doc_;
+};

@@ -1,0 +1,89 @@
+#pragma once
+// One form printer's run on the current printer, under the error-handling class the form
+// printer declares. Every printer operation is one step; a failing step is handled by the
+// class, so no form printer repeats error handling of its own:
+//   silent cancel        cancel the document, leave; no message
+//   font fallback        error 380: go on with the next step; any other error: a box with the
+//                        description, "\r\n", "Hibakód száma : " and the number, titled
+//                        "!  H I B A  ! ", then cancel the document and leave
+//   cancel with message  cancel the document, then "Hiba kódszáma: " number "\r\n" description
+//                        "\r\n" titled "! HIBA !" with the exclamation icon, leave
+//   ignore               skip the failing step and go on; the document ends normally
+//   none                 stop at the failing step; the document is cancelled so that nothing
+//                        half-printed stays open and merges into the next document
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+#include "common/fields.h"
+#include "common/messages.h"
+#include "common/printer.h"
+
+struct SetRekord;
+
+enum class ErrorClass { SilentCancel, FontFallback, CancelWithMessage, Ignore, None };
+
+// The two ways a form printer chooses its printer from the general settings.
+enum class PrinterChoice {
+  FollowDefault,  // default printer: follow it; saved printer: select it, stop following
+  KeepCurrent,    // default printer: leave the current printer; saved printer: select it
+};
+
+class PrintJob {
+ public:
+  PrintJob(Printer& printer, ErrorClass errorClass, MessageBoxes& messages);
+
+  // Runs the form printer's body. Returns true when the body ran to its end, false when an
+  // error ended it (the class's handling has been done by then).
+  bool run(const std::function<void(PrintJob&)>& body);
+
+  // Runs one step under the error class.
+  void step(const std::function<void()>& fn);
+
+  // Called, on the window, when the font-fallback class goes on after error 380.
+  std::function<void()> onFontFallback;
+
+  Printer& printer() { return p_; }
+
+  // Printer choice from the general settings record (already read by the caller).
+  void choosePrinter(const SetRekord& set, PrinterChoice choice);
+
+  // Page set-up steps.
+  void pageHeightTwips(double twips);
+  void pageWidthTwips(double twips);
+  void scaleMillimetres();
+  void orientation(int code);
+  void paperSize(int code);
+
+  // Font: name trimmed, size in points, bold. Three steps.
+  void font(const QString& name, double size, bool bold = false);
+
+  // A text at (x, y) in mm; ends its line unless `endLine` is false.
+  void text(double x, double y, const QString& text, bool endLine = true);
+  // X only (the next line of a block, or a second copy on the same line).
+  void textAtX(double x, const QString& text, bool endLine = true);
+  // "***", the amount, "***", all on one line at (x, y).
+  void amount(double x, double y, const QString& amountText);
+  void amountAtX(double x, const QString& amountText);
+  // Lines at one left edge: X and Y for the first, X only for the others, each ending its line;
+  // an empty line is printed as " ".
+  void block(double x, double y, const QStringList& lines);
+
+  double textWidth(const QString& text);
+  void newPage();
+  void endDoc();
+  void killDoc();
+
+ private:
+  struct Abort {};
+  Printer& p_;
+  ErrorClass class_;
+  MessageBoxes& msg_;
+};
+
+// A stored position plus a fixed offset in whole millimetres, added in the stored fixed-point
+// form and turned into single precision only for the print position.
+inline double position(Fixed stored, int offsetMm = 0) {
+  return double(float(double(stored.raw + int64_t(offsetMm) * 10000) / 10000.0));
+}

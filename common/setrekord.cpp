@@ -1,0 +1,9 @@
+#include "common/setrekord.h"
+
+#include "common/recordfile.h"
+
+void loadSet(const QString& folder, SetRekord& set) { loadSettings(folder, kSetFile, set); }
+
+bool saveSetFields(const QString& folder, SetRekord& set, const std::function<void(SetRekord&)>& change) {
+  return modifySettings(folder, kSetFile, set, change);
+}
