@@ -56,7 +56,8 @@ bool RecordFile::writeBytes(int32_t n, const QByteArray& bytes) {
   if (at > file_.size()) {
     if (!file_.resize(at)) return false;
   }
-  if (!file_.seek(at) || file_.write(bytes) != bytes.size()) {
+  // Flushed at once, so another handler opening the same file sees the record.
+  if (!file_.seek(at) || file_.write(bytes) != bytes.size() || !file_.flush()) {
     error_ = QStringLiteral("Hiba a(z) %1 fájl írásakor: %2").arg(QFileInfo(file_).fileName(), file_.errorString());
     return false;
   }

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include <unistd.h>
+
+#include "common/recordfile.h"
+#include "support/tempfolder.h"
+
+namespace {
+struct Entry {  // a 25-byte list entry
+  static constexpr int Length = 25;
+  QString text;
+  template <class F>
+  void fields(F& f) {
+    f.text(text, 25);
+  }
+};
+
+Entry entry(const QString& t) { return Entry{t}; }
+
+QStringList entries(const TempFolder& dir, const QString& name) {
+  RecordFile f(dir.path(), name, Entry::Length);
+  QStringList out;
+  for (int32_t i = 1; i <= f.count(); ++i) out << trimmed(f.read<Entry>(i).text);
+  return out;
+}
+}  // namespace
+
+TEST(RecordFile, OpeningAMissingFileCreatesItEmpty) {
+  TempFolder dir;
+  RecordFile f(dir.path(), "uj.dat", 25);
+  EXPECT_TRUE(f.isOpen());
+  EXPECT_EQ(f.count(), 0);
+  EXPECT_TRUE(dir.exists("uj.dat"));
+  EXPECT_EQ(dir.bytes("uj.dat").size(), 0);
+  const Entry e = f.read<Entry>(1);
+  EXPECT_TRUE(trimmed(e.text).isEmpty());
+}
+
+TEST(RecordFile, AppendWritesWholeRecordsInOrder) {
+  TempFolder dir;
+  {
+    RecordFile f(dir.path(), "lista.dat", 25);
+    EXPECT_TRUE(f.append(entry("egy")));
+    EXPECT_EQ(dir.bytes("lista.dat").size(), 25);
+    EXPECT_TRUE(f.append(entry("kettő")));
+    EXPECT_TRUE(f.append(entry("három")));
+    EXPECT_EQ(f.count(), 3);
+  }
+  EXPECT_EQ(dir.bytes("lista.dat").size(), 75);
+  EXPECT_EQ(entries(dir, "lista.dat"), QStringList({"egy", "kettő", "három"}));
+}
+
+TEST(RecordFile, ReadingPastTheEndGivesZeros) {
+  TempFolder dir;
+  dir.put("a.dat", QByteArray("abc"));  // a short, partial record
+  RecordFile f(dir.path(), "a.dat", 10);
+  EXPECT_EQ(f.count(), 0);
+  EXPECT_EQ(f.readBytes(1), QByteArray("abc") + QByteArray(7, '\0'));
+  EXPECT_EQ(f.readBytes(5), QByteArray(10, '\0'));
+  EXPECT_EQ(f.readBytes(0), QByteArray(10, '\0'));
+}
+
+TEST(RecordFile, LengthNotAMultipleIgnoresTheTrailingPart) {
+  TempFolder dir;
+  dir.put("n.dat", QByteArray(600, 'x'));
+  RecordFile f(dir.path(), "n.dat", 271);
+  EXPECT_EQ(f.count(), 2);
+  EXPECT_EQ(f.readRange(1, 2).size(), 542);
+}
+
+TEST(RecordFile, WriteExtendsAndAGapBecomesZeroRecords) {
+  TempFolder dir;
+  RecordFile f(dir.path(), "g.dat", 4);
+  EXPECT_TRUE(f.writeBytes(3, QByteArray("abcd")));
+  EXPECT_EQ(f.count(), 3);
+  f.close();
+  EXPECT_EQ(dir.bytes("g.dat"), QByteArray(8, '\0') + "abcd");
+}
+
+TEST(RecordFile, WrongSizeOrNumberIsRefused) {
+  TempFolder dir;
+  RecordFile f(dir.path(), "w.dat", 4);
+  EXPECT_FALSE(f.writeBytes(1, QByteArray("abc")));
+  EXPECT_FALSE(f.writeBytes(0, QByteArray("abcd")));
+  EXPECT_EQ(f.count(), 0);
+}
+
+TEST(RecordFile, NamesMatchWithoutRegardToCase) {
+  TempFolder dir;
+  dir.put("Set.dat", QByteArray(548, '\x01'));
+  RecordFile f(dir.path(), "set.dat", 548);
+  EXPECT_EQ(f.count(), 1);
+  f.close();
+  EXPECT_EQ(dir.entries(), QStringList({"Set.dat"}));
+}
+
+TEST(RecordFile, ReadOnlyFileReadsButRefusesWrites) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root ignores file permissions";
+  TempFolder dir;
+  dir.put("r.dat", QByteArray("abcd"));
+  QFile::setPermissions(dir.file("r.dat"), QFile::ReadOwner);
+  RecordFile f(dir.path(), "r.dat", 4);
+  EXPECT_EQ(f.readBytes(1), QByteArray("abcd"));
+  EXPECT_FALSE(f.writeBytes(1, QByteArray("wxyz")));
+  EXPECT_FALSE(f.errorText().isEmpty());
+}
+
+TEST(DeleteRecord, FirstOfThreeMovesTheOthersDown) {
+  TempFolder dir;
+  {
+    RecordFile f(dir.path(), "lista.dat", 25);
+    for (auto t : {"egy", "kettő", "három"}) f.append(entry(t));
+  }
+  QString err;
+  ASSERT_TRUE(deleteRecord(dir.path(), "lista.dat", "nevx.dat", 25, 1, &err)) << err.toStdString();
+  EXPECT_EQ(entries(dir, "lista.dat"), QStringList({"kettő", "három"}));
+  EXPECT_FALSE(dir.exists("nevx.dat"));
+}
+
+TEST(DeleteRecord, MiddleAndLastKeepTheOrder) {
+  TempFolder dir;
+  {
+    RecordFile f(dir.path(), "lista.dat", 25);
+    for (auto t : {"a", "b", "c", "d"}) f.append(entry(t));
+  }
+  ASSERT_TRUE(deleteRecord(dir.path(), "lista.dat", "nevx.dat", 25, 2));
+  EXPECT_EQ(entries(dir, "lista.dat"), QStringList({"a", "c", "d"}));
+  ASSERT_TRUE(deleteRecord(dir.path(), "lista.dat", "nevx.dat", 25, 3));
+  EXPECT_EQ(entries(dir, "lista.dat"), QStringList({"a", "c"}));
+}
+
+TEST(DeleteRecord, TheLastRemainingRecordLeavesAnEmptyFile) {
+  TempFolder dir;
+  {
+    RecordFile f(dir.path(), "lista.dat", 25);
+    f.append(entry("egyetlen"));
+  }
+  ASSERT_TRUE(deleteRecord(dir.path(), "lista.dat", "nevx.dat", 25, 1));
+  EXPECT_TRUE(dir.exists("lista.dat"));
+  EXPECT_EQ(dir.bytes("lista.dat").size(), 0);
+}
+
+TEST(DeleteRecord, ALeftoverTemporaryFileDoesNotCarryIntoTheResult) {
+  TempFolder dir;
+  dir.put("nevx.dat", QByteArray(50, 'z'));
+  {
+    RecordFile f(dir.path(), "lista.dat", 25);
+    for (auto t : {"a", "b"}) f.append(entry(t));
+  }
+  ASSERT_TRUE(deleteRecord(dir.path(), "lista.dat", "nevx.dat", 25, 2));
+  EXPECT_EQ(entries(dir, "lista.dat"), QStringList({"a"}));
+  EXPECT_FALSE(dir.exists("nevx.dat"));
+}
+
+TEST(DeleteRecord, ANumberOutsideTheListChangesNothing) {
+  TempFolder dir;
+  {
+    RecordFile f(dir.path(), "lista.dat", 25);
+    for (auto t : {"a", "b"}) f.append(entry(t));
+  }
+  const QByteArray before = dir.bytes("lista.dat");
+  EXPECT_TRUE(deleteRecord(dir.path(), "lista.dat", "nevx.dat", 25, 7));
+  EXPECT_EQ(dir.bytes("lista.dat"), before);
+}
+
+TEST(DeleteRecord, AFailureLeavesTheListAsItWas) {
+  TempFolder dir;
+  {
+    RecordFile f(dir.path(), "lista.dat", 25);
+    for (auto t : {"a", "b", "c"}) f.append(entry(t));
+  }
+  const QByteArray before = dir.bytes("lista.dat");
+  // The temporary file cannot be created: a folder stands in its place.
+  QDir(dir.path()).mkdir("nevx.dat");
+  QString err;
+  EXPECT_FALSE(deleteRecord(dir.path(), "lista.dat", "nevx.dat", 25, 2, &err));
+  EXPECT_FALSE(err.isEmpty());
+  EXPECT_EQ(dir.bytes("lista.dat"), before);
+}
+
+TEST(Settings, ModifyKeepsTheBytesOfOtherFields) {
+  TempFolder dir;
+  QByteArray image(25, '\0');
+  for (int i = 0; i < 25; ++i) image[i] = char(0xA0 + i);
+  dir.put("e.dat", image);
+  Entry e;
+  ASSERT_TRUE(modifySettings(dir.path(), "e.dat", e, [](Entry&) {}));
+  EXPECT_EQ(dir.bytes("e.dat"), image);
+}
