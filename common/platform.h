@@ -1,6 +1,6 @@
 #pragma once
 // What the windows get of the platform: the program folder, the current printer, message
-// boxes and the clock. The program hands in Qt implementations; tests hand in recording ones
+// boxes, the desktop shell and the clock. The program hands in Qt implementations; tests hand in recording ones
 // and a temporary folder. Nothing here is global.
 #include <QDate>
 #include <QString>
@@ -9,10 +9,12 @@
 
 class Printer;
 class MessageBoxes;
+class Shell;
 
 struct Platform {
   QString folder;  // the program folder: every record file, picture and lookup file is here
   Printer* printer = nullptr;
   MessageBoxes* messages = nullptr;
+  Shell* shell = nullptr;  // opening documents and addresses, starting programs
   std::function<QDate()> today = [] { return QDate::currentDate(); };
 };
