@@ -1,0 +1,124 @@
+#include "app/betuvalaszto.h"
+
+#include <QGridLayout>
+
+#include "common/fields.h"
+#include "common/messages.h"
+#include "common/numtext.h"
+#include "common/printer.h"
+#include "common/recordfile.h"
+
+BetuValaszto::BetuValaszto(const Platform& platform, BetutipRekord& betutip, BetumeretRekord& betumeret,
+                           QWidget* parent)
+    : QWidget(parent), platform_(platform), betutip_(betutip), betumeret_(betumeret) {
+  auto* g = new QGridLayout(this);
+  for (int i = 0; i < 5; ++i) {
+    ComboBetuTipus1[i] = new QComboBox(this);
+    ComboBetuTipus1[i]->setEditable(true);
+    ComboBetuTipus1[i]->setObjectName(QStringLiteral("ComboBetuTipus1_%1").arg(i));
+    ComboBetuSize[i] = new QComboBox(this);
+    ComboBetuSize[i]->setEditable(true);
+    ComboBetuSize[i]->setObjectName(QStringLiteral("ComboBetuSize_%1").arg(i));
+    g->addWidget(ComboBetuTipus1[i], i, 0);
+    g->addWidget(ComboBetuSize[i], i, 1);
+    connect(ComboBetuTipus1[i], &QComboBox::activated, this, [this, i](int) { ComboBetuTipus1_Click(i); });
+    connect(ComboBetuSize[i], &QComboBox::activated, this, [this, i](int) { ComboBetuSize_Click(i); });
+  }
+  lbMinta = new QLabel(QStringLiteral("Betű minta 01234"), this);
+  lbMinta->setToolTip(QStringLiteral("A kijelölt betűtípus képe..."));
+  cmbBetutipusok = new QPushButton(QStringLiteral("&Betűtípus és méret mentése"), this);
+  cmbBetutipusok->setToolTip(QStringLiteral("A beállított betűtípusok és méretek mentése."));
+  g->addWidget(lbMinta, 5, 0, 1, 2);
+  g->addWidget(cmbBetutipusok, 6, 0, 1, 2);
+  connect(cmbBetutipusok, &QPushButton::clicked, this, [this] { cmbBetutipusok_Click(); });
+}
+
+void BetuValaszto::fillFonts() {
+  if (!platform_.printer) return;
+  const QStringList fonts = platform_.printer->fonts();
+  for (auto* c : ComboBetuTipus1) {
+    c->clear();
+    c->addItems(fonts);
+    c->setCurrentIndex(-1);
+    c->setEditText(QString());
+  }
+}
+
+void BetuValaszto::fillSizes() {
+  for (auto* c : ComboBetuSize) {
+    c->clear();
+    for (int s = 10; s <= 24; s += 2) c->addItem(QString::number(s));
+    c->setCurrentIndex(-1);
+  }
+}
+
+void BetuValaszto::load() {
+  loadSettings(platform_.folder, kBetutipFile, betutip_);
+  for (int i = 0; i < 5; ++i) ComboBetuTipus1[i]->setEditText(trimmed(betutip_.nevek[i]));
+  fillSizes();
+  loadSettings(platform_.folder, kBetumeretFile, betumeret_);
+  for (int i = 0; i < 5; ++i) ComboBetuSize[i]->setEditText(QString::number(betumeret_.meretek[i]));
+}
+
+void BetuValaszto::sample(int index) {
+  QFont f = lbMinta->font();
+  const QString name = ComboBetuTipus1[index]->currentText().trimmed();
+  if (!name.isEmpty()) f.setFamily(name);
+  const double size = leadingValue(ComboBetuSize[index]->currentText());
+  if (size > 0 && size < 1000) f.setPointSizeF(size);
+  f.setBold(false);
+  f.setItalic(false);
+  lbMinta->setFont(f);
+}
+
+void BetuValaszto::ComboBetuTipus1_Click(int index) { sample(index); }
+void BetuValaszto::ComboBetuSize_Click(int index) { sample(index); }
+
+void BetuValaszto::cmbBetutipusok_Click() {
+  auto warn = [this](const QString& text) {
+    if (platform_.messages) platform_.messages->info(text, QStringLiteral(" FIGYELEM "), MsgIcon::Exclamation);
+  };
+  BetumeretRekord sizes;
+  for (int i = 0; i < 5; ++i) {
+    const QString text = ComboBetuSize[i]->currentText();
+    const auto v = parseRegional(text);
+    int16_t size = 0;
+    bool ok = v.has_value();
+    if (ok) {
+      try {
+        size = roundToInt16(*v);
+      } catch (const OverflowError&) {
+        ok = false;
+      }
+    }
+    if (!ok) {
+      warn(QStringLiteral("A(z) %1. sor betűmérete (\"%2\") nem szám, vagy túl nagy.\r\nA betűtípusok nem lettek mentve.")
+               .arg(i + 1)
+               .arg(text));
+      return;
+    }
+    sizes.meretek[i] = size;
+  }
+  BetutipRekord names = betutip_;
+  for (int i = 0; i < 5; ++i) names.nevek[i] = ComboBetuTipus1[i]->currentText();
+
+  // Both files or neither: the old contents are put back when the second write fails.
+  RecordFile tipFile(platform_.folder, kBetutipFile, BetutipRekord::Length);
+  RecordFile meretFile(platform_.folder, kBetumeretFile, BetumeretRekord::Length);
+  const QByteArray oldTip = tipFile.readBytes(1);
+  const bool hadTip = tipFile.count() >= 1;
+  bool ok = tipFile.write(1, names) && tipFile.flush();
+  if (ok) {
+    ok = meretFile.write(1, sizes) && meretFile.flush();
+    if (!ok && hadTip) tipFile.writeBytes(1, oldTip);
+  }
+  if (!ok) {
+    warn(QStringLiteral("A betűtípusok nem menthetők (a Betutip.dat vagy a Betumeret.dat nem írható)."));
+    return;
+  }
+  betutip_ = names;
+  betumeret_ = sizes;
+  if (platform_.messages)
+    platform_.messages->info(QStringLiteral(" \r\nA betűtípusok mentése megtörtént...\r\n "), QStringLiteral("! Rendben !"),
+                             MsgIcon::Exclamation);
+}

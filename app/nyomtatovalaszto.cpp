@@ -1,0 +1,74 @@
+#include "app/nyomtatovalaszto.h"
+
+#include <QGridLayout>
+
+#include "common/messages.h"
+#include "common/numtext.h"
+#include "common/printer.h"
+
+NyomtatoValaszto::NyomtatoValaszto(const Platform& platform, SetRekord& set, QWidget* parent)
+    : QWidget(parent), platform_(platform), set_(set) {
+  Combo2 = new QComboBox(this);
+  Combo2->setObjectName("Combo2");
+  lbPrintNo = new QLabel(this);
+  lbPrintNo->setObjectName("lbPrintNo");
+  opPrinter[0] = new QRadioButton(QStringLiteral("Kijelölt nyomtató használata"), this);
+  opPrinter[1] = new QRadioButton(QStringLiteral("Windows alapértelmezett nyomtató használata"), this);
+  // A brand-new installation has neither option chosen.
+  for (auto* o : opPrinter) o->setAutoExclusive(false);
+
+  auto* g = new QGridLayout(this);
+  g->addWidget(Combo2, 0, 0);
+  g->addWidget(lbPrintNo, 0, 1);
+  g->addWidget(opPrinter[0], 1, 0, 1, 2);
+  g->addWidget(opPrinter[1], 2, 0, 1, 2);
+
+  connect(Combo2, &QComboBox::activated, this, [this](int) { Combo2_Click(); });
+  for (int i = 0; i < 2; ++i)
+    connect(opPrinter[i], &QRadioButton::clicked, this, [this, i] { choose(i); });
+}
+
+void NyomtatoValaszto::fill() {
+  Combo2->clear();
+  if (!platform_.printer) return;
+  for (const QString& name : platform_.printer->printerNames()) {
+    Combo2->addItem(name);
+    Combo2->setCurrentIndex(Combo2->count() - 1);
+  }
+}
+
+void NyomtatoValaszto::select(int index) {
+  if (index < 0 || index >= Combo2->count()) {
+    const int def = platform_.printer ? platform_.printer->defaultIndex() : -1;
+    index = def >= 0 && def < Combo2->count() ? def : (Combo2->count() > 0 ? 0 : -1);
+  }
+  if (index < 0) return;  // no printer installed: nothing to choose
+  Combo2->setCurrentIndex(index);
+  Combo2_Click();
+}
+
+void NyomtatoValaszto::choose(int index) {
+  opPrinter[index]->setChecked(true);
+  opPrinter[1 - index]->setChecked(false);
+  opPrinter_Click(index);
+}
+
+bool NyomtatoValaszto::save(const std::function<void(SetRekord&)>& change) {
+  if (saveSetFields(platform_.folder, set_, change)) return true;
+  if (platform_.messages)
+    platform_.messages->info(QStringLiteral("A nyomtató beállítása nem menthető a Set.dat fájlba."),
+                             QStringLiteral(" FIGYELEM "), MsgIcon::Exclamation);
+  return false;
+}
+
+void NyomtatoValaszto::Combo2_Click() {
+  lbPrintNo->setText(QString::number(Combo2->currentIndex()));
+  const double v = leadingValue(lbPrintNo->text());
+  save([v](SetRekord& s) { s.NyomtatoIndex = roundToInt16(v); });
+}
+
+void NyomtatoValaszto::opPrinter_Click(int) {
+  const bool alap = opPrinter[1]->isChecked();
+  Combo2->setEnabled(!alap);
+  save([alap](SetRekord& s) { s.AlapNyomtato = flagOf(alap); });
+}
