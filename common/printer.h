@@ -16,17 +16,23 @@ struct PrinterError {
 
 // Error numbers the layer raises.
 namespace printer_errors {
+// A missing printer is error 9, not 380: the font-fallback class goes on after 380, and a
+// missing printer must not pass for a bad font there.
 constexpr int kInvalidValue = 380;     // invalid property value: unknown font, size 0, bad code
 constexpr int kOutOfRange = 9;         // printer index not in the installed-printers list
 constexpr int kCancelled = 32755;      // the printer dialog was cancelled
 constexpr int kPrinterFailed = 482;    // the printer (or the PDF file) could not take the document
+constexpr int kInvalidPicture = 481;   // a picture that cannot be painted (null image)
 PrinterError invalidValue();
 PrinterError outOfRange();
 PrinterError cancelled();
+PrinterError invalidPicture();
+// `detail` (may be empty) follows the general description on a new line.
+PrinterError printerFailed(const QString& detail = {});
 }  // namespace printer_errors
 
 constexpr double kTwipsPerMm = 1440.0 / 25.4;
-enum PaperCode { kPaperA4 = 9, kPaperDL = 27, kPaperC5 = 28 };
+enum PaperCode { kPaperA4 = 9, kPaperDL = 27, kPaperC5 = 28, kPaperCustom = 256 };
 enum OrientationCode { kPortrait = 1, kLandscape = 2 };
 
 // What ends up on paper, kept per page until the end of the document.
@@ -44,7 +50,8 @@ struct PrintedPicture {
 struct PrintedPage {
   double widthMm = 0, heightMm = 0;  // as oriented
   int orientation = kPortrait;
-  int paper = kPaperA4;
+  int paper = kPaperA4;              // kPaperCustom after a height or width in twips
+  bool setUp = false;                // page set-up taken (at the first placement or the page's end)
   std::vector<PrintedText> texts;
   std::vector<PrintedPicture> pictures;
   bool empty() const { return texts.empty() && pictures.empty(); }
@@ -52,11 +59,17 @@ struct PrintedPage {
 struct PrintedDocument {
   QString printer;
   std::vector<PrintedPage> pages;
+  // Every text of every page, in the order placed (handy in tests).
+  std::vector<PrintedText> texts() const;
 };
 
+// Starts as the system default printer, font "Arial" 10 pt, scale twips, A4 portrait.
 class Printer {
  public:
+  Printer() = default;
   virtual ~Printer() = default;
+  Printer(const Printer&) = delete;
+  Printer& operator=(const Printer&) = delete;
 
   // Installed printers in the system's order (index from 0) and the system's default.
   virtual QStringList printerNames() const = 0;
@@ -64,8 +77,11 @@ class Printer {
   QString currentName() const;
   int currentIndex() const { return current_; }
   // Makes printerNames()[index] current; PrinterError 9 when the list has no such entry.
+  // The follow-the-default switch stays as it is. Page set-up and font stay with the one
+  // printer state (they are not kept per installed printer).
   void select(int index);
-  // On: the current printer is the system default and follows it. Off: stays as chosen.
+  // On: the current printer is the system default and follows it (see defaultChanged()).
+  // Off: stays as chosen.
   void setFollowDefault(bool on);
   bool followsDefault() const { return follow_; }
 
@@ -73,14 +89,17 @@ class Printer {
   virtual QStringList fonts() const = 0;
 
   // Page set-up, each applied at once (a later value overrides an earlier one).
+  // Height and width of the page as it is oriented now; not above 0 raises 380. The paper
+  // becomes kPaperCustom.
   void setHeightTwips(double twips);
   void setWidthTwips(double twips);
   void setScaleMillimetres() { mmScale_ = true; }
   void setScaleTwips() { mmScale_ = false; }
   void setOrientation(int code);  // 1 or 2, else 380
   void setPaperSize(int code);    // 9, 27 or 28, else 380
-  double pageWidthMm() const;
+  double pageWidthMm() const;   // as oriented
   double pageHeightMm() const;
+  bool scaleMillimetres() const { return mmScale_; }
   int orientation() const { return orientation_; }
   int paperSize() const { return paper_; }
 
@@ -105,12 +124,18 @@ class Printer {
   double textHeight(const QString& text) const;  // scale unit: one line of the current font
   void paintPicture(const QImage& image, double x, double y, double width, double height);
 
+  // Ends the page and starts the next one of the same document. Each page keeps the page
+  // set-up in force at its first placement (an empty page: at its end).
   void newPage();
-  // Sends the document (nothing when nothing was placed); PrinterError when it cannot.
+  // Sends the document to the printer it began on; nothing when nothing was placed, and empty
+  // pages at the end are dropped. The document is closed even when sending fails
+  // (PrinterError). The print position goes back to 0, 0.
   void endDoc();
   // Throws away everything placed since the document began.
   void killDoc();
   bool documentOpen() const { return open_; }
+  // The document being built (empty when none is open).
+  const PrintedDocument& pending() const { return doc_; }
 
  protected:
   // Measures in millimetres for a font given by name (as asked for), size and bold.
@@ -121,22 +146,31 @@ class Printer {
   virtual void send(const PrintedDocument& doc, int index) = 0;
   // The current printer changed (to `index`, -1 for none).
   virtual void printerChanged(int) {}
+  // Called before a text is placed (a derived printer may refuse it by throwing).
+  virtual void placing(const QString&) {}
+  // Notes an operation for order tests: "select 1", "select 5: 9", "followDefault on",
+  // "followDefault off", "newPage", "endDoc", "endDoc: 482", "killDoc".
+  virtual void logEvent(const QString&) {}
   // Index the current printer starts at; call from the derived constructor.
   void initCurrent() { current_ = defaultIndex(); }
+  // The system default changed: a printer that follows it moves along.
+  void defaultChanged();
 
  private:
   double unitToMm(double v) const { return mmScale_ ? v : v / kTwipsPerMm; }
   double mmToUnit(double v) const { return mmScale_ ? v : v * kTwipsPerMm; }
   PrintedPage& page();
+  void takeSetUp(PrintedPage& p) const;
 
   int current_ = -1;
+  int docPrinter_ = -1;
   bool follow_ = true;
   bool mmScale_ = false;
   double portraitW_ = 210, portraitH_ = 297;  // mm, the page as if portrait
   int orientation_ = kPortrait;
   int paper_ = kPaperA4;
-  QString fontName_;
-  double fontSize_ = 0;
+  QString fontName_ = QStringLiteral("Arial");
+  double fontSize_ = 10;
   bool bold_ = false;
   double x_ = 0, y_ = 0;
   bool open_ = false;

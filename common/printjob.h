@@ -11,10 +11,14 @@
 //   ignore               skip the failing step and go on; the document ends normally
 //   none                 stop at the failing step; the document is cancelled so that nothing
 //                        half-printed stays open and merges into the next document
+// A step's error is a PrinterError; an OverflowError counts as error 6 "Túlcsordulás", any
+// other exception as error 5 with its text. An exception that escapes the body outside a step
+// is handled like a failing step that cannot be skipped (ignore and font fallback cancel).
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 #include "common/fields.h"
 #include "common/messages.h"
@@ -45,6 +49,8 @@ class PrintJob {
   std::function<void()> onFontFallback;
 
   Printer& printer() { return p_; }
+  // Every error met so far (skipped ones included), in order.
+  const std::vector<PrinterError>& errors() const { return errors_; }
 
   // Printer choice from the general settings record (already read by the caller).
   void choosePrinter(const SetRekord& set, PrinterChoice choice);
@@ -77,9 +83,12 @@ class PrintJob {
 
  private:
   struct Abort {};
+  // Handles an error by the class: returns to go on, throws Abort to leave.
+  void handle(const PrinterError& e, bool canGoOn);
   Printer& p_;
   ErrorClass class_;
   MessageBoxes& msg_;
+  std::vector<PrinterError> errors_;
 };
 
 // A stored position plus a fixed offset in whole millimetres, added in the stored fixed-point

@@ -1,0 +1,176 @@
+#include "common/qtprinter.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+constexpr int kMeasureDpi = 1200;
+constexpr double kMmPerInch = 25.4;
+
+// A tiny image at 1200 dpi to measure on, so metrics are not rounded to screen pixels.
+const QImage& measureDevice() {
+  static const QImage image = [] {
+    QImage i(1, 1, QImage::Format_ARGB32);
+    const int dpm = qRound(kMeasureDpi / kMmPerInch * 1000.0);
+    i.setDotsPerMeterX(dpm);
+    i.setDotsPerMeterY(dpm);
+    return i;
+  }();
+  return image;
+}
+
+QString findFamily(const QStringList& families, const QString& name) {
+  for (const QString& f : families)
+    if (f.compare(name, Qt::CaseInsensitive) == 0) return f;
+  return {};
+}
+
+struct WindowsFont {
+  const char* windows;
+  const char* liberation;
+};
+constexpr WindowsFont kWindowsFonts[] = {
+    {"Arial", "Liberation Sans"}, {"Times New Roman", "Liberation Serif"}, {"Courier New", "Liberation Mono"}};
+
+QPageLayout layoutOf(const PrintedPage& page) {
+  // The paper is described standing, the orientation turns it.
+  const bool lying = page.widthMm > page.heightMm;
+  const QSizeF paper = lying ? QSizeF(page.heightMm, page.widthMm) : QSizeF(page.widthMm, page.heightMm);
+  return QPageLayout(QPageSize(paper, QPageSize::Millimeter), lying ? QPageLayout::Landscape : QPageLayout::Portrait,
+                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+}  // namespace
+
+QtPrinter::QtPrinter(const QString& programFolder) : folder_(programFolder) {
+  names_ = QPrinterInfo::availablePrinterNames();
+  names_.removeAll(kPdfName);  // our own PDF printer takes that name
+  systemDefault_ = names_.indexOf(QPrinterInfo::defaultPrinterName());
+  names_ << kPdfName;
+  initCurrent();
+}
+
+int QtPrinter::defaultIndex() const { return systemDefault_ >= 0 ? systemDefault_ : int(names_.size()) - 1; }
+
+QStringList QtPrinter::fonts() const {
+  QStringList all = QFontDatabase::families();
+  for (const WindowsFont& w : kWindowsFonts) {
+    const QString name = QString::fromLatin1(w.windows);
+    if (!all.contains(name, Qt::CaseInsensitive) && !family(name).isEmpty()) all << name;
+  }
+  all.sort(Qt::CaseInsensitive);
+  return all;
+}
+
+QString QtPrinter::family(const QString& name) {
+  QString n = name.trimmed();
+  if (n.endsWith(QStringLiteral(" CE"), Qt::CaseInsensitive)) n.chop(3);
+  n = n.trimmed();
+  if (n.isEmpty()) return {};
+  const QStringList families = QFontDatabase::families();
+  QString found = findFamily(families, n);
+  if (!found.isEmpty()) return found;
+  for (const WindowsFont& w : kWindowsFonts)
+    if (n.compare(QString::fromLatin1(w.windows), Qt::CaseInsensitive) == 0)
+      return findFamily(families, QString::fromLatin1(w.liberation));
+  return {};
+}
+
+QFont QtPrinter::qfont(const QString& name, double size, bool bold) {
+  QFont f;
+  f.setFamilies({family(name)});
+  f.setPointSizeF(size);
+  f.setBold(bold);
+  f.setHintingPreference(QFont::PreferNoHinting);
+  f.setKerning(false);
+  return f;
+}
+
+double QtPrinter::measureWidthMm(const QString& text, const QString& font, double size, bool bold) const {
+  const QFontMetricsF fm(qfont(font, size, bold), &measureDevice());
+  return fm.horizontalAdvance(text) * kMmPerInch / kMeasureDpi;
+}
+
+double QtPrinter::lineHeightMm(const QString& font, double size, bool bold) const {
+  const QFontMetricsF fm(qfont(font, size, bold), &measureDevice());
+  return fm.lineSpacing() * kMmPerInch / kMeasureDpi;
+}
+
+bool renderDocument(const PrintedDocument& doc, QPagedPaintDevice& device) {
+  if (doc.pages.empty()) return true;
+  device.setPageLayout(layoutOf(doc.pages.front()));
+  QPainter painter;
+  if (!painter.begin(&device)) return false;
+  const double pxPerMm = device.logicalDpiX() / kMmPerInch;
+  const double pyPerMm = device.logicalDpiY() / kMmPerInch;
+  bool first = true;
+  for (const PrintedPage& page : doc.pages) {
+    if (!first) {
+      device.setPageLayout(layoutOf(page));
+      device.newPage();
+    }
+    first = false;
+    for (const PrintedPicture& pic : page.pictures)
+      painter.drawImage(QRectF(pic.x * pxPerMm, pic.y * pyPerMm, pic.width * pxPerMm, pic.height * pyPerMm), pic.image);
+    painter.setPen(Qt::black);
+    for (const PrintedText& t : page.texts) {
+      const QFont f = QtPrinter::qfont(t.font, t.size, t.bold);
+      painter.setFont(f);
+      // (x, y) is the top-left corner of the line box; text is drawn at its baseline.
+      const QFontMetricsF fm(f, &device);
+      painter.drawText(QPointF(t.x * pxPerMm, t.y * pyPerMm + fm.ascent()), t.text);
+    }
+  }
+  return painter.end();
+}
+
+QString QtPrinter::nextPdfPath() const {
+  const QDir dir(QDir(folder_).filePath(kPdfFolder));
+  const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  for (int n = 1;; ++n) {
+    const QString path = dir.filePath(QStringLiteral("nyomtatas-%1-%2.pdf").arg(stamp).arg(n));
+    if (!QFile::exists(path)) return path;
+  }
+}
+
+void QtPrinter::send(const PrintedDocument& doc, int index) {
+  const QString name = names_.value(index);
+  if (name == kPdfName) {
+    if (!QDir(folder_).mkpath(kPdfFolder))
+      throw printer_errors::printerFailed(QStringLiteral("A(z) %1 mappa nem hozható létre.")
+                                              .arg(QDir::toNativeSeparators(QDir(folder_).filePath(kPdfFolder))));
+    const QString path = nextPdfPath();
+    bool ok = false;
+    {
+      QPdfWriter writer(path);
+      writer.setResolution(kMeasureDpi);
+      writer.setCreator(QStringLiteral("Lavindor"));
+      writer.setTitle(QStringLiteral("Nyomtatás"));
+      ok = renderDocument(doc, writer);
+    }
+    if (!ok || QFileInfo(path).size() == 0) {
+      QFile::remove(path);
+      throw printer_errors::printerFailed(
+          QStringLiteral("A(z) %1 PDF fájl nem írható.").arg(QDir::toNativeSeparators(path)));
+    }
+    lastPdf_ = path;
+    return;
+  }
+  const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+  if (info.isNull()) throw printer_errors::printerFailed(QStringLiteral("A(z) %1 nyomtató nem érhető el.").arg(name));
+  QPrinter printer(info, QPrinter::HighResolution);
+  printer.setFullPage(true);
+  printer.setDocName(QStringLiteral("Lavindor"));
+  if (!renderDocument(doc, printer) || printer.printerState() == QPrinter::Error)
+    throw printer_errors::printerFailed(QStringLiteral("A(z) %1 nyomtató nem fogadta a dokumentumot.").arg(name));
+}

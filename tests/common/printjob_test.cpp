@@ -1,0 +1,336 @@
+// Form printer runs under the five error classes, on the recording printer
+// (10 pt: 2 mm per character, 4 mm a line).
+#include <gtest/gtest.h>
+
+#include "common/numtext.h"
+#include "common/printjob.h"
+#include "common/recordingprinter.h"
+#include "common/setrekord.h"
+
+namespace {
+SetRekord savedPrinter(int16_t index) {
+  SetRekord s;
+  s.AlapNyomtato = 0;
+  s.NyomtatoIndex = index;
+  return s;
+}
+SetRekord defaultPrinter(int16_t index = 0) {
+  SetRekord s;
+  s.AlapNyomtato = -1;
+  s.NyomtatoIndex = index;
+  return s;
+}
+
+// A small form printer: choose, set up, one text, end.
+bool printForm(RecordingPrinter& p, MessageBoxes& m, ErrorClass c, const SetRekord& set, PrinterChoice choice,
+               const QString& text = "Kovács Anna") {
+  PrintJob job(p, c, m);
+  return job.run([&](PrintJob& j) {
+    j.choosePrinter(set, choice);
+    j.scaleMillimetres();
+    j.paperSize(kPaperA4);
+    j.font("Arial CE", 10);
+    j.text(20, 30, text);
+    j.endDoc();
+  });
+}
+
+// Records, at each box, the printer events so far (to check that the cancel came first).
+struct OrderedBoxes : RecordedMessageBoxes {
+  explicit OrderedBoxes(const RecordingPrinter& p) : printer(p) {}
+  MsgAnswer show(const QString& text, const QString& title, MsgButtons b, MsgIcon i) override {
+    eventsAtBox << printer.events().join(",");
+    return RecordedMessageBoxes::show(text, title, b, i);
+  }
+  const RecordingPrinter& printer;
+  QStringList eventsAtBox;
+};
+
+const QString kOutOfRangeText = "Az index kívül esik a tartományon";
+}  // namespace
+
+TEST(PrinterChoice, SavedPrinterFollowVariantSelectsAndStopsFollowing) {
+  RecordingPrinter p;
+  RecordedMessageBoxes m;
+  EXPECT_TRUE(printForm(p, m, ErrorClass::SilentCancel, savedPrinter(1), PrinterChoice::FollowDefault));
+  ASSERT_EQ(p.documents().size(), 1u);
+  EXPECT_EQ(p.documents()[0].printer, "Nyomtató B");
+  EXPECT_FALSE(p.followsDefault());
+  EXPECT_EQ(p.events(), QStringList({"select 1", "followDefault off", "endDoc"}));
+  p.setDefault(0);  // following is off: the chosen printer stays
+  EXPECT_EQ(p.currentIndex(), 1);
+}
+
+TEST(PrinterChoice, SavedPrinterKeepVariantOnlySelects) {
+  RecordingPrinter p;
+  RecordedMessageBoxes m;
+  EXPECT_TRUE(printForm(p, m, ErrorClass::SilentCancel, savedPrinter(1), PrinterChoice::KeepCurrent));
+  EXPECT_EQ(p.documents()[0].printer, "Nyomtató B");
+  EXPECT_TRUE(p.followsDefault());
+  EXPECT_EQ(p.events(), QStringList({"select 1", "endDoc"}));
+}
+
+TEST(PrinterChoice, DefaultPrinterFollowVariantGoesToDefaultWhateverTheIndex) {
+  RecordingPrinter p;
+  RecordedMessageBoxes m;
+  p.select(1);
+  p.setFollowDefault(false);
+  p.clearLog();
+  EXPECT_TRUE(printForm(p, m, ErrorClass::SilentCancel, defaultPrinter(1), PrinterChoice::FollowDefault));
+  EXPECT_EQ(p.documents()[0].printer, "Nyomtató A");
+  EXPECT_EQ(p.events(), QStringList({"followDefault on", "endDoc"}));
+  // Any value but 0 means the default printer.
+  SetRekord odd = defaultPrinter(1);
+  odd.AlapNyomtato = 1;
+  p.select(1);
+  EXPECT_TRUE(printForm(p, m, ErrorClass::SilentCancel, odd, PrinterChoice::FollowDefault));
+  EXPECT_EQ(p.documents().back().printer, "Nyomtató A");
+}
+
+TEST(PrinterChoice, DefaultPrinterKeepVariantStaysOnEarlierChoice) {
+  RecordingPrinter p;
+  RecordedMessageBoxes m;
+  printForm(p, m, ErrorClass::SilentCancel, savedPrinter(1), PrinterChoice::FollowDefault);
+  p.clearLog();
+  EXPECT_TRUE(printForm(p, m, ErrorClass::None, defaultPrinter(), PrinterChoice::KeepCurrent));
+  EXPECT_EQ(p.documents()[0].printer, "Nyomtató B");
+  EXPECT_EQ(p.events(), QStringList({"endDoc"}));
+}
+
+TEST(PrinterChoice, IndexOutOfRangeUnderEachClass) {
+  for (PrinterChoice choice : {PrinterChoice::FollowDefault, PrinterChoice::KeepCurrent}) {
+    const bool follow = choice == PrinterChoice::FollowDefault;
+    SCOPED_TRACE(follow ? "follow variant" : "keep variant");
+    // Index 2 is one past the two installed printers.
+    {
+      SCOPED_TRACE("silent cancel");
+      RecordingPrinter p;
+      RecordedMessageBoxes m;
+      EXPECT_FALSE(printForm(p, m, ErrorClass::SilentCancel, savedPrinter(2), choice));
+      EXPECT_TRUE(p.documents().empty());
+      EXPECT_TRUE(m.shown.empty());
+      EXPECT_EQ(p.events(), QStringList({"select 2: 9", "killDoc"}));
+    }
+    {
+      SCOPED_TRACE("font fallback: a missing printer is not a font error");
+      RecordingPrinter p;
+      RecordedMessageBoxes m;
+      PrintJob job(p, ErrorClass::FontFallback, m);
+      int fallbacks = 0;
+      job.onFontFallback = [&] { ++fallbacks; };
+      EXPECT_FALSE(job.run([&](PrintJob& j) {
+        j.choosePrinter(savedPrinter(2), choice);
+        j.text(10, 10, "x");
+        j.endDoc();
+      }));
+      EXPECT_EQ(fallbacks, 0);
+      EXPECT_TRUE(p.documents().empty());
+      ASSERT_EQ(m.shown.size(), 1u);
+      EXPECT_EQ(m.shown[0].text, kOutOfRangeText + "\r\nHibakód száma : 9");
+      EXPECT_EQ(m.shown[0].title, "!  H I B A  ! ");
+      EXPECT_EQ(m.shown[0].buttons, MsgButtons::Ok);
+      EXPECT_EQ(m.shown[0].icon, MsgIcon::None);
+      EXPECT_EQ(p.events(), QStringList({"select 2: 9", "killDoc"}));
+    }
+    {
+      SCOPED_TRACE("cancel with message");
+      RecordingPrinter p;
+      OrderedBoxes m(p);
+      EXPECT_FALSE(printForm(p, m, ErrorClass::CancelWithMessage, savedPrinter(2), choice));
+      EXPECT_TRUE(p.documents().empty());
+      ASSERT_EQ(m.shown.size(), 1u);
+      EXPECT_EQ(m.shown[0].text, "Hiba kódszáma: 9\r\n" + kOutOfRangeText + "\r\n");
+      EXPECT_EQ(m.shown[0].title, "! HIBA !");
+      EXPECT_EQ(m.shown[0].icon, MsgIcon::Exclamation);
+      EXPECT_EQ(m.eventsAtBox, QStringList({"select 2: 9,killDoc"}));  // cancelled before the box
+    }
+    {
+      SCOPED_TRACE("ignore: prints on the current printer");
+      RecordingPrinter p;
+      RecordedMessageBoxes m;
+      EXPECT_TRUE(printForm(p, m, ErrorClass::Ignore, savedPrinter(2), choice));
+      ASSERT_EQ(p.documents().size(), 1u);
+      EXPECT_EQ(p.documents()[0].printer, "Nyomtató A");
+      EXPECT_TRUE(m.shown.empty());
+      EXPECT_EQ(p.followsDefault(), !follow);
+      if (follow)
+        EXPECT_EQ(p.events(), QStringList({"select 2: 9", "followDefault off", "endDoc"}));
+      else
+        EXPECT_EQ(p.events(), QStringList({"select 2: 9", "endDoc"}));
+    }
+    {
+      SCOPED_TRACE("none");
+      RecordingPrinter p;
+      RecordedMessageBoxes m;
+      EXPECT_FALSE(printForm(p, m, ErrorClass::None, savedPrinter(2), choice));
+      EXPECT_TRUE(p.documents().empty());
+      EXPECT_TRUE(m.shown.empty());
+      EXPECT_EQ(p.events(), QStringList({"select 2: 9", "killDoc"}));
+    }
+  }
+}
+
+TEST(PrintJob, AmountMarksTwiceOnOneLine) {
+  RecordingPrinter p;
+  RecordedMessageBoxes m;
+  PrintJob job(p, ErrorClass::SilentCancel, m);
+  ASSERT_TRUE(job.run([](PrintJob& j) {
+    j.scaleMillimetres();
+    j.font("Arial", 10);
+    j.amount(25, 60, "12345");
+    j.amountAtX(90, "12345");
+    j.endDoc();
+  }));
+  const auto t = p.documents()[0].texts();
+  ASSERT_EQ(t.size(), 6u);
+  const QStringList texts = {"***", "12345", "***", "***", "12345", "***"};
+  const double xs[] = {25, 31, 41, 90, 96, 106};
+  for (size_t i = 0; i < t.size(); ++i) {
+    EXPECT_EQ(t[i].text, texts[int(i)]);
+    EXPECT_NEAR(t[i].x, xs[i], 1e-9) << i;
+    EXPECT_DOUBLE_EQ(t[i].y, 60) << i;
+  }
+  EXPECT_DOUBLE_EQ(p.currentY(), 0);  // back at the corner after the end of the document
+}
+
+TEST(PrintJob, BlockLinesFollowAtLineHeight) {
+  RecordingPrinter p;
+  RecordedMessageBoxes m;
+  PrintJob job(p, ErrorClass::SilentCancel, m);
+  ASSERT_TRUE(job.run([](PrintJob& j) {
+    j.scaleMillimetres();
+    j.font("Times New Roman CE   ", 12, true);  // 4.8 mm a line
+    j.block(20, 100, {"Kovács Anna", "", "Fő utca 1.", "1234"});
+    j.text(70, 50, "külön");  // a line that sets Y starts there
+    j.endDoc();
+  }));
+  const auto t = p.documents()[0].texts();
+  ASSERT_EQ(t.size(), 5u);
+  const QStringList texts = {"Kovács Anna", " ", "Fő utca 1.", "1234", "külön"};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(t[i].text, texts[i]);
+    EXPECT_DOUBLE_EQ(t[i].x, 20);
+    EXPECT_NEAR(t[i].y, 100 + 4.8 * i, 1e-9);
+    EXPECT_EQ(t[i].font, "Times New Roman CE");
+    EXPECT_TRUE(t[i].bold);
+  }
+  EXPECT_DOUBLE_EQ(t[4].y, 50);
+}
+
+TEST(PrintJob, FontFallbackGoesOnAfter380) {
+  RecordingPrinter p;
+  RecordedMessageBoxes m;
+  PrintJob job(p, ErrorClass::FontFallback, m);
+  int fallbacks = 0;
+  job.onFontFallback = [&] { ++fallbacks; };
+  EXPECT_TRUE(job.run([](PrintJob& j) {
+    j.scaleMillimetres();
+    j.font("Arial CE" + QString(17, ' '), 10);
+    j.text(10, 10, "első");
+    j.font("Nincs Ilyen", 14);  // the name fails; size and bold still apply
+    j.text(10, 20, "második");
+    j.endDoc();
+  }));
+  EXPECT_EQ(fallbacks, 1);
+  EXPECT_TRUE(m.shown.empty());
+  const auto t = p.documents()[0].texts();
+  ASSERT_EQ(t.size(), 2u);
+  EXPECT_EQ(t[0].font, "Arial CE");
+  EXPECT_EQ(t[1].font, "Arial CE");
+  EXPECT_EQ(t[1].size, 14);
+}
+
+TEST(PrintJob, FontFallbackOtherErrorShowsAndCancels) {
+  RecordingPrinter p;
+  RecordedMessageBoxes m;
+  p.sendError = printer_errors::printerFailed();
+  PrintJob job(p, ErrorClass::FontFallback, m);
+  EXPECT_FALSE(job.run([](PrintJob& j) {
+    j.text(10, 10, "x");
+    j.endDoc();
+    j.text(10, 10, "never");
+  }));
+  ASSERT_EQ(m.shown.size(), 1u);
+  EXPECT_EQ(m.shown[0].text, "Nyomtatóhiba\r\nHibakód száma : 482");
+  EXPECT_TRUE(p.documents().empty());
+  EXPECT_FALSE(p.documentOpen());
+}
+
+TEST(PrintJob, CancelLeavesNoDocumentAndNothingMergesIntoTheNext) {
+  for (ErrorClass c : {ErrorClass::SilentCancel, ErrorClass::CancelWithMessage, ErrorClass::None}) {
+    RecordingPrinter p;
+    RecordedMessageBoxes m;
+    p.failOnText.insert("hibás", printer_errors::invalidValue());
+    PrintJob job(p, c, m);
+    EXPECT_FALSE(job.run([](PrintJob& j) {
+      j.text(10, 10, "fél");
+      j.newPage();
+      j.text(10, 10, "hibás");
+      j.text(10, 20, "utána");
+      j.endDoc();
+    }));
+    EXPECT_TRUE(p.documents().empty());
+    EXPECT_FALSE(p.documentOpen());
+    EXPECT_EQ(p.events().last(), "killDoc");
+    EXPECT_EQ(m.shown.size(), c == ErrorClass::CancelWithMessage ? 1u : 0u);
+    printForm(p, m, ErrorClass::SilentCancel, defaultPrinter(), PrinterChoice::KeepCurrent, "következő");
+    ASSERT_EQ(p.documents().size(), 1u);
+    ASSERT_EQ(p.documents()[0].texts().size(), 1u);
+    EXPECT_EQ(p.documents()[0].texts()[0].text, "következő");
+  }
+}
+
+TEST(PrintJob, IgnoreSkipsFailingStepsAndEndsNormally) {
+  RecordingPrinter p;
+  RecordedMessageBoxes m;
+  p.failOnText.insert("hibás", printer_errors::invalidValue());
+  PrintJob job(p, ErrorClass::Ignore, m);
+  EXPECT_TRUE(job.run([](PrintJob& j) {
+    j.font("Nincs Ilyen", 0);
+    j.text(10, 10, "hibás");
+    j.text(10, 20, "jó");
+    j.endDoc();
+  }));
+  ASSERT_EQ(job.errors().size(), 3u);
+  const auto t = p.documents()[0].texts();
+  ASSERT_EQ(t.size(), 1u);
+  EXPECT_EQ(t[0].text, "jó");
+  EXPECT_EQ(t[0].font, "Arial");
+  EXPECT_EQ(t[0].size, 10);
+}
+
+TEST(PrintJob, OtherExceptionsCountAsErrors) {
+  RecordingPrinter p;
+  RecordedMessageBoxes m;
+  PrintJob job(p, ErrorClass::CancelWithMessage, m);
+  EXPECT_FALSE(job.run([](PrintJob& j) {
+    j.text(10, 10, "x");
+    j.step([] { roundToInt16(40000); });
+  }));
+  ASSERT_EQ(m.shown.size(), 1u);
+  EXPECT_EQ(m.shown[0].text, "Hiba kódszáma: 6\r\nTúlcsordulás\r\n");
+
+  PrintJob other(p, ErrorClass::CancelWithMessage, m);
+  other.run([](PrintJob& j) { j.step([] { throw std::runtime_error("valami"); }); });
+  EXPECT_EQ(m.shown.back().text, "Hiba kódszáma: 5\r\nvalami\r\n");
+  EXPECT_TRUE(p.documents().empty());
+}
+
+TEST(PrintJob, ErrorOutsideAStepEndsTheRunEvenWhenIgnoring) {
+  RecordingPrinter p;
+  RecordedMessageBoxes m;
+  PrintJob job(p, ErrorClass::Ignore, m);
+  EXPECT_FALSE(job.run([](PrintJob& j) {
+    j.text(10, 10, "x");
+    roundToInt16(1e9);
+    j.endDoc();
+  }));
+  EXPECT_TRUE(p.documents().empty());
+  EXPECT_FALSE(p.documentOpen());
+}
+
+TEST(PrintJob, PositionAddsOffsetInStoredForm) {
+  EXPECT_EQ(position(Fixed::fromRaw(123456)), double(12.3456f));
+  EXPECT_EQ(position(Fixed::fromRaw(123456), 20), double(32.3456f));
+  EXPECT_EQ(position(Fixed::fromRaw(-50000), -3), -8.0);
+}

@@ -1,0 +1,216 @@
+// End to end: documents printed on the "PDF" printer, read back with pdftotext -bbox.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+#include "common/qtprinter.h"
+#include "support/tempfolder.h"
+
+namespace {
+constexpr double kMmPerPt = 25.4 / 72.0;
+
+struct Word {
+  QString text;
+  double x0, y0, x1, y1;  // mm
+};
+struct PdfPage {
+  double widthMm = 0, heightMm = 0;
+  std::vector<Word> words;
+};
+
+// Word boxes and page sizes as pdftotext -bbox reports them, in millimetres.
+std::vector<PdfPage> readPdf(const QString& path) {
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+  p.waitForFinished(30000);
+  const QString html = QString::fromUtf8(p.readAllStandardOutput());
+  std::vector<PdfPage> pages;
+  static const QRegularExpression tag(
+      QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">|<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
+                     "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+  for (auto it = tag.globalMatch(html); it.hasNext();) {
+    const auto m = it.next();
+    if (!m.captured(1).isEmpty()) {
+      pages.push_back({m.captured(1).toDouble() * kMmPerPt, m.captured(2).toDouble() * kMmPerPt, {}});
+    } else if (!pages.empty()) {
+      pages.back().words.push_back({m.captured(7), m.captured(3).toDouble() * kMmPerPt,
+                                    m.captured(4).toDouble() * kMmPerPt, m.captured(5).toDouble() * kMmPerPt,
+                                    m.captured(6).toDouble() * kMmPerPt});
+    }
+  }
+  return pages;
+}
+
+bool havePdftotext() { return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(); }
+
+const Word* find(const PdfPage& page, const QString& text) {
+  for (const Word& w : page.words)
+    if (w.text == text) return &w;
+  return nullptr;
+}
+
+QtPrinter& onPdf(QtPrinter& p) {
+  p.select(p.printerNames().indexOf(QtPrinter::kPdfName));
+  return p;
+}
+
+QStringList pdfFiles(const TempFolder& folder) {
+  return QDir(folder.file(QtPrinter::kPdfFolder)).entryList(QDir::Files);
+}
+}  // namespace
+
+// pdftotext reports a word's box from the baseline up by the font's ascent and down by its
+// descent, as the PDF's font descriptor states them. The PDF writer takes both from the same
+// font metrics the printer measures with, so the box top is the line box top: the asked
+// position, with no font-dependent correction.
+TEST(QtPrinterPdf, TextLandsAtItsPositionOnA4AndLyingDl) {
+  if (!havePdftotext()) GTEST_SKIP() << "pdftotext is not installed";
+  TempFolder folder;
+  QtPrinter printer(folder.path());
+  onPdf(printer);
+  printer.setScaleMillimetres();
+  printer.setPaperSize(kPaperA4);
+  printer.setOrientation(kPortrait);
+  printer.setFontName("Arial CE" + QString(17, ' '));
+  printer.setFontSize(12);
+  printer.setCurrentX(30);
+  printer.setCurrentY(40);
+  const double lineHeight = printer.textHeight("x");
+  const double width = printer.textWidth("Próba");
+  printer.print("Próba");
+  printer.setCurrentX(30);
+  printer.print("Második");
+  printer.setPaperSize(kPaperDL);
+  printer.setOrientation(kLandscape);
+  printer.newPage();
+  printer.setFontName("Times New Roman CE");
+  printer.setFontSize(10);
+  printer.setCurrentX(150);
+  printer.setCurrentY(80);
+  printer.print("Fekvő ", false);  // the blank keeps the two words apart
+  printer.print("boríték");
+  printer.endDoc();
+
+  ASSERT_TRUE(QFile::exists(printer.lastPdf()));
+  EXPECT_TRUE(printer.lastPdf().startsWith(folder.file("Nyomtatas/nyomtatas-")));
+  const auto pages = readPdf(printer.lastPdf());
+  ASSERT_EQ(pages.size(), 2u);
+
+  EXPECT_NEAR(pages[0].widthMm, 210, 0.5);
+  EXPECT_NEAR(pages[0].heightMm, 297, 0.5);
+  const Word* first = find(pages[0], "Próba");
+  ASSERT_NE(first, nullptr);
+  EXPECT_NEAR(first->x0, 30, 0.5);
+  EXPECT_NEAR(first->y0, 40, 0.5);
+  EXPECT_NEAR(first->x1 - first->x0, width, 0.5);
+  EXPECT_LE(first->y1 - first->y0, lineHeight + 0.01);
+  const Word* second = find(pages[0], "Második");
+  ASSERT_NE(second, nullptr);
+  EXPECT_NEAR(second->x0, 30, 0.5);
+  EXPECT_NEAR(second->y0, 40 + lineHeight, 0.5);
+
+  EXPECT_NEAR(pages[1].widthMm, 220, 0.5);
+  EXPECT_NEAR(pages[1].heightMm, 110, 0.5);
+  const Word* lying = find(pages[1], "Fekvő");
+  ASSERT_NE(lying, nullptr);
+  EXPECT_NEAR(lying->x0, 150, 0.5);
+  EXPECT_NEAR(lying->y0, 80, 0.5);
+  const Word* next = find(pages[1], "boríték");
+  ASSERT_NE(next, nullptr);
+  EXPECT_NEAR(next->y0, 80, 0.5);  // stayed on the line
+}
+
+TEST(QtPrinterPdf, EachDocumentGetsItsOwnFileAndCancelWritesNone) {
+  TempFolder folder;
+  QtPrinter printer(folder.path());
+  onPdf(printer);
+  printer.endDoc();  // nothing placed: no file, no folder
+  EXPECT_FALSE(folder.exists(QtPrinter::kPdfFolder));
+  printer.print("elvetve");
+  printer.killDoc();
+  printer.endDoc();
+  EXPECT_FALSE(folder.exists(QtPrinter::kPdfFolder));
+  printer.print("egy");
+  printer.endDoc();
+  const QString firstFile = printer.lastPdf();
+  printer.print("kettő");
+  printer.newPage();  // no trailing blank page
+  printer.endDoc();
+  EXPECT_NE(printer.lastPdf(), firstFile);
+  EXPECT_EQ(pdfFiles(folder).size(), 2);
+  if (havePdftotext()) {
+    const auto pages = readPdf(printer.lastPdf());
+    ASSERT_EQ(pages.size(), 1u);
+    ASSERT_EQ(pages[0].words.size(), 1u);
+    EXPECT_EQ(pages[0].words[0].text, "kettő");
+  }
+}
+
+TEST(QtPrinterPdf, UnwritableFolderRaises482) {
+  TempFolder folder;
+  folder.put(QtPrinter::kPdfFolder, "not a folder");
+  QtPrinter printer(folder.path());
+  onPdf(printer);
+  printer.print("x");
+  try {
+    printer.endDoc();
+    FAIL() << "no error";
+  } catch (const PrinterError& e) {
+    EXPECT_EQ(e.number, 482);
+    EXPECT_TRUE(e.description.startsWith("Nyomtatóhiba\r\n"));
+  }
+  EXPECT_FALSE(printer.documentOpen());
+  EXPECT_TRUE(printer.lastPdf().isEmpty());
+}
+
+TEST(QtPrinter, PrintersEndWithPdfAndDefaultExists) {
+  TempFolder folder;
+  QtPrinter printer(folder.path());
+  const QStringList names = printer.printerNames();
+  ASSERT_FALSE(names.isEmpty());
+  EXPECT_EQ(names.last(), "PDF");
+  EXPECT_EQ(names.count("PDF"), 1);
+  EXPECT_GE(printer.defaultIndex(), 0);
+  EXPECT_EQ(printer.currentIndex(), printer.defaultIndex());
+}
+
+TEST(QtPrinter, WindowsFontNamesMapOntoLiberation) {
+  EXPECT_EQ(QtPrinter::family("Arial CE   "), "Liberation Sans");
+  EXPECT_EQ(QtPrinter::family("arial"), "Liberation Sans");
+  EXPECT_EQ(QtPrinter::family("Times New Roman CE"), "Liberation Serif");
+  EXPECT_EQ(QtPrinter::family("Courier New"), "Liberation Mono");
+  EXPECT_EQ(QtPrinter::family("Liberation Sans"), "Liberation Sans");
+  EXPECT_EQ(QtPrinter::family("Nincs Ilyen Betű"), "");
+  EXPECT_EQ(QtPrinter::family(" CE"), "");
+  TempFolder folder;
+  QtPrinter printer(folder.path());
+  EXPECT_TRUE(printer.fonts().contains("Arial"));
+  EXPECT_TRUE(printer.fonts().contains("Liberation Serif"));
+  try {
+    printer.setFontName("Nincs Ilyen Betű");
+    FAIL();
+  } catch (const PrinterError& e) {
+    EXPECT_EQ(e.number, 380);
+  }
+}
+
+TEST(QtPrinter, MeasuresWithFontMetricsInMillimetres) {
+  TempFolder folder;
+  QtPrinter printer(folder.path());
+  printer.setScaleMillimetres();
+  printer.setFontName("Arial");
+  printer.setFontSize(12);
+  // Liberation Sans advances: H 1479, e 1139, l 455, o 1139 units of 2048 per em.
+  const double em = 12 * 25.4 / 72;
+  EXPECT_NEAR(printer.textWidth("Hello"), (1479 + 1139 + 455 + 455 + 1139) / 2048.0 * em, 0.01);
+  // Line: ascent 1854 + descent 434 + gap 67.
+  EXPECT_NEAR(printer.textHeight("x"), (1854 + 434 + 67) / 2048.0 * em, 0.02);
+  printer.setBold(true);
+  EXPECT_GT(printer.textWidth("Hello"), (1479 + 1139 + 455 + 455 + 1139) / 2048.0 * em);
+  printer.setScaleTwips();
+  printer.setBold(false);
+  EXPECT_NEAR(printer.textWidth("Hello"), (1479 + 1139 + 455 + 455 + 1139) / 2048.0 * em * kTwipsPerMm, 0.5);
+}
