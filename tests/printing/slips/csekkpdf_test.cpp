@@ -1,0 +1,132 @@
+// End to end: the standing and the lying slip printed by the program's printer into a PDF
+// file, read back with pdftotext -bbox.
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+#include "common/messages.h"
+#include "common/platform.h"
+#include "common/qtprinter.h"
+#include "common/recordfile.h"
+#include "common/setrekord.h"
+#include "printing/slips/csekkprint.h"
+#include "printing/slips/osszegbetuvel.h"
+#include "support/tempfolder.h"
+
+namespace {
+
+constexpr double kMmPerPt = 25.4 / 72.0;
+
+struct Word {
+  QString text;
+  double x, y;  // mm, top-left of the word's box
+};
+struct PdfPage {
+  double widthMm = 0, heightMm = 0;
+  std::vector<Word> words;
+};
+
+std::vector<PdfPage> readPdf(const QString& path) {
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+  p.waitForFinished(30000);
+  const QString html = QString::fromUtf8(p.readAllStandardOutput());
+  std::vector<PdfPage> pages;
+  static const QRegularExpression tag(
+      QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">|<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
+                     "xMax=\"[\\d.]+\" yMax=\"[\\d.]+\">([^<]*)</word>"));
+  for (auto it = tag.globalMatch(html); it.hasNext();) {
+    const auto m = it.next();
+    if (!m.captured(1).isEmpty())
+      pages.push_back({m.captured(1).toDouble() * kMmPerPt, m.captured(2).toDouble() * kMmPerPt, {}});
+    else if (!pages.empty())
+      pages.back().words.push_back(
+          {m.captured(5), m.captured(3).toDouble() * kMmPerPt, m.captured(4).toDouble() * kMmPerPt});
+  }
+  return pages;
+}
+
+Fixed mm(double v) { return Fixed::fromDouble(v); }
+
+class SlipPdf : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "pdftotext missing";
+    SetRekord s;
+    s.Osszeg_x1 = mm(15), s.Osszeg_x2 = mm(80), s.Osszeg_y = mm(6);
+    s.Kozlemeny_x = mm(150), s.Kozlemeny_y = mm(5);
+    s.CsSzoveg_x1 = mm(2), s.CsSzoveg_x2 = mm(68), s.CsSzoveg_y1 = mm(15), s.CsSzoveg_y2 = mm(22);
+    s.Jogcim_y = mm(33), s.Jogcim_x = mm(25);
+    s.Cim_x1 = mm(5), s.Cim_x2 = mm(140), s.Cim_y = mm(50), s.Irsz_y = mm(68);
+    s.BetuTipus1 = QStringLiteral("Arial CE");
+    s.BetuTipus2 = QStringLiteral("Times New Roman CE");
+    s.BetuMeret1 = 12, s.BetuMeret2 = 10;
+    s.BefizAzon_x = mm(80), s.BefizAzon_y = mm(40);
+    s.Nyomtatando.fill(-1);
+    s.AlapNyomtato = 0;
+    s.NyomtatoIndex = int16_t(printer.printerNames().indexOf(QtPrinter::kPdfName));
+    ASSERT_TRUE(saveSettings(folder.path(), kSetFile, s));
+
+    adatok.txNev = QStringLiteral("Kovács Éva");
+    adatok.txCim1 = QStringLiteral("Győr");
+    adatok.txCim2 = QStringLiteral("Fő utca 1.");
+    adatok.txIrszam = QStringLiteral("9021");
+    adatok.txOsszeg = QStringLiteral("12345");
+    // The words as the slip page fits them, measured on the same printer.
+    const SzovegSorok sorok = fitSlipWords(OsszegBetuvel(adatok.txOsszeg), &printer, s.BetuTipus2, s.BetuMeret2);
+    adatok.txtSzoveg21 = sorok.sor1;
+    adatok.txtSzoveg11 = sorok.sor2;
+  }
+
+  // The word `text` on the page at (x, y) within half a millimetre.
+  static void expectWord(const PdfPage& page, const QString& text, double x, double y) {
+    int found = 0;
+    for (const Word& w : page.words) {
+      if (w.text != text) continue;
+      if (std::abs(w.x - x) <= 0.5 && std::abs(w.y - y) <= 0.5) ++found;
+    }
+    EXPECT_EQ(found, 1) << text.toStdString() << " at " << x << ", " << y;
+  }
+
+  TempFolder folder;
+  QtPrinter printer{folder.path()};
+  RecordedMessageBoxes messages;
+  Platform platform{folder.path(), &printer, &messages};
+  SetRekord set;
+  CsekkAdatok adatok;
+};
+
+TEST_F(SlipPdf, Standing) {
+  ASSERT_EQ(PrintAlloCsekk(adatok, platform, set), SlipResult::Printed);
+  const std::vector<PdfPage> pages = readPdf(printer.lastPdf());
+  ASSERT_EQ(pages.size(), 1u);
+  EXPECT_NEAR(pages[0].widthMm, 220, 0.5);
+  EXPECT_NEAR(pages[0].heightMm, 110, 0.5);
+  // "***", the amount and "***" run together into one word.
+  expectWord(pages[0], "***12345***", 25, 7);
+  expectWord(pages[0], "***12345***", 90, 7);
+  expectWord(pages[0], "Kovács", 10, 54);
+  expectWord(pages[0], "Kovács", 145, 54);
+  expectWord(pages[0], "GYŐR", 10, 58);
+  expectWord(pages[0], "*" + adatok.txtSzoveg21, 10, 17);
+  expectWord(pages[0], "*" + adatok.txtSzoveg21, 75, 17);
+  expectWord(pages[0], adatok.txtSzoveg11 + "*", 10, 23);
+}
+
+TEST_F(SlipPdf, Lying) {
+  ASSERT_EQ(PrintFekvoCsekk(adatok, platform, set), SlipResult::Printed);
+  const std::vector<PdfPage> pages = readPdf(printer.lastPdf());
+  ASSERT_EQ(pages.size(), 1u);
+  EXPECT_NEAR(pages[0].widthMm, 210, 0.5);
+  EXPECT_NEAR(pages[0].heightMm, 105, 0.5);
+  expectWord(pages[0], "***12345***", 15, 6);
+  expectWord(pages[0], "***12345***", 80, 6);
+  expectWord(pages[0], "Kovács", 5, 52);
+  expectWord(pages[0], "Kovács", 140, 52);
+  expectWord(pages[0], "9021", 140, 68);
+  expectWord(pages[0], "*" + adatok.txtSzoveg21, 2, 15);
+  expectWord(pages[0], adatok.txtSzoveg11 + "*", 68, 22);
+}
+
+}  // namespace
