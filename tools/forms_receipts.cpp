@@ -1,0 +1,158 @@
+// The return receipts, the posting receipt, the envelope and the label sheet.
+#include "forms.h"
+#include "sheet.h"
+
+namespace forms {
+
+namespace {
+
+const QColor kTertiPaper(0xEA, 0xF5, 0xE0), kTertiInk(0x3A, 0x80, 0x3A);
+
+void signatureLine(Sheet& s, double x, double y, double w, const QString& caption) {
+  s.rules(x, y, w, 1, 0);
+  s.text(x, y + 0.5, caption, 4.5);
+}
+
+// The lower half shared by the domestic receipts: delivery confirmation on the left.
+void delivery(Sheet& s) {
+  s.box(3, 45, 70, 57, QStringLiteral("Átvételi igazolás"));
+  s.text(5, 51, QStringLiteral("A küldeményt átvettem:"), 5);
+  signatureLine(s, 5, 64, 64, QStringLiteral("kézbesítés napja"));
+  signatureLine(s, 5, 76, 64, QStringLiteral("átvevő aláírása"));
+  signatureLine(s, 5, 88, 64, QStringLiteral("átvevő neve olvashatóan"));
+  s.tick(5, 93, QStringLiteral("címzett"), 3);
+  s.tick(25, 93, QStringLiteral("meghatalmazott"), 3);
+  s.tick(50, 93, QStringLiteral("helyettes átvevő"), 3);
+}
+
+}  // namespace
+
+QImage tertivevenyBelfoldi() {
+  Sheet s(165, 105, kTertiPaper, kTertiInk);
+  s.frame();
+  s.upward(2, 2, 40, QStringLiteral("TÉRTIVEVÉNY"), 9);
+  s.text(18, 1, QStringLiteral("Küldeményazonosító:"), 5);
+  s.box(18, 3.5, 72, 6.5);
+  s.box(98, 3, 34, 10, QStringLiteral("Ügyfélazonosító:"));
+  s.tick(128, 14.3, {}, 4);
+  s.tick(137, 14.3, {}, 4);
+  s.tick(146, 14.3, {}, 4);
+  s.text(127.5, 18.6, QStringLiteral("pri."), 4.5);
+  s.text(137, 18.6, QStringLiteral("sk."), 4.5);
+  s.text(146, 18.6, QStringLiteral("UV."), 4.5);
+  s.box(46, 21, 80, 13, QStringLiteral("Címzett neve, címe:"));
+  s.text(18, 31.5, QStringLiteral("Felvétel kelte:"), 5);
+  s.box(18, 34, 26, 6);
+  s.box(98, 34.5, 64, 6, QStringLiteral("Ügyfél saját jelzése:"));
+  delivery(s);
+  s.box(78, 55, 84, 24, QStringLiteral("Visszaküldési cím:"));
+  s.rules(80, 63, 80, 3, 5);
+  s.circle(120, 92, 9, QStringLiteral("bélyegző"));
+  return s.finish();
+}
+
+QImage tertivevenyKulfoldi() {
+  Sheet s(165, 105, QColor(0xF0, 0xF4, 0xE2), QColor(0x4A, 0x72, 0x30));
+  s.frame();
+  s.centre(0, 1.5, 165, QStringLiteral("TÉRTIVEVÉNY – AVIS DE RÉCEPTION"), 10);
+  s.text(13, 12.5, QStringLiteral("Küldeményazonosító / N° de l'envoi:"), 5);
+  s.box(13, 15, 70, 6);
+  s.box(13, 23, 70, 18, QStringLiteral("Címzett / Destinataire:"));
+  s.tick(15, 45.5, QStringLiteral("Levél / Lettre"));
+  s.tick(38, 45.5, QStringLiteral("Elsőbbségi"));
+  s.tick(60, 45.5, QStringLiteral("Csomag / Colis"));
+  s.tick(15, 51.5, QStringLiteral("Ajánlott / Recommandé"));
+  s.tick(15, 57.5, QStringLiteral("Saját kézbe / En main propre"));
+  s.box(88, 10, 73, 34, QStringLiteral("Átvételi igazolás / Attestation de réception"));
+  signatureLine(s, 90, 28, 68, QStringLiteral("kelt / date"));
+  signatureLine(s, 90, 39, 68, QStringLiteral("aláírás / signature"));
+  s.box(83, 49, 78, 40, QStringLiteral("Visszaküldési cím / Renvoyer à:"));
+  s.rules(85, 60, 74, 4, 8);
+  s.circle(40, 85, 11, QStringLiteral("bélyegző / timbre"));
+  return s.finish();
+}
+
+QImage tertiIrathoz() {
+  Sheet s(165, 105, QColor(0xFD, 0xEC, 0xDA), QColor(0xB0, 0x55, 0x20));
+  s.frame();
+  s.upward(2, 2, 60, QStringLiteral("HIVATALOS IRAT"), 9);
+  s.centre(14, 1.5, 150, QStringLiteral("TÉRTIVEVÉNY hivatalos irathoz"), 9);
+  s.box(14, 7, 72, 20, QStringLiteral("Feladó:"));
+  s.box(90, 7, 72, 20, QStringLiteral("Címzett neve, címe:"));
+  s.box(14, 30, 48, 7, QStringLiteral("Irat fajtája:"));
+  s.box(64, 30, 48, 7, QStringLiteral("Irat száma:"));
+  s.box(114, 30, 48, 7, QStringLiteral("Melléklet:"));
+  s.box(14, 39, 72, 7, QStringLiteral("Küldeményazonosító:"));
+  s.box(90, 39, 72, 7, QStringLiteral("Ügyfél saját jelzése:"));
+  s.box(14, 49, 72, 53, QStringLiteral("Átvételi igazolás"));
+  signatureLine(s, 16, 66, 66, QStringLiteral("kézbesítés napja"));
+  signatureLine(s, 16, 80, 66, QStringLiteral("átvevő aláírása"));
+  s.tick(16, 88, QStringLiteral("címzett"), 3);
+  s.tick(36, 88, QStringLiteral("meghatalmazott"), 3);
+  s.tick(16, 94, QStringLiteral("átvételt megtagadta"), 3);
+  s.tick(50, 94, QStringLiteral("nem kereste"), 3);
+  s.box(90, 49, 72, 30, QStringLiteral("Visszaküldési cím:"));
+  s.rules(92, 57, 68, 3, 6);
+  s.circle(126, 91, 9, QStringLiteral("bélyegző"));
+  return s.finish();
+}
+
+QImage feladoveveny() {
+  Sheet s(165, 120, QColor(0xF2, 0xEF, 0xFA), QColor(0x5A, 0x48, 0x9A));
+  s.frame();
+  s.centre(0, 1.5, 165, QStringLiteral("FELADÓVEVÉNY"), 11);
+  s.text(33, 9, QStringLiteral("Ragszám / küldeményazonosító:"), 5);
+  s.box(33, 12, 70, 6.5);
+  s.tick(116, 24, QStringLiteral(""), 4);
+  s.tick(122, 24, QStringLiteral(""), 4);
+  s.tick(128, 24, QStringLiteral(""), 4);
+  s.tick(134, 24, QStringLiteral(""), 4);
+  s.tick(140, 24, QStringLiteral(""), 4);
+  s.tick(146, 24, QStringLiteral(""), 4);
+  const char* marks[] = {"sk", "PRI", "PL", "e-ért", "LNK", "2X"};
+  for (int i = 0; i < 6; ++i) s.text(115.6 + 6 * i, 28.5, QString::fromUtf8(marks[i]), 4.2);
+  s.text(116, 20, QStringLiteral("Különszolgáltatások:"), 5);
+  s.box(31, 23, 80, 14, QStringLiteral("Feladó:"));
+  s.tick(34, 39.5, QStringLiteral("Ajánlott"));
+  s.tick(69, 39.5, QStringLiteral("Tértivevény"));
+  s.tick(107, 39.5, QStringLiteral("Értéknyilvántartás"));
+  s.tick(34, 45, QStringLiteral("Hivatalos irat"));
+  s.tick(69, 45, QStringLiteral("Csomag"));
+  s.box(116, 32.5, 45, 6.5, QStringLiteral("Értéknyilvánítás (Ft):"));
+  s.box(31, 51, 80, 22, QStringLiteral("Címzett:"));
+  s.box(116, 47, 45, 8, QStringLiteral("Utánvét (Ft):"));
+  s.rules(116, 60, 45, 2, 4.5);
+  s.box(3, 78, 66, 12, QStringLiteral("Díj:"));
+  s.box(73, 78, 88, 12, QStringLiteral("Felvevő posta:"));
+  s.circle(130, 104, 11, QStringLiteral("bélyegző"));
+  return s.finish();
+}
+
+QImage boritekC6() {
+  Sheet s(162, 114, QColor(0xFB, 0xFA, 0xF4), QColor(0x77, 0x77, 0x77));
+  s.frame();
+  s.centre(0, 1.5, 162, QStringLiteral("BORÍTÉK – C6 (162 × 114 mm)"), 6, false);
+  s.text(8, 8, QStringLiteral("Feladó:"), 6);
+  s.rules(8, 16, 60, 4, 5);
+  s.box(132, 6, 24, 28);
+  s.centre(132, 18, 24, QStringLiteral("bélyeg"), 6, false);
+  s.text(70, 58, QStringLiteral("Címzett:"), 7);
+  s.rules(70, 68, 84, 4, 7);
+  s.cells(70, 92, 4, 6, 7);
+  return s.finish();
+}
+
+QImage etikettIv() {
+  Sheet s(210, 297, QColor(0xFC, 0xFC, 0xFA), QColor(0x80, 0x80, 0x88));
+  s.centre(0, 4, 210, QStringLiteral("ETIKETT ÍV (A4)"), 9);
+  const double top = 15.5;
+  for (int r = 0; r < 7; ++r)
+    for (int c = 0; c < 3; ++c) {
+      s.box(c * 70 + 1.5, top + r * 38 + 1.5, 67, 35);
+      s.rules(c * 70 + 6, top + r * 38 + 10, 57, 4, 6);
+    }
+  s.frame();
+  return s.finish();
+}
+
+}  // namespace forms
