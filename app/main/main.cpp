@@ -1,6 +1,64 @@
+// The program: the main window over the program folder (the folder of the executable), where
+// every record file lives whatever the current folder is. SIGTERM and SIGINT close the main
+// window normally, so its unload saves as the close box would.
 #include <QApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <memory>
+
+#include "app/allapot.h"
+#include "app/frmlavindor.h"
+#include "common/messages.h"
+#include "common/platform.h"
+#include "common/qtprinter.h"
+
+namespace {
+
+// The write end of the self-pipe: the one thing a signal handler may touch.
+int jelzoIras = -1;
+
+void jelzes(int) {
+  const char b = 1;
+  [[maybe_unused]] const ssize_t n = ::write(jelzoIras, &b, 1);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  return 0;
+
+  Platform platform;
+  platform.folder = QCoreApplication::applicationDirPath();
+  QtMessageBoxes uzenetek;
+  platform.messages = &uzenetek;
+  QtPrinter nyomtato(platform.folder);
+  platform.printer = &nyomtato;
+
+  Allapot allapot;
+  frmLavindor ablak(platform, allapot);
+
+  int fds[2];
+  std::unique_ptr<QSocketNotifier> figyelo;
+  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, fds) == 0) {
+    jelzoIras = fds[0];
+    figyelo = std::make_unique<QSocketNotifier>(fds[1], QSocketNotifier::Read);
+    QObject::connect(figyelo.get(), &QSocketNotifier::activated, &ablak, [&] {
+      char b;
+      [[maybe_unused]] const ssize_t n = ::read(fds[1], &b, 1);
+      ablak.close();
+    });
+    struct sigaction sa {};
+    sa.sa_handler = jelzes;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &sa, nullptr);
+    sigaction(SIGINT, &sa, nullptr);
+  }
+
+  ablak.show();
+  return app.exec();
 }

@@ -1,0 +1,73 @@
+#pragma once
+// The payer list beside the pages of the main window: every payer of nevek1.dat in one
+// report-style, multi-selection list, with loading, sorting, the name search, removing rows
+// from the list and the hidden address-choice frame. Each row carries the payer's record
+// number in its third column; that number is how every reader finds the payer's records.
+#include <QByteArray>
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "common/platform.h"
+#include "records/listamodell.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTreeView;
+class TriCheckBox;
+
+// Rows for a block of whole nevek1.dat records, in record order. `padded`: the record number
+// right-aligned in six characters, else bare. With `kereses`, only the payers whose trimmed,
+// upper-cased name contains the trimmed, upper-cased text (an empty text: every non-blank name).
+std::vector<ListaSor> listaSorok(const QByteArray& rekordok, bool padded, const std::optional<QString>& kereses = {});
+// The record-number text of a row: right-aligned in six characters, or bare.
+QString rekordSzoveg(int32_t n, bool padded);
+
+class FizetoLista : public QWidget {
+ public:
+  explicit FizetoLista(const Platform& platform, QWidget* parent = nullptr);
+
+  QTreeView* ListView1;
+  QPushButton* cmdBeolvas;
+  TriCheckBox* chkListaSorren;
+  TriCheckBox* Check1;
+  QLabel* lbKijelolve;
+  QGroupBox* frameCimKeres;
+  QPushButton* cmdListaRejt;
+
+  // Reloads the list from nevek1.dat, record numbers padded to six characters.
+  void Beolvas();
+  // The same load by the button, record numbers bare.
+  void cmdBeolvas_Click();
+  // Sorts by the clicked column (0 name, 1 address, 2 record number) in the current order.
+  void ListView1_ColumnClick(int oszlop);
+  // 0 descending, any other value ascending; switches sorting on.
+  void chkListaSorren_Click();
+  // Key 46 (Delete) removes the selected rows from the list (not from the files).
+  void ListView1_KeyDown(int keyCode, int shift);
+  // The search of the name box: lists the payers whose name contains `text`.
+  void NevKereses(const QString& text);
+  void cmdListaRejt_Click();
+
+  ListaModell* modell() const { return modell_; }
+  int sorokSzama() const { return modell_->rowCount(); }
+  QString szoveg(int sor, int oszlop) const { return modell_->szoveg(sor, oszlop); }
+  // The record number of a row: the leading numeric value of its third column.
+  int32_t rekordSzam(int sor) const;
+  // Selected rows in display order.
+  std::vector<int> kijeloltSorok() const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void betolt(bool padded, const std::optional<QString>& kereses);
+  void mutatRendezes();
+
+  const Platform& platform_;
+  ListaModell* modell_;
+};
