@@ -1,0 +1,88 @@
+#include "printing/receipts/feladolap.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "common/recordfile.h"
+#include "records/tricheckbox.h"
+
+using namespace lap;
+
+FeladoLap::FeladoLap(const Platform& platform, LayoutRecords& layouts, QWidget* parent)
+    : QWidget(parent), platform_(platform), layouts_(layouts) {
+  txNev3 = mezo(this, "txNev3");
+  txCim3_1 = mezo(this, "txCim3_1");
+  txCim3_2 = mezo(this, "txCim3_2");
+  lbSajatNev = mezo(this, "lbSajatNev");
+  lbSajatCim1 = felirat(this, "lbSajatCim1");
+  lbSajatCim2 = felirat(this, "lbSajatCim2");
+  txErtek = mezo(this, "txErtek");
+  lbFt[0] = felirat(this, "lbFt_0", QStringLiteral("Ft"));
+  txUtanvet = mezo(this, "txUtanvet");
+  txtFeladov1 = mezo(this, "txtFeladov1");
+  txtFeladov2 = mezo(this, "txtFeladov2");
+
+  chkAjanlott = jelolo(this, "chkAjanlott", QStringLiteral("Ajánlott"));
+  chkCsomag = jelolo(this, "chkCsomag", QStringLiteral("Csomag"));
+  chkTerti = jelolo(this, "chkTerti", QStringLiteral("Tértivevény"));
+  chkHivIrat = jelolo(this, "chkHivIrat", QStringLiteral("Hivatalos irat"));
+  chkErtek = jelolo(this, "chkErtek", QStringLiteral("Értéknyilvánítás"));
+  auto kulon = [this](const char* nev, const QString& szoveg) { return jelolo(this, nev, szoveg, szoveg); };
+  chkSK = kulon("chkSK", QStringLiteral("Saját kézbe"));
+  chkPRI = kulon("chkPRI", QStringLiteral("Elsőbbségi"));
+  chkPL = kulon("chkPL", QStringLiteral("Postai lezárás"));
+  chkLEGI = kulon("chkLEGI", QStringLiteral("e-értesítés"));
+  chk5 = kulon("chk5", QStringLiteral("Levélszekrény útján nem kézbesíthető"));
+  chk6 = kulon("chk6", QStringLiteral("kétszeri kézbesítési kísérlet"));
+
+  // The receipt, 165 x 120 mm (about 50 twips per mm in the box); the six special-service
+  // marks sit on their boxes in the row of the form's special services.
+  preview = new Elonezet(this, "preview", 8325, 6055);
+  for (int i = 0; i <= 5; ++i) {
+    lbX[size_t(i)] = jel(preview, i);
+    helyez(lbX[size_t(i)], 5903 + 303 * i, 1180);
+  }
+
+  auto* ertek = new QHBoxLayout;
+  ertek->addWidget(txErtek);
+  ertek->addWidget(lbFt[0]);
+
+  auto* urlap = new QFormLayout;
+  urlap->addRow(QStringLiteral("Címzett:"), txNev3);
+  urlap->addRow(QString(), txCim3_1);
+  urlap->addRow(QString(), txCim3_2);
+  urlap->addRow(QStringLiteral("Feladó:"), lbSajatNev);
+  urlap->addRow(QString(), lbSajatCim1);
+  urlap->addRow(QString(), lbSajatCim2);
+  urlap->addRow(QStringLiteral("Érték:"), ertek);
+  urlap->addRow(QStringLiteral("Utánvét:"), txUtanvet);
+  urlap->addRow(QString(), txtFeladov1);
+  urlap->addRow(QString(), txtFeladov2);
+
+  auto* jelek = new QGridLayout;
+  TriCheckBox* const sorrend[] = {chkAjanlott, chkCsomag, chkTerti, chkHivIrat, chkErtek, chkSK,
+                                  chkPRI,      chkPL,     chkLEGI,  chk5,       chk6};
+  for (int i = 0; i < 11; ++i) jelek->addWidget(sorrend[i], i < 5 ? i : i - 5, i < 5 ? 0 : 1);
+
+  auto* bal = new QVBoxLayout;
+  bal->addLayout(urlap);
+  bal->addLayout(jelek);
+  bal->addStretch(1);
+
+  auto* l = new QHBoxLayout(this);
+  l->addLayout(bal, 1);
+  l->addWidget(preview, 0, Qt::AlignTop);
+}
+
+LapValtas FeladoLap::belep() {
+  SetFvevenyRekord& r = layouts_.Fveveny;
+  loadSettings(platform_.folder, kSetFvevenyFile, r);
+  lbSajatNev->setText(asStored(r.FeladovevenyFeladoNev));
+  lbSajatCim1->setText(asStored(r.FeladovevenyFeladoCim1));
+  lbSajatCim2->setText(asStored(r.FeladovevenyFeladoCim2));
+  return {2, true};
+}

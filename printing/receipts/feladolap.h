@@ -1,0 +1,67 @@
+#pragma once
+// The posting-receipt page ("Feladóvevény "), page 2 of the main window: the recipient, the
+// sender (filled from SetFveveny.dat when the page is shown), the declared value, the
+// cash-on-delivery amount, two free lines and the service-mark boxes, with the "X" marks over
+// the form's picture.
+//
+// Left to later work: the handlers of the service marks and of the value-record box
+// (chkErtek_Click, which shows or hides the declared value). Until then every mark stays
+// hidden and the declared value stays shown, so that it can be entered.
+#include <QWidget>
+
+#include <array>
+
+#include "common/platform.h"
+#include "layouts/layoutrecords.h"
+#include "printing/receipts/lapelemek.h"
+
+class QLabel;
+class QLineEdit;
+class TriCheckBox;
+
+class FeladoLap : public QWidget {
+ public:
+  FeladoLap(const Platform& platform, LayoutRecords& layouts, QWidget* parent = nullptr);
+
+  QLineEdit* txNev3;    // recipient's name
+  QLineEdit* txCim3_1;  // recipient's address, line 1
+  QLineEdit* txCim3_2;  // recipient's address, line 2
+  QLineEdit* lbSajatNev;  // sender's name (a text box, as on the form)
+  QLabel* lbSajatCim1;    // sender's address lines
+  QLabel* lbSajatCim2;
+  QLineEdit* txErtek;    // declared value
+  std::array<QLabel*, 1> lbFt{};  // "Ft"; element 0 belongs to txErtek
+  QLineEdit* txUtanvet;  // cash-on-delivery amount
+  QLineEdit* txtFeladov1;  // free lines
+  QLineEdit* txtFeladov2;
+
+  // Registered item, parcel, return receipt, official document, value record.
+  TriCheckBox* chkAjanlott;
+  TriCheckBox* chkCsomag;
+  TriCheckBox* chkTerti;
+  TriCheckBox* chkHivIrat;
+  TriCheckBox* chkErtek;
+  // The six special services, marks 0 to 5.
+  TriCheckBox* chkSK;
+  TriCheckBox* chkPRI;
+  TriCheckBox* chkPL;
+  TriCheckBox* chkLEGI;
+  TriCheckBox* chk5;
+  TriCheckBox* chk6;
+
+  Elonezet* preview;  // the form's picture
+  // Marks of this page: elements 0 to 5 (chkSK ... chk6); the others belong to the
+  // return-receipt page and stay null here.
+  std::array<QLabel*, 11> lbX{};
+
+  void setPreview(const QImage& kep) { preview->setPreview(kep); }
+
+  // Page change to this page: reads record 1 of SetFveveny.dat into the shared copy and puts
+  // the sender's name and two address lines, as stored, into lbSajatNev, lbSajatCim1 and
+  // lbSajatCim2. The single print only.
+  LapValtas belep();
+
+ private:
+  const Platform& platform_;
+  LayoutRecords& layouts_;
+};

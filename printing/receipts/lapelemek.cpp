@@ -1,0 +1,69 @@
+#include "printing/receipts/lapelemek.h"
+
+#include <QLineEdit>
+#include <QPixmap>
+
+#include "records/tricheckbox.h"
+
+namespace lap {
+
+QLineEdit* mezo(QWidget* parent, const char* name) {
+  auto* e = new QLineEdit(parent);
+  e->setObjectName(QString::fromLatin1(name));
+  return e;
+}
+
+QLabel* felirat(QWidget* parent, const char* name, const QString& text) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(QString::fromLatin1(name));
+  return l;
+}
+
+TriCheckBox* jelolo(QWidget* parent, const char* name, const QString& caption, const QString& tip) {
+  auto* c = new TriCheckBox(caption, parent);
+  c->setObjectName(QString::fromLatin1(name));
+  if (!tip.isEmpty()) c->setToolTip(tip);
+  return c;
+}
+
+QLabel* jel(QWidget* parent, int index) {
+  auto* l = new QLabel(QStringLiteral("X"), parent);
+  l->setObjectName(QStringLiteral("lbX_%1").arg(index));
+  QFont f = l->font();
+  f.setBold(true);
+  l->setFont(f);
+  l->adjustSize();
+  l->hide();
+  return l;
+}
+
+void helyez(QWidget* w, int leftTw, int topTw, int widthTw) {
+  w->move(px(leftTw), px(topTw));
+  if (widthTw >= 0) w->resize(px(widthTw), w->sizeHint().height());
+}
+
+QString szokozNelkul(const QString& s) {
+  qsizetype a = 0, b = s.size();
+  while (a < b && s[a] == u' ') ++a;
+  while (b > a && s[b - 1] == u' ') --b;
+  return s.mid(a, b - a);
+}
+
+}  // namespace lap
+
+Elonezet::Elonezet(QWidget* parent, const char* name, int widthTw, int heightTw) : QLabel(parent) {
+  setObjectName(QString::fromLatin1(name));
+  setFixedSize(lap::px(widthTw), lap::px(heightTw));
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  setFrameShape(QFrame::StyledPanel);
+}
+
+void Elonezet::setPreview(const QImage& kep) {
+  kep_ = kep;
+  if (kep.isNull()) {
+    clear();
+    return;
+  }
+  // The lying picture is the form turned: it is fitted into the box, never cut.
+  setPixmap(QPixmap::fromImage(kep.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}

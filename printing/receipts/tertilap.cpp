@@ -1,0 +1,119 @@
+#include "printing/receipts/tertilap.h"
+
+#include <QButtonGroup>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "common/recordfile.h"
+#include "records/tricheckbox.h"
+
+using namespace lap;
+
+TertiLap::TertiLap(const Platform& platform, LayoutRecords& layouts, QWidget* parent)
+    : QWidget(parent), platform_(platform), layouts_(layouts) {
+  opBelfoldCsoport = new QButtonGroup(this);
+  const QString kartya[2] = {QStringLiteral("Belföldi"), QStringLiteral("Küldöldi")};
+  for (int i = 0; i < 2; ++i) {
+    opBelfold[size_t(i)] = new QRadioButton(kartya[i], this);
+    opBelfold[size_t(i)]->setObjectName(QStringLiteral("opBelfold_%1").arg(i));
+    opBelfoldCsoport->addButton(opBelfold[size_t(i)], i);
+  }
+  opBelfold[0]->setChecked(true);
+
+  txKudemenyAzonosito = mezo(this, "txKudemenyAzonosito");
+  txNev2 = mezo(this, "txNev2");
+  txCim2_1 = mezo(this, "txCim2_1");
+  txCim2_2 = mezo(this, "txCim2_2");
+  txtTertiPosta = mezo(this, "txtTertiPosta");
+  txtTertiDatum = mezo(this, "txtTertiDatum");
+  txUgyfelAzonosito = mezo(this, "txUgyfelAzonosito");
+  txUgyfelSajatJelzese = mezo(this, "txUgyfelSajatJelzese");
+
+  const QString pri = QStringLiteral("Elsőbbségi"), sk = QStringLiteral("Saját kézbe"),
+                uv = QStringLiteral("Utánvét"), level = QStringLiteral("Levél"),
+                csomag = QStringLiteral("Csomag");
+  chkTPri = jelolo(this, "chkTPri", pri, pri);
+  chkTSk = jelolo(this, "chkTSk", sk, sk);
+  chkTUv = jelolo(this, "chkTUv", uv, uv);
+  chkLevel = jelolo(this, "chkLevel", level, level);
+  chkKCsomag = jelolo(this, "chkKCsomag", csomag, csomag);
+  // The design shows the domestic card: the letter and parcel boxes are hidden.
+  chkLevel->hide();
+  chkKCsomag->hide();
+
+  // The card, 165 x 105 mm, with the return address and the marks at their design places.
+  Picture3 = new Elonezet(this, "Picture3", 9555, 6080);
+  lbSajatNev2 = mezo(Picture3, "lbSajatNev2");
+  lbSajatNev2->setFrame(false);
+  lbSajatNev2->setStyleSheet(QStringLiteral("background: transparent"));
+  helyez(lbSajatNev2, 3690, 3480, 4845);
+  lbSajatCim2_1 = felirat(Picture3, "lbSajatCim2_1");
+  lbSajatCim2_2 = felirat(Picture3, "lbSajatCim2_2");
+  lbSajatIrsz = felirat(Picture3, "lbSajatIrsz");
+  for (QLabel* l : {lbSajatCim2_1, lbSajatCim2_2, lbSajatIrsz}) l->setMinimumWidth(px(4845));
+  helyez(lbSajatCim2_1, 3690, 3810, 4845);
+  helyez(lbSajatCim2_2, 3690, 4140, 4845);
+  helyez(lbSajatIrsz, 4950, 4380, 3650);
+  lbSajatIrsz->hide();
+  // Marks of chkTPri, chkTSk, chkTUv (domestic places), chkLevel and chkKCsomag.
+  const int jelHely[5][2] = {{7410, 990}, {8010, 990}, {8610, 990}, {840, 2430}, {3630, 2430}};
+  for (int i = 6; i <= 10; ++i) {
+    lbX[size_t(i)] = jel(Picture3, i);
+    helyez(lbX[size_t(i)], jelHely[i - 6][0], jelHely[i - 6][1]);
+  }
+
+  auto* kartyaSor = new QHBoxLayout;
+  kartyaSor->addWidget(opBelfold[0]);
+  kartyaSor->addWidget(opBelfold[1]);
+  kartyaSor->addStretch(1);
+
+  auto* urlap = new QFormLayout;
+  urlap->addRow(QStringLiteral("Küldeményazonosító:"), txKudemenyAzonosito);
+  urlap->addRow(QStringLiteral("Címzett:"), txNev2);
+  urlap->addRow(QString(), txCim2_1);
+  urlap->addRow(QString(), txCim2_2);
+  urlap->addRow(QStringLiteral("Posta:"), txtTertiPosta);
+  urlap->addRow(QStringLiteral("Felvétel kelte:"), txtTertiDatum);
+  urlap->addRow(QStringLiteral("Ügyfélazonosító:"), txUgyfelAzonosito);
+  urlap->addRow(QStringLiteral("Ügyfél saját jelzése:"), txUgyfelSajatJelzese);
+
+  auto* jelek = new QGridLayout;
+  jelek->addWidget(chkTPri, 0, 0);
+  jelek->addWidget(chkTSk, 0, 1);
+  jelek->addWidget(chkTUv, 0, 2);
+  jelek->addWidget(chkLevel, 1, 0);
+  jelek->addWidget(chkKCsomag, 1, 1);
+
+  auto* bal = new QVBoxLayout;
+  bal->addLayout(kartyaSor);
+  bal->addLayout(urlap);
+  bal->addLayout(jelek);
+  bal->addStretch(1);
+
+  auto* l = new QHBoxLayout(this);
+  l->addLayout(bal, 1);
+  l->addWidget(Picture3, 0, Qt::AlignTop);
+}
+
+bool TertiLap::belfoldi() const { return opBelfold[0]->isChecked(); }
+
+LapValtas TertiLap::belep() {
+  SetTertiRekord& r = layouts_.Terti;
+  loadSettings(platform_.folder, kSetTertiFile, r);
+  lbSajatNev2->setText(asStored(r.TertiVisszakuldNev));
+  if (belfoldi()) {
+    lbSajatCim2_1->setText(trimmed(r.TertiVisszakuldIrsz) + u' ' + asStored(r.TertiVisszakuldCim1));
+    lbSajatCim2_2->setText(asStored(r.TertiVisszakuldCim2));
+    lbSajatIrsz->clear();
+  } else {
+    lbSajatCim2_1->setText(asStored(r.TertiVisszakuldCim1));
+    lbSajatCim2_2->setText(asStored(r.TertiVisszakuldCim2));
+    lbSajatIrsz->setText(asStored(r.TertiVisszakuldIrsz));
+  }
+  return {1, false};
+}

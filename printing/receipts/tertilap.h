@@ -1,0 +1,71 @@
+#pragma once
+// The return-receipt page ("Tértivevény "), page 1 of the main window: the recipient, the
+// item and customer identifiers, the post office and date, the service-mark boxes, the
+// domestic/international choice and, over the card's picture, the return-address preview and
+// the "X" marks. The page change (belep) reads SetTerti.dat into the shared copy and fills the
+// return-address preview by the chosen card.
+//
+// Left to later work: the card choice's own handler (opBelfold_Click, which rearranges the
+// page and loads the card's picture) and the service marks' handlers that show the "X" marks.
+// Until then the page keeps its design: the domestic arrangement, every mark hidden.
+#include <QWidget>
+
+#include <array>
+
+#include "common/platform.h"
+#include "layouts/layoutrecords.h"
+#include "printing/receipts/lapelemek.h"
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class TriCheckBox;
+
+class TertiLap : public QWidget {
+ public:
+  TertiLap(const Platform& platform, LayoutRecords& layouts, QWidget* parent = nullptr);
+
+  // 0 "Belföldi" (domestic card, chosen when the window opens), 1 "Küldöldi" (international).
+  std::array<QRadioButton*, 2> opBelfold{};
+  QButtonGroup* opBelfoldCsoport;
+
+  QLineEdit* txNev2;    // recipient's name
+  QLineEdit* txCim2_1;  // recipient's address, line 1
+  QLineEdit* txCim2_2;  // recipient's address, line 2
+  QLineEdit* txKudemenyAzonosito;  // item identifier
+  QLineEdit* txtTertiPosta;        // post office
+  QLineEdit* txtTertiDatum;        // acceptance date, as typed
+  QLineEdit* txUgyfelAzonosito;    // customer identifier
+  QLineEdit* txUgyfelSajatJelzese;  // customer's own reference
+
+  // Service marks; chkLevel and chkKCsomag belong to the international card only.
+  TriCheckBox* chkTPri;
+  TriCheckBox* chkTSk;
+  TriCheckBox* chkTUv;
+  TriCheckBox* chkLevel;
+  TriCheckBox* chkKCsomag;
+
+  // Preview of the card with the return address and the marks over it.
+  Elonezet* Picture3;
+  QLineEdit* lbSajatNev2;  // a text box, as on the form
+  QLabel* lbSajatCim2_1;
+  QLabel* lbSajatCim2_2;
+  QLabel* lbSajatIrsz;
+  // Marks of this page: elements 6 to 10 (chkTPri, chkTSk, chkTUv, chkLevel, chkKCsomag); the
+  // others belong to the posting-receipt page and stay null here.
+  std::array<QLabel*, 11> lbX{};
+
+  bool belfoldi() const;
+  void setPreview(const QImage& kep) { Picture3->setPreview(kep); }
+
+  // Page change to this page: reads record 1 of SetTerti.dat into the shared copy and fills
+  // the return-address preview. Domestic: the name as stored, the trimmed postcode, a blank
+  // and the first address line, the second line, no separate postcode. International: each
+  // field on its own line as stored.
+  LapValtas belep();
+
+ private:
+  const Platform& platform_;
+  LayoutRecords& layouts_;
+};
