@@ -1,0 +1,250 @@
+#include "printing/envelopes/boriteklap.h"
+
+#include <QFormLayout>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "common/recordfile.h"
+#include "records/tricheckbox.h"
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+int px(int twips) { return int(std::lround(double(twips) / kTwipsPerPixel)); }
+
+struct Meret {
+  const char* tipus;  // caption of Label3(4)
+  int szelesTwips, magasTwips;  // outline, 10 twips per millimetre
+  const char* szeles;
+  const char* magas;
+};
+
+const Meret kMeretek[3] = {
+    {"C6 Normál boríték", 1620, 1140, "162 mm", "114 mm"},
+    {"C5 boríték", 2290, 1620, "229 mm", "162 mm"},
+    {"C5/6 csekk boríték", 2290, 1140, "229 mm", "114 mm"},
+};
+
+// Whole millimetres as the "###" pattern shows them: rounded half away from zero, no
+// leading zeros, nothing at all for 0.
+QString mmText(double mm) {
+  const long v = std::lround(mm);
+  return v == 0 ? QString() : QString::number(v);
+}
+
+}  // namespace
+
+BoritekLap::BoritekLap(const Platform& platform, BoritekRekord& boritek, BoritekHely& hely,
+                       QWidget* parent)
+    : QWidget(parent), platform_(platform), boritek_(boritek), hely_(hely) {
+  auto nev = [](QObject* o, const char* n) { o->setObjectName(QString::fromLatin1(n)); };
+  auto mezo = [&](QWidget* p, const char* n) {
+    auto* e = new QLineEdit(p);
+    nev(e, n);
+    return e;
+  };
+  auto doboz = [&](QWidget* p, const char* n, const QString& felirat = {}) {
+    auto* c = new TriCheckBox(felirat, p);
+    nev(c, n);
+    return c;
+  };
+  auto cimke = [&](QWidget* p, const char* n, const QString& felirat = {}) {
+    auto* l = new QLabel(felirat, p);
+    nev(l, n);
+    return l;
+  };
+
+  // Recipient: each line with its bold switch.
+  frameCimzett = new QGroupBox(QStringLiteral("Címzett"), this);
+  nev(frameCimzett, "frameCimzett");
+  txtBoritekCimzettNev = mezo(frameCimzett, "txtBoritekCimzettNev");
+  txtBoritekCimzettNev2 = mezo(frameCimzett, "txtBoritekCimzettNev2");
+  txtBoritekCimzettCim1 = mezo(frameCimzett, "txtBoritekCimzettCim1");
+  txtBoritekCimzettCim2 = mezo(frameCimzett, "txtBoritekCimzettCim2");
+  txtBoritekCimzettIrSzam = mezo(frameCimzett, "txtBoritekCimzettIrSzam");
+  chkFKCNev = doboz(frameCimzett, "chkFKCNev");
+  chkFKCNev2 = doboz(frameCimzett, "chkFKCNev2");
+  chkFKCCim1 = doboz(frameCimzett, "chkFKCCim1");
+  chkFKCCim2 = doboz(frameCimzett, "chkFKCCim2");
+  chkFKCIrsz = doboz(frameCimzett, "chkFKCIrsz");
+  auto* cg = new QGridLayout(frameCimzett);
+  const std::array<QLineEdit*, 5> cSorok{txtBoritekCimzettNev, txtBoritekCimzettNev2, txtBoritekCimzettCim1,
+                                         txtBoritekCimzettCim2, txtBoritekCimzettIrSzam};
+  const std::array<TriCheckBox*, 5> cFk{chkFKCNev, chkFKCNev2, chkFKCCim1, chkFKCCim2, chkFKCIrsz};
+  for (int i = 0; i < 5; ++i) {
+    cg->addWidget(cSorok[size_t(i)], i, 0);
+    cg->addWidget(cFk[size_t(i)], i, 1);
+  }
+
+  // Sender: four stored lines with bold switches and the free fifth line.
+  frameFelado = new QGroupBox(QStringLiteral("Feladó"), this);
+  nev(frameFelado, "frameFelado");
+  txtBoritekFeladoNev = mezo(frameFelado, "txtBoritekFeladoNev");
+  txtBoritekFeladoCim1 = mezo(frameFelado, "txtBoritekFeladoCim1");
+  txtBoritekFeladoCim2 = mezo(frameFelado, "txtBoritekFeladoCim2");
+  txtBoritekFeladoIrSzam = mezo(frameFelado, "txtBoritekFeladoIrSzam");
+  txtFelado5mezo = mezo(frameFelado, "txtFelado5mezo");
+  chkFKFNev = doboz(frameFelado, "chkFKFNev");
+  chkFKFCim1 = doboz(frameFelado, "chkFKFCim1");
+  chkFKFCim2 = doboz(frameFelado, "chkFKFCim2");
+  chkFKFIrsz = doboz(frameFelado, "chkFKFIrsz");
+  auto* fg = new QGridLayout(frameFelado);
+  const std::array<QLineEdit*, 4> fSorok{txtBoritekFeladoNev, txtBoritekFeladoCim1, txtBoritekFeladoCim2,
+                                         txtBoritekFeladoIrSzam};
+  const std::array<TriCheckBox*, 4> fFk{chkFKFNev, chkFKFCim1, chkFKFCim2, chkFKFIrsz};
+  for (int i = 0; i < 4; ++i) {
+    fg->addWidget(fSorok[size_t(i)], i, 0);
+    fg->addWidget(fFk[size_t(i)], i, 1);
+  }
+  fg->addWidget(txtFelado5mezo, 4, 0);
+
+  chkCimzett = doboz(this, "chkCimzett", QStringLiteral("Címzett nyomtatása"));
+  chkFelado = doboz(this, "chkFelado", QStringLiteral("Feladó nyomtatása"));
+  chkKepPrint = doboz(this, "chkKepPrint", QStringLiteral("Kép nyomtatása"));
+
+  // Sizes and the sample outline.
+  auto* meretek = new QGroupBox(this);
+  OpB1 = new QRadioButton(QStringLiteral("C6 normál boríték (162 x 114 mm)"), meretek);
+  OpB2 = new QRadioButton(QStringLiteral("C5 boríték (229 x 162 mm)"), meretek);
+  OpB3 = new QRadioButton(QStringLiteral("C5/6 csekk boríték (229 x 114 mm)"), meretek);
+  nev(OpB1, "OpB1");
+  nev(OpB2, "OpB2");
+  nev(OpB3, "OpB3");
+  auto* mg = new QVBoxLayout(meretek);
+  mg->addWidget(OpB1);
+  mg->addWidget(OpB2);
+  mg->addWidget(OpB3);
+
+  auto* mintaKeret = new QGroupBox(QStringLiteral("Boríték minta"), this);
+  Label3[4] = cimke(mintaKeret, "Label3_4");
+  BoritekMinta = new QFrame(mintaKeret);
+  nev(BoritekMinta, "BoritekMinta");
+  BoritekMinta->setFrameShape(QFrame::Box);
+  lbBoritekSzeles = cimke(mintaKeret, "lbBoritekSzeles");
+  lbBoritekMagas = cimke(mintaKeret, "lbBoritekMagas");
+  auto* mk = new QGridLayout(mintaKeret);
+  mk->addWidget(Label3[4], 0, 0, 1, 2);
+  mk->addWidget(BoritekMinta, 1, 0);
+  mk->addWidget(lbBoritekMagas, 1, 1);
+  mk->addWidget(lbBoritekSzeles, 2, 0);
+
+  // Picture panel.
+  Frame5 = new QGroupBox(this);
+  nev(Frame5, "Frame5");
+  HScroll1 = new QScrollBar(Qt::Horizontal, Frame5);
+  nev(HScroll1, "HScroll1");
+  HScroll1->setRange(1900, 8000);
+  HScroll1->setSingleStep(10);
+  HScroll1->setPageStep(50);
+  HScroll1->setValue(1900);
+  lbXpoz = cimke(Frame5, "lbXpoz");
+  lbXpoz->setToolTip(QStringLiteral("A kép helyzete a bal margótól"));
+  lbYpoz = cimke(Frame5, "lbYpoz");
+  lbYpoz->setToolTip(QStringLiteral("A kép helyzete a felső margótól."));
+  lbSzeles = cimke(Frame5, "lbSzeles");
+  lbMagas = cimke(Frame5, "lbMagas");
+  lbFigyelem = cimke(Frame5, "lbFigyelem");
+  lbFigyelem->hide();
+  cmdKepek = new QPushButton(QStringLiteral("Kép keresés"), Frame5);
+  nev(cmdKepek, "cmdKepek");
+  cmdKepek->setToolTip(QStringLiteral("Kép keresése saját gépen..."));
+  cmdKepMentese = new QPushButton(QStringLiteral("Kép mentése"), Frame5);
+  nev(cmdKepMentese, "cmdKepMentese");
+  auto* kg = new QGridLayout(Frame5);
+  kg->addWidget(cmdKepek, 0, 0);
+  kg->addWidget(cmdKepMentese, 0, 1);
+  kg->addWidget(HScroll1, 1, 0, 1, 2);
+  kg->addWidget(lbXpoz, 2, 0);
+  kg->addWidget(lbYpoz, 2, 1);
+  kg->addWidget(lbSzeles, 3, 0);
+  kg->addWidget(lbMagas, 3, 1);
+  kg->addWidget(lbFigyelem, 4, 0, 1, 2);
+
+  // Preview; the picture is placed on it in twips.
+  Picture2 = cimke(this, "Picture2");
+  Picture2->setFrameShape(QFrame::StyledPanel);
+  Picture2->setScaledContents(true);
+  Picture2->setMinimumSize(px(3435), px(2430));
+  Image3 = cimke(Picture2, "Image3");
+  Image3->setScaledContents(true);
+  setImage3Twips(QRect(0, 0, 1905, 1905));
+
+  auto* bal = new QVBoxLayout;
+  bal->addWidget(frameCimzett);
+  bal->addWidget(frameFelado);
+  bal->addWidget(chkCimzett);
+  bal->addWidget(chkFelado);
+  bal->addWidget(chkKepPrint);
+  bal->addStretch(1);
+  auto* jobb = new QVBoxLayout;
+  jobb->addWidget(meretek);
+  jobb->addWidget(mintaKeret);
+  jobb->addWidget(Frame5);
+  jobb->addStretch(1);
+  auto* l = new QGridLayout(this);
+  l->addLayout(bal, 0, 0);
+  l->addWidget(Picture2, 0, 1);
+  l->addLayout(jobb, 0, 2);
+  l->setColumnStretch(1, 1);
+
+  connect(OpB1, &QRadioButton::toggled, this, [this](bool on) { if (on) OpB1_Click(); });
+  connect(OpB2, &QRadioButton::toggled, this, [this](bool on) { if (on) OpB2_Click(); });
+  connect(OpB3, &QRadioButton::toggled, this, [this](bool on) { if (on) OpB3_Click(); });
+}
+
+void BoritekLap::belep() {
+  loadSettings(platform_.folder, kBoritekFile, boritek_);
+  txtBoritekFeladoNev->setText(trimmed(boritek_.BoritekFeladoNev));
+  txtBoritekFeladoCim1->setText(trimmed(boritek_.BoritekFeladoCim1));
+  txtBoritekFeladoCim2->setText(trimmed(boritek_.BoritekFeladoCim2));
+  txtBoritekFeladoIrSzam->setText(trimmed(boritek_.BoritekFeladoIrSzam));
+}
+
+void BoritekLap::OpB1_Click() { meret(0); }
+void BoritekLap::OpB2_Click() { meret(1); }
+void BoritekLap::OpB3_Click() { meret(2); }
+
+void BoritekLap::meret(int index) {
+  const Meret& m = kMeretek[index];
+  Label3[4]->setText(QString::fromUtf8(m.tipus));
+  minta_ = QSize(m.szelesTwips, m.magasTwips);
+  BoritekMinta->setFixedSize(px(m.szelesTwips), px(m.magasTwips));
+  lbBoritekSzeles->setText(QString::fromUtf8(m.szeles));
+  lbBoritekMagas->setText(QString::fromUtf8(m.magas));
+  if (index == 0 && enableFekvo) enableFekvo();
+
+  loadSettings(platform_.folder, kBoritekFile, boritek_);
+  const auto g = boritek_.group(index);
+  hely_.BoritekFeladoX = *g[0];
+  hely_.BoritekFeladoY = *g[1];
+  hely_.BoritekCimzettY = *g[2];
+  hely_.BoritekCimzettX = *g[3];
+  hely_.BoritekMeret = int16_t(index + 1);
+
+  kepPozFrissit();
+}
+
+void BoritekLap::setImage3Twips(const QRect& twips) {
+  kep_ = twips;
+  Image3->setGeometry(px(twips.left()), px(twips.top()), px(twips.width()), px(twips.height()));
+}
+
+void BoritekLap::kepPozFrissit() {
+  lbXpoz->setText(mmText(kep_.left() / 44.0));
+  lbYpoz->setText(mmText(kep_.top() / (OpB2->isChecked() ? 31.0 : 44.0)));
+}
+
+void BoritekLap::setPreview(const QImage& kep) {
+  Picture2->setPixmap(kep.isNull() ? QPixmap() : QPixmap::fromImage(kep));
+}

@@ -1,0 +1,128 @@
+#pragma once
+// The envelope page ("Boríték címző") of the main window: the recipient block (filled from the
+// payer clicked in the list), the sender block (from boritek.dat), the per-line bold switches,
+// the three print switches, the envelope-size options with their sample outline, and the
+// picture panel with the picture laid over the envelope preview.
+//
+// Entering the page (belep) reads boritek.dat and shows the sender. What the main window does
+// itself on entering: "Fekvő" enabled, the settings tab BeallitasFul, the print buttons left as
+// they are. The size options choose the block positions; C6 asks the main window to enable
+// "Fekvő" through enableFekvo.
+#include <QRect>
+#include <QSize>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+#include "common/platform.h"
+#include "layouts/layoutrecords.h"
+#include "printing/envelopes/boritekhely.h"
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class TriCheckBox;
+
+class BoritekLap : public QWidget {
+ public:
+  // `boritek` is the shared in-memory envelope record, `hely` the shared size and positions.
+  BoritekLap(const Platform& platform, BoritekRekord& boritek, BoritekHely& hely,
+             QWidget* parent = nullptr);
+
+  static constexpr int16_t BeallitasFul = 3;  // settings tab opened from this page
+
+  // Recipient block.
+  QGroupBox* frameCimzett;
+  QLineEdit* txtBoritekCimzettNev;
+  QLineEdit* txtBoritekCimzettNev2;
+  QLineEdit* txtBoritekCimzettCim1;  // settlement
+  QLineEdit* txtBoritekCimzettCim2;  // street
+  QLineEdit* txtBoritekCimzettIrSzam;
+  TriCheckBox* chkFKCNev;
+  TriCheckBox* chkFKCNev2;
+  TriCheckBox* chkFKCCim1;
+  TriCheckBox* chkFKCCim2;
+  TriCheckBox* chkFKCIrsz;
+
+  // Sender block.
+  QGroupBox* frameFelado;
+  QLineEdit* txtBoritekFeladoNev;
+  QLineEdit* txtBoritekFeladoCim1;
+  QLineEdit* txtBoritekFeladoCim2;
+  QLineEdit* txtBoritekFeladoIrSzam;
+  QLineEdit* txtFelado5mezo;  // free fifth line, never stored
+  TriCheckBox* chkFKFNev;
+  TriCheckBox* chkFKFCim1;
+  TriCheckBox* chkFKFCim2;
+  TriCheckBox* chkFKFIrsz;
+
+  // Print switches.
+  TriCheckBox* chkCimzett;
+  TriCheckBox* chkFelado;
+  TriCheckBox* chkKepPrint;
+
+  // Envelope sizes; none is chosen until start-up or the user chooses one.
+  QRadioButton* OpB1;
+  QRadioButton* OpB2;
+  QRadioButton* OpB3;
+  // The sample: element 4 of Label3 names the size (the page has no other elements: 0..3 are
+  // null), BoritekMinta is the outline at 10 twips per millimetre.
+  std::array<QLabel*, 5> Label3{};
+  QFrame* BoritekMinta;
+  QLabel* lbBoritekSzeles;
+  QLabel* lbBoritekMagas;
+
+  // Picture panel.
+  QGroupBox* Frame5;
+  QScrollBar* HScroll1;  // picture size, twips
+  QLabel* lbXpoz;        // picture from the left edge, mm ("###")
+  QLabel* lbYpoz;        // picture from the top edge, mm ("###")
+  QLabel* lbSzeles;
+  QLabel* lbMagas;
+  QLabel* lbFigyelem;
+  QPushButton* cmdKepek;
+  QPushButton* cmdKepMentese;
+
+  // Preview of the blank envelope with the picture Image3 on it.
+  QLabel* Picture2;
+  QLabel* Image3;
+
+  // Called by OpB1_Click: the main window enables its "Fekvő" option.
+  std::function<void()> enableFekvo;
+
+  // The page-change step: reads boritek.dat into the shared record and shows the sender,
+  // trimmed. The block positions are left to the size options.
+  void belep();
+
+  void OpB1_Click();
+  void OpB2_Click();
+  void OpB3_Click();
+
+  // The picture on the preview, in twips (left, top, width, height).
+  QRect image3Twips() const { return kep_; }
+  void setImage3Twips(const QRect& twips);
+  // The outline's size in twips.
+  QSize boritekMintaTwips() const { return minta_; }
+
+  // Renews lbXpoz and lbYpoz from the picture's position. One rule for start-up and the size
+  // options: the left edge / 44 for every size; the top edge / the preview's vertical scale,
+  // 31 twips per mm for C5 (its preview is drawn smaller) and 44 for the others, so that the
+  // caption, which the print dispatch reads back, is where the picture lands on the envelope.
+  void kepPozFrissit();
+
+  // The preview picture; a null image clears it.
+  void setPreview(const QImage& kep);
+
+ private:
+  void meret(int index);
+  const Platform& platform_;
+  BoritekRekord& boritek_;
+  BoritekHely& hely_;
+  QRect kep_;
+  QSize minta_;
+};

@@ -1,0 +1,64 @@
+#pragma once
+// The cash-on-delivery page ("Utánvételi lap") of the main window: on the front the amount
+// with its words, the parcel addressee, the payee of the amount, the form's "R" and "ÉL"
+// options with their marks and the addressee swap; on the back the addressee (hidden while
+// the front shows).
+//
+// Entering the page (belep) reads SetRcsekk.dat and shows the payee. What the main window
+// does itself on entering: cmdPrint shown and cmdCsPrint hidden, "Fekvő" enabled,
+// BeallitasFul set to 6.
+#include <QWidget>
+
+#include "common/platform.h"
+#include "layouts/layoutrecords.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TriCheckBox;
+
+class UlapLap : public QWidget {
+ public:
+  // `rcsekk` is the shared in-memory money-order layout, which holds the payee.
+  UlapLap(const Platform& platform, SetRcsekkRekord& rcsekk, QWidget* parent = nullptr);
+
+  static constexpr int16_t BeallitasFul = 6;  // settings tab opened from this page
+
+  QLabel* Picture6;  // the form's picture, with the fields laid over it
+  QPushButton* cmdUtanvetOdalCsere;  // names the side not on screen
+
+  // Front.
+  QLineEdit* txUosszeg;
+  QLabel* lbUosszeg;
+  QLabel* lbosszegBetuvel1;
+  QLabel* lbosszegBetuvel2;
+  QLineEdit* txUNev;  // parcel addressee
+  QLineEdit* txUCim;
+  QLabel* lbUNev;  // payee of the amount
+  QLabel* lbUHelyseg;
+  QLabel* lbUCim;
+  QLabel* lbUIrszam;
+  TriCheckBox* chkUtanvetR;
+  TriCheckBox* chkUtanvetEL;
+  QLabel* lbUtXR;   // "X" over the R box, shown while it is ticked
+  QLabel* lbUtXEL;  // "X" over the ÉL box
+  TriCheckBox* chkCimzettCsereUlap;
+
+  // Back.
+  QLabel* lbUNevHatul;
+  QLabel* lbUHelysegHatul;
+  QLabel* lbUCimHatul;
+  QLabel* lbUIrszamHatul;
+
+  // The page-change step: reads SetRcsekk.dat into the shared record; lbUNev gets the trimmed
+  // name; a payee given by address (ULapCizett -1) shows its street and settlement trimmed
+  // and its postcode as stored, otherwise the account number and bank name trimmed and the
+  // bank's postcode as stored.
+  void belep();
+
+  void setPreview(const QImage& kep);
+
+ private:
+  const Platform& platform_;
+  SetRcsekkRekord& rcsekk_;
+};
