@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh
 prefix="${LAVINDOR_HOME:-$HOME/Lavindor}"
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DLAVINDOR_TESTS=OFF -DCMAKE_INSTALL_PREFIX="$prefix" >/dev/null
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DLAVINDOR_TESTS=OFF -DLAVINDOR_BENCH=OFF -DCMAKE_INSTALL_PREFIX="$prefix" >/dev/null
 cmake --build build-release
 cmake --install build-release >/dev/null
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != "offscreen" ]; then
