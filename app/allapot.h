@@ -1,9 +1,15 @@
 #pragma once
 // The program-wide state: the shared in-memory records and numbers every window reads and
 // writes. Owned by the application (one per run, one per test) and handed to the windows.
+#include <QString>
+
 #include <cstdint>
 
+#include "common/betutip.h"
 #include "common/setrekord.h"
+#include "layouts/layoutrecords.h"
+#include "printing/envelopes/boritekhely.h"
+#include "printing/envelopes/cimkerekordok.h"
 #include "records/nevekrekord.h"
 
 struct Allapot {
@@ -13,4 +19,21 @@ struct Allapot {
   int32_t AktualisRekord = 0;  // record number of the payer clicked in the list; 0 = none
   int16_t BeallitasFul = 0;    // tab the settings dialog opens on
   int16_t FelvetelMod = 0;     // payer dialog: 1 new, 2 modify
+
+  LayoutRecords Layouts;           // the layout records as last read (one copy each)
+  CimkeSetupRekord CimkeSetup;     // the label sheet
+  KepmentRekord Kepment;           // the envelope picture as stored
+  BetutipRekord Betutip;           // fonts of the five label lines
+  BetumeretRekord Betumeret;       // their sizes
+
+  // The envelope: chosen size (1 C6, 2 C5, 3 C5/6) and its block positions in millimetres.
+  BoritekHely Boritek;
+  // The envelope picture: its file, its position on the envelope (mm) and its size (twips).
+  QString KivalasztottKep;
+  int16_t KepPozX = 0, KepPozY = 0;
+  double KepSzeles = 0, KepMagas = 0;
+
+  // The amount to write out in words and its two word strings.
+  int32_t AzazOsszeg = 0;
+  QString AzazEzresek, AzazEgyesek;
 };

@@ -1,15 +1,34 @@
 #include "app/frmlavindor.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTreeView>
+#include <QVBoxLayout>
 
-#include "common/messages.h"
-#include "common/setrekord.h"
+#include "app/betuvalaszto.h"
+#include "app/nyomtatovalaszto.h"
+#include "printing/envelopes/boriteklap.h"
+#include "printing/envelopes/cimkelap.h"
+#include "printing/orders/rcsekklap.h"
+#include "printing/orders/ulaplap.h"
+#include "printing/receipts/feladolap.h"
+#include "printing/receipts/iratlap.h"
+#include "printing/receipts/tertilap.h"
 #include "printing/slips/csekklap.h"
+#include "printing/slips/mmkep.h"
+#include "records/cimkereso.h"
 #include "records/fizetolista.h"
 #include "records/tricheckbox.h"
 #include "version.h"
@@ -18,59 +37,187 @@ QString frmLavindor::cim() {
   return QStringLiteral("Lavindor program - %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
 }
 
-frmLavindor::frmLavindor(const Platform& platform, Allapot& allapot, QWidget* parent)
+QStringList lapFeliratok() {
+  return {QStringLiteral("Sárga csekk"),     QStringLiteral("Tértivevény "),  QStringLiteral("Feladóvevény "),
+          QStringLiteral("Boríték címző"),   QStringLiteral(" Etikett nyomtató"), QStringLiteral("Térti Irathoz"),
+          QStringLiteral("Rózsaszín csekk"), QStringLiteral("Utánvételi lap")};
+}
+
+frmLavindor::frmLavindor(Platform& platform, Allapot& allapot, QWidget* parent)
     : QMainWindow(parent), platform_(platform), allapot_(allapot) {
   setObjectName(QStringLiteral("frmLavindor"));
   setWindowTitle(cim());
-
-  SSTab1 = new QTabWidget;
-  SSTab1->setObjectName(QStringLiteral("SSTab1"));
-  csekkLap = new CsekkLap;
-  SSTab1->addTab(csekkLap, QStringLiteral("Sárga csekk"));
-
-  lista = new FizetoLista(platform_);
-  auto* osztott = new QSplitter(Qt::Horizontal);
-  osztott->addWidget(SSTab1);
-  osztott->addWidget(lista);
-  osztott->setStretchFactor(0, 1);
-  osztott->setStretchFactor(1, 1);
-  osztott->setSizes({500, 600});  // the list shows its three columns whole
-  setCentralWidget(osztott);
-
-  mnuKilep = menuBar()->addAction(QStringLiteral("&Kilépés"));
-  mnuKilep->setObjectName(QStringLiteral("mnuKilep"));
-  connect(mnuKilep, &QAction::triggered, this, [this] { mnuKilep_Click(); });
-  connect(csekkLap->txNev, &QLineEdit::textChanged, this, [this] { txNev_Change(); });
-
-  resize(1100, 711);  // 10665 twips high
+  epit();
   Form_Load();
 }
 
-void frmLavindor::Form_Load() {
-  lista->modell()->urit();
-  loadSet(platform_.folder, allapot_.Set);
-  // Runs chkListaSorren_Click when the value differs from the box's; a stored value the box
-  // cannot hold (not 0, 1 or 2) is skipped and the box stays as it is.
-  lista->chkListaSorren->setValue(allapot_.Set.ListaSorren);
-  lista->Beolvas();
+void frmLavindor::epit() {
+  SSTab1 = new QTabWidget;
+  SSTab1->setObjectName(QStringLiteral("SSTab1"));
+  csekkLap = new CsekkLap(platform_, allapot_.Set);
+  tertiLap = new TertiLap(platform_, allapot_.Layouts);
+  feladoLap = new FeladoLap(platform_, allapot_.Layouts);
+  boritekLap = new BoritekLap(platform_, allapot_.Layouts.Boritek, allapot_.Boritek);
+  cimkeLap = new CimkeLap(platform_, allapot_.CimkeSetup);
+  iratLap = new IratLap(platform_, allapot_.Layouts);
+  rcsekkLap = new RcsekkLap(platform_, allapot_.Layouts.Rcsekk);
+  ulapLap = new UlapLap(platform_, allapot_.Layouts.Rcsekk);
+  lapok = {csekkLap, tertiLap, feladoLap, boritekLap, cimkeLap, iratLap, rcsekkLap, ulapLap};
+  kepBeallito_ = {
+      [this](const QImage& k) { csekkLap->Picture2->setPreview(k); },
+      [this](const QImage& k) { tertiLap->setPreview(k); },
+      [this](const QImage& k) { feladoLap->setPreview(k); },
+      [this](const QImage& k) { boritekLap->setPreview(k); },
+      [this](const QImage& k) { cimkeLap->setPreview(k); },
+      [this](const QImage& k) { iratLap->setPreview(k); },
+      [this](const QImage& k) { rcsekkLap->setPreview(k); },
+      [this](const QImage& k) { ulapLap->setPreview(k); },
+  };
+  // The C6 size enables the lying feed.
+  boritekLap->enableFekvo = [this] { OpOrientacioFekvo->setEnabled(true); };
+
+  SSTab1->setUsesScrollButtons(false);  // every page's caption in sight
+  const QStringList feliratok = lapFeliratok();
+  // A page larger than the window scrolls instead of widening the window.
+  for (int i = 0; i < 8; ++i) {
+    auto* gorgo = new QScrollArea;
+    gorgo->setObjectName(QStringLiteral("lap%1").arg(i));
+    gorgo->setWidget(lapok[size_t(i)]);
+    gorgo->setWidgetResizable(true);
+    gorgo->setFrameShape(QFrame::NoFrame);
+    SSTab1->addTab(gorgo, feliratok[i]);
+  }
+
+  lista = new FizetoLista(platform_);
+  ListView2 = new CimValaszto(platform_.folder, lista->frameCimKeres);
+  ListView2->setObjectName(QStringLiteral("ListView2"));
+  if (auto* l = qobject_cast<QVBoxLayout*>(lista->frameCimKeres->layout())) l->insertWidget(0, ListView2, 1);
+  nyomtato = new NyomtatoValaszto(platform_, allapot_.Set);
+  nyomtato->setObjectName(QStringLiteral("nyomtato"));
+  betuk = new BetuValaszto(platform_, allapot_.Betutip, allapot_.Betumeret);
+  betuk->setObjectName(QStringLiteral("betuk"));
+
+  auto* jobb = new QWidget;
+  auto* jl = new QVBoxLayout(jobb);
+  jl->setContentsMargins(0, 0, 0, 0);
+  jl->addWidget(lista, 1);
+  jl->addWidget(gombok());
+
+  auto* osztott = new QSplitter(Qt::Horizontal);
+  osztott->addWidget(SSTab1);
+  osztott->addWidget(jobb);
+  osztott->setStretchFactor(0, 3);
+  osztott->setStretchFactor(1, 2);
+  osztott->setSizes({840, 600});  // the list shows its three columns whole
+  setCentralWidget(osztott);
+
+  auto menu = [this](const QString& szoveg, const char* nev) {
+    QAction* a = menuBar()->addAction(szoveg);
+    a->setObjectName(QString::fromLatin1(nev));
+    return a;
+  };
+  mnuKilep = menu(QStringLiteral("&Kilépés"), "mnuKilep");
+  mnuUjcimzett = menu(QStringLiteral("&Új címzett"), "mnuUjcimzett");
+  mnuSetup = menu(QStringLiteral("&Beállítások"), "mnuSetup");
+  mnuAbout = menu(QStringLiteral("Névjegy"), "mnuAbout");
+  connect(mnuKilep, &QAction::triggered, this, [this] { mnuKilep_Click(); });
+  connect(mnuUjcimzett, &QAction::triggered, this, [this] { mnuUjcimzett_Click(); });
+  connect(mnuSetup, &QAction::triggered, this, [this] { mnuSetup_Click(); });
+  connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+
+  connect(SSTab1, &QTabWidget::currentChanged, this, [this](int) { SSTab1_Click(); });
+  connect(csekkLap->txNev, &QLineEdit::textChanged, this, [this] { txNev_Change(); });
+  connect(lista->ListView1, &QTreeView::clicked, this, [this](const QModelIndex& i) { ListView1_ItemClick(i.row()); });
+
+  resize(1440, 711);  // 10665 twips high
 }
 
-void frmLavindor::Form_Unload() {
-  if (unloaded_) return;
-  unloaded_ = true;
-  // Errors are ignored: a folder that cannot be written keeps the file as it was.
-  const int ertek = lista->chkListaSorren->value();
-  saveSetFields(platform_.folder, allapot_.Set, [ertek](SetRekord& s) { s.ListaSorren = int16_t(ertek); });
-}
+QWidget* frmLavindor::gombok() {
+  auto* w = new QWidget;
+  auto* g = new QVBoxLayout(w);
+  g->setContentsMargins(0, 0, 0, 0);
 
-void frmLavindor::mnuKilep_Click() {
-  if (!platform_.messages->ask(QStringLiteral("Biztos hogy Befejezed?\n\n"), QStringLiteral(" Kilépés "))) return;
-  close();
+  auto gomb = [](const QString& szoveg, const char* nev) {
+    auto* b = new QPushButton(szoveg);
+    b->setObjectName(QString::fromLatin1(nev));
+    return b;
+  };
+  cmdRogzit = gomb(QStringLiteral("&Felvétel"), "cmdRogzit");
+  cmdModosit = gomb(QStringLiteral("&Módosítás"), "cmdModosit");
+  cmdDel = gomb(QStringLiteral("&Törlés"), "cmdDel");
+  cmdOsszegek = gomb(QStringLiteral("Csekk Összegek &Rögzítése"), "cmdOsszegek");
+  cmdOsszegek->setToolTip(QStringLiteral("Összeg rögzítése a kijelölt ügyfélhez..."));
+  // They act on the current payer: disabled until the first row click.
+  for (auto* b : {cmdModosit, cmdDel, cmdOsszegek}) b->setEnabled(false);
+  auto* ugyfel = new QGridLayout;
+  ugyfel->addWidget(cmdRogzit, 0, 0);
+  ugyfel->addWidget(cmdModosit, 0, 1);
+  ugyfel->addWidget(cmdDel, 1, 0);
+  ugyfel->addWidget(cmdOsszegek, 1, 1);
+
+  auto* also = new QHBoxLayout;
+  auto* orient = new QGroupBox(QStringLiteral("Nyomtatás iránya"));
+  orient->setObjectName(QStringLiteral("frameOrientacio"));
+  OpOrientacioAllo = new QRadioButton(QStringLiteral("Álló"));
+  OpOrientacioAllo->setObjectName(QStringLiteral("OpOrientacioAllo"));
+  OpOrientacioFekvo = new QRadioButton(QStringLiteral("Fekvő"));
+  OpOrientacioFekvo->setObjectName(QStringLiteral("OpOrientacioFekvo"));
+  OpOrientacioAllo->setChecked(true);  // the design's choice; not kept between runs
+  auto* ol = new QVBoxLayout(orient);
+  ol->addWidget(OpOrientacioAllo);
+  ol->addWidget(OpOrientacioFekvo);
+  connect(OpOrientacioAllo, &QRadioButton::toggled, this, [this](bool be) { if (be) OpOrientacioAllo_Click(); });
+  connect(OpOrientacioFekvo, &QRadioButton::toggled, this, [this](bool be) { if (be) OpOrientacioFekvo_Click(); });
+
+  cmdPrint = gomb(QStringLiteral("&Nyomtatás"), "cmdPrint");
+  cmdCsPrint = gomb(QStringLiteral("&Csoportos Nyomtatás"), "cmdCsPrint");
+  cmdCsPrint->setVisible(false);
+  for (auto* b : {cmdPrint, cmdCsPrint}) b->setMinimumSize(160, 56);
+  connect(cmdRogzit, &QPushButton::clicked, this, [this] { cmdRogzit_Click(); });
+  connect(cmdModosit, &QPushButton::clicked, this, [this] { cmdModosit_Click(); });
+  connect(cmdDel, &QPushButton::clicked, this, [this] { cmdDel_Click(); });
+  connect(cmdOsszegek, &QPushButton::clicked, this, [this] { cmdOsszegek_Click(); });
+  connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
+  connect(cmdCsPrint, &QPushButton::clicked, this, [this] { cmdCsPrint_Click(); });
+
+  auto* nyomt = new QVBoxLayout;
+  nyomt->addWidget(cmdPrint);
+  nyomt->addWidget(cmdCsPrint);
+  nyomt->addStretch(1);
+  also->addLayout(ugyfel, 1);
+  also->addWidget(orient);
+  also->addLayout(nyomt);
+  g->addLayout(also);
+
+  // The printer and the label-font panels share the space below.
+  auto* panelek = new QTabWidget;
+  panelek->setObjectName(QStringLiteral("panelek"));
+  panelek->addTab(nyomtato, QStringLiteral("Nyomtató"));
+  panelek->addTab(betuk, QStringLiteral("Etikett sorok betűtípusa"));
+  g->addWidget(panelek);
+  return w;
 }
 
 void frmLavindor::closeEvent(QCloseEvent* event) {
   Form_Unload();
   event->accept();
+}
+
+void frmLavindor::changeEvent(QEvent* event) {
+  // Activation runs when the window first becomes active and whenever it becomes active again
+  // after one of the program's own windows (a dialog) had the focus. Coming back from another
+  // program is no activation of the form: the lists keep the choices made in them.
+  if (event->type() == QEvent::ActivationChange) {
+    if (isActiveWindow()) {
+      if (!aktivalva_ || sajatAblakUtan_) Form_Activate();
+      aktivalva_ = true;
+      sajatAblakUtan_ = false;
+    } else {
+      // The window that took the focus: null when it went to another program.
+      sajatAblakUtan_ = QApplication::activeWindow() != nullptr;
+    }
+  }
+  QMainWindow::changeEvent(event);
 }
 
 void frmLavindor::txNev_Change() {

@@ -1,42 +1,163 @@
 #pragma once
-// The main window: the form-type pages in the tab control, the payer list beside them and the
+// The main window: the eight form-type pages in the tab control, the payer list beside them,
+// the orientation pair, the print and payer buttons, the printer and label-font panels and the
 // menu bar. It stays a shell: each page's controls and handlers live in the page's class, the
-// list's in FizetoLista. Loading restores the saved list order and loads the list; unloading
-// (the exit menu or the close box) saves the list order into Set.dat.
+// list's in FizetoLista. Split by concern:
+//   frmlavindor.cpp           building the window
+//   frmlavindor_load.cpp      start-up, activation, exit and unload
+//   frmlavindor_pages.cpp     page change, previews, orientation
+//   frmlavindor_dispatch.cpp  the two print buttons
+//   frmlavindor_rowclick.cpp  the payer list's row click and the payer buttons
+//   frmlavindor_kitolt.cpp    the row click's part for pages 1 to 7 and the amounts
+#include <QDate>
 #include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <functional>
 
 #include "app/allapot.h"
 #include "common/platform.h"
+#include "records/foablak.h"
 
 class QAction;
+class QImage;
+class QPushButton;
+class QRadioButton;
 class QTabWidget;
+class BetuValaszto;
+class BoritekLap;
+class CimValaszto;
+class CimkeLap;
 class CsekkLap;
+class FeladoLap;
 class FizetoLista;
+class IratLap;
+class NyomtatoValaszto;
+class RcsekkLap;
+class TertiLap;
+class UlapLap;
+class frmFelvet;
+
+// Page indexes of SSTab1.
+enum Lap : int { kLapCsekk = 0, kLapTerti, kLapFelado, kLapBoritek, kLapCimke, kLapIrat, kLapRcsekk, kLapUlap };
+
+// The captions of the eight pages, in index order.
+QStringList lapFeliratok();
+// The preview picture of a page, standing or lying; empty where the page has none.
+QString lapKep(int lap, bool fekvo);
+// The tab the settings dialog opens on for a page.
+int16_t beallitasFul(int lap);
+
+// The entries of the three reference lists as activation shows them: the notice list with an
+// empty first item and its texts untrimmed; the legal-title lists trimmed, the second with the
+// payment deadline ten days after `today` behind an entry "Fiz. hat.:".
+QStringList kozlemenyLista(const QString& folder);
+QStringList jogcim1Lista(const QString& folder);
+QStringList jogcim2Lista(const QString& folder, const QDate& today);
+
+// A picture position read back from its caption: the leading number rounded half to even;
+// a value that does not fit 16 bits keeps `regi`.
+int16_t kepPoz(const QString& felirat, int16_t regi);
 
 class frmLavindor : public QMainWindow {
  public:
   // Builds the window and runs Form_Load.
-  frmLavindor(const Platform& platform, Allapot& allapot, QWidget* parent = nullptr);
+  frmLavindor(Platform& platform, Allapot& allapot, QWidget* parent = nullptr);
 
   QTabWidget* SSTab1;
-  CsekkLap* csekkLap;  // page 0, "Sárga csekk"
+  CsekkLap* csekkLap;                 // page 0, "Sárga csekk"
+  TertiLap* tertiLap;                 // page 1, return receipt
+  FeladoLap* feladoLap;               // page 2, posting receipt
+  BoritekLap* boritekLap;             // page 3, envelope
+  CimkeLap* cimkeLap;                 // page 4, address labels
+  IratLap* iratLap;                   // page 5, return receipt for official documents
+  RcsekkLap* rcsekkLap;               // page 6, pink money order
+  UlapLap* ulapLap;                   // page 7, cash-on-delivery form
+  std::array<QWidget*, 8> lapok{};    // every page by index
   FizetoLista* lista;
-  QAction* mnuKilep;
+  NyomtatoValaszto* nyomtato;         // Combo2, lbPrintNo, opPrinter
+  BetuValaszto* betuk;                // ComboBetuTipus1, ComboBetuSize, lbMinta, cmbBetutipusok
 
+  QRadioButton* OpOrientacioAllo;
+  QRadioButton* OpOrientacioFekvo;
+  QPushButton* cmdPrint;
+  QPushButton* cmdCsPrint;
+  QPushButton* cmdRogzit;
+  QPushButton* cmdModosit;
+  QPushButton* cmdDel;
+  QPushButton* cmdOsszegek;
+
+  QAction* mnuKilep;
+  QAction* mnuSetup;
+  QAction* mnuUjcimzett;
+  QAction* mnuAbout;
+
+  // Start-up, activation, shut-down.
   void Form_Load();
+  void Form_Activate();
   // Saves the options kept between runs; runs once, when the window is closed.
   void Form_Unload();
   void mnuKilep_Click();
-  // Repeats the name on the slip's preview and, with the search box ticked, searches the list.
+  void mnuSetup_Click();
+  void mnuAbout_Click();
+
+  // Pages and orientation.
+  void SSTab1_Click();
+  void OpOrientacioAllo_Click();
+  void OpOrientacioFekvo_Click();
+  // Whether a page's preview shows its picture (false when none could be loaded).
+  bool vanElonezet(int lap) const;
+
+  // Printing.
+  void cmdPrint_Click();
+  void cmdCsPrint_Click();
+
+  // The payer list and the payer buttons.
+  void ListView1_ItemClick(int sor);
   void txNev_Change();
+  void cmdRogzit_Click();
+  void mnuUjcimzett_Click();
+  void cmdModosit_Click();
+  void cmdDel_Click();
+  void cmdOsszegek_Click();
+  // The payer dialog, created (without being shown) on first use; one at a time.
+  frmFelvet* felvet();
+  CimValaszto* ListView2;  // the lookup's pick list, in the list's frame frameCimKeres
+
+  // The current payer's record number (0: none).
+  int32_t aktualisRekord() const { return allapot_.AktualisRekord; }
 
   static QString cim();  // "Lavindor program - " and the version
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
-  const Platform& platform_;
+  void epit();
+  QWidget* gombok();
+  void elonezet(int lap);
+  // The row click's part for the pages and the amounts (frmlavindor_kitolt.cpp).
+  void lapokKitolt();
+  void osszegekKitolt();
+  void mutatCsPrint(bool cs);
+  // Calls the single or list printer of the current page and orientation; false when there
+  // is none to call.
+  bool nyomtat(bool csoportos);
+
+  Platform& platform_;
   Allapot& allapot_;
+  // Shows a page's blank-form picture (a null image: none) on the page's preview.
+  std::array<std::function<void(const QImage&)>, 8> kepBeallito_{};
+  std::array<bool, 8> vanKep_{};
+  // What the payer dialogs reach of the window and of the program-wide state.
+  FoAblak foAblak();
+  FizetoAllapot fizetoAllapot();
+  QPointer<frmFelvet> felvet_;
   bool unloaded_ = false;
+  bool aktivalva_ = false;       // activated at least once
+  bool sajatAblakUtan_ = false;  // the focus went to one of the program's own windows
 };

@@ -15,6 +15,7 @@
 #include "common/messages.h"
 #include "common/platform.h"
 #include "common/qtprinter.h"
+#include "common/shell.h"
 
 namespace {
 
@@ -37,6 +38,8 @@ int main(int argc, char** argv) {
   platform.messages = &uzenetek;
   QtPrinter nyomtato(platform.folder);
   platform.printer = &nyomtato;
+  QtShell shell;
+  platform.shell = &shell;
 
   Allapot allapot;
   frmLavindor ablak(platform, allapot);

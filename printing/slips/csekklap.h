@@ -1,27 +1,98 @@
 #pragma once
-// The payment-slip page ("Sárga csekk") of the main window: the payer's name and address
-// boxes and, on the preview of the slip, the boxes Text1(0..3) that repeat them. The name
-// box's change handler belongs to the main window, which also runs the list search with it.
+// The payment-slip page ("Sárga csekk") of the main window. Above: the payer's boxes, the
+// notice and legal-title lines and the payer-identifier copy option. Below: the picture of the
+// slip, with the amount box and the two words lines on the counterfoil (left) and their copies
+// on the main part (right): the amount label, the words copies and Text1(0..3), which repeat
+// the address boxes.
+//
+// Setting a box from code runs its handler at once, as typing does. The amount box writes the
+// amount out in words, capitalised and fitted to 45 mm of the slip's text font (Set.dat's
+// BetuTipus2/BetuMeret2, read afresh each time) measured on the current printer; each words
+// line repeats itself on the main part. The name box's handler belongs to the main window,
+// which also runs the list search with it.
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 
-class QFrame;
+#include "printing/slips/csekkprint.h"
+
+class QComboBox;
+class QImage;
+class QLabel;
 class QLineEdit;
+class MmKep;
+class TriCheckBox;
+struct NevekRekord;
+struct Kozl3sorRekord;
+struct Platform;
+struct SetRekord;
 
 class CsekkLap : public QWidget {
  public:
-  explicit CsekkLap(QWidget* parent = nullptr);
+  // `set` is the program-wide copy of the general settings that the amount handlers reload;
+  // the words are measured on `platform.printer` (none: they are not measured).
+  CsekkLap(const Platform& platform, SetRekord& set, QWidget* parent = nullptr);
 
-  QLineEdit* txNev;     // name
-  QLineEdit* txCim1;    // settlement
-  QLineEdit* txCim2;    // street
-  QLineEdit* txIrszam;  // postcode
-  QFrame* Picture2;     // preview of the slip
+  // The payer.
+  QLineEdit* txNev;             // name
+  QLineEdit* txNev_2;           // second name line
+  QLineEdit* txCim1;            // settlement
+  QLineEdit* txCim2;            // street
+  QLineEdit* txIrszam;          // postcode
+  QLineEdit* txBefizAzonosito;  // payer identifier
+
+  // The amount: typed or picked from the payer's amounts; in words on two lines, repeated on
+  // the main part.
+  QComboBox* txOsszeg;
+  QLineEdit* txtSzoveg21;  // words line 1 (millions and thousands, or all the words)
+  QLineEdit* txtSzoveg11;  // words line 2 (below one thousand)
+  QLineEdit* txtSzoveg22;  // copy of line 1 on the main part
+  QLineEdit* txtSzoveg12;  // copy of line 2 on the main part
+  QLabel* lbOsszeg;        // the amount as typed, on the main part
+
+  // Notice block: first line (a choice of the notice list), the payer's own line, third line.
+  QComboBox* Kozlemeny1;
+  QLineEdit* Kozlemeny2;
+  std::array<QLineEdit*, 2> txtKozl3sor{};  // the payer's notice line: 0 notice, 1 legal title
+  // Legal-title block.
+  QComboBox* txtJogcim1;
+  QComboBox* txtJogcim2;
+  QLineEdit* txtFizHatIdo;  // payment-deadline line
+  TriCheckBox* chkBefAzonMasolasa;  // "Befizetőazonosító másolása a jogcím mezőbe."
+
+  MmKep* Picture2;  // picture of the slip; the main window loads it (setPreview)
   // Preview boxes: 0 settlement, 1 name, 2 street, 3 postcode.
   std::array<QLineEdit*, 4> Text1{};
 
+  // Handlers.
+  void txOsszeg_Change();
+  void txOsszeg_Click();  // an amount picked from the list: the same as a change
+  void txtSzoveg21_Change();
+  void txtSzoveg11_Change();
+  void chkBefAzonMasolasa_Click();
   void txCim1_Change();
   void txCim2_Change();
   void txIrszam_Change();
+
+  // What the slip printers print: the page's texts as they stand.
+  CsekkAdatok adatok() const;
+
+  // The clicked payer's data on this page: names, address, identifier and notice line; the
+  // deadline line and the third notice line only when `fizHatBeolvas` (as `fizHat` trimmed, a
+  // blank, the payer's deadline trimmed); the identifier into the second legal title while
+  // the copy option is ticked.
+  void ugyfelKitolt(const NevekRekord& nevek, const Kozl3sorRekord& kozl, const QString& fizHat, bool fizHatBeolvas);
+  // The amount list: every valid amount of the twelve slots, in slot order.
+  void osszegListaKitolt(const std::array<int32_t, 12>& osszegek);
+  // The amount box after a payer click: slot 1 when it holds a valid amount; otherwise the
+  // amount, its label and the four words boxes are cleared.
+  void elsoOsszeg(const std::array<int32_t, 12>& osszegek);
+
+ private:
+  // Line 1 and 2 as the words boxes and their copies get them.
+  void setWords(const QString& sor1, const QString& sor2);
+
+  const Platform& platform_;
+  SetRekord& set_;
 };

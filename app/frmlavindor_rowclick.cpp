@@ -1,0 +1,98 @@
+// The row click of the payer list: the clicked payer becomes the current one and its records
+// fill the fields of the pages; the number of selected rows chooses the single or list print.
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "app/frmlavindor.h"
+#include "common/numtext.h"
+#include "common/recordfile.h"
+#include "common/setrekord.h"
+#include "printing/slips/csekklap.h"
+#include "records/fizetolista.h"
+#include "records/frmfelvet.h"
+#include "records/frmosszegek.h"
+#include "records/ugyfeltorles.h"
+
+void frmLavindor::ListView1_ItemClick(int sor) {
+  if (sor < 0 || sor >= lista->sorokSzama()) return;
+  // 1. The row's record number (32-bit: record numbers are not cut to 16 bits).
+  const double szam = leadingValue(lista->szoveg(sor, 2));
+  if (szam >= 1 && szam <= 2147483647.0) allapot_.AktualisRekord = roundToInt32(szam);
+  const int32_t aktualis = allapot_.AktualisRekord;
+  // 2. The buttons that act on the current payer.
+  for (auto* b : {cmdDel, cmdModosit, cmdOsszegek}) b->setEnabled(true);
+  // 3. Several rows selected: the list print, except on the label page.
+  const int kijelolt = int(lista->kijeloltSorok().size());
+  const bool cs = kijelolt > 1 && SSTab1->currentIndex() != kLapCimke;
+  mutatCsPrint(cs);
+  lista->lbKijelolve->setText(cs ? QString::number(kijelolt) : QString());
+
+  // 5.-6. The settings and the payer's two records. A record number beyond the files leaves
+  // the buffers as the last payer loaded them.
+  loadSet(platform_.folder, allapot_.Set);
+  RecordFile nevek(platform_.folder, kNevekFile, NevekRekord::Length);
+  RecordFile kozl(platform_.folder, kKozl3sorFile, Kozl3sorRekord::Length);
+  if (aktualis >= 1 && aktualis <= nevek.count()) {
+    nevek.read(aktualis, allapot_.Nevek);
+    kozl.read(aktualis, allapot_.Kozl3sor);
+  }
+  const NevekRekord& n = allapot_.Nevek;
+
+  // 7. The payer dialog (created hidden if need be), then the pages.
+  felvet()->kitolt(n, allapot_.Kozl3sor);
+  csekkLap->ugyfelKitolt(n, allapot_.Kozl3sor, trimmed(allapot_.Set.FizHat), isTrue(allapot_.Set.FizHatBeolvas));
+  lapokKitolt();
+  // 8. The amounts: every valid one into the amount lists, slot 1 into the amount boxes.
+  osszegekKitolt();
+}
+
+FizetoAllapot frmLavindor::fizetoAllapot() {
+  return {allapot_.Nevek, allapot_.Kozl3sor, allapot_.AktualisRekord, allapot_.FelvetelMod};
+}
+
+FoAblak frmLavindor::foAblak() {
+  FoAblak a;
+  a.Beolvas = [this] { lista->Beolvas(); };
+  a.txNev = [this] { return csekkLap->txNev->text(); };
+  a.txNev_2 = [this] { return csekkLap->txNev_2->text(); };
+  a.txCim1 = [this] { return csekkLap->txCim1->text(); };
+  a.txCim2 = [this] { return csekkLap->txCim2->text(); };
+  a.txIrszam = [this] { return csekkLap->txIrszam->text(); };
+  a.txBefizAzonosito = [this] { return csekkLap->txBefizAzonosito->text(); };
+  a.setOsszegLista = [this](const QStringList& elemek) {
+    // Only the items change: the amount typed stays, and its handler does not run again.
+    QComboBox* c = csekkLap->txOsszeg;
+    const QString szoveg = c->currentText();
+    const QSignalBlocker csend(c);
+    c->clear();
+    c->addItems(elemek);
+    c->setEditText(szoveg);
+  };
+  a.setUgyfelGombok = [this](bool be) {
+    for (auto* b : {cmdDel, cmdModosit, cmdOsszegek}) b->setEnabled(be);
+  };
+  a.ListView2 = ListView2;
+  return a;
+}
+
+frmFelvet* frmLavindor::felvet() {
+  if (!felvet_) felvet_ = new frmFelvet(platform_, fizetoAllapot(), foAblak(), this);
+  return felvet_;
+}
+
+void frmLavindor::cmdRogzit_Click() { felvet()->ujFelvetel(); }
+
+void frmLavindor::mnuUjcimzett_Click() { cmdRogzit->click(); }
+
+void frmLavindor::cmdModosit_Click() { felvet()->modositas(); }
+
+void frmLavindor::cmdDel_Click() { ::cmdDel_Click(platform_, fizetoAllapot(), foAblak()); }
+
+void frmLavindor::cmdOsszegek_Click() {
+  frmOsszegek::open(platform_, fizetoAllapot(), foAblak(), this);
+  Form_Activate();
+}

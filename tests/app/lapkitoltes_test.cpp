@@ -1,0 +1,163 @@
+// The pages' parts of start-up, page change, dispatch and row click, through the window: the
+// envelope picture's position, the fixed sender of a page, the payer on every page.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include "ablakfixture.h"
+#include "app/betuvalaszto.h"
+#include "layouts/layoutrecords.h"
+#include "printing/envelopes/boriteklap.h"
+#include "printing/envelopes/cimkelap.h"
+#include "printing/orders/rcsekklap.h"
+#include "printing/orders/ulaplap.h"
+#include "printing/receipts/feladolap.h"
+#include "printing/receipts/iratlap.h"
+#include "printing/receipts/tertilap.h"
+#include "records/tricheckbox.h"
+
+namespace {
+
+class KitoltesTest : public AblakTest {
+ protected:
+  // Payer 1 domestic with amounts in slots 1 and 2, payer 2 foreign with only slot 3.
+  void fizetok() {
+    NevekRekord n;
+    n.Nev = QStringLiteral("Kovács Péter");
+    n.Nev2 = QStringLiteral("ifj.");
+    n.Helyseg = QStringLiteral("Győr");
+    n.Cim = QStringLiteral("Fő út 1.");
+    n.Irsz = QStringLiteral("9021");
+    n.BefizAzonosito = QStringLiteral("AZ-7");
+    n.Osszegek = {2500, 3000};
+    QByteArray b = encodeRecord(n);
+    n = NevekRekord{};
+    n.Nev = QStringLiteral("John Smith");
+    n.Nev2 = QStringLiteral("12 High Street");
+    n.Helyseg = QStringLiteral("OX1 2JD Oxford");
+    n.Cim = QStringLiteral("Egyesült Királyság");
+    n.Irsz = QStringLiteral(" ");
+    n.KulfCim = -1;
+    n.Osszegek[2] = 1500;
+    b += encodeRecord(n);
+    folder.put(kNevekFile, b);
+    Kozl3sorRekord k;
+    k.IratSzam = QStringLiteral(" 12/2026 ");
+    k.IratFajta = QStringLiteral("Határozat");
+    k.KuldemenyAzonosito = QStringLiteral("RL123");
+    folder.put(kKozl3sorFile, encodeRecord(k));
+  }
+};
+
+}  // namespace
+
+TEST_F(KitoltesTest, StartUpShowsThePicturePositionByOneRule) {
+  KepmentRekord k;
+  k.KepUtvonal = QStringLiteral("/nincs/ilyen.jpg");
+  k.KepX = 880;
+  k.KepY = 620;
+  k.KepSzelesseg = Fixed::fromDouble(2000);
+  k.KepMagassag = Fixed::fromDouble(1500);
+  folder.put(kKepmentFile, encodeRecord(k));
+  setFajl([](SetRekord& s) { s.BoritekMeret = 2; });
+  auto w = indit();
+  EXPECT_EQ(allapot.KivalasztottKep, QStringLiteral("/nincs/ilyen.jpg"));
+  EXPECT_EQ(allapot.KepSzeles, 2000);
+  EXPECT_EQ(allapot.KepMagas, 1500);
+  EXPECT_EQ(w->boritekLap->image3Twips(), QRect(880, 620, 2000, 1500));
+  EXPECT_EQ(w->boritekLap->lbXpoz->text(), QStringLiteral("20"));
+  EXPECT_EQ(w->boritekLap->lbYpoz->text(), QStringLiteral("20"));  // C5: 31 twips per mm
+  w->boritekLap->OpB1->click();
+  EXPECT_EQ(w->boritekLap->lbYpoz->text(), QStringLiteral("14"));  // C6: 44 twips per mm
+}
+
+TEST_F(KitoltesTest, PrintButtonsReadThePicturePosition) {
+  auto w = indit();
+  allapot.KepPozX = 9;
+  allapot.KepPozY = 9;
+  w->SSTab1->setCurrentIndex(2);  // on every page, whether or not anything prints
+  w->boritekLap->lbXpoz->setText(QString());
+  w->boritekLap->lbYpoz->setText(QStringLiteral("17"));
+  w->cmdPrint_Click();
+  EXPECT_EQ(allapot.KepPozX, 0);
+  EXPECT_EQ(allapot.KepPozY, 17);
+  w->boritekLap->lbYpoz->setText(QStringLiteral("99999"));
+  w->cmdCsPrint_Click();
+  EXPECT_EQ(allapot.KepPozY, 17);
+  EXPECT_TRUE(nyomtato.documents().empty());
+}
+
+TEST_F(KitoltesTest, PageChangeShowsThePagesFixedSender) {
+  SetFvevenyRekord f;
+  f.FeladovevenyFeladoNev = QStringLiteral("Lavindor Egyesület");
+  f.FeladovevenyFeladoCim1 = QStringLiteral("9021 Győr");
+  folder.put(kSetFvevenyFile, encodeRecord(f));
+  SetTertiRekord t;
+  t.TertiVisszakuldNev = QStringLiteral("Hivatal");
+  t.TertiVisszakuldIrsz = QStringLiteral("7621");
+  t.TertiVisszakuldCim1 = QStringLiteral("Pécs");
+  folder.put(kSetTertiFile, encodeRecord(t));
+  auto w = indit();
+  w->SSTab1->setCurrentIndex(2);
+  EXPECT_EQ(w->feladoLap->lbSajatNev->text(), QStringLiteral("Lavindor Egyesület").leftJustified(40));
+  w->SSTab1->setCurrentIndex(5);
+  EXPECT_EQ(w->iratLap->lbIratFeladoCim1->text(), QStringLiteral("7621 Pécs").leftJustified(45));
+  EXPECT_EQ(allapot.Layouts.Terti.TertiVisszakuldNev.trimmed(), QStringLiteral("Hivatal"));
+}
+
+TEST_F(KitoltesTest, ClickFillsEveryPageForADomesticPayer) {
+  fizetok();
+  auto w = indit();
+  w->betuk->ComboBetuTipus1[0]->setEditText(QStringLiteral("Courier New"));
+  w->betuk->ComboBetuSize[0]->setEditText(QStringLiteral("14"));
+  w->ListView1_ItemClick(0);
+  EXPECT_EQ(w->feladoLap->txNev3->text(), QStringLiteral("Kovács Péter"));
+  EXPECT_EQ(w->feladoLap->txCim3_1->text(), QStringLiteral("9021   Győr"));
+  EXPECT_EQ(w->feladoLap->txCim3_2->text(), QStringLiteral("Fő út 1."));
+  EXPECT_EQ(w->tertiLap->txCim2_1->text(), QStringLiteral("9021   Győr"));
+  EXPECT_EQ(w->tertiLap->txUgyfelAzonosito->text(), QStringLiteral("AZ-7"));
+  EXPECT_EQ(w->tertiLap->txKudemenyAzonosito->text(), QStringLiteral("RL123"));
+  EXPECT_EQ(w->boritekLap->txtBoritekCimzettIrSzam->text(), QStringLiteral("9021  "));
+  EXPECT_EQ(w->iratLap->txtIratCimzettNev->text(), QStringLiteral("Kovács Péter").leftJustified(36));
+  EXPECT_EQ(w->iratLap->txtIratSzama->text(), QStringLiteral("12/2026"));
+  EXPECT_EQ(w->iratLap->txtIratFajtaja->text(), QStringLiteral("Határozat"));
+  // No fixed party chosen: the payer is the money order's payee.
+  EXPECT_EQ(w->rcsekkLap->RlbNev->text(), QStringLiteral("Kovács Péter").leftJustified(36));
+  EXPECT_EQ(w->rcsekkLap->txtHelys->text(), QStringLiteral("Győr"));
+  EXPECT_EQ(w->ulapLap->txUCim->text(), QStringLiteral("9021   Győr, Fő út 1."));
+  EXPECT_EQ(w->ulapLap->lbUIrszamHatul->text(), QStringLiteral("9021  "));
+  EXPECT_EQ(w->cimkeLap->lbIrsz->text(), QStringLiteral("9021  "));
+  EXPECT_EQ(w->cimkeLap->lbNev1->font().pointSizeF(), 14);
+  // Amounts: the lists hold both, every amount box slot 1.
+  ASSERT_EQ(w->rcsekkLap->RtxOsszeg->count(), 2);
+  EXPECT_EQ(w->rcsekkLap->RtxOsszeg->currentText(), QStringLiteral("2500"));
+  EXPECT_EQ(w->ulapLap->txUosszeg->text(), QStringLiteral("2500"));
+  EXPECT_EQ(w->feladoLap->txUtanvet->text(), QStringLiteral("2500"));
+}
+
+TEST_F(KitoltesTest, ClickFillsEveryPageForAForeignPayer) {
+  fizetok();
+  auto w = indit();
+  w->rcsekkLap->opAllando[0]->setChecked(true);
+  w->ListView1_ItemClick(0);
+  w->ListView1_ItemClick(1);
+  EXPECT_EQ(w->feladoLap->txCim3_1->text(), QStringLiteral("12 High Street, OX1 2JD Oxford"));
+  EXPECT_EQ(w->boritekLap->txtBoritekCimzettIrSzam->text(), QString());
+  EXPECT_EQ(w->iratLap->txtIratCimzettIrszam->text(), QString());
+  EXPECT_EQ(w->iratLap->txtIratCimzettHelyseg->text(), QStringLiteral("12 High Street, OX1 2JD Oxford"));
+  EXPECT_EQ(w->cimkeLap->lbIrsz->text(), QString());
+  // Empty identifiers leave what the page showed.
+  EXPECT_EQ(w->tertiLap->txKudemenyAzonosito->text(), QStringLiteral("RL123"));
+  // The fixed party is the payee: the payer is the sender, on one line.
+  EXPECT_EQ(w->rcsekkLap->RtxCim->text(), QStringLiteral("       OX1 2JD Oxford, ") + QStringLiteral("Egyesült Királyság").leftJustified(45));
+  // Slot 1 empty: the lists hold 1500, every amount box and words field is empty.
+  ASSERT_EQ(w->rcsekkLap->RtxOsszeg->count(), 1);
+  EXPECT_EQ(w->rcsekkLap->RtxOsszeg->itemText(0), QStringLiteral("1500"));
+  EXPECT_EQ(w->rcsekkLap->RtxOsszeg->currentText(), QString());
+  EXPECT_EQ(w->rcsekkLap->RtxtSzoveg21->text(), QString());
+  EXPECT_EQ(w->ulapLap->txUosszeg->text(), QString());
+  EXPECT_EQ(w->feladoLap->txUtanvet->text(), QString());
+}

@@ -1,0 +1,210 @@
+// The payer list's row click: the current payer, the buttons acting on it, the single or list
+// print by the selection, and the pages filled from the payer's records. And the settings menu.
+#include <QApplication>
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeView>
+
+#include "ablakfixture.h"
+#include "app/frmabout.h"
+#include "layouts/frmsetup.h"
+#include "printing/slips/csekklap.h"
+#include "records/fizetok.h"
+#include "records/fizetolista.h"
+#include "records/frmfelvet.h"
+
+namespace {
+
+class SorTest : public AblakTest {
+ protected:
+  // Payers with amounts; payer 2 has slot 1 empty and 1500 in slot 3.
+  void fizetok() {
+    QByteArray b;
+    NevekRekord n;
+    n.Nev = QStringLiteral("Kovács Péter");
+    n.Nev2 = QStringLiteral("Kovácsné");
+    n.Helyseg = QStringLiteral("Győr");
+    n.Cim = QStringLiteral("Fő út 1.");
+    n.Irsz = QStringLiteral("9021");
+    n.Osszegek = {2500, 3000};
+    b += encodeRecord(n);
+    n = NevekRekord{};
+    n.Nev = QStringLiteral("Nagy Anna");
+    n.Osszegek[2] = 1500;
+    b += encodeRecord(n);
+    b += fizetoRekord({QStringLiteral("Szabó Éva")});
+    folder.put(kNevekFile, b);
+  }
+  void kijelol(frmLavindor& w, std::initializer_list<int> sorok) {
+    QItemSelectionModel* s = w.lista->ListView1->selectionModel();
+    s->clearSelection();
+    for (int sor : sorok)
+      s->select(w.lista->modell()->index(sor, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  }
+};
+
+}  // namespace
+
+TEST_F(SorTest, ClickMakesThePayerCurrentAndFillsTheSlipPage) {
+  fizetok();
+  auto w = indit();
+  kijelol(*w, {0});
+  w->ListView1_ItemClick(0);
+  EXPECT_EQ(w->aktualisRekord(), 1);
+  EXPECT_EQ(allapot.AktualisRekord, 1);
+  EXPECT_TRUE(w->cmdDel->isEnabled());
+  EXPECT_TRUE(w->cmdModosit->isEnabled());
+  EXPECT_TRUE(w->cmdOsszegek->isEnabled());
+  const CsekkLap& lap = *w->csekkLap;
+  EXPECT_EQ(lap.txNev->text(), QStringLiteral("Kovács Péter"));
+  EXPECT_EQ(lap.txNev_2->text(), QStringLiteral("Kovácsné"));
+  EXPECT_EQ(lap.txCim1->text(), QStringLiteral("Győr"));
+  EXPECT_EQ(lap.txIrszam->text(), QStringLiteral("9021  "));
+  ASSERT_EQ(lap.txOsszeg->count(), 2);
+  EXPECT_EQ(lap.txOsszeg->itemText(1), QStringLiteral("3000"));
+  EXPECT_EQ(lap.txOsszeg->currentText(), QStringLiteral("2500"));
+  EXPECT_FALSE(lap.txtSzoveg21->text().isEmpty());
+  EXPECT_TRUE(w->cmdPrint->isVisibleTo(w.get()));
+  EXPECT_FALSE(w->cmdCsPrint->isVisibleTo(w.get()));
+  EXPECT_EQ(w->lista->lbKijelolve->text(), QString());
+}
+
+TEST_F(SorTest, NoValidFirstAmountClearsTheAmountBoxes) {
+  fizetok();
+  auto w = indit();
+  w->ListView1_ItemClick(0);
+  w->ListView1_ItemClick(1);
+  const CsekkLap& lap = *w->csekkLap;
+  ASSERT_EQ(lap.txOsszeg->count(), 1);
+  EXPECT_EQ(lap.txOsszeg->itemText(0), QStringLiteral("1500"));
+  EXPECT_EQ(lap.txOsszeg->currentText(), QString());
+  EXPECT_EQ(lap.txtSzoveg21->text(), QString());
+  EXPECT_EQ(lap.txtSzoveg11->text(), QString());
+  EXPECT_EQ(lap.lbOsszeg->text(), QString());
+}
+
+TEST_F(SorTest, SeveralSelectedRowsOfferTheListPrintExceptOnTheLabelPage) {
+  fizetok();
+  auto w = indit();
+  kijelol(*w, {0, 1, 2});
+  w->ListView1_ItemClick(2);
+  EXPECT_FALSE(w->cmdPrint->isVisibleTo(w.get()));
+  EXPECT_TRUE(w->cmdCsPrint->isVisibleTo(w.get()));
+  EXPECT_EQ(w->lista->lbKijelolve->text(), QStringLiteral("3"));
+  EXPECT_EQ(w->aktualisRekord(), 3);
+
+  w->SSTab1->setCurrentIndex(4);
+  w->ListView1_ItemClick(2);
+  EXPECT_TRUE(w->cmdPrint->isVisibleTo(w.get()));
+  EXPECT_FALSE(w->cmdCsPrint->isVisibleTo(w.get()));
+  EXPECT_EQ(w->lista->lbKijelolve->text(), QString());
+}
+
+TEST_F(SorTest, RecordNumbersAreNotCutTo16Bits) {
+  fizetok();
+  auto w = indit();
+  w->ListView1_ItemClick(0);
+  // A row naming a payer beyond 32767 (as a list of 40,000 payers has): the number is kept
+  // whole; there is no such record here, so the pages keep the payer loaded before.
+  w->lista->modell()->feltolt({ListaSor{QStringLiteral("Távoli"), QString(), QStringLiteral(" 40000"), {}}});
+  w->ListView1_ItemClick(0);
+  EXPECT_EQ(w->aktualisRekord(), 40000);
+  EXPECT_EQ(allapot.AktualisRekord, 40000);
+  EXPECT_EQ(w->csekkLap->txNev->text(), QStringLiteral("Kovács Péter"));
+}
+
+TEST_F(SorTest, ARowWithoutANumberKeepsTheCurrentPayer) {
+  fizetok();
+  auto w = indit();
+  w->ListView1_ItemClick(1);
+  w->lista->modell()->feltolt({ListaSor{QStringLiteral("?"), QString(), QStringLiteral("x"), {}}});
+  w->ListView1_ItemClick(0);
+  EXPECT_EQ(w->aktualisRekord(), 2);
+  EXPECT_EQ(w->csekkLap->txNev->text(), QStringLiteral("Nagy Anna"));
+}
+
+TEST_F(SorTest, SettingsMenuOpensOnThePagesTab) {
+  auto w = indit();
+  w->SSTab1->setCurrentIndex(5);
+  int ful = -1;
+  QTimer::singleShot(0, [&] {
+    if (auto* d = qobject_cast<frmSetup*>(QApplication::activeModalWidget())) {
+      ful = d->SSTab1->currentIndex();
+      d->close();
+    }
+  });
+  w->mnuSetup_Click();
+  EXPECT_EQ(ful, 4);
+}
+
+TEST_F(SorTest, NewPayerButtonAndMenuOpenTheDialogInAddMode) {
+  auto w = indit();
+  w->mnuUjcimzett->trigger();
+  frmFelvet* d = w->felvet();
+  EXPECT_TRUE(d->isVisible());
+  EXPECT_EQ(allapot.FelvetelMod, 1);
+  EXPECT_EQ(d->cmdRogzites->text(), QStringLiteral("&Felvétel"));
+}
+
+TEST_F(SorTest, ModifyStartsFromTheSlipPage) {
+  fizetok();
+  auto w = indit();
+  w->ListView1_ItemClick(0);
+  w->csekkLap->txNev->setText(QStringLiteral("Kovács Péter Pál"));
+  w->cmdModosit->click();
+  EXPECT_EQ(allapot.FelvetelMod, 2);
+  EXPECT_EQ(w->felvet()->txBefizetoNeve->text(), QStringLiteral("Kovács Péter Pál"));
+  EXPECT_EQ(w->felvet()->txBefizetoCim1->text(), QStringLiteral("Győr"));
+}
+
+TEST_F(SorTest, DeletionRemovesTheCurrentPayerAndDisablesItsButtons) {
+  fizetok();
+  auto w = indit();
+  w->ListView1_ItemClick(1);
+  uzenetek.answers = {MsgAnswer::Yes};
+  w->cmdDel->click();
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_EQ(uzenetek.shown[0].title, QStringLiteral("Feladó törlése"));
+  EXPECT_TRUE(uzenetek.shown[0].text.contains(QStringLiteral("NAGY ANNA")));
+  EXPECT_EQ(folder.bytes(kNevekFile).size(), 2 * 271);
+  EXPECT_EQ(w->lista->sorokSzama(), 2);
+  EXPECT_EQ(w->aktualisRekord(), 0);
+  EXPECT_FALSE(w->cmdDel->isEnabled());
+  EXPECT_FALSE(w->cmdModosit->isEnabled());
+  EXPECT_FALSE(w->cmdOsszegek->isEnabled());
+}
+
+TEST_F(SorTest, AmountsDialogRefreshesTheAmountList) {
+  fizetok();
+  auto w = indit();
+  w->ListView1_ItemClick(0);
+  bool nyitva = false;
+  QTimer::singleShot(0, [&] {
+    if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      nyitva = d->windowTitle() == QStringLiteral("Összegek felvitele");
+      d->close();
+    }
+  });
+  w->cmdOsszegek->click();
+  EXPECT_TRUE(nyitva);
+  EXPECT_EQ(w->csekkLap->txOsszeg->count(), 2);
+  EXPECT_EQ(w->csekkLap->txOsszeg->currentText(), QStringLiteral("2500"));
+}
+
+TEST_F(SorTest, AboutMenuShowsTheAboutBox) {
+  auto w = indit();
+  QString cim;
+  QTimer::singleShot(0, [&] {
+    if (auto* d = qobject_cast<frmAbout*>(QApplication::activeModalWidget())) {
+      cim = d->lblTitle->text();
+      d->close();
+    }
+  });
+  w->mnuAbout->trigger();
+  EXPECT_FALSE(cim.isEmpty());
+}
