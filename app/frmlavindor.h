@@ -103,6 +103,8 @@ class frmLavindor : public QMainWindow {
   void mnuKilep_Click();
   void mnuSetup_Click();
   void mnuAbout_Click();
+  // Opens a document or address with the desktop, unchanged; true when that succeeded.
+  bool OpenBrowser(const QString& url);
 
   // Pages and orientation.
   void SSTab1_Click();

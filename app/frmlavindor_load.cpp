@@ -19,6 +19,7 @@
 #include "common/messages.h"
 #include "common/numtext.h"
 #include "common/recordfile.h"
+#include "common/shell.h"
 #include "common/setrekord.h"
 #include "layouts/frmsetup.h"
 #include "printing/envelopes/boriteklap.h"
@@ -238,3 +239,5 @@ void frmLavindor::mnuAbout_Click() {
   d.exec();
   Form_Activate();
 }
+
+bool frmLavindor::OpenBrowser(const QString& url) { return platform_.shell && platform_.shell->open(url); }
