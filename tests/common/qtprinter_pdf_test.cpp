@@ -7,50 +7,15 @@
 #include <gtest/gtest.h>
 
 #include "common/qtprinter.h"
+#include "support/pdfwords.h"
 #include "support/tempfolder.h"
 
 namespace {
-constexpr double kMmPerPt = 25.4 / 72.0;
-
-struct Word {
-  QString text;
-  double x0, y0, x1, y1;  // mm
-};
-struct PdfPage {
-  double widthMm = 0, heightMm = 0;
-  std::vector<Word> words;
-};
-
-// Word boxes and page sizes as pdftotext -bbox reports them, in millimetres.
-std::vector<PdfPage> readPdf(const QString& path) {
-  QProcess p;
-  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
-  p.waitForFinished(30000);
-  const QString html = QString::fromUtf8(p.readAllStandardOutput());
-  std::vector<PdfPage> pages;
-  static const QRegularExpression tag(
-      QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">|<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
-                     "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
-  for (auto it = tag.globalMatch(html); it.hasNext();) {
-    const auto m = it.next();
-    if (!m.captured(1).isEmpty()) {
-      pages.push_back({m.captured(1).toDouble() * kMmPerPt, m.captured(2).toDouble() * kMmPerPt, {}});
-    } else if (!pages.empty()) {
-      pages.back().words.push_back({m.captured(7), m.captured(3).toDouble() * kMmPerPt,
-                                    m.captured(4).toDouble() * kMmPerPt, m.captured(5).toDouble() * kMmPerPt,
-                                    m.captured(6).toDouble() * kMmPerPt});
-    }
-  }
-  return pages;
-}
-
-bool havePdftotext() { return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(); }
-
-const Word* find(const PdfPage& page, const QString& text) {
-  for (const Word& w : page.words)
-    if (w.text == text) return &w;
-  return nullptr;
-}
+using pdf::Word;
+using PdfPage = pdf::Page;
+using pdf::find;
+using pdf::havePdftotext;
+inline std::vector<PdfPage> readPdf(const QString& path) { return pdf::read(path); }
 
 QtPrinter& onPdf(QtPrinter& p) {
   p.select(p.printerNames().indexOf(QtPrinter::kPdfName));

@@ -12,40 +12,14 @@
 #include "common/setrekord.h"
 #include "printing/slips/csekkprint.h"
 #include "printing/slips/osszegbetuvel.h"
+#include "support/pdfwords.h"
 #include "support/tempfolder.h"
 
 namespace {
 
-constexpr double kMmPerPt = 25.4 / 72.0;
-
-struct Word {
-  QString text;
-  double x, y;  // mm, top-left of the word's box
-};
-struct PdfPage {
-  double widthMm = 0, heightMm = 0;
-  std::vector<Word> words;
-};
-
-std::vector<PdfPage> readPdf(const QString& path) {
-  QProcess p;
-  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
-  p.waitForFinished(30000);
-  const QString html = QString::fromUtf8(p.readAllStandardOutput());
-  std::vector<PdfPage> pages;
-  static const QRegularExpression tag(
-      QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">|<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
-                     "xMax=\"[\\d.]+\" yMax=\"[\\d.]+\">([^<]*)</word>"));
-  for (auto it = tag.globalMatch(html); it.hasNext();) {
-    const auto m = it.next();
-    if (!m.captured(1).isEmpty())
-      pages.push_back({m.captured(1).toDouble() * kMmPerPt, m.captured(2).toDouble() * kMmPerPt, {}});
-    else if (!pages.empty())
-      pages.back().words.push_back(
-          {m.captured(5), m.captured(3).toDouble() * kMmPerPt, m.captured(4).toDouble() * kMmPerPt});
-  }
-  return pages;
-}
+using pdf::Word;
+using PdfPage = pdf::Page;
+inline std::vector<PdfPage> readPdf(const QString& path) { return pdf::read(path); }
 
 Fixed mm(double v) { return Fixed::fromDouble(v); }
 
@@ -84,7 +58,7 @@ class SlipPdf : public testing::Test {
     int found = 0;
     for (const Word& w : page.words) {
       if (w.text != text) continue;
-      if (std::abs(w.x - x) <= 0.5 && std::abs(w.y - y) <= 0.5) ++found;
+      if (std::abs(w.x0 - x) <= 0.5 && std::abs(w.y0 - y) <= 0.5) ++found;
     }
     EXPECT_EQ(found, 1) << text.toStdString() << " at " << x << ", " << y;
   }
