@@ -30,6 +30,9 @@ QStringList osszegLista(const NevekRekord& r) {
 
 frmFelvet::frmFelvet(const Platform& platform, FizetoAllapot allapot, FoAblak ablak, QWidget* parent)
     : QDialog(parent), platform_(platform), allapot_(allapot), ablak_(std::move(ablak)) {
+  // However it is closed (buttons, title bar, Esc), the dialog is unloaded: the next use makes
+  // a new one with the initial states.
+  setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(kUjCim);
   frmFelvetel = new QGroupBox(QStringLiteral("Ügyfél adatok"), this);
   auto box = [this](int max) {
@@ -193,10 +196,7 @@ void frmFelvet::hiba(const QString& szoveg, QLineEdit* fokusz) {
   platform_.messages->info(szoveg, QStringLiteral("Hiba"), MsgIcon::Critical);
 }
 
-void frmFelvet::bezar() {
-  setAttribute(Qt::WA_DeleteOnClose);
-  close();
-}
+void frmFelvet::bezar() { close(); }
 
 void frmFelvet::Command3_Click() { bezar(); }
 

@@ -316,3 +316,17 @@ TEST_F(FelvetTest, KeepOnTopFollowsItsBox) {
   EXPECT_EQ(d->txBefizAnonosito->maxLength(), 30);
   EXPECT_EQ(d->txtKozlem3sor->maxLength(), 25);
 }
+
+TEST_F(FelvetTest, TitleBarCloseUnloadsTheDialog) {
+  d->ujFelvetel();
+  d->chkTobbFelvetel->setChecked(true);
+  d->Legfelül->setChecked(false);
+  d->close();  // the title bar's close button
+  torolt();
+  EXPECT_TRUE(d.isNull());
+  EXPECT_EQ(beolvasva, 0);
+  // The next use starts from the initial states.
+  d = new frmFelvet(platform, {nevek, kozl, aktualis, mod}, ablak);
+  EXPECT_FALSE(d->chkTobbFelvetel->isChecked());
+  EXPECT_TRUE(d->Legfelül->isChecked());
+}
