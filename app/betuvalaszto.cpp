@@ -62,8 +62,9 @@ void BetuValaszto::load() {
 
 void BetuValaszto::sample(int index) {
   QFont f = lbMinta->font();
+  // A font the printer does not offer leaves the sample's font as it was.
   const QString name = ComboBetuTipus1[index]->currentText().trimmed();
-  if (!name.isEmpty()) f.setFamily(name);
+  if (platform_.printer && platform_.printer->fonts().contains(name, Qt::CaseInsensitive)) f.setFamily(name);
   const double size = leadingValue(ComboBetuSize[index]->currentText());
   if (size > 0 && size < 1000) f.setPointSizeF(size);
   f.setBold(false);

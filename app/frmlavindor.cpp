@@ -3,12 +3,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -19,6 +22,7 @@
 
 #include "app/betuvalaszto.h"
 #include "app/nyomtatovalaszto.h"
+#include "common/mmkep.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/cimkelap.h"
 #include "printing/orders/rcsekklap.h"
@@ -27,7 +31,6 @@
 #include "printing/receipts/iratlap.h"
 #include "printing/receipts/tertilap.h"
 #include "printing/slips/csekklap.h"
-#include "printing/slips/mmkep.h"
 #include "records/cimkereso.h"
 #include "records/fizetolista.h"
 #include "records/tricheckbox.h"
@@ -206,7 +209,8 @@ void frmLavindor::closeEvent(QCloseEvent* event) {
 void frmLavindor::changeEvent(QEvent* event) {
   // Activation runs when the window first becomes active and whenever it becomes active again
   // after one of the program's own windows (a dialog) had the focus. Coming back from another
-  // program is no activation of the form: the lists keep the choices made in them.
+  // program, a message box or a standard file or printer dialog is no activation of the form:
+  // the lists keep the choices made in them.
   if (event->type() == QEvent::ActivationChange) {
     if (isActiveWindow()) {
       if (!aktivalva_ || sajatAblakUtan_) Form_Activate();
@@ -214,7 +218,9 @@ void frmLavindor::changeEvent(QEvent* event) {
       sajatAblakUtan_ = false;
     } else {
       // The window that took the focus: null when it went to another program.
-      sajatAblakUtan_ = QApplication::activeWindow() != nullptr;
+      const QWidget* uj = QApplication::activeWindow();
+      sajatAblakUtan_ = uj && !qobject_cast<const QMessageBox*>(uj) && !qobject_cast<const QFileDialog*>(uj) &&
+                        !qobject_cast<const QPrintDialog*>(uj);
     }
   }
   QMainWindow::changeEvent(event);

@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -14,6 +13,7 @@
 
 #include <cmath>
 
+#include "common/mmkep.h"
 #include "common/recordfile.h"
 #include "records/tricheckbox.h"
 
@@ -171,11 +171,12 @@ BoritekLap::BoritekLap(const Platform& platform, BoritekRekord& boritek, Boritek
   kg->addWidget(lbMagas, 3, 1);
   kg->addWidget(lbFigyelem, 4, 0, 1, 2);
 
-  // Preview; the picture is placed on it in twips.
-  Picture2 = cimke(this, "Picture2");
-  Picture2->setFrameShape(QFrame::StyledPanel);
-  Picture2->setScaledContents(true);
-  Picture2->setMinimumSize(px(3435), px(2430));
+  // Preview of the C6 envelope, 162 x 114 mm; the picture is placed on it by its position in
+  // twips of the preview. A lying picture is fitted whole without the picture on it.
+  Picture2 = new MmKep(162, 114, this, MmKep::Fekvo::HideBoxes);
+  nev(Picture2, "Picture2");
+  Picture2->setKeepAspect(true);
+  Picture2->setMinimumSize(px(3435), px(3435) * 114 / 162);
   Image3 = cimke(Picture2, "Image3");
   Image3->setScaledContents(true);
   setImage3Twips(QRect(0, 0, 1905, 1905));
@@ -233,11 +234,18 @@ void BoritekLap::meret(int index) {
   hely_.BoritekMeret = int16_t(index + 1);
 
   kepPozFrissit();
+  kepHely();
 }
 
 void BoritekLap::setImage3Twips(const QRect& twips) {
   kep_ = twips;
-  Image3->setGeometry(px(twips.left()), px(twips.top()), px(twips.width()), px(twips.height()));
+  kepHely();
+}
+
+void BoritekLap::kepHely() {
+  // The preview's scale, as kepPozFrissit reads it: 44 twips per mm, 31 vertically for C5.
+  const double x = 44.0, y = OpB2->isChecked() ? 31.0 : 44.0;
+  Picture2->place(Image3, {kep_.left() / x, kep_.top() / y, kep_.width() / x, kep_.height() / y});
 }
 
 void BoritekLap::kepPozFrissit() {
@@ -245,6 +253,4 @@ void BoritekLap::kepPozFrissit() {
   lbYpoz->setText(mmText(kep_.top() / (OpB2->isChecked() ? 31.0 : 44.0)));
 }
 
-void BoritekLap::setPreview(const QImage& kep) {
-  Picture2->setPixmap(kep.isNull() ? QPixmap() : QPixmap::fromImage(kep));
-}
+void BoritekLap::setPreview(const QImage& kep) { Picture2->setPreview(kep); }

@@ -23,6 +23,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class MmKep;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -89,7 +90,7 @@ class BoritekLap : public QWidget {
   QPushButton* cmdKepMentese;
 
   // Preview of the blank envelope with the picture Image3 on it.
-  QLabel* Picture2;
+  MmKep* Picture2;
   QLabel* Image3;
 
   // Called by OpB1_Click: the main window enables its "Fekvő" option.
@@ -120,6 +121,7 @@ class BoritekLap : public QWidget {
 
  private:
   void meret(int index);
+  void kepHely();  // Image3 onto the preview at kep_
   const Platform& platform_;
   BoritekRekord& boritek_;
   BoritekHely& hely_;

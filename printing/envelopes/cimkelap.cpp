@@ -6,12 +6,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include <cmath>
 
+#include "common/mmkep.h"
 #include "common/numtext.h"
 #include "common/recordfile.h"
 #include "records/tricheckbox.h"
@@ -123,18 +123,20 @@ CimkeLap::CimkeLap(const Platform& platform, CimkeSetupRekord& cimkeSetup, QWidg
   }
   keretEgyediCimke->hide();
 
-  Picture2 = cimke(this, "Picture2");
-  Picture2->setFrameShape(QFrame::StyledPanel);
-  Picture2->setScaledContents(true);
+  // The A4 label sheet, 210 x 297 mm; the address shows on the lines of its first label.
+  Picture2 = new MmKep(210, 297, this);
+  nev(Picture2, QStringLiteral("Picture2"));
+  Picture2->setKeepAspect(true);
+  // The sheet fits the room left below the settings, never widening the column.
+  Picture2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   Picture2->setMinimumSize(320, 200);
   lbNev1 = cimke(Picture2, "lbNev1");
   lbNev2 = cimke(Picture2, "lbNev2");
   lbHelyseg = cimke(Picture2, "lbHelyseg");
   lbCim = cimke(Picture2, "lbCim");
   lbIrsz = cimke(Picture2, "lbIrsz");
-  auto* pl = new QVBoxLayout(Picture2);
-  for (QLabel* l : {lbNev1, lbNev2, lbHelyseg, lbCim, lbIrsz}) pl->addWidget(l);
-  pl->addStretch(1);
+  QLabel* const sorok[] = {lbNev1, lbNev2, lbHelyseg, lbCim, lbIrsz};
+  for (int i = 0; i < 5; ++i) Picture2->place(sorok[i], {5.5, 20.5 + 6 * i, 58, 5});
 
   auto* bal = new QVBoxLayout;
   bal->addWidget(keretMeret);
@@ -221,6 +223,4 @@ void CimkeLap::place(int k) {
   chkCimke1[size_t(k)]->setGeometry(px(g.left()), px(g.top()), px(g.width()), px(g.height()));
 }
 
-void CimkeLap::setPreview(const QImage& kep) {
-  Picture2->setPixmap(kep.isNull() ? QPixmap() : QPixmap::fromImage(kep));
-}
+void CimkeLap::setPreview(const QImage& kep) { Picture2->setPreview(kep); }

@@ -20,6 +20,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class MmKep;
 class QLineEdit;
 class QPushButton;
 class TriCheckBox;
@@ -52,7 +53,7 @@ class CimkeLap : public QWidget {
   std::array<QLineEdit*, 5> txEgyediCimke{};
 
   // Preview of the label sheet with the five lines of one label.
-  QLabel* Picture2;
+  MmKep* Picture2;
   QLabel* lbNev1;
   QLabel* lbNev2;
   QLabel* lbHelyseg;

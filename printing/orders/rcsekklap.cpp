@@ -2,23 +2,23 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "common/mmkep.h"
 #include "common/recordfile.h"
 
 RcsekkLap::RcsekkLap(const Platform& platform, SetRcsekkRekord& rcsekk, QWidget* parent)
     : QWidget(parent), platform_(platform), rcsekk_(rcsekk) {
-  Picture7 = new QLabel(this);
+  // The money order, 210 x 105 mm. Its fields are the page's inputs, so a lying picture is
+  // shown turned back upright and the fields stay on their boxes.
+  Picture7 = new MmKep(210, 105, this, MmKep::Fekvo::TurnBack);
   Picture7->setObjectName(QStringLiteral("Picture7"));
-  Picture7->setFrameShape(QFrame::StyledPanel);
-  Picture7->setScaledContents(true);
-  Picture7->setMinimumSize(12060 / 15, 360);
+  Picture7->setKeepAspect(true);
+  Picture7->setMinimumSize(12060 / 15, 12060 / 30);
 
   auto mezo = [this](const QString& n) {
     auto* e = new QLineEdit(Picture7);
@@ -72,35 +72,33 @@ RcsekkLap::RcsekkLap(const Platform& platform, SetRcsekkRekord& rcsekk, QWidget*
   txtIrszHatul = mezo(QStringLiteral("txtIrszHatul"));
   for (int i = 0; i < 4; ++i) RcsekkKozlemenyHatul[size_t(i)] = mezo(QStringLiteral("RcsekkKozlemenyHatul_%1").arg(i));
 
-  // The form's first copy on the left (amount, words, recipient labels, sender), the second
-  // copy on the right (amount, words, recipient boxes).
-  auto* g = new QGridLayout(Picture7);
-  g->addWidget(RtxOsszeg, 0, 0);
-  g->addWidget(RlbOsszeg, 0, 1);
-  g->addWidget(lbOsszeg2, 0, 2);
-  g->addWidget(RtxtSzoveg21, 1, 0, 1, 2);
-  g->addWidget(RtxtSzoveg12, 1, 2);
-  g->addWidget(RtxtSzoveg11, 2, 0, 1, 2);
-  g->addWidget(RtxtSzoveg22, 2, 2);
-  g->addWidget(opAllando[0], 3, 0);
-  g->addWidget(RlbNev, 4, 0, 1, 2);
-  g->addWidget(txtNev, 4, 2);
-  g->addWidget(RlbHelys, 5, 0, 1, 2);
-  g->addWidget(txtHelys, 5, 2);
-  g->addWidget(RlbCim, 6, 0, 1, 2);
-  g->addWidget(txtCim, 6, 2);
-  g->addWidget(RlbIrsz, 7, 0, 1, 2);
-  g->addWidget(txtIrsz, 7, 2);
-  g->addWidget(opAllando[1], 8, 0);
-  g->addWidget(RtxNev[0], 9, 0, 1, 3);
-  g->addWidget(RtxCim, 10, 0, 1, 3);
-  // Back, in the same area.
-  g->addWidget(txtNevHatul, 11, 0, 1, 3);
-  g->addWidget(txtHelysHatul, 12, 0, 1, 3);
-  g->addWidget(txtCimHatul, 13, 0, 1, 3);
-  g->addWidget(txtIrszHatul, 14, 0, 1, 3);
-  for (int i = 0; i < 4; ++i) g->addWidget(RcsekkKozlemenyHatul[size_t(i)], 15 + i, 0, 1, 3);
-  g->setRowStretch(19, 1);
+  // Front: the sender's receipt on the left (amount, words, the recipient as printed), the
+  // order on the right (amount, sender, amount in figures, words, the recipient's boxes).
+  Picture7->place(RtxOsszeg, {3.5, 4.5, 40, 6.5});
+  Picture7->place(RtxtSzoveg21, {2, 13.5, 62, 5});
+  Picture7->place(RtxtSzoveg11, {2, 20.5, 62, 5});
+  Picture7->place(opAllando[0], {3, 54, 24, 4.5});
+  Picture7->place(RlbNev, {4, 61.5, 58, 4.5});
+  Picture7->place(RlbHelys, {4, 66, 58, 4.5});
+  Picture7->place(RlbCim, {4, 70.5, 58, 4.5});
+  Picture7->place(RlbIrsz, {16.5, 76.8, 17.5, 5.5});
+  Picture7->place(RlbOsszeg, {68.5, 4.5, 59, 6.5});
+  Picture7->place(opAllando[1], {112, 14.3, 25, 4});
+  Picture7->place(RtxNev[0], {69, 18.5, 68, 4.5});
+  Picture7->place(RtxCim, {69, 23, 68, 4.5});
+  Picture7->place(lbOsszeg2, {68.5, 33.5, 59, 6.5});
+  Picture7->place(RtxtSzoveg12, {68, 44.5, 70, 5});
+  Picture7->place(RtxtSzoveg22, {68, 51.5, 70, 5});
+  Picture7->place(txtNev, {140, 61.5, 65, 4.5});
+  Picture7->place(txtHelys, {140, 66, 65, 4.5});
+  Picture7->place(txtCim, {140, 70.5, 65, 4.5});
+  Picture7->place(txtIrsz, {152.5, 76.8, 17.5, 5.5});
+  // Back, hidden while the front shows: the notice lines and the sender's block.
+  for (int i = 0; i < 4; ++i) Picture7->place(RcsekkKozlemenyHatul[size_t(i)], {5, 7.5 + 4.5 * i, 116, 4.5});
+  Picture7->place(txtNevHatul, {81, 64.5, 96, 4.5});
+  Picture7->place(txtHelysHatul, {81, 69, 96, 4.5});
+  Picture7->place(txtCimHatul, {81, 73.5, 96, 4.5});
+  Picture7->place(txtIrszHatul, {93.5, 80.8, 17.5, 5.5});
   for (QLineEdit* e : {txtNevHatul, txtHelysHatul, txtCimHatul, txtIrszHatul}) e->hide();
   for (QLineEdit* e : RcsekkKozlemenyHatul) e->hide();
 
@@ -133,6 +131,4 @@ void RcsekkLap::belep() {
   }
 }
 
-void RcsekkLap::setPreview(const QImage& kep) {
-  Picture7->setPixmap(kep.isNull() ? QPixmap() : QPixmap::fromImage(kep));
-}
+void RcsekkLap::setPreview(const QImage& kep) { Picture7->setPreview(kep); }

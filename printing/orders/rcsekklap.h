@@ -17,6 +17,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class MmKep;
 class QPushButton;
 class QRadioButton;
 
@@ -27,7 +28,7 @@ class RcsekkLap : public QWidget {
 
   static constexpr int16_t BeallitasFul = 5;  // settings tab opened from this page
 
-  QLabel* Picture7;  // the form's picture, with the fields laid over it
+  MmKep* Picture7;  // the form's picture, with the fields laid over it at their boxes
   QPushButton* cmdOldalCsere;  // names the side not on screen
 
   // Front. opAllando: 0 the recipient is fixed, 1 the sender is fixed; none chosen at first.

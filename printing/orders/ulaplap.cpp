@@ -1,22 +1,22 @@
 #include "printing/orders/ulaplap.h"
 
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/mmkep.h"
 #include "common/recordfile.h"
 #include "records/tricheckbox.h"
 
 UlapLap::UlapLap(const Platform& platform, SetRcsekkRekord& rcsekk, QWidget* parent)
     : QWidget(parent), platform_(platform), rcsekk_(rcsekk) {
-  Picture6 = new QLabel(this);
+  // The form, 150 x 105 mm. Its fields are the page's inputs, so a lying picture is shown
+  // turned back upright and the fields stay on their boxes.
+  Picture6 = new MmKep(150, 105, this, MmKep::Fekvo::TurnBack);
   Picture6->setObjectName(QStringLiteral("Picture6"));
-  Picture6->setFrameShape(QFrame::StyledPanel);
-  Picture6->setScaledContents(true);
-  Picture6->setMinimumSize(8325 / 15, 360);
+  Picture6->setKeepAspect(true);
+  Picture6->setMinimumSize(8325 / 15, 8325 * 105 / 150 / 15);
 
   auto mezo = [this](const QString& n) {
     auto* e = new QLineEdit(Picture6);
@@ -57,27 +57,30 @@ UlapLap::UlapLap(const Platform& platform, SetRcsekkRekord& rcsekk, QWidget* par
   lbUCimHatul = cimke(QStringLiteral("lbUCimHatul"));
   lbUIrszamHatul = cimke(QStringLiteral("lbUIrszamHatul"));
 
-  auto* g = new QGridLayout(Picture6);
-  g->addWidget(txUosszeg, 0, 0);
-  g->addWidget(lbUosszeg, 0, 1);
-  g->addWidget(lbosszegBetuvel1, 1, 0, 1, 3);
-  g->addWidget(lbosszegBetuvel2, 2, 0, 1, 3);
-  g->addWidget(lbUNev, 3, 0, 1, 3);
-  g->addWidget(lbUHelyseg, 4, 0, 1, 3);
-  g->addWidget(lbUCim, 5, 0, 1, 3);
-  g->addWidget(lbUIrszam, 6, 0, 1, 3);
-  g->addWidget(chkUtanvetR, 7, 0);
-  g->addWidget(lbUtXR, 7, 1);
-  g->addWidget(chkUtanvetEL, 8, 0);
-  g->addWidget(lbUtXEL, 8, 1);
-  g->addWidget(txUNev, 9, 0, 1, 3);
-  g->addWidget(txUCim, 10, 0, 1, 3);
-  g->addWidget(chkCimzettCsereUlap, 11, 0, 1, 3);
-  g->addWidget(lbUNevHatul, 12, 0, 1, 3);
-  g->addWidget(lbUHelysegHatul, 13, 0, 1, 3);
-  g->addWidget(lbUCimHatul, 14, 0, 1, 3);
-  g->addWidget(lbUIrszamHatul, 15, 0, 1, 3);
-  g->setRowStretch(16, 1);
+  // Front: amount and words at the top, the "R" and "ÉL" boxes with their marks (the check
+  // boxes just right of the form's captions), the parcel addressee on the left, the payee of
+  // the amount on the right.
+  Picture6->place(txUosszeg, {4.5, 12.5, 27, 6.5});
+  Picture6->place(lbUosszeg, {32, 12.5, 26.5, 6.5});
+  Picture6->place(lbosszegBetuvel1, {65, 11.5, 80, 5});
+  Picture6->place(lbosszegBetuvel2, {65, 18.5, 80, 5});
+  Picture6->place(lbUtXR, {4, 24, 4, 4});
+  Picture6->place(chkUtanvetR, {11, 24, 8, 4});
+  Picture6->place(lbUtXEL, {20, 24, 4, 4});
+  Picture6->place(chkUtanvetEL, {29, 24, 10, 4});
+  Picture6->place(chkCimzettCsereUlap, {42, 26.5, 32, 4.5});
+  Picture6->place(txUNev, {6, 35.5, 64, 4.5});
+  Picture6->place(txUCim, {6, 40.5, 64, 4.5});
+  Picture6->place(lbUNev, {79, 35.5, 65, 4.5});
+  Picture6->place(lbUHelyseg, {79, 40.5, 65, 4.5});
+  Picture6->place(lbUCim, {79, 45.5, 65, 4.5});
+  Picture6->place(lbUIrszam, {93.5, 60.3, 17.5, 5.5});
+  for (QLabel* x : {lbUtXR, lbUtXEL}) x->setAlignment(Qt::AlignCenter);
+  // Back, hidden while the front shows: the parcel addressee's block.
+  Picture6->place(lbUNevHatul, {6, 12.5, 86, 4.5});
+  Picture6->place(lbUHelysegHatul, {6, 17, 86, 4.5});
+  Picture6->place(lbUCimHatul, {6, 21.5, 86, 4.5});
+  Picture6->place(lbUIrszamHatul, {18.5, 29.8, 17.5, 5.5});
   for (QLabel* l : {lbUtXR, lbUtXEL, lbUNevHatul, lbUHelysegHatul, lbUCimHatul, lbUIrszamHatul}) l->hide();
 
   auto* l = new QVBoxLayout(this);
@@ -99,6 +102,4 @@ void UlapLap::belep() {
   }
 }
 
-void UlapLap::setPreview(const QImage& kep) {
-  Picture6->setPixmap(kep.isNull() ? QPixmap() : QPixmap::fromImage(kep));
-}
+void UlapLap::setPreview(const QImage& kep) { Picture6->setPreview(kep); }

@@ -14,6 +14,7 @@
 
 class QLabel;
 class QLineEdit;
+class MmKep;
 class QPushButton;
 class TriCheckBox;
 
@@ -24,7 +25,7 @@ class UlapLap : public QWidget {
 
   static constexpr int16_t BeallitasFul = 6;  // settings tab opened from this page
 
-  QLabel* Picture6;  // the form's picture, with the fields laid over it
+  MmKep* Picture6;  // the form's picture, with the fields laid over it at their boxes
   QPushButton* cmdUtanvetOdalCsere;  // names the side not on screen
 
   // Front.

@@ -39,12 +39,12 @@ FeladoLap::FeladoLap(const Platform& platform, LayoutRecords& layouts, QWidget* 
   chk5 = kulon("chk5", QStringLiteral("Levélszekrény útján nem kézbesíthető"));
   chk6 = kulon("chk6", QStringLiteral("kétszeri kézbesítési kísérlet"));
 
-  // The receipt, 165 x 120 mm (about 50 twips per mm in the box); the six special-service
-  // marks sit on their boxes in the row of the form's special services.
-  preview = new Elonezet(this, "preview", 8325, 6055);
+  // The receipt, 165 x 120 mm; the six special-service marks sit on the form's special-service
+  // boxes (sk, PRI, PL, e-ért, LNK, 2X).
+  preview = new Elonezet(this, "preview", 8325, 6055, 165, 120);
   for (int i = 0; i <= 5; ++i) {
     lbX[size_t(i)] = jel(preview, i);
-    helyez(lbX[size_t(i)], 5903 + 303 * i, 1180);
+    preview->place(lbX[size_t(i)], {116.0 + 6 * i, 24, 4, 4});
   }
 
   auto* ertek = new QHBoxLayout;

@@ -46,12 +46,11 @@ IratLap::IratLap(const Platform& platform, LayoutRecords& layouts, QWidget* pare
   txtIratFelvPosta = mezo(this, "txtIratFelvPosta");
   txtIratKuldAzonosito = mezo(this, "txtIratKuldAzonosito");
 
-  // The form, 165 x 105 mm; the code label shows over it while the code is printed.
-  preview = new Elonezet(this, "preview", 9645, 6140);
+  // The form, 165 x 105 mm; the code shows in the item identifier's box, where it is printed,
+  // while the code is printed.
+  preview = new Elonezet(this, "preview", 9645, 6140, 165, 105);
   lbVkod = felirat(preview, "lbVkod");
-  auto* kodSor = new QVBoxLayout(preview);
-  kodSor->addStretch(1);
-  kodSor->addWidget(lbVkod, 0, Qt::AlignRight);
+  preview->place(lbVkod, {15.5, 41.5, 69, 4.5});
   lbVkod->hide();
 
   auto* urlap = new QFormLayout;

@@ -1,7 +1,6 @@
 #include "printing/receipts/lapelemek.h"
 
 #include <QLineEdit>
-#include <QPixmap>
 
 #include "records/tricheckbox.h"
 
@@ -32,14 +31,10 @@ QLabel* jel(QWidget* parent, int index) {
   QFont f = l->font();
   f.setBold(true);
   l->setFont(f);
+  l->setAlignment(Qt::AlignCenter);
   l->adjustSize();
   l->hide();
   return l;
-}
-
-void helyez(QWidget* w, int leftTw, int topTw, int widthTw) {
-  w->move(px(leftTw), px(topTw));
-  if (widthTw >= 0) w->resize(px(widthTw), w->sizeHint().height());
 }
 
 QString szokozNelkul(const QString& s) {
@@ -51,19 +46,9 @@ QString szokozNelkul(const QString& s) {
 
 }  // namespace lap
 
-Elonezet::Elonezet(QWidget* parent, const char* name, int widthTw, int heightTw) : QLabel(parent) {
+Elonezet::Elonezet(QWidget* parent, const char* name, int widthTw, int heightTw, double widthMm, double heightMm)
+    : MmKep(widthMm, heightMm, parent, Fekvo::HideBoxes) {
   setObjectName(QString::fromLatin1(name));
   setFixedSize(lap::px(widthTw), lap::px(heightTw));
-  setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  setFrameShape(QFrame::StyledPanel);
-}
-
-void Elonezet::setPreview(const QImage& kep) {
-  kep_ = kep;
-  if (kep.isNull()) {
-    clear();
-    return;
-  }
-  // The lying picture is the form turned: it is fitted into the box, never cut.
-  setPixmap(QPixmap::fromImage(kep.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  setKeepAspect(true);
 }

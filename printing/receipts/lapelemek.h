@@ -1,10 +1,12 @@
 #pragma once
 // Building blocks shared by the receipt pages: named controls, the preview picture box with
-// controls laid over it at design positions in twips, and what a page change hands back to
-// the main window.
+// controls laid over it at their places on the form, and what a page change hands back to the
+// main window.
 #include <QImage>
 #include <QLabel>
 #include <QString>
+
+#include "common/mmkep.h"
 
 #include <cstdint>
 
@@ -30,22 +32,17 @@ QLabel* felirat(QWidget* parent, const char* name, const QString& text = {});
 TriCheckBox* jelolo(QWidget* parent, const char* name, const QString& caption, const QString& tip = {});
 // A hidden "X" service mark.
 QLabel* jel(QWidget* parent, int index);
-// Moves `w` to the design position; a negative width keeps the width.
-void helyez(QWidget* w, int leftTw, int topTw, int widthTw = -1);
 // Text with its leading and trailing blanks (spaces) removed; tabs and the like stay.
 QString szokozNelkul(const QString& s);
 
 }  // namespace lap
 
-// The preview box of a page: the blank form's picture fitted into the box, with the
-// page's overlay controls as children at design positions. No picture (a missing or unreadable
-// file) leaves an empty box with the overlays usable.
-class Elonezet : public QLabel {
+// The preview box of a page: a fixed-size box (design size in twips) showing the blank form's
+// picture, with the page's overlay controls placed over it at millimetre positions of the form
+// (MmKep::place). No picture (a missing or unreadable file) leaves an empty box with the
+// overlays usable. The lying picture is fitted whole and the overlays are hidden while it
+// shows: they repeat the page's data and cannot follow the turned form.
+class Elonezet : public MmKep {
  public:
-  Elonezet(QWidget* parent, const char* name, int widthTw, int heightTw);
-  void setPreview(const QImage& kep);
-  bool hasPreview() const { return !kep_.isNull(); }
-
- private:
-  QImage kep_;
+  Elonezet(QWidget* parent, const char* name, int widthTw, int heightTw, double widthMm, double heightMm);
 };

@@ -46,25 +46,25 @@ TertiLap::TertiLap(const Platform& platform, LayoutRecords& layouts, QWidget* pa
   chkLevel->hide();
   chkKCsomag->hide();
 
-  // The card, 165 x 105 mm, with the return address and the marks at their design places.
-  Picture3 = new Elonezet(this, "Picture3", 9555, 6080);
+  // The domestic card, 165 x 105 mm: the return address on the lines of its box, the marks on
+  // the service boxes (the letter and parcel marks on the international card's boxes).
+  Picture3 = new Elonezet(this, "Picture3", 9555, 6080, 165, 105);
   lbSajatNev2 = mezo(Picture3, "lbSajatNev2");
   lbSajatNev2->setFrame(false);
-  lbSajatNev2->setStyleSheet(QStringLiteral("background: transparent"));
-  helyez(lbSajatNev2, 3690, 3480, 4845);
+  lbSajatNev2->setStyleSheet(QStringLiteral("background: transparent; padding: 0px;"));
   lbSajatCim2_1 = felirat(Picture3, "lbSajatCim2_1");
   lbSajatCim2_2 = felirat(Picture3, "lbSajatCim2_2");
   lbSajatIrsz = felirat(Picture3, "lbSajatIrsz");
-  for (QLabel* l : {lbSajatCim2_1, lbSajatCim2_2, lbSajatIrsz}) l->setMinimumWidth(px(4845));
-  helyez(lbSajatCim2_1, 3690, 3810, 4845);
-  helyez(lbSajatCim2_2, 3690, 4140, 4845);
-  helyez(lbSajatIrsz, 4950, 4380, 3650);
+  Picture3->place(lbSajatNev2, {80, 58.5, 80, 4.5});
+  Picture3->place(lbSajatCim2_1, {80.5, 63.5, 79.5, 4.5});
+  Picture3->place(lbSajatCim2_2, {80.5, 68.5, 79.5, 4.5});
+  Picture3->place(lbSajatIrsz, {80.5, 73.5, 40, 4.5});
   lbSajatIrsz->hide();
-  // Marks of chkTPri, chkTSk, chkTUv (domestic places), chkLevel and chkKCsomag.
-  const int jelHely[5][2] = {{7410, 990}, {8010, 990}, {8610, 990}, {840, 2430}, {3630, 2430}};
+  // Marks of chkTPri, chkTSk, chkTUv, chkLevel and chkKCsomag.
+  const QRectF jelHely[5] = {{128, 14.3, 4, 4}, {137, 14.3, 4, 4}, {146, 14.3, 4, 4}, {15, 45.5, 4, 4}, {60, 45.5, 4, 4}};
   for (int i = 6; i <= 10; ++i) {
     lbX[size_t(i)] = jel(Picture3, i);
-    helyez(lbX[size_t(i)], jelHely[i - 6][0], jelHely[i - 6][1]);
+    Picture3->place(lbX[size_t(i)], jelHely[i - 6]);
   }
 
   auto* kartyaSor = new QHBoxLayout;

@@ -8,9 +8,9 @@
 #include <QVBoxLayout>
 
 #include "common/fields.h"
+#include "common/mmkep.h"
 #include "common/platform.h"
 #include "common/setrekord.h"
-#include "printing/slips/mmkep.h"
 #include "printing/slips/osszegbetuvel.h"
 #include "records/nevekrekord.h"
 #include "records/tricheckbox.h"

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -133,6 +134,10 @@ TEST_F(LapTest, ActivationFillsTheReferenceLists) {
   EXPECT_EQ(lap.txtJogcim2->itemText(0), QStringLiteral("Fiz. hat.:") + datum);
   EXPECT_EQ(lap.txtJogcim2->itemText(1), QStringLiteral("Fiz. hat.: jan. 5."));
   EXPECT_EQ(lap.txtJogcim2->currentText(), QString());
+  // The address boxes that a lookup may have disabled are enabled again.
+  for (QLineEdit* e : {w->csekkLap->txCim1, w->csekkLap->txCim2, w->csekkLap->txIrszam}) e->setEnabled(false);
+  w->Form_Activate();
+  for (QLineEdit* e : {w->csekkLap->txCim1, w->csekkLap->txCim2, w->csekkLap->txIrszam}) EXPECT_TRUE(e->isEnabled());
   // A list edited meanwhile shows at the next activation.
   folder.put(kJogcimekFile, lista({"Új"}));
   w->Form_Activate();
@@ -198,6 +203,13 @@ TEST_F(LapTest, ActivationAfterOwnWindowsOnly) {
   QApplication::setActiveWindow(nullptr);
   QApplication::setActiveWindow(w.get());
   EXPECT_EQ(k->currentText(), QStringLiteral("Tagdíj"));
+  // A message box (the exit question answered No, a print guard) is no activation either.
+  QMessageBox m(QMessageBox::Question, QStringLiteral(" Kilépés "), QStringLiteral("Biztos hogy Befejezed?"));
+  m.show();
+  QApplication::setActiveWindow(&m);
+  QApplication::setActiveWindow(w.get());
+  EXPECT_EQ(k->currentText(), QStringLiteral("Tagdíj"));
+  m.hide();
   // One of the program's dialogs had it: the lists are read afresh.
   QDialog d;
   d.show();

@@ -169,4 +169,10 @@ TEST_F(FontFixture, SampleTakesTheLinesFontAndSize) {
   b.ComboBetuSize[1]->setEditText("abc");  // unusable size: the sample keeps its size
   b.ComboBetuTipus1_Click(1);
   EXPECT_EQ(b.lbMinta->font().pointSizeF(), 18);
+  // A font the printer does not have: the sample keeps its font, the size still follows.
+  b.ComboBetuTipus1[2]->setEditText("Nincs Ilyen Betű");
+  b.ComboBetuSize[2]->setEditText("12");
+  b.ComboBetuTipus1_Click(2);
+  EXPECT_EQ(b.lbMinta->font().family(), "Courier New");
+  EXPECT_EQ(b.lbMinta->font().pointSizeF(), 12);
 }

@@ -9,12 +9,12 @@
 #include <gtest/gtest.h>
 
 #include "common/messages.h"
+#include "common/mmkep.h"
 #include "common/platform.h"
 #include "common/recordfile.h"
 #include "common/recordingprinter.h"
 #include "common/setrekord.h"
 #include "printing/slips/csekklap.h"
-#include "printing/slips/mmkep.h"
 #include "records/nevekrekord.h"
 #include "records/tricheckbox.h"
 #include "support/tempfolder.h"

@@ -1,0 +1,122 @@
+#include "common/mmkep.h"
+
+#include <QPixmap>
+#include <QResizeEvent>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr double kPxPerMm = 3.0;  // natural size: 630 x 315 pixels for the slip
+}
+
+MmKep::MmKep(double widthMm, double heightMm, QWidget* parent, Fekvo fekvo)
+    : QLabel(parent), widthMm_(widthMm), heightMm_(heightMm), fekvo_(fekvo) {
+  setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  setAutoFillBackground(true);
+  setFrameShape(QFrame::StyledPanel);
+  QSizePolicy p(QSizePolicy::Preferred, QSizePolicy::Preferred);
+  p.setHeightForWidth(true);
+  setSizePolicy(p);
+}
+
+void MmKep::place(QWidget* w, const QRectF& mm) {
+  for (Box& b : boxes_)
+    if (b.w == w) {
+      b.mm = mm;
+      arrange();
+      return;
+    }
+  w->setParent(this);
+  boxes_.push_back({w, mm, w->focusPolicy()});
+  if (boxesHidden_) w->setFocusPolicy(Qt::NoFocus);
+  arrange();
+}
+
+void MmKep::setPreview(const QImage& image) {
+  image_ = image;
+  // Turned: its longer side runs the other way than the form's.
+  lying_ = !image.isNull() && image.width() != image.height() &&
+           (image.width() > image.height()) != (widthMm_ > heightMm_);
+  if (lying_ && fekvo_ == Fekvo::TurnBack) image_ = image.transformed(QTransform().rotate(-90));
+  hideBoxes(lying_ && fekvo_ == Fekvo::HideBoxes);
+  showPicture();
+}
+
+void MmKep::setKeepAspect(bool keep) {
+  keepAspect_ = keep;
+  arrange();
+  showPicture();
+}
+
+QRect MmKep::pictureRect() const {
+  const QRect cr = contentsRect();
+  if (!keepAspect_ || cr.isEmpty()) return cr;
+  QSize s(cr.width(), int(std::lround(cr.width() * heightMm_ / widthMm_)));
+  if (s.height() > cr.height()) s = QSize(int(std::lround(cr.height() * widthMm_ / heightMm_)), cr.height());
+  return {cr.left() + (cr.width() - s.width()) / 2, cr.top(), s.width(), s.height()};
+}
+
+void MmKep::showPicture() {
+  if (image_.isNull()) {
+    clear();
+    return;
+  }
+  if (lying_ && fekvo_ == Fekvo::HideBoxes) {
+    // Shown whole, never cut, in the widget's whole area.
+    const QSize area = contentsRect().size();
+    if (!area.isEmpty())
+      setPixmap(QPixmap::fromImage(image_.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    return;
+  }
+  const QSize area = pictureRect().size();
+  if (!area.isEmpty())
+    setPixmap(QPixmap::fromImage(image_.scaled(area, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+}
+
+void MmKep::hideBoxes(bool hide) {
+  if (hide == boxesHidden_) return;
+  boxesHidden_ = hide;
+  for (Box& b : boxes_) {
+    if (!b.w) continue;
+    if (hide) {
+      b.focus = b.w->focusPolicy();
+      if (b.w->hasFocus()) b.w->clearFocus();
+      b.w->setFocusPolicy(Qt::NoFocus);
+    } else {
+      b.w->setFocusPolicy(b.focus);
+    }
+  }
+  arrange();
+}
+
+QSize MmKep::sizeHint() const { return {int(widthMm_ * kPxPerMm), int(heightMm_ * kPxPerMm)}; }
+QSize MmKep::minimumSizeHint() const { return {int(widthMm_ * 2), int(heightMm_ * 2)}; }
+int MmKep::heightForWidth(int width) const { return int(std::lround(width * heightMm_ / widthMm_)); }
+
+void MmKep::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  arrange();
+  showPicture();
+}
+
+void MmKep::arrange() {
+  const QRect area = pictureRect();
+  const double sx = area.width() / widthMm_, sy = area.height() / heightMm_;
+  for (Box& b : boxes_) {
+    if (!b.w) continue;
+    if (boxesHidden_) {
+      b.w->setGeometry(0, 0, 0, 0);
+      continue;
+    }
+    const QRectF& r = b.mm;
+    const QRect px(area.left() + int(std::lround(r.x() * sx)), area.top() + int(std::lround(r.y() * sy)),
+                   int(std::lround(r.width() * sx)), int(std::lround(r.height() * sy)));
+    b.w->setGeometry(px);
+    // The text fills about two thirds of its box's height.
+    QFont f = b.w->font();
+    f.setPixelSize(std::max(7, int(px.height() * 0.62)));
+    b.w->setFont(f);
+  }
+}

@@ -1,0 +1,87 @@
+// The overlays of the receipt pages stand on the boxes of their form pictures (millimetres of
+// the form) and fold away while a lying picture shows, keeping the page's own visibility.
+#include <QLabel>
+#include <QLineEdit>
+#include <QTransform>
+
+#include "lapfixture.h"
+#include "printing/receipts/feladolap.h"
+#include "printing/receipts/iratlap.h"
+#include "printing/receipts/tertilap.h"
+
+namespace {
+
+// Where an overlay stands on a form `widthMm` wide, in millimetres.
+QRectF mm(const MmKep* k, const QWidget* w, double widthMm) {
+  const QRect p = k->pictureRect();
+  const double s = p.width() / widthMm;
+  const QRect g = w->geometry();
+  return {(g.x() - p.x()) / s, (g.y() - p.y()) / s, g.width() / s, g.height() / s};
+}
+
+::testing::AssertionResult within(const QRectF& inner, const QRectF& outer) {
+  if (outer.adjusted(-0.5, -0.5, 0.5, 0.5).contains(inner)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "(" << inner.x() << ", " << inner.y() << ", " << inner.width() << ", "
+                                       << inner.height() << ") is not within (" << outer.x() << ", " << outer.y()
+                                       << ", " << outer.width() << ", " << outer.height() << ")";
+}
+
+QImage kep(int w, int h) {
+  QImage k(w, h, QImage::Format_RGB32);
+  k.fill(Qt::white);
+  return k;
+}
+
+using KepHelyTest = LapFixture;
+
+TEST_F(KepHelyTest, ReturnAddressAndMarksOnTheCard) {
+  TertiLap p(platform, layouts);
+  p.show();
+  const MmKep* k = p.Picture3;
+  // The return address on the lines of its box, the marks on the service boxes.
+  for (QWidget* w : std::initializer_list<QWidget*>{p.lbSajatNev2, p.lbSajatCim2_1, p.lbSajatCim2_2, p.lbSajatIrsz})
+    EXPECT_TRUE(within(mm(k, w, 165), {78, 55, 84, 24})) << w->objectName().toStdString();
+  EXPECT_TRUE(within(mm(k, p.lbX[6], 165), {128, 14.3, 4, 4}));
+  EXPECT_TRUE(within(mm(k, p.lbX[7], 165), {137, 14.3, 4, 4}));
+  EXPECT_TRUE(within(mm(k, p.lbX[8], 165), {146, 14.3, 4, 4}));
+  EXPECT_FALSE(p.lbSajatCim2_1->geometry().intersects(p.lbSajatNev2->geometry()));
+  EXPECT_FALSE(p.lbSajatCim2_2->geometry().intersects(p.lbSajatCim2_1->geometry()));
+}
+
+TEST_F(KepHelyTest, PostingReceiptMarksOnTheSpecialServiceBoxes) {
+  FeladoLap p(platform, layouts);
+  p.show();
+  for (int i = 0; i <= 5; ++i)
+    EXPECT_TRUE(within(mm(p.preview, p.lbX[size_t(i)], 165), {116.0 + 6 * i, 24, 4, 4})) << i;
+}
+
+TEST_F(KepHelyTest, CodeShowsInTheItemIdentifierBox) {
+  IratLap p(platform, layouts);
+  p.show();
+  EXPECT_TRUE(within(mm(p.preview, p.lbVkod, 165), {14, 39, 72, 7}));
+}
+
+TEST_F(KepHelyTest, LyingCardFoldsTheOverlaysUntilTheStandingOneReturns) {
+  tertiFajl();
+  TertiLap p(platform, layouts);
+  p.belep();
+  p.show();
+  const QRect nev = p.lbSajatNev2->geometry();
+  p.setPreview(kep(660, 420));
+  p.setPreview(kep(660, 420).transformed(QTransform().rotate(90)));
+  EXPECT_TRUE(p.Picture3->lying());
+  EXPECT_TRUE(p.lbSajatNev2->geometry().isEmpty());
+  EXPECT_EQ(p.lbSajatNev2->focusPolicy(), Qt::NoFocus);
+  // A mark shown meanwhile waits for the standing card; the texts are untouched.
+  p.lbX[6]->show();
+  EXPECT_TRUE(p.lbX[6]->geometry().isEmpty());
+  EXPECT_FALSE(p.lbSajatNev2->text().isEmpty());
+  p.setPreview(kep(660, 420));
+  EXPECT_EQ(p.lbSajatNev2->geometry(), nev);
+  EXPECT_NE(p.lbSajatNev2->focusPolicy(), Qt::NoFocus);
+  EXPECT_FALSE(p.lbX[6]->isHidden());
+  EXPECT_FALSE(p.lbX[6]->geometry().isEmpty());
+  EXPECT_TRUE(p.lbX[7]->isHidden());
+}
+
+}  // namespace
