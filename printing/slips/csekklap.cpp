@@ -67,7 +67,7 @@ CsekkLap::CsekkLap(const Platform& platform, SetRekord& set, QWidget* parent)
   chkBefAzonMasolasa->setObjectName(QStringLiteral("chkBefAzonMasolasa"));
 
   // The picture: counterfoil on the left, main part on the right, as on the printed slip.
-  Picture2 = new MmKep(kSlipWidthMm, kSlipHeightMm, this);
+  Picture2 = new MmKep(kSlipWidthMm, kSlipHeightMm, this, MmKep::Fekvo::TurnBack);
   Picture2->setObjectName(QStringLiteral("Picture2"));
   txOsszeg = valaszto(Picture2, QStringLiteral("txOsszeg"));
   txtSzoveg21 = doboz(Picture2, QStringLiteral("txtSzoveg21"));
