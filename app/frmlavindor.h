@@ -149,6 +149,8 @@ class frmLavindor : public QMainWindow {
   // Calls the single or list printer of the current page and orientation; false when there
   // is none to call.
   bool nyomtat(bool csoportos);
+  // The payment slip for the rows of the payer list, standing or lying.
+  void csekkLista(bool allo);
 
   Platform& platform_;
   Allapot& allapot_;

@@ -1,17 +1,23 @@
 // The two print buttons: they hand the envelope picture's position to the envelope printers
 // and call the form printer of the current page and orientation. They print nothing
 // themselves and show nothing: the printers handle their own errors.
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTreeView>
+
+#include <set>
 
 #include "app/frmlavindor.h"
 #include "common/numtext.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/slips/csekklap.h"
+#include "printing/slips/csekklistaprint.h"
 #include "printing/slips/csekkprint.h"
 #include "records/fizetolista.h"
+#include "records/tricheckbox.h"
 
 int16_t kepPoz(const QString& felirat, int16_t regi) {
   try {
@@ -25,6 +31,34 @@ void frmLavindor::cmdPrint_Click() { nyomtat(false); }
 
 void frmLavindor::cmdCsPrint_Click() { nyomtat(true); }
 
+void frmLavindor::csekkLista(bool allo) {
+  // Every row in displayed order with its selection; the printers choose the rows.
+  const std::vector<int> kijelolt = lista->kijeloltSorok();
+  const std::set<int> kijeloltek(kijelolt.begin(), kijelolt.end());
+  std::vector<CsoportSor> sorok;
+  sorok.reserve(size_t(lista->sorokSzama()));
+  for (int sor = 0; sor < lista->sorokSzama(); ++sor) sorok.push_back({lista->rekordSzam(sor), kijeloltek.count(sor) > 0});
+  CsekkLapSzovegek lap;
+  lap.Kozlemeny1 = csekkLap->Kozlemeny1->currentText();
+  lap.Kozlemeny2 = csekkLap->Kozlemeny2->text();
+  lap.txtJogcim1 = csekkLap->txtJogcim1->currentText();
+  lap.txtJogcim2 = csekkLap->txtJogcim2->currentText();
+  lap.chkBefAzonMasolasa = csekkLap->chkBefAzonMasolasa->value() == 1;
+  const CsoportEredmeny r = allo ? PrintCsAlloCsekk(sorok, lap, platform_, allapot_.Set)
+                                 : PrintCsFekvoCsekk(sorok, lap, platform_, allapot_.Set);
+  // What the last printed row leaves in the shared copies.
+  if (r.utolso) {
+    allapot_.Nevek = r.utolso->Nevek;
+    allapot_.Kozl3sor = r.utolso->Kozl3sor;
+    allapot_.AzazOsszeg = r.utolso->AzazOsszeg;
+    if (r.utolso->Azaz) {
+      allapot_.AzazEzresek = r.utolso->Azaz->ezresek;
+      allapot_.AzazEgyesek = r.utolso->Azaz->egyesek;
+    }
+    if (r.utolso->lbOsszeg) csekkLap->lbOsszeg->setText(*r.utolso->lbOsszeg);
+  }
+}
+
 bool frmLavindor::nyomtat(bool csoportos) {
   // The envelope picture's position, on every page, before anything else.
   allapot_.KepPozX = kepPoz(boritekLap->lbXpoz->text(), allapot_.KepPozX);
@@ -33,7 +67,10 @@ bool frmLavindor::nyomtat(bool csoportos) {
   const int lap = SSTab1->currentIndex();
   switch (lap) {
     case kLapCsekk: {
-      if (csoportos) return false;  // the list printers of the slip are not in this build
+      if (csoportos) {
+        csekkLista(allo);
+        return true;
+      }
       const CsekkAdatok adatok = csekkLap->adatok();
       // Nothing is printed for an amount that reads as 0 (empty or not a number).
       if (leadingValue(adatok.txOsszeg) == 0) return false;

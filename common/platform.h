@@ -10,11 +10,13 @@
 class Printer;
 class MessageBoxes;
 class Shell;
+class PrintDialogs;
 
 struct Platform {
   QString folder;  // the program folder: every record file, picture and lookup file is here
   Printer* printer = nullptr;
   MessageBoxes* messages = nullptr;
   Shell* shell = nullptr;  // opening documents and addresses, starting programs
+  PrintDialogs* printDialog = nullptr;
   std::function<QDate()> today = [] { return QDate::currentDate(); };
 };

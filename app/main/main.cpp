@@ -14,6 +14,7 @@
 #include "app/frmlavindor.h"
 #include "common/messages.h"
 #include "common/platform.h"
+#include "common/printdialog.h"
 #include "common/qtprinter.h"
 #include "common/shell.h"
 
@@ -40,6 +41,8 @@ int main(int argc, char** argv) {
   platform.printer = &nyomtato;
   QtShell shell;
   platform.shell = &shell;
+  QtPrintDialogs nyomtatasDialogus;
+  platform.printDialog = &nyomtatasDialogus;
 
   Allapot allapot;
   frmLavindor ablak(platform, allapot);

@@ -14,6 +14,7 @@
 #include "app/frmabout.h"
 #include "layouts/frmsetup.h"
 #include "printing/slips/csekklap.h"
+#include "common/printdialog.h"
 #include "records/fizetok.h"
 #include "records/fizetolista.h"
 #include "records/frmfelvet.h"
@@ -207,4 +208,37 @@ TEST_F(SorTest, AboutMenuShowsTheAboutBox) {
   });
   w->mnuAbout->trigger();
   EXPECT_FALSE(cim.isEmpty());
+}
+
+TEST_F(SorTest, ListPrintOnTheSlipPagePrintsOneSlipPerSelectedRow) {
+  SetRekord s;
+  s.BetuTipus1 = s.BetuTipus2 = QStringLiteral("Arial");
+  s.BetuMeret1 = s.BetuMeret2 = 10;
+  s.Nyomtatando.fill(-1);
+  folder.put(kSetFile, encodeRecord(s));
+  fizetok();
+  RecordedPrintDialogs dialogus;
+  platform.printDialog = &dialogus;
+  auto w = indit();
+  kijelol(*w, {0, 2});
+  w->ListView1_ItemClick(2);
+  ASSERT_TRUE(w->cmdCsPrint->isVisibleTo(w.get()));
+  w->cmdCsPrint_Click();  // standing: the printer dialog first, then a slip per selected row
+  EXPECT_EQ(dialogus.shown.size(), 1u);
+  ASSERT_EQ(nyomtato.documents().size(), 1u);
+  const PrintedDocument& doc = nyomtato.documents()[0];
+  ASSERT_EQ(doc.pages.size(), 2u);
+  auto van = [](const PrintedPage& p, const QString& t) {
+    for (const PrintedText& x : p.texts)
+      if (x.text.contains(t)) return true;
+    return false;
+  };
+  EXPECT_TRUE(van(doc.pages[0], QStringLiteral("Kovács Péter")));
+  EXPECT_TRUE(van(doc.pages[1], QStringLiteral("Szabó Éva")));
+  // The last printed row stays in the shared copies.
+  EXPECT_EQ(trimmed(allapot.Nevek.Nev), QStringLiteral("Szabó Éva"));
+  w->OpOrientacioFekvo->setChecked(true);
+  w->cmdCsPrint_Click();  // lying: no dialog
+  EXPECT_EQ(dialogus.shown.size(), 1u);
+  EXPECT_EQ(nyomtato.documents().size(), 2u);
 }

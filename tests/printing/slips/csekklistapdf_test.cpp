@@ -1,0 +1,100 @@
+// End to end: payment slips for list rows printed by the program's printer into a PDF file,
+// read back with pdftotext -bbox.
+#include <gtest/gtest.h>
+
+#include "common/messages.h"
+#include "common/platform.h"
+#include "common/printdialog.h"
+#include "common/qtprinter.h"
+#include "common/recordfile.h"
+#include "common/setrekord.h"
+#include "printing/slips/csekklistaprint.h"
+#include "records/nevekrekord.h"
+#include "support/pdfwords.h"
+#include "support/tempfolder.h"
+
+namespace {
+
+Fixed mm(double v) { return Fixed::fromDouble(v); }
+
+class SlipListPdf : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (!pdf::havePdftotext()) GTEST_SKIP() << "pdftotext missing";
+    SetRekord s;
+    s.Osszeg_x1 = mm(15), s.Osszeg_x2 = mm(80), s.Osszeg_y = mm(6);
+    s.Kozlemeny_x = mm(150), s.Kozlemeny_y = mm(5);
+    s.CsSzoveg_x1 = mm(2), s.CsSzoveg_x2 = mm(68), s.CsSzoveg_y1 = mm(15), s.CsSzoveg_y2 = mm(22);
+    s.Jogcim_y = mm(33), s.Jogcim_x = mm(25);
+    s.Cim_x1 = mm(5), s.Cim_x2 = mm(140), s.Cim_y = mm(50), s.Irsz_y = mm(68);
+    s.BetuTipus1 = QStringLiteral("Arial CE");
+    s.BetuTipus2 = QStringLiteral("Times New Roman CE");
+    s.BetuMeret1 = 12, s.BetuMeret2 = 10;
+    s.BefizAzon_x = mm(80), s.BefizAzon_y = mm(40);
+    s.Nyomtatando.fill(-1);
+    s.AlapNyomtato = 0;
+    s.NyomtatoIndex = int16_t(printer.printerNames().indexOf(QtPrinter::kPdfName));
+    ASSERT_TRUE(saveSettings(folder.path(), kSetFile, s));
+
+    RecordFile nevek(folder.path(), kNevekFile, NevekRekord::Length);
+    for (const auto& [nev, osszeg] : {std::pair{QStringLiteral("Kovács Éva"), 12345}, {QStringLiteral("Nagy Ödön"), 500}}) {
+      NevekRekord n;
+      n.Nev = nev;
+      n.Helyseg = QStringLiteral("Győr");
+      n.Cim = QStringLiteral("Fő utca 1.");
+      n.Irsz = QStringLiteral("9021");
+      n.Osszegek[0] = osszeg;
+      nevek.append(n);
+    }
+    platform.printDialog = &dialogs;  // OK on the printer offered: "PDF"
+  }
+
+  static void expectWord(const pdf::Page& page, const QString& text, double x, double y) {
+    int found = 0;
+    for (const pdf::Word& w : page.words)
+      if (w.text == text && std::abs(w.x0 - x) <= 0.5 && std::abs(w.y0 - y) <= 0.5) ++found;
+    EXPECT_EQ(found, 1) << text.toStdString() << " at " << x << ", " << y;
+  }
+
+  TempFolder folder;
+  QtPrinter printer{folder.path()};
+  RecordedMessageBoxes messages;
+  RecordedPrintDialogs dialogs;
+  Platform platform{folder.path(), &printer, &messages};
+  SetRekord set;
+  CsekkLapSzovegek lap;
+  const std::vector<CsoportSor> sorok{{2, true}, {1, true}};
+};
+
+TEST_F(SlipListPdf, Standing) {
+  ASSERT_TRUE(PrintCsAlloCsekk(sorok, lap, platform, set).printed);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
+  ASSERT_EQ(pages.size(), 2u);
+  for (const pdf::Page& p : pages) {
+    EXPECT_NEAR(p.widthMm, 220, 0.5);
+    EXPECT_NEAR(p.heightMm, 110, 0.5);
+  }
+  expectWord(pages[0], "***500***", 25, 7);
+  expectWord(pages[0], "*ötszáz*", 10, 17);
+  expectWord(pages[0], "Nagy", 145, 54);
+  expectWord(pages[1], "***12345***", 90, 7);
+  expectWord(pages[1], "*Tizenkettőezer-", 75, 17);
+  expectWord(pages[1], "háromszáznegyvenöt*", 10, 23);
+  expectWord(pages[1], "GYŐR", 10, 58);
+  expectWord(pages[1], "9021", 145, 68);
+}
+
+TEST_F(SlipListPdf, Lying) {
+  ASSERT_TRUE(PrintCsFekvoCsekk(sorok, lap, platform, set).printed);
+  const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
+  ASSERT_EQ(pages.size(), 2u);
+  EXPECT_NEAR(pages[1].widthMm, 210, 0.5);
+  EXPECT_NEAR(pages[1].heightMm, 105, 0.5);
+  expectWord(pages[1], "***12345***", 15, 6);
+  expectWord(pages[1], "Kovács", 5, 53);
+  expectWord(pages[1], "Kovács", 140, 53);
+  expectWord(pages[1], "9021", 5, 68);
+}
+
+}  // namespace

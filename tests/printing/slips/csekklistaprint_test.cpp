@@ -1,0 +1,407 @@
+// Payment slips for rows of the payer list on the recording printer: texts, fonts and
+// positions in mm, the rows taken, the words fitting, the print switches and the errors.
+#include <gtest/gtest.h>
+
+#include "common/messages.h"
+#include "common/platform.h"
+#include "common/printdialog.h"
+#include "common/recordfile.h"
+#include "common/recordingprinter.h"
+#include "common/setrekord.h"
+#include "printing/slips/csekklistaprint.h"
+#include "records/nevekrekord.h"
+#include "support/tempfolder.h"
+
+namespace {
+
+Fixed mm(double v) { return Fixed::fromDouble(v); }
+
+// The slip layout as the settings dialog restores it, every item on, the current printer.
+SetRekord factoryLayout() {
+  SetRekord s;
+  s.Osszeg_x1 = mm(15), s.Osszeg_x2 = mm(80), s.Osszeg_y = mm(6);
+  s.Kozlemeny_x = mm(150), s.Kozlemeny_y = mm(5);
+  s.CsSzoveg_x1 = mm(2), s.CsSzoveg_x2 = mm(68), s.CsSzoveg_y1 = mm(15), s.CsSzoveg_y2 = mm(22);
+  s.Jogcim_y = mm(33), s.Jogcim_x = mm(25);
+  s.Cim_x1 = mm(5), s.Cim_x2 = mm(140), s.Cim_y = mm(50), s.Irsz_y = mm(68);
+  s.BetuTipus1 = QStringLiteral("Arial CE");
+  s.BetuTipus2 = QStringLiteral("Times New Roman CE");
+  s.BetuMeret1 = 12, s.BetuMeret2 = 10;
+  s.BefizAzon_x = mm(80), s.BefizAzon_y = mm(40);
+  s.Nyomtatando.fill(-1);
+  s.AlapNyomtato = -1;
+  s.FizHat = QStringLiteral("Fiz. hat.:");
+  s.FizHatBeolvas = -1;
+  return s;
+}
+
+NevekRekord payer(const QString& nev, int32_t osszeg) {
+  NevekRekord n;
+  n.Nev = nev;
+  n.Helyseg = QStringLiteral("budapest");
+  n.Cim = QStringLiteral("Fő utca 1. ");
+  n.Irsz = QStringLiteral("1011");
+  n.Osszegek[0] = osszeg;
+  n.BefizAzonosito = QStringLiteral(" AZ-123");
+  n.FizHatIdo = QStringLiteral("2026.12.19");
+  return n;
+}
+
+struct Expected {
+  QString text;
+  double x, y;
+  QString font;
+  double size;
+};
+
+const QString A = QStringLiteral("Arial CE");
+const QString B = QStringLiteral("Times New Roman CE");
+
+// Factory layout, amount 12345, standing feed. Figures 12 pt (2.4 mm a character), texts
+// 10 pt (2 mm a character, 4 mm a line). The words measure 66 mm: two lines.
+std::vector<Expected> standing() {
+  return {
+      {"***", 25, 7, A, 12}, {"12345", 32.2, 7, A, 12}, {"***", 44.2, 7, A, 12},
+      {"***", 90, 7, A, 12}, {"12345", 97.2, 7, A, 12}, {"***", 109.2, 7, A, 12},
+      {"Első sor", 160, 7, B, 10}, {"Saját közlemény", 160, 11, B, 10}, {"Harmadik", 160, 15, B, 10},
+      {"*Tizenkettőezer-", 10, 17, B, 10}, {"háromszáznegyvenöt*", 10, 23, B, 10},
+      {"*Tizenkettőezer-", 75, 17, B, 10}, {"háromszáznegyvenöt*", 75, 23, B, 10},
+      {"AZ-123", 87, 40, A, 12},
+      {"Tagdíj", 32, 33, B, 10}, {"Saját közlemény", 32, 37, B, 10}, {"2026. év", 32, 41, B, 10},
+      {"Fiz. hat.: 2026.12.19", 32, 45, B, 10},
+      {"Kovács Éva", 10, 54, B, 10}, {"BUDAPEST", 10, 58, B, 10}, {"Fő utca 1.", 10, 62, B, 10},
+      {"1011  ", 10, 68, B, 10},
+      {"Kovács Éva", 145, 54, B, 10}, {"BUDAPEST", 145, 58, B, 10}, {"Fő utca 1.", 145, 62, B, 10},
+      {"1011  ", 145, 68, B, 10},
+  };
+}
+
+// Lying feed: the stored positions, the name lines 3 mm below the block's Y.
+std::vector<Expected> lying() {
+  return {
+      {"***", 15, 6, A, 12}, {"12345", 22.2, 6, A, 12}, {"***", 34.2, 6, A, 12},
+      {"***", 80, 6, A, 12}, {"12345", 87.2, 6, A, 12}, {"***", 99.2, 6, A, 12},
+      {"Első sor", 150, 5, B, 10}, {"Saját közlemény", 150, 9, B, 10}, {"Harmadik", 150, 13, B, 10},
+      {"*Tizenkettőezer-", 2, 15, B, 10}, {"háromszáznegyvenöt*", 2, 22, B, 10},
+      {"*Tizenkettőezer-", 68, 15, B, 10}, {"háromszáznegyvenöt*", 68, 22, B, 10},
+      {"AZ-123", 80, 40, A, 12},
+      {"Tagdíj", 25, 33, B, 10}, {"Saját közlemény", 25, 37, B, 10}, {"2026. év", 25, 41, B, 10},
+      {"Fiz. hat.: 2026.12.19", 25, 45, B, 10},
+      {"Kovács Éva", 5, 53, B, 10}, {"BUDAPEST", 5, 57, B, 10}, {"Fő utca 1.", 5, 61, B, 10},
+      {"1011  ", 5, 68, B, 10},
+      {"Kovács Éva", 140, 53, B, 10}, {"BUDAPEST", 140, 57, B, 10}, {"Fő utca 1.", 140, 61, B, 10},
+      {"1011  ", 140, 68, B, 10},
+  };
+}
+
+void expectTexts(const std::vector<PrintedText>& got, const std::vector<Expected>& want, double dx = 0) {
+  ASSERT_EQ(got.size(), want.size());
+  for (size_t i = 0; i < want.size(); ++i) {
+    SCOPED_TRACE(testing::Message() << "item " << i << " " << want[i].text.toStdString());
+    EXPECT_EQ(got[i].text, want[i].text);
+    EXPECT_NEAR(got[i].x, want[i].x + dx, 1e-4);
+    EXPECT_NEAR(got[i].y, want[i].y, 1e-4);
+    EXPECT_EQ(got[i].font, want[i].font);
+    EXPECT_EQ(got[i].size, want[i].size);
+  }
+}
+
+// Non-empty texts of one page (an empty words line places an empty text).
+std::vector<PrintedText> filled(const PrintedPage& page) {
+  std::vector<PrintedText> t;
+  for (const PrintedText& x : page.texts)
+    if (!x.text.isEmpty()) t.push_back(x);
+  return t;
+}
+
+QString textAt(const PrintedPage& page, double x, double y) {
+  for (const PrintedText& t : page.texts)
+    if (std::abs(t.x - x) < 1e-4 && std::abs(t.y - y) < 1e-4) return t.text;
+  return QStringLiteral("<none>");
+}
+
+class SlipList : public testing::Test {
+ protected:
+  void SetUp() override {
+    save(factoryLayout());
+    RecordFile nevek(folder.path(), kNevekFile, NevekRekord::Length);
+    RecordFile kozl(folder.path(), kKozl3sorFile, Kozl3sorRekord::Length);
+    const NevekRekord rows[] = {payer(QStringLiteral(" Kovács Éva "), 12345), payer(QStringLiteral("Nagy Ödön"), 500),
+                                payer(QStringLiteral("Szabó Pál"), 0)};
+    for (const NevekRekord& n : rows) {
+      nevek.append(n);
+      Kozl3sorRekord k;
+      k.Kozlemeny = QStringLiteral("Saját közlemény");
+      kozl.append(k);
+    }
+    lap.Kozlemeny1 = QStringLiteral("Első sor");
+    lap.Kozlemeny2 = QStringLiteral("Harmadik");
+    lap.txtJogcim1 = QStringLiteral("Tagdíj");
+    lap.txtJogcim2 = QStringLiteral("2026. év");
+    platform.printDialog = &dialogs;
+  }
+  void save(const SetRekord& s) { ASSERT_TRUE(saveSettings(folder.path(), kSetFile, s)); }
+  void change(const std::function<void(SetRekord&)>& f) {
+    SetRekord s = factoryLayout();
+    f(s);
+    save(s);
+  }
+  CsoportEredmeny allo(const std::vector<CsoportSor>& s) { return PrintCsAlloCsekk(s, lap, platform, set); }
+  CsoportEredmeny fekvo(const std::vector<CsoportSor>& s) { return PrintCsFekvoCsekk(s, lap, platform, set); }
+  const PrintedDocument& doc() {
+    EXPECT_EQ(printer.documents().size(), 1u);
+    static const PrintedDocument none;
+    return printer.documents().empty() ? none : printer.documents().front();
+  }
+
+  TempFolder folder;
+  RecordingPrinter printer;
+  RecordedMessageBoxes messages;
+  RecordedPrintDialogs dialogs;
+  Platform platform{folder.path(), &printer, &messages};
+  SetRekord set;
+  CsekkLapSzovegek lap;
+  // Displayed order 3, 1, 2; rows 3 and 1 selected.
+  const std::vector<CsoportSor> list{{3, false}, {1, true}, {2, false}};
+  const std::vector<CsoportSor> list2{{3, true}, {1, true}, {2, false}};
+};
+
+TEST_F(SlipList, StandingFactoryLayout) {
+  const CsoportEredmeny r = allo(list);
+  EXPECT_TRUE(r.printed);
+  EXPECT_EQ(r.lapok, 1);
+  ASSERT_EQ(doc().pages.size(), 1u);
+  const PrintedPage& page = doc().pages[0];
+  expectTexts(filled(page), standing());
+  EXPECT_EQ(page.orientation, kLandscape);
+  EXPECT_EQ(page.paper, kPaperDL);
+  EXPECT_NEAR(page.widthMm, 220, 1e-6);
+  EXPECT_NEAR(page.heightMm, 110, 1e-6);
+  EXPECT_TRUE(messages.shown.empty());
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].names, RecordingPrinter::defaultPrinters());
+  // What the print leaves for the shared copies.
+  ASSERT_TRUE(r.utolso);
+  EXPECT_EQ(r.utolso->Nevek.Nev.trimmed(), QStringLiteral("Kovács Éva"));
+  EXPECT_EQ(r.utolso->Kozl3sor.Kozlemeny.trimmed(), QStringLiteral("Saját közlemény"));
+  EXPECT_EQ(r.utolso->AzazOsszeg, 12345);
+  ASSERT_TRUE(r.utolso->Azaz);
+  EXPECT_EQ(r.utolso->Azaz->ezresek, QStringLiteral("Tizenkettőezer-"));
+  EXPECT_FALSE(r.utolso->lbOsszeg);
+  EXPECT_EQ(set.Osszeg_x1, mm(15));
+}
+
+TEST_F(SlipList, LyingFactoryLayout) {
+  const CsoportEredmeny r = fekvo(list);
+  EXPECT_TRUE(r.printed);
+  ASSERT_EQ(doc().pages.size(), 1u);
+  const PrintedPage& page = doc().pages[0];
+  expectTexts(filled(page), lying());
+  EXPECT_EQ(page.orientation, kPortrait);
+  EXPECT_NEAR(page.widthMm, 210, 1e-6);
+  EXPECT_NEAR(page.heightMm, 105, 1e-6);
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_TRUE(messages.shown.empty());
+  ASSERT_TRUE(r.utolso && r.utolso->lbOsszeg);
+  EXPECT_EQ(*r.utolso->lbOsszeg, QStringLiteral("12345"));
+}
+
+TEST_F(SlipList, RowsInDisplayedOrderOnePerPage) {
+  // Standing: the selected rows, then every row with automatic printing on.
+  allo(list2);
+  ASSERT_EQ(doc().pages.size(), 2u);
+  EXPECT_EQ(textAt(doc().pages[0], 10, 54), QStringLiteral("Szabó Pál"));
+  EXPECT_EQ(textAt(doc().pages[1], 10, 54), QStringLiteral("Kovács Éva"));
+  printer.clearLog();
+  change([](SetRekord& s) { s.AutoPrint = 1; });
+  const CsoportEredmeny r = allo(list);
+  EXPECT_EQ(r.lapok, 3);
+  ASSERT_EQ(doc().pages.size(), 3u);
+  EXPECT_EQ(textAt(doc().pages[2], 10, 54), QStringLiteral("Nagy Ödön"));
+  EXPECT_EQ(r.utolso->Nevek.Nev.trimmed(), QStringLiteral("Nagy Ödön"));
+  EXPECT_EQ(printer.events().filter(QStringLiteral("endDoc")).size(), 1);
+  // Lying: automatic printing changes nothing.
+  printer.clearLog();
+  EXPECT_EQ(fekvo(list).lapok, 1);
+}
+
+TEST_F(SlipList, NoRowSelected) {
+  const std::vector<CsoportSor> none{{1, false}, {2, false}};
+  const CsoportEredmeny r = allo(none);
+  EXPECT_TRUE(r.printed);
+  EXPECT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_TRUE(printer.documents().empty());
+  EXPECT_FALSE(r.utolso);
+  EXPECT_TRUE(fekvo(none).printed);
+  EXPECT_TRUE(printer.documents().empty());
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(SlipList, RowsWithoutPayerRecordAreSkipped) {
+  const CsoportEredmeny r = allo({{0, true}, {2, true}, {99, true}, {-4, true}});
+  EXPECT_EQ(r.lapok, 1);
+  ASSERT_EQ(doc().pages.size(), 1u);
+  EXPECT_EQ(textAt(doc().pages[0], 10, 54), QStringLiteral("Nagy Ödön"));
+}
+
+TEST_F(SlipList, RecordNumbersBeyondSixteenBits) {
+  // 16-bit record numbers would stop here: record 40000 prints like any other.
+  TempFolder big;
+  ASSERT_TRUE(saveSettings(big.path(), kSetFile, factoryLayout()));
+  big.put(kNevekFile, QByteArray(39999 * NevekRekord::Length, '\0'));
+  RecordFile(big.path(), kNevekFile, NevekRekord::Length).append(payer(QStringLiteral("Utolsó Ede"), 7));
+  platform.folder = big.path();
+  EXPECT_EQ(allo({{40000, true}}).lapok, 1);
+  EXPECT_EQ(textAt(doc().pages[0], 10, 54), QStringLiteral("Utolsó Ede"));
+}
+
+TEST_F(SlipList, WordsFitting) {
+  // 500: "ötszáz" fits the 45 mm: one line between two marks, nothing capitalised, an empty
+  // second line still placed.
+  allo({{2, true}});
+  const PrintedPage& p = doc().pages[0];
+  EXPECT_EQ(textAt(p, 10, 17), QStringLiteral("*ötszáz*"));
+  EXPECT_EQ(textAt(p, 10, 23), QString());
+  EXPECT_EQ(textAt(p, 75, 17), QStringLiteral("*ötszáz*"));
+  EXPECT_EQ(textAt(p, 32.2, 7), QStringLiteral("500"));
+}
+
+TEST_F(SlipList, AmountZero) {
+  // Standing: no amount copies, empty words lines, the rest as usual; no words written.
+  const CsoportEredmeny r = allo({{3, true}});
+  const PrintedPage& p = doc().pages[0];
+  for (const PrintedText& t : p.texts) EXPECT_NE(t.text, QStringLiteral("***"));
+  EXPECT_EQ(textAt(p, 10, 17), QString());
+  EXPECT_EQ(textAt(p, 160, 7), QStringLiteral("Első sor"));
+  EXPECT_EQ(filled(p).size(), standing().size() - 10);
+  EXPECT_FALSE(r.utolso->Azaz);
+  // Lying: "***0***" and two bare marks.
+  printer.clearLog();
+  const CsoportEredmeny f = fekvo({{3, true}});
+  const PrintedPage& q = doc().pages[0];
+  EXPECT_EQ(textAt(q, 15, 6), QStringLiteral("***"));
+  EXPECT_EQ(textAt(q, 22.2, 6), QStringLiteral("0"));
+  EXPECT_EQ(textAt(q, 2, 15), QStringLiteral("**"));
+  EXPECT_EQ(textAt(q, 68, 15), QStringLiteral("**"));
+  EXPECT_EQ(*f.utolso->lbOsszeg, QStringLiteral("0"));
+}
+
+TEST_F(SlipList, LegalTitleLines) {
+  lap.chkBefAzonMasolasa = true;
+  change([](SetRekord& s) { s.FizHatBeolvas = 0; });
+  allo(list2);
+  for (const PrintedPage& p : doc().pages) {
+    EXPECT_EQ(textAt(p, 32, 41), QStringLiteral("AZ-123"));
+    EXPECT_EQ(textAt(p, 32, 45), QStringLiteral(" "));
+  }
+}
+
+TEST_F(SlipList, SwitchesAndCorrection) {
+  // Amount and words off: only those items go.
+  change([](SetRekord& s) { s.Nyomtatando[0] = 0, s.Nyomtatando[1] = 0; });
+  allo(list);
+  std::vector<Expected> want = standing();
+  want.erase(want.begin() + 9, want.begin() + 13);
+  want.erase(want.begin(), want.begin() + 6);
+  expectTexts(filled(doc().pages[0]), want);
+
+  // No name: the name's line stays empty and the address keeps its place below it.
+  printer.clearLog();
+  change([](SetRekord& s) { s.Nyomtatando.fill(0), s.Nyomtatando[3] = -1; });
+  allo(list);
+  const std::vector<PrintedText> t = filled(doc().pages[0]);
+  ASSERT_EQ(t.size(), 8u);
+  EXPECT_EQ(t[0].text, " ");
+  EXPECT_NEAR(t[0].y, 54, 1e-4);
+  EXPECT_EQ(t[1].text, "BUDAPEST");
+  EXPECT_NEAR(t[1].x, 10, 1e-4);
+  EXPECT_NEAR(t[1].y, 58, 1e-4);
+  EXPECT_NEAR(t[3].y, 68, 1e-4);
+  EXPECT_EQ(t[5].text, "BUDAPEST");
+  EXPECT_NEAR(t[5].x, 145, 1e-4);
+  EXPECT_NEAR(t[5].y, 58, 1e-4);
+
+  // The correction moves every standing X, never a lying one.
+  printer.clearLog();
+  change([](SetRekord& s) { s.Vkorrekcio = -3; });
+  allo(list);
+  expectTexts(filled(doc().pages[0]), standing(), -3);
+  printer.clearLog();
+  fekvo(list);
+  expectTexts(filled(doc().pages[0]), lying());
+}
+
+TEST_F(SlipList, PrinterChoiceAndDialog) {
+  // The saved printer is current when the dialog opens; the one picked there prints.
+  change([](SetRekord& s) { s.AlapNyomtato = 0, s.NyomtatoIndex = 1; });
+  dialogs.answers.push_back(0);
+  allo(list);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].current, 1);
+  EXPECT_EQ(doc().printer, QStringLiteral("Nyomtató A"));
+  // Lying: the saved printer, no dialog.
+  printer.clearLog();
+  fekvo(list);
+  EXPECT_EQ(doc().printer, QStringLiteral("Nyomtató B"));
+  EXPECT_EQ(dialogs.shown.size(), 1u);
+}
+
+TEST_F(SlipList, StandingErrorsCancelWithMessage) {
+  // Cancel in the dialog: nothing printed, the message.
+  dialogs.answers.push_back(std::nullopt);
+  EXPECT_FALSE(allo(list).printed);
+  EXPECT_TRUE(printer.documents().empty());
+  EXPECT_FALSE(printer.documentOpen());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text,
+            QStringLiteral("Hiba kódszáma: 32755\r\nA nyomtatást a Mégse gombbal megszakította.\r\n"));
+  EXPECT_EQ(messages.shown[0].title, QStringLiteral("! HIBA !"));
+  EXPECT_EQ(messages.shown[0].buttons, MsgButtons::Ok);
+  EXPECT_EQ(messages.shown[0].icon, MsgIcon::Exclamation);
+
+  // A saved printer that is not installed: the message before any dialog.
+  messages.shown.clear();
+  dialogs.shown.clear();
+  change([](SetRekord& s) { s.AlapNyomtato = 0, s.NyomtatoIndex = 2; });
+  EXPECT_FALSE(allo(list).printed);
+  EXPECT_TRUE(dialogs.shown.empty());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("Hiba kódszáma: 9\r\n")));
+
+  // A failure on the second slip throws the first one away too.
+  messages.shown.clear();
+  change([](SetRekord&) {});
+  printer.failOnText.insert(QStringLiteral("Kovács Éva"), PrinterError{482, QStringLiteral("Nyomtatóhiba")});
+  EXPECT_FALSE(allo(list2).printed);
+  EXPECT_TRUE(printer.documents().empty());
+  EXPECT_FALSE(printer.documentOpen());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, QStringLiteral("Hiba kódszáma: 482\r\nNyomtatóhiba\r\n"));
+}
+
+TEST_F(SlipList, LyingErrorsCancelSilently) {
+  change([](SetRekord& s) { s.AlapNyomtato = 0, s.NyomtatoIndex = 2; });
+  EXPECT_FALSE(fekvo(list).printed);
+  change([](SetRekord&) {});
+  printer.failOnText.insert(QStringLiteral("Kovács Éva"), PrinterError{482, QStringLiteral("Nyomtatóhiba")});
+  EXPECT_FALSE(fekvo(list2).printed);
+  change([](SetRekord& s) { s.BetuTipus2 = QStringLiteral("Nincs ilyen"); });
+  printer.failOnText.clear();
+  EXPECT_FALSE(fekvo(list).printed);
+  EXPECT_TRUE(printer.documents().empty());
+  EXPECT_FALSE(printer.documentOpen());
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(SlipList, MissingFilesPrintNothing) {
+  TempFolder empty;
+  platform.folder = empty.path();
+  const CsoportEredmeny r = allo(list);
+  // A missing Set.dat selects printer 0 and blank fonts; the empty payer file holds no row.
+  EXPECT_TRUE(r.printed);
+  EXPECT_EQ(r.lapok, 0);
+  EXPECT_TRUE(printer.documents().empty());
+  EXPECT_TRUE(empty.exists(kNevekFile));
+}
+
+}  // namespace
