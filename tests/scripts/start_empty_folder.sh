@@ -14,9 +14,18 @@ cp "$bin" "$prog/lavindor"
 fail() { echo "FAIL: $*"; exit 1; }
 
 run_once() {
+  # The (empty) second legal-title list is created at activation: it tells when start-up is over.
+  rm -f "$prog/Jogcimek2.dat"
   (cd "$cur" && QT_QPA_PLATFORM=offscreen exec "$prog/lavindor" >"$work/out.txt" 2>&1) &
   local pid=$!
-  sleep 3
+  # Start-up is over once the window has been activated, which creates the list files; a
+  # loaded machine (sanitizers, parallel tests) may take a while.
+  for _ in $(seq 1 300); do
+    [ -f "$prog/Jogcimek2.dat" ] && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  sleep 0.5
   kill -0 "$pid" 2>/dev/null || { cat "$work/out.txt"; fail "the program ended on its own"; }
   kill -TERM "$pid"
   for _ in $(seq 1 100); do
