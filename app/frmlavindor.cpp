@@ -65,6 +65,7 @@ void frmLavindor::epit() {
   iratLap = new IratLap(platform_, allapot_.Layouts);
   rcsekkLap = new RcsekkLap(platform_, allapot_.Layouts.Rcsekk);
   ulapLap = new UlapLap(platform_, allapot_.Layouts.Rcsekk);
+  ulapLap->megoszt(allapot_.Set, allapot_.AzazOsszeg, allapot_.AzazEzresek, allapot_.AzazEgyesek);
   lapok = {csekkLap, tertiLap, feladoLap, boritekLap, cimkeLap, iratLap, rcsekkLap, ulapLap};
   kepBeallito_ = {
       [this](const QImage& k) { csekkLap->Picture2->setPreview(k); },

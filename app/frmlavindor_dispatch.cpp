@@ -13,6 +13,8 @@
 #include "app/frmlavindor.h"
 #include "common/numtext.h"
 #include "printing/envelopes/boriteklap.h"
+#include "printing/orders/rcsekklap.h"
+#include "printing/orders/rcsekkprint.h"
 #include "printing/slips/csekklap.h"
 #include "printing/slips/csekklistaprint.h"
 #include "printing/slips/csekkprint.h"
@@ -78,6 +80,13 @@ bool frmLavindor::nyomtat(bool csoportos) {
                                 : PrintFekvoCsekk(adatok, platform_, allapot_.Set);
       // The printer has told the user that no payer is chosen: the list is where to pick one.
       if (r == SlipResult::NoPayer) lista->ListView1->setFocus();
+      return true;
+    }
+    case kLapRcsekk: {
+      if (csoportos) return false;  // the money-order list printers are not in this build
+      const RcsekkAdatok a = rcsekkLap->adatok();
+      if (allo) PrintAlloRCsekk(a, platform_, allapot_.Set, allapot_.Layouts.Rcsekk);
+      else PrintFekvoRCsekk(a, platform_, allapot_.Set, allapot_.Layouts.Rcsekk);
       return true;
     }
     default:

@@ -91,8 +91,8 @@ void frmLavindor::Form_Load() {
   // 13. Picture printing on the envelope.
   boritekLap->chkKepPrint->setValue(set.KepPrint == 1 ? 1 : 0);
   // 14. The money order's fixed party (neither option on a brand-new installation).
-  if (isTrue(set.AllandoCimzett)) rcsekkLap->opAllando[0]->setChecked(true);
-  if (isTrue(set.AllandoFelado)) rcsekkLap->opAllando[1]->setChecked(true);
+  if (isTrue(set.AllandoCimzett)) rcsekkLap->allandoValaszt(0);
+  if (isTrue(set.AllandoFelado)) rcsekkLap->allandoValaszt(1);
   // 15. The payer-identifier copy.
   csekkLap->chkBefAzonMasolasa->setValue(isTrue(allapot_.Set.BefAzonMasolasa) ? 1 : 0);
   // 16. Printer or system default.

@@ -8,8 +8,29 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <tuple>
+#include <vector>
+
 #include "common/mmkep.h"
+#include "common/printer.h"
 #include "common/recordfile.h"
+#include "printing/slips/osszegbetuvel.h"
+
+namespace {
+
+// Width of the words field on the money order, in millimetres.
+constexpr double kSzovegMezo = 45.0;
+
+// Runs one printer step; a step the printer refuses is skipped.
+template <class Fn>
+void skipFailing(Fn&& fn) {
+  try {
+    fn();
+  } catch (const PrinterError&) {
+  }
+}
+
+}  // namespace
 
 RcsekkLap::RcsekkLap(const Platform& platform, SetRcsekkRekord& rcsekk, QWidget* parent)
     : QWidget(parent), platform_(platform), rcsekk_(rcsekk) {
@@ -105,6 +126,146 @@ RcsekkLap::RcsekkLap(const Platform& platform, SetRcsekkRekord& rcsekk, QWidget*
   auto* l = new QVBoxLayout(this);
   l->addWidget(cmdOldalCsere, 0, Qt::AlignLeft);
   l->addWidget(Picture7, 1);
+
+  connect(cmdOldalCsere, &QPushButton::clicked, this, [this] { cmdOldalCsere_Click(); });
+  for (int i = 0; i < 2; ++i)
+    connect(opAllando[size_t(i)], &QRadioButton::clicked, this, [this, i] { opAllando_Click(i); });
+  connect(RtxOsszeg, &QComboBox::editTextChanged, this, [this] { RtxOsszeg_Change(); });
+  connect(RtxOsszeg, &QComboBox::activated, this, [this] { RtxOsszeg_Click(); });
+}
+
+std::vector<QWidget*> RcsekkLap::elolap() const {
+  return {opAllando[1], opAllando[0], RlbNev,       RlbHelys,     RlbCim,    RlbIrsz,      RtxNev[0],
+          RtxCim,       txtNev,      txtHelys,     txtCim,       txtIrsz,   RtxtSzoveg21, RtxtSzoveg11,
+          RtxOsszeg,    RtxtSzoveg12, RtxtSzoveg22, lbOsszeg2,    RlbOsszeg};
+}
+
+std::vector<QWidget*> RcsekkLap::hatlap() const {
+  std::vector<QWidget*> h{txtNevHatul, txtHelysHatul, txtCimHatul, txtIrszHatul};
+  for (QLineEdit* e : RcsekkKozlemenyHatul) h.push_back(e);
+  return h;
+}
+
+void RcsekkLap::kepBetolt(const QString& nev) {
+  QImage kep;
+  kep.load(dataPath(platform_.folder, nev));  // a missing picture: the plain background
+  Picture7->setPreview(kep);
+}
+
+void RcsekkLap::cmdOldalCsere_Click() {
+  if (cmdOldalCsere->text() == kRcsekkElolap) {
+    kepBetolt(QStringLiteral("RCsekkHatul.jpg"));
+    for (QWidget* w : elolap()) w->hide();
+    for (QWidget* w : hatlap()) w->show();
+    cmdOldalCsere->setText(kRcsekkHatlap);
+  } else {
+    cmdOldalCsere->setText(kRcsekkElolap);
+    for (QWidget* w : elolap()) w->show();
+    for (QWidget* w : hatlap()) w->hide();
+    kepBetolt(QStringLiteral("RozsaszinCsekk.jpg"));
+  }
+}
+
+void RcsekkLap::opAllando_Click(int) {
+  loadSettings(platform_.folder, kSetRcsekkFile, rcsekk_);
+  const QString nev = trimmed(rcsekk_.RcsekkNev);
+  const QString helyseg = trimmed(rcsekk_.RcsekkHelyseg);
+  const QString cim = trimmed(rcsekk_.RcsekkCim);
+  const QString irsz = asStored(rcsekk_.RcsekkIrszam);
+  const std::array<QLineEdit*, 6> felado{RtxNev[0], RtxCim, txtNevHatul, txtHelysHatul, txtCimHatul, txtIrszHatul};
+  if (opAllando[0]->isChecked()) {
+    for (auto [l, e, t] : {std::tuple{RlbNev, txtNev, nev}, std::tuple{RlbCim, txtCim, cim},
+                           std::tuple{RlbHelys, txtHelys, helyseg}, std::tuple{RlbIrsz, txtIrsz, irsz}}) {
+      l->setText(t);
+      e->setText(t);
+    }
+    for (QLineEdit* e : felado) e->clear();
+  } else {
+    RtxNev[0]->setText(nev);
+    // A fixed party with no address at all gives an empty line, not a lone comma.
+    const bool nincsCim = irsz.trimmed().isEmpty() && helyseg.isEmpty() && cim.isEmpty();
+    RtxCim->setText(nincsCim ? QString() : irsz + QLatin1Char(' ') + helyseg + QStringLiteral(", ") + cim);
+    txtNevHatul->setText(nev);
+    txtHelysHatul->setText(helyseg);
+    txtCimHatul->setText(cim);
+    txtIrszHatul->setText(irsz);
+    for (QLabel* l : {RlbNev, RlbHelys, RlbCim, RlbIrsz}) l->clear();
+    for (QLineEdit* e : {txtNev, txtHelys, txtCim, txtIrsz}) e->clear();
+  }
+}
+
+void RcsekkLap::allandoValaszt(int index) {
+  if (index < 0 || index > 1) return;
+  opAllando[size_t(index)]->setChecked(true);
+  opAllando_Click(index);
+}
+
+void RcsekkLap::Razaz_rutin() {
+  const OsszegSzavak w = OsszegBetuvel(RtxOsszeg->currentText(), 7);
+  RtxtSzoveg21->setText(w.ezresek);
+  RtxtSzoveg11->setText(w.egyesek);
+}
+
+void RcsekkLap::RtxOsszeg_Change() {
+  const QString osszeg = RtxOsszeg->currentText();
+  Razaz_rutin();
+  // Below one thousand (a text of under four characters) the words stand on line 1.
+  if (osszeg.size() < 4) {
+    RtxtSzoveg21->setText(RtxtSzoveg11->text());
+    RtxtSzoveg11->clear();
+  }
+  if (RtxtSzoveg21->text().isEmpty()) {
+    RlbOsszeg->setText(osszeg);
+    lbOsszeg2->setText(osszeg);
+    return;
+  }
+  const QString sor1 = RtxtSzoveg21->text();
+  RtxtSzoveg21->setText(sor1.left(1).toUpper() + sor1.mid(1));
+
+  loadSettings(platform_.folder, kSetRcsekkFile, rcsekk_);
+  RlbOsszeg->setText(osszeg);
+  lbOsszeg2->setText(osszeg);
+
+  // Measured in the money order's text font; a step the printer refuses is skipped, and with
+  // no printer the width counts as 0.
+  double szeles = 0;
+  if (Printer* p = platform_.printer) {
+    skipFailing([&] { p->setScaleMillimetres(); });
+    skipFailing([&] { p->setFontName(trimmed(rcsekk_.RcsekkSzovegBetuTipus)); });
+    skipFailing([&] { p->setFontSize(double(rcsekk_.RcsekkBetuMeret2)); });
+    skipFailing([&] { szeles = p->textWidth(RtxtSzoveg11->text() + RtxtSzoveg21->text()); });
+  }
+  if (szeles > kSzovegMezo) {
+    RtxtSzoveg12->setText(RtxtSzoveg21->text());
+    RtxtSzoveg22->setText(RtxtSzoveg11->text());
+  } else {
+    RtxtSzoveg21->setText(RtxtSzoveg21->text() + RtxtSzoveg11->text());
+    RtxtSzoveg11->clear();
+    RtxtSzoveg12->setText(RtxtSzoveg21->text());
+    RtxtSzoveg22->clear();
+  }
+}
+
+void RcsekkLap::RtxOsszeg_Click() { RtxOsszeg_Change(); }
+
+RcsekkAdatok RcsekkLap::adatok() const {
+  RcsekkAdatok a;
+  a.cmdOldalCsere = cmdOldalCsere->text();
+  a.RtxOsszeg = RtxOsszeg->currentText();
+  a.RtxtSzoveg21 = RtxtSzoveg21->text();
+  a.RtxtSzoveg11 = RtxtSzoveg11->text();
+  a.RtxNev = RtxNev[0]->text();
+  a.RtxCim = RtxCim->text();
+  a.RlbNev = RlbNev->text();
+  a.RlbHelys = RlbHelys->text();
+  a.RlbCim = RlbCim->text();
+  a.RlbIrsz = RlbIrsz->text();
+  a.txtNevHatul = txtNevHatul->text();
+  a.txtHelysHatul = txtHelysHatul->text();
+  a.txtCimHatul = txtCimHatul->text();
+  a.txtIrszHatul = txtIrszHatul->text();
+  for (size_t i = 0; i < a.RcsekkKozlemenyHatul.size(); ++i) a.RcsekkKozlemenyHatul[i] = RcsekkKozlemenyHatul[i]->text();
+  return a;
 }
 
 void RcsekkLap::belep() {

@@ -7,12 +7,18 @@
 // Entering the page (belep) reads SetRcsekk.dat and puts the fixed party into the recipient
 // or the sender fields by the option pair. What the main window does itself on entering:
 // "Fekvő" enabled, BeallitasFul set to 5, the print buttons left as they are.
+//
+// The turn button, the option pair (clicked by the user) and the amount box (typed, set from
+// code or chosen from its list) run their handlers. Choosing an option from code runs nothing:
+// allandoValaszt() chooses one and runs its handler, as the restoring at start-up needs.
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 #include "common/platform.h"
 #include "layouts/layoutrecords.h"
+#include "printing/orders/rcsekkprint.h"
 
 class QComboBox;
 class QLabel;
@@ -66,7 +72,32 @@ class RcsekkLap : public QWidget {
 
   void setPreview(const QImage& kep);
 
+  // Turns the page over: the back's picture (RCsekkHatul.jpg) with the back's boxes and the
+  // caption "Csekk Első oldal", or the front's (RozsaszinCsekk.jpg) with "Csekk Hátoldala".
+  // A missing picture leaves the picture area plain; the boxes are switched all the same.
+  void cmdOldalCsere_Click();
+  // The fixed-party option: reads SetRcsekk.dat; with element 0 chosen the recipient labels
+  // and boxes get the fixed party and the sender boxes of both sides are emptied, otherwise
+  // the sender boxes of both sides get it and the recipient is emptied. `index` is not used.
+  void opAllando_Click(int index);
+  // Chooses element `index` and runs opAllando_Click.
+  void allandoValaszt(int index);
+
+  // The amount in words, up to seven digits: the upper part into RtxtSzoveg21, the part below
+  // one thousand into RtxtSzoveg11.
+  void Razaz_rutin();
+  // The amount changed: figures into both labels, the words fitted to the 45 mm words field
+  // in the money order's text font (measured on the current printer) into both copies.
+  void RtxOsszeg_Change();
+  void RtxOsszeg_Click();
+
+  // What the single money-order printers print, as the page shows it.
+  RcsekkAdatok adatok() const;
+
  private:
+  std::vector<QWidget*> elolap() const;  // the front's boxes, in the order they are turned
+  std::vector<QWidget*> hatlap() const;  // the back's
+  void kepBetolt(const QString& nev);
   const Platform& platform_;
   SetRcsekkRekord& rcsekk_;
 };

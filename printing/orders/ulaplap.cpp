@@ -6,8 +6,14 @@
 #include <QVBoxLayout>
 
 #include "common/mmkep.h"
+#include "common/numtext.h"
+#include "common/printer.h"
 #include "common/recordfile.h"
+#include "printing/slips/osszegbetuvel.h"
 #include "records/tricheckbox.h"
+
+#include <cmath>
+#include <limits>
 
 UlapLap::UlapLap(const Platform& platform, SetRcsekkRekord& rcsekk, QWidget* parent)
     : QWidget(parent), platform_(platform), rcsekk_(rcsekk) {
@@ -86,6 +92,57 @@ UlapLap::UlapLap(const Platform& platform, SetRcsekkRekord& rcsekk, QWidget* par
   auto* l = new QVBoxLayout(this);
   l->addWidget(cmdUtanvetOdalCsere, 0, Qt::AlignLeft);
   l->addWidget(Picture6, 1);
+
+  connect(txUosszeg, &QLineEdit::textChanged, this, [this] { txUosszeg_Change(); });
+}
+
+void UlapLap::megoszt(SetRekord& beallitasok, int32_t& AzazOsszeg, QString& AzazEzresek, QString& AzazEgyesek) {
+  set_ = &beallitasok;
+  azazOsszeg_ = &AzazOsszeg;
+  azazEzresek_ = &AzazEzresek;
+  azazEgyesek_ = &AzazEgyesek;
+}
+
+void UlapLap::txUosszeg_Change() {
+  // Width of the words field on the cash-on-delivery form, in millimetres.
+  constexpr double kSzovegMezo = 55.0;
+  const double v = std::nearbyint(leadingValue(txUosszeg->text()));  // half to even
+  constexpr double kMax = std::numeric_limits<int32_t>::max();
+  constexpr double kMin = std::numeric_limits<int32_t>::min();
+  *azazOsszeg_ = !(v == v) ? 0 : v > kMax ? int32_t(kMax) : v < kMin ? int32_t(kMin) : int32_t(v);
+  lbUosszeg->setText(txUosszeg->text());
+  const OsszegSzavak w = azaz1(*azazOsszeg_);
+  *azazEzresek_ = w.ezresek;
+  *azazEgyesek_ = w.egyesek;
+
+  loadSet(platform_.folder, *set_);
+  // Measured in the slip's text font; a step the printer refuses is skipped, and with no
+  // printer the width counts as 0.
+  double szeles = 0;
+  Printer* p = platform_.printer;
+  auto skip = [](auto fn) {
+    try {
+      fn();
+    } catch (const PrinterError&) {
+    }
+  };
+  if (p) {
+    skip([&] { p->setScaleMillimetres(); });
+    skip([&] { p->setFontName(trimmed(set_->BetuTipus2)); });
+    skip([&] { p->setFontSize(double(set_->BetuMeret2)); });
+  }
+  QString& ezresek = *azazEzresek_;
+  if (!ezresek.isEmpty()) ezresek = ezresek.left(1).toUpper() + ezresek.mid(1);
+  const QString& egyesek = *azazEgyesek_;
+  if (p) skip([&] { szeles = p->textWidth(egyesek + ezresek); });
+  const QString csillag = QStringLiteral("*");
+  if (szeles > kSzovegMezo) {
+    lbosszegBetuvel1->setText(csillag + ezresek);
+    lbosszegBetuvel2->setText(egyesek + csillag);
+  } else {
+    lbosszegBetuvel1->setText(csillag + ezresek + egyesek + csillag);
+    lbosszegBetuvel2->clear();
+  }
 }
 
 void UlapLap::belep() {

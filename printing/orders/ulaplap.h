@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "common/platform.h"
+#include "common/setrekord.h"
 #include "layouts/layoutrecords.h"
 
 class QLabel;
@@ -59,7 +60,24 @@ class UlapLap : public QWidget {
 
   void setPreview(const QImage& kep);
 
+  // The program-wide records the amount box shares: the general settings (Beallitasok) and
+  // the amount in words with its two parts. Until this is called the page uses its own.
+  void megoszt(SetRekord& beallitasok, int32_t& AzazOsszeg, QString& AzazEzresek, QString& AzazEgyesek);
+
+  // The amount changed (typed or set from code): the figures into lbUosszeg, the words between
+  // "*" marks fitted to the 55 mm words field in the payment slip's text font (measured on the
+  // current printer) into lbosszegBetuvel1 and lbosszegBetuvel2. The amount is the box's
+  // leading number, rounded half to even; one beyond 32 bits counts as the largest it can hold.
+  void txUosszeg_Change();
+
  private:
   const Platform& platform_;
   SetRcsekkRekord& rcsekk_;
+  SetRekord sajatSet_;
+  int32_t sajatOsszeg_ = 0;
+  QString sajatEzresek_, sajatEgyesek_;
+  SetRekord* set_ = &sajatSet_;
+  int32_t* azazOsszeg_ = &sajatOsszeg_;
+  QString* azazEzresek_ = &sajatEzresek_;
+  QString* azazEgyesek_ = &sajatEgyesek_;
 };

@@ -15,6 +15,8 @@
 #include "layouts/frmsetup.h"
 #include "printing/slips/csekklap.h"
 #include "common/printdialog.h"
+#include "layouts/factory.h"
+#include "layouts/layoutrecords.h"
 #include "records/fizetok.h"
 #include "records/fizetolista.h"
 #include "records/frmfelvet.h"
@@ -241,4 +243,28 @@ TEST_F(SorTest, ListPrintOnTheSlipPagePrintsOneSlipPerSelectedRow) {
   w->cmdCsPrint_Click();  // lying: no dialog
   EXPECT_EQ(dialogus.shown.size(), 1u);
   EXPECT_EQ(nyomtato.documents().size(), 2u);
+}
+
+TEST_F(SorTest, MoneyOrderPrintsThePayerOnItsPage) {
+  SetRcsekkRekord r;
+  applyFactory(r, rcsekkFactory());
+  folder.put(kSetRcsekkFile, encodeRecord(r));
+  SetRekord s;
+  s.Nyomtatando.fill(-1);
+  folder.put(kSetFile, encodeRecord(s));
+  fizetok();
+  auto w = indit();
+  w->SSTab1->setCurrentIndex(kLapRcsekk);
+  w->ListView1_ItemClick(0);
+  w->cmdPrint_Click();
+  ASSERT_EQ(nyomtato.documents().size(), 1u);
+  bool nev = false, osszeg = false;
+  for (const PrintedText& t : nyomtato.documents()[0].texts()) {
+    nev = nev || t.text.contains(QStringLiteral("Kovács Péter"));
+    osszeg = osszeg || t.text.contains(QStringLiteral("2500"));
+  }
+  EXPECT_TRUE(nev);
+  EXPECT_TRUE(osszeg);
+  w->cmdCsPrint_Click();  // the list print of the money order is not built: nothing more
+  EXPECT_EQ(nyomtato.documents().size(), 1u);
 }

@@ -1,0 +1,43 @@
+#pragma once
+// The single pink money order, printed from what the money-order page shows, at the positions
+// of the money-order layout (SetRcsekk.dat) plus each feed's fixed offsets. The page's turn
+// button tells the side: "Csekk Hátoldala" while the front shows, so the front is printed;
+// any other caption prints the back. Standing feed: a DL envelope sheet, landscape. Lying
+// feed: the front keeps the printer's page set-up, the back is set portrait.
+//
+// A printer error ends the print at the failing step and cancels the document, so nothing
+// half-printed reaches the printer; no message is shown.
+#include <QString>
+
+#include <array>
+
+struct Platform;
+struct SetRekord;
+struct SetRcsekkRekord;
+
+// The texts of the money-order page that the form prints, as they stand on the page.
+struct RcsekkAdatok {
+  QString cmdOldalCsere;  // caption of the turn button
+  QString RtxOsszeg;      // amount, as typed
+  QString RtxtSzoveg21;   // words, copy 1, line 1 (already fitted)
+  QString RtxtSzoveg11;   // words, copy 1, line 2
+  QString RtxNev;         // sender's name
+  QString RtxCim;         // sender's address on one line
+  QString RlbNev, RlbHelys, RlbCim, RlbIrsz;  // recipient, printed twice
+  QString txtNevHatul, txtHelysHatul, txtCimHatul, txtIrszHatul;  // back: the sender
+  std::array<QString, 4> RcsekkKozlemenyHatul;                    // back: notice lines
+};
+
+inline const QString kRcsekkElolap = QStringLiteral("Csekk Hátoldala");  // front on screen
+inline const QString kRcsekkHatlap = QStringLiteral("Csekk Első oldal");  // back on screen
+
+enum class RcsekkResult {
+  Printed,
+  Failed,  // a printer error cancelled the document; nothing printed, nothing shown
+};
+
+// Both read record 1 of Set.dat into `set` and of SetRcsekk.dat into `rcsekk` from the program
+// folder, and print on the saved printer when the settings say so (otherwise on the current
+// one). The front uses the print switches 0 (amount), 1 (words), 2 (name) and 3 (address).
+RcsekkResult PrintAlloRCsekk(const RcsekkAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk);
+RcsekkResult PrintFekvoRCsekk(const RcsekkAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk);
