@@ -15,6 +15,8 @@
 #include "printing/envelopes/boriteklap.h"
 #include "printing/orders/rcsekklap.h"
 #include "printing/orders/rcsekkprint.h"
+#include "printing/receipts/tertilap.h"
+#include "printing/receipts/tertiprint.h"
 #include "printing/slips/csekklap.h"
 #include "printing/slips/csekklistaprint.h"
 #include "printing/slips/csekkprint.h"
@@ -80,6 +82,17 @@ bool frmLavindor::nyomtat(bool csoportos) {
                                 : PrintFekvoCsekk(adatok, platform_, allapot_.Set);
       // The printer has told the user that no payer is chosen: the list is where to pick one.
       if (r == SlipResult::NoPayer) lista->ListView1->setFocus();
+      return true;
+    }
+    case kLapTerti: {
+      // The standing list and the lying single return receipt are not in this build.
+      const TertiAdatok a = tertiAdatok(*tertiLap);
+      if (!csoportos && allo) PrintAlloTerti(a, platform_, allapot_.Set, allapot_.Layouts.Terti);
+      else if (csoportos && !allo)
+        PrintCsFekvoTerti(a, kijeloltRekordok(*lista), platform_, allapot_.Set, allapot_.Layouts.Terti, allapot_.Nevek,
+                          allapot_.Kozl3sor);
+      else
+        return false;
       return true;
     }
     case kLapRcsekk: {

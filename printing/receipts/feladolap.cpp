@@ -76,6 +76,35 @@ FeladoLap::FeladoLap(const Platform& platform, LayoutRecords& layouts, QWidget* 
   auto* l = new QHBoxLayout(this);
   l->addLayout(bal, 1);
   l->addWidget(preview, 0, Qt::AlignTop);
+
+  TriCheckBox* const kulonok[6] = {chkSK, chkPRI, chkPL, chkLEGI, chk5, chk6};
+  void (FeladoLap::*const kezelok[6])() = {&FeladoLap::chkSK_Click,   &FeladoLap::chkPRI_Click, &FeladoLap::chkPL_Click,
+                                           &FeladoLap::chkLEGI_Click, &FeladoLap::chk5_Click,   &FeladoLap::chk6_Click};
+  for (int i = 0; i < 6; ++i)
+    connect(kulonok[i], &QCheckBox::stateChanged, this, [this, k = kezelok[i]] { (this->*k)(); });
+  connect(chkErtek, &QCheckBox::stateChanged, this, [this] { chkErtek_Click(); });
+}
+
+namespace {
+void jelez(const TriCheckBox* c, QLabel* x) { x->setVisible(c->value() == 1); }
+}  // namespace
+
+void FeladoLap::chkSK_Click() { jelez(chkSK, lbX[0]); }
+void FeladoLap::chkPRI_Click() { jelez(chkPRI, lbX[1]); }
+void FeladoLap::chkPL_Click() { jelez(chkPL, lbX[2]); }
+void FeladoLap::chkLEGI_Click() { jelez(chkLEGI, lbX[3]); }
+void FeladoLap::chk5_Click() { jelez(chk5, lbX[4]); }
+void FeladoLap::chk6_Click() { jelez(chk6, lbX[5]); }
+
+void FeladoLap::chkErtek_Click() {
+  if (chkErtek->value() == 1) {
+    txErtek->show();
+    lbFt[0]->show();
+    txErtek->setFocus();
+  } else {
+    txErtek->hide();
+    lbFt[0]->hide();
+  }
 }
 
 LapValtas FeladoLap::belep() {

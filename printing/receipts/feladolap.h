@@ -2,11 +2,9 @@
 // The posting-receipt page ("Feladóvevény "), page 2 of the main window: the recipient, the
 // sender (filled from SetFveveny.dat when the page is shown), the declared value, the
 // cash-on-delivery amount, two free lines and the service-mark boxes, with the "X" marks over
-// the form's picture.
-//
-// Left to later work: the handlers of the service marks and of the value-record box
-// (chkErtek_Click, which shows or hides the declared value). Until then every mark stays
-// hidden and the declared value stays shown, so that it can be entered.
+// the form's picture. Each special-service box shows its "X" while it is ticked; the
+// value-record box shows or hides the declared value (shown as the page opens, so that a value
+// can be entered before the box is first used).
 #include <QWidget>
 
 #include <array>
@@ -60,6 +58,17 @@ class FeladoLap : public QWidget {
   // the sender's name and two address lines, as stored, into lbSajatNev, lbSajatCim1 and
   // lbSajatCim2. The single print only.
   LapValtas belep();
+
+  // Special services: the box's "X" (marks 0 to 5) shows while its value is 1, else hides.
+  void chkSK_Click();
+  void chkPRI_Click();
+  void chkPL_Click();
+  void chkLEGI_Click();
+  void chk5_Click();
+  void chk6_Click();
+  // Value record: ticked (1) shows the declared value and its "Ft" and puts the focus in it;
+  // otherwise hides both, keeping the text (the receipt still prints it).
+  void chkErtek_Click();
 
  private:
   const Platform& platform_;

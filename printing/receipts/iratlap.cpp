@@ -83,6 +83,7 @@ IratLap::IratLap(const Platform& platform, LayoutRecords& layouts, QWidget* pare
   for (int i = 0; i < 3; ++i)
     connect(chkVisszaCimPrint[size_t(i)], &QCheckBox::stateChanged, this, [this, i] { chkVisszaCimPrint_Click(i); });
   connect(txtIratSzama, &QLineEdit::textChanged, this, [this] { txtIratSzama_Change(); });
+  connect(chkVkod, &QCheckBox::stateChanged, this, [this] { chkVkod_Click(); });
 }
 
 void IratLap::feladoMasolas() {
@@ -107,9 +108,19 @@ void IratLap::chkVisszaCimPrint_Click(int index) {
     feladoMasolas();
   } else {
     for (QLineEdit* e : txtIratFelado) e->clear();
+    txtIratFelado[0]->setFocus();
   }
 }
 
 void IratLap::txtIratSzama_Change() {
   if (chkVkod->value() == 1) lbVkod->setText(szokozNelkul(txtIratSzama->text()));
+}
+
+void IratLap::chkVkod_Click() {
+  if (chkVkod->value() == 1) {
+    lbVkod->show();
+    lbVkod->setText(szokozNelkul(txtIratSzama->text()));
+  } else {
+    lbVkod->hide();
+  }
 }

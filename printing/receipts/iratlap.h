@@ -6,8 +6,8 @@
 //
 // Handlers here: chkVisszaCimPrint_Click (element 2 copies the return address into the
 // sender's lines or empties them) and txtIratSzama_Change (keeps the code label up to date
-// while the code option is ticked). Left to later work: the code option's own handler
-// (chkVkod_Click, which shows or hides the code label); until then the label stays hidden.
+// while the code option is ticked) and chkVkod_Click (shows the code label with the current
+// number, or hides it).
 #include <QWidget>
 
 #include <array>
@@ -59,8 +59,11 @@ class IratLap : public QWidget {
 
   // Runs when element `index` changes value (by a click or from code). Only element 2 acts:
   // ticked (any value but 0), the sender's lines take the three return-address captions as
-  // they stand; cleared, they are emptied.
+  // they stand; cleared, they are emptied and the focus goes to the first.
   void chkVisszaCimPrint_Click(int index);
+  // The code option: ticked (1) shows the code label with the trimmed document number;
+  // otherwise hides it and leaves its caption.
+  void chkVkod_Click();
   // Runs whenever the document number changes: with chkVkod at value 1 the code label gets
   // the number with its leading and trailing blanks removed; otherwise nothing happens.
   void txtIratSzama_Change();

@@ -14,6 +14,34 @@
 
 using namespace lap;
 
+namespace {
+
+// The card's picture box is 9555 x 6080 twips for the 165 x 105 mm card: the international
+// card's places, given in twips of the box, in millimetres of the card.
+constexpr double kMmPerTwip = 165.0 / 9555.0;
+QRectF twips(int left, int top, int width, int height) {
+  return {left * kMmPerTwip, top * kMmPerTwip, width * kMmPerTwip, height * kMmPerTwip};
+}
+
+// Places of the overlays on the domestic card (the page's design) and on the international one.
+struct Helyek {
+  QRectF nev, cim1, cim2, irsz;
+  QRectF jel[5];  // marks 6 to 10
+};
+const Helyek kBelfoldi{{80, 58.5, 80, 4.5},
+                       {80.5, 63.5, 79.5, 4.5},
+                       {80.5, 68.5, 79.5, 4.5},
+                       {80.5, 73.5, 40, 4.5},
+                       {{128, 14.3, 4, 4}, {137, 14.3, 4, 4}, {146, 14.3, 4, 4}, {15, 45.5, 4, 4}, {60, 45.5, 4, 4}}};
+const Helyek kKulfoldi{twips(4950, 2900, 3650, 260),
+                       twips(4950, 3420, 3650, 260),
+                       twips(4950, 3900, 3650, 260),
+                       twips(4950, 4380, 2300, 260),
+                       {twips(2400, 2430, 232, 232), twips(870, 3060, 232, 232), twips(840, 2760, 232, 232),
+                        twips(840, 2430, 232, 232), twips(3630, 2430, 232, 232)}};
+
+}  // namespace
+
 TertiLap::TertiLap(const Platform& platform, LayoutRecords& layouts, QWidget* parent)
     : QWidget(parent), platform_(platform), layouts_(layouts) {
   opBelfoldCsoport = new QButtonGroup(this);
@@ -55,16 +83,15 @@ TertiLap::TertiLap(const Platform& platform, LayoutRecords& layouts, QWidget* pa
   lbSajatCim2_1 = felirat(Picture3, "lbSajatCim2_1");
   lbSajatCim2_2 = felirat(Picture3, "lbSajatCim2_2");
   lbSajatIrsz = felirat(Picture3, "lbSajatIrsz");
-  Picture3->place(lbSajatNev2, {80, 58.5, 80, 4.5});
-  Picture3->place(lbSajatCim2_1, {80.5, 63.5, 79.5, 4.5});
-  Picture3->place(lbSajatCim2_2, {80.5, 68.5, 79.5, 4.5});
-  Picture3->place(lbSajatIrsz, {80.5, 73.5, 40, 4.5});
+  Picture3->place(lbSajatNev2, kBelfoldi.nev);
+  Picture3->place(lbSajatCim2_1, kBelfoldi.cim1);
+  Picture3->place(lbSajatCim2_2, kBelfoldi.cim2);
+  Picture3->place(lbSajatIrsz, kBelfoldi.irsz);
   lbSajatIrsz->hide();
   // Marks of chkTPri, chkTSk, chkTUv, chkLevel and chkKCsomag.
-  const QRectF jelHely[5] = {{128, 14.3, 4, 4}, {137, 14.3, 4, 4}, {146, 14.3, 4, 4}, {15, 45.5, 4, 4}, {60, 45.5, 4, 4}};
   for (int i = 6; i <= 10; ++i) {
     lbX[size_t(i)] = jel(Picture3, i);
-    Picture3->place(lbX[size_t(i)], jelHely[i - 6]);
+    Picture3->place(lbX[size_t(i)], kBelfoldi.jel[i - 6]);
   }
 
   auto* kartyaSor = new QHBoxLayout;
@@ -72,7 +99,7 @@ TertiLap::TertiLap(const Platform& platform, LayoutRecords& layouts, QWidget* pa
   kartyaSor->addWidget(opBelfold[1]);
   kartyaSor->addStretch(1);
 
-  auto* urlap = new QFormLayout;
+  auto* urlap = urlap_ = new QFormLayout;
   urlap->addRow(QStringLiteral("Küldeményazonosító:"), txKudemenyAzonosito);
   urlap->addRow(QStringLiteral("Címzett:"), txNev2);
   urlap->addRow(QString(), txCim2_1);
@@ -98,11 +125,26 @@ TertiLap::TertiLap(const Platform& platform, LayoutRecords& layouts, QWidget* pa
   auto* l = new QHBoxLayout(this);
   l->addLayout(bal, 1);
   l->addWidget(Picture3, 0, Qt::AlignTop);
+
+  for (int i = 0; i < 2; ++i)
+    connect(opBelfold[size_t(i)], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) opBelfold_Click(i);
+    });
+  connect(chkTPri, &QCheckBox::stateChanged, this, [this] { chkTPri_Click(); });
+  connect(chkTSk, &QCheckBox::stateChanged, this, [this] { chkTSk_Click(); });
+  connect(chkTUv, &QCheckBox::stateChanged, this, [this] { chkTUv_Click(); });
+  connect(chkLevel, &QCheckBox::stateChanged, this, [this] { chkLevel_Click(); });
+  connect(chkKCsomag, &QCheckBox::stateChanged, this, [this] { chkKCsomag_Click(); });
 }
 
 bool TertiLap::belfoldi() const { return opBelfold[0]->isChecked(); }
 
 LapValtas TertiLap::belep() {
+  visszaCim();
+  return {1, false};
+}
+
+void TertiLap::visszaCim() {
   SetTertiRekord& r = layouts_.Terti;
   loadSettings(platform_.folder, kSetTertiFile, r);
   lbSajatNev2->setText(asStored(r.TertiVisszakuldNev));
@@ -115,5 +157,48 @@ LapValtas TertiLap::belep() {
     lbSajatCim2_2->setText(asStored(r.TertiVisszakuldCim2));
     lbSajatIrsz->setText(asStored(r.TertiVisszakuldIrsz));
   }
-  return {1, false};
 }
+
+void TertiLap::opBelfold_Click(int) {
+  const bool belfold = belfoldi();
+  visszaCim();
+  elrendez(belfold);
+  QImage kep;
+  if (kep.load(dataPath(platform_.folder, belfold ? QStringLiteral("Terti.jpg") : QStringLiteral("KTerti.jpg"))))
+    setPreview(kep);
+}
+
+void TertiLap::elrendez(bool belfold) {
+  const Helyek& h = belfold ? kBelfoldi : kKulfoldi;
+  Picture3->place(lbSajatNev2, h.nev);
+  Picture3->place(lbSajatCim2_1, h.cim1);
+  Picture3->place(lbSajatCim2_2, h.cim2);
+  Picture3->place(lbSajatIrsz, h.irsz);
+  for (int i = 6; i <= 10; ++i) Picture3->place(lbX[size_t(i)], h.jel[i - 6]);
+  if (belfold) {
+    // Clearing the boxes runs their handlers, which hide their marks.
+    chkLevel->setValue(0);
+    chkKCsomag->setValue(0);
+    lbX[9]->hide();
+    lbX[10]->hide();
+    chkLevel->hide();
+    chkKCsomag->hide();
+  } else {
+    chkLevel->show();
+    chkKCsomag->show();
+  }
+  for (QWidget* w : {static_cast<QWidget*>(txtTertiPosta), static_cast<QWidget*>(txtTertiDatum),
+                     static_cast<QWidget*>(txUgyfelAzonosito), static_cast<QWidget*>(txUgyfelSajatJelzese)})
+    urlap_->setRowVisible(w, belfold);
+  lbSajatIrsz->setVisible(!belfold);
+}
+
+namespace {
+void jelez(const TriCheckBox* c, QLabel* x) { x->setVisible(c->value() == 1); }
+}  // namespace
+
+void TertiLap::chkTPri_Click() { jelez(chkTPri, lbX[6]); }
+void TertiLap::chkTSk_Click() { jelez(chkTSk, lbX[7]); }
+void TertiLap::chkTUv_Click() { jelez(chkTUv, lbX[8]); }
+void TertiLap::chkLevel_Click() { jelez(chkLevel, lbX[9]); }
+void TertiLap::chkKCsomag_Click() { jelez(chkKCsomag, lbX[10]); }

@@ -3,11 +3,9 @@
 // item and customer identifiers, the post office and date, the service-mark boxes, the
 // domestic/international choice and, over the card's picture, the return-address preview and
 // the "X" marks. The page change (belep) reads SetTerti.dat into the shared copy and fills the
-// return-address preview by the chosen card.
-//
-// Left to later work: the card choice's own handler (opBelfold_Click, which rearranges the
-// page and loads the card's picture) and the service marks' handlers that show the "X" marks.
-// Until then the page keeps its design: the domestic arrangement, every mark hidden.
+// return-address preview by the chosen card. The card choice (opBelfold_Click) does the same,
+// rearranges the page for the chosen card and shows the card's picture; each service-mark box
+// shows its "X" mark while it is ticked.
 #include <QWidget>
 
 #include <array>
@@ -17,6 +15,7 @@
 #include "printing/receipts/lapelemek.h"
 
 class QButtonGroup;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -65,7 +64,25 @@ class TertiLap : public QWidget {
   // field on its own line as stored.
   LapValtas belep();
 
+  // The card choice: reads SetTerti.dat and fills the return-address preview as belep does,
+  // rearranges the page for the chosen card (the domestic card clears and hides the letter and
+  // parcel boxes and shows the post office, date and customer fields; the international card
+  // shows the letter and parcel boxes and the separate postcode and hides those fields), and
+  // shows Terti.jpg or KTerti.jpg from the program folder (a missing picture leaves the one
+  // shown). The index is not used: element 0 chosen means the domestic card.
+  void opBelfold_Click(int index);
+
+  // Service marks: the box's "X" shows while its value is 1 and hides otherwise (also grey).
+  void chkTPri_Click();
+  void chkTSk_Click();
+  void chkTUv_Click();
+  void chkLevel_Click();
+  void chkKCsomag_Click();
+
  private:
+  void visszaCim();
+  void elrendez(bool belfoldi);
   const Platform& platform_;
   LayoutRecords& layouts_;
+  QFormLayout* urlap_ = nullptr;
 };

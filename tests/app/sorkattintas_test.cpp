@@ -268,3 +268,26 @@ TEST_F(SorTest, MoneyOrderPrintsThePayerOnItsPage) {
   w->cmdCsPrint_Click();  // the list print of the money order is not built: nothing more
   EXPECT_EQ(nyomtato.documents().size(), 1u);
 }
+
+TEST_F(SorTest, ReturnReceiptPrintsStandingSingleAndLyingList) {
+  SetTertiRekord t;
+  applyFactory(t, tertiFactory());
+  folder.put(kSetTertiFile, encodeRecord(t));
+  fizetok();
+  auto w = indit();
+  w->SSTab1->setCurrentIndex(kLapTerti);
+  kijelol(*w, {0, 2});
+  w->ListView1_ItemClick(2);
+  w->OpOrientacioAllo->setChecked(true);
+  w->cmdPrint_Click();
+  ASSERT_EQ(nyomtato.documents().size(), 1u);
+  bool nev = false;
+  for (const PrintedText& x : nyomtato.documents()[0].texts()) nev = nev || x.text.contains(QStringLiteral("Szabó Éva"));
+  EXPECT_TRUE(nev);
+  w->cmdCsPrint_Click();  // the standing list is not built: nothing
+  EXPECT_EQ(nyomtato.documents().size(), 1u);
+  w->OpOrientacioFekvo->setChecked(true);
+  w->cmdCsPrint_Click();  // lying list: one card per selected row
+  ASSERT_EQ(nyomtato.documents().size(), 2u);
+  EXPECT_EQ(nyomtato.documents()[1].pages.size(), 2u);
+}

@@ -1,0 +1,211 @@
+#include "printing/receipts/tertiprint.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "common/messages.h"
+#include "common/platform.h"
+#include "common/printer.h"
+#include "common/printjob.h"
+#include "common/recordfile.h"
+#include "common/setrekord.h"
+#include "layouts/layoutrecords.h"
+#include "printing/receipts/lapelemek.h"
+#include "printing/receipts/tertilap.h"
+#include "records/fizetolista.h"
+#include "records/nevekrekord.h"
+#include "records/tricheckbox.h"
+
+namespace {
+
+const QString kX = QStringLiteral("X");
+
+// A single-precision layout field plus a fixed offset, summed in single precision.
+double fpos(float stored, int offsetMm = 0) { return double(float(stored + float(offsetMm))); }
+// A fixed-point position plus a further single-precision step (the international return
+// address's line step), handed on in single precision.
+double lepes(double base, float step, int k) { return double(float(base + double(step) * k)); }
+
+bool ticked(int value) { return value == 1; }
+
+// The card's offsets: the standing single card lies on an A4 sheet, the lying list card is
+// the page itself (only the marks and the international blocks keep an offset).
+struct Eltolas {
+  int x, xJel;                                     // domestic: texts, marks
+  int yCimzett, yPosta, yAzon, yDatum;             // domestic rows
+  int kx, kxVissza, kxJel, ky;                     // international
+};
+constexpr Eltolas kAllo{108, 127, 50, 49, 47, 46, 108, 138, 138, 47};
+constexpr Eltolas kFekvo{0, 20, 0, 0, 0, 0, 20, 25, 16, 0};
+
+// What a card prints besides the page's post office, date and marks.
+struct Kartya {
+  QString nev, cim1, cim2;  // recipient's three lines
+  QString kuldemenyAzonosito, ugyfelAzonosito, sajatJelzes;
+  bool kulfoldiAzonosito = true;  // the international card carries the item identifier
+};
+
+void belfoldiKartya(PrintJob& j, const TertiAdatok& a, const Kartya& k, const SetTertiRekord& t, const Eltolas& o) {
+  const double x = position(t.TertiCimzett_x, o.x);
+  j.text(x, position(t.TertiCimzett_y, o.yCimzett), k.nev);
+  j.textAtX(x, k.cim1);
+  j.textAtX(x, k.cim2);
+  const double xAzon = position(t.TertiKuldemAzonosito_x, o.x);
+  j.text(xAzon, position(t.TertiCimzett_y, o.yPosta), lap::szokozNelkul(a.txtTertiPosta));
+  j.text(xAzon, position(t.TertiFelKelte_y, o.yDatum), lap::szokozNelkul(a.txtTertiDatum));
+  j.text(xAzon, position(t.TertiKuldemAzonosito_y, o.yAzon), k.kuldemenyAzonosito);
+  j.text(position(t.TertiUgyfazonosito_x, o.x), position(t.TertiUgyfazonosito_y, o.yPosta), k.ugyfelAzonosito);
+  j.text(position(t.TertiUgyfSajatJel_x, o.x), position(t.TertiUgyfSajatJel_y, o.yPosta), k.sajatJelzes);
+  // The return address as stored, each line at the font's line height below the previous one.
+  const double xVissza = position(t.TertiVisszakuld_x, o.x);
+  j.text(xVissza, position(t.TertiVisszakuld_y, o.yAzon), asStored(t.TertiVisszakuldNev));
+  j.textAtX(xVissza, asStored(t.TertiVisszakuldCim1));
+  j.textAtX(xVissza, asStored(t.TertiVisszakuldCim2));
+  j.textAtX(xVissza, asStored(t.TertiVisszakuldIrsz));
+  const double yJel = position(t.TertiPipa_y, o.yCimzett);
+  if (ticked(a.chkTPri)) j.text(position(t.TertiPipaPri_x, o.xJel), yJel, kX);
+  if (ticked(a.chkTSk)) j.text(position(t.TertiPipaSk_x, o.xJel), yJel, kX);
+  if (ticked(a.chkTUv)) j.text(position(t.TertiPipaUv_x, o.xJel), yJel, kX);
+}
+
+void kulfoldiKartya(PrintJob& j, const TertiAdatok& a, const Kartya& k, const SetTertiRekord& t, const Eltolas& o) {
+  const double x = fpos(t.KTertiCimzett_x, o.kx);
+  j.text(x, fpos(t.KTertiCimzett_y, o.ky), k.nev);
+  j.textAtX(x, k.cim1);
+  j.textAtX(x, k.cim2);
+  if (k.kulfoldiAzonosito)
+    j.text(position(t.KTertiKulAzon_x, o.kx), position(t.KTertiKulAzon_y, o.ky), k.kuldemenyAzonosito);
+  // The return address at the layout's own line step.
+  const double xVissza = position(t.KTertiKulVissza_x, o.kxVissza);
+  const double y = position(t.KTertiKulVissza_y, o.ky);
+  const float s = t.KTertiKulVisszaSorem;
+  j.text(xVissza, lepes(y, s, 0), asStored(t.TertiVisszakuldNev));
+  j.text(xVissza, lepes(y, s, 1), asStored(t.TertiVisszakuldCim1));
+  j.text(xVissza, lepes(y, s, 2), asStored(t.TertiVisszakuldCim2));
+  j.text(xVissza, lepes(y, s, 3), asStored(t.TertiVisszakuldIrsz));
+  const double yLevel = fpos(t.KTertiKulLevPriCsom_y, o.ky);
+  const double xAjanlott = fpos(t.KTertiKulAjanlottEsSK_x, o.kxJel);
+  if (ticked(a.chkTPri)) j.text(fpos(t.KTertiKulPri_x, o.kxJel), yLevel, kX);
+  if (ticked(a.chkTSk)) j.text(xAjanlott, fpos(t.KTertiKulSK_y, o.ky), kX);
+  if (ticked(a.chkTUv)) j.text(xAjanlott, fpos(t.KTertiKulAjanlott_y, o.ky), kX);
+  if (ticked(a.chkLevel)) j.text(xAjanlott, yLevel, kX);
+  if (ticked(a.chkKCsomag)) j.text(fpos(t.KTertiCsomag_x, o.kxJel), yLevel, kX);
+}
+
+// A record number as the list shows it (right-aligned with blanks): a positive whole number,
+// else the error that ends the list print.
+int32_t rekordSzam(const QString& szoveg) {
+  bool ok = false;
+  const int32_t n = szoveg.trimmed().toInt(&ok);
+  if (!ok) throw PrinterError{13, QStringLiteral("Típuseltérés")};
+  if (n < 1) throw PrinterError{63, QStringLiteral("Hibás rekordszám")};
+  return n;
+}
+
+}  // namespace
+
+TertiAdatok tertiAdatok(const TertiLap& l) {
+  TertiAdatok a;
+  a.belfoldi = l.belfoldi();
+  a.txNev2 = l.txNev2->text();
+  a.txCim2_1 = l.txCim2_1->text();
+  a.txCim2_2 = l.txCim2_2->text();
+  a.txtTertiPosta = l.txtTertiPosta->text();
+  a.txtTertiDatum = l.txtTertiDatum->text();
+  a.txKudemenyAzonosito = l.txKudemenyAzonosito->text();
+  a.txUgyfelAzonosito = l.txUgyfelAzonosito->text();
+  a.txUgyfelSajatJelzese = l.txUgyfelSajatJelzese->text();
+  a.chkTPri = l.chkTPri->value();
+  a.chkTSk = l.chkTSk->value();
+  a.chkTUv = l.chkTUv->value();
+  a.chkLevel = l.chkLevel->value();
+  a.chkKCsomag = l.chkKCsomag->value();
+  return a;
+}
+
+QStringList kijeloltRekordok(const FizetoLista& lista) {
+  QStringList r;
+  for (int sor : lista.kijeloltSorok()) r << lista.szoveg(sor, 2);
+  return r;
+}
+
+bool PrintAlloTerti(const TertiAdatok& a, Platform& pf, SetRekord& set, SetTertiRekord& t) {
+  if (!pf.printer) return false;
+  Printer& p = *pf.printer;
+  RecordedMessageBoxes unseen;  // this class shows nothing
+  PrintJob job(p, ErrorClass::Ignore, pf.messages ? *pf.messages : unseen);
+  return job.run([&](PrintJob& j) {
+    loadSet(pf.folder, set);
+    j.choosePrinter(set, PrinterChoice::FollowDefault);
+    loadSettings(pf.folder, kSetTertiFile, t);
+
+    j.scaleMillimetres();
+    j.step([&] { p.setFontName(t.TertiBetuTipus.trimmed()); });
+    j.step([&] { p.setBold(false); });
+    j.paperSize(kPaperA4);
+    j.step([&] { p.setFontSize(double(t.TertiBetuMeret)); });
+    j.orientation(kLandscape);
+
+    const Kartya k{lap::szokozNelkul(a.txNev2),
+                   lap::szokozNelkul(a.txCim2_1),
+                   lap::szokozNelkul(a.txCim2_2),
+                   lap::szokozNelkul(a.txKudemenyAzonosito),
+                   lap::szokozNelkul(a.txUgyfelAzonosito),
+                   lap::szokozNelkul(a.txUgyfelSajatJelzese),
+                   true};
+    if (a.belfoldi)
+      belfoldiKartya(j, a, k, t, kAllo);
+    else
+      kulfoldiKartya(j, a, k, t, kAllo);
+    j.endDoc();
+  });
+}
+
+bool PrintCsFekvoTerti(const TertiAdatok& a, const QStringList& rekordok, Platform& pf, SetRekord& set,
+                       SetTertiRekord& t, NevekRekord& nevek, Kozl3sorRekord& kozl3sor) {
+  if (!pf.printer) return false;
+  Printer& p = *pf.printer;
+  RecordedMessageBoxes unseen;
+  PrintJob job(p, ErrorClass::SilentCancel, pf.messages ? *pf.messages : unseen);
+  return job.run([&](PrintJob& j) {
+    loadSet(pf.folder, set);
+    j.choosePrinter(set, PrinterChoice::FollowDefault);
+    loadSettings(pf.folder, kSetTertiFile, t);
+    const QString betu = t.TertiBetuTipus.trimmed();
+    const double meret = double(t.TertiBetuMeret);
+
+    RecordFile kozlFajl(pf.folder, kKozl3sorFile, Kozl3sorRekord::Length);
+    RecordFile nevekFajl(pf.folder, kNevekFile, NevekRekord::Length);
+    // Room for one more row than the payer file has records.
+    if (rekordok.size() > qsizetype(nevekFajl.count()) + 1)
+      throw PrinterError{9, QStringLiteral("Az index a tartományon kívül esik")};
+
+    for (const QString& szoveg : rekordok) {
+      const int32_t n = rekordSzam(szoveg);
+      nevekFajl.read(n, nevek);
+      kozlFajl.read(n, kozl3sor);
+
+      j.scaleMillimetres();
+      j.step([&] { p.setFontName(betu); });
+      j.step([&] { p.setBold(false); });
+      j.step([&] { p.setFontSize(meret); });
+      // The card itself is the page, fed lying: 165 mm across, 105 mm down.
+      j.pageWidthTwips(165 * kTwipsPerMm);
+      j.pageHeightTwips(105 * kTwipsPerMm);
+
+      const Kartya k{trimmed(nevek.Nev),
+                     trimmed(nevek.Irsz) + u' ' + trimmed(nevek.Helyseg),
+                     trimmed(nevek.Cim),
+                     trimmed(kozl3sor.KuldemenyAzonosito),
+                     trimmed(nevek.BefizAzonosito),
+                     trimmed(kozl3sor.UgyfelSajatJelzese),
+                     false};
+      if (a.belfoldi)
+        belfoldiKartya(j, a, k, t, kFekvo);
+      else
+        kulfoldiKartya(j, a, k, t, kFekvo);
+      j.newPage();
+    }
+    j.endDoc();
+  });
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The return receipt card, domestic or international, at the positions of SetTerti.dat in its
+// one font. The standing single card prints what the return-receipt page shows, on a landscape
+// A4 sheet at fixed offsets, skipping any step that fails. The lying list prints one card per
+// page, 165 x 105 mm, for the selected rows of the payer list, the recipient and identifiers
+// from each row's records and the post office, date and marks from the page; any failure
+// cancels the whole document silently.
+#include <QString>
+#include <QStringList>
+
+struct Platform;
+struct SetRekord;
+struct SetTertiRekord;
+struct NevekRekord;
+struct Kozl3sorRekord;
+class TertiLap;
+class FizetoLista;
+
+// What the return-receipt page holds for the printers, as it stands.
+struct TertiAdatok {
+  bool belfoldi = true;  // opBelfold element 0 chosen: the domestic card
+  QString txNev2, txCim2_1, txCim2_2;
+  QString txtTertiPosta, txtTertiDatum;
+  QString txKudemenyAzonosito, txUgyfelAzonosito, txUgyfelSajatJelzese;
+  // Check-box values: only 1 counts as ticked (0 clear, 2 grey).
+  int chkTPri = 0, chkTSk = 0, chkTUv = 0, chkLevel = 0, chkKCsomag = 0;
+};
+
+TertiAdatok tertiAdatok(const TertiLap& lap);
+// The third-column texts (record numbers) of the selected rows, in displayed order.
+QStringList kijeloltRekordok(const FizetoLista& lista);
+
+// Both read record 1 of Set.dat into `set` (the printer: the system default, followed, or the
+// saved one) and of SetTerti.dat into `terti`. True when the document was ended.
+//
+// Standing, single: every failing step is skipped; the document is always ended.
+bool PrintAlloTerti(const TertiAdatok& lap, Platform& platform, SetRekord& set, SetTertiRekord& terti);
+
+// Lying, list: `rekordok` are the record numbers as the list shows them (kijeloltRekordok).
+// Each card's records are read into `nevek` and `kozl3sor`, which keep the last card's. A text
+// that is not a record number, or any printer failure, cancels the document: false, no message.
+bool PrintCsFekvoTerti(const TertiAdatok& lap, const QStringList& rekordok, Platform& platform, SetRekord& set,
+                       SetTertiRekord& terti, NevekRekord& nevek, Kozl3sorRekord& kozl3sor);

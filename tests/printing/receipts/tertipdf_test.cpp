@@ -1,0 +1,95 @@
+// End to end: the standing return receipt and the lying list cards printed by the program's
+// printer into a PDF file, read back with pdftotext -bbox.
+#include <gtest/gtest.h>
+
+#include "common/messages.h"
+#include "common/platform.h"
+#include "common/qtprinter.h"
+#include "common/recordfile.h"
+#include "common/setrekord.h"
+#include "layouts/factory.h"
+#include "layouts/layoutrecords.h"
+#include "printing/receipts/tertiprint.h"
+#include "records/nevekrekord.h"
+#include "support/pdfwords.h"
+#include "support/tempfolder.h"
+
+namespace {
+
+class TertiPdf : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (!pdf::havePdftotext()) GTEST_SKIP() << "pdftotext missing";
+    SetRekord s;
+    s.AlapNyomtato = 0;
+    s.NyomtatoIndex = int16_t(printer.printerNames().indexOf(QtPrinter::kPdfName));
+    ASSERT_TRUE(saveSettings(folder.path(), kSetFile, s));
+    SetTertiRekord t;
+    applyFactory(t, tertiFactory());
+    t.TertiVisszakuldNev = QStringLiteral("Visszakapó");
+    t.TertiVisszakuldCim1 = QStringLiteral("Budapest");
+    ASSERT_TRUE(saveSettings(folder.path(), kSetTertiFile, t));
+
+    lap.txNev2 = QStringLiteral("Szabó");
+    lap.txtTertiPosta = QStringLiteral("Győr");
+    lap.txUgyfelAzonosito = QStringLiteral("ÜGY-7");
+    lap.chkTSk = 1;
+  }
+
+  static void expectWord(const pdf::Page& page, const QString& text, double x, double y) {
+    int found = 0;
+    for (const pdf::Word& w : page.words)
+      if (w.text == text && std::abs(w.x0 - x) <= 0.5 && std::abs(w.y0 - y) <= 0.5) ++found;
+    EXPECT_EQ(found, 1) << text.toStdString() << " at " << x << ", " << y;
+  }
+
+  TempFolder folder;
+  QtPrinter printer{folder.path()};
+  RecordedMessageBoxes messages;
+  Platform platform{folder.path(), &printer, &messages};
+  SetRekord set;
+  SetTertiRekord terti;
+  TertiAdatok lap;
+};
+
+TEST_F(TertiPdf, StandingDomesticCardOnLandscapeA4) {
+  ASSERT_TRUE(PrintAlloTerti(lap, platform, set, terti));
+  const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
+  ASSERT_EQ(pages.size(), 1u);
+  EXPECT_NEAR(pages[0].widthMm, 297, 0.5);
+  EXPECT_NEAR(pages[0].heightMm, 210, 0.5);
+  expectWord(pages[0], "Szabó", 176, 72);
+  expectWord(pages[0], "Győr", 148, 71);
+  expectWord(pages[0], "ÜGY-7", 228, 60);
+  expectWord(pages[0], "Visszakapó", 188, 106);
+  expectWord(pages[0], "X", 266, 65);
+}
+
+TEST_F(TertiPdf, LyingListCardsOnTheirOwnPages) {
+  for (int32_t n : {1, 2}) {
+    NevekRekord r;
+    r.Nev = QStringLiteral("Címzett%1").arg(n);
+    r.Irsz = QStringLiteral("1011");
+    r.Helyseg = QStringLiteral("Budapest");
+    RecordFile(folder.path(), kNevekFile, NevekRekord::Length).write(n, r);
+  }
+  NevekRekord nevek;
+  Kozl3sorRekord kozl3sor;
+  lap.belfoldi = false;
+  ASSERT_TRUE(PrintCsFekvoTerti(lap, {QStringLiteral("     2"), QStringLiteral("     1")}, platform, set, terti,
+                                nevek, kozl3sor));
+  const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
+  ASSERT_EQ(pages.size(), 2u);
+  for (const pdf::Page& p : pages) {
+    EXPECT_NEAR(p.widthMm, 165, 0.5);
+    EXPECT_NEAR(p.heightMm, 105, 0.5);
+  }
+  expectWord(pages[0], "Címzett2", 35, 25);
+  expectWord(pages[0], "1011", 35, 29);
+  expectWord(pages[0], "Visszakapó", 110, 53);
+  expectWord(pages[0], "Budapest", 110, 61);
+  expectWord(pages[0], "X", 33, 58);
+  expectWord(pages[1], "Címzett1", 35, 25);
+}
+
+}  // namespace

@@ -1,0 +1,304 @@
+// The return receipt card on the recording printer: texts, fonts and positions in mm of the
+// standing single card and of the lying list cards, domestic and international, the page
+// set-up, the printer choice and the two error classes.
+#include <gtest/gtest.h>
+
+#include "common/messages.h"
+#include "common/platform.h"
+#include "common/recordfile.h"
+#include "common/recordingprinter.h"
+#include "common/setrekord.h"
+#include "layouts/factory.h"
+#include "layouts/layoutrecords.h"
+#include "printing/receipts/tertiprint.h"
+#include "records/nevekrekord.h"
+#include "support/tempfolder.h"
+
+namespace {
+
+struct Expected {
+  QString text;
+  double x, y;
+};
+
+const QString kFont = QStringLiteral("Times New Roman CE");
+const QString kNev = QStringLiteral("Kovács Árpád Kft.").leftJustified(40);
+const QString kCim1 = QStringLiteral("Fő utca 12.").leftJustified(40);
+const QString kCim2 = QStringLiteral("II. emelet").leftJustified(40);
+const QString kIrsz = QStringLiteral("1052").leftJustified(10);
+
+class TertiPrint : public testing::Test {
+ protected:
+  TertiPrint() {
+    platform.folder = dir.path();
+    platform.printer = &printer;
+    platform.messages = &messages;
+    SetRekord s;
+    s.AlapNyomtato = -1;
+    EXPECT_TRUE(saveSettings(dir.path(), kSetFile, s));
+    SetTertiRekord t;
+    applyFactory(t, tertiFactory());
+    t.TertiVisszakuldNev = kNev, t.TertiVisszakuldCim1 = kCim1;
+    t.TertiVisszakuldCim2 = kCim2, t.TertiVisszakuldIrsz = kIrsz;
+    EXPECT_TRUE(saveSettings(dir.path(), kSetTertiFile, t));
+
+    lap.txNev2 = QStringLiteral(" Szabó Éva ");
+    lap.txCim2_1 = QStringLiteral("9021 Győr");
+    lap.txCim2_2 = QStringLiteral("Kossuth u. 3.");
+    lap.txtTertiPosta = QStringLiteral("Győr 1");
+    lap.txtTertiDatum = QStringLiteral("2026.12.09");
+    lap.txKudemenyAzonosito = QStringLiteral("RL123456789HU");
+    lap.txUgyfelAzonosito = QStringLiteral("ÜGY-7");
+    lap.txUgyfelSajatJelzese = QStringLiteral("saját/1");
+  }
+
+  // Texts, positions, font and size of the one document's texts, in order.
+  void expectTexts(const std::vector<PrintedText>& got, const std::vector<Expected>& want) {
+    ASSERT_EQ(got.size(), want.size());
+    for (size_t i = 0; i < want.size(); ++i) {
+      SCOPED_TRACE(want[i].text.toStdString());
+      EXPECT_EQ(got[i].text, want[i].text);
+      EXPECT_NEAR(got[i].x, want[i].x, 1e-4);
+      EXPECT_NEAR(got[i].y, want[i].y, 1e-4);
+      EXPECT_EQ(got[i].font, kFont);
+      EXPECT_EQ(got[i].size, 10);
+      EXPECT_FALSE(got[i].bold);
+    }
+  }
+
+  void payer(int32_t n, const QString& nev, const QString& irsz, const QString& helyseg, const QString& azon,
+             const QString& kuldemeny, const QString& sajat) {
+    NevekRekord r;
+    r.Nev = nev, r.Irsz = irsz, r.Helyseg = helyseg, r.Cim = QStringLiteral("Cím %1").arg(n);
+    r.BefizAzonosito = azon;
+    RecordFile(dir.path(), kNevekFile, NevekRekord::Length).write(n, r);
+    Kozl3sorRekord k;
+    k.KuldemenyAzonosito = kuldemeny, k.UgyfelSajatJelzese = sajat;
+    RecordFile(dir.path(), kKozl3sorFile, Kozl3sorRekord::Length).write(n, k);
+  }
+  void threePayers() {
+    payer(1, QStringLiteral("Első Ede"), QStringLiteral("1011"), QStringLiteral("Budapest"), QStringLiteral("AZ1"),
+          QStringLiteral("RB1"), QStringLiteral("S1"));
+    payer(2, QStringLiteral("Második Mária"), QString(), QStringLiteral("Wien"), QStringLiteral("AZ2"), QString(),
+          QStringLiteral("S2"));
+    payer(3, QStringLiteral("Harmadik Hugó"), QStringLiteral("6720"), QStringLiteral("Szeged"), QStringLiteral("AZ3"),
+          QStringLiteral("RB3"), QString());
+  }
+  bool list(const QStringList& rows) { return PrintCsFekvoTerti(lap, rows, platform, set, terti, nevek, kozl3sor); }
+
+  TempFolder dir;
+  RecordingPrinter printer;
+  RecordedMessageBoxes messages;
+  Platform platform;
+  SetRekord set;
+  SetTertiRekord terti;
+  NevekRekord nevek;
+  Kozl3sorRekord kozl3sor;
+  TertiAdatok lap;
+};
+
+// Factory layout, 10 pt: 4 mm a line.
+TEST_F(TertiPrint, StandingDomesticCard) {
+  lap.chkTPri = 1, lap.chkTSk = 1, lap.chkTUv = 1;
+  lap.chkLevel = 1, lap.chkKCsomag = 1;  // no such boxes on the domestic card
+  ASSERT_TRUE(PrintAlloTerti(lap, platform, set, terti));
+  ASSERT_EQ(printer.documents().size(), 1u);
+  const PrintedDocument& d = printer.documents()[0];
+  ASSERT_EQ(d.pages.size(), 1u);
+  EXPECT_EQ(d.pages[0].paper, kPaperA4);
+  EXPECT_EQ(d.pages[0].orientation, kLandscape);
+  EXPECT_NEAR(d.pages[0].widthMm, 297, 0.01);
+  expectTexts(d.texts(), {{"Szabó Éva", 176, 72},
+                          {"9021 Győr", 176, 76},
+                          {"Kossuth u. 3.", 176, 80},
+                          {"Győr 1", 148, 71},
+                          {"2026.12.09", 148, 81},
+                          {"RL123456789HU", 148, 52},
+                          {"ÜGY-7", 228, 60},
+                          {"saját/1", 228, 85},
+                          {kNev, 188, 106},
+                          {kCim1, 188, 110},
+                          {kCim2, 188, 114},
+                          {kIrsz, 188, 118},
+                          {"X", 257, 65},
+                          {"X", 266, 65},
+                          {"X", 275, 65}});
+  // The shared copies hold what was read.
+  EXPECT_EQ(terti.TertiBetuMeret, 10);
+  EXPECT_EQ(set.AlapNyomtato, -1);
+  EXPECT_TRUE(printer.events().contains("followDefault on"));
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(TertiPrint, StandingInternationalCard) {
+  lap.belfoldi = false;
+  lap.chkTPri = 1, lap.chkTSk = 1, lap.chkTUv = 1, lap.chkLevel = 1, lap.chkKCsomag = 1;
+  ASSERT_TRUE(PrintAlloTerti(lap, platform, set, terti));
+  ASSERT_EQ(printer.documents().size(), 1u);
+  // No post office, date, customer identifier or own reference; the return address at the
+  // layout's 8 mm step.
+  expectTexts(printer.documents()[0].texts(), {{"Szabó Éva", 123, 72},
+                                               {"9021 Győr", 123, 76},
+                                               {"Kossuth u. 3.", 123, 80},
+                                               {"RL123456789HU", 123, 63},
+                                               {kNev, 223, 100},
+                                               {kCim1, 223, 108},
+                                               {kCim2, 223, 116},
+                                               {kIrsz, 223, 124},
+                                               {"X", 181, 93},
+                                               {"X", 155, 105},
+                                               {"X", 155, 99},
+                                               {"X", 155, 93},
+                                               {"X", 201, 93}});
+}
+
+TEST_F(TertiPrint, OnlyTickedBoxesMarkAndEmptyLinesStillStep) {
+  lap.chkTPri = 2;  // grey is not ticked
+  lap.chkTSk = 0;
+  lap.chkTUv = 1;
+  lap.txCim2_1 = QStringLiteral("   ");
+  ASSERT_TRUE(PrintAlloTerti(lap, platform, set, terti));
+  const auto t = printer.documents()[0].texts();
+  int marks = 0;
+  for (const PrintedText& p : t)
+    if (p.text == "X") {
+      ++marks;
+      EXPECT_NEAR(p.x, 275, 1e-4);
+    }
+  EXPECT_EQ(marks, 1);
+  // The empty line is printed empty and the block goes on one line lower.
+  EXPECT_EQ(t[1].text, "");
+  EXPECT_NEAR(t[1].y, 76, 1e-4);
+  EXPECT_NEAR(t[2].y, 80, 1e-4);
+}
+
+TEST_F(TertiPrint, StandingIgnoresFailingSteps) {
+  // A saved printer that no longer exists: the current printer stays, following is off.
+  SetRekord s;
+  s.AlapNyomtato = 0;
+  s.NyomtatoIndex = 7;
+  ASSERT_TRUE(saveSettings(dir.path(), kSetFile, s));
+  printer.failOnText.insert(QStringLiteral("Szabó Éva"), PrinterError{482, QStringLiteral("hiba")});
+  ASSERT_TRUE(PrintAlloTerti(lap, platform, set, terti));
+  EXPECT_TRUE(printer.events().contains("followDefault off"));
+  ASSERT_EQ(printer.documents().size(), 1u);
+  EXPECT_EQ(printer.documents()[0].printer, "Nyomtató A");
+  const auto t = printer.documents()[0].texts();
+  ASSERT_EQ(t.size(), 11u);  // the failing name skipped, no marks
+  EXPECT_EQ(t[0].text, "9021 Győr");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(TertiPrint, StandingWithoutLayoutFilePrintsAtTheBareOffsets) {
+  QFile::remove(dir.file(kSetTertiFile));
+  ASSERT_TRUE(PrintAlloTerti(lap, platform, set, terti));
+  // The blank font name and size 0 are refused and skipped: the printer's font stays.
+  const auto t = printer.documents()[0].texts();
+  ASSERT_FALSE(t.empty());
+  EXPECT_EQ(t[0].font, "Arial");
+  EXPECT_NEAR(t[0].x, 108, 1e-4);
+  EXPECT_NEAR(t[0].y, 50, 1e-4);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(TertiPrint, ListPrintsOneLyingCardPerRowInListOrder) {
+  threePayers();
+  lap.chkTSk = 1;
+  lap.txNev2 = QStringLiteral("nem ez");
+  ASSERT_TRUE(list({QStringLiteral("     3"), QStringLiteral("     1")}));
+  ASSERT_EQ(printer.documents().size(), 1u);
+  const PrintedDocument& d = printer.documents()[0];
+  ASSERT_EQ(d.pages.size(), 2u);  // the new page after the last card adds none
+  for (const PrintedPage& p : d.pages) {
+    EXPECT_NEAR(p.widthMm, 165, 0.01);
+    EXPECT_NEAR(p.heightMm, 105, 0.01);
+  }
+  expectTexts(d.pages[0].texts, {{"Harmadik Hugó", 68, 22},
+                                 {"6720 Szeged", 68, 26},
+                                 {"Cím 3", 68, 30},
+                                 {"Győr 1", 40, 22},
+                                 {"2026.12.09", 40, 35},
+                                 {"RB3", 40, 5},
+                                 {"AZ3", 120, 11},
+                                 {"", 120, 36},
+                                 {kNev, 80, 59},
+                                 {kCim1, 80, 63},
+                                 {kCim2, 80, 67},
+                                 {kIrsz, 80, 71},
+                                 {"X", 159, 15}});
+  EXPECT_EQ(d.pages[1].texts[0].text, "Első Ede");
+  EXPECT_EQ(d.pages[1].texts[5].text, "RB1");
+  // The shared copies keep the last card's records.
+  EXPECT_EQ(trimmed(nevek.Nev), "Első Ede");
+  EXPECT_EQ(trimmed(kozl3sor.UgyfelSajatJelzese), "S1");
+}
+
+TEST_F(TertiPrint, ListInternationalCardHasNoItemIdentifier) {
+  threePayers();
+  lap.belfoldi = false;
+  lap.chkTPri = 1, lap.chkTSk = 1, lap.chkTUv = 1, lap.chkLevel = 1, lap.chkKCsomag = 1;
+  ASSERT_TRUE(list({QStringLiteral("2")}));
+  // A foreign address: the second line begins with the blank before the settlement.
+  expectTexts(printer.documents()[0].texts(), {{"Második Mária", 35, 25},
+                                               {" Wien", 35, 29},
+                                               {"Cím 2", 35, 33},
+                                               {kNev, 110, 53},
+                                               {kCim1, 110, 61},
+                                               {kCim2, 110, 69},
+                                               {kIrsz, 110, 77},
+                                               {"X", 59, 46},
+                                               {"X", 33, 58},
+                                               {"X", 33, 52},
+                                               {"X", 33, 46},
+                                               {"X", 79, 46}});
+}
+
+TEST_F(TertiPrint, ListWithNoRowPrintsNothing) {
+  threePayers();
+  EXPECT_TRUE(list({}));
+  EXPECT_TRUE(printer.documents().empty());
+}
+
+TEST_F(TertiPrint, ListCancelsSilentlyOnAnyFailure) {
+  threePayers();
+  // A row whose record number is not a number: the cards before it are thrown away.
+  EXPECT_FALSE(list({QStringLiteral("1"), QStringLiteral("abc")}));
+  EXPECT_TRUE(printer.documents().empty());
+  EXPECT_TRUE(printer.events().contains("killDoc"));
+  // A printer failure on the second card.
+  printer.failOnText.insert(QStringLiteral("Első Ede"), PrinterError{482, QStringLiteral("hiba")});
+  EXPECT_FALSE(list({QStringLiteral("3"), QStringLiteral("1")}));
+  EXPECT_TRUE(printer.documents().empty());
+  // More rows than the table has room for (records + 1).
+  printer.failOnText.clear();
+  EXPECT_FALSE(list({"1", "2", "3", "1", "2"}));
+  EXPECT_TRUE(printer.documents().empty());
+  // A saved printer that does not exist.
+  SetRekord s;
+  s.AlapNyomtato = 0;
+  s.NyomtatoIndex = 2;
+  ASSERT_TRUE(saveSettings(dir.path(), kSetFile, s));
+  EXPECT_FALSE(list({"1"}));
+  EXPECT_TRUE(printer.documents().empty());
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(TertiPrint, ListOnTheSavedPrinter) {
+  threePayers();
+  SetRekord s;
+  s.AlapNyomtato = 0;
+  s.NyomtatoIndex = 1;
+  ASSERT_TRUE(saveSettings(dir.path(), kSetFile, s));
+  ASSERT_TRUE(list({"1"}));
+  ASSERT_EQ(printer.documents().size(), 1u);
+  EXPECT_EQ(printer.documents()[0].printer, "Nyomtató B");
+  EXPECT_TRUE(printer.events().contains("followDefault off"));
+}
+
+TEST_F(TertiPrint, NoPrinterNoPrint) {
+  platform.printer = nullptr;
+  EXPECT_FALSE(PrintAlloTerti(lap, platform, set, terti));
+  EXPECT_FALSE(list({"1"}));
+}
+
+}  // namespace
