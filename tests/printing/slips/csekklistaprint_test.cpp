@@ -10,26 +10,16 @@
 #include "common/setrekord.h"
 #include "printing/slips/csekklistaprint.h"
 #include "records/nevekrekord.h"
+#include "slipexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
 
-Fixed mm(double v) { return Fixed::fromDouble(v); }
+using namespace slip;
 
-// The slip layout as the settings dialog restores it, every item on, the current printer.
-SetRekord factoryLayout() {
-  SetRekord s;
-  s.Osszeg_x1 = mm(15), s.Osszeg_x2 = mm(80), s.Osszeg_y = mm(6);
-  s.Kozlemeny_x = mm(150), s.Kozlemeny_y = mm(5);
-  s.CsSzoveg_x1 = mm(2), s.CsSzoveg_x2 = mm(68), s.CsSzoveg_y1 = mm(15), s.CsSzoveg_y2 = mm(22);
-  s.Jogcim_y = mm(33), s.Jogcim_x = mm(25);
-  s.Cim_x1 = mm(5), s.Cim_x2 = mm(140), s.Cim_y = mm(50), s.Irsz_y = mm(68);
-  s.BetuTipus1 = QStringLiteral("Arial CE");
-  s.BetuTipus2 = QStringLiteral("Times New Roman CE");
-  s.BetuMeret1 = 12, s.BetuMeret2 = 10;
-  s.BefizAzon_x = mm(80), s.BefizAzon_y = mm(40);
-  s.Nyomtatando.fill(-1);
-  s.AlapNyomtato = -1;
+// The factory layout with the payment deadline taken from the payer record.
+SetRekord listLayout() {
+  SetRekord s = factoryLayout();
   s.FizHat = QStringLiteral("Fiz. hat.:");
   s.FizHatBeolvas = -1;
   return s;
@@ -46,16 +36,6 @@ NevekRekord payer(const QString& nev, int32_t osszeg) {
   n.FizHatIdo = QStringLiteral("2026.12.19");
   return n;
 }
-
-struct Expected {
-  QString text;
-  double x, y;
-  QString font;
-  double size;
-};
-
-const QString A = QStringLiteral("Arial CE");
-const QString B = QStringLiteral("Times New Roman CE");
 
 // Factory layout, amount 12345, standing feed. Figures 12 pt (2.4 mm a character), texts
 // 10 pt (2 mm a character, 4 mm a line). The words measure 66 mm: two lines.
@@ -94,18 +74,6 @@ std::vector<Expected> lying() {
   };
 }
 
-void expectTexts(const std::vector<PrintedText>& got, const std::vector<Expected>& want, double dx = 0) {
-  ASSERT_EQ(got.size(), want.size());
-  for (size_t i = 0; i < want.size(); ++i) {
-    SCOPED_TRACE(testing::Message() << "item " << i << " " << want[i].text.toStdString());
-    EXPECT_EQ(got[i].text, want[i].text);
-    EXPECT_NEAR(got[i].x, want[i].x + dx, 1e-4);
-    EXPECT_NEAR(got[i].y, want[i].y, 1e-4);
-    EXPECT_EQ(got[i].font, want[i].font);
-    EXPECT_EQ(got[i].size, want[i].size);
-  }
-}
-
 // Non-empty texts of one page (an empty words line places an empty text).
 std::vector<PrintedText> filled(const PrintedPage& page) {
   std::vector<PrintedText> t;
@@ -123,7 +91,7 @@ QString textAt(const PrintedPage& page, double x, double y) {
 class SlipList : public testing::Test {
  protected:
   void SetUp() override {
-    save(factoryLayout());
+    save(listLayout());
     RecordFile nevek(folder.path(), kNevekFile, NevekRekord::Length);
     RecordFile kozl(folder.path(), kKozl3sorFile, Kozl3sorRekord::Length);
     const NevekRekord rows[] = {payer(QStringLiteral(" Kovács Éva "), 12345), payer(QStringLiteral("Nagy Ödön"), 500),
@@ -142,7 +110,7 @@ class SlipList : public testing::Test {
   }
   void save(const SetRekord& s) { ASSERT_TRUE(saveSettings(folder.path(), kSetFile, s)); }
   void change(const std::function<void(SetRekord&)>& f) {
-    SetRekord s = factoryLayout();
+    SetRekord s = listLayout();
     f(s);
     save(s);
   }
@@ -247,7 +215,7 @@ TEST_F(SlipList, RowsWithoutPayerRecordAreSkipped) {
 TEST_F(SlipList, RecordNumbersBeyondSixteenBits) {
   // 16-bit record numbers would stop here: record 40000 prints like any other.
   TempFolder big;
-  ASSERT_TRUE(saveSettings(big.path(), kSetFile, factoryLayout()));
+  ASSERT_TRUE(saveSettings(big.path(), kSetFile, listLayout()));
   big.put(kNevekFile, QByteArray(39999 * NevekRekord::Length, '\0'));
   RecordFile(big.path(), kNevekFile, NevekRekord::Length).append(payer(QStringLiteral("Utolsó Ede"), 7));
   platform.folder = big.path();

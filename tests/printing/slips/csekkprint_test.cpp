@@ -7,30 +7,12 @@
 #include "common/recordingprinter.h"
 #include "common/setrekord.h"
 #include "printing/slips/csekkprint.h"
+#include "slipexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
 
-Fixed mm(double v) { return Fixed::fromDouble(v); }
-
-// The slip layout as the settings dialog restores it, every item switched on, printing on the
-// default printer.
-SetRekord factoryLayout() {
-  SetRekord s;
-  s.Osszeg_x1 = mm(15), s.Osszeg_x2 = mm(80), s.Osszeg_y = mm(6);
-  s.Kozlemeny_x = mm(150), s.Kozlemeny_y = mm(5);
-  s.CsSzoveg_x1 = mm(2), s.CsSzoveg_x2 = mm(68), s.CsSzoveg_y1 = mm(15), s.CsSzoveg_y2 = mm(22);
-  s.Jogcim_y = mm(33), s.Jogcim_x = mm(25);
-  s.Cim_x1 = mm(5), s.Cim_x2 = mm(140), s.Cim_y = mm(50), s.Irsz_y = mm(68);
-  s.BetuTipus1 = QStringLiteral("Arial CE");
-  s.BetuTipus2 = QStringLiteral("Times New Roman CE");
-  s.BetuMeret1 = 12, s.BetuMeret2 = 10;
-  s.BefizAzon_x = mm(80), s.BefizAzon_y = mm(40);
-  s.Vkorrekcio = 0;
-  s.Nyomtatando.fill(-1);
-  s.AlapNyomtato = -1;
-  return s;
-}
+using namespace slip;
 
 CsekkAdatok payer() {
   CsekkAdatok a;
@@ -50,16 +32,6 @@ CsekkAdatok payer() {
   a.txtFizHatIdo = QStringLiteral("Fiz. hat.: 2026.12.19");
   return a;
 }
-
-struct Expected {
-  QString text;
-  double x, y;
-  QString font;
-  double size;
-};
-
-const QString A = QStringLiteral("Arial CE");
-const QString B = QStringLiteral("Times New Roman CE");
 
 // Factory layout, amount 12345, standing feed, no correction. Figures: 12 pt, 2.4 mm a
 // character on the recording printer; texts: 10 pt, 2 mm a character, 4 mm a line.
@@ -96,18 +68,6 @@ std::vector<Expected> lying() {
       {"Kovács Éva", 140, 52, B, 10}, {"BUDAPEST", 140, 56, B, 10}, {"Fő utca 1.", 140, 60, B, 10},
       {"1011", 140, 68, B, 10},
   };
-}
-
-void expectTexts(const std::vector<PrintedText>& got, const std::vector<Expected>& want, double dx = 0) {
-  ASSERT_EQ(got.size(), want.size());
-  for (size_t i = 0; i < want.size(); ++i) {
-    SCOPED_TRACE(testing::Message() << "item " << i << " " << want[i].text.toStdString());
-    EXPECT_EQ(got[i].text, want[i].text);
-    EXPECT_NEAR(got[i].x, want[i].x + dx, 1e-4);
-    EXPECT_NEAR(got[i].y, want[i].y, 1e-4);
-    EXPECT_EQ(got[i].font, want[i].font);
-    EXPECT_EQ(got[i].size, want[i].size);
-  }
 }
 
 class SlipPrint : public testing::Test {
