@@ -66,6 +66,11 @@ void frmLavindor::epit() {
   rcsekkLap = new RcsekkLap(platform_, allapot_.Layouts.Rcsekk);
   ulapLap = new UlapLap(platform_, allapot_.Layouts.Rcsekk);
   ulapLap->megoszt(allapot_.Set, allapot_.AzazOsszeg, allapot_.AzazEzresek, allapot_.AzazEgyesek);
+  // The swap of addressee and payee takes the payer and the address lines shown on pages 2 and 5.
+  ulapLap->cimzettForras = [this] {
+    return UlapCimzett{allapot_.Nevek, feladoLap->txCim3_1->text(), feladoLap->txCim3_2->text(),
+                       iratLap->txtIratCimzettIrszam->text()};
+  };
   lapok = {csekkLap, tertiLap, feladoLap, boritekLap, cimkeLap, iratLap, rcsekkLap, ulapLap};
   kepBeallito_ = {
       [this](const QImage& k) { csekkLap->Picture2->setPreview(k); },

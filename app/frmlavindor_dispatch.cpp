@@ -15,6 +15,8 @@
 #include "printing/envelopes/boriteklap.h"
 #include "printing/orders/rcsekklap.h"
 #include "printing/orders/rcsekkprint.h"
+#include "printing/orders/ulaplap.h"
+#include "printing/orders/ulapprint.h"
 #include "printing/receipts/tertilap.h"
 #include "printing/receipts/tertiprint.h"
 #include "printing/slips/csekklap.h"
@@ -100,6 +102,14 @@ bool frmLavindor::nyomtat(bool csoportos) {
       const RcsekkAdatok a = rcsekkLap->adatok();
       if (allo) PrintAlloRCsekk(a, platform_, allapot_.Set, allapot_.Layouts.Rcsekk);
       else PrintFekvoRCsekk(a, platform_, allapot_.Set, allapot_.Layouts.Rcsekk);
+      return true;
+    }
+    case kLapUlap: {
+      if (csoportos) return false;  // the cash-on-delivery list printers are not in this build
+      const UlapAdatok a = ulapLap->adatok(csekkLap->txNev->text());
+      const UlapResult r = allo ? PrintAlloULap(a, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap)
+                                : PrintFekvoULap(a, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap);
+      if (r == UlapResult::NoPayer) lista->ListView1->setFocus();
       return true;
     }
     default:

@@ -94,6 +94,12 @@ UlapLap::UlapLap(const Platform& platform, SetRcsekkRekord& rcsekk, QWidget* par
   l->addWidget(Picture6, 1);
 
   connect(txUosszeg, &QLineEdit::textChanged, this, [this] { txUosszeg_Change(); });
+  connect(cmdUtanvetOdalCsere, &QPushButton::clicked, this, [this] { cmdUtanvetOdalCsere_Click(); });
+  connect(chkUtanvetR, &QCheckBox::stateChanged, this, [this] { chkUtanvetR_Click(); });
+  connect(chkUtanvetEL, &QCheckBox::stateChanged, this, [this] { chkUtanvetEL_Click(); });
+  connect(chkCimzettCsereUlap, &QCheckBox::stateChanged, this, [this] {
+    if (cimzettForras) chkCimzettCsereUlap_Click(cimzettForras());
+  });
 }
 
 void UlapLap::megoszt(SetRekord& beallitasok, int32_t& AzazOsszeg, QString& AzazEzresek, QString& AzazEgyesek) {
@@ -160,3 +166,86 @@ void UlapLap::belep() {
 }
 
 void UlapLap::setPreview(const QImage& kep) { Picture6->setPreview(kep); }
+
+void UlapLap::kepBetolt(const QString& nev) {
+  QImage kep;
+  kep.load(dataPath(platform_.folder, nev));  // a missing picture: the plain background
+  Picture6->setPreview(kep);
+}
+
+void UlapLap::cmdUtanvetOdalCsere_Click() {
+  const std::initializer_list<QWidget*> elol{txUosszeg, txUNev, txUCim, lbUosszeg, lbosszegBetuvel1, lbosszegBetuvel2,
+                                             lbUNev,    lbUHelyseg, lbUCim, lbUIrszam, chkUtanvetR, chkUtanvetEL,
+                                             chkCimzettCsereUlap};
+  const std::initializer_list<QWidget*> hatul{lbUNevHatul, lbUHelysegHatul, lbUCimHatul, lbUIrszamHatul};
+  if (cmdUtanvetOdalCsere->text() == kUlapElolap) {
+    kepBetolt(QStringLiteral("utanvetelihatulja.jpg"));
+    cmdUtanvetOdalCsere->setText(kUlapHatlap);
+    for (QWidget* w : elol) w->hide();
+    lbUtXR->hide();
+    lbUtXEL->hide();
+    for (QWidget* w : hatul) w->show();
+  } else {
+    cmdUtanvetOdalCsere->setText(kUlapElolap);
+    for (QWidget* w : elol) w->show();
+    lbUtXR->setVisible(chkUtanvetR->value() == 1);
+    lbUtXEL->setVisible(chkUtanvetEL->value() == 1);
+    for (QWidget* w : hatul) w->hide();
+    kepBetolt(QStringLiteral("UtanveteliLap.jpg"));
+  }
+}
+
+void UlapLap::chkCimzettCsereUlap_Click(const UlapCimzett& f) {
+  const NevekRekord& n = f.Nevek;
+  const QString vesszo = QStringLiteral(", ");
+  const bool csere = chkCimzettCsereUlap->value() != 0;
+  if (!csere) {
+    txUNev->setText(asStored(n.Nev));
+    txUCim->setText(f.txCim3_1 + vesszo + f.txCim3_2);
+  } else {
+    txUNev->setText(trimmed(rcsekk_.RcsekkNev));
+    txUCim->setText(asStored(rcsekk_.RcsekkIrszam) + vesszo + trimmed(rcsekk_.RcsekkHelyseg) + vesszo +
+                    trimmed(rcsekk_.RcsekkCim));
+  }
+  lbUNevHatul->setText(asStored(n.Nev));
+  lbUHelysegHatul->setText(f.txCim3_1);
+  lbUCimHatul->setText(f.txCim3_2);
+  lbUIrszamHatul->setText(f.txtIratCimzettIrszam);
+  if (!csere) {
+    lbUNev->setText(trimmed(rcsekk_.RcsekkNev));
+    lbUCim->setText(trimmed(rcsekk_.RcsekkCim));
+    lbUHelyseg->setText(trimmed(rcsekk_.RcsekkHelyseg));
+    lbUIrszam->setText(asStored(rcsekk_.RcsekkIrszam));
+  } else {
+    lbUNev->setText(asStored(n.Nev));
+    lbUCim->setText(asStored(n.Cim));
+    lbUHelyseg->setText(asStored(n.Helyseg));
+    lbUIrszam->setText(asStored(n.Irsz));
+  }
+}
+
+void UlapLap::chkUtanvetR_Click() { lbUtXR->setVisible(chkUtanvetR->value() == 1); }
+
+void UlapLap::chkUtanvetEL_Click() { lbUtXEL->setVisible(chkUtanvetEL->value() == 1); }
+
+UlapAdatok UlapLap::adatok(const QString& txNev) const {
+  UlapAdatok a;
+  a.txNev = txNev;
+  a.cmdUtanvetOdalCsere = cmdUtanvetOdalCsere->text();
+  a.txUosszeg = txUosszeg->text();
+  a.chkUtanvetR = chkUtanvetR->value();
+  a.chkUtanvetEL = chkUtanvetEL->value();
+  a.txUNev = txUNev->text();
+  a.txUCim = txUCim->text();
+  a.lbosszegBetuvel1 = lbosszegBetuvel1->text();
+  a.lbosszegBetuvel2 = lbosszegBetuvel2->text();
+  a.lbUNev = lbUNev->text();
+  a.lbUHelyseg = lbUHelyseg->text();
+  a.lbUCim = lbUCim->text();
+  a.lbUIrszam = lbUIrszam->text();
+  a.lbUNevHatul = lbUNevHatul->text();
+  a.lbUHelysegHatul = lbUHelysegHatul->text();
+  a.lbUCimHatul = lbUCimHatul->text();
+  a.lbUIrszamHatul = lbUIrszamHatul->text();
+  return a;
+}

@@ -9,15 +9,27 @@
 // BeallitasFul set to 6.
 #include <QWidget>
 
+#include <functional>
+
 #include "common/platform.h"
 #include "common/setrekord.h"
 #include "layouts/layoutrecords.h"
+#include "printing/orders/ulapprint.h"
+#include "records/nevekrekord.h"
 
 class QLabel;
 class QLineEdit;
 class MmKep;
 class QPushButton;
 class TriCheckBox;
+
+// What the addressee swap reads besides the money-order layout: the shared payer record as it
+// stands and three boxes of other pages (posting receipt's two address lines, the official
+// document's postcode).
+struct UlapCimzett {
+  NevekRekord Nevek;
+  QString txCim3_1, txCim3_2, txtIratCimzettIrszam;
+};
 
 class UlapLap : public QWidget {
  public:
@@ -70,7 +82,29 @@ class UlapLap : public QWidget {
   // leading number, rounded half to even; one beyond 32 bits counts as the largest it can hold.
   void txUosszeg_Change();
 
+  // Turns the preview over, as the button's caption names it ("Hátoldala": front on screen):
+  // the back shows only the back's addressee block; the front shows its boxes and the "X"
+  // marks of exactly the ticked options. The picture is the program folder's
+  // "utanvetelihatulja.jpg" or "UtanveteliLap.jpg" (a missing one: the plain background).
+  void cmdUtanvetOdalCsere_Click();
+
+  // Unticked: the payer is the parcel addressee and the fixed party (trimmed) the payee;
+  // ticked: the fixed party is the addressee on one line and the payer (as stored) the payee.
+  // The back always gets the payer.
+  void chkCimzettCsereUlap_Click(const UlapCimzett& forras);
+  // The swap box's own handler asks this for its sources; until it is set a click only
+  // changes the box.
+  std::function<UlapCimzett()> cimzettForras;
+
+  // The mark over the option's box shows while the option is ticked (value 1).
+  void chkUtanvetR_Click();
+  void chkUtanvetEL_Click();
+
+  // The texts and values the form printer reads; `txNev` is the main window's payer name.
+  UlapAdatok adatok(const QString& txNev) const;
+
  private:
+  void kepBetolt(const QString& nev);
   const Platform& platform_;
   SetRcsekkRekord& rcsekk_;
   SetRekord sajatSet_;

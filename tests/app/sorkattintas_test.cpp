@@ -291,3 +291,29 @@ TEST_F(SorTest, ReturnReceiptPrintsStandingSingleAndLyingList) {
   ASSERT_EQ(nyomtato.documents().size(), 2u);
   EXPECT_EQ(nyomtato.documents()[1].pages.size(), 2u);
 }
+
+TEST_F(SorTest, CashOnDeliveryFormNeedsAPayerAndPrintsIt) {
+  SetRcsekkRekord r;
+  applyFactory(r, rcsekkFactory());
+  folder.put(kSetRcsekkFile, encodeRecord(r));
+  SetUlapRekord u;
+  applyFactory(u, ulapFactory());
+  folder.put(kSetUlapFile, encodeRecord(u));
+  SetRekord s;
+  s.BetuTipus2 = QStringLiteral("Arial");
+  s.BetuMeret2 = 10;
+  folder.put(kSetFile, encodeRecord(s));
+  fizetok();
+  auto w = indit();
+  w->SSTab1->setCurrentIndex(kLapUlap);
+  w->cmdPrint_Click();  // no payer yet: the guard's message, nothing printed
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_EQ(uzenetek.shown[0].text, QStringLiteral(" Nincs kijelölve ügyfél a listáról..."));
+  EXPECT_TRUE(nyomtato.documents().empty());
+  w->ListView1_ItemClick(0);
+  w->cmdPrint_Click();
+  ASSERT_EQ(nyomtato.documents().size(), 1u);
+  bool nev = false;
+  for (const PrintedText& x : nyomtato.documents()[0].texts()) nev = nev || x.text.contains(QStringLiteral("Kovács Péter"));
+  EXPECT_TRUE(nev);
+}

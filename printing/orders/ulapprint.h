@@ -1,0 +1,46 @@
+#pragma once
+// The cash-on-delivery form for one payer, printed from what the cash-on-delivery page shows,
+// at the positions of the cash-on-delivery layout (SetUlap.dat) plus each feed's fixed
+// offsets, in the two fonts of the money-order layout (SetRcsekk.dat). The page's turn button
+// tells the side: "Hátoldala" while the front shows, so the front is printed; any other
+// caption prints the back. Standing feed: a DL envelope sheet, landscape. Lying feed: the
+// printer's paper size and orientation are kept.
+//
+// Texts are printed exactly as the page holds them (no trimming). A printer or file error
+// cancels the document, so nothing half-printed reaches the printer; no message is shown.
+#include <QString>
+
+struct Platform;
+struct SetRekord;
+struct SetRcsekkRekord;
+struct SetUlapRekord;
+
+// The texts and values of the main window that the form prints, as they stand on screen.
+struct UlapAdatok {
+  QString txNev;                // the chosen payer's name on the main window: guard only
+  QString cmdUtanvetOdalCsere;  // caption of the turn button
+  QString txUosszeg;            // amount, as typed
+  int chkUtanvetR = 0;          // the "R" option: an "X" when 1
+  int chkUtanvetEL = 0;         // the "ÉL" option: an "X" when 1
+  QString txUNev, txUCim;       // parcel addressee (front)
+  QString lbosszegBetuvel1, lbosszegBetuvel2;          // amount in words, with their "*" marks
+  QString lbUNev, lbUHelyseg, lbUCim, lbUIrszam;       // payee of the amount (front)
+  QString lbUNevHatul, lbUHelysegHatul, lbUCimHatul, lbUIrszamHatul;  // parcel addressee (back)
+};
+
+inline const QString kUlapElolap = QStringLiteral("Hátoldala");   // front on screen
+inline const QString kUlapHatlap = QStringLiteral("Első oldal");  // back on screen
+
+enum class UlapResult {
+  Printed,
+  NoPayer,  // blank txNev: the message has been shown; the caller gives the payer list the focus
+  Failed,   // a printer or file error cancelled the document; nothing printed, nothing shown
+};
+
+// Both read record 1 of Set.dat into `set`, of SetRcsekk.dat into `rcsekk` and of SetUlap.dat
+// into `ulap` from the program folder, and print on the saved printer when the settings say
+// so (otherwise on the current one). One document of one page.
+UlapResult PrintAlloULap(const UlapAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk,
+                         SetUlapRekord& ulap);
+UlapResult PrintFekvoULap(const UlapAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk,
+                          SetUlapRekord& ulap);
