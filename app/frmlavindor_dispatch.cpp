@@ -17,6 +17,8 @@
 #include "printing/orders/rcsekkprint.h"
 #include "printing/orders/ulaplap.h"
 #include "printing/orders/ulapprint.h"
+#include "printing/receipts/feladoprint.h"
+#include "printing/receipts/iratprint.h"
 #include "printing/receipts/tertilap.h"
 #include "printing/receipts/tertiprint.h"
 #include "printing/slips/csekklap.h"
@@ -95,6 +97,20 @@ bool frmLavindor::nyomtat(bool csoportos) {
                           allapot_.Kozl3sor);
       else
         return false;
+      return true;
+    }
+    case kLapFelado: {
+      if (csoportos) return false;  // the posting-receipt list printers are not in this build
+      const FeladoAdatok a = feladoAdatok(*feladoLap);
+      if (allo) PrintAlloFelado(a, platform_, allapot_.Set, allapot_.Layouts.Fveveny);
+      else PrintFekvoFelado(a, platform_, allapot_.Set, allapot_.Layouts.Fveveny);
+      return true;
+    }
+    case kLapIrat: {
+      if (csoportos) return false;  // the official-document list printers are not in this build
+      const IratAdatok a = iratAdatok(*iratLap);
+      if (allo) PrintAlloIrat(a, platform_, allapot_.Set, allapot_.Layouts.Irat2);
+      else PrintFekvoIrat(a, platform_, allapot_.Set, allapot_.Layouts.Irat2);
       return true;
     }
     case kLapRcsekk: {

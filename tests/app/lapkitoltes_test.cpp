@@ -78,7 +78,7 @@ TEST_F(KitoltesTest, PrintButtonsReadThePicturePosition) {
   auto w = indit();
   allapot.KepPozX = 9;
   allapot.KepPozY = 9;
-  w->SSTab1->setCurrentIndex(2);  // on every page, whether or not anything prints
+  w->SSTab1->setCurrentIndex(3);  // on every page, whether or not anything prints
   w->boritekLap->lbXpoz->setText(QString());
   w->boritekLap->lbYpoz->setText(QStringLiteral("17"));
   w->cmdPrint_Click();

@@ -317,3 +317,31 @@ TEST_F(SorTest, CashOnDeliveryFormNeedsAPayerAndPrintsIt) {
   for (const PrintedText& x : nyomtato.documents()[0].texts()) nev = nev || x.text.contains(QStringLiteral("Kovács Péter"));
   EXPECT_TRUE(nev);
 }
+
+TEST_F(SorTest, PostingAndOfficialReceiptsPrintThePayerOnTheirPages) {
+  SetFvevenyRekord f;
+  applyFactory(f, fvevenyFactory());
+  folder.put(kSetFvevenyFile, encodeRecord(f));
+  SetIrat2Rekord i;
+  applyFactory(i, irat2Factory());
+  folder.put(kSetIrat2File, encodeRecord(i));
+  fizetok();
+  auto w = indit();
+  w->ListView1_ItemClick(0);
+  auto printed = [this](size_t doc) {
+    for (const PrintedText& x : nyomtato.documents()[doc].texts())
+      if (x.text.contains(QStringLiteral("Kovács Péter"))) return true;
+    return false;
+  };
+  w->SSTab1->setCurrentIndex(kLapFelado);
+  w->cmdPrint_Click();
+  ASSERT_EQ(nyomtato.documents().size(), 1u);
+  EXPECT_TRUE(printed(0));
+  w->SSTab1->setCurrentIndex(kLapIrat);
+  w->OpOrientacioFekvo->setChecked(true);
+  w->cmdPrint_Click();
+  ASSERT_EQ(nyomtato.documents().size(), 2u);
+  EXPECT_TRUE(printed(1));
+  w->cmdCsPrint_Click();  // the list prints of these pages are not built: nothing more
+  EXPECT_EQ(nyomtato.documents().size(), 2u);
+}

@@ -1,0 +1,133 @@
+#include "printing/receipts/iratprint.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "common/messages.h"
+#include "common/platform.h"
+#include "common/printer.h"
+#include "common/printjob.h"
+#include "common/recordfile.h"
+#include "common/setrekord.h"
+#include "layouts/layoutrecords.h"
+#include "printing/receipts/iratlap.h"
+#include "printing/receipts/lapelemek.h"
+#include "records/tricheckbox.h"
+
+namespace {
+
+bool ticked(int value) { return value == 1; }
+
+// The feed's fixed offsets: texts, the sender block (from the document number's place) and
+// the code (from the item identifier's place).
+struct Eltolas {
+  int x, y, yFelado, xKod, yKod;
+};
+constexpr Eltolas kAllo{55, 0, -15, 60, 5};
+constexpr Eltolas kFekvo{20, -3, -18, 25, 2};
+
+enum class Lap { Allo, Fekvo };
+
+bool nyomtat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& r, Lap lap) {
+  if (!pf.printer) return false;
+  Printer& p = *pf.printer;
+  const Eltolas& o = lap == Lap::Allo ? kAllo : kFekvo;
+  RecordedMessageBoxes unseen;  // this class shows nothing
+  PrintJob job(p, ErrorClass::Ignore, pf.messages ? *pf.messages : unseen);
+  job.run([&](PrintJob& j) {
+    j.step([&] { loadSet(pf.folder, set); });
+    j.choosePrinter(set, PrinterChoice::KeepCurrent);
+    j.step([&] { loadSettings(pf.folder, kSetIrat2File, r); });
+    const QString betu = r.IratTertiBetuTipus.trimmed();
+    const QString kodBetu = r.VkodBetutipus.trimmed();
+    const double meret = double(r.IratTertiBetuMeret);
+    const double kodMeret = double(r.VkodMeret);
+
+    j.scaleMillimetres();
+    j.step([&] { p.setFontName(betu); });
+    j.step([&] { p.setBold(false); });
+    if (lap == Lap::Allo) {
+      j.paperSize(kPaperDL);
+      j.step([&] { p.setFontSize(meret); });
+      j.orientation(kLandscape);
+    } else {
+      j.step([&] { p.setFontSize(meret); });
+      j.orientation(kPortrait);
+      // The form itself is the page, its long side across as the layout places the texts
+      // (up to some 170 mm from the left, within 70 mm of the top): 165 x 105 mm.
+      j.pageWidthTwips(165 * kTwipsPerMm);
+      j.pageHeightTwips(105 * kTwipsPerMm);
+    }
+
+    const auto t = [](const QString& s) { return lap::szokozNelkul(s); };
+    const double x = position(r.IratTertiCimzett_x, o.x);
+    j.text(x, position(r.IratTertiCimzett_y, o.y), t(a.txtIratCimzettNev));
+    j.textAtX(x, t(a.txtIratCimzettHelyseg));
+    j.textAtX(x, t(a.txtIratCimzettUtca));
+    j.textAtX(x, t(a.txtIratCimzettIrszam));
+    if (ticked(a.chkVisszaCimPrint[0])) {
+      const double xv = position(r.IratTertiFelado_x, o.x);
+      j.text(xv, position(r.IratTertiFelado_y, o.y), t(a.lbIratFeladoNev));
+      j.textAtX(xv, t(a.lbIratFeladoCim1));
+      j.textAtX(xv, t(a.lbIratFeladoCim2));
+    }
+    const double xSzam = position(r.IratTertiIratszam_x, o.x);
+    if (ticked(a.chkVisszaCimPrint[1])) {
+      j.text(xSzam, position(r.IratTertiIratszam_y, o.yFelado), t(a.txtIratFelado[0]));
+      j.textAtX(xSzam, t(a.txtIratFelado[1]));
+      j.textAtX(xSzam, t(a.txtIratFelado[2]));
+    }
+    if (ticked(a.chkVkod)) {
+      j.step([&] { p.setFontName(kodBetu); });
+      j.step([&] { p.setFontSize(kodMeret); });
+      j.text(position(r.IratTertiIratkuldAzon_x, o.xKod), position(r.IratTertiIratkuldAzon_y, o.yKod), a.lbVkod);
+    }
+    j.step([&] { p.setFontName(betu); });
+    j.step([&] { p.setFontSize(meret); });
+    j.text(xSzam, position(r.IratTertiIratszam_y, o.y), t(a.txtIratSzama));
+    j.text(position(r.IratTertiIratfajta_x, o.x), position(r.IratTertiIratfajta_y, o.y), t(a.txtIratFajtaja));
+    j.text(position(r.IratTertiIratmelleklet_x, o.x), position(r.IratTertiIratmelleklet_y, o.y),
+           t(a.txtIratMelleklet));
+    j.text(position(r.IratTertiIratotthagy_x, o.x), position(r.IratTertiIratotthagy_y, o.y),
+           t(a.txtIratErtesites));
+    j.text(position(r.IratTertiIratposta_x, o.x), position(r.IratTertiIratposta_y, o.y), t(a.txtIratFelvPosta));
+    j.text(position(r.IratTertiIratkuldAzon_x, o.x), position(r.IratTertiIratkuldAzon_y, o.y),
+           t(a.txtIratKuldAzonosito));
+    j.endDoc();
+  });
+  return true;
+}
+
+}  // namespace
+
+IratAdatok iratAdatok(const IratLap& l) {
+  IratAdatok a;
+  a.txtIratCimzettNev = l.txtIratCimzettNev->text();
+  a.txtIratCimzettHelyseg = l.txtIratCimzettHelyseg->text();
+  a.txtIratCimzettUtca = l.txtIratCimzettUtca->text();
+  a.txtIratCimzettIrszam = l.txtIratCimzettIrszam->text();
+  a.lbIratFeladoNev = l.lbIratFeladoNev->text();
+  a.lbIratFeladoCim1 = l.lbIratFeladoCim1->text();
+  a.lbIratFeladoCim2 = l.lbIratFeladoCim2->text();
+  for (int i = 0; i < 3; ++i) {
+    a.txtIratFelado[size_t(i)] = l.txtIratFelado[size_t(i)]->text();
+    a.chkVisszaCimPrint[size_t(i)] = l.chkVisszaCimPrint[size_t(i)]->value();
+  }
+  a.chkVkod = l.chkVkod->value();
+  a.lbVkod = l.lbVkod->text();
+  a.txtIratSzama = l.txtIratSzama->text();
+  a.txtIratFajtaja = l.txtIratFajtaja->text();
+  a.txtIratMelleklet = l.txtIratMelleklet->text();
+  a.txtIratErtesites = l.txtIratErtesites->text();
+  a.txtIratFelvPosta = l.txtIratFelvPosta->text();
+  a.txtIratKuldAzonosito = l.txtIratKuldAzonosito->text();
+  return a;
+}
+
+bool PrintAlloIrat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& r) {
+  return nyomtat(a, pf, set, r, Lap::Allo);
+}
+
+bool PrintFekvoIrat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& r) {
+  return nyomtat(a, pf, set, r, Lap::Fekvo);
+}

@@ -1,0 +1,260 @@
+// The return receipt for official documents on the recording printer: texts, fonts and
+// positions in mm of both feeds for the factory layout, the two print options and the code,
+// the page set-up, and that every failure is passed over; and the page's snapshot.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "common/messages.h"
+#include "common/platform.h"
+#include "common/recordfile.h"
+#include "common/recordingprinter.h"
+#include "common/setrekord.h"
+#include "layouts/factory.h"
+#include "layouts/layoutrecords.h"
+#include "printing/receipts/iratlap.h"
+#include "printing/receipts/iratprint.h"
+#include "records/tricheckbox.h"
+#include "support/tempfolder.h"
+
+namespace {
+
+struct Expected {
+  QString text;
+  double x, y;
+  QString font = QStringLiteral("Times New Roman CE");
+  double size = 9;
+};
+
+const QString kKodBetu = QStringLiteral("Courier New");
+
+class IratPrint : public testing::Test {
+ protected:
+  IratPrint() {
+    platform.folder = dir.path();
+    platform.printer = &printer;
+    platform.messages = &messages;
+    SetRekord s;
+    s.AlapNyomtato = -1;
+    EXPECT_TRUE(saveSettings(dir.path(), kSetFile, s));
+    applyFactory(layout, irat2Factory());
+    layout.VkodBetutipus = kKodBetu;
+    layout.VkodMeret = 20;
+    EXPECT_TRUE(saveSettings(dir.path(), kSetIrat2File, layout));
+
+    lap.txtIratCimzettNev = QStringLiteral(" Szabó Éva ");
+    lap.txtIratCimzettHelyseg = QStringLiteral("Győr");
+    lap.txtIratCimzettUtca = QStringLiteral("Kossuth u. 3.");
+    lap.txtIratCimzettIrszam = QStringLiteral("9021");
+    lap.lbIratFeladoNev = QStringLiteral("Hivatal                ");
+    lap.lbIratFeladoCim1 = QStringLiteral("1052 Budapest");
+    lap.lbIratFeladoCim2 = QStringLiteral("Fő utca 12.");
+    lap.txtIratFelado = {QStringLiteral("Ügyintéző"), QStringLiteral("  2. emelet"), QStringLiteral("214. szoba")};
+    lap.lbVkod = QStringLiteral("IK-2026/77");
+    lap.txtIratSzama = QStringLiteral(" IK-2026/77 ");
+    lap.txtIratFajtaja = QStringLiteral("határozat");
+    lap.txtIratMelleklet = QStringLiteral("2 db");
+    lap.txtIratErtesites = QStringLiteral("igen");
+    lap.txtIratFelvPosta = QStringLiteral("Győr 1");
+    lap.txtIratKuldAzonosito = QStringLiteral("RL123HU");
+  }
+
+  void expectTexts(const std::vector<PrintedText>& got, const std::vector<Expected>& want) {
+    ASSERT_EQ(got.size(), want.size());
+    for (size_t i = 0; i < want.size(); ++i) {
+      SCOPED_TRACE(QStringLiteral("%1: %2").arg(i).arg(want[i].text).toStdString());
+      EXPECT_EQ(got[i].text, want[i].text);
+      EXPECT_NEAR(got[i].x, want[i].x, 1e-4);
+      EXPECT_NEAR(got[i].y, want[i].y, 1e-4);
+      EXPECT_EQ(got[i].font, want[i].font);
+      EXPECT_EQ(got[i].size, want[i].size);
+      EXPECT_FALSE(got[i].bold);
+    }
+  }
+  void mindent() {
+    lap.chkVisszaCimPrint = {1, 1, 1};
+    lap.chkVkod = 1;
+  }
+
+  bool allo() { return PrintAlloIrat(lap, platform, set, irat2); }
+  bool fekvo() { return PrintFekvoIrat(lap, platform, set, irat2); }
+
+  TempFolder dir;
+  RecordingPrinter printer;
+  RecordedMessageBoxes messages;
+  Platform platform;
+  SetRekord set;
+  SetIrat2Rekord layout, irat2;
+  IratAdatok lap;
+};
+
+// Factory layout, 9 pt: 3.6 mm a line.
+TEST_F(IratPrint, StandingWithBothBlocksAndTheCode) {
+  mindent();
+  ASSERT_TRUE(allo());
+  ASSERT_EQ(printer.documents().size(), 1u);
+  const PrintedDocument& d = printer.documents()[0];
+  ASSERT_EQ(d.pages.size(), 1u);
+  EXPECT_EQ(d.pages[0].paper, kPaperDL);
+  EXPECT_EQ(d.pages[0].orientation, kLandscape);
+  EXPECT_NEAR(d.pages[0].widthMm, 220, 0.01);
+  expectTexts(d.texts(), {{"Szabó Éva", 106, 22},
+                          {"Győr", 106, 25.6},
+                          {"Kossuth u. 3.", 106, 29.2},
+                          {"9021", 106, 32.8},
+                          {"Hivatal", 135, 60},
+                          {"1052 Budapest", 135, 63.6},
+                          {"Fő utca 12.", 135, 67.2},
+                          {"Ügyintéző", 161, 9},
+                          {"2. emelet", 161, 12.6},
+                          {"214. szoba", 161, 16.2},
+                          {"IK-2026/77", 72, 8, kKodBetu, 20},
+                          {"IK-2026/77", 161, 24},
+                          {"határozat", 161, 27},
+                          {"2 db", 161, 30},
+                          {"igen", 201, 34},
+                          {"Győr 1", 140, 4},
+                          {"RL123HU", 67, 3}});
+  EXPECT_EQ(irat2.VkodMeret, 20);
+  EXPECT_EQ(set.AlapNyomtato, -1);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(IratPrint, LyingWithBothBlocksAndTheCode) {
+  mindent();
+  ASSERT_TRUE(fekvo());
+  const PrintedDocument& d = printer.documents()[0];
+  ASSERT_EQ(d.pages.size(), 1u);
+  EXPECT_EQ(d.pages[0].paper, kPaperCustom);
+  EXPECT_EQ(d.pages[0].orientation, kPortrait);
+  EXPECT_NEAR(d.pages[0].widthMm, 165, 0.01);
+  EXPECT_NEAR(d.pages[0].heightMm, 105, 0.01);
+  expectTexts(d.texts(), {{"Szabó Éva", 71, 19},
+                          {"Győr", 71, 22.6},
+                          {"Kossuth u. 3.", 71, 26.2},
+                          {"9021", 71, 29.8},
+                          {"Hivatal", 100, 57},
+                          {"1052 Budapest", 100, 60.6},
+                          {"Fő utca 12.", 100, 64.2},
+                          {"Ügyintéző", 126, 6},
+                          {"2. emelet", 126, 9.6},
+                          {"214. szoba", 126, 13.2},
+                          {"IK-2026/77", 37, 5, kKodBetu, 20},
+                          {"IK-2026/77", 126, 21},
+                          {"határozat", 126, 24},
+                          {"2 db", 126, 27},
+                          {"igen", 166, 31},
+                          {"Győr 1", 105, 1},
+                          {"RL123HU", 32, 0}});
+}
+
+TEST_F(IratPrint, OptionsOffPrintRecipientAndDocumentFieldsOnly) {
+  lap.chkVisszaCimPrint = {2, 0, 1};  // grey is not ticked; element 2 never prints
+  lap.chkVkod = 2;
+  lap.txtIratCimzettUtca = QStringLiteral("  ");
+  ASSERT_TRUE(allo());
+  expectTexts(printer.documents()[0].texts(), {{"Szabó Éva", 106, 22},
+                                               {"Győr", 106, 25.6},
+                                               {"", 106, 29.2},
+                                               {"9021", 106, 32.8},
+                                               {"IK-2026/77", 161, 24},
+                                               {"határozat", 161, 27},
+                                               {"2 db", 161, 30},
+                                               {"igen", 201, 34},
+                                               {"Győr 1", 140, 4},
+                                               {"RL123HU", 67, 3}});
+}
+
+TEST_F(IratPrint, CodeIsPrintedAsTheLabelHoldsIt) {
+  lap.chkVkod = 1;
+  lap.lbVkod = QStringLiteral(" *77* ");
+  ASSERT_TRUE(allo());
+  auto t = printer.documents()[0].texts();
+  ASSERT_EQ(t.size(), 11u);
+  EXPECT_EQ(t[4].text, " *77* ");
+  EXPECT_EQ(t[4].font, kKodBetu);
+  // An empty label still prints, as an empty line.
+  lap.lbVkod.clear();
+  printer.clearLog();
+  ASSERT_TRUE(allo());
+  t = printer.documents()[0].texts();
+  ASSERT_EQ(t.size(), 11u);
+  EXPECT_EQ(t[4].text, "");
+  EXPECT_NEAR(t[4].x, 72, 1e-4);
+}
+
+TEST_F(IratPrint, EveryFailureIsPassedOver) {
+  // No code font installed, a saved printer that is gone, a text the printer refuses.
+  layout.VkodBetutipus = QStringLiteral("Vonalkód 39");
+  ASSERT_TRUE(saveSettings(dir.path(), kSetIrat2File, layout));
+  SetRekord s;
+  s.AlapNyomtato = 0;
+  s.NyomtatoIndex = 4;
+  ASSERT_TRUE(saveSettings(dir.path(), kSetFile, s));
+  printer.failOnText.insert(QStringLiteral("Győr"), PrinterError{482, QStringLiteral("hiba")});
+  lap.chkVkod = 1;
+  ASSERT_TRUE(allo());
+  ASSERT_EQ(printer.documents().size(), 1u);
+  EXPECT_EQ(printer.documents()[0].printer, "Nyomtató A");
+  const auto t = printer.documents()[0].texts();
+  ASSERT_EQ(t.size(), 10u);
+  EXPECT_EQ(t[1].text, "Kossuth u. 3.");
+  EXPECT_NEAR(t[1].y, 25.6, 1e-4);  // the refused line did not move the position
+  // The code in the text font at the code size, then the text size again.
+  EXPECT_EQ(t[3].font, "Times New Roman CE");
+  EXPECT_EQ(t[3].size, 20);
+  EXPECT_EQ(t[4].size, 9);
+  EXPECT_FALSE(printer.events().contains("killDoc"));
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(IratPrint, WithoutLayoutFilePrintsAtTheBareOffsets) {
+  QFile::remove(dir.file(kSetIrat2File));
+  ASSERT_TRUE(fekvo());
+  const auto t = printer.documents()[0].texts();
+  ASSERT_EQ(t.size(), 10u);
+  EXPECT_EQ(t[0].font, "Arial");
+  EXPECT_NEAR(t[0].x, 20, 1e-4);
+  EXPECT_NEAR(t[0].y, -3, 1e-4);
+}
+
+TEST_F(IratPrint, OnTheSavedPrinter) {
+  SetRekord s;
+  s.AlapNyomtato = 0;
+  s.NyomtatoIndex = 1;
+  ASSERT_TRUE(saveSettings(dir.path(), kSetFile, s));
+  ASSERT_TRUE(fekvo());
+  EXPECT_EQ(printer.documents()[0].printer, "Nyomtató B");
+  EXPECT_FALSE(printer.events().contains("followDefault off"));
+}
+
+TEST_F(IratPrint, NoPrinterNoPrint) {
+  platform.printer = nullptr;
+  EXPECT_FALSE(allo());
+  EXPECT_FALSE(fekvo());
+}
+
+TEST_F(IratPrint, SnapshotOfThePage) {
+  LayoutRecords layouts;
+  IratLap p(platform, layouts);
+  p.txtIratCimzettIrszam->setText("9021");
+  p.lbIratFeladoCim2->setText("C2");
+  p.txtIratFelado[2]->setText("F2");
+  p.chkVisszaCimPrint[1]->setValue(1);
+  p.txtIratKuldAzonosito->setText("RL");
+  p.chkVkod->setValue(1);
+  p.txtIratSzama->setText("  12/A ");
+  const IratAdatok a = iratAdatok(p);
+  EXPECT_EQ(a.txtIratCimzettIrszam, "9021");
+  EXPECT_EQ(a.lbIratFeladoCim2, "C2");
+  EXPECT_EQ(a.txtIratFelado[2], "F2");
+  EXPECT_EQ(a.chkVisszaCimPrint[0], 0);
+  EXPECT_EQ(a.chkVisszaCimPrint[1], 1);
+  EXPECT_EQ(a.txtIratKuldAzonosito, "RL");
+  EXPECT_EQ(a.chkVkod, 1);
+  EXPECT_EQ(a.lbVkod, "12/A");
+  EXPECT_EQ(a.txtIratSzama, "  12/A ");
+}
+
+}  // namespace
