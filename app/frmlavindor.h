@@ -151,6 +151,8 @@ class frmLavindor : public QMainWindow {
   bool nyomtat(bool csoportos);
   // The payment slip for the rows of the payer list, standing or lying.
   void csekkLista(bool allo);
+  // The cash-on-delivery form for the rows of the payer list.
+  void ulapLista(bool allo);
 
   Platform& platform_;
   Allapot& allapot_;

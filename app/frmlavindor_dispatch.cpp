@@ -3,6 +3,7 @@
 // themselves and show nothing: the printers handle their own errors.
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -16,6 +17,7 @@
 #include "printing/orders/rcsekklap.h"
 #include "printing/orders/rcsekkprint.h"
 #include "printing/orders/ulaplap.h"
+#include "printing/orders/ulaplista.h"
 #include "printing/orders/ulapprint.h"
 #include "printing/receipts/feladoprint.h"
 #include "printing/receipts/iratprint.h"
@@ -39,13 +41,42 @@ void frmLavindor::cmdPrint_Click() { nyomtat(false); }
 
 void frmLavindor::cmdCsPrint_Click() { nyomtat(true); }
 
-void frmLavindor::csekkLista(bool allo) {
-  // Every row in displayed order with its selection; the printers choose the rows.
-  const std::vector<int> kijelolt = lista->kijeloltSorok();
+// Every row of the payer list in displayed order with its selection; the printers choose the rows.
+static std::vector<CsoportSor> listaSorok(const FizetoLista& lista) {
+  const std::vector<int> kijelolt = lista.kijeloltSorok();
   const std::set<int> kijeloltek(kijelolt.begin(), kijelolt.end());
   std::vector<CsoportSor> sorok;
-  sorok.reserve(size_t(lista->sorokSzama()));
-  for (int sor = 0; sor < lista->sorokSzama(); ++sor) sorok.push_back({lista->rekordSzam(sor), kijeloltek.count(sor) > 0});
+  sorok.reserve(size_t(lista.sorokSzama()));
+  for (int sor = 0; sor < lista.sorokSzama(); ++sor) sorok.push_back({lista.rekordSzam(sor), kijeloltek.count(sor) > 0});
+  return sorok;
+}
+
+void frmLavindor::ulapLista(bool allo) {
+  UlapLapAllapot lap;
+  lap.cmdUtanvetOdalCsere = ulapLap->cmdUtanvetOdalCsere->text();
+  lap.chkUtanvetR = ulapLap->chkUtanvetR->value();
+  lap.chkUtanvetEL = ulapLap->chkUtanvetEL->value();
+  lap.lbUNev = ulapLap->lbUNev->text();
+  lap.lbUHelyseg = ulapLap->lbUHelyseg->text();
+  lap.lbUCim = ulapLap->lbUCim->text();
+  lap.lbUIrszam = ulapLap->lbUIrszam->text();
+  const auto sorok = listaSorok(*lista);
+  const UlapCsoportEredmeny r =
+      allo ? PrintCsAlloUlap(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap)
+           : PrintCsFekvoUlap(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap);
+  // What the last printed row leaves in the shared copies.
+  if (r.utolso) {
+    allapot_.Nevek = r.utolso->Nevek;
+    allapot_.AzazOsszeg = r.utolso->AzazOsszeg;
+    if (r.utolso->Azaz) {
+      allapot_.AzazEzresek = r.utolso->Azaz->ezresek;
+      allapot_.AzazEgyesek = r.utolso->Azaz->egyesek;
+    }
+  }
+}
+
+void frmLavindor::csekkLista(bool allo) {
+  const auto sorok = listaSorok(*lista);
   CsekkLapSzovegek lap;
   lap.Kozlemeny1 = csekkLap->Kozlemeny1->currentText();
   lap.Kozlemeny2 = csekkLap->Kozlemeny2->text();
@@ -121,7 +152,10 @@ bool frmLavindor::nyomtat(bool csoportos) {
       return true;
     }
     case kLapUlap: {
-      if (csoportos) return false;  // the cash-on-delivery list printers are not in this build
+      if (csoportos) {
+        ulapLista(allo);
+        return true;
+      }
       const UlapAdatok a = ulapLap->adatok(csekkLap->txNev->text());
       const UlapResult r = allo ? PrintAlloULap(a, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap)
                                 : PrintFekvoULap(a, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap);

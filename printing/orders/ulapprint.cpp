@@ -10,18 +10,6 @@
 
 namespace {
 
-// Fixed millimetre offsets each feed adds to the stored positions.
-struct Offsets {
-  int osszegX, osszegY;
-  int rX, rY, elY;
-  int feladoX, feladoY;
-  int szovegX, szovegY;
-  int cimX, cimY;
-  int kuldX, kuldY;
-};
-constexpr Offsets kAllo{65, 0, 62, -1, 9, 67, -2, 63, -2, 64, -1, 64, -1};
-constexpr Offsets kFekvo{26, -3, 24, -2, 6, 26, -4, 25, -4, 25, -3, 26, -3};
-
 constexpr double kJelMeret = 24;  // points of the "X" marks
 
 UlapResult printForm(const UlapAdatok& a, Platform& pf, SetRekord& set, SetRcsekkRekord& rc, SetUlapRekord& u,
@@ -34,7 +22,6 @@ UlapResult printForm(const UlapAdatok& a, Platform& pf, SetRekord& set, SetRcsek
   }
   if (!pf.printer) return UlapResult::Failed;
   Printer& p = *pf.printer;
-  const Offsets& o = allo ? kAllo : kFekvo;
 
   PrintJob job(p, ErrorClass::SilentCancel, msg);
   const bool ran = job.run([&](PrintJob& j) {
@@ -49,64 +36,71 @@ UlapResult printForm(const UlapAdatok& a, Platform& pf, SetRekord& set, SetRcsek
       j.orientation(kLandscape);
     }
 
-    // Name and size only: no bold, italic or underline is set.
-    auto font = [&j, &p](const QString& name, double size) {
-      j.step([&] { p.setFontName(name.trimmed()); });
-      j.step([&] { p.setFontSize(size); });
-    };
-    const QString szamok = rc.RcsekkNumBetuTipus;
-    auto szovegFont = [&] { font(rc.RcsekkSzovegBetuTipus, double(rc.RcsekkBetuMeret2)); };
-
-    if (a.cmdUtanvetOdalCsere == kUlapElolap) {
-      font(szamok, double(rc.RcsekkBetuMeret1));
-      const double ox = position(u.UlapTextosszeg_x, o.osszegX);
-      // The amount as typed between the asterisks, then the end of its line.
-      auto osszeg = [&](Fixed y) {
-        j.step([&] { p.setCurrentX(ox); });
-        j.step([&] { p.setCurrentY(position(y, o.osszegY)); });
-        j.step([&] { p.print(QStringLiteral("***"), false); });
-        j.step([&] { p.print(a.txUosszeg, false); });
-        j.step([&] { p.print(QStringLiteral("***")); });
-      };
-      osszeg(u.UlapTextosszeg_y1);
-      osszeg(u.UlapTextosszeg_y2);
-
-      const double rx = position(u.UlapRX_x, o.rX);
-      if (a.chkUtanvetR == 1) {
-        font(szamok, kJelMeret);
-        j.text(rx, position(u.UlapRX_y, o.rY), QStringLiteral("X"));
-      }
-      if (a.chkUtanvetEL == 1) {
-        font(szamok, kJelMeret);
-        j.text(rx, position(u.UlapRX_y, o.elY), QStringLiteral("X"));
-      }
-
-      szovegFont();
-      const double fx = position(u.UlapTextFelado_x, o.feladoX);
-      j.text(fx, position(u.UlapTextFelado_y, o.feladoY), a.txUNev);
-      j.textAtX(fx, a.txUCim);
-      const double sx = position(u.UlapTextCsSzoveg_x, o.szovegX);
-      j.text(sx, position(u.UlapTextCsSzoveg_y, o.szovegY), a.lbosszegBetuvel1);
-      j.textAtX(sx, a.lbosszegBetuvel2);
-      const double cx = position(u.UlapCim_x, o.cimX);
-      j.text(cx, position(u.UlapCim_y, o.cimY), a.lbUNev);
-      j.textAtX(cx, a.lbUHelyseg);
-      j.textAtX(cx, a.lbUCim);
-      j.textAtX(cx, a.lbUIrszam);
-    } else {
-      szovegFont();
-      const double kx = position(u.UlapKuldCim_x, o.kuldX);
-      j.text(kx, position(u.UlapKuldCim_y, o.kuldY), a.lbUNevHatul);
-      j.textAtX(kx, a.lbUHelysegHatul);
-      j.textAtX(kx, a.lbUCimHatul);
-      j.textAtX(kx, a.lbUIrszamHatul);
-    }
+    // The amount as typed between the asterisks.
+    placeUlap(j, a, {QStringLiteral("***"), a.txUosszeg, QStringLiteral("***")}, rc, u,
+              allo ? kUlapAllo : kUlapFekvo);
     j.endDoc();
   });
   return ran ? UlapResult::Printed : UlapResult::Failed;
 }
 
 }  // namespace
+
+void placeUlap(PrintJob& j, const UlapAdatok& a, const QStringList& osszeg, const SetRcsekkRekord& rc,
+               const SetUlapRekord& u, const UlapEltolas& o) {
+  Printer& p = j.printer();
+  // Name and size only: no bold, italic or underline is set.
+  auto font = [&j, &p](const QString& name, double size) {
+    j.step([&] { p.setFontName(name.trimmed()); });
+    j.step([&] { p.setFontSize(size); });
+  };
+  const QString szamok = rc.RcsekkNumBetuTipus;
+  auto szovegFont = [&] { font(rc.RcsekkSzovegBetuTipus, double(rc.RcsekkBetuMeret2)); };
+
+  if (a.cmdUtanvetOdalCsere == kUlapElolap) {
+    font(szamok, double(rc.RcsekkBetuMeret1));
+    const double ox = position(u.UlapTextosszeg_x, o.osszegX);
+    // The pieces of the amount, then the end of its line.
+    auto osszegSor = [&](Fixed y) {
+      j.step([&] { p.setCurrentX(ox); });
+      j.step([&] { p.setCurrentY(position(y, o.osszegY)); });
+      for (qsizetype i = 0; i < osszeg.size(); ++i)
+        j.step([&] { p.print(osszeg[i], i + 1 == osszeg.size()); });
+    };
+    osszegSor(u.UlapTextosszeg_y1);
+    osszegSor(u.UlapTextosszeg_y2);
+
+    const double rx = position(u.UlapRX_x, o.rX);
+    if (a.chkUtanvetR == 1) {
+      font(szamok, kJelMeret);
+      j.text(rx, position(u.UlapRX_y, o.rY), QStringLiteral("X"));
+    }
+    if (a.chkUtanvetEL == 1) {
+      font(szamok, kJelMeret);
+      j.text(rx, position(u.UlapRX_y, o.elY), QStringLiteral("X"));
+    }
+
+    szovegFont();
+    const double fx = position(u.UlapTextFelado_x, o.feladoX);
+    j.text(fx, position(u.UlapTextFelado_y, o.feladoY), a.txUNev);
+    j.textAtX(fx, a.txUCim);
+    const double sx = position(u.UlapTextCsSzoveg_x, o.szovegX);
+    j.text(sx, position(u.UlapTextCsSzoveg_y, o.szovegY), a.lbosszegBetuvel1);
+    j.textAtX(sx, a.lbosszegBetuvel2);
+    const double cx = position(u.UlapCim_x, o.cimX);
+    j.text(cx, position(u.UlapCim_y, o.cimY), a.lbUNev);
+    j.textAtX(cx, a.lbUHelyseg);
+    j.textAtX(cx, a.lbUCim);
+    j.textAtX(cx, a.lbUIrszam);
+  } else {
+    szovegFont();
+    const double kx = position(u.UlapKuldCim_x, o.kuldX);
+    j.text(kx, position(u.UlapKuldCim_y, o.kuldY), a.lbUNevHatul);
+    j.textAtX(kx, a.lbUHelysegHatul);
+    j.textAtX(kx, a.lbUCimHatul);
+    j.textAtX(kx, a.lbUIrszamHatul);
+  }
+}
 
 UlapResult PrintAlloULap(const UlapAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk,
                          SetUlapRekord& ulap) {

@@ -9,7 +9,9 @@
 // Texts are printed exactly as the page holds them (no trimming). A printer or file error
 // cancels the document, so nothing half-printed reaches the printer; no message is shown.
 #include <QString>
+#include <QStringList>
 
+class PrintJob;
 struct Platform;
 struct SetRekord;
 struct SetRcsekkRekord;
@@ -44,3 +46,21 @@ UlapResult PrintAlloULap(const UlapAdatok& adatok, Platform& platform, SetRekord
                          SetUlapRekord& ulap);
 UlapResult PrintFekvoULap(const UlapAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk,
                           SetUlapRekord& ulap);
+
+// Millimetres each feed adds to the stored positions of the form.
+struct UlapEltolas {
+  int osszegX, osszegY;  // amount, both copies
+  int rX, rY, elY;       // the two marks: shared X, the "R" and the "ÉL" mark's Y
+  int feladoX, feladoY;  // parcel addressee (front)
+  int szovegX, szovegY;  // amount in words
+  int cimX, cimY;        // payee
+  int kuldX, kuldY;      // parcel addressee (back)
+};
+inline constexpr UlapEltolas kUlapAllo{65, 0, 62, -1, 9, 67, -2, 63, -2, 64, -1, 64, -1};
+inline constexpr UlapEltolas kUlapFekvo{26, -3, 24, -2, 6, 26, -4, 25, -4, 25, -3, 26, -3};
+
+// Places the side of the form that `a.cmdUtanvetOdalCsere` names on the running job, in the
+// fonts of `rc` at the positions of `u` plus `o`. The amount line prints the pieces of
+// `osszeg` joined with nothing between them (txUosszeg is not read). Page set-up is the caller's.
+void placeUlap(PrintJob& j, const UlapAdatok& a, const QStringList& osszeg, const SetRcsekkRekord& rc,
+               const SetUlapRekord& u, const UlapEltolas& o);

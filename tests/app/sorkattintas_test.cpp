@@ -345,3 +345,25 @@ TEST_F(SorTest, PostingAndOfficialReceiptsPrintThePayerOnTheirPages) {
   w->cmdCsPrint_Click();  // the list prints of these pages are not built: nothing more
   EXPECT_EQ(nyomtato.documents().size(), 2u);
 }
+
+TEST_F(SorTest, CashOnDeliveryListPrintsOneFormPerSelectedRow) {
+  SetRcsekkRekord r;
+  applyFactory(r, rcsekkFactory());
+  folder.put(kSetRcsekkFile, encodeRecord(r));
+  SetUlapRekord u;
+  applyFactory(u, ulapFactory());
+  folder.put(kSetUlapFile, encodeRecord(u));
+  SetRekord s;
+  s.BetuTipus2 = QStringLiteral("Arial");
+  s.BetuMeret2 = 10;
+  folder.put(kSetFile, encodeRecord(s));
+  fizetok();
+  auto w = indit();
+  w->SSTab1->setCurrentIndex(kLapUlap);
+  kijelol(*w, {0, 2});
+  w->ListView1_ItemClick(2);
+  w->cmdCsPrint_Click();
+  ASSERT_EQ(nyomtato.documents().size(), 1u);
+  EXPECT_EQ(nyomtato.documents()[0].pages.size(), 2u);
+  EXPECT_EQ(trimmed(allapot.Nevek.Nev), QStringLiteral("Szabó Éva"));
+}
