@@ -153,6 +153,8 @@ class frmLavindor : public QMainWindow {
   void csekkLista(bool allo);
   // The cash-on-delivery form for the rows of the payer list.
   void ulapLista(bool allo);
+  // The pink money order for the rows of the payer list.
+  void rcsekkLista(bool allo);
 
   Platform& platform_;
   Allapot& allapot_;

@@ -15,6 +15,7 @@
 #include "common/numtext.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/orders/rcsekklap.h"
+#include "printing/orders/rcsekklista.h"
 #include "printing/orders/rcsekkprint.h"
 #include "printing/orders/ulaplap.h"
 #include "printing/orders/ulaplista.h"
@@ -67,6 +68,30 @@ void frmLavindor::ulapLista(bool allo) {
   // What the last printed row leaves in the shared copies.
   if (r.utolso) {
     allapot_.Nevek = r.utolso->Nevek;
+    allapot_.AzazOsszeg = r.utolso->AzazOsszeg;
+    if (r.utolso->Azaz) {
+      allapot_.AzazEzresek = r.utolso->Azaz->ezresek;
+      allapot_.AzazEgyesek = r.utolso->Azaz->egyesek;
+    }
+  }
+}
+
+void frmLavindor::rcsekkLista(bool allo) {
+  RcsekkListaLap lap;
+  lap.cmdOldalCsere = rcsekkLap->cmdOldalCsere->text();
+  lap.opAllando0 = rcsekkLap->opAllando[0]->isChecked();
+  lap.RlbNev = rcsekkLap->RlbNev->text();
+  lap.RlbHelys = rcsekkLap->RlbHelys->text();
+  lap.RlbCim = rcsekkLap->RlbCim->text();
+  lap.RlbIrsz = rcsekkLap->RlbIrsz->text();
+  for (size_t i = 0; i < lap.RcsekkKozlemenyHatul.size(); ++i)
+    lap.RcsekkKozlemenyHatul[i] = rcsekkLap->RcsekkKozlemenyHatul[i]->text();
+  const auto sorok = listaSorok(*lista);
+  const CsoportEredmeny r = allo ? PrintCsAlloRcsekk(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk)
+                                 : PrintCsFekvoRcsekk(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk);
+  if (r.utolso) {
+    allapot_.Nevek = r.utolso->Nevek;
+    allapot_.Kozl3sor = r.utolso->Kozl3sor;
     allapot_.AzazOsszeg = r.utolso->AzazOsszeg;
     if (r.utolso->Azaz) {
       allapot_.AzazEzresek = r.utolso->Azaz->ezresek;
@@ -145,7 +170,10 @@ bool frmLavindor::nyomtat(bool csoportos) {
       return true;
     }
     case kLapRcsekk: {
-      if (csoportos) return false;  // the money-order list printers are not in this build
+      if (csoportos) {
+        rcsekkLista(allo);
+        return true;
+      }
       const RcsekkAdatok a = rcsekkLap->adatok();
       if (allo) PrintAlloRCsekk(a, platform_, allapot_.Set, allapot_.Layouts.Rcsekk);
       else PrintFekvoRCsekk(a, platform_, allapot_.Set, allapot_.Layouts.Rcsekk);

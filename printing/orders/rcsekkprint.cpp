@@ -29,12 +29,18 @@ constexpr Offsets kFekvo{0, 0, 0, 3, 10, 0, 1, 8, 0, 5, 1, 0, 0, -3, -4, -6, 1, 
 // Flags of SetRekord::Nyomtatando that the money order uses.
 enum Item { kOsszeg = 0, kSzoveg = 1, kNev = 2, kCim = 3 };
 
+// Name and size only: the bold state stays as the printer has it.
+void setFont(PrintJob& j, const QString& name, int16_t size) {
+  Printer& p = j.printer();
+  j.step([&] { p.setFontName(name.trimmed()); });
+  j.step([&] { p.setFontSize(double(size)); });
+}
+
 RcsekkResult printOrder(const RcsekkAdatok& a, Platform& pf, SetRekord& set, SetRcsekkRekord& r, bool allo) {
   if (!pf.printer) return RcsekkResult::Failed;
   Printer& p = *pf.printer;
   RecordedMessageBoxes unseen;  // nothing is shown on an error
   MessageBoxes& msg = pf.messages ? *pf.messages : unseen;
-  const Offsets& o = allo ? kAllo : kFekvo;
   const bool elolap = a.cmdOldalCsere == kRcsekkElolap;
 
   PrintJob job(p, ErrorClass::None, msg);
@@ -52,7 +58,6 @@ RcsekkResult printOrder(const RcsekkAdatok& a, Platform& pf, SetRekord& set, Set
     loadSet(pf.folder, set);
     j.choosePrinter(set, PrinterChoice::KeepCurrent);
     const std::array<int16_t, 8> flags = set.Nyomtatando;
-    auto on = [&flags](Item i) { return flags[i] != 0; };
     loadSettings(pf.folder, kSetRcsekkFile, r);
 
     j.scaleMillimetres();
@@ -63,79 +68,92 @@ RcsekkResult printOrder(const RcsekkAdatok& a, Platform& pf, SetRekord& set, Set
       j.orientation(kPortrait);
     }
 
-    // Name and size only: the bold state stays as the printer has it.
-    auto font = [&j, &p](const QString& name, int16_t size) {
-      j.step([&] { p.setFontName(name.trimmed()); });
-      j.step([&] { p.setFontSize(double(size)); });
-    };
-    auto at = [&j, &p](double x) { j.step([&] { p.setCurrentX(x); }); };
-    auto atY = [&j, &p](double y) { j.step([&] { p.setCurrentY(y); }); };
-    auto line = [&j, &p](const QString& t) { j.step([&] { p.print(t); }); };
-
-    font(r.RcsekkNumBetuTipus, r.RcsekkBetuMeret1);
-    if (elolap) {
-      // The amount copies' positions are taken even when they are not printed: a name left
-      // out goes where the last of them stands.
-      const double osszegX1 = position(r.RcsekkTextosszeg_x1, o.osszegX);
-      const double osszegX2 = position(r.RcsekkTextosszeg_x2, o.osszegX);
-      const QString osszeg = a.RtxOsszeg;
-      if (on(kOsszeg)) {
-        j.amount(osszegX1, position(r.RcsekkTextosszeg_y1, o.osszegY), osszeg);
-        j.amountAtX(osszegX2, osszeg);
-        j.amount(osszegX2, position(r.RcsekkTextosszeg_y2, o.osszegY), osszeg);
-      } else {
-        atY(position(r.RcsekkTextosszeg_y1, o.osszegY));
-        at(osszegX1);
-        at(osszegX2);
-        atY(position(r.RcsekkTextosszeg_y2, o.osszegY));
-        at(osszegX2);
-      }
-
-      font(r.RcsekkSzovegBetuTipus, r.RcsekkBetuMeret2);
-      if (on(kSzoveg)) {
-        const double x1 = position(r.RcsekkTextCsSzoveg_x1, o.szoveg1X);
-        const double x2 = position(r.RcsekkTextCsSzoveg_x2, o.szoveg2X);
-        j.text(x1, position(r.RcsekkTextCsSzoveg_y1, o.szoveg1Y1), szoveg1);
-        j.text(x1, position(r.RcsekkTextCsSzoveg_y1, o.szoveg1Y2), szoveg2);
-        j.text(x2, position(r.RcsekkTextCsSzoveg_y2, o.szoveg2Y1), szoveg1);
-        j.text(x2, position(r.RcsekkTextCsSzoveg_y2, o.szoveg2Y2), szoveg2);
-      }
-      if (on(kNev))
-        j.text(position(r.RcsekkTextFelado_x, o.feladoNevX), position(r.RcsekkTextFelado_y, o.feladoY),
-               a.RtxNev.trimmed());
-      else
-        line(QStringLiteral(" "));  // keeps the name's line, wherever the position stands
-      if (on(kCim)) j.textAtX(position(r.RcsekkTextFelado_x, o.feladoCimX), a.RtxCim.trimmed());
-
-      // The recipient, on both parts of the form, in the text font.
-      auto cimzett = [&](Fixed x, int dx, Fixed y, Fixed irszY) {
-        const double cx = position(x, dx);
-        j.text(cx, position(y, o.cimY), a.RlbNev.trimmed());
-        j.textAtX(cx, a.RlbHelys.trimmed());
-        j.textAtX(cx, a.RlbCim.trimmed());
-        j.text(cx, position(irszY, o.cimY), a.RlbIrsz.trimmed());
-      };
-      cimzett(r.RcsekkTextcim_x1, o.cim1X, r.RcsekkTextcim_y, r.RcsekkTextirsz_y);
-      cimzett(r.RcsekkTextcim_x2, o.cim2X, r.RcsekkTextcim2_y, r.RcsekkTextirsz2_y);
-    } else {
-      // The back has no print switches.
-      font(r.RcsekkSzovegBetuTipus, r.RcsekkBetuMeret2);
-      const double hx = position(r.RcsekkFeladoHatoldal_x, o.hatulX);
-      j.text(hx, position(r.RcsekkFeladoHatoldal_y, o.hatulY), a.txtNevHatul.trimmed());
-      j.textAtX(hx, a.txtHelysHatul.trimmed());
-      j.textAtX(hx, a.txtCimHatul.trimmed());
-      line(QString());
-      j.textAtX(position(r.RcsekkFeladoHatoldal_x, o.hatulIrszX), a.txtIrszHatul.trimmed());
-      const double kx = position(r.RcsekkKozlemHatoldal_x, o.kozlemX);
-      j.text(kx, position(r.RcsekkKozlemHatoldal_y, o.kozlemY), a.RcsekkKozlemenyHatul[0].trimmed());
-      for (size_t i = 1; i < a.RcsekkKozlemenyHatul.size(); ++i) j.textAtX(kx, a.RcsekkKozlemenyHatul[i].trimmed());
-    }
+    setFont(j, r.RcsekkNumBetuTipus, r.RcsekkBetuMeret1);
+    if (elolap)
+      placeRcsekkElolap(j, r, flags, a, szoveg1, szoveg2, allo);
+    else
+      placeRcsekkHatlap(j, r, a, allo);
     j.endDoc();
   });
   return ran ? RcsekkResult::Printed : RcsekkResult::Failed;
 }
 
 }  // namespace
+
+void placeRcsekkElolap(PrintJob& j, const SetRcsekkRekord& r, const std::array<int16_t, 8>& flags,
+                       const RcsekkAdatok& a, const QString& szoveg1, const QString& szoveg2, bool allo,
+                       std::optional<int16_t> cimzettMeret) {
+  Printer& p = j.printer();
+  const Offsets& o = allo ? kAllo : kFekvo;
+  auto on = [&flags](Item i) { return flags[i] != 0; };
+  auto at = [&j, &p](double x) { j.step([&] { p.setCurrentX(x); }); };
+  auto atY = [&j, &p](double y) { j.step([&] { p.setCurrentY(y); }); };
+
+  // The amount copies' positions are taken even when they are not printed: a name left
+  // out goes where the last of them stands.
+  const double osszegX1 = position(r.RcsekkTextosszeg_x1, o.osszegX);
+  const double osszegX2 = position(r.RcsekkTextosszeg_x2, o.osszegX);
+  const QString osszeg = a.RtxOsszeg;
+  if (on(kOsszeg)) {
+    j.amount(osszegX1, position(r.RcsekkTextosszeg_y1, o.osszegY), osszeg);
+    j.amountAtX(osszegX2, osszeg);
+    j.amount(osszegX2, position(r.RcsekkTextosszeg_y2, o.osszegY), osszeg);
+  } else {
+    atY(position(r.RcsekkTextosszeg_y1, o.osszegY));
+    at(osszegX1);
+    at(osszegX2);
+    atY(position(r.RcsekkTextosszeg_y2, o.osszegY));
+    at(osszegX2);
+  }
+
+  setFont(j, r.RcsekkSzovegBetuTipus, r.RcsekkBetuMeret2);
+  if (on(kSzoveg)) {
+    const double x1 = position(r.RcsekkTextCsSzoveg_x1, o.szoveg1X);
+    const double x2 = position(r.RcsekkTextCsSzoveg_x2, o.szoveg2X);
+    j.text(x1, position(r.RcsekkTextCsSzoveg_y1, o.szoveg1Y1), szoveg1);
+    j.text(x1, position(r.RcsekkTextCsSzoveg_y1, o.szoveg1Y2), szoveg2);
+    j.text(x2, position(r.RcsekkTextCsSzoveg_y2, o.szoveg2Y1), szoveg1);
+    j.text(x2, position(r.RcsekkTextCsSzoveg_y2, o.szoveg2Y2), szoveg2);
+  }
+  if (on(kNev))
+    j.text(position(r.RcsekkTextFelado_x, o.feladoNevX), position(r.RcsekkTextFelado_y, o.feladoY),
+           a.RtxNev.trimmed());
+  else
+    j.step([&] { p.print(QStringLiteral(" ")); });  // keeps the name's line, wherever it stands
+  if (on(kCim)) j.textAtX(position(r.RcsekkTextFelado_x, o.feladoCimX), a.RtxCim.trimmed());
+
+  // The recipient, on both parts of the form, in the text font.
+  auto meret = [&] {
+    if (cimzettMeret) j.step([&] { p.setFontSize(double(*cimzettMeret)); });
+  };
+  auto cimzett = [&](Fixed x, int dx, Fixed y, Fixed irszY) {
+    const double cx = position(x, dx);
+    meret();
+    j.text(cx, position(y, o.cimY), a.RlbNev.trimmed());
+    j.textAtX(cx, a.RlbHelys.trimmed());
+    j.textAtX(cx, a.RlbCim.trimmed());
+    meret();
+    j.text(cx, position(irszY, o.cimY), a.RlbIrsz.trimmed());
+  };
+  cimzett(r.RcsekkTextcim_x1, o.cim1X, r.RcsekkTextcim_y, r.RcsekkTextirsz_y);
+  cimzett(r.RcsekkTextcim_x2, o.cim2X, r.RcsekkTextcim2_y, r.RcsekkTextirsz2_y);
+}
+
+void placeRcsekkHatlap(PrintJob& j, const SetRcsekkRekord& r, const RcsekkAdatok& a, bool allo, bool irszBalra) {
+  Printer& p = j.printer();
+  const Offsets& o = allo ? kAllo : kFekvo;
+  // The back has no print switches.
+  setFont(j, r.RcsekkSzovegBetuTipus, r.RcsekkBetuMeret2);
+  const double hx = position(r.RcsekkFeladoHatoldal_x, o.hatulX);
+  j.text(hx, position(r.RcsekkFeladoHatoldal_y, o.hatulY), a.txtNevHatul.trimmed());
+  j.textAtX(hx, a.txtHelysHatul.trimmed());
+  j.textAtX(hx, a.txtCimHatul.trimmed());
+  j.step([&] { p.print(QString()); });
+  j.textAtX(irszBalra ? hx : position(r.RcsekkFeladoHatoldal_x, o.hatulIrszX), a.txtIrszHatul.trimmed());
+  const double kx = position(r.RcsekkKozlemHatoldal_x, o.kozlemX);
+  j.text(kx, position(r.RcsekkKozlemHatoldal_y, o.kozlemY), a.RcsekkKozlemenyHatul[0].trimmed());
+  for (size_t i = 1; i < a.RcsekkKozlemenyHatul.size(); ++i) j.textAtX(kx, a.RcsekkKozlemenyHatul[i].trimmed());
+}
 
 RcsekkResult PrintAlloRCsekk(const RcsekkAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk) {
   return printOrder(adatok, platform, set, rcsekk, true);

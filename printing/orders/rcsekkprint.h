@@ -10,7 +10,10 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
+#include <optional>
 
+class PrintJob;
 struct Platform;
 struct SetRekord;
 struct SetRcsekkRekord;
@@ -41,3 +44,16 @@ enum class RcsekkResult {
 // one). The front uses the print switches 0 (amount), 1 (words), 2 (name) and 3 (address).
 RcsekkResult PrintAlloRCsekk(const RcsekkAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk);
 RcsekkResult PrintFekvoRCsekk(const RcsekkAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk);
+
+// Placing one side of the form on a running job, shared by the single and the list print.
+// The front starts with the amounts in the font the caller has set (the figures font), then
+// sets the text font for the words and the sender; `flags` are SetRekord::Nyomtatando. The
+// recipient blocks stay in the text font; with `cimzettMeret` the size is set to it before
+// each block and each postcode line. `szoveg1`/`szoveg2` are the two words lines.
+void placeRcsekkElolap(PrintJob& j, const SetRcsekkRekord& r, const std::array<int16_t, 8>& flags,
+                       const RcsekkAdatok& a, const QString& szoveg1, const QString& szoveg2, bool allo,
+                       std::optional<int16_t> cimzettMeret = std::nullopt);
+// The back in the text font: the sender block (postcode 5 mm further right unless
+// `irszBalra`) and the four notice lines.
+void placeRcsekkHatlap(PrintJob& j, const SetRcsekkRekord& r, const RcsekkAdatok& a, bool allo,
+                       bool irszBalra = false);

@@ -265,8 +265,13 @@ TEST_F(SorTest, MoneyOrderPrintsThePayerOnItsPage) {
   }
   EXPECT_TRUE(nev);
   EXPECT_TRUE(osszeg);
-  w->cmdCsPrint_Click();  // the list print of the money order is not built: nothing more
-  EXPECT_EQ(nyomtato.documents().size(), 1u);
+  RecordedPrintDialogs dialogus;
+  platform.printDialog = &dialogus;
+  kijelol(*w, {0, 2});
+  w->cmdCsPrint_Click();  // the list: the printer dialog, then one money order per selected row
+  EXPECT_EQ(dialogus.shown.size(), 1u);
+  ASSERT_EQ(nyomtato.documents().size(), 2u);
+  EXPECT_EQ(nyomtato.documents()[1].pages.size(), 2u);
 }
 
 TEST_F(SorTest, ReturnReceiptPrintsStandingSingleAndLyingList) {
