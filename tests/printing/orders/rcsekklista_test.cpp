@@ -17,19 +17,12 @@
 #include "printing/orders/rcsekkprint.h"
 #include "records/nevekrekord.h"
 #include "support/pdfwords.h"
+#include "support/printexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
 
-const QString A = QStringLiteral("Arial CE");
-const QString B = QStringLiteral("Times New Roman CE");
-
-struct Expected {
-  QString text;
-  double x, y;
-  QString font;
-  double size;
-};
+using namespace printed;
 
 NevekRekord payer(const QString& nev, int32_t osszeg) {
   NevekRekord n;
@@ -81,18 +74,6 @@ std::vector<Expected> standingBack(const QString& nev = QStringLiteral("Kovács 
       {"1011", 86, 77, B, 10},   {"Első", 79, 5, B, 10},      {"Második", 79, 9, B, 10},     {"", 79, 13, B, 10},
       {"Negyedik", 79, 17, B, 10},
   };
-}
-
-void expectTexts(const std::vector<PrintedText>& got, const std::vector<Expected>& want) {
-  ASSERT_EQ(got.size(), want.size());
-  for (size_t i = 0; i < want.size(); ++i) {
-    SCOPED_TRACE(testing::Message() << "item " << i << " " << want[i].text.toStdString());
-    EXPECT_EQ(got[i].text, want[i].text);
-    EXPECT_NEAR(got[i].x, want[i].x, 1e-4);
-    EXPECT_NEAR(got[i].y, want[i].y, 1e-4);
-    EXPECT_EQ(got[i].font, want[i].font);
-    EXPECT_EQ(got[i].size, want[i].size);
-  }
 }
 
 QString textAt(const PrintedPage& page, double x, double y) {

@@ -9,19 +9,12 @@
 #include "common/setrekord.h"
 #include "layouts/factory.h"
 #include "printing/orders/rcsekkprint.h"
+#include "support/printexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
 
-const QString A = QStringLiteral("Arial CE");
-const QString B = QStringLiteral("Times New Roman CE");
-
-struct Expected {
-  QString text;
-  double x, y;
-  QString font;
-  double size;
-};
+using namespace printed;
 
 RcsekkAdatok elolap() {
   RcsekkAdatok a;
@@ -98,18 +91,6 @@ std::vector<Expected> lyingBack() {
       {"7621", 83, 75, B, 10},     {"Első", 71, 3, B, 10},  {"Második", 71, 7, B, 10},    {"", 71, 11, B, 10},
       {"Negyedik", 71, 15, B, 10},
   };
-}
-
-void expectTexts(const std::vector<PrintedText>& got, const std::vector<Expected>& want) {
-  ASSERT_EQ(got.size(), want.size());
-  for (size_t i = 0; i < want.size(); ++i) {
-    SCOPED_TRACE(testing::Message() << "item " << i << " " << want[i].text.toStdString());
-    EXPECT_EQ(got[i].text, want[i].text);
-    EXPECT_NEAR(got[i].x, want[i].x, 1e-4);
-    EXPECT_NEAR(got[i].y, want[i].y, 1e-4);
-    EXPECT_EQ(got[i].font, want[i].font);
-    EXPECT_EQ(got[i].size, want[i].size);
-  }
 }
 
 class OrderPrint : public testing::Test {

@@ -1,6 +1,6 @@
 #pragma once
 // What the payment-slip printer tests share: the factory slip layout with every item on, and
-// the comparison of placed texts with an expected table (text, position in mm, font, size).
+// the comparison of placed texts with an expected table.
 #include <gtest/gtest.h>
 
 #include <QString>
@@ -9,6 +9,7 @@
 
 #include "common/printer.h"
 #include "common/setrekord.h"
+#include "support/printexpect.h"
 
 namespace slip {
 
@@ -33,26 +34,9 @@ inline SetRekord factoryLayout() {
   return s;
 }
 
-struct Expected {
-  QString text;
-  double x, y;
-  QString font;
-  double size;
-};
-
-inline const QString A = QStringLiteral("Arial CE");
-inline const QString B = QStringLiteral("Times New Roman CE");
-
-inline void expectTexts(const std::vector<PrintedText>& got, const std::vector<Expected>& want, double dx = 0) {
-  ASSERT_EQ(got.size(), want.size());
-  for (size_t i = 0; i < want.size(); ++i) {
-    SCOPED_TRACE(testing::Message() << "item " << i << " " << want[i].text.toStdString());
-    EXPECT_EQ(got[i].text, want[i].text);
-    EXPECT_NEAR(got[i].x, want[i].x + dx, 1e-4);
-    EXPECT_NEAR(got[i].y, want[i].y, 1e-4);
-    EXPECT_EQ(got[i].font, want[i].font);
-    EXPECT_EQ(got[i].size, want[i].size);
-  }
-}
+using printed::A;
+using printed::B;
+using printed::Expected;
+using printed::expectTexts;
 
 }  // namespace slip
