@@ -11,6 +11,7 @@ class Printer;
 class MessageBoxes;
 class Shell;
 class PrintDialogs;
+class FileDialogs;
 
 struct Platform {
   QString folder;  // the program folder: every record file, picture and lookup file is here
@@ -18,5 +19,6 @@ struct Platform {
   MessageBoxes* messages = nullptr;
   Shell* shell = nullptr;  // opening documents and addresses, starting programs
   PrintDialogs* printDialog = nullptr;
+  FileDialogs* fileDialogs = nullptr;
   std::function<QDate()> today = [] { return QDate::currentDate(); };
 };
