@@ -17,6 +17,7 @@
 #include <QScrollArea>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -52,6 +53,7 @@ frmLavindor::frmLavindor(Platform& platform, Allapot& allapot, QWidget* parent)
   setWindowTitle(cim());
   epit();
   Form_Load();
+  Timer1->start();  // the first tick switches it off when the automatic import is off
 }
 
 void frmLavindor::epit() {
@@ -133,6 +135,7 @@ void frmLavindor::epit() {
   connect(mnuUjcimzett, &QAction::triggered, this, [this] { mnuUjcimzett_Click(); });
   connect(mnuSetup, &QAction::triggered, this, [this] { mnuSetup_Click(); });
   connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+  adatbazisMenu();
 
   connect(SSTab1, &QTabWidget::currentChanged, this, [this](int) { SSTab1_Click(); });
   connect(csekkLap->txNev, &QLineEdit::textChanged, this, [this] { txNev_Change(); });

@@ -20,9 +20,12 @@
 
 #include "app/allapot.h"
 #include "common/platform.h"
+#include "exchange/automatikus.h"
 #include "records/foablak.h"
 
 class QAction;
+class QTimer;
+struct AdatcsereAblak;
 class QImage;
 class QPushButton;
 class QRadioButton;
@@ -94,6 +97,15 @@ class frmLavindor : public QMainWindow {
   QAction* mnuSetup;
   QAction* mnuUjcimzett;
   QAction* mnuAbout;
+  // Menu "Adatbázis".
+  QAction* mnuAdatCsvbol;
+  QAction* mnuMentCSVbe;
+  QAction* mnuKonertal;
+  QAction* mnuAdatbazisTorles;
+  QAction* mnuAutoBeolvasas;
+  QAction* mnuImportHelp;
+  // Polls the watched folder every 5 seconds.
+  QTimer* Timer1;
 
   // Start-up, activation, shut-down.
   void Form_Load();
@@ -129,6 +141,20 @@ class frmLavindor : public QMainWindow {
   frmFelvet* felvet();
   CimValaszto* ListView2;  // the lookup's pick list, in the list's frame frameCimKeres
 
+  // Data exchange (frmlavindor_adatcsere.cpp).
+  void mnuAdatCsvbol_Click();
+  void mnuMentCSVbe_Click();
+  void mnuKonertal_Click();
+  void mnuAdatbazisTorles_Click();
+  void mnuImportHelp_Click();
+  void mnuAutoBeolvasas_Click();
+  // Does nothing while a dialog, the payer dialog, a print or another tick is open: the
+  // next tick tries again.
+  void Timer1_Timer();
+  // After the payer files changed: reloads the list and clears the current payer, the pages'
+  // payer fields and the label positions.
+  void fizetokValtoztak();
+
   // The current payer's record number (0: none).
   int32_t aktualisRekord() const { return allapot_.AktualisRekord; }
 
@@ -140,6 +166,7 @@ class frmLavindor : public QMainWindow {
 
  private:
   void epit();
+  void adatbazisMenu();
   QWidget* gombok();
   void elonezet(int lap);
   // The row click's part for the pages and the amounts (frmlavindor_kitolt.cpp).
@@ -165,6 +192,10 @@ class frmLavindor : public QMainWindow {
   FoAblak foAblak();
   FizetoAllapot fizetoAllapot();
   QPointer<frmFelvet> felvet_;
+  AdatcsereAblak adatcsere();
+  FigyeltFajl figyelt_;     // the watched file seen on the previous tick
+  bool tickFut_ = false;    // a tick of Timer1 is running
+  bool nyomtatFut_ = false; // a print is running
   bool unloaded_ = false;
   bool aktivalva_ = false;       // activated at least once
   bool sajatAblakUtan_ = false;  // the focus went to one of the program's own windows

@@ -124,6 +124,11 @@ void frmLavindor::csekkLista(bool allo) {
 }
 
 bool frmLavindor::nyomtat(bool csoportos) {
+  // No tick of Timer1 runs while a print is under way.
+  struct Jelzo {
+    bool& b;
+    ~Jelzo() { b = false; }
+  } jelzo{nyomtatFut_ = true};
   // The envelope picture's position, on every page, before anything else.
   allapot_.KepPozX = kepPoz(boritekLap->lbXpoz->text(), allapot_.KepPozX);
   allapot_.KepPozY = kepPoz(boritekLap->lbYpoz->text(), allapot_.KepPozY);

@@ -1,0 +1,169 @@
+#include "exchange/adatmenu.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "common/filedialogs.h"
+#include "common/fields.h"
+#include "common/messages.h"
+#include "common/setrekord.h"
+#include "exchange/csvexport.h"
+#include "exchange/csvimport.h"
+#include "exchange/konvertalas.h"
+#include "exchange/torles.h"
+
+namespace {
+
+const QString kCsvSzuro = QStringLiteral("CSV fájlok (*.csv *.CSV);;Minden fájl (*)");
+const QString kCrLf = QStringLiteral("\r\n");
+
+void homokora(const AdatcsereAblak& a, bool be) {
+  if (a.homokora) a.homokora(be);
+}
+void frissit(const AdatcsereAblak& a) {
+  if (a.frissites) a.frissites();
+}
+void idozito(const AdatcsereAblak& a, bool be) {
+  if (a.idozito) a.idozito(be);
+}
+
+}  // namespace
+
+void mnuAdatCsvbol(Platform& p, SetRekord& set, const AdatcsereAblak& a) {
+  if (!p.fileDialogs) return;
+  const QString path = p.fileDialogs->openFile(kImportCim, QDir::homePath(), kCsvSzuro);
+  if (path.isEmpty()) return;
+  loadSet(p.folder, set);
+  const bool felulir = isTrue(set.AutBeolvasFelulir);
+  // Replacing follows a switch of the automatic-import settings: the user is asked first.
+  if (felulir &&
+      !p.messages->ask(QStringLiteral("A beállítás szerint az importálás a meglévő adatbázist lecseréli:") + kCrLf +
+                           QStringLiteral("a mostani ügyfelek törlődnek.") + kCrLf + kCrLf +
+                           QStringLiteral("Mehet az importálás?"),
+                       kImportCim))
+    return;
+  homokora(a, true);
+  const ImportEredmeny r = csvImport(p.folder, path, felulir, CsvValtozat::Kezi);
+  homokora(a, false);
+  if (!r.ok()) {
+    p.messages->info(r.hiba, kImportCim, r.ures ? MsgIcon::Exclamation : MsgIcon::Critical);
+    return;
+  }
+  frissit(a);
+  p.messages->info(importUzenet(r), kImportCim, MsgIcon::Information);
+}
+
+void mnuMentCSVbe(Platform& p, const AdatcsereAblak& a) {
+  if (!p.fileDialogs) return;
+  const QString path = p.fileDialogs->saveFile(kExportCim, QDir::homePath(), kCsvSzuro);
+  if (path.isEmpty()) return;
+  homokora(a, true);
+  const ExportEredmeny r = csvExport(p.folder, path);
+  homokora(a, false);
+  if (!r.ok()) {
+    p.messages->info(QStringLiteral("Az exportálás nem sikerült.") + kCrLf + r.hiba, kExportCim, MsgIcon::Critical);
+    return;
+  }
+  p.messages->info(exportUzenet(r), kExportCim, MsgIcon::Information);
+}
+
+void mnuKonertal(Platform& p, const AdatcsereAblak& a) {
+  const QStringList kerdes = {QStringLiteral("Az adatbázis első konvertálása automatikus!"),
+                              QStringLiteral("Konvertálás után a régi adatbázis neve ''nevekR.dat'' néven mentésre kerül."),
+                              QStringLiteral("Újabb konvertálás a régi adatbázis ''nevek1.dat'' névre való"),
+                              QStringLiteral("visszanevezése után lehetséges."), QStringLiteral(" "),
+                              QStringLiteral("Mehet a konvertálás?")};
+  if (!p.messages->ask(kerdes.join(kCrLf), QStringLiteral(" FIGYELEM "))) return;
+  homokora(a, true);
+  const KonvEredmeny r = Konvertalas(p.folder);
+  homokora(a, false);
+  const QString cim = QStringLiteral("FIGYELEM!");
+  const QString valtozatlan = kCrLf + QStringLiteral("Az adatbázis nem változott.");
+  switch (r.allapot) {
+    case KonvAllapot::Kesz:
+      frissit(a);
+      return;
+    case KonvAllapot::NincsMit:
+      p.messages->info(QStringLiteral("Nincsen elérhető konvertálandó fájl!") + kCrLf, cim, MsgIcon::Exclamation);
+      return;
+    case KonvAllapot::NemRegi:
+      p.messages->info(QStringLiteral("A(z) nevek1.dat nem a korábbi változat adatfájlja (237 bájtos rekordok),") +
+                           kCrLf + QStringLiteral("ezért nem konvertálható.") + valtozatlan,
+                       cim, MsgIcon::Exclamation);
+      return;
+    case KonvAllapot::VanMentes:
+      p.messages->info(QStringLiteral("A(z) nevekR.dat már létezik, a korábbi mentés nem írható felül.") + kCrLf +
+                           QStringLiteral("Nevezze át vagy tegye máshová, majd indítsa újra a konvertálást.") +
+                           valtozatlan,
+                       cim, MsgIcon::Exclamation);
+      return;
+    case KonvAllapot::Hiba:
+      p.messages->info(QStringLiteral("A konvertálás nem sikerült.") + kCrLf + r.hiba + valtozatlan, cim,
+                       MsgIcon::Critical);
+      return;
+  }
+}
+
+void mnuAdatbazisTorles(Platform& p, const AdatcsereAblak& a) {
+  const QString cim = QStringLiteral("Adatbázis törlése");
+  if (!p.messages->ask(QStringLiteral("Biztos benne hogy TÖRLI ") + kCrLf + QStringLiteral("a teljes adatbázist?") +
+                           kCrLf + kCrLf + QStringLiteral("Mehet a TÖRLÉS?"),
+                       cim))
+    return;
+  const QString hiba = AdatbazisTorles(p.folder);
+  if (!hiba.isEmpty()) {
+    p.messages->info(hiba, cim, MsgIcon::Critical);
+    return;
+  }
+  frissit(a);
+}
+
+void mnuImportHelp(Platform& p, const AdatcsereAblak& a) {
+  const QString path = QFileInfo(QDir(p.folder).filePath(kSugoFile)).absoluteFilePath();
+  const bool ok = QFileInfo::exists(path) && a.OpenBrowser && a.OpenBrowser(path);
+  if (!ok)
+    p.messages->info(QStringLiteral("A súgó nem nyitható meg:") + kCrLf + path, QStringLiteral("Súgó"),
+                     MsgIcon::Exclamation);
+}
+
+void Timer1_Timer(Platform& p, SetRekord& set, FigyeltFajl& elozo, const AdatcsereAblak& a) {
+  idozito(a, false);
+  loadSet(p.folder, set);
+  const QString mappa = trimmed(set.AutBeolvasMappa);
+  // Switched off or no folder: the timer stays off until the settings switch it on again.
+  if (mappa.isEmpty() || set.AutBeolvas == 0) return;
+  const std::optional<QString> fajl = stabilCsv(mappa, elozo);
+  if (!fajl) {
+    idozito(a, true);
+    return;
+  }
+  const AutoImportEredmeny r = automatikusImport(p.folder, *fajl, isTrue(set.AutBeolvasFelulir));
+  elozo = {};
+  if (r.allapot == AutoAllapot::Eltunt || (r.allapot == AutoAllapot::Kesz && r.import.ures)) {
+    idozito(a, true);
+    return;
+  }
+  if (r.allapot != AutoAllapot::Kesz) {
+    // The timer stays off: the same file would fail again, or be imported twice.
+    p.messages->info(r.hiba, QStringLiteral("HIBA"), MsgIcon::Critical);
+    return;
+  }
+  frissit(a);
+  if (set.AutoPrint == 1) {
+    const int32_t nincs = r.import.adatok.osszegNelkul;
+    if (nincs > 0)
+      p.messages->info(QStringLiteral("A beolvasott adatokból %1 rekord nem tartalmaz összeget, így nem nyomtatható "
+                                      "automatikusan csekk!")
+                               .arg(nincs) +
+                           kCrLf + QStringLiteral("Ellenőrízd a ''csv'' fájl helyességét."),
+                       QStringLiteral("HIBA"), MsgIcon::Information);
+    else if (a.csekkNyomtatas)
+      a.csekkNyomtatas();
+  } else {
+    p.messages->info(QStringLiteral("Az automatikus nyomtatás beállítás ") + kCrLf +
+                         QStringLiteral("ablakában az automatikus nyomtatás ") + kCrLf +
+                         QStringLiteral("nincs kipipálva!"),
+                     QStringLiteral("Figyelem!"), MsgIcon::Information);
+  }
+  idozito(a, true);
+}

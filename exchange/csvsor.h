@@ -1,0 +1,55 @@
+#pragma once
+// The line format of the payer exchange files. Import lines: columns separated by ';', every '"'
+// dropped wherever it stands, no header line. Export lines: CsvSor, 331 bytes of fixed-width,
+// ';'-terminated fields in the import's column order, code page 1250, CR LF.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <cstdint>
+#include <optional>
+
+#include "records/nevekrekord.h"
+
+// The columns of the manual import and of the automatic import.
+constexpr int kCsvOszlopok = 14;
+constexpr int kAutoOszlopok = 10;
+
+// Text of an import file: UTF-8 when the bytes are valid UTF-8 (a byte-order mark is dropped,
+// decomposed accents are composed), else code page 1250.
+QString csvSzoveg(const QByteArray& bytes, bool* utf8 = nullptr);
+
+// One line (without its line end) split into exactly `oszlopok` columns: every '"' is dropped,
+// every ';' ends a column; text after the last column's ';' is ignored, missing columns are empty.
+QStringList csvOszlopok(QStringView sor, int oszlopok);
+
+// A line that holds no data: nothing but blanks, '"' and ';' (a spreadsheet's empty row).
+bool csvUresSor(QStringView sor);
+
+// Leading and trailing spaces removed (only spaces, as the stored fields are padded with them).
+QString szokozNelkul(QStringView s);
+
+// The amount column: empty (after trimming) is 0; a whole number (optional sign, digits, a
+// decimal part of zeros only) that fits 32 bits is its value; anything else is no amount.
+std::optional<int32_t> csvOsszeg(QStringView oszlop);
+
+// The fields of the import columns: column 1 as it is, the others trimmed. `oszlopok` is 14
+// (manual) or 10 (automatic: column 10 is the document kind). `rossz` is set when the amount
+// column held no whole number (the amount is then 0).
+void csvRekordok(const QStringList& c, int oszlopok, NevekRekord& n, Kozl3sorRekord& k, bool* rossz = nullptr);
+
+// The export line of one payer and its notice, CsvSor.
+struct CsvSor {
+  static constexpr int Length = 331;
+  // Field widths in order; each holds the value, ';' and blanks up to its width.
+  static constexpr int Szelesseg[14] = {31, 31, 31, 21, 5, 46, 10, 21, 28, 21, 21, 21, 21, 21};
+};
+
+struct CsvSorSzamlalo {
+  int csere = 0;       // values in which ';' or '"' was replaced (';' by ',', '"' dropped)
+  int csonkitott = 0;  // values cut to their field
+};
+
+// The 331 bytes of one export line from a payer and notice record (their stored bytes).
+QByteArray csvSor(const QByteArray& nevek, const QByteArray& kozl, CsvSorSzamlalo* szamlalo = nullptr);

@@ -1,0 +1,193 @@
+// The commands of the "Adatbázis" menu with scripted dialogs and message boxes, and the
+// automatic-import settings dialog.
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+#include "common/filedialogs.h"
+#include "common/messages.h"
+#include "common/setrekord.h"
+#include "exchange/adatmenu.h"
+#include "exchange/frmautbeolvas.h"
+#include "exchange/konvertalas.h"
+#include "records/tricheckbox.h"
+#include "tests/exchange/csere.h"
+
+namespace {
+
+class Menu : public ::testing::Test {
+ protected:
+  Menu() {
+    p.folder = prog.path();
+    p.messages = &uzenetek;
+    p.fileDialogs = &dialogus;
+    a.frissites = [this] { ++frissitve; };
+    a.OpenBrowser = [this](const QString& x) {
+      megnyitva << x;
+      return true;
+    };
+  }
+  TempFolder prog;
+  RecordedMessageBoxes uzenetek;
+  RecordedFileDialogs dialogus;
+  Platform p;
+  AdatcsereAblak a;
+  SetRekord set;
+  int frissitve = 0;
+  QStringList megnyitva;
+};
+
+TEST_F(Menu, ImportCancelAndReplaceQuestion) {
+  parIr(prog, 2);
+  mnuAdatCsvbol(p, set, a);  // cancelled dialog
+  ASSERT_EQ(dialogus.calls.size(), 1u);
+  EXPECT_EQ(dialogus.calls[0].kind, "open");
+  EXPECT_TRUE(uzenetek.shown.empty());
+  saveSetFields(prog.path(), set, [](SetRekord& s) { s.AutBeolvasFelulir = -1; });
+  prog.put("be.csv", "Uj;;;;;;1\n");
+  dialogus.answers = {prog.file("be.csv"), prog.file("be.csv")};
+  uzenetek.answers = {MsgAnswer::No};
+  mnuAdatCsvbol(p, set, a);
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_EQ(uzenetek.shown[0].buttons, MsgButtons::YesNo);
+  EXPECT_EQ(fizetokSzama(prog), 2);
+  EXPECT_EQ(frissitve, 0);
+  mnuAdatCsvbol(p, set, a);  // Yes
+  EXPECT_EQ(fizetokSzama(prog), 1);
+  EXPECT_EQ(frissitve, 1);
+  ASSERT_EQ(uzenetek.shown.size(), 3u);
+  EXPECT_EQ(uzenetek.shown[2].title, QString::fromUtf8("Adatbázis importálása"));
+  EXPECT_EQ(uzenetek.shown[2].icon, MsgIcon::Information);
+}
+
+TEST_F(Menu, ImportOfAnUnreadableFileShowsAnErrorNotSuccess) {
+  dialogus.answers = {prog.file("nincs.csv")};
+  mnuAdatCsvbol(p, set, a);
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_EQ(uzenetek.shown[0].icon, MsgIcon::Critical);
+  EXPECT_FALSE(uzenetek.shown[0].text.contains(QString::fromUtf8("befejeződött")));
+  EXPECT_EQ(frissitve, 0);
+}
+
+TEST_F(Menu, ExportReportsCounts) {
+  NevekRekord n = fizeto(1);
+  n.Nev = "A;B";
+  prog.put(kNevekFile, encodeRecord(n));
+  dialogus.answers = {prog.file("ki.csv")};
+  mnuMentCSVbe(p, a);
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_EQ(dialogus.calls[0].kind, "save");
+  EXPECT_TRUE(uzenetek.shown[0].text.contains(QString::fromUtf8("Kiírt ügyfelek száma: 1")));
+  EXPECT_TRUE(uzenetek.shown[0].text.contains(QString::fromUtf8("Módosított mező")));
+  EXPECT_EQ(prog.bytes("ki.csv").size(), 331);
+}
+
+TEST_F(Menu, DeletionAsksThenEmptiesBothFiles) {
+  parIr(prog, 3);
+  uzenetek.answers = {MsgAnswer::No};
+  mnuAdatbazisTorles(p, a);
+  EXPECT_EQ(fizetokSzama(prog), 3);
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_EQ(uzenetek.shown[0].title, QString::fromUtf8("Adatbázis törlése"));
+  EXPECT_EQ(uzenetek.shown[0].text,
+            QString::fromUtf8("Biztos benne hogy TÖRLI \r\na teljes adatbázist?\r\n\r\nMehet a TÖRLÉS?"));
+  mnuAdatbazisTorles(p, a);
+  EXPECT_EQ(fizetokSzama(prog), 0);
+  EXPECT_EQ(prog.bytes(kKozl3sorFile).size(), 0);
+  EXPECT_EQ(frissitve, 1);
+  EXPECT_EQ(uzenetek.shown.size(), 2u);  // no further message
+  // The next import numbers from 1 even when appending.
+  prog.put("be.csv", "Uj;;;;;;1\n");
+  dialogus.answers = {prog.file("be.csv")};
+  mnuAdatCsvbol(p, set, a);
+  EXPECT_EQ(fizetokSzama(prog), 1);
+}
+
+TEST_F(Menu, ConversionAnsweredNoOrNothingToConvert) {
+  uzenetek.answers = {MsgAnswer::No};
+  mnuKonertal(p, a);
+  EXPECT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_EQ(uzenetek.shown[0].title, " FIGYELEM ");
+  EXPECT_TRUE(uzenetek.shown[0].text.endsWith("\r\n \r\nMehet a konvertálás?"));
+  mnuKonertal(p, a);
+  ASSERT_EQ(uzenetek.shown.size(), 3u);
+  EXPECT_EQ(uzenetek.shown[2].text, QString::fromUtf8("Nincsen elérhető konvertálandó fájl!\r\n"));
+  EXPECT_EQ(uzenetek.shown[2].title, "FIGYELEM!");
+  EXPECT_EQ(uzenetek.shown[2].icon, MsgIcon::Exclamation);
+  EXPECT_EQ(prog.entries(), QStringList());
+  EXPECT_EQ(frissitve, 0);
+}
+
+TEST_F(Menu, HelpPageByAbsolutePath) {
+  mnuImportHelp(p, a);  // not there: a message, nothing opened
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_TRUE(megnyitva.isEmpty());
+  prog.put(kSugoFile, "<html></html>");
+  mnuImportHelp(p, a);
+  ASSERT_EQ(megnyitva.size(), 1);
+  EXPECT_TRUE(QFileInfo(megnyitva[0]).isAbsolute());
+  EXPECT_EQ(QFileInfo(megnyitva[0]).fileName(), "Csekk_adat_Import.htm");
+  a.OpenBrowser = [](const QString&) { return false; };
+  mnuImportHelp(p, a);
+  EXPECT_EQ(uzenetek.shown.size(), 2u);
+}
+
+TEST_F(Menu, HelpPageShipsWithTheProgram) {
+  QFile f(QStringLiteral(LAVINDOR_BINARY_DIR "/Csekk_adat_Import.htm"));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QString s = QString::fromUtf8(f.readAll());
+  for (const char* szo : {"pontosvessző", "1250", "UTF-8", "hozzáfűz", "felülír", "figyelt mappa", ".imported"})
+    EXPECT_TRUE(s.contains(QString::fromUtf8(szo), Qt::CaseInsensitive)) << szo;
+}
+
+TEST_F(Menu, SettingsDialog) {
+  std::vector<bool> idozito;
+  auto kapcsol = [&](bool be) { idozito.push_back(be); };
+  saveSetFields(prog.path(), set, [&](SetRekord& s) {
+    s.AutBeolvas = 1;
+    s.AutBeolvasFelulir = -1;
+    s.AutoPrint = 1;
+    s.AutBeolvasMappa = prog.path();
+  });
+  {
+    frmAutBeolvas d(p, set, kapcsol);
+    EXPECT_EQ(idozito, std::vector<bool>{false});  // off while open
+    EXPECT_EQ(d.chkAutBeolvas->value(), 1);
+    EXPECT_TRUE(d.opHozzafüzes[1]->isChecked());
+    EXPECT_TRUE(d.chkAutoPrint->isEnabled());
+    EXPECT_EQ(d.txtAutBeolvas->text(), prog.path());
+    d.opHozzafüzes[0]->setChecked(true);  // appending: no automatic printing
+    EXPECT_FALSE(d.chkAutoPrint->isEnabled());
+    EXPECT_EQ(d.chkAutoPrint->value(), 0);
+    // A folder that code page 1250 cannot hold, or longer than 255 bytes: a message, nothing saved.
+    const QByteArray elotte = prog.bytes(kSetFile);
+    for (const QString& rossz : {QString::fromUtf8("/tmp/日本"), "/" + QString(300, 'a')}) {
+      d.txtAutBeolvas->setText(rossz);
+      d.cmdMent_Click();
+    }
+    EXPECT_EQ(uzenetek.shown.size(), 2u);
+    EXPECT_EQ(prog.bytes(kSetFile), elotte);
+    EXPECT_FALSE(d.isHidden() && d.result() == QDialog::Accepted);
+    d.txtAutBeolvas->setText(QString::fromUtf8("/srv/Átvétel"));
+    d.cmdMent_Click();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+  }
+  // Saved: on, appending, no printing; the timer on after the save, and on again at unload.
+  SetRekord s;
+  loadSet(prog.path(), s);
+  EXPECT_EQ(s.AutBeolvas, 1);
+  EXPECT_EQ(s.AutBeolvasFelulir, 0);
+  EXPECT_EQ(s.AutoPrint, 0);
+  EXPECT_EQ(trimmed(s.AutBeolvasMappa), QString::fromUtf8("/srv/Átvétel"));
+  EXPECT_EQ(idozito, (std::vector<bool>{false, true, true}));
+  // Cancelled with the import off: the timer is switched on anyway (the next tick stops it).
+  saveSetFields(prog.path(), set, [](SetRekord& x) { x.AutBeolvas = 0; });
+  idozito.clear();
+  frmAutBeolvas d2(p, set, kapcsol);
+  d2.Command1_Click();
+  EXPECT_EQ(idozito, (std::vector<bool>{false, true}));
+}
+
+}  // namespace

@@ -1,0 +1,161 @@
+// The watched-folder import: choosing a stable file, taking it once, and the tick's messages,
+// printing and timer.
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include "common/messages.h"
+#include "common/setrekord.h"
+#include "exchange/adatmenu.h"
+#include "tests/exchange/csere.h"
+
+namespace {
+
+TEST(StabilCsv, FirstCsvInNameOrderOnceUnchanged) {
+  TempFolder f;
+  FigyeltFajl elozo;
+  EXPECT_FALSE(stabilCsv(f.path(), elozo));
+  EXPECT_FALSE(stabilCsv("", elozo));
+  EXPECT_FALSE(stabilCsv(f.file("nincs"), elozo));
+  f.put("b.CSV", "x");
+  f.put("a.Csv", "y");
+  f.put("c.txt", "z");
+  EXPECT_FALSE(stabilCsv(f.path(), elozo));  // first sight: may still be copied
+  EXPECT_EQ(stabilCsv(f.path(), elozo), f.file("a.Csv"));
+  f.put("a.Csv", "yy");  // grew since the last tick
+  EXPECT_FALSE(stabilCsv(f.path(), elozo));
+  EXPECT_EQ(stabilCsv(f.path(), elozo), f.file("a.Csv"));
+}
+
+TEST(AutomatikusImport, TakenOnceOrNotAtAll) {
+  TempFolder prog, figyelt;
+  figyelt.put("be.csv", "A;;;;;;10\n");
+  AutoImportEredmeny r = automatikusImport(prog.path(), figyelt.file("be.csv"), false);
+  ASSERT_EQ(r.allapot, AutoAllapot::Kesz);
+  EXPECT_EQ(figyelt.entries(), QStringList());  // deleted after the import
+  EXPECT_EQ(fizetokSzama(prog), 1);
+  // A file that vanished before it was taken: no error, nothing imported.
+  r = automatikusImport(prog.path(), figyelt.file("be.csv"), false);
+  EXPECT_EQ(r.allapot, AutoAllapot::Eltunt);
+  // A file that can be neither deleted nor renamed (its ".imported" name is taken by a
+  // folder) is not imported at all.
+  figyelt.put("c.csv", "C;;;;;;30\n");
+  QDir(figyelt.path()).mkpath("c.csv.imported/x");
+  r = automatikusImport(prog.path(), figyelt.file("c.csv"), false);
+  EXPECT_EQ(r.allapot, AutoAllapot::NemJelolheto);
+  EXPECT_FALSE(r.hiba.isEmpty());
+  EXPECT_EQ(fizetokSzama(prog), 1);
+  EXPECT_TRUE(figyelt.exists("c.csv"));
+  // A failed import puts the file back under its name.
+  QDir(prog.path()).mkpath(kNevekTempFile + "/x");
+  figyelt.put("d.csv", "D;;;;;;40\n");
+  r = automatikusImport(prog.path(), figyelt.file("d.csv"), false);
+  EXPECT_EQ(r.allapot, AutoAllapot::Hiba);
+  EXPECT_TRUE(figyelt.exists("d.csv"));
+  EXPECT_EQ(fizetokSzama(prog), 1);
+}
+
+// The tick with the window's part recorded.
+class Tick : public ::testing::Test {
+ protected:
+  Tick() {
+    p.folder = prog.path();
+    p.messages = &uzenetek;
+    a.frissites = [this] { ++frissitve; };
+    a.csekkNyomtatas = [this] { ++nyomtatva; };
+    a.idozito = [this](bool be) { idozito = be; };
+  }
+  void beallit(int aut, bool felulir, int print, const QString& mappa) {
+    saveSetFields(prog.path(), set, [&](SetRekord& s) {
+      s.AutBeolvas = int16_t(aut);
+      s.AutBeolvasFelulir = flagOf(felulir);
+      s.AutoPrint = int16_t(print);
+      s.AutBeolvasMappa = mappa;
+    });
+  }
+  // Two ticks: the first sees the file, the second takes it.
+  void ketTick() {
+    Timer1_Timer(p, set, elozo, a);
+    Timer1_Timer(p, set, elozo, a);
+  }
+  TempFolder prog, figyelt;
+  RecordedMessageBoxes uzenetek;
+  Platform p;
+  AdatcsereAblak a;
+  SetRekord set;
+  FigyeltFajl elozo;
+  int frissitve = 0, nyomtatva = 0;
+  bool idozito = true;
+};
+
+TEST_F(Tick, OffOrNoFolderStopsTheTimer) {
+  beallit(0, false, 0, figyelt.path());
+  Timer1_Timer(p, set, elozo, a);
+  EXPECT_FALSE(idozito);
+  beallit(1, false, 0, "   ");
+  idozito = true;
+  Timer1_Timer(p, set, elozo, a);
+  EXPECT_FALSE(idozito);
+  // A folder that does not exist: no import from anywhere else, polling goes on.
+  beallit(1, false, 0, figyelt.file("nincs"));
+  prog.put("be.csv", "A;;;;;;1\n");
+  ketTick();
+  EXPECT_TRUE(idozito);
+  EXPECT_EQ(frissitve, 0);
+  EXPECT_TRUE(prog.exists("be.csv"));
+}
+
+TEST_F(Tick, FifthLineEmptyWithoutPrinting) {
+  beallit(1, false, 0, figyelt.path());
+  Timer1_Timer(p, set, elozo, a);  // nothing there
+  EXPECT_TRUE(idozito);
+  figyelt.put("lista.csv", "1;;;;;;10\n2;;;;;;20\n3;;;;;;30\n4;;;;;;40\n\n6;;;;;;60\n");
+  ketTick();
+  EXPECT_EQ(fizetokSzama(prog), 4);
+  EXPECT_FALSE(figyelt.exists("lista.csv"));
+  EXPECT_EQ(frissitve, 1);
+  EXPECT_EQ(nyomtatva, 0);
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_EQ(uzenetek.shown[0].title, "Figyelem!");
+  EXPECT_EQ(uzenetek.shown[0].text, QString::fromUtf8("Az automatikus nyomtatás beállítás \r\nablakában az "
+                                                      "automatikus nyomtatás \r\nnincs kipipálva!"));
+  EXPECT_TRUE(idozito);
+}
+
+TEST_F(Tick, PayerWithoutAmountStopsThePrint) {
+  beallit(1, true, 1, figyelt.path());
+  figyelt.put("a.csv", "1;;;;;;10\n2;;;;;;\n3;;;;;;30\n");
+  ketTick();
+  EXPECT_EQ(nyomtatva, 0);
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_EQ(uzenetek.shown[0].title, "HIBA");
+  EXPECT_EQ(uzenetek.shown[0].text,
+            QString::fromUtf8("A beolvasott adatokból 1 rekord nem tartalmaz összeget, így nem nyomtatható "
+                              "automatikusan csekk!\r\nEllenőrízd a ''csv'' fájl helyességét."));
+  EXPECT_EQ(uzenetek.shown[0].icon, MsgIcon::Information);
+}
+
+TEST_F(Tick, ReplaceAndPrint) {
+  parIr(prog, 5);
+  beallit(1, true, 1, figyelt.path());
+  figyelt.put("a.csv", "X;;;;;;10\nY;;;;;;20\n");
+  ketTick();
+  EXPECT_EQ(fizetokSzama(prog), 2);
+  EXPECT_EQ(nev(prog, 1), "X");
+  EXPECT_EQ(nyomtatva, 1);
+  EXPECT_TRUE(uzenetek.shown.empty());
+  EXPECT_TRUE(idozito);
+}
+
+TEST_F(Tick, FileThatCannotBeMarkedStopsTheTimer) {
+  beallit(1, false, 0, figyelt.path());
+  figyelt.put("a.csv", "X;;;;;;10\n");
+  QDir(figyelt.path()).mkpath("a.csv.imported/x");
+  ketTick();
+  EXPECT_FALSE(idozito);
+  EXPECT_EQ(fizetokSzama(prog), 0);
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_TRUE(uzenetek.shown[0].text.contains("a.csv"));
+}
+
+}  // namespace

@@ -1,0 +1,152 @@
+// The export file as a whole, the conversion of the old payer file and the database deletion.
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include "common/cp1250.h"
+#include "exchange/csvexport.h"
+#include "exchange/konvertalas.h"
+#include "exchange/torles.h"
+#include "records/fizetocsere.h"
+#include "tests/exchange/csere.h"
+
+namespace {
+
+TEST(Export, WholeFile) {
+  TempFolder f;
+  // An empty payer file gives an empty export file.
+  ExportEredmeny r = csvExport(f.path(), f.file("ki.csv"));
+  ASSERT_TRUE(r.ok());
+  EXPECT_TRUE(f.exists("ki.csv"));
+  EXPECT_EQ(f.bytes("ki.csv").size(), 0);
+  // Three payers over an older export of 10 lines: exactly 3 lines; payer 3 has no notice.
+  f.put("ki.csv", QByteArray(3310, 'x'));
+  parIr(f, 3, 2);
+  r = csvExport(f.path(), f.file("ki.csv"));
+  ASSERT_TRUE(r.ok());
+  EXPECT_EQ(r.fizetok, 3);
+  const QByteArray b = f.bytes("ki.csv");
+  ASSERT_EQ(b.size(), 3 * 331);
+  EXPECT_TRUE(b.mid(175, 21).startsWith(cp1250::encode(QString::fromUtf8("Közlemény 1"))));
+  EXPECT_EQ(b.mid(2 * 331 + 175, 21), QByteArray(20, ' ') + ';');  // blank, never another payer's
+  EXPECT_EQ(QDir(f.path()).entryList({"*ki.csv*"}, QDir::Files | QDir::Hidden).size(), 1);  // no temp left
+}
+
+TEST(Export, RefusedAndFailedTargetsLeaveNoHalfFile) {
+  TempFolder f;
+  parIr(f, 2);
+  const QByteArray nevek = f.bytes(kNevekFile);
+  for (const QString& cel : {f.file(kNevekFile), f.file("Set.dat"), f.file("NEVEK1.DAT")}) {
+    const ExportEredmeny r = csvExport(f.path(), cel);
+    EXPECT_FALSE(r.ok()) << cel.toStdString();
+  }
+  EXPECT_EQ(f.bytes(kNevekFile), nevek);
+  EXPECT_FALSE(f.exists("Set.dat"));
+  // A folder where the file should go (the final rename fails), a folder that does not exist.
+  QDir(f.path()).mkpath("cel.csv/belul");
+  EXPECT_FALSE(csvExport(f.path(), f.file("cel.csv")).ok());
+  EXPECT_FALSE(csvExport(f.path(), f.file("nincs/ki.csv")).ok());
+  EXPECT_EQ(QDir(f.path()).entryList({"*cel.csv*"}, QDir::Files | QDir::Hidden).size(), 0);
+}
+
+QByteArray regiFajl(int n, int16_t irsz0 = 7621) {
+  QByteArray b;
+  for (int i = 1; i <= n; ++i) {
+    RegiNevekRekord r;
+    r.Nev = QStringLiteral("Régi %1").arg(i);
+    r.Nev2 = QStringLiteral("Második");
+    r.Helyseg = QStringLiteral("Pécs");
+    r.Cim = QStringLiteral("Király utca %1.").arg(i);
+    r.Irsz = i == 1 ? irsz0 : 0;
+    for (int a = 0; a < 20; ++a) r.Osszegek[size_t(a)] = 1000 * i + a + 1;
+    r.BefizAzonosito = QStringLiteral("R-%1").arg(i);
+    b += encodeRecord(r);
+  }
+  return b;
+}
+
+TEST(Konvertalas, ThreeOldRecords) {
+  TempFolder f;
+  EXPECT_EQ(fieldLength<RegiNevekRekord>(), 237);
+  const QByteArray regi = regiFajl(3);
+  f.put(kNevekFile, regi);
+  f.put(kKozl3sorFile, "kozl");
+  const KonvEredmeny r = Konvertalas(f.path());
+  ASSERT_EQ(r.allapot, KonvAllapot::Kesz) << r.hiba.toStdString();
+  EXPECT_EQ(r.rekordok, 3);
+  const QByteArray uj = f.bytes(kNevekFile);
+  ASSERT_EQ(uj.size(), 3 * 271);
+  EXPECT_EQ(f.bytes(kRegiMentesFile), regi);
+  EXPECT_EQ(f.bytes(kKozl3sorFile), QByteArray("kozl"));
+  EXPECT_FALSE(f.exists(kKonvTempFile));
+  const NevekRekord n1 = rekordja<NevekRekord>(uj, 1), n2 = rekordja<NevekRekord>(uj, 2);
+  EXPECT_EQ(asStored(n1.Nev), QString::fromUtf8("Régi 1").leftJustified(36));  // widened with blanks
+  EXPECT_EQ(asStored(n1.Helyseg), QString::fromUtf8("Pécs").leftJustified(40));
+  EXPECT_EQ(asStored(n1.Irsz), QString("7621  "));
+  EXPECT_EQ(asStored(n2.Irsz), QString("0     "));
+  EXPECT_EQ(n2.Osszegek[0], 2001);
+  EXPECT_EQ(n2.Osszegek[11], 2012);  // 13 to 20 are dropped
+  EXPECT_EQ(trimmed(n2.BefizAzonosito), "R-2");
+  EXPECT_EQ(trimmed(n2.FizHatIdo), "");
+  EXPECT_EQ(n2.KulfCim, 0);
+}
+
+TEST(Konvertalas, RefusalsChangeNothing) {
+  struct Eset {
+    const char* mi;
+    QByteArray nevek;
+    bool mentes;
+    KonvAllapot vart;
+  };
+  const Eset esetek[] = {
+      {"no file", {}, false, KonvAllapot::NincsMit},
+      {"current layout", QByteArray(2 * 271, ' '), false, KonvAllapot::NemRegi},
+      {"odd length", QByteArray(500, ' '), false, KonvAllapot::NemRegi},
+      {"both layouts", QByteArray(237 * 271, ' '), false, KonvAllapot::NemRegi},
+      {"postcode out of range", regiFajl(2, 12000), false, KonvAllapot::NemRegi},
+      {"backup exists", regiFajl(2), true, KonvAllapot::VanMentes},
+  };
+  for (const Eset& e : esetek) {
+    TempFolder f;
+    if (!e.nevek.isNull()) f.put(kNevekFile, e.nevek);
+    if (e.mentes) f.put(kRegiMentesFile, "korabbi");
+    const QStringList elotte = f.entries();
+    EXPECT_EQ(Konvertalas(f.path()).allapot, e.vart) << e.mi;
+    EXPECT_EQ(f.entries(), elotte) << e.mi;  // no nevek.dat, no empty nevek1.dat left behind
+    EXPECT_EQ(f.bytes(kNevekFile), e.nevek) << e.mi;
+    if (e.mentes) {
+      EXPECT_EQ(f.bytes(kRegiMentesFile), QByteArray("korabbi"));
+    }
+  }
+}
+
+TEST(Konvertalas, UnwritableTemporaryFileChangesNothing) {
+  TempFolder f;
+  const QByteArray regi = regiFajl(2);
+  f.put(kNevekFile, regi);
+  QDir(f.path()).mkpath(kKonvTempFile + "/x");  // a folder in the place of nevek.dat
+  const KonvEredmeny r = Konvertalas(f.path());
+  EXPECT_EQ(r.allapot, KonvAllapot::Hiba);
+  EXPECT_FALSE(r.hiba.isEmpty());
+  EXPECT_EQ(f.bytes(kNevekFile), regi);
+  EXPECT_FALSE(f.exists(kRegiMentesFile));
+}
+
+TEST(Torles, EmptiesThePairOrReports) {
+  TempFolder f;
+  EXPECT_EQ(AdatbazisTorles(f.path()), QString());  // missing files are no error
+  EXPECT_EQ(fizetokSzama(f), 0);
+  parIr(f, 3);
+  EXPECT_EQ(AdatbazisTorles(f.path()), QString());
+  EXPECT_EQ(f.bytes(kNevekFile).size(), 0);
+  EXPECT_EQ(f.bytes(kKozl3sorFile).size(), 0);
+  EXPECT_FALSE(f.exists(kCsereNaploFile));
+  // A temporary file that cannot be written: reported, both files as they were.
+  parIr(f, 3);
+  QDir(f.path()).mkpath(kKozl3sorTempFile + "/x");
+  EXPECT_FALSE(AdatbazisTorles(f.path()).isEmpty());
+  EXPECT_EQ(fizetokSzama(f), 3);
+  EXPECT_EQ(f.bytes(kKozl3sorFile).size(), 3 * 135);
+}
+
+}  // namespace

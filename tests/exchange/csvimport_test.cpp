@@ -1,0 +1,179 @@
+// The manual and automatic CSV import over the payer files.
+#include <QDir>
+#include <gtest/gtest.h>
+
+#include "common/cp1250.h"
+#include "exchange/csvexport.h"
+#include "exchange/csvimport.h"
+#include "tests/exchange/csere.h"
+
+namespace {
+
+class Import : public ::testing::Test {
+ protected:
+  ImportEredmeny import(const QByteArray& csv, bool felulir = false, CsvValtozat v = CsvValtozat::Kezi) {
+    folder.put("be.csv", csv);
+    return csvImport(folder.path(), folder.file("be.csv"), felulir, v);
+  }
+  NevekRekord n(int i) const { return rekordja<NevekRekord>(folder.bytes(kNevekFile), i); }
+  Kozl3sorRekord k(int i) const { return rekordja<Kozl3sorRekord>(folder.bytes(kKozl3sorFile), i); }
+  TempFolder folder;
+};
+
+TEST_F(Import, QuotedSevenColumnsAndEmptyLinesSkipped) {
+  const ImportEredmeny r = import(
+      "\"  Kiss Anna\";\"\";\"AZ-7\";\"Szeged\";\"6720\";\"Tisza L. krt. 2.\";\"2500\"\r\n"
+      "\r\n"
+      "B\xE9la;;;P\xE9\x63s;;;\r\n");
+  ASSERT_TRUE(r.ok()) << r.hiba.toStdString();
+  EXPECT_EQ(r.adatok.fizetok, 2);
+  EXPECT_EQ(r.adatok.uresSorok, 1);
+  EXPECT_EQ(r.elso, 1);
+  ASSERT_EQ(fizetokSzama(folder), 2);
+  EXPECT_EQ(folder.bytes(kKozl3sorFile).size(), 2 * Kozl3sorRekord::Length);
+  EXPECT_EQ(asStored(n(1).Nev), QString("  Kiss Anna").leftJustified(36));  // leading blanks kept
+  EXPECT_EQ(trimmed(n(1).Nev2), "");
+  EXPECT_EQ(trimmed(n(1).BefizAzonosito), "AZ-7");
+  EXPECT_EQ(trimmed(n(1).Cim), "Tisza L. krt. 2.");
+  EXPECT_EQ(n(1).Osszegek[0], 2500);
+  EXPECT_EQ(trimmed(k(1).Kozlemeny), "");
+  EXPECT_EQ(trimmed(n(2).Nev), QString::fromUtf8("Béla"));  // code page 1250 file
+  EXPECT_EQ(trimmed(n(2).Helyseg), QString::fromUtf8("Pécs"));
+  EXPECT_EQ(n(2).KulfCim, 0);
+}
+
+TEST_F(Import, AmountNeverFromThePreviousLine) {
+  const ImportEredmeny r = import("a;;;;;;1500\nb;;;;;;\nc;;;;;;12.5\nd;;;;;;1 500\ne;;;;;;7\n");
+  ASSERT_TRUE(r.ok());
+  EXPECT_EQ(r.adatok.fizetok, 5);  // LF line ends; the last line end makes no payer
+  const int32_t vart[] = {1500, 0, 0, 0, 7};
+  for (int i = 1; i <= 5; ++i) EXPECT_EQ(n(i).Osszegek[0], vart[i - 1]) << i;
+  EXPECT_EQ(r.adatok.rosszOsszeg, 2);
+  EXPECT_EQ(r.adatok.osszegNelkul, 3);
+  const QString uzenet = importUzenet(r);
+  EXPECT_TRUE(uzenet.contains(QString::fromUtf8("Beolvasott ügyfelek száma: 5")));
+  EXPECT_TRUE(uzenet.contains(QString::fromUtf8("Nem egész számú összeg (0-ként tárolva): 2")));
+  EXPECT_TRUE(uzenet.startsWith(QString::fromUtf8("Az adatbázis importálása befejeződött.\r\n\r\n")));
+}
+
+TEST_F(Import, Utf8FileReadAsUtf8) {
+  ASSERT_TRUE(import("\xC5\x90sz Erik\xC5\x91;;;\xC5\x90rs\xC3\xA9g;;;\r\n").ok());
+  EXPECT_EQ(trimmed(n(1).Nev), QString::fromUtf8("Ősz Erikő"));
+  EXPECT_EQ(folder.bytes(kNevekFile).left(2), cp1250::encode(QString::fromUtf8("Ős")));
+}
+
+TEST_F(Import, AppendTwiceDoublesReplaceRenumbers) {
+  const QByteArray csv = "A;;;;;;1\nB;;;;;;2\n";
+  ASSERT_TRUE(import(csv).ok());
+  const ImportEredmeny masodik = import(csv);
+  ASSERT_TRUE(masodik.ok());
+  EXPECT_EQ(masodik.elso, 3);
+  EXPECT_EQ(fizetokSzama(folder), 4);
+  EXPECT_EQ(nev(folder, 3), "A");
+  const ImportEredmeny csere = import("C;;;;;;3\n", true);
+  ASSERT_TRUE(csere.ok());
+  EXPECT_EQ(csere.elso, 1);
+  EXPECT_EQ(fizetokSzama(folder), 1);
+  EXPECT_EQ(nev(folder, 1), "C");
+  EXPECT_EQ(folder.bytes(kKozl3sorFile).size(), Kozl3sorRekord::Length);
+  EXPECT_FALSE(folder.exists(kNevekTempFile));
+  EXPECT_FALSE(folder.exists(kKozl3sorTempFile));
+}
+
+TEST_F(Import, AppendKeepsNoticesPaired) {
+  parIr(folder, 3, 1);  // notices of payers 2 and 3 missing
+  ASSERT_TRUE(import("Uj;;;;;;5;Uj kozl\n").ok());
+  ASSERT_EQ(fizetokSzama(folder), 4);
+  EXPECT_EQ(folder.bytes(kKozl3sorFile).size(), 4 * Kozl3sorRekord::Length);
+  EXPECT_EQ(trimmed(k(1).Kozlemeny), QString::fromUtf8("Közlemény 1"));
+  EXPECT_EQ(trimmed(k(3).Kozlemeny), "");
+  EXPECT_EQ(trimmed(k(4).Kozlemeny), "Uj kozl");
+}
+
+TEST_F(Import, AutomaticVariantStopsAtTheFirstEmptyLine) {
+  const ImportEredmeny r =
+      import("1;;;;;;10;k1;h1;Fajta;Szam\n2;;;;;;20\n3;;;;;;\n4;;;;;;40\n\n6;;;;;;60\n", false, CsvValtozat::Automatikus);
+  ASSERT_TRUE(r.ok());
+  EXPECT_EQ(r.adatok.fizetok, 4);
+  EXPECT_EQ(r.adatok.osszegNelkul, 1);
+  EXPECT_EQ(trimmed(k(1).IratFajta), "Fajta");
+  EXPECT_EQ(trimmed(k(1).IratSzam), "");
+  EXPECT_EQ(trimmed(n(1).FizHatIdo), "h1");
+}
+
+TEST_F(Import, BadSourcesWriteNothing) {
+  parIr(folder, 2);
+  const QByteArray nevek = folder.bytes(kNevekFile), kozl = folder.bytes(kKozl3sorFile);
+  // Own data files, a folder in the place of the file, a missing file, a file without payers.
+  folder.put("Set.dat", "a;b;c\n");
+  QDir(folder.path()).mkdir("mappa.csv");
+  const QString forrasok[] = {folder.file(kNevekFile), folder.file("Set.dat"), folder.file("mappa.csv"),
+                              folder.file("nincs.csv")};
+  for (const QString& f : forrasok) {
+    const ImportEredmeny r = csvImport(folder.path(), f, true, CsvValtozat::Kezi);
+    EXPECT_FALSE(r.ok()) << f.toStdString();
+    EXPECT_FALSE(r.hiba.isEmpty());
+  }
+  const ImportEredmeny ures = import("\r\n;;;\r\n", true);
+  EXPECT_TRUE(ures.ures);
+  EXPECT_EQ(folder.bytes(kNevekFile), nevek);
+  EXPECT_EQ(folder.bytes(kKozl3sorFile), kozl);
+}
+
+TEST_F(Import, RoundTripOfAThousandPayers) {
+  QByteArray nevek, kozl;
+  const QStringList nevek1 = {"Árvíztűrő Tükörfúrógép", "Őz Ödön", "Kiss Éva", "Szűcs Ágnes"};
+  for (int i = 1; i <= 1000; ++i) {
+    NevekRekord r;
+    r.Nev = nevek1[i % 4] + QStringLiteral(" %1").arg(i);
+    r.Nev2 = i % 3 ? QString() : QStringLiteral("c/o Fülöp %1").arg(i);
+    r.Helyseg = QStringLiteral("Hódmezővásárhely");
+    r.Irsz = QStringLiteral("%1").arg(1000 + i);
+    r.Cim = QStringLiteral("Petőfi Sándor utca %1.").arg(i);
+    r.Osszegek[0] = i * 37;
+    r.Osszegek[5] = 99;  // slots 2 to 12 are not exported
+    r.BefizAzonosito = QStringLiteral("AZ-%1").arg(i);
+    r.FizHatIdo = QStringLiteral("2026.12.%1").arg(i % 28 + 1);
+    r.KulfCim = -1;
+    nevek += encodeRecord(r);
+    Kozl3sorRekord k;
+    k.Kozlemeny = QStringLiteral("Díj %1").arg(i);
+    k.IratSzam = QStringLiteral("Sz-%1").arg(i);
+    k.IratFajta = QStringLiteral("Határozat");
+    k.IratMelleklet = QStringLiteral("Mell. %1").arg(i);
+    k.KuldemenyAzonosito = QStringLiteral("RL%1HU").arg(i);
+    k.UgyfelSajatJelzese = QStringLiteral("Jel-%1").arg(i);
+    kozl += encodeRecord(k);
+  }
+  folder.put(kNevekFile, nevek);
+  folder.put(kKozl3sorFile, kozl);
+  const ExportEredmeny ex = csvExport(folder.path(), folder.file("ki.csv"));
+  ASSERT_TRUE(ex.ok()) << ex.hiba.toStdString();
+  EXPECT_EQ(folder.bytes("ki.csv").size(), 1000 * 331);
+  const ImportEredmeny im = csvImport(folder.path(), folder.file("ki.csv"), true, CsvValtozat::Kezi);
+  ASSERT_TRUE(im.ok()) << im.hiba.toStdString();
+  ASSERT_EQ(fizetokSzama(folder), 1000);
+  const QByteArray ujNevek = folder.bytes(kNevekFile), ujKozl = folder.bytes(kKozl3sorFile);
+  for (int i = 1; i <= 1000; ++i) {
+    const NevekRekord a = rekordja<NevekRekord>(nevek, i), b = rekordja<NevekRekord>(ujNevek, i);
+    const Kozl3sorRekord ka = rekordja<Kozl3sorRekord>(kozl, i), kb = rekordja<Kozl3sorRekord>(ujKozl, i);
+    ASSERT_EQ(trimmed(b.Nev), trimmed(a.Nev)) << i;
+    ASSERT_EQ(trimmed(b.Nev2), trimmed(a.Nev2)) << i;
+    ASSERT_EQ(trimmed(b.Helyseg), trimmed(a.Helyseg)) << i;  // 16 letters fit field 4
+    ASSERT_EQ(trimmed(b.Irsz), trimmed(a.Irsz)) << i;
+    ASSERT_EQ(trimmed(b.Cim), trimmed(a.Cim)) << i;
+    ASSERT_EQ(trimmed(b.BefizAzonosito), trimmed(a.BefizAzonosito)) << i;
+    ASSERT_EQ(trimmed(b.FizHatIdo), trimmed(a.FizHatIdo)) << i;
+    ASSERT_EQ(b.Osszegek[0], a.Osszegek[0]) << i;
+    ASSERT_EQ(b.Osszegek[5], 0);
+    ASSERT_EQ(b.KulfCim, 0);
+    ASSERT_EQ(trimmed(kb.Kozlemeny), trimmed(ka.Kozlemeny)) << i;
+    ASSERT_EQ(trimmed(kb.IratSzam), trimmed(ka.IratSzam)) << i;
+    ASSERT_EQ(trimmed(kb.IratFajta), trimmed(ka.IratFajta)) << i;
+    ASSERT_EQ(trimmed(kb.IratMelleklet), trimmed(ka.IratMelleklet)) << i;
+    ASSERT_EQ(trimmed(kb.KuldemenyAzonosito), trimmed(ka.KuldemenyAzonosito)) << i;
+    ASSERT_EQ(trimmed(kb.UgyfelSajatJelzese), trimmed(ka.UgyfelSajatJelzese)) << i;
+  }
+}
+
+}  // namespace
