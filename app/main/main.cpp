@@ -12,6 +12,7 @@
 
 #include "app/allapot.h"
 #include "app/frmlavindor.h"
+#include "common/filedialogs.h"
 #include "common/messages.h"
 #include "common/platform.h"
 #include "common/printdialog.h"
@@ -43,6 +44,8 @@ int main(int argc, char** argv) {
   platform.shell = &shell;
   QtPrintDialogs nyomtatasDialogus;
   platform.printDialog = &nyomtatasDialogus;
+  QtFileDialogs fajlDialogusok;
+  platform.fileDialogs = &fajlDialogusok;
 
   Allapot allapot;
   frmLavindor ablak(platform, allapot);
