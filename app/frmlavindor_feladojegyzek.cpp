@@ -6,6 +6,8 @@
 
 #include "app/frmlavindor.h"
 #include "common/messages.h"
+#include "records/fizetolista.h"
+#include "printing/envelopes/feladojegyzek.h"
 #include "printing/envelopes/frmfjsetup.h"
 #include "printing/envelopes/uresjegyzek.h"
 
@@ -25,7 +27,12 @@ void frmLavindor::feladojegyzekMenu() {
   connect(mnuUresFeladojegyzek, &QAction::triggered, this, [this] { mnuUresFeladojegyzek_Click(); });
 }
 
-void frmLavindor::mnuCimzettekNyomtatasa_Click() {}
+void frmLavindor::mnuCimzettekNyomtatasa_Click() {
+  std::vector<int32_t> rekordok;
+  for (const int sor : lista->kijeloltSorok()) rekordok.push_back(lista->rekordSzam(sor));
+  const FeladojegyzekEredmeny e = PrintFeladojegyzek(rekordok, platform_, allapot_.FjSet);
+  if (e.utolso) allapot_.Nevek = *e.utolso;  // the last payer read stays in the shared copy
+}
 
 void frmLavindor::mnuFeladojegyzekSetup_Click() {
   frmFjSetup::open(platform_, allapot_.FjSet, this);

@@ -11,6 +11,7 @@ class QLineEdit;
 class QPushButton;
 
 class frmFjSetup : public QDialog {
+  Q_OBJECT
  public:
   // Builds and loads the dialog (Form_Load). `fjSet` is the shared in-memory record.
   frmFjSetup(Platform& platform, FjSetRekord& fjSet, QWidget* parent = nullptr);
