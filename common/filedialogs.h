@@ -1,6 +1,6 @@
 #pragma once
-// File dialogs, as one small interface (stand-in with the agreed interface until the shared one
-// lands). An empty result is a cancel.
+// File dialogs, as one small interface: the program shows Qt's file dialog, tests answer from a
+// script and record what was asked. An empty result is a cancel.
 #include <QString>
 
 #include <deque>
@@ -15,6 +15,7 @@ class FileDialogs {
   virtual QString pickFolder(const QString& title, const QString& folder) = 0;
 };
 
+// QFileDialog over the active window.
 class QtFileDialogs : public FileDialogs {
  public:
   QString openFile(const QString& title, const QString& folder, const QString& filter) override;
@@ -22,15 +23,12 @@ class QtFileDialogs : public FileDialogs {
   QString pickFolder(const QString& title, const QString& folder) override;
 };
 
+// Records every call; answers from a script, then "" (a cancel).
 class RecordedFileDialogs : public FileDialogs {
  public:
-  QString openFile(const QString& title, const QString& folder, const QString& filter) override {
-    return answer("open", title, folder, filter);
-  }
-  QString saveFile(const QString& title, const QString& folder, const QString& filter) override {
-    return answer("save", title, folder, filter);
-  }
-  QString pickFolder(const QString& title, const QString& folder) override { return answer("folder", title, folder, {}); }
+  QString openFile(const QString& title, const QString& folder, const QString& filter) override;
+  QString saveFile(const QString& title, const QString& folder, const QString& filter) override;
+  QString pickFolder(const QString& title, const QString& folder) override;
 
   std::deque<QString> answers;  // popped front per call; empty deque answers "" (cancel)
   struct Call {
@@ -39,11 +37,5 @@ class RecordedFileDialogs : public FileDialogs {
   std::vector<Call> calls;  // kind: "open", "save", "folder"
 
  private:
-  QString answer(const QString& kind, const QString& title, const QString& folder, const QString& filter) {
-    calls.push_back({kind, title, folder, filter});
-    if (answers.empty()) return {};
-    QString a = answers.front();
-    answers.pop_front();
-    return a;
-  }
+  QString answer(const QString& kind, const QString& title, const QString& folder, const QString& filter);
 };

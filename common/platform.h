@@ -1,7 +1,7 @@
 #pragma once
 // What the windows get of the platform: the program folder, the current printer, message
-// boxes, the desktop shell and the clock. The program hands in Qt implementations; tests hand in recording ones
-// and a temporary folder. Nothing here is global.
+// boxes, file dialogs, the desktop shell and the clock. The program hands in Qt
+// implementations; tests hand in recording ones and a temporary folder. Nothing here is global.
 #include <QDate>
 #include <QString>
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need (only what is missing).
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev poppler-utils fonts-liberation2 xvfb xauth)
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev poppler-utils libxlsxwriter-dev zlib1g-dev fonts-liberation2 xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

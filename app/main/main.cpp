@@ -44,8 +44,8 @@ int main(int argc, char** argv) {
   platform.shell = &shell;
   QtPrintDialogs nyomtatasDialogus;
   platform.printDialog = &nyomtatasDialogus;
-  QtFileDialogs fajlDialogus;
-  platform.fileDialogs = &fajlDialogus;
+  QtFileDialogs fajlDialogusok;
+  platform.fileDialogs = &fajlDialogusok;
 
   Allapot allapot;
   frmLavindor ablak(platform, allapot);

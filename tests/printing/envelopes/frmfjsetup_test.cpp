@@ -1,0 +1,161 @@
+// The posting-list settings dialog and the start of the empty sheet's program: FjSet.dat's
+// bytes, the save question, refused input, the file dialog and the program with its argument.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+
+#include "common/cp1250.h"
+#include "common/filedialogs.h"
+#include "common/messages.h"
+#include "common/recordfile.h"
+#include "common/shell.h"
+#include "printing/envelopes/frmfjsetup.h"
+#include "printing/envelopes/uresjegyzek.h"
+#include "support/tempfolder.h"
+
+namespace {
+
+class FjSetupTest : public ::testing::Test {
+ protected:
+  FjSetupTest() {
+    platform.folder = dir.path();
+    platform.messages = &msgs;
+    platform.shell = &shell;
+    platform.fileDialogs = &dialogs;
+  }
+  void tarol(int16_t bal, int16_t felso, const QString& utvonal) {
+    FjSetRekord r;
+    r.Bal = bal;
+    r.Felso = felso;
+    r.ExcelUtvonal = utvonal;
+    dir.put(kFjSetFile, encodeRecord(r));
+  }
+  TempFolder dir;
+  RecordedMessageBoxes msgs;
+  RecordedShell shell;
+  RecordedFileDialogs dialogs;
+  Platform platform;
+  FjSetRekord fjSet;
+};
+
+TEST_F(FjSetupTest, SavingWritesOneRecordOf104BytesAfterTheQuestion) {
+  EXPECT_EQ(fieldLength<FjSetRekord>(), 104);
+  frmFjSetup d(platform, fjSet);
+  d.txtBal->setText("12");
+  d.txtFelso->setText("30");
+  d.txtExcelUtvonal->setText("  /opt/Irodai csomag/táblázat  ");
+  d.cmdMent_Click();
+  const QByteArray b = dir.bytes(kFjSetFile);
+  ASSERT_EQ(b.size(), 104);
+  EXPECT_EQ(hex(b, 0, 4), "0c 00 1e 00");
+  EXPECT_EQ(b.mid(4), cp1250::encode("/opt/Irodai csomag/táblázat").leftJustified(100, ' '));
+  ASSERT_EQ(msgs.shown.size(), 1u);
+  EXPECT_EQ(msgs.shown[0].text, "Biztos módosítod a beállításokat?\r\n\r\n");
+  EXPECT_EQ(msgs.shown[0].title, " Módosítás ");
+  EXPECT_EQ(msgs.shown[0].icon, MsgIcon::Question);
+  EXPECT_EQ(fjSet.Felso, 30);
+
+  // Opened again, the boxes show what was stored.
+  frmFjSetup e(platform, fjSet);
+  EXPECT_EQ(e.txtBal->text(), "12");
+  EXPECT_EQ(e.txtExcelUtvonal->text(), "/opt/Irodai csomag/táblázat");
+}
+
+TEST_F(FjSetupTest, AnsweringNoWritesNothing) {
+  frmFjSetup d(platform, fjSet);
+  d.txtBal->setText("12");
+  msgs.answers = {MsgAnswer::No};
+  d.cmdMent_Click();
+  EXPECT_TRUE(dir.bytes(kFjSetFile).isEmpty());
+}
+
+TEST_F(FjSetupTest, ValuesThatDoNotFitAreRefusedAndTheFileKeepsItsBytes) {
+  tarol(5, 7, "/usr/bin/gnumeric");
+  const QByteArray elotte = dir.bytes(kFjSetFile);
+  const struct {
+    const char* bal;
+    const char* felso;
+    QString utvonal;
+    const char* mezo;
+  } esetek[] = {
+      {"12,5", "30", "x", "Név bal margó:"},
+      {"12", "40000", "x", "Név felső margó:"},
+      {"abc", "30", "x", "Név bal margó:"},
+      {"12", "", "x", "Név felső margó:"},
+      {"12", "30", QString(101, 'a'), "Excel útvonal:"},
+      {"12", "30", "/opt/ő" + QString(95, 'a'), "Excel útvonal:"},  // 101 bytes: ő is one byte
+      {"12", "30", "/opt/日本/calc", "Excel útvonal:"},
+  };
+  for (const auto& e : esetek) {
+    SCOPED_TRACE(e.utvonal.toStdString() + " " + e.bal + " " + e.felso);
+    frmFjSetup d(platform, fjSet);
+    d.txtBal->setText(e.bal);
+    d.txtFelso->setText(e.felso);
+    d.txtExcelUtvonal->setText(e.utvonal);
+    msgs.shown.clear();
+    d.cmdMent_Click();
+    ASSERT_EQ(msgs.shown.size(), 2u);
+    EXPECT_TRUE(msgs.shown[1].text.contains(QString::fromUtf8(e.mezo)));
+    EXPECT_EQ(msgs.shown[1].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(dir.bytes(kFjSetFile), elotte);
+  }
+  // A decomposed accent is composed first and stored as one byte.
+  frmFjSetup d(platform, fjSet);
+  d.txtExcelUtvonal->setText(QString::fromUtf8("/opt/a\u0301/calc"));
+  d.cmdMent_Click();
+  EXPECT_EQ(dir.bytes(kFjSetFile).mid(4, 11), cp1250::encode("/opt/á/calc"));
+}
+
+TEST_F(FjSetupTest, BrowsingSetsThePathAndACancelKeepsIt) {
+  tarol(0, 0, "/usr/bin/gnumeric");
+  frmFjSetup d(platform, fjSet);
+  d.cmdTalloz_Click();  // cancelled
+  EXPECT_EQ(d.txtExcelUtvonal->text(), "/usr/bin/gnumeric");
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].kind, "open");
+  EXPECT_EQ(dialogs.calls[0].folder, "/usr/bin");
+  dialogs.answers = {"/opt/calc/bin/calc "};
+  d.cmdTalloz_Click();
+  EXPECT_EQ(d.txtExcelUtvonal->text(), "/opt/calc/bin/calc");
+  EXPECT_TRUE(dir.bytes(kFjSetFile).mid(4).startsWith("/usr/bin/gnumeric"));  // not saved yet
+}
+
+TEST_F(FjSetupTest, TheStoredProgramGetsTheSheetAsItsOneArgument) {
+  tarol(0, 0, " /opt/calc/bin/calc ");
+  shell.installed = {"localc"};
+  EXPECT_TRUE(uresJegyzekInditas(platform, fjSet));
+  ASSERT_EQ(shell.started.size(), 1u);
+  EXPECT_EQ(shell.started[0], "/opt/calc/bin/calc " + dir.file("Feladójegyzéküres.xlsx"));
+}
+
+TEST_F(FjSetupTest, WithNoProgramStoredTheFirstOneOnThePathIsStartedAndShown) {
+  const struct {
+    QStringList installed;
+    QString started;
+  } esetek[] = {
+      {{"gnumeric", "soffice", "localc"}, "/usr/bin/localc"},
+      {{"gnumeric", "soffice", "libreoffice"}, "/usr/bin/libreoffice --calc"},
+      {{"gnumeric", "soffice"}, "/usr/bin/soffice --calc"},
+      {{"gnumeric"}, "/usr/bin/gnumeric"},
+  };
+  for (const auto& e : esetek) {
+    shell.installed = e.installed;
+    shell.started.clear();
+    EXPECT_TRUE(uresJegyzekInditas(platform, fjSet));
+    ASSERT_EQ(shell.started.size(), 1u);
+    EXPECT_EQ(shell.started[0], e.started + " " + dir.file("Feladójegyzéküres.xlsx"));
+    frmFjSetup d(platform, fjSet);
+    EXPECT_EQ(d.txtExcelUtvonal->text(), e.started);
+  }
+  // A stored command with its option is started as the program and the option.
+  EXPECT_EQ(tablazatkezelo("/opt/my office/soffice --calc").program, "/opt/my office/soffice");
+  EXPECT_EQ(tablazatkezelo("/opt/my office/soffice --calc").opciok, QStringList{"--calc"});
+
+  shell.installed.clear();
+  EXPECT_FALSE(uresJegyzekInditas(platform, fjSet));
+  tarol(0, 0, "/opt/calc");
+  shell.startResult = false;
+  EXPECT_FALSE(uresJegyzekInditas(platform, fjSet));
+}
+
+}  // namespace
