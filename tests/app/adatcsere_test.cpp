@@ -1,0 +1,118 @@
+// The "Adatbázis" menu and Timer1 on the main window: what an import or deletion does to the
+// list and the current payer, the automatic printing on the recording printer, and the guard
+// that keeps ticks out of the payer dialog.
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+#include "common/printdialog.h"
+#include "printing/envelopes/cimkelap.h"
+#include "printing/slips/csekklap.h"
+#include "records/fizetolista.h"
+#include "records/frmfelvet.h"
+#include "records/tricheckbox.h"
+#include "tests/app/ablakfixture.h"
+
+namespace {
+
+class Adatcsere : public AblakTest {
+ protected:
+  Adatcsere() { platform.printDialog = &dialogus; }
+  void fizetok(int n) {
+    QByteArray b;
+    for (int i = 1; i <= n; ++i) {
+      NevekRekord r;
+      r.Nev = QStringLiteral("Régi %1").arg(i);
+      r.Osszegek[0] = 100 * i;
+      b += encodeRecord(r);
+    }
+    folder.put(kNevekFile, b);
+  }
+  void automatikus(bool felulir, int print) {
+    setFajl([&](SetRekord& s) {
+      s.BetuTipus1 = s.BetuTipus2 = QStringLiteral("Arial");
+      s.BetuMeret1 = s.BetuMeret2 = 10;
+      s.AlapNyomtato = -1;
+      s.AutBeolvas = 1;
+      s.AutBeolvasFelulir = flagOf(felulir);
+      s.AutoPrint = int16_t(print);
+      s.AutBeolvasMappa = figyelt.path();
+    });
+  }
+  RecordedPrintDialogs dialogus;
+  TempFolder figyelt;
+};
+
+TEST_F(Adatcsere, MenuHoldsTheCommands) {
+  auto w = indit();
+  auto* m = w->findChild<QMenu*>("mnuAdatbazis");
+  ASSERT_TRUE(m);
+  EXPECT_EQ(m->title(), QString::fromUtf8("&Adatbázis"));
+  for (QAction* a : {w->mnuAdatCsvbol, w->mnuMentCSVbe, w->mnuKonertal, w->mnuAdatbazisTorles, w->mnuImportHelp,
+                     w->mnuAutoBeolvasas})
+    EXPECT_TRUE(m->actions().contains(a)) << a->objectName().toStdString();
+  EXPECT_EQ(w->Timer1->interval(), 5000);
+  EXPECT_TRUE(w->Timer1->isActive());
+}
+
+TEST_F(Adatcsere, DeletionClearsTheCurrentPayer) {
+  fizetok(3);
+  auto w = indit();
+  w->ListView1_ItemClick(1);
+  ASSERT_EQ(w->aktualisRekord(), 2);
+  ASSERT_FALSE(w->csekkLap->txNev->text().isEmpty());
+  w->cimkeLap->chkCimke1[3]->setValue(1);
+  w->mnuAdatbazisTorles_Click();  // answered Yes
+  EXPECT_EQ(w->aktualisRekord(), 0);
+  EXPECT_EQ(w->lista->sorokSzama(), 0);
+  EXPECT_TRUE(w->csekkLap->txNev->text().isEmpty());
+  EXPECT_EQ(w->cimkeLap->chkCimke1[3]->value(), 0);
+  EXPECT_FALSE(w->cmdDel->isEnabled());
+}
+
+TEST_F(Adatcsere, ReplaceWithPrinting) {
+  fizetok(5);
+  automatikus(true, 1);
+  auto w = indit();
+  figyelt.put("uj.csv", "Kiss Anna;;AZ1;Győr;9021;Fő út 1.;1500\r\nNagy Béla;;AZ2;Pécs;7621;Király u. 2.;2500\r\n");
+  w->Timer1_Timer();
+  EXPECT_TRUE(nyomtato.documents().empty());  // first sight of the file
+  w->Timer1_Timer();
+  ASSERT_EQ(w->lista->sorokSzama(), 2);
+  EXPECT_EQ(w->lista->rekordSzam(0), 1);
+  EXPECT_FALSE(figyelt.exists("uj.csv"));
+  EXPECT_EQ(dialogus.shown.size(), 1u);  // the printer dialog before the slips
+  ASSERT_EQ(nyomtato.documents().size(), 1u);
+  EXPECT_EQ(nyomtato.documents()[0].pages.size(), 2u);  // one slip for each row of the list
+  bool anna = false, bela = false;
+  for (const PrintedText& t : nyomtato.documents()[0].texts()) {
+    anna = anna || t.text == QStringLiteral("*Egyezer-ötszáz*");
+    bela = bela || t.text == QStringLiteral("*Kettőezer-ötszáz*");
+  }
+  EXPECT_TRUE(anna && bela);
+  EXPECT_TRUE(uzenetek.shown.empty());
+  EXPECT_TRUE(w->Timer1->isActive());
+}
+
+TEST_F(Adatcsere, NoTickWhileThePayerDialogIsOpen) {
+  automatikus(false, 0);
+  auto w = indit();
+  figyelt.put("uj.csv", "Kiss Anna;;;;;;1500\r\n");
+  w->cmdRogzit_Click();  // the payer dialog, not modal
+  ASSERT_TRUE(w->felvet()->isVisible());
+  w->Timer1_Timer();
+  w->Timer1_Timer();
+  EXPECT_TRUE(figyelt.exists("uj.csv"));
+  EXPECT_EQ(w->lista->sorokSzama(), 0);
+  w->felvet()->hide();
+  w->Timer1_Timer();
+  w->Timer1_Timer();
+  EXPECT_FALSE(figyelt.exists("uj.csv"));
+  EXPECT_EQ(w->lista->sorokSzama(), 1);
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_EQ(uzenetek.shown[0].title, "Figyelem!");
+}
+
+}  // namespace
