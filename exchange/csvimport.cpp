@@ -79,7 +79,8 @@ CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat) {
   return b;
 }
 
-QString fizetokIrasa(const QString& folder, const CsvBeolvasas& adatok, bool felulir, int32_t* elso) {
+QString fizetokIrasa(const QString& folder, const CsvBeolvasas& adatok, bool felulir, int32_t* elso,
+                     const CsereHorog& horog) {
   const int L = NevekRekord::Length, K = Kozl3sorRekord::Length;
   // An interrupted earlier swap is finished before its temporary files are written again.
   fizetoParHelyreallitas(folder);
@@ -108,7 +109,7 @@ QString fizetokIrasa(const QString& folder, const CsvBeolvasas& adatok, bool fel
     return QStringLiteral("Az ideiglenes fájlok (%1, %2) nem írhatók a program mappájába.")
         .arg(kNevekTempFile, kKozl3sorTempFile);
   }
-  return fizetoParCsere(folder, kNevekTempFile, kKozl3sorTempFile);
+  return fizetoParCsere(folder, kNevekTempFile, kKozl3sorTempFile, horog);
 }
 
 ImportEredmeny csvImport(const QString& folder, const QString& csvPath, bool felulir, CsvValtozat valtozat) {

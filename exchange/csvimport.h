@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+#include "records/fizetocsere.h"
+
 // The manual import reads 14 columns and skips empty lines; the automatic import reads 10
 // columns and stops at the first empty line.
 enum class CsvValtozat { Kezi, Automatikus };
@@ -36,7 +38,9 @@ struct ImportEredmeny {
 // Appends the parsed payers after the stored ones (felulir false) or replaces the payer pair
 // with them. A notice file shorter than the payer file is padded with blank notices, so every
 // payer keeps its own; notices beyond the last payer are dropped. Empty on success, else why.
-QString fizetokIrasa(const QString& folder, const CsvBeolvasas& adatok, bool felulir, int32_t* elso = nullptr);
+// `horog` reaches the swap's steps (tests inject failures there).
+QString fizetokIrasa(const QString& folder, const CsvBeolvasas& adatok, bool felulir, int32_t* elso = nullptr,
+                     const CsereHorog& horog = {});
 
 // Reads `csvPath` whole, parses it and writes the payers. The program's own data files are
 // refused; a file that cannot be read writes nothing. A file without payers changes nothing.
