@@ -34,12 +34,10 @@ bool kodlapon(const QString& s) {
   return true;
 }
 
-// Appends a record's bytes to `buf` without a temporary array.
+// Writes a record's bytes at record index `i` of `buf` (sized for every line beforehand).
 template <class R>
-void hozzair(QByteArray& buf, R& r) {
-  const qsizetype at = buf.size();
-  buf.resize(at + R::Length);
-  FieldWriter w(buf.data() + at);
+void beir(QByteArray& buf, qsizetype i, R& r) {
+  FieldWriter w(buf.data() + i * R::Length);
   r.fields(w);
 }
 
@@ -50,8 +48,9 @@ CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat) {
   const QString szoveg = csvSzoveg(fajl, &b.utf8);
   const int oszlopok = valtozat == CsvValtozat::Kezi ? kCsvOszlopok : kAutoOszlopok;
   const QList<QStringView> sorok = QStringView(szoveg).split(u'\n');
-  b.nevek.reserve(qsizetype(sorok.size()) * NevekRekord::Length);
-  b.kozl.reserve(qsizetype(sorok.size()) * Kozl3sorRekord::Length);
+  // Room for a payer per line, cut to the payers read at the end.
+  b.nevek.resize(qsizetype(sorok.size()) * NevekRekord::Length);
+  b.kozl.resize(qsizetype(sorok.size()) * Kozl3sorRekord::Length);
   NevekRekord n;
   Kozl3sorRekord k;
   for (qsizetype i = 0; i < sorok.size(); ++i) {
@@ -72,10 +71,12 @@ CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat) {
     csvRekordok(c, oszlopok, n, k, &rossz);
     if (rossz) ++b.rosszOsszeg;
     if (n.Osszegek[0] == 0) ++b.osszegNelkul;
-    hozzair(b.nevek, n);
-    hozzair(b.kozl, k);
+    beir(b.nevek, b.fizetok, n);
+    beir(b.kozl, b.fizetok, k);
     ++b.fizetok;
   }
+  b.nevek.truncate(qsizetype(b.fizetok) * NevekRekord::Length);
+  b.kozl.truncate(qsizetype(b.fizetok) * Kozl3sorRekord::Length);
   return b;
 }
 
