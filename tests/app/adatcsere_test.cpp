@@ -45,18 +45,6 @@ class Adatcsere : public AblakTest {
   TempFolder figyelt;
 };
 
-TEST_F(Adatcsere, MenuHoldsTheCommands) {
-  auto w = indit();
-  auto* m = w->findChild<QMenu*>("mnuAdatbazis");
-  ASSERT_TRUE(m);
-  EXPECT_EQ(m->title(), QString::fromUtf8("&Adatbázis"));
-  for (QAction* a : {w->mnuAdatCsvbol, w->mnuMentCSVbe, w->mnuKonertal, w->mnuAdatbazisTorles, w->mnuImportHelp,
-                     w->mnuAutoBeolvasas})
-    EXPECT_TRUE(m->actions().contains(a)) << a->objectName().toStdString();
-  EXPECT_EQ(w->Timer1->interval(), 5000);
-  EXPECT_TRUE(w->Timer1->isActive());
-}
-
 TEST_F(Adatcsere, DeletionClearsTheCurrentPayer) {
   fizetok(3);
   auto w = indit();

@@ -71,19 +71,6 @@ TEST_F(Menu, ImportOfAnUnreadableFileShowsAnErrorNotSuccess) {
   EXPECT_EQ(frissitve, 0);
 }
 
-TEST_F(Menu, ExportReportsCounts) {
-  NevekRekord n = fizeto(1);
-  n.Nev = "A;B";
-  prog.put(kNevekFile, encodeRecord(n));
-  dialogus.answers = {prog.file("ki.csv")};
-  mnuMentCSVbe(p, a);
-  ASSERT_EQ(uzenetek.shown.size(), 1u);
-  EXPECT_EQ(dialogus.calls[0].kind, "save");
-  EXPECT_TRUE(uzenetek.shown[0].text.contains(QString::fromUtf8("Kiírt ügyfelek száma: 1")));
-  EXPECT_TRUE(uzenetek.shown[0].text.contains(QString::fromUtf8("Módosított mező")));
-  EXPECT_EQ(prog.bytes("ki.csv").size(), 331);
-}
-
 TEST_F(Menu, DeletionAsksThenEmptiesBothFiles) {
   parIr(prog, 3);
   uzenetek.answers = {MsgAnswer::No};

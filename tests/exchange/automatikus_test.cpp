@@ -135,27 +135,4 @@ TEST_F(Tick, PayerWithoutAmountStopsThePrint) {
   EXPECT_EQ(uzenetek.shown[0].icon, MsgIcon::Information);
 }
 
-TEST_F(Tick, ReplaceAndPrint) {
-  parIr(prog, 5);
-  beallit(1, true, 1, figyelt.path());
-  figyelt.put("a.csv", "X;;;;;;10\nY;;;;;;20\n");
-  ketTick();
-  EXPECT_EQ(fizetokSzama(prog), 2);
-  EXPECT_EQ(nev(prog, 1), "X");
-  EXPECT_EQ(nyomtatva, 1);
-  EXPECT_TRUE(uzenetek.shown.empty());
-  EXPECT_TRUE(idozito);
-}
-
-TEST_F(Tick, FileThatCannotBeMarkedStopsTheTimer) {
-  beallit(1, false, 0, figyelt.path());
-  figyelt.put("a.csv", "X;;;;;;10\n");
-  QDir(figyelt.path()).mkpath("a.csv.imported/x");
-  ketTick();
-  EXPECT_FALSE(idozito);
-  EXPECT_EQ(fizetokSzama(prog), 0);
-  ASSERT_EQ(uzenetek.shown.size(), 1u);
-  EXPECT_TRUE(uzenetek.shown[0].text.contains("a.csv"));
-}
-
 }  // namespace

@@ -56,12 +56,6 @@ TEST_F(Import, AmountNeverFromThePreviousLine) {
   EXPECT_TRUE(uzenet.startsWith(QString::fromUtf8("Az adatbázis importálása befejeződött.\r\n\r\n")));
 }
 
-TEST_F(Import, Utf8FileReadAsUtf8) {
-  ASSERT_TRUE(import("\xC5\x90sz Erik\xC5\x91;;;\xC5\x90rs\xC3\xA9g;;;\r\n").ok());
-  EXPECT_EQ(trimmed(n(1).Nev), QString::fromUtf8("Ősz Erikő"));
-  EXPECT_EQ(folder.bytes(kNevekFile).left(2), cp1250::encode(QString::fromUtf8("Ős")));
-}
-
 TEST_F(Import, AppendTwiceDoublesReplaceRenumbers) {
   const QByteArray csv = "A;;;;;;1\nB;;;;;;2\n";
   ASSERT_TRUE(import(csv).ok());
@@ -157,22 +151,14 @@ TEST_F(Import, RoundTripOfAThousandPayers) {
   for (int i = 1; i <= 1000; ++i) {
     const NevekRekord a = rekordja<NevekRekord>(nevek, i), b = rekordja<NevekRekord>(ujNevek, i);
     const Kozl3sorRekord ka = rekordja<Kozl3sorRekord>(kozl, i), kb = rekordja<Kozl3sorRekord>(ujKozl, i);
-    ASSERT_EQ(trimmed(b.Nev), trimmed(a.Nev)) << i;
-    ASSERT_EQ(trimmed(b.Nev2), trimmed(a.Nev2)) << i;
-    ASSERT_EQ(trimmed(b.Helyseg), trimmed(a.Helyseg)) << i;  // 16 letters fit field 4
-    ASSERT_EQ(trimmed(b.Irsz), trimmed(a.Irsz)) << i;
-    ASSERT_EQ(trimmed(b.Cim), trimmed(a.Cim)) << i;
-    ASSERT_EQ(trimmed(b.BefizAzonosito), trimmed(a.BefizAzonosito)) << i;
-    ASSERT_EQ(trimmed(b.FizHatIdo), trimmed(a.FizHatIdo)) << i;
+    const QString elotte[] = {a.Nev, a.Nev2, a.Helyseg, a.Irsz, a.Cim, a.BefizAzonosito, a.FizHatIdo, ka.Kozlemeny,
+                              ka.IratSzam, ka.IratFajta, ka.IratMelleklet, ka.KuldemenyAzonosito, ka.UgyfelSajatJelzese};
+    const QString utana[] = {b.Nev, b.Nev2, b.Helyseg, b.Irsz, b.Cim, b.BefizAzonosito, b.FizHatIdo, kb.Kozlemeny,
+                             kb.IratSzam, kb.IratFajta, kb.IratMelleklet, kb.KuldemenyAzonosito, kb.UgyfelSajatJelzese};
+    for (size_t m = 0; m < std::size(elotte); ++m) ASSERT_EQ(trimmed(utana[m]), trimmed(elotte[m])) << i << " " << m;
     ASSERT_EQ(b.Osszegek[0], a.Osszegek[0]) << i;
     ASSERT_EQ(b.Osszegek[5], 0);
     ASSERT_EQ(b.KulfCim, 0);
-    ASSERT_EQ(trimmed(kb.Kozlemeny), trimmed(ka.Kozlemeny)) << i;
-    ASSERT_EQ(trimmed(kb.IratSzam), trimmed(ka.IratSzam)) << i;
-    ASSERT_EQ(trimmed(kb.IratFajta), trimmed(ka.IratFajta)) << i;
-    ASSERT_EQ(trimmed(kb.IratMelleklet), trimmed(ka.IratMelleklet)) << i;
-    ASSERT_EQ(trimmed(kb.KuldemenyAzonosito), trimmed(ka.KuldemenyAzonosito)) << i;
-    ASSERT_EQ(trimmed(kb.UgyfelSajatJelzese), trimmed(ka.UgyfelSajatJelzese)) << i;
   }
 }
 

@@ -56,36 +56,6 @@ TEST(CsvSzoveg, Utf8OrCodePage1250) {
   EXPECT_EQ(csvSzoveg(QByteArray("a\xCC\x81")), QString::fromUtf8("á"));
 }
 
-TEST(CsvRekordok, ColumnsToFields) {
-  NevekRekord n;
-  Kozl3sorRekord k;
-  bool rossz = true;
-  const QStringList c = csvOszlopok(u"  Név ; N2 ; AZ ; Győr ; 9021 ; Fő út 1. ; 1500 ; Közl ; 2026.12.31 ; Sz ; F ; M ; K ; U ; extra", 14);
-  csvRekordok(c, 14, n, k, &rossz);
-  EXPECT_FALSE(rossz);
-  EXPECT_EQ(n.Nev, QString::fromUtf8("  Név "));  // column 1 unchanged
-  EXPECT_EQ(n.Nev2, "N2");
-  EXPECT_EQ(n.BefizAzonosito, "AZ");
-  EXPECT_EQ(n.Helyseg, QString::fromUtf8("Győr"));
-  EXPECT_EQ(n.Irsz, "9021");
-  EXPECT_EQ(n.Cim, QString::fromUtf8("Fő út 1."));
-  EXPECT_EQ(n.Osszegek[0], 1500);
-  EXPECT_EQ(n.FizHatIdo, "2026.12.31");
-  EXPECT_EQ(k.Kozlemeny, QString::fromUtf8("Közl"));
-  EXPECT_EQ(k.IratSzam, "Sz");
-  EXPECT_EQ(k.IratFajta, "F");
-  EXPECT_EQ(k.IratMelleklet, "M");
-  EXPECT_EQ(k.KuldemenyAzonosito, "K");
-  EXPECT_EQ(k.UgyfelSajatJelzese, "U");
-  // The automatic import's column 10 is the document kind; the other notice fields stay blank.
-  csvRekordok(csvOszlopok(u"a;;;;;;x;;;Fajta;Melleklet", 10), 10, n, k, &rossz);
-  EXPECT_TRUE(rossz);
-  EXPECT_EQ(n.Osszegek[0], 0);
-  EXPECT_EQ(k.IratFajta, "Fajta");
-  EXPECT_EQ(k.IratSzam, "");
-  EXPECT_EQ(k.IratMelleklet, "");
-}
-
 // One payer's export line, from its stored records.
 QByteArray sor(const NevekRekord& n, const Kozl3sorRekord& k = {}, CsvSorSzamlalo* sz = nullptr) {
   return csvSor(encodeRecord(n), encodeRecord(k), sz);
