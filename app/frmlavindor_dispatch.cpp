@@ -62,18 +62,8 @@ void frmLavindor::ulapLista(bool allo) {
   lap.lbUCim = ulapLap->lbUCim->text();
   lap.lbUIrszam = ulapLap->lbUIrszam->text();
   const auto sorok = listaSorok(*lista);
-  const UlapCsoportEredmeny r =
-      allo ? PrintCsAlloUlap(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap)
-           : PrintCsFekvoUlap(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap);
-  // What the last printed row leaves in the shared copies.
-  if (r.utolso) {
-    allapot_.Nevek = r.utolso->Nevek;
-    allapot_.AzazOsszeg = r.utolso->AzazOsszeg;
-    if (r.utolso->Azaz) {
-      allapot_.AzazEzresek = r.utolso->Azaz->ezresek;
-      allapot_.AzazEgyesek = r.utolso->Azaz->egyesek;
-    }
-  }
+  utolsoAtvesz(allo ? PrintCsAlloUlap(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap)
+                    : PrintCsFekvoUlap(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap));
 }
 
 void frmLavindor::rcsekkLista(bool allo) {
@@ -87,17 +77,8 @@ void frmLavindor::rcsekkLista(bool allo) {
   for (size_t i = 0; i < lap.RcsekkKozlemenyHatul.size(); ++i)
     lap.RcsekkKozlemenyHatul[i] = rcsekkLap->RcsekkKozlemenyHatul[i]->text();
   const auto sorok = listaSorok(*lista);
-  const CsoportEredmeny r = allo ? PrintCsAlloRcsekk(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk)
-                                 : PrintCsFekvoRcsekk(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk);
-  if (r.utolso) {
-    allapot_.Nevek = r.utolso->Nevek;
-    allapot_.Kozl3sor = r.utolso->Kozl3sor;
-    allapot_.AzazOsszeg = r.utolso->AzazOsszeg;
-    if (r.utolso->Azaz) {
-      allapot_.AzazEzresek = r.utolso->Azaz->ezresek;
-      allapot_.AzazEgyesek = r.utolso->Azaz->egyesek;
-    }
-  }
+  utolsoAtvesz(allo ? PrintCsAlloRcsekk(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk)
+                    : PrintCsFekvoRcsekk(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk));
 }
 
 void frmLavindor::csekkLista(bool allo) {
@@ -108,19 +89,22 @@ void frmLavindor::csekkLista(bool allo) {
   lap.txtJogcim1 = csekkLap->txtJogcim1->currentText();
   lap.txtJogcim2 = csekkLap->txtJogcim2->currentText();
   lap.chkBefAzonMasolasa = csekkLap->chkBefAzonMasolasa->value() == 1;
-  const CsoportEredmeny r = allo ? PrintCsAlloCsekk(sorok, lap, platform_, allapot_.Set)
-                                 : PrintCsFekvoCsekk(sorok, lap, platform_, allapot_.Set);
-  // What the last printed row leaves in the shared copies.
-  if (r.utolso) {
-    allapot_.Nevek = r.utolso->Nevek;
-    allapot_.Kozl3sor = r.utolso->Kozl3sor;
-    allapot_.AzazOsszeg = r.utolso->AzazOsszeg;
-    if (r.utolso->Azaz) {
-      allapot_.AzazEzresek = r.utolso->Azaz->ezresek;
-      allapot_.AzazEgyesek = r.utolso->Azaz->egyesek;
-    }
-    if (r.utolso->lbOsszeg) csekkLap->lbOsszeg->setText(*r.utolso->lbOsszeg);
+  utolsoAtvesz(allo ? PrintCsAlloCsekk(sorok, lap, platform_, allapot_.Set)
+                    : PrintCsFekvoCsekk(sorok, lap, platform_, allapot_.Set));
+}
+
+// What the last printed row of a list leaves in the shared copies.
+void frmLavindor::utolsoAtvesz(const PrintResult& r) {
+  if (!r.utolso) return;
+  const CsoportUtolso& u = *r.utolso;
+  allapot_.Nevek = u.Nevek;
+  if (u.vanKozl3sor) allapot_.Kozl3sor = u.Kozl3sor;
+  allapot_.AzazOsszeg = u.AzazOsszeg;
+  if (u.Azaz) {
+    allapot_.AzazEzresek = u.Azaz->ezresek;
+    allapot_.AzazEgyesek = u.Azaz->egyesek;
   }
+  if (u.lbOsszeg) csekkLap->lbOsszeg->setText(*u.lbOsszeg);
 }
 
 bool frmLavindor::nyomtat(bool csoportos) {
@@ -138,10 +122,10 @@ bool frmLavindor::nyomtat(bool csoportos) {
       const CsekkAdatok adatok = csekkLap->adatok();
       // Nothing is printed for an amount that reads as 0 (empty or not a number).
       if (leadingValue(adatok.txOsszeg) == 0) return false;
-      const SlipResult r = allo ? PrintAlloCsekk(adatok, platform_, allapot_.Set)
+      const PrintResult r = allo ? PrintAlloCsekk(adatok, platform_, allapot_.Set)
                                 : PrintFekvoCsekk(adatok, platform_, allapot_.Set);
       // The printer has told the user that no payer is chosen: the list is where to pick one.
-      if (r == SlipResult::NoPayer) lista->ListView1->setFocus();
+      if (r == PrintResult::NoPayer) lista->ListView1->setFocus();
       return true;
     }
     case kLapTerti: {
@@ -185,9 +169,9 @@ bool frmLavindor::nyomtat(bool csoportos) {
         return true;
       }
       const UlapAdatok a = ulapLap->adatok(csekkLap->txNev->text());
-      const UlapResult r = allo ? PrintAlloULap(a, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap)
+      const PrintResult r = allo ? PrintAlloULap(a, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap)
                                 : PrintFekvoULap(a, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap);
-      if (r == UlapResult::NoPayer) lista->ListView1->setFocus();
+      if (r == PrintResult::NoPayer) lista->ListView1->setFocus();
       return true;
     }
     default:

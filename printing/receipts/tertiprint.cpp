@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <memory>
+
 #include "common/messages.h"
 #include "common/platform.h"
 #include "common/printer.h"
@@ -130,20 +132,16 @@ QStringList kijeloltRekordok(const FizetoLista& lista) {
 }
 
 bool PrintAlloTerti(const TertiAdatok& a, Platform& pf, SetRekord& set, SetTertiRekord& t) {
-  if (!pf.printer) return false;
-  Printer& p = *pf.printer;
-  RecordedMessageBoxes unseen;  // this class shows nothing
-  PrintJob job(p, ErrorClass::Ignore, pf.messages ? *pf.messages : unseen);
-  return job.run([&](PrintJob& j) {
-    loadSet(pf.folder, set);
-    j.choosePrinter(set, PrinterChoice::FollowDefault);
+  const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::Ignore);
+  return job && job->run([&](PrintJob& j) {
+    j.start(pf.folder, set, PrinterChoice::FollowDefault);
     loadSettings(pf.folder, kSetTertiFile, t);
 
     j.scaleMillimetres();
-    j.step([&] { p.setFontName(t.TertiBetuTipus.trimmed()); });
-    j.step([&] { p.setBold(false); });
+    j.fontName(t.TertiBetuTipus.trimmed());
+    j.bold(false);
     j.paperSize(kPaperA4);
-    j.step([&] { p.setFontSize(double(t.TertiBetuMeret)); });
+    j.fontSize(double(t.TertiBetuMeret));
     j.orientation(kLandscape);
 
     const Kartya k{lap::szokozNelkul(a.txNev2),
@@ -163,13 +161,9 @@ bool PrintAlloTerti(const TertiAdatok& a, Platform& pf, SetRekord& set, SetTerti
 
 bool PrintCsFekvoTerti(const TertiAdatok& a, const QStringList& rekordok, Platform& pf, SetRekord& set,
                        SetTertiRekord& t, NevekRekord& nevek, Kozl3sorRekord& kozl3sor) {
-  if (!pf.printer) return false;
-  Printer& p = *pf.printer;
-  RecordedMessageBoxes unseen;
-  PrintJob job(p, ErrorClass::SilentCancel, pf.messages ? *pf.messages : unseen);
-  return job.run([&](PrintJob& j) {
-    loadSet(pf.folder, set);
-    j.choosePrinter(set, PrinterChoice::FollowDefault);
+  const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::SilentCancel);
+  return job && job->run([&](PrintJob& j) {
+    j.start(pf.folder, set, PrinterChoice::FollowDefault);
     loadSettings(pf.folder, kSetTertiFile, t);
     const QString betu = t.TertiBetuTipus.trimmed();
     const double meret = double(t.TertiBetuMeret);
@@ -186,9 +180,9 @@ bool PrintCsFekvoTerti(const TertiAdatok& a, const QStringList& rekordok, Platfo
       kozlFajl.read(n, kozl3sor);
 
       j.scaleMillimetres();
-      j.step([&] { p.setFontName(betu); });
-      j.step([&] { p.setBold(false); });
-      j.step([&] { p.setFontSize(meret); });
+      j.fontName(betu);
+      j.bold(false);
+      j.fontSize(meret);
       // The card itself is the page, fed lying: 165 mm across, 105 mm down.
       j.pageWidthTwips(165 * kTwipsPerMm);
       j.pageHeightTwips(105 * kTwipsPerMm);
