@@ -13,6 +13,7 @@
 
 #include "app/frmlavindor.h"
 #include "common/numtext.h"
+#include "common/tricheckbox.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/orders/rcsekklap.h"
 #include "printing/orders/rcsekklista.h"
@@ -20,7 +21,9 @@
 #include "printing/orders/ulaplap.h"
 #include "printing/orders/ulaplista.h"
 #include "printing/orders/ulapprint.h"
+#include "printing/receipts/feladolap.h"
 #include "printing/receipts/feladoprint.h"
+#include "printing/receipts/iratlap.h"
 #include "printing/receipts/iratprint.h"
 #include "printing/receipts/tertilap.h"
 #include "printing/receipts/tertiprint.h"
@@ -28,7 +31,6 @@
 #include "printing/slips/csekklistaprint.h"
 #include "printing/slips/csekkprint.h"
 #include "records/fizetolista.h"
-#include "records/tricheckbox.h"
 
 int16_t kepPoz(const QString& felirat, int16_t regi) {
   try {
@@ -130,10 +132,10 @@ bool frmLavindor::nyomtat(bool csoportos) {
     }
     case kLapTerti: {
       // The standing list and the lying single return receipt are not in this build.
-      const TertiAdatok a = tertiAdatok(*tertiLap);
+      const TertiAdatok a = tertiLap->adatok();
       if (!csoportos && allo) PrintAlloTerti(a, platform_, allapot_.Set, allapot_.Layouts.Terti);
       else if (csoportos && !allo)
-        PrintCsFekvoTerti(a, kijeloltRekordok(*lista), platform_, allapot_.Set, allapot_.Layouts.Terti, allapot_.Nevek,
+        PrintCsFekvoTerti(a, lista->kijeloltRekordok(), platform_, allapot_.Set, allapot_.Layouts.Terti, allapot_.Nevek,
                           allapot_.Kozl3sor);
       else
         return false;
@@ -141,14 +143,14 @@ bool frmLavindor::nyomtat(bool csoportos) {
     }
     case kLapFelado: {
       if (csoportos) return false;  // the posting-receipt list printers are not in this build
-      const FeladoAdatok a = feladoAdatok(*feladoLap);
+      const FeladoAdatok a = feladoLap->adatok();
       if (allo) PrintAlloFelado(a, platform_, allapot_.Set, allapot_.Layouts.Fveveny);
       else PrintFekvoFelado(a, platform_, allapot_.Set, allapot_.Layouts.Fveveny);
       return true;
     }
     case kLapIrat: {
       if (csoportos) return false;  // the official-document list printers are not in this build
-      const IratAdatok a = iratAdatok(*iratLap);
+      const IratAdatok a = iratLap->adatok();
       if (allo) PrintAlloIrat(a, platform_, allapot_.Set, allapot_.Layouts.Irat2);
       else PrintFekvoIrat(a, platform_, allapot_.Set, allapot_.Layouts.Irat2);
       return true;

@@ -9,8 +9,8 @@
 #include "common/numtext.h"
 #include "common/printer.h"
 #include "common/recordfile.h"
+#include "common/tricheckbox.h"
 #include "printing/slips/osszegbetuvel.h"
-#include "records/tricheckbox.h"
 
 #include <cmath>
 #include <limits>

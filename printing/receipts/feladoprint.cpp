@@ -1,8 +1,5 @@
 #include "printing/receipts/feladoprint.h"
 
-#include <QLabel>
-#include <QLineEdit>
-
 #include <memory>
 
 #include "common/messages.h"
@@ -12,9 +9,7 @@
 #include "common/recordfile.h"
 #include "common/setrekord.h"
 #include "layouts/layoutrecords.h"
-#include "printing/receipts/feladolap.h"
-#include "printing/receipts/lapelemek.h"
-#include "records/tricheckbox.h"
+#include "printing/receipts/vevenyek.h"
 
 namespace {
 
@@ -72,31 +67,6 @@ void nyomtat(PrintJob& j, const FeladoAdatok& a, const SetFvevenyRekord& f, cons
 
 }  // namespace
 
-FeladoAdatok feladoAdatok(const FeladoLap& l) {
-  FeladoAdatok a;
-  a.txNev3 = l.txNev3->text();
-  a.txCim3_1 = l.txCim3_1->text();
-  a.txCim3_2 = l.txCim3_2->text();
-  a.lbSajatNev = l.lbSajatNev->text();
-  a.lbSajatCim1 = l.lbSajatCim1->text();
-  a.lbSajatCim2 = l.lbSajatCim2->text();
-  a.txErtek = l.txErtek->text();
-  a.txUtanvet = l.txUtanvet->text();
-  a.txtFeladov1 = l.txtFeladov1->text();
-  a.txtFeladov2 = l.txtFeladov2->text();
-  a.chkAjanlott = l.chkAjanlott->value();
-  a.chkCsomag = l.chkCsomag->value();
-  a.chkTerti = l.chkTerti->value();
-  a.chkHivIrat = l.chkHivIrat->value();
-  a.chkErtek = l.chkErtek->value();
-  a.chkSK = l.chkSK->value();
-  a.chkPRI = l.chkPRI->value();
-  a.chkPL = l.chkPL->value();
-  a.chkLEGI = l.chkLEGI->value();
-  a.chk5 = l.chk5->value();
-  a.chk6 = l.chk6->value();
-  return a;
-}
 
 bool PrintAlloFelado(const FeladoAdatok& a, Platform& pf, SetRekord& set, SetFvevenyRekord& f) {
   const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::FontFallback);
@@ -104,12 +74,7 @@ bool PrintAlloFelado(const FeladoAdatok& a, Platform& pf, SetRekord& set, SetFve
     j.start(pf.folder, set, PrinterChoice::KeepCurrent);
     loadSettings(pf.folder, kSetFvevenyFile, f);
 
-    j.scaleMillimetres();
-    j.fontName(f.FeladovevenyBetuTipus.trimmed());
-    j.bold(false);
-    j.paperSize(kPaperDL);
-    j.fontSize(double(f.FeladovevenyBetuMeret));
-    j.orientation(kLandscape);
+    lap::alloLap(j, f.FeladovevenyBetuTipus, double(f.FeladovevenyBetuMeret), kPaperDL);
     nyomtat(j, a, f, kAllo);
     j.endDoc();
   });

@@ -1,8 +1,5 @@
 #include "printing/receipts/iratprint.h"
 
-#include <QLabel>
-#include <QLineEdit>
-
 #include <memory>
 
 #include "common/messages.h"
@@ -12,9 +9,7 @@
 #include "common/recordfile.h"
 #include "common/setrekord.h"
 #include "layouts/layoutrecords.h"
-#include "printing/receipts/iratlap.h"
-#include "printing/receipts/lapelemek.h"
-#include "records/tricheckbox.h"
+#include "printing/receipts/vevenyek.h"
 
 namespace {
 
@@ -100,29 +95,6 @@ bool nyomtat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& 
 
 }  // namespace
 
-IratAdatok iratAdatok(const IratLap& l) {
-  IratAdatok a;
-  a.txtIratCimzettNev = l.txtIratCimzettNev->text();
-  a.txtIratCimzettHelyseg = l.txtIratCimzettHelyseg->text();
-  a.txtIratCimzettUtca = l.txtIratCimzettUtca->text();
-  a.txtIratCimzettIrszam = l.txtIratCimzettIrszam->text();
-  a.lbIratFeladoNev = l.lbIratFeladoNev->text();
-  a.lbIratFeladoCim1 = l.lbIratFeladoCim1->text();
-  a.lbIratFeladoCim2 = l.lbIratFeladoCim2->text();
-  for (int i = 0; i < 3; ++i) {
-    a.txtIratFelado[size_t(i)] = l.txtIratFelado[size_t(i)]->text();
-    a.chkVisszaCimPrint[size_t(i)] = l.chkVisszaCimPrint[size_t(i)]->value();
-  }
-  a.chkVkod = l.chkVkod->value();
-  a.lbVkod = l.lbVkod->text();
-  a.txtIratSzama = l.txtIratSzama->text();
-  a.txtIratFajtaja = l.txtIratFajtaja->text();
-  a.txtIratMelleklet = l.txtIratMelleklet->text();
-  a.txtIratErtesites = l.txtIratErtesites->text();
-  a.txtIratFelvPosta = l.txtIratFelvPosta->text();
-  a.txtIratKuldAzonosito = l.txtIratKuldAzonosito->text();
-  return a;
-}
 
 bool PrintAlloIrat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& r) {
   return nyomtat(a, pf, set, r, Lap::Allo);

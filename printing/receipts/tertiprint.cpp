@@ -1,8 +1,5 @@
 #include "printing/receipts/tertiprint.h"
 
-#include <QLineEdit>
-#include <QRadioButton>
-
 #include <memory>
 
 #include "common/messages.h"
@@ -12,11 +9,8 @@
 #include "common/recordfile.h"
 #include "common/setrekord.h"
 #include "layouts/layoutrecords.h"
-#include "printing/receipts/lapelemek.h"
-#include "printing/receipts/tertilap.h"
-#include "records/fizetolista.h"
+#include "printing/receipts/vevenyek.h"
 #include "records/nevekrekord.h"
-#include "records/tricheckbox.h"
 
 namespace {
 
@@ -106,30 +100,7 @@ int32_t rekordSzam(const QString& szoveg) {
 
 }  // namespace
 
-TertiAdatok tertiAdatok(const TertiLap& l) {
-  TertiAdatok a;
-  a.belfoldi = l.belfoldi();
-  a.txNev2 = l.txNev2->text();
-  a.txCim2_1 = l.txCim2_1->text();
-  a.txCim2_2 = l.txCim2_2->text();
-  a.txtTertiPosta = l.txtTertiPosta->text();
-  a.txtTertiDatum = l.txtTertiDatum->text();
-  a.txKudemenyAzonosito = l.txKudemenyAzonosito->text();
-  a.txUgyfelAzonosito = l.txUgyfelAzonosito->text();
-  a.txUgyfelSajatJelzese = l.txUgyfelSajatJelzese->text();
-  a.chkTPri = l.chkTPri->value();
-  a.chkTSk = l.chkTSk->value();
-  a.chkTUv = l.chkTUv->value();
-  a.chkLevel = l.chkLevel->value();
-  a.chkKCsomag = l.chkKCsomag->value();
-  return a;
-}
 
-QStringList kijeloltRekordok(const FizetoLista& lista) {
-  QStringList r;
-  for (int sor : lista.kijeloltSorok()) r << lista.szoveg(sor, 2);
-  return r;
-}
 
 bool PrintAlloTerti(const TertiAdatok& a, Platform& pf, SetRekord& set, SetTertiRekord& t) {
   const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::Ignore);
@@ -137,12 +108,7 @@ bool PrintAlloTerti(const TertiAdatok& a, Platform& pf, SetRekord& set, SetTerti
     j.start(pf.folder, set, PrinterChoice::FollowDefault);
     loadSettings(pf.folder, kSetTertiFile, t);
 
-    j.scaleMillimetres();
-    j.fontName(t.TertiBetuTipus.trimmed());
-    j.bold(false);
-    j.paperSize(kPaperA4);
-    j.fontSize(double(t.TertiBetuMeret));
-    j.orientation(kLandscape);
+    lap::alloLap(j, t.TertiBetuTipus, double(t.TertiBetuMeret), kPaperA4);
 
     const Kartya k{lap::szokozNelkul(a.txNev2),
                    lap::szokozNelkul(a.txCim2_1),

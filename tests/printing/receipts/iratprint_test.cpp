@@ -11,11 +11,11 @@
 #include "common/recordfile.h"
 #include "common/recordingprinter.h"
 #include "common/setrekord.h"
+#include "common/tricheckbox.h"
 #include "layouts/factory.h"
 #include "layouts/layoutrecords.h"
 #include "printing/receipts/iratlap.h"
 #include "printing/receipts/iratprint.h"
-#include "records/tricheckbox.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -245,7 +245,7 @@ TEST_F(IratPrint, SnapshotOfThePage) {
   p.txtIratKuldAzonosito->setText("RL");
   p.chkVkod->setValue(1);
   p.txtIratSzama->setText("  12/A ");
-  const IratAdatok a = iratAdatok(p);
+  const IratAdatok a = p.adatok();
   EXPECT_EQ(a.txtIratCimzettIrszam, "9021");
   EXPECT_EQ(a.lbIratFeladoCim2, "C2");
   EXPECT_EQ(a.txtIratFelado[2], "F2");

@@ -14,9 +14,9 @@
 #include "common/recordfile.h"
 #include "common/recordingprinter.h"
 #include "common/setrekord.h"
+#include "common/tricheckbox.h"
 #include "printing/slips/csekklap.h"
 #include "records/nevekrekord.h"
-#include "records/tricheckbox.h"
 #include "support/tempfolder.h"
 
 namespace {
