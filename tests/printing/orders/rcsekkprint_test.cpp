@@ -284,6 +284,7 @@ TEST_F(OrderPrint, SavedPrinterIsChosenAndStaysCurrent) {
   s.NyomtatoIndex = 1;
   saveSet(s);
   EXPECT_EQ(allo(), PrintResult::Printed);
+  ASSERT_GT(printer.documents().size(), 0u);
   EXPECT_EQ(printer.documents().front().printer, QStringLiteral("Nyomtató B"));
   EXPECT_EQ(printer.currentIndex(), 1);
 
@@ -293,6 +294,7 @@ TEST_F(OrderPrint, SavedPrinterIsChosenAndStaysCurrent) {
   s.NyomtatoIndex = 0;
   saveSet(s);
   allo();
+  ASSERT_GT(printer.documents().size(), 0u);
   EXPECT_EQ(printer.documents().front().printer, QStringLiteral("Nyomtató B"));
 }
 

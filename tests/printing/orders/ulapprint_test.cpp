@@ -237,12 +237,14 @@ TEST_F(UlapPrint, SavedPrinterIsChosenAndStaysCurrent) {
   s.NyomtatoIndex = 1;
   saveSet(s);
   EXPECT_EQ(allo(), PrintResult::Printed);
+  ASSERT_GT(printer.documents().size(), 0u);
   EXPECT_EQ(printer.documents().front().printer, QStringLiteral("Nyomtató B"));
   printer.clearLog();
   s.AlapNyomtato = -1;
   s.NyomtatoIndex = 0;
   saveSet(s);
   fekvo();
+  ASSERT_GT(printer.documents().size(), 0u);
   EXPECT_EQ(printer.documents().front().printer, QStringLiteral("Nyomtató B"));
 }
 

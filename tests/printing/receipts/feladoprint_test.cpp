@@ -169,6 +169,7 @@ TEST_F(FeladoPrint, GreyAndClearBoxesPrintNoMarkAndEmptyLinesStillStep) {
   lap.txCim3_1 = QStringLiteral("   ");
   lap.txNev3.clear();
   ASSERT_TRUE(allo());
+  ASSERT_GT(printer.documents().size(), 0u);
   const auto t = printer.documents()[0].texts();
   ASSERT_EQ(t.size(), 11u);
   EXPECT_EQ(t[0].text, "");

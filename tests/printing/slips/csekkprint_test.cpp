@@ -102,6 +102,7 @@ class SlipPrint : public testing::Test {
 TEST_F(SlipPrint, StandingFactoryLayout) {
   EXPECT_EQ(allo(), PrintResult::Printed);
   expectTexts(texts(), standing());
+  ASSERT_GT(printer.documents().size(), 0u);
   const PrintedPage& page = printer.documents().front().pages.front();
   EXPECT_EQ(page.orientation, kLandscape);
   EXPECT_EQ(page.paper, kPaperDL);
@@ -124,6 +125,7 @@ TEST_F(SlipPrint, CorrectionMovesEveryStandingXOnly) {
 TEST_F(SlipPrint, LyingSlipFitsOnA210By105Page) {
   EXPECT_EQ(fekvo(), PrintResult::Printed);
   expectTexts(texts(), lying());
+  ASSERT_GT(printer.documents().size(), 0u);
   const PrintedPage& page = printer.documents().front().pages.front();
   EXPECT_EQ(page.orientation, kPortrait);
   EXPECT_NEAR(page.widthMm, 210, 1e-6);
