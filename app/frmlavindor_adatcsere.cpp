@@ -16,7 +16,7 @@
 #include "printing/slips/csekklap.h"
 #include "records/fizetolista.h"
 #include "records/frmfelvet.h"
-#include "records/tricheckbox.h"
+#include "common/tricheckbox.h"
 
 void frmLavindor::adatbazisMenu() {
   QMenu* m = new QMenu(QStringLiteral("&Adatbázis"), this);

@@ -54,7 +54,7 @@ bool csvUresSor(QStringView sor) {
   return true;
 }
 
-QString szokozNelkul(QStringView s) {
+QString csvSzokozNelkul(QStringView s) {
   qsizetype b = 0, e = s.size();
   while (b < e && s[b] == u' ') ++b;
   while (e > b && s[e - 1] == u' ') --e;
@@ -62,7 +62,7 @@ QString szokozNelkul(QStringView s) {
 }
 
 std::optional<int32_t> csvOsszeg(QStringView oszlop) {
-  const QString t = szokozNelkul(oszlop);
+  const QString t = csvSzokozNelkul(oszlop);
   if (t.isEmpty()) return 0;
   qsizetype i = 0;
   bool negativ = false;
@@ -89,7 +89,7 @@ std::optional<int32_t> csvOsszeg(QStringView oszlop) {
 }
 
 void csvRekordok(const QStringList& c, int oszlopok, NevekRekord& n, Kozl3sorRekord& k, bool* rossz) {
-  auto t = [&](int i) { return i < c.size() ? szokozNelkul(c[i]) : QString(); };
+  auto t = [&](int i) { return i < c.size() ? csvSzokozNelkul(c[i]) : QString(); };
   n = NevekRekord{};
   k = Kozl3sorRekord{};
   n.Nev = c.value(0);

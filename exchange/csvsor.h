@@ -28,7 +28,7 @@ QStringList csvOszlopok(QStringView sor, int oszlopok);
 bool csvUresSor(QStringView sor);
 
 // Leading and trailing spaces removed (only spaces, as the stored fields are padded with them).
-QString szokozNelkul(QStringView s);
+QString csvSzokozNelkul(QStringView s);
 
 // The amount column: empty (after trimming) is 0; a whole number (optional sign, digits, a
 // decimal part of zeros only) that fits 32 bits is its value; anything else is no amount.

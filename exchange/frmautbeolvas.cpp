@@ -20,7 +20,7 @@
 #include "common/fields.h"
 #include "common/messages.h"
 #include "common/setrekord.h"
-#include "records/tricheckbox.h"
+#include "common/tricheckbox.h"
 
 bool tarolhatoMappa(const QString& mappa) {
   const QString nfc = mappa.normalized(QString::NormalizationForm_C);

@@ -12,7 +12,7 @@
 #include "printing/slips/csekklap.h"
 #include "records/fizetolista.h"
 #include "records/frmfelvet.h"
-#include "records/tricheckbox.h"
+#include "common/tricheckbox.h"
 #include "tests/app/ablakfixture.h"
 
 namespace {

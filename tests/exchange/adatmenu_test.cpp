@@ -12,7 +12,7 @@
 #include "exchange/adatmenu.h"
 #include "exchange/frmautbeolvas.h"
 #include "exchange/konvertalas.h"
-#include "records/tricheckbox.h"
+#include "common/tricheckbox.h"
 #include "tests/exchange/csere.h"
 
 namespace {
