@@ -121,14 +121,6 @@ TEST_F(Menu, HelpPageByAbsolutePath) {
   EXPECT_EQ(uzenetek.shown.size(), 2u);
 }
 
-TEST_F(Menu, HelpPageShipsWithTheProgram) {
-  QFile f(QStringLiteral(LAVINDOR_BINARY_DIR "/Csekk_adat_Import.htm"));
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  const QString s = QString::fromUtf8(f.readAll());
-  for (const char* szo : {"pontosvessző", "1250", "UTF-8", "hozzáfűz", "felülír", "figyelt mappa", ".imported"})
-    EXPECT_TRUE(s.contains(QString::fromUtf8(szo), Qt::CaseInsensitive)) << szo;
-}
-
 TEST_F(Menu, SettingsDialog) {
   std::vector<bool> idozito;
   auto kapcsol = [&](bool be) { idozito.push_back(be); };
