@@ -138,13 +138,13 @@ TEST_F(PrintQueue, QueueIsListedAndIsTheDefault) {
   EXPECT_EQ(printer.defaultIndex(), queue);
   EXPECT_EQ(printer.printerNames().last(), QtPrinter::kPdfName);
   // The default-printer option sends the slip to the queue.
-  const QString pdf = throughQueue([&] { return PrintAlloCsekk(adatok, platform, set) == SlipResult::Printed; });
+  const QString pdf = throughQueue([&] { return PrintAlloCsekk(adatok, platform, set).printed; });
   EXPECT_EQ(printer.currentName(), CupsScheduler::kQueue);
   EXPECT_FALSE(pdf.isEmpty());
 }
 
 TEST_F(PrintQueue, StandingSlipArrivesTurnedOnDlWithTheTextsInPlace) {
-  auto print = [&] { return PrintAlloCsekk(adatok, platform, set) == SlipResult::Printed; };
+  auto print = [&] { return PrintAlloCsekk(adatok, platform, set).printed; };
   const QString queued = throughQueue(print);
   ASSERT_FALSE(queued.isEmpty());
   const std::vector<pdf::Page> pages = pdf::read(queued);
@@ -155,7 +155,7 @@ TEST_F(PrintQueue, StandingSlipArrivesTurnedOnDlWithTheTextsInPlace) {
 }
 
 TEST_F(PrintQueue, LyingSlipArrivesOn210By105WithTheTextsInPlace) {
-  auto print = [&] { return PrintFekvoCsekk(adatok, platform, set) == SlipResult::Printed; };
+  auto print = [&] { return PrintFekvoCsekk(adatok, platform, set).printed; };
   const QString queued = throughQueue(print);
   ASSERT_FALSE(queued.isEmpty());
   const std::vector<pdf::Page> pages = pdf::read(queued);
@@ -194,7 +194,7 @@ TEST_F(PrintQueue, StoppedQueueReachesTheErrorClass) {
   ASSERT_TRUE(cupsScheduler().setEnabled(false));
   const int before = int(cupsScheduler().jobs(QStringLiteral("all")).size());
 
-  EXPECT_EQ(PrintAlloCsekk(adatok, platform, set), SlipResult::Failed);
+  EXPECT_EQ(PrintAlloCsekk(adatok, platform, set).status(), PrintResult::Failed);
   EXPECT_TRUE(messages.shown.empty());
 
   RecordFile nevek(folder.path(), kNevekFile, NevekRekord::Length);
