@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 
 #include "ablakfixture.h"
@@ -65,13 +66,28 @@ TEST_F(KitoltesTest, StartUpShowsThePicturePositionByOneRule) {
   setFajl([](SetRekord& s) { s.BoritekMeret = 2; });
   auto w = indit();
   EXPECT_EQ(allapot.KivalasztottKep, QStringLiteral("/nincs/ilyen.jpg"));
-  EXPECT_EQ(allapot.KepSzeles, 2000);
-  EXPECT_EQ(allapot.KepMagas, 1500);
-  EXPECT_EQ(w->boritekLap->image3Twips(), QRect(880, 620, 2000, 1500));
+  // The scroll bar takes the larger side; the picture cannot be read, so its sizes are 0.
+  EXPECT_EQ(w->boritekLap->HScroll1->value(), 2000);
+  EXPECT_EQ(allapot.KepSzeles, 0);
+  EXPECT_EQ(w->boritekLap->image3Twips(), QRect(880, 620, 2000, 2000));
   EXPECT_EQ(w->boritekLap->lbXpoz->text(), QStringLiteral("20"));
   EXPECT_EQ(w->boritekLap->lbYpoz->text(), QStringLiteral("20"));  // C5: 31 twips per mm
   w->boritekLap->OpB1->click();
   EXPECT_EQ(w->boritekLap->lbYpoz->text(), QStringLiteral("14"));  // C6: 44 twips per mm
+}
+
+TEST_F(KitoltesTest, StartUpTakesTheStoredSizesInTheCaptionsUnit) {
+  // The stored size is the picture box in twips; before the picture is loaded the sizes are
+  // that / 543, as the size handler would compute them. Start-up keeps the bar where it is
+  // (1900), so its handler does not run.
+  KepmentRekord k;
+  k.KepSzelesseg = Fixed::fromDouble(1900);
+  k.KepMagassag = Fixed::fromDouble(950);
+  folder.put(kKepmentFile, encodeRecord(k));
+  auto w = indit();
+  EXPECT_EQ(allapot.KepSzeles, 3.4991);
+  EXPECT_EQ(allapot.KepMagas, 1.7495);
+  EXPECT_EQ(w->boritekLap->image3Twips().size(), QSize(1900, 950));
 }
 
 TEST_F(KitoltesTest, PrintButtonsReadThePicturePosition) {
