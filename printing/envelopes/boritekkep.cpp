@@ -1,6 +1,7 @@
 // The envelope page's picture panel: the size from the scroll bar, dragging the picture over
 // the preview, the picture browser and saving the placement into Kepment.dat.
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -47,8 +48,14 @@ void BoritekLap::HScroll1_Change() {
       kepHely();
       return;
     }
-    // A file that cannot be read leaves the picture empty and its sizes 0.
-    kepKep_ = kepBetolt(KivalasztottKep());
+    // A file that cannot be read leaves the picture empty and its sizes 0. The file is read
+    // again only when it is another one or has changed since.
+    const QFileInfo fi(KivalasztottKep());
+    if (fi.absoluteFilePath() != kepFajl_ || fi.lastModified() != kepIdo_ || kepKep_.isNull()) {
+      kepKep_ = kepBetolt(KivalasztottKep());
+      kepFajl_ = fi.absoluteFilePath();
+      kepIdo_ = fi.lastModified();
+    }
     const QSize n = termeszetesMeret(kepKep_);
     // The bar reaches up to the picture's own size, never below its lowest value. A maximum
     // below the value moves the value, and the size is worked out again for it.

@@ -9,6 +9,7 @@
 // itself on entering: "Fekvő" enabled, the settings tab BeallitasFul, the print buttons left as
 // they are. The size options choose the block positions; C6 asks the main window to enable
 // "Fekvő" through enableFekvo.
+#include <QDateTime>
 #include <QRect>
 #include <QSize>
 #include <QWidget>
@@ -174,6 +175,8 @@ class BoritekLap : public QWidget {
   double sajatSzeles_ = 0, sajatMagas_ = 0;
   KepmentRekord sajatKepment_;
   QImage kepKep_;
+  QString kepFajl_;   // the file kepKep_ was read from
+  QDateTime kepIdo_;  // and its time of change then
   QRect kep_;
   QSize minta_;
   bool huzas_ = false;  // dragging

@@ -52,6 +52,10 @@ struct BrowseTest : ::testing::Test {
 };
 
 TEST_F(BrowseTest, OpensInTheStoredFolderWhileItExists) {
+  // Reserved bytes of an existing file survive the closing.
+  QByteArray regi(516, ' ');
+  for (int i = 500; i < 516; ++i) regi[i] = char(0xA0 + i - 500);
+  dir.put(kBrowseFile, regi);
   auto d = nyit();
   EXPECT_EQ(d->dir1Path(), QDir(dir.path()).absolutePath());  // nothing stored: the program folder
   EXPECT_TRUE(d->Command2->isEnabled() == false);
@@ -61,6 +65,7 @@ TEST_F(BrowseTest, OpensInTheStoredFolderWhileItExists) {
   loadSettings(dir.path(), kBrowseFile, b);
   EXPECT_EQ(trimmed(b.Mappa), cimer());
   EXPECT_EQ(dir.bytes(kBrowseFile).size(), 516);
+  EXPECT_EQ(dir.bytes(kBrowseFile).mid(500), regi.mid(500));
 
   auto d2 = nyit();
   EXPECT_EQ(d2->dir1Path(), cimer());

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QImageReader>
 
 #include "printing/envelopes/kepmeret.h"
 #include "support/tempfolder.h"
@@ -68,6 +69,17 @@ TEST(KepIllesztes, MoveCursorFromTheBuildOrSizeAll) {
   EXPECT_EQ(c.shape(), Qt::BitmapCursor);
   EXPECT_EQ(c.hotSpot(), QPoint(15, 15));
   EXPECT_EQ(c.pixmap().size(), QSize(32, 32));
+}
+
+}  // namespace
+
+namespace {
+
+// The envelope picture and the browser read these through Qt's own readers (the JPEG, GIF and
+// icon readers come with the Qt GUI package the build installs).
+TEST(KepIllesztes, PictureFormatsTheProgramReads) {
+  const QList<QByteArray> f = QImageReader::supportedImageFormats();
+  for (const char* nev : {"jpeg", "jpg", "gif", "bmp", "png", "cur"}) EXPECT_TRUE(f.contains(nev)) << nev;
 }
 
 }  // namespace
