@@ -15,6 +15,7 @@
 #include "common/mmkep.h"
 #include "common/recordfile.h"
 #include "printing/envelopes/boriteklap.h"
+#include "printing/envelopes/kep_browse.h"
 #include "printing/envelopes/kepmeret.h"
 #include "records/tricheckbox.h"
 #include "support/tempfolder.h"
@@ -149,6 +150,23 @@ TEST_F(KepPanelTest, DraggingMovesByThePreviewsScaleAndWarnsAtTheBottom) {
   lap->lbYpoz->setText(QStringLiteral("120"));
   eger(QEvent::MouseMove, {1, 1});
   EXPECT_TRUE(lap->lbFigyelem->isHidden());
+}
+
+TEST_F(KepPanelTest, AfterTheBrowserTheLeftEdgeIsStillReadAt44TwipsAMillimetre) {
+  lap->OpB2->setChecked(true);
+  lap->setImage3Twips(QRect(880, 620, 1900, 1900));
+  QString elotte = QStringLiteral("/régi.jpg");
+  double sz = 0, m = 0;
+  KepmentRekord k;
+  lap->setKep({&elotte, &sz, &m, &k});
+  lap->browseExec = [](kep_browse& d) {
+    d.reject();
+    return int(QDialog::Rejected);
+  };
+  lap->cmdKepek_Click();
+  EXPECT_EQ(lap->lbXpoz->text(), QStringLiteral("20"));  // not 880 / 31
+  EXPECT_EQ(lap->lbYpoz->text(), QStringLiteral("20"));  // C5: 620 / 31
+  EXPECT_EQ(elotte, QStringLiteral("/régi.jpg"));
 }
 
 TEST_F(KepPanelTest, SavingWritesThePlacementAndKeepsTheReservedFields) {

@@ -187,10 +187,19 @@ TEST_F(BoritekPrintTest, SwitchesDecideTheBlocks) {
   EXPECT_EQ(lap(1).texts[0].text, QStringLiteral("Őrség Kft."));
   EXPECT_EQ(lap(1).pictures.size(), 1u);
 
+  // Every switch off: only the sender's four empty lines, not bold whatever the printer had.
+  a.lap.chkCimzett = 0;
+  a.lap.chkFelado = 0;
+  a.lap.chkKepPrint = 0;
+  nyomtato.setBold(true);
+  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), BoritekResult::Printed);
+  ASSERT_EQ(lap(2).texts.size(), 4u);
+  for (const PrintedText& x : lap(2).texts) EXPECT_FALSE(x.bold);
+
   // Recipient ticked with a blank name: told, nothing printed.
   a.lap.chkCimzett = 1;
   ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), BoritekResult::NoRecipient);
-  EXPECT_EQ(nyomtato.documents().size(), 2u);
+  EXPECT_EQ(nyomtato.documents().size(), 3u);
   ASSERT_EQ(uzenetek.shown.size(), 1u);
   EXPECT_EQ(uzenetek.shown[0].text, QStringLiteral("Nincs címzett..."));
   EXPECT_EQ(uzenetek.shown[0].title, QStringLiteral("! H I B A ! "));
@@ -275,6 +284,16 @@ TEST_F(BoritekPrintTest, ListPrintsTheSelectedRowsInDisplayedOrder) {
   ASSERT_EQ(fekvo.size(), 3u);
   EXPECT_EQ(fekvo[2].orientation, kPortrait);
   EXPECT_NEAR(fekvo[2].texts[0].x, 80, 1e-9);
+
+  // Record numbers beyond 16 bits.
+  QByteArray nagy(40000 * NevekRekord::Length, '\0');
+  NevekRekord utolso;
+  utolso.Nev = QStringLiteral("Negyvenezredik");
+  nagy.replace(39999 * NevekRekord::Length, NevekRekord::Length, encodeRecord(utolso));
+  dir.put(kNevekFile, nagy);
+  nyomtato.clearLog();
+  EXPECT_EQ(PrintCsAlloBoritek({{40000, true}}, a.lap, platform, set, boritek, hely).lapok, 1);
+  EXPECT_EQ(nyomtato.documents().at(0).pages.at(0).texts.at(0).text, QStringLiteral("Negyvenezredik"));
 
   // No row selected: nothing printed.
   nyomtato.clearLog();
