@@ -94,16 +94,11 @@ TEST_F(KepPanelTest, ScrollBarFitsThePictureIntoItsSquare) {
   // The bar reaches up to the picture's own larger side.
   EXPECT_EQ(lap->HScroll1->maximum(), 1999);
 
-  // A picture that fits keeps its own size; a tall one is fitted by its height.
-  lap->HScroll1->setMaximum(8000);
+  // A smaller picture: the value cannot stay above its own size.
   kivalasztott = kepFajl(dir, QStringLiteral("kicsi.png"), 1500, 1000);
   lap->HScroll1->setValue(1950);
+  EXPECT_EQ(lap->HScroll1->value(), 1900);
   EXPECT_EQ(lap->KepSzeles(), 2.7624);
-  EXPECT_EQ(lap->lbMagas->text(), QStringLiteral("1.8 cm"));
-  lap->HScroll1->setMaximum(8000);
-  kivalasztott = kepFajl(dir, QStringLiteral("magas.png"), 1000, 4000);
-  lap->HScroll1->setValue(2000);
-  EXPECT_EQ(lap->image3Twips().size(), QSize(500, 2000));
 
   // A file that is no picture: nothing to show, sizes 0.
   dir.put(QStringLiteral("hamis.jpg"), "nem kep");
