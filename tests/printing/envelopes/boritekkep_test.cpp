@@ -124,8 +124,7 @@ TEST_F(KepPanelTest, DraggingMovesByThePreviewsScaleAndWarnsAtTheBottom) {
   EXPECT_EQ(lap->lbXpoz->text(), QStringLiteral("30"));
   EXPECT_EQ(lap->lbYpoz->text(), QStringLiteral("40"));
   EXPECT_NEAR(lap->image3Twips().left(), 30 * 44, 2);
-  // Not dragging any more: a move changes nothing.
-  eger(QEvent::MouseMove, {50, 50});
+  eger(QEvent::MouseMove, {50, 50});  // released: no move
   EXPECT_EQ(lap->lbXpoz->text(), QStringLiteral("30"));
   EXPECT_EQ(lap->Image3->cursor().shape(), Qt::SizeAllCursor);  // no cursor file in the folder
 

@@ -266,15 +266,6 @@ TEST_F(BoritekPrintTest, ListPrintsTheSelectedRowsInDisplayedOrder) {
   EXPECT_EQ(lapok[0].texts[2].text, QStringLiteral("Pécs"));
   EXPECT_EQ(uzenetek.shown.size(), 1u);
 
-  // Lying: portrait pages at the stored positions.
-  nyomtato.clearLog();
-  const auto f2 = PrintCsFekvoBoritek(sorok, a.lap, platform, set, boritek, hely);
-  EXPECT_EQ(f2.lapok, 3);
-  const auto& fekvo = nyomtato.documents().at(0).pages;
-  ASSERT_EQ(fekvo.size(), 3u);
-  EXPECT_EQ(fekvo[2].orientation, kPortrait);
-  EXPECT_NEAR(fekvo[2].texts[0].x, 80, 1e-9);
-
   // Record numbers beyond 16 bits.
   QByteArray nagy(40000 * NevekRekord::Length, '\0');
   NevekRekord utolso;
