@@ -15,8 +15,8 @@
 
 #include "common/mmkep.h"
 #include "common/recordfile.h"
+#include "common/tricheckbox.h"
 #include "printing/envelopes/kepmeret.h"
-#include "records/tricheckbox.h"
 
 namespace {
 

@@ -20,62 +20,56 @@ constexpr Eltolas kAlloEltolas[3] = {{66, 20}, {0, 0}, {15, 25}};
 constexpr double kC56SzelesMm = 229;
 constexpr double kC56MagasMm = 114;
 
-MessageBoxes& uzenetek(Platform& pf, RecordedMessageBoxes& unseen) { return pf.messages ? *pf.messages : unseen; }
-
 // Whether the picture can be painted; when it is switched on and cannot, the user is told
 // (once per print) and the envelope goes without it.
-bool kepNyomtathato(const BoritekLapAllapot& lap, MessageBoxes& msg) {
+bool kepNyomtathato(const BoritekLapAllapot& lap, Platform& pf) {
   if (lap.chkKepPrint != 1) return false;
   if (!lap.kep.isNull() && lap.KepSzeles > 0 && lap.KepMagas > 0) return true;
+  if (!pf.messages) return false;
   QString s = QStringLiteral("A kép nem nyomtatható, a boríték kép nélkül készül.");
   s += lap.KivalasztottKep.isEmpty() ? QStringLiteral("\r\nNincs kép kiválasztva.")
                                      : QStringLiteral("\r\nA kép nem tölthető be:\r\n") + lap.KivalasztottKep;
-  msg.info(s, QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+  pf.messages->info(s, QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
   return false;
 }
 
-BoritekResult printOne(const BoritekAdatok& a, Platform& pf, SetRekord& set, BoritekRekord& b, BoritekHely& hely,
-                       bool allo) {
-  RecordedMessageBoxes unseen;
-  MessageBoxes& msg = uzenetek(pf, unseen);
-  if (a.lap.chkCimzett == 1 && a.cimzett.Nev.trimmed().isEmpty()) {
-    msg.show(QStringLiteral("Nincs címzett..."), QStringLiteral("! H I B A ! "), MsgButtons::Ok, MsgIcon::None);
-    return BoritekResult::NoRecipient;
-  }
-  if (!pf.printer) return BoritekResult::Failed;
-  const bool kep = kepNyomtathato(a.lap, msg);
+// The common start of every envelope document: settings and printer, bold off so nothing
+// carries over from the previous document.
+void kezd(PrintJob& j, Platform& pf, SetRekord& set) {
+  j.start(pf.folder, set, PrinterChoice::KeepCurrent);
+  j.bold(false);
+}
 
-  PrintJob job(*pf.printer, ErrorClass::FontFallback, msg);
-  const bool ran = job.run([&](PrintJob& j) {
-    loadSet(pf.folder, set);
-    j.choosePrinter(set, PrinterChoice::KeepCurrent);
-    // Nothing carries over from the previous document.
-    j.step([&] { j.printer().setBold(false); });
+PrintResult printOne(const BoritekAdatok& a, Platform& pf, SetRekord& set, BoritekRekord& b, BoritekHely& hely,
+                     bool allo) {
+  if (a.lap.chkCimzett == 1 && a.cimzett.Nev.trimmed().isEmpty()) {
+    if (pf.messages)
+      pf.messages->show(QStringLiteral("Nincs címzett..."), QStringLiteral("! H I B A ! "), MsgButtons::Ok,
+                        MsgIcon::None);
+    return PrintResult::of(PrintResult::NoPayer);
+  }
+  const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::FontFallback);
+  if (!job) return PrintResult::of(PrintResult::Failed);
+  const bool kep = kepNyomtathato(a.lap, pf);
+  const bool ran = job->run([&](PrintJob& j) {
+    kezd(j, pf, set);
     j.scaleMillimetres();
     j.orientation(allo ? kLandscape : kPortrait);
     const BoritekMeretezes m = boritekMeret(j, pf.folder, a.lap.meret, allo, b, hely);
     placeBoritek(j, a.cimzett, a.felado, a.lap, hely, m, allo, kep);
     j.endDoc();
   });
-  return ran ? BoritekResult::Printed : BoritekResult::Failed;
+  return PrintResult::of(ran ? PrintResult::Printed : PrintResult::Failed);
 }
 
-BoritekCsoportEredmeny printList(const std::vector<CsoportSor>& sorok, const BoritekLapAllapot& lap, Platform& pf,
-                                 SetRekord& set, BoritekRekord& b, BoritekHely& hely, bool allo) {
-  BoritekCsoportEredmeny out;
-  if (!pf.printer) return out;
-  RecordedMessageBoxes unseen;
-  MessageBoxes& msg = uzenetek(pf, unseen);
-  const bool kep = kepNyomtathato(lap, msg);
-
-  PrintJob job(*pf.printer, ErrorClass::FontFallback, msg);
-  out.printed = job.run([&](PrintJob& j) {
-    Printer& p = j.printer();
-    loadSet(pf.folder, set);
-    j.choosePrinter(set, PrinterChoice::KeepCurrent);
-    j.step([&] { p.setBold(false); });
-    // The lying feed takes the size once; the standing feed for every envelope.
-    BoritekMeretezes m;
+PrintResult printBoritekList(const std::vector<CsoportSor>& sorok, const BoritekLapAllapot& lap, Platform& pf,
+                             SetRekord& set, BoritekRekord& b, BoritekHely& hely, bool allo) {
+  if (!pf.printer) return {};
+  const bool kep = kepNyomtathato(lap, pf);
+  // The lying feed takes the size once; the standing feed for every envelope.
+  BoritekMeretezes m;
+  auto setup = [&](PrintJob& j) {
+    kezd(j, pf, set);
     if (allo) {
       loadSettings(pf.folder, kBoritekFile, b);
     } else {
@@ -83,31 +77,18 @@ BoritekCsoportEredmeny printList(const std::vector<CsoportSor>& sorok, const Bor
       j.orientation(kPortrait);
       m = boritekMeret(j, pf.folder, lap.meret, allo, b, hely);
     }
-
-    RecordFile nevek(pf.folder, kNevekFile, NevekRekord::Length);
-    // Collected before the first envelope, in displayed order. A number naming no payer record
-    // (a list older than the file) would print an empty envelope: it is left out.
-    const int32_t db = nevek.count();
-    std::vector<int32_t> tabla;
-    for (const CsoportSor& s : sorok)
-      if (s.kijelolt && s.rekordSzam >= 1 && s.rekordSzam <= db) tabla.push_back(s.rekordSzam);
-
-    for (const int32_t n : tabla) {
-      NevekRekord& nv = out.utolso ? *out.utolso : out.utolso.emplace();
-      nevek.read(n, nv);
-      j.scaleMillimetres();
-      j.orientation(allo ? kLandscape : kPortrait);
-      if (allo) m = boritekMeret(j, pf.folder, lap.meret, allo, b, hely);
-      placeBoritek(j, {nv.Nev, nv.Nev2, nv.Helyseg, nv.Cim, nv.Irsz},
-                   {b.BoritekFeladoNev, b.BoritekFeladoCim1, b.BoritekFeladoCim2, b.BoritekFeladoIrSzam}, lap, hely, m,
-                   allo, kep);
-      j.newPage();
-      ++out.lapok;
-    }
-    nevek.close();
-    j.endDoc();
-  });
-  return out;
+    return false;
+  };
+  auto place = [&](PrintJob& j, ListRow& row) {
+    const NevekRekord& nv = row.nevek();
+    j.scaleMillimetres();
+    j.orientation(allo ? kLandscape : kPortrait);
+    if (allo) m = boritekMeret(j, pf.folder, lap.meret, allo, b, hely);
+    placeBoritek(j, {nv.Nev, nv.Nev2, nv.Helyseg, nv.Cim, nv.Irsz},
+                 {b.BoritekFeladoNev, b.BoritekFeladoCim1, b.BoritekFeladoCim2, b.BoritekFeladoIrSzam}, lap, hely, m,
+                 allo, kep);
+  };
+  return printList(pf, ErrorClass::FontFallback, sorok, setup, place);
 }
 
 }  // namespace
@@ -141,24 +122,23 @@ BoritekMeretezes boritekMeret(PrintJob& j, const QString& folder, int meret, boo
 
 void placeBoritek(PrintJob& j, const BoritekCimzett& c, const BoritekFelado& f, const BoritekLapAllapot& lap,
                   const BoritekHely& hely, const BoritekMeretezes& m, bool allo, bool kepNyomtat) {
-  Printer& p = j.printer();
   auto betu = [&](double meret) {
-    j.step([&] { p.setFontName(m.betu); });
-    j.step([&] { p.setFontSize(meret); });
+    j.fontName(m.betu);
+    j.fontSize(meret);
   };
-  auto felkover = [&](int kapcsolo) { j.step([&] { p.setBold(kapcsolo == 1); }); };
-  // A line at the block's left edge, trimmed, ending its line.
+  // A line at the block's left edge, trimmed, ending its line; bold only for the value 1.
   auto sor = [&](double x, const QString& t) {
-    j.step([&] { p.setCurrentX(x); });
-    j.step([&] { p.print(t.trimmed()); });
+    j.currentX(x);
+    j.print(t.trimmed());
   };
+  auto felkover = [&](int kapcsolo) { j.bold(kapcsolo == 1); };
 
   // Recipient. The lying feed sets its font before looking at the switch.
   if (!allo) betu(m.nevMeret);
   if (lap.chkCimzett != 0) {
     if (allo) betu(m.nevMeret);
     const double x = hely.BoritekCimzettX + m.ox;
-    j.step([&] { p.setCurrentY(hely.BoritekCimzettY + m.oy); });
+    j.currentY(hely.BoritekCimzettY + m.oy);
     felkover(lap.chkFKC[0]);
     sor(x, c.Nev);
     felkover(lap.chkFKC[1]);
@@ -170,27 +150,24 @@ void placeBoritek(PrintJob& j, const BoritekCimzett& c, const BoritekFelado& f, 
     felkover(lap.chkFKC[3]);
     sor(x, c.Cim);
     sor(x, QString());
-    j.step([&] { p.setFontSize(14); });
+    j.fontSize(14);
     felkover(lap.chkFKC[4]);
     sor(x, c.Irsz);
-    j.step([&] { p.setFontSize(allo ? 12 : 8); });
+    j.fontSize(allo ? 12 : 8);
     sor(x, QString());
   }
 
   // The picture, under the sender's lines.
-  if (kepNyomtat)
-    j.step([&] {
-      p.paintPicture(lap.kep, lap.KepPozX + m.ox, lap.KepPozY + m.oy, 10 * lap.KepSzeles, 10 * lap.KepMagas);
-    });
+  if (kepNyomtat) j.picture(lap.kep, lap.KepPozX + m.ox, lap.KepPozY + m.oy, 10 * lap.KepSzeles, 10 * lap.KepMagas);
 
   // Sender.
   if (lap.chkFelado == 0) {
-    for (int i = 0; i < 4; ++i) j.step([&] { p.print(QString()); });
+    for (int i = 0; i < 4; ++i) j.print(QString());
     return;
   }
   betu(m.feladoMeret);
   const double x = hely.BoritekFeladoX + m.ox;
-  j.step([&] { p.setCurrentY(hely.BoritekFeladoY + m.oy); });
+  j.currentY(hely.BoritekFeladoY + m.oy);
   felkover(lap.chkFKF[0]);
   sor(x, f.Nev);
   felkover(lap.chkFKF[1]);
@@ -202,24 +179,22 @@ void placeBoritek(PrintJob& j, const BoritekCimzett& c, const BoritekFelado& f, 
   sor(x, lap.txtFelado5mezo);  // in the postcode line's weight
 }
 
-BoritekResult PrintAlloBoritek(const BoritekAdatok& adatok, Platform& platform, SetRekord& set, BoritekRekord& boritek,
-                               BoritekHely& hely) {
+PrintResult PrintAlloBoritek(const BoritekAdatok& adatok, Platform& platform, SetRekord& set, BoritekRekord& boritek,
+                             BoritekHely& hely) {
   return printOne(adatok, platform, set, boritek, hely, true);
 }
 
-BoritekResult PrintFekvoBoritek(const BoritekAdatok& adatok, Platform& platform, SetRekord& set,
-                                BoritekRekord& boritek, BoritekHely& hely) {
+PrintResult PrintFekvoBoritek(const BoritekAdatok& adatok, Platform& platform, SetRekord& set, BoritekRekord& boritek,
+                              BoritekHely& hely) {
   return printOne(adatok, platform, set, boritek, hely, false);
 }
 
-BoritekCsoportEredmeny PrintCsAlloBoritek(const std::vector<CsoportSor>& sorok, const BoritekLapAllapot& lap,
-                                          Platform& platform, SetRekord& set, BoritekRekord& boritek,
-                                          BoritekHely& hely) {
-  return printList(sorok, lap, platform, set, boritek, hely, true);
+PrintResult PrintCsAlloBoritek(const std::vector<CsoportSor>& sorok, const BoritekLapAllapot& lap, Platform& platform,
+                               SetRekord& set, BoritekRekord& boritek, BoritekHely& hely) {
+  return printBoritekList(sorok, lap, platform, set, boritek, hely, true);
 }
 
-BoritekCsoportEredmeny PrintCsFekvoBoritek(const std::vector<CsoportSor>& sorok, const BoritekLapAllapot& lap,
-                                           Platform& platform, SetRekord& set, BoritekRekord& boritek,
-                                           BoritekHely& hely) {
-  return printList(sorok, lap, platform, set, boritek, hely, false);
+PrintResult PrintCsFekvoBoritek(const std::vector<CsoportSor>& sorok, const BoritekLapAllapot& lap, Platform& platform,
+                                SetRekord& set, BoritekRekord& boritek, BoritekHely& hely) {
+  return printBoritekList(sorok, lap, platform, set, boritek, hely, false);
 }

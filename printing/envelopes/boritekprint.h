@@ -14,12 +14,10 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
+#include "printing/common/listprint.h"
 #include "printing/envelopes/boritekhely.h"
-#include "printing/slips/csekklistaprint.h"
-#include "records/nevekrekord.h"
 
 class PrintJob;
 struct Platform;
@@ -53,34 +51,22 @@ struct BoritekAdatok {
   BoritekFelado felado;    // txtBoritekFeladoNev ... txtBoritekFeladoIrSzam
 };
 
-enum class BoritekResult {
-  Printed,
-  NoRecipient,  // the recipient switch is ticked and the name is blank: told, nothing printed
-  Failed,       // an error discarded the document (the message has been shown)
-};
-
 // Both read record 1 of Set.dat into `set` (printer choice) and of boritek.dat into `boritek`,
-// and leave the chosen size and its block positions in `hely`.
-BoritekResult PrintAlloBoritek(const BoritekAdatok& adatok, Platform& platform, SetRekord& set, BoritekRekord& boritek,
-                               BoritekHely& hely);
-BoritekResult PrintFekvoBoritek(const BoritekAdatok& adatok, Platform& platform, SetRekord& set,
-                                BoritekRekord& boritek, BoritekHely& hely);
-
-struct BoritekCsoportEredmeny {
-  bool printed = false;  // the document was ended; false when an error discarded it
-  int lapok = 0;         // envelopes placed
-  std::optional<NevekRekord> utolso;  // the payer record read last; none when no row was read
-};
+// and leave the chosen size and its block positions in `hely`. NoPayer: the recipient switch
+// is ticked and the name is blank; "Nincs címzett..." has been shown and nothing printed.
+PrintResult PrintAlloBoritek(const BoritekAdatok& adatok, Platform& platform, SetRekord& set, BoritekRekord& boritek,
+                             BoritekHely& hely);
+PrintResult PrintFekvoBoritek(const BoritekAdatok& adatok, Platform& platform, SetRekord& set, BoritekRekord& boritek,
+                              BoritekHely& hely);
 
 // One envelope per selected row in displayed order, the recipient from the row's payer
 // record, the sender from boritek.dat and the page's fifth line. Rows whose record number
-// names no payer record give no envelope. No selected row: an empty document.
-BoritekCsoportEredmeny PrintCsAlloBoritek(const std::vector<CsoportSor>& sorok, const BoritekLapAllapot& lap,
-                                          Platform& platform, SetRekord& set, BoritekRekord& boritek,
-                                          BoritekHely& hely);
-BoritekCsoportEredmeny PrintCsFekvoBoritek(const std::vector<CsoportSor>& sorok, const BoritekLapAllapot& lap,
-                                           Platform& platform, SetRekord& set, BoritekRekord& boritek,
-                                           BoritekHely& hely);
+// names no payer record give no envelope. No selected row: an empty document. `utolso` holds
+// the payer record read last.
+PrintResult PrintCsAlloBoritek(const std::vector<CsoportSor>& sorok, const BoritekLapAllapot& lap, Platform& platform,
+                               SetRekord& set, BoritekRekord& boritek, BoritekHely& hely);
+PrintResult PrintCsFekvoBoritek(const std::vector<CsoportSor>& sorok, const BoritekLapAllapot& lap, Platform& platform,
+                                SetRekord& set, BoritekRekord& boritek, BoritekHely& hely);
 
 // What the size step takes for the chosen size.
 struct BoritekMeretezes {

@@ -12,6 +12,7 @@
 
 #include "ablakfixture.h"
 #include "app/betuvalaszto.h"
+#include "common/tricheckbox.h"
 #include "layouts/layoutrecords.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/cimkelap.h"
@@ -22,7 +23,6 @@
 #include "printing/receipts/tertilap.h"
 #include "records/fizetolista.h"
 #include "records/listamodell.h"
-#include "records/tricheckbox.h"
 
 namespace {
 

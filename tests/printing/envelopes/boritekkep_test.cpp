@@ -17,7 +17,7 @@
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/kep_browse.h"
 #include "printing/envelopes/kepmeret.h"
-#include "records/tricheckbox.h"
+#include "common/tricheckbox.h"
 #include "support/tempfolder.h"
 
 namespace {

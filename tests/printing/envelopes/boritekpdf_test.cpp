@@ -52,7 +52,7 @@ TEST(BoritekPdf, StandingC6WithPicture) {
   SetRekord set;
   BoritekRekord boritek;
   BoritekHely hely;
-  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), BoritekResult::Printed);
+  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), PrintResult::Printed);
 
   const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);

@@ -67,7 +67,7 @@ TEST_F(BoritekPrintTest, StandingC6StartsAtTheOffsetPositionsInLineOrder) {
   a.lap.chkFKC = {1, 0, 2, 0, 1};
   a.lap.chkFKF = {0, 1, 0, 1};
   nyomtato.setBold(true);  // left over from an earlier document
-  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), BoritekResult::Printed);
+  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), PrintResult::Printed);
   const PrintedPage& p = lap();
   EXPECT_EQ(p.paper, kPaperC5);
   EXPECT_EQ(p.orientation, kLandscape);
@@ -99,7 +99,7 @@ TEST_F(BoritekPrintTest, StandingC6StartsAtTheOffsetPositionsInLineOrder) {
 
 TEST_F(BoritekPrintTest, SecondNameTakesTheBlankLinesPlace) {
   a.cimzett.Nev2 = QStringLiteral("ifj.");
-  ASSERT_EQ(PrintFekvoBoritek(a, platform, set, boritek, hely), BoritekResult::Printed);
+  ASSERT_EQ(PrintFekvoBoritek(a, platform, set, boritek, hely), PrintResult::Printed);
   const PrintedPage& p = lap();
   // Lying: the stored positions, portrait, the C5 sheet for C6; the last blank line in 8 pt.
   EXPECT_EQ(p.orientation, kPortrait);
@@ -127,7 +127,7 @@ TEST_F(BoritekPrintTest, EachSizeAndFeedSetsItsOwnPaper) {
     // A custom page left by an earlier document does not carry over.
     nyomtato.setWidthTwips(100 * kTwipsPerMm);
     a.lap.meret = e.meret;
-    ASSERT_EQ((e.allo ? PrintAlloBoritek : PrintFekvoBoritek)(a, platform, set, boritek, hely), BoritekResult::Printed);
+    ASSERT_EQ((e.allo ? PrintAlloBoritek : PrintFekvoBoritek)(a, platform, set, boritek, hely), PrintResult::Printed);
     const PrintedPage& p = lap();
     EXPECT_NEAR(p.texts[0].x, e.x, 1e-9);
     EXPECT_NEAR(p.texts[0].y, e.y, 1e-9);
@@ -145,7 +145,7 @@ TEST_F(BoritekPrintTest, PictureAtItsPositionPlusTheOffset) {
   a.lap.KepSzeles = 3.5;
   a.lap.KepMagas = 2;
   a.lap.kep = kek();
-  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), BoritekResult::Printed);
+  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), PrintResult::Printed);
   ASSERT_EQ(lap().pictures.size(), 1u);
   const PrintedPicture& k = lap().pictures[0];
   EXPECT_NEAR(k.x, 25, 1e-9);
@@ -155,7 +155,7 @@ TEST_F(BoritekPrintTest, PictureAtItsPositionPlusTheOffset) {
   // Switched on but nothing loaded: the envelope goes without it and the user is told.
   a.lap.kep = QImage();
   a.lap.KivalasztottKep = QStringLiteral("/máshol/cimer.jpg");
-  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), BoritekResult::Printed);
+  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), PrintResult::Printed);
   EXPECT_TRUE(lap(1).pictures.empty());
   EXPECT_EQ(lap(1).texts.size(), 12u);
   ASSERT_EQ(uzenetek.shown.size(), 1u);
@@ -168,7 +168,7 @@ TEST_F(BoritekPrintTest, SwitchesDecideTheBlocks) {
   a.lap.chkCimzett = 2;
   a.lap.chkFKC = {2, 2, 2, 2, 2};
   a.lap.chkFelado = 0;
-  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), BoritekResult::Printed);
+  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), PrintResult::Printed);
   const auto& t = lap().texts;
   ASSERT_EQ(t.size(), 11u);  // seven recipient lines, four empty ones for the sender
   EXPECT_EQ(t[2].text, QStringLiteral("Győr"));
@@ -181,7 +181,7 @@ TEST_F(BoritekPrintTest, SwitchesDecideTheBlocks) {
   a.lap.chkKepPrint = 1;
   a.lap.kep = kek();
   a.lap.KepSzeles = a.lap.KepMagas = 1;
-  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), BoritekResult::Printed);
+  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), PrintResult::Printed);
   EXPECT_EQ(lap(1).texts.size(), 5u);
   EXPECT_EQ(lap(1).texts[0].text, QStringLiteral("Őrség Kft."));
   EXPECT_EQ(lap(1).pictures.size(), 1u);
@@ -191,13 +191,13 @@ TEST_F(BoritekPrintTest, SwitchesDecideTheBlocks) {
   a.lap.chkFelado = 0;
   a.lap.chkKepPrint = 0;
   nyomtato.setBold(true);
-  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), BoritekResult::Printed);
+  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), PrintResult::Printed);
   ASSERT_EQ(lap(2).texts.size(), 4u);
   for (const PrintedText& x : lap(2).texts) EXPECT_FALSE(x.bold);
 
   // Recipient ticked with a blank name: told, nothing printed.
   a.lap.chkCimzett = 1;
-  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), BoritekResult::NoRecipient);
+  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), PrintResult::NoPayer);
   EXPECT_EQ(nyomtato.documents().size(), 3u);
   ASSERT_EQ(uzenetek.shown.size(), 1u);
   EXPECT_EQ(uzenetek.shown[0].text, QStringLiteral("Nincs címzett..."));
@@ -210,7 +210,7 @@ TEST_F(BoritekPrintTest, RefusedFontIsSkippedOtherErrorsDiscardWithAMessage) {
   b.BoritekNevBetutipus = QStringLiteral("Nincs Ilyen Betű");
   ASSERT_TRUE(saveSettings(dir.path(), kBoritekFile, b));
   nyomtato.setFontName(QStringLiteral("Courier New"));
-  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), BoritekResult::Printed);
+  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), PrintResult::Printed);
   EXPECT_EQ(lap().texts[0].font, QStringLiteral("Courier New"));  // the printer keeps its font
   EXPECT_EQ(lap().texts[0].size, 12);
   EXPECT_TRUE(uzenetek.shown.empty());
@@ -219,7 +219,7 @@ TEST_F(BoritekPrintTest, RefusedFontIsSkippedOtherErrorsDiscardWithAMessage) {
   s.AlapNyomtato = 0;
   s.NyomtatoIndex = 7;
   ASSERT_TRUE(saveSettings(dir.path(), kSetFile, s));
-  ASSERT_EQ(PrintFekvoBoritek(a, platform, set, boritek, hely), BoritekResult::Failed);
+  ASSERT_EQ(PrintFekvoBoritek(a, platform, set, boritek, hely), PrintResult::Failed);
   EXPECT_EQ(nyomtato.documents().size(), 1u);
   ASSERT_EQ(uzenetek.shown.size(), 1u);
   EXPECT_EQ(uzenetek.shown[0].text, QStringLiteral("Az index kívül esik a tartományon\r\nHibakód száma : 9"));
@@ -237,11 +237,11 @@ TEST_F(BoritekPrintTest, ListPrintsTheSelectedRowsInDisplayedOrder) {
   dir.put(kNevekFile, f);
   a.lap.chkKepPrint = 1;  // nothing loaded: told once for the whole list
   const std::vector<CsoportSor> sorok{{12, true}, {5, false}, {3, true}, {99, true}, {7, true}};
-  const BoritekCsoportEredmeny r = PrintCsAlloBoritek(sorok, a.lap, platform, set, boritek, hely);
+  const PrintResult r = PrintCsAlloBoritek(sorok, a.lap, platform, set, boritek, hely);
   EXPECT_TRUE(r.printed);
   EXPECT_EQ(r.lapok, 3);
   ASSERT_TRUE(r.utolso);
-  EXPECT_EQ(trimmed(r.utolso->Nev), QStringLiteral("Fizető 7"));
+  EXPECT_EQ(trimmed(r.utolso->Nevek.Nev), QStringLiteral("Fizető 7"));
   ASSERT_EQ(nyomtato.documents().size(), 1u);
   const auto& lapok = nyomtato.documents()[0].pages;
   ASSERT_EQ(lapok.size(), 3u);
