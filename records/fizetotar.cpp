@@ -91,17 +91,11 @@ uint16_t get16(const char* p) { return uint16_t(uint8_t(p[0]) | (uint8_t(p[1]) <
 
 // Ranks by collation: rows with equal keys share one collation key; keys are made once per
 // distinct text, so a list of many equal names collates each name only once.
-// `mind`: every row gets a key of its own (texts that seldom repeat, as addresses, are not
-// worth looking up first).
 template <class Kulcs, class Szoveg>
-void rangSzamitas(std::vector<uint32_t>& rang, int n, Kulcs kulcs, Szoveg szoveg, const QCollator& coll, bool mind = false) {
+void rangSzamitas(std::vector<uint32_t>& rang, int n, Kulcs kulcs, Szoveg szoveg, const QCollator& coll) {
   rang.resize(size_t(n));
   std::vector<int> elso;  // the first row of each distinct key
-  if (mind) {
-    elso.resize(size_t(n));
-    std::iota(elso.begin(), elso.end(), 0);
-    std::iota(rang.begin(), rang.end(), 0u);
-  } else {
+  {
     std::unordered_map<std::string_view, uint32_t> kulonbozo;
     kulonbozo.reserve(size_t(std::min(n, 1 << 16)));
     for (int i = 0; i < n; ++i) {
@@ -353,7 +347,7 @@ const std::vector<uint32_t>& FizetoTar::rangok(int oszlop, bool padded, const QC
   if (oszlop == 0) {
     rangSzamitas(r, n, [&](int i) { return nevBajt(i); }, [&](int i) { return nev(i); }, coll);
   } else if (oszlop == 1) {
-    rangSzamitas(r, n, [&](int i) { return cimKulcs(i); }, [&](int i) { return cim(i); }, coll, true);
+    rangSzamitas(r, n, [&](int i) { return cimKulcs(i); }, [&](int i) { return cim(i); }, coll);
   } else if (!recSzoveg_.empty()) {
     auto kulcs = [&](int i) {
       const QString& s = recSzoveg_[size_t(i)];
