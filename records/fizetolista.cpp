@@ -11,8 +11,8 @@
 
 #include <algorithm>
 
+#include "common/tricheckbox.h"
 #include "records/nevekrekord.h"
-#include "records/tricheckbox.h"
 
 namespace {
 
@@ -133,4 +133,10 @@ bool FizetoLista::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+QStringList FizetoLista::kijeloltRekordok() const {
+  QStringList r;
+  for (int sor : kijeloltSorok()) r << szoveg(sor, 2);
+  return r;
 }

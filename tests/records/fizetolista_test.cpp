@@ -13,9 +13,9 @@
 
 #include "common/cp1250.h"
 #include "common/fields.h"
+#include "common/tricheckbox.h"
 #include "records/fizetok.h"
 #include "records/fizetolista.h"
-#include "records/tricheckbox.h"
 #include "support/tempfolder.h"
 
 namespace {
