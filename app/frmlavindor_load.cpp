@@ -29,6 +29,8 @@
 #include "printing/receipts/iratlap.h"
 #include "printing/receipts/tertilap.h"
 #include "printing/slips/csekklap.h"
+#include "records/fizetocsere.h"
+#include "records/fizetofajlok.h"
 #include "records/fizetolista.h"
 #include "records/jogcimek.h"
 #include "records/tricheckbox.h"
@@ -56,6 +58,15 @@ QStringList jogcim2Lista(const QString& folder, const QDate& today) {
 }
 
 void frmLavindor::Form_Load() {
+  // 0. An interrupted change of the payer files is finished or undone before anything reads
+  // them. A Set.dat that cannot be written is reported once here, not by every save below.
+  fizetoParHelyreallitas(platform_.folder);
+  if (!setIrhato(platform_.folder)) {
+    nyomtato->csendes = true;
+    platform_.messages->info(QStringLiteral("A Set.dat fájl nem írható, ezért a beállítások változásai "
+                                            "nem kerülnek mentésre."),
+                             QStringLiteral(" FIGYELEM "), MsgIcon::Exclamation);
+  }
   // 1. 10665 twips high, centred on the screen.
   resize(width(), 711);
   if (const QScreen* s = QGuiApplication::primaryScreen()) {
@@ -123,7 +134,11 @@ void frmLavindor::Form_Load() {
   // runs once more for the saved page itself.
   SSTab1->setCurrentIndex(allapot_.Set.AktivLap);
   SSTab1_Click();
-  // 20. The payer list.
+  // 20. The payer list. A payer file that cannot be read is said once, and nothing writes the
+  // payer files in this run.
+  allapot_.NevekHiba = nevekOlvasasiHiba(platform_.folder);
+  if (!allapot_.NevekHiba.isEmpty())
+    platform_.messages->info(allapot_.NevekHiba, QStringLiteral("Hiba"), MsgIcon::Critical);
   lista->Beolvas();
   // 21.-22. The label fonts: the printer's fonts, then the saved choices.
   betuk->fillFonts();
@@ -180,7 +195,9 @@ void frmLavindor::mnuKilep_Click() {
 void frmLavindor::Form_Unload() {
   if (unloaded_) return;
   unloaded_ = true;
-  // The saved printer chosen again, which saves its index once more.
+  // The saved printer chosen again, which saves its index once more. A Set.dat that cannot be
+  // written is reported once, below.
+  nyomtato->csendes = true;
   loadSet(platform_.folder, allapot_.Set);
   nyomtato->select(allapot_.Set.NyomtatoIndex);
 
@@ -200,8 +217,8 @@ void frmLavindor::Form_Unload() {
                         : boritekLap->OpB3->isChecked() ? 3
                                                         : 0;
   // Read-modify-write: fields owned by other windows keep their bytes. A folder that cannot
-  // be written keeps the file as it was.
-  saveSetFields(platform_.folder, allapot_.Set, [&](SetRekord& s) {
+  // be written keeps the file as it was, and the user hears that the changes are lost.
+  const bool mentve = saveSetFields(platform_.folder, allapot_.Set, [&](SetRekord& s) {
     if (isTrue(s.KilepeskorMentes)) {
       s.TertiPosta = tertiPosta;
       s.IratErtesites = iratErtesites;
@@ -218,6 +235,9 @@ void frmLavindor::Form_Unload() {
     s.AlapNyomtato = alap;
     s.BefAzonMasolasa = befAzon;
   });
+  if (!mentve)
+    platform_.messages->info(QStringLiteral("A Set.dat fájl nem írható: a beállítások változásai elvesznek."),
+                             QStringLiteral(" FIGYELEM "), MsgIcon::Exclamation);
   // The envelope's bold switches.
   const BoritekLap& bl = *boritekLap;
   const std::array<int, 4> fkf{bl.chkFKFNev->value(), bl.chkFKFCim1->value(), bl.chkFKFCim2->value(), bl.chkFKFIrsz->value()};

@@ -1,0 +1,28 @@
+// Texts in code page 1250: composed before encoding, and the check that names what the code
+// page cannot hold.
+#include <gtest/gtest.h>
+
+#include "common/cp1250.h"
+#include "common/kodlap.h"
+#include "support/tempfolder.h"
+
+TEST(Kodlap, ComposedFormAndTypographicCharactersByteForByte) {
+  // Decomposed ő and Ő (o / O with a combining double acute) are the code page's F5 and D5.
+  EXPECT_EQ(hex(cp1250::encode(QStringLiteral("o\u030B O\u030B u\u0308"))), "f5 20 d5 20 fc");
+  const QString tipo = QStringLiteral("€ „idéző” – ‰");
+  EXPECT_EQ(hex(cp1250::encode(tipo)), "80 20 84 69 64 e9 7a f5 94 20 96 20 89");
+  EXPECT_EQ(cp1250::decode(cp1250::encode(tipo)), tipo);
+  EXPECT_TRUE(kodlapIdegen(tipo).isEmpty());
+  EXPECT_TRUE(kodlapIdegen(QStringLiteral("O\u030Bsz? ")).isEmpty());
+}
+
+TEST(Kodlap, MessageNamesEachForeignCharacterOnce) {
+  EXPECT_EQ(kodlapIdegen(QStringLiteral("ПЕТРОВ Пál")), (QStringList{"П", "Е", "Т", "Р", "О", "В"}));
+  EXPECT_EQ(kodlapHiba({QStringLiteral("Kiss"), QStringLiteral("Ada")}), QString());
+  // A mark with nothing to compose with, an invisible character, one outside the basic plane.
+  EXPECT_EQ(kodlapHiba({QStringLiteral("x\u0303"), QStringLiteral("a\u200Bb"), QString::fromUtf8("\xF0\x9F\x98\x80")},
+                       QStringLiteral("Feladó neve")),
+            QStringLiteral("A(z) „Feladó neve” mező olyan karaktert tartalmaz, amelyet a program nem tud tárolni: "
+                           "\u25CC\u0303 U+200B ") + QString::fromUtf8("\xF0\x9F\x98\x80") +
+                QStringLiteral("\r\nKérem, írja át vagy törölje ezeket a karaktereket!"));
+}
