@@ -60,14 +60,8 @@ QStringList jogcim2Lista(const QString& folder, const QDate& today) {
 
 void frmLavindor::Form_Load() {
   // 0. An interrupted change of the payer files is finished or undone before anything reads
-  // them. A Set.dat that cannot be written is reported once here, not by every save below.
+  // them.
   fizetoParHelyreallitas(platform_.folder);
-  if (!setIrhato(platform_.folder)) {
-    nyomtato->csendes = true;
-    platform_.messages->info(QStringLiteral("A Set.dat fájl nem írható, ezért a beállítások változásai "
-                                            "nem kerülnek mentésre."),
-                             QStringLiteral(" FIGYELEM "), MsgIcon::Exclamation);
-  }
   // 1. 10665 twips high, centred on the screen.
   resize(width(), 711);
   if (const QScreen* s = QGuiApplication::primaryScreen()) {
@@ -83,6 +77,15 @@ void frmLavindor::Form_Load() {
                                             "indulnak.")
                                  .arg(nemIrhato.join(QStringLiteral(", "))),
                              QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+  // A Set.dat that cannot be written is reported once, here or just above, not by every save
+  // below.
+  if (!setIrhato(platform_.folder)) {
+    nyomtato->csendes = true;
+    if (!nemIrhato.contains(kSetFile))
+      platform_.messages->info(QStringLiteral("A Set.dat fájl nem írható, ezért a beállítások változásai "
+                                              "nem kerülnek mentésre."),
+                               QStringLiteral(" FIGYELEM "), MsgIcon::Exclamation);
+  }
   // 4. The return receipt's date and the printer list start empty.
   tertiLap->txtTertiDatum->clear();
   nyomtato->Combo2->clear();

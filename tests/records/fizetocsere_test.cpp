@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <random>
 #include <signal.h>
@@ -197,11 +198,16 @@ TEST(CsereKill, ChildKilledAtRandomPointsOfADeletion) {
   // LAVINDOR_KILL_RUNS sets a longer run by hand.
   TempFolder folder(killMappa());
   const Par regi = regiPar(1000), uj = ujPar(regi, 456);
-  beallit(folder, regi);
+  // The child pauses before each step of the swap, so the gaps between them are hit too. The
+  // longest of three undisturbed runs sets the range of the kill times.
   qint64 tartam = 0;
-  // The child pauses before each step of the swap, so the gaps between them are hit too.
-  ASSERT_EQ(gyerek(folder, 456, -2, std::nullopt, &tartam), 0);
-  ASSERT_EQ(allapot(folder, regi, uj), 1);
+  for (int i = 0; i < 3; ++i) {
+    beallit(folder, regi);
+    qint64 t = 0;
+    ASSERT_EQ(gyerek(folder, 456, -2, std::nullopt, &t), 0);
+    ASSERT_EQ(allapot(folder, regi, uj), 1);
+    tartam = std::max(tartam, t);
+  }
   const int futasok = qEnvironmentVariableIsSet("LAVINDOR_KILL_RUNS") ? qEnvironmentVariableIntValue("LAVINDOR_KILL_RUNS") : 200;
   std::mt19937 rng(12345);
   std::uniform_int_distribution<int> ido(0, int(tartam * 5 / 4) + 1);
