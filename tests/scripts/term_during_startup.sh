@@ -18,9 +18,11 @@ for run in 1 2 3; do
   (cd "$work" && QT_QPA_PLATFORM=offscreen exec "$prog/lavindor" >"$work/out.txt" 2>&1) &
   pid=$!
   # The layout files of a new installation are the first files start-up creates.
-  for _ in $(seq 1 30000); do
+  limit=$((SECONDS + 60))
+  while [ "$SECONDS" -lt "$limit" ]; do
     [ -e "$prog/SetTerti.dat" ] && break
     kill -0 "$pid" 2>/dev/null || break
+    sleep 0.005
   done
   [ -e "$prog/SetTerti.dat" ] || fail "run $run: the program never started"
   kill -TERM "$pid"
