@@ -59,45 +59,30 @@ TEST_F(FeladojegyzekTest, NoRowPrintsNothing) {
   EXPECT_TRUE(msgs.shown.empty());
 }
 
-TEST_F(FeladojegyzekTest, FourteenRowsFillExactlyOneLandscapePage) {
+TEST_F(FeladojegyzekTest, FourteenLinesAPageInThreeColumnsWithTheFontSetFirst) {
+  // An earlier print's bold and font do not carry over.
+  nyomtato.setFontName("Arial");
+  nyomtato.setBold(true);
   const auto e = nyomtat(elso(14));
   ASSERT_EQ(nyomtato.documents().size(), 1u);
-  const PrintedDocument& d = nyomtato.documents()[0];
-  ASSERT_EQ(d.pages.size(), 1u);
-  EXPECT_EQ(d.pages[0].orientation, kLandscape);
-  ASSERT_EQ(d.pages[0].texts.size(), 42u);
+  ASSERT_EQ(nyomtato.documents()[0].pages.size(), 1u);
+  const PrintedPage& p = nyomtato.documents()[0].pages[0];
+  EXPECT_EQ(p.orientation, kLandscape);
+  ASSERT_EQ(p.texts.size(), 42u);
   // Name at X0, settlement at X0 + 62, postcode at X0 + 45; the next line 8 mm lower.
-  printed::expectTexts({d.pages[0].texts.begin(), d.pages[0].texts.begin() + 6},
+  printed::expectTexts({p.texts.begin(), p.texts.begin() + 6},
                        {{pad("Név 1", 36), 12, 30, B, 8}, {pad("Győr", 40), 74, 30, B, 8}, {"9021  ", 57, 30, B, 8},
                         {pad("Név 2", 36), 12, 38, B, 8}, {pad("Győr", 40), 74, 38, B, 8}, {"9021  ", 57, 38, B, 8}});
-  EXPECT_NEAR(d.pages[0].texts[39].y, 30 + 13 * 8, 1e-9);
-  EXPECT_EQ(e.sorok, 14);
+  for (const PrintedText& t : p.texts) EXPECT_FALSE(t.bold);
+  EXPECT_NEAR(p.texts[39].y, 30 + 13 * 8, 1e-9);
   EXPECT_EQ(trimmed(e.utolso->Nev), "Név 14");
-}
 
-TEST_F(FeladojegyzekTest, TheFifteenthRowStandsFirstOnPageTwoAtTheTopOffset) {
-  nyomtat(elso(15));
-  ASSERT_EQ(nyomtato.documents().size(), 1u);
-  const PrintedDocument& d = nyomtato.documents()[0];
+  nyomtat(elso(15));  // the 15th line stands first on page 2, at Y0
+  ASSERT_EQ(nyomtato.documents().size(), 2u);
+  const PrintedDocument& d = nyomtato.documents()[1];
   ASSERT_EQ(d.pages.size(), 2u);
   ASSERT_EQ(d.pages[1].texts.size(), 3u);
-  EXPECT_EQ(d.pages[1].texts[0].text, pad("Név 15", 36));
-  EXPECT_NEAR(d.pages[1].texts[0].x, 12, 1e-9);
-  EXPECT_NEAR(d.pages[1].texts[0].y, 30, 1e-9);
-  EXPECT_EQ(d.pages[1].orientation, kLandscape);
-}
-
-TEST_F(FeladojegyzekTest, BoldAndFontOfAnEarlierPrintDoNotCarryOver) {
-  nyomtato.setFontName("Arial");
-  nyomtato.setFontSize(14);
-  nyomtato.setBold(true);
-  nyomtat({3});
-  ASSERT_EQ(nyomtato.documents().size(), 1u);
-  for (const PrintedText& t : nyomtato.documents()[0].texts()) {
-    EXPECT_FALSE(t.bold);
-    EXPECT_EQ(t.font, B);
-    EXPECT_EQ(t.size, 8);
-  }
+  printed::expectTexts({d.pages[1].texts[0]}, {{pad("Név 15", 36), 12, 30, B, 8}});
 }
 
 TEST_F(FeladojegyzekTest, RowsNamingNoPayerAreLeftOutAndCountedAfterThePrint) {
