@@ -40,6 +40,7 @@ class NyomtatoValaszto;
 class RcsekkLap;
 class TertiLap;
 class UlapLap;
+struct PrintResult;
 class frmFelvet;
 
 // Page indexes of SSTab1.
@@ -161,6 +162,7 @@ class frmLavindor : public QMainWindow {
   bool nyomtat(bool csoportos);
   // The payment slip for the rows of the payer list, standing or lying.
   void csekkLista(bool allo);
+  void utolsoAtvesz(const PrintResult& r);
   // The cash-on-delivery form for the rows of the payer list.
   void ulapLista(bool allo);
   // The pink money order for the rows of the payer list.

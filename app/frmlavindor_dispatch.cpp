@@ -13,6 +13,7 @@
 
 #include "app/frmlavindor.h"
 #include "common/numtext.h"
+#include "common/tricheckbox.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/orders/rcsekklap.h"
 #include "printing/orders/rcsekklista.h"
@@ -20,7 +21,9 @@
 #include "printing/orders/ulaplap.h"
 #include "printing/orders/ulaplista.h"
 #include "printing/orders/ulapprint.h"
+#include "printing/receipts/feladolap.h"
 #include "printing/receipts/feladoprint.h"
+#include "printing/receipts/iratlap.h"
 #include "printing/receipts/iratprint.h"
 #include "printing/receipts/tertilap.h"
 #include "printing/receipts/tertiprint.h"
@@ -28,7 +31,6 @@
 #include "printing/slips/csekklistaprint.h"
 #include "printing/slips/csekkprint.h"
 #include "records/fizetolista.h"
-#include "records/tricheckbox.h"
 
 int16_t kepPoz(const QString& felirat, int16_t regi) {
   try {
@@ -62,18 +64,8 @@ void frmLavindor::ulapLista(bool allo) {
   lap.lbUCim = ulapLap->lbUCim->text();
   lap.lbUIrszam = ulapLap->lbUIrszam->text();
   const auto sorok = listaSorok(*lista);
-  const UlapCsoportEredmeny r =
-      allo ? PrintCsAlloUlap(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap)
-           : PrintCsFekvoUlap(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap);
-  // What the last printed row leaves in the shared copies.
-  if (r.utolso) {
-    allapot_.Nevek = r.utolso->Nevek;
-    allapot_.AzazOsszeg = r.utolso->AzazOsszeg;
-    if (r.utolso->Azaz) {
-      allapot_.AzazEzresek = r.utolso->Azaz->ezresek;
-      allapot_.AzazEgyesek = r.utolso->Azaz->egyesek;
-    }
-  }
+  utolsoAtvesz(allo ? PrintCsAlloUlap(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap)
+                    : PrintCsFekvoUlap(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap));
 }
 
 void frmLavindor::rcsekkLista(bool allo) {
@@ -87,17 +79,8 @@ void frmLavindor::rcsekkLista(bool allo) {
   for (size_t i = 0; i < lap.RcsekkKozlemenyHatul.size(); ++i)
     lap.RcsekkKozlemenyHatul[i] = rcsekkLap->RcsekkKozlemenyHatul[i]->text();
   const auto sorok = listaSorok(*lista);
-  const CsoportEredmeny r = allo ? PrintCsAlloRcsekk(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk)
-                                 : PrintCsFekvoRcsekk(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk);
-  if (r.utolso) {
-    allapot_.Nevek = r.utolso->Nevek;
-    allapot_.Kozl3sor = r.utolso->Kozl3sor;
-    allapot_.AzazOsszeg = r.utolso->AzazOsszeg;
-    if (r.utolso->Azaz) {
-      allapot_.AzazEzresek = r.utolso->Azaz->ezresek;
-      allapot_.AzazEgyesek = r.utolso->Azaz->egyesek;
-    }
-  }
+  utolsoAtvesz(allo ? PrintCsAlloRcsekk(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk)
+                    : PrintCsFekvoRcsekk(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk));
 }
 
 void frmLavindor::csekkLista(bool allo) {
@@ -108,19 +91,22 @@ void frmLavindor::csekkLista(bool allo) {
   lap.txtJogcim1 = csekkLap->txtJogcim1->currentText();
   lap.txtJogcim2 = csekkLap->txtJogcim2->currentText();
   lap.chkBefAzonMasolasa = csekkLap->chkBefAzonMasolasa->value() == 1;
-  const CsoportEredmeny r = allo ? PrintCsAlloCsekk(sorok, lap, platform_, allapot_.Set)
-                                 : PrintCsFekvoCsekk(sorok, lap, platform_, allapot_.Set);
-  // What the last printed row leaves in the shared copies.
-  if (r.utolso) {
-    allapot_.Nevek = r.utolso->Nevek;
-    allapot_.Kozl3sor = r.utolso->Kozl3sor;
-    allapot_.AzazOsszeg = r.utolso->AzazOsszeg;
-    if (r.utolso->Azaz) {
-      allapot_.AzazEzresek = r.utolso->Azaz->ezresek;
-      allapot_.AzazEgyesek = r.utolso->Azaz->egyesek;
-    }
-    if (r.utolso->lbOsszeg) csekkLap->lbOsszeg->setText(*r.utolso->lbOsszeg);
+  utolsoAtvesz(allo ? PrintCsAlloCsekk(sorok, lap, platform_, allapot_.Set)
+                    : PrintCsFekvoCsekk(sorok, lap, platform_, allapot_.Set));
+}
+
+// What the last printed row of a list leaves in the shared copies.
+void frmLavindor::utolsoAtvesz(const PrintResult& r) {
+  if (!r.utolso) return;
+  const CsoportUtolso& u = *r.utolso;
+  allapot_.Nevek = u.Nevek;
+  if (u.vanKozl3sor) allapot_.Kozl3sor = u.Kozl3sor;
+  allapot_.AzazOsszeg = u.AzazOsszeg;
+  if (u.Azaz) {
+    allapot_.AzazEzresek = u.Azaz->ezresek;
+    allapot_.AzazEgyesek = u.Azaz->egyesek;
   }
+  if (u.lbOsszeg) csekkLap->lbOsszeg->setText(*u.lbOsszeg);
 }
 
 bool frmLavindor::nyomtat(bool csoportos) {
@@ -138,18 +124,18 @@ bool frmLavindor::nyomtat(bool csoportos) {
       const CsekkAdatok adatok = csekkLap->adatok();
       // Nothing is printed for an amount that reads as 0 (empty or not a number).
       if (leadingValue(adatok.txOsszeg) == 0) return false;
-      const SlipResult r = allo ? PrintAlloCsekk(adatok, platform_, allapot_.Set)
+      const PrintResult r = allo ? PrintAlloCsekk(adatok, platform_, allapot_.Set)
                                 : PrintFekvoCsekk(adatok, platform_, allapot_.Set);
       // The printer has told the user that no payer is chosen: the list is where to pick one.
-      if (r == SlipResult::NoPayer) lista->ListView1->setFocus();
+      if (r == PrintResult::NoPayer) lista->ListView1->setFocus();
       return true;
     }
     case kLapTerti: {
       // The standing list and the lying single return receipt are not in this build.
-      const TertiAdatok a = tertiAdatok(*tertiLap);
+      const TertiAdatok a = tertiLap->adatok();
       if (!csoportos && allo) PrintAlloTerti(a, platform_, allapot_.Set, allapot_.Layouts.Terti);
       else if (csoportos && !allo)
-        PrintCsFekvoTerti(a, kijeloltRekordok(*lista), platform_, allapot_.Set, allapot_.Layouts.Terti, allapot_.Nevek,
+        PrintCsFekvoTerti(a, lista->kijeloltRekordok(), platform_, allapot_.Set, allapot_.Layouts.Terti, allapot_.Nevek,
                           allapot_.Kozl3sor);
       else
         return false;
@@ -157,14 +143,14 @@ bool frmLavindor::nyomtat(bool csoportos) {
     }
     case kLapFelado: {
       if (csoportos) return false;  // the posting-receipt list printers are not in this build
-      const FeladoAdatok a = feladoAdatok(*feladoLap);
+      const FeladoAdatok a = feladoLap->adatok();
       if (allo) PrintAlloFelado(a, platform_, allapot_.Set, allapot_.Layouts.Fveveny);
       else PrintFekvoFelado(a, platform_, allapot_.Set, allapot_.Layouts.Fveveny);
       return true;
     }
     case kLapIrat: {
       if (csoportos) return false;  // the official-document list printers are not in this build
-      const IratAdatok a = iratAdatok(*iratLap);
+      const IratAdatok a = iratLap->adatok();
       if (allo) PrintAlloIrat(a, platform_, allapot_.Set, allapot_.Layouts.Irat2);
       else PrintFekvoIrat(a, platform_, allapot_.Set, allapot_.Layouts.Irat2);
       return true;
@@ -185,9 +171,9 @@ bool frmLavindor::nyomtat(bool csoportos) {
         return true;
       }
       const UlapAdatok a = ulapLap->adatok(csekkLap->txNev->text());
-      const UlapResult r = allo ? PrintAlloULap(a, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap)
+      const PrintResult r = allo ? PrintAlloULap(a, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap)
                                 : PrintFekvoULap(a, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap);
-      if (r == UlapResult::NoPayer) lista->ListView1->setFocus();
+      if (r == PrintResult::NoPayer) lista->ListView1->setFocus();
       return true;
     }
     default:

@@ -7,8 +7,8 @@
 #include <QPushButton>
 
 #include "common/recordfile.h"
+#include "common/tricheckbox.h"
 #include "printing/envelopes/cimkelap.h"
-#include "records/tricheckbox.h"
 #include "support/tempfolder.h"
 
 namespace {
