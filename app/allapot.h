@@ -10,6 +10,7 @@
 #include "layouts/layoutrecords.h"
 #include "printing/envelopes/boritekhely.h"
 #include "printing/envelopes/cimkerekordok.h"
+#include "printing/envelopes/fjsetrekord.h"
 #include "records/nevekrekord.h"
 
 struct Allapot {
@@ -26,6 +27,7 @@ struct Allapot {
   KepmentRekord Kepment;           // the envelope picture as stored
   BetutipRekord Betutip;           // fonts of the five label lines
   BetumeretRekord Betumeret;       // their sizes
+  FjSetRekord FjSet;               // the posting-list settings
 
   // The envelope: chosen size (1 C6, 2 C5, 3 C5/6) and its block positions in millimetres.
   BoritekHely Boritek;

@@ -12,6 +12,7 @@
 
 #include "app/allapot.h"
 #include "app/frmlavindor.h"
+#include "common/filedialogs.h"
 #include "common/messages.h"
 #include "common/platform.h"
 #include "common/printdialog.h"
@@ -57,6 +58,8 @@ int main(int argc, char** argv) {
   platform.shell = &shell;
   QtPrintDialogs nyomtatasDialogus;
   platform.printDialog = &nyomtatasDialogus;
+  QtFileDialogs fajlDialogusok;
+  platform.fileDialogs = &fajlDialogusok;
 
   // A signal that arrives while start-up shows a message box is kept until the window is
   // built; one that arrives later closes the window.
