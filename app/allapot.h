@@ -20,6 +20,7 @@ struct Allapot {
   int32_t AktualisRekord = 0;  // record number of the payer clicked in the list; 0 = none
   int16_t BeallitasFul = 0;    // tab the settings dialog opens on
   int16_t FelvetelMod = 0;     // payer dialog: 1 new, 2 modify
+  QString NevekHiba;           // set at start-up when nevek1.dat cannot be read: no payer writes
 
   LayoutRecords Layouts;           // the layout records as last read (one copy each)
   CimkeSetupRekord CimkeSetup;     // the label sheet

@@ -28,10 +28,10 @@ void frmLavindor::feladojegyzekMenu() {
 }
 
 void frmLavindor::mnuCimzettekNyomtatasa_Click() {
-  std::vector<int32_t> rekordok;
-  for (const int sor : lista->kijeloltSorok()) rekordok.push_back(lista->rekordSzam(sor));
-  const FeladojegyzekEredmeny e = PrintFeladojegyzek(rekordok, platform_, allapot_.FjSet);
-  if (e.utolso) allapot_.Nevek = *e.utolso;  // the last payer read stays in the shared copy
+  std::vector<CsoportSor> sorok;
+  for (const int sor : lista->kijeloltSorok()) sorok.push_back({lista->rekordSzam(sor), true});
+  const PrintResult r = PrintFeladojegyzek(sorok, platform_, allapot_.FjSet);
+  if (r.utolso) allapot_.Nevek = r.utolso->Nevek;  // it reads payer records only
 }
 
 void frmLavindor::mnuFeladojegyzekSetup_Click() {

@@ -8,6 +8,7 @@
 #include "common/messages.h"
 #include "common/recordfile.h"
 #include "records/fizetocsere.h"
+#include "records/fizetofajlok.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ bool cmdDel_Click(const Platform& platform, FizetoAllapot allapot, const FoAblak
   auto gombok = [&](bool be) {
     if (ablak.setUgyfelGombok) ablak.setUgyfelGombok(be);
   };
+  if (!fizetoIrhato(platform, allapot)) return false;
   const std::optional<QString> kerdes = torlesKerdes(platform.folder, allapot.AktualisRekord);
   if (!kerdes) {
     // The current payer is gone (the file changed since the click): nothing to delete.
