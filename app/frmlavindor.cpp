@@ -61,7 +61,7 @@ void frmLavindor::epit() {
   tertiLap = new TertiLap(platform_, allapot_.Layouts);
   feladoLap = new FeladoLap(platform_, allapot_.Layouts);
   boritekLap = new BoritekLap(platform_, allapot_.Layouts.Boritek, allapot_.Boritek);
-  cimkeLap = new CimkeLap(platform_, allapot_.CimkeSetup);
+  cimkeLap = new CimkeLap(platform_, {allapot_.CimkeSetup, allapot_.CimkeHely, allapot_.Nevek, allapot_.AktualisRekord});
   iratLap = new IratLap(platform_, allapot_.Layouts);
   rcsekkLap = new RcsekkLap(platform_, allapot_.Layouts.Rcsekk);
   ulapLap = new UlapLap(platform_, allapot_.Layouts.Rcsekk);
@@ -105,6 +105,11 @@ void frmLavindor::epit() {
   nyomtato->setObjectName(QStringLiteral("nyomtato"));
   betuk = new BetuValaszto(platform_, allapot_.Betutip, allapot_.Betumeret);
   betuk->setObjectName(QStringLiteral("betuk"));
+  // The custom label's preview shows each line in the font chosen for it, saved or not.
+  cimkeLap->betuValasztas = [this](int i) {
+    return std::pair{betuk->ComboBetuTipus1[size_t(i)]->currentText(), betuk->ComboBetuSize[size_t(i)]->currentText()};
+  };
+  cimkeLap->listaFokusz = [this] { lista->ListView1->setFocus(); };
 
   auto* jobb = new QWidget;
   auto* jl = new QVBoxLayout(jobb);
