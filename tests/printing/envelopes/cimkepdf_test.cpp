@@ -1,0 +1,61 @@
+// End to end: three labels of selected rows printed by the program's printer into a PDF on a
+// two-column A4 sheet, read back with pdftotext -bbox.
+#include <gtest/gtest.h>
+
+#include "common/betutip.h"
+#include "common/messages.h"
+#include "common/platform.h"
+#include "common/qtprinter.h"
+#include "common/recordfile.h"
+#include "printing/envelopes/cimkeprint.h"
+#include "records/fizetok.h"
+#include "support/pdfwords.h"
+#include "support/tempfolder.h"
+
+TEST(CimkePdf, ThreeLabelsOnATwoColumnSheet) {
+  if (!pdf::havePdftotext()) GTEST_SKIP() << "pdftotext missing";
+  TempFolder folder;
+  QtPrinter printer(folder.path());
+  printer.select(int(printer.printerNames().indexOf(QtPrinter::kPdfName)));
+  RecordedMessageBoxes messages;
+  Platform platform{folder.path(), &printer, &messages};
+
+  CimkeSetupRekord s;
+  s.Oszlop = 2;
+  s.Sor = 7;
+  s.Left = Fixed::fromDouble(8);
+  s.Top = Fixed::fromDouble(12.5);
+  s.Szeles = Fixed::fromDouble(105);
+  s.Magas = Fixed::fromDouble(42.4286);
+  ASSERT_TRUE(saveSettings(folder.path(), kCimkeSetupFile, s));
+  BetutipRekord t;
+  t.nevek.fill(QStringLiteral("Arial CE"));
+  BetumeretRekord m;
+  m.meretek.fill(11);
+  ASSERT_TRUE(saveSettings(folder.path(), kBetutipFile, t));
+  ASSERT_TRUE(saveSettings(folder.path(), kBetumeretFile, m));
+  folder.put(kNevekFile, fizetokFajl({{"Kovács", "Győr", "Fő út 1.", "9021"},
+                                      {"Árvíztűrő", "Budapest", "Váci út 12.", "1132"},
+                                      {"Nagy", "Pécs", "Király u. 3.", "7621"}}));
+
+  CimkeSetupRekord setup;
+  const CimkeEredmeny r = PrintAlloCimke(CimkeLapAdatok{}, CimkeHelyek{}, {3, 1, 2}, platform, setup);
+  ASSERT_EQ(r.cimkek, 3);
+  ASSERT_TRUE(messages.shown.empty());
+  const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
+  ASSERT_EQ(pages.size(), 1u);
+  EXPECT_NEAR(pages[0].widthMm, 210, 0.5);
+  EXPECT_NEAR(pages[0].heightMm, 297, 0.5);
+  const std::pair<const char*, std::pair<double, double>> labels[] = {
+      {"Nagy", {8, 12.5}}, {"Kovács", {113, 12.5}}, {"Árvíztűrő", {8, 12.5 + 42.4286}}};
+  for (const auto& [name, at] : labels) {
+    const pdf::Word* w = pdf::find(pages[0], QString::fromUtf8(name));
+    ASSERT_NE(w, nullptr) << name;
+    EXPECT_NEAR(w->x0, at.first, 0.5) << name;
+    EXPECT_NEAR(w->y0, at.second, 0.5) << name;
+  }
+  const pdf::Word* irsz = pdf::find(pages[0], QStringLiteral("7621"));
+  ASSERT_NE(irsz, nullptr);
+  EXPECT_NEAR(irsz->x0, 8, 0.5);
+  EXPECT_GT(irsz->y0, 12.5 + 15);
+}
