@@ -91,11 +91,11 @@ TEST_F(CimkeFixture, CountsOutsideTheTablesKeepSizeButStillPlace) {
 TEST_F(CimkeFixture, ASizeTypedByHandStaysWhileTheCountsAreTheSaved) {
   setup.Oszlop = 3;
   setup.Sor = 8;
-  lap->txtSzeles->setText(QStringLiteral("70"));
+  lap->txtSzeles->setText(QStringLiteral("68"));
   lap->txtMagas->setText(QStringLiteral("37"));
   lap->txtTop->setText(QStringLiteral("12,5"));
   grid("3", "8");  // the page shown again: nothing typed is replaced
-  EXPECT_EQ(lap->txtSzeles->text(), QStringLiteral("70"));
+  EXPECT_EQ(lap->txtSzeles->text(), QStringLiteral("68"));
   EXPECT_EQ(lap->txtMagas->text(), QStringLiteral("37"));
   EXPECT_EQ(lap->txtTop->text(), QStringLiteral("12,5"));
   EXPECT_EQ(lap->cimkeTwips(1).size(), QSize(1130, 587));
@@ -236,12 +236,12 @@ TEST_F(CimkeFixture, SaveKeepsATypedLabelSize) {
   setup.Sor = 8;
   lap->txtOszlop->setCurrentText(QStringLiteral("3"));
   lap->txtSor->setCurrentText(QStringLiteral("8"));
-  for (auto [box, text] : {std::pair{lap->txtSzeles, "70"}, {lap->txtMagas, "37"}, {lap->txtLeft, "6"}, {lap->txtTop, "8,25"}})
+  for (auto [box, text] : {std::pair{lap->txtSzeles, "68"}, {lap->txtMagas, "37"}, {lap->txtLeft, "6"}, {lap->txtTop, "8,25"}})
     box->setText(QString::fromLatin1(text));
   lap->cmdCimkeMeretRogzites_Click();
   CimkeSetupRekord r;
   loadSettings(dir.path(), kCimkeSetupFile, r);
-  EXPECT_EQ(r.Szeles.raw, 700000);
+  EXPECT_EQ(r.Szeles.raw, 680000);
   EXPECT_EQ(r.Magas.raw, 370000);
   EXPECT_EQ(r.Top.raw, 82500);
 }

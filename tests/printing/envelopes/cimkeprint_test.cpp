@@ -189,19 +189,19 @@ TEST_F(CimkePrint, OnlyTheSavedSheetCounts) {
 // to the text font; the labels still print and count.
 TEST_F(CimkePrint, MissingLabelFontFallsBackToTheTextFont) {
   BetutipRekord t;
-  t.nevek = {QStringLiteral("Nincs Ilyen"), kArial, B, kCourier, A};
+  t.nevek = {A, kArial, QStringLiteral("Nincs Ilyen"), kCourier, A};
   BetumeretRekord m;
-  m.meretek = {0, 10, 12, 11, 16};
+  m.meretek = {14, 10, 0, 11, 16};
   ASSERT_TRUE(saveSettings(dir.path(), kBetutipFile, t));
   ASSERT_TRUE(saveSettings(dir.path(), kBetumeretFile, m));
   const CimkeEredmeny r = PrintAlloCimke(lap, hely, {1}, platform, setup);
   EXPECT_EQ(r.cimkek, 1);
   const auto texts = printer.documents().at(0).texts();
   ASSERT_EQ(texts.size(), 5u);
-  EXPECT_EQ(texts[0].font, B);
-  EXPECT_EQ(texts[0].size, 12);
-  EXPECT_NEAR(texts[1].y, 10 + 4.8, 1e-4);
   EXPECT_EQ(texts[1].font, kArial);
+  EXPECT_EQ(texts[2].font, B);
+  EXPECT_EQ(texts[2].size, 12);
+  EXPECT_NEAR(texts[3].y, 10 + 5.6 + 4 + 4.8, 1e-4);
   EXPECT_TRUE(boxes.shown.empty());
   EXPECT_EQ(counterInFile(), 101);
 }
