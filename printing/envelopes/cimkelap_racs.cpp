@@ -171,11 +171,10 @@ void CimkeLap::chkCimke1_MouseMove(int k) {
   const int32_t n = cimkeHely_[size_t(k)];
   QString tipp;
   if (n >= 1 && b->value() == 1 && letezoFizeto(platform_.folder, n)) {
-    RecordFile f(platform_.folder, kNevekFile, NevekRekord::Length);
-    f.read(n, nevek_);
-    tipp = QStringList{trimmed(nevek_.Nev), trimmed(nevek_.Nev2), trimmed(nevek_.Helyseg), trimmed(nevek_.Cim),
-                       asStored(nevek_.Irsz)}
-               .join(QStringLiteral(" - "));
+    // Read aside: moving the mouse must not change the payer the pages work with.
+    const NevekRekord r = RecordFile(platform_.folder, kNevekFile, NevekRekord::Length).read<NevekRekord>(n);
+    tipp = QStringList{trimmed(r.Nev), trimmed(r.Nev2), trimmed(r.Helyseg), trimmed(r.Cim), asStored(r.Irsz)}.join(
+        QStringLiteral(" - "));
   }
   b->setToolTip(tipp);
 }

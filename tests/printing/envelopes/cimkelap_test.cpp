@@ -303,8 +303,10 @@ TEST_F(CimkeFizetokFixture, TickingAssignsTheCurrentPayer) {
   EXPECT_EQ(hely[5], 2);
   EXPECT_EQ(lap->chkCimke1[5]->text(), QStringLiteral("Nagy Anna").leftJustified(36));
   EXPECT_EQ(trimmed(nevek.Nev), QStringLiteral("Nagy Anna"));
+  nevek = NevekRekord{};
   lap->chkCimke1_MouseMove(5);
   EXPECT_EQ(lap->chkCimke1[5]->toolTip(), QStringLiteral("Nagy Anna -  - Pécs - Király u. 3. - 7621  "));
+  EXPECT_EQ(nevek.Nev, QString());  // the hover leaves the shared payer record alone
   lap->chkCimke1[5]->setValue(0);
   EXPECT_EQ(hely[5], 0);
   EXPECT_EQ(lap->chkCimke1[5]->text(), QStringLiteral("5"));
