@@ -21,6 +21,7 @@
 #include "common/recordfile.h"
 #include "common/shell.h"
 #include "common/setrekord.h"
+#include "layouts/elsoinditas.h"
 #include "layouts/frmsetup.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/cimkelap.h"
@@ -62,7 +63,15 @@ void frmLavindor::Form_Load() {
     const QRect r = s->availableGeometry();
     move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
   }
-  // 2.-3. Nothing below raises: every loader reads a missing or short file as zeros.
+  // 2.-3. Nothing below raises: every loader reads a missing or short file as zeros. A new
+  // installation first gets its layout files with their factory values.
+  const QStringList nemIrhato = gyariFajlokLetrehozasa(platform_.folder);
+  if (!nemIrhato.isEmpty() && platform_.messages)
+    platform_.messages->info(QStringLiteral("A program mappájában nem hozhatók létre a nyomtatványok "
+                                            "beállításai (%1), ezért a nyomtatványok üres beállítással "
+                                            "indulnak.")
+                                 .arg(nemIrhato.join(QStringLiteral(", "))),
+                             QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
   // 4. The return receipt's date and the printer list start empty.
   tertiLap->txtTertiDatum->clear();
   nyomtato->Combo2->clear();

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 
 #include "ablakfixture.h"
+#include "layouts/factory.h"
 #include "app/nyomtatovalaszto.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/cimkelap.h"
@@ -60,8 +61,12 @@ TEST_F(FoAblakTest, BrandNewFolder) {
   EXPECT_TRUE(w->boritekLap->OpB1->isChecked());
   w->close();
   // Every saved option state is zero on a brand-new start (printer 0, chosen printer, page 0,
-  // descending list, standing feed, no fixed party, no picture), the envelope size is C6.
-  QByteArray vart(548, '\0');
+  // descending list, standing feed, no fixed party, no picture), the envelope size is C6; the
+  // slip's layout is the factory one with every item switched on.
+  SetRekord s;
+  applyFactory(s, setFactory());
+  s.Nyomtatando.fill(-1);
+  QByteArray vart = encodeRecord(s);
   vart[544] = 1;
   EXPECT_EQ(hex(folder.bytes(kSetFile)), hex(vart));
 

@@ -1,0 +1,56 @@
+#include "layouts/elsoinditas.h"
+
+#include <QFileInfo>
+
+#include "common/recordfile.h"
+#include "common/setrekord.h"
+#include "layouts/factory.h"
+#include "layouts/layoutrecords.h"
+
+void boritekAlapertekek(BoritekRekord& r) {
+  // C6 is 162 x 114 mm, C5 229 x 162 mm, C5/6 (DL-wide) 229 x 114 mm.
+  r.C6Felado_x = 10, r.C6Felado_y = 10, r.C6Cimzett_x = 85, r.C6Cimzett_y = 65;
+  r.C5Felado_x = 10, r.C5Felado_y = 10, r.C5Cimzett_x = 125, r.C5Cimzett_y = 95;
+  r.C56Felado_x = 10, r.C56Felado_y = 10, r.C56Cimzett_x = 125, r.C56Cimzett_y = 65;
+  r.BoritekNevBetutipus = QStringLiteral("Times New Roman CE");
+  r.BoritekNevBetumeret = 12;
+  r.BoritekFeladoBetumeret = 10;
+}
+
+namespace {
+
+// Writes record 1 of `name` when the file does not exist yet; false when that write failed.
+template <class R>
+bool createIfMissing(const QString& folder, const QString& name, const R& r) {
+  if (QFileInfo::exists(dataPath(folder, name))) return true;
+  return saveSettings(folder, name, r);
+}
+
+template <class R>
+R fromFactory(const FactoryTable<R>& table) {
+  R r{};
+  applyFactory(r, table);
+  return r;
+}
+
+}  // namespace
+
+QStringList gyariFajlokLetrehozasa(const QString& folder) {
+  QStringList failed;
+  auto make = [&](const QString& name, bool ok) {
+    if (!ok) failed << name;
+  };
+  SetRekord set = fromFactory(setFactory());
+  // Every item group of the slip is printed until the user switches one off.
+  set.Nyomtatando.fill(-1);
+  make(kSetFile, createIfMissing(folder, kSetFile, set));
+  make(kSetTertiFile, createIfMissing(folder, kSetTertiFile, fromFactory(tertiFactory())));
+  make(kSetIrat2File, createIfMissing(folder, kSetIrat2File, fromFactory(irat2Factory())));
+  make(kSetFvevenyFile, createIfMissing(folder, kSetFvevenyFile, fromFactory(fvevenyFactory())));
+  make(kSetRcsekkFile, createIfMissing(folder, kSetRcsekkFile, fromFactory(rcsekkFactory())));
+  make(kSetUlapFile, createIfMissing(folder, kSetUlapFile, fromFactory(ulapFactory())));
+  BoritekRekord boritek{};
+  boritekAlapertekek(boritek);
+  make(kBoritekFile, createIfMissing(folder, kBoritekFile, boritek));
+  return failed;
+}
