@@ -78,16 +78,6 @@ TEST_F(CimkeFixture, SizesByTheTables) {
   EXPECT_EQ(lap->txtSzeles->text(), QStringLiteral("52,5"));
 }
 
-TEST_F(CimkeFixture, CountsOutsideTheTablesKeepSizeButStillPlace) {
-  grid("2", "6");
-  grid("2", "2");  // 2 rows: height not in the table
-  EXPECT_EQ(lap->cimkeTwips(1).size(), QSize(1685, 774));
-  EXPECT_EQ(lap->txtMagas->text(), QStringLiteral("49,5"));
-  EXPECT_EQ(lap->cimkeTwips(3).topLeft(), QPoint(45, 135 + 774 + 20));
-  EXPECT_TRUE(shown(4));
-  EXPECT_FALSE(shown(5));
-}
-
 // A label size typed by hand stays, on the page and in the file, while the counts are the saved.
 TEST_F(CimkeFixture, ASizeTypedByHandStays) {
   setup.Oszlop = 3;
