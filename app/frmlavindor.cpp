@@ -23,6 +23,7 @@
 #include "app/betuvalaszto.h"
 #include "app/nyomtatovalaszto.h"
 #include "common/mmkep.h"
+#include "common/tricheckbox.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/cimkelap.h"
 #include "printing/orders/rcsekklap.h"
@@ -33,7 +34,6 @@
 #include "printing/slips/csekklap.h"
 #include "records/cimkereso.h"
 #include "records/fizetolista.h"
-#include "records/tricheckbox.h"
 #include "version.h"
 
 QString frmLavindor::cim() {

@@ -39,6 +39,7 @@ class NyomtatoValaszto;
 class RcsekkLap;
 class TertiLap;
 class UlapLap;
+struct PrintResult;
 class frmFelvet;
 
 // Page indexes of SSTab1.
@@ -154,6 +155,7 @@ class frmLavindor : public QMainWindow {
   bool nyomtat(bool csoportos);
   // The payment slip for the rows of the payer list, standing or lying.
   void csekkLista(bool allo);
+  void utolsoAtvesz(const PrintResult& r);
   // The cash-on-delivery form for the rows of the payer list.
   void ulapLista(bool allo);
   // The pink money order for the rows of the payer list.

@@ -14,6 +14,7 @@
 #include "app/frmlavindor.h"
 #include "common/numtext.h"
 #include "app/betuvalaszto.h"
+#include "common/tricheckbox.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/cimkelap.h"
 #include "printing/envelopes/cimkeprint.h"
@@ -23,7 +24,9 @@
 #include "printing/orders/ulaplap.h"
 #include "printing/orders/ulaplista.h"
 #include "printing/orders/ulapprint.h"
+#include "printing/receipts/feladolap.h"
 #include "printing/receipts/feladoprint.h"
+#include "printing/receipts/iratlap.h"
 #include "printing/receipts/iratprint.h"
 #include "printing/receipts/tertilap.h"
 #include "printing/receipts/tertiprint.h"
@@ -31,7 +34,6 @@
 #include "printing/slips/csekklistaprint.h"
 #include "printing/slips/csekkprint.h"
 #include "records/fizetolista.h"
-#include "records/tricheckbox.h"
 
 int16_t kepPoz(const QString& felirat, int16_t regi) {
   try {
@@ -65,18 +67,8 @@ void frmLavindor::ulapLista(bool allo) {
   lap.lbUCim = ulapLap->lbUCim->text();
   lap.lbUIrszam = ulapLap->lbUIrszam->text();
   const auto sorok = listaSorok(*lista);
-  const UlapCsoportEredmeny r =
-      allo ? PrintCsAlloUlap(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap)
-           : PrintCsFekvoUlap(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap);
-  // What the last printed row leaves in the shared copies.
-  if (r.utolso) {
-    allapot_.Nevek = r.utolso->Nevek;
-    allapot_.AzazOsszeg = r.utolso->AzazOsszeg;
-    if (r.utolso->Azaz) {
-      allapot_.AzazEzresek = r.utolso->Azaz->ezresek;
-      allapot_.AzazEgyesek = r.utolso->Azaz->egyesek;
-    }
-  }
+  utolsoAtvesz(allo ? PrintCsAlloUlap(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap)
+                    : PrintCsFekvoUlap(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap));
 }
 
 void frmLavindor::rcsekkLista(bool allo) {
@@ -90,17 +82,8 @@ void frmLavindor::rcsekkLista(bool allo) {
   for (size_t i = 0; i < lap.RcsekkKozlemenyHatul.size(); ++i)
     lap.RcsekkKozlemenyHatul[i] = rcsekkLap->RcsekkKozlemenyHatul[i]->text();
   const auto sorok = listaSorok(*lista);
-  const CsoportEredmeny r = allo ? PrintCsAlloRcsekk(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk)
-                                 : PrintCsFekvoRcsekk(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk);
-  if (r.utolso) {
-    allapot_.Nevek = r.utolso->Nevek;
-    allapot_.Kozl3sor = r.utolso->Kozl3sor;
-    allapot_.AzazOsszeg = r.utolso->AzazOsszeg;
-    if (r.utolso->Azaz) {
-      allapot_.AzazEzresek = r.utolso->Azaz->ezresek;
-      allapot_.AzazEgyesek = r.utolso->Azaz->egyesek;
-    }
-  }
+  utolsoAtvesz(allo ? PrintCsAlloRcsekk(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk)
+                    : PrintCsFekvoRcsekk(sorok, lap, platform_, allapot_.Set, allapot_.Layouts.Rcsekk));
 }
 
 void frmLavindor::csekkLista(bool allo) {
@@ -111,19 +94,22 @@ void frmLavindor::csekkLista(bool allo) {
   lap.txtJogcim1 = csekkLap->txtJogcim1->currentText();
   lap.txtJogcim2 = csekkLap->txtJogcim2->currentText();
   lap.chkBefAzonMasolasa = csekkLap->chkBefAzonMasolasa->value() == 1;
-  const CsoportEredmeny r = allo ? PrintCsAlloCsekk(sorok, lap, platform_, allapot_.Set)
-                                 : PrintCsFekvoCsekk(sorok, lap, platform_, allapot_.Set);
-  // What the last printed row leaves in the shared copies.
-  if (r.utolso) {
-    allapot_.Nevek = r.utolso->Nevek;
-    allapot_.Kozl3sor = r.utolso->Kozl3sor;
-    allapot_.AzazOsszeg = r.utolso->AzazOsszeg;
-    if (r.utolso->Azaz) {
-      allapot_.AzazEzresek = r.utolso->Azaz->ezresek;
-      allapot_.AzazEgyesek = r.utolso->Azaz->egyesek;
-    }
-    if (r.utolso->lbOsszeg) csekkLap->lbOsszeg->setText(*r.utolso->lbOsszeg);
+  utolsoAtvesz(allo ? PrintCsAlloCsekk(sorok, lap, platform_, allapot_.Set)
+                    : PrintCsFekvoCsekk(sorok, lap, platform_, allapot_.Set));
+}
+
+// What the last printed row of a list leaves in the shared copies.
+void frmLavindor::utolsoAtvesz(const PrintResult& r) {
+  if (!r.utolso) return;
+  const CsoportUtolso& u = *r.utolso;
+  allapot_.Nevek = u.Nevek;
+  if (u.vanKozl3sor) allapot_.Kozl3sor = u.Kozl3sor;
+  allapot_.AzazOsszeg = u.AzazOsszeg;
+  if (u.Azaz) {
+    allapot_.AzazEzresek = u.Azaz->ezresek;
+    allapot_.AzazEgyesek = u.Azaz->egyesek;
   }
+  if (u.lbOsszeg) csekkLap->lbOsszeg->setText(*u.lbOsszeg);
 }
 
 void frmLavindor::cimkeNyomtatas() {
@@ -135,12 +121,11 @@ void frmLavindor::cimkeNyomtatas() {
     lap.ComboBetuTipus1[i] = betuk->ComboBetuTipus1[i]->currentText();
     lap.ComboBetuSize[i] = betuk->ComboBetuSize[i]->currentText();
   }
-  std::vector<int32_t> kijelolt;
-  for (const int sor : lista->kijeloltSorok()) kijelolt.push_back(lista->rekordSzam(sor));
-  const CimkeEredmeny r = PrintAlloCimke(lap, allapot_.CimkeHely, kijelolt, platform_, allapot_.CimkeSetup);
-  // The counter as the file holds it now; the last payer printed stays in the shared copy.
+  const PrintResult r = PrintAlloCimke(lap, allapot_.CimkeHely, listaSorok(*lista), platform_, allapot_.CimkeSetup);
+  // The counter as the file holds it now; the last payer printed stays in the shared copy
+  // (labels write no amount or notice, so the rest of utolsoAtvesz does not apply).
   cimkeLap->lbKinyomottCimkeNum->setText(QString::number(allapot_.CimkeSetup.KinyomottCimkeNum));
-  if (r.utolso) allapot_.Nevek = *r.utolso;
+  if (r.utolso) allapot_.Nevek = r.utolso->Nevek;
 }
 
 bool frmLavindor::nyomtat(bool csoportos) {
@@ -158,18 +143,18 @@ bool frmLavindor::nyomtat(bool csoportos) {
       const CsekkAdatok adatok = csekkLap->adatok();
       // Nothing is printed for an amount that reads as 0 (empty or not a number).
       if (leadingValue(adatok.txOsszeg) == 0) return false;
-      const SlipResult r = allo ? PrintAlloCsekk(adatok, platform_, allapot_.Set)
+      const PrintResult r = allo ? PrintAlloCsekk(adatok, platform_, allapot_.Set)
                                 : PrintFekvoCsekk(adatok, platform_, allapot_.Set);
       // The printer has told the user that no payer is chosen: the list is where to pick one.
-      if (r == SlipResult::NoPayer) lista->ListView1->setFocus();
+      if (r == PrintResult::NoPayer) lista->ListView1->setFocus();
       return true;
     }
     case kLapTerti: {
       // The standing list and the lying single return receipt are not in this build.
-      const TertiAdatok a = tertiAdatok(*tertiLap);
+      const TertiAdatok a = tertiLap->adatok();
       if (!csoportos && allo) PrintAlloTerti(a, platform_, allapot_.Set, allapot_.Layouts.Terti);
       else if (csoportos && !allo)
-        PrintCsFekvoTerti(a, kijeloltRekordok(*lista), platform_, allapot_.Set, allapot_.Layouts.Terti, allapot_.Nevek,
+        PrintCsFekvoTerti(a, lista->kijeloltRekordok(), platform_, allapot_.Set, allapot_.Layouts.Terti, allapot_.Nevek,
                           allapot_.Kozl3sor);
       else
         return false;
@@ -177,14 +162,14 @@ bool frmLavindor::nyomtat(bool csoportos) {
     }
     case kLapFelado: {
       if (csoportos) return false;  // the posting-receipt list printers are not in this build
-      const FeladoAdatok a = feladoAdatok(*feladoLap);
+      const FeladoAdatok a = feladoLap->adatok();
       if (allo) PrintAlloFelado(a, platform_, allapot_.Set, allapot_.Layouts.Fveveny);
       else PrintFekvoFelado(a, platform_, allapot_.Set, allapot_.Layouts.Fveveny);
       return true;
     }
     case kLapIrat: {
       if (csoportos) return false;  // the official-document list printers are not in this build
-      const IratAdatok a = iratAdatok(*iratLap);
+      const IratAdatok a = iratLap->adatok();
       if (allo) PrintAlloIrat(a, platform_, allapot_.Set, allapot_.Layouts.Irat2);
       else PrintFekvoIrat(a, platform_, allapot_.Set, allapot_.Layouts.Irat2);
       return true;
@@ -205,9 +190,9 @@ bool frmLavindor::nyomtat(bool csoportos) {
         return true;
       }
       const UlapAdatok a = ulapLap->adatok(csekkLap->txNev->text());
-      const UlapResult r = allo ? PrintAlloULap(a, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap)
+      const PrintResult r = allo ? PrintAlloULap(a, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap)
                                 : PrintFekvoULap(a, platform_, allapot_.Set, allapot_.Layouts.Rcsekk, allapot_.Layouts.Ulap);
-      if (r == UlapResult::NoPayer) lista->ListView1->setFocus();
+      if (r == PrintResult::NoPayer) lista->ListView1->setFocus();
       return true;
     }
     case kLapCimke: {

@@ -10,6 +10,7 @@
 #include "app/betuvalaszto.h"
 #include "app/frmlavindor.h"
 #include "common/numtext.h"
+#include "common/tricheckbox.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/cimkelap.h"
 #include "printing/orders/rcsekklap.h"
@@ -18,7 +19,6 @@
 #include "printing/receipts/iratlap.h"
 #include "printing/receipts/tertilap.h"
 #include "printing/slips/csekklap.h"
-#include "records/tricheckbox.h"
 
 void frmLavindor::lapokKitolt() {
   const NevekRekord& n = allapot_.Nevek;

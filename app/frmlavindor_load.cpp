@@ -19,8 +19,9 @@
 #include "common/messages.h"
 #include "common/numtext.h"
 #include "common/recordfile.h"
-#include "common/shell.h"
 #include "common/setrekord.h"
+#include "common/shell.h"
+#include "common/tricheckbox.h"
 #include "layouts/elsoinditas.h"
 #include "layouts/frmsetup.h"
 #include "printing/envelopes/boriteklap.h"
@@ -32,7 +33,6 @@
 #include "printing/slips/csekklap.h"
 #include "records/fizetolista.h"
 #include "records/jogcimek.h"
-#include "records/tricheckbox.h"
 
 QStringList kozlemenyLista(const QString& folder) {
   QStringList l{QString()};

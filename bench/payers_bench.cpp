@@ -13,9 +13,9 @@
 
 #include "common/fields.h"
 #include "common/platform.h"
+#include "common/tricheckbox.h"
 #include "records/fizetolista.h"
 #include "records/nevekrekord.h"
-#include "records/tricheckbox.h"
 
 namespace {
 

@@ -57,7 +57,7 @@ double run(Platform& p, int rows) {
   SetRekord set;
   QElapsedTimer t;
   t.start();
-  const CsoportEredmeny r = PrintCsFekvoCsekk(sorok, CsekkLapSzovegek{}, p, set);
+  const PrintResult r = PrintCsFekvoCsekk(sorok, CsekkLapSzovegek{}, p, set);
   const double ms = double(t.nsecsElapsed()) / 1e6;
   if (!r.printed || r.lapok != rows) std::printf("unexpected: printed %d, %d slips\n", int(r.printed), r.lapok);
   return ms;

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "common/numtext.h"
+#include "common/platform.h"
 #include "common/setrekord.h"
 
 namespace {
@@ -25,6 +26,17 @@ bool failed(Fn&& fn, PrinterError& error) {
 
 PrintJob::PrintJob(Printer& printer, ErrorClass errorClass, MessageBoxes& messages)
     : p_(printer), class_(errorClass), msg_(messages) {}
+
+PrintJob::PrintJob(Printer& printer, ErrorClass errorClass, MessageBoxes* messages)
+    : p_(printer),
+      class_(errorClass),
+      unseen_(messages ? nullptr : std::make_unique<RecordedMessageBoxes>()),
+      msg_(messages ? *messages : *unseen_) {}
+
+std::unique_ptr<PrintJob> printJob(Platform& platform, ErrorClass errorClass) {
+  if (!platform.printer) return nullptr;
+  return std::make_unique<PrintJob>(*platform.printer, errorClass, platform.messages);
+}
 
 bool PrintJob::run(const std::function<void(PrintJob&)>& body) {
   try {
@@ -82,6 +94,23 @@ void PrintJob::choosePrinter(const SetRekord& set, PrinterChoice choice) {
   }
 }
 
+void PrintJob::start(const QString& folder, SetRekord& set, PrinterChoice choice) {
+  loadSet(folder, set);
+  choosePrinter(set, choice);
+}
+
+namespace {
+bool guard(MessageBoxes* msg, const QString& txNev) {
+  if (!txNev.trimmed().isEmpty()) return true;
+  if (msg) msg->info(QStringLiteral(" Nincs kijelölve ügyfél a listáról..."), QStringLiteral("!  H I B A  ! "));
+  return false;
+}
+}  // namespace
+
+bool PrintJob::payerChosen(const QString& txNev) { return guard(&msg_, txNev); }
+
+bool payerChosen(Platform& platform, const QString& txNev) { return guard(platform.messages, txNev); }
+
 void PrintJob::pageHeightTwips(double twips) {
   step([&] { p_.setHeightTwips(twips); });
 }
@@ -102,6 +131,35 @@ void PrintJob::font(const QString& name, double size, bool bold) {
   step([&] { p_.setFontName(name.trimmed()); });
   step([&] { p_.setFontSize(size); });
   step([&] { p_.setBold(bold); });
+}
+
+void PrintJob::fontNameSize(const QString& name, double size) {
+  step([&] { p_.setFontName(name.trimmed()); });
+  step([&] { p_.setFontSize(size); });
+}
+void PrintJob::fontName(const QString& name) {
+  step([&] { p_.setFontName(name); });
+}
+void PrintJob::fontSize(double size) {
+  step([&] { p_.setFontSize(size); });
+}
+void PrintJob::bold(bool on) {
+  step([&] { p_.setBold(on); });
+}
+void PrintJob::currentX(double x) {
+  step([&] { p_.setCurrentX(x); });
+}
+void PrintJob::currentY(double y) {
+  step([&] { p_.setCurrentY(y); });
+}
+void PrintJob::print(const QString& text, bool endLine) {
+  step([&] { p_.print(text, endLine); });
+}
+void PrintJob::blankLine(double y) {
+  step([&] {
+    p_.setCurrentY(y);
+    p_.print(QStringLiteral(" "));
+  });
 }
 
 void PrintJob::text(double x, double y, const QString& text, bool endLine) {

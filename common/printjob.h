@@ -18,12 +18,14 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "common/fields.h"
 #include "common/messages.h"
 #include "common/printer.h"
 
+struct Platform;
 struct SetRekord;
 
 enum class ErrorClass { SilentCancel, FontFallback, CancelWithMessage, Ignore, None };
@@ -37,6 +39,8 @@ enum class PrinterChoice {
 class PrintJob {
  public:
   PrintJob(Printer& printer, ErrorClass errorClass, MessageBoxes& messages);
+  // Without message boxes the class's messages go unseen.
+  PrintJob(Printer& printer, ErrorClass errorClass, MessageBoxes* messages);
 
   // Runs the form printer's body. Returns true when the body ran to its end, false when an
   // error ended it (the class's handling has been done by then).
@@ -54,6 +58,11 @@ class PrintJob {
 
   // Printer choice from the general settings record (already read by the caller).
   void choosePrinter(const SetRekord& set, PrinterChoice choice);
+  // The common start: record 1 of Set.dat from `folder` into `set`, then the printer choice.
+  void start(const QString& folder, SetRekord& set, PrinterChoice choice);
+  // The guard of the single forms: with no payer name, " Nincs kijelölve ügyfél a listáról..."
+  // is shown and false returned.
+  bool payerChosen(const QString& txNev);
 
   // Page set-up steps.
   void pageHeightTwips(double twips);
@@ -64,6 +73,19 @@ class PrintJob {
 
   // Font: name trimmed, size in points, bold. Three steps.
   void font(const QString& name, double size, bool bold = false);
+  // Name (trimmed) and size only: the bold state stays as the printer has it. Two steps.
+  void fontNameSize(const QString& name, double size);
+  // One step each. The name is given to the printer as it stands.
+  void fontName(const QString& name);
+  void fontSize(double size);
+  void bold(bool on);
+
+  void currentX(double x);
+  void currentY(double y);
+  // Prints at the current position; ends its line unless `endLine` is false.
+  void print(const QString& text, bool endLine = true);
+  // An empty line (" ") at `y`, in one step: the lines printed below it keep their places.
+  void blankLine(double y);
 
   // A text at (x, y) in mm; ends its line unless `endLine` is false.
   void text(double x, double y, const QString& text, bool endLine = true);
@@ -87,9 +109,17 @@ class PrintJob {
   void handle(const PrinterError& e, bool canGoOn);
   Printer& p_;
   ErrorClass class_;
+  std::unique_ptr<MessageBoxes> unseen_;
   MessageBoxes& msg_;
   std::vector<PrinterError> errors_;
 };
+
+// The platform hands out the job of a form printer: on its printer, with its message boxes.
+// None when the platform has no printer.
+std::unique_ptr<PrintJob> printJob(Platform& platform, ErrorClass errorClass);
+// The guard of the single forms before any job: as PrintJob::payerChosen, on the platform's
+// message boxes (none: unseen).
+bool payerChosen(Platform& platform, const QString& txNev);
 
 // A stored position plus a fixed offset in whole millimetres, added in the stored fixed-point
 // form and turned into single precision only for the print position.

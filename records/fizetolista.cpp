@@ -15,8 +15,8 @@
 #include "common/cp1250.h"
 #include "common/numtext.h"
 #include "common/recordfile.h"
+#include "common/tricheckbox.h"
 #include "records/nevekrekord.h"
-#include "records/tricheckbox.h"
 
 namespace {
 
@@ -176,4 +176,10 @@ bool FizetoLista::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+QStringList FizetoLista::kijeloltRekordok() const {
+  QStringList r;
+  for (int sor : kijeloltSorok()) r << szoveg(sor, 2);
+  return r;
 }

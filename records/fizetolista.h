@@ -5,6 +5,7 @@
 // number in its third column; that number is how every reader finds the payer's records.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
@@ -60,6 +61,8 @@ class FizetoLista : public QWidget {
   int32_t rekordSzam(int sor) const;
   // Selected rows in display order.
   std::vector<int> kijeloltSorok() const;
+  // The third-column texts (record numbers) of the selected rows, in displayed order.
+  QStringList kijeloltRekordok() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -15,7 +15,7 @@
 
 #include "common/mmkep.h"
 #include "common/recordfile.h"
-#include "records/tricheckbox.h"
+#include "common/tricheckbox.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "common/mmkep.h"
 #include "common/numtext.h"
 #include "common/recordfile.h"
-#include "records/tricheckbox.h"
+#include "common/tricheckbox.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "layouts/binding.h"
 #include "printing/envelopes/cimkelap.h"
 #include "records/fizetofajlok.h"
-#include "records/tricheckbox.h"
+#include "common/tricheckbox.h"
 
 namespace {
 

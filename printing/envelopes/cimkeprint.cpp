@@ -1,7 +1,9 @@
 #include "printing/envelopes/cimkeprint.h"
 
+#include <algorithm>
 #include <functional>
 #include <limits>
+#include <memory>
 
 #include "common/betutip.h"
 #include "common/messages.h"
@@ -47,43 +49,47 @@ std::pair<double, double> origo(const CimkeSetupRekord& s, int k) {
   return {mm(s.Left, s.Szeles, oszlop), mm(s.Top, s.Magas, sor)};
 }
 
-// Runs a label print: `cimkek` places the labels and returns how many it placed. The document
-// is ended only when a label was placed; the counter is written once it reached the printer.
-CimkeEredmeny nyomtat(Platform& pf, CimkeSetupRekord& setup, const std::function<int(PrintJob&)>& cimkek) {
-  CimkeEredmeny out;
-  if (!pf.printer) return out;
-  Printer& p = *pf.printer;
-  RecordedMessageBoxes unseen;
-  PrintJob job(p, ErrorClass::FontFallback, pf.messages ? *pf.messages : unseen);
-  int db = 0;
-  const bool ok = job.run([&](PrintJob& j) {
-    // The A4 sheet, standing, in the text font with bold off: nothing carries over from the
-    // document printed before.
-    j.scaleMillimetres();
-    j.paperSize(kPaperA4);
-    j.orientation(kPortrait);
-    j.font(kSzovegBetu, kSzovegMeret, false);
-    db = cimkek(j);
-    if (db > 0) j.endDoc();
+// Every label mode starts on the A4 sheet, standing, in the text font with bold off: nothing
+// carries over from the document printed before.
+void lapBeallitas(PrintJob& j) {
+  j.scaleMillimetres();
+  j.paperSize(kPaperA4);
+  j.orientation(kPortrait);
+  j.font(kSzovegBetu, kSzovegMeret, false);
+}
+
+// The labels that reached the printer are added to the counter in the file.
+void szamlalo(Platform& pf, CimkeSetupRekord& setup, const PrintResult& r) {
+  if (!r.printed || r.lapok == 0) return;
+  modifySettings(pf.folder, kCimkeSetupFile, setup, [&r](CimkeSetupRekord& s) {
+    const int64_t n = int64_t(s.KinyomottCimkeNum) + r.lapok;
+    s.KinyomottCimkeNum = int32_t(std::min<int64_t>(n, std::numeric_limits<int32_t>::max()));
   });
-  if (!ok || db == 0) return out;
-  out.cimkek = db;
-  modifySettings(pf.folder, kCimkeSetupFile, setup, [db](CimkeSetupRekord& r) {
-    const int64_t n = int64_t(r.KinyomottCimkeNum) + db;
-    r.KinyomottCimkeNum = int32_t(std::min<int64_t>(n, std::numeric_limits<int32_t>::max()));
+}
+
+// One sheet: `cimkek` places the labels, counts them in `lapok`; the document is ended only
+// when a label was placed.
+PrintResult egyLap(Platform& pf, CimkeSetupRekord& setup, const std::function<void(PrintJob&, PrintResult&)>& cimkek) {
+  PrintResult out;
+  const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::FontFallback);
+  if (!job) return out;
+  out.printed = job->run([&](PrintJob& j) {
+    lapBeallitas(j);
+    cimkek(j, out);
+    if (out.lapok > 0) j.endDoc();
   });
+  szamlalo(pf, setup, out);
   return out;
 }
 
 // One label at (x, y): line by line, each in its font; a font name or size the printer refuses
 // leaves the text font's.
 void cimke(PrintJob& j, double x, double y, const std::array<QString, 5>& sorok, const Betuk& b) {
-  Printer& p = j.printer();
   for (size_t i = 0; i < sorok.size(); ++i) {
-    j.step([&] { p.setFontName(kSzovegBetu); });
-    j.step([&] { p.setFontSize(kSzovegMeret); });
-    j.step([&] { p.setFontName(b.nev[i].trimmed()); });
-    j.step([&] { p.setFontSize(b.meret[i]); });
+    j.fontName(kSzovegBetu);
+    j.fontSize(kSzovegMeret);
+    j.fontName(b.nev[i].trimmed());
+    j.fontSize(b.meret[i]);
     if (i == 0)
       j.text(x, y, sorok[i]);
     else
@@ -118,78 +124,68 @@ int tickedCount(const CimkeLapAdatok& lap, const CimkeSetupRekord& s) {
 
 QString cimkeIrsz(const QString& irsz) { return leadingValue(irsz) > 0 ? asStored(irsz) : QString(); }
 
-CimkeEredmeny PrintAlloCimke(const CimkeLapAdatok& lap, const CimkeHelyek& hely, const std::vector<int32_t>& kijelolt,
-                             Platform& pf, CimkeSetupRekord& setup) {
+PrintResult PrintAlloCimke(const CimkeLapAdatok& lap, const CimkeHelyek& hely, const std::vector<CsoportSor>& sorok,
+                           Platform& pf, CimkeSetupRekord& setup) {
   if (lap.chkEgyediCimke) return PrintEgyediCimke(lap, pf, setup);
   if (!lapBeolvas(pf, setup)) return {};
-  if (tickedCount(lap, setup) == 0) return CimkeListabol(kijelolt, pf, setup);
+  if (tickedCount(lap, setup) == 0) return CimkeListabol(sorok, pf, setup);
 
   const Betuk betuk = mentettBetuk(pf.folder);
   RecordFile nevek(pf.folder, kNevekFile, NevekRekord::Length);
   const int32_t fizetok = nevek.count();
-  std::optional<NevekRekord> utolso;
-  CimkeEredmeny out = nyomtat(pf, setup, [&](PrintJob& j) {
-    int db = 0;
+  return egyLap(pf, setup, [&](PrintJob& j, PrintResult& out) {
     for (int k = 1; k <= setup.Oszlop * setup.Sor; ++k) {
       const int32_t n = hely[size_t(k)];
       if (!lap.chkCimke1[size_t(k)] || n < 1 || n > fizetok) continue;
-      NevekRekord& r = utolso ? *utolso : utolso.emplace();
-      nevek.read(n, r);
+      CsoportUtolso& u = out.utolso ? *out.utolso : out.utolso.emplace();
+      nevek.read(n, u.Nevek);
       const auto [x, y] = origo(setup, k);
-      cimke(j, x, y, fizetoSorok(r), betuk);
-      ++db;
+      cimke(j, x, y, fizetoSorok(u.Nevek), betuk);
+      ++out.lapok;
     }
-    return db;
   });
-  out.utolso = utolso;
-  return out;
 }
 
-CimkeEredmeny CimkeListabol(const std::vector<int32_t>& kijelolt, Platform& pf, CimkeSetupRekord& setup) {
+PrintResult CimkeListabol(const std::vector<CsoportSor>& sorok, Platform& pf, CimkeSetupRekord& setup) {
   if (!lapBeolvas(pf, setup)) return {};
-  RecordFile nevek(pf.folder, kNevekFile, NevekRekord::Length);
-  const int32_t fizetok = nevek.count();
-  // The rows that name a payer record, in list order; each takes the next position.
-  std::vector<int32_t> rekordok;
-  for (const int32_t n : kijelolt)
-    if (n >= 1 && n <= fizetok) rekordok.push_back(n);
-  if (rekordok.empty()) return {};
+  PrintResult semmi;
+  semmi.printed = true;
+  if (listRows(sorok, false, RecordFile(pf.folder, kNevekFile, NevekRekord::Length).count()).empty()) return semmi;
 
   const Betuk betuk = mentettBetuk(pf.folder);
   const int helyek = setup.Oszlop * setup.Sor;
-  std::optional<NevekRekord> utolso;
-  CimkeEredmeny out = nyomtat(pf, setup, [&](PrintJob& j) {
-    int db = 0;
-    for (const int32_t n : rekordok) {
-      if (db > 0 && db % helyek == 0) j.newPage();
-      NevekRekord& r = utolso ? *utolso : utolso.emplace();
-      nevek.read(n, r);
-      const auto [x, y] = origo(setup, db % helyek + 1);
-      cimke(j, x, y, fizetoSorok(r), betuk);
-      ++db;
-    }
-    return db;
-  });
-  out.utolso = utolso;
+  int db = 0;
+  const PrintResult out = printList(
+      pf, ErrorClass::FontFallback, sorok,
+      [](PrintJob& j) {
+        lapBeallitas(j);
+        return false;
+      },
+      [&](PrintJob& j, ListRow& row) {
+        const auto [x, y] = origo(setup, db++ % helyek + 1);
+        cimke(j, x, y, fizetoSorok(row.nevek()), betuk);
+      },
+      helyek);
+  szamlalo(pf, setup, out);
   return out;
 }
 
-CimkeEredmeny PrintEgyediCimke(const CimkeLapAdatok& lap, Platform& pf, CimkeSetupRekord& setup) {
+PrintResult PrintEgyediCimke(const CimkeLapAdatok& lap, Platform& pf, CimkeSetupRekord& setup) {
   if (!lapBeolvas(pf, setup)) return {};
-  if (tickedCount(lap, setup) == 0) return {};
+  PrintResult semmi;
+  semmi.printed = true;
+  if (tickedCount(lap, setup) == 0) return semmi;
   Betuk betuk;
   for (size_t i = 0; i < 5; ++i) {
     betuk.nev[i] = lap.ComboBetuTipus1[i];
     betuk.meret[i] = leadingValue(lap.ComboBetuSize[i]);
   }
-  return nyomtat(pf, setup, [&](PrintJob& j) {
-    int db = 0;
+  return egyLap(pf, setup, [&](PrintJob& j, PrintResult& out) {
     for (int k = 1; k <= setup.Oszlop * setup.Sor; ++k) {
       if (!lap.chkCimke1[size_t(k)]) continue;
       const auto [x, y] = origo(setup, k);
       cimke(j, x, y, lap.txEgyediCimke, betuk);
-      ++db;
+      ++out.lapok;
     }
-    return db;
   });
 }

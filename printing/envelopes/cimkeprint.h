@@ -10,17 +10,17 @@
 // once the document reached the printer (`setup` then holds it). A label font the printer lacks
 // falls back to the text font ("Times New Roman CE", 12 pt) and the labels still print; any
 // other printer error cancels the document with a message and writes nothing.
+//
+// The result's `lapok` counts labels (several to a page); `utolso` holds the last payer read.
+// Nothing to print is no error: `printed` with no label.
 #include <QString>
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
+#include "printing/common/listprint.h"
 #include "printing/envelopes/cimkerekordok.h"
-#include "records/nevekrekord.h"
-
-struct Platform;
 
 // What the label page holds when the print button is pressed.
 struct CimkeLapAdatok {
@@ -32,27 +32,22 @@ struct CimkeLapAdatok {
   std::array<QString, 5> ComboBetuSize;
 };
 
-struct CimkeEredmeny {
-  int cimkek = 0;                     // labels that reached the printer
-  std::optional<NevekRekord> utolso;  // the last payer read, if any
-};
-
 // The print button on the label page: the custom label when chkEgyediCimke is ticked; else
 // the payers of the ticked positions (one sheet) when any position of the sheet is ticked;
 // else the selected rows of the payer list (CimkeListabol). A ticked position prints only
 // when it holds a payer of nevek1.dat.
-CimkeEredmeny PrintAlloCimke(const CimkeLapAdatok& lap, const CimkeHelyek& hely, const std::vector<int32_t>& kijelolt,
-                             Platform& platform, CimkeSetupRekord& setup);
+PrintResult PrintAlloCimke(const CimkeLapAdatok& lap, const CimkeHelyek& hely, const std::vector<CsoportSor>& sorok,
+                           Platform& platform, CimkeSetupRekord& setup);
 
-// One label per selected row, `kijelolt` holding their record numbers in displayed order:
-// positions 1, 2, 3 ... of the first sheet, then of the next after a page break. A number that
-// names no payer record is skipped without using a position. No row: nothing at all.
-CimkeEredmeny CimkeListabol(const std::vector<int32_t>& kijelolt, Platform& platform, CimkeSetupRekord& setup);
+// One label per selected row, in displayed order: positions 1, 2, 3 ... of the first sheet,
+// then of the next after a page break. A row that names no payer record is skipped without
+// using a position. No such row: nothing at all.
+PrintResult CimkeListabol(const std::vector<CsoportSor>& sorok, Platform& platform, CimkeSetupRekord& setup);
 
 // The custom label's typed lines at every ticked position, in the fonts of the font choices
 // (name trimmed, size the leading number of its text); the postcode line as typed. No ticked
 // position: nothing.
-CimkeEredmeny PrintEgyediCimke(const CimkeLapAdatok& lap, Platform& platform, CimkeSetupRekord& setup);
+PrintResult PrintEgyediCimke(const CimkeLapAdatok& lap, Platform& platform, CimkeSetupRekord& setup);
 
 // The postcode line of a payer's label: the stored postcode, or empty when it does not start
 // with a number above 0 (blank, zeros, a letter first).

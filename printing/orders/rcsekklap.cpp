@@ -16,22 +16,6 @@
 #include "common/recordfile.h"
 #include "printing/slips/osszegbetuvel.h"
 
-namespace {
-
-// Width of the words field on the money order, in millimetres.
-constexpr double kSzovegMezo = 45.0;
-
-// Runs one printer step; a step the printer refuses is skipped.
-template <class Fn>
-void skipFailing(Fn&& fn) {
-  try {
-    fn();
-  } catch (const PrinterError&) {
-  }
-}
-
-}  // namespace
-
 RcsekkLap::RcsekkLap(const Platform& platform, SetRcsekkRekord& rcsekk, QWidget* parent)
     : QWidget(parent), platform_(platform), rcsekk_(rcsekk) {
   // The money order, 210 x 105 mm. Its fields are the page's inputs, so a lying picture is
@@ -219,30 +203,23 @@ void RcsekkLap::RtxOsszeg_Change() {
     lbOsszeg2->setText(osszeg);
     return;
   }
-  const QString sor1 = RtxtSzoveg21->text();
-  RtxtSzoveg21->setText(sor1.left(1).toUpper() + sor1.mid(1));
-
   loadSettings(platform_.folder, kSetRcsekkFile, rcsekk_);
   RlbOsszeg->setText(osszeg);
   lbOsszeg2->setText(osszeg);
 
-  // Measured in the money order's text font; a step the printer refuses is skipped, and with
-  // no printer the width counts as 0.
-  double szeles = 0;
-  if (Printer* p = platform_.printer) {
-    skipFailing([&] { p->setScaleMillimetres(); });
-    skipFailing([&] { p->setFontName(trimmed(rcsekk_.RcsekkSzovegBetuTipus)); });
-    skipFailing([&] { p->setFontSize(double(rcsekk_.RcsekkBetuMeret2)); });
-    skipFailing([&] { szeles = p->textWidth(RtxtSzoveg11->text() + RtxtSzoveg21->text()); });
-  }
-  if (szeles > kSzovegMezo) {
-    RtxtSzoveg12->setText(RtxtSzoveg21->text());
-    RtxtSzoveg22->setText(RtxtSzoveg11->text());
-  } else {
-    RtxtSzoveg21->setText(RtxtSzoveg21->text() + RtxtSzoveg11->text());
+  // Measured in the money order's text font.
+  const SzavakIllesztve f =
+      fitWords({RtxtSzoveg21->text(), RtxtSzoveg11->text()}, kSzovegSzelesseg,
+               pageMeasure(platform_.printer, rcsekk_.RcsekkSzovegBetuTipus, double(rcsekk_.RcsekkBetuMeret2)));
+  if (f.egySor) {
+    RtxtSzoveg21->setText(f.szavak.ezresek + f.szavak.egyesek);
     RtxtSzoveg11->clear();
     RtxtSzoveg12->setText(RtxtSzoveg21->text());
     RtxtSzoveg22->clear();
+  } else {
+    RtxtSzoveg21->setText(f.szavak.ezresek);
+    RtxtSzoveg12->setText(f.szavak.ezresek);
+    RtxtSzoveg22->setText(f.szavak.egyesek);
   }
 }
 

@@ -10,7 +10,7 @@
 #include <array>
 #include <vector>
 
-#include "printing/slips/csekklistaprint.h"
+#include "printing/common/listprint.h"
 
 struct Platform;
 struct SetRekord;
@@ -27,7 +27,7 @@ struct RcsekkListaLap {
 // Both read record 1 of Set.dat into `set` and of SetRcsekk.dat into `rcsekk`, and print
 // the selected rows in list order. Rows whose record number is not a record of nevek1.dat
 // are skipped. The result's `utolso` holds the last row's records and words (no lbOsszeg).
-CsoportEredmeny PrintCsAlloRcsekk(const std::vector<CsoportSor>& sorok, const RcsekkListaLap& lap,
-                                  Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk);
-CsoportEredmeny PrintCsFekvoRcsekk(const std::vector<CsoportSor>& sorok, const RcsekkListaLap& lap,
-                                   Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk);
+PrintResult PrintCsAlloRcsekk(const std::vector<CsoportSor>& sorok, const RcsekkListaLap& lap, Platform& platform,
+                              SetRekord& set, SetRcsekkRekord& rcsekk);
+PrintResult PrintCsFekvoRcsekk(const std::vector<CsoportSor>& sorok, const RcsekkListaLap& lap, Platform& platform,
+                               SetRekord& set, SetRcsekkRekord& rcsekk);

@@ -1,6 +1,7 @@
 #include "printing/orders/rcsekkprint.h"
 
 #include <array>
+#include <memory>
 
 #include "common/messages.h"
 #include "common/platform.h"
@@ -29,22 +30,12 @@ constexpr Offsets kFekvo{0, 0, 0, 3, 10, 0, 1, 8, 0, 5, 1, 0, 0, -3, -4, -6, 1, 
 // Flags of SetRekord::Nyomtatando that the money order uses.
 enum Item { kOsszeg = 0, kSzoveg = 1, kNev = 2, kCim = 3 };
 
-// Name and size only: the bold state stays as the printer has it.
-void setFont(PrintJob& j, const QString& name, int16_t size) {
-  Printer& p = j.printer();
-  j.step([&] { p.setFontName(name.trimmed()); });
-  j.step([&] { p.setFontSize(double(size)); });
-}
-
-RcsekkResult printOrder(const RcsekkAdatok& a, Platform& pf, SetRekord& set, SetRcsekkRekord& r, bool allo) {
-  if (!pf.printer) return RcsekkResult::Failed;
-  Printer& p = *pf.printer;
-  RecordedMessageBoxes unseen;  // nothing is shown on an error
-  MessageBoxes& msg = pf.messages ? *pf.messages : unseen;
+PrintResult printOrder(const RcsekkAdatok& a, Platform& pf, SetRekord& set, SetRcsekkRekord& r, bool allo) {
+  const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::None);  // nothing is shown on an error
+  if (!job) return PrintResult::of(PrintResult::Failed);
   const bool elolap = a.cmdOldalCsere == kRcsekkElolap;
 
-  PrintJob job(p, ErrorClass::None, msg);
-  const bool ran = job.run([&](PrintJob& j) {
+  const bool ran = job->run([&](PrintJob& j) {
     // The words between "*" marks: the opening mark on line 1, the closing one on line 2
     // when the words take two lines.
     QString szoveg1, szoveg2;
@@ -55,8 +46,7 @@ RcsekkResult printOrder(const RcsekkAdatok& a, Platform& pf, SetRekord& set, Set
       szoveg1 = QStringLiteral("*") + a.RtxtSzoveg21 + a.RtxtSzoveg11 + QStringLiteral("*");
     }
 
-    loadSet(pf.folder, set);
-    j.choosePrinter(set, PrinterChoice::KeepCurrent);
+    j.start(pf.folder, set, PrinterChoice::KeepCurrent);
     const std::array<int16_t, 8> flags = set.Nyomtatando;
     loadSettings(pf.folder, kSetRcsekkFile, r);
 
@@ -68,14 +58,14 @@ RcsekkResult printOrder(const RcsekkAdatok& a, Platform& pf, SetRekord& set, Set
       j.orientation(kPortrait);
     }
 
-    setFont(j, r.RcsekkNumBetuTipus, r.RcsekkBetuMeret1);
+    j.fontNameSize(r.RcsekkNumBetuTipus, r.RcsekkBetuMeret1);
     if (elolap)
       placeRcsekkElolap(j, r, flags, a, szoveg1, szoveg2, allo);
     else
       placeRcsekkHatlap(j, r, a, allo);
     j.endDoc();
   });
-  return ran ? RcsekkResult::Printed : RcsekkResult::Failed;
+  return PrintResult::of(ran ? PrintResult::Printed : PrintResult::Failed);
 }
 
 }  // namespace
@@ -83,11 +73,8 @@ RcsekkResult printOrder(const RcsekkAdatok& a, Platform& pf, SetRekord& set, Set
 void placeRcsekkElolap(PrintJob& j, const SetRcsekkRekord& r, const std::array<int16_t, 8>& flags,
                        const RcsekkAdatok& a, const QString& szoveg1, const QString& szoveg2, bool allo,
                        std::optional<int16_t> cimzettMeret) {
-  Printer& p = j.printer();
   const Offsets& o = allo ? kAllo : kFekvo;
   auto on = [&flags](Item i) { return flags[i] != 0; };
-  auto at = [&j, &p](double x) { j.step([&] { p.setCurrentX(x); }); };
-  auto atY = [&j, &p](double y) { j.step([&] { p.setCurrentY(y); }); };
 
   // The amount copies' positions are taken even when they are not printed: a name left
   // out goes where the last of them stands.
@@ -99,14 +86,14 @@ void placeRcsekkElolap(PrintJob& j, const SetRcsekkRekord& r, const std::array<i
     j.amountAtX(osszegX2, osszeg);
     j.amount(osszegX2, position(r.RcsekkTextosszeg_y2, o.osszegY), osszeg);
   } else {
-    atY(position(r.RcsekkTextosszeg_y1, o.osszegY));
-    at(osszegX1);
-    at(osszegX2);
-    atY(position(r.RcsekkTextosszeg_y2, o.osszegY));
-    at(osszegX2);
+    j.currentY(position(r.RcsekkTextosszeg_y1, o.osszegY));
+    j.currentX(osszegX1);
+    j.currentX(osszegX2);
+    j.currentY(position(r.RcsekkTextosszeg_y2, o.osszegY));
+    j.currentX(osszegX2);
   }
 
-  setFont(j, r.RcsekkSzovegBetuTipus, r.RcsekkBetuMeret2);
+  j.fontNameSize(r.RcsekkSzovegBetuTipus, r.RcsekkBetuMeret2);
   if (on(kSzoveg)) {
     const double x1 = position(r.RcsekkTextCsSzoveg_x1, o.szoveg1X);
     const double x2 = position(r.RcsekkTextCsSzoveg_x2, o.szoveg2X);
@@ -119,12 +106,12 @@ void placeRcsekkElolap(PrintJob& j, const SetRcsekkRekord& r, const std::array<i
     j.text(position(r.RcsekkTextFelado_x, o.feladoNevX), position(r.RcsekkTextFelado_y, o.feladoY),
            a.RtxNev.trimmed());
   else
-    j.step([&] { p.print(QStringLiteral(" ")); });  // keeps the name's line, wherever it stands
+    j.print(QStringLiteral(" "));  // keeps the name's line, wherever it stands
   if (on(kCim)) j.textAtX(position(r.RcsekkTextFelado_x, o.feladoCimX), a.RtxCim.trimmed());
 
   // The recipient, on both parts of the form, in the text font.
   auto meret = [&] {
-    if (cimzettMeret) j.step([&] { p.setFontSize(double(*cimzettMeret)); });
+    if (cimzettMeret) j.fontSize(double(*cimzettMeret));
   };
   auto cimzett = [&](Fixed x, int dx, Fixed y, Fixed irszY) {
     const double cx = position(x, dx);
@@ -140,26 +127,25 @@ void placeRcsekkElolap(PrintJob& j, const SetRcsekkRekord& r, const std::array<i
 }
 
 void placeRcsekkHatlap(PrintJob& j, const SetRcsekkRekord& r, const RcsekkAdatok& a, bool allo, bool irszBalra) {
-  Printer& p = j.printer();
   const Offsets& o = allo ? kAllo : kFekvo;
   // The back has no print switches.
-  setFont(j, r.RcsekkSzovegBetuTipus, r.RcsekkBetuMeret2);
+  j.fontNameSize(r.RcsekkSzovegBetuTipus, r.RcsekkBetuMeret2);
   const double hx = position(r.RcsekkFeladoHatoldal_x, o.hatulX);
   j.text(hx, position(r.RcsekkFeladoHatoldal_y, o.hatulY), a.txtNevHatul.trimmed());
   j.textAtX(hx, a.txtHelysHatul.trimmed());
   j.textAtX(hx, a.txtCimHatul.trimmed());
-  j.step([&] { p.print(QString()); });
+  j.print(QString());
   j.textAtX(irszBalra ? hx : position(r.RcsekkFeladoHatoldal_x, o.hatulIrszX), a.txtIrszHatul.trimmed());
   const double kx = position(r.RcsekkKozlemHatoldal_x, o.kozlemX);
   j.text(kx, position(r.RcsekkKozlemHatoldal_y, o.kozlemY), a.RcsekkKozlemenyHatul[0].trimmed());
   for (size_t i = 1; i < a.RcsekkKozlemenyHatul.size(); ++i) j.textAtX(kx, a.RcsekkKozlemenyHatul[i].trimmed());
 }
 
-RcsekkResult PrintAlloRCsekk(const RcsekkAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk) {
+PrintResult PrintAlloRCsekk(const RcsekkAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk) {
   return printOrder(adatok, platform, set, rcsekk, true);
 }
 
-RcsekkResult PrintFekvoRCsekk(const RcsekkAdatok& adatok, Platform& platform, SetRekord& set,
+PrintResult PrintFekvoRCsekk(const RcsekkAdatok& adatok, Platform& platform, SetRekord& set,
                               SetRcsekkRekord& rcsekk) {
   return printOrder(adatok, platform, set, rcsekk, false);
 }

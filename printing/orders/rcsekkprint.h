@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "printing/common/listprint.h"
+
 class PrintJob;
 struct Platform;
 struct SetRekord;
@@ -34,16 +36,12 @@ struct RcsekkAdatok {
 inline const QString kRcsekkElolap = QStringLiteral("Csekk Hátoldala");  // front on screen
 inline const QString kRcsekkHatlap = QStringLiteral("Csekk Első oldal");  // back on screen
 
-enum class RcsekkResult {
-  Printed,
-  Failed,  // a printer error cancelled the document; nothing printed, nothing shown
-};
-
 // Both read record 1 of Set.dat into `set` and of SetRcsekk.dat into `rcsekk` from the program
 // folder, and print on the saved printer when the settings say so (otherwise on the current
 // one). The front uses the print switches 0 (amount), 1 (words), 2 (name) and 3 (address).
-RcsekkResult PrintAlloRCsekk(const RcsekkAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk);
-RcsekkResult PrintFekvoRCsekk(const RcsekkAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk);
+// Printed, or Failed: a printer error cancelled the document; nothing printed, nothing shown.
+PrintResult PrintAlloRCsekk(const RcsekkAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk);
+PrintResult PrintFekvoRCsekk(const RcsekkAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk);
 
 // Placing one side of the form on a running job, shared by the single and the list print.
 // The front starts with the amounts in the font the caller has set (the figures font), then

@@ -9,8 +9,8 @@
 #include "common/numtext.h"
 #include "common/printer.h"
 #include "common/recordfile.h"
+#include "common/tricheckbox.h"
 #include "printing/slips/osszegbetuvel.h"
-#include "records/tricheckbox.h"
 
 #include <cmath>
 #include <limits>
@@ -122,33 +122,12 @@ void UlapLap::txUosszeg_Change() {
   *azazEgyesek_ = w.egyesek;
 
   loadSet(platform_.folder, *set_);
-  // Measured in the slip's text font; a step the printer refuses is skipped, and with no
-  // printer the width counts as 0.
-  double szeles = 0;
-  Printer* p = platform_.printer;
-  auto skip = [](auto fn) {
-    try {
-      fn();
-    } catch (const PrinterError&) {
-    }
-  };
-  if (p) {
-    skip([&] { p->setScaleMillimetres(); });
-    skip([&] { p->setFontName(trimmed(set_->BetuTipus2)); });
-    skip([&] { p->setFontSize(double(set_->BetuMeret2)); });
-  }
-  QString& ezresek = *azazEzresek_;
-  if (!ezresek.isEmpty()) ezresek = ezresek.left(1).toUpper() + ezresek.mid(1);
-  const QString& egyesek = *azazEgyesek_;
-  if (p) skip([&] { szeles = p->textWidth(egyesek + ezresek); });
-  const QString csillag = QStringLiteral("*");
-  if (szeles > kSzovegMezo) {
-    lbosszegBetuvel1->setText(csillag + ezresek);
-    lbosszegBetuvel2->setText(egyesek + csillag);
-  } else {
-    lbosszegBetuvel1->setText(csillag + ezresek + egyesek + csillag);
-    lbosszegBetuvel2->clear();
-  }
+  // Measured in the slip's text font.
+  const SzavakIllesztve f = fitWords({*azazEzresek_, *azazEgyesek_}, kSzovegMezo,
+                                     pageMeasure(platform_.printer, set_->BetuTipus2, double(set_->BetuMeret2)));
+  *azazEzresek_ = f.szavak.ezresek;
+  lbosszegBetuvel1->setText(f.sor1());
+  lbosszegBetuvel2->setText(f.sor2());
 }
 
 void UlapLap::belep() {

@@ -7,13 +7,9 @@
 // 150 x 105 mm page. Any error cancels the whole document silently.
 #include <QString>
 
-#include <cstdint>
-#include <optional>
 #include <vector>
 
-#include "printing/slips/csekklistaprint.h"
-#include "printing/slips/osszegbetuvel.h"
-#include "records/nevekrekord.h"
+#include "printing/common/listprint.h"
 
 struct Platform;
 struct SetRekord;
@@ -28,26 +24,12 @@ struct UlapLapAllapot {
   QString lbUNev, lbUHelyseg, lbUCim, lbUIrszam;  // payee of the amount
 };
 
-// What a list print leaves for the shared copies: the last printed row's payer record, its
-// amount and, when that amount is not 0, its words (AzazEzresek capitalised as printed).
-struct UlapCsoportUtolso {
-  NevekRekord Nevek;
-  int32_t AzazOsszeg = 0;
-  std::optional<OsszegSzavak> Azaz;
-};
-
-struct UlapCsoportEredmeny {
-  bool printed = false;  // the document was ended; false when an error cancelled it
-  int lapok = 0;         // forms placed
-  std::optional<UlapCsoportUtolso> utolso;  // none when no row was printed
-};
-
 // Both read record 1 of Set.dat into `set`, of SetRcsekk.dat into `rcsekk` and of SetUlap.dat
 // into `ulap`, and print on the saved printer when the settings say so. Selected rows whose
 // record number is not a record of nevek1.dat are skipped. No selected row: an empty document.
-UlapCsoportEredmeny PrintCsAlloUlap(const std::vector<CsoportSor>& sorok, const UlapLapAllapot& lap,
-                                    Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk,
-                                    SetUlapRekord& ulap);
-UlapCsoportEredmeny PrintCsFekvoUlap(const std::vector<CsoportSor>& sorok, const UlapLapAllapot& lap,
-                                     Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk,
-                                     SetUlapRekord& ulap);
+// The result's `utolso` holds the last row's payer record, its amount and, when that amount is
+// not 0, its words (AzazEzresek capitalised as printed); no notice record.
+PrintResult PrintCsAlloUlap(const std::vector<CsoportSor>& sorok, const UlapLapAllapot& lap, Platform& platform,
+                            SetRekord& set, SetRcsekkRekord& rcsekk, SetUlapRekord& ulap);
+PrintResult PrintCsFekvoUlap(const std::vector<CsoportSor>& sorok, const UlapLapAllapot& lap, Platform& platform,
+                             SetRekord& set, SetRcsekkRekord& rcsekk, SetUlapRekord& ulap);

@@ -1,5 +1,7 @@
 #include "printing/orders/ulapprint.h"
 
+#include <memory>
+
 #include "common/messages.h"
 #include "common/platform.h"
 #include "common/printer.h"
@@ -12,21 +14,14 @@ namespace {
 
 constexpr double kJelMeret = 24;  // points of the "X" marks
 
-UlapResult printForm(const UlapAdatok& a, Platform& pf, SetRekord& set, SetRcsekkRekord& rc, SetUlapRekord& u,
-                     bool allo) {
-  RecordedMessageBoxes unseen;
-  MessageBoxes& msg = pf.messages ? *pf.messages : unseen;
-  if (a.txNev.trimmed().isEmpty()) {
-    msg.info(QStringLiteral(" Nincs kijelölve ügyfél a listáról..."), QStringLiteral("!  H I B A  ! "));
-    return UlapResult::NoPayer;
-  }
-  if (!pf.printer) return UlapResult::Failed;
-  Printer& p = *pf.printer;
+PrintResult printForm(const UlapAdatok& a, Platform& pf, SetRekord& set, SetRcsekkRekord& rc, SetUlapRekord& u,
+                      bool allo) {
+  if (!payerChosen(pf, a.txNev)) return PrintResult::of(PrintResult::NoPayer);
+  const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::SilentCancel);
+  if (!job) return PrintResult::of(PrintResult::Failed);
 
-  PrintJob job(p, ErrorClass::SilentCancel, msg);
-  const bool ran = job.run([&](PrintJob& j) {
-    loadSet(pf.folder, set);
-    j.choosePrinter(set, PrinterChoice::KeepCurrent);
+  const bool ran = job->run([&](PrintJob& j) {
+    j.start(pf.folder, set, PrinterChoice::KeepCurrent);
     loadSettings(pf.folder, kSetRcsekkFile, rc);
     loadSettings(pf.folder, kSetUlapFile, u);
 
@@ -41,19 +36,15 @@ UlapResult printForm(const UlapAdatok& a, Platform& pf, SetRekord& set, SetRcsek
               allo ? kUlapAllo : kUlapFekvo);
     j.endDoc();
   });
-  return ran ? UlapResult::Printed : UlapResult::Failed;
+  return PrintResult::of(ran ? PrintResult::Printed : PrintResult::Failed);
 }
 
 }  // namespace
 
 void placeUlap(PrintJob& j, const UlapAdatok& a, const QStringList& osszeg, const SetRcsekkRekord& rc,
                const SetUlapRekord& u, const UlapEltolas& o) {
-  Printer& p = j.printer();
   // Name and size only: no bold, italic or underline is set.
-  auto font = [&j, &p](const QString& name, double size) {
-    j.step([&] { p.setFontName(name.trimmed()); });
-    j.step([&] { p.setFontSize(size); });
-  };
+  auto font = [&j](const QString& name, double size) { j.fontNameSize(name, size); };
   const QString szamok = rc.RcsekkNumBetuTipus;
   auto szovegFont = [&] { font(rc.RcsekkSzovegBetuTipus, double(rc.RcsekkBetuMeret2)); };
 
@@ -62,10 +53,9 @@ void placeUlap(PrintJob& j, const UlapAdatok& a, const QStringList& osszeg, cons
     const double ox = position(u.UlapTextosszeg_x, o.osszegX);
     // The pieces of the amount, then the end of its line.
     auto osszegSor = [&](Fixed y) {
-      j.step([&] { p.setCurrentX(ox); });
-      j.step([&] { p.setCurrentY(position(y, o.osszegY)); });
-      for (qsizetype i = 0; i < osszeg.size(); ++i)
-        j.step([&] { p.print(osszeg[i], i + 1 == osszeg.size()); });
+      j.currentX(ox);
+      j.currentY(position(y, o.osszegY));
+      for (qsizetype i = 0; i < osszeg.size(); ++i) j.print(osszeg[i], i + 1 == osszeg.size());
     };
     osszegSor(u.UlapTextosszeg_y1);
     osszegSor(u.UlapTextosszeg_y2);
@@ -102,12 +92,12 @@ void placeUlap(PrintJob& j, const UlapAdatok& a, const QStringList& osszeg, cons
   }
 }
 
-UlapResult PrintAlloULap(const UlapAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk,
+PrintResult PrintAlloULap(const UlapAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk,
                          SetUlapRekord& ulap) {
   return printForm(adatok, platform, set, rcsekk, ulap, true);
 }
 
-UlapResult PrintFekvoULap(const UlapAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk,
+PrintResult PrintFekvoULap(const UlapAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk,
                           SetUlapRekord& ulap) {
   return printForm(adatok, platform, set, rcsekk, ulap, false);
 }

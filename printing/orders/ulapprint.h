@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "printing/common/listprint.h"
+
 class PrintJob;
 struct Platform;
 struct SetRekord;
@@ -33,18 +35,14 @@ struct UlapAdatok {
 inline const QString kUlapElolap = QStringLiteral("Hátoldala");   // front on screen
 inline const QString kUlapHatlap = QStringLiteral("Első oldal");  // back on screen
 
-enum class UlapResult {
-  Printed,
-  NoPayer,  // blank txNev: the message has been shown; the caller gives the payer list the focus
-  Failed,   // a printer or file error cancelled the document; nothing printed, nothing shown
-};
-
 // Both read record 1 of Set.dat into `set`, of SetRcsekk.dat into `rcsekk` and of SetUlap.dat
 // into `ulap` from the program folder, and print on the saved printer when the settings say
-// so (otherwise on the current one). One document of one page.
-UlapResult PrintAlloULap(const UlapAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk,
+// so (otherwise on the current one). One document of one page. NoPayer: blank txNev, the
+// message has been shown (the caller gives the payer list the focus); Failed: a printer or
+// file error cancelled the document, nothing printed, nothing shown.
+PrintResult PrintAlloULap(const UlapAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk,
                          SetUlapRekord& ulap);
-UlapResult PrintFekvoULap(const UlapAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk,
+PrintResult PrintFekvoULap(const UlapAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk,
                           SetUlapRekord& ulap);
 
 // Millimetres each feed adds to the stored positions of the form.

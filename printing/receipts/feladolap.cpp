@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "common/recordfile.h"
-#include "records/tricheckbox.h"
+#include "common/tricheckbox.h"
 
 using namespace lap;
 
@@ -114,4 +114,30 @@ LapValtas FeladoLap::belep() {
   lbSajatCim1->setText(asStored(r.FeladovevenyFeladoCim1));
   lbSajatCim2->setText(asStored(r.FeladovevenyFeladoCim2));
   return {2, true};
+}
+
+FeladoAdatok FeladoLap::adatok() const {
+  FeladoAdatok a;
+  a.txNev3 = txNev3->text();
+  a.txCim3_1 = txCim3_1->text();
+  a.txCim3_2 = txCim3_2->text();
+  a.lbSajatNev = lbSajatNev->text();
+  a.lbSajatCim1 = lbSajatCim1->text();
+  a.lbSajatCim2 = lbSajatCim2->text();
+  a.txErtek = txErtek->text();
+  a.txUtanvet = txUtanvet->text();
+  a.txtFeladov1 = txtFeladov1->text();
+  a.txtFeladov2 = txtFeladov2->text();
+  a.chkAjanlott = chkAjanlott->value();
+  a.chkCsomag = chkCsomag->value();
+  a.chkTerti = chkTerti->value();
+  a.chkHivIrat = chkHivIrat->value();
+  a.chkErtek = chkErtek->value();
+  a.chkSK = chkSK->value();
+  a.chkPRI = chkPRI->value();
+  a.chkPL = chkPL->value();
+  a.chkLEGI = chkLEGI->value();
+  a.chk5 = chk5->value();
+  a.chk6 = chk6->value();
+  return a;
 }

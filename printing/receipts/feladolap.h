@@ -12,6 +12,7 @@
 #include "common/platform.h"
 #include "layouts/layoutrecords.h"
 #include "printing/receipts/lapelemek.h"
+#include "printing/receipts/feladoprint.h"
 
 class QLabel;
 class QLineEdit;
@@ -70,6 +71,9 @@ class FeladoLap : public QWidget {
   // otherwise hides both, keeping the text (the receipt still prints it).
   void chkErtek_Click();
 
+
+  // What the form printers print, as the page shows it.
+  FeladoAdatok adatok() const;
  private:
   const Platform& platform_;
   LayoutRecords& layouts_;

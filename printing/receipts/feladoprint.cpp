@@ -1,7 +1,6 @@
 #include "printing/receipts/feladoprint.h"
 
-#include <QLabel>
-#include <QLineEdit>
+#include <memory>
 
 #include "common/messages.h"
 #include "common/platform.h"
@@ -10,9 +9,7 @@
 #include "common/recordfile.h"
 #include "common/setrekord.h"
 #include "layouts/layoutrecords.h"
-#include "printing/receipts/feladolap.h"
-#include "printing/receipts/lapelemek.h"
-#include "records/tricheckbox.h"
+#include "printing/receipts/vevenyek.h"
 
 namespace {
 
@@ -30,7 +27,6 @@ constexpr Eltolas kFekvo{0, -1, 0, 0};
 
 // The receipt's items, in print order, on a printer already set up in the main size.
 void nyomtat(PrintJob& j, const FeladoAdatok& a, const SetFvevenyRekord& f, const Eltolas& o) {
-  Printer& p = j.printer();
   const auto t = [](const QString& s) { return lap::szokozNelkul(s); };
   const double xCimzett = position(f.FeladovevenyCimzett_x, o.x);
   j.text(xCimzett, position(f.FeladovevenyCimzett_y, o.yBlokk), t(a.txNev3));
@@ -43,10 +39,10 @@ void nyomtat(PrintJob& j, const FeladoAdatok& a, const SetFvevenyRekord& f, cons
   j.text(position(f.FeladovevenyErtek_x, o.x), position(f.FeladovevenyErtek_y, o.yOsszeg), t(a.txErtek));
   j.text(position(f.FeladovevenyUtanvet_x, o.x), position(f.FeladovevenyUtanvet_y, o.yOsszeg), t(a.txUtanvet));
 
-  j.step([&] { p.setFontSize(double(f.FeladovevenyBetuMeret2)); });
+  j.fontSize(double(f.FeladovevenyBetuMeret2));
   j.text(position(f.FeladovevenyUtanvetszoveg1_x, o.x), position(f.FeladovevenyUtanvetszoveg1_y), t(a.txtFeladov1));
   j.text(position(f.FeladovevenyUtanvetszoveg2_x, o.x), position(f.FeladovevenyUtanvetszoveg2_y), t(a.txtFeladov2));
-  j.step([&] { p.setFontSize(double(f.FeladovevenyBetuMeret)); });
+  j.fontSize(double(f.FeladovevenyBetuMeret));
 
   const double sor1 = position(f.FeladovevenyXAjanlott_y, o.yJel);
   const double sor2 = position(f.FeladovevenyXCsomag_y, o.yJel);
@@ -71,68 +67,30 @@ void nyomtat(PrintJob& j, const FeladoAdatok& a, const SetFvevenyRekord& f, cons
 
 }  // namespace
 
-FeladoAdatok feladoAdatok(const FeladoLap& l) {
-  FeladoAdatok a;
-  a.txNev3 = l.txNev3->text();
-  a.txCim3_1 = l.txCim3_1->text();
-  a.txCim3_2 = l.txCim3_2->text();
-  a.lbSajatNev = l.lbSajatNev->text();
-  a.lbSajatCim1 = l.lbSajatCim1->text();
-  a.lbSajatCim2 = l.lbSajatCim2->text();
-  a.txErtek = l.txErtek->text();
-  a.txUtanvet = l.txUtanvet->text();
-  a.txtFeladov1 = l.txtFeladov1->text();
-  a.txtFeladov2 = l.txtFeladov2->text();
-  a.chkAjanlott = l.chkAjanlott->value();
-  a.chkCsomag = l.chkCsomag->value();
-  a.chkTerti = l.chkTerti->value();
-  a.chkHivIrat = l.chkHivIrat->value();
-  a.chkErtek = l.chkErtek->value();
-  a.chkSK = l.chkSK->value();
-  a.chkPRI = l.chkPRI->value();
-  a.chkPL = l.chkPL->value();
-  a.chkLEGI = l.chkLEGI->value();
-  a.chk5 = l.chk5->value();
-  a.chk6 = l.chk6->value();
-  return a;
-}
 
 bool PrintAlloFelado(const FeladoAdatok& a, Platform& pf, SetRekord& set, SetFvevenyRekord& f) {
-  if (!pf.printer) return false;
-  Printer& p = *pf.printer;
-  RecordedMessageBoxes unseen;
-  PrintJob job(p, ErrorClass::FontFallback, pf.messages ? *pf.messages : unseen);
-  return job.run([&](PrintJob& j) {
-    loadSet(pf.folder, set);
-    j.choosePrinter(set, PrinterChoice::KeepCurrent);
+  const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::FontFallback);
+  return job && job->run([&](PrintJob& j) {
+    j.start(pf.folder, set, PrinterChoice::KeepCurrent);
     loadSettings(pf.folder, kSetFvevenyFile, f);
 
-    j.scaleMillimetres();
-    j.step([&] { p.setFontName(f.FeladovevenyBetuTipus.trimmed()); });
-    j.step([&] { p.setBold(false); });
-    j.paperSize(kPaperDL);
-    j.step([&] { p.setFontSize(double(f.FeladovevenyBetuMeret)); });
-    j.orientation(kLandscape);
+    lap::alloLap(j, f.FeladovevenyBetuTipus, double(f.FeladovevenyBetuMeret), kPaperDL);
     nyomtat(j, a, f, kAllo);
     j.endDoc();
   });
 }
 
 bool PrintFekvoFelado(const FeladoAdatok& a, Platform& pf, SetRekord& set, SetFvevenyRekord& f) {
-  if (!pf.printer) return false;
-  Printer& p = *pf.printer;
-  RecordedMessageBoxes unseen;
-  PrintJob job(p, ErrorClass::SilentCancel, pf.messages ? *pf.messages : unseen);
-  return job.run([&](PrintJob& j) {
-    loadSet(pf.folder, set);
-    j.choosePrinter(set, PrinterChoice::FollowDefault);
+  const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::SilentCancel);
+  return job && job->run([&](PrintJob& j) {
+    j.start(pf.folder, set, PrinterChoice::FollowDefault);
     loadSettings(pf.folder, kSetFvevenyFile, f);
 
     j.scaleMillimetres();
     // The name as stored; the printer layer matches it without its trailing blanks.
-    j.step([&] { p.setFontName(f.FeladovevenyBetuTipus); });
-    j.step([&] { p.setBold(false); });
-    j.step([&] { p.setFontSize(double(f.FeladovevenyBetuMeret)); });
+    j.fontName(f.FeladovevenyBetuTipus);
+    j.bold(false);
+    j.fontSize(double(f.FeladovevenyBetuMeret));
     // The form itself is the page, fed lying: 165 mm across, 120 mm down.
     j.pageWidthTwips(165 * kTwipsPerMm);
     j.pageHeightTwips(120 * kTwipsPerMm);

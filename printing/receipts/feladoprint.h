@@ -9,7 +9,6 @@
 struct Platform;
 struct SetRekord;
 struct SetFvevenyRekord;
-class FeladoLap;
 
 // What the posting-receipt page holds for the printer, as it stands.
 struct FeladoAdatok {
@@ -22,7 +21,6 @@ struct FeladoAdatok {
   int chkSK = 0, chkPRI = 0, chkPL = 0, chkLEGI = 0, chk5 = 0, chk6 = 0;
 };
 
-FeladoAdatok feladoAdatok(const FeladoLap& lap);
 
 // Both read record 1 of Set.dat into `set` and of SetFveveny.dat into `fveveny`, print one
 // page and end the document. True when the document was ended.

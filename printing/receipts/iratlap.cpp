@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "common/recordfile.h"
-#include "records/tricheckbox.h"
+#include "common/tricheckbox.h"
 
 using namespace lap;
 
@@ -123,4 +123,28 @@ void IratLap::chkVkod_Click() {
   } else {
     lbVkod->hide();
   }
+}
+
+IratAdatok IratLap::adatok() const {
+  IratAdatok a;
+  a.txtIratCimzettNev = txtIratCimzettNev->text();
+  a.txtIratCimzettHelyseg = txtIratCimzettHelyseg->text();
+  a.txtIratCimzettUtca = txtIratCimzettUtca->text();
+  a.txtIratCimzettIrszam = txtIratCimzettIrszam->text();
+  a.lbIratFeladoNev = lbIratFeladoNev->text();
+  a.lbIratFeladoCim1 = lbIratFeladoCim1->text();
+  a.lbIratFeladoCim2 = lbIratFeladoCim2->text();
+  for (int i = 0; i < 3; ++i) {
+    a.txtIratFelado[size_t(i)] = txtIratFelado[size_t(i)]->text();
+    a.chkVisszaCimPrint[size_t(i)] = chkVisszaCimPrint[size_t(i)]->value();
+  }
+  a.chkVkod = chkVkod->value();
+  a.lbVkod = lbVkod->text();
+  a.txtIratSzama = txtIratSzama->text();
+  a.txtIratFajtaja = txtIratFajtaja->text();
+  a.txtIratMelleklet = txtIratMelleklet->text();
+  a.txtIratErtesites = txtIratErtesites->text();
+  a.txtIratFelvPosta = txtIratFelvPosta->text();
+  a.txtIratKuldAzonosito = txtIratKuldAzonosito->text();
+  return a;
 }

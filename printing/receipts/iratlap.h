@@ -15,6 +15,7 @@
 #include "common/platform.h"
 #include "layouts/layoutrecords.h"
 #include "printing/receipts/lapelemek.h"
+#include "printing/receipts/iratprint.h"
 
 class QLabel;
 class QLineEdit;
@@ -68,6 +69,9 @@ class IratLap : public QWidget {
   // the number with its leading and trailing blanks removed; otherwise nothing happens.
   void txtIratSzama_Change();
 
+
+  // What the form printers print, as the page shows it.
+  IratAdatok adatok() const;
  private:
   void feladoMasolas();
   const Platform& platform_;

@@ -1,7 +1,6 @@
 #include "printing/receipts/iratprint.h"
 
-#include <QLabel>
-#include <QLineEdit>
+#include <memory>
 
 #include "common/messages.h"
 #include "common/platform.h"
@@ -10,9 +9,7 @@
 #include "common/recordfile.h"
 #include "common/setrekord.h"
 #include "layouts/layoutrecords.h"
-#include "printing/receipts/iratlap.h"
-#include "printing/receipts/lapelemek.h"
-#include "records/tricheckbox.h"
+#include "printing/receipts/vevenyek.h"
 
 namespace {
 
@@ -29,12 +26,10 @@ constexpr Eltolas kFekvo{20, -3, -18, 25, 2};
 enum class Lap { Allo, Fekvo };
 
 bool nyomtat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& r, Lap lap) {
-  if (!pf.printer) return false;
-  Printer& p = *pf.printer;
   const Eltolas& o = lap == Lap::Allo ? kAllo : kFekvo;
-  RecordedMessageBoxes unseen;  // this class shows nothing
-  PrintJob job(p, ErrorClass::Ignore, pf.messages ? *pf.messages : unseen);
-  job.run([&](PrintJob& j) {
+  const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::Ignore);  // this class shows nothing
+  if (!job) return false;
+  job->run([&](PrintJob& j) {
     j.step([&] { loadSet(pf.folder, set); });
     j.choosePrinter(set, PrinterChoice::KeepCurrent);
     j.step([&] { loadSettings(pf.folder, kSetIrat2File, r); });
@@ -44,14 +39,14 @@ bool nyomtat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& 
     const double kodMeret = double(r.VkodMeret);
 
     j.scaleMillimetres();
-    j.step([&] { p.setFontName(betu); });
-    j.step([&] { p.setBold(false); });
+    j.fontName(betu);
+    j.bold(false);
     if (lap == Lap::Allo) {
       j.paperSize(kPaperDL);
-      j.step([&] { p.setFontSize(meret); });
+      j.fontSize(meret);
       j.orientation(kLandscape);
     } else {
-      j.step([&] { p.setFontSize(meret); });
+      j.fontSize(meret);
       j.orientation(kPortrait);
       // The form itself is the page, its long side across as the layout places the texts
       // (up to some 170 mm from the left, within 70 mm of the top): 165 x 105 mm.
@@ -78,12 +73,12 @@ bool nyomtat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& 
       j.textAtX(xSzam, t(a.txtIratFelado[2]));
     }
     if (ticked(a.chkVkod)) {
-      j.step([&] { p.setFontName(kodBetu); });
-      j.step([&] { p.setFontSize(kodMeret); });
+      j.fontName(kodBetu);
+      j.fontSize(kodMeret);
       j.text(position(r.IratTertiIratkuldAzon_x, o.xKod), position(r.IratTertiIratkuldAzon_y, o.yKod), a.lbVkod);
     }
-    j.step([&] { p.setFontName(betu); });
-    j.step([&] { p.setFontSize(meret); });
+    j.fontName(betu);
+    j.fontSize(meret);
     j.text(xSzam, position(r.IratTertiIratszam_y, o.y), t(a.txtIratSzama));
     j.text(position(r.IratTertiIratfajta_x, o.x), position(r.IratTertiIratfajta_y, o.y), t(a.txtIratFajtaja));
     j.text(position(r.IratTertiIratmelleklet_x, o.x), position(r.IratTertiIratmelleklet_y, o.y),
@@ -100,29 +95,6 @@ bool nyomtat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& 
 
 }  // namespace
 
-IratAdatok iratAdatok(const IratLap& l) {
-  IratAdatok a;
-  a.txtIratCimzettNev = l.txtIratCimzettNev->text();
-  a.txtIratCimzettHelyseg = l.txtIratCimzettHelyseg->text();
-  a.txtIratCimzettUtca = l.txtIratCimzettUtca->text();
-  a.txtIratCimzettIrszam = l.txtIratCimzettIrszam->text();
-  a.lbIratFeladoNev = l.lbIratFeladoNev->text();
-  a.lbIratFeladoCim1 = l.lbIratFeladoCim1->text();
-  a.lbIratFeladoCim2 = l.lbIratFeladoCim2->text();
-  for (int i = 0; i < 3; ++i) {
-    a.txtIratFelado[size_t(i)] = l.txtIratFelado[size_t(i)]->text();
-    a.chkVisszaCimPrint[size_t(i)] = l.chkVisszaCimPrint[size_t(i)]->value();
-  }
-  a.chkVkod = l.chkVkod->value();
-  a.lbVkod = l.lbVkod->text();
-  a.txtIratSzama = l.txtIratSzama->text();
-  a.txtIratFajtaja = l.txtIratFajtaja->text();
-  a.txtIratMelleklet = l.txtIratMelleklet->text();
-  a.txtIratErtesites = l.txtIratErtesites->text();
-  a.txtIratFelvPosta = l.txtIratFelvPosta->text();
-  a.txtIratKuldAzonosito = l.txtIratKuldAzonosito->text();
-  return a;
-}
 
 bool PrintAlloIrat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& r) {
   return nyomtat(a, pf, set, r, Lap::Allo);

@@ -11,7 +11,6 @@
 struct Platform;
 struct SetRekord;
 struct SetIrat2Rekord;
-class IratLap;
 
 // What the page of the return receipt for official documents holds for the printer.
 struct IratAdatok {
@@ -26,7 +25,6 @@ struct IratAdatok {
   QString txtIratErtesites, txtIratFelvPosta, txtIratKuldAzonosito;
 };
 
-IratAdatok iratAdatok(const IratLap& lap);
 
 // Both read record 1 of Set.dat into `set` (a saved printer is selected, the default one is
 // left as it is) and of SetIrat2.dat into `irat2`. True when the printer was there to print.

@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "records/tricheckbox.h"
+#include "common/tricheckbox.h"
 
 namespace lap {
 
@@ -35,13 +35,6 @@ QLabel* jel(QWidget* parent, int index) {
   l->adjustSize();
   l->hide();
   return l;
-}
-
-QString szokozNelkul(const QString& s) {
-  qsizetype a = 0, b = s.size();
-  while (a < b && s[a] == u' ') ++a;
-  while (b > a && s[b - 1] == u' ') --b;
-  return s.mid(a, b - a);
 }
 
 }  // namespace lap

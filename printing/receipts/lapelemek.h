@@ -10,6 +10,8 @@
 
 #include <cstdint>
 
+#include "printing/receipts/vevenyek.h"
+
 class QLineEdit;
 class QWidget;
 class TriCheckBox;
@@ -32,8 +34,6 @@ QLabel* felirat(QWidget* parent, const char* name, const QString& text = {});
 TriCheckBox* jelolo(QWidget* parent, const char* name, const QString& caption, const QString& tip = {});
 // A hidden "X" service mark.
 QLabel* jel(QWidget* parent, int index);
-// Text with its leading and trailing blanks (spaces) removed; tabs and the like stay.
-QString szokozNelkul(const QString& s);
 
 }  // namespace lap
 

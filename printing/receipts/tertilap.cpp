@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "common/recordfile.h"
-#include "records/tricheckbox.h"
+#include "common/tricheckbox.h"
 
 using namespace lap;
 
@@ -202,3 +202,22 @@ void TertiLap::chkTSk_Click() { jelez(chkTSk, lbX[7]); }
 void TertiLap::chkTUv_Click() { jelez(chkTUv, lbX[8]); }
 void TertiLap::chkLevel_Click() { jelez(chkLevel, lbX[9]); }
 void TertiLap::chkKCsomag_Click() { jelez(chkKCsomag, lbX[10]); }
+
+TertiAdatok TertiLap::adatok() const {
+  TertiAdatok a;
+  a.belfoldi = belfoldi();
+  a.txNev2 = txNev2->text();
+  a.txCim2_1 = txCim2_1->text();
+  a.txCim2_2 = txCim2_2->text();
+  a.txtTertiPosta = txtTertiPosta->text();
+  a.txtTertiDatum = txtTertiDatum->text();
+  a.txKudemenyAzonosito = txKudemenyAzonosito->text();
+  a.txUgyfelAzonosito = txUgyfelAzonosito->text();
+  a.txUgyfelSajatJelzese = txUgyfelSajatJelzese->text();
+  a.chkTPri = chkTPri->value();
+  a.chkTSk = chkTSk->value();
+  a.chkTUv = chkTUv->value();
+  a.chkLevel = chkLevel->value();
+  a.chkKCsomag = chkKCsomag->value();
+  return a;
+}

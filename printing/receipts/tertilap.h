@@ -13,6 +13,7 @@
 #include "common/platform.h"
 #include "layouts/layoutrecords.h"
 #include "printing/receipts/lapelemek.h"
+#include "printing/receipts/tertiprint.h"
 
 class QButtonGroup;
 class QFormLayout;
@@ -79,6 +80,9 @@ class TertiLap : public QWidget {
   void chkLevel_Click();
   void chkKCsomag_Click();
 
+
+  // What the form printers print, as the page shows it.
+  TertiAdatok adatok() const;
  private:
   void visszaCim();
   void elrendez(bool belfoldi);

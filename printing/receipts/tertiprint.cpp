@@ -1,7 +1,6 @@
 #include "printing/receipts/tertiprint.h"
 
-#include <QLineEdit>
-#include <QRadioButton>
+#include <memory>
 
 #include "common/messages.h"
 #include "common/platform.h"
@@ -10,11 +9,8 @@
 #include "common/recordfile.h"
 #include "common/setrekord.h"
 #include "layouts/layoutrecords.h"
-#include "printing/receipts/lapelemek.h"
-#include "printing/receipts/tertilap.h"
-#include "records/fizetolista.h"
+#include "printing/receipts/vevenyek.h"
 #include "records/nevekrekord.h"
-#include "records/tricheckbox.h"
 
 namespace {
 
@@ -104,47 +100,15 @@ int32_t rekordSzam(const QString& szoveg) {
 
 }  // namespace
 
-TertiAdatok tertiAdatok(const TertiLap& l) {
-  TertiAdatok a;
-  a.belfoldi = l.belfoldi();
-  a.txNev2 = l.txNev2->text();
-  a.txCim2_1 = l.txCim2_1->text();
-  a.txCim2_2 = l.txCim2_2->text();
-  a.txtTertiPosta = l.txtTertiPosta->text();
-  a.txtTertiDatum = l.txtTertiDatum->text();
-  a.txKudemenyAzonosito = l.txKudemenyAzonosito->text();
-  a.txUgyfelAzonosito = l.txUgyfelAzonosito->text();
-  a.txUgyfelSajatJelzese = l.txUgyfelSajatJelzese->text();
-  a.chkTPri = l.chkTPri->value();
-  a.chkTSk = l.chkTSk->value();
-  a.chkTUv = l.chkTUv->value();
-  a.chkLevel = l.chkLevel->value();
-  a.chkKCsomag = l.chkKCsomag->value();
-  return a;
-}
 
-QStringList kijeloltRekordok(const FizetoLista& lista) {
-  QStringList r;
-  for (int sor : lista.kijeloltSorok()) r << lista.szoveg(sor, 2);
-  return r;
-}
 
 bool PrintAlloTerti(const TertiAdatok& a, Platform& pf, SetRekord& set, SetTertiRekord& t) {
-  if (!pf.printer) return false;
-  Printer& p = *pf.printer;
-  RecordedMessageBoxes unseen;  // this class shows nothing
-  PrintJob job(p, ErrorClass::Ignore, pf.messages ? *pf.messages : unseen);
-  return job.run([&](PrintJob& j) {
-    loadSet(pf.folder, set);
-    j.choosePrinter(set, PrinterChoice::FollowDefault);
+  const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::Ignore);
+  return job && job->run([&](PrintJob& j) {
+    j.start(pf.folder, set, PrinterChoice::FollowDefault);
     loadSettings(pf.folder, kSetTertiFile, t);
 
-    j.scaleMillimetres();
-    j.step([&] { p.setFontName(t.TertiBetuTipus.trimmed()); });
-    j.step([&] { p.setBold(false); });
-    j.paperSize(kPaperA4);
-    j.step([&] { p.setFontSize(double(t.TertiBetuMeret)); });
-    j.orientation(kLandscape);
+    lap::alloLap(j, t.TertiBetuTipus, double(t.TertiBetuMeret), kPaperA4);
 
     const Kartya k{lap::szokozNelkul(a.txNev2),
                    lap::szokozNelkul(a.txCim2_1),
@@ -163,13 +127,9 @@ bool PrintAlloTerti(const TertiAdatok& a, Platform& pf, SetRekord& set, SetTerti
 
 bool PrintCsFekvoTerti(const TertiAdatok& a, const QStringList& rekordok, Platform& pf, SetRekord& set,
                        SetTertiRekord& t, NevekRekord& nevek, Kozl3sorRekord& kozl3sor) {
-  if (!pf.printer) return false;
-  Printer& p = *pf.printer;
-  RecordedMessageBoxes unseen;
-  PrintJob job(p, ErrorClass::SilentCancel, pf.messages ? *pf.messages : unseen);
-  return job.run([&](PrintJob& j) {
-    loadSet(pf.folder, set);
-    j.choosePrinter(set, PrinterChoice::FollowDefault);
+  const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::SilentCancel);
+  return job && job->run([&](PrintJob& j) {
+    j.start(pf.folder, set, PrinterChoice::FollowDefault);
     loadSettings(pf.folder, kSetTertiFile, t);
     const QString betu = t.TertiBetuTipus.trimmed();
     const double meret = double(t.TertiBetuMeret);
@@ -186,9 +146,9 @@ bool PrintCsFekvoTerti(const TertiAdatok& a, const QStringList& rekordok, Platfo
       kozlFajl.read(n, kozl3sor);
 
       j.scaleMillimetres();
-      j.step([&] { p.setFontName(betu); });
-      j.step([&] { p.setBold(false); });
-      j.step([&] { p.setFontSize(meret); });
+      j.fontName(betu);
+      j.bold(false);
+      j.fontSize(meret);
       // The card itself is the page, fed lying: 165 mm across, 105 mm down.
       j.pageWidthTwips(165 * kTwipsPerMm);
       j.pageHeightTwips(105 * kTwipsPerMm);

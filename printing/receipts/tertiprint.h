@@ -13,8 +13,6 @@ struct SetRekord;
 struct SetTertiRekord;
 struct NevekRekord;
 struct Kozl3sorRekord;
-class TertiLap;
-class FizetoLista;
 
 // What the return-receipt page holds for the printers, as it stands.
 struct TertiAdatok {
@@ -26,9 +24,6 @@ struct TertiAdatok {
   int chkTPri = 0, chkTSk = 0, chkTUv = 0, chkLevel = 0, chkKCsomag = 0;
 };
 
-TertiAdatok tertiAdatok(const TertiLap& lap);
-// The third-column texts (record numbers) of the selected rows, in displayed order.
-QStringList kijeloltRekordok(const FizetoLista& lista);
 
 // Both read record 1 of Set.dat into `set` (the printer: the system default, followed, or the
 // saved one) and of SetTerti.dat into `terti`. True when the document was ended.
@@ -36,7 +31,7 @@ QStringList kijeloltRekordok(const FizetoLista& lista);
 // Standing, single: every failing step is skipped; the document is always ended.
 bool PrintAlloTerti(const TertiAdatok& lap, Platform& platform, SetRekord& set, SetTertiRekord& terti);
 
-// Lying, list: `rekordok` are the record numbers as the list shows them (kijeloltRekordok).
+// Lying, list: `rekordok` are the record numbers as the list shows them (FizetoLista::kijeloltRekordok).
 // Each card's records are read into `nevek` and `kozl3sor`, which keep the last card's. A text
 // that is not a record number, or any printer failure, cancels the document: false, no message.
 bool PrintCsFekvoTerti(const TertiAdatok& lap, const QStringList& rekordok, Platform& platform, SetRekord& set,

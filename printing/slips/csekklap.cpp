@@ -11,9 +11,9 @@
 #include "common/mmkep.h"
 #include "common/platform.h"
 #include "common/setrekord.h"
+#include "common/tricheckbox.h"
 #include "printing/slips/osszegbetuvel.h"
 #include "records/nevekrekord.h"
-#include "records/tricheckbox.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "printing/slips/csekkprint.h"
 
 #include <array>
+#include <memory>
 
 #include "common/messages.h"
 #include "common/platform.h"
@@ -9,17 +10,6 @@
 #include "common/setrekord.h"
 
 namespace {
-
-// Fixed millimetre offsets each feed adds to the stored positions.
-struct Offsets {
-  int osszegX, osszegY;
-  int kozlemenyX, kozlemenyY;
-  int szoveg1X, szoveg2X, szovegY1, szovegY2;
-  int befizAzonX, jogcimX;
-  int cimX, cimY;
-};
-constexpr Offsets kAllo{10, 1, 10, 2, 8, 7, 2, 1, 7, 7, 5, 4};
-constexpr Offsets kFekvo{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2};
 
 // Flags of SetRekord::Nyomtatando: which item groups the slip prints.
 enum Item { kOsszeg = 0, kSzoveg = 1, kNev = 2, kCim = 3, kKozlemeny = 4, kJogcim = 5, kBefizAzon = 7 };
@@ -31,21 +21,16 @@ constexpr double kA4WidthTwips = 11910;
 constexpr double kFekvoWidthMm = 210;
 constexpr double kFekvoHeightMm = 105;
 
-SlipResult printSlip(const CsekkAdatok& a, Platform& pf, SetRekord& set, bool allo) {
-  if (!pf.printer) return SlipResult::Failed;
-  Printer& p = *pf.printer;
-  RecordedMessageBoxes unseen;  // the slip's error class shows nothing
-  MessageBoxes& msg = pf.messages ? *pf.messages : unseen;
-  const Offsets& o = allo ? kAllo : kFekvo;
+PrintResult printSlip(const CsekkAdatok& a, Platform& pf, SetRekord& set, bool allo) {
+  const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::SilentCancel);
+  if (!job) return PrintResult::of(PrintResult::Failed);
   bool noPayer = false;
 
-  PrintJob job(p, ErrorClass::SilentCancel, msg);
-  const bool ran = job.run([&](PrintJob& j) {
+  const bool ran = job->run([&](PrintJob& j) {
     j.pageHeightTwips(kA4HeightTwips);
     j.pageWidthTwips(kA4WidthTwips);
 
-    if (a.txNev.trimmed().isEmpty()) {
-      msg.info(QStringLiteral(" Nincs kijelölve ügyfél a listáról..."), QStringLiteral("!  H I B A  ! "));
+    if (!j.payerChosen(a.txNev)) {
       noPayer = true;
       return;
     }
@@ -59,94 +44,93 @@ SlipResult printSlip(const CsekkAdatok& a, Platform& pf, SetRekord& set, bool al
       szoveg1 = QStringLiteral("*") + a.txtSzoveg21 + a.txtSzoveg11 + QStringLiteral("*");
     }
 
-    loadSet(pf.folder, set);
-    j.choosePrinter(set, PrinterChoice::FollowDefault);
-    const int korr = allo ? set.Vkorrekcio : 0;
-    const std::array<int16_t, 8> flags = set.Nyomtatando;
-    auto on = [&flags](Item i) { return flags[i] != 0; };
-    auto X = [korr](Fixed stored, int offset) { return position(stored, offset + korr); };
-    auto Y = [](Fixed stored, int offset) { return position(stored, offset); };
+    j.start(pf.folder, set, PrinterChoice::FollowDefault);
+    csekkOldal(j, allo);
+    placeCsekk(j, set, a, szoveg1, szoveg2, allo, allo ? kCsekkAllo : kCsekkFekvo);
+    j.endDoc();
+  });
+  if (noPayer) return PrintResult::of(PrintResult::NoPayer);
+  return PrintResult::of(ran ? PrintResult::Printed : PrintResult::Failed);
+}
 
-    if (allo) {
-      j.scaleMillimetres();
-      j.orientation(kLandscape);
-      j.paperSize(kPaperDL);
-    } else {
-      j.scaleMillimetres();
-      j.orientation(kPortrait);
-      j.pageHeightTwips(kFekvoHeightMm * kTwipsPerMm);
-      j.pageWidthTwips(kFekvoWidthMm * kTwipsPerMm);
-    }
+}  // namespace
 
-    // Name and size only: the bold state stays as the printer has it.
-    auto font = [&j, &p](const QString& name, int16_t size) {
-      j.step([&] { p.setFontName(name.trimmed()); });
-      j.step([&] { p.setFontSize(double(size)); });
-    };
-    const QString fontA = set.BetuTipus1, fontB = set.BetuTipus2;
+void csekkOldal(PrintJob& j, bool allo) {
+  j.scaleMillimetres();
+  if (allo) {
+    j.orientation(kLandscape);
+    j.paperSize(kPaperDL);
+  } else {
+    j.orientation(kPortrait);
+    j.pageHeightTwips(kFekvoHeightMm * kTwipsPerMm);
+    j.pageWidthTwips(kFekvoWidthMm * kTwipsPerMm);
+  }
+}
 
-    font(fontA, set.BetuMeret1);
+void placeCsekk(PrintJob& j, const SetRekord& set, const CsekkAdatok& a, const QString& szoveg1,
+                const QString& szoveg2, bool allo, const CsekkEltolas& o, bool osszeggel) {
+  const int korr = allo ? set.Vkorrekcio : 0;
+  const std::array<int16_t, 8> flags = set.Nyomtatando;
+  auto on = [&flags](Item i) { return flags[i] != 0; };
+  auto X = [korr](Fixed stored, int offset) { return position(stored, offset + korr); };
+  auto Y = [](Fixed stored, int offset) { return position(stored, offset); };
+  // Name and size only: the bold state stays as the printer has it.
+  auto fontA = [&] { j.fontNameSize(set.BetuTipus1, set.BetuMeret1); };
+  auto fontB = [&] { j.fontNameSize(set.BetuTipus2, set.BetuMeret2); };
+
+  if (osszeggel) {
+    fontA();
     if (on(kOsszeg)) {
       const QString osszeg = a.txOsszeg.trimmed();
       j.amount(X(set.Osszeg_x1, o.osszegX), Y(set.Osszeg_y, o.osszegY), osszeg);
       j.amountAtX(X(set.Osszeg_x2, o.osszegX), osszeg);
     }
+  }
 
-    font(fontB, set.BetuMeret2);
-    if (on(kKozlemeny))
-      j.block(X(set.Kozlemeny_x, o.kozlemenyX), Y(set.Kozlemeny_y, o.kozlemenyY),
-              {a.Kozlemeny1, a.txtKozl3sor.trimmed(), a.Kozlemeny2});
-    if (on(kSzoveg)) {
-      j.text(X(set.CsSzoveg_x1, o.szoveg1X), Y(set.CsSzoveg_y1, o.szovegY1), szoveg1);
-      j.text(X(set.CsSzoveg_x1, o.szoveg1X), Y(set.CsSzoveg_y2, o.szovegY2), szoveg2);
-      j.text(X(set.CsSzoveg_x2, o.szoveg2X), Y(set.CsSzoveg_y1, o.szovegY1), szoveg1);
-      j.text(X(set.CsSzoveg_x2, o.szoveg2X), Y(set.CsSzoveg_y2, o.szovegY2), szoveg2);
+  fontB();
+  if (on(kKozlemeny))
+    j.block(X(set.Kozlemeny_x, o.kozlemenyX), Y(set.Kozlemeny_y, o.kozlemenyY),
+            {a.Kozlemeny1, a.txtKozl3sor.trimmed(), a.Kozlemeny2});
+  if (on(kSzoveg)) {
+    j.text(X(set.CsSzoveg_x1, o.szoveg1X), Y(set.CsSzoveg_y1, o.szovegY1), szoveg1);
+    j.text(X(set.CsSzoveg_x1, o.szoveg1X), Y(set.CsSzoveg_y2, o.szovegY2), szoveg2);
+    j.text(X(set.CsSzoveg_x2, o.szoveg2X), Y(set.CsSzoveg_y1, o.szovegY1), szoveg1);
+    j.text(X(set.CsSzoveg_x2, o.szoveg2X), Y(set.CsSzoveg_y2, o.szovegY2), szoveg2);
+  }
+
+  fontA();
+  if (on(kBefizAzon)) j.text(X(set.BefizAzon_x, o.befizAzonX), Y(set.BefizAzon_y, 0), a.txBefizAzonosito);
+
+  fontB();
+  if (on(kJogcim)) {
+    // Standing prints the copied identifier as given, lying trims it.
+    const QString harmadik = !a.chkBefAzonMasolasa ? a.txtJogcim2
+                             : allo                ? a.txBefizAzonosito
+                                                   : a.txBefizAzonosito.trimmed();
+    j.block(X(set.Jogcim_x, o.jogcimX), Y(set.Jogcim_y, 0),
+            {a.txtJogcim1, a.txtKozl3sor.trimmed(), harmadik, a.txtFizHatIdo});
+  }
+
+  // The payer block, once on each part of the slip.
+  for (const Fixed cimX : {set.Cim_x1, set.Cim_x2}) {
+    const double x = X(cimX, o.cimX);
+    const double y = Y(set.Cim_y, o.cimY);
+    if (on(kNev))
+      j.text(x, y, a.txNev.trimmed());
+    else
+      j.blankLine(y);  // the address lines keep their places below the name's line
+    if (on(kCim)) {
+      j.textAtX(x, a.txCim1.toUpper().trimmed());
+      j.textAtX(x, a.txCim2.trimmed());
+      j.text(x, Y(set.Irsz_y, 0), a.txIrszam);
     }
-
-    font(fontA, set.BetuMeret1);
-    if (on(kBefizAzon)) j.text(X(set.BefizAzon_x, o.befizAzonX), Y(set.BefizAzon_y, 0), a.txBefizAzonosito);
-
-    font(fontB, set.BetuMeret2);
-    if (on(kJogcim)) {
-      // Standing prints the copied identifier as typed, lying trims it.
-      const QString harmadik = !a.chkBefAzonMasolasa ? a.txtJogcim2
-                               : allo                ? a.txBefizAzonosito
-                                                     : a.txBefizAzonosito.trimmed();
-      j.block(X(set.Jogcim_x, o.jogcimX), Y(set.Jogcim_y, 0),
-              {a.txtJogcim1, a.txtKozl3sor.trimmed(), harmadik, a.txtFizHatIdo});
-    }
-
-    // The payer block, once on each part of the slip.
-    for (const Fixed cimX : {set.Cim_x1, set.Cim_x2}) {
-      const double x = X(cimX, o.cimX);
-      const double y = Y(set.Cim_y, o.cimY);
-      if (on(kNev)) {
-        j.text(x, y, a.txNev.trimmed());
-      } else {
-        j.step([&] {  // keeps the name's line empty
-          p.setCurrentY(y);
-          p.print(QStringLiteral(" "));
-        });
-      }
-      if (on(kCim)) {
-        j.textAtX(x, a.txCim1.toUpper().trimmed());
-        j.textAtX(x, a.txCim2.trimmed());
-        j.text(x, Y(set.Irsz_y, 0), a.txIrszam);
-      }
-    }
-
-    j.endDoc();
-  });
-  if (noPayer) return SlipResult::NoPayer;
-  return ran ? SlipResult::Printed : SlipResult::Failed;
+  }
 }
 
-}  // namespace
-
-SlipResult PrintAlloCsekk(const CsekkAdatok& adatok, Platform& platform, SetRekord& set) {
+PrintResult PrintAlloCsekk(const CsekkAdatok& adatok, Platform& platform, SetRekord& set) {
   return printSlip(adatok, platform, set, true);
 }
 
-SlipResult PrintFekvoCsekk(const CsekkAdatok& adatok, Platform& platform, SetRekord& set) {
+PrintResult PrintFekvoCsekk(const CsekkAdatok& adatok, Platform& platform, SetRekord& set) {
   return printSlip(adatok, platform, set, false);
 }

@@ -5,6 +5,9 @@
 // page, the stored positions as they are. Any printer error cancels the document silently.
 #include <QString>
 
+#include "printing/common/listprint.h"
+
+class PrintJob;
 struct Platform;
 struct SetRekord;
 
@@ -27,13 +30,35 @@ struct CsekkAdatok {
   QString txtFizHatIdo;      // payment-deadline line
 };
 
-enum class SlipResult {
-  Printed,
-  NoPayer,  // no payer on the page: the message was shown; the caller focuses the payer list
-  Failed,   // a printer error cancelled the document; nothing printed, nothing shown
-};
-
 // Both read record 1 of Set.dat from the program folder into `set` and choose the printer
-// from it (following the system default when the settings say so).
-SlipResult PrintAlloCsekk(const CsekkAdatok& adatok, Platform& platform, SetRekord& set);
-SlipResult PrintFekvoCsekk(const CsekkAdatok& adatok, Platform& platform, SetRekord& set);
+// from it (following the system default when the settings say so). NoPayer: no payer on the
+// page, the message was shown (the caller focuses the payer list); Failed: a printer error
+// cancelled the document, nothing printed, nothing shown.
+PrintResult PrintAlloCsekk(const CsekkAdatok& adatok, Platform& platform, SetRekord& set);
+PrintResult PrintFekvoCsekk(const CsekkAdatok& adatok, Platform& platform, SetRekord& set);
+
+// Millimetres each feed adds to the stored positions of the slip (the standing feed adds the
+// horizontal correction to every X besides).
+struct CsekkEltolas {
+  int osszegX, osszegY;
+  int kozlemenyX, kozlemenyY;
+  int szoveg1X, szoveg2X, szovegY1, szovegY2;
+  int befizAzonX, jogcimX;
+  int cimX, cimY;
+};
+inline constexpr CsekkEltolas kCsekkAllo{10, 1, 10, 2, 8, 7, 2, 1, 7, 7, 5, 4};
+inline constexpr CsekkEltolas kCsekkFekvo{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2};
+// The list's lying slips put the name lines 1 mm lower than the single lying slip.
+inline constexpr CsekkEltolas kCsekkListaFekvo{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3};
+
+// The slip's page on a running job: millimetres; standing a DL envelope sheet, landscape;
+// lying a 210 x 105 mm portrait page.
+void csekkOldal(PrintJob& j, bool allo);
+
+// Places one slip on a running job, shared by the single and the list print, at the positions
+// of `set` plus `o`, in its two fonts (name and size only), by its print switches. `szoveg1`
+// and `szoveg2` are the two words lines with their "*" marks. Without `osszeggel` the amount
+// and the font change before it are left out. The third legal-title line is the payer
+// identifier when `a.chkBefAzonMasolasa` (trimmed when lying). Page set-up is the caller's.
+void placeCsekk(PrintJob& j, const SetRekord& set, const CsekkAdatok& a, const QString& szoveg1,
+                const QString& szoveg2, bool allo, const CsekkEltolas& o, bool osszeggel = true);

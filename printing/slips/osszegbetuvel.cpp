@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <utility>
 
 #include "common/numtext.h"
 #include "common/printer.h"
+#include "common/printjob.h"
 
 namespace {
 
@@ -83,28 +86,60 @@ OsszegSzavak OsszegBetuvel(const QString& txOsszeg, int maxDigits) {
 
 OsszegSzavak azaz1(int32_t AzazOsszeg) { return amountInWords(AzazOsszeg, 7); }
 
-SzovegSorok fitSlipWords(const OsszegSzavak& words, Printer* printer, const QString& fontName, double fontSize) {
-  SzovegSorok s{words.ezresek, words.egyesek};
-  if (s.sor1.isEmpty()) {  // below one thousand: the words stand on the first line
-    s.sor1 = s.sor2;
-    s.sor2.clear();
-  }
-  if (s.sor1.isEmpty()) return s;
-  s.sor1 = s.sor1.left(1).toUpper() + s.sor1.mid(1);
+QString SzavakIllesztve::sor1() const {
+  const QString csillag = QStringLiteral("*");
+  return egySor ? csillag + szavak.ezresek + szavak.egyesek + csillag : csillag + szavak.ezresek;
+}
 
-  if (!printer || fontName.trimmed().isEmpty()) return s;
-  double width = 0;
-  try {
-    printer->setScaleMillimetres();
-    printer->setFontName(fontName.trimmed());
-    printer->setFontSize(fontSize);
-    width = printer->textWidth(s.sor2 + s.sor1);
-  } catch (const PrinterError&) {
-    return s;  // not measurable: keep the two lines
-  }
-  if (width <= kSzovegSzelesseg) {
-    s.sor1 += s.sor2;
-    s.sor2.clear();
-  }
-  return s;
+QString SzavakIllesztve::sor2() const { return egySor ? QString() : szavak.egyesek + QStringLiteral("*"); }
+
+SzavakIllesztve fitWords(OsszegSzavak w, double maxWidth, const std::function<double(const QString&)>& measure) {
+  if (!w.ezresek.isEmpty()) w.ezresek = w.ezresek.left(1).toUpper() + w.ezresek.mid(1);
+  const double width = measure(w.ezresek + w.egyesek);
+  return {w, width <= maxWidth};
+}
+
+std::function<double(const QString&)> pageMeasure(Printer* printer, const QString& fontName, double fontSize) {
+  return [=](const QString& t) {
+    double width = 0;
+    if (!printer) return width;
+    auto skip = [](auto fn) {
+      try {
+        fn();
+      } catch (const PrinterError&) {
+      }
+    };
+    skip([&] { printer->setScaleMillimetres(); });
+    skip([&] { printer->setFontName(fontName.trimmed()); });
+    skip([&] { printer->setFontSize(fontSize); });
+    skip([&] { width = printer->textWidth(t); });
+    return width;
+  };
+}
+
+SzavakIllesztve fitWords(const OsszegSzavak& w, double maxWidth, PrintJob& j, const QString& fontName,
+                         double fontSize) {
+  j.fontNameSize(fontName, fontSize);
+  return fitWords(w, maxWidth, [&j](const QString& t) { return j.textWidth(t); });
+}
+
+SzovegSorok fitSlipWords(const OsszegSzavak& words, Printer* printer, const QString& fontName, double fontSize) {
+  OsszegSzavak w = words;
+  if (w.ezresek.isEmpty()) std::swap(w.ezresek, w.egyesek);  // below one thousand: on the first line
+  if (w.ezresek.isEmpty()) return {};
+  // No printer, no font, or a step the printer refuses: not measurable, the lines stay apart.
+  const bool meri = printer && !fontName.trimmed().isEmpty();
+  const SzavakIllesztve f = fitWords(w, kSzovegSzelesseg, [&](const QString& t) {
+    if (!meri) return std::numeric_limits<double>::infinity();
+    try {
+      printer->setScaleMillimetres();
+      printer->setFontName(fontName.trimmed());
+      printer->setFontSize(fontSize);
+      return printer->textWidth(t);
+    } catch (const PrinterError&) {
+      return std::numeric_limits<double>::infinity();
+    }
+  });
+  if (f.egySor) return {f.szavak.ezresek + f.szavak.egyesek, QString()};
+  return {f.szavak.ezresek, f.szavak.egyesek};
 }

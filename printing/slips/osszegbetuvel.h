@@ -8,14 +8,12 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
+
+#include "printing/common/osszegszavak.h"
 
 class Printer;
-
-struct OsszegSzavak {
-  QString ezresek;  // millions and thousands (AzazEzresek, txtSzoveg21)
-  QString egyesek;  // hundreds, tens and units (AzazEgyesek, txtSzoveg11)
-  friend bool operator==(const OsszegSzavak&, const OsszegSzavak&) = default;
-};
+class PrintJob;
 
 inline const QString kMaxOsszegSzoveg = QStringLiteral("MAX BEÍRHATÓ ÖSSZEG:");
 
@@ -41,8 +39,31 @@ struct SzovegSorok {
   friend bool operator==(const SzovegSorok&, const SzovegSorok&) = default;
 };
 
-// Width in millimetres within which the two parts are joined on the first line.
+// Width in millimetres within which the two parts are joined on the first line: the words
+// field of the payment slip and of the money order, and the cash-on-delivery list's.
 constexpr double kSzovegSzelesseg = 45.0;
+
+// The words fitted to a words field: the first part with a capital initial, and whether both
+// parts share the first line.
+struct SzavakIllesztve {
+  OsszegSzavak szavak;
+  bool egySor = false;
+  // The two lines between "*" marks: "*" both "*" on one line, or "*" first and second "*".
+  QString sor1() const;
+  QString sor2() const;
+};
+
+// The rule of every words field: capitalise the first part, measure the two parts together
+// (`measure` gives millimetres in the field's font), and put them on one line when they take
+// at most `maxWidth`, else on two.
+SzavakIllesztve fitWords(OsszegSzavak w, double maxWidth, const std::function<double(const QString&)>& measure);
+// The measure of the pages' words boxes: on `printer` in millimetres, in `fontName` (trimmed)
+// and `fontSize`; a step the printer refuses is skipped, and with no printer or a refused
+// measure the width is 0.
+std::function<double(const QString&)> pageMeasure(Printer* printer, const QString& fontName, double fontSize);
+// The same on a running job: the font (name trimmed, size) is set by two steps, then measured.
+SzavakIllesztve fitWords(const OsszegSzavak& w, double maxWidth, PrintJob& j, const QString& fontName,
+                         double fontSize);
 
 // Fits the words to the slip: an amount below one thousand moves to the first line; the first
 // line gets a capital initial; both parts are joined on the first line when together they

@@ -14,7 +14,7 @@
 #include "printing/envelopes/cimkelap.h"
 #include "records/fizetok.h"
 #include "records/fizetolista.h"
-#include "records/tricheckbox.h"
+#include "common/tricheckbox.h"
 
 namespace {
 

@@ -12,16 +12,16 @@
 #include "ablakfixture.h"
 #include "layouts/factory.h"
 #include "app/nyomtatovalaszto.h"
+#include "common/tricheckbox.h"
+#include "layouts/layoutrecords.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/cimkelap.h"
 #include "printing/orders/rcsekklap.h"
 #include "printing/receipts/iratlap.h"
 #include "printing/receipts/tertilap.h"
-#include "layouts/layoutrecords.h"
 #include "printing/slips/csekklap.h"
 #include "records/fizetok.h"
 #include "records/fizetolista.h"
-#include "records/tricheckbox.h"
 #include "version.h"
 
 namespace {

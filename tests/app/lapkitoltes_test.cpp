@@ -9,6 +9,7 @@
 
 #include "ablakfixture.h"
 #include "app/betuvalaszto.h"
+#include "common/tricheckbox.h"
 #include "layouts/layoutrecords.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/cimkelap.h"
@@ -17,7 +18,6 @@
 #include "printing/receipts/feladolap.h"
 #include "printing/receipts/iratlap.h"
 #include "printing/receipts/tertilap.h"
-#include "records/tricheckbox.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <QTreeView>
 #include <gtest/gtest.h>
 
+#include "common/tricheckbox.h"
 #include "records/fizetok.h"
 #include "records/fizetolista.h"
-#include "records/tricheckbox.h"
 #include "support/tempfolder.h"
 
 namespace {

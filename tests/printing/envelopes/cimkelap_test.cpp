@@ -8,9 +8,9 @@
 
 #include "common/messages.h"
 #include "common/recordfile.h"
+#include "common/tricheckbox.h"
 #include "printing/envelopes/cimkelap.h"
 #include "records/fizetok.h"
-#include "records/tricheckbox.h"
 #include "support/tempfolder.h"
 
 namespace {

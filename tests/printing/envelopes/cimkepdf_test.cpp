@@ -35,7 +35,7 @@ TEST(CimkePdf, ThreeLabelsOnATwoColumnSheet) {
                                       {"Nagy", "Pécs", "Király u. 3.", "7621"}}));
 
   CimkeSetupRekord setup;
-  ASSERT_EQ(PrintAlloCimke(CimkeLapAdatok{}, CimkeHelyek{}, {3, 1, 2}, platform, setup).cimkek, 3);
+  ASSERT_EQ(PrintAlloCimke(CimkeLapAdatok{}, CimkeHelyek{}, {{3, true}, {1, true}, {2, true}}, platform, setup).lapok, 3);
   const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
   EXPECT_NEAR(pages[0].widthMm, 210, 0.5);

@@ -17,6 +17,13 @@ using printed::B;
 using printed::Expected;
 const QString kArial = QStringLiteral("Arial"), kCourier = QStringLiteral("Courier New");
 
+// Selected rows of the payer list with these record numbers.
+std::vector<CsoportSor> rows(std::initializer_list<int32_t> numbers) {
+  std::vector<CsoportSor> r;
+  for (const int32_t n : numbers) r.push_back({n, true});
+  return r;
+}
+
 // A saved 2 x 6 sheet (left 5, top 10, labels 105 x 49.5 mm, 100 printed so far), payers
 // "Fizető 1" .. "Fizető 20", and the line fonts `fonts` with the sizes 14, 10, 12, 11, 16.
 struct CimkePrint : ::testing::Test {
@@ -74,25 +81,26 @@ TEST_F(CimkePrint, TickedPositionsPrintTheirPayers) {
   printer.setOrientation(kLandscape);
   lap.chkCimke1[1] = lap.chkCimke1[5] = true;
   hely[1] = 3, hely[5] = 7, hely[2] = 4;
-  const CimkeEredmeny r = PrintAlloCimke(lap, hely, {1, 2}, platform, setup);
+  const PrintResult r = PrintAlloCimke(lap, hely, rows({1, 2}), platform, setup);
   ASSERT_EQ(printer.documents().size(), 1u);
   const PrintedDocument& d = printer.documents()[0];
   ASSERT_EQ(d.pages.size(), 1u);
   EXPECT_EQ(d.pages[0].paper * 10 + d.pages[0].orientation, kPaperA4 * 10 + kPortrait);
   printed::expectTexts(d.texts(), join(payer(3, 5, 10), payer(7, 5, 10 + 2 * 49.5)));
   EXPECT_FALSE(d.texts()[0].bold);
-  EXPECT_EQ(r.cimkek, 2);
+  EXPECT_EQ(r.lapok, 2);
   EXPECT_EQ(counterInFile(), 102);
   EXPECT_EQ(setup.KinyomottCimkeNum, 102);
-  EXPECT_EQ(trimmed(r.utolso.value().Nev), QStringLiteral("Fizető 7"));
+  EXPECT_EQ(trimmed(r.utolso.value().Nevek.Nev), QStringLiteral("Fizető 7"));
 }
 
 // 14 selected rows on 12 positions: 12 labels, a page break, 2. Rows naming no payer record
 // take no position. The sheet is the saved one, not what the page's boxes show.
 TEST_F(CimkePrint, ListFillsSheetsInListOrder) {
   setup.Oszlop = 4, setup.Sor = 10, setup.Left = Fixed::fromDouble(30);
-  std::vector<int32_t> sorok{0, 99, 1, 2, 3, -3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
-  EXPECT_EQ(PrintAlloCimke(lap, hely, sorok, platform, setup).cimkek, 14);
+  std::vector<CsoportSor> sorok = rows({0, 99, 1, 2, 3, -3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14});
+  sorok.insert(sorok.begin() + 4, {15, false});
+  EXPECT_EQ(PrintAlloCimke(lap, hely, sorok, platform, setup).lapok, 14);
   ASSERT_EQ(printer.documents().size(), 1u);
   const auto& pages = printer.documents()[0].pages;
   ASSERT_EQ(pages.size(), 2u);
@@ -105,13 +113,13 @@ TEST_F(CimkePrint, ListFillsSheetsInListOrder) {
 
 TEST_F(CimkePrint, NothingToPrintWritesNothing) {
   const QByteArray before = dir.bytes(kCimkeSetupFile);
-  PrintAlloCimke(lap, hely, {}, platform, setup);       // no selected row
-  PrintAlloCimke(lap, hely, {0, 21}, platform, setup);  // rows naming no payer
+  PrintAlloCimke(lap, hely, {{2, false}}, platform, setup);       // no selected row
+  PrintAlloCimke(lap, hely, rows({0, 21}), platform, setup);  // rows naming no payer
   lap.chkCimke1[3] = true;                               // ticked, no payer in it
-  PrintAlloCimke(lap, hely, {1}, platform, setup);
+  PrintAlloCimke(lap, hely, rows({1}), platform, setup);
   lap.chkCimke1[3] = false;
   lap.chkEgyediCimke = true;  // custom label, nothing ticked
-  PrintAlloCimke(lap, hely, {1}, platform, setup);
+  PrintAlloCimke(lap, hely, rows({1}), platform, setup);
   EXPECT_TRUE(printer.documents().empty() && printer.events().isEmpty() && boxes.shown.empty());
   EXPECT_EQ(dir.bytes(kCimkeSetupFile), before);
 }
@@ -132,7 +140,7 @@ TEST_F(CimkePrint, CustomLabelAtTickedPositions) {
   lap.ComboBetuTipus1 = {kCourier + QStringLiteral("  "), kArial, A, B, A};
   lap.ComboBetuSize = {QStringLiteral("20"), QStringLiteral("10"), QStringLiteral("12 pt"), QStringLiteral("10"),
                        QStringLiteral("10")};
-  EXPECT_EQ(PrintAlloCimke(lap, hely, {5}, platform, setup).cimkek, 2);
+  EXPECT_EQ(PrintAlloCimke(lap, hely, rows({5}), platform, setup).lapok, 2);
   const auto label = [](double x, double y) {
     return std::vector<Expected>{{QStringLiteral("Szabó Éva"), x, y, kCourier, 20},
                                  {QString(), x, y + 8, kArial, 10},
@@ -148,7 +156,7 @@ TEST_F(CimkePrint, CustomLabelAtTickedPositions) {
 // in another font; the label still prints and counts.
 TEST_F(CimkePrint, MissingLabelFontFallsBackToTheTextFont) {
   fonts({A, kArial, QStringLiteral("Nincs Ilyen"), kCourier, A}, {14, 10, 0, 11, 16});
-  EXPECT_EQ(PrintAlloCimke(lap, hely, {1}, platform, setup).cimkek, 1);
+  EXPECT_EQ(PrintAlloCimke(lap, hely, rows({1}), platform, setup).lapok, 1);
   const auto t = printer.documents().at(0).texts();
   ASSERT_EQ(t.size(), 5u);
   EXPECT_EQ(t[2].font + QString::number(t[2].size), B + QStringLiteral("12"));
@@ -160,7 +168,7 @@ TEST_F(CimkePrint, MissingLabelFontFallsBackToTheTextFont) {
 // A printer that cannot take the document: the message, and no label is counted.
 TEST_F(CimkePrint, FailedDocumentIsNotCounted) {
   printer.sendError = PrinterError{482, QStringLiteral("Nyomtatóhiba")};
-  EXPECT_EQ(PrintAlloCimke(lap, hely, {1, 2}, platform, setup).cimkek, 0);
+  EXPECT_FALSE(PrintAlloCimke(lap, hely, rows({1, 2}), platform, setup).printed);
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Nyomtatóhiba\r\nHibakód száma : 482"));
   EXPECT_EQ(counterInFile(), 100);

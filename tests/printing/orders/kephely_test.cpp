@@ -9,9 +9,9 @@
 #include <QTransform>
 
 #include "common/mmkep.h"
+#include "common/tricheckbox.h"
 #include "printing/orders/rcsekklap.h"
 #include "printing/orders/ulaplap.h"
-#include "records/tricheckbox.h"
 #include "support/tempfolder.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <QRadioButton>
 
 #include "common/recordfile.h"
+#include "common/tricheckbox.h"
 #include "printing/orders/rcsekklap.h"
 #include "printing/orders/ulaplap.h"
-#include "records/tricheckbox.h"
 #include "support/tempfolder.h"
 
 namespace {

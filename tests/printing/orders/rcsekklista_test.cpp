@@ -117,8 +117,8 @@ class OrderList : public testing::Test {
     for (int i : off) s.Nyomtatando[size_t(i)] = 0;
     ASSERT_TRUE(saveSettings(folder.path(), kSetFile, s));
   }
-  CsoportEredmeny allo(const std::vector<CsoportSor>& s) { return PrintCsAlloRcsekk(s, lap, platform, set, rcsekk); }
-  CsoportEredmeny fekvo(const std::vector<CsoportSor>& s) {
+  PrintResult allo(const std::vector<CsoportSor>& s) { return PrintCsAlloRcsekk(s, lap, platform, set, rcsekk); }
+  PrintResult fekvo(const std::vector<CsoportSor>& s) {
     return PrintCsFekvoRcsekk(s, lap, platform, set, rcsekk);
   }
   const PrintedDocument& doc() {
@@ -147,7 +147,7 @@ class OrderList : public testing::Test {
 };
 
 TEST_F(OrderList, StandingFront) {
-  const CsoportEredmeny r = allo(list);
+  const PrintResult r = allo(list);
   EXPECT_TRUE(r.printed);
   EXPECT_EQ(r.lapok, 1);
   ASSERT_EQ(doc().pages.size(), 1u);
@@ -171,7 +171,7 @@ TEST_F(OrderList, StandingFront) {
 
 TEST_F(OrderList, LyingPrintsTheFrontWhateverTheSide) {
   lap.cmdOldalCsere = kRcsekkHatlap;
-  const CsoportEredmeny r = fekvo(list);
+  const PrintResult r = fekvo(list);
   EXPECT_TRUE(r.printed);
   ASSERT_EQ(doc().pages.size(), 1u);
   expectTexts(doc().pages[0].texts, lyingFront());
@@ -182,7 +182,7 @@ TEST_F(OrderList, LyingPrintsTheFrontWhateverTheSide) {
 TEST_F(OrderList, StandingBackForEverySelectedRow) {
   lap.cmdOldalCsere = kRcsekkHatlap;
   flags({0, 1, 2, 3});  // the back has no switches
-  const CsoportEredmeny r = allo({{1, true}, {2, true}});
+  const PrintResult r = allo({{1, true}, {2, true}});
   EXPECT_EQ(r.lapok, 2);
   ASSERT_EQ(doc().pages.size(), 2u);
   expectTexts(doc().pages[0].texts, standingBack());
@@ -258,7 +258,7 @@ TEST_F(OrderList, PrintSwitches) {
 
 TEST_F(OrderList, RowsInDisplayedOrderOnePerPage) {
   // Rows 3 and 1 selected, row 2 between them is not, row 9 names no record.
-  const CsoportEredmeny r = allo({{3, true}, {2, false}, {9, true}, {1, true}});
+  const PrintResult r = allo({{3, true}, {2, false}, {9, true}, {1, true}});
   EXPECT_TRUE(r.printed);
   EXPECT_EQ(r.lapok, 2);
   ASSERT_EQ(doc().pages.size(), 2u);
@@ -268,7 +268,7 @@ TEST_F(OrderList, RowsInDisplayedOrderOnePerPage) {
 }
 
 TEST_F(OrderList, NoRowSelected) {
-  const CsoportEredmeny r = allo({{1, false}, {2, false}});
+  const PrintResult r = allo({{1, false}, {2, false}});
   EXPECT_TRUE(r.printed);
   EXPECT_EQ(r.lapok, 0);
   EXPECT_FALSE(r.utolso);

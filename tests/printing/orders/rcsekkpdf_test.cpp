@@ -62,7 +62,7 @@ class OrderPdf : public testing::Test {
 };
 
 TEST_F(OrderPdf, StandingFrontAndBack) {
-  ASSERT_EQ(PrintAlloRCsekk(adatok, platform, set, rcsekk), RcsekkResult::Printed);
+  ASSERT_EQ(PrintAlloRCsekk(adatok, platform, set, rcsekk), PrintResult::Printed);
   std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
   EXPECT_NEAR(pages[0].widthMm, 220, 0.5);
@@ -79,7 +79,7 @@ TEST_F(OrderPdf, StandingFrontAndBack) {
   expectWord(pages[0], "9021", 147, 77);
 
   adatok.cmdOldalCsere = kRcsekkHatlap;
-  ASSERT_EQ(PrintAlloRCsekk(adatok, platform, set, rcsekk), RcsekkResult::Printed);
+  ASSERT_EQ(PrintAlloRCsekk(adatok, platform, set, rcsekk), PrintResult::Printed);
   pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
   expectWord(pages[0], "Kiss", 86, 61);
@@ -91,7 +91,7 @@ TEST_F(OrderPdf, StandingFrontAndBack) {
 }
 
 TEST_F(OrderPdf, LyingFront) {
-  ASSERT_EQ(PrintFekvoRCsekk(adatok, platform, set, rcsekk), RcsekkResult::Printed);
+  ASSERT_EQ(PrintFekvoRCsekk(adatok, platform, set, rcsekk), PrintResult::Printed);
   const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
   expectWord(pages[0], "***12345***", 5, 4);

@@ -115,10 +115,10 @@ class UlapLista : public testing::Test {
     lap.lbUIrszam = QStringLiteral("8000");
   }
   void saveSet(const SetRekord& s) { ASSERT_TRUE(saveSettings(folder.path(), kSetFile, s)); }
-  UlapCsoportEredmeny allo(const std::vector<CsoportSor>& s) {
+  PrintResult allo(const std::vector<CsoportSor>& s) {
     return PrintCsAlloUlap(s, lap, platform, set, rcsekk, ulap);
   }
-  UlapCsoportEredmeny fekvo(const std::vector<CsoportSor>& s) {
+  PrintResult fekvo(const std::vector<CsoportSor>& s) {
     return PrintCsFekvoUlap(s, lap, platform, set, rcsekk, ulap);
   }
   const PrintedDocument& doc() {
@@ -140,7 +140,7 @@ class UlapLista : public testing::Test {
 };
 
 TEST_F(UlapLista, StandingFrontOnADlLandscapeSheet) {
-  const UlapCsoportEredmeny r = allo(first);
+  const PrintResult r = allo(first);
   EXPECT_TRUE(r.printed);
   EXPECT_EQ(r.lapok, 1);
   ASSERT_EQ(doc().pages.size(), 1u);  // the new page after the last form adds none
@@ -174,7 +174,7 @@ TEST_F(UlapLista, LyingFrontOnAFormSizedPage) {
 
 TEST_F(UlapLista, BackInBothFeeds) {
   lap.cmdUtanvetOdalCsere = kUlapHatlap;
-  const UlapCsoportEredmeny r = allo(first);
+  const PrintResult r = allo(first);
   expectTexts(doc().pages[0].texts, back(144, 64));
   // The words are worked out all the same.
   ASSERT_TRUE(r.utolso && r.utolso->Azaz);
@@ -186,7 +186,7 @@ TEST_F(UlapLista, BackInBothFeeds) {
 
 TEST_F(UlapLista, RowsInDisplayedOrderOnePerPage) {
   const std::vector<CsoportSor> sorok{{4, true}, {2, true}, {3, false}, {1, true}, {9, true}, {0, true}};
-  const UlapCsoportEredmeny r = allo(sorok);
+  const PrintResult r = allo(sorok);
   EXPECT_EQ(r.lapok, 3);  // 9 and 0 name no record
   ASSERT_EQ(doc().pages.size(), 3u);
   EXPECT_EQ(at(0, 8).text.trimmed(), QStringLiteral("Tóth Ilona"));
@@ -210,7 +210,7 @@ TEST_F(UlapLista, WordsPerRow) {
 
   // 700: no thousands, lower case only; a blank postcode gives seven leading blanks.
   printer.clearLog();
-  const UlapCsoportEredmeny r = allo({{2, true}});
+  const PrintResult r = allo({{2, true}});
   EXPECT_EQ(at(0, 1).text, QStringLiteral("700"));
   EXPECT_EQ(at(0, 9).text, QStringLiteral("       Győr, ") + pad("Baross út 2.", 45));
   EXPECT_EQ(at(0, 10).text, QStringLiteral("*hétszáz*"));
@@ -230,7 +230,7 @@ TEST_F(UlapLista, WordsPerRow) {
 }
 
 TEST_F(UlapLista, ZeroAmountPrintsEmptyAmountAndWords) {
-  const UlapCsoportEredmeny r = allo({{3, true}});
+  const PrintResult r = allo({{3, true}});
   const std::vector<PrintedText>& t = doc().pages[0].texts;
   ASSERT_EQ(t.size(), 12u);
   EXPECT_EQ(t[0].text, QString());
@@ -258,7 +258,7 @@ TEST_F(UlapLista, MarksOnlyForTickedOptions) {
 }
 
 TEST_F(UlapLista, NoRowSelectedEndsAnEmptyDocument) {
-  const UlapCsoportEredmeny r = allo({{1, false}, {2, false}});
+  const PrintResult r = allo({{1, false}, {2, false}});
   EXPECT_TRUE(r.printed);
   EXPECT_EQ(r.lapok, 0);
   EXPECT_FALSE(r.utolso);
@@ -270,7 +270,7 @@ TEST_F(UlapLista, NoRowSelectedEndsAnEmptyDocument) {
 
 TEST_F(UlapLista, ErrorsCancelTheWholeDocumentSilently) {
   printer.failOnText.insert(QStringLiteral("*hétszáz*"), printer_errors::printerFailed());
-  const UlapCsoportEredmeny r = fekvo({{1, true}, {2, true}});
+  const PrintResult r = fekvo({{1, true}, {2, true}});
   EXPECT_FALSE(r.printed);
   EXPECT_TRUE(printer.documents().empty());  // the first form is not printed either
   EXPECT_FALSE(printer.documentOpen());
@@ -297,7 +297,7 @@ TEST_F(UlapLista, ErrorsCancelTheWholeDocumentSilently) {
 
 TEST_F(UlapLista, MissingFilesReadAsBlanks) {
   ASSERT_TRUE(QFile::remove(folder.file(kNevekFile)));
-  const UlapCsoportEredmeny r = allo(first);
+  const PrintResult r = allo(first);
   EXPECT_TRUE(r.printed);
   EXPECT_EQ(r.lapok, 0);
 }

@@ -10,9 +10,9 @@
 #include "common/mmkep.h"
 #include "common/recordfile.h"
 #include "common/recordingprinter.h"
+#include "common/tricheckbox.h"
 #include "layouts/factory.h"
 #include "printing/orders/ulaplap.h"
-#include "records/tricheckbox.h"
 #include "support/tempfolder.h"
 
 namespace {

@@ -66,7 +66,7 @@ class UlapPdf : public testing::Test {
 };
 
 TEST_F(UlapPdf, StandingFrontAndBack) {
-  ASSERT_EQ(PrintAlloULap(adatok, platform, set, rcsekk, ulap), UlapResult::Printed);
+  ASSERT_EQ(PrintAlloULap(adatok, platform, set, rcsekk, ulap), PrintResult::Printed);
   std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
   EXPECT_NEAR(pages[0].widthMm, 220, 0.5);
@@ -82,7 +82,7 @@ TEST_F(UlapPdf, StandingFrontAndBack) {
   EXPECT_EQ(marks, 2);
 
   adatok.cmdUtanvetOdalCsere = kUlapHatlap;
-  ASSERT_EQ(PrintAlloULap(adatok, platform, set, rcsekk, ulap), UlapResult::Printed);
+  ASSERT_EQ(PrintAlloULap(adatok, platform, set, rcsekk, ulap), PrintResult::Printed);
   pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
   expectWord(pages[0], "Kiss", 144, 64);
@@ -90,7 +90,7 @@ TEST_F(UlapPdf, StandingFrontAndBack) {
 }
 
 TEST_F(UlapPdf, LyingFront) {
-  ASSERT_EQ(PrintFekvoULap(adatok, platform, set, rcsekk, ulap), UlapResult::Printed);
+  ASSERT_EQ(PrintFekvoULap(adatok, platform, set, rcsekk, ulap), PrintResult::Printed);
   const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
   expectWord(pages[0], "***12500***", 36, 5);

@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "common/tricheckbox.h"
 #include "lapfixture.h"
 #include "printing/receipts/iratlap.h"
-#include "records/tricheckbox.h"
 
 namespace {
 

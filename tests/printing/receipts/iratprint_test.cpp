@@ -11,11 +11,11 @@
 #include "common/recordfile.h"
 #include "common/recordingprinter.h"
 #include "common/setrekord.h"
+#include "common/tricheckbox.h"
 #include "layouts/factory.h"
 #include "layouts/layoutrecords.h"
 #include "printing/receipts/iratlap.h"
 #include "printing/receipts/iratprint.h"
-#include "records/tricheckbox.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -124,6 +124,7 @@ TEST_F(IratPrint, StandingWithBothBlocksAndTheCode) {
 TEST_F(IratPrint, LyingWithBothBlocksAndTheCode) {
   mindent();
   ASSERT_TRUE(fekvo());
+  ASSERT_GT(printer.documents().size(), 0u);
   const PrintedDocument& d = printer.documents()[0];
   ASSERT_EQ(d.pages.size(), 1u);
   EXPECT_EQ(d.pages[0].paper, kPaperCustom);
@@ -154,6 +155,7 @@ TEST_F(IratPrint, OptionsOffPrintRecipientAndDocumentFieldsOnly) {
   lap.chkVkod = 2;
   lap.txtIratCimzettUtca = QStringLiteral("  ");
   ASSERT_TRUE(allo());
+  ASSERT_GT(printer.documents().size(), 0u);
   expectTexts(printer.documents()[0].texts(), {{"Szabó Éva", 106, 22},
                                                {"Győr", 106, 25.6},
                                                {"", 106, 29.2},
@@ -170,6 +172,7 @@ TEST_F(IratPrint, CodeIsPrintedAsTheLabelHoldsIt) {
   lap.chkVkod = 1;
   lap.lbVkod = QStringLiteral(" *77* ");
   ASSERT_TRUE(allo());
+  ASSERT_GT(printer.documents().size(), 0u);
   auto t = printer.documents()[0].texts();
   ASSERT_EQ(t.size(), 11u);
   EXPECT_EQ(t[4].text, " *77* ");
@@ -178,6 +181,7 @@ TEST_F(IratPrint, CodeIsPrintedAsTheLabelHoldsIt) {
   lap.lbVkod.clear();
   printer.clearLog();
   ASSERT_TRUE(allo());
+  ASSERT_GT(printer.documents().size(), 0u);
   t = printer.documents()[0].texts();
   ASSERT_EQ(t.size(), 11u);
   EXPECT_EQ(t[4].text, "");
@@ -212,6 +216,7 @@ TEST_F(IratPrint, EveryFailureIsPassedOver) {
 TEST_F(IratPrint, WithoutLayoutFilePrintsAtTheBareOffsets) {
   QFile::remove(dir.file(kSetIrat2File));
   ASSERT_TRUE(fekvo());
+  ASSERT_GT(printer.documents().size(), 0u);
   const auto t = printer.documents()[0].texts();
   ASSERT_EQ(t.size(), 10u);
   EXPECT_EQ(t[0].font, "Arial");
@@ -225,6 +230,7 @@ TEST_F(IratPrint, OnTheSavedPrinter) {
   s.NyomtatoIndex = 1;
   ASSERT_TRUE(saveSettings(dir.path(), kSetFile, s));
   ASSERT_TRUE(fekvo());
+  ASSERT_GT(printer.documents().size(), 0u);
   EXPECT_EQ(printer.documents()[0].printer, "Nyomtató B");
   EXPECT_FALSE(printer.events().contains("followDefault off"));
 }
@@ -245,7 +251,7 @@ TEST_F(IratPrint, SnapshotOfThePage) {
   p.txtIratKuldAzonosito->setText("RL");
   p.chkVkod->setValue(1);
   p.txtIratSzama->setText("  12/A ");
-  const IratAdatok a = iratAdatok(p);
+  const IratAdatok a = p.adatok();
   EXPECT_EQ(a.txtIratCimzettIrszam, "9021");
   EXPECT_EQ(a.lbIratFeladoCim2, "C2");
   EXPECT_EQ(a.txtIratFelado[2], "F2");

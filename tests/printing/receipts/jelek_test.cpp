@@ -7,11 +7,11 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "common/tricheckbox.h"
 #include "lapfixture.h"
 #include "printing/receipts/feladolap.h"
 #include "printing/receipts/iratlap.h"
 #include "printing/receipts/tertilap.h"
-#include "records/tricheckbox.h"
 
 namespace {
 using JelekTest = LapFixture;

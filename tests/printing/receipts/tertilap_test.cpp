@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "common/tricheckbox.h"
 #include "lapfixture.h"
 #include "printing/receipts/tertilap.h"
-#include "records/tricheckbox.h"
 
 namespace {
 using TertiLapTest = LapFixture;

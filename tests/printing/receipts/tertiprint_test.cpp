@@ -158,6 +158,7 @@ TEST_F(TertiPrint, OnlyTickedBoxesMarkAndEmptyLinesStillStep) {
   lap.chkTUv = 1;
   lap.txCim2_1 = QStringLiteral("   ");
   ASSERT_TRUE(PrintAlloTerti(lap, platform, set, terti));
+  ASSERT_GT(printer.documents().size(), 0u);
   const auto t = printer.documents()[0].texts();
   int marks = 0;
   for (const PrintedText& p : t)
@@ -193,6 +194,7 @@ TEST_F(TertiPrint, StandingWithoutLayoutFilePrintsAtTheBareOffsets) {
   QFile::remove(dir.file(kSetTertiFile));
   ASSERT_TRUE(PrintAlloTerti(lap, platform, set, terti));
   // The blank font name and size 0 are refused and skipped: the printer's font stays.
+  ASSERT_GT(printer.documents().size(), 0u);
   const auto t = printer.documents()[0].texts();
   ASSERT_FALSE(t.empty());
   EXPECT_EQ(t[0].font, "Arial");
@@ -239,6 +241,7 @@ TEST_F(TertiPrint, ListInternationalCardHasNoItemIdentifier) {
   lap.chkTPri = 1, lap.chkTSk = 1, lap.chkTUv = 1, lap.chkLevel = 1, lap.chkKCsomag = 1;
   ASSERT_TRUE(list({QStringLiteral("2")}));
   // A foreign address: the second line begins with the blank before the settlement.
+  ASSERT_GT(printer.documents().size(), 0u);
   expectTexts(printer.documents()[0].texts(), {{"Második Mária", 35, 25},
                                                {" Wien", 35, 29},
                                                {"Cím 2", 35, 33},

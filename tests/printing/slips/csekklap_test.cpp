@@ -14,9 +14,9 @@
 #include "common/recordfile.h"
 #include "common/recordingprinter.h"
 #include "common/setrekord.h"
+#include "common/tricheckbox.h"
 #include "printing/slips/csekklap.h"
 #include "records/nevekrekord.h"
-#include "records/tricheckbox.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -298,7 +298,7 @@ TEST_F(CsekkLapTest, PrintersGetThePageAsItStands) {
   s.BetuTipus2 = QStringLiteral("Times New Roman CE"), s.BetuMeret2 = 10;
   s.Nyomtatando[1] = -1;  // the amount in words only
   ASSERT_TRUE(saveSettings(folder.path(), kSetFile, s));
-  ASSERT_EQ(PrintAlloCsekk(lap.adatok(), platform, set), SlipResult::Printed);
+  ASSERT_EQ(PrintAlloCsekk(lap.adatok(), platform, set), PrintResult::Printed);
   ASSERT_EQ(printer.documents().size(), 1u);
   QStringList szovegek;
   for (const PrintedText& t : printer.documents().front().texts())

@@ -114,8 +114,8 @@ class SlipList : public testing::Test {
     f(s);
     save(s);
   }
-  CsoportEredmeny allo(const std::vector<CsoportSor>& s) { return PrintCsAlloCsekk(s, lap, platform, set); }
-  CsoportEredmeny fekvo(const std::vector<CsoportSor>& s) { return PrintCsFekvoCsekk(s, lap, platform, set); }
+  PrintResult allo(const std::vector<CsoportSor>& s) { return PrintCsAlloCsekk(s, lap, platform, set); }
+  PrintResult fekvo(const std::vector<CsoportSor>& s) { return PrintCsFekvoCsekk(s, lap, platform, set); }
   const PrintedDocument& doc() {
     EXPECT_EQ(printer.documents().size(), 1u);
     static const PrintedDocument none;
@@ -135,7 +135,7 @@ class SlipList : public testing::Test {
 };
 
 TEST_F(SlipList, StandingFactoryLayout) {
-  const CsoportEredmeny r = allo(list);
+  const PrintResult r = allo(list);
   EXPECT_TRUE(r.printed);
   EXPECT_EQ(r.lapok, 1);
   ASSERT_EQ(doc().pages.size(), 1u);
@@ -160,7 +160,7 @@ TEST_F(SlipList, StandingFactoryLayout) {
 }
 
 TEST_F(SlipList, LyingFactoryLayout) {
-  const CsoportEredmeny r = fekvo(list);
+  const PrintResult r = fekvo(list);
   EXPECT_TRUE(r.printed);
   ASSERT_EQ(doc().pages.size(), 1u);
   const PrintedPage& page = doc().pages[0];
@@ -182,7 +182,7 @@ TEST_F(SlipList, RowsInDisplayedOrderOnePerPage) {
   EXPECT_EQ(textAt(doc().pages[1], 10, 54), QStringLiteral("Kovács Éva"));
   printer.clearLog();
   change([](SetRekord& s) { s.AutoPrint = 1; });
-  const CsoportEredmeny r = allo(list);
+  const PrintResult r = allo(list);
   EXPECT_EQ(r.lapok, 3);
   ASSERT_EQ(doc().pages.size(), 3u);
   EXPECT_EQ(textAt(doc().pages[2], 10, 54), QStringLiteral("Nagy Ödön"));
@@ -195,7 +195,7 @@ TEST_F(SlipList, RowsInDisplayedOrderOnePerPage) {
 
 TEST_F(SlipList, NoRowSelected) {
   const std::vector<CsoportSor> none{{1, false}, {2, false}};
-  const CsoportEredmeny r = allo(none);
+  const PrintResult r = allo(none);
   EXPECT_TRUE(r.printed);
   EXPECT_EQ(dialogs.shown.size(), 1u);
   EXPECT_TRUE(printer.documents().empty());
@@ -206,7 +206,7 @@ TEST_F(SlipList, NoRowSelected) {
 }
 
 TEST_F(SlipList, RowsWithoutPayerRecordAreSkipped) {
-  const CsoportEredmeny r = allo({{0, true}, {2, true}, {99, true}, {-4, true}});
+  const PrintResult r = allo({{0, true}, {2, true}, {99, true}, {-4, true}});
   EXPECT_EQ(r.lapok, 1);
   ASSERT_EQ(doc().pages.size(), 1u);
   EXPECT_EQ(textAt(doc().pages[0], 10, 54), QStringLiteral("Nagy Ödön"));
@@ -236,7 +236,7 @@ TEST_F(SlipList, WordsFitting) {
 
 TEST_F(SlipList, AmountZero) {
   // Standing: no amount copies, empty words lines, the rest as usual; no words written.
-  const CsoportEredmeny r = allo({{3, true}});
+  const PrintResult r = allo({{3, true}});
   const PrintedPage& p = doc().pages[0];
   for (const PrintedText& t : p.texts) EXPECT_NE(t.text, QStringLiteral("***"));
   EXPECT_EQ(textAt(p, 10, 17), QString());
@@ -245,7 +245,7 @@ TEST_F(SlipList, AmountZero) {
   EXPECT_FALSE(r.utolso->Azaz);
   // Lying: "***0***" and two bare marks.
   printer.clearLog();
-  const CsoportEredmeny f = fekvo({{3, true}});
+  const PrintResult f = fekvo({{3, true}});
   const PrintedPage& q = doc().pages[0];
   EXPECT_EQ(textAt(q, 15, 6), QStringLiteral("***"));
   EXPECT_EQ(textAt(q, 22.2, 6), QStringLiteral("0"));
@@ -364,7 +364,7 @@ TEST_F(SlipList, LyingErrorsCancelSilently) {
 TEST_F(SlipList, MissingFilesPrintNothing) {
   TempFolder empty;
   platform.folder = empty.path();
-  const CsoportEredmeny r = allo(list);
+  const PrintResult r = allo(list);
   // A missing Set.dat selects printer 0 and blank fonts; the empty payer file holds no row.
   EXPECT_TRUE(r.printed);
   EXPECT_EQ(r.lapok, 0);

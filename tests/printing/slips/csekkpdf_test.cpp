@@ -72,7 +72,7 @@ class SlipPdf : public testing::Test {
 };
 
 TEST_F(SlipPdf, Standing) {
-  ASSERT_EQ(PrintAlloCsekk(adatok, platform, set), SlipResult::Printed);
+  ASSERT_EQ(PrintAlloCsekk(adatok, platform, set), PrintResult::Printed);
   const std::vector<PdfPage> pages = readPdf(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
   EXPECT_NEAR(pages[0].widthMm, 220, 0.5);
@@ -89,7 +89,7 @@ TEST_F(SlipPdf, Standing) {
 }
 
 TEST_F(SlipPdf, Lying) {
-  ASSERT_EQ(PrintFekvoCsekk(adatok, platform, set), SlipResult::Printed);
+  ASSERT_EQ(PrintFekvoCsekk(adatok, platform, set), PrintResult::Printed);
   const std::vector<PdfPage> pages = readPdf(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
   EXPECT_NEAR(pages[0].widthMm, 210, 0.5);

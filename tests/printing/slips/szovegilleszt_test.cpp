@@ -56,3 +56,18 @@ TEST(FitSlipWords, UnmeasurableKeepsTheLines) {
 }
 
 }  // namespace
+
+// The one rule of every words field: at most the width on one starred line, beyond it two.
+TEST(FitWords, WidthDecidesOneOrTwoLines) {
+  const OsszegSzavak w{QStringLiteral("tizenkettőezer-"), QStringLiteral("tíz")};
+  const auto mm = [](const QString& t) { return 2.0 * t.size(); };  // 18 characters: 36 mm
+  const SzavakIllesztve egy = fitWords(w, 36, mm);
+  EXPECT_TRUE(egy.egySor);
+  EXPECT_EQ(egy.sor1(), QStringLiteral("*Tizenkettőezer-tíz*"));
+  EXPECT_EQ(egy.sor2(), QString());
+  const SzavakIllesztve ketto = fitWords(w, 35.9, mm);
+  EXPECT_FALSE(ketto.egySor);
+  EXPECT_EQ(ketto.sor1(), QStringLiteral("*Tizenkettőezer-"));
+  EXPECT_EQ(ketto.sor2(), QStringLiteral("tíz*"));
+  EXPECT_EQ(kSzovegSzelesseg, 45.0);
+}

@@ -1,0 +1,16 @@
+#pragma once
+// What the receipt printers share, free of widgets.
+#include <QString>
+
+class PrintJob;
+
+namespace lap {
+
+// Text with its leading and trailing blanks (spaces) removed; tabs and the like stay.
+QString szokozNelkul(const QString& s);
+
+// The standing receipts' page set-up, in the order they set it: millimetres, the form's one
+// font (`betu` trimmed, not bold), the paper `papir`, the size `meret`, landscape.
+void alloLap(PrintJob& j, const QString& betu, double meret, int papir);
+
+}  // namespace lap
