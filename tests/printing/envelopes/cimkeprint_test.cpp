@@ -36,14 +36,8 @@ struct CimkePrint : ::testing::Test {
   CimkeLapAdatok lap;
 
   void SetUp() override {
-    CimkeSetupRekord s;
-    s.Oszlop = 2;
-    s.Sor = 6;
-    s.Left = Fixed::fromDouble(5);
-    s.Top = Fixed::fromDouble(10);
-    s.Szeles = Fixed::fromDouble(105);
-    s.Magas = Fixed::fromDouble(49.5);
-    s.KinyomottCimkeNum = 100;
+    const CimkeSetupRekord s{Fixed::fromDouble(49.5), Fixed::fromDouble(105), Fixed::fromDouble(10),
+                             Fixed::fromDouble(5), 2, 6, 100};
     ASSERT_TRUE(saveSettings(dir.path(), kCimkeSetupFile, s));
     dir.put(kNevekFile, szamozottFizetok(20));
     fonts({A, kArial, B, kCourier, A}, {14, 10, 12, 11, 16});
@@ -124,7 +118,7 @@ TEST_F(CimkePrint, NothingToPrintWritesNothing) {
   EXPECT_EQ(dir.bytes(kCimkeSetupFile), before);
 }
 
-TEST_F(CimkePrint, PostcodeLine) {
+TEST(CimkeIrsz, PostcodeLine) {
   for (const auto& [irsz, line] : {std::pair{"0000  ", ""}, {"      ", ""}, {"A1011 ", ""}, {"1011  ", "1011  "}})
     EXPECT_EQ(cimkeIrsz(QString::fromLatin1(irsz)), QString::fromLatin1(line)) << irsz;
 }
