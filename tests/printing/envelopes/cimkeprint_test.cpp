@@ -60,11 +60,9 @@ struct CimkePrint : ::testing::Test {
             {QStringLiteral("Fő tér %1.").arg(n).leftJustified(45), x, y + 14.4, kCourier, 11},
             {QStringLiteral("7621  "), x, y + 18.8, A, 16}};
   }
-  template <class... L>
-  static std::vector<Expected> join(const L&... labels) {
-    std::vector<Expected> all;
-    (all.insert(all.end(), labels.begin(), labels.end()), ...);
-    return all;
+  // The five lines of the i-th label placed on `texts`.
+  static std::vector<PrintedText> label(const std::vector<PrintedText>& texts, size_t i) {
+    return {texts.begin() + long(5 * i), texts.begin() + long(5 * i + 5)};
   }
 };
 
@@ -80,11 +78,11 @@ TEST_F(CimkePrint, TickedPositionsPrintTheirPayers) {
   const PrintedDocument& d = printer.documents()[0];
   ASSERT_EQ(d.pages.size(), 1u);
   EXPECT_EQ(d.pages[0].paper * 10 + d.pages[0].orientation, kPaperA4 * 10 + kPortrait);
-  printed::expectTexts(d.texts(), join(payer(3, 5, 10), payer(7, 5, 10 + 2 * 49.5)));
+  ASSERT_EQ(d.texts().size(), 10u);
+  printed::expectTexts(label(d.texts(), 0), payer(3, 5, 10));
+  printed::expectTexts(label(d.texts(), 1), payer(7, 5, 10 + 2 * 49.5));
   EXPECT_FALSE(d.texts()[0].bold);
-  EXPECT_EQ(r.lapok, 2);
-  EXPECT_EQ(counterInFile(), 102);
-  EXPECT_EQ(setup.KinyomottCimkeNum, 102);
+  EXPECT_EQ(QList<int>({r.lapok, counterInFile(), setup.KinyomottCimkeNum}), QList<int>({2, 102, 102}));
   EXPECT_EQ(trimmed(r.utolso.value().Nevek.Nev), QStringLiteral("Fizető 7"));
 }
 
@@ -99,9 +97,10 @@ TEST_F(CimkePrint, ListFillsSheetsInListOrder) {
   const auto& pages = printer.documents()[0].pages;
   ASSERT_EQ(pages.size(), 2u);
   ASSERT_EQ(pages[0].texts.size(), 60u);
-  printed::expectTexts({pages[0].texts.begin() + 5, pages[0].texts.begin() + 10}, payer(2, 110, 10));
-  printed::expectTexts({pages[0].texts.end() - 5, pages[0].texts.end()}, payer(12, 110, 10 + 5 * 49.5));
-  printed::expectTexts(pages[1].texts, join(payer(13, 5, 10), payer(14, 110, 10)));
+  printed::expectTexts(label(pages[0].texts, 1), payer(2, 110, 10));
+  printed::expectTexts(label(pages[0].texts, 11), payer(12, 110, 10 + 5 * 49.5));
+  ASSERT_EQ(pages[1].texts.size(), 10u);
+  printed::expectTexts(label(pages[1].texts, 1), payer(14, 110, 10));
   EXPECT_EQ(counterInFile(), 114);
 }
 
@@ -129,20 +128,20 @@ TEST_F(CimkePrint, CustomLabelAtTickedPositions) {
   lap.chkEgyediCimke = true;
   lap.chkCimke1[2] = lap.chkCimke1[4] = true;
   hely[2] = 1;
-  lap.txEgyediCimke = {QStringLiteral("Szabó Éva"), QString(), QStringLiteral("Eger"), QStringLiteral("Dobó tér 1."),
+  lap.txEgyediCimke = {QStringLiteral("Szabó Éva"), QString(), QStringLiteral("Eger"), QStringLiteral("Fő u. 1."),
                        QStringLiteral("0000")};
   lap.ComboBetuTipus1 = {kCourier + QStringLiteral("  "), kArial, A, B, A};
   lap.ComboBetuSize = {QStringLiteral("20"), QStringLiteral("10"), QStringLiteral("12 pt"), QStringLiteral("10"),
                        QStringLiteral("10")};
   EXPECT_EQ(PrintAlloCimke(lap, hely, rows({5}), platform, setup).lapok, 2);
-  const auto label = [](double x, double y) {
-    return std::vector<Expected>{{QStringLiteral("Szabó Éva"), x, y, kCourier, 20},
-                                 {QString(), x, y + 8, kArial, 10},
-                                 {QStringLiteral("Eger"), x, y + 12, A, 12},
-                                 {QStringLiteral("Dobó tér 1."), x, y + 16.8, B, 10},
-                                 {QStringLiteral("0000"), x, y + 20.8, A, 10}};
-  };
-  printed::expectTexts(printer.documents().at(0).texts(), join(label(110, 10), label(110, 10 + 49.5)));
+  const auto t = printer.documents().at(0).texts();
+  ASSERT_EQ(t.size(), 10u);
+  printed::expectTexts(label(t, 0), {{QStringLiteral("Szabó Éva"), 110, 10, kCourier, 20},
+                                     {QString(), 110, 18, kArial, 10},
+                                     {QStringLiteral("Eger"), 110, 22, A, 12},
+                                     {QStringLiteral("Fő u. 1."), 110, 26.8, B, 10},
+                                     {QStringLiteral("0000"), 110, 30.8, A, 10}});
+  EXPECT_NEAR(t[5].y, 10 + 49.5, 1e-4);
   EXPECT_EQ(counterInFile(), 102);
 }
 
