@@ -162,6 +162,8 @@ class frmLavindor : public QMainWindow {
   void rcsekkLista(bool allo);
   // The label page's print: custom label, positions or the selected rows.
   void cimkeNyomtatas();
+  // The envelope for the payer on the envelope page or for the rows of the payer list.
+  void boritekNyomtat(bool csoportos, bool allo);
 
   Platform& platform_;
   Allapot& allapot_;
