@@ -1,7 +1,5 @@
 #include "printing/common/listprint.h"
 
-#include <algorithm>
-
 #include "common/platform.h"
 #include "common/recordfile.h"
 
@@ -38,7 +36,7 @@ PrintResult printList(Platform& pf, ErrorClass errorClass, const std::vector<Cso
       nevek.read(n, u.Nevek);
       ListRow row(n, u, kozlFile);
       place(j, row);
-      if (++out.lapok % std::max(perPage, 1) == 0) j.newPage();
+      if (++out.lapok % perPage == 0) j.newPage();
     }
     if (kozl) kozl->close();
     nevek.close();
