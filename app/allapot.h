@@ -24,6 +24,7 @@ struct Allapot {
 
   LayoutRecords Layouts;           // the layout records as last read (one copy each)
   CimkeSetupRekord CimkeSetup;     // the label sheet
+  CimkeHelyek CimkeHely{};         // payers assigned to label positions
   KepmentRekord Kepment;           // the envelope picture as stored
   BetutipRekord Betutip;           // fonts of the five label lines
   BetumeretRekord Betumeret;       // their sizes

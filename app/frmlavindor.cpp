@@ -64,7 +64,7 @@ void frmLavindor::epit() {
   feladoLap = new FeladoLap(platform_, allapot_.Layouts);
   boritekLap = new BoritekLap(platform_, allapot_.Layouts.Boritek, allapot_.Boritek);
   boritekLap->setKep({&allapot_.KivalasztottKep, &allapot_.KepSzeles, &allapot_.KepMagas, &allapot_.Kepment});
-  cimkeLap = new CimkeLap(platform_, allapot_.CimkeSetup);
+  cimkeLap = new CimkeLap(platform_, {allapot_.CimkeSetup, allapot_.CimkeHely, allapot_.Nevek, allapot_.AktualisRekord});
   iratLap = new IratLap(platform_, allapot_.Layouts);
   rcsekkLap = new RcsekkLap(platform_, allapot_.Layouts.Rcsekk);
   ulapLap = new UlapLap(platform_, allapot_.Layouts.Rcsekk);
@@ -108,6 +108,11 @@ void frmLavindor::epit() {
   nyomtato->setObjectName(QStringLiteral("nyomtato"));
   betuk = new BetuValaszto(platform_, allapot_.Betutip, allapot_.Betumeret);
   betuk->setObjectName(QStringLiteral("betuk"));
+  // The custom label's preview shows each line in the font chosen for it, saved or not.
+  cimkeLap->betuValasztas = [this](int i) {
+    return std::pair{betuk->ComboBetuTipus1[size_t(i)]->currentText(), betuk->ComboBetuSize[size_t(i)]->currentText()};
+  };
+  cimkeLap->listaFokusz = [this] { lista->ListView1->setFocus(); };
 
   auto* jobb = new QWidget;
   auto* jl = new QVBoxLayout(jobb);

@@ -146,6 +146,9 @@ class frmLavindor : public QMainWindow {
   void mnuUjcimzett_Click();
   void cmdModosit_Click();
   void cmdDel_Click();
+  // After the payer files changed under their record numbers (deletion, import, conversion):
+  // the label positions, which hold record numbers, are cleared.
+  void fizetoFajlokValtoztak();
   void cmdOsszegek_Click();
   // The payer dialog, created (without being shown) on first use; one at a time.
   frmFelvet* felvet();
@@ -194,6 +197,8 @@ class frmLavindor : public QMainWindow {
   void ulapLista(bool allo);
   // The pink money order for the rows of the payer list.
   void rcsekkLista(bool allo);
+  // The label page's print: custom label, positions or the selected rows.
+  void cimkeNyomtatas();
   // The envelope for the payer on the envelope page or for the rows of the payer list.
   void boritekNyomtat(bool csoportos, bool allo);
 

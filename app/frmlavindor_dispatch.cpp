@@ -13,9 +13,12 @@
 
 #include "app/frmlavindor.h"
 #include "common/numtext.h"
+#include "app/betuvalaszto.h"
 #include "common/tricheckbox.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/boritekprint.h"
+#include "printing/envelopes/cimkelap.h"
+#include "printing/envelopes/cimkeprint.h"
 #include "printing/orders/rcsekklap.h"
 #include "printing/orders/rcsekklista.h"
 #include "printing/orders/rcsekkprint.h"
@@ -152,6 +155,22 @@ void frmLavindor::utolsoAtvesz(const PrintResult& r) {
   if (u.lbOsszeg) csekkLap->lbOsszeg->setText(*u.lbOsszeg);
 }
 
+void frmLavindor::cimkeNyomtatas() {
+  CimkeLapAdatok lap;
+  lap.chkEgyediCimke = cimkeLap->chkEgyediCimke->value() == 1;
+  for (int k = 1; k <= 40; ++k) lap.chkCimke1[size_t(k)] = cimkeLap->chkCimke1[size_t(k)]->value() == 1;
+  for (size_t i = 0; i < 5; ++i) {
+    lap.txEgyediCimke[i] = cimkeLap->txEgyediCimke[i]->text();
+    lap.ComboBetuTipus1[i] = betuk->ComboBetuTipus1[i]->currentText();
+    lap.ComboBetuSize[i] = betuk->ComboBetuSize[i]->currentText();
+  }
+  const PrintResult r = PrintAlloCimke(lap, allapot_.CimkeHely, listaSorok(*lista), platform_, allapot_.CimkeSetup);
+  // The counter as the file holds it now; the last payer printed stays in the shared copy
+  // (labels write no amount or notice, so the rest of utolsoAtvesz does not apply).
+  cimkeLap->lbKinyomottCimkeNum->setText(QString::number(allapot_.CimkeSetup.KinyomottCimkeNum));
+  if (r.utolso) allapot_.Nevek = r.utolso->Nevek;
+}
+
 bool frmLavindor::nyomtat(bool csoportos) {
   // No tick of Timer1 runs while a print is under way.
   struct Jelzo {
@@ -227,9 +246,15 @@ bool frmLavindor::nyomtat(bool csoportos) {
       if (r == PrintResult::NoPayer) lista->ListView1->setFocus();
       return true;
     }
+    case kLapCimke: {
+      // Labels print standing only, and the list of selected rows is one of the single print's
+      // modes: the list print and a lying print call nothing.
+      if (csoportos || !allo) return false;
+      cimkeNyomtatas();
+      return true;
+    }
     default:
-      // The other forms' printers are not in this build; the label page's list print and a
-      // lying label print call nothing anyway.
+      // The other forms' printers are not in this build.
       return false;
   }
 }

@@ -14,6 +14,7 @@
 #include "printing/slips/csekklap.h"
 #include "records/fizetolista.h"
 #include "records/frmfelvet.h"
+#include "printing/envelopes/cimkelap.h"
 #include "records/frmosszegek.h"
 #include "records/ugyfeltorles.h"
 
@@ -90,7 +91,11 @@ void frmLavindor::mnuUjcimzett_Click() { cmdRogzit->click(); }
 
 void frmLavindor::cmdModosit_Click() { felvet()->modositas(); }
 
-void frmLavindor::cmdDel_Click() { ::cmdDel_Click(platform_, fizetoAllapot(), foAblak()); }
+void frmLavindor::cmdDel_Click() {
+  if (::cmdDel_Click(platform_, fizetoAllapot(), foAblak())) fizetoFajlokValtoztak();
+}
+
+void frmLavindor::fizetoFajlokValtoztak() { cimkeLap->helyekUritese(); }
 
 void frmLavindor::cmdOsszegek_Click() {
   frmOsszegek::open(platform_, fizetoAllapot(), foAblak(), this);

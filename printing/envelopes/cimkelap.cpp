@@ -18,44 +18,21 @@
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
+// The grid is drawn larger than twips at 96 dpi (15 a pixel), so that a payer's name stays
+// readable in the narrow boxes of a four-column sheet.
+constexpr int kTwipsPerPixel = 11;
 
 int px(int twips) { return int(std::lround(double(twips) / kTwipsPerPixel)); }
 
-// A count read from a box: its leading number without the fraction; 0 below 1. Large values
-// are capped (they only need to exceed 40).
-int count(const QString& text) {
-  const double v = leadingValue(text);
-  if (!(v >= 1)) return 0;
-  return int(std::floor(std::min(v, 1000.0)));
-}
-
-// Box width by the column count and height by the row count (twips); 0 for a count that
-// keeps the present size.
-int boxWidth(int columns) {
-  switch (columns) {
-    case 1: return 3390;
-    case 2: return 1685;
-    case 3: return 1130;
-    default: return 0;
-  }
-}
-int boxHeight(int rows) {
-  switch (rows) {
-    case 3: return 1565;
-    case 4: return 1170;
-    case 5: return 935;
-    case 6: return 774;
-    case 7: return 669;
-    case 8: return 587;
-    default: return 0;
-  }
-}
-
 }  // namespace
 
-CimkeLap::CimkeLap(const Platform& platform, CimkeSetupRekord& cimkeSetup, QWidget* parent)
-    : QWidget(parent), platform_(platform), cimkeSetup_(cimkeSetup) {
+CimkeLap::CimkeLap(const Platform& platform, CimkeAllapot allapot, QWidget* parent)
+    : QWidget(parent),
+      platform_(platform),
+      cimkeSetup_(allapot.CimkeSetup),
+      cimkeHely_(allapot.CimkeHely),
+      nevek_(allapot.Nevek),
+      aktualis_(allapot.AktualisRekord) {
   auto nev = [](QObject* o, const QString& n) { o->setObjectName(n); };
   auto mezo = [&](QWidget* p, const char* n, const char* tipp) {
     auto* e = new QLineEdit(p);
@@ -108,6 +85,9 @@ CimkeLap::CimkeLap(const Platform& platform, CimkeSetupRekord& cimkeSetup, QWidg
     twips_[size_t(k)] = QRect(45, 135, 1685, 774);
     place(k);
     b->hide();
+    b->setMouseTracking(true);
+    b->installEventFilter(this);
+    connect(b, &QCheckBox::stateChanged, this, [this, k] { chkCimke1_Click(k); });
   }
 
   chkEgyediCimke = new TriCheckBox(QStringLiteral("Egyedi cimke nyomtatás"), this);
@@ -120,8 +100,11 @@ CimkeLap::CimkeLap(const Platform& platform, CimkeSetupRekord& cimkeSetup, QWidg
     nev(e, QStringLiteral("txEgyediCimke_%1").arg(i));
     txEgyediCimke[size_t(i)] = e;
     ek->addWidget(e);
+    connect(e, &QLineEdit::textChanged, this, [this, i] { txEgyediCimke_Change(i); });
   }
   keretEgyediCimke->hide();
+  connect(chkEgyediCimke, &QCheckBox::stateChanged, this, [this] { chkEgyediCimke_Click(); });
+  connect(cmdCimkeMeretRogzites, &QPushButton::clicked, this, [this] { cmdCimkeMeretRogzites_Click(); });
 
   // The A4 label sheet, 210 x 297 mm; the address shows on the lines of its first label.
   Picture2 = new MmKep(210, 297, this);
@@ -181,42 +164,6 @@ void CimkeLap::belep() {
 }
 
 void CimkeLap::nyomRogzites() { cmdCimkeMeretRogzites->click(); }
-
-void CimkeLap::racsKiosztas() {
-  const int c = count(txtOszlop->currentText());
-  const int r = count(txtSor->currentText());
-  const int n = c * r;
-  if (n > 40) return;  // only 40 boxes exist: keep the grid as it is
-
-  const int w = boxWidth(c), h = boxHeight(r);
-  for (int k = 1; k <= n; ++k) {
-    TriCheckBox* b = chkCimke1[size_t(k)];
-    b->show();
-    b->setText(QString::number(k));
-    QRect& g = twips_[size_t(k)];
-    if (w) g.setWidth(w);
-    if (h) g.setHeight(h);
-  }
-  if (n >= 1) {
-    if (c == 1) txtSzeles->setText(QStringLiteral("210"));
-    else if (w) txtSzeles->setText(huNumber(210.0 / c));
-    if (h) txtMagas->setText(huNumber(297.0 / r));
-  }
-  for (int k = n + 1; k <= 40; ++k) chkCimke1[size_t(k)]->hide();
-
-  const int bw = twips_[1].width(), bh = twips_[1].height();
-  int x = 45, y = 135, k = 0;
-  for (int sor = 1; sor <= r; ++sor) {
-    for (int oszlop = 1; oszlop <= c; ++oszlop) {
-      ++k;
-      twips_[size_t(k)].moveTo(x, y);
-      place(k);
-      x += bw + 8;
-    }
-    y += bh + 20;
-    x = 45;
-  }
-}
 
 void CimkeLap::place(int k) {
   const QRect& g = twips_[size_t(k)];

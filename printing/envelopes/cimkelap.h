@@ -7,15 +7,21 @@
 // Entering the page (belep) lays the position grid out from the column and row boxes, reads
 // CimkeSetup.dat and, when the sheet has no column count, presses cmdCimkeMeretRogzites. What
 // the main window does itself on entering: "Fekvő" disabled and "Álló" selected, cmdPrint
-// shown and cmdCsPrint hidden, BeallitasFul set to 0. The main window connects the set-up
-// button's clicked signal to its handler.
+// shown and cmdCsPrint hidden, BeallitasFul set to 0.
+//
+// The grid's handlers (cimkelap_racs.cpp): the set-up save, the ticks that assign the current
+// payer to a position, the position tips, and clearing every position when the payer files
+// change.
 #include <QRect>
 #include <QWidget>
 
 #include <array>
+#include <functional>
+#include <utility>
 
 #include "common/platform.h"
 #include "printing/envelopes/cimkerekordok.h"
+#include "records/nevekrekord.h"
 
 class QComboBox;
 class QGroupBox;
@@ -25,10 +31,22 @@ class QLineEdit;
 class QPushButton;
 class TriCheckBox;
 
+// What the label page reads and writes of the program-wide state.
+struct CimkeAllapot {
+  CimkeSetupRekord& CimkeSetup;  // the label sheet as last read or saved
+  CimkeHelyek& CimkeHely;        // payers assigned to the positions
+  NevekRekord& Nevek;            // the payer record loaded last
+  const int32_t& AktualisRekord;  // the current payer, 0 = none
+};
+
 class CimkeLap : public QWidget {
  public:
-  // `cimkeSetup` is the shared in-memory label-sheet record.
-  CimkeLap(const Platform& platform, CimkeSetupRekord& cimkeSetup, QWidget* parent = nullptr);
+  CimkeLap(const Platform& platform, CimkeAllapot allapot, QWidget* parent = nullptr);
+
+  // Set by the main window: the texts of the font and size choices of label line i (0..4),
+  // and putting the keyboard focus on the payer list. Either may be left empty.
+  std::function<std::pair<QString, QString>(int)> betuValasztas;
+  std::function<void()> listaFokusz;
 
   static constexpr int16_t BeallitasFul = 0;  // settings tab opened from this page
 
@@ -69,21 +87,52 @@ class CimkeLap : public QWidget {
 
   // The page-change step.
   void belep();
-  // Lays the position boxes out from the texts of txtOszlop and txtSor. Boxes beyond the
-  // grid's count are hidden (all of them up to 40); a grid of more than 40 positions, which
-  // the 40 boxes cannot show, leaves everything as it was. Counts below 1 hide every box.
+  // Lays the position boxes out from the texts of txtOszlop and txtSor, by the size tables
+  // (1..4 columns, 3..10 rows; other counts keep the present size), without touching the
+  // positions. The label-size boxes get 210 / columns and 297 / rows (8 rows: the top margin
+  // 3) only for a count that differs from the saved sheet, so a size typed by hand stays.
+  // Boxes beyond the grid are hidden; a grid of more than 40 positions, which the 40 boxes
+  // cannot show, leaves everything as it was; counts below 1 hide every box.
   void racsKiosztas();
-  // Presses the set-up button (runs the main window's handler connected to it).
+  // Presses the set-up button.
   void nyomRogzites();
+
+  // "&Rögzítés": clears every position, checks the set-up boxes, lays the grid out and saves
+  // the sheet. Refused with a message, and nothing saved, for more than 4 columns or 10 rows,
+  // a count below 1, or a millimetre box that is not a number or does not fit its field.
+  void cmdCimkeMeretRogzites_Click();
+  // Position box k was ticked or unticked (also from code).
+  void chkCimke1_Click(int k);
+  // The mouse is over position box k: its tip names the assigned payer.
+  void chkCimke1_MouseMove(int k);
+  void chkEgyediCimke_Click();
+  void txEgyediCimke_Change(int index);
+  // The payer files changed (deletion, import, conversion): every position forgets its payer,
+  // shows its number again and is unticked; ticks without a payer stay.
+  void helyekUritese();
+
+  // The five preview lines in line order (name, second name line, settlement, street, postcode).
+  std::array<QLabel*, 5> elonezetSorok() const { return {lbNev1, lbNev2, lbHelyseg, lbCim, lbIrsz}; }
 
   // Geometry of position box k (1..40) in twips.
   QRect cimkeTwips(int k) const { return twips_[size_t(k)]; }
 
   void setPreview(const QImage& kep);
 
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override;
+
  private:
   void place(int k);
+  void kioszt(int oszlop, int sor);
   const Platform& platform_;
   CimkeSetupRekord& cimkeSetup_;
+  CimkeHelyek& cimkeHely_;
+  NevekRekord& nevek_;
+  const int32_t& aktualis_;
   std::array<QRect, 41> twips_{};
 };
+
+// A count typed into txtOszlop or txtSor: its leading number rounded half to even; far too
+// large values come back as 1000000, negative ones as -1.
+int cimkeSzam(const QString& text);

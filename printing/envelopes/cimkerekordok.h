@@ -3,6 +3,7 @@
 // record 1 of each, read at start-up by the main window.
 #include <QString>
 
+#include <array>
 #include <cstdint>
 
 #include "common/fields.h"
@@ -31,6 +32,10 @@ struct CimkeSetupRekord {
     f.i32(KinyomottCimkeNum);
   }
 };
+
+// The payer record number assigned to each label position (index 1..40; 0 = none, element 0
+// unused). Kept in memory only.
+using CimkeHelyek = std::array<int32_t, 41>;
 
 struct KepmentRekord {
   static constexpr int Length = 283;

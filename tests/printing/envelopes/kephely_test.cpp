@@ -64,7 +64,10 @@ TEST_F(KepHelyTest, EnvelopePictureStandsWhereItsCaptionsSay) {
 
 TEST_F(KepHelyTest, LabelAddressOnTheFirstLabelsLines) {
   CimkeSetupRekord setup;
-  CimkeLap lap(platform, setup);
+  CimkeHelyek hely{};
+  NevekRekord nevek;
+  const int32_t aktualis = 0;
+  CimkeLap lap(platform, {setup, hely, nevek, aktualis});
   lap.resize(900, 700);
   lap.show();
   const MmKep* k = lap.Picture2;

@@ -1,0 +1,191 @@
+#include "printing/envelopes/cimkeprint.h"
+
+#include <algorithm>
+#include <functional>
+#include <limits>
+#include <memory>
+
+#include "common/betutip.h"
+#include "common/messages.h"
+#include "common/numtext.h"
+#include "common/platform.h"
+#include "common/printer.h"
+#include "common/printjob.h"
+#include "common/recordfile.h"
+
+namespace {
+
+// The text font every label mode starts with, and the one a missing label font falls back to.
+const QString kSzovegBetu = QStringLiteral("Times New Roman CE");
+constexpr double kSzovegMeret = 12;
+
+// The fonts of the five lines.
+struct Betuk {
+  std::array<QString, 5> nev;
+  std::array<double, 5> meret{};
+};
+
+// The saved sheet, read afresh; nothing when its grid cannot be printed (a damaged file), after
+// telling the user.
+bool lapBeolvas(Platform& pf, CimkeSetupRekord& setup) {
+  loadSettings(pf.folder, kCimkeSetupFile, setup);
+  if (setup.Oszlop >= 1 && setup.Sor >= 1 && setup.Oszlop * setup.Sor <= 40) return true;
+  if (pf.messages)
+    pf.messages->info(QStringLiteral("A cimkelap beállítása hibás (%1 oszlop, %2 sor). Állítsa be újra, és nyomja "
+                                     "meg a „Rögzítés” gombot.")
+                          .arg(setup.Oszlop)
+                          .arg(setup.Sor),
+                      QStringLiteral("Figyelem!"), MsgIcon::Information);
+  return false;
+}
+
+// Origin of position k (1..Oszlop x Sor) in mm: the margin plus whole label steps, in single
+// precision as every print position.
+std::pair<double, double> origo(const CimkeSetupRekord& s, int k) {
+  const int sor = (k - 1) / s.Oszlop, oszlop = (k - 1) % s.Oszlop;
+  auto mm = [](Fixed kezdet, Fixed lepes, int db) {
+    return double(float((double(kezdet.raw) + db * double(lepes.raw)) / 10000.0));
+  };
+  return {mm(s.Left, s.Szeles, oszlop), mm(s.Top, s.Magas, sor)};
+}
+
+// Every label mode starts on the A4 sheet, standing, in the text font with bold off: nothing
+// carries over from the document printed before.
+void lapBeallitas(PrintJob& j) {
+  j.scaleMillimetres();
+  j.paperSize(kPaperA4);
+  j.orientation(kPortrait);
+  j.font(kSzovegBetu, kSzovegMeret, false);
+}
+
+// The labels that reached the printer are added to the counter in the file.
+void szamlalo(Platform& pf, CimkeSetupRekord& setup, const PrintResult& r) {
+  if (!r.printed || r.lapok == 0) return;
+  modifySettings(pf.folder, kCimkeSetupFile, setup, [&r](CimkeSetupRekord& s) {
+    const int64_t n = int64_t(s.KinyomottCimkeNum) + r.lapok;
+    s.KinyomottCimkeNum = int32_t(std::min<int64_t>(n, std::numeric_limits<int32_t>::max()));
+  });
+}
+
+// One sheet: `cimkek` places the labels, counts them in `lapok`; the document is ended only
+// when a label was placed.
+PrintResult egyLap(Platform& pf, CimkeSetupRekord& setup, const std::function<void(PrintJob&, PrintResult&)>& cimkek) {
+  PrintResult out;
+  const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::FontFallback);
+  if (!job) return out;
+  out.printed = job->run([&](PrintJob& j) {
+    lapBeallitas(j);
+    cimkek(j, out);
+    if (out.lapok > 0) j.endDoc();
+  });
+  szamlalo(pf, setup, out);
+  return out;
+}
+
+// One label at (x, y): line by line, each in its font; a font name or size the printer refuses
+// leaves the text font's.
+void cimke(PrintJob& j, double x, double y, const std::array<QString, 5>& sorok, const Betuk& b) {
+  for (size_t i = 0; i < sorok.size(); ++i) {
+    j.fontName(kSzovegBetu);
+    j.fontSize(kSzovegMeret);
+    j.fontName(b.nev[i].trimmed());
+    j.fontSize(b.meret[i]);
+    if (i == 0)
+      j.text(x, y, sorok[i]);
+    else
+      j.textAtX(x, sorok[i]);
+  }
+}
+
+Betuk mentettBetuk(const QString& folder) {
+  BetutipRekord t;
+  BetumeretRekord m;
+  loadSettings(folder, kBetutipFile, t);
+  loadSettings(folder, kBetumeretFile, m);
+  Betuk b;
+  for (size_t i = 0; i < 5; ++i) {
+    b.nev[i] = t.nevek[i];
+    b.meret[i] = m.meretek[i];
+  }
+  return b;
+}
+
+std::array<QString, 5> fizetoSorok(const NevekRekord& n) {
+  return {asStored(n.Nev), asStored(n.Nev2), asStored(n.Helyseg), asStored(n.Cim), cimkeIrsz(n.Irsz)};
+}
+
+int tickedCount(const CimkeLapAdatok& lap, const CimkeSetupRekord& s) {
+  int db = 0;
+  for (int k = 1; k <= s.Oszlop * s.Sor; ++k) db += lap.chkCimke1[size_t(k)] ? 1 : 0;
+  return db;
+}
+
+}  // namespace
+
+QString cimkeIrsz(const QString& irsz) { return leadingValue(irsz) > 0 ? asStored(irsz) : QString(); }
+
+PrintResult PrintAlloCimke(const CimkeLapAdatok& lap, const CimkeHelyek& hely, const std::vector<CsoportSor>& sorok,
+                           Platform& pf, CimkeSetupRekord& setup) {
+  if (lap.chkEgyediCimke) return PrintEgyediCimke(lap, pf, setup);
+  if (!lapBeolvas(pf, setup)) return {};
+  if (tickedCount(lap, setup) == 0) return CimkeListabol(sorok, pf, setup);
+
+  const Betuk betuk = mentettBetuk(pf.folder);
+  RecordFile nevek(pf.folder, kNevekFile, NevekRekord::Length);
+  const int32_t fizetok = nevek.count();
+  return egyLap(pf, setup, [&](PrintJob& j, PrintResult& out) {
+    for (int k = 1; k <= setup.Oszlop * setup.Sor; ++k) {
+      const int32_t n = hely[size_t(k)];
+      if (!lap.chkCimke1[size_t(k)] || n < 1 || n > fizetok) continue;
+      CsoportUtolso& u = out.utolso ? *out.utolso : out.utolso.emplace();
+      nevek.read(n, u.Nevek);
+      const auto [x, y] = origo(setup, k);
+      cimke(j, x, y, fizetoSorok(u.Nevek), betuk);
+      ++out.lapok;
+    }
+  });
+}
+
+PrintResult CimkeListabol(const std::vector<CsoportSor>& sorok, Platform& pf, CimkeSetupRekord& setup) {
+  if (!lapBeolvas(pf, setup)) return {};
+  PrintResult semmi;
+  semmi.printed = true;
+  if (listRows(sorok, false, RecordFile(pf.folder, kNevekFile, NevekRekord::Length).count()).empty()) return semmi;
+
+  const Betuk betuk = mentettBetuk(pf.folder);
+  const int helyek = setup.Oszlop * setup.Sor;
+  int db = 0;
+  const PrintResult out = printList(
+      pf, ErrorClass::FontFallback, sorok,
+      [](PrintJob& j) {
+        lapBeallitas(j);
+        return false;
+      },
+      [&](PrintJob& j, ListRow& row) {
+        const auto [x, y] = origo(setup, db++ % helyek + 1);
+        cimke(j, x, y, fizetoSorok(row.nevek()), betuk);
+      },
+      helyek);
+  szamlalo(pf, setup, out);
+  return out;
+}
+
+PrintResult PrintEgyediCimke(const CimkeLapAdatok& lap, Platform& pf, CimkeSetupRekord& setup) {
+  if (!lapBeolvas(pf, setup)) return {};
+  PrintResult semmi;
+  semmi.printed = true;
+  if (tickedCount(lap, setup) == 0) return semmi;
+  Betuk betuk;
+  for (size_t i = 0; i < 5; ++i) {
+    betuk.nev[i] = lap.ComboBetuTipus1[i];
+    betuk.meret[i] = leadingValue(lap.ComboBetuSize[i]);
+  }
+  return egyLap(pf, setup, [&](PrintJob& j, PrintResult& out) {
+    for (int k = 1; k <= setup.Oszlop * setup.Sor; ++k) {
+      if (!lap.chkCimke1[size_t(k)]) continue;
+      const auto [x, y] = origo(setup, k);
+      cimke(j, x, y, lap.txEgyediCimke, betuk);
+      ++out.lapok;
+    }
+  });
+}

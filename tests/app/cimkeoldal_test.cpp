@@ -1,0 +1,50 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "ablakfixture.h"
+#include "printing/envelopes/cimkelap.h"
+#include "records/fizetok.h"
+#include "common/tricheckbox.h"
+
+
+// A 4 x 10 sheet with positions assigned (<build>/screenshots/cimke-4x10.png, for a person to
+// look at); then the print button and a deletion.
+TEST_F(AblakTest, LabelPageWithAFortyLabelSheet) {
+  const QDir assets(QStringLiteral(LAVINDOR_BINARY_DIR "/assets"));
+  for (const QString& nev : assets.entryList({QStringLiteral("*.jpg")}, QDir::Files))
+    QFile::copy(assets.filePath(nev), folder.file(nev));
+  folder.put(kNevekFile, fizetokFajl({{"Kovács Péter", "Győr", "Fő út 1.", "9021"},
+                                      {"Árvíztűrő Tükörfúrógép Kft.", "Budapest", "Váci út 12.", "1132"},
+                                      {"Nagy Anna", "Pécs", "Király u. 3.", "7621"}}));
+  CimkeSetupRekord s{Fixed::fromDouble(29.7), Fixed::fromDouble(52.5), Fixed::fromDouble(5), Fixed::fromDouble(5), 4, 10, 1234};
+  folder.put(kCimkeSetupFile, encodeRecord(s));
+  auto w = indit();
+  w->resize(1440, 711);
+  w->show();
+  w->SSTab1->setCurrentIndex(kLapCimke);
+  for (auto [sor, k] : {std::pair{0, 1}, {1, 6}, {2, 11}, {0, 40}}) {
+    w->ListView1_ItemClick(sor);
+    w->cimkeLap->chkCimke1[size_t(k)]->setValue(1);
+  }
+  const CimkeLap& c = *w->cimkeLap;
+  EXPECT_TRUE(!c.chkCimke1[40]->isHidden() && c.cimkeTwips(40).size() == QSize(840, 465));
+  EXPECT_EQ(c.chkCimke1[6]->text().trimmed(), QStringLiteral("Árvíztűrő Tükörfúrógép Kft."));
+  QApplication::processEvents();
+  ASSERT_TRUE(QDir().mkpath(QStringLiteral(LAVINDOR_BINARY_DIR "/screenshots")));
+  EXPECT_TRUE(w->grab().save(QStringLiteral(LAVINDOR_BINARY_DIR "/screenshots/cimke-4x10.png")));
+
+  w->cmdPrint_Click();  // positions mode: 4 labels
+  w->cmdCsPrint_Click();  // the label page has no list print
+  ASSERT_EQ(nyomtato.documents().size(), 1u);
+  EXPECT_EQ(nyomtato.documents()[0].texts().size(), 20u);
+  EXPECT_EQ(c.lbKinyomottCimkeNum->text(), QStringLiteral("1238"));
+  // A deletion moves record numbers: the positions are cleared.
+  uzenetek.answers = {MsgAnswer::Yes};
+  w->cmdDel->click();
+  EXPECT_EQ(allapot.CimkeHely[6], 0);
+  EXPECT_EQ(c.chkCimke1[6]->text(), QStringLiteral("6"));
+}
