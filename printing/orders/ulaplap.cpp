@@ -133,6 +133,10 @@ void UlapLap::txUosszeg_Change() {
 
 void UlapLap::belep() {
   loadSettings(platform_.folder, kSetRcsekkFile, rcsekk_);
+  allandoKedvezmenyezett();
+}
+
+void UlapLap::allandoKedvezmenyezett() {
   lbUNev->setText(trimmed(rcsekk_.RcsekkNev));
   if (isTrue(rcsekk_.ULapCizett)) {
     lbUCim->setText(trimmed(rcsekk_.RcsekkCim));
@@ -192,10 +196,7 @@ void UlapLap::chkCimzettCsereUlap_Click(const UlapCimzett& f) {
   lbUCimHatul->setText(f.txCim3_2);
   lbUIrszamHatul->setText(f.txtIratCimzettIrszam);
   if (!csere) {
-    lbUNev->setText(trimmed(rcsekk_.RcsekkNev));
-    lbUCim->setText(trimmed(rcsekk_.RcsekkCim));
-    lbUHelyseg->setText(trimmed(rcsekk_.RcsekkHelyseg));
-    lbUIrszam->setText(asStored(rcsekk_.RcsekkIrszam));
+    allandoKedvezmenyezett();  // what the page showed before the tick, the bank data too
   } else {
     lbUNev->setText(asStored(n.Nev));
     lbUCim->setText(asStored(n.Cim));

@@ -104,6 +104,9 @@ class UlapLap : public QWidget {
   UlapAdatok adatok(const QString& txNev) const;
 
  private:
+  // The payee labels from the layout: the fixed party's address, or the bank data when the
+  // layout says the payee is given by them.
+  void allandoKedvezmenyezett();
   void kepBetolt(const QString& nev);
   const Platform& platform_;
   SetRcsekkRekord& rcsekk_;
