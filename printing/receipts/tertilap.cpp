@@ -149,13 +149,15 @@ void TertiLap::visszaCim() {
   loadSettings(platform_.folder, kSetTertiFile, r);
   lbSajatNev2->setText(asStored(r.TertiVisszakuldNev));
   if (belfoldi()) {
-    lbSajatCim2_1->setText(trimmed(r.TertiVisszakuldIrsz) + u' ' + asStored(r.TertiVisszakuldCim1));
-    lbSajatCim2_2->setText(asStored(r.TertiVisszakuldCim2));
-    lbSajatIrsz->clear();
-  } else {
+    // The postcode in its own label (hidden on this card), the lines as stored.
     lbSajatCim2_1->setText(asStored(r.TertiVisszakuldCim1));
     lbSajatCim2_2->setText(asStored(r.TertiVisszakuldCim2));
     lbSajatIrsz->setText(asStored(r.TertiVisszakuldIrsz));
+  } else {
+    // The postcode without its blanks leads the first address line; its own label is empty.
+    lbSajatCim2_1->setText(szokozNelkul(r.TertiVisszakuldIrsz) + u' ' + asStored(r.TertiVisszakuldCim1));
+    lbSajatCim2_2->setText(asStored(r.TertiVisszakuldCim2));
+    lbSajatIrsz->clear();
   }
 }
 
