@@ -14,7 +14,6 @@
 
 #include "app/frmlavindor.h"
 
-#include <QFont>
 #include "common/numtext.h"
 #include "common/tricheckbox.h"
 #include "printing/envelopes/boriteklap.h"
