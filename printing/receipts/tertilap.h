@@ -86,6 +86,7 @@ class TertiLap : public QWidget {
  private:
   void visszaCim();
   void elrendez(bool belfoldi);
+  void elhelyez(bool belfoldi);  // the overlays' places on the chosen card
   const Platform& platform_;
   LayoutRecords& layouts_;
   QFormLayout* urlap_ = nullptr;
