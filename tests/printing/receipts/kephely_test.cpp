@@ -2,8 +2,10 @@
 // the form) and fold away while a lying picture shows, keeping the page's own visibility.
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTransform>
 
+#include "common/tricheckbox.h"
 #include "lapfixture.h"
 #include "printing/receipts/feladolap.h"
 #include "printing/receipts/iratlap.h"
