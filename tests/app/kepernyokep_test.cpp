@@ -2,7 +2,9 @@
 // lap-7.png, taken offscreen with the blank-form pictures of the build and three payers.
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QTabWidget>
 
 #include "ablakfixture.h"
