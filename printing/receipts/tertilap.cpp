@@ -158,7 +158,7 @@ void TertiLap::visszaCim() {
     lbSajatIrsz->setText(asStored(r.TertiVisszakuldIrsz));
   } else {
     // The postcode without its blanks leads the first address line; its own label is empty.
-    lbSajatCim2_1->setText(szokozNelkul(r.TertiVisszakuldIrsz) + u' ' + asStored(r.TertiVisszakuldCim1));
+    lbSajatCim2_1->setText(trimmed(r.TertiVisszakuldIrsz) + u' ' + asStored(r.TertiVisszakuldCim1));
     lbSajatCim2_2->setText(asStored(r.TertiVisszakuldCim2));
     lbSajatIrsz->clear();
   }

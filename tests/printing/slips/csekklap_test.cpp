@@ -218,10 +218,13 @@ TEST_F(CsekkLapTest, AddressBoxesRepeatOnThePreview) {
     EXPECT_NEAR(lap.Text1[1]->geometry().top(), 51 * sy, 1);
     for (QLabel* l : lap.balBlokk) EXPECT_LT(l->geometry().right(), 66 * sx);
     EXPECT_NEAR(lap.balBlokk[0]->geometry().top(), 51 * sy, 1);
+    // Each digit on its cell of the picture (the cells 4.5 mm apart from 16 and 151 mm).
+    const QRect k = lap.Picture2->pictureRect();
+    const double kx = k.width() / 210.0, ky = k.height() / 105.0;
     for (size_t i = 0; i < 4; ++i) {
-      EXPECT_NEAR(lap.irszJegyek[0][i]->geometry().left(), (16 + 4.5 * double(i)) * sx, 1) << i;
-      EXPECT_NEAR(lap.irszJegyek[1][i]->geometry().left(), (151 + 4.5 * double(i)) * sx, 1) << i;
-      EXPECT_NEAR(lap.irszJegyek[1][i]->geometry().top(), 67.8 * sy, 1) << i;
+      EXPECT_NEAR(lap.irszJegyek[0][i]->geometry().left(), k.x() + (16 + 4.5 * double(i)) * kx, 1) << i;
+      EXPECT_NEAR(lap.irszJegyek[1][i]->geometry().left(), k.x() + (151 + 4.5 * double(i)) * kx, 1) << i;
+      EXPECT_NEAR(lap.irszJegyek[1][i]->geometry().top(), k.y() + 67.8 * ky, 1) << i;
     }
   }
 }
