@@ -62,6 +62,7 @@ void frmLavindor::epit() {
   tertiLap = new TertiLap(platform_, allapot_.Layouts);
   feladoLap = new FeladoLap(platform_, allapot_.Layouts);
   boritekLap = new BoritekLap(platform_, allapot_.Layouts.Boritek, allapot_.Boritek);
+  boritekLap->setKep({&allapot_.KivalasztottKep, &allapot_.KepSzeles, &allapot_.KepMagas, &allapot_.Kepment});
   cimkeLap = new CimkeLap(platform_, allapot_.CimkeSetup);
   iratLap = new IratLap(platform_, allapot_.Layouts);
   rcsekkLap = new RcsekkLap(platform_, allapot_.Layouts.Rcsekk);
@@ -136,6 +137,7 @@ void frmLavindor::epit() {
   mnuKilep = menu(QStringLiteral("&Kilépés"), "mnuKilep");
   mnuUjcimzett = menu(QStringLiteral("&Új címzett"), "mnuUjcimzett");
   mnuSetup = menu(QStringLiteral("&Beállítások"), "mnuSetup");
+  feladojegyzekMenu();
   mnuAbout = menu(QStringLiteral("Névjegy"), "mnuAbout");
   connect(mnuKilep, &QAction::triggered, this, [this] { mnuKilep_Click(); });
   connect(mnuUjcimzett, &QAction::triggered, this, [this] { mnuUjcimzett_Click(); });

@@ -86,6 +86,8 @@ class PrintJob {
   void print(const QString& text, bool endLine = true);
   // An empty line (" ") at `y`, in one step: the lines printed below it keep their places.
   void blankLine(double y);
+  // A picture stretched into the rectangle at (x, y), width w, height h, in mm.
+  void picture(const QImage& image, double x, double y, double w, double h);
 
   // A text at (x, y) in mm; ends its line unless `endLine` is false.
   void text(double x, double y, const QString& text, bool endLine = true);
@@ -121,8 +123,16 @@ std::unique_ptr<PrintJob> printJob(Platform& platform, ErrorClass errorClass);
 // message boxes (none: unseen).
 bool payerChosen(Platform& platform, const QString& txNev);
 
+// Positions further than this from the page's corner, in millimetres, lie on no form.
+inline constexpr int64_t kMaxPositionMm = 10000;
+
 // A stored position plus a fixed offset in whole millimetres, added in the stored fixed-point
-// form and turned into single precision only for the print position.
+// form and turned into single precision only for the print position. A sum that leaves the
+// 64-bit range or the printable range (a damaged layout record) raises error 380, an invalid
+// value, which the form's error class handles.
 inline double position(Fixed stored, int offsetMm = 0) {
-  return double(float(double(stored.raw + int64_t(offsetMm) * 10000) / 10000.0));
+  const std::optional<Fixed> sum = stored.plus(int64_t(offsetMm) * 10000);
+  if (!sum || sum->raw > kMaxPositionMm * 10000 || sum->raw < -kMaxPositionMm * 10000)
+    throw printer_errors::invalidValue();
+  return double(float(double(sum->raw) / 10000.0));
 }
