@@ -24,6 +24,7 @@
 #include "app/betuvalaszto.h"
 #include "app/nyomtatovalaszto.h"
 #include "common/mmkep.h"
+#include "common/recordfile.h"
 #include "common/tricheckbox.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/cimkelap.h"
@@ -70,8 +71,15 @@ void frmLavindor::epit() {
   ulapLap = new UlapLap(platform_, allapot_.Layouts.Rcsekk);
   ulapLap->megoszt(allapot_.Set, allapot_.AzazOsszeg, allapot_.AzazEzresek, allapot_.AzazEgyesek);
   // The swap of addressee and payee takes the payer and the address lines shown on pages 2 and 5.
+  // The payer is the one chosen in the list, read again: after a list print the shared copy
+  // holds the last printed row instead.
   ulapLap->cimzettForras = [this] {
-    return UlapCimzett{allapot_.Nevek, feladoLap->txCim3_1->text(), feladoLap->txCim3_2->text(),
+    NevekRekord n = allapot_.Nevek;
+    if (allapot_.AktualisRekord >= 1) {
+      RecordFile f(platform_.folder, kNevekFile, NevekRekord::Length);
+      if (allapot_.AktualisRekord <= f.count()) f.read(allapot_.AktualisRekord, n);
+    }
+    return UlapCimzett{n, feladoLap->txCim3_1->text(), feladoLap->txCim3_2->text(),
                        iratLap->txtIratCimzettIrszam->text()};
   };
   lapok = {csekkLap, tertiLap, feladoLap, boritekLap, cimkeLap, iratLap, rcsekkLap, ulapLap};

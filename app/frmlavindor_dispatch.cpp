@@ -2,6 +2,7 @@
 // and call the form printer of the current page and orientation. They print nothing
 // themselves and show nothing: the printers handle their own errors.
 #include <QComboBox>
+#include <QFont>
 #include <QLabel>
 #include <QPushButton>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <set>
 
 #include "app/frmlavindor.h"
+
 #include "common/numtext.h"
 #include "app/betuvalaszto.h"
 #include "common/tricheckbox.h"
@@ -211,7 +213,12 @@ bool frmLavindor::nyomtat(bool csoportos) {
     case kLapFelado: {
       if (csoportos) return false;  // the posting-receipt list printers are not in this build
       const FeladoAdatok a = feladoLap->adatok();
-      if (allo) PrintAlloFelado(a, platform_, allapot_.Set, allapot_.Layouts.Fveveny);
+      if (allo)
+        PrintAlloFelado(a, platform_, allapot_.Set, allapot_.Layouts.Fveveny, [this] {
+          QFont f = font();
+          f.setFamily(QStringLiteral("Times New Roman"));
+          setFont(f);
+        });
       else PrintFekvoFelado(a, platform_, allapot_.Set, allapot_.Layouts.Fveveny);
       return true;
     }

@@ -32,7 +32,7 @@ QImage tertivevenyBelfoldi() {
   s.frame();
   s.upward(2, 2, 40, QStringLiteral("TÉRTIVEVÉNY"), 9);
   s.text(18, 1, QStringLiteral("Küldeményazonosító:"), 5);
-  s.box(18, 3.5, 72, 6.5);
+  s.box(18, 3.5, 72, 7.5);
   s.box(98, 3, 34, 10, QStringLiteral("Ügyfélazonosító:"));
   s.tick(128, 14.3, {}, 4);
   s.tick(137, 14.3, {}, 4);
@@ -40,10 +40,10 @@ QImage tertivevenyBelfoldi() {
   s.text(127.5, 18.6, QStringLiteral("pri."), 4.5);
   s.text(137, 18.6, QStringLiteral("sk."), 4.5);
   s.text(146, 18.6, QStringLiteral("UV."), 4.5);
-  s.box(46, 21, 80, 13, QStringLiteral("Címzett neve, címe:"));
+  s.box(45.5, 20.5, 53, 19.5, QStringLiteral("Címzett neve, címe:"));
   s.text(18, 31.5, QStringLiteral("Felvétel kelte:"), 5);
   s.box(18, 34, 26, 6);
-  s.box(98, 34.5, 64, 6, QStringLiteral("Ügyfél saját jelzése:"));
+  s.box(101, 34.5, 61, 6, QStringLiteral("Ügyfél saját jelzése:"));
   delivery(s);
   s.box(78, 55, 84, 24, QStringLiteral("Visszaküldési cím:"));
   s.rules(80, 63, 80, 3, 5);
@@ -55,9 +55,9 @@ QImage tertivevenyKulfoldi() {
   Sheet s(165, 105, QColor(0xF0, 0xF4, 0xE2), QColor(0x4A, 0x72, 0x30));
   s.frame();
   s.centre(0, 1.5, 165, QStringLiteral("TÉRTIVEVÉNY – AVIS DE RÉCEPTION"), 10);
-  s.text(13, 12.5, QStringLiteral("Küldeményazonosító / N° de l'envoi:"), 5);
-  s.box(13, 15, 70, 6);
-  s.box(13, 23, 70, 18, QStringLiteral("Címzett / Destinataire:"));
+  s.text(13, 9.8, QStringLiteral("Küldeményazonosító / N° de l'envoi:"), 5);
+  s.box(13, 12.5, 70, 7);
+  s.box(13, 20.3, 70, 20.7, QStringLiteral("Címzett / Destinataire:"));
   s.tick(15, 45.5, QStringLiteral("Levél / Lettre"));
   s.tick(38, 45.5, QStringLiteral("Elsőbbségi"));
   s.tick(60, 45.5, QStringLiteral("Csomag / Colis"));

@@ -166,9 +166,7 @@ void RcsekkLap::opAllando_Click(int) {
     for (QLineEdit* e : felado) e->clear();
   } else {
     RtxNev[0]->setText(nev);
-    // A fixed party with no address at all gives an empty line, not a lone comma.
-    const bool nincsCim = irsz.trimmed().isEmpty() && helyseg.isEmpty() && cim.isEmpty();
-    RtxCim->setText(nincsCim ? QString() : irsz + QLatin1Char(' ') + helyseg + QStringLiteral(", ") + cim);
+    RtxCim->setText(rcsekkFeladoCim());
     txtNevHatul->setText(nev);
     txtHelysHatul->setText(helyseg);
     txtCimHatul->setText(cim);
@@ -176,6 +174,10 @@ void RcsekkLap::opAllando_Click(int) {
     for (QLabel* l : {RlbNev, RlbHelys, RlbCim, RlbIrsz}) l->clear();
     for (QLineEdit* e : {txtNev, txtHelys, txtCim, txtIrsz}) e->clear();
   }
+}
+
+QString RcsekkLap::rcsekkFeladoCim() const {
+  return rcsekkCimSor(rcsekk_.RcsekkIrszam, 4, rcsekk_.RcsekkHelyseg, rcsekk_.RcsekkCim, kLapElvalaszto);
 }
 
 void RcsekkLap::allandoValaszt(int index) {
@@ -262,10 +264,7 @@ void RcsekkLap::belep() {
     txtIrsz->setText(irsz);
   } else {
     RtxNev[0]->setText(nev);
-    // A fixed party with no address at all gives an empty line, not a lone comma that
-    // would be printed on the form.
-    const bool nincsCim = irsz.trimmed().isEmpty() && helyseg.isEmpty() && cim.isEmpty();
-    RtxCim->setText(nincsCim ? QString() : irsz + QLatin1Char(' ') + helyseg + QStringLiteral(", ") + cim);
+    RtxCim->setText(rcsekkFeladoCim());
   }
 }
 

@@ -95,6 +95,7 @@ class RcsekkLap : public QWidget {
   RcsekkAdatok adatok() const;
 
  private:
+  QString rcsekkFeladoCim() const;  // the fixed sender's address line
   std::vector<QWidget*> elolap() const;  // the front's boxes, in the order they are turned
   std::vector<QWidget*> hatlap() const;  // the back's
   void kepBetolt(const QString& nev);

@@ -24,10 +24,8 @@ RcsekkAdatok rowData(const RcsekkListaLap& lap, const NevekRekord& nv, const Set
   a.RtxOsszeg = QString::number(nv.Osszegek[0]);
   a.RcsekkKozlemenyHatul = lap.RcsekkKozlemenyHatul;
   // The postcode keeps its padding blanks on the address line.
-  const QString payerCim = nv.Irsz.leftJustified(6, QLatin1Char(' '), true) + QStringLiteral(" ") +
-                           nv.Helyseg.trimmed() + QStringLiteral(",") + nv.Cim.trimmed();
-  const QString fixCim = r.RcsekkIrszam.leftJustified(4, QLatin1Char(' '), true) + QStringLiteral(" ") +
-                         r.RcsekkHelyseg.trimmed() + QStringLiteral(",") + r.RcsekkCim.trimmed();
+  const QString payerCim = rcsekkCimSor(nv.Irsz, 6, nv.Helyseg, nv.Cim, kListaElvalaszto);
+  const QString fixCim = rcsekkCimSor(r.RcsekkIrszam, 4, r.RcsekkHelyseg, r.RcsekkCim, kListaElvalaszto);
   if (lap.opAllando0) {
     a.RtxNev = nv.Nev;
     a.RtxCim = payerCim;
@@ -86,7 +84,7 @@ PrintResult printRcsekkList(const std::vector<CsoportSor>& sorok, const RcsekkLi
       row.azaz(w.szavak);
       j.fontNameSize(r.RcsekkNumBetuTipus, r.RcsekkBetuMeret1);
       placeRcsekkElolap(j, r, flags, a, w.sor1(), w.sor2(), allo,
-                        allo ? std::optional<int16_t>(r.RcsekkBetuMeret1) : std::nullopt);
+                        allo ? std::optional<int16_t>(r.RcsekkBetuMeret2) : std::nullopt);
     } else {
       // The back reads no notice record; the shared copy is emptied all the same.
       u.vanKozl3sor = true;

@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 
+#include "common/fields.h"
 #include "common/messages.h"
 #include "common/platform.h"
 #include "common/printer.h"
@@ -102,11 +103,11 @@ void placeRcsekkElolap(PrintJob& j, const SetRcsekkRekord& r, const std::array<i
     j.text(x2, position(r.RcsekkTextCsSzoveg_y2, o.szoveg2Y1), szoveg1);
     j.text(x2, position(r.RcsekkTextCsSzoveg_y2, o.szoveg2Y2), szoveg2);
   }
+  const double feladoY = position(r.RcsekkTextFelado_y, o.feladoY);
   if (on(kNev))
-    j.text(position(r.RcsekkTextFelado_x, o.feladoNevX), position(r.RcsekkTextFelado_y, o.feladoY),
-           a.RtxNev.trimmed());
+    j.text(position(r.RcsekkTextFelado_x, o.feladoNevX), feladoY, a.RtxNev.trimmed());
   else
-    j.print(QStringLiteral(" "));  // keeps the name's line, wherever it stands
+    j.blankLine(feladoY);  // the address keeps its place below the name's line
   if (on(kCim)) j.textAtX(position(r.RcsekkTextFelado_x, o.feladoCimX), a.RtxCim.trimmed());
 
   // The recipient, on both parts of the form, in the text font.
@@ -139,6 +140,14 @@ void placeRcsekkHatlap(PrintJob& j, const SetRcsekkRekord& r, const RcsekkAdatok
   const double kx = position(r.RcsekkKozlemHatoldal_x, o.kozlemX);
   j.text(kx, position(r.RcsekkKozlemHatoldal_y, o.kozlemY), a.RcsekkKozlemenyHatul[0].trimmed());
   for (size_t i = 1; i < a.RcsekkKozlemenyHatul.size(); ++i) j.textAtX(kx, a.RcsekkKozlemenyHatul[i].trimmed());
+}
+
+QString rcsekkCimSor(const QString& irsz, int irszHossz, const QString& helyseg, const QString& cim,
+                     const QString& elvalaszto) {
+  const QString h = trimmed(helyseg);
+  const QString c = trimmed(cim);
+  if (trimmed(irsz).isEmpty() && h.isEmpty() && c.isEmpty()) return {};
+  return asStored(irsz).leftJustified(irszHossz, QLatin1Char(' ')) + QLatin1Char(' ') + h + elvalaszto + c;
 }
 
 PrintResult PrintAlloRCsekk(const RcsekkAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk) {

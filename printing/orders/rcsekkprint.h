@@ -55,3 +55,12 @@ void placeRcsekkElolap(PrintJob& j, const SetRcsekkRekord& r, const std::array<i
 // `irszBalra`) and the four notice lines.
 void placeRcsekkHatlap(PrintJob& j, const SetRcsekkRekord& r, const RcsekkAdatok& a, bool allo,
                        bool irszBalra = false);
+
+// The money order's sender address on one line: the postcode as stored (padded with blanks to
+// `irszHossz`), a blank, the settlement trimmed, `elvalaszto` and the street trimmed. A party
+// with no address at all gives an empty line rather than a lone separator. The page joins
+// with kLapElvalaszto, the list print with kListaElvalaszto.
+inline const QString kLapElvalaszto = QStringLiteral(", ");
+inline const QString kListaElvalaszto = QStringLiteral(",");
+QString rcsekkCimSor(const QString& irsz, int irszHossz, const QString& helyseg, const QString& cim,
+                     const QString& elvalaszto);

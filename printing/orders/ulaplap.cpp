@@ -110,8 +110,6 @@ void UlapLap::megoszt(SetRekord& beallitasok, int32_t& AzazOsszeg, QString& Azaz
 }
 
 void UlapLap::txUosszeg_Change() {
-  // Width of the words field on the cash-on-delivery form, in millimetres.
-  constexpr double kSzovegMezo = 55.0;
   const double v = std::nearbyint(leadingValue(txUosszeg->text()));  // half to even
   constexpr double kMax = std::numeric_limits<int32_t>::max();
   constexpr double kMin = std::numeric_limits<int32_t>::min();
@@ -122,9 +120,12 @@ void UlapLap::txUosszeg_Change() {
   *azazEgyesek_ = w.egyesek;
 
   loadSet(platform_.folder, *set_);
-  // Measured in the slip's text font.
-  const SzavakIllesztve f = fitWords({*azazEzresek_, *azazEgyesek_}, kSzovegMezo,
-                                     pageMeasure(platform_.printer, set_->BetuTipus2, double(set_->BetuMeret2)));
+  loadSettings(platform_.folder, kSetRcsekkFile, rcsekk_);
+  // Measured in the font the form prints the words in, at the list print's width, so the
+  // one-or-two-line choice on screen is the one on paper.
+  const SzavakIllesztve f =
+      fitWords({*azazEzresek_, *azazEgyesek_}, kSzovegSzelesseg,
+               pageMeasure(platform_.printer, rcsekk_.RcsekkSzovegBetuTipus, double(rcsekk_.RcsekkBetuMeret2)));
   *azazEzresek_ = f.szavak.ezresek;
   lbosszegBetuvel1->setText(f.sor1());
   lbosszegBetuvel2->setText(f.sor2());
@@ -132,6 +133,10 @@ void UlapLap::txUosszeg_Change() {
 
 void UlapLap::belep() {
   loadSettings(platform_.folder, kSetRcsekkFile, rcsekk_);
+  allandoKedvezmenyezett();
+}
+
+void UlapLap::allandoKedvezmenyezett() {
   lbUNev->setText(trimmed(rcsekk_.RcsekkNev));
   if (isTrue(rcsekk_.ULapCizett)) {
     lbUCim->setText(trimmed(rcsekk_.RcsekkCim));
@@ -191,10 +196,7 @@ void UlapLap::chkCimzettCsereUlap_Click(const UlapCimzett& f) {
   lbUCimHatul->setText(f.txCim3_2);
   lbUIrszamHatul->setText(f.txtIratCimzettIrszam);
   if (!csere) {
-    lbUNev->setText(trimmed(rcsekk_.RcsekkNev));
-    lbUCim->setText(trimmed(rcsekk_.RcsekkCim));
-    lbUHelyseg->setText(trimmed(rcsekk_.RcsekkHelyseg));
-    lbUIrszam->setText(asStored(rcsekk_.RcsekkIrszam));
+    allandoKedvezmenyezett();  // what the page showed before the tick, the bank data too
   } else {
     lbUNev->setText(asStored(n.Nev));
     lbUCim->setText(asStored(n.Cim));

@@ -77,7 +77,7 @@ class UlapLap : public QWidget {
   void megoszt(SetRekord& beallitasok, int32_t& AzazOsszeg, QString& AzazEzresek, QString& AzazEgyesek);
 
   // The amount changed (typed or set from code): the figures into lbUosszeg, the words between
-  // "*" marks fitted to the 55 mm words field in the payment slip's text font (measured on the
+  // "*" marks fitted to the 45 mm words field in the form's text font (measured on the
   // current printer) into lbosszegBetuvel1 and lbosszegBetuvel2. The amount is the box's
   // leading number, rounded half to even; one beyond 32 bits counts as the largest it can hold.
   void txUosszeg_Change();
@@ -104,6 +104,9 @@ class UlapLap : public QWidget {
   UlapAdatok adatok(const QString& txNev) const;
 
  private:
+  // The payee labels from the layout: the fixed party's address, or the bank data when the
+  // layout says the payee is given by them.
+  void allandoKedvezmenyezett();
   void kepBetolt(const QString& nev);
   const Platform& platform_;
   SetRcsekkRekord& rcsekk_;

@@ -22,12 +22,8 @@ constexpr double kFekvoHeightMm = 105;
 
 PrintResult printUlapList(const std::vector<CsoportSor>& sorok, const UlapLapAllapot& lap, Platform& pf,
                           SetRekord& set, SetRcsekkRekord& rc, SetUlapRekord& u, bool allo) {
-  QString meroFont;
-  double meroMeret = 0;
   auto setup = [&](PrintJob& j) {
     loadSet(pf.folder, set);
-    meroFont = set.BetuTipus2.trimmed();
-    meroMeret = double(set.BetuMeret2);
     j.choosePrinter(set, PrinterChoice::KeepCurrent);
     loadSettings(pf.folder, kSetRcsekkFile, rc);
     loadSettings(pf.folder, kSetUlapFile, u);
@@ -63,8 +59,9 @@ PrintResult printUlapList(const std::vector<CsoportSor>& sorok, const UlapLapAll
     a.lbosszegBetuvel2.clear();
     if (ut.AzazOsszeg != 0) {
       osszeg = {QStringLiteral("***"), QString::number(ut.AzazOsszeg), QStringLiteral("***")};
-      // Measured in the payment slip's text font, name and size only.
-      const SzavakIllesztve w = fitWords(azaz1(ut.AzazOsszeg), kSzovegSzelesseg, j, meroFont, meroMeret);
+      // Measured in the font the words are printed in, as the page measures them.
+      const SzavakIllesztve w =
+          fitWords(azaz1(ut.AzazOsszeg), kSzovegSzelesseg, j, rc.RcsekkSzovegBetuTipus, double(rc.RcsekkBetuMeret2));
       row.azaz(w.szavak);
       a.lbosszegBetuvel1 = w.sor1();
       a.lbosszegBetuvel2 = w.sor2();

@@ -68,8 +68,10 @@ void nyomtat(PrintJob& j, const FeladoAdatok& a, const SetFvevenyRekord& f, cons
 }  // namespace
 
 
-bool PrintAlloFelado(const FeladoAdatok& a, Platform& pf, SetRekord& set, SetFvevenyRekord& f) {
+bool PrintAlloFelado(const FeladoAdatok& a, Platform& pf, SetRekord& set, SetFvevenyRekord& f,
+                     const std::function<void()>& betuCsere) {
   const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::FontFallback);
+  if (job) job->onFontFallback = betuCsere;
   return job && job->run([&](PrintJob& j) {
     j.start(pf.folder, set, PrinterChoice::KeepCurrent);
     loadSettings(pf.folder, kSetFvevenyFile, f);

@@ -6,6 +6,8 @@
 // cancels. Lying: a 165 x 120 mm page; any failure cancels silently.
 #include <QString>
 
+#include <functional>
+
 struct Platform;
 struct SetRekord;
 struct SetFvevenyRekord;
@@ -25,7 +27,10 @@ struct FeladoAdatok {
 // Both read record 1 of Set.dat into `set` and of SetFveveny.dat into `fveveny`, print one
 // page and end the document. True when the document was ended.
 //
-// Standing: the default printer is left as it is, a saved one is selected.
-bool PrintAlloFelado(const FeladoAdatok& lap, Platform& platform, SetRekord& set, SetFvevenyRekord& fveveny);
+// Standing: the default printer is left as it is, a saved one is selected. `betuCsere` runs at
+// each refused setting (error 380) before the print goes on: the main window's own font name
+// becomes "Times New Roman"; the printer's font is not changed by it.
+bool PrintAlloFelado(const FeladoAdatok& lap, Platform& platform, SetRekord& set, SetFvevenyRekord& fveveny,
+                     const std::function<void()>& betuCsere = {});
 // Lying: the default printer is followed, a saved one is selected and no longer follows.
 bool PrintFekvoFelado(const FeladoAdatok& lap, Platform& platform, SetRekord& set, SetFvevenyRekord& fveveny);

@@ -39,8 +39,9 @@ QLabel* jel(QWidget* parent, int index) {
 
 }  // namespace lap
 
-Elonezet::Elonezet(QWidget* parent, const char* name, int widthTw, int heightTw, double widthMm, double heightMm)
-    : MmKep(widthMm, heightMm, parent, Fekvo::HideBoxes) {
+Elonezet::Elonezet(QWidget* parent, const char* name, int widthTw, int heightTw, double widthMm, double heightMm,
+                   Fekvo fekvo)
+    : MmKep(widthMm, heightMm, parent, fekvo) {
   setObjectName(QString::fromLatin1(name));
   setFixedSize(lap::px(widthTw), lap::px(heightTw));
   setKeepAspect(true);

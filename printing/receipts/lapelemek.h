@@ -40,9 +40,11 @@ QLabel* jel(QWidget* parent, int index);
 // The preview box of a page: a fixed-size box (design size in twips) showing the blank form's
 // picture, with the page's overlay controls placed over it at millimetre positions of the form
 // (MmKep::place). No picture (a missing or unreadable file) leaves an empty box with the
-// overlays usable. The lying picture is fitted whole and the overlays are hidden while it
-// shows: they repeat the page's data and cannot follow the turned form.
+// overlays usable. By default the lying picture is fitted whole and the overlays are hidden
+// while it shows (they repeat the page's data); a page whose inputs stand on the picture turns
+// it back upright instead.
 class Elonezet : public MmKep {
  public:
-  Elonezet(QWidget* parent, const char* name, int widthTw, int heightTw, double widthMm, double heightMm);
+  Elonezet(QWidget* parent, const char* name, int widthTw, int heightTw, double widthMm, double heightMm,
+           Fekvo fekvo = Fekvo::HideBoxes);
 };

@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,22 +22,39 @@ QRectF twips(int left, int top, int width, int height) {
   return {left * kMmPerTwip, top * kMmPerTwip, width * kMmPerTwip, height * kMmPerTwip};
 }
 
+// Heights of a text box and sides of a check box on the card, in twips.
+constexpr int kMezoMagas = 285;
+constexpr int kDoboz = 240;
+QRectF mezoHely(int left, int top, int width) { return twips(left, top, width, kMezoMagas); }
+QRectF dobozHely(int left, int top) { return twips(left, top, kDoboz, kDoboz); }
+
 // Places of the overlays on the domestic card (the page's design) and on the international one.
 struct Helyek {
   QRectF nev, cim1, cim2, irsz;
   QRectF jel[5];  // marks 6 to 10
+  QRectF azonosito, cimzett[3];  // txKudemenyAzonosito, txNev2, txCim2_1, txCim2_2
+  QRectF doboz[3];               // chkTPri, chkTSk, chkTUv
 };
 const Helyek kBelfoldi{{80, 58.5, 80, 4.5},
                        {80.5, 63.5, 79.5, 4.5},
                        {80.5, 68.5, 79.5, 4.5},
                        {80.5, 73.5, 40, 4.5},
-                       {{128, 14.3, 4, 4}, {137, 14.3, 4, 4}, {146, 14.3, 4, 4}, {15, 45.5, 4, 4}, {60, 45.5, 4, 4}}};
+                       {{128, 14.3, 4, 4}, {137, 14.3, 4, 4}, {146, 14.3, 4, 4}, {15, 45.5, 4, 4}, {60, 45.5, 4, 4}},
+                       mezoHely(1080, 330, 3045),
+                       {mezoHely(2670, 1350, 3045), mezoHely(2670, 1650, 3045), mezoHely(2670, 1950, 3045)},
+                       {dobozHely(7410, 1290), dobozHely(8010, 1290), dobozHely(8610, 1290)}};
 const Helyek kKulfoldi{twips(4950, 2900, 3650, 260),
                        twips(4950, 3420, 3650, 260),
                        twips(4950, 3900, 3650, 260),
                        twips(4950, 4380, 2300, 260),
                        {twips(2400, 2430, 232, 232), twips(870, 3060, 232, 232), twips(840, 2760, 232, 232),
-                        twips(840, 2430, 232, 232), twips(3630, 2430, 232, 232)}};
+                        twips(840, 2430, 232, 232), twips(3630, 2430, 232, 232)},
+                       mezoHely(840, 780, 3705),
+                       {mezoHely(840, 1350, 3705), mezoHely(840, 1650, 3705), mezoHely(840, 1950, 3705)},
+                       {dobozHely(2160, 2490), dobozHely(600, 3120), dobozHely(600, 2790)}};
+// The letter and parcel boxes keep the design's places on the international card.
+const QRectF kLevelHely = dobozHely(600, 2460);
+const QRectF kCsomagHely = dobozHely(3390, 2490);
 
 }  // namespace
 
@@ -53,10 +69,14 @@ TertiLap::TertiLap(const Platform& platform, LayoutRecords& layouts, QWidget* pa
   }
   opBelfold[0]->setChecked(true);
 
-  txKudemenyAzonosito = mezo(this, "txKudemenyAzonosito");
-  txNev2 = mezo(this, "txNev2");
-  txCim2_1 = mezo(this, "txCim2_1");
-  txCim2_2 = mezo(this, "txCim2_2");
+  // The domestic card, 165 x 105 mm: the recipient, the item identifier, the service boxes and
+  // their marks and the return address over the card's picture. A lying picture is turned back
+  // upright, so the boxes stay usable on their places.
+  Picture3 = new Elonezet(this, "Picture3", 9555, 6080, 165, 105, MmKep::Fekvo::TurnBack);
+  txKudemenyAzonosito = mezo(Picture3, "txKudemenyAzonosito");
+  txNev2 = mezo(Picture3, "txNev2");
+  txCim2_1 = mezo(Picture3, "txCim2_1");
+  txCim2_2 = mezo(Picture3, "txCim2_2");
   txtTertiPosta = mezo(this, "txtTertiPosta");
   txtTertiDatum = mezo(this, "txtTertiDatum");
   txUgyfelAzonosito = mezo(this, "txUgyfelAzonosito");
@@ -65,34 +85,29 @@ TertiLap::TertiLap(const Platform& platform, LayoutRecords& layouts, QWidget* pa
   const QString pri = QStringLiteral("Elsőbbségi"), sk = QStringLiteral("Saját kézbe"),
                 uv = QStringLiteral("Utánvét"), level = QStringLiteral("Levél"),
                 csomag = QStringLiteral("Csomag");
-  chkTPri = jelolo(this, "chkTPri", pri, pri);
-  chkTSk = jelolo(this, "chkTSk", sk, sk);
-  chkTUv = jelolo(this, "chkTUv", uv, uv);
-  chkLevel = jelolo(this, "chkLevel", level, level);
-  chkKCsomag = jelolo(this, "chkKCsomag", csomag, csomag);
+  chkTPri = jelolo(Picture3, "chkTPri", pri, pri);
+  chkTSk = jelolo(Picture3, "chkTSk", sk, sk);
+  chkTUv = jelolo(Picture3, "chkTUv", uv, uv);
+  chkLevel = jelolo(Picture3, "chkLevel", level, level);
+  chkKCsomag = jelolo(Picture3, "chkKCsomag", csomag, csomag);
   // The design shows the domestic card: the letter and parcel boxes are hidden.
   chkLevel->hide();
   chkKCsomag->hide();
 
-  // The domestic card, 165 x 105 mm: the return address on the lines of its box, the marks on
-  // the service boxes (the letter and parcel marks on the international card's boxes).
-  Picture3 = new Elonezet(this, "Picture3", 9555, 6080, 165, 105);
   lbSajatNev2 = mezo(Picture3, "lbSajatNev2");
   lbSajatNev2->setFrame(false);
   lbSajatNev2->setStyleSheet(QStringLiteral("background: transparent; padding: 0px;"));
   lbSajatCim2_1 = felirat(Picture3, "lbSajatCim2_1");
   lbSajatCim2_2 = felirat(Picture3, "lbSajatCim2_2");
   lbSajatIrsz = felirat(Picture3, "lbSajatIrsz");
-  Picture3->place(lbSajatNev2, kBelfoldi.nev);
-  Picture3->place(lbSajatCim2_1, kBelfoldi.cim1);
-  Picture3->place(lbSajatCim2_2, kBelfoldi.cim2);
-  Picture3->place(lbSajatIrsz, kBelfoldi.irsz);
   lbSajatIrsz->hide();
   // Marks of chkTPri, chkTSk, chkTUv, chkLevel and chkKCsomag.
-  for (int i = 6; i <= 10; ++i) {
-    lbX[size_t(i)] = jel(Picture3, i);
-    Picture3->place(lbX[size_t(i)], kBelfoldi.jel[i - 6]);
-  }
+  for (int i = 6; i <= 10; ++i) lbX[size_t(i)] = jel(Picture3, i);
+  // The boxes on the card are too small for their captions: their tips name them.
+  for (TriCheckBox* c : {chkTPri, chkTSk, chkTUv, chkLevel, chkKCsomag}) c->setText(QString());
+  Picture3->place(chkLevel, kLevelHely);
+  Picture3->place(chkKCsomag, kCsomagHely);
+  elhelyez(true);
 
   auto* kartyaSor = new QHBoxLayout;
   kartyaSor->addWidget(opBelfold[0]);
@@ -100,26 +115,14 @@ TertiLap::TertiLap(const Platform& platform, LayoutRecords& layouts, QWidget* pa
   kartyaSor->addStretch(1);
 
   auto* urlap = urlap_ = new QFormLayout;
-  urlap->addRow(QStringLiteral("Küldeményazonosító:"), txKudemenyAzonosito);
-  urlap->addRow(QStringLiteral("Címzett:"), txNev2);
-  urlap->addRow(QString(), txCim2_1);
-  urlap->addRow(QString(), txCim2_2);
   urlap->addRow(QStringLiteral("Posta:"), txtTertiPosta);
   urlap->addRow(QStringLiteral("Felvétel kelte:"), txtTertiDatum);
   urlap->addRow(QStringLiteral("Ügyfélazonosító:"), txUgyfelAzonosito);
   urlap->addRow(QStringLiteral("Ügyfél saját jelzése:"), txUgyfelSajatJelzese);
 
-  auto* jelek = new QGridLayout;
-  jelek->addWidget(chkTPri, 0, 0);
-  jelek->addWidget(chkTSk, 0, 1);
-  jelek->addWidget(chkTUv, 0, 2);
-  jelek->addWidget(chkLevel, 1, 0);
-  jelek->addWidget(chkKCsomag, 1, 1);
-
   auto* bal = new QVBoxLayout;
   bal->addLayout(kartyaSor);
   bal->addLayout(urlap);
-  bal->addLayout(jelek);
   bal->addStretch(1);
 
   auto* l = new QHBoxLayout(this);
@@ -149,13 +152,15 @@ void TertiLap::visszaCim() {
   loadSettings(platform_.folder, kSetTertiFile, r);
   lbSajatNev2->setText(asStored(r.TertiVisszakuldNev));
   if (belfoldi()) {
-    lbSajatCim2_1->setText(trimmed(r.TertiVisszakuldIrsz) + u' ' + asStored(r.TertiVisszakuldCim1));
-    lbSajatCim2_2->setText(asStored(r.TertiVisszakuldCim2));
-    lbSajatIrsz->clear();
-  } else {
+    // The postcode in its own label (hidden on this card), the lines as stored.
     lbSajatCim2_1->setText(asStored(r.TertiVisszakuldCim1));
     lbSajatCim2_2->setText(asStored(r.TertiVisszakuldCim2));
     lbSajatIrsz->setText(asStored(r.TertiVisszakuldIrsz));
+  } else {
+    // The postcode without its blanks leads the first address line; its own label is empty.
+    lbSajatCim2_1->setText(trimmed(r.TertiVisszakuldIrsz) + u' ' + asStored(r.TertiVisszakuldCim1));
+    lbSajatCim2_2->setText(asStored(r.TertiVisszakuldCim2));
+    lbSajatIrsz->clear();
   }
 }
 
@@ -168,13 +173,24 @@ void TertiLap::opBelfold_Click(int) {
     setPreview(kep);
 }
 
-void TertiLap::elrendez(bool belfold) {
+void TertiLap::elhelyez(bool belfold) {
   const Helyek& h = belfold ? kBelfoldi : kKulfoldi;
+  Picture3->place(txKudemenyAzonosito, h.azonosito);
+  Picture3->place(txNev2, h.cimzett[0]);
+  Picture3->place(txCim2_1, h.cimzett[1]);
+  Picture3->place(txCim2_2, h.cimzett[2]);
+  Picture3->place(chkTPri, h.doboz[0]);
+  Picture3->place(chkTSk, h.doboz[1]);
+  Picture3->place(chkTUv, h.doboz[2]);
   Picture3->place(lbSajatNev2, h.nev);
   Picture3->place(lbSajatCim2_1, h.cim1);
   Picture3->place(lbSajatCim2_2, h.cim2);
   Picture3->place(lbSajatIrsz, h.irsz);
   for (int i = 6; i <= 10; ++i) Picture3->place(lbX[size_t(i)], h.jel[i - 6]);
+}
+
+void TertiLap::elrendez(bool belfold) {
+  elhelyez(belfold);
   if (belfold) {
     // Clearing the boxes runs their handlers, which hide their marks.
     chkLevel->setValue(0);

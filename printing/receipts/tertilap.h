@@ -60,9 +60,9 @@ class TertiLap : public QWidget {
   void setPreview(const QImage& kep) { Picture3->setPreview(kep); }
 
   // Page change to this page: reads record 1 of SetTerti.dat into the shared copy and fills
-  // the return-address preview. Domestic: the name as stored, the trimmed postcode, a blank
-  // and the first address line, the second line, no separate postcode. International: each
-  // field on its own line as stored.
+  // the return-address preview. Domestic: the name and both address lines as stored, the
+  // postcode as stored in its own label (hidden on this card). International: the postcode
+  // without blanks, a blank and the first address line, the second line, an empty postcode label.
   LapValtas belep();
 
   // The card choice: reads SetTerti.dat and fills the return-address preview as belep does,
@@ -86,6 +86,7 @@ class TertiLap : public QWidget {
  private:
   void visszaCim();
   void elrendez(bool belfoldi);
+  void elhelyez(bool belfoldi);  // the overlays' places on the chosen card
   const Platform& platform_;
   LayoutRecords& layouts_;
   QFormLayout* urlap_ = nullptr;

@@ -142,6 +142,7 @@ bool PrintCsFekvoTerti(const TertiAdatok& a, const QStringList& rekordok, Platfo
 
     for (const QString& szoveg : rekordok) {
       const int32_t n = rekordSzam(szoveg);
+      if (n < 1 || n > nevekFajl.count()) continue;  // no payer record: no card
       nevekFajl.read(n, nevek);
       kozlFajl.read(n, kozl3sor);
 

@@ -62,8 +62,13 @@ class CsekkLap : public QWidget {
   TriCheckBox* chkBefAzonMasolasa;  // "Befizetőazonosító másolása a jogcím mezőbe."
 
   MmKep* Picture2;  // picture of the slip; the main window loads it (setPreview)
-  // Preview boxes: 0 settlement, 1 name, 2 street, 3 postcode.
+  // Preview boxes: 0 settlement, 1 name, 2 street, 3 postcode (held for the digit cells).
   std::array<QLineEdit*, 4> Text1{};
+  // The payer block as the slip prints it on both parts: the counterfoil's copies of Text1(1),
+  // Text1(0) and Text1(2), and the postcode one character per cell (0 counterfoil, 1 main part;
+  // a longer postcode keeps its rest in the last cell).
+  std::array<QLabel*, 3> balBlokk{};
+  std::array<std::array<QLabel*, 4>, 2> irszJegyek{};
 
   // Handlers.
   void txOsszeg_Change();

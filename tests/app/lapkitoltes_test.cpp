@@ -182,6 +182,20 @@ TEST_F(KitoltesTest, ClickFillsEveryPageForAForeignPayer) {
   EXPECT_EQ(w->feladoLap->txUtanvet->text(), QString());
 }
 
+TEST_F(KitoltesTest, AddresseeSwapTakesThePayerChosenInTheList) {
+  fizetok();
+  auto w = indit();
+  w->ListView1_ItemClick(0);
+  // A list print leaves its last printed row, the foreign payer, in the shared copy.
+  allapot.Nevek.Nev = QStringLiteral("John Smith");
+  w->ulapLap->chkCimzettCsereUlap->setValue(1);
+  EXPECT_EQ(w->ulapLap->lbUNev->text(), QStringLiteral("Kovács Péter").leftJustified(36));
+  EXPECT_EQ(w->ulapLap->lbUIrszam->text(), QStringLiteral("9021  "));
+  w->ulapLap->chkCimzettCsereUlap->setValue(0);
+  EXPECT_EQ(w->ulapLap->txUNev->text(), QStringLiteral("Kovács Péter").leftJustified(36));
+  EXPECT_EQ(w->ulapLap->lbUNevHatul->text(), QStringLiteral("Kovács Péter").leftJustified(36));
+}
+
 TEST_F(KitoltesTest, EnvelopePagePrintsThePayerOnItAndTheSelectedRows) {
   fizetok();
   BoritekRekord b;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "common/messages.h"
 #include "common/platform.h"
@@ -35,7 +36,7 @@ NevekRekord payer(const QString& nev, int32_t osszeg) {
 }
 
 // Factory layout, amount 12345 (the words measure 66 mm: two lines). Figures 12 pt, 2.4 mm a
-// character; texts 10 pt, 2 mm a character, 4 mm a line; the recipient 12 pt, 4.8 mm a line.
+// character; texts 10 pt, 2 mm a character, 4 mm a line.
 std::vector<Expected> standingFront() {
   return {
       {"***", 15, 7, A, 12}, {"12345", 22.2, 7, A, 12}, {"***", 34.2, 7, A, 12},
@@ -45,10 +46,11 @@ std::vector<Expected> standingFront() {
       {"*Tizenkettőezer-", 75, 46, B, 10}, {"háromszáznegyvenöt*", 75, 52, B, 10},
       // The postcode keeps its two padding blanks, the comma has none after it.
       {"Kovács Éva", 75, 15, B, 10}, {"1011   Budapest,Fő utca 1.", 75, 19, B, 10},
-      {"Nagy Pál", 9, 61, B, 12}, {"Győr", 9, 65.8, B, 12}, {"Baross út 2.", 9, 70.6, B, 12},
-      {"9021", 9, 77, B, 12},
-      {"Nagy Pál", 147, 61, B, 12}, {"Győr", 147, 65.8, B, 12}, {"Baross út 2.", 147, 70.6, B, 12},
-      {"9021", 147, 77, B, 12},
+      // The recipient blocks at the text size, as the single print and the lying list.
+      {"Nagy Pál", 9, 61, B, 10}, {"Győr", 9, 65, B, 10}, {"Baross út 2.", 9, 69, B, 10},
+      {"9021", 9, 77, B, 10},
+      {"Nagy Pál", 147, 61, B, 10}, {"Győr", 147, 65, B, 10}, {"Baross út 2.", 147, 69, B, 10},
+      {"9021", 147, 77, B, 10},
   };
 }
 
@@ -213,6 +215,20 @@ TEST_F(OrderList, FixedSenderAndThePayerAsRecipient) {
   EXPECT_EQ(textAt(b, 86, 65), QStringLiteral("Pécs"));
   EXPECT_EQ(textAt(b, 86, 69), QStringLiteral("Fő tér 1."));
   EXPECT_EQ(textAt(b, 86, 77), QStringLiteral("7621"));
+
+  // A fixed party with a three-digit postcode keeps its padding blank; one with no address
+  // gives an empty line, not a lone comma.
+  for (const auto& [irsz, helyseg, cim, sor] :
+       {std::tuple{"800 ", "Eger", "Dobó tér 1.", "800  Eger,Dobó tér 1."}, std::tuple{"", "", "", ""}}) {
+    SetRcsekkRekord r = rcsekk;
+    r.RcsekkIrszam = QString::fromUtf8(irsz);
+    r.RcsekkHelyseg = QString::fromUtf8(helyseg);
+    r.RcsekkCim = QString::fromUtf8(cim);
+    ASSERT_TRUE(saveSettings(folder.path(), kSetRcsekkFile, r));
+    printer.clearLog();
+    fekvo(list);
+    EXPECT_EQ(textAt(doc().pages.at(0), 75, 17), QString::fromUtf8(sor));
+  }
 }
 
 TEST_F(OrderList, WordsLines) {
@@ -236,14 +252,14 @@ TEST_F(OrderList, PrintSwitches) {
   EXPECT_EQ(textAt(p, 11, 17), QStringLiteral("*Tizenkettőezer-"));
   EXPECT_EQ(textAt(p, 75, 15), QStringLiteral("Kovács Éva"));
 
-  // Name off: a blank ends the last words line's line, the address goes on the next.
+  // Name off: a blank on the name's own line, the address in its place below it.
   printer.clearLog();
   flags({2});
   allo(list);
   const PrintedPage& q = doc().pages.at(0);
   EXPECT_EQ(textAt(q, 75, 15), QStringLiteral("<none>"));
-  EXPECT_EQ(textAt(q, 0, 56), QStringLiteral(" "));
-  EXPECT_EQ(textAt(q, 75, 60), QStringLiteral("1011   Budapest,Fő utca 1."));
+  EXPECT_EQ(textAt(q, 0, 15), QStringLiteral(" "));
+  EXPECT_EQ(textAt(q, 75, 19), QStringLiteral("1011   Budapest,Fő utca 1."));
 
   // Words off, address off: the recipient blocks stay.
   printer.clearLog();

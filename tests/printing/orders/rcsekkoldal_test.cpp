@@ -250,6 +250,11 @@ TEST_F(Utanvet, WordsBetweenMarks) {
   EXPECT_EQ(egyesek, QStringLiteral("ötszázhatvanhét"));
   EXPECT_EQ(printer.fontName(), QStringLiteral("Times New Roman CE"));
 
+  // 48 mm: beyond the 45 mm the list print allows, so two lines here as on paper.
+  lap.txUosszeg->setText(QStringLiteral("12800"));
+  EXPECT_EQ(lap.lbosszegBetuvel1->text(), QStringLiteral("*Tizenkettőezer-"));
+  EXPECT_EQ(lap.lbosszegBetuvel2->text(), QStringLiteral("nyolcszáz*"));
+
   for (const QString& t : {QStringLiteral("0"), QString(), QStringLiteral("abc")}) {
     lap.txUosszeg->setText(QStringLiteral("7"));
     lap.txUosszeg->setText(t);
@@ -281,8 +286,8 @@ TEST_F(Utanvet, AmountIsRoundedHalfToEvenAndHeldIn32Bits) {
 }
 
 TEST_F(Utanvet, MissingSettingsAndNoPrinter) {
-  // No Set.dat: no font and no size, so the printer measures in the font it has.
-  QFile::remove(dir.file(kSetFile));
+  // No money-order layout: no font and no size, so the printer measures in the font it has.
+  QFile::remove(dir.file(kSetRcsekkFile));
   UlapLap lap(platform, rcsekk);  // works on its own records until shared ones are handed in
   lap.txUosszeg->setText(QStringLiteral("1234567"));
   EXPECT_EQ(lap.lbosszegBetuvel1->text(), QStringLiteral("*Egymilliókettőszázharmincnégyezer-"));

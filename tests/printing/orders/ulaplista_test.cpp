@@ -216,17 +216,25 @@ TEST_F(UlapLista, WordsPerRow) {
   EXPECT_EQ(at(0, 10).text, QStringLiteral("*hétszáz*"));
   EXPECT_EQ(r.utolso->Azaz->ezresek, QString());
 
-  // Measured in the slip's text font: at 40 pt even "hétszáz" is too wide, "*" stands alone.
-  printer.clearLog();
+  // Measured in the font they are printed in: the slip's text size does not matter, the
+  // form's does (at 40 pt even "hétszáz" is too wide and "*" stands alone).
   SetRekord s;
   applyFactory(s, setFactory());
   s.AlapNyomtato = -1;
   s.BetuMeret2 = 40;
   saveSet(s);
+  printer.clearLog();
+  allo({{2, true}});
+  EXPECT_EQ(at(0, 10).text, QStringLiteral("*hétszáz*"));
+  SetRcsekkRekord rc;
+  applyFactory(rc, rcsekkFactory());
+  rc.RcsekkBetuMeret2 = 40;
+  ASSERT_TRUE(saveSettings(folder.path(), kSetRcsekkFile, rc));
+  printer.clearLog();
   allo({{2, true}});
   EXPECT_EQ(at(0, 10).text, QStringLiteral("*"));
   EXPECT_EQ(at(0, 11).text, QStringLiteral("hétszáz*"));
-  EXPECT_EQ(at(0, 11).size, 10);  // the form's own text font is printed
+  EXPECT_EQ(at(0, 11).size, 40);
 }
 
 TEST_F(UlapLista, ZeroAmountPrintsEmptyAmountAndWords) {

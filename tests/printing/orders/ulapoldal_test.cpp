@@ -121,7 +121,8 @@ TEST_F(UlapOldal, SwapBetweenPayerAndFixedParty) {
                                                QStringLiteral("9021 Győr"), QStringLiteral("Baross út 2."),
                                                QStringLiteral("9021")}));
 
-  // Unticking restores the fixed party's own address as the payee, not the bank data.
+  // Unticking restores the fixed party's own address as the payee (the layout gives it by address).
+  rcsekk.ULapCizett = -1;
   lap.chkCimzettCsereUlap->setValue(0);
   EXPECT_EQ(lap.txUNev->text(), QStringLiteral("Nagy Pál                            "));
   EXPECT_EQ(lap.txUCim->text(), QStringLiteral("9021 Győr, Baross út 2."));
@@ -132,6 +133,14 @@ TEST_F(UlapOldal, SwapBetweenPayerAndFixedParty) {
   const std::vector<QString> hatulUnticked{lap.lbUNevHatul->text(), lap.lbUHelysegHatul->text(),
                                            lap.lbUCimHatul->text(), lap.lbUIrszamHatul->text()};
   EXPECT_EQ(hatulUnticked, hatulTicked);
+
+  // Given by the bank data: unticking brings the bank back, as the page showed it before.
+  rcsekk.ULapCizett = 0;
+  lap.chkCimzettCsereUlap->setValue(1);
+  lap.chkCimzettCsereUlap->setValue(0);
+  EXPECT_EQ(lap.lbUNev->text(), QStringLiteral("Pénzügyi Iroda"));
+  EXPECT_EQ(lap.lbUHelyseg->text(), QStringLiteral("Bank"));
+  EXPECT_EQ(lap.lbUCim->text(), QStringLiteral("1234"));
 }
 
 TEST_F(UlapOldal, PageDataForThePrinter) {

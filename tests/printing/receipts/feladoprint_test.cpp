@@ -185,9 +185,12 @@ TEST_F(FeladoPrint, GreyAndClearBoxesPrintNoMarkAndEmptyLinesStillStep) {
 
 TEST_F(FeladoPrint, StandingPassesOverRefusedSettings) {
   // An unknown font (error 380) is passed over: the printer keeps its font, no message.
+  // The caller hears of it (the main window takes "Times New Roman" as its own font).
   layout.FeladovevenyBetuTipus = QStringLiteral("Nincs Ilyen Betű");
   ASSERT_TRUE(saveSettings(dir.path(), kSetFvevenyFile, layout));
-  ASSERT_TRUE(allo());
+  int csere = 0;
+  ASSERT_TRUE(PrintAlloFelado(lap, platform, set, fveveny, [&csere] { ++csere; }));
+  EXPECT_EQ(csere, 1);
   ASSERT_EQ(printer.documents().size(), 1u);
   const auto t = printer.documents()[0].texts();
   ASSERT_EQ(t.size(), 10u);

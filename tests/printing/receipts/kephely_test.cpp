@@ -2,8 +2,10 @@
 // the form) and fold away while a lying picture shows, keeping the page's own visibility.
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTransform>
 
+#include "common/tricheckbox.h"
 #include "lapfixture.h"
 #include "printing/receipts/feladolap.h"
 #include "printing/receipts/iratlap.h"
@@ -61,27 +63,58 @@ TEST_F(KepHelyTest, CodeShowsInTheItemIdentifierBox) {
   EXPECT_TRUE(within(mm(p.preview, p.lbVkod, 165), {14, 39, 72, 7}));
 }
 
-TEST_F(KepHelyTest, LyingCardFoldsTheOverlaysUntilTheStandingOneReturns) {
-  tertiFajl();
+// Twips of the card's 9555-twip-wide picture box in millimetres of the 165 mm card.
+QRectF tw(int left, int top, int width, int height) {
+  const double k = 165.0 / 9555.0;
+  return {left * k, top * k, width * k, height * k};
+}
+
+TEST_F(KepHelyTest, RecipientIdentifierAndServiceBoxesStandOnTheCard) {
   TertiLap p(platform, layouts);
-  p.belep();
   p.show();
-  const QRect nev = p.lbSajatNev2->geometry();
+  const MmKep* k = p.Picture3;
+  for (QWidget* w : std::initializer_list<QWidget*>{p.txKudemenyAzonosito, p.txNev2, p.txCim2_1, p.txCim2_2, p.chkTPri,
+                                                    p.chkTSk, p.chkTUv})
+    EXPECT_EQ(w->parentWidget(), k) << w->objectName().toStdString();
+  EXPECT_TRUE(within(mm(k, p.txKudemenyAzonosito, 165), tw(1080, 330, 3045, 285)));
+  EXPECT_TRUE(within(mm(k, p.txNev2, 165), tw(2670, 1350, 3045, 285)));
+  EXPECT_TRUE(within(mm(k, p.txCim2_2, 165), tw(2670, 1950, 3045, 285)));
+  EXPECT_TRUE(within(mm(k, p.chkTPri, 165), tw(7410, 1290, 240, 240)));
+  EXPECT_TRUE(within(mm(k, p.chkTUv, 165), tw(8610, 1290, 240, 240)));
+
+  // The international card moves and widens them.
+  p.opBelfold[1]->click();
+  EXPECT_TRUE(within(mm(k, p.txKudemenyAzonosito, 165), tw(840, 780, 3705, 285)));
+  EXPECT_TRUE(within(mm(k, p.txCim2_1, 165), tw(840, 1650, 3705, 285)));
+  EXPECT_TRUE(within(mm(k, p.chkTSk, 165), tw(600, 3120, 240, 240)));
+  EXPECT_TRUE(within(mm(k, p.chkLevel, 165), tw(600, 2460, 240, 240)));
+  EXPECT_FALSE(p.txCim2_1->geometry().intersects(p.txNev2->geometry()));
+  EXPECT_FALSE(p.chkTSk->geometry().intersects(p.chkTUv->geometry()));
+}
+
+TEST_F(KepHelyTest, LyingCardKeepsTheBoxesUsableOnTheirPlaces) {
+  TertiLap p(platform, layouts);
+  p.show();
   p.setPreview(kep(660, 420));
+  const QRect nev = p.txNev2->geometry();
   p.setPreview(kep(660, 420).transformed(QTransform().rotate(90)));
-  EXPECT_TRUE(p.Picture3->lying());
-  EXPECT_TRUE(p.lbSajatNev2->geometry().isEmpty());
-  EXPECT_EQ(p.lbSajatNev2->focusPolicy(), Qt::NoFocus);
-  // A mark shown meanwhile waits for the standing card; the texts are untouched.
-  p.lbX[6]->show();
-  EXPECT_TRUE(p.lbX[6]->geometry().isEmpty());
-  EXPECT_FALSE(p.lbSajatNev2->text().isEmpty());
-  p.setPreview(kep(660, 420));
-  EXPECT_EQ(p.lbSajatNev2->geometry(), nev);
-  EXPECT_NE(p.lbSajatNev2->focusPolicy(), Qt::NoFocus);
-  EXPECT_FALSE(p.lbX[6]->isHidden());
-  EXPECT_FALSE(p.lbX[6]->geometry().isEmpty());
-  EXPECT_TRUE(p.lbX[7]->isHidden());
+  EXPECT_EQ(p.txNev2->geometry(), nev);
+  EXPECT_NE(p.txNev2->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(KepHelyTest, LyingReceiptFoldsTheMarksUntilTheStandingOneReturns) {
+  FeladoLap p(platform, layouts);
+  p.show();
+  p.setPreview(kep(660, 480));
+  p.setPreview(kep(660, 480).transformed(QTransform().rotate(90)));
+  EXPECT_TRUE(p.preview->lying());
+  // A mark shown meanwhile waits for the standing receipt.
+  p.lbX[0]->show();
+  EXPECT_TRUE(p.lbX[0]->geometry().isEmpty());
+  p.setPreview(kep(660, 480));
+  EXPECT_FALSE(p.lbX[0]->isHidden());
+  EXPECT_FALSE(p.lbX[0]->geometry().isEmpty());
+  EXPECT_TRUE(p.lbX[1]->isHidden());
 }
 
 }  // namespace

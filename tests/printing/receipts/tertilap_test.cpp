@@ -38,38 +38,39 @@ TEST_F(TertiLapTest, DesignStateDomesticCardMarksHidden) {
   EXPECT_EQ(p.chkTPri->value(), 0);
 }
 
-TEST_F(TertiLapTest, DomesticPostcodeLeadsTheFirstLine) {
+TEST_F(TertiLapTest, DomesticPostcodeInItsOwnLabel) {
   tertiFajl();
   TertiLap p(platform, layouts);
-  p.lbSajatIrsz->setText("régi");
   const LapValtas v = p.belep();
   EXPECT_EQ(v.BeallitasFul, 1);
   EXPECT_FALSE(v.csakEgyes);  // the print buttons follow the list selection here
   EXPECT_EQ(p.lbSajatNev2->text(), pad("Kovács Árpád Őrmester Kft.", 40));
-  EXPECT_EQ(p.lbSajatCim2_1->text(), "1052 " + pad("Budapest, Fő utca 12.", 40));
+  EXPECT_EQ(p.lbSajatCim2_1->text(), pad("Budapest, Fő utca 12.", 40));
   EXPECT_EQ(p.lbSajatCim2_2->text(), pad("II. emelet 4. ajtó", 40));
-  EXPECT_EQ(p.lbSajatIrsz->text(), "");
+  EXPECT_EQ(p.lbSajatIrsz->text(), pad("  1052", 10));
+  EXPECT_TRUE(p.lbSajatIrsz->isHidden());  // three lines on the domestic card
   // The shared copy now holds the record read, for the printers.
   EXPECT_EQ(layouts.Terti.TertiBetuMeret, 11);
   EXPECT_EQ(layouts.Terti.TertiVisszakuldIrsz, pad("  1052", 10));
 }
 
-TEST_F(TertiLapTest, InternationalEachLineAsStored) {
+TEST_F(TertiLapTest, InternationalPostcodeLeadsTheFirstLine) {
   tertiFajl();
   TertiLap p(platform, layouts);
   p.opBelfold[1]->setChecked(true);
   EXPECT_FALSE(p.belfoldi());
+  p.lbSajatIrsz->setText("régi");
   p.belep();
   EXPECT_EQ(p.lbSajatNev2->text(), pad("Kovács Árpád Őrmester Kft.", 40));
-  EXPECT_EQ(p.lbSajatCim2_1->text(), pad("Budapest, Fő utca 12.", 40));
+  EXPECT_EQ(p.lbSajatCim2_1->text(), "1052 " + pad("Budapest, Fő utca 12.", 40));
   EXPECT_EQ(p.lbSajatCim2_2->text(), pad("II. emelet 4. ajtó", 40));
-  EXPECT_EQ(p.lbSajatIrsz->text(), pad("  1052", 10));
-
-  // Back to the domestic card: the next page change empties the separate postcode again.
-  p.opBelfold[0]->setChecked(true);
-  p.belep();
   EXPECT_EQ(p.lbSajatIrsz->text(), "");
-  EXPECT_TRUE(p.lbSajatCim2_1->text().startsWith("1052 Budapest"));
+  EXPECT_FALSE(p.lbSajatIrsz->isHidden());  // shown, but empty
+
+  // Back to the domestic card: the postcode returns to its own label.
+  p.opBelfold[0]->setChecked(true);
+  EXPECT_EQ(p.lbSajatIrsz->text(), pad("  1052", 10));
+  EXPECT_EQ(p.lbSajatCim2_1->text(), pad("Budapest, Fő utca 12.", 40));
 }
 
 TEST_F(TertiLapTest, TheFileIsReadAtEveryPageChange) {
@@ -92,7 +93,7 @@ TEST_F(TertiLapTest, MissingFileGivesAnEmptyReturnAddress) {
   EXPECT_EQ(p.lbSajatNev2->text(), "");
   EXPECT_EQ(p.lbSajatCim2_1->text().trimmed(), "");
   EXPECT_EQ(p.lbSajatCim2_2->text(), "");
-  EXPECT_EQ(p.lbSajatIrsz->text(), "");
+  EXPECT_EQ(p.lbSajatIrsz->text().trimmed(), "");
   EXPECT_EQ(trimmed(layouts.Terti.TertiVisszakuldNev), "");  // replaced by the empty record
   // Opening creates the file empty; nothing is written into it.
   EXPECT_TRUE(dir.exists(kSetTertiFile));
@@ -107,7 +108,7 @@ TEST_F(TertiLapTest, ShortFileReadsTheRestAsBlanks) {
   p.opBelfold[1]->setChecked(true);
   p.belep();
   EXPECT_EQ(p.lbSajatNev2->text(), pad("Kovács Árpád Őrmester Kft.", 40));
-  EXPECT_EQ(p.lbSajatCim2_1->text(), "Bud");
+  EXPECT_EQ(p.lbSajatCim2_1->text(), " Bud");  // an empty postcode, its blank, the line
   EXPECT_EQ(p.lbSajatCim2_2->text(), "");
   EXPECT_EQ(p.lbSajatIrsz->text(), "");
   EXPECT_EQ(dir.bytes(kSetTertiFile).size(), 150);  // reading never writes

@@ -235,6 +235,17 @@ TEST_F(TertiPrint, ListPrintsOneLyingCardPerRowInListOrder) {
   EXPECT_EQ(trimmed(kozl3sor.UgyfelSajatJelzese), "S1");
 }
 
+TEST_F(TertiPrint, ListLeavesOutRowsThatNameNoPayer) {
+  threePayers();
+  ASSERT_TRUE(list({QStringLiteral("     3"), QStringLiteral("     9"), QStringLiteral("     1")}));
+  ASSERT_EQ(printer.documents().size(), 1u);
+  const PrintedDocument& d = printer.documents()[0];
+  ASSERT_EQ(d.pages.size(), 2u);  // no blank card for record 9
+  EXPECT_EQ(d.pages[0].texts[0].text, "Harmadik Hugó");
+  EXPECT_EQ(d.pages[1].texts[0].text, "Első Ede");
+  EXPECT_EQ(trimmed(nevek.Nev), "Első Ede");
+}
+
 TEST_F(TertiPrint, ListInternationalCardHasNoItemIdentifier) {
   threePayers();
   lap.belfoldi = false;
