@@ -109,6 +109,16 @@ void frmLavindor::utolsoAtvesz(const PrintResult& r) {
   if (u.lbOsszeg) csekkLap->lbOsszeg->setText(*u.lbOsszeg);
 }
 
+// A list print that may take its printed rows off the list: what the last row leaves, then,
+// when the general settings ask for it and the document was sent without error, the printed
+// rows leave the list (last to first) and the selection count is blanked. Files stay as they are.
+void frmLavindor::nyomtatottakTorlese(const PrintResult& r) {
+  utolsoAtvesz(r);
+  if (allapot_.Set.PrintDel <= 0 || !r.hibatlan) return;
+  lista->modell()->torol(torlendoSorok(r, allapot_.Set.PrintDel));
+  lista->lbKijelolve->clear();
+}
+
 bool frmLavindor::nyomtat(bool csoportos) {
   // The envelope picture's position, on every page, before anything else.
   allapot_.KepPozX = kepPoz(boritekLap->lbXpoz->text(), allapot_.KepPozX);
@@ -131,28 +141,43 @@ bool frmLavindor::nyomtat(bool csoportos) {
       return true;
     }
     case kLapTerti: {
-      // The standing list and the lying single return receipt are not in this build.
       const TertiAdatok a = tertiLap->adatok();
-      if (!csoportos && allo) PrintAlloTerti(a, platform_, allapot_.Set, allapot_.Layouts.Terti);
-      else if (csoportos && !allo)
+      if (csoportos && allo)
+        utolsoAtvesz(PrintCsAlloTerti(listaSorok(*lista), a, platform_, allapot_.Set, allapot_.Layouts.Terti));
+      else if (csoportos)
         PrintCsFekvoTerti(a, lista->kijeloltRekordok(), platform_, allapot_.Set, allapot_.Layouts.Terti, allapot_.Nevek,
                           allapot_.Kozl3sor);
+      else if (allo)
+        PrintAlloTerti(a, platform_, allapot_.Set, allapot_.Layouts.Terti);
       else
-        return false;
+        PrintFekvoTerti(a, platform_, allapot_.Set, allapot_.Layouts.Terti);
       return true;
     }
     case kLapFelado: {
-      if (csoportos) return false;  // the posting-receipt list printers are not in this build
       const FeladoAdatok a = feladoLap->adatok();
-      if (allo) PrintAlloFelado(a, platform_, allapot_.Set, allapot_.Layouts.Fveveny);
-      else PrintFekvoFelado(a, platform_, allapot_.Set, allapot_.Layouts.Fveveny);
+      if (csoportos) {
+        const auto sorok = listaSorok(*lista);
+        nyomtatottakTorlese(allo ? PrintCsAlloFelado(sorok, a, platform_, allapot_.Set, allapot_.Layouts.Fveveny)
+                                 : PrintCsFekvoFelado(sorok, a, platform_, allapot_.Set, allapot_.Layouts.Fveveny));
+      } else if (allo) {
+        PrintAlloFelado(a, platform_, allapot_.Set, allapot_.Layouts.Fveveny);
+      } else {
+        PrintFekvoFelado(a, platform_, allapot_.Set, allapot_.Layouts.Fveveny);
+      }
       return true;
     }
     case kLapIrat: {
-      if (csoportos) return false;  // the official-document list printers are not in this build
       const IratAdatok a = iratLap->adatok();
-      if (allo) PrintAlloIrat(a, platform_, allapot_.Set, allapot_.Layouts.Irat2);
-      else PrintFekvoIrat(a, platform_, allapot_.Set, allapot_.Layouts.Irat2);
+      if (csoportos) {
+        const auto sorok = listaSorok(*lista);
+        auto& l = allapot_.Layouts;
+        nyomtatottakTorlese(allo ? PrintCsAlloIrat(sorok, a, platform_, allapot_.Set, l.Terti, l.Irat2)
+                                 : PrintCsFekvoIrat(sorok, a, platform_, allapot_.Set, l.Terti, l.Irat2));
+      } else if (allo) {
+        PrintAlloIrat(a, platform_, allapot_.Set, allapot_.Layouts.Irat2);
+      } else {
+        PrintFekvoIrat(a, platform_, allapot_.Set, allapot_.Layouts.Irat2);
+      }
       return true;
     }
     case kLapRcsekk: {

@@ -289,12 +289,16 @@ TEST_F(SorTest, ReturnReceiptPrintsStandingSingleAndLyingList) {
   bool nev = false;
   for (const PrintedText& x : nyomtato.documents()[0].texts()) nev = nev || x.text.contains(QStringLiteral("Szabó Éva"));
   EXPECT_TRUE(nev);
-  w->cmdCsPrint_Click();  // the standing list is not built: nothing
-  EXPECT_EQ(nyomtato.documents().size(), 1u);
-  w->OpOrientacioFekvo->setChecked(true);
-  w->cmdCsPrint_Click();  // lying list: one card per selected row
+  w->cmdCsPrint_Click();  // standing list: one card per selected row
   ASSERT_EQ(nyomtato.documents().size(), 2u);
   EXPECT_EQ(nyomtato.documents()[1].pages.size(), 2u);
+  w->OpOrientacioFekvo->setChecked(true);
+  w->cmdCsPrint_Click();  // lying list: the same
+  ASSERT_EQ(nyomtato.documents().size(), 3u);
+  EXPECT_EQ(nyomtato.documents()[2].pages.size(), 2u);
+  w->cmdPrint_Click();  // lying single card
+  ASSERT_EQ(nyomtato.documents().size(), 4u);
+  EXPECT_NEAR(nyomtato.documents()[3].pages.at(0).widthMm, 165, 0.01);
 }
 
 TEST_F(SorTest, CashOnDeliveryFormNeedsAPayerAndPrintsIt) {
@@ -347,8 +351,42 @@ TEST_F(SorTest, PostingAndOfficialReceiptsPrintThePayerOnTheirPages) {
   w->cmdPrint_Click();
   ASSERT_EQ(nyomtato.documents().size(), 2u);
   EXPECT_TRUE(printed(1));
-  w->cmdCsPrint_Click();  // the list prints of these pages are not built: nothing more
+  w->cmdCsPrint_Click();  // the list print with no row selected: no page
   EXPECT_EQ(nyomtato.documents().size(), 2u);
+}
+
+TEST_F(SorTest, ReceiptListsTakeThePrintedRowsOffTheListOnlyAfterASentDocument) {
+  SetFvevenyRekord f;
+  applyFactory(f, fvevenyFactory());
+  folder.put(kSetFvevenyFile, encodeRecord(f));
+  SetIrat2Rekord i;
+  applyFactory(i, irat2Factory());
+  folder.put(kSetIrat2File, encodeRecord(i));
+  SetRekord s;
+  s.AlapNyomtato = -1;
+  s.PrintDel = 1;
+  folder.put(kSetFile, encodeRecord(s));
+  fizetok();
+  auto w = indit();
+  w->SSTab1->setCurrentIndex(kLapFelado);
+  w->lista->lbKijelolve->setText(QStringLiteral("2"));
+  // A document the printer refuses: every row stays.
+  nyomtato.sendError = PrinterError{482, QStringLiteral("A nyomtató nem fogadta a dokumentumot.")};
+  kijelol(*w, {0, 2});
+  w->cmdCsPrint_Click();
+  EXPECT_EQ(w->lista->sorokSzama(), 3);
+  EXPECT_EQ(w->lista->lbKijelolve->text(), QStringLiteral("2"));
+  // Sent: the two printed rows leave the list, the payer file keeps all three.
+  nyomtato.sendError.reset();
+  w->SSTab1->setCurrentIndex(kLapIrat);
+  kijelol(*w, {0, 2});
+  w->cmdCsPrint_Click();
+  ASSERT_EQ(nyomtato.documents().size(), 1u);
+  EXPECT_EQ(nyomtato.documents()[0].pages.size(), 2u);
+  ASSERT_EQ(w->lista->sorokSzama(), 1);
+  EXPECT_EQ(w->lista->rekordSzam(0), 2);
+  EXPECT_TRUE(w->lista->lbKijelolve->text().isEmpty());
+  EXPECT_EQ(folder.bytes(kNevekFile).size(), 3 * 271);
 }
 
 TEST_F(SorTest, CashOnDeliveryListPrintsOneFormPerSelectedRow) {
