@@ -44,11 +44,13 @@ constexpr WindowsFont kWindowsFonts[] = {
     {"Arial", "Liberation Sans"}, {"Times New Roman", "Liberation Serif"}, {"Courier New", "Liberation Mono"}};
 
 QPageLayout layoutOf(const PrintedPage& page) {
-  // The paper is described standing, the orientation turns it.
-  const bool lying = page.widthMm > page.heightMm;
-  const QSizeF paper = lying ? QSizeF(page.heightMm, page.widthMm) : QSizeF(page.widthMm, page.heightMm);
-  return QPageLayout(QPageSize(paper, QPageSize::Millimeter), lying ? QPageLayout::Landscape : QPageLayout::Portrait,
-                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+  // The paper as the page set-up describes it, turned by the page's own orientation: a
+  // portrait page wider than high (the lying slip) is a wide sheet, not a turned narrow one.
+  const bool landscape = page.orientation == kLandscape;
+  const QSizeF paper = landscape ? QSizeF(page.heightMm, page.widthMm) : QSizeF(page.widthMm, page.heightMm);
+  return QPageLayout(QPageSize(paper, QPageSize::Millimeter),
+                     landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                     QPageLayout::Millimeter);
 }
 }  // namespace
 
@@ -168,6 +170,10 @@ void QtPrinter::send(const PrintedDocument& doc, int index) {
   }
   const QPrinterInfo info = QPrinterInfo::printerInfo(name);
   if (info.isNull()) throw printer_errors::printerFailed(QStringLiteral("A(z) %1 nyomtató nem érhető el.").arg(name));
+  // A stopped queue (stopped by hand, or by CUPS after a failing job) would take the job and
+  // hold it without a word; the print fails now instead, under the form's error class.
+  if (info.state() == QPrinter::Error)
+    throw printer_errors::printerFailed(QStringLiteral("A(z) %1 nyomtató le van állítva.").arg(name));
   QPrinter printer(info, QPrinter::HighResolution);
   printer.setFullPage(true);
   printer.setDocName(QStringLiteral("Lavindor"));
