@@ -10,11 +10,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 
-#include "common/cp1250.h"
-#include "common/numtext.h"
-#include "common/recordfile.h"
 #include "common/tricheckbox.h"
 #include "records/nevekrekord.h"
 
@@ -24,35 +20,7 @@ constexpr int kDeleteKey = 46;
 // Twips to pixels at 96 dots per inch.
 int px(int twips) { return twips / 15; }
 
-QString mezo(const char* rekord, int at, int width) { return cp1250::decode(rekord + at, width); }
-
 }  // namespace
-
-QString rekordSzoveg(int32_t n, bool padded) {
-  const QString s = QString::number(n);
-  return padded ? s.rightJustified(6, QLatin1Char(' ')) : s;
-}
-
-std::vector<ListaSor> listaSorok(const QByteArray& rekordok, bool padded, const std::optional<QString>& kereses) {
-  using R = NevekRekord;
-  const int32_t db = int32_t(rekordok.size() / R::Length);
-  const QString keresett = kereses ? trimmed(*kereses).toUpper() : QString();
-  std::vector<ListaSor> sorok;
-  sorok.reserve(size_t(db));
-  for (int32_t n = 1; n <= db; ++n) {
-    const char* r = rekordok.constData() + qint64(n - 1) * R::Length;
-    QString nev = trimmed(mezo(r, R::NevAt, R::NevWidth));
-    // A blank name contains no text, not even the empty one.
-    if (kereses && (nev.isEmpty() || !nev.toUpper().contains(keresett))) continue;
-    ListaSor s;
-    s.nev = std::move(nev);
-    s.cim = asStored(mezo(r, R::IrszAt, R::IrszWidth)) + QLatin1Char(' ') + trimmed(mezo(r, R::HelysegAt, R::HelysegWidth)) +
-            QLatin1String(", ") + asStored(mezo(r, R::CimAt, R::CimWidth));
-    s.rec = rekordSzoveg(n, padded);
-    sorok.push_back(std::move(s));
-  }
-  return sorok;
-}
 
 FizetoLista::FizetoLista(const Platform& platform, QWidget* parent)
     : QWidget(parent), platform_(platform), modell_(new ListaModell(this)) {
@@ -111,22 +79,14 @@ FizetoLista::FizetoLista(const Platform& platform, QWidget* parent)
   connect(cmdListaRejt, &QPushButton::clicked, this, [this] { cmdListaRejt_Click(); });
 }
 
-void FizetoLista::betolt(bool padded, const std::optional<QString>& kereses) {
-  QByteArray rekordok;
-  {
-    RecordFile f(platform_.folder, kNevekFile, NevekRekord::Length);
-    rekordok = f.readRange(1, f.count());
-  }
-  modell_->feltolt(listaSorok(rekordok, padded, kereses));
-}
-
-void FizetoLista::Beolvas() { betolt(true, std::nullopt); }
+void FizetoLista::Beolvas() { modell_->beolvas(platform_.folder, true); }
 
 // The button reads the same file in the program folder as the load, whatever the current
 // folder is; only the record numbers are written bare.
-void FizetoLista::cmdBeolvas_Click() { betolt(false, std::nullopt); }
+void FizetoLista::cmdBeolvas_Click() { modell_->beolvas(platform_.folder, false); }
 
-void FizetoLista::NevKereses(const QString& text) { betolt(false, text); }
+// Searches the names kept from the last load; the file is read again only when it changed.
+void FizetoLista::NevKereses(const QString& text) { modell_->keres(platform_.folder, text); }
 
 void FizetoLista::ListView1_ColumnClick(int oszlop) {
   modell_->setRendezes(oszlop, modell_->rendezSorrend(), true);
@@ -151,10 +111,7 @@ void FizetoLista::ListView1_KeyDown(int keyCode, int /*shift*/) {
 
 void FizetoLista::cmdListaRejt_Click() { frameCimKeres->hide(); }
 
-int32_t FizetoLista::rekordSzam(int sor) const {
-  const double v = leadingValue(modell_->szoveg(sor, 2));
-  return int32_t(std::clamp(std::llround(v), 0LL, 2147483647LL));
-}
+int32_t FizetoLista::rekordSzam(int sor) const { return modell_->rekordSzam(sor); }
 
 std::vector<int> FizetoLista::kijeloltSorok() const {
   std::vector<int> sorok;

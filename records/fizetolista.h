@@ -3,13 +3,11 @@
 // report-style, multi-selection list, with loading, sorting, the name search, removing rows
 // from the list and the hidden address-choice frame. Each row carries the payer's record
 // number in its third column; that number is how every reader finds the payer's records.
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 #include "common/platform.h"
@@ -20,13 +18,6 @@ class QLabel;
 class QPushButton;
 class QTreeView;
 class TriCheckBox;
-
-// Rows for a block of whole nevek1.dat records, in record order. `padded`: the record number
-// right-aligned in six characters, else bare. With `kereses`, only the payers whose trimmed,
-// upper-cased name contains the trimmed, upper-cased text (an empty text: every non-blank name).
-std::vector<ListaSor> listaSorok(const QByteArray& rekordok, bool padded, const std::optional<QString>& kereses = {});
-// The record-number text of a row: right-aligned in six characters, or bare.
-QString rekordSzoveg(int32_t n, bool padded);
 
 class FizetoLista : public QWidget {
  public:
@@ -68,7 +59,6 @@ class FizetoLista : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void betolt(bool padded, const std::optional<QString>& kereses);
   void mutatRendezes();
 
   const Platform& platform_;

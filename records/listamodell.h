@@ -1,21 +1,22 @@
 #pragma once
-// Rows of the payer list: name, address line, record-number text. Sorting compares the column
-// texts as text (case-blind, Hungarian collation), with each row's collation key computed once
-// per column, so a list of 100,000 payers sorts without re-collating the texts.
+// The payer list's model: the rows of one load (FizetoTar) in display order. Sorting compares
+// the column texts as text (case-blind, Hungarian collation) through each row's rank, which is
+// computed once per load and column, so a re-sort, a new order or a search only reorders
+// numbers.
 #include <QAbstractTableModel>
 #include <QCollator>
 #include <QString>
 
-#include <array>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
+#include "records/fizetotar.h"
+
+// A row given by its texts: name, address line, record-number text.
 struct ListaSor {
-  QString nev;  // Nev trimmed
-  QString cim;  // Irsz as stored, " ", Helyseg trimmed, ", ", Cim as stored
-  QString rec;  // record number, padded to six characters or bare
-  std::array<std::optional<QCollatorSortKey>, 3> kulcs;  // sort keys, made on first use
+  QString nev;
+  QString cim;
+  QString rec;
 };
 
 class ListaModell : public QAbstractTableModel {
@@ -27,9 +28,16 @@ class ListaModell : public QAbstractTableModel {
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-  // Replaces every row; when sorting is on the new rows come in sorted order.
-  void feltolt(std::vector<ListaSor> sorok);
-  void urit() { feltolt({}); }
+  // Every payer of nevek1.dat in `folder`, in record order, or in sorted order when sorting
+  // is on. The old rows are freed before the file is read. `padded`: record numbers
+  // right-aligned in six characters, else bare.
+  void beolvas(const QString& folder, bool padded);
+  // The payers whose trimmed, upper-cased name contains the trimmed, upper-cased text, with
+  // bare record numbers. The file is read again only when it changed since it was last read.
+  void keres(const QString& folder, const QString& text);
+  // Replaces every row with rows given as texts; sorted when sorting is on.
+  void feltolt(const std::vector<ListaSor>& sorok);
+  void urit();
   // Sort key (0 name, 1 address, 2 record number) and order; sorts at once when sorting is on.
   void setRendezes(int oszlop, Qt::SortOrder sorrend, bool be);
   int rendezOszlop() const { return oszlop_; }
@@ -38,15 +46,21 @@ class ListaModell : public QAbstractTableModel {
   // Removes the given rows (positions in display order; any order, duplicates allowed).
   void torol(std::vector<int> sorok);
 
-  const ListaSor& sor(int i) const { return sorok_[size_t(i)]; }
   QString szoveg(int i, int oszlop) const;
+  // The record number the row names: the leading numeric value of its third column.
+  int32_t rekordSzam(int i) const;
 
  private:
-  // Sorts the rows; returns, for each new position, the row's old position.
-  std::vector<int> rendez();
-  const QCollatorSortKey& kulcs(ListaSor& s, int oszlop);
+  // hely_: the display positions in sorted order; stable, so rows that compare equal keep
+  // their order.
+  void rendezett();
+  // Puts sorok_ into sorted order; hely_ then holds each new position's old position.
+  void rendezSorok();
 
-  std::vector<ListaSor> sorok_;
+  FizetoTar tar_;
+  std::vector<uint32_t> sorok_;  // the store's rows in display order
+  std::vector<uint32_t> hely_, csere_;  // working space of sorting, kept between sorts
+  bool padded_ = false;
   QCollator coll_;
   int oszlop_ = 0;
   Qt::SortOrder sorrend_ = Qt::AscendingOrder;

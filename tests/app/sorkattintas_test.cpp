@@ -114,7 +114,7 @@ TEST_F(SorTest, RecordNumbersAreNotCutTo16Bits) {
   w->ListView1_ItemClick(0);
   // A row naming a payer beyond 32767 (as a list of 40,000 payers has): the number is kept
   // whole; there is no such record here, so the pages keep the payer loaded before.
-  w->lista->modell()->feltolt({ListaSor{QStringLiteral("Távoli"), QString(), QStringLiteral(" 40000"), {}}});
+  w->lista->modell()->feltolt({ListaSor{QStringLiteral("Távoli"), QString(), QStringLiteral(" 40000")}});
   w->ListView1_ItemClick(0);
   EXPECT_EQ(w->aktualisRekord(), 40000);
   EXPECT_EQ(allapot.AktualisRekord, 40000);
@@ -125,7 +125,7 @@ TEST_F(SorTest, ARowWithoutANumberKeepsTheCurrentPayer) {
   fizetok();
   auto w = indit();
   w->ListView1_ItemClick(1);
-  w->lista->modell()->feltolt({ListaSor{QStringLiteral("?"), QString(), QStringLiteral("x"), {}}});
+  w->lista->modell()->feltolt({ListaSor{QStringLiteral("?"), QString(), QStringLiteral("x")}});
   w->ListView1_ItemClick(0);
   EXPECT_EQ(w->aktualisRekord(), 2);
   EXPECT_EQ(w->csekkLap->txNev->text(), QStringLiteral("Nagy Anna"));

@@ -1,6 +1,7 @@
 // The payer list: loading (padded and bare record numbers), sorting, the name search, removing
 // rows with the Delete key, the address-choice frame, and damaged payer files.
 #include <QApplication>
+#include <QCollator>
 #include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -10,6 +11,8 @@
 #include <QTreeView>
 #include <gtest/gtest.h>
 
+#include "common/cp1250.h"
+#include "common/fields.h"
 #include "common/tricheckbox.h"
 #include "records/fizetok.h"
 #include "records/fizetolista.h"
@@ -233,4 +236,88 @@ TEST(TriCheckBox, HoldsZeroOneAndGrey) {
   EXPECT_FALSE(c.setValue(5));
   EXPECT_EQ(c.value(), 1);
   EXPECT_EQ(futott, 4);
+}
+
+// The search of the names kept from the last load gives what comparing every upper-cased name
+// as text gives: for every character of the code page in a name, in upper and lower case,
+// letters whose upper case is longer ("ß": "SS") or outside the code page ("µ": Greek "Μ").
+TEST_F(FizetoListaTest, SearchAgreesWithUpperCasedTextForEveryCharacter) {
+  QStringList nevek;
+  QByteArray fajl;
+  for (int b = 1; b < 256; ++b) {
+    const char c = char(b);
+    nevek << QStringLiteral("Ab") + cp1250::decode(&c, 1) + QStringLiteral("c");
+    fajl += fizetoRekord({nevek.back()});
+  }
+  nevek << QStringLiteral("Weiß Árvíztűrő") << QStringLiteral("ÁRVÍZTŰRŐ tükör") << QStringLiteral("Őz Ödön");
+  for (int i = 255; i < nevek.size(); ++i) fajl += fizetoRekord({nevek[i]});
+  folder.put(kNevekFile, fajl);
+  lista.Beolvas();
+  QStringList keresettek = {QString(), QStringLiteral("ss"), QStringLiteral("ß"), QStringLiteral("μ"), QStringLiteral("BµC"),
+                            QStringLiteral("űrő"), QStringLiteral("ŐZ ö"), QStringLiteral("o"), QStringLiteral("árvíz"),
+                            QStringLiteral("c\u0301"), QStringLiteral("😀"), QStringLiteral(" b ")};
+  for (int b = 1; b < 256; ++b) {
+    const char c = char(b);
+    const QString s = cp1250::decode(&c, 1);
+    keresettek << s << s.toLower() << s.toUpper();
+  }
+  for (const QString& k : keresettek) {
+    QStringList vart;
+    const QString kk = trimmed(k).toUpper();
+    for (int i = 0; i < nevek.size(); ++i) {
+      const QString n = trimmed(nevek[i]);
+      if (!n.isEmpty() && n.toUpper().contains(kk)) vart << QString::number(i + 1);
+    }
+    lista.NevKereses(k);
+    EXPECT_EQ(oszlop(2), vart) << qPrintable(k);
+  }
+}
+
+// Sorting by name gives the order of a stable sort with the Hungarian collation: "cs" after
+// "c", "sz" after "s", accents and case, and equal names in the order they had before.
+TEST_F(FizetoListaTest, NameSortMatchesHungarianCollationAndKeepsEqualNamesInOrder) {
+  const QStringList nevek = {"Szabó Éva",  "Csizmadia", "Cukor Béla", "Sütő Ákos", "nagy anna", "Czakó",  "Nagy Anna",
+                             "Zsoldos",    "Zoltán",    "Gyöngyi",    "Győri",     "NAGY ANNA", "Ötvös",  "Orbán",
+                             "Óvári",      "Ács",       "Accs Bt.",   "Lengyel",   "Ssz Kft.",  "Szűcs",  "Szucs",
+                             "O'Neil",     "Kis-Nagy",  "Kis Nagy",   "Kiss",      "dzsungel",  "Dézsi",  "  Nagy Anna"};
+  QByteArray fajl;
+  for (const QString& n : nevek) fajl += fizetoRekord({n});
+  folder.put(kNevekFile, fajl);
+
+  QCollator coll(QLocale(QLocale::Hungarian, QLocale::Hungary));
+  coll.setCaseSensitivity(Qt::CaseInsensitive);
+  auto elvart = [&](QStringList sorrend, bool fel) {
+    std::stable_sort(sorrend.begin(), sorrend.end(), [&](const QString& a, const QString& b) {
+      const int c = coll.compare(nevek[a.toInt() - 1].trimmed(), nevek[b.toInt() - 1].trimmed());
+      return fel ? c < 0 : c > 0;
+    });
+    return sorrend;
+  };
+  QStringList rekordok;
+  for (int i = 1; i <= nevek.size(); ++i) rekordok << QString::number(i);
+
+  lista.cmdBeolvas_Click();
+  lista.chkListaSorren->setValue(1);
+  const QStringList fel = elvart(rekordok, true);
+  EXPECT_EQ(oszlop(2), fel);
+  // "Nagy Anna" in any case: records 5, 7, 12, 28 in record order; a flip keeps them so.
+  EXPECT_EQ(oszlop(0).indexOf(QStringLiteral("nagy anna")) + 3, oszlop(0).lastIndexOf(QStringLiteral("Nagy Anna")));
+  lista.chkListaSorren->setValue(0);
+  EXPECT_EQ(oszlop(2), elvart(fel, false));
+  // A search lists its rows in the same order.
+  lista.NevKereses(QStringLiteral("nagy"));
+  EXPECT_EQ(oszlop(2), elvart({"5", "7", "12", "23", "24", "28"}, false));
+}
+
+// Record-number texts sort as the collation orders them, bare or padded, past six digits.
+TEST(RekordKulcs, OrdersAsTheCollation) {
+  QCollator coll(QLocale(QLocale::Hungarian, QLocale::Hungary));
+  coll.setCaseSensitivity(Qt::CaseInsensitive);
+  const std::vector<int32_t> szamok = {1, 2, 9, 10, 11, 19, 20, 99, 100, 101, 999, 1000, 99999, 100000, 999999, 1000000, 1000001, 2147483647};
+  for (const bool padded : {false, true})
+    for (const int32_t a : szamok)
+      for (const int32_t b : szamok) {
+        const int c = coll.compare(rekordSzoveg(a, padded), rekordSzoveg(b, padded));
+        EXPECT_EQ(c < 0, recKulcs(a, padded) < recKulcs(b, padded)) << a << " " << b << " " << padded;
+      }
 }

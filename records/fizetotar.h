@@ -1,0 +1,82 @@
+#pragma once
+// The rows of one load of the payer list, kept lean: the name and the address line of every
+// payer as code-page bytes, one block for all rows, decoded only when a row is shown. Beside
+// them an upper-cased copy of the names for the name search and, once a column is sorted, each
+// row's rank under the list's collation. A load reads nevek1.dat once, a block at a time.
+#include <QByteArray>
+#include <QCollator>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <sys/types.h>
+#include <vector>
+
+// The record-number text of a row: right-aligned in six characters, or bare.
+QString rekordSzoveg(int32_t n, bool padded);
+// A number that orders record-number texts as the list's collation does: they hold only
+// blanks and digits, which collate in the order of their codes, a text before a longer one
+// that starts with it. Ten places of base 12: blank 1, digits 2 to 11, nothing 0.
+uint64_t recKulcs(int32_t n, bool padded);
+
+class FizetoTar {
+ public:
+  // Reads every record of nevek1.dat in `folder` (a missing file is created empty). The rows
+  // are the records in record order; row i is record i + 1.
+  void olvas(const QString& folder);
+  // Rows given as texts (name, address line, record-number text), not read from a file.
+  void szovegekbol(const std::vector<std::array<QString, 3>>& sorok);
+  // Frees every row.
+  void urit();
+
+  int size() const { return int(hely_.size()); }
+  // False when nevek1.dat in `folder` is no longer the file this store was read from.
+  bool friss(const QString& folder) const;
+
+  QString nev(int i) const;
+  QString cim(int i) const;
+  // Record-number text: padded to six characters or bare.
+  QString rec(int i, bool padded) const;
+  int32_t rekordSzam(int i) const;
+
+  // Rows whose trimmed, upper-cased name contains the trimmed, upper-cased text, in record
+  // order, into `ki`; an empty text matches every row whose name is not blank.
+  void keres(const QString& text, std::vector<uint32_t>& ki) const;
+
+  // Each row's rank by the text of a column (0 name, 1 address, 2 record number) under
+  // `coll`: rows whose texts compare equal get equal ranks. Computed once per load and column.
+  const std::vector<uint32_t>& rangok(int oszlop, bool padded, const QCollator& coll);
+
+ private:
+  std::string_view nevBajt(int i) const;
+  // The address bytes with the count of its trailing blanks: one key per distinct address.
+  std::string_view cimKulcs(int i) const;
+  void sor(std::string_view nev, std::string_view cim, int szokoz);
+  void nagyBetus(std::string_view nev);
+
+  // Row i from hely_[i]: the name's length (two bytes) and bytes, the address's length and
+  // bytes without its trailing blanks, and the number of those blanks (two bytes).
+  std::vector<char> adat_;
+  std::vector<uint32_t> hely_;
+  // Upper-cased names, each followed by a zero byte; row i starts at nagyHely_[i]. A name
+  // whose upper-cased form the code page cannot hold is kept apart as text, empty here.
+  std::vector<char> nagy_;
+  std::vector<uint32_t> nagyHely_;
+  std::vector<std::pair<uint32_t, QString>> kulonleges_;
+  // Record-number texts of rows given as texts; empty for rows read from the file.
+  std::vector<QString> recSzoveg_;
+  std::array<std::vector<uint32_t>, 3> rang_;
+  bool rangPadded_ = false;
+  // What identifies the file read: device, inode, size, modification time.
+  struct Alairas {
+    dev_t dev = 0;
+    ino_t ino = 0;
+    off_t size = -1;
+    int64_t mtime = 0;
+    bool operator==(const Alairas&) const = default;
+  };
+  static Alairas alairas(const QString& path);
+  QString path_;
+  Alairas alairas_;
+};
