@@ -61,6 +61,7 @@ void frmLavindor::epit() {
   tertiLap = new TertiLap(platform_, allapot_.Layouts);
   feladoLap = new FeladoLap(platform_, allapot_.Layouts);
   boritekLap = new BoritekLap(platform_, allapot_.Layouts.Boritek, allapot_.Boritek);
+  boritekLap->setKep({&allapot_.KivalasztottKep, &allapot_.KepSzeles, &allapot_.KepMagas, &allapot_.Kepment});
   cimkeLap = new CimkeLap(platform_, allapot_.CimkeSetup);
   iratLap = new IratLap(platform_, allapot_.Layouts);
   rcsekkLap = new RcsekkLap(platform_, allapot_.Layouts.Rcsekk);

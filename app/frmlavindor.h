@@ -159,6 +159,8 @@ class frmLavindor : public QMainWindow {
   void ulapLista(bool allo);
   // The pink money order for the rows of the payer list.
   void rcsekkLista(bool allo);
+  // The envelope for the payer on the envelope page or for the rows of the payer list.
+  void boritekNyomtat(bool csoportos, bool allo);
 
   Platform& platform_;
   Allapot& allapot_;

@@ -15,6 +15,7 @@
 #include "common/numtext.h"
 #include "common/tricheckbox.h"
 #include "printing/envelopes/boriteklap.h"
+#include "printing/envelopes/boritekprint.h"
 #include "printing/orders/rcsekklap.h"
 #include "printing/orders/rcsekklista.h"
 #include "printing/orders/rcsekkprint.h"
@@ -52,6 +53,48 @@ static std::vector<CsoportSor> listaSorok(const FizetoLista& lista) {
   sorok.reserve(size_t(lista.sorokSzama()));
   for (int sor = 0; sor < lista.sorokSzama(); ++sor) sorok.push_back({lista.rekordSzam(sor), kijeloltek.count(sor) > 0});
   return sorok;
+}
+
+// The envelope page's switches and picture, as the envelope printers read them.
+static BoritekLapAllapot boritekAllapot(const BoritekLap& l, const Allapot& a) {
+  BoritekLapAllapot s;
+  s.meret = l.OpB1->isChecked() ? 1 : l.OpB2->isChecked() ? 2 : l.OpB3->isChecked() ? 3 : 0;
+  s.chkCimzett = l.chkCimzett->value();
+  s.chkFelado = l.chkFelado->value();
+  s.chkKepPrint = l.chkKepPrint->value();
+  s.chkFKC = {l.chkFKCNev->value(), l.chkFKCNev2->value(), l.chkFKCCim1->value(), l.chkFKCCim2->value(),
+              l.chkFKCIrsz->value()};
+  s.chkFKF = {l.chkFKFNev->value(), l.chkFKFCim1->value(), l.chkFKFCim2->value(), l.chkFKFIrsz->value()};
+  s.txtFelado5mezo = l.txtFelado5mezo->text();
+  s.KepPozX = a.KepPozX;
+  s.KepPozY = a.KepPozY;
+  s.KepSzeles = a.KepSzeles;
+  s.KepMagas = a.KepMagas;
+  s.kep = l.kepKep();
+  s.KivalasztottKep = a.KivalasztottKep;
+  return s;
+}
+
+void frmLavindor::boritekNyomtat(bool csoportos, bool allo) {
+  const BoritekLap& l = *boritekLap;
+  const BoritekLapAllapot lap = boritekAllapot(l, allapot_);
+  BoritekRekord& b = allapot_.Layouts.Boritek;
+  if (csoportos) {
+    const auto sorok = listaSorok(*lista);
+    const PrintResult r = allo ? PrintCsAlloBoritek(sorok, lap, platform_, allapot_.Set, b, allapot_.Boritek)
+                               : PrintCsFekvoBoritek(sorok, lap, platform_, allapot_.Set, b, allapot_.Boritek);
+    // Only the payer record read last is left behind; the amount and its words stay.
+    if (r.utolso) allapot_.Nevek = r.utolso->Nevek;
+    return;
+  }
+  BoritekAdatok a;
+  a.lap = lap;
+  a.cimzett = {l.txtBoritekCimzettNev->text(), l.txtBoritekCimzettNev2->text(), l.txtBoritekCimzettCim1->text(),
+               l.txtBoritekCimzettCim2->text(), l.txtBoritekCimzettIrSzam->text()};
+  a.felado = {l.txtBoritekFeladoNev->text(), l.txtBoritekFeladoCim1->text(), l.txtBoritekFeladoCim2->text(),
+              l.txtBoritekFeladoIrSzam->text()};
+  if (allo) PrintAlloBoritek(a, platform_, allapot_.Set, b, allapot_.Boritek);
+  else PrintFekvoBoritek(a, platform_, allapot_.Set, b, allapot_.Boritek);
 }
 
 void frmLavindor::ulapLista(bool allo) {
@@ -166,6 +209,9 @@ bool frmLavindor::nyomtat(bool csoportos) {
       }
       return true;
     }
+    case kLapBoritek:
+      boritekNyomtat(csoportos, allo);
+      return true;
     case kLapIrat: {
       const IratAdatok a = iratLap->adatok();
       if (csoportos) {

@@ -26,6 +26,7 @@
 #include "layouts/frmsetup.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/cimkelap.h"
+#include "printing/envelopes/kepmeret.h"
 #include "printing/orders/rcsekklap.h"
 #include "printing/receipts/feladolap.h"
 #include "printing/receipts/iratlap.h"
@@ -140,8 +141,10 @@ void frmLavindor::Form_Load() {
   // 23. The envelope picture.
   loadSettings(platform_.folder, kKepmentFile, allapot_.Kepment);
   allapot_.KivalasztottKep = trimmed(allapot_.Kepment.KepUtvonal);
-  allapot_.KepSzeles = allapot_.Kepment.KepSzelesseg.value();
-  allapot_.KepMagas = allapot_.Kepment.KepMagassag.value();
+  // The sizes in the captions' unit (twips / 543), as the size handler computes them, so an
+  // envelope printed before the picture is touched has the size shown.
+  allapot_.KepSzeles = Fixed::fromDouble(allapot_.Kepment.KepSzelesseg.value() / kTwipsPerKepCm).value();
+  allapot_.KepMagas = Fixed::fromDouble(allapot_.Kepment.KepMagassag.value() / kTwipsPerKepCm).value();
   const KepmentRekord& k = allapot_.Kepment;
   const QRect regi = boritekLap->image3Twips();
   // A size never saved (0), or one no preview can show (a damaged file), keeps the picture
@@ -179,6 +182,8 @@ void frmLavindor::Form_Activate() {
   listaBe(csekkLap->Kozlemeny1, kozlemenyLista(platform_.folder));
   listaBe(csekkLap->txtJogcim1, jogcim1Lista(platform_.folder));
   listaBe(csekkLap->txtJogcim2, jogcim2Lista(platform_.folder, platform_.today()));
+  // The envelope picture drawn again (a picture chosen in the browser comes in here).
+  boritekLap->HScroll1_Change();
 }
 
 void frmLavindor::mnuKilep_Click() {

@@ -155,6 +155,10 @@ void PrintJob::currentY(double y) {
 void PrintJob::print(const QString& text, bool endLine) {
   step([&] { p_.print(text, endLine); });
 }
+void PrintJob::picture(const QImage& image, double x, double y, double w, double h) {
+  step([&] { p_.paintPicture(image, x, y, w, h); });
+}
+
 void PrintJob::blankLine(double y) {
   step([&] {
     p_.setCurrentY(y);

@@ -88,6 +88,8 @@ class PrintJob {
   void print(const QString& text, bool endLine = true);
   // An empty line (" ") at `y`, in one step: the lines printed below it keep their places.
   void blankLine(double y);
+  // A picture stretched into the rectangle at (x, y), width w, height h, in mm.
+  void picture(const QImage& image, double x, double y, double w, double h);
 
   // A text at (x, y) in mm; ends its line unless `endLine` is false.
   void text(double x, double y, const QString& text, bool endLine = true);

@@ -16,6 +16,7 @@
 #include "common/mmkep.h"
 #include "common/recordfile.h"
 #include "common/tricheckbox.h"
+#include "printing/envelopes/kepmeret.h"
 
 namespace {
 
@@ -36,18 +37,12 @@ const Meret kMeretek[3] = {
     {"C5/6 csekk boríték", 2290, 1140, "229 mm", "114 mm"},
 };
 
-// Whole millimetres as the "###" pattern shows them: rounded half away from zero, no
-// leading zeros, nothing at all for 0.
-QString mmText(double mm) {
-  const long v = std::lround(mm);
-  return v == 0 ? QString() : QString::number(v);
-}
-
 }  // namespace
 
 BoritekLap::BoritekLap(const Platform& platform, BoritekRekord& boritek, BoritekHely& hely,
                        QWidget* parent)
     : QWidget(parent), platform_(platform), boritek_(boritek), hely_(hely) {
+  valtozok_ = {&sajatKivalasztott_, &sajatSzeles_, &sajatMagas_, &sajatKepment_};
   auto nev = [](QObject* o, const char* n) { o->setObjectName(QString::fromLatin1(n)); };
   auto mezo = [&](QWidget* p, const char* n) {
     auto* e = new QLineEdit(p);
@@ -179,6 +174,8 @@ BoritekLap::BoritekLap(const Platform& platform, BoritekRekord& boritek, Boritek
   Picture2->setMinimumSize(px(3435), px(3435) * 114 / 162);
   Image3 = cimke(Picture2, "Image3");
   Image3->setScaledContents(true);
+  Image3->setMouseTracking(true);
+  Image3->installEventFilter(this);
   setImage3Twips(QRect(0, 0, 1905, 1905));
 
   auto* bal = new QVBoxLayout;
@@ -202,6 +199,33 @@ BoritekLap::BoritekLap(const Platform& platform, BoritekRekord& boritek, Boritek
   connect(OpB1, &QRadioButton::toggled, this, [this](bool on) { if (on) OpB1_Click(); });
   connect(OpB2, &QRadioButton::toggled, this, [this](bool on) { if (on) OpB2_Click(); });
   connect(OpB3, &QRadioButton::toggled, this, [this](bool on) { if (on) OpB3_Click(); });
+  connect(chkCimzett, &QCheckBox::stateChanged, this, [this] { chkCimzett_Click(); });
+  connect(chkFelado, &QCheckBox::stateChanged, this, [this] { chkFelado_Click(); });
+  connect(chkKepPrint, &QCheckBox::stateChanged, this, [this] { chkKepPrint_Click(); });
+  connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
+  connect(cmdKepek, &QPushButton::clicked, this, [this] { cmdKepek_Click(); });
+  connect(cmdKepMentese, &QPushButton::clicked, this, [this] { cmdKepMentese_Click(); });
+  // The design's states: recipient and sender printed, the picture as start-up restores it.
+  chkCimzett->setValue(1);
+  chkFelado->setValue(1);
+  chkCimzett_Click();
+  chkFelado_Click();
+  chkKepPrint_Click();
+}
+
+void BoritekLap::chkCimzett_Click() { frameCimzett->setVisible(chkCimzett->value() == 1); }
+
+void BoritekLap::chkFelado_Click() {
+  const bool be = chkFelado->value() == 1;
+  for (QWidget* w : std::initializer_list<QWidget*>{chkFKFNev, chkFKFCim1, chkFKFCim2, chkFKFIrsz, txtBoritekFeladoNev,
+                                                    txtBoritekFeladoCim1, txtBoritekFeladoCim2, txtBoritekFeladoIrSzam})
+    w->setVisible(be);
+}
+
+void BoritekLap::chkKepPrint_Click() {
+  const bool be = chkKepPrint->value() == 1;
+  Image3->setVisible(be);
+  Frame5->setVisible(be);
 }
 
 void BoritekLap::belep() {
@@ -242,15 +266,20 @@ void BoritekLap::setImage3Twips(const QRect& twips) {
   kepHely();
 }
 
+double BoritekLap::feluliOszto() const { return OpB2->isChecked() ? 31.0 : 44.0; }
+
 void BoritekLap::kepHely() {
   // The preview's scale, as kepPozFrissit reads it: 44 twips per mm, 31 vertically for C5.
-  const double x = 44.0, y = OpB2->isChecked() ? 31.0 : 44.0;
-  Picture2->place(Image3, {kep_.left() / x, kep_.top() / y, kep_.width() / x, kep_.height() / y});
+  // The picture is shown as large as it prints: 10 x its size in the captions' unit; with no
+  // picture loaded, the frame in that unit.
+  const double w = kepKep_.isNull() ? kep_.width() / kTwipsPerKepCm : KepSzeles();
+  const double h = kepKep_.isNull() ? kep_.height() / kTwipsPerKepCm : KepMagas();
+  Picture2->place(Image3, {kep_.left() / 44.0, kep_.top() / feluliOszto(), 10 * w, 10 * h});
 }
 
 void BoritekLap::kepPozFrissit() {
   lbXpoz->setText(mmText(kep_.left() / 44.0));
-  lbYpoz->setText(mmText(kep_.top() / (OpB2->isChecked() ? 31.0 : 44.0)));
+  lbYpoz->setText(mmText(kep_.top() / feluliOszto()));
 }
 
 void BoritekLap::setPreview(const QImage& kep) { Picture2->setPreview(kep); }

@@ -2,12 +2,14 @@
 // The envelope page ("Boríték címző") of the main window: the recipient block (filled from the
 // payer clicked in the list), the sender block (from boritek.dat), the per-line bold switches,
 // the three print switches, the envelope-size options with their sample outline, and the
-// picture panel with the picture laid over the envelope preview.
+// picture panel with the picture laid over the envelope preview (its handlers are in
+// boritekkep.cpp).
 //
 // Entering the page (belep) reads boritek.dat and shows the sender. What the main window does
 // itself on entering: "Fekvő" enabled, the settings tab BeallitasFul, the print buttons left as
 // they are. The size options choose the block positions; C6 asks the main window to enable
 // "Fekvő" through enableFekvo.
+#include <QDateTime>
 #include <QRect>
 #include <QSize>
 #include <QWidget>
@@ -18,6 +20,7 @@
 #include "common/platform.h"
 #include "layouts/layoutrecords.h"
 #include "printing/envelopes/boritekhely.h"
+#include "printing/envelopes/cimkerekordok.h"
 
 class QFrame;
 class QGroupBox;
@@ -28,6 +31,17 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class TriCheckBox;
+class kep_browse;
+
+// The program-wide picture values the panel keeps: the chosen file, its size in the captions'
+// unit (preview twips / 543) and the stored placement as last read (its reserved fields are
+// written back as read).
+struct BoritekKep {
+  QString* KivalasztottKep = nullptr;
+  double* KepSzeles = nullptr;
+  double* KepMagas = nullptr;
+  KepmentRekord* Kepment = nullptr;
+};
 
 class BoritekLap : public QWidget {
  public:
@@ -95,6 +109,31 @@ class BoritekLap : public QWidget {
 
   // Called by OpB1_Click: the main window enables its "Fekvő" option.
   std::function<void()> enableFekvo;
+  // Shows the picture browser modally and returns its result (tests answer it themselves).
+  std::function<int(kep_browse&)> browseExec;
+
+  // The main window hands in its program-wide picture values; until then the page keeps
+  // its own.
+  void setKep(const BoritekKep& kep);
+  const QString& KivalasztottKep() const { return *valtozok_.KivalasztottKep; }
+  double KepSzeles() const { return *valtozok_.KepSzeles; }
+  double KepMagas() const { return *valtozok_.KepMagas; }
+  // The picture as last loaded by HScroll1_Change; null when none could be loaded.
+  const QImage& kepKep() const { return kepKep_; }
+
+  // The three print switches: 1 shows their part of the page, any other value hides it.
+  void chkCimzett_Click();
+  void chkFelado_Click();
+  void chkKepPrint_Click();
+
+  // The picture panel.
+  void HScroll1_Change();
+  void cmdKepek_Click();
+  void cmdKepMentese_Click();
+  // Dragging, positions in pixels inside Image3.
+  void Image3_MouseDown(QPointF pos);
+  void Image3_MouseMove(QPointF pos);
+  void Image3_MouseUp();
 
   // The page-change step: reads boritek.dat into the shared record and shows the sender,
   // trimmed. The block positions are left to the size options.
@@ -106,6 +145,8 @@ class BoritekLap : public QWidget {
 
   // The picture on the preview, in twips (left, top, width, height).
   QRect image3Twips() const { return kep_; }
+  // The preview's scale: pixels per millimetre of the envelope.
+  double pxPerMm() const;
   void setImage3Twips(const QRect& twips);
   // The outline's size in twips.
   QSize boritekMintaTwips() const { return minta_; }
@@ -119,12 +160,26 @@ class BoritekLap : public QWidget {
   // The preview picture; a null image clears it.
   void setPreview(const QImage& kep);
 
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override;
+
  private:
   void meret(int index);
   void kepHely();  // Image3 onto the preview at kep_
+  double feluliOszto() const;  // twips per mm of the top edge for the chosen size
   const Platform& platform_;
   BoritekRekord& boritek_;
   BoritekHely& hely_;
+  BoritekKep valtozok_;
+  QString sajatKivalasztott_;
+  double sajatSzeles_ = 0, sajatMagas_ = 0;
+  KepmentRekord sajatKepment_;
+  QImage kepKep_;
+  QString kepFajl_;   // the file kepKep_ was read from
+  QDateTime kepIdo_;  // and its time of change then
   QRect kep_;
   QSize minta_;
+  bool huzas_ = false;  // dragging
+  QPointF fogas_;       // grip point inside the picture, pixels
+  QPointF maradek_;     // twips not yet moved (below one twip)
 };

@@ -1,10 +1,13 @@
 // The pages' parts of start-up, page change, dispatch and row click, through the window: the
 // envelope picture's position, the fixed sender of a page, the payer on every page.
 #include <QComboBox>
+#include <QItemSelectionModel>
+#include <QTreeView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 
 #include "ablakfixture.h"
@@ -18,6 +21,8 @@
 #include "printing/receipts/feladolap.h"
 #include "printing/receipts/iratlap.h"
 #include "printing/receipts/tertilap.h"
+#include "records/fizetolista.h"
+#include "records/listamodell.h"
 
 namespace {
 
@@ -65,13 +70,28 @@ TEST_F(KitoltesTest, StartUpShowsThePicturePositionByOneRule) {
   setFajl([](SetRekord& s) { s.BoritekMeret = 2; });
   auto w = indit();
   EXPECT_EQ(allapot.KivalasztottKep, QStringLiteral("/nincs/ilyen.jpg"));
-  EXPECT_EQ(allapot.KepSzeles, 2000);
-  EXPECT_EQ(allapot.KepMagas, 1500);
-  EXPECT_EQ(w->boritekLap->image3Twips(), QRect(880, 620, 2000, 1500));
+  // The scroll bar takes the larger side; the picture cannot be read, so its sizes are 0.
+  EXPECT_EQ(w->boritekLap->HScroll1->value(), 2000);
+  EXPECT_EQ(allapot.KepSzeles, 0);
+  EXPECT_EQ(w->boritekLap->image3Twips(), QRect(880, 620, 2000, 2000));
   EXPECT_EQ(w->boritekLap->lbXpoz->text(), QStringLiteral("20"));
   EXPECT_EQ(w->boritekLap->lbYpoz->text(), QStringLiteral("20"));  // C5: 31 twips per mm
   w->boritekLap->OpB1->click();
   EXPECT_EQ(w->boritekLap->lbYpoz->text(), QStringLiteral("14"));  // C6: 44 twips per mm
+}
+
+TEST_F(KitoltesTest, StartUpTakesTheStoredSizesInTheCaptionsUnit) {
+  // The stored size is the picture box in twips; before the picture is loaded the sizes are
+  // that / 543, as the size handler would compute them. Start-up keeps the bar where it is
+  // (1900), so its handler does not run.
+  KepmentRekord k;
+  k.KepSzelesseg = Fixed::fromDouble(1900);
+  k.KepMagassag = Fixed::fromDouble(950);
+  folder.put(kKepmentFile, encodeRecord(k));
+  auto w = indit();
+  EXPECT_EQ(allapot.KepSzeles, 3.4991);
+  EXPECT_EQ(allapot.KepMagas, 1.7495);
+  EXPECT_EQ(w->boritekLap->image3Twips().size(), QSize(1900, 950));
 }
 
 TEST_F(KitoltesTest, PrintButtonsReadThePicturePosition) {
@@ -160,4 +180,39 @@ TEST_F(KitoltesTest, ClickFillsEveryPageForAForeignPayer) {
   EXPECT_EQ(w->rcsekkLap->RtxtSzoveg21->text(), QString());
   EXPECT_EQ(w->ulapLap->txUosszeg->text(), QString());
   EXPECT_EQ(w->feladoLap->txUtanvet->text(), QString());
+}
+
+TEST_F(KitoltesTest, EnvelopePagePrintsThePayerOnItAndTheSelectedRows) {
+  fizetok();
+  BoritekRekord b;
+  b.C6Cimzett_y = 50;
+  b.C6Cimzett_x = 80;
+  b.BoritekNevBetutipus = QStringLiteral("Arial");
+  b.BoritekNevBetumeret = 12;
+  b.BoritekFeladoBetumeret = 10;
+  folder.put(kBoritekFile, encodeRecord(b));
+  setFajl([](SetRekord& s) { s.AlapNyomtato = -1; });
+  auto w = indit();
+  const QString nevek[] = {QString(), QStringLiteral("Kovács Péter"), QStringLiteral("John Smith")};
+  auto nev = [&](int sor) { return nevek[w->lista->rekordSzam(sor)]; };
+  w->SSTab1->setCurrentIndex(3);
+  w->ListView1_ItemClick(0);
+  w->cmdPrint_Click();
+  ASSERT_EQ(nyomtato.documents().size(), 1u);
+  const PrintedText& elso = nyomtato.documents()[0].pages.at(0).texts.at(0);
+  EXPECT_EQ(elso.text, nev(0));
+  EXPECT_NEAR(elso.x, 146, 1e-9);
+  EXPECT_NEAR(elso.y, 70, 1e-9);
+
+  auto* s = w->lista->ListView1->selectionModel();
+  for (int sor : {1, 0}) s->select(w->lista->modell()->index(sor, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  w->OpOrientacioFekvo->setChecked(true);
+  w->cmdCsPrint_Click();
+  ASSERT_EQ(nyomtato.documents().size(), 2u);
+  const auto& lapok = nyomtato.documents()[1].pages;
+  ASSERT_EQ(lapok.size(), 2u);
+  EXPECT_EQ(lapok[0].texts.at(0).text, nev(0));
+  EXPECT_EQ(lapok[1].texts.at(0).text, nev(1));
+  EXPECT_NEAR(lapok[1].texts.at(0).x, 80, 1e-9);
+  EXPECT_EQ(trimmed(allapot.Nevek.Nev), nev(1));  // the record read last
 }

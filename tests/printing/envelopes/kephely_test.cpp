@@ -1,5 +1,5 @@
 // The overlays of the envelope and label pages stand where they belong on the form pictures:
-// the envelope's picture at the millimetres its position captions show, the label address on
+// the envelope's picture at the millimetres its position captions show, as large as it prints, the label address on
 // the lines of the sheet's first label; a lying envelope picture folds the picture away.
 #include <gtest/gtest.h>
 
@@ -47,8 +47,9 @@ TEST_F(KepHelyTest, EnvelopePictureStandsWhereItsCaptionsSay) {
   EXPECT_EQ(lap.lbYpoz->text(), QStringLiteral("10"));
   EXPECT_NEAR(r.x(), 20, 0.5);
   EXPECT_NEAR(r.y(), 10, 0.5);
-  EXPECT_NEAR(r.width(), 30, 0.5);
-  EXPECT_NEAR(r.height(), 20, 0.5);
+  // With no picture loaded, the frame in the size captions' unit: 543 twips a centimetre.
+  EXPECT_NEAR(r.width(), 1320 / 54.3, 0.5);
+  EXPECT_NEAR(r.height(), 880 / 54.3, 0.5);
   // C5 reads the top edge at 31 twips per mm: the picture follows the caption.
   lap.OpB2->setChecked(true);
   EXPECT_EQ(lap.lbYpoz->text(), QStringLiteral("14"));
