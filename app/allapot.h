@@ -10,6 +10,7 @@
 #include "layouts/layoutrecords.h"
 #include "printing/envelopes/boritekhely.h"
 #include "printing/envelopes/cimkerekordok.h"
+#include "printing/envelopes/fjsetrekord.h"
 #include "records/nevekrekord.h"
 
 struct Allapot {
@@ -19,12 +20,14 @@ struct Allapot {
   int32_t AktualisRekord = 0;  // record number of the payer clicked in the list; 0 = none
   int16_t BeallitasFul = 0;    // tab the settings dialog opens on
   int16_t FelvetelMod = 0;     // payer dialog: 1 new, 2 modify
+  QString NevekHiba;           // set at start-up when nevek1.dat cannot be read: no payer writes
 
   LayoutRecords Layouts;           // the layout records as last read (one copy each)
   CimkeSetupRekord CimkeSetup;     // the label sheet
   KepmentRekord Kepment;           // the envelope picture as stored
   BetutipRekord Betutip;           // fonts of the five label lines
   BetumeretRekord Betumeret;       // their sizes
+  FjSetRekord FjSet;               // the posting-list settings
 
   // The envelope: chosen size (1 C6, 2 C5, 3 C5/6) and its block positions in millimetres.
   BoritekHely Boritek;

@@ -129,6 +129,7 @@ void frmLavindor::epit() {
   mnuKilep = menu(QStringLiteral("&Kilépés"), "mnuKilep");
   mnuUjcimzett = menu(QStringLiteral("&Új címzett"), "mnuUjcimzett");
   mnuSetup = menu(QStringLiteral("&Beállítások"), "mnuSetup");
+  feladojegyzekMenu();
   mnuAbout = menu(QStringLiteral("Névjegy"), "mnuAbout");
   connect(mnuKilep, &QAction::triggered, this, [this] { mnuKilep_Click(); });
   connect(mnuUjcimzett, &QAction::triggered, this, [this] { mnuUjcimzett_Click(); });

@@ -9,6 +9,7 @@
 //   frmlavindor_dispatch.cpp  the two print buttons
 //   frmlavindor_rowclick.cpp  the payer list's row click and the payer buttons
 //   frmlavindor_kitolt.cpp    the row click's part for pages 1 to 7 and the amounts
+//   frmlavindor_feladojegyzek.cpp  the posting-list menu
 #include <QDate>
 #include <QMainWindow>
 #include <QPointer>
@@ -95,6 +96,9 @@ class frmLavindor : public QMainWindow {
   QAction* mnuSetup;
   QAction* mnuUjcimzett;
   QAction* mnuAbout;
+  QAction* mnuCimzettekNyomtatasa;  // menu "F&eladójegyzék"
+  QAction* mnuFeladojegyzekSetup;
+  QAction* mnuUresFeladojegyzek;
 
   // Start-up, activation, shut-down.
   void Form_Load();
@@ -113,6 +117,11 @@ class frmLavindor : public QMainWindow {
   void OpOrientacioFekvo_Click();
   // Whether a page's preview shows its picture (false when none could be loaded).
   bool vanElonezet(int lap) const;
+
+  // The posting list, its settings and the empty sheet (frmlavindor_feladojegyzek.cpp).
+  void mnuCimzettekNyomtatasa_Click();
+  void mnuFeladojegyzekSetup_Click();
+  void mnuUresFeladojegyzek_Click();
 
   // Printing.
   void cmdPrint_Click();
@@ -141,6 +150,7 @@ class frmLavindor : public QMainWindow {
 
  private:
   void epit();
+  void feladojegyzekMenu();
   QWidget* gombok();
   void elonezet(int lap);
   // The row click's part for the pages and the amounts (frmlavindor_kitolt.cpp).

@@ -32,6 +32,8 @@
 #include "printing/receipts/iratlap.h"
 #include "printing/receipts/tertilap.h"
 #include "printing/slips/csekklap.h"
+#include "records/fizetocsere.h"
+#include "records/fizetofajlok.h"
 #include "records/fizetolista.h"
 #include "records/jogcimek.h"
 
@@ -58,6 +60,9 @@ QStringList jogcim2Lista(const QString& folder, const QDate& today) {
 }
 
 void frmLavindor::Form_Load() {
+  // 0. An interrupted change of the payer files is finished or undone before anything reads
+  // them.
+  fizetoParHelyreallitas(platform_.folder);
   // 1. 10665 twips high, centred on the screen.
   resize(width(), 711);
   if (const QScreen* s = QGuiApplication::primaryScreen()) {
@@ -73,6 +78,15 @@ void frmLavindor::Form_Load() {
                                             "indulnak.")
                                  .arg(nemIrhato.join(QStringLiteral(", "))),
                              QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+  // A Set.dat that cannot be written is reported once, here or just above, not by every save
+  // below.
+  if (!setIrhato(platform_.folder)) {
+    nyomtato->csendes = true;
+    if (!nemIrhato.contains(kSetFile))
+      platform_.messages->info(QStringLiteral("A Set.dat fájl nem írható, ezért a beállítások változásai "
+                                              "nem kerülnek mentésre."),
+                               QStringLiteral(" FIGYELEM "), MsgIcon::Exclamation);
+  }
   // 4. The return receipt's date and the printer list start empty.
   tertiLap->txtTertiDatum->clear();
   nyomtato->Combo2->clear();
@@ -133,7 +147,11 @@ void frmLavindor::Form_Load() {
   // runs once more for the saved page itself.
   SSTab1->setCurrentIndex(allapot_.Set.AktivLap);
   SSTab1_Click();
-  // 20. The payer list.
+  // 20. The payer list. A payer file that cannot be read is said once, and nothing writes the
+  // payer files in this run.
+  allapot_.NevekHiba = nevekOlvasasiHiba(platform_.folder);
+  if (!allapot_.NevekHiba.isEmpty())
+    platform_.messages->info(allapot_.NevekHiba, QStringLiteral("Hiba"), MsgIcon::Critical);
   lista->Beolvas();
   // 21.-22. The label fonts: the printer's fonts, then the saved choices.
   betuk->fillFonts();
@@ -194,7 +212,9 @@ void frmLavindor::mnuKilep_Click() {
 void frmLavindor::Form_Unload() {
   if (unloaded_) return;
   unloaded_ = true;
-  // The saved printer chosen again, which saves its index once more.
+  // The saved printer chosen again, which saves its index once more. A Set.dat that cannot be
+  // written is reported once, below.
+  nyomtato->csendes = true;
   loadSet(platform_.folder, allapot_.Set);
   nyomtato->select(allapot_.Set.NyomtatoIndex);
 
@@ -214,8 +234,8 @@ void frmLavindor::Form_Unload() {
                         : boritekLap->OpB3->isChecked() ? 3
                                                         : 0;
   // Read-modify-write: fields owned by other windows keep their bytes. A folder that cannot
-  // be written keeps the file as it was.
-  saveSetFields(platform_.folder, allapot_.Set, [&](SetRekord& s) {
+  // be written keeps the file as it was, and the user hears that the changes are lost.
+  const bool mentve = saveSetFields(platform_.folder, allapot_.Set, [&](SetRekord& s) {
     if (isTrue(s.KilepeskorMentes)) {
       s.TertiPosta = tertiPosta;
       s.IratErtesites = iratErtesites;
@@ -232,6 +252,9 @@ void frmLavindor::Form_Unload() {
     s.AlapNyomtato = alap;
     s.BefAzonMasolasa = befAzon;
   });
+  if (!mentve)
+    platform_.messages->info(QStringLiteral("A Set.dat fájl nem írható: a beállítások változásai elvesznek."),
+                             QStringLiteral(" FIGYELEM "), MsgIcon::Exclamation);
   // The envelope's bold switches.
   const BoritekLap& bl = *boritekLap;
   const std::array<int, 4> fkf{bl.chkFKFNev->value(), bl.chkFKFCim1->value(), bl.chkFKFCim2->value(), bl.chkFKFIrsz->value()};

@@ -51,7 +51,7 @@ void frmLavindor::ListView1_ItemClick(int sor) {
 }
 
 FizetoAllapot frmLavindor::fizetoAllapot() {
-  return {allapot_.Nevek, allapot_.Kozl3sor, allapot_.AktualisRekord, allapot_.FelvetelMod};
+  return {allapot_.Nevek, allapot_.Kozl3sor, allapot_.AktualisRekord, allapot_.FelvetelMod, &allapot_.NevekHiba};
 }
 
 FoAblak frmLavindor::foAblak() {

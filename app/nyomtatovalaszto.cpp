@@ -55,7 +55,7 @@ void NyomtatoValaszto::choose(int index) {
 
 bool NyomtatoValaszto::save(const std::function<void(SetRekord&)>& change) {
   if (saveSetFields(platform_.folder, set_, change)) return true;
-  if (platform_.messages)
+  if (platform_.messages && !csendes)
     platform_.messages->info(QStringLiteral("A nyomtató beállítása nem menthető a Set.dat fájlba."),
                              QStringLiteral(" FIGYELEM "), MsgIcon::Exclamation);
   return false;

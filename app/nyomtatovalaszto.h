@@ -32,6 +32,10 @@ class NyomtatoValaszto : public QWidget {
   void Combo2_Click();
   void opPrinter_Click(int index);
 
+  // Set: a Set.dat that cannot be written is not reported by each save here (start-up and
+  // exit report it once).
+  bool csendes = false;
+
  private:
   bool save(const std::function<void(SetRekord&)>& change);
   const Platform& platform_;

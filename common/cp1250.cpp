@@ -46,7 +46,9 @@ char encodeChar(QChar c) {
   return '?';
 }
 
-QByteArray encode(const QString& text) {
+QByteArray encode(const QString& input) {
+  // Composed form first: a decomposed "O" + double acute is the code page's one byte F5.
+  const QString text = input.normalized(QString::NormalizationForm_C);
   QByteArray out;
   out.reserve(text.size());
   for (qsizetype i = 0; i < text.size(); ++i) {

@@ -12,6 +12,8 @@ inline QString decode(const QByteArray& b) { return decode(b.constData(), int(b.
 
 // Encodes one character; a character the code page cannot hold becomes '?'.
 char encodeChar(QChar c);
+// Encodes the text's composed form (NFC). Dialogs refuse texts with characters the code page
+// cannot hold before they store them (kodlap.h), so the '?' is a last resort.
 QByteArray encode(const QString& text);
 
 }  // namespace cp1250

@@ -10,6 +10,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "common/cp1250.h"
 
@@ -23,7 +24,18 @@ struct Fixed {
   static Fixed fromDouble(double v);
   double value() const { return double(raw) / 10000.0; }
   friend bool operator==(Fixed a, Fixed b) { return a.raw == b.raw; }
-  Fixed operator+(Fixed o) const { return Fixed{raw + o.raw}; }
+  // Sum in the stored form; nothing when it leaves the 64-bit range (a damaged record may
+  // hold a value near the limit).
+  std::optional<Fixed> plus(int64_t rawOffset) const {
+    int64_t r = 0;
+    if (__builtin_add_overflow(raw, rawOffset, &r)) return std::nullopt;
+    return Fixed{r};
+  }
+  // The same, held at the limit of the range instead of overflowing.
+  Fixed operator+(Fixed o) const {
+    if (const auto s = plus(o.raw)) return *s;
+    return Fixed{o.raw > 0 ? INT64_MAX : INT64_MIN};
+  }
 };
 
 // A 16-bit flag: -1 true, 0 false. Readers treat every other value as false.

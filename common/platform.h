@@ -1,7 +1,7 @@
 #pragma once
 // What the windows get of the platform: the program folder, the current printer, message
-// boxes, the desktop shell and the clock. The program hands in Qt implementations; tests hand in recording ones
-// and a temporary folder. Nothing here is global.
+// boxes, file dialogs, the desktop shell and the clock. The program hands in Qt
+// implementations; tests hand in recording ones and a temporary folder. Nothing here is global.
 #include <QDate>
 #include <QString>
 
@@ -11,6 +11,7 @@ class Printer;
 class MessageBoxes;
 class Shell;
 class PrintDialogs;
+class FileDialogs;
 
 struct Platform {
   QString folder;  // the program folder: every record file, picture and lookup file is here
@@ -18,5 +19,6 @@ struct Platform {
   MessageBoxes* messages = nullptr;
   Shell* shell = nullptr;  // opening documents and addresses, starting programs
   PrintDialogs* printDialog = nullptr;
+  FileDialogs* fileDialogs = nullptr;
   std::function<QDate()> today = [] { return QDate::currentDate(); };
 };

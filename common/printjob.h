@@ -125,8 +125,16 @@ std::unique_ptr<PrintJob> printJob(Platform& platform, ErrorClass errorClass);
 // message boxes (none: unseen).
 bool payerChosen(Platform& platform, const QString& txNev);
 
+// Positions further than this from the page's corner, in millimetres, lie on no form.
+inline constexpr int64_t kMaxPositionMm = 10000;
+
 // A stored position plus a fixed offset in whole millimetres, added in the stored fixed-point
-// form and turned into single precision only for the print position.
+// form and turned into single precision only for the print position. A sum that leaves the
+// 64-bit range or the printable range (a damaged layout record) raises error 380, an invalid
+// value, which the form's error class handles.
 inline double position(Fixed stored, int offsetMm = 0) {
-  return double(float(double(stored.raw + int64_t(offsetMm) * 10000) / 10000.0));
+  const std::optional<Fixed> sum = stored.plus(int64_t(offsetMm) * 10000);
+  if (!sum || sum->raw > kMaxPositionMm * 10000 || sum->raw < -kMaxPositionMm * 10000)
+    throw printer_errors::invalidValue();
+  return double(float(double(sum->raw) / 10000.0));
 }

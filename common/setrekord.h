@@ -107,6 +107,8 @@ struct SetRekord {
 
 // Loads record 1 of Set.dat into `set` (a missing or short file reads as zeros).
 void loadSet(const QString& folder, SetRekord& set);
+// True when Set.dat can be written (a missing one is created empty).
+bool setIrhato(const QString& folder);
 // Read-modify-write: reads record 1 into `set`, lets `change` set the caller's own fields, and
 // writes record 1 back. Every other field keeps the bytes it had on disk. False when the
 // record could not be written.

@@ -94,4 +94,6 @@ std::optional<int16_t> sizeValue(const QString& text, const QString& name, QStri
   }
 }
 
-QString fieldText(const QString& text, int width) { return text.left(width).leftJustified(width, QChar(' ')); }
+QString fieldText(const QString& text, int width) {
+  return text.normalized(QString::NormalizationForm_C).left(width).leftJustified(width, QChar(' '));
+}

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/kodlap.h"
 #include "layouts/factory.h"
 
 enum class FieldKind {
@@ -47,7 +48,8 @@ std::optional<int16_t> sizeValue(const QString& text, const QString& name, QStri
 // Messages for a box named `name` whose text is not a number, or does not fit its field.
 QString notNumber(const QString& name, const QString& text);
 QString tooLarge(const QString& name, const QString& text);
-// A text cut to its field's width and padded with blanks, as the file will hold it.
+// A text in composed form, cut to its field's width and padded with blanks, as the file will
+// hold it.
 QString fieldText(const QString& text, int width);
 
 inline constexpr int64_t kShift20 = 200000;  // 20 mm as stored
@@ -60,7 +62,7 @@ void showField(const R& r, const Binding<R>& b) {
         const auto& v = r.*m;
         using T = std::remove_cvref_t<decltype(v)>;
         if constexpr (std::is_same_v<T, Fixed>) {
-          t = positionText(b.kind == FieldKind::Pos20 ? Fixed::fromRaw(v.raw - kShift20) : v);
+          t = positionText(b.kind == FieldKind::Pos20 ? v + Fixed::fromRaw(-kShift20) : v);
         } else if constexpr (std::is_same_v<T, float>) {
           t = singleText(v);
         } else if constexpr (std::is_same_v<T, int16_t>) {
@@ -73,7 +75,8 @@ void showField(const R& r, const Binding<R>& b) {
   setControlText(b.control, t);
 }
 
-// Stores one control into `r`; false (and `error` set) when its text does not fit the field.
+// Stores one control into `r`; false (and `error` set) when its text does not fit the field
+// or holds characters the record file cannot store.
 template <class R>
 bool storeField(R& r, const Binding<R>& b, QString* error) {
   const QString t = controlText(b.control);
@@ -85,7 +88,10 @@ bool storeField(R& r, const Binding<R>& b, QString* error) {
         if constexpr (std::is_same_v<T, Fixed>) {
           auto p = b.kind == FieldKind::PosRegional ? regionalPositionValue(t, b.name, error)
                                                     : positionValue(t, b.name, error);
-          if (p && b.kind == FieldKind::Pos20) p = Fixed::fromRaw(p->raw + kShift20);
+          if (p && b.kind == FieldKind::Pos20) {
+            p = p->plus(kShift20);
+            if (!p && error) *error = tooLarge(b.name, t);
+          }
           if (p) v = *p;
           ok = p.has_value();
         } else if constexpr (std::is_same_v<T, float>) {
@@ -97,7 +103,10 @@ bool storeField(R& r, const Binding<R>& b, QString* error) {
           if (p) v = *p;
           ok = p.has_value();
         } else {
-          v = fieldText(t, b.width);
+          const QString hiba = kodlapHiba({t}, b.name);
+          if (hiba.isEmpty()) v = fieldText(t, b.width);
+          else if (error) *error = hiba;
+          ok = hiba.isEmpty();
         }
       },
       b.field);

@@ -1,5 +1,10 @@
 #include "records/fizetofajlok.h"
 
+#include <QFile>
+#include <QFileInfo>
+
+#include "common/messages.h"
+
 int32_t fizetokSzama(const QString& folder) {
   RecordFile f(folder, kNevekFile, NevekRekord::Length);
   return f.count();
@@ -11,4 +16,27 @@ bool kozl3sorIras(RecordFile& f, int32_t n, const Kozl3sorRekord& r) {
   for (int32_t i = f.count() + 1; i < n; ++i)
     if (!f.writeBytes(i, ures)) return false;
   return f.write(n, r) && f.flush();
+}
+
+QString nevekOlvasasiHiba(const QString& folder) {
+  const QString path = dataPath(folder, kNevekFile);
+  const QFileInfo fi(path);
+  if (!fi.exists() && !fi.isSymLink()) return {};
+  QString ok;
+  if (fi.isDir()) {
+    ok = QStringLiteral("ilyen nevű mappa áll a helyén");
+  } else {
+    QFile f(path);
+    if (f.open(QIODevice::ReadOnly)) return {};
+    ok = f.errorString();
+  }
+  return QStringLiteral("A címzettek fájlja (%1) nem olvasható: %2.\r\n"
+                        "A címzettek listája üres marad, és a program most nem ír a címzettek fájljaiba.")
+      .arg(kNevekFile, ok);
+}
+
+bool fizetoIrhato(const Platform& platform, const FizetoAllapot& allapot) {
+  if (!allapot.NevekHiba || allapot.NevekHiba->isEmpty()) return true;
+  if (platform.messages) platform.messages->info(*allapot.NevekHiba, QStringLiteral("Hiba"), MsgIcon::Critical);
+  return false;
 }

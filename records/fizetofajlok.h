@@ -4,7 +4,9 @@
 
 #include <cstdint>
 
+#include "common/platform.h"
 #include "common/recordfile.h"
+#include "records/foablak.h"
 #include "records/nevekrekord.h"
 
 // Number of whole payer records in nevek1.dat (a trailing partial record is not counted).
@@ -17,3 +19,12 @@ inline bool letezoFizeto(const QString& folder, int32_t n) { return n >= 1 && n 
 // first padded with blank notice records, so every payer keeps its notice under its own number.
 // False on a write failure (the file's errorText() says why).
 bool kozl3sorIras(RecordFile& f, int32_t n, const Kozl3sorRekord& r);
+
+// Start-up, before the list is loaded: empty when nevek1.dat is missing or can be read; else
+// the Hungarian message that it cannot be read (no permission, a folder of that name). The
+// program then shows it once and writes neither payer file in that run.
+QString nevekOlvasasiHiba(const QString& folder);
+
+// True when the payer files may be written in this run; else shows why and returns false.
+// Every writer of nevek1.dat and kozl3sor.dat asks before it writes.
+bool fizetoIrhato(const Platform& platform, const FizetoAllapot& allapot);

@@ -33,4 +33,7 @@ struct FizetoAllapot {
   Kozl3sorRekord& Kozl3sor;    // the notice record loaded or written last
   int32_t& AktualisRekord;     // record number of the current payer, 0 = none
   int16_t& FelvetelMod;        // payer dialog: 1 new, 2 modify
+  // Why the payer files must not be written in this run (nevek1.dat could not be read at
+  // start-up); none or empty: they may be.
+  const QString* NevekHiba = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
+#include "common/kodlap.h"
 #include "common/messages.h"
 #include "common/recordfile.h"
 #include "records/cimkereso.h"
@@ -201,7 +202,20 @@ void frmFelvet::bezar() { close(); }
 void frmFelvet::Command3_Click() { bezar(); }
 
 void frmFelvet::cmdRogzites_Click() {
+  if (!fizetoIrhato(platform_, allapot_)) return;
   const bool tobb = chkTobbFelvetel->isChecked();
+  // Nothing is stored as "?": a text the payer files cannot hold is refused, naming the
+  // characters, with the focus on the first box that holds one.
+  {
+    QStringList szovegek;
+    QLineEdit* elso = nullptr;
+    for (QLineEdit* t : {txBefizetoNeve, txEtkezo, txBefizetoCim1, txBefizetoCim2, txBefizetoIrsz, txBefizAnonosito,
+                         txtKozlem3sor}) {
+      szovegek << t->text();
+      if (!elso && !kodlapIdegen(t->text()).isEmpty()) elso = t;
+    }
+    if (elso) return hiba(kodlapHiba(szovegek), elso);
+  }
   if (allapot_.FelvetelMod == 1) {
     const std::pair<QLineEdit*, QString> kotelezo[] = {
         {txBefizetoNeve, QStringLiteral("Nincs megadva a befizető neve")},

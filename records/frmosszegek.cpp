@@ -129,7 +129,7 @@ void frmOsszegek::Text1_Change() {
 
 bool frmOsszegek::modosit(const std::function<bool(NevekRekord&)>& change) {
   const int32_t n = aktualis(true);
-  if (n == 0) return false;
+  if (n == 0 || !fizetoIrhato(platform_, allapot_)) return false;
   RecordFile f(platform_.folder, kNevekFile, NevekRekord::Length);
   NevekRekord r = f.read<NevekRekord>(n);
   if (!change(r)) return false;

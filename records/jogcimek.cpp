@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QScreen>
 
+#include "common/kodlap.h"
 #include "common/messages.h"
 #include "common/numtext.h"
 #include "common/recordfile.h"
@@ -53,6 +54,11 @@ void ListPanel::itemClick(QTreeWidgetItem* item) {
 void ListPanel::textChange() { add_->setEnabled(!text_->text().trimmed().isEmpty()); }
 
 void ListPanel::add() {
+  if (const QString hiba = kodlapHiba({text_->text()}); !hiba.isEmpty()) {
+    platform_.messages->info(hiba, QStringLiteral("Hiba"), MsgIcon::Critical);
+    text_->setFocus();
+    return;
+  }
   JogcimRekord r;
   r.Szoveg = text_->text();
   bool ok;

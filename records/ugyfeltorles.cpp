@@ -5,34 +5,31 @@
 
 #include <algorithm>
 
-#include <cstdio>
-#include <unistd.h>
-
 #include "common/messages.h"
 #include "common/recordfile.h"
+#include "records/fizetocsere.h"
+#include "records/fizetofajlok.h"
 
 namespace {
 
-// Writes `bytes` as the whole new content of `path`, flushed to the disk.
+// Writes `bytes` as the whole new content of `path` (the swap flushes it to the disk).
 bool irTeljes(const QString& path, const QByteArray& bytes) {
   QFile f(path);
   if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  const bool ok = f.write(bytes) == bytes.size() && f.flush() && ::fsync(f.handle()) == 0;
+  const bool ok = f.write(bytes) == bytes.size() && f.flush();
   f.close();
   return ok;
 }
 
-bool atnevez(const QString& from, const QString& to) {
-  return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-}
-
 }  // namespace
 
-bool UgyfelTorles(const QString& folder, int32_t n, QString* hiba) {
+bool UgyfelTorles(const QString& folder, int32_t n, QString* hiba, const CsereHorog& horog) {
   auto fail = [&](const QString& why) {
     if (hiba) *hiba = why;
     return false;
   };
+  // An unfinished earlier swap is completed first: its new files are about to be overwritten.
+  fizetoParHelyreallitas(folder);
   const int L = NevekRekord::Length, K = Kozl3sorRekord::Length;
   QByteArray nevek, kozl;
   int32_t count = 0;
@@ -64,29 +61,16 @@ bool UgyfelTorles(const QString& folder, int32_t n, QString* hiba) {
   }
 
   const QDir dir(folder);
-  const QString nevekPath = dataPath(folder, kNevekFile), kozlPath = dataPath(folder, kKozl3sorFile);
   const QString nevx = dir.filePath(kNevekTempFile), xxkoz = dir.filePath(kKozl3sorTempFile);
-  // Both temporary files start empty (a leftover of an interrupted run is discarded) and are
-  // complete on the disk before either original is replaced.
+  // Both temporary files start empty (a leftover of an interrupted run is discarded); the
+  // journalled swap then replaces the pair.
   if (!irTeljes(nevx, ujNevek) || !irTeljes(xxkoz, ujKozl)) {
     QFile::remove(nevx);
     QFile::remove(xxkoz);
     return fail(QStringLiteral("Az ideiglenes fájlok (%1, %2) nem írhatók.").arg(kNevekTempFile, kKozl3sorTempFile));
   }
-  if (!atnevez(nevx, nevekPath)) {
-    QFile::remove(nevx);
-    QFile::remove(xxkoz);
-    return fail(QStringLiteral("A(z) %1 fájl nem cserélhető le.").arg(kNevekFile));
-  }
-  if (!atnevez(xxkoz, kozlPath)) {
-    // Put the payer file back, so payers and notices stay paired.
-    QFile::remove(xxkoz);
-    const bool vissza = irTeljes(nevx, nevek) && atnevez(nevx, nevekPath);
-    if (!vissza) QFile::remove(nevx);
-    return fail(vissza ? QStringLiteral("A(z) %1 fájl nem cserélhető le.").arg(kKozl3sorFile)
-                       : QStringLiteral("A(z) %1 fájl nem cserélhető le, és a(z) %2 fájl nem állítható vissza.")
-                             .arg(kKozl3sorFile, kNevekFile));
-  }
+  const QString csere = fizetoParCsere(folder, kNevekTempFile, kKozl3sorTempFile, horog);
+  if (!csere.isEmpty()) return fail(csere);
   return true;
 }
 
@@ -101,6 +85,7 @@ bool cmdDel_Click(const Platform& platform, FizetoAllapot allapot, const FoAblak
   auto gombok = [&](bool be) {
     if (ablak.setUgyfelGombok) ablak.setUgyfelGombok(be);
   };
+  if (!fizetoIrhato(platform, allapot)) return false;
   const std::optional<QString> kerdes = torlesKerdes(platform.folder, allapot.AktualisRekord);
   if (!kerdes) {
     // The current payer is gone (the file changed since the click): nothing to delete.

@@ -7,16 +7,18 @@
 #include <optional>
 
 #include "common/platform.h"
+#include "records/fizetocsere.h"
 #include "records/foablak.h"
 
 inline const QString kTorlesCim = QStringLiteral("Feladó törlése");
 
 // Removes payer n from nevek1.dat and its notice from kozl3sor.dat. Both files are written
-// completely into nevx.dat and xxkoz.dat, flushed, and only then renamed over the originals.
+// completely into nevx.dat and xxkoz.dat, which the journalled swap (fizetocsere.h) puts in
+// place of the originals; `horog` reaches the swap's test hook.
 // A notice file shorter than the payer file gets blank notices for the missing ones; notices
 // beyond the last payer and a trailing partial payer record are dropped. On failure both files
 // stay as they were and `hiba` gets the reason in Hungarian.
-bool UgyfelTorles(const QString& folder, int32_t n, QString* hiba = nullptr);
+bool UgyfelTorles(const QString& folder, int32_t n, QString* hiba = nullptr, const CsereHorog& horog = {});
 
 // The confirmation question for deleting payer n, naming the STORED payer (its trimmed name in
 // upper case), or nothing when n is no stored payer.

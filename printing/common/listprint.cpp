@@ -33,7 +33,7 @@ const Kozl3sorRekord& ListRow::kozl3sor() {
 
 PrintResult printList(Platform& pf, ErrorClass errorClass, const std::vector<CsoportSor>& sorok,
                       const std::function<bool(PrintJob&)>& setup,
-                      const std::function<void(PrintJob&, ListRow&)>& place) {
+                      const std::function<void(PrintJob&, ListRow&)>& place, int perPage) {
   PrintResult out;
   const std::unique_ptr<PrintJob> job = printJob(pf, errorClass);
   if (!job) return out;
@@ -54,8 +54,7 @@ PrintResult printList(Platform& pf, ErrorClass errorClass, const std::vector<Cso
       nevek.read(n, u.Nevek);
       ListRow row(n, u, kozlFile);
       place(j, row);
-      j.newPage();
-      ++out.lapok;
+      if (++out.lapok % perPage == 0) j.newPage();
       out.sorok.push_back(int(i));
     }
     if (kozl) kozl->close();

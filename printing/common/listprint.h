@@ -95,7 +95,8 @@ class ListRow {
 // Runs a list print under `errorClass` on the platform's printer: `setup` (settings, printer
 // choice, page set-up, dialog) returns true to print every row and false for the selected
 // ones; then for each row of listRows() its payer record is read, `place` places its form and
-// a new page follows; then the end of the document. With no printer nothing happens.
+// a new page follows (after every `perPage` forms: a page holding several, such as the lines
+// of the posting list); then the end of the document. With no printer nothing happens.
 PrintResult printList(Platform& platform, ErrorClass errorClass, const std::vector<CsoportSor>& sorok,
                       const std::function<bool(PrintJob&)>& setup,
-                      const std::function<void(PrintJob&, ListRow&)>& place);
+                      const std::function<void(PrintJob&, ListRow&)>& place, int perPage = 1);

@@ -83,6 +83,14 @@ TEST(Fields, FixedPointRoundsToTenThousandths) {
   EXPECT_EQ(Fixed::fromDouble(20.1).raw, 201000);
 }
 
+TEST(Fields, FixedSumsNeverLeaveTheRange) {
+  EXPECT_EQ(Fixed::fromRaw(5).plus(7), Fixed::fromRaw(12));
+  EXPECT_FALSE(Fixed::fromRaw(INT64_MAX - 1).plus(2).has_value());
+  EXPECT_FALSE(Fixed::fromRaw(INT64_MIN).plus(-1).has_value());
+  EXPECT_EQ((Fixed::fromRaw(INT64_MAX - 1) + Fixed::fromRaw(200000)).raw, INT64_MAX);
+  EXPECT_EQ((Fixed::fromRaw(INT64_MIN + 1) + Fixed::fromRaw(-200000)).raw, INT64_MIN);
+}
+
 TEST(Fields, TrimmedRemovesBlanksAndZeroBytes) {
   EXPECT_EQ(trimmed(QStringLiteral("  Kiss Béla   ")), QStringLiteral("Kiss Béla"));
   EXPECT_EQ(trimmed(QString(3, QChar(0)) + "a" + QString(2, QChar(0))), QStringLiteral("a"));

@@ -334,3 +334,45 @@ TEST(PrintJob, PositionAddsOffsetInStoredForm) {
   EXPECT_EQ(position(Fixed::fromRaw(123456), 20), double(32.3456f));
   EXPECT_EQ(position(Fixed::fromRaw(-50000), -3), -8.0);
 }
+
+TEST(PrintJob, DamagedPositionIsAnInvalidValueUnderTheFormsClass) {
+  // A stored position at the edge of the 64-bit range plus an offset, and sums that fit the
+  // range but lie on no page: error 380, never a wrapped-around number.
+  for (const auto& [raw, offset] : {std::pair<int64_t, int>{INT64_MAX - 5, 20}, {INT64_MIN + 5, -20},
+                                    {INT64_MAX, 0}, {100000001, 0}, {-100000000, -1}}) {
+    try {
+      position(Fixed::fromRaw(raw), offset);
+      ADD_FAILURE() << raw << " + " << offset;
+    } catch (const PrinterError& e) {
+      EXPECT_EQ(e.number, 380);
+    }
+  }
+  EXPECT_EQ(position(Fixed::fromRaw(99990000), 1), 10000.0);
+  // Under each class: the document is cancelled; only the message classes say so.
+  const struct {
+    ErrorClass cls;
+    QString title;
+  } esetek[] = {{ErrorClass::SilentCancel, {}},
+                {ErrorClass::FontFallback, QStringLiteral("!  H I B A  ! ")},
+                {ErrorClass::CancelWithMessage, QStringLiteral("! HIBA !")},
+                {ErrorClass::Ignore, {}},
+                {ErrorClass::None, {}}};
+  for (const auto& e : esetek) {
+    RecordingPrinter p;
+    RecordedMessageBoxes m;
+    PrintJob job(p, e.cls, m);
+    EXPECT_FALSE(job.run([](PrintJob& j) {
+      j.text(10, 10, "x");
+      j.text(position(Fixed::fromRaw(INT64_MAX - 1), 20), 10, "y");
+      j.endDoc();
+    }));
+    EXPECT_TRUE(p.documents().empty());
+    ASSERT_EQ(job.errors().size(), 1u);
+    EXPECT_EQ(job.errors()[0].number, 380);
+    EXPECT_EQ(m.shown.size(), e.title.isEmpty() ? 0u : 1u);
+    if (!m.shown.empty()) {
+      EXPECT_EQ(m.shown[0].title, e.title);
+      EXPECT_TRUE(m.shown[0].text.contains("380"));
+    }
+  }
+}

@@ -184,6 +184,15 @@ TEST_F(SetupTest, BoxesThatAreNotNumbersRefuseTheSave) {
   EXPECT_TRUE(msgs.shown[n].text.contains("„5O”"));
   EXPECT_TRUE(msgs.shown[n + 1].text.startsWith("A(z) „Feladó betűmérete” mező értéke nem fér el a mezőben: „99999”."));
   EXPECT_EQ(hex(bytes(kBoritekFile)), hex(env0));
+
+  // A text the file cannot hold is refused by the box's name, not stored as "?".
+  d->txtBoritekFeladoBetumeret->setText("10");
+  d->txtBoritekFeladoNev->setText("Иван");
+  d->cmdBoritekFeladoSave_Click();
+  ASSERT_EQ(msgs.shown.size(), n + 3);
+  EXPECT_TRUE(msgs.shown[n + 2].text.contains("olyan karaktert tartalmaz, amelyet a program nem tud tárolni: И в а н"));
+  EXPECT_TRUE(msgs.shown[n + 2].text.endsWith("A beállítások nem kerültek mentésre."));
+  EXPECT_EQ(hex(bytes(kBoritekFile)), hex(env0));
 }
 
 TEST_F(SetupTest, AFailedWriteIsReportedAndNothingCountsAsSaved) {

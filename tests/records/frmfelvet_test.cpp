@@ -330,3 +330,47 @@ TEST_F(FelvetTest, TitleBarCloseUnloadsTheDialog) {
   EXPECT_FALSE(d->chkTobbFelvetel->isChecked());
   EXPECT_TRUE(d->Legfelül->isChecked());
 }
+
+TEST_F(FelvetTest, TextsTheCodePageCannotHoldAreRefusedByName) {
+  folder.put(kNevekFile, parNevek(1));
+  folder.put(kKozl3sorFile, parKozlemenyek(1));
+  d->ujFelvetel();
+  d->show();
+  QApplication::setActiveWindow(d);
+  kitolt(QStringLiteral("ПЕТРОВ"), QStringLiteral("Pécs"), QStringLiteral("Ady tér"));
+  d->txtKozlem3sor->setText(QStringLiteral("Díj ✓"));
+  d->cmdRogzites_Click();
+  ASSERT_EQ(msg.shown.size(), 1u);
+  EXPECT_EQ(msg.shown[0].text, QStringLiteral("A szöveg olyan karaktert tartalmaz, amelyet a program nem tud tárolni: "
+                                              "П Е Т Р О В ✓\r\nKérem, írja át vagy törölje ezeket a karaktereket!"));
+  EXPECT_EQ(msg.shown[0].title, QStringLiteral("Hiba"));
+  EXPECT_TRUE(d->txBefizetoNeve->hasFocus());
+  EXPECT_EQ(folder.bytes(kNevekFile), parNevek(1));
+  EXPECT_EQ(folder.bytes(kKozl3sorFile), parKozlemenyek(1));
+
+  // Decomposed letters are stored composed; typographic characters of the code page stay.
+  msg.shown.clear();
+  kitolt(QStringLiteral("Go\u0308rgo\u030Bs O\u030Bsz"), QStringLiteral("Pécs"), QStringLiteral("€ „idéző” – ‰"));
+  d->txtKozlem3sor->clear();
+  d->cmdRogzites_Click();
+  ASSERT_EQ(msg.shown.size(), 1u);  // the question only
+  const QByteArray n = folder.bytes(kNevekFile);
+  ASSERT_EQ(n.size(), 2 * 271);
+  EXPECT_EQ(hex(n, 271, 11), "47 f6 72 67 f5 73 20 d5 73 7a 20");
+  EXPECT_EQ(hex(n, 271 + NevekRekord::CimAt, 14), "80 20 84 69 64 e9 7a f5 94 20 96 20 89 20");
+}
+
+TEST_F(FelvetTest, NoWritesInARunWhoseStartCouldNotReadThePayerFile) {
+  folder.put(kNevekFile, parNevek(2));
+  folder.put(kKozl3sorFile, parKozlemenyek(2));
+  const QString ok = QStringLiteral("A címzettek fájlja nem olvasható.");
+  delete d.data();
+  d = new frmFelvet(platform, {nevek, kozl, aktualis, mod, &ok}, ablak);
+  d->ujFelvetel();
+  kitolt("Kiss", "Pécs", "Ady tér");
+  d->cmdRogzites_Click();
+  ASSERT_EQ(msg.shown.size(), 1u);
+  EXPECT_EQ(msg.shown[0].text, ok);
+  EXPECT_EQ(folder.bytes(kNevekFile), parNevek(2));
+  EXPECT_EQ(folder.bytes(kKozl3sorFile), parKozlemenyek(2));
+}

@@ -142,3 +142,12 @@ TEST_F(ListsTest, WritesThatFailAreReported) {
   EXPECT_TRUE(msgs.shown[1].text.startsWith("A szöveg nem törölhető a listából."));
   EXPECT_EQ(dir.bytes(kJogcimekFile), entry("a") + entry("b"));
 }
+
+TEST_F(ListsTest, TextsTheCodePageCannotHoldAreRefused) {
+  frmKozlemeny d(platform);
+  add(d, {"Díj", "Плата"});
+  EXPECT_EQ(dir.bytes(kKozlemFile), entry("Díj"));
+  ASSERT_EQ(msgs.shown.size(), 1u);
+  EXPECT_TRUE(msgs.shown[0].text.startsWith("A szöveg olyan karaktert tartalmaz, amelyet a program nem tud tárolni: П л а т"));
+  EXPECT_EQ(d.txtKozlemeny->text(), "Плата");
+}

@@ -9,6 +9,8 @@
 class TempFolder {
  public:
   TempFolder() : dir_(QDir::tempPath() + "/lavindor-test-XXXXXX") {}
+  // In another base folder, e.g. /dev/shm for tests that write a lot.
+  explicit TempFolder(const QString& base) : dir_(base + "/lavindor-test-XXXXXX") {}
   QString path() const { return dir_.path(); }
   QString file(const QString& name) const { return QDir(dir_.path()).filePath(name); }
   QByteArray bytes(const QString& name) const {

@@ -1,0 +1,46 @@
+// The menu "F&eladójegyzék": the posting list of the selected payers, its settings dialog and
+// the empty posting-list sheet in a spreadsheet program.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/frmlavindor.h"
+#include "common/messages.h"
+#include "records/fizetolista.h"
+#include "printing/envelopes/feladojegyzek.h"
+#include "printing/envelopes/frmfjsetup.h"
+#include "printing/envelopes/uresjegyzek.h"
+
+void frmLavindor::feladojegyzekMenu() {
+  QMenu* m = menuBar()->addMenu(QStringLiteral("F&eladójegyzék"));
+  m->setObjectName(QStringLiteral("mnuFeladojegyzek"));
+  auto elem = [m](const QString& szoveg, const char* nev) {
+    QAction* a = m->addAction(szoveg);
+    a->setObjectName(QString::fromLatin1(nev));
+    return a;
+  };
+  mnuCimzettekNyomtatasa = elem(QStringLiteral("&Címzettek nyomtatása"), "mnuCimzettekNyomtatasa");
+  mnuFeladojegyzekSetup = elem(QStringLiteral("&Beállítások"), "mnuFeladojegyzekSetup");
+  mnuUresFeladojegyzek = elem(QStringLiteral("Üres nyomtatvány"), "mnuUresFeladojegyzek");
+  connect(mnuCimzettekNyomtatasa, &QAction::triggered, this, [this] { mnuCimzettekNyomtatasa_Click(); });
+  connect(mnuFeladojegyzekSetup, &QAction::triggered, this, [this] { mnuFeladojegyzekSetup_Click(); });
+  connect(mnuUresFeladojegyzek, &QAction::triggered, this, [this] { mnuUresFeladojegyzek_Click(); });
+}
+
+void frmLavindor::mnuCimzettekNyomtatasa_Click() {
+  std::vector<CsoportSor> sorok;
+  for (const int sor : lista->kijeloltSorok()) sorok.push_back({lista->rekordSzam(sor), true});
+  const PrintResult r = PrintFeladojegyzek(sorok, platform_, allapot_.FjSet);
+  if (r.utolso) allapot_.Nevek = r.utolso->Nevek;  // it reads payer records only
+}
+
+void frmLavindor::mnuFeladojegyzekSetup_Click() {
+  frmFjSetup::open(platform_, allapot_.FjSet, this);
+  Form_Activate();
+}
+
+void frmLavindor::mnuUresFeladojegyzek_Click() {
+  if (uresJegyzekInditas(platform_, allapot_.FjSet)) return;
+  platform_.messages->info(hibasUtvonalUzenet(), QStringLiteral("HIBA"), MsgIcon::Critical);
+  mnuFeladojegyzekSetup_Click();
+}

@@ -1,0 +1,42 @@
+#include "printing/envelopes/feladojegyzek.h"
+
+#include <algorithm>
+
+#include "common/messages.h"
+#include "common/platform.h"
+#include "common/recordfile.h"
+
+namespace {
+
+constexpr int kSorALapon = 14;
+constexpr double kSorkoz = 8;     // mm
+constexpr double kIrszX = 45;     // postcode column, from X0
+constexpr double kHelysegX = 62;  // settlement column, from X0
+
+}  // namespace
+
+PrintResult PrintFeladojegyzek(const std::vector<CsoportSor>& sorok, Platform& pf, FjSetRekord& fjSet) {
+  int sor = 0;  // lines placed
+  auto setup = [&](PrintJob& j) {
+    j.scaleMillimetres();
+    j.orientation(kLandscape);
+    j.font(QStringLiteral("Times New Roman CE"), 8, false);
+    loadSettings(pf.folder, kFjSetFile, fjSet);
+    return false;  // the selected rows
+  };
+  auto place = [&](PrintJob& j, ListRow& row) {
+    const NevekRekord& nv = row.nevek();
+    // The settlement is placed before the postcode, though it stands to its right.
+    j.text(fjSet.Bal, fjSet.Felso + kSorkoz * double(sor++ % kSorALapon), nv.Nev, false);
+    j.textAtX(fjSet.Bal + kHelysegX, nv.Helyseg, false);
+    j.textAtX(fjSet.Bal + kIrszX, nv.Irsz);
+  };
+  const PrintResult r = printList(pf, ErrorClass::CancelWithMessage, sorok, setup, place, kSorALapon);
+  const int kihagyott =
+      int(std::count_if(sorok.begin(), sorok.end(), [](const CsoportSor& s) { return s.kijelolt; })) - r.lapok;
+  if (r.printed && kihagyott > 0 && pf.messages)
+    pf.messages->info(QStringLiteral("%1 kijelölt sor nem létező ügyfélre mutat, ezek kimaradtak a feladójegyzékből.")
+                          .arg(kihagyott),
+                      QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+  return r;
+}

@@ -1,0 +1,62 @@
+#include "printing/envelopes/uresjegyzek.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "common/platform.h"
+#include "common/recordfile.h"
+#include "common/shell.h"
+
+QString Tablazatkezelo::szoveg() const {
+  QStringList r{program};
+  r << opciok;
+  return r.join(QLatin1Char(' '));
+}
+
+Tablazatkezelo tablazatkezelo(const QString& tarolt) {
+  Tablazatkezelo t;
+  QString s = tarolt.trimmed();
+  if (s.isEmpty()) return t;
+  if (QFileInfo(s).isFile()) {
+    t.program = s;
+    return t;
+  }
+  // Options stand after the last blank of the path; a path may hold blanks itself.
+  for (qsizetype b = s.lastIndexOf(QLatin1Char(' ')); b > 0; b = s.lastIndexOf(QLatin1Char(' '))) {
+    const QString szo = s.mid(b + 1);
+    if (!szo.startsWith(QLatin1Char('-'))) break;
+    t.opciok.prepend(szo);
+    s = s.left(b).trimmed();
+  }
+  t.program = s;
+  return t;
+}
+
+Tablazatkezelo talaltTablazatkezelo(const Shell& shell) {
+  const struct {
+    const char* nev;
+    const char* opcio;
+  } jeloltek[] = {{"localc", nullptr}, {"libreoffice", "--calc"}, {"soffice", "--calc"}, {"gnumeric", nullptr}};
+  for (const auto& j : jeloltek) {
+    const QString p = shell.findProgram({QString::fromLatin1(j.nev)});
+    if (p.isEmpty()) continue;
+    Tablazatkezelo t{p, {}};
+    if (j.opcio) t.opciok << QString::fromLatin1(j.opcio);
+    return t;
+  }
+  return {};
+}
+
+bool uresJegyzekInditas(Platform& platform, FjSetRekord& fjSet) {
+  loadSettings(platform.folder, kFjSetFile, fjSet);
+  if (!platform.shell) return false;
+  Tablazatkezelo t = tablazatkezelo(trimmed(fjSet.ExcelUtvonal));
+  if (t.empty()) t = talaltTablazatkezelo(*platform.shell);
+  if (t.empty()) return false;
+  // The window of the started program comes to the front as the desktop decides.
+  return platform.shell->start(t.program, t.opciok + QStringList{QDir(platform.folder).filePath(kUresJegyzekFile)});
+}
+
+QString hibasUtvonalUzenet() {
+  return QStringLiteral("Hibás az Excel útvonala...\r\nEllenőrízze a Beállításban!");
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The empty posting-list sheet (Feladójegyzéküres.xlsx beside the program) opened in a
+// spreadsheet program, started as a process with separate arguments (never a shell command
+// line). The program is the one stored in FjSet.dat; with none stored, the first spreadsheet
+// program found on the search path.
+#include <QString>
+#include <QStringList>
+
+#include "printing/envelopes/fjsetrekord.h"
+
+class Shell;
+struct Platform;
+
+inline const QString kUresJegyzekFile = QStringLiteral("Feladójegyzéküres.xlsx");
+
+// A program and the options it is started with before the sheet.
+struct Tablazatkezelo {
+  QString program;
+  QStringList opciok;
+  bool empty() const { return program.isEmpty(); }
+  // As the settings dialog shows and stores it: the path, then the options.
+  QString szoveg() const;
+};
+
+// A stored text: the program's path, optionally followed by options that start with "-"
+// ("/usr/bin/libreoffice --calc"). A text that names an existing file is the path as a whole.
+Tablazatkezelo tablazatkezelo(const QString& tarolt);
+// The first of localc, libreoffice --calc, soffice --calc, gnumeric on the search path.
+Tablazatkezelo talaltTablazatkezelo(const Shell& shell);
+
+// Starts the stored program (else the one found) with the sheet from the program folder as
+// its last argument. False when there is none or it could not be started: the caller shows
+// the message and the settings dialog. Reads record 1 of FjSet.dat into `fjSet`.
+bool uresJegyzekInditas(Platform& platform, FjSetRekord& fjSet);
+
+// The message shown when the sheet's program cannot be started.
+QString hibasUtvonalUzenet();

@@ -1,0 +1,245 @@
+// The journalled swap of the payer pair: injected failures at every step, recovery at start-up,
+// and a child process killed at random points of a deletion. After recovery both files are
+// whole and paired, with the old or the new payer count, every time.
+#include <QDir>
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <memory>
+#include <thread>
+#include <vector>
+#include <cstdlib>
+#include <fcntl.h>
+#include <random>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "records/fizetocsere.h"
+#include "records/parok.h"
+#include "records/ugyfeltorles.h"
+#include "support/tempfolder.h"
+
+extern char** environ;
+
+namespace {
+
+// Old pair of n payers and the pair after deleting payer `torolt`.
+struct Par {
+  QByteArray nevek, kozl;
+};
+Par regiPar(int n) { return {parNevek(n), parKozlemenyek(n)}; }
+Par ujPar(const Par& regi, int torolt) {
+  Par p = regi;
+  p.nevek.remove(qsizetype(torolt - 1) * NevekRekord::Length, NevekRekord::Length);
+  p.kozl.remove(qsizetype(torolt - 1) * Kozl3sorRekord::Length, Kozl3sorRekord::Length);
+  return p;
+}
+
+void beallit(const TempFolder& folder, const Par& p) {
+  for (const QString& e : folder.entries()) QFile::remove(folder.file(e));
+  folder.put(kNevekFile, p.nevek);
+  folder.put(kKozl3sorFile, p.kozl);
+}
+
+// 0: the old pair, 1: the new pair, -1: anything else (torn, unpaired, leftovers).
+int allapot(const TempFolder& folder, const Par& regi, const Par& uj) {
+  if (folder.entries() != QStringList{kKozl3sorFile, kNevekFile}) return -1;
+  const QByteArray n = folder.bytes(kNevekFile), k = folder.bytes(kKozl3sorFile);
+  if (n == regi.nevek && k == regi.kozl) return 0;
+  if (n == uj.nevek && k == uj.kozl) return 1;
+  return -1;
+}
+
+class CsereTest : public ::testing::Test {
+ protected:
+  CsereTest() : regi(regiPar(4)), uj(ujPar(regi, 2)) { beallit(folder, regi); }
+  void ujFajlok() const {
+    folder.put(kNevekTempFile, uj.nevek);
+    folder.put(kKozl3sorTempFile, uj.kozl);
+  }
+  TempFolder folder;
+  Par regi, uj;
+};
+
+}  // namespace
+
+TEST_F(CsereTest, SwapReplacesBothFilesAndLeavesNothingBehind) {
+  ujFajlok();
+  EXPECT_EQ(fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile), QString());
+  EXPECT_EQ(allapot(folder, regi, uj), 1);
+}
+
+TEST_F(CsereTest, FailureAtEachStepLeavesAPairedStateBeforeAndAfterRecovery) {
+  // Before the journal: refused, originals untouched, new files gone. After the first rename
+  // failed: the same. After the payer file was replaced: the journal stays and the next start
+  // finishes the pair. A failed journal removal is no failure of the change.
+  const struct {
+    CsereLepes lepes;
+    bool hiba;
+    int utana, helyreallitva;
+  } esetek[] = {
+      {CsereLepes::Flush, true, 0, 0},      {CsereLepes::Naplo, true, 0, 0},
+      {CsereLepes::Atnevezes1, true, 0, 0}, {CsereLepes::Atnevezes2, true, -1, 1},
+      {CsereLepes::NaploTorles, false, -1, 1},
+  };
+  for (const auto& e : esetek) {
+    SCOPED_TRACE(static_cast<int>(e.lepes));
+    beallit(folder, regi);
+    ujFajlok();
+    const QString hiba = fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile,
+                                        [&](CsereLepes l) { return l != e.lepes; });
+    EXPECT_EQ(hiba.isEmpty(), !e.hiba) << hiba.toStdString();
+    EXPECT_EQ(allapot(folder, regi, uj), e.utana);
+    if (e.utana == -1) {
+      EXPECT_TRUE(folder.exists(kCsereNaploFile));
+    }
+    fizetoParHelyreallitas(folder.path());
+    EXPECT_EQ(allapot(folder, regi, uj), e.helyreallitva);
+  }
+  // The message of a rename that the next start finishes says so.
+  beallit(folder, regi);
+  ujFajlok();
+  EXPECT_EQ(fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile,
+                           [](CsereLepes l) { return l != CsereLepes::Atnevezes2; }),
+            QStringLiteral("A(z) kozl3sor.dat fájl nem cserélhető le. A változás a program következő "
+                           "indításakor fejeződik be."));
+}
+
+TEST_F(CsereTest, RecoveryRollsForwardAJournalledSwapAndBackAnythingElse) {
+  const QByteArray naplo = "LAVINDOR FIZETOCSERE 1\nnevx.dat\tnevek1.dat\nxxkoz.dat\tkozl3sor.dat\nVEGE\n";
+  // Journal and both new files: both renames follow.
+  ujFajlok();
+  folder.put(kCsereNaploFile, naplo);
+  fizetoParHelyreallitas(folder.path());
+  EXPECT_EQ(allapot(folder, regi, uj), 1);
+  // Journal with the payer file already renamed: the notice file follows.
+  beallit(folder, {uj.nevek, regi.kozl});
+  folder.put(kKozl3sorTempFile, uj.kozl);
+  folder.put(kCsereNaploFile, naplo);
+  fizetoParHelyreallitas(folder.path());
+  EXPECT_EQ(allapot(folder, regi, uj), 1);
+  // New files without a journal, or with a torn one: removed, the originals stay.
+  for (const QByteArray& torott : {QByteArray(), naplo.left(30), naplo.left(naplo.size() - 2)}) {
+    beallit(folder, regi);
+    ujFajlok();
+    if (!torott.isNull()) folder.put(kCsereNaploFile, torott);
+    fizetoParHelyreallitas(folder.path());
+    EXPECT_EQ(allapot(folder, regi, uj), 0);
+  }
+  // A journal naming files outside the folder is ignored.
+  beallit(folder, regi);
+  folder.put(kCsereNaploFile, "LAVINDOR FIZETOCSERE 1\n../x\tnevek1.dat\nxxkoz.dat\tkozl3sor.dat\nVEGE\n");
+  fizetoParHelyreallitas(folder.path());
+  EXPECT_EQ(allapot(folder, regi, uj), 0);
+}
+
+namespace {
+
+// The kill runs write a lot: in memory where the machine offers it (the page cache outlives a
+// killed process either way, so the outcome is the same as on a disk).
+QString killMappa() {
+  const QFileInfo shm(QStringLiteral("/dev/shm"));
+  return shm.isDir() && shm.isWritable() ? shm.filePath() : QDir::tempPath();
+}
+
+// Runs the child on the folder; it reports the start of the deletion, then the parent kills it
+// after `kesleltetes` microseconds (none: it runs to the end). Returns the child's wait status.
+int gyerek(const TempFolder& folder, int torolt, int lepes, std::optional<int> kesleltetes,
+           qint64* tartam = nullptr) {
+  int cso[2];
+  if (::pipe2(cso, O_CLOEXEC) != 0) return -1;
+  posix_spawn_file_actions_t fa;
+  posix_spawn_file_actions_init(&fa);
+  posix_spawn_file_actions_adddup2(&fa, cso[1], 1);
+  posix_spawn_file_actions_addclose(&fa, cso[0]);
+  const QByteArray mappa = folder.path().toLocal8Bit(), n = QByteArray::number(torolt), l = QByteArray::number(lepes);
+  char* args[] = {const_cast<char*>(TORLESGYEREK), const_cast<char*>(mappa.constData()),
+                  const_cast<char*>(n.constData()), const_cast<char*>(l.constData()), nullptr};
+  pid_t pid = -1;
+  const int rc = posix_spawn(&pid, TORLESGYEREK, &fa, nullptr, args, environ);
+  posix_spawn_file_actions_destroy(&fa);
+  ::close(cso[1]);
+  if (rc != 0) {
+    ::close(cso[0]);
+    return -1;
+  }
+  char c = 0;
+  const bool indult = ::read(cso[0], &c, 1) == 1;
+  QElapsedTimer t;
+  t.start();
+  if (indult && kesleltetes) {
+    ::usleep(*kesleltetes);
+    ::kill(pid, SIGKILL);
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  if (tartam) *tartam = t.nsecsElapsed() / 1000;
+  ::close(cso[0]);
+  return status;
+}
+
+}  // namespace
+
+TEST(CsereKill, ChildKilledBeforeEachStepOfADeletion) {
+  TempFolder folder(killMappa());
+  const Par regi = regiPar(50), uj = ujPar(regi, 17);
+  // Before the journal is whole: the old pair; once it is: the new one.
+  const int vart[] = {0, 0, 1, 1, 1};
+  for (int lepes = 0; lepes < 5; ++lepes) {
+    beallit(folder, regi);
+    const int status = gyerek(folder, 17, lepes, std::nullopt);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << lepes;
+    fizetoParHelyreallitas(folder.path());
+    EXPECT_EQ(allapot(folder, regi, uj), vart[lepes]) << lepes;
+  }
+}
+
+TEST(CsereKill, ChildKilledAtRandomPointsOfADeletion) {
+  // A thousand payers, so that the deletion lasts long enough to be hit inside.
+  // LAVINDOR_KILL_RUNS sets a longer run by hand.
+  TempFolder folder(killMappa());
+  const Par regi = regiPar(1000), uj = ujPar(regi, 456);
+  // The child pauses before each step of the swap, so the gaps between them are hit too. The
+  // longest of three undisturbed runs sets the range of the kill times.
+  qint64 tartam = 0;
+  for (int i = 0; i < 3; ++i) {
+    beallit(folder, regi);
+    qint64 t = 0;
+    ASSERT_EQ(gyerek(folder, 456, -2, std::nullopt, &t), 0);
+    ASSERT_EQ(allapot(folder, regi, uj), 1);
+    tartam = std::max(tartam, t);
+  }
+  const int futasok = qEnvironmentVariableIsSet("LAVINDOR_KILL_RUNS") ? qEnvironmentVariableIntValue("LAVINDOR_KILL_RUNS") : 200;
+  // Four children at a time, each in its own folder: starting a child costs more than the
+  // deletion itself.
+  constexpr int kSzalak = 4;
+  std::vector<std::unique_ptr<TempFolder>> mappak;
+  for (int w = 0; w < kSzalak; ++w) mappak.push_back(std::make_unique<TempFolder>(killMappa()));
+  std::atomic<int> regiek{0}, ujak{0}, rossz{-1};
+  std::vector<std::thread> szalak;
+  for (int w = 0; w < kSzalak; ++w)
+    szalak.emplace_back([&, w] {
+      std::mt19937 rng(12345 + w);
+      // Four children at once run slower than the undisturbed calibration.
+      std::uniform_int_distribution<int> ido(0, int(tartam * 5 / 2) + 1);
+      for (int i = w; i < futasok; i += kSzalak) {
+        const TempFolder& m = *mappak[size_t(w)];
+        beallit(m, regi);
+        gyerek(m, 456, -2, ido(rng));
+        fizetoParHelyreallitas(m.path());
+        const int a = allapot(m, regi, uj);
+        if (a == -1) rossz = i;
+        (a == 0 ? regiek : ujak)++;
+      }
+    });
+  for (std::thread& t : szalak) t.join();
+  ASSERT_EQ(rossz.load(), -1) << "torn or unpaired files after run " << rossz.load();
+  // Both outcomes occur, so the kills land inside the deletion.
+  EXPECT_GT(regiek.load(), 0);
+  EXPECT_GT(ujak.load(), 0);
+  std::printf("%d kills: %d old pair, %d new pair (deletion %lld us)\n", futasok, regiek.load(), ujak.load(), (long long)tartam);
+}
