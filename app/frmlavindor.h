@@ -193,6 +193,8 @@ class frmLavindor : public QMainWindow {
   // The payment slip for the rows of the payer list, standing or lying.
   void csekkLista(bool allo);
   void utolsoAtvesz(const PrintResult& r);
+  // After a list print that removes its printed rows when PrintDel is set.
+  void nyomtatottakTorlese(const PrintResult& r);
   // The cash-on-delivery form for the rows of the payer list.
   void ulapLista(bool allo);
   // The pink money order for the rows of the payer list.

@@ -173,6 +173,16 @@ void frmLavindor::cimkeNyomtatas() {
   if (r.utolso) allapot_.Nevek = r.utolso->Nevek;
 }
 
+// A list print that may take its printed rows off the list: what the last row leaves, then,
+// when the general settings ask for it and the document was sent without error, the printed
+// rows leave the list (last to first) and the selection count is blanked. Files stay as they are.
+void frmLavindor::nyomtatottakTorlese(const PrintResult& r) {
+  utolsoAtvesz(r);
+  if (allapot_.Set.PrintDel <= 0 || !r.hibatlan) return;
+  lista->modell()->torol(torlendoSorok(r, allapot_.Set.PrintDel));
+  lista->lbKijelolve->clear();
+}
+
 bool frmLavindor::nyomtat(bool csoportos) {
   // No tick of Timer1 runs while a print is under way.
   struct Jelzo {
@@ -200,36 +210,50 @@ bool frmLavindor::nyomtat(bool csoportos) {
       return true;
     }
     case kLapTerti: {
-      // The standing list and the lying single return receipt are not in this build.
       const TertiAdatok a = tertiLap->adatok();
-      if (!csoportos && allo) PrintAlloTerti(a, platform_, allapot_.Set, allapot_.Layouts.Terti);
-      else if (csoportos && !allo)
+      if (csoportos && allo)
+        utolsoAtvesz(PrintCsAlloTerti(listaSorok(*lista), a, platform_, allapot_.Set, allapot_.Layouts.Terti));
+      else if (csoportos)
         PrintCsFekvoTerti(a, lista->kijeloltRekordok(), platform_, allapot_.Set, allapot_.Layouts.Terti, allapot_.Nevek,
                           allapot_.Kozl3sor);
+      else if (allo)
+        PrintAlloTerti(a, platform_, allapot_.Set, allapot_.Layouts.Terti);
       else
-        return false;
+        PrintFekvoTerti(a, platform_, allapot_.Set, allapot_.Layouts.Terti);
       return true;
     }
     case kLapFelado: {
-      if (csoportos) return false;  // the posting-receipt list printers are not in this build
       const FeladoAdatok a = feladoLap->adatok();
-      if (allo)
+      if (csoportos) {
+        const auto sorok = listaSorok(*lista);
+        nyomtatottakTorlese(allo ? PrintCsAlloFelado(sorok, a, platform_, allapot_.Set, allapot_.Layouts.Fveveny)
+                                 : PrintCsFekvoFelado(sorok, a, platform_, allapot_.Set, allapot_.Layouts.Fveveny));
+      } else if (allo) {
         PrintAlloFelado(a, platform_, allapot_.Set, allapot_.Layouts.Fveveny, [this] {
           QFont f = font();
           f.setFamily(QStringLiteral("Times New Roman"));
           setFont(f);
         });
-      else PrintFekvoFelado(a, platform_, allapot_.Set, allapot_.Layouts.Fveveny);
+      } else {
+        PrintFekvoFelado(a, platform_, allapot_.Set, allapot_.Layouts.Fveveny);
+      }
       return true;
     }
     case kLapBoritek:
       boritekNyomtat(csoportos, allo);
       return true;
     case kLapIrat: {
-      if (csoportos) return false;  // the official-document list printers are not in this build
       const IratAdatok a = iratLap->adatok();
-      if (allo) PrintAlloIrat(a, platform_, allapot_.Set, allapot_.Layouts.Irat2);
-      else PrintFekvoIrat(a, platform_, allapot_.Set, allapot_.Layouts.Irat2);
+      if (csoportos) {
+        const auto sorok = listaSorok(*lista);
+        auto& l = allapot_.Layouts;
+        nyomtatottakTorlese(allo ? PrintCsAlloIrat(sorok, a, platform_, allapot_.Set, l.Terti, l.Irat2)
+                                 : PrintCsFekvoIrat(sorok, a, platform_, allapot_.Set, l.Terti, l.Irat2));
+      } else if (allo) {
+        PrintAlloIrat(a, platform_, allapot_.Set, allapot_.Layouts.Irat2);
+      } else {
+        PrintFekvoIrat(a, platform_, allapot_.Set, allapot_.Layouts.Irat2);
+      }
       return true;
     }
     case kLapRcsekk: {

@@ -84,6 +84,11 @@ void Printer::setPaperSize(int code) {
 double Printer::pageWidthMm() const { return orientation_ == kLandscape ? portraitH_ : portraitW_; }
 double Printer::pageHeightMm() const { return orientation_ == kLandscape ? portraitW_ : portraitH_; }
 
+bool Printer::offersFont(const QString& name) const {
+  const QString t = name.trimmed();
+  return !t.isEmpty() && hasFont(t);
+}
+
 void Printer::setFontName(const QString& name) {
   const QString t = name.trimmed();
   if (t.isEmpty() || !hasFont(t)) throw invalidValue();

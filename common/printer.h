@@ -87,6 +87,8 @@ class Printer {
 
   // Fonts the current printer offers.
   virtual QStringList fonts() const = 0;
+  // Whether setFontName would take `name` (trimmed; an empty name never).
+  bool offersFont(const QString& name) const;
 
   // Page set-up, each applied at once (a later value overrides an earlier one).
   // Height and width of the page as it is oriented now; not above 0 raises 380. The paper

@@ -79,6 +79,8 @@ class PrintJob {
   void fontName(const QString& name);
   void fontSize(double size);
   void bold(bool on);
+  // Whether the printer has the font `name` (asking fails no step).
+  bool hasFont(const QString& name) const { return p_.offersFont(name); }
 
   void currentX(double x);
   void currentY(double y);

@@ -1,13 +1,28 @@
 #include "printing/common/listprint.h"
 
+#include <algorithm>
+
 #include "common/platform.h"
 #include "common/recordfile.h"
+
+namespace {
+bool printable(const CsoportSor& s, bool mind, int32_t db) {
+  return (mind || s.kijelolt) && s.rekordSzam >= 1 && s.rekordSzam <= db;
+}
+}  // namespace
 
 std::vector<int32_t> listRows(const std::vector<CsoportSor>& sorok, bool mind, int32_t db) {
   std::vector<int32_t> rows;
   for (const CsoportSor& s : sorok)
-    if ((mind || s.kijelolt) && s.rekordSzam >= 1 && s.rekordSzam <= db) rows.push_back(s.rekordSzam);
+    if (printable(s, mind, db)) rows.push_back(s.rekordSzam);
   return rows;
+}
+
+std::vector<int> torlendoSorok(const PrintResult& r, int16_t printDel) {
+  if (printDel <= 0 || !r.hibatlan) return {};
+  std::vector<int> sorok = r.sorok;
+  std::sort(sorok.begin(), sorok.end(), std::greater<>());
+  return sorok;
 }
 
 const Kozl3sorRekord& ListRow::kozl3sor() {
@@ -31,16 +46,21 @@ PrintResult printList(Platform& pf, ErrorClass errorClass, const std::vector<Cso
       return *kozl;
     };
     RecordFile nevek(pf.folder, kNevekFile, NevekRekord::Length);
-    for (const int32_t n : listRows(sorok, mind, nevek.count())) {
+    const int32_t db = nevek.count();
+    for (size_t i = 0; i < sorok.size(); ++i) {
+      if (!printable(sorok[i], mind, db)) continue;
+      const int32_t n = sorok[i].rekordSzam;
       CsoportUtolso& u = out.utolso ? *out.utolso : out.utolso.emplace();
       nevek.read(n, u.Nevek);
       ListRow row(n, u, kozlFile);
       place(j, row);
       if (++out.lapok % perPage == 0) j.newPage();
+      out.sorok.push_back(int(i));
     }
     if (kozl) kozl->close();
     nevek.close();
     j.endDoc();
   });
+  out.hibatlan = out.printed && job->errors().empty();
   return out;
 }

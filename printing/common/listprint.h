@@ -47,6 +47,10 @@ struct PrintResult {
   bool printed = false;  // the document was ended; false when an error cancelled it
   bool noPayer = false;  // single forms: no payer chosen; the message was shown, nothing printed
   int lapok = 0;         // forms placed (list printers)
+  // List printers: the positions in the list of the rows printed, in print order, and whether
+  // the document was sent with no step failing (skipped steps count as failures).
+  std::vector<int> sorok;
+  bool hibatlan = false;
   std::optional<CsoportUtolso> utolso;  // list printers: none when no row was printed
 
   Status status() const { return noPayer ? NoPayer : printed ? Printed : Failed; }
@@ -63,6 +67,11 @@ struct PrintResult {
 // displayed order. A number that names no record of a file of `db` records (a list older than
 // the file) would print an empty form: it is left out.
 std::vector<int32_t> listRows(const std::vector<CsoportSor>& sorok, bool mind, int32_t db);
+
+// The rows a print takes off the payer list when the general settings ask for it (`printDel`
+// above 0): the printed rows, last to first so that removing one moves none of the others,
+// and none at all unless the document was sent without any error.
+std::vector<int> torlendoSorok(const PrintResult& r, int16_t printDel);
 
 // One row while it is placed: its record number and its records, read on first use; what it
 // reads is what the print leaves in `utolso`.

@@ -10,6 +10,7 @@
 #include "common/setrekord.h"
 #include "layouts/layoutrecords.h"
 #include "printing/receipts/vevenyek.h"
+#include "records/nevekrekord.h"
 
 namespace {
 
@@ -25,23 +26,34 @@ struct Eltolas {
 constexpr Eltolas kAllo{32, -7, -5, -6};
 constexpr Eltolas kFekvo{0, -1, 0, 0};
 
-// The receipt's items, in print order, on a printer already set up in the main size.
-void nyomtat(PrintJob& j, const FeladoAdatok& a, const SetFvevenyRekord& f, const Eltolas& o) {
-  const auto t = [](const QString& s) { return lap::szokozNelkul(s); };
+// The page's texts as printed: trimmed of blanks.
+FeladoAdatok nyomtatott(const FeladoAdatok& a) {
+  FeladoAdatok s = a;
+  for (QString* p : {&s.txNev3, &s.txCim3_1, &s.txCim3_2, &s.lbSajatNev, &s.lbSajatCim1, &s.lbSajatCim2, &s.txErtek,
+                     &s.txUtanvet, &s.txtFeladov1, &s.txtFeladov2})
+    *p = lap::szokozNelkul(*p);
+  return s;
+}
+
+// The receipt's items, in print order, on a printer already set up in the main size; the
+// texts as they are to be printed. The declared value only with its box ticked: a value kept
+// in its hidden box is no declared value.
+void placeFelado(PrintJob& j, const FeladoAdatok& a, const SetFvevenyRekord& f, const Eltolas& o) {
   const double xCimzett = position(f.FeladovevenyCimzett_x, o.x);
-  j.text(xCimzett, position(f.FeladovevenyCimzett_y, o.yBlokk), t(a.txNev3));
-  j.textAtX(xCimzett, t(a.txCim3_1));
-  j.textAtX(xCimzett, t(a.txCim3_2));
+  j.text(xCimzett, position(f.FeladovevenyCimzett_y, o.yBlokk), a.txNev3);
+  j.textAtX(xCimzett, a.txCim3_1);
+  j.textAtX(xCimzett, a.txCim3_2);
   const double xFelado = position(f.FeladovevenyFelado_x, o.x);
-  j.text(xFelado, position(f.FeladovevenyFelado_y, o.yBlokk), t(a.lbSajatNev));
-  j.textAtX(xFelado, t(a.lbSajatCim1));
-  j.textAtX(xFelado, t(a.lbSajatCim2));
-  j.text(position(f.FeladovevenyErtek_x, o.x), position(f.FeladovevenyErtek_y, o.yOsszeg), t(a.txErtek));
-  j.text(position(f.FeladovevenyUtanvet_x, o.x), position(f.FeladovevenyUtanvet_y, o.yOsszeg), t(a.txUtanvet));
+  j.text(xFelado, position(f.FeladovevenyFelado_y, o.yBlokk), a.lbSajatNev);
+  j.textAtX(xFelado, a.lbSajatCim1);
+  j.textAtX(xFelado, a.lbSajatCim2);
+  if (ticked(a.chkErtek))
+    j.text(position(f.FeladovevenyErtek_x, o.x), position(f.FeladovevenyErtek_y, o.yOsszeg), a.txErtek);
+  j.text(position(f.FeladovevenyUtanvet_x, o.x), position(f.FeladovevenyUtanvet_y, o.yOsszeg), a.txUtanvet);
 
   j.fontSize(double(f.FeladovevenyBetuMeret2));
-  j.text(position(f.FeladovevenyUtanvetszoveg1_x, o.x), position(f.FeladovevenyUtanvetszoveg1_y), t(a.txtFeladov1));
-  j.text(position(f.FeladovevenyUtanvetszoveg2_x, o.x), position(f.FeladovevenyUtanvetszoveg2_y), t(a.txtFeladov2));
+  j.text(position(f.FeladovevenyUtanvetszoveg1_x, o.x), position(f.FeladovevenyUtanvetszoveg1_y), a.txtFeladov1);
+  j.text(position(f.FeladovevenyUtanvetszoveg2_x, o.x), position(f.FeladovevenyUtanvetszoveg2_y), a.txtFeladov2);
   j.fontSize(double(f.FeladovevenyBetuMeret));
 
   const double sor1 = position(f.FeladovevenyXAjanlott_y, o.yJel);
@@ -65,8 +77,17 @@ void nyomtat(PrintJob& j, const FeladoAdatok& a, const SetFvevenyRekord& f, cons
   jel(a.chk6, position(f.FeladovevenyXK6_x, o.x), sorK);
 }
 
-}  // namespace
+// A list receipt: the recipient from the row's payer record (the postcode as stored, padding
+// included), everything else from the page.
+FeladoAdatok sorSzovegek(const FeladoAdatok& lap, const NevekRekord& n) {
+  FeladoAdatok s = nyomtatott(lap);
+  s.txNev3 = trimmed(n.Nev);
+  s.txCim3_1 = asStored(n.Irsz) + u' ' + trimmed(n.Helyseg);
+  s.txCim3_2 = trimmed(n.Cim);
+  return s;
+}
 
+}  // namespace
 
 bool PrintAlloFelado(const FeladoAdatok& a, Platform& pf, SetRekord& set, SetFvevenyRekord& f,
                      const std::function<void()>& betuCsere) {
@@ -77,7 +98,7 @@ bool PrintAlloFelado(const FeladoAdatok& a, Platform& pf, SetRekord& set, SetFve
     loadSettings(pf.folder, kSetFvevenyFile, f);
 
     lap::alloLap(j, f.FeladovevenyBetuTipus, double(f.FeladovevenyBetuMeret), kPaperDL);
-    nyomtat(j, a, f, kAllo);
+    placeFelado(j, nyomtatott(a), f, kAllo);
     j.endDoc();
   });
 }
@@ -87,16 +108,39 @@ bool PrintFekvoFelado(const FeladoAdatok& a, Platform& pf, SetRekord& set, SetFv
   return job && job->run([&](PrintJob& j) {
     j.start(pf.folder, set, PrinterChoice::FollowDefault);
     loadSettings(pf.folder, kSetFvevenyFile, f);
-
-    j.scaleMillimetres();
-    // The name as stored; the printer layer matches it without its trailing blanks.
-    j.fontName(f.FeladovevenyBetuTipus);
-    j.bold(false);
-    j.fontSize(double(f.FeladovevenyBetuMeret));
     // The form itself is the page, fed lying: 165 mm across, 120 mm down.
-    j.pageWidthTwips(165 * kTwipsPerMm);
-    j.pageHeightTwips(120 * kTwipsPerMm);
-    nyomtat(j, a, f, kFekvo);
+    lap::fekvoLap(j, f.FeladovevenyBetuTipus, double(f.FeladovevenyBetuMeret), 165, 120);
+    placeFelado(j, nyomtatott(a), f, kFekvo);
     j.endDoc();
   });
+}
+
+PrintResult PrintCsAlloFelado(const std::vector<CsoportSor>& sorok, const FeladoAdatok& a, Platform& pf,
+                              SetRekord& set, SetFvevenyRekord& f) {
+  auto setup = [&](PrintJob& j) {
+    j.start(pf.folder, set, PrinterChoice::KeepCurrent);
+    loadSettings(pf.folder, kSetFvevenyFile, f);
+    return false;
+  };
+  auto place = [&](PrintJob& j, ListRow& row) {
+    row.kozl3sor();  // read as the single print's row click would; the shared copy keeps it
+    lap::alloLap(j, f.FeladovevenyBetuTipus, double(f.FeladovevenyBetuMeret), kPaperDL);
+    placeFelado(j, sorSzovegek(a, row.nevek()), f, kAllo);
+  };
+  return printList(pf, ErrorClass::FontFallback, sorok, setup, place);
+}
+
+PrintResult PrintCsFekvoFelado(const std::vector<CsoportSor>& sorok, const FeladoAdatok& a, Platform& pf,
+                               SetRekord& set, SetFvevenyRekord& f) {
+  auto setup = [&](PrintJob& j) {
+    j.start(pf.folder, set, PrinterChoice::FollowDefault);
+    loadSettings(pf.folder, kSetFvevenyFile, f);
+    return false;
+  };
+  auto place = [&](PrintJob& j, ListRow& row) {
+    row.kozl3sor();
+    lap::fekvoLap(j, f.FeladovevenyBetuTipus, double(f.FeladovevenyBetuMeret), 165, 120);
+    placeFelado(j, sorSzovegek(a, row.nevek()), f, kFekvo);
+  };
+  return printList(pf, ErrorClass::SilentCancel, sorok, setup, place);
 }

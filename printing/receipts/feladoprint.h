@@ -1,12 +1,15 @@
 #pragma once
-// The posting receipt: one form from what the posting-receipt page shows, at the positions of
-// SetFveveny.dat, in its one font at a main size and a second size for the two free lines.
+// The posting receipt, at the positions of SetFveveny.dat, in its one font at a main size and
+// a second size for the two free lines; the declared value only with its box ticked.
 // Standing: a DL envelope page, landscape, 32 mm to the right of the lying form; a refused
 // printer setting (error 380) is passed over, any other failure shows the error box and
 // cancels. Lying: a 165 x 120 mm page; any failure cancels silently.
 #include <QString>
 
 #include <functional>
+#include <vector>
+
+#include "printing/common/listprint.h"
 
 struct Platform;
 struct SetRekord;
@@ -23,7 +26,6 @@ struct FeladoAdatok {
   int chkSK = 0, chkPRI = 0, chkPL = 0, chkLEGI = 0, chk5 = 0, chk6 = 0;
 };
 
-
 // Both read record 1 of Set.dat into `set` and of SetFveveny.dat into `fveveny`, print one
 // page and end the document. True when the document was ended.
 //
@@ -34,3 +36,11 @@ bool PrintAlloFelado(const FeladoAdatok& lap, Platform& platform, SetRekord& set
                      const std::function<void()>& betuCsere = {});
 // Lying: the default printer is followed, a saved one is selected and no longer follows.
 bool PrintFekvoFelado(const FeladoAdatok& lap, Platform& platform, SetRekord& set, SetFvevenyRekord& fveveny);
+
+// For the selected rows of the payer list that name a payer record, one receipt a page in
+// displayed order: the recipient from the row's payer record, everything else from the page.
+// The printer choice and the error handling as the single receipts of the same feed.
+PrintResult PrintCsAlloFelado(const std::vector<CsoportSor>& sorok, const FeladoAdatok& lap, Platform& platform,
+                              SetRekord& set, SetFvevenyRekord& fveveny);
+PrintResult PrintCsFekvoFelado(const std::vector<CsoportSor>& sorok, const FeladoAdatok& lap, Platform& platform,
+                               SetRekord& set, SetFvevenyRekord& fveveny);

@@ -1,6 +1,7 @@
 #include "printing/receipts/iratprint.h"
 
 #include <memory>
+#include <optional>
 
 #include "common/messages.h"
 #include "common/platform.h"
@@ -10,6 +11,7 @@
 #include "common/setrekord.h"
 #include "layouts/layoutrecords.h"
 #include "printing/receipts/vevenyek.h"
+#include "records/nevekrekord.h"
 
 namespace {
 
@@ -23,83 +25,172 @@ struct Eltolas {
 constexpr Eltolas kAllo{55, 0, -15, 60, 5};
 constexpr Eltolas kFekvo{20, -3, -18, 25, 2};
 
-enum class Lap { Allo, Fekvo };
+// One form's texts as they are printed, in print order; a block or code that is not printed
+// is absent.
+struct IratSzovegek {
+  QStringList cimzett;
+  std::optional<QStringList> visszaCim, felado;
+  std::optional<QString> kod;
+  QString szam, fajta, melleklet, ertesites, posta, kuldAzon;
+};
 
-bool nyomtat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& r, Lap lap) {
-  const Eltolas& o = lap == Lap::Allo ? kAllo : kFekvo;
+// The two fonts of the form, taken once from the layout. Without the code font the code is
+// printed in the text font at the code's size.
+struct Betuk {
+  QString betu, kodBetu;
+  double meret = 0, kodMeret = 0;
+  bool kodBetuVan = false;
+};
+
+Betuk betuk(PrintJob& j, const SetIrat2Rekord& r) {
+  Betuk b{r.IratTertiBetuTipus.trimmed(), r.VkodBetutipus.trimmed(), double(r.IratTertiBetuMeret),
+          double(r.VkodMeret), false};
+  b.kodBetuVan = j.hasFont(b.kodBetu);
+  return b;
+}
+
+// Once per print, before the first code printed without its font.
+void nincsKodBetu(Platform& pf, const Betuk& b) {
+  if (!pf.messages) return;
+  pf.messages->info(QStringLiteral("A vonalkód betűtípusa (%1) nincs telepítve ezen a gépen, ezért a vonalkód "
+                                   "helyett a számjegyei nyomtatódnak ki a szöveg betűtípusával.")
+                        .arg(b.kodBetu),
+                    QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+}
+
+// Settings, printer and layout, each read as a step that may be skipped.
+void kezd(PrintJob& j, Platform& pf, SetRekord& set, SetIrat2Rekord& r) {
+  j.step([&] { loadSet(pf.folder, set); });
+  j.choosePrinter(set, PrinterChoice::KeepCurrent);
+  j.step([&] { loadSettings(pf.folder, kSetIrat2File, r); });
+}
+
+// Lines at one left edge; an empty line is printed empty and still takes its place.
+void blokk(PrintJob& j, double x, double y, const QStringList& sorok) {
+  for (qsizetype i = 0; i < sorok.size(); ++i) {
+    if (i == 0)
+      j.text(x, y, sorok[i]);
+    else
+      j.textAtX(x, sorok[i]);
+  }
+}
+
+// One form on a landscape DL page: the page set-up, then the items in print order.
+void placeIrat(PrintJob& j, const SetIrat2Rekord& r, const Betuk& b, const IratSzovegek& s, const Eltolas& o) {
+  lap::alloLap(j, b.betu, b.meret, kPaperDL);
+  blokk(j, position(r.IratTertiCimzett_x, o.x), position(r.IratTertiCimzett_y, o.y), s.cimzett);
+  if (s.visszaCim) blokk(j, position(r.IratTertiFelado_x, o.x), position(r.IratTertiFelado_y, o.y), *s.visszaCim);
+  const double xSzam = position(r.IratTertiIratszam_x, o.x);
+  if (s.felado) blokk(j, xSzam, position(r.IratTertiIratszam_y, o.yFelado), *s.felado);
+  if (s.kod) {
+    if (b.kodBetuVan) j.fontName(b.kodBetu);
+    j.fontSize(b.kodMeret);
+    j.text(position(r.IratTertiIratkuldAzon_x, o.xKod), position(r.IratTertiIratkuldAzon_y, o.yKod), *s.kod);
+  }
+  j.fontName(b.betu);
+  j.fontSize(b.meret);
+  j.text(xSzam, position(r.IratTertiIratszam_y, o.y), s.szam);
+  j.text(position(r.IratTertiIratfajta_x, o.x), position(r.IratTertiIratfajta_y, o.y), s.fajta);
+  j.text(position(r.IratTertiIratmelleklet_x, o.x), position(r.IratTertiIratmelleklet_y, o.y), s.melleklet);
+  j.text(position(r.IratTertiIratotthagy_x, o.x), position(r.IratTertiIratotthagy_y, o.y), s.ertesites);
+  j.text(position(r.IratTertiIratposta_x, o.x), position(r.IratTertiIratposta_y, o.y), s.posta);
+  j.text(position(r.IratTertiIratkuldAzon_x, o.x), position(r.IratTertiIratkuldAzon_y, o.y), s.kuldAzon);
+}
+
+QString t(const QString& s) { return lap::szokozNelkul(s); }
+
+// The single form: everything from the page.
+IratSzovegek lapSzovegek(const IratAdatok& a) {
+  IratSzovegek s;
+  s.cimzett = {t(a.txtIratCimzettNev), t(a.txtIratCimzettHelyseg), t(a.txtIratCimzettUtca), t(a.txtIratCimzettIrszam)};
+  if (ticked(a.chkVisszaCimPrint[0])) s.visszaCim = QStringList{t(a.lbIratFeladoNev), t(a.lbIratFeladoCim1), t(a.lbIratFeladoCim2)};
+  if (ticked(a.chkVisszaCimPrint[1]))
+    s.felado = QStringList{t(a.txtIratFelado[0]), t(a.txtIratFelado[1]), t(a.txtIratFelado[2])};
+  if (ticked(a.chkVkod)) s.kod = a.lbVkod;
+  s.szam = t(a.txtIratSzama);
+  s.fajta = t(a.txtIratFajtaja);
+  s.melleklet = t(a.txtIratMelleklet);
+  s.ertesites = t(a.txtIratErtesites);
+  s.posta = t(a.txtIratFelvPosta);
+  s.kuldAzon = t(a.txtIratKuldAzonosito);
+  return s;
+}
+
+// A list form: the recipient and the document from the row's records, its own document
+// number as the code and its own item identifier; the return address and the sender from
+// SetTerti.dat; the notice and the post office from the page.
+IratSzovegek sorSzovegek(const IratAdatok& a, const SetTertiRekord& terti, const NevekRekord& n,
+                         const Kozl3sorRekord& k) {
+  IratSzovegek s;
+  s.cimzett = {trimmed(n.Nev), trimmed(n.Helyseg), trimmed(n.Cim), trimmed(n.Irsz)};
+  if (ticked(a.chkVisszaCimPrint[0]))
+    s.visszaCim = QStringList{trimmed(terti.TertiVisszakuldNev), trimmed(terti.TertiVisszakuldCim1),
+                              trimmed(terti.TertiVisszakuldCim2), trimmed(terti.TertiVisszakuldIrsz)};
+  if (ticked(a.chkVisszaCimPrint[1]))
+    s.felado = QStringList{trimmed(terti.TertiVisszakuldNev),
+                           trimmed(terti.TertiVisszakuldIrsz) + u' ' + trimmed(terti.TertiVisszakuldCim1),
+                           trimmed(terti.TertiVisszakuldCim2)};
+  if (ticked(a.chkVkod)) s.kod = trimmed(k.IratSzam);
+  s.szam = trimmed(k.IratSzam);
+  s.fajta = trimmed(k.IratFajta);
+  s.melleklet = trimmed(k.IratMelleklet);
+  s.ertesites = t(a.txtIratErtesites);
+  s.posta = t(a.txtIratFelvPosta);
+  s.kuldAzon = trimmed(k.KuldemenyAzonosito);
+  return s;
+}
+
+bool nyomtat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& r, const Eltolas& o) {
   const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::Ignore);  // this class shows nothing
   if (!job) return false;
   job->run([&](PrintJob& j) {
-    j.step([&] { loadSet(pf.folder, set); });
-    j.choosePrinter(set, PrinterChoice::KeepCurrent);
-    j.step([&] { loadSettings(pf.folder, kSetIrat2File, r); });
-    const QString betu = r.IratTertiBetuTipus.trimmed();
-    const QString kodBetu = r.VkodBetutipus.trimmed();
-    const double meret = double(r.IratTertiBetuMeret);
-    const double kodMeret = double(r.VkodMeret);
-
-    j.scaleMillimetres();
-    j.fontName(betu);
-    j.bold(false);
-    if (lap == Lap::Allo) {
-      j.paperSize(kPaperDL);
-      j.fontSize(meret);
-      j.orientation(kLandscape);
-    } else {
-      j.fontSize(meret);
-      j.orientation(kPortrait);
-      // The form itself is the page, its long side across as the layout places the texts
-      // (up to some 170 mm from the left, within 70 mm of the top): 165 x 105 mm.
-      j.pageWidthTwips(165 * kTwipsPerMm);
-      j.pageHeightTwips(105 * kTwipsPerMm);
-    }
-
-    const auto t = [](const QString& s) { return lap::szokozNelkul(s); };
-    const double x = position(r.IratTertiCimzett_x, o.x);
-    j.text(x, position(r.IratTertiCimzett_y, o.y), t(a.txtIratCimzettNev));
-    j.textAtX(x, t(a.txtIratCimzettHelyseg));
-    j.textAtX(x, t(a.txtIratCimzettUtca));
-    j.textAtX(x, t(a.txtIratCimzettIrszam));
-    if (ticked(a.chkVisszaCimPrint[0])) {
-      const double xv = position(r.IratTertiFelado_x, o.x);
-      j.text(xv, position(r.IratTertiFelado_y, o.y), t(a.lbIratFeladoNev));
-      j.textAtX(xv, t(a.lbIratFeladoCim1));
-      j.textAtX(xv, t(a.lbIratFeladoCim2));
-    }
-    const double xSzam = position(r.IratTertiIratszam_x, o.x);
-    if (ticked(a.chkVisszaCimPrint[1])) {
-      j.text(xSzam, position(r.IratTertiIratszam_y, o.yFelado), t(a.txtIratFelado[0]));
-      j.textAtX(xSzam, t(a.txtIratFelado[1]));
-      j.textAtX(xSzam, t(a.txtIratFelado[2]));
-    }
-    if (ticked(a.chkVkod)) {
-      j.fontName(kodBetu);
-      j.fontSize(kodMeret);
-      j.text(position(r.IratTertiIratkuldAzon_x, o.xKod), position(r.IratTertiIratkuldAzon_y, o.yKod), a.lbVkod);
-    }
-    j.fontName(betu);
-    j.fontSize(meret);
-    j.text(xSzam, position(r.IratTertiIratszam_y, o.y), t(a.txtIratSzama));
-    j.text(position(r.IratTertiIratfajta_x, o.x), position(r.IratTertiIratfajta_y, o.y), t(a.txtIratFajtaja));
-    j.text(position(r.IratTertiIratmelleklet_x, o.x), position(r.IratTertiIratmelleklet_y, o.y),
-           t(a.txtIratMelleklet));
-    j.text(position(r.IratTertiIratotthagy_x, o.x), position(r.IratTertiIratotthagy_y, o.y),
-           t(a.txtIratErtesites));
-    j.text(position(r.IratTertiIratposta_x, o.x), position(r.IratTertiIratposta_y, o.y), t(a.txtIratFelvPosta));
-    j.text(position(r.IratTertiIratkuldAzon_x, o.x), position(r.IratTertiIratkuldAzon_y, o.y),
-           t(a.txtIratKuldAzonosito));
+    kezd(j, pf, set, r);
+    const Betuk b = betuk(j, r);
+    const IratSzovegek s = lapSzovegek(a);
+    if (s.kod && !b.kodBetuVan) nincsKodBetu(pf, b);
+    placeIrat(j, r, b, s, o);
     j.endDoc();
   });
   return true;
 }
 
+PrintResult lista(const std::vector<CsoportSor>& sorok, const IratAdatok& a, Platform& pf, SetRekord& set,
+                  SetTertiRekord& terti, SetIrat2Rekord& r, const Eltolas& o) {
+  Betuk b;
+  bool szolt = false;
+  auto setup = [&](PrintJob& j) {
+    kezd(j, pf, set, r);
+    j.step([&] { loadSettings(pf.folder, kSetTertiFile, terti); });
+    b = betuk(j, r);
+    return false;
+  };
+  auto place = [&](PrintJob& j, ListRow& row) {
+    const IratSzovegek s = sorSzovegek(a, terti, row.nevek(), row.kozl3sor());
+    if (s.kod && !b.kodBetuVan && !szolt) {
+      nincsKodBetu(pf, b);
+      szolt = true;
+    }
+    placeIrat(j, r, b, s, o);
+  };
+  return printList(pf, ErrorClass::Ignore, sorok, setup, place);
+}
+
 }  // namespace
 
-
 bool PrintAlloIrat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& r) {
-  return nyomtat(a, pf, set, r, Lap::Allo);
+  return nyomtat(a, pf, set, r, kAllo);
 }
 
 bool PrintFekvoIrat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& r) {
-  return nyomtat(a, pf, set, r, Lap::Fekvo);
+  return nyomtat(a, pf, set, r, kFekvo);
+}
+
+PrintResult PrintCsAlloIrat(const std::vector<CsoportSor>& sorok, const IratAdatok& a, Platform& pf, SetRekord& set,
+                            SetTertiRekord& terti, SetIrat2Rekord& r) {
+  return lista(sorok, a, pf, set, terti, r, kAllo);
+}
+
+PrintResult PrintCsFekvoIrat(const std::vector<CsoportSor>& sorok, const IratAdatok& a, Platform& pf, SetRekord& set,
+                             SetTertiRekord& terti, SetIrat2Rekord& r) {
+  return lista(sorok, a, pf, set, terti, r, kFekvo);
 }

@@ -9,6 +9,7 @@
 #include "common/recordfile.h"
 #include "common/setrekord.h"
 #include "layouts/layoutrecords.h"
+#include "printing/common/listprint.h"
 #include "printing/receipts/vevenyek.h"
 #include "records/nevekrekord.h"
 
@@ -24,15 +25,19 @@ double lepes(double base, float step, int k) { return double(float(base + double
 
 bool ticked(int value) { return value == 1; }
 
-// The card's offsets: the standing single card lies on an A4 sheet, the lying list card is
-// the page itself (only the marks and the international blocks keep an offset).
+// The card's offsets: the standing cards lie on an A4 sheet, the lying card is the page
+// itself (only the marks and the international blocks keep an offset).
 struct Eltolas {
-  int x, xJel;                                     // domestic: texts, marks
-  int yCimzett, yPosta, yAzon, yDatum;             // domestic rows
-  int kx, kxVissza, kxJel, ky;                     // international
+  int x, xJel;                          // domestic: texts, marks
+  int yCimzett, yPosta, yAzon, yDatum;  // domestic rows
+  int kx, kxAzon, kxVissza, kxJel;      // international: recipient, item identifier, return address, marks
+  int ky, kyVissza;                     // international: recipient and item identifier; return address and marks
 };
-constexpr Eltolas kAllo{108, 127, 50, 49, 47, 46, 108, 138, 138, 47};
-constexpr Eltolas kFekvo{0, 20, 0, 0, 0, 0, 20, 25, 16, 0};
+constexpr Eltolas kAllo{108, 127, 50, 49, 47, 46, 108, 108, 138, 138, 47, 47};
+// The standing list card puts the international return address and marks 3 mm lower than
+// the single card does.
+constexpr Eltolas kAlloLista{108, 127, 50, 49, 47, 46, 108, 108, 138, 138, 47, 50};
+constexpr Eltolas kFekvo{0, 20, 0, 0, 0, 0, 20, 25, 25, 16, 0, 0};
 
 // What a card prints besides the page's post office, date and marks.
 struct Kartya {
@@ -70,22 +75,53 @@ void kulfoldiKartya(PrintJob& j, const TertiAdatok& a, const Kartya& k, const Se
   j.textAtX(x, k.cim1);
   j.textAtX(x, k.cim2);
   if (k.kulfoldiAzonosito)
-    j.text(position(t.KTertiKulAzon_x, o.kx), position(t.KTertiKulAzon_y, o.ky), k.kuldemenyAzonosito);
+    j.text(position(t.KTertiKulAzon_x, o.kxAzon), position(t.KTertiKulAzon_y, o.ky), k.kuldemenyAzonosito);
   // The return address at the layout's own line step.
   const double xVissza = position(t.KTertiKulVissza_x, o.kxVissza);
-  const double y = position(t.KTertiKulVissza_y, o.ky);
+  const double y = position(t.KTertiKulVissza_y, o.kyVissza);
   const float s = t.KTertiKulVisszaSorem;
   j.text(xVissza, lepes(y, s, 0), asStored(t.TertiVisszakuldNev));
   j.text(xVissza, lepes(y, s, 1), asStored(t.TertiVisszakuldCim1));
   j.text(xVissza, lepes(y, s, 2), asStored(t.TertiVisszakuldCim2));
   j.text(xVissza, lepes(y, s, 3), asStored(t.TertiVisszakuldIrsz));
-  const double yLevel = fpos(t.KTertiKulLevPriCsom_y, o.ky);
+  const double yLevel = fpos(t.KTertiKulLevPriCsom_y, o.kyVissza);
   const double xAjanlott = fpos(t.KTertiKulAjanlottEsSK_x, o.kxJel);
   if (ticked(a.chkTPri)) j.text(fpos(t.KTertiKulPri_x, o.kxJel), yLevel, kX);
-  if (ticked(a.chkTSk)) j.text(xAjanlott, fpos(t.KTertiKulSK_y, o.ky), kX);
-  if (ticked(a.chkTUv)) j.text(xAjanlott, fpos(t.KTertiKulAjanlott_y, o.ky), kX);
+  if (ticked(a.chkTSk)) j.text(xAjanlott, fpos(t.KTertiKulSK_y, o.kyVissza), kX);
+  if (ticked(a.chkTUv)) j.text(xAjanlott, fpos(t.KTertiKulAjanlott_y, o.kyVissza), kX);
   if (ticked(a.chkLevel)) j.text(xAjanlott, yLevel, kX);
   if (ticked(a.chkKCsomag)) j.text(fpos(t.KTertiCsomag_x, o.kxJel), yLevel, kX);
+}
+
+void kartya(PrintJob& j, const TertiAdatok& a, const Kartya& k, const SetTertiRekord& t, const Eltolas& belfoldi,
+            const Eltolas& kulfoldi) {
+  if (a.belfoldi)
+    belfoldiKartya(j, a, k, t, belfoldi);
+  else
+    kulfoldiKartya(j, a, k, t, kulfoldi);
+}
+
+// The card from the page's fields.
+Kartya lapKartya(const TertiAdatok& a) {
+  return {lap::szokozNelkul(a.txNev2),
+          lap::szokozNelkul(a.txCim2_1),
+          lap::szokozNelkul(a.txCim2_2),
+          lap::szokozNelkul(a.txKudemenyAzonosito),
+          lap::szokozNelkul(a.txUgyfelAzonosito),
+          lap::szokozNelkul(a.txUgyfelSajatJelzese),
+          true};
+}
+
+// A list card: the recipient and identifiers from the row's records; the international card
+// carries no item identifier.
+Kartya sorKartya(const NevekRekord& nevek, const Kozl3sorRekord& kozl3sor) {
+  return {trimmed(nevek.Nev),
+          trimmed(nevek.Irsz) + u' ' + trimmed(nevek.Helyseg),
+          trimmed(nevek.Cim),
+          trimmed(kozl3sor.KuldemenyAzonosito),
+          trimmed(nevek.BefizAzonosito),
+          trimmed(kozl3sor.UgyfelSajatJelzese),
+          false};
 }
 
 // A record number as the list shows it (right-aligned with blanks): a positive whole number,
@@ -100,8 +136,6 @@ int32_t rekordSzam(const QString& szoveg) {
 
 }  // namespace
 
-
-
 bool PrintAlloTerti(const TertiAdatok& a, Platform& pf, SetRekord& set, SetTertiRekord& t) {
   const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::Ignore);
   return job && job->run([&](PrintJob& j) {
@@ -109,20 +143,38 @@ bool PrintAlloTerti(const TertiAdatok& a, Platform& pf, SetRekord& set, SetTerti
     loadSettings(pf.folder, kSetTertiFile, t);
 
     lap::alloLap(j, t.TertiBetuTipus, double(t.TertiBetuMeret), kPaperA4);
-
-    const Kartya k{lap::szokozNelkul(a.txNev2),
-                   lap::szokozNelkul(a.txCim2_1),
-                   lap::szokozNelkul(a.txCim2_2),
-                   lap::szokozNelkul(a.txKudemenyAzonosito),
-                   lap::szokozNelkul(a.txUgyfelAzonosito),
-                   lap::szokozNelkul(a.txUgyfelSajatJelzese),
-                   true};
-    if (a.belfoldi)
-      belfoldiKartya(j, a, k, t, kAllo);
-    else
-      kulfoldiKartya(j, a, k, t, kAllo);
+    kartya(j, a, lapKartya(a), t, kAllo, kAllo);
     j.endDoc();
   });
+}
+
+PrintResult PrintFekvoTerti(const TertiAdatok& a, Platform& pf, SetRekord& set, SetTertiRekord& t) {
+  PrintResult r;
+  const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::SilentCancel);
+  if (!job) return r;
+  r.printed = job->run([&](PrintJob& j) {
+    j.start(pf.folder, set, PrinterChoice::KeepCurrent);
+    loadSettings(pf.folder, kSetTertiFile, t);
+    lap::fekvoLap(j, t.TertiBetuTipus, double(t.TertiBetuMeret), 165, 105);
+    kartya(j, a, lapKartya(a), t, kFekvo, kFekvo);
+    j.endDoc();
+  });
+  r.hibatlan = r.printed && job->errors().empty();
+  return r;
+}
+
+PrintResult PrintCsAlloTerti(const std::vector<CsoportSor>& sorok, const TertiAdatok& a, Platform& pf, SetRekord& set,
+                             SetTertiRekord& t) {
+  auto setup = [&](PrintJob& j) {
+    j.start(pf.folder, set, PrinterChoice::KeepCurrent);
+    loadSettings(pf.folder, kSetTertiFile, t);
+    return false;
+  };
+  auto place = [&](PrintJob& j, ListRow& row) {
+    lap::alloLap(j, t.TertiBetuTipus, double(t.TertiBetuMeret), kPaperA4);
+    kartya(j, a, sorKartya(row.nevek(), row.kozl3sor()), t, kAllo, kAlloLista);
+  };
+  return printList(pf, ErrorClass::Ignore, sorok, setup, place);
 }
 
 bool PrintCsFekvoTerti(const TertiAdatok& a, const QStringList& rekordok, Platform& pf, SetRekord& set,
@@ -131,8 +183,6 @@ bool PrintCsFekvoTerti(const TertiAdatok& a, const QStringList& rekordok, Platfo
   return job && job->run([&](PrintJob& j) {
     j.start(pf.folder, set, PrinterChoice::FollowDefault);
     loadSettings(pf.folder, kSetTertiFile, t);
-    const QString betu = t.TertiBetuTipus.trimmed();
-    const double meret = double(t.TertiBetuMeret);
 
     RecordFile kozlFajl(pf.folder, kKozl3sorFile, Kozl3sorRekord::Length);
     RecordFile nevekFajl(pf.folder, kNevekFile, NevekRekord::Length);
@@ -145,26 +195,9 @@ bool PrintCsFekvoTerti(const TertiAdatok& a, const QStringList& rekordok, Platfo
       if (n < 1 || n > nevekFajl.count()) continue;  // no payer record: no card
       nevekFajl.read(n, nevek);
       kozlFajl.read(n, kozl3sor);
-
-      j.scaleMillimetres();
-      j.fontName(betu);
-      j.bold(false);
-      j.fontSize(meret);
       // The card itself is the page, fed lying: 165 mm across, 105 mm down.
-      j.pageWidthTwips(165 * kTwipsPerMm);
-      j.pageHeightTwips(105 * kTwipsPerMm);
-
-      const Kartya k{trimmed(nevek.Nev),
-                     trimmed(nevek.Irsz) + u' ' + trimmed(nevek.Helyseg),
-                     trimmed(nevek.Cim),
-                     trimmed(kozl3sor.KuldemenyAzonosito),
-                     trimmed(nevek.BefizAzonosito),
-                     trimmed(kozl3sor.UgyfelSajatJelzese),
-                     false};
-      if (a.belfoldi)
-        belfoldiKartya(j, a, k, t, kFekvo);
-      else
-        kulfoldiKartya(j, a, k, t, kFekvo);
+      lap::fekvoLap(j, t.TertiBetuTipus, double(t.TertiBetuMeret), 165, 105);
+      kartya(j, a, sorKartya(nevek, kozl3sor), t, kFekvo, kFekvo);
       j.newPage();
     }
     j.endDoc();

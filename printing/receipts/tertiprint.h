@@ -1,12 +1,15 @@
 #pragma once
 // The return receipt card, domestic or international, at the positions of SetTerti.dat in its
-// one font. The standing single card prints what the return-receipt page shows, on a landscape
-// A4 sheet at fixed offsets, skipping any step that fails. The lying list prints one card per
-// page, 165 x 105 mm, for the selected rows of the payer list, the recipient and identifiers
-// from each row's records and the post office, date and marks from the page; any failure
-// cancels the whole document silently.
+// one font. Standing cards lie on a landscape A4 sheet at fixed offsets; lying cards are the
+// page itself, 165 x 105 mm. The single cards print what the return-receipt page shows; the
+// list cards take the recipient and identifiers from each row's records and the post office,
+// date and marks from the page.
 #include <QString>
 #include <QStringList>
+
+#include <vector>
+
+#include "printing/common/listprint.h"
 
 struct Platform;
 struct SetRekord;
@@ -24,12 +27,21 @@ struct TertiAdatok {
   int chkTPri = 0, chkTSk = 0, chkTUv = 0, chkLevel = 0, chkKCsomag = 0;
 };
 
-
-// Both read record 1 of Set.dat into `set` (the printer: the system default, followed, or the
-// saved one) and of SetTerti.dat into `terti`. True when the document was ended.
+// Each reads record 1 of Set.dat into `set` and of SetTerti.dat into `terti`.
 //
-// Standing, single: every failing step is skipped; the document is always ended.
+// Standing, single: every failing step is skipped; the document is always ended (true). The
+// printer: the system default, followed, or the saved one.
 bool PrintAlloTerti(const TertiAdatok& lap, Platform& platform, SetRekord& set, SetTertiRekord& terti);
+
+// Lying, single: any failure cancels the document silently. A saved printer is selected, the
+// default one is left as it is.
+PrintResult PrintFekvoTerti(const TertiAdatok& lap, Platform& platform, SetRekord& set, SetTertiRekord& terti);
+
+// Standing, list: one card per selected row that names a payer record, in displayed order;
+// every failing step is skipped and the document is always ended. A saved printer is
+// selected, the default one is left as it is.
+PrintResult PrintCsAlloTerti(const std::vector<CsoportSor>& sorok, const TertiAdatok& lap, Platform& platform,
+                             SetRekord& set, SetTertiRekord& terti);
 
 // Lying, list: `rekordok` are the record numbers as the list shows them (FizetoLista::kijeloltRekordok).
 // Each card's records are read into `nevek` and `kozl3sor`, which keep the last card's. A text

@@ -20,4 +20,13 @@ void alloLap(PrintJob& j, const QString& betu, double meret, int papir) {
   j.orientation(kLandscape);
 }
 
+void fekvoLap(PrintJob& j, const QString& betu, double meret, double szeles, double magas) {
+  j.scaleMillimetres();
+  j.fontName(betu.trimmed());
+  j.bold(false);
+  j.fontSize(meret);
+  j.pageWidthTwips(szeles * kTwipsPerMm);
+  j.pageHeightTwips(magas * kTwipsPerMm);
+}
+
 }  // namespace lap

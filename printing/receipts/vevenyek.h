@@ -13,4 +13,8 @@ QString szokozNelkul(const QString& s);
 // font (`betu` trimmed, not bold), the paper `papir`, the size `meret`, landscape.
 void alloLap(PrintJob& j, const QString& betu, double meret, int papir);
 
+// The lying receipts' page set-up: millimetres, the one font (`betu` trimmed, not bold), the
+// size `meret`, then the form itself as the page, `szeles` mm across and `magas` mm down.
+void fekvoLap(PrintJob& j, const QString& betu, double meret, double szeles, double magas);
+
 }  // namespace lap

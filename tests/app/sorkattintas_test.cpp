@@ -289,12 +289,16 @@ TEST_F(SorTest, ReturnReceiptPrintsStandingSingleAndLyingList) {
   bool nev = false;
   for (const PrintedText& x : nyomtato.documents()[0].texts()) nev = nev || x.text.contains(QStringLiteral("Szabó Éva"));
   EXPECT_TRUE(nev);
-  w->cmdCsPrint_Click();  // the standing list is not built: nothing
-  EXPECT_EQ(nyomtato.documents().size(), 1u);
-  w->OpOrientacioFekvo->setChecked(true);
-  w->cmdCsPrint_Click();  // lying list: one card per selected row
+  w->cmdCsPrint_Click();  // standing list: one card per selected row
   ASSERT_EQ(nyomtato.documents().size(), 2u);
   EXPECT_EQ(nyomtato.documents()[1].pages.size(), 2u);
+  w->OpOrientacioFekvo->setChecked(true);
+  w->cmdCsPrint_Click();  // lying list: the same
+  ASSERT_EQ(nyomtato.documents().size(), 3u);
+  EXPECT_EQ(nyomtato.documents()[2].pages.size(), 2u);
+  w->cmdPrint_Click();  // lying single card
+  ASSERT_EQ(nyomtato.documents().size(), 4u);
+  EXPECT_NEAR(nyomtato.documents()[3].pages.at(0).widthMm, 165, 0.01);
 }
 
 TEST_F(SorTest, CashOnDeliveryFormNeedsAPayerAndPrintsIt) {
@@ -347,8 +351,29 @@ TEST_F(SorTest, PostingAndOfficialReceiptsPrintThePayerOnTheirPages) {
   w->cmdPrint_Click();
   ASSERT_EQ(nyomtato.documents().size(), 2u);
   EXPECT_TRUE(printed(1));
-  w->cmdCsPrint_Click();  // the list prints of these pages are not built: nothing more
+  w->cmdCsPrint_Click();  // the list print with no row selected: no page
   EXPECT_EQ(nyomtato.documents().size(), 2u);
+}
+
+TEST_F(SorTest, ReceiptListTakesThePrintedRowsOffTheListOnlyAfterASentDocument) {
+  SetIrat2Rekord i;
+  applyFactory(i, irat2Factory());
+  folder.put(kSetIrat2File, encodeRecord(i));
+  SetRekord s;
+  s.AlapNyomtato = -1, s.PrintDel = 1;
+  folder.put(kSetFile, encodeRecord(s));
+  fizetok();
+  auto w = indit();
+  w->SSTab1->setCurrentIndex(kLapIrat);
+  kijelol(*w, {0, 2});
+  nyomtato.sendError = PrinterError{482, QStringLiteral("hiba")};
+  w->cmdCsPrint_Click();  // refused by the printer: every row stays
+  EXPECT_EQ(w->lista->sorokSzama(), 3);
+  nyomtato.sendError.reset();
+  w->cmdCsPrint_Click();  // sent: the two printed rows leave the list, not the file
+  ASSERT_EQ(w->lista->sorokSzama(), 1);
+  EXPECT_EQ(w->lista->rekordSzam(0), 2);
+  EXPECT_EQ(folder.bytes(kNevekFile).size(), 3 * 271);
 }
 
 TEST_F(SorTest, CashOnDeliveryListPrintsOneFormPerSelectedRow) {

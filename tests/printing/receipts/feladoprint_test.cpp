@@ -165,22 +165,22 @@ TEST_F(FeladoPrint, LyingWithEveryMark) {
 TEST_F(FeladoPrint, GreyAndClearBoxesPrintNoMarkAndEmptyLinesStillStep) {
   mindJel(2);
   lap.chkPL = 1;
-  lap.chkErtek = 0;  // the value still prints
+  lap.chkErtek = 0;  // no declared value: the value kept in its hidden box is not printed
   lap.txCim3_1 = QStringLiteral("   ");
   lap.txNev3.clear();
   ASSERT_TRUE(allo());
   ASSERT_GT(printer.documents().size(), 0u);
   const auto t = printer.documents()[0].texts();
-  ASSERT_EQ(t.size(), 11u);
+  ASSERT_EQ(t.size(), 10u);
   EXPECT_EQ(t[0].text, "");
   EXPECT_EQ(t[1].text, "");
   EXPECT_NEAR(t[1].y, 50, 1e-4);
   EXPECT_EQ(t[2].text, "Kossuth u. 3.");
   EXPECT_NEAR(t[2].y, 54, 1e-4);
-  EXPECT_EQ(t[6].text, "12 500");
-  EXPECT_EQ(t[10].text, "X");
-  EXPECT_NEAR(t[10].x, 182, 1e-4);
-  EXPECT_EQ(t[10].size, 10);
+  EXPECT_EQ(t[6].text, "3000");
+  EXPECT_EQ(t[9].text, "X");
+  EXPECT_NEAR(t[9].x, 182, 1e-4);
+  EXPECT_EQ(t[9].size, 10);
 }
 
 TEST_F(FeladoPrint, StandingPassesOverRefusedSettings) {
@@ -193,7 +193,7 @@ TEST_F(FeladoPrint, StandingPassesOverRefusedSettings) {
   EXPECT_EQ(csere, 1);
   ASSERT_EQ(printer.documents().size(), 1u);
   const auto t = printer.documents()[0].texts();
-  ASSERT_EQ(t.size(), 10u);
+  ASSERT_EQ(t.size(), 9u);
   EXPECT_EQ(t[0].font, "Arial");
   EXPECT_NEAR(t[0].x, 87, 1e-4);
   EXPECT_TRUE(messages.shown.empty());

@@ -127,10 +127,11 @@ TEST_F(IratPrint, LyingWithBothBlocksAndTheCode) {
   ASSERT_GT(printer.documents().size(), 0u);
   const PrintedDocument& d = printer.documents()[0];
   ASSERT_EQ(d.pages.size(), 1u);
-  EXPECT_EQ(d.pages[0].paper, kPaperCustom);
-  EXPECT_EQ(d.pages[0].orientation, kPortrait);
-  EXPECT_NEAR(d.pages[0].widthMm, 165, 0.01);
-  EXPECT_NEAR(d.pages[0].heightMm, 105, 0.01);
+  // The landscape DL sheet: the factory places reach 166 mm across.
+  EXPECT_EQ(d.pages[0].paper, kPaperDL);
+  EXPECT_EQ(d.pages[0].orientation, kLandscape);
+  EXPECT_NEAR(d.pages[0].widthMm, 220, 0.01);
+  EXPECT_NEAR(d.pages[0].heightMm, 110, 0.01);
   expectTexts(d.texts(), {{"Szabó Éva", 71, 19},
                           {"Győr", 71, 22.6},
                           {"Kossuth u. 3.", 71, 26.2},
@@ -210,7 +211,9 @@ TEST_F(IratPrint, EveryFailureIsPassedOver) {
   EXPECT_EQ(t[3].size, 20);
   EXPECT_EQ(t[4].size, 9);
   EXPECT_FALSE(printer.events().contains("killDoc"));
-  EXPECT_TRUE(messages.shown.empty());
+  // The user is told why the code shows as plain digits.
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Vonalkód 39")));
 }
 
 TEST_F(IratPrint, WithoutLayoutFilePrintsAtTheBareOffsets) {

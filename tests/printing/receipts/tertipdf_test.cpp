@@ -1,4 +1,4 @@
-// End to end: the standing return receipt and the lying list cards printed by the program's
+// End to end: the standing return receipt, the standing list and the lying list cards printed by the program's
 // printer into a PDF file, read back with pdftotext -bbox.
 #include <gtest/gtest.h>
 
@@ -90,6 +90,22 @@ TEST_F(TertiPdf, LyingListCardsOnTheirOwnPages) {
   expectWord(pages[0], "Budapest", 110, 61);
   expectWord(pages[0], "X", 33, 58);
   expectWord(pages[1], "Címzett1", 35, 25);
+}
+
+TEST_F(TertiPdf, StandingListOneLandscapeA4PagePerSelectedPayer) {
+  for (int32_t n : {1, 2, 3}) {
+    NevekRekord r;
+    r.Nev = QStringLiteral("Címzett%1").arg(n);
+    RecordFile(folder.path(), kNevekFile, NevekRekord::Length).write(n, r);
+  }
+  const PrintResult r = PrintCsAlloTerti({{3, true}, {2, false}, {1, true}}, lap, platform, set, terti);
+  ASSERT_TRUE(r.hibatlan);
+  const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
+  ASSERT_EQ(pages.size(), 2u);
+  EXPECT_NEAR(pages[1].widthMm, 297, 0.5);
+  expectWord(pages[0], "Címzett3", 176, 72);
+  expectWord(pages[1], "Címzett1", 176, 72);
+  EXPECT_EQ(pdf::find(pages[0], "Címzett1"), nullptr);
 }
 
 }  // namespace

@@ -69,7 +69,7 @@ TEST_F(VevenyPdf, StandingPostingReceiptOnLandscapeDL) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(VevenyPdf, LyingOfficialReturnReceiptOnItsOwnPage) {
+TEST_F(VevenyPdf, LyingOfficialReturnReceiptOnLandscapeDL) {
   IratAdatok lap;
   lap.txtIratCimzettNev = QStringLiteral("Szabó");
   lap.txtIratSzama = QStringLiteral("IK-77");
@@ -80,8 +80,8 @@ TEST_F(VevenyPdf, LyingOfficialReturnReceiptOnItsOwnPage) {
   ASSERT_TRUE(PrintFekvoIrat(lap, platform, set, irat2));
   const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
-  EXPECT_NEAR(pages[0].widthMm, 165, 0.5);
-  EXPECT_NEAR(pages[0].heightMm, 105, 0.5);
+  EXPECT_NEAR(pages[0].widthMm, 220, 0.5);
+  EXPECT_NEAR(pages[0].heightMm, 110, 0.5);
   expectWord(pages[0], "Szabó", 71, 19);
   expectWord(pages[0], "Ügyintéző", 126, 6);
   expectWord(pages[0], "IK-77", 126, 21);
