@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/menuelem.h"
 #include "app/frmlavindor.h"
 #include "exchange/adatmenu.h"
 #include "exchange/frmautbeolvas.h"
@@ -22,11 +23,7 @@ void frmLavindor::adatbazisMenu() {
   QMenu* m = new QMenu(QStringLiteral("&Adatbázis"), this);
   m->setObjectName(QStringLiteral("mnuAdatbazis"));
   menuBar()->insertMenu(mnuAbout, m);
-  auto elem = [m](const QString& szoveg, const char* nev) {
-    QAction* a = m->addAction(szoveg);
-    a->setObjectName(QString::fromLatin1(nev));
-    return a;
-  };
+  auto elem = [m](const QString& szoveg, const char* nev) { return menuElem(m, szoveg, nev); };
   mnuAdatCsvbol = elem(QStringLiteral("&Importálás CSV fájlból..."), "mnuAdatCsvbol");
   mnuMentCSVbe = elem(QStringLiteral("&Exportálás CSV fájlba..."), "mnuMentCSVbe");
   mnuAutoBeolvasas = elem(QStringLiteral("A&utomatikus beolvasás..."), "mnuAutoBeolvasas");

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/menuelem.h"
 #include "app/frmlavindor.h"
 #include "common/messages.h"
 #include "records/fizetolista.h"
@@ -14,11 +15,7 @@
 void frmLavindor::feladojegyzekMenu() {
   QMenu* m = menuBar()->addMenu(QStringLiteral("F&eladójegyzék"));
   m->setObjectName(QStringLiteral("mnuFeladojegyzek"));
-  auto elem = [m](const QString& szoveg, const char* nev) {
-    QAction* a = m->addAction(szoveg);
-    a->setObjectName(QString::fromLatin1(nev));
-    return a;
-  };
+  auto elem = [m](const QString& szoveg, const char* nev) { return menuElem(m, szoveg, nev); };
   mnuCimzettekNyomtatasa = elem(QStringLiteral("&Címzettek nyomtatása"), "mnuCimzettekNyomtatasa");
   mnuFeladojegyzekSetup = elem(QStringLiteral("&Beállítások"), "mnuFeladojegyzekSetup");
   mnuUresFeladojegyzek = elem(QStringLiteral("Üres nyomtatvány"), "mnuUresFeladojegyzek");
