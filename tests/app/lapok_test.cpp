@@ -15,6 +15,7 @@
 #include "common/numtext.h"
 #include "printing/slips/csekklap.h"
 #include "records/jogcimek.h"
+#include "support/printexpect.h"
 
 namespace {
 
@@ -171,9 +172,9 @@ TEST_F(LapTest, SlipPrintNeedsAnAmount) {
   lap.txOsszeg->setEditText(QStringLiteral("1500"));
   w->cmdPrint_Click();
   ASSERT_EQ(nyomtato.documents().size(), 1u);
-  EXPECT_EQ(nyomtato.documents()[0].pages.size(), 1u);
+  EXPECT_EQ(printed::doc(nyomtato).pages.size(), 1u);
   bool nev = false, osszeg = false;
-  for (const PrintedText& t : nyomtato.documents()[0].texts()) {
+  for (const PrintedText& t : printed::doc(nyomtato).texts()) {
     nev = nev || t.text.contains(QStringLiteral("Kovács Péter"));
     osszeg = osszeg || t.text.contains(QStringLiteral("1500"));
   }

@@ -20,6 +20,7 @@
 #include "records/fizetok.h"
 #include "records/fizetolista.h"
 #include "records/frmfelvet.h"
+#include "support/printexpect.h"
 
 namespace {
 
@@ -228,15 +229,15 @@ TEST_F(SorTest, ListPrintOnTheSlipPagePrintsOneSlipPerSelectedRow) {
   w->cmdCsPrint_Click();  // standing: the printer dialog first, then a slip per selected row
   EXPECT_EQ(dialogus.shown.size(), 1u);
   ASSERT_EQ(nyomtato.documents().size(), 1u);
-  const PrintedDocument& doc = nyomtato.documents()[0];
+  const PrintedDocument& doc = printed::doc(nyomtato);
   ASSERT_EQ(doc.pages.size(), 2u);
   auto van = [](const PrintedPage& p, const QString& t) {
     for (const PrintedText& x : p.texts)
       if (x.text.contains(t)) return true;
     return false;
   };
-  EXPECT_TRUE(van(doc.pages[0], QStringLiteral("Kovács Péter")));
-  EXPECT_TRUE(van(doc.pages[1], QStringLiteral("Szabó Éva")));
+  EXPECT_TRUE(van(printed::at(doc.pages, 0), QStringLiteral("Kovács Péter")));
+  EXPECT_TRUE(van(printed::at(doc.pages, 1), QStringLiteral("Szabó Éva")));
   // The last printed row stays in the shared copies.
   EXPECT_EQ(trimmed(allapot.Nevek.Nev), QStringLiteral("Szabó Éva"));
   w->OpOrientacioFekvo->setChecked(true);
@@ -259,7 +260,7 @@ TEST_F(SorTest, MoneyOrderPrintsThePayerOnItsPage) {
   w->cmdPrint_Click();
   ASSERT_EQ(nyomtato.documents().size(), 1u);
   bool nev = false, osszeg = false;
-  for (const PrintedText& t : nyomtato.documents()[0].texts()) {
+  for (const PrintedText& t : printed::doc(nyomtato).texts()) {
     nev = nev || t.text.contains(QStringLiteral("Kovács Péter"));
     osszeg = osszeg || t.text.contains(QStringLiteral("2500"));
   }
@@ -271,7 +272,7 @@ TEST_F(SorTest, MoneyOrderPrintsThePayerOnItsPage) {
   w->cmdCsPrint_Click();  // the list: the printer dialog, then one money order per selected row
   EXPECT_EQ(dialogus.shown.size(), 1u);
   ASSERT_EQ(nyomtato.documents().size(), 2u);
-  EXPECT_EQ(nyomtato.documents()[1].pages.size(), 2u);
+  EXPECT_EQ(printed::doc(nyomtato, 1).pages.size(), 2u);
 }
 
 TEST_F(SorTest, ReturnReceiptPrintsStandingSingleAndLyingList) {
@@ -287,18 +288,18 @@ TEST_F(SorTest, ReturnReceiptPrintsStandingSingleAndLyingList) {
   w->cmdPrint_Click();
   ASSERT_EQ(nyomtato.documents().size(), 1u);
   bool nev = false;
-  for (const PrintedText& x : nyomtato.documents()[0].texts()) nev = nev || x.text.contains(QStringLiteral("Szabó Éva"));
+  for (const PrintedText& x : printed::doc(nyomtato).texts()) nev = nev || x.text.contains(QStringLiteral("Szabó Éva"));
   EXPECT_TRUE(nev);
   w->cmdCsPrint_Click();  // standing list: one card per selected row
   ASSERT_EQ(nyomtato.documents().size(), 2u);
-  EXPECT_EQ(nyomtato.documents()[1].pages.size(), 2u);
+  EXPECT_EQ(printed::doc(nyomtato, 1).pages.size(), 2u);
   w->OpOrientacioFekvo->setChecked(true);
   w->cmdCsPrint_Click();  // lying list: the same
   ASSERT_EQ(nyomtato.documents().size(), 3u);
-  EXPECT_EQ(nyomtato.documents()[2].pages.size(), 2u);
+  EXPECT_EQ(printed::doc(nyomtato, 2).pages.size(), 2u);
   w->cmdPrint_Click();  // lying single card
   ASSERT_EQ(nyomtato.documents().size(), 4u);
-  EXPECT_NEAR(nyomtato.documents()[3].pages.at(0).widthMm, 165, 0.01);
+  EXPECT_NEAR(printed::page(nyomtato, 3).widthMm, 165, 0.01);
 }
 
 TEST_F(SorTest, CashOnDeliveryFormNeedsAPayerAndPrintsIt) {
@@ -323,7 +324,7 @@ TEST_F(SorTest, CashOnDeliveryFormNeedsAPayerAndPrintsIt) {
   w->cmdPrint_Click();
   ASSERT_EQ(nyomtato.documents().size(), 1u);
   bool nev = false;
-  for (const PrintedText& x : nyomtato.documents()[0].texts()) nev = nev || x.text.contains(QStringLiteral("Kovács Péter"));
+  for (const PrintedText& x : printed::doc(nyomtato).texts()) nev = nev || x.text.contains(QStringLiteral("Kovács Péter"));
   EXPECT_TRUE(nev);
 }
 
@@ -338,7 +339,7 @@ TEST_F(SorTest, PostingAndOfficialReceiptsPrintThePayerOnTheirPages) {
   auto w = indit();
   w->ListView1_ItemClick(0);
   auto printed = [this](size_t doc) {
-    for (const PrintedText& x : nyomtato.documents()[doc].texts())
+    for (const PrintedText& x : printed::doc(nyomtato, doc).texts())
       if (x.text.contains(QStringLiteral("Kovács Péter"))) return true;
     return false;
   };
@@ -394,6 +395,6 @@ TEST_F(SorTest, CashOnDeliveryListPrintsOneFormPerSelectedRow) {
   w->ListView1_ItemClick(2);
   w->cmdCsPrint_Click();
   ASSERT_EQ(nyomtato.documents().size(), 1u);
-  EXPECT_EQ(nyomtato.documents()[0].pages.size(), 2u);
+  EXPECT_EQ(printed::doc(nyomtato).pages.size(), 2u);
   EXPECT_EQ(trimmed(allapot.Nevek.Nev), QStringLiteral("Szabó Éva"));
 }

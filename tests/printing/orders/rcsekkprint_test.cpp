@@ -120,9 +120,9 @@ class OrderPrint : public testing::Test {
   std::vector<PrintedText> texts() {
     EXPECT_EQ(printer.documents().size(), 1u);
     if (printer.documents().empty()) return {};
-    return printer.documents().front().texts();
+    return printed::doc(printer).texts();
   }
-  const PrintedPage& page() { return printer.documents().front().pages.front(); }
+  const PrintedPage& page() { return printed::page(printer); }
 
   TempFolder folder;
   RecordingPrinter printer;
@@ -135,7 +135,7 @@ class OrderPrint : public testing::Test {
 TEST_F(OrderPrint, StandingFront) {
   EXPECT_EQ(allo(), PrintResult::Printed);
   expectTexts(texts(), standingFront());
-  ASSERT_EQ(printer.documents().front().pages.size(), 1u);
+  ASSERT_EQ(printed::doc(printer).pages.size(), 1u);
   EXPECT_EQ(page().orientation, kLandscape);
   EXPECT_EQ(page().paper, kPaperDL);
   EXPECT_NEAR(page().widthMm, 220, 1e-6);
@@ -267,7 +267,7 @@ TEST_F(OrderPrint, SavedPrinterIsChosenAndStaysCurrent) {
   saveSet(s);
   EXPECT_EQ(allo(), PrintResult::Printed);
   ASSERT_GT(printer.documents().size(), 0u);
-  EXPECT_EQ(printer.documents().front().printer, QStringLiteral("Nyomtató B"));
+  EXPECT_EQ(printed::doc(printer).printer, QStringLiteral("Nyomtató B"));
   EXPECT_EQ(printer.currentIndex(), 1);
 
   // The default-printer setting keeps the current printer as it is.
@@ -277,7 +277,7 @@ TEST_F(OrderPrint, SavedPrinterIsChosenAndStaysCurrent) {
   saveSet(s);
   allo();
   ASSERT_GT(printer.documents().size(), 0u);
-  EXPECT_EQ(printer.documents().front().printer, QStringLiteral("Nyomtató B"));
+  EXPECT_EQ(printed::doc(printer).printer, QStringLiteral("Nyomtató B"));
 }
 
 TEST_F(OrderPrint, PrinterErrorsCancelTheDocumentSilently) {

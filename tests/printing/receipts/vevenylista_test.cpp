@@ -14,6 +14,7 @@
 #include "printing/receipts/iratprint.h"
 #include "printing/receipts/tertiprint.h"
 #include "records/nevekrekord.h"
+#include "support/printexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -71,9 +72,9 @@ class VevenyLista : public testing::Test {
   const PrintedPage& lap(size_t i) {
     static const PrintedPage none;
     const auto& d = printer.documents();
-    return d.size() == 1 && i < d[0].pages.size() ? d[0].pages[i] : none;
+    return d.size() == 1 && i < d[0].pages.size() ? printed::at(d[0].pages, i) : none;
   }
-  size_t lapok() { return printer.documents().empty() ? 0 : printer.documents()[0].pages.size(); }
+  size_t lapok() { return printer.documents().empty() ? 0 : printed::doc(printer).pages.size(); }
 
   TempFolder dir;
   RecordingPrinter printer;
