@@ -77,12 +77,9 @@ TEST_F(Adatcsere, ReplaceWithPrinting) {
   EXPECT_EQ(dialogus.shown.size(), 1u);  // the printer dialog before the slips
   ASSERT_EQ(nyomtato.documents().size(), 1u);
   EXPECT_EQ(printed::doc(nyomtato).pages.size(), 2u);  // one slip for each row of the list
-  bool anna = false, bela = false;
-  for (const PrintedText& t : printed::doc(nyomtato).texts()) {
-    anna = anna || t.text == QStringLiteral("*Egyezer-ötszáz*");
-    bela = bela || t.text == QStringLiteral("*Kettőezer-ötszáz*");
-  }
-  EXPECT_TRUE(anna && bela);
+  const std::vector<PrintedText> t = printed::doc(nyomtato).texts();
+  EXPECT_TRUE(printed::find(t, QStringLiteral("*Egyezer-ötszáz*")) &&
+              printed::find(t, QStringLiteral("*Kettőezer-ötszáz*")));
   EXPECT_TRUE(uzenetek.shown.empty());
   EXPECT_TRUE(w->Timer1->isActive());
 }

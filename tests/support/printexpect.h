@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <cmath>
 #include <source_location>
 #include <vector>
 
@@ -48,13 +49,23 @@ const T& last(const std::vector<T>& v, std::source_location where = std::source_
 
 // Document `d` of a recording printer, page `p` of it.
 template <class P>
-const PrintedDocument& doc(const P& printer, size_t d = 0, std::source_location where = std::source_location::current()) {
+const PrintedDocument& doc(const P& printer, size_t d = 0,
+                           std::source_location where = std::source_location::current()) {
   return at(printer.documents(), d, where);
 }
 template <class P>
 const PrintedPage& page(const P& printer, size_t d = 0, size_t p = 0,
                         std::source_location where = std::source_location::current()) {
   return at(doc(printer, d, where).pages, p, where);
+}
+
+// Items `from` .. `from + n - 1`; fewer than that is a failure.
+inline std::vector<PrintedText> slice(const std::vector<PrintedText>& v, size_t from, size_t n,
+                                      std::source_location where = std::source_location::current()) {
+  if (from <= v.size() && n <= v.size() - from) return {v.begin() + long(from), v.begin() + long(from + n)};
+  ADD_FAILURE_AT(where.file_name(), int(where.line())) << "no items " << from << ".." << from + n - 1 << ", only "
+                                                       << v.size();
+  return {};
 }
 
 // The first item whose text is `text`, or nullptr.
@@ -64,13 +75,54 @@ inline const PrintedText* find(const std::vector<PrintedText>& got, const QStrin
   return nullptr;
 }
 
+// The items whose text is not empty (an empty line still places an empty text).
+inline std::vector<PrintedText> filled(const std::vector<PrintedText>& got) {
+  std::vector<PrintedText> t;
+  for (const PrintedText& x : got)
+    if (!x.text.isEmpty()) t.push_back(x);
+  return t;
+}
+
+// The text placed at (x, y), or "<none>".
+inline QString textAt(const std::vector<PrintedText>& got, double x, double y, double tol = 1e-4) {
+  for (const PrintedText& t : got)
+    if (std::abs(t.x - x) < tol && std::abs(t.y - y) < tol) return t.text;
+  return QStringLiteral("<none>");
+}
+inline QString textAt(const PrintedPage& p, double x, double y, double tol = 1e-4) {
+  return textAt(p.texts, x, y, tol);
+}
+
+// Whether some item's text contains `part`.
+inline bool contains(const std::vector<PrintedText>& got, const QString& part) {
+  for (const PrintedText& t : got)
+    if (t.text.contains(part)) return true;
+  return false;
+}
+
+// `t` is `want` under `c`; a size of 0 in both is not compared.
+inline bool matches(const PrintedText& t, const Expected& want, const Compare& c = {}) {
+  const double size = want.size == 0 ? c.size : want.size;
+  return t.text == want.text && std::abs(t.x - want.x - c.dx) < c.tol && std::abs(t.y - want.y - c.dy) < c.tol &&
+         t.font == (want.font.isEmpty() ? c.font : want.font) && (size == 0 || t.size == size) && !(c.plain && t.bold);
+}
+
+// Exactly one item, anywhere in the order placed, is `want`.
+inline void expectOnce(const std::vector<PrintedText>& got, const Expected& want, const Compare& c = {}) {
+  int n = 0;
+  for (const PrintedText& t : got) n += matches(t, want, c);
+  EXPECT_EQ(n, 1) << want.text.toStdString() << " at " << want.x << ", " << want.y;
+}
+
 inline void expectText(const PrintedText& got, const Expected& want, const Compare& c = {}) {
   EXPECT_EQ(got.text, want.text);
   EXPECT_NEAR(got.x, want.x + c.dx, c.tol);
   EXPECT_NEAR(got.y, want.y + c.dy, c.tol);
   EXPECT_EQ(got.font, want.font.isEmpty() ? c.font : want.font);
   EXPECT_EQ(got.size, want.size == 0 ? c.size : want.size);
-  if (c.plain) EXPECT_FALSE(got.bold);
+  if (c.plain) {
+    EXPECT_FALSE(got.bold);
+  }
 }
 
 // Every item in the order placed.

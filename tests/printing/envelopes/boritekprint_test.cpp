@@ -105,7 +105,7 @@ TEST_F(BoritekPrintTest, SecondNameTakesTheBlankLinesPlace) {
   EXPECT_EQ(p.orientation, kPortrait);
   EXPECT_EQ(p.paper, kPaperC5);
   // The second name, an empty line, then the settlement; the last empty line in 8 pt.
-  printed::expectTexts({p.texts.begin() + 1, p.texts.begin() + 4},
+  printed::expectTexts(printed::slice(p.texts, 1, 3),
                        {{"ifj.", 80, 54.8, A, 12}, {"", 80, 59.6, A, 12}, {"Győr", 80, 64.4, A, 12}});
   EXPECT_EQ(printed::at(p.texts, 7).size, 8);
   EXPECT_EQ(printed::at(p.texts, 8).text, QStringLiteral("Őrség Kft."));

@@ -62,7 +62,7 @@ struct CimkePrint : ::testing::Test {
   }
   // The five lines of the i-th label placed on `texts`.
   static std::vector<PrintedText> label(const std::vector<PrintedText>& texts, size_t i) {
-    return {texts.begin() + long(5 * i), texts.begin() + long(5 * i + 5)};
+    return printed::slice(texts, 5 * i, 5);
   }
 };
 

@@ -62,7 +62,7 @@ TEST_F(FeladojegyzekTest, FourteenLinesAPageInThreeColumnsWithTheFontSetFirst) {
   EXPECT_EQ(p.orientation, kLandscape);
   ASSERT_EQ(p.texts.size(), 42u);
   // Name at X0, settlement at X0 + 62, postcode at X0 + 45; the next line 8 mm lower.
-  printed::expectTexts({p.texts.begin(), p.texts.begin() + 6},
+  printed::expectTexts(printed::slice(p.texts, 0, 6),
                        {{pad("Fizető 1", 36), 12, 30, B, 8}, {pad("Pécs", 40), 74, 30, B, 8}, {"7621  ", 57, 30, B, 8},
                         {pad("Fizető 2", 36), 12, 38, B, 8}, {pad("Pécs", 40), 74, 38, B, 8}, {"7621  ", 57, 38, B, 8}});
   for (const PrintedText& t : p.texts) EXPECT_FALSE(t.bold);

@@ -78,11 +78,7 @@ std::vector<Expected> standingBack(const QString& nev = QStringLiteral("Kovács 
   };
 }
 
-QString textAt(const PrintedPage& page, double x, double y) {
-  for (const PrintedText& t : page.texts)
-    if (std::abs(t.x - x) < 1e-4 && std::abs(t.y - y) < 1e-4) return t.text;
-  return QStringLiteral("<none>");
-}
+using printed::textAt;
 
 class OrderList : public testing::Test {
  protected:

@@ -154,9 +154,9 @@ TEST_F(TertiPrint, OnlyTickedBoxesMarkAndEmptyLinesStillStep) {
     }
   EXPECT_EQ(marks, 1);
   // The empty line is printed empty and the block goes on one line lower.
-  EXPECT_EQ(t[1].text, "");
-  EXPECT_NEAR(t[1].y, 76, 1e-4);
-  EXPECT_NEAR(t[2].y, 80, 1e-4);
+  EXPECT_EQ(printed::at(t, 1).text, "");
+  EXPECT_NEAR(printed::at(t, 1).y, 76, 1e-4);
+  EXPECT_NEAR(printed::at(t, 2).y, 80, 1e-4);
 }
 
 TEST_F(TertiPrint, StandingIgnoresFailingSteps) {

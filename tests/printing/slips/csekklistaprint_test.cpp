@@ -74,19 +74,7 @@ std::vector<Expected> lying() {
   };
 }
 
-// Non-empty texts of one page (an empty words line places an empty text).
-std::vector<PrintedText> filled(const PrintedPage& page) {
-  std::vector<PrintedText> t;
-  for (const PrintedText& x : page.texts)
-    if (!x.text.isEmpty()) t.push_back(x);
-  return t;
-}
-
-QString textAt(const PrintedPage& page, double x, double y) {
-  for (const PrintedText& t : page.texts)
-    if (std::abs(t.x - x) < 1e-4 && std::abs(t.y - y) < 1e-4) return t.text;
-  return QStringLiteral("<none>");
-}
+using printed::textAt;
 
 class SlipList : public testing::Test {
  protected:
@@ -139,7 +127,7 @@ TEST_F(SlipList, StandingFactoryLayout) {
   EXPECT_EQ(r.lapok, 1);
   ASSERT_EQ(doc().pages.size(), 1u);
   const PrintedPage& page = printed::at(doc().pages, 0);
-  expectTexts(filled(page), standing());
+  expectTexts(printed::filled(page.texts), standing());
   EXPECT_EQ(page.orientation, kLandscape);
   EXPECT_EQ(page.paper, kPaperDL);
   EXPECT_NEAR(page.widthMm, 220, 1e-6);
@@ -163,7 +151,7 @@ TEST_F(SlipList, LyingFactoryLayout) {
   EXPECT_TRUE(r.printed);
   ASSERT_EQ(doc().pages.size(), 1u);
   const PrintedPage& page = printed::at(doc().pages, 0);
-  expectTexts(filled(page), lying());
+  expectTexts(printed::filled(page.texts), lying());
   EXPECT_EQ(page.orientation, kPortrait);
   EXPECT_NEAR(page.widthMm, 210, 1e-6);
   EXPECT_NEAR(page.heightMm, 105, 1e-6);
@@ -240,7 +228,7 @@ TEST_F(SlipList, AmountZero) {
   for (const PrintedText& t : p.texts) EXPECT_NE(t.text, QStringLiteral("***"));
   EXPECT_EQ(textAt(p, 10, 17), QString());
   EXPECT_EQ(textAt(p, 160, 7), QStringLiteral("Első sor"));
-  EXPECT_EQ(filled(p).size(), standing().size() - 10);
+  EXPECT_EQ(printed::filled(p.texts).size(), standing().size() - 10);
   EXPECT_FALSE(r.utolso->Azaz);
   // Lying: "***0***" and two bare marks.
   printer.clearLog();
@@ -270,13 +258,13 @@ TEST_F(SlipList, SwitchesAndCorrection) {
   std::vector<Expected> want = standing();
   want.erase(want.begin() + 9, want.begin() + 13);
   want.erase(want.begin(), want.begin() + 6);
-  expectTexts(filled(printed::at(doc().pages, 0)), want);
+  expectTexts(printed::filled(printed::at(doc().pages, 0).texts), want);
 
   // No name: the name's line stays empty and the address keeps its place below it.
   printer.clearLog();
   change([](SetRekord& s) { s.Nyomtatando.fill(0), s.Nyomtatando[3] = -1; });
   allo(list);
-  const std::vector<PrintedText> t = filled(printed::at(doc().pages, 0));
+  const std::vector<PrintedText> t = printed::filled(printed::at(doc().pages, 0).texts);
   ASSERT_EQ(t.size(), 8u);
   EXPECT_EQ(t[0].text, " ");
   EXPECT_NEAR(t[0].y, 54, 1e-4);
@@ -292,10 +280,10 @@ TEST_F(SlipList, SwitchesAndCorrection) {
   printer.clearLog();
   change([](SetRekord& s) { s.Vkorrekcio = -3; });
   allo(list);
-  expectTexts(filled(printed::at(doc().pages, 0)), standing(), {.dx = -3});
+  expectTexts(printed::filled(printed::at(doc().pages, 0).texts), standing(), {.dx = -3});
   printer.clearLog();
   fekvo(list);
-  expectTexts(filled(printed::at(doc().pages, 0)), lying());
+  expectTexts(printed::filled(printed::at(doc().pages, 0).texts), lying());
 }
 
 TEST_F(SlipList, PrinterChoiceAndDialog) {

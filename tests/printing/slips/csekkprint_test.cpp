@@ -85,11 +85,7 @@ class SlipPrint : public testing::Test {
   // prints nothing).
   std::vector<PrintedText> texts() {
     EXPECT_EQ(printer.documents().size(), 1u);
-    std::vector<PrintedText> t;
-    if (printer.documents().empty()) return t;
-    for (const PrintedText& x : printed::doc(printer).texts())
-      if (!x.text.isEmpty()) t.push_back(x);
-    return t;
+    return printed::filled(printed::doc(printer).texts());
   }
 
   TempFolder folder;
