@@ -50,7 +50,7 @@ AdatcsereAblak frmLavindor::adatcsere() {
   a.frissites = [this] { fizetokValtoztak(); };
   a.csekkNyomtatas = [this] {
     nyomtatFut_ = true;
-    csekkLista(true);
+    lapNyomtat(kLapCsekk, true, Tajolas::Allo);
     nyomtatFut_ = false;
   };
   a.idozito = [this](bool be) {
@@ -71,17 +71,14 @@ void frmLavindor::fizetokValtoztak() {
   allapot_.Kozl3sor = Kozl3sorRekord{};
   lista->Beolvas();
   // The pages' payer fields, through the row click's own fill with a blank payer.
-  csekkLap->ugyfelKitolt(allapot_.Nevek, allapot_.Kozl3sor, QString(), false);
-  lapokKitolt();
-  osszegekKitolt();
+  lapokKitolt({allapot_.Nevek, allapot_.Kozl3sor, QString(), false});
   // What stays of the composed address lines is only their separators.
   for (QWidget* lap : lapok)
     for (QLineEdit* e : lap->findChildren<QLineEdit*>()) {
       const QString t = e->text();
       if (!t.isEmpty() && t.trimmed().remove(QLatin1Char(',')).trimmed().isEmpty()) e->clear();
     }
-  for (size_t k = 1; k < cimkeLap->chkCimke1.size(); ++k)
-    if (cimkeLap->chkCimke1[k]) cimkeLap->chkCimke1[k]->setValue(0);
+  for (FormPage* p : oldalak_) p->payersChanged();
   for (auto* b : {cmdDel, cmdModosit, cmdOsszegek}) b->setEnabled(false);
 }
 

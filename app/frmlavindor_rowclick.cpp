@@ -43,12 +43,15 @@ void frmLavindor::ListView1_ItemClick(int sor) {
   }
   const NevekRekord& n = allapot_.Nevek;
 
-  // 7. The payer dialog (created hidden if need be), then the pages.
+  // 7. The payer dialog (created hidden if need be), then the pages; 8. the amounts: every
+  // valid one into the amount lists, slot 1 into the amount boxes.
   felvet()->kitolt(n, allapot_.Kozl3sor);
-  csekkLap->ugyfelKitolt(n, allapot_.Kozl3sor, trimmed(allapot_.Set.FizHat), isTrue(allapot_.Set.FizHatBeolvas));
-  lapokKitolt();
-  // 8. The amounts: every valid one into the amount lists, slot 1 into the amount boxes.
-  osszegekKitolt();
+  lapokKitolt({n, allapot_.Kozl3sor, trimmed(allapot_.Set.FizHat), isTrue(allapot_.Set.FizHatBeolvas)});
+}
+
+void frmLavindor::lapokKitolt(const FizetoKitoltes& f) {
+  for (FormPage* p : oldalak_) p->fill(f);
+  for (FormPage* p : oldalak_) p->fillAmounts(f.nevek.Osszegek);
 }
 
 FizetoAllapot frmLavindor::fizetoAllapot() {
