@@ -2,7 +2,6 @@
 // of the window (list reload, clearing the current payer, the payment-slip list print).
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,11 +12,8 @@
 #include "app/frmlavindor.h"
 #include "exchange/adatmenu.h"
 #include "exchange/frmautbeolvas.h"
-#include "printing/envelopes/cimkelap.h"
-#include "printing/slips/csekklap.h"
 #include "records/fizetolista.h"
 #include "records/frmfelvet.h"
-#include "common/tricheckbox.h"
 
 void frmLavindor::adatbazisMenu() {
   QMenu* m = new QMenu(QStringLiteral("&Adatbázis"), this);

@@ -1,15 +1,10 @@
 // Start-up, activation, the exit question and the unload that saves the option states.
 #include <QComboBox>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QScrollBar>
 
-#include <array>
-#include <cmath>
 #include <QTabWidget>
 
 #include "app/betuvalaszto.h"
@@ -24,18 +19,9 @@
 #include "common/tricheckbox.h"
 #include "layouts/elsoinditas.h"
 #include "layouts/frmsetup.h"
-#include "printing/envelopes/boriteklap.h"
-#include "printing/envelopes/cimkelap.h"
-#include "printing/envelopes/kepmeret.h"
-#include "printing/orders/rcsekklap.h"
-#include "printing/receipts/feladolap.h"
-#include "printing/receipts/iratlap.h"
-#include "printing/receipts/tertilap.h"
-#include "printing/slips/csekklap.h"
 #include "records/fizetocsere.h"
 #include "records/fizetofajlok.h"
 #include "records/fizetolista.h"
-#include "records/jogcimek.h"
 
 void frmLavindor::Form_Load() {
   // 0. An interrupted change of the payer files is finished or undone before anything reads

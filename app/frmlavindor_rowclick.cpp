@@ -1,9 +1,6 @@
 // The row click of the payer list: the clicked payer becomes the current one and its records
 // fill the fields of the pages; the number of selected rows chooses the single or list print.
-#include <QComboBox>
 #include <QLabel>
-#include <QSignalBlocker>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -61,21 +58,7 @@ FizetoAllapot frmLavindor::fizetoAllapot() {
 FoAblak frmLavindor::foAblak() {
   FoAblak a;
   a.Beolvas = [this] { lista->Beolvas(); };
-  a.txNev = [this] { return csekkLap->txNev->text(); };
-  a.txNev_2 = [this] { return csekkLap->txNev_2->text(); };
-  a.txCim1 = [this] { return csekkLap->txCim1->text(); };
-  a.txCim2 = [this] { return csekkLap->txCim2->text(); };
-  a.txIrszam = [this] { return csekkLap->txIrszam->text(); };
-  a.txBefizAzonosito = [this] { return csekkLap->txBefizAzonosito->text(); };
-  a.setOsszegLista = [this](const QStringList& elemek) {
-    // Only the items change: the amount typed stays, and its handler does not run again.
-    QComboBox* c = csekkLap->txOsszeg;
-    const QString szoveg = c->currentText();
-    const QSignalBlocker csend(c);
-    c->clear();
-    c->addItems(elemek);
-    c->setEditText(szoveg);
-  };
+  csekkLap->fizetoMezok(a);
   a.setUgyfelGombok = [this](bool be) {
     for (auto* b : {cmdDel, cmdModosit, cmdOsszegek}) b->setEnabled(be);
   };

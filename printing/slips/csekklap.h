@@ -25,6 +25,7 @@ class QLabel;
 class QLineEdit;
 class MmKep;
 class TriCheckBox;
+struct FoAblak;
 struct NevekRekord;
 struct Kozl3sorRekord;
 struct Platform;
@@ -104,6 +105,9 @@ class CsekkLap : public QWidget, public FormPage {
   void elsoOsszeg(const std::array<int32_t, 12>& osszegek);
 
   // The main window's calls (csekklap_ablak.cpp).
+  // The boxes holding the current payer, as the payer dialogs read them, and the amount list
+  // they renew.
+  void fizetoMezok(FoAblak& a);
   void load(const SetRekord& set) override;
   void activate() override;
   void save(SetRekord& set) const override;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QSignalBlocker>
 
 #include "common/fields.h"
 #include "common/mmkep.h"
@@ -14,6 +15,7 @@
 #include "common/tricheckbox.h"
 #include "printing/slips/csekklap.h"
 #include "printing/slips/csekklistaprint.h"
+#include "records/foablak.h"
 #include "records/jogcimek.h"
 
 QStringList kozlemenyLista(const QString& folder) {
@@ -49,6 +51,23 @@ void listaBe(QComboBox* c, const QStringList& elemek) {
 }
 
 }  // namespace
+
+void CsekkLap::fizetoMezok(FoAblak& a) {
+  a.txNev = [this] { return txNev->text(); };
+  a.txNev_2 = [this] { return txNev_2->text(); };
+  a.txCim1 = [this] { return txCim1->text(); };
+  a.txCim2 = [this] { return txCim2->text(); };
+  a.txIrszam = [this] { return txIrszam->text(); };
+  a.txBefizAzonosito = [this] { return txBefizAzonosito->text(); };
+  a.setOsszegLista = [this](const QStringList& elemek) {
+    // Only the items change: the amount typed stays, and its handler does not run again.
+    const QString szoveg = txOsszeg->currentText();
+    const QSignalBlocker csend(txOsszeg);
+    txOsszeg->clear();
+    txOsszeg->addItems(elemek);
+    txOsszeg->setEditText(szoveg);
+  };
+}
 
 void CsekkLap::load(const SetRekord& set) { chkBefAzonMasolasa->setValue(isTrue(set.BefAzonMasolasa) ? 1 : 0); }
 
