@@ -38,17 +38,12 @@ std::optional<PagePrint> FeladoLap::print(const PrintRequest& k) {
     p.torles = true;
     return p;
   }
-  bool ok;
-  if (allo) {
-    // A refused setting renames the main window's font, as the standing receipt asks.
-    ok = PrintAlloFelado(a, k.platform, k.set, fveveny, [this] {
-      QWidget* w = window();
-      QFont f = w->font();
-      f.setFamily(QStringLiteral("Times New Roman"));
-      w->setFont(f);
-    });
-  } else {
-    ok = PrintFekvoFelado(a, k.platform, k.set, fveveny);
-  }
-  return PagePrint{PrintResult::of(ok ? PrintResult::Printed : PrintResult::Failed)};
+  if (!allo) return PagePrint{PrintFekvoFelado(a, k.platform, k.set, fveveny)};
+  // A refused setting renames the main window's font, as the standing receipt asks.
+  return PagePrint{PrintAlloFelado(a, k.platform, k.set, fveveny, [this] {
+    QWidget* w = window();
+    QFont f = w->font();
+    f.setFamily(QStringLiteral("Times New Roman"));
+    w->setFont(f);
+  })};
 }

@@ -49,7 +49,6 @@ std::optional<PagePrint> IratLap::print(const PrintRequest& k) {
     p.torles = true;
     return p;
   }
-  const bool ok = allo ? PrintAlloIrat(a, k.platform, k.set, layouts_.Irat2)
-                       : PrintFekvoIrat(a, k.platform, k.set, layouts_.Irat2);
-  return PagePrint{PrintResult::of(ok ? PrintResult::Printed : PrintResult::Failed)};
+  return PagePrint{allo ? PrintAlloIrat(a, k.platform, k.set, layouts_.Irat2)
+                        : PrintFekvoIrat(a, k.platform, k.set, layouts_.Irat2)};
 }

@@ -33,14 +33,9 @@ std::optional<PagePrint> TertiLap::print(const PrintRequest& k) {
   SetTertiRekord& terti = layouts_.Terti;
   if (k.csoportos && k.tajolas == Tajolas::Allo)
     return PagePrint{PrintCsAlloTerti(k.listaSorok(), a, k.platform, k.set, terti), PagePrint::Minden};
-  if (k.csoportos) {
-    // Reads each card's records into the shared copies itself.
-    const bool ok = PrintCsFekvoTerti(a, k.kijeloltRekordok(), k.platform, k.set, terti, k.nevek, k.kozl3sor);
-    return PagePrint{PrintResult::of(ok ? PrintResult::Printed : PrintResult::Failed)};
-  }
-  if (k.tajolas == Tajolas::Allo) {
-    const bool ok = PrintAlloTerti(a, k.platform, k.set, terti);
-    return PagePrint{PrintResult::of(ok ? PrintResult::Printed : PrintResult::Failed)};
-  }
-  return PagePrint{PrintFekvoTerti(a, k.platform, k.set, terti)};
+  // The lying list reads each card's records into the shared copies itself.
+  if (k.csoportos)
+    return PagePrint{PrintCsFekvoTerti(a, k.kijeloltRekordok(), k.platform, k.set, terti, k.nevek, k.kozl3sor)};
+  return PagePrint{k.tajolas == Tajolas::Allo ? PrintAlloTerti(a, k.platform, k.set, terti)
+                                               : PrintFekvoTerti(a, k.platform, k.set, terti)};
 }
