@@ -8,9 +8,10 @@
 //   frmlavindor_pages.cpp     page change, previews, orientation
 //   frmlavindor_dispatch.cpp  the two print buttons
 //   frmlavindor_rowclick.cpp  the payer list's row click and the payer buttons
+//   frmlavindor_adatcsere.cpp the "Adatbázis" menu and Timer1
+//   frmlavindor_feladojegyzek.cpp  the posting-list menu
 // The window reaches its pages through FormPage (printing/common/formpage.h): it loops over
 // them at start-up, activation, exit, row click and page change, and lets the current page print.
-//   frmlavindor_feladojegyzek.cpp  the posting-list menu
 #include <QDate>
 #include <QMainWindow>
 #include <QPointer>
