@@ -61,18 +61,12 @@ void RcsekkLap::fillAmounts(const std::array<int32_t, 12>& osszegek) {
 
 std::optional<PagePrint> RcsekkLap::print(const PrintRequest& k) {
   const bool allo = k.tajolas == Tajolas::Allo;
-  if (!k.csoportos) {
-    const RcsekkAdatok a = adatok();
+  const RcsekkAdatok a = adatok();
+  if (!k.csoportos)
     return PagePrint{allo ? PrintAlloRCsekk(a, k.platform, k.set, rcsekk_) : PrintFekvoRCsekk(a, k.platform, k.set, rcsekk_)};
-  }
-  RcsekkListaLap lap;
-  lap.cmdOldalCsere = cmdOldalCsere->text();
-  lap.opAllando0 = opAllando[0]->isChecked();
-  lap.RlbNev = RlbNev->text();
-  lap.RlbHelys = RlbHelys->text();
-  lap.RlbCim = RlbCim->text();
-  lap.RlbIrsz = RlbIrsz->text();
-  for (size_t i = 0; i < lap.RcsekkKozlemenyHatul.size(); ++i) lap.RcsekkKozlemenyHatul[i] = RcsekkKozlemenyHatul[i]->text();
+  // The list takes the side shown, the fixed party and the back's notice lines from the page.
+  RcsekkListaLap lap{a.cmdOldalCsere, opAllando[0]->isChecked(), a.RlbNev, a.RlbHelys, a.RlbCim, a.RlbIrsz,
+                     a.RcsekkKozlemenyHatul};
   const auto sorok = k.listaSorok();
   return PagePrint{allo ? PrintCsAlloRcsekk(sorok, lap, k.platform, k.set, rcsekk_)
                         : PrintCsFekvoRcsekk(sorok, lap, k.platform, k.set, rcsekk_),

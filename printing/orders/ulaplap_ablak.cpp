@@ -43,21 +43,15 @@ void UlapLap::fillAmounts(const std::array<int32_t, 12>& osszegek) {
 std::optional<PagePrint> UlapLap::print(const PrintRequest& k) {
   const bool allo = k.tajolas == Tajolas::Allo;
   SetUlapRekord& ulap = k.layouts.Ulap;
+  const UlapAdatok a = adatok(fizetoNev ? fizetoNev() : QString());
   if (!k.csoportos) {
-    const UlapAdatok a = adatok(fizetoNev ? fizetoNev() : QString());
     PagePrint p{allo ? PrintAlloULap(a, k.platform, k.set, rcsekk_, ulap) : PrintFekvoULap(a, k.platform, k.set, rcsekk_, ulap)};
     // The printer has told the user that no payer is chosen: the list is where to pick one.
     p.listaFokusz = p.eredmeny == PrintResult::NoPayer;
     return p;
   }
-  UlapLapAllapot lap;
-  lap.cmdUtanvetOdalCsere = cmdUtanvetOdalCsere->text();
-  lap.chkUtanvetR = chkUtanvetR->value();
-  lap.chkUtanvetEL = chkUtanvetEL->value();
-  lap.lbUNev = lbUNev->text();
-  lap.lbUHelyseg = lbUHelyseg->text();
-  lap.lbUCim = lbUCim->text();
-  lap.lbUIrszam = lbUIrszam->text();
+  // The list takes the side shown, the two options and the payee from the page.
+  const UlapLapAllapot lap{a.cmdUtanvetOdalCsere, a.chkUtanvetR, a.chkUtanvetEL, a.lbUNev, a.lbUHelyseg, a.lbUCim, a.lbUIrszam};
   const auto sorok = k.listaSorok();
   return PagePrint{allo ? PrintCsAlloUlap(sorok, lap, k.platform, k.set, rcsekk_, ulap)
                         : PrintCsFekvoUlap(sorok, lap, k.platform, k.set, rcsekk_, ulap),

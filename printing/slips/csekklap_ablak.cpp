@@ -92,13 +92,10 @@ void CsekkLap::fillAmounts(const std::array<int32_t, 12>& osszegek) {
 
 std::optional<PagePrint> CsekkLap::print(const PrintRequest& k) {
   const bool allo = k.tajolas == Tajolas::Allo;
+  const CsekkAdatok a = adatok();
   if (k.csoportos) {
-    CsekkLapSzovegek lap;
-    lap.Kozlemeny1 = Kozlemeny1->currentText();
-    lap.Kozlemeny2 = Kozlemeny2->text();
-    lap.txtJogcim1 = txtJogcim1->currentText();
-    lap.txtJogcim2 = txtJogcim2->currentText();
-    lap.chkBefAzonMasolasa = chkBefAzonMasolasa->value() == 1;
+    // The list takes the notice and legal-title lines from the page.
+    const CsekkLapSzovegek lap{a.Kozlemeny1, a.Kozlemeny2, a.txtJogcim1, a.txtJogcim2, a.chkBefAzonMasolasa};
     const auto sorok = k.listaSorok();
     PagePrint p{allo ? PrintCsAlloCsekk(sorok, lap, k.platform, k.set) : PrintCsFekvoCsekk(sorok, lap, k.platform, k.set),
                 PagePrint::Minden};
@@ -106,7 +103,6 @@ std::optional<PagePrint> CsekkLap::print(const PrintRequest& k) {
     if (p.eredmeny.utolso && p.eredmeny.utolso->lbOsszeg) lbOsszeg->setText(*p.eredmeny.utolso->lbOsszeg);
     return p;
   }
-  const CsekkAdatok a = adatok();
   // Nothing is printed for an amount that reads as 0 (empty or not a number).
   if (leadingValue(a.txOsszeg) == 0) return std::nullopt;
   PagePrint p{allo ? PrintAlloCsekk(a, k.platform, k.set) : PrintFekvoCsekk(a, k.platform, k.set)};
