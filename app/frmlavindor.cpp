@@ -64,7 +64,8 @@ void frmLavindor::epit() {
   tertiLap = new TertiLap(platform_, allapot_.Layouts);
   feladoLap = new FeladoLap(platform_, allapot_.Layouts);
   boritekLap = new BoritekLap(platform_, allapot_.Layouts.Boritek, allapot_.Boritek);
-  boritekLap->setKep({&allapot_.KivalasztottKep, &allapot_.KepSzeles, &allapot_.KepMagas, &allapot_.Kepment});
+  boritekLap->setKep({&allapot_.KivalasztottKep, &allapot_.KepSzeles, &allapot_.KepMagas, &allapot_.Kepment,
+                      &allapot_.KepPozX, &allapot_.KepPozY});
   cimkeLap = new CimkeLap(platform_, {allapot_.CimkeSetup, allapot_.CimkeHely, allapot_.Nevek, allapot_.AktualisRekord});
   iratLap = new IratLap(platform_, allapot_.Layouts);
   rcsekkLap = new RcsekkLap(platform_, allapot_.Layouts.Rcsekk);
@@ -79,20 +80,13 @@ void frmLavindor::epit() {
       RecordFile f(platform_.folder, kNevekFile, NevekRekord::Length);
       if (allapot_.AktualisRekord <= f.count()) f.read(allapot_.AktualisRekord, n);
     }
-    return UlapCimzett{n, feladoLap->txCim3_1->text(), feladoLap->txCim3_2->text(),
-                       iratLap->txtIratCimzettIrszam->text()};
+    const CimSorok c = feladoLap->cimSorai();
+    return UlapCimzett{n, c.sor1, c.sor2, iratLap->irszam()};
   };
+  // The single cash-on-delivery form's sender is the name on the payment-slip page.
+  ulapLap->fizetoNev = [this] { return csekkLap->txNev->text(); };
   lapok = {csekkLap, tertiLap, feladoLap, boritekLap, cimkeLap, iratLap, rcsekkLap, ulapLap};
-  kepBeallito_ = {
-      [this](const QImage& k) { csekkLap->Picture2->setPreview(k); },
-      [this](const QImage& k) { tertiLap->setPreview(k); },
-      [this](const QImage& k) { feladoLap->setPreview(k); },
-      [this](const QImage& k) { boritekLap->setPreview(k); },
-      [this](const QImage& k) { cimkeLap->setPreview(k); },
-      [this](const QImage& k) { iratLap->setPreview(k); },
-      [this](const QImage& k) { rcsekkLap->setPreview(k); },
-      [this](const QImage& k) { ulapLap->setPreview(k); },
-  };
+  oldalak_ = {csekkLap, tertiLap, feladoLap, boritekLap, cimkeLap, iratLap, rcsekkLap, ulapLap};
   // The C6 size enables the lying feed.
   boritekLap->enableFekvo = [this] { OpOrientacioFekvo->setEnabled(true); };
 

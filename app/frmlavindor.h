@@ -8,8 +8,10 @@
 //   frmlavindor_pages.cpp     page change, previews, orientation
 //   frmlavindor_dispatch.cpp  the two print buttons
 //   frmlavindor_rowclick.cpp  the payer list's row click and the payer buttons
-//   frmlavindor_kitolt.cpp    the row click's part for pages 1 to 7 and the amounts
+//   frmlavindor_adatcsere.cpp the "Adatbázis" menu and Timer1
 //   frmlavindor_feladojegyzek.cpp  the posting-list menu
+// The window reaches its pages through FormPage (printing/common/formpage.h): it loops over
+// them at start-up, activation, exit, row click and page change, and lets the current page print.
 #include <QDate>
 #include <QMainWindow>
 #include <QPointer>
@@ -22,6 +24,7 @@
 #include "app/allapot.h"
 #include "common/platform.h"
 #include "exchange/automatikus.h"
+#include "printing/common/formpage.h"
 #include "records/foablak.h"
 
 class QAction;
@@ -55,17 +58,6 @@ QStringList lapFeliratok();
 QString lapKep(int lap, bool fekvo);
 // The tab the settings dialog opens on for a page.
 int16_t beallitasFul(int lap);
-
-// The entries of the three reference lists as activation shows them: the notice list with an
-// empty first item and its texts untrimmed; the legal-title lists trimmed, the second with the
-// payment deadline ten days after `today` behind an entry "Fiz. hat.:".
-QStringList kozlemenyLista(const QString& folder);
-QStringList jogcim1Lista(const QString& folder);
-QStringList jogcim2Lista(const QString& folder, const QDate& today);
-
-// A picture position read back from its caption: the leading number rounded half to even;
-// a value that does not fit 16 bits keeps `regi`.
-int16_t kepPoz(const QString& felirat, int16_t regi);
 
 class frmLavindor : public QMainWindow {
  public:
@@ -183,31 +175,23 @@ class frmLavindor : public QMainWindow {
   void feladojegyzekMenu();
   QWidget* gombok();
   void elonezet(int lap);
-  // The row click's part for the pages and the amounts (frmlavindor_kitolt.cpp).
-  void lapokKitolt();
-  void osszegekKitolt();
+  // The payer (blank after the payer files changed) and its amounts onto every page.
+  void lapokKitolt(const FizetoKitoltes& f);
   void mutatCsPrint(bool cs);
   // Calls the single or list printer of the current page and orientation; false when there
   // is none to call.
   bool nyomtat(bool csoportos);
-  // The payment slip for the rows of the payer list, standing or lying.
-  void csekkLista(bool allo);
+  // Lets page `lap` print and does what its print leaves to the window; false when the page
+  // called no printer.
+  bool lapNyomtat(int lap, bool csoportos, Tajolas tajolas);
   void utolsoAtvesz(const PrintResult& r);
   // After a list print that removes its printed rows when PrintDel is set.
   void nyomtatottakTorlese(const PrintResult& r);
-  // The cash-on-delivery form for the rows of the payer list.
-  void ulapLista(bool allo);
-  // The pink money order for the rows of the payer list.
-  void rcsekkLista(bool allo);
-  // The label page's print: custom label, positions or the selected rows.
-  void cimkeNyomtatas();
-  // The envelope for the payer on the envelope page or for the rows of the payer list.
-  void boritekNyomtat(bool csoportos, bool allo);
 
   Platform& platform_;
   Allapot& allapot_;
-  // Shows a page's blank-form picture (a null image: none) on the page's preview.
-  std::array<std::function<void(const QImage&)>, 8> kepBeallito_{};
+  // Every page by index, as the window reaches it.
+  std::array<FormPage*, 8> oldalak_{};
   std::array<bool, 8> vanKep_{};
   // What the payer dialogs reach of the window and of the program-wide state.
   FoAblak foAblak();

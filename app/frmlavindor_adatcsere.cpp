@@ -2,7 +2,6 @@
 // of the window (list reload, clearing the current payer, the payment-slip list print).
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,11 +12,8 @@
 #include "app/frmlavindor.h"
 #include "exchange/adatmenu.h"
 #include "exchange/frmautbeolvas.h"
-#include "printing/envelopes/cimkelap.h"
-#include "printing/slips/csekklap.h"
 #include "records/fizetolista.h"
 #include "records/frmfelvet.h"
-#include "common/tricheckbox.h"
 
 void frmLavindor::adatbazisMenu() {
   QMenu* m = new QMenu(QStringLiteral("&Adatbázis"), this);
@@ -50,7 +46,7 @@ AdatcsereAblak frmLavindor::adatcsere() {
   a.frissites = [this] { fizetokValtoztak(); };
   a.csekkNyomtatas = [this] {
     nyomtatFut_ = true;
-    csekkLista(true);
+    lapNyomtat(kLapCsekk, true, Tajolas::Allo);
     nyomtatFut_ = false;
   };
   a.idozito = [this](bool be) {
@@ -71,17 +67,14 @@ void frmLavindor::fizetokValtoztak() {
   allapot_.Kozl3sor = Kozl3sorRekord{};
   lista->Beolvas();
   // The pages' payer fields, through the row click's own fill with a blank payer.
-  csekkLap->ugyfelKitolt(allapot_.Nevek, allapot_.Kozl3sor, QString(), false);
-  lapokKitolt();
-  osszegekKitolt();
+  lapokKitolt({allapot_.Nevek, allapot_.Kozl3sor, QString(), false});
   // What stays of the composed address lines is only their separators.
   for (QWidget* lap : lapok)
     for (QLineEdit* e : lap->findChildren<QLineEdit*>()) {
       const QString t = e->text();
       if (!t.isEmpty() && t.trimmed().remove(QLatin1Char(',')).trimmed().isEmpty()) e->clear();
     }
-  for (size_t k = 1; k < cimkeLap->chkCimke1.size(); ++k)
-    if (cimkeLap->chkCimke1[k]) cimkeLap->chkCimke1[k]->setValue(0);
+  for (FormPage* p : oldalak_) p->payersChanged();
   for (auto* b : {cmdDel, cmdModosit, cmdOsszegek}) b->setEnabled(false);
 }
 

@@ -10,14 +10,6 @@
 #include "app/frmlavindor.h"
 #include "common/recordfile.h"
 #include "common/setrekord.h"
-#include "printing/envelopes/boriteklap.h"
-#include "printing/envelopes/cimkelap.h"
-#include "printing/orders/rcsekklap.h"
-#include "printing/orders/ulaplap.h"
-#include "printing/receipts/feladolap.h"
-#include "printing/receipts/iratlap.h"
-#include "printing/receipts/tertilap.h"
-#include "printing/slips/csekklap.h"
 
 namespace {
 
@@ -69,16 +61,7 @@ void frmLavindor::SSTab1_Click() {
   if (lap == kLapFelado || lap == kLapCimke || lap == kLapIrat || lap == kLapUlap) mutatCsPrint(false);
 
   // The page's own step: its layout record read, its fixed sender or payee shown.
-  switch (lap) {
-    case kLapTerti: tertiLap->belep(); break;
-    case kLapFelado: feladoLap->belep(); break;
-    case kLapBoritek: boritekLap->belep(); break;
-    case kLapCimke: cimkeLap->belep(); break;
-    case kLapIrat: iratLap->belep(); break;
-    case kLapRcsekk: rcsekkLap->belep(); break;
-    case kLapUlap: ulapLap->belep(); break;
-    default: break;
-  }
+  oldalak_[size_t(lap)]->enter();
 
   // 10. The blank form of the page.
   elonezet(lap);
@@ -108,5 +91,5 @@ void frmLavindor::elonezet(int lap) {
   QImage kep;
   if (!nev.isEmpty()) kep.load(dataPath(platform_.folder, nev));
   vanKep_[size_t(lap)] = !kep.isNull();
-  if (kepBeallito_[size_t(lap)]) kepBeallito_[size_t(lap)](kep);
+  oldalak_[size_t(lap)]->setPreview(kep);
 }

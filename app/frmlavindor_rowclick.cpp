@@ -1,9 +1,6 @@
 // The row click of the payer list: the clicked payer becomes the current one and its records
 // fill the fields of the pages; the number of selected rows chooses the single or list print.
-#include <QComboBox>
 #include <QLabel>
-#include <QSignalBlocker>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -43,12 +40,15 @@ void frmLavindor::ListView1_ItemClick(int sor) {
   }
   const NevekRekord& n = allapot_.Nevek;
 
-  // 7. The payer dialog (created hidden if need be), then the pages.
+  // 7. The payer dialog (created hidden if need be), then the pages; 8. the amounts: every
+  // valid one into the amount lists, slot 1 into the amount boxes.
   felvet()->kitolt(n, allapot_.Kozl3sor);
-  csekkLap->ugyfelKitolt(n, allapot_.Kozl3sor, trimmed(allapot_.Set.FizHat), isTrue(allapot_.Set.FizHatBeolvas));
-  lapokKitolt();
-  // 8. The amounts: every valid one into the amount lists, slot 1 into the amount boxes.
-  osszegekKitolt();
+  lapokKitolt({n, allapot_.Kozl3sor, trimmed(allapot_.Set.FizHat), isTrue(allapot_.Set.FizHatBeolvas)});
+}
+
+void frmLavindor::lapokKitolt(const FizetoKitoltes& f) {
+  for (FormPage* p : oldalak_) p->fill(f);
+  for (FormPage* p : oldalak_) p->fillAmounts(f.nevek.Osszegek);
 }
 
 FizetoAllapot frmLavindor::fizetoAllapot() {
@@ -58,21 +58,7 @@ FizetoAllapot frmLavindor::fizetoAllapot() {
 FoAblak frmLavindor::foAblak() {
   FoAblak a;
   a.Beolvas = [this] { lista->Beolvas(); };
-  a.txNev = [this] { return csekkLap->txNev->text(); };
-  a.txNev_2 = [this] { return csekkLap->txNev_2->text(); };
-  a.txCim1 = [this] { return csekkLap->txCim1->text(); };
-  a.txCim2 = [this] { return csekkLap->txCim2->text(); };
-  a.txIrszam = [this] { return csekkLap->txIrszam->text(); };
-  a.txBefizAzonosito = [this] { return csekkLap->txBefizAzonosito->text(); };
-  a.setOsszegLista = [this](const QStringList& elemek) {
-    // Only the items change: the amount typed stays, and its handler does not run again.
-    QComboBox* c = csekkLap->txOsszeg;
-    const QString szoveg = c->currentText();
-    const QSignalBlocker csend(c);
-    c->clear();
-    c->addItems(elemek);
-    c->setEditText(szoveg);
-  };
+  csekkLap->fizetoMezok(a);
   a.setUgyfelGombok = [this](bool be) {
     for (auto* b : {cmdDel, cmdModosit, cmdOsszegek}) b->setEnabled(be);
   };

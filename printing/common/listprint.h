@@ -54,7 +54,11 @@ struct PrintResult {
   std::optional<CsoportUtolso> utolso;  // list printers: none when no row was printed
 
   Status status() const { return noPayer ? NoPayer : printed ? Printed : Failed; }
+  // True when the document was ended.
+  explicit operator bool() const { return printed; }
   friend bool operator==(const PrintResult& r, Status s) { return r.status() == s; }
+  // A document ended (true) or cancelled (false).
+  static PrintResult done(bool ended) { return of(ended ? Printed : Failed); }
   static PrintResult of(Status s) {
     PrintResult r;
     r.printed = s == Printed;

@@ -28,6 +28,8 @@ double alsoHatar(int meret) { return meret == 2 ? 162 : 114; }
 
 void BoritekLap::setKep(const BoritekKep& kep) {
   valtozok_ = kep;
+  if (!valtozok_.KepPozX) valtozok_.KepPozX = &sajatPozX_;
+  if (!valtozok_.KepPozY) valtozok_.KepPozY = &sajatPozY_;
   kepHely();
 }
 

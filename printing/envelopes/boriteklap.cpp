@@ -42,7 +42,7 @@ const Meret kMeretek[3] = {
 BoritekLap::BoritekLap(const Platform& platform, BoritekRekord& boritek, BoritekHely& hely,
                        QWidget* parent)
     : QWidget(parent), platform_(platform), boritek_(boritek), hely_(hely) {
-  valtozok_ = {&sajatKivalasztott_, &sajatSzeles_, &sajatMagas_, &sajatKepment_};
+  valtozok_ = {&sajatKivalasztott_, &sajatSzeles_, &sajatMagas_, &sajatKepment_, &sajatPozX_, &sajatPozY_};
   auto nev = [](QObject* o, const char* n) { o->setObjectName(QString::fromLatin1(n)); };
   auto mezo = [&](QWidget* p, const char* n) {
     auto* e = new QLineEdit(p);

@@ -19,6 +19,7 @@
 
 #include "common/platform.h"
 #include "layouts/layoutrecords.h"
+#include "printing/common/formpage.h"
 #include "printing/envelopes/boritekhely.h"
 #include "printing/envelopes/cimkerekordok.h"
 
@@ -41,9 +42,15 @@ struct BoritekKep {
   double* KepSzeles = nullptr;
   double* KepMagas = nullptr;
   KepmentRekord* Kepment = nullptr;
+  int16_t* KepPozX = nullptr;  // the position the envelope printers place it at, mm
+  int16_t* KepPozY = nullptr;
 };
 
-class BoritekLap : public QWidget {
+// A picture position read back from its caption: the leading number rounded half to even;
+// a value that does not fit 16 bits keeps `regi`.
+int16_t kepPoz(const QString& felirat, int16_t regi);
+
+class BoritekLap : public QWidget, public FormPage {
  public:
   // `boritek` is the shared in-memory envelope record, `hely` the shared size and positions.
   BoritekLap(const Platform& platform, BoritekRekord& boritek, BoritekHely& hely,
@@ -158,7 +165,21 @@ class BoritekLap : public QWidget {
   void kepPozFrissit();
 
   // The preview picture; a null image clears it.
-  void setPreview(const QImage& kep);
+  void setPreview(const QImage& kep) override;
+
+  // The main window's calls (boriteklap_ablak.cpp).
+  void load(const SetRekord& set) override;
+  // The stored picture and its placement, after the payer list was read.
+  void loaded() override;
+  void activate() override;
+  void save(SetRekord& set) const override;
+  // The bold switches into boritek.dat.
+  void saveFiles() override;
+  void enter() override { belep(); }
+  void fill(const FizetoKitoltes& f) override;
+  // The picture's position from its captions, for every print.
+  void beforePrint() override;
+  std::optional<PagePrint> print(const PrintRequest& k) override;
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
@@ -174,6 +195,7 @@ class BoritekLap : public QWidget {
   QString sajatKivalasztott_;
   double sajatSzeles_ = 0, sajatMagas_ = 0;
   KepmentRekord sajatKepment_;
+  int16_t sajatPozX_ = 0, sajatPozY_ = 0;
   QImage kepKep_;
   QString kepFajl_;   // the file kepKep_ was read from
   QDateTime kepIdo_;  // and its time of change then

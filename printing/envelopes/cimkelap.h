@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "common/platform.h"
+#include "printing/common/formpage.h"
 #include "printing/envelopes/cimkerekordok.h"
 #include "records/nevekrekord.h"
 
@@ -39,7 +40,7 @@ struct CimkeAllapot {
   const int32_t& AktualisRekord;  // the current payer, 0 = none
 };
 
-class CimkeLap : public QWidget {
+class CimkeLap : public QWidget, public FormPage {
  public:
   CimkeLap(const Platform& platform, CimkeAllapot allapot, QWidget* parent = nullptr);
 
@@ -117,7 +118,19 @@ class CimkeLap : public QWidget {
   // Geometry of position box k (1..40) in twips.
   QRect cimkeTwips(int k) const { return twips_[size_t(k)]; }
 
-  void setPreview(const QImage& kep);
+  void setPreview(const QImage& kep) override;
+
+  // The main window's calls (cimkelap_ablak.cpp).
+  // The position choices and the sheet set-up from CimkeSetup.dat.
+  void load(const SetRekord& set) override;
+  void enter() override { belep(); }
+  // The preview lines, each in the font and size chosen for it.
+  void fill(const FizetoKitoltes& f) override;
+  // The ticked positions cleared.
+  void payersChanged() override;
+  // Labels print standing only, and the selected rows are one of the single print's modes:
+  // the list print and a lying print call nothing.
+  std::optional<PagePrint> print(const PrintRequest& k) override;
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;

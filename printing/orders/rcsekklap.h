@@ -18,6 +18,7 @@
 
 #include "common/platform.h"
 #include "layouts/layoutrecords.h"
+#include "printing/common/formpage.h"
 #include "printing/orders/rcsekkprint.h"
 
 class QComboBox;
@@ -27,7 +28,7 @@ class MmKep;
 class QPushButton;
 class QRadioButton;
 
-class RcsekkLap : public QWidget {
+class RcsekkLap : public QWidget, public FormPage {
  public:
   // `rcsekk` is the shared in-memory money-order layout.
   RcsekkLap(const Platform& platform, SetRcsekkRekord& rcsekk, QWidget* parent = nullptr);
@@ -70,7 +71,7 @@ class RcsekkLap : public QWidget {
   // other party's fields keep what they show.
   void belep();
 
-  void setPreview(const QImage& kep);
+  void setPreview(const QImage& kep) override;
 
   // Turns the page over: the back's picture (RCsekkHatul.jpg) with the back's boxes and the
   // caption "Csekk Első oldal", or the front's (RozsaszinCsekk.jpg) with "Csekk Hátoldala".
@@ -93,6 +94,14 @@ class RcsekkLap : public QWidget {
 
   // What the single money-order printers print, as the page shows it.
   RcsekkAdatok adatok() const;
+
+  // The main window's calls (rcsekklap_ablak.cpp).
+  void load(const SetRekord& set) override;
+  void save(SetRekord& set) const override;
+  void enter() override { belep(); }
+  void fill(const FizetoKitoltes& f) override;
+  void fillAmounts(const std::array<int32_t, 12>& osszegek) override;
+  std::optional<PagePrint> print(const PrintRequest& k) override;
 
  private:
   QString rcsekkFeladoCim() const;  // the fixed sender's address line

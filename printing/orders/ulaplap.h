@@ -14,6 +14,7 @@
 #include "common/platform.h"
 #include "common/setrekord.h"
 #include "layouts/layoutrecords.h"
+#include "printing/common/formpage.h"
 #include "printing/orders/ulapprint.h"
 #include "records/nevekrekord.h"
 
@@ -31,7 +32,7 @@ struct UlapCimzett {
   QString txCim3_1, txCim3_2, txtIratCimzettIrszam;
 };
 
-class UlapLap : public QWidget {
+class UlapLap : public QWidget, public FormPage {
  public:
   // `rcsekk` is the shared in-memory money-order layout, which holds the payee.
   UlapLap(const Platform& platform, SetRcsekkRekord& rcsekk, QWidget* parent = nullptr);
@@ -70,7 +71,7 @@ class UlapLap : public QWidget {
   // bank's postcode as stored.
   void belep();
 
-  void setPreview(const QImage& kep);
+  void setPreview(const QImage& kep) override;
 
   // The program-wide records the amount box shares: the general settings (Beallitasok) and
   // the amount in words with its two parts. Until this is called the page uses its own.
@@ -102,6 +103,14 @@ class UlapLap : public QWidget {
 
   // The texts and values the form printer reads; `txNev` is the main window's payer name.
   UlapAdatok adatok(const QString& txNev) const;
+
+  // The main window's calls (ulaplap_ablak.cpp).
+  // The payer's name as the payment-slip page shows it (the single form's sender).
+  std::function<QString()> fizetoNev;
+  void enter() override { belep(); }
+  void fill(const FizetoKitoltes& f) override;
+  void fillAmounts(const std::array<int32_t, 12>& osszegek) override;
+  std::optional<PagePrint> print(const PrintRequest& k) override;
 
  private:
   // The payee labels from the layout: the fixed party's address, or the bank data when the

@@ -11,6 +11,7 @@
 
 #include "common/platform.h"
 #include "layouts/layoutrecords.h"
+#include "printing/common/formpage.h"
 #include "printing/receipts/lapelemek.h"
 #include "printing/receipts/feladoprint.h"
 
@@ -18,7 +19,7 @@ class QLabel;
 class QLineEdit;
 class TriCheckBox;
 
-class FeladoLap : public QWidget {
+class FeladoLap : public QWidget, public FormPage {
  public:
   FeladoLap(const Platform& platform, LayoutRecords& layouts, QWidget* parent = nullptr);
 
@@ -53,7 +54,7 @@ class FeladoLap : public QWidget {
   // return-receipt page and stay null here.
   std::array<QLabel*, 11> lbX{};
 
-  void setPreview(const QImage& kep) { preview->setPreview(kep); }
+  void setPreview(const QImage& kep) override { preview->setPreview(kep); }
 
   // Page change to this page: reads record 1 of SetFveveny.dat into the shared copy and puts
   // the sender's name and two address lines, as stored, into lbSajatNev, lbSajatCim1 and
@@ -74,6 +75,16 @@ class FeladoLap : public QWidget {
 
   // What the form printers print, as the page shows it.
   FeladoAdatok adatok() const;
+
+  // The main window's calls (feladolap_ablak.cpp).
+  void activate() override;
+  void enter() override { belep(); }
+  void fill(const FizetoKitoltes& f) override;
+  void fillAmounts(const std::array<int32_t, 12>& osszegek) override;
+  // The two address lines as the page shows them.
+  CimSorok cimSorai() const;
+  std::optional<PagePrint> print(const PrintRequest& k) override;
+
  private:
   const Platform& platform_;
   LayoutRecords& layouts_;

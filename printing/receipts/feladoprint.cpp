@@ -89,30 +89,30 @@ FeladoAdatok sorSzovegek(const FeladoAdatok& lap, const NevekRekord& n) {
 
 }  // namespace
 
-bool PrintAlloFelado(const FeladoAdatok& a, Platform& pf, SetRekord& set, SetFvevenyRekord& f,
+PrintResult PrintAlloFelado(const FeladoAdatok& a, Platform& pf, SetRekord& set, SetFvevenyRekord& f,
                      const std::function<void()>& betuCsere) {
   const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::FontFallback);
   if (job) job->onFontFallback = betuCsere;
-  return job && job->run([&](PrintJob& j) {
+  return PrintResult::done(job && job->run([&](PrintJob& j) {
     j.start(pf.folder, set, PrinterChoice::KeepCurrent);
     loadSettings(pf.folder, kSetFvevenyFile, f);
 
     lap::alloLap(j, f.FeladovevenyBetuTipus, double(f.FeladovevenyBetuMeret), kPaperDL);
     placeFelado(j, nyomtatott(a), f, kAllo);
     j.endDoc();
-  });
+  }));
 }
 
-bool PrintFekvoFelado(const FeladoAdatok& a, Platform& pf, SetRekord& set, SetFvevenyRekord& f) {
+PrintResult PrintFekvoFelado(const FeladoAdatok& a, Platform& pf, SetRekord& set, SetFvevenyRekord& f) {
   const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::SilentCancel);
-  return job && job->run([&](PrintJob& j) {
+  return PrintResult::done(job && job->run([&](PrintJob& j) {
     j.start(pf.folder, set, PrinterChoice::FollowDefault);
     loadSettings(pf.folder, kSetFvevenyFile, f);
     // The form itself is the page, fed lying: 165 mm across, 120 mm down.
     lap::fekvoLap(j, f.FeladovevenyBetuTipus, double(f.FeladovevenyBetuMeret), 165, 120);
     placeFelado(j, nyomtatott(a), f, kFekvo);
     j.endDoc();
-  });
+  }));
 }
 
 PrintResult PrintCsAlloFelado(const std::vector<CsoportSor>& sorok, const FeladoAdatok& a, Platform& pf,

@@ -27,15 +27,15 @@ struct FeladoAdatok {
 };
 
 // Both read record 1 of Set.dat into `set` and of SetFveveny.dat into `fveveny`, print one
-// page and end the document. True when the document was ended.
+// page and end the document. Printed when the document was ended.
 //
 // Standing: the default printer is left as it is, a saved one is selected. `betuCsere` runs at
 // each refused setting (error 380) before the print goes on: the main window's own font name
 // becomes "Times New Roman"; the printer's font is not changed by it.
-bool PrintAlloFelado(const FeladoAdatok& lap, Platform& platform, SetRekord& set, SetFvevenyRekord& fveveny,
+PrintResult PrintAlloFelado(const FeladoAdatok& lap, Platform& platform, SetRekord& set, SetFvevenyRekord& fveveny,
                      const std::function<void()>& betuCsere = {});
 // Lying: the default printer is followed, a saved one is selected and no longer follows.
-bool PrintFekvoFelado(const FeladoAdatok& lap, Platform& platform, SetRekord& set, SetFvevenyRekord& fveveny);
+PrintResult PrintFekvoFelado(const FeladoAdatok& lap, Platform& platform, SetRekord& set, SetFvevenyRekord& fveveny);
 
 // For the selected rows of the payer list that name a payer record, one receipt a page in
 // displayed order: the recipient from the row's payer record, everything else from the page.

@@ -14,6 +14,7 @@
 
 #include "common/platform.h"
 #include "layouts/layoutrecords.h"
+#include "printing/common/formpage.h"
 #include "printing/receipts/lapelemek.h"
 #include "printing/receipts/iratprint.h"
 
@@ -21,7 +22,7 @@ class QLabel;
 class QLineEdit;
 class TriCheckBox;
 
-class IratLap : public QWidget {
+class IratLap : public QWidget, public FormPage {
  public:
   IratLap(const Platform& platform, LayoutRecords& layouts, QWidget* parent = nullptr);
 
@@ -50,7 +51,7 @@ class IratLap : public QWidget {
   QLineEdit* txtIratKuldAzonosito;  // item identifier
 
   Elonezet* preview;  // the form's picture
-  void setPreview(const QImage& kep) { preview->setPreview(kep); }
+  void setPreview(const QImage& kep) override { preview->setPreview(kep); }
 
   // Page change to this page: reads record 1 of SetTerti.dat into the shared copy; the return
   // address gets the name as stored, the trimmed postcode, a blank and the first address
@@ -72,6 +73,16 @@ class IratLap : public QWidget {
 
   // What the form printers print, as the page shows it.
   IratAdatok adatok() const;
+
+  // The main window's calls (iratlap_ablak.cpp).
+  void load(const SetRekord& set) override;
+  void save(SetRekord& set) const override;
+  void enter() override { belep(); }
+  void fill(const FizetoKitoltes& f) override;
+  // The recipient's postcode as the page shows it.
+  QString irszam() const;
+  std::optional<PagePrint> print(const PrintRequest& k) override;
+
  private:
   void feladoMasolas();
   const Platform& platform_;

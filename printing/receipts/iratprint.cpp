@@ -177,12 +177,12 @@ PrintResult lista(const std::vector<CsoportSor>& sorok, const IratAdatok& a, Pla
 
 }  // namespace
 
-bool PrintAlloIrat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& r) {
-  return nyomtat(a, pf, set, r, kAllo);
+PrintResult PrintAlloIrat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& r) {
+  return PrintResult::done(nyomtat(a, pf, set, r, kAllo));
 }
 
-bool PrintFekvoIrat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& r) {
-  return nyomtat(a, pf, set, r, kFekvo);
+PrintResult PrintFekvoIrat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& r) {
+  return PrintResult::done(nyomtat(a, pf, set, r, kFekvo));
 }
 
 PrintResult PrintCsAlloIrat(const std::vector<CsoportSor>& sorok, const IratAdatok& a, Platform& pf, SetRekord& set,

@@ -31,9 +31,9 @@ struct IratAdatok {
 };
 
 // Both read record 1 of Set.dat into `set` (a saved printer is selected, the default one is
-// left as it is) and of SetIrat2.dat into `irat2`. True when the printer was there to print.
-bool PrintAlloIrat(const IratAdatok& lap, Platform& platform, SetRekord& set, SetIrat2Rekord& irat2);
-bool PrintFekvoIrat(const IratAdatok& lap, Platform& platform, SetRekord& set, SetIrat2Rekord& irat2);
+// left as it is) and of SetIrat2.dat into `irat2`. Printed when the printer was there to print.
+PrintResult PrintAlloIrat(const IratAdatok& lap, Platform& platform, SetRekord& set, SetIrat2Rekord& irat2);
+PrintResult PrintFekvoIrat(const IratAdatok& lap, Platform& platform, SetRekord& set, SetIrat2Rekord& irat2);
 
 // For the selected rows of the payer list that name a payer record, one form a page in
 // displayed order: the recipient, the document's number (also as the code), kind, attachment

@@ -12,6 +12,7 @@
 
 #include "common/platform.h"
 #include "layouts/layoutrecords.h"
+#include "printing/common/formpage.h"
 #include "printing/receipts/lapelemek.h"
 #include "printing/receipts/tertiprint.h"
 
@@ -22,7 +23,7 @@ class QLineEdit;
 class QRadioButton;
 class TriCheckBox;
 
-class TertiLap : public QWidget {
+class TertiLap : public QWidget, public FormPage {
  public:
   TertiLap(const Platform& platform, LayoutRecords& layouts, QWidget* parent = nullptr);
 
@@ -57,7 +58,7 @@ class TertiLap : public QWidget {
   std::array<QLabel*, 11> lbX{};
 
   bool belfoldi() const;
-  void setPreview(const QImage& kep) { Picture3->setPreview(kep); }
+  void setPreview(const QImage& kep) override { Picture3->setPreview(kep); }
 
   // Page change to this page: reads record 1 of SetTerti.dat into the shared copy and fills
   // the return-address preview. Domestic: the name and both address lines as stored, the
@@ -83,6 +84,14 @@ class TertiLap : public QWidget {
 
   // What the form printers print, as the page shows it.
   TertiAdatok adatok() const;
+
+  // The main window's calls (tertilap_ablak.cpp).
+  void load(const SetRekord& set) override;
+  void save(SetRekord& set) const override;
+  void enter() override { belep(); }
+  void fill(const FizetoKitoltes& f) override;
+  std::optional<PagePrint> print(const PrintRequest& k) override;
+
  private:
   void visszaCim();
   void elrendez(bool belfoldi);

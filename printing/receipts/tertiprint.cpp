@@ -136,16 +136,16 @@ int32_t rekordSzam(const QString& szoveg) {
 
 }  // namespace
 
-bool PrintAlloTerti(const TertiAdatok& a, Platform& pf, SetRekord& set, SetTertiRekord& t) {
+PrintResult PrintAlloTerti(const TertiAdatok& a, Platform& pf, SetRekord& set, SetTertiRekord& t) {
   const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::Ignore);
-  return job && job->run([&](PrintJob& j) {
+  return PrintResult::done(job && job->run([&](PrintJob& j) {
     j.start(pf.folder, set, PrinterChoice::FollowDefault);
     loadSettings(pf.folder, kSetTertiFile, t);
 
     lap::alloLap(j, t.TertiBetuTipus, double(t.TertiBetuMeret), kPaperA4);
     kartya(j, a, lapKartya(a), t, kAllo, kAllo);
     j.endDoc();
-  });
+  }));
 }
 
 PrintResult PrintFekvoTerti(const TertiAdatok& a, Platform& pf, SetRekord& set, SetTertiRekord& t) {
@@ -177,10 +177,10 @@ PrintResult PrintCsAlloTerti(const std::vector<CsoportSor>& sorok, const TertiAd
   return printList(pf, ErrorClass::Ignore, sorok, setup, place);
 }
 
-bool PrintCsFekvoTerti(const TertiAdatok& a, const QStringList& rekordok, Platform& pf, SetRekord& set,
+PrintResult PrintCsFekvoTerti(const TertiAdatok& a, const QStringList& rekordok, Platform& pf, SetRekord& set,
                        SetTertiRekord& t, NevekRekord& nevek, Kozl3sorRekord& kozl3sor) {
   const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::SilentCancel);
-  return job && job->run([&](PrintJob& j) {
+  return PrintResult::done(job && job->run([&](PrintJob& j) {
     j.start(pf.folder, set, PrinterChoice::FollowDefault);
     loadSettings(pf.folder, kSetTertiFile, t);
 
@@ -201,5 +201,5 @@ bool PrintCsFekvoTerti(const TertiAdatok& a, const QStringList& rekordok, Platfo
       j.newPage();
     }
     j.endDoc();
-  });
+  }));
 }

@@ -29,9 +29,9 @@ struct TertiAdatok {
 
 // Each reads record 1 of Set.dat into `set` and of SetTerti.dat into `terti`.
 //
-// Standing, single: every failing step is skipped; the document is always ended (true). The
+// Standing, single: every failing step is skipped; the document is always ended (printed). The
 // printer: the system default, followed, or the saved one.
-bool PrintAlloTerti(const TertiAdatok& lap, Platform& platform, SetRekord& set, SetTertiRekord& terti);
+PrintResult PrintAlloTerti(const TertiAdatok& lap, Platform& platform, SetRekord& set, SetTertiRekord& terti);
 
 // Lying, single: any failure cancels the document silently. A saved printer is selected, the
 // default one is left as it is.
@@ -45,6 +45,6 @@ PrintResult PrintCsAlloTerti(const std::vector<CsoportSor>& sorok, const TertiAd
 
 // Lying, list: `rekordok` are the record numbers as the list shows them (FizetoLista::kijeloltRekordok).
 // Each card's records are read into `nevek` and `kozl3sor`, which keep the last card's. A text
-// that is not a record number, or any printer failure, cancels the document: false, no message.
-bool PrintCsFekvoTerti(const TertiAdatok& lap, const QStringList& rekordok, Platform& platform, SetRekord& set,
+// that is not a record number, or any printer failure, cancels the document: not printed, no message.
+PrintResult PrintCsFekvoTerti(const TertiAdatok& lap, const QStringList& rekordok, Platform& platform, SetRekord& set,
                        SetTertiRekord& terti, NevekRekord& nevek, Kozl3sorRekord& kozl3sor);

@@ -15,20 +15,30 @@
 #include <array>
 #include <cstdint>
 
+#include "printing/common/formpage.h"
 #include "printing/slips/csekkprint.h"
 
 class QComboBox;
+class QDate;
 class QImage;
 class QLabel;
 class QLineEdit;
 class MmKep;
 class TriCheckBox;
+struct FoAblak;
 struct NevekRekord;
 struct Kozl3sorRekord;
 struct Platform;
 struct SetRekord;
 
-class CsekkLap : public QWidget {
+// The entries of the three reference lists as activation shows them: the notice list with an
+// empty first item and its texts untrimmed; the legal-title lists trimmed, the second with the
+// payment deadline ten days after `today` behind an entry "Fiz. hat.:".
+QStringList kozlemenyLista(const QString& folder);
+QStringList jogcim1Lista(const QString& folder);
+QStringList jogcim2Lista(const QString& folder, const QDate& today);
+
+class CsekkLap : public QWidget, public FormPage {
  public:
   // `set` is the program-wide copy of the general settings that the amount handlers reload;
   // the words are measured on `platform.printer` (none: they are not measured).
@@ -93,6 +103,20 @@ class CsekkLap : public QWidget {
   // The amount box after a payer click: slot 1 when it holds a valid amount; otherwise the
   // amount, its label and the four words boxes are cleared.
   void elsoOsszeg(const std::array<int32_t, 12>& osszegek);
+
+  // The main window's calls (csekklap_ablak.cpp).
+  // The boxes holding the current payer, as the payer dialogs read them, and the amount list
+  // they renew.
+  void fizetoMezok(FoAblak& a);
+  void load(const SetRekord& set) override;
+  void activate() override;
+  void save(SetRekord& set) const override;
+  void setPreview(const QImage& kep) override;
+  void fill(const FizetoKitoltes& f) override;
+  void fillAmounts(const std::array<int32_t, 12>& osszegek) override;
+  // The slip for the page's payer (nothing for an amount that reads as 0), or for the rows of
+  // the payer list.
+  std::optional<PagePrint> print(const PrintRequest& k) override;
 
  private:
   // Line 1 and 2 as the words boxes and their copies get them.

@@ -13,6 +13,7 @@
 
 #include "ablakfixture.h"
 #include "common/numtext.h"
+#include "printing/envelopes/boriteklap.h"
 #include "printing/slips/csekklap.h"
 #include "records/jogcimek.h"
 #include "support/printexpect.h"

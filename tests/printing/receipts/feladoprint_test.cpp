@@ -62,8 +62,8 @@ class FeladoPrint : public testing::Test {
     printed::expectTexts(got, want, {.plain = true});
   }
 
-  bool allo() { return PrintAlloFelado(lap, platform, set, fveveny); }
-  bool fekvo() { return PrintFekvoFelado(lap, platform, set, fveveny); }
+  bool allo() { return bool(PrintAlloFelado(lap, platform, set, fveveny)); }
+  bool fekvo() { return bool(PrintFekvoFelado(lap, platform, set, fveveny)); }
 
   TempFolder dir;
   RecordingPrinter printer;

@@ -63,8 +63,8 @@ class IratPrint : public testing::Test {
     lap.chkVkod = 1;
   }
 
-  bool allo() { return PrintAlloIrat(lap, platform, set, irat2); }
-  bool fekvo() { return PrintFekvoIrat(lap, platform, set, irat2); }
+  bool allo() { return bool(PrintAlloIrat(lap, platform, set, irat2)); }
+  bool fekvo() { return bool(PrintFekvoIrat(lap, platform, set, irat2)); }
 
   TempFolder dir;
   RecordingPrinter printer;

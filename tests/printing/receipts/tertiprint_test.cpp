@@ -70,7 +70,7 @@ class TertiPrint : public testing::Test {
     payer(3, QStringLiteral("Harmadik Hugó"), QStringLiteral("6720"), QStringLiteral("Szeged"), QStringLiteral("AZ3"),
           QStringLiteral("RB3"), QString());
   }
-  bool list(const QStringList& rows) { return PrintCsFekvoTerti(lap, rows, platform, set, terti, nevek, kozl3sor); }
+  bool list(const QStringList& rows) { return bool(PrintCsFekvoTerti(lap, rows, platform, set, terti, nevek, kozl3sor)); }
 
   TempFolder dir;
   RecordingPrinter printer;
