@@ -3,7 +3,6 @@
 // rows taken and the errors.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <tuple>
 
 #include "common/messages.h"

@@ -19,7 +19,7 @@
 
 namespace {
 
-const QString B = QStringLiteral("Times New Roman CE");
+using printed::B;
 const QString kKod = QStringLiteral("Courier New");
 // The return address is printed as stored, padded to its field.
 const QString kHivatal = QStringLiteral("Hivatal").leftJustified(40);
