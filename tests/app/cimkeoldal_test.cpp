@@ -9,6 +9,7 @@
 #include "printing/envelopes/cimkelap.h"
 #include "records/fizetok.h"
 #include "common/tricheckbox.h"
+#include "support/printexpect.h"
 
 
 // A 4 x 10 sheet with positions assigned (<build>/screenshots/cimke-4x10.png, for a person to
@@ -40,7 +41,7 @@ TEST_F(AblakTest, LabelPageWithAFortyLabelSheet) {
   w->cmdPrint_Click();  // positions mode: 4 labels
   w->cmdCsPrint_Click();  // the label page has no list print
   ASSERT_EQ(nyomtato.documents().size(), 1u);
-  EXPECT_EQ(nyomtato.documents()[0].texts().size(), 20u);
+  EXPECT_EQ(printed::doc(nyomtato).texts().size(), 20u);
   EXPECT_EQ(c.lbKinyomottCimkeNum->text(), QStringLiteral("1238"));
   // A deletion moves record numbers: the positions are cleared.
   uzenetek.answers = {MsgAnswer::Yes};

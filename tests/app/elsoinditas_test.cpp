@@ -9,6 +9,7 @@
 #include "printing/slips/csekklap.h"
 #include "records/fizetok.h"
 #include "records/nevekrekord.h"
+#include "support/printexpect.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ std::vector<PrintedText> alloCsekk(frmLavindor& w, RecordingPrinter& p) {
   w.csekkLap->txOsszeg->setEditText(QStringLiteral("1500"));
   w.cmdPrint_Click();
   if (p.documents().size() != 1) return {};
-  return p.documents()[0].texts();
+  return printed::doc(p).texts();
 }
 
 }  // namespace

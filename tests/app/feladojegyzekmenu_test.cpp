@@ -13,6 +13,7 @@
 #include "printing/envelopes/frmfjsetup.h"
 #include "records/fizetok.h"
 #include "records/fizetolista.h"
+#include "support/printexpect.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ TEST_F(FeladojegyzekMenuTest, PrintsTheSelectedRowsInListOrder) {
   for (int sor : {2, 0}) s->select(w->lista->modell()->index(sor, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
   w->mnuCimzettekNyomtatasa->trigger();
   ASSERT_EQ(nyomtato.documents().size(), 1u);
-  EXPECT_EQ(nyomtato.documents()[0].texts().at(3).text.trimmed(), QStringLiteral("Fizető 3"));
+  EXPECT_EQ(printed::at(printed::doc(nyomtato).texts(), 3).text.trimmed(), QStringLiteral("Fizető 3"));
   EXPECT_EQ(trimmed(allapot.Nevek.Nev), QStringLiteral("Fizető 3"));
 }
 

@@ -23,6 +23,7 @@
 #include "printing/receipts/tertilap.h"
 #include "records/fizetolista.h"
 #include "records/listamodell.h"
+#include "support/printexpect.h"
 
 namespace {
 
@@ -213,7 +214,7 @@ TEST_F(KitoltesTest, EnvelopePagePrintsThePayerOnItAndTheSelectedRows) {
   w->ListView1_ItemClick(0);
   w->cmdPrint_Click();
   ASSERT_EQ(nyomtato.documents().size(), 1u);
-  const PrintedText& elso = nyomtato.documents()[0].pages.at(0).texts.at(0);
+  const PrintedText& elso = printed::at(printed::page(nyomtato).texts, 0);
   EXPECT_EQ(elso.text, nev(0));
   EXPECT_NEAR(elso.x, 146, 1e-9);
   EXPECT_NEAR(elso.y, 70, 1e-9);
@@ -223,10 +224,10 @@ TEST_F(KitoltesTest, EnvelopePagePrintsThePayerOnItAndTheSelectedRows) {
   w->OpOrientacioFekvo->setChecked(true);
   w->cmdCsPrint_Click();
   ASSERT_EQ(nyomtato.documents().size(), 2u);
-  const auto& lapok = nyomtato.documents()[1].pages;
+  const auto& lapok = printed::doc(nyomtato, 1).pages;
   ASSERT_EQ(lapok.size(), 2u);
-  EXPECT_EQ(lapok[0].texts.at(0).text, nev(0));
-  EXPECT_EQ(lapok[1].texts.at(0).text, nev(1));
-  EXPECT_NEAR(lapok[1].texts.at(0).x, 80, 1e-9);
+  EXPECT_EQ(printed::at(lapok[0].texts, 0).text, nev(0));
+  EXPECT_EQ(printed::at(lapok[1].texts, 0).text, nev(1));
+  EXPECT_NEAR(printed::at(lapok[1].texts, 0).x, 80, 1e-9);
   EXPECT_EQ(trimmed(allapot.Nevek.Nev), nev(1));  // the record read last
 }

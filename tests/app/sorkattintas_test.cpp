@@ -20,6 +20,7 @@
 #include "records/fizetok.h"
 #include "records/fizetolista.h"
 #include "records/frmfelvet.h"
+#include "support/printexpect.h"
 
 namespace {
 
@@ -228,15 +229,10 @@ TEST_F(SorTest, ListPrintOnTheSlipPagePrintsOneSlipPerSelectedRow) {
   w->cmdCsPrint_Click();  // standing: the printer dialog first, then a slip per selected row
   EXPECT_EQ(dialogus.shown.size(), 1u);
   ASSERT_EQ(nyomtato.documents().size(), 1u);
-  const PrintedDocument& doc = nyomtato.documents()[0];
+  const PrintedDocument& doc = printed::doc(nyomtato);
   ASSERT_EQ(doc.pages.size(), 2u);
-  auto van = [](const PrintedPage& p, const QString& t) {
-    for (const PrintedText& x : p.texts)
-      if (x.text.contains(t)) return true;
-    return false;
-  };
-  EXPECT_TRUE(van(doc.pages[0], QStringLiteral("Kovács Péter")));
-  EXPECT_TRUE(van(doc.pages[1], QStringLiteral("Szabó Éva")));
+  EXPECT_TRUE(printed::contains(printed::at(doc.pages, 0).texts, QStringLiteral("Kovács Péter")));
+  EXPECT_TRUE(printed::contains(printed::at(doc.pages, 1).texts, QStringLiteral("Szabó Éva")));
   // The last printed row stays in the shared copies.
   EXPECT_EQ(trimmed(allapot.Nevek.Nev), QStringLiteral("Szabó Éva"));
   w->OpOrientacioFekvo->setChecked(true);
@@ -258,20 +254,15 @@ TEST_F(SorTest, MoneyOrderPrintsThePayerOnItsPage) {
   w->ListView1_ItemClick(0);
   w->cmdPrint_Click();
   ASSERT_EQ(nyomtato.documents().size(), 1u);
-  bool nev = false, osszeg = false;
-  for (const PrintedText& t : nyomtato.documents()[0].texts()) {
-    nev = nev || t.text.contains(QStringLiteral("Kovács Péter"));
-    osszeg = osszeg || t.text.contains(QStringLiteral("2500"));
-  }
-  EXPECT_TRUE(nev);
-  EXPECT_TRUE(osszeg);
+  EXPECT_TRUE(printed::contains(printed::doc(nyomtato).texts(), QStringLiteral("Kovács Péter")));
+  EXPECT_TRUE(printed::contains(printed::doc(nyomtato).texts(), QStringLiteral("2500")));
   RecordedPrintDialogs dialogus;
   platform.printDialog = &dialogus;
   kijelol(*w, {0, 2});
   w->cmdCsPrint_Click();  // the list: the printer dialog, then one money order per selected row
   EXPECT_EQ(dialogus.shown.size(), 1u);
   ASSERT_EQ(nyomtato.documents().size(), 2u);
-  EXPECT_EQ(nyomtato.documents()[1].pages.size(), 2u);
+  EXPECT_EQ(printed::doc(nyomtato, 1).pages.size(), 2u);
 }
 
 TEST_F(SorTest, ReturnReceiptPrintsStandingSingleAndLyingList) {
@@ -286,19 +277,17 @@ TEST_F(SorTest, ReturnReceiptPrintsStandingSingleAndLyingList) {
   w->OpOrientacioAllo->setChecked(true);
   w->cmdPrint_Click();
   ASSERT_EQ(nyomtato.documents().size(), 1u);
-  bool nev = false;
-  for (const PrintedText& x : nyomtato.documents()[0].texts()) nev = nev || x.text.contains(QStringLiteral("Szabó Éva"));
-  EXPECT_TRUE(nev);
+  EXPECT_TRUE(printed::contains(printed::doc(nyomtato).texts(), QStringLiteral("Szabó Éva")));
   w->cmdCsPrint_Click();  // standing list: one card per selected row
   ASSERT_EQ(nyomtato.documents().size(), 2u);
-  EXPECT_EQ(nyomtato.documents()[1].pages.size(), 2u);
+  EXPECT_EQ(printed::doc(nyomtato, 1).pages.size(), 2u);
   w->OpOrientacioFekvo->setChecked(true);
   w->cmdCsPrint_Click();  // lying list: the same
   ASSERT_EQ(nyomtato.documents().size(), 3u);
-  EXPECT_EQ(nyomtato.documents()[2].pages.size(), 2u);
+  EXPECT_EQ(printed::doc(nyomtato, 2).pages.size(), 2u);
   w->cmdPrint_Click();  // lying single card
   ASSERT_EQ(nyomtato.documents().size(), 4u);
-  EXPECT_NEAR(nyomtato.documents()[3].pages.at(0).widthMm, 165, 0.01);
+  EXPECT_NEAR(printed::page(nyomtato, 3).widthMm, 165, 0.01);
 }
 
 TEST_F(SorTest, CashOnDeliveryFormNeedsAPayerAndPrintsIt) {
@@ -322,9 +311,7 @@ TEST_F(SorTest, CashOnDeliveryFormNeedsAPayerAndPrintsIt) {
   w->ListView1_ItemClick(0);
   w->cmdPrint_Click();
   ASSERT_EQ(nyomtato.documents().size(), 1u);
-  bool nev = false;
-  for (const PrintedText& x : nyomtato.documents()[0].texts()) nev = nev || x.text.contains(QStringLiteral("Kovács Péter"));
-  EXPECT_TRUE(nev);
+  EXPECT_TRUE(printed::contains(printed::doc(nyomtato).texts(), QStringLiteral("Kovács Péter")));
 }
 
 TEST_F(SorTest, PostingAndOfficialReceiptsPrintThePayerOnTheirPages) {
@@ -337,20 +324,18 @@ TEST_F(SorTest, PostingAndOfficialReceiptsPrintThePayerOnTheirPages) {
   fizetok();
   auto w = indit();
   w->ListView1_ItemClick(0);
-  auto printed = [this](size_t doc) {
-    for (const PrintedText& x : nyomtato.documents()[doc].texts())
-      if (x.text.contains(QStringLiteral("Kovács Péter"))) return true;
-    return false;
+  auto nevVan = [this](size_t doc) {
+    return printed::contains(printed::doc(nyomtato, doc).texts(), QStringLiteral("Kovács Péter"));
   };
   w->SSTab1->setCurrentIndex(kLapFelado);
   w->cmdPrint_Click();
   ASSERT_EQ(nyomtato.documents().size(), 1u);
-  EXPECT_TRUE(printed(0));
+  EXPECT_TRUE(nevVan(0));
   w->SSTab1->setCurrentIndex(kLapIrat);
   w->OpOrientacioFekvo->setChecked(true);
   w->cmdPrint_Click();
   ASSERT_EQ(nyomtato.documents().size(), 2u);
-  EXPECT_TRUE(printed(1));
+  EXPECT_TRUE(nevVan(1));
   w->cmdCsPrint_Click();  // the list print with no row selected: no page
   EXPECT_EQ(nyomtato.documents().size(), 2u);
 }
@@ -394,6 +379,6 @@ TEST_F(SorTest, CashOnDeliveryListPrintsOneFormPerSelectedRow) {
   w->ListView1_ItemClick(2);
   w->cmdCsPrint_Click();
   ASSERT_EQ(nyomtato.documents().size(), 1u);
-  EXPECT_EQ(nyomtato.documents()[0].pages.size(), 2u);
+  EXPECT_EQ(printed::doc(nyomtato).pages.size(), 2u);
   EXPECT_EQ(trimmed(allapot.Nevek.Nev), QStringLiteral("Szabó Éva"));
 }

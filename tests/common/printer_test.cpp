@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "common/recordingprinter.h"
+#include "support/printexpect.h"
 
 namespace {
 constexpr double kTw = kTwipsPerMm;
@@ -111,17 +112,17 @@ TEST(Printer, PrintEndsLineOrStaysOnIt) {
   p.print("f");
   p.endDoc();
   ASSERT_EQ(p.documents().size(), 1u);
-  const auto texts = p.documents()[0].texts();
+  const auto texts = printed::doc(p).texts();
   ASSERT_EQ(texts.size(), 3u);
-  EXPECT_EQ(texts[0].text, "abc");
-  EXPECT_NEAR(texts[1].x, 32.2, 1e-9);
-  EXPECT_DOUBLE_EQ(texts[1].y, 50);
-  EXPECT_DOUBLE_EQ(texts[2].x, 0);
-  EXPECT_NEAR(texts[2].y, 54.8, 1e-9);
-  EXPECT_EQ(texts[2].font, "Arial");
-  EXPECT_EQ(texts[2].size, 12);
-  EXPECT_TRUE(texts[2].bold);
-  EXPECT_FALSE(texts[1].bold);
+  EXPECT_EQ(printed::at(texts, 0).text, "abc");
+  EXPECT_NEAR(printed::at(texts, 1).x, 32.2, 1e-9);
+  EXPECT_DOUBLE_EQ(printed::at(texts, 1).y, 50);
+  EXPECT_DOUBLE_EQ(printed::at(texts, 2).x, 0);
+  EXPECT_NEAR(printed::at(texts, 2).y, 54.8, 1e-9);
+  EXPECT_EQ(printed::at(texts, 2).font, "Arial");
+  EXPECT_EQ(printed::at(texts, 2).size, 12);
+  EXPECT_TRUE(printed::at(texts, 2).bold);
+  EXPECT_FALSE(printed::at(texts, 1).bold);
   // The end of the document puts the position back to the corner.
   EXPECT_DOUBLE_EQ(p.currentY(), 0);
 }
@@ -133,7 +134,7 @@ TEST(Printer, TwipsScalePositionsAreStoredInMillimetres) {
   p.print("x");
   EXPECT_NEAR(p.currentY(), 2880 + 4 * kTw, 1e-9);
   p.endDoc();
-  const PrintedText t = p.documents()[0].texts()[0];
+  const PrintedText t = printed::at(printed::doc(p).texts(), 0);
   EXPECT_NEAR(t.x, 25.4, 1e-9);
   EXPECT_NEAR(t.y, 50.8, 1e-9);
 }
@@ -150,12 +151,12 @@ TEST(Printer, EachPageKeepsItsOwnSetUp) {
   p.newPage();  // empty pages at the end are not sent
   p.endDoc();
   ASSERT_EQ(p.documents().size(), 1u);
-  const auto& pages = p.documents()[0].pages;
+  const auto& pages = printed::doc(p).pages;
   ASSERT_EQ(pages.size(), 2u);
-  expectPage(pages[0], 210, 297, kPortrait, kPaperA4);
-  expectPage(pages[1], 220, 110, kLandscape, kPaperDL);
-  EXPECT_EQ(pages[1].texts[0].text, "DL page");
-  EXPECT_DOUBLE_EQ(pages[1].texts[0].y, 0);  // a new page starts at the corner
+  expectPage(printed::at(pages, 0), 210, 297, kPortrait, kPaperA4);
+  expectPage(printed::at(pages, 1), 220, 110, kLandscape, kPaperDL);
+  EXPECT_EQ(printed::at(printed::at(pages, 1).texts, 0).text, "DL page");
+  EXPECT_DOUBLE_EQ(printed::at(printed::at(pages, 1).texts, 0).y, 0);  // a new page starts at the corner
 }
 
 TEST(Printer, EmptyPageInsideDocumentIsKept) {
@@ -165,9 +166,9 @@ TEST(Printer, EmptyPageInsideDocumentIsKept) {
   p.newPage();
   p.print("3");
   p.endDoc();
-  ASSERT_EQ(p.documents()[0].pages.size(), 3u);
-  EXPECT_TRUE(p.documents()[0].pages[1].empty());
-  EXPECT_TRUE(p.documents()[0].pages[1].setUp);
+  ASSERT_EQ(printed::doc(p).pages.size(), 3u);
+  EXPECT_TRUE(printed::page(p, 0, 1).empty());
+  EXPECT_TRUE(printed::page(p, 0, 1).setUp);
 }
 
 TEST(Printer, EndDocWithoutContentSendsNothing) {
@@ -190,8 +191,8 @@ TEST(Printer, KillDocDiscardsEverything) {
   p.print("next");
   p.endDoc();
   ASSERT_EQ(p.documents().size(), 1u);
-  ASSERT_EQ(p.documents()[0].texts().size(), 1u);
-  EXPECT_EQ(p.documents()[0].texts()[0].text, "next");
+  ASSERT_EQ(printed::doc(p).texts().size(), 1u);
+  EXPECT_EQ(printed::at(printed::doc(p).texts(), 0).text, "next");
 }
 
 TEST(Printer, FailedSendClosesTheDocument) {
@@ -238,7 +239,7 @@ TEST(Printer, DocumentGoesToThePrinterItBeganOn) {
   p.print("x");
   p.select(1);
   p.endDoc();
-  EXPECT_EQ(p.documents()[0].printer, "Nyomtató A");
+  EXPECT_EQ(printed::doc(p).printer, "Nyomtató A");
 }
 
 TEST(Printer, NoPrinterInstalledRaisesOnPrinting) {
@@ -257,6 +258,6 @@ TEST(Printer, PictureNeedsAnImage) {
   img.fill(Qt::red);
   p.paintPicture(img, 10, 20, 30, 40);
   p.endDoc();
-  ASSERT_EQ(p.documents()[0].pages[0].pictures.size(), 1u);
-  EXPECT_DOUBLE_EQ(p.documents()[0].pages[0].pictures[0].height, 40);
+  ASSERT_EQ(printed::page(p).pictures.size(), 1u);
+  EXPECT_DOUBLE_EQ(printed::at(printed::page(p).pictures, 0).height, 40);
 }

@@ -6,6 +6,7 @@
 #include "common/printjob.h"
 #include "common/recordingprinter.h"
 #include "common/setrekord.h"
+#include "support/printexpect.h"
 
 namespace {
 SetRekord savedPrinter(int16_t index) {
@@ -54,7 +55,7 @@ TEST(PrinterChoice, SavedPrinterFollowVariantSelectsAndStopsFollowing) {
   RecordedMessageBoxes m;
   EXPECT_TRUE(printForm(p, m, ErrorClass::SilentCancel, savedPrinter(1), PrinterChoice::FollowDefault));
   ASSERT_EQ(p.documents().size(), 1u);
-  EXPECT_EQ(p.documents()[0].printer, "Nyomtató B");
+  EXPECT_EQ(printed::doc(p).printer, "Nyomtató B");
   EXPECT_FALSE(p.followsDefault());
   EXPECT_EQ(p.events(), QStringList({"select 1", "followDefault off", "endDoc"}));
   p.setDefault(0);  // following is off: the chosen printer stays
@@ -65,7 +66,7 @@ TEST(PrinterChoice, SavedPrinterKeepVariantOnlySelects) {
   RecordingPrinter p;
   RecordedMessageBoxes m;
   EXPECT_TRUE(printForm(p, m, ErrorClass::SilentCancel, savedPrinter(1), PrinterChoice::KeepCurrent));
-  EXPECT_EQ(p.documents()[0].printer, "Nyomtató B");
+  EXPECT_EQ(printed::doc(p).printer, "Nyomtató B");
   EXPECT_TRUE(p.followsDefault());
   EXPECT_EQ(p.events(), QStringList({"select 1", "endDoc"}));
 }
@@ -77,14 +78,14 @@ TEST(PrinterChoice, DefaultPrinterFollowVariantGoesToDefaultWhateverTheIndex) {
   p.setFollowDefault(false);
   p.clearLog();
   EXPECT_TRUE(printForm(p, m, ErrorClass::SilentCancel, defaultPrinter(1), PrinterChoice::FollowDefault));
-  EXPECT_EQ(p.documents()[0].printer, "Nyomtató A");
+  EXPECT_EQ(printed::doc(p).printer, "Nyomtató A");
   EXPECT_EQ(p.events(), QStringList({"followDefault on", "endDoc"}));
   // Any value but 0 means the default printer.
   SetRekord odd = defaultPrinter(1);
   odd.AlapNyomtato = 1;
   p.select(1);
   EXPECT_TRUE(printForm(p, m, ErrorClass::SilentCancel, odd, PrinterChoice::FollowDefault));
-  EXPECT_EQ(p.documents().back().printer, "Nyomtató A");
+  EXPECT_EQ(printed::last(p.documents()).printer, "Nyomtató A");
 }
 
 TEST(PrinterChoice, DefaultPrinterKeepVariantStaysOnEarlierChoice) {
@@ -93,7 +94,7 @@ TEST(PrinterChoice, DefaultPrinterKeepVariantStaysOnEarlierChoice) {
   printForm(p, m, ErrorClass::SilentCancel, savedPrinter(1), PrinterChoice::FollowDefault);
   p.clearLog();
   EXPECT_TRUE(printForm(p, m, ErrorClass::None, defaultPrinter(), PrinterChoice::KeepCurrent));
-  EXPECT_EQ(p.documents()[0].printer, "Nyomtató B");
+  EXPECT_EQ(printed::doc(p).printer, "Nyomtató B");
   EXPECT_EQ(p.events(), QStringList({"endDoc"}));
 }
 
@@ -150,7 +151,7 @@ TEST(PrinterChoice, IndexOutOfRangeUnderEachClass) {
       RecordedMessageBoxes m;
       EXPECT_TRUE(printForm(p, m, ErrorClass::Ignore, savedPrinter(2), choice));
       ASSERT_EQ(p.documents().size(), 1u);
-      EXPECT_EQ(p.documents()[0].printer, "Nyomtató A");
+      EXPECT_EQ(printed::doc(p).printer, "Nyomtató A");
       EXPECT_TRUE(m.shown.empty());
       EXPECT_EQ(p.followsDefault(), !follow);
       if (follow)
@@ -181,7 +182,7 @@ TEST(PrintJob, AmountMarksTwiceOnOneLine) {
     j.amountAtX(90, "12345");
     j.endDoc();
   }));
-  const auto t = p.documents()[0].texts();
+  const auto t = printed::doc(p).texts();
   ASSERT_EQ(t.size(), 6u);
   const QStringList texts = {"***", "12345", "***", "***", "12345", "***"};
   const double xs[] = {25, 31, 41, 90, 96, 106};
@@ -204,7 +205,7 @@ TEST(PrintJob, BlockLinesFollowAtLineHeight) {
     j.text(70, 50, "külön");  // a line that sets Y starts there
     j.endDoc();
   }));
-  const auto t = p.documents()[0].texts();
+  const auto t = printed::doc(p).texts();
   ASSERT_EQ(t.size(), 5u);
   const QStringList texts = {"Kovács Anna", " ", "Fő utca 1.", "1234", "külön"};
   for (int i = 0; i < 4; ++i) {
@@ -233,7 +234,7 @@ TEST(PrintJob, FontFallbackGoesOnAfter380) {
   }));
   EXPECT_EQ(fallbacks, 1);
   EXPECT_TRUE(m.shown.empty());
-  const auto t = p.documents()[0].texts();
+  const auto t = printed::doc(p).texts();
   ASSERT_EQ(t.size(), 2u);
   EXPECT_EQ(t[0].font, "Arial CE");
   EXPECT_EQ(t[1].font, "Arial CE");
@@ -275,8 +276,8 @@ TEST(PrintJob, CancelLeavesNoDocumentAndNothingMergesIntoTheNext) {
     EXPECT_EQ(m.shown.size(), c == ErrorClass::CancelWithMessage ? 1u : 0u);
     printForm(p, m, ErrorClass::SilentCancel, defaultPrinter(), PrinterChoice::KeepCurrent, "következő");
     ASSERT_EQ(p.documents().size(), 1u);
-    ASSERT_EQ(p.documents()[0].texts().size(), 1u);
-    EXPECT_EQ(p.documents()[0].texts()[0].text, "következő");
+    ASSERT_EQ(printed::doc(p).texts().size(), 1u);
+    EXPECT_EQ(printed::at(printed::doc(p).texts(), 0).text, "következő");
   }
 }
 
@@ -292,7 +293,7 @@ TEST(PrintJob, IgnoreSkipsFailingStepsAndEndsNormally) {
     j.endDoc();
   }));
   ASSERT_EQ(job.errors().size(), 3u);
-  const auto t = p.documents()[0].texts();
+  const auto t = printed::doc(p).texts();
   ASSERT_EQ(t.size(), 1u);
   EXPECT_EQ(t[0].text, "jó");
   EXPECT_EQ(t[0].font, "Arial");

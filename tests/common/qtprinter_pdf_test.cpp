@@ -8,6 +8,7 @@
 
 #include "common/qtprinter.h"
 #include "support/pdfwords.h"
+#include "support/printexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -64,26 +65,26 @@ TEST(QtPrinterPdf, TextLandsAtItsPositionOnA4AndLyingDl) {
   const auto pages = readPdf(printer.lastPdf());
   ASSERT_EQ(pages.size(), 2u);
 
-  EXPECT_NEAR(pages[0].widthMm, 210, 0.5);
-  EXPECT_NEAR(pages[0].heightMm, 297, 0.5);
-  const Word* first = find(pages[0], "Próba");
+  EXPECT_NEAR(printed::at(pages, 0).widthMm, 210, 0.5);
+  EXPECT_NEAR(printed::at(pages, 0).heightMm, 297, 0.5);
+  const Word* first = find(printed::at(pages, 0), "Próba");
   ASSERT_NE(first, nullptr);
   EXPECT_NEAR(first->x0, 30, 0.5);
   EXPECT_NEAR(first->y0, 40, 0.5);
   EXPECT_NEAR(first->x1 - first->x0, width, 0.5);
   EXPECT_LE(first->y1 - first->y0, lineHeight + 0.01);
-  const Word* second = find(pages[0], "Második");
+  const Word* second = find(printed::at(pages, 0), "Második");
   ASSERT_NE(second, nullptr);
   EXPECT_NEAR(second->x0, 30, 0.5);
   EXPECT_NEAR(second->y0, 40 + lineHeight, 0.5);
 
-  EXPECT_NEAR(pages[1].widthMm, 220, 0.5);
-  EXPECT_NEAR(pages[1].heightMm, 110, 0.5);
-  const Word* lying = find(pages[1], "Fekvő");
+  EXPECT_NEAR(printed::at(pages, 1).widthMm, 220, 0.5);
+  EXPECT_NEAR(printed::at(pages, 1).heightMm, 110, 0.5);
+  const Word* lying = find(printed::at(pages, 1), "Fekvő");
   ASSERT_NE(lying, nullptr);
   EXPECT_NEAR(lying->x0, 150, 0.5);
   EXPECT_NEAR(lying->y0, 80, 0.5);
-  const Word* next = find(pages[1], "boríték");
+  const Word* next = find(printed::at(pages, 1), "boríték");
   ASSERT_NE(next, nullptr);
   EXPECT_NEAR(next->y0, 80, 0.5);  // stayed on the line
 }
@@ -109,8 +110,8 @@ TEST(QtPrinterPdf, EachDocumentGetsItsOwnFileAndCancelWritesNone) {
   if (havePdftotext()) {
     const auto pages = readPdf(printer.lastPdf());
     ASSERT_EQ(pages.size(), 1u);
-    ASSERT_EQ(pages[0].words.size(), 1u);
-    EXPECT_EQ(pages[0].words[0].text, "kettő");
+    ASSERT_EQ(printed::at(pages, 0).words.size(), 1u);
+    EXPECT_EQ(printed::at(printed::at(pages, 0).words, 0).text, "kettő");
   }
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 // Word boxes and page sizes of a PDF as `pdftotext -bbox` reports them, in millimetres: the
 // end-to-end check of what the real printer wrote.
+#include <gtest/gtest.h>
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QString>
 
+#include <cmath>
 #include <vector>
 
 namespace pdf {
@@ -49,6 +52,14 @@ inline const Word* find(const Page& page, const QString& text) {
   for (const Word& w : page.words)
     if (w.text == text) return &w;
   return nullptr;
+}
+
+// Exactly one word `text` with its top-left corner within `tol` mm of (x, y).
+inline void expectWord(const Page& page, const QString& text, double x, double y, double tol = 0.5) {
+  int found = 0;
+  for (const Word& w : page.words)
+    if (w.text == text && std::abs(w.x0 - x) <= tol && std::abs(w.y0 - y) <= tol) ++found;
+  EXPECT_EQ(found, 1) << text.toStdString() << " at " << x << ", " << y;
 }
 
 }  // namespace pdf

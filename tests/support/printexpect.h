@@ -1,37 +1,136 @@
 #pragma once
-// Comparing what a form printer placed with an expected table: text, position in mm, font
-// and size, item by item in the order placed.
+// Comparing what a form printer placed with an expected table (text, position in mm, font and
+// size), and checked access to the recorded output: an index past the end fails the test and
+// yields an empty item, so a printer that placed nothing fails cleanly instead of crashing.
 #include <gtest/gtest.h>
 
 #include <QString>
 
+#include <cmath>
+#include <source_location>
 #include <vector>
 
 #include "common/printer.h"
 
 namespace printed {
 
-struct Expected {
-  QString text;
-  double x, y;
-  QString font;
-  double size;
-};
-
 // The two fonts of the factory layouts.
 inline const QString A = QStringLiteral("Arial CE");
 inline const QString B = QStringLiteral("Times New Roman CE");
 
-// `dx` shifts every expected X (a horizontal correction).
-inline void expectTexts(const std::vector<PrintedText>& got, const std::vector<Expected>& want, double dx = 0) {
+// An empty font or a zero size takes the comparison's default.
+struct Expected {
+  QString text;
+  double x, y;
+  QString font = {};
+  double size = 0;
+};
+
+struct Compare {
+  double dx = 0, dy = 0;  // shift of every expected position (a correction)
+  double tol = 1e-4;      // mm
+  QString font = B;
+  double size = 10;
+  bool plain = false;  // also check that no item is bold
+};
+
+// Item `i` of `v`; past the end a failure at the caller's line and an empty item.
+template <class T>
+const T& at(const std::vector<T>& v, size_t i, std::source_location where = std::source_location::current()) {
+  static const T none{};
+  if (i < v.size()) return v[i];
+  ADD_FAILURE_AT(where.file_name(), int(where.line())) << "no item " << i << ", only " << v.size();
+  return none;
+}
+template <class T>
+const T& last(const std::vector<T>& v, std::source_location where = std::source_location::current()) {
+  return at(v, v.empty() ? 0 : v.size() - 1, where);
+}
+
+// Document `d` of a recording printer, page `p` of it.
+template <class P>
+const PrintedDocument& doc(const P& printer, size_t d = 0,
+                           std::source_location where = std::source_location::current()) {
+  return at(printer.documents(), d, where);
+}
+template <class P>
+const PrintedPage& page(const P& printer, size_t d = 0, size_t p = 0,
+                        std::source_location where = std::source_location::current()) {
+  return at(doc(printer, d, where).pages, p, where);
+}
+
+// Items `from` .. `from + n - 1`; fewer than that is a failure.
+inline std::vector<PrintedText> slice(const std::vector<PrintedText>& v, size_t from, size_t n,
+                                      std::source_location where = std::source_location::current()) {
+  if (from <= v.size() && n <= v.size() - from) return {v.begin() + long(from), v.begin() + long(from + n)};
+  ADD_FAILURE_AT(where.file_name(), int(where.line())) << "no items " << from << ".." << from + n - 1 << ", only "
+                                                       << v.size();
+  return {};
+}
+
+// The first item whose text is `text`, or nullptr.
+inline const PrintedText* find(const std::vector<PrintedText>& got, const QString& text) {
+  for (const PrintedText& t : got)
+    if (t.text == text) return &t;
+  return nullptr;
+}
+
+// The items whose text is not empty (an empty line still places an empty text).
+inline std::vector<PrintedText> filled(const std::vector<PrintedText>& got) {
+  std::vector<PrintedText> t;
+  for (const PrintedText& x : got)
+    if (!x.text.isEmpty()) t.push_back(x);
+  return t;
+}
+
+// The text placed at (x, y), or "<none>".
+inline QString textAt(const std::vector<PrintedText>& got, double x, double y, double tol = 1e-4) {
+  for (const PrintedText& t : got)
+    if (std::abs(t.x - x) < tol && std::abs(t.y - y) < tol) return t.text;
+  return QStringLiteral("<none>");
+}
+inline QString textAt(const PrintedPage& p, double x, double y, double tol = 1e-4) {
+  return textAt(p.texts, x, y, tol);
+}
+
+// Whether some item's text contains `part`.
+inline bool contains(const std::vector<PrintedText>& got, const QString& part) {
+  for (const PrintedText& t : got)
+    if (t.text.contains(part)) return true;
+  return false;
+}
+
+// `t` is `want` under `c`; a size of 0 in both is not compared.
+inline bool matches(const PrintedText& t, const Expected& want, const Compare& c = {}) {
+  const double size = want.size == 0 ? c.size : want.size;
+  return t.text == want.text && std::abs(t.x - want.x - c.dx) < c.tol && std::abs(t.y - want.y - c.dy) < c.tol &&
+         t.font == (want.font.isEmpty() ? c.font : want.font) && (size == 0 || t.size == size) && !(c.plain && t.bold);
+}
+
+// Exactly one item, anywhere in the order placed, is `want`.
+inline void expectOnce(const std::vector<PrintedText>& got, const Expected& want, const Compare& c = {}) {
+  int n = 0;
+  for (const PrintedText& t : got) n += matches(t, want, c);
+  EXPECT_EQ(n, 1) << want.text.toStdString() << " at " << want.x << ", " << want.y;
+}
+
+inline void expectText(const PrintedText& got, const Expected& want, const Compare& c = {}) {
+  EXPECT_EQ(got.text, want.text);
+  EXPECT_NEAR(got.x, want.x + c.dx, c.tol);
+  EXPECT_NEAR(got.y, want.y + c.dy, c.tol);
+  EXPECT_EQ(got.font, want.font.isEmpty() ? c.font : want.font);
+  EXPECT_EQ(got.size, want.size == 0 ? c.size : want.size);
+  if (c.plain) {
+    EXPECT_FALSE(got.bold);
+  }
+}
+
+// Every item in the order placed.
+inline void expectTexts(const std::vector<PrintedText>& got, const std::vector<Expected>& want, const Compare& c = {}) {
   ASSERT_EQ(got.size(), want.size());
   for (size_t i = 0; i < want.size(); ++i) {
-    SCOPED_TRACE(testing::Message() << "item " << i << " " << want[i].text.toStdString());
-    EXPECT_EQ(got[i].text, want[i].text);
-    EXPECT_NEAR(got[i].x, want[i].x + dx, 1e-4);
-    EXPECT_NEAR(got[i].y, want[i].y, 1e-4);
-    EXPECT_EQ(got[i].font, want[i].font);
-    EXPECT_EQ(got[i].size, want[i].size);
+    SCOPED_TRACE(testing::Message() << "item " << i << " '" << want[i].text.toStdString() << "'");
+    expectText(got[i], want[i], c);
   }
 }
 

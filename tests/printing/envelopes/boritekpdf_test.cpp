@@ -14,6 +14,7 @@
 #include "layouts/layoutrecords.h"
 #include "printing/envelopes/boritekprint.h"
 #include "support/pdfwords.h"
+#include "support/printexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -56,9 +57,9 @@ TEST(BoritekPdf, StandingC6WithPicture) {
 
   const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
-  EXPECT_NEAR(pages[0].widthMm, 229, 0.5);
-  EXPECT_NEAR(pages[0].heightMm, 162, 0.5);
-  const pdf::Word* nev = pdf::find(pages[0], QStringLiteral("Kovács"));
+  EXPECT_NEAR(printed::at(pages, 0).widthMm, 229, 0.5);
+  EXPECT_NEAR(printed::at(pages, 0).heightMm, 162, 0.5);
+  const pdf::Word* nev = pdf::find(printed::at(pages, 0), QStringLiteral("Kovács"));
   ASSERT_TRUE(nev);
   EXPECT_NEAR(nev->x0, 146, 0.5);
   EXPECT_NEAR(nev->y0, 70, 0.5);

@@ -55,7 +55,7 @@ struct BoritekPrintTest : ::testing::Test {
                  QStringLiteral("9021")};
     a.felado = {QStringLiteral("Őrség Kft."), QStringLiteral("Pécs"), QStringLiteral("Fő tér 2."), QStringLiteral("7621")};
   }
-  const PrintedPage& lap(size_t doc = 0, size_t page = 0) { return nyomtato.documents().at(doc).pages.at(page); }
+  const PrintedPage& lap(size_t doc = 0, size_t page = 0) { return printed::page(nyomtato, doc, page); }
   static QImage kek() {
     QImage k(70, 40, QImage::Format_RGB32);
     k.fill(Qt::blue);
@@ -90,7 +90,7 @@ TEST_F(BoritekPrintTest, StandingC6StartsAtTheOffsetPositionsInLineOrder) {
                                 });
   // Bold only where the switch is 1; the fifth sender line keeps the postcode line's weight.
   const std::vector<bool> felkover{true, false, false, false, false, true, true, false, true, false, true, true};
-  for (size_t i = 0; i < felkover.size(); ++i) EXPECT_EQ(p.texts[i].bold, felkover[i]) << i;
+  for (size_t i = 0; i < felkover.size(); ++i) EXPECT_EQ(printed::at(p.texts, i).bold, felkover[i]) << i;
   EXPECT_TRUE(p.pictures.empty());
   EXPECT_EQ(hely.BoritekMeret, 1);
   EXPECT_EQ(hely.BoritekCimzettX, 80);
@@ -105,12 +105,12 @@ TEST_F(BoritekPrintTest, SecondNameTakesTheBlankLinesPlace) {
   EXPECT_EQ(p.orientation, kPortrait);
   EXPECT_EQ(p.paper, kPaperC5);
   // The second name, an empty line, then the settlement; the last empty line in 8 pt.
-  printed::expectTexts({p.texts.begin() + 1, p.texts.begin() + 4},
+  printed::expectTexts(printed::slice(p.texts, 1, 3),
                        {{"ifj.", 80, 54.8, A, 12}, {"", 80, 59.6, A, 12}, {"Győr", 80, 64.4, A, 12}});
-  EXPECT_EQ(p.texts[7].size, 8);
-  EXPECT_EQ(p.texts[8].text, QStringLiteral("Őrség Kft."));
-  EXPECT_NEAR(p.texts[8].x, 10, 1e-9);
-  EXPECT_NEAR(p.texts[8].y, 11, 1e-9);
+  EXPECT_EQ(printed::at(p.texts, 7).size, 8);
+  EXPECT_EQ(printed::at(p.texts, 8).text, QStringLiteral("Őrség Kft."));
+  EXPECT_NEAR(printed::at(p.texts, 8).x, 10, 1e-9);
+  EXPECT_NEAR(printed::at(p.texts, 8).y, 11, 1e-9);
 }
 
 TEST_F(BoritekPrintTest, EachSizeAndFeedSetsItsOwnPaper) {
@@ -129,8 +129,8 @@ TEST_F(BoritekPrintTest, EachSizeAndFeedSetsItsOwnPaper) {
     a.lap.meret = e.meret;
     ASSERT_EQ((e.allo ? PrintAlloBoritek : PrintFekvoBoritek)(a, platform, set, boritek, hely), PrintResult::Printed);
     const PrintedPage& p = lap();
-    EXPECT_NEAR(p.texts[0].x, e.x, 1e-9);
-    EXPECT_NEAR(p.texts[0].y, e.y, 1e-9);
+    EXPECT_NEAR(printed::at(p.texts, 0).x, e.x, 1e-9);
+    EXPECT_NEAR(printed::at(p.texts, 0).y, e.y, 1e-9);
     EXPECT_NEAR(p.widthMm, e.w, 1e-6);
     EXPECT_NEAR(p.heightMm, e.h, 1e-6);
     EXPECT_EQ(hely.BoritekMeret, e.meret);
@@ -147,7 +147,7 @@ TEST_F(BoritekPrintTest, PictureAtItsPositionPlusTheOffset) {
   a.lap.kep = kek();
   ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), PrintResult::Printed);
   ASSERT_EQ(lap().pictures.size(), 1u);
-  const PrintedPicture& k = lap().pictures[0];
+  const PrintedPicture& k = printed::at(lap().pictures, 0);
   EXPECT_NEAR(k.x, 25, 1e-9);
   EXPECT_NEAR(k.y, 30, 1e-9);
   EXPECT_NEAR(k.width, 35, 1e-9);
@@ -203,8 +203,8 @@ TEST_F(BoritekPrintTest, RefusedFontIsSkippedOtherErrorsDiscardWithAMessage) {
   ASSERT_TRUE(saveSettings(dir.path(), kBoritekFile, b));
   nyomtato.setFontName(QStringLiteral("Courier New"));
   ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), PrintResult::Printed);
-  EXPECT_EQ(lap().texts[0].font, QStringLiteral("Courier New"));  // the printer keeps its font
-  EXPECT_EQ(lap().texts[0].size, 12);
+  EXPECT_EQ(printed::at(lap().texts, 0).font, QStringLiteral("Courier New"));  // the printer keeps its font
+  EXPECT_EQ(printed::at(lap().texts, 0).size, 12);
   EXPECT_TRUE(uzenetek.shown.empty());
 
   SetRekord s;
@@ -235,7 +235,7 @@ TEST_F(BoritekPrintTest, ListPrintsTheSelectedRowsInDisplayedOrder) {
   ASSERT_TRUE(r.utolso);
   EXPECT_EQ(trimmed(r.utolso->Nevek.Nev), QStringLiteral("Fizető 7"));
   ASSERT_EQ(nyomtato.documents().size(), 1u);
-  const auto& lapok = nyomtato.documents()[0].pages;
+  const auto& lapok = printed::doc(nyomtato).pages;
   ASSERT_EQ(lapok.size(), 3u);
   const char* nevek[] = {"Fizető 12", "Fizető 3", "Fizető 7"};
   for (size_t i = 0; i < 3; ++i) {
@@ -243,19 +243,19 @@ TEST_F(BoritekPrintTest, ListPrintsTheSelectedRowsInDisplayedOrder) {
     const PrintedPage& p = lapok[i];
     EXPECT_EQ(p.orientation, kLandscape);
     EXPECT_EQ(p.paper, kPaperC5);
-    EXPECT_EQ(p.texts[0].text, QString::fromUtf8(nevek[i]));
-    EXPECT_NEAR(p.texts[0].x, 146, 1e-9);
-    EXPECT_NEAR(p.texts[0].y, 70, 1e-9);
+    EXPECT_EQ(printed::at(p.texts, 0).text, QString::fromUtf8(nevek[i]));
+    EXPECT_NEAR(printed::at(p.texts, 0).x, 146, 1e-9);
+    EXPECT_NEAR(printed::at(p.texts, 0).y, 70, 1e-9);
     // The sender from boritek.dat, trimmed, and the page's fifth line.
     const size_t s = p.texts.size() - 5;
-    EXPECT_EQ(p.texts[s].text, QStringLiteral("Lavindor Egyesület"));
-    EXPECT_NEAR(p.texts[s].y, 31, 1e-9);
-    EXPECT_EQ(p.texts.back().text, QStringLiteral("Ügyintéző: Kiss Éva"));
+    EXPECT_EQ(printed::at(p.texts, s).text, QStringLiteral("Lavindor Egyesület"));
+    EXPECT_NEAR(printed::at(p.texts, s).y, 31, 1e-9);
+    EXPECT_EQ(printed::last(p.texts).text, QStringLiteral("Ügyintéző: Kiss Éva"));
   }
   // Record 3 has a second name: its settlement moves down one line.
-  EXPECT_EQ(lapok[1].texts[1].text, QStringLiteral("II. emelet"));
-  EXPECT_EQ(lapok[1].texts[3].text, QStringLiteral("Pécs"));
-  EXPECT_EQ(lapok[0].texts[2].text, QStringLiteral("Pécs"));
+  EXPECT_EQ(printed::at(lapok[1].texts, 1).text, QStringLiteral("II. emelet"));
+  EXPECT_EQ(printed::at(lapok[1].texts, 3).text, QStringLiteral("Pécs"));
+  EXPECT_EQ(printed::at(lapok[0].texts, 2).text, QStringLiteral("Pécs"));
   EXPECT_EQ(uzenetek.shown.size(), 1u);
 
   // Record numbers beyond 16 bits.
@@ -266,7 +266,7 @@ TEST_F(BoritekPrintTest, ListPrintsTheSelectedRowsInDisplayedOrder) {
   dir.put(kNevekFile, nagy);
   nyomtato.clearLog();
   EXPECT_EQ(PrintCsAlloBoritek({{40000, true}}, a.lap, platform, set, boritek, hely).lapok, 1);
-  EXPECT_EQ(nyomtato.documents().at(0).pages.at(0).texts.at(0).text, QStringLiteral("Negyvenezredik"));
+  EXPECT_EQ(printed::at(printed::page(nyomtato).texts, 0).text, QStringLiteral("Negyvenezredik"));
 
   // No row selected: nothing printed.
   nyomtato.clearLog();

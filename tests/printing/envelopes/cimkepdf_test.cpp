@@ -10,6 +10,7 @@
 #include "printing/envelopes/cimkeprint.h"
 #include "records/fizetok.h"
 #include "support/pdfwords.h"
+#include "support/printexpect.h"
 #include "support/tempfolder.h"
 
 TEST(CimkePdf, ThreeLabelsOnATwoColumnSheet) {
@@ -36,7 +37,7 @@ TEST(CimkePdf, ThreeLabelsOnATwoColumnSheet) {
   const std::pair<const char*, std::pair<double, double>> labels[] = {
       {"Nagy", {8, 12.5}}, {"Kovács", {113, 12.5}}, {"Árvíztűrő", {8, 12.5 + 42.4286}}};
   for (const auto& [name, at] : labels) {
-    const pdf::Word* w = pdf::find(pages[0], QString::fromUtf8(name));
+    const pdf::Word* w = pdf::find(printed::at(pages, 0), QString::fromUtf8(name));
     ASSERT_NE(w, nullptr) << name;
     EXPECT_NEAR(w->x0, at.first, 0.5) << name;
     EXPECT_NEAR(w->y0, at.second, 0.5) << name;

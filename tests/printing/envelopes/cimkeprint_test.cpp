@@ -62,7 +62,7 @@ struct CimkePrint : ::testing::Test {
   }
   // The five lines of the i-th label placed on `texts`.
   static std::vector<PrintedText> label(const std::vector<PrintedText>& texts, size_t i) {
-    return {texts.begin() + long(5 * i), texts.begin() + long(5 * i + 5)};
+    return printed::slice(texts, 5 * i, 5);
   }
 };
 
@@ -75,13 +75,13 @@ TEST_F(CimkePrint, TickedPositionsPrintTheirPayers) {
   hely[1] = 3, hely[5] = 7, hely[2] = 4;
   const PrintResult r = PrintAlloCimke(lap, hely, rows({1, 2}), platform, setup);
   ASSERT_EQ(printer.documents().size(), 1u);
-  const PrintedDocument& d = printer.documents()[0];
+  const PrintedDocument& d = printed::doc(printer);
   ASSERT_EQ(d.pages.size(), 1u);
-  EXPECT_EQ(d.pages[0].paper * 10 + d.pages[0].orientation, kPaperA4 * 10 + kPortrait);
+  EXPECT_EQ(printed::at(d.pages, 0).paper * 10 + printed::at(d.pages, 0).orientation, kPaperA4 * 10 + kPortrait);
   ASSERT_EQ(d.texts().size(), 10u);
   printed::expectTexts(label(d.texts(), 0), payer(3, 5, 10));
   printed::expectTexts(label(d.texts(), 1), payer(7, 5, 10 + 2 * 49.5));
-  EXPECT_FALSE(d.texts()[0].bold);
+  EXPECT_FALSE(printed::at(d.texts(), 0).bold);
   EXPECT_EQ(QList<int>({r.lapok, counterInFile(), setup.KinyomottCimkeNum}), QList<int>({2, 102, 102}));
   EXPECT_EQ(trimmed(r.utolso.value().Nevek.Nev), QStringLiteral("Fizető 7"));
 }
@@ -94,13 +94,13 @@ TEST_F(CimkePrint, ListFillsSheetsInListOrder) {
   sorok.insert(sorok.begin() + 4, {15, false});
   EXPECT_EQ(PrintAlloCimke(lap, hely, sorok, platform, setup).lapok, 14);
   ASSERT_EQ(printer.documents().size(), 1u);
-  const auto& pages = printer.documents()[0].pages;
+  const auto& pages = printed::doc(printer).pages;
   ASSERT_EQ(pages.size(), 2u);
-  ASSERT_EQ(pages[0].texts.size(), 60u);
-  printed::expectTexts(label(pages[0].texts, 1), payer(2, 110, 10));
-  printed::expectTexts(label(pages[0].texts, 11), payer(12, 110, 10 + 5 * 49.5));
-  ASSERT_EQ(pages[1].texts.size(), 10u);
-  printed::expectTexts(label(pages[1].texts, 1), payer(14, 110, 10));
+  ASSERT_EQ(printed::at(pages, 0).texts.size(), 60u);
+  printed::expectTexts(label(printed::at(pages, 0).texts, 1), payer(2, 110, 10));
+  printed::expectTexts(label(printed::at(pages, 0).texts, 11), payer(12, 110, 10 + 5 * 49.5));
+  ASSERT_EQ(printed::at(pages, 1).texts.size(), 10u);
+  printed::expectTexts(label(printed::at(pages, 1).texts, 1), payer(14, 110, 10));
   EXPECT_EQ(counterInFile(), 114);
 }
 
@@ -134,7 +134,7 @@ TEST_F(CimkePrint, CustomLabelAtTickedPositions) {
   lap.ComboBetuSize = {QStringLiteral("20"), QStringLiteral("10"), QStringLiteral("12 pt"), QStringLiteral("10"),
                        QStringLiteral("10")};
   EXPECT_EQ(PrintAlloCimke(lap, hely, rows({5}), platform, setup).lapok, 2);
-  const auto t = printer.documents().at(0).texts();
+  const auto t = printed::doc(printer).texts();
   ASSERT_EQ(t.size(), 10u);
   printed::expectTexts(label(t, 0), {{QStringLiteral("Szabó Éva"), 110, 10, kCourier, 20},
                                      {QString(), 110, 18, kArial, 10},
@@ -150,7 +150,7 @@ TEST_F(CimkePrint, CustomLabelAtTickedPositions) {
 TEST_F(CimkePrint, MissingLabelFontFallsBackToTheTextFont) {
   fonts({A, kArial, QStringLiteral("Nincs Ilyen"), kCourier, A}, {14, 10, 0, 11, 16});
   EXPECT_EQ(PrintAlloCimke(lap, hely, rows({1}), platform, setup).lapok, 1);
-  const auto t = printer.documents().at(0).texts();
+  const auto t = printed::doc(printer).texts();
   ASSERT_EQ(t.size(), 5u);
   EXPECT_EQ(t[2].font + QString::number(t[2].size), B + QStringLiteral("12"));
   EXPECT_NEAR(t[3].y, 10 + 5.6 + 4 + 4.8, 1e-4);

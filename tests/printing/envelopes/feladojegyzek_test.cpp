@@ -57,24 +57,24 @@ TEST_F(FeladojegyzekTest, FourteenLinesAPageInThreeColumnsWithTheFontSetFirst) {
   nyomtato.setBold(true);
   const auto e = nyomtat(elso(14));
   ASSERT_EQ(nyomtato.documents().size(), 1u);
-  ASSERT_EQ(nyomtato.documents()[0].pages.size(), 1u);
-  const PrintedPage& p = nyomtato.documents()[0].pages[0];
+  ASSERT_EQ(printed::doc(nyomtato).pages.size(), 1u);
+  const PrintedPage& p = printed::page(nyomtato);
   EXPECT_EQ(p.orientation, kLandscape);
   ASSERT_EQ(p.texts.size(), 42u);
   // Name at X0, settlement at X0 + 62, postcode at X0 + 45; the next line 8 mm lower.
-  printed::expectTexts({p.texts.begin(), p.texts.begin() + 6},
+  printed::expectTexts(printed::slice(p.texts, 0, 6),
                        {{pad("Fizető 1", 36), 12, 30, B, 8}, {pad("Pécs", 40), 74, 30, B, 8}, {"7621  ", 57, 30, B, 8},
                         {pad("Fizető 2", 36), 12, 38, B, 8}, {pad("Pécs", 40), 74, 38, B, 8}, {"7621  ", 57, 38, B, 8}});
   for (const PrintedText& t : p.texts) EXPECT_FALSE(t.bold);
-  EXPECT_NEAR(p.texts[39].y, 30 + 13 * 8, 1e-9);
+  EXPECT_NEAR(printed::at(p.texts, 39).y, 30 + 13 * 8, 1e-9);
   EXPECT_EQ(trimmed(e.utolso->Nevek.Nev), "Fizető 14");
 
   nyomtat(elso(15));  // the 15th line stands first on page 2, at Y0
   ASSERT_EQ(nyomtato.documents().size(), 2u);
-  const PrintedDocument& d = nyomtato.documents()[1];
+  const PrintedDocument& d = printed::doc(nyomtato, 1);
   ASSERT_EQ(d.pages.size(), 2u);
-  ASSERT_EQ(d.pages[1].texts.size(), 3u);
-  printed::expectTexts({d.pages[1].texts[0]}, {{pad("Fizető 15", 36), 12, 30, B, 8}});
+  ASSERT_EQ(printed::at(d.pages, 1).texts.size(), 3u);
+  printed::expectTexts({printed::at(printed::at(d.pages, 1).texts, 0)}, {{pad("Fizető 15", 36), 12, 30, B, 8}});
 }
 
 TEST_F(FeladojegyzekTest, RowsNamingNoPayerAreLeftOutAndCountedAfterThePrint) {
@@ -82,7 +82,7 @@ TEST_F(FeladojegyzekTest, RowsNamingNoPayerAreLeftOutAndCountedAfterThePrint) {
   EXPECT_TRUE(nyomtato.documents().empty() && msgs.shown.empty());
   nyomtat({0, 2, 21, 5, 99});
   ASSERT_EQ(nyomtato.documents().size(), 1u);
-  const auto t = nyomtato.documents()[0].texts();
+  const auto t = printed::doc(nyomtato).texts();
   ASSERT_EQ(t.size(), 6u);
   EXPECT_EQ(t[0].text, pad("Fizető 2", 36));
   EXPECT_EQ(t[3].text, pad("Fizető 5", 36));

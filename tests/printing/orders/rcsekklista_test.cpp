@@ -3,7 +3,6 @@
 // rows taken and the errors.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <tuple>
 
 #include "common/messages.h"
@@ -78,11 +77,7 @@ std::vector<Expected> standingBack(const QString& nev = QStringLiteral("Kovács 
   };
 }
 
-QString textAt(const PrintedPage& page, double x, double y) {
-  for (const PrintedText& t : page.texts)
-    if (std::abs(t.x - x) < 1e-4 && std::abs(t.y - y) < 1e-4) return t.text;
-  return QStringLiteral("<none>");
-}
+using printed::textAt;
 
 class OrderList : public testing::Test {
  protected:
@@ -125,14 +120,13 @@ class OrderList : public testing::Test {
   }
   const PrintedDocument& doc() {
     EXPECT_EQ(printer.documents().size(), 1u);
-    static const PrintedDocument none;
-    return printer.documents().empty() ? none : printer.documents().front();
+    return printed::doc(printer);
   }
   // The words lines of the first copy of a one-row print.
   std::pair<QString, QString> words(int32_t row) {
     printer.clearLog();
     allo({{row, true}});
-    const PrintedPage& p = doc().pages.at(0);
+    const PrintedPage& p = printed::at(doc().pages, 0);
     return {textAt(p, 11, 17), textAt(p, 11, 23)};
   }
 
@@ -153,7 +147,7 @@ TEST_F(OrderList, StandingFront) {
   EXPECT_TRUE(r.printed);
   EXPECT_EQ(r.lapok, 1);
   ASSERT_EQ(doc().pages.size(), 1u);
-  const PrintedPage& page = doc().pages[0];
+  const PrintedPage& page = printed::at(doc().pages, 0);
   expectTexts(page.texts, standingFront());
   EXPECT_EQ(page.orientation, kLandscape);
   EXPECT_EQ(page.paper, kPaperDL);
@@ -176,8 +170,8 @@ TEST_F(OrderList, LyingPrintsTheFrontWhateverTheSide) {
   const PrintResult r = fekvo(list);
   EXPECT_TRUE(r.printed);
   ASSERT_EQ(doc().pages.size(), 1u);
-  expectTexts(doc().pages[0].texts, lyingFront());
-  EXPECT_EQ(doc().pages[0].orientation, kPortrait);  // no page set-up of its own
+  expectTexts(printed::at(doc().pages, 0).texts, lyingFront());
+  EXPECT_EQ(printed::at(doc().pages, 0).orientation, kPortrait);  // no page set-up of its own
   EXPECT_EQ(dialogs.shown.size(), 1u);
 }
 
@@ -187,8 +181,8 @@ TEST_F(OrderList, StandingBackForEverySelectedRow) {
   const PrintResult r = allo({{1, true}, {2, true}});
   EXPECT_EQ(r.lapok, 2);
   ASSERT_EQ(doc().pages.size(), 2u);
-  expectTexts(doc().pages[0].texts, standingBack());
-  expectTexts(doc().pages[1].texts, standingBack(QStringLiteral("Szabó Pál")));
+  expectTexts(printed::at(doc().pages, 0).texts, standingBack());
+  expectTexts(printed::at(doc().pages, 1).texts, standingBack(QStringLiteral("Szabó Pál")));
   // No words were made for a back.
   ASSERT_TRUE(r.utolso);
   EXPECT_FALSE(r.utolso->Azaz);
@@ -197,7 +191,7 @@ TEST_F(OrderList, StandingBackForEverySelectedRow) {
 TEST_F(OrderList, FixedSenderAndThePayerAsRecipient) {
   lap.opAllando0 = false;
   fekvo(list);
-  const PrintedPage& p = doc().pages.at(0);
+  const PrintedPage& p = printed::at(doc().pages, 0);
   EXPECT_EQ(textAt(p, 70, 13), QStringLiteral("Egyesület"));
   EXPECT_EQ(textAt(p, 75, 17), QStringLiteral("7621 Pécs,Fő tér 1."));
   for (const double x : {5.0, 140.0}) {
@@ -210,7 +204,7 @@ TEST_F(OrderList, FixedSenderAndThePayerAsRecipient) {
   printer.clearLog();
   lap.cmdOldalCsere = kRcsekkHatlap;
   allo(list);
-  const PrintedPage& b = doc().pages.at(0);
+  const PrintedPage& b = printed::at(doc().pages, 0);
   EXPECT_EQ(textAt(b, 86, 61), QStringLiteral("Egyesület"));
   EXPECT_EQ(textAt(b, 86, 65), QStringLiteral("Pécs"));
   EXPECT_EQ(textAt(b, 86, 69), QStringLiteral("Fő tér 1."));
@@ -227,7 +221,7 @@ TEST_F(OrderList, FixedSenderAndThePayerAsRecipient) {
     ASSERT_TRUE(saveSettings(folder.path(), kSetRcsekkFile, r));
     printer.clearLog();
     fekvo(list);
-    EXPECT_EQ(textAt(doc().pages.at(0), 75, 17), QString::fromUtf8(sor));
+    EXPECT_EQ(textAt(printed::at(doc().pages, 0), 75, 17), QString::fromUtf8(sor));
   }
 }
 
@@ -240,14 +234,14 @@ TEST_F(OrderList, WordsLines) {
   EXPECT_EQ(words(3), std::make_pair(QStringLiteral("*Kettőezer-*"), QString()));
   // No words for 0: the two marks alone; the amount copies still print.
   EXPECT_EQ(words(4), std::make_pair(QStringLiteral("**"), QString()));
-  EXPECT_EQ(textAt(doc().pages.at(0), 22.2, 7), QStringLiteral("0"));
+  EXPECT_EQ(textAt(printed::at(doc().pages, 0), 22.2, 7), QStringLiteral("0"));
 }
 
 TEST_F(OrderList, PrintSwitches) {
   // Amounts off: none of the three, the words still.
   flags({0});
   allo(list);
-  const PrintedPage& p = doc().pages.at(0);
+  const PrintedPage& p = printed::at(doc().pages, 0);
   for (const PrintedText& t : p.texts) EXPECT_NE(t.font, A) << t.text.toStdString();
   EXPECT_EQ(textAt(p, 11, 17), QStringLiteral("*Tizenkettőezer-"));
   EXPECT_EQ(textAt(p, 75, 15), QStringLiteral("Kovács Éva"));
@@ -256,7 +250,7 @@ TEST_F(OrderList, PrintSwitches) {
   printer.clearLog();
   flags({2});
   allo(list);
-  const PrintedPage& q = doc().pages.at(0);
+  const PrintedPage& q = printed::at(doc().pages, 0);
   EXPECT_EQ(textAt(q, 75, 15), QStringLiteral("<none>"));
   EXPECT_EQ(textAt(q, 0, 15), QStringLiteral(" "));
   EXPECT_EQ(textAt(q, 75, 19), QStringLiteral("1011   Budapest,Fő utca 1."));
@@ -265,7 +259,7 @@ TEST_F(OrderList, PrintSwitches) {
   printer.clearLog();
   flags({1, 3});
   allo(list);
-  const PrintedPage& w = doc().pages.at(0);
+  const PrintedPage& w = printed::at(doc().pages, 0);
   EXPECT_EQ(textAt(w, 11, 17), QStringLiteral("<none>"));
   EXPECT_EQ(textAt(w, 75, 19), QStringLiteral("<none>"));
   EXPECT_EQ(textAt(w, 9, 61), QStringLiteral("Nagy Pál"));
@@ -278,8 +272,8 @@ TEST_F(OrderList, RowsInDisplayedOrderOnePerPage) {
   EXPECT_TRUE(r.printed);
   EXPECT_EQ(r.lapok, 2);
   ASSERT_EQ(doc().pages.size(), 2u);
-  EXPECT_EQ(textAt(doc().pages[0], 75, 15), QStringLiteral("Tóth Ede"));
-  EXPECT_EQ(textAt(doc().pages[1], 75, 15), QStringLiteral("Kovács Éva"));
+  EXPECT_EQ(textAt(printed::at(doc().pages, 0), 75, 15), QStringLiteral("Tóth Ede"));
+  EXPECT_EQ(textAt(printed::at(doc().pages, 1), 75, 15), QStringLiteral("Kovács Éva"));
   EXPECT_EQ(printer.events().filter(QStringLiteral("endDoc")).size(), 1);
 }
 
@@ -346,24 +340,18 @@ TEST(OrderListPdf, StandingFrontsOnePerPage) {
   ASSERT_TRUE(PrintCsAlloRcsekk({{2, true}, {1, true}}, lap, platform, set, rcsekk).printed);
   const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 2u);
-  auto expectWord = [](const pdf::Page& page, const QString& text, double x, double y) {
-    int found = 0;
-    for (const pdf::Word& w : page.words)
-      if (w.text == text && std::abs(w.x0 - x) <= 0.5 && std::abs(w.y0 - y) <= 0.5) ++found;
-    EXPECT_EQ(found, 1) << text.toStdString() << " at " << x << ", " << y;
-  };
   for (const pdf::Page& p : pages) {
     EXPECT_NEAR(p.widthMm, 220, 0.5);
     EXPECT_NEAR(p.heightMm, 110, 0.5);
-    expectWord(p, "Nagy", 9, 61);
-    expectWord(p, "9021", 147, 77);
+    pdf::expectWord(p, "Nagy", 9, 61);
+    pdf::expectWord(p, "9021", 147, 77);
   }
-  expectWord(pages[0], "***500***", 15, 7);
-  expectWord(pages[0], "*ötszáz*", 11, 17);
-  expectWord(pages[0], "Szabó", 75, 15);
-  expectWord(pages[1], "***12345***", 80, 36);
-  expectWord(pages[1], "háromszáznegyvenöt*", 75, 52);
-  expectWord(pages[1], "Kovács", 75, 15);
+  pdf::expectWord(printed::at(pages, 0), "***500***", 15, 7);
+  pdf::expectWord(printed::at(pages, 0), "*ötszáz*", 11, 17);
+  pdf::expectWord(printed::at(pages, 0), "Szabó", 75, 15);
+  pdf::expectWord(printed::at(pages, 1), "***12345***", 80, 36);
+  pdf::expectWord(printed::at(pages, 1), "háromszáznegyvenöt*", 75, 52);
+  pdf::expectWord(printed::at(pages, 1), "Kovács", 75, 15);
 }
 
 }  // namespace

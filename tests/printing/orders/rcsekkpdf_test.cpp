@@ -10,6 +10,7 @@
 #include "layouts/factory.h"
 #include "printing/orders/rcsekkprint.h"
 #include "support/pdfwords.h"
+#include "support/printexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -45,13 +46,6 @@ class OrderPdf : public testing::Test {
   }
 
   // The word `text` on the page at (x, y) within half a millimetre.
-  static void expectWord(const pdf::Page& page, const QString& text, double x, double y) {
-    int found = 0;
-    for (const pdf::Word& w : page.words)
-      if (w.text == text && std::abs(w.x0 - x) <= 0.5 && std::abs(w.y0 - y) <= 0.5) ++found;
-    EXPECT_EQ(found, 1) << text.toStdString() << " at " << x << ", " << y;
-  }
-
   TempFolder folder;
   QtPrinter printer{folder.path()};
   RecordedMessageBoxes messages;
@@ -65,42 +59,42 @@ TEST_F(OrderPdf, StandingFrontAndBack) {
   ASSERT_EQ(PrintAlloRCsekk(adatok, platform, set, rcsekk), PrintResult::Printed);
   std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
-  EXPECT_NEAR(pages[0].widthMm, 220, 0.5);
-  EXPECT_NEAR(pages[0].heightMm, 110, 0.5);
-  expectWord(pages[0], "***12345***", 15, 7);
-  expectWord(pages[0], "***12345***", 80, 7);
-  expectWord(pages[0], "***12345***", 80, 36);
-  expectWord(pages[0], "*Tizenkettőezer-", 11, 17);
-  expectWord(pages[0], "háromszáznegyvenöt*", 75, 52);
-  expectWord(pages[0], "Kovács", 75, 15);
-  expectWord(pages[0], "1011", 75, 19);
-  expectWord(pages[0], "Nagy", 9, 61);
-  expectWord(pages[0], "Nagy", 147, 61);
-  expectWord(pages[0], "9021", 147, 77);
+  EXPECT_NEAR(printed::at(pages, 0).widthMm, 220, 0.5);
+  EXPECT_NEAR(printed::at(pages, 0).heightMm, 110, 0.5);
+  pdf::expectWord(printed::at(pages, 0), "***12345***", 15, 7);
+  pdf::expectWord(printed::at(pages, 0), "***12345***", 80, 7);
+  pdf::expectWord(printed::at(pages, 0), "***12345***", 80, 36);
+  pdf::expectWord(printed::at(pages, 0), "*Tizenkettőezer-", 11, 17);
+  pdf::expectWord(printed::at(pages, 0), "háromszáznegyvenöt*", 75, 52);
+  pdf::expectWord(printed::at(pages, 0), "Kovács", 75, 15);
+  pdf::expectWord(printed::at(pages, 0), "1011", 75, 19);
+  pdf::expectWord(printed::at(pages, 0), "Nagy", 9, 61);
+  pdf::expectWord(printed::at(pages, 0), "Nagy", 147, 61);
+  pdf::expectWord(printed::at(pages, 0), "9021", 147, 77);
 
   adatok.cmdOldalCsere = kRcsekkHatlap;
   ASSERT_EQ(PrintAlloRCsekk(adatok, platform, set, rcsekk), PrintResult::Printed);
   pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
-  expectWord(pages[0], "Kiss", 86, 61);
-  expectWord(pages[0], "Pécs", 86, 65);
-  expectWord(pages[0], "7621", 91, 77);
-  expectWord(pages[0], "Első", 79, 5);
-  expectWord(pages[0], "Második", 79, 9);
-  EXPECT_EQ(pages[0].words.size(), 9u);  // nothing of the front
+  pdf::expectWord(printed::at(pages, 0), "Kiss", 86, 61);
+  pdf::expectWord(printed::at(pages, 0), "Pécs", 86, 65);
+  pdf::expectWord(printed::at(pages, 0), "7621", 91, 77);
+  pdf::expectWord(printed::at(pages, 0), "Első", 79, 5);
+  pdf::expectWord(printed::at(pages, 0), "Második", 79, 9);
+  EXPECT_EQ(printed::at(pages, 0).words.size(), 9u);  // nothing of the front
 }
 
 TEST_F(OrderPdf, LyingFront) {
   ASSERT_EQ(PrintFekvoRCsekk(adatok, platform, set, rcsekk), PrintResult::Printed);
   const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
-  expectWord(pages[0], "***12345***", 5, 4);
-  expectWord(pages[0], "***12345***", 70, 33);
-  expectWord(pages[0], "*Tizenkettőezer-", 3, 15);
-  expectWord(pages[0], "Kovács", 70, 13);
-  expectWord(pages[0], "1011", 75, 17);
-  expectWord(pages[0], "Nagy", 5, 58);
-  expectWord(pages[0], "9021", 140, 74);
+  pdf::expectWord(printed::at(pages, 0), "***12345***", 5, 4);
+  pdf::expectWord(printed::at(pages, 0), "***12345***", 70, 33);
+  pdf::expectWord(printed::at(pages, 0), "*Tizenkettőezer-", 3, 15);
+  pdf::expectWord(printed::at(pages, 0), "Kovács", 70, 13);
+  pdf::expectWord(printed::at(pages, 0), "1011", 75, 17);
+  pdf::expectWord(printed::at(pages, 0), "Nagy", 5, 58);
+  pdf::expectWord(printed::at(pages, 0), "9021", 140, 74);
 }
 
 }  // namespace

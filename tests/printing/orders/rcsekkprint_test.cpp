@@ -120,9 +120,9 @@ class OrderPrint : public testing::Test {
   std::vector<PrintedText> texts() {
     EXPECT_EQ(printer.documents().size(), 1u);
     if (printer.documents().empty()) return {};
-    return printer.documents().front().texts();
+    return printed::doc(printer).texts();
   }
-  const PrintedPage& page() { return printer.documents().front().pages.front(); }
+  const PrintedPage& page() { return printed::page(printer); }
 
   TempFolder folder;
   RecordingPrinter printer;
@@ -135,7 +135,7 @@ class OrderPrint : public testing::Test {
 TEST_F(OrderPrint, StandingFront) {
   EXPECT_EQ(allo(), PrintResult::Printed);
   expectTexts(texts(), standingFront());
-  ASSERT_EQ(printer.documents().front().pages.size(), 1u);
+  ASSERT_EQ(printed::doc(printer).pages.size(), 1u);
   EXPECT_EQ(page().orientation, kLandscape);
   EXPECT_EQ(page().paper, kPaperDL);
   EXPECT_NEAR(page().widthMm, 220, 1e-6);
@@ -204,6 +204,7 @@ TEST_F(OrderPrint, NameSwitchOffKeepsTheSenderAddressInItsPlace) {
     ASSERT_NE(blank, t.end());
     EXPECT_NEAR(blank->y, 15, 1e-4);
     EXPECT_EQ(blank->font, B);
+    ASSERT_NE(blank + 1, t.end());
     EXPECT_EQ(blank[1].text, "1011 Budapest, Fő utca 1.");
     EXPECT_NEAR(blank[1].x, 75, 1e-4);
     EXPECT_NEAR(blank[1].y, 19, 1e-4);
@@ -219,7 +220,7 @@ TEST_F(OrderPrint, NameSwitchOffKeepsTheSenderAddressInItsPlace) {
   EXPECT_NEAR(t[0].y, 13, 1e-4);
   std::vector<Expected> want = lyingFront();
   want.erase(want.begin(), want.begin() + 15);
-  expectTexts({t.begin() + 1, t.end()}, want);
+  expectTexts(printed::slice(t, 1, t.size() - 1), want);
 }
 
 TEST_F(OrderPrint, WordsRule) {
@@ -243,10 +244,10 @@ TEST_F(OrderPrint, WordsRule) {
   a.RtxOsszeg.clear();
   allo(a);
   t = texts();
-  EXPECT_EQ(t[9].text, "**");
-  for (int i : {0, 3, 6}) {
-    EXPECT_EQ(t[size_t(i)].text + t[size_t(i) + 1].text + t[size_t(i) + 2].text, "******");
-    EXPECT_NEAR(t[size_t(i) + 2].x, t[size_t(i)].x + 7.2, 1e-4);
+  EXPECT_EQ(printed::at(t, 9).text, "**");
+  for (size_t i : {0, 3, 6}) {
+    EXPECT_EQ(printed::at(t, i).text + printed::at(t, i + 1).text + printed::at(t, i + 2).text, "******");
+    EXPECT_NEAR(printed::at(t, i + 2).x, printed::at(t, i).x + 7.2, 1e-4);
   }
 
   // Words as the boxes hold them: untrimmed.
@@ -255,8 +256,8 @@ TEST_F(OrderPrint, WordsRule) {
   a.RtxtSzoveg11 = QStringLiteral(" y");
   allo(a);
   t = texts();
-  EXPECT_EQ(t[9].text, "*x ");
-  EXPECT_EQ(t[10].text, " y*");
+  EXPECT_EQ(printed::at(t, 9).text, "*x ");
+  EXPECT_EQ(printed::at(t, 10).text, " y*");
 }
 
 TEST_F(OrderPrint, SavedPrinterIsChosenAndStaysCurrent) {
@@ -267,7 +268,7 @@ TEST_F(OrderPrint, SavedPrinterIsChosenAndStaysCurrent) {
   saveSet(s);
   EXPECT_EQ(allo(), PrintResult::Printed);
   ASSERT_GT(printer.documents().size(), 0u);
-  EXPECT_EQ(printer.documents().front().printer, QStringLiteral("Nyomtató B"));
+  EXPECT_EQ(printed::doc(printer).printer, QStringLiteral("Nyomtató B"));
   EXPECT_EQ(printer.currentIndex(), 1);
 
   // The default-printer setting keeps the current printer as it is.
@@ -277,7 +278,7 @@ TEST_F(OrderPrint, SavedPrinterIsChosenAndStaysCurrent) {
   saveSet(s);
   allo();
   ASSERT_GT(printer.documents().size(), 0u);
-  EXPECT_EQ(printer.documents().front().printer, QStringLiteral("Nyomtató B"));
+  EXPECT_EQ(printed::doc(printer).printer, QStringLiteral("Nyomtató B"));
 }
 
 TEST_F(OrderPrint, PrinterErrorsCancelTheDocumentSilently) {

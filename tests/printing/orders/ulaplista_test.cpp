@@ -13,32 +13,19 @@
 #include "layouts/factory.h"
 #include "printing/orders/ulaplista.h"
 #include "printing/orders/ulapprint.h"
+#include "support/printexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
 
-const QString A = QStringLiteral("Arial CE");
-const QString B = QStringLiteral("Times New Roman CE");
+using printed::A;
+using printed::B;
+using printed::Expected;
 
-struct Expected {
-  QString text;
-  double x, y;
-  QString font;
-  double size;
+// Never bold. (An object, so that the shared overload is not found as well.)
+const auto expectTexts = [](const std::vector<PrintedText>& got, const std::vector<Expected>& want) {
+  printed::expectTexts(got, want, {.plain = true});
 };
-
-void expectTexts(const std::vector<PrintedText>& got, const std::vector<Expected>& want) {
-  ASSERT_EQ(got.size(), want.size());
-  for (size_t i = 0; i < want.size(); ++i) {
-    SCOPED_TRACE(testing::Message() << "item " << i << " '" << want[i].text.toStdString() << "'");
-    EXPECT_EQ(got[i].text, want[i].text);
-    EXPECT_NEAR(got[i].x, want[i].x, 1e-4);
-    EXPECT_NEAR(got[i].y, want[i].y, 1e-4);
-    EXPECT_EQ(got[i].font, want[i].font);
-    EXPECT_EQ(got[i].size, want[i].size);
-    EXPECT_FALSE(got[i].bold);
-  }
-}
 
 NevekRekord payer(const QString& nev, const QString& irsz, int32_t osszeg) {
   NevekRekord n;
@@ -123,10 +110,9 @@ class UlapLista : public testing::Test {
   }
   const PrintedDocument& doc() {
     EXPECT_EQ(printer.documents().size(), 1u);
-    static const PrintedDocument none;
-    return printer.documents().empty() ? none : printer.documents().front();
+    return printed::doc(printer);
   }
-  const PrintedText& at(size_t page, size_t i) { return doc().pages.at(page).texts.at(i); }
+  const PrintedText& at(size_t page, size_t i) { return printed::at(printed::at(doc().pages, page).texts, i); }
 
   TempFolder folder;
   RecordingPrinter printer;
@@ -144,7 +130,7 @@ TEST_F(UlapLista, StandingFrontOnADlLandscapeSheet) {
   EXPECT_TRUE(r.printed);
   EXPECT_EQ(r.lapok, 1);
   ASSERT_EQ(doc().pages.size(), 1u);  // the new page after the last form adds none
-  const PrintedPage& page = doc().pages[0];
+  const PrintedPage& page = printed::at(doc().pages, 0);
   expectTexts(page.texts, standingFront());
   EXPECT_EQ(page.orientation, kLandscape);
   EXPECT_EQ(page.paper, kPaperDL);
@@ -166,7 +152,7 @@ TEST_F(UlapLista, StandingFrontOnADlLandscapeSheet) {
 TEST_F(UlapLista, LyingFrontOnAFormSizedPage) {
   EXPECT_TRUE(fekvo(first).printed);
   ASSERT_EQ(doc().pages.size(), 1u);
-  const PrintedPage& page = doc().pages[0];
+  const PrintedPage& page = printed::at(doc().pages, 0);
   expectTexts(page.texts, lyingFront());  // the marks 8 mm apart
   EXPECT_NEAR(page.widthMm, 150, 1e-6);
   EXPECT_NEAR(page.heightMm, 105, 1e-6);
@@ -175,13 +161,13 @@ TEST_F(UlapLista, LyingFrontOnAFormSizedPage) {
 TEST_F(UlapLista, BackInBothFeeds) {
   lap.cmdUtanvetOdalCsere = kUlapHatlap;
   const PrintResult r = allo(first);
-  expectTexts(doc().pages[0].texts, back(144, 64));
+  expectTexts(printed::at(doc().pages, 0).texts, back(144, 64));
   // The words are worked out all the same.
   ASSERT_TRUE(r.utolso && r.utolso->Azaz);
   printer.clearLog();
   lap.cmdUtanvetOdalCsere = QStringLiteral("hátoldala");  // only the exact caption is the front
   fekvo(first);
-  expectTexts(doc().pages[0].texts, back(106, 62));
+  expectTexts(printed::at(doc().pages, 0).texts, back(106, 62));
 }
 
 TEST_F(UlapLista, RowsInDisplayedOrderOnePerPage) {
@@ -239,7 +225,7 @@ TEST_F(UlapLista, WordsPerRow) {
 
 TEST_F(UlapLista, ZeroAmountPrintsEmptyAmountAndWords) {
   const PrintResult r = allo({{3, true}});
-  const std::vector<PrintedText>& t = doc().pages[0].texts;
+  const std::vector<PrintedText>& t = printed::at(doc().pages, 0).texts;
   ASSERT_EQ(t.size(), 12u);
   EXPECT_EQ(t[0].text, QString());
   EXPECT_NEAR(t[0].x, 75, 1e-4);
@@ -262,7 +248,7 @@ TEST_F(UlapLista, MarksOnlyForTickedOptions) {
   allo(first);
   std::vector<Expected> want = standingFront();
   want.erase(want.begin() + 6, want.begin() + 8);
-  expectTexts(doc().pages[0].texts, want);
+  expectTexts(printed::at(doc().pages, 0).texts, want);
 }
 
 TEST_F(UlapLista, NoRowSelectedEndsAnEmptyDocument) {

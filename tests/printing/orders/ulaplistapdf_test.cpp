@@ -11,6 +11,7 @@
 #include "printing/orders/ulaplista.h"
 #include "printing/orders/ulapprint.h"
 #include "support/pdfwords.h"
+#include "support/printexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -47,13 +48,6 @@ class UlapListaPdf : public testing::Test {
   }
 
   // The word `text` on the page at (x, y) within half a millimetre.
-  static void expectWord(const pdf::Page& page, const QString& text, double x, double y) {
-    int found = 0;
-    for (const pdf::Word& w : page.words)
-      if (w.text == text && std::abs(w.x0 - x) <= 0.5 && std::abs(w.y0 - y) <= 0.5) ++found;
-    EXPECT_EQ(found, 1) << text.toStdString() << " at " << x << ", " << y;
-  }
-
   TempFolder folder;
   QtPrinter printer{folder.path()};
   RecordedMessageBoxes messages;
@@ -69,27 +63,27 @@ TEST_F(UlapListaPdf, StandingTwoForms) {
   ASSERT_TRUE(PrintCsAlloUlap(sorok, lap, platform, set, rcsekk, ulap).printed);
   const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 2u);
-  EXPECT_NEAR(pages[0].widthMm, 220, 0.5);
-  EXPECT_NEAR(pages[0].heightMm, 110, 0.5);
-  expectWord(pages[0], "***700***", 75, 8);
-  expectWord(pages[0], "Nagy", 72, 16);
-  expectWord(pages[0], "*hétszáz*", 73, 47);
-  expectWord(pages[0], "Pénzügyi", 144, 63);
-  expectWord(pages[1], "***12500***", 75, 38);
-  expectWord(pages[1], "Kovács", 72, 16);
-  expectWord(pages[1], "X", 119, 1);
+  EXPECT_NEAR(printed::at(pages, 0).widthMm, 220, 0.5);
+  EXPECT_NEAR(printed::at(pages, 0).heightMm, 110, 0.5);
+  pdf::expectWord(printed::at(pages, 0), "***700***", 75, 8);
+  pdf::expectWord(printed::at(pages, 0), "Nagy", 72, 16);
+  pdf::expectWord(printed::at(pages, 0), "*hétszáz*", 73, 47);
+  pdf::expectWord(printed::at(pages, 0), "Pénzügyi", 144, 63);
+  pdf::expectWord(printed::at(pages, 1), "***12500***", 75, 38);
+  pdf::expectWord(printed::at(pages, 1), "Kovács", 72, 16);
+  pdf::expectWord(printed::at(pages, 1), "X", 119, 1);
 }
 
 TEST_F(UlapListaPdf, LyingForm) {
   ASSERT_TRUE(PrintCsFekvoUlap({{1, true}}, lap, platform, set, rcsekk, ulap).printed);
   const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
-  EXPECT_NEAR(pages[0].widthMm, 150, 0.5);
-  EXPECT_NEAR(pages[0].heightMm, 105, 0.5);
-  expectWord(pages[0], "***12500***", 36, 5);
-  expectWord(pages[0], "Kovács", 31, 14);
-  expectWord(pages[0], "X", 81, 1);
-  expectWord(pages[0], "Pénzügyi", 105, 61);
+  EXPECT_NEAR(printed::at(pages, 0).widthMm, 150, 0.5);
+  EXPECT_NEAR(printed::at(pages, 0).heightMm, 105, 0.5);
+  pdf::expectWord(printed::at(pages, 0), "***12500***", 36, 5);
+  pdf::expectWord(printed::at(pages, 0), "Kovács", 31, 14);
+  pdf::expectWord(printed::at(pages, 0), "X", 81, 1);
+  pdf::expectWord(printed::at(pages, 0), "Pénzügyi", 105, 61);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "layouts/factory.h"
 #include "printing/orders/ulapprint.h"
 #include "support/pdfwords.h"
+#include "support/printexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -48,13 +49,6 @@ class UlapPdf : public testing::Test {
   }
 
   // The word `text` on the page at (x, y) within half a millimetre.
-  static void expectWord(const pdf::Page& page, const QString& text, double x, double y) {
-    int found = 0;
-    for (const pdf::Word& w : page.words)
-      if (w.text == text && std::abs(w.x0 - x) <= 0.5 && std::abs(w.y0 - y) <= 0.5) ++found;
-    EXPECT_EQ(found, 1) << text.toStdString() << " at " << x << ", " << y;
-  }
-
   TempFolder folder;
   QtPrinter printer{folder.path()};
   RecordedMessageBoxes messages;
@@ -69,15 +63,15 @@ TEST_F(UlapPdf, StandingFrontAndBack) {
   ASSERT_EQ(PrintAlloULap(adatok, platform, set, rcsekk, ulap), PrintResult::Printed);
   std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
-  EXPECT_NEAR(pages[0].widthMm, 220, 0.5);
-  EXPECT_NEAR(pages[0].heightMm, 110, 0.5);
-  expectWord(pages[0], "***12500***", 75, 8);
-  expectWord(pages[0], "***12500***", 75, 38);
-  expectWord(pages[0], "Nagy", 72, 16);
-  expectWord(pages[0], "*Tizenkétezer-ötszáz*", 73, 47);
-  expectWord(pages[0], "Pénzügyi", 144, 63);
+  EXPECT_NEAR(printed::at(pages, 0).widthMm, 220, 0.5);
+  EXPECT_NEAR(printed::at(pages, 0).heightMm, 110, 0.5);
+  pdf::expectWord(printed::at(pages, 0), "***12500***", 75, 8);
+  pdf::expectWord(printed::at(pages, 0), "***12500***", 75, 38);
+  pdf::expectWord(printed::at(pages, 0), "Nagy", 72, 16);
+  pdf::expectWord(printed::at(pages, 0), "*Tizenkétezer-ötszáz*", 73, 47);
+  pdf::expectWord(printed::at(pages, 0), "Pénzügyi", 144, 63);
   int marks = 0;
-  for (const pdf::Word& w : pages[0].words)
+  for (const pdf::Word& w : printed::at(pages, 0).words)
     if (w.text == "X" && std::abs(w.x0 - 119) <= 0.5) ++marks;
   EXPECT_EQ(marks, 2);
 
@@ -85,19 +79,19 @@ TEST_F(UlapPdf, StandingFrontAndBack) {
   ASSERT_EQ(PrintAlloULap(adatok, platform, set, rcsekk, ulap), PrintResult::Printed);
   pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
-  expectWord(pages[0], "Kiss", 144, 64);
-  EXPECT_EQ(pages[0].words.size(), 7u);  // nothing of the front
+  pdf::expectWord(printed::at(pages, 0), "Kiss", 144, 64);
+  EXPECT_EQ(printed::at(pages, 0).words.size(), 7u);  // nothing of the front
 }
 
 TEST_F(UlapPdf, LyingFront) {
   ASSERT_EQ(PrintFekvoULap(adatok, platform, set, rcsekk, ulap), PrintResult::Printed);
   const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
-  expectWord(pages[0], "***12500***", 36, 5);
-  expectWord(pages[0], "***12500***", 36, 35);
-  expectWord(pages[0], "Nagy", 31, 14);
-  expectWord(pages[0], "*Tizenkétezer-ötszáz*", 35, 45);
-  expectWord(pages[0], "Pénzügyi", 105, 61);
+  pdf::expectWord(printed::at(pages, 0), "***12500***", 36, 5);
+  pdf::expectWord(printed::at(pages, 0), "***12500***", 36, 35);
+  pdf::expectWord(printed::at(pages, 0), "Nagy", 31, 14);
+  pdf::expectWord(printed::at(pages, 0), "*Tizenkétezer-ötszáz*", 35, 45);
+  pdf::expectWord(printed::at(pages, 0), "Pénzügyi", 105, 61);
 }
 
 }  // namespace

@@ -11,19 +11,14 @@
 #include "common/setrekord.h"
 #include "layouts/factory.h"
 #include "printing/orders/ulapprint.h"
+#include "support/printexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
 
-const QString A = QStringLiteral("Arial CE");
-const QString B = QStringLiteral("Times New Roman CE");
-
-struct Expected {
-  QString text;
-  double x, y;
-  QString font;
-  double size;
-};
+using printed::A;
+using printed::B;
+using printed::Expected;
 
 UlapAdatok elolap() {
   UlapAdatok a;
@@ -84,18 +79,10 @@ std::vector<Expected> back(double x, double y) {
           {"9021", x, y + 12, B, 10}};
 }
 
-void expectTexts(const std::vector<PrintedText>& got, const std::vector<Expected>& want) {
-  ASSERT_EQ(got.size(), want.size());
-  for (size_t i = 0; i < want.size(); ++i) {
-    SCOPED_TRACE(testing::Message() << "item " << i << " " << want[i].text.toStdString());
-    EXPECT_EQ(got[i].text, want[i].text);
-    EXPECT_NEAR(got[i].x, want[i].x, 1e-4);
-    EXPECT_NEAR(got[i].y, want[i].y, 1e-4);
-    EXPECT_EQ(got[i].font, want[i].font);
-    EXPECT_EQ(got[i].size, want[i].size);
-    EXPECT_FALSE(got[i].bold);
-  }
-}
+// Never bold. (An object, so that the shared overload is not found as well.)
+const auto expectTexts = [](const std::vector<PrintedText>& got, const std::vector<Expected>& want) {
+  printed::expectTexts(got, want, {.plain = true});
+};
 
 class UlapPrint : public testing::Test {
  protected:
@@ -115,10 +102,9 @@ class UlapPrint : public testing::Test {
   PrintResult fekvo(const UlapAdatok& a = elolap()) { return PrintFekvoULap(a, platform, set, rcsekk, ulap); }
   std::vector<PrintedText> texts() {
     EXPECT_EQ(printer.documents().size(), 1u);
-    if (printer.documents().empty()) return {};
-    return printer.documents().front().texts();
+    return printed::doc(printer).texts();
   }
-  const PrintedPage& page() { return printer.documents().front().pages.front(); }
+  const PrintedPage& page() { return printed::page(printer); }
 
   TempFolder folder;
   RecordingPrinter printer;
@@ -132,7 +118,7 @@ class UlapPrint : public testing::Test {
 TEST_F(UlapPrint, StandingFrontOnADlLandscapeSheet) {
   EXPECT_EQ(allo(), PrintResult::Printed);
   expectTexts(texts(), standingFront());
-  ASSERT_EQ(printer.documents().front().pages.size(), 1u);
+  ASSERT_EQ(printed::doc(printer).pages.size(), 1u);
   EXPECT_EQ(page().orientation, kLandscape);
   EXPECT_EQ(page().paper, kPaperDL);
   EXPECT_FALSE(printer.documentOpen());
@@ -208,7 +194,8 @@ TEST_F(UlapPrint, EmptyBoxesStillTakeTheirLines) {
   printer.clearLog();
   a.txUosszeg.clear();
   allo(a);
-  EXPECT_EQ(texts()[0].text + texts()[1].text + texts()[2].text, QStringLiteral("******"));
+  const std::vector<PrintedText> u = texts();
+  EXPECT_EQ(printed::at(u, 0).text + printed::at(u, 1).text + printed::at(u, 2).text, QStringLiteral("******"));
 }
 
 TEST_F(UlapPrint, EmptyLayoutFileLeavesTheOffsetsAlone) {
@@ -238,14 +225,14 @@ TEST_F(UlapPrint, SavedPrinterIsChosenAndStaysCurrent) {
   saveSet(s);
   EXPECT_EQ(allo(), PrintResult::Printed);
   ASSERT_GT(printer.documents().size(), 0u);
-  EXPECT_EQ(printer.documents().front().printer, QStringLiteral("Nyomtató B"));
+  EXPECT_EQ(printed::doc(printer).printer, QStringLiteral("Nyomtató B"));
   printer.clearLog();
   s.AlapNyomtato = -1;
   s.NyomtatoIndex = 0;
   saveSet(s);
   fekvo();
   ASSERT_GT(printer.documents().size(), 0u);
-  EXPECT_EQ(printer.documents().front().printer, QStringLiteral("Nyomtató B"));
+  EXPECT_EQ(printed::doc(printer).printer, QStringLiteral("Nyomtató B"));
 }
 
 TEST_F(UlapPrint, ErrorsCancelTheDocumentSilently) {

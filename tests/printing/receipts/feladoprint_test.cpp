@@ -16,17 +16,12 @@
 #include "layouts/layoutrecords.h"
 #include "printing/receipts/feladolap.h"
 #include "printing/receipts/feladoprint.h"
+#include "support/printexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
 
-struct Expected {
-  QString text;
-  double x, y;
-  double size = 10;
-};
-
-const QString kFont = QStringLiteral("Times New Roman CE");
+using printed::B;
 
 class FeladoPrint : public testing::Test {
  protected:
@@ -62,17 +57,9 @@ class FeladoPrint : public testing::Test {
       *c = v;
   }
 
-  void expectTexts(const std::vector<PrintedText>& got, const std::vector<Expected>& want) {
-    ASSERT_EQ(got.size(), want.size());
-    for (size_t i = 0; i < want.size(); ++i) {
-      SCOPED_TRACE(QStringLiteral("%1: %2").arg(i).arg(want[i].text).toStdString());
-      EXPECT_EQ(got[i].text, want[i].text);
-      EXPECT_NEAR(got[i].x, want[i].x, 1e-4);
-      EXPECT_NEAR(got[i].y, want[i].y, 1e-4);
-      EXPECT_EQ(got[i].font, kFont);
-      EXPECT_EQ(got[i].size, want[i].size);
-      EXPECT_FALSE(got[i].bold);
-    }
+  // Times New Roman CE, 10 pt unless named, never bold.
+  void expectTexts(const std::vector<PrintedText>& got, const std::vector<printed::Expected>& want) {
+    printed::expectTexts(got, want, {.plain = true});
   }
 
   bool allo() { return bool(PrintAlloFelado(lap, platform, set, fveveny)); }
@@ -92,12 +79,12 @@ TEST_F(FeladoPrint, StandingWithEveryMark) {
   mindJel(1);
   ASSERT_TRUE(allo());
   ASSERT_EQ(printer.documents().size(), 1u);
-  const PrintedDocument& d = printer.documents()[0];
+  const PrintedDocument& d = printed::doc(printer);
   ASSERT_EQ(d.pages.size(), 1u);
-  EXPECT_EQ(d.pages[0].paper, kPaperDL);
-  EXPECT_EQ(d.pages[0].orientation, kLandscape);
-  EXPECT_NEAR(d.pages[0].widthMm, 220, 0.01);
-  EXPECT_NEAR(d.pages[0].heightMm, 110, 0.01);
+  EXPECT_EQ(printed::at(d.pages, 0).paper, kPaperDL);
+  EXPECT_EQ(printed::at(d.pages, 0).orientation, kLandscape);
+  EXPECT_NEAR(printed::at(d.pages, 0).widthMm, 220, 0.01);
+  EXPECT_NEAR(printed::at(d.pages, 0).heightMm, 110, 0.01);
   expectTexts(d.texts(), {{"Szabó Éva", 87, 46},
                           {"9021 Győr", 87, 50},
                           {"Kossuth u. 3.", 87, 54},
@@ -106,8 +93,8 @@ TEST_F(FeladoPrint, StandingWithEveryMark) {
                           {"Fő utca 12.", 87, 27},
                           {"12 500", 172, 35},
                           {"3000", 172, 52},
-                          {"első sor", 186, 50, 8},
-                          {"második sor", 169, 53, 8},
+                          {"első sor", 186, 50, B, 8},
+                          {"második sor", 169, 53, B, 8},
                           {"X", 88, 35},    // registered
                           {"X", 123, 40},   // parcel
                           {"X", 123, 35},   // return receipt
@@ -133,11 +120,11 @@ TEST_F(FeladoPrint, LyingWithEveryMark) {
   ASSERT_TRUE(allo());
   ASSERT_TRUE(fekvo());
   ASSERT_EQ(printer.documents().size(), 2u);
-  const PrintedDocument& d = printer.documents()[1];
+  const PrintedDocument& d = printed::doc(printer, 1);
   ASSERT_EQ(d.pages.size(), 1u);
-  EXPECT_EQ(d.pages[0].paper, kPaperCustom);
-  EXPECT_NEAR(d.pages[0].widthMm, 165, 0.01);
-  EXPECT_NEAR(d.pages[0].heightMm, 120, 0.01);
+  EXPECT_EQ(printed::at(d.pages, 0).paper, kPaperCustom);
+  EXPECT_NEAR(printed::at(d.pages, 0).widthMm, 165, 0.01);
+  EXPECT_NEAR(printed::at(d.pages, 0).heightMm, 120, 0.01);
   expectTexts(d.texts(), {{"Szabó Éva", 55, 52},
                           {"9021 Győr", 55, 56},
                           {"Kossuth u. 3.", 55, 60},
@@ -146,8 +133,8 @@ TEST_F(FeladoPrint, LyingWithEveryMark) {
                           {"Fő utca 12.", 55, 33},
                           {"12 500", 140, 40},
                           {"3000", 140, 57},
-                          {"első sor", 154, 50, 8},
-                          {"második sor", 137, 53, 8},
+                          {"első sor", 154, 50, B, 8},
+                          {"második sor", 137, 53, B, 8},
                           {"X", 56, 41},
                           {"X", 91, 46},
                           {"X", 91, 41},
@@ -170,7 +157,7 @@ TEST_F(FeladoPrint, GreyAndClearBoxesPrintNoMarkAndEmptyLinesStillStep) {
   lap.txNev3.clear();
   ASSERT_TRUE(allo());
   ASSERT_GT(printer.documents().size(), 0u);
-  const auto t = printer.documents()[0].texts();
+  const auto t = printed::doc(printer).texts();
   ASSERT_EQ(t.size(), 10u);
   EXPECT_EQ(t[0].text, "");
   EXPECT_EQ(t[1].text, "");
@@ -192,7 +179,7 @@ TEST_F(FeladoPrint, StandingPassesOverRefusedSettings) {
   ASSERT_TRUE(PrintAlloFelado(lap, platform, set, fveveny, [&csere] { ++csere; }));
   EXPECT_EQ(csere, 1);
   ASSERT_EQ(printer.documents().size(), 1u);
-  const auto t = printer.documents()[0].texts();
+  const auto t = printed::doc(printer).texts();
   ASSERT_EQ(t.size(), 9u);
   EXPECT_EQ(t[0].font, "Arial");
   EXPECT_NEAR(t[0].x, 87, 1e-4);
@@ -233,8 +220,8 @@ TEST_F(FeladoPrint, OnTheSavedPrinter) {
   ASSERT_TRUE(allo());
   ASSERT_TRUE(fekvo());
   ASSERT_EQ(printer.documents().size(), 2u);
-  EXPECT_EQ(printer.documents()[0].printer, "Nyomtató B");
-  EXPECT_EQ(printer.documents()[1].printer, "Nyomtató B");
+  EXPECT_EQ(printed::doc(printer).printer, "Nyomtató B");
+  EXPECT_EQ(printed::doc(printer, 1).printer, "Nyomtató B");
   EXPECT_TRUE(printer.events().contains("followDefault off"));
 }
 

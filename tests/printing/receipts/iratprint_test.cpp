@@ -16,16 +16,10 @@
 #include "layouts/layoutrecords.h"
 #include "printing/receipts/iratlap.h"
 #include "printing/receipts/iratprint.h"
+#include "support/printexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
-
-struct Expected {
-  QString text;
-  double x, y;
-  QString font = QStringLiteral("Times New Roman CE");
-  double size = 9;
-};
 
 const QString kKodBetu = QStringLiteral("Courier New");
 
@@ -60,17 +54,9 @@ class IratPrint : public testing::Test {
     lap.txtIratKuldAzonosito = QStringLiteral("RL123HU");
   }
 
-  void expectTexts(const std::vector<PrintedText>& got, const std::vector<Expected>& want) {
-    ASSERT_EQ(got.size(), want.size());
-    for (size_t i = 0; i < want.size(); ++i) {
-      SCOPED_TRACE(QStringLiteral("%1: %2").arg(i).arg(want[i].text).toStdString());
-      EXPECT_EQ(got[i].text, want[i].text);
-      EXPECT_NEAR(got[i].x, want[i].x, 1e-4);
-      EXPECT_NEAR(got[i].y, want[i].y, 1e-4);
-      EXPECT_EQ(got[i].font, want[i].font);
-      EXPECT_EQ(got[i].size, want[i].size);
-      EXPECT_FALSE(got[i].bold);
-    }
+  // Times New Roman CE, 9 pt unless named, never bold.
+  void expectTexts(const std::vector<PrintedText>& got, const std::vector<printed::Expected>& want) {
+    printed::expectTexts(got, want, {.size = 9, .plain = true});
   }
   void mindent() {
     lap.chkVisszaCimPrint = {1, 1, 1};
@@ -94,11 +80,11 @@ TEST_F(IratPrint, StandingWithBothBlocksAndTheCode) {
   mindent();
   ASSERT_TRUE(allo());
   ASSERT_EQ(printer.documents().size(), 1u);
-  const PrintedDocument& d = printer.documents()[0];
+  const PrintedDocument& d = printed::doc(printer);
   ASSERT_EQ(d.pages.size(), 1u);
-  EXPECT_EQ(d.pages[0].paper, kPaperDL);
-  EXPECT_EQ(d.pages[0].orientation, kLandscape);
-  EXPECT_NEAR(d.pages[0].widthMm, 220, 0.01);
+  EXPECT_EQ(printed::at(d.pages, 0).paper, kPaperDL);
+  EXPECT_EQ(printed::at(d.pages, 0).orientation, kLandscape);
+  EXPECT_NEAR(printed::at(d.pages, 0).widthMm, 220, 0.01);
   expectTexts(d.texts(), {{"Szabó Éva", 106, 22},
                           {"Győr", 106, 25.6},
                           {"Kossuth u. 3.", 106, 29.2},
@@ -125,13 +111,13 @@ TEST_F(IratPrint, LyingWithBothBlocksAndTheCode) {
   mindent();
   ASSERT_TRUE(fekvo());
   ASSERT_GT(printer.documents().size(), 0u);
-  const PrintedDocument& d = printer.documents()[0];
+  const PrintedDocument& d = printed::doc(printer);
   ASSERT_EQ(d.pages.size(), 1u);
   // The landscape DL sheet: the factory places reach 166 mm across.
-  EXPECT_EQ(d.pages[0].paper, kPaperDL);
-  EXPECT_EQ(d.pages[0].orientation, kLandscape);
-  EXPECT_NEAR(d.pages[0].widthMm, 220, 0.01);
-  EXPECT_NEAR(d.pages[0].heightMm, 110, 0.01);
+  EXPECT_EQ(printed::at(d.pages, 0).paper, kPaperDL);
+  EXPECT_EQ(printed::at(d.pages, 0).orientation, kLandscape);
+  EXPECT_NEAR(printed::at(d.pages, 0).widthMm, 220, 0.01);
+  EXPECT_NEAR(printed::at(d.pages, 0).heightMm, 110, 0.01);
   expectTexts(d.texts(), {{"Szabó Éva", 71, 19},
                           {"Győr", 71, 22.6},
                           {"Kossuth u. 3.", 71, 26.2},
@@ -157,7 +143,7 @@ TEST_F(IratPrint, OptionsOffPrintRecipientAndDocumentFieldsOnly) {
   lap.txtIratCimzettUtca = QStringLiteral("  ");
   ASSERT_TRUE(allo());
   ASSERT_GT(printer.documents().size(), 0u);
-  expectTexts(printer.documents()[0].texts(), {{"Szabó Éva", 106, 22},
+  expectTexts(printed::doc(printer).texts(), {{"Szabó Éva", 106, 22},
                                                {"Győr", 106, 25.6},
                                                {"", 106, 29.2},
                                                {"9021", 106, 32.8},
@@ -174,7 +160,7 @@ TEST_F(IratPrint, CodeIsPrintedAsTheLabelHoldsIt) {
   lap.lbVkod = QStringLiteral(" *77* ");
   ASSERT_TRUE(allo());
   ASSERT_GT(printer.documents().size(), 0u);
-  auto t = printer.documents()[0].texts();
+  auto t = printed::doc(printer).texts();
   ASSERT_EQ(t.size(), 11u);
   EXPECT_EQ(t[4].text, " *77* ");
   EXPECT_EQ(t[4].font, kKodBetu);
@@ -183,7 +169,7 @@ TEST_F(IratPrint, CodeIsPrintedAsTheLabelHoldsIt) {
   printer.clearLog();
   ASSERT_TRUE(allo());
   ASSERT_GT(printer.documents().size(), 0u);
-  t = printer.documents()[0].texts();
+  t = printed::doc(printer).texts();
   ASSERT_EQ(t.size(), 11u);
   EXPECT_EQ(t[4].text, "");
   EXPECT_NEAR(t[4].x, 72, 1e-4);
@@ -201,8 +187,8 @@ TEST_F(IratPrint, EveryFailureIsPassedOver) {
   lap.chkVkod = 1;
   ASSERT_TRUE(allo());
   ASSERT_EQ(printer.documents().size(), 1u);
-  EXPECT_EQ(printer.documents()[0].printer, "Nyomtató A");
-  const auto t = printer.documents()[0].texts();
+  EXPECT_EQ(printed::doc(printer).printer, "Nyomtató A");
+  const auto t = printed::doc(printer).texts();
   ASSERT_EQ(t.size(), 10u);
   EXPECT_EQ(t[1].text, "Kossuth u. 3.");
   EXPECT_NEAR(t[1].y, 25.6, 1e-4);  // the refused line did not move the position
@@ -220,7 +206,7 @@ TEST_F(IratPrint, WithoutLayoutFilePrintsAtTheBareOffsets) {
   QFile::remove(dir.file(kSetIrat2File));
   ASSERT_TRUE(fekvo());
   ASSERT_GT(printer.documents().size(), 0u);
-  const auto t = printer.documents()[0].texts();
+  const auto t = printed::doc(printer).texts();
   ASSERT_EQ(t.size(), 10u);
   EXPECT_EQ(t[0].font, "Arial");
   EXPECT_NEAR(t[0].x, 20, 1e-4);
@@ -234,7 +220,7 @@ TEST_F(IratPrint, OnTheSavedPrinter) {
   ASSERT_TRUE(saveSettings(dir.path(), kSetFile, s));
   ASSERT_TRUE(fekvo());
   ASSERT_GT(printer.documents().size(), 0u);
-  EXPECT_EQ(printer.documents()[0].printer, "Nyomtató B");
+  EXPECT_EQ(printed::doc(printer).printer, "Nyomtató B");
   EXPECT_FALSE(printer.events().contains("followDefault off"));
 }
 

@@ -12,6 +12,7 @@
 #include "printing/receipts/tertiprint.h"
 #include "records/nevekrekord.h"
 #include "support/pdfwords.h"
+#include "support/printexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -36,13 +37,6 @@ class TertiPdf : public testing::Test {
     lap.chkTSk = 1;
   }
 
-  static void expectWord(const pdf::Page& page, const QString& text, double x, double y) {
-    int found = 0;
-    for (const pdf::Word& w : page.words)
-      if (w.text == text && std::abs(w.x0 - x) <= 0.5 && std::abs(w.y0 - y) <= 0.5) ++found;
-    EXPECT_EQ(found, 1) << text.toStdString() << " at " << x << ", " << y;
-  }
-
   TempFolder folder;
   QtPrinter printer{folder.path()};
   RecordedMessageBoxes messages;
@@ -56,13 +50,13 @@ TEST_F(TertiPdf, StandingDomesticCardOnLandscapeA4) {
   ASSERT_TRUE(PrintAlloTerti(lap, platform, set, terti));
   const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
-  EXPECT_NEAR(pages[0].widthMm, 297, 0.5);
-  EXPECT_NEAR(pages[0].heightMm, 210, 0.5);
-  expectWord(pages[0], "Szabó", 176, 72);
-  expectWord(pages[0], "Győr", 148, 71);
-  expectWord(pages[0], "ÜGY-7", 228, 60);
-  expectWord(pages[0], "Visszakapó", 188, 106);
-  expectWord(pages[0], "X", 266, 65);
+  EXPECT_NEAR(printed::at(pages, 0).widthMm, 297, 0.5);
+  EXPECT_NEAR(printed::at(pages, 0).heightMm, 210, 0.5);
+  pdf::expectWord(printed::at(pages, 0), "Szabó", 176, 72);
+  pdf::expectWord(printed::at(pages, 0), "Győr", 148, 71);
+  pdf::expectWord(printed::at(pages, 0), "ÜGY-7", 228, 60);
+  pdf::expectWord(printed::at(pages, 0), "Visszakapó", 188, 106);
+  pdf::expectWord(printed::at(pages, 0), "X", 266, 65);
 }
 
 TEST_F(TertiPdf, LyingListCardsOnTheirOwnPages) {
@@ -84,12 +78,12 @@ TEST_F(TertiPdf, LyingListCardsOnTheirOwnPages) {
     EXPECT_NEAR(p.widthMm, 165, 0.5);
     EXPECT_NEAR(p.heightMm, 105, 0.5);
   }
-  expectWord(pages[0], "Címzett2", 35, 25);
-  expectWord(pages[0], "1011", 35, 29);
-  expectWord(pages[0], "Visszakapó", 110, 53);
-  expectWord(pages[0], "Budapest", 110, 61);
-  expectWord(pages[0], "X", 33, 58);
-  expectWord(pages[1], "Címzett1", 35, 25);
+  pdf::expectWord(printed::at(pages, 0), "Címzett2", 35, 25);
+  pdf::expectWord(printed::at(pages, 0), "1011", 35, 29);
+  pdf::expectWord(printed::at(pages, 0), "Visszakapó", 110, 53);
+  pdf::expectWord(printed::at(pages, 0), "Budapest", 110, 61);
+  pdf::expectWord(printed::at(pages, 0), "X", 33, 58);
+  pdf::expectWord(printed::at(pages, 1), "Címzett1", 35, 25);
 }
 
 TEST_F(TertiPdf, StandingListOneLandscapeA4PagePerSelectedPayer) {
@@ -102,10 +96,10 @@ TEST_F(TertiPdf, StandingListOneLandscapeA4PagePerSelectedPayer) {
   ASSERT_TRUE(r.hibatlan);
   const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 2u);
-  EXPECT_NEAR(pages[1].widthMm, 297, 0.5);
-  expectWord(pages[0], "Címzett3", 176, 72);
-  expectWord(pages[1], "Címzett1", 176, 72);
-  EXPECT_EQ(pdf::find(pages[0], "Címzett1"), nullptr);
+  EXPECT_NEAR(printed::at(pages, 1).widthMm, 297, 0.5);
+  pdf::expectWord(printed::at(pages, 0), "Címzett3", 176, 72);
+  pdf::expectWord(printed::at(pages, 1), "Címzett1", 176, 72);
+  EXPECT_EQ(pdf::find(printed::at(pages, 0), "Címzett1"), nullptr);
 }
 
 }  // namespace

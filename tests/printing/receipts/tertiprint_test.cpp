@@ -12,16 +12,11 @@
 #include "layouts/layoutrecords.h"
 #include "printing/receipts/tertiprint.h"
 #include "records/nevekrekord.h"
+#include "support/printexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
 
-struct Expected {
-  QString text;
-  double x, y;
-};
-
-const QString kFont = QStringLiteral("Times New Roman CE");
 const QString kNev = QStringLiteral("Kovács Árpád Kft.").leftJustified(40);
 const QString kCim1 = QStringLiteral("Fő utca 12.").leftJustified(40);
 const QString kCim2 = QStringLiteral("II. emelet").leftJustified(40);
@@ -52,18 +47,9 @@ class TertiPrint : public testing::Test {
     lap.txUgyfelSajatJelzese = QStringLiteral("saját/1");
   }
 
-  // Texts, positions, font and size of the one document's texts, in order.
-  void expectTexts(const std::vector<PrintedText>& got, const std::vector<Expected>& want) {
-    ASSERT_EQ(got.size(), want.size());
-    for (size_t i = 0; i < want.size(); ++i) {
-      SCOPED_TRACE(want[i].text.toStdString());
-      EXPECT_EQ(got[i].text, want[i].text);
-      EXPECT_NEAR(got[i].x, want[i].x, 1e-4);
-      EXPECT_NEAR(got[i].y, want[i].y, 1e-4);
-      EXPECT_EQ(got[i].font, kFont);
-      EXPECT_EQ(got[i].size, 10);
-      EXPECT_FALSE(got[i].bold);
-    }
+  // Texts and positions of the one document's texts, in order; all Times New Roman CE 10 pt.
+  void expectTexts(const std::vector<PrintedText>& got, const std::vector<printed::Expected>& want) {
+    printed::expectTexts(got, want, {.plain = true});
   }
 
   void payer(int32_t n, const QString& nev, const QString& irsz, const QString& helyseg, const QString& azon,
@@ -103,11 +89,11 @@ TEST_F(TertiPrint, StandingDomesticCard) {
   lap.chkLevel = 1, lap.chkKCsomag = 1;  // no such boxes on the domestic card
   ASSERT_TRUE(PrintAlloTerti(lap, platform, set, terti));
   ASSERT_EQ(printer.documents().size(), 1u);
-  const PrintedDocument& d = printer.documents()[0];
+  const PrintedDocument& d = printed::doc(printer);
   ASSERT_EQ(d.pages.size(), 1u);
-  EXPECT_EQ(d.pages[0].paper, kPaperA4);
-  EXPECT_EQ(d.pages[0].orientation, kLandscape);
-  EXPECT_NEAR(d.pages[0].widthMm, 297, 0.01);
+  EXPECT_EQ(printed::at(d.pages, 0).paper, kPaperA4);
+  EXPECT_EQ(printed::at(d.pages, 0).orientation, kLandscape);
+  EXPECT_NEAR(printed::at(d.pages, 0).widthMm, 297, 0.01);
   expectTexts(d.texts(), {{"Szabó Éva", 176, 72},
                           {"9021 Győr", 176, 76},
                           {"Kossuth u. 3.", 176, 80},
@@ -137,7 +123,7 @@ TEST_F(TertiPrint, StandingInternationalCard) {
   ASSERT_EQ(printer.documents().size(), 1u);
   // No post office, date, customer identifier or own reference; the return address at the
   // layout's 8 mm step.
-  expectTexts(printer.documents()[0].texts(), {{"Szabó Éva", 123, 72},
+  expectTexts(printed::doc(printer).texts(), {{"Szabó Éva", 123, 72},
                                                {"9021 Győr", 123, 76},
                                                {"Kossuth u. 3.", 123, 80},
                                                {"RL123456789HU", 123, 63},
@@ -159,7 +145,7 @@ TEST_F(TertiPrint, OnlyTickedBoxesMarkAndEmptyLinesStillStep) {
   lap.txCim2_1 = QStringLiteral("   ");
   ASSERT_TRUE(PrintAlloTerti(lap, platform, set, terti));
   ASSERT_GT(printer.documents().size(), 0u);
-  const auto t = printer.documents()[0].texts();
+  const auto t = printed::doc(printer).texts();
   int marks = 0;
   for (const PrintedText& p : t)
     if (p.text == "X") {
@@ -168,9 +154,9 @@ TEST_F(TertiPrint, OnlyTickedBoxesMarkAndEmptyLinesStillStep) {
     }
   EXPECT_EQ(marks, 1);
   // The empty line is printed empty and the block goes on one line lower.
-  EXPECT_EQ(t[1].text, "");
-  EXPECT_NEAR(t[1].y, 76, 1e-4);
-  EXPECT_NEAR(t[2].y, 80, 1e-4);
+  EXPECT_EQ(printed::at(t, 1).text, "");
+  EXPECT_NEAR(printed::at(t, 1).y, 76, 1e-4);
+  EXPECT_NEAR(printed::at(t, 2).y, 80, 1e-4);
 }
 
 TEST_F(TertiPrint, StandingIgnoresFailingSteps) {
@@ -183,8 +169,8 @@ TEST_F(TertiPrint, StandingIgnoresFailingSteps) {
   ASSERT_TRUE(PrintAlloTerti(lap, platform, set, terti));
   EXPECT_TRUE(printer.events().contains("followDefault off"));
   ASSERT_EQ(printer.documents().size(), 1u);
-  EXPECT_EQ(printer.documents()[0].printer, "Nyomtató A");
-  const auto t = printer.documents()[0].texts();
+  EXPECT_EQ(printed::doc(printer).printer, "Nyomtató A");
+  const auto t = printed::doc(printer).texts();
   ASSERT_EQ(t.size(), 11u);  // the failing name skipped, no marks
   EXPECT_EQ(t[0].text, "9021 Győr");
   EXPECT_TRUE(messages.shown.empty());
@@ -195,7 +181,7 @@ TEST_F(TertiPrint, StandingWithoutLayoutFilePrintsAtTheBareOffsets) {
   ASSERT_TRUE(PrintAlloTerti(lap, platform, set, terti));
   // The blank font name and size 0 are refused and skipped: the printer's font stays.
   ASSERT_GT(printer.documents().size(), 0u);
-  const auto t = printer.documents()[0].texts();
+  const auto t = printed::doc(printer).texts();
   ASSERT_FALSE(t.empty());
   EXPECT_EQ(t[0].font, "Arial");
   EXPECT_NEAR(t[0].x, 108, 1e-4);
@@ -209,13 +195,13 @@ TEST_F(TertiPrint, ListPrintsOneLyingCardPerRowInListOrder) {
   lap.txNev2 = QStringLiteral("nem ez");
   ASSERT_TRUE(list({QStringLiteral("     3"), QStringLiteral("     1")}));
   ASSERT_EQ(printer.documents().size(), 1u);
-  const PrintedDocument& d = printer.documents()[0];
+  const PrintedDocument& d = printed::doc(printer);
   ASSERT_EQ(d.pages.size(), 2u);  // the new page after the last card adds none
   for (const PrintedPage& p : d.pages) {
     EXPECT_NEAR(p.widthMm, 165, 0.01);
     EXPECT_NEAR(p.heightMm, 105, 0.01);
   }
-  expectTexts(d.pages[0].texts, {{"Harmadik Hugó", 68, 22},
+  expectTexts(printed::at(d.pages, 0).texts, {{"Harmadik Hugó", 68, 22},
                                  {"6720 Szeged", 68, 26},
                                  {"Cím 3", 68, 30},
                                  {"Győr 1", 40, 22},
@@ -228,8 +214,8 @@ TEST_F(TertiPrint, ListPrintsOneLyingCardPerRowInListOrder) {
                                  {kCim2, 80, 67},
                                  {kIrsz, 80, 71},
                                  {"X", 159, 15}});
-  EXPECT_EQ(d.pages[1].texts[0].text, "Első Ede");
-  EXPECT_EQ(d.pages[1].texts[5].text, "RB1");
+  EXPECT_EQ(printed::at(printed::at(d.pages, 1).texts, 0).text, "Első Ede");
+  EXPECT_EQ(printed::at(printed::at(d.pages, 1).texts, 5).text, "RB1");
   // The shared copies keep the last card's records.
   EXPECT_EQ(trimmed(nevek.Nev), "Első Ede");
   EXPECT_EQ(trimmed(kozl3sor.UgyfelSajatJelzese), "S1");
@@ -239,10 +225,10 @@ TEST_F(TertiPrint, ListLeavesOutRowsThatNameNoPayer) {
   threePayers();
   ASSERT_TRUE(list({QStringLiteral("     3"), QStringLiteral("     9"), QStringLiteral("     1")}));
   ASSERT_EQ(printer.documents().size(), 1u);
-  const PrintedDocument& d = printer.documents()[0];
+  const PrintedDocument& d = printed::doc(printer);
   ASSERT_EQ(d.pages.size(), 2u);  // no blank card for record 9
-  EXPECT_EQ(d.pages[0].texts[0].text, "Harmadik Hugó");
-  EXPECT_EQ(d.pages[1].texts[0].text, "Első Ede");
+  EXPECT_EQ(printed::at(printed::at(d.pages, 0).texts, 0).text, "Harmadik Hugó");
+  EXPECT_EQ(printed::at(printed::at(d.pages, 1).texts, 0).text, "Első Ede");
   EXPECT_EQ(trimmed(nevek.Nev), "Első Ede");
 }
 
@@ -253,7 +239,7 @@ TEST_F(TertiPrint, ListInternationalCardHasNoItemIdentifier) {
   ASSERT_TRUE(list({QStringLiteral("2")}));
   // A foreign address: the second line begins with the blank before the settlement.
   ASSERT_GT(printer.documents().size(), 0u);
-  expectTexts(printer.documents()[0].texts(), {{"Második Mária", 35, 25},
+  expectTexts(printed::doc(printer).texts(), {{"Második Mária", 35, 25},
                                                {" Wien", 35, 29},
                                                {"Cím 2", 35, 33},
                                                {kNev, 110, 53},
@@ -305,7 +291,7 @@ TEST_F(TertiPrint, ListOnTheSavedPrinter) {
   ASSERT_TRUE(saveSettings(dir.path(), kSetFile, s));
   ASSERT_TRUE(list({"1"}));
   ASSERT_EQ(printer.documents().size(), 1u);
-  EXPECT_EQ(printer.documents()[0].printer, "Nyomtató B");
+  EXPECT_EQ(printed::doc(printer).printer, "Nyomtató B");
   EXPECT_TRUE(printer.events().contains("followDefault off"));
 }
 

@@ -14,24 +14,19 @@
 #include "printing/receipts/iratprint.h"
 #include "printing/receipts/tertiprint.h"
 #include "records/nevekrekord.h"
+#include "support/printexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
 
-const QString B = QStringLiteral("Times New Roman CE");
+using printed::B;
 const QString kKod = QStringLiteral("Courier New");
 // The return address is printed as stored, padded to its field.
 const QString kHivatal = QStringLiteral("Hivatal").leftJustified(40);
 
 // Exactly one `s` on `p` at (x, y) in `font`, not bold.
 void at(const PrintedPage& p, const QString& s, double x, double y, const QString& font = B) {
-  int n = 0;
-  for (const PrintedText& t : p.texts)
-    n += t.text == s && std::abs(t.x - x) < 1e-4 && std::abs(t.y - y) < 1e-4 && t.font == font && !t.bold;
-  EXPECT_EQ(n, 1) << s.toStdString() << " at " << x << ", " << y;
-}
-bool has(const PrintedPage& p, const QString& s) {
-  return std::any_of(p.texts.begin(), p.texts.end(), [&](const PrintedText& t) { return t.text.contains(s); });
+  printed::expectOnce(p.texts, {s, x, y, font}, {.size = 0, .plain = true});
 }
 
 // Factory layouts; payers 1 to 3 with their notice records, the list showing 3, 1, 2.
@@ -71,9 +66,9 @@ class VevenyLista : public testing::Test {
   const PrintedPage& lap(size_t i) {
     static const PrintedPage none;
     const auto& d = printer.documents();
-    return d.size() == 1 && i < d[0].pages.size() ? d[0].pages[i] : none;
+    return d.size() == 1 && i < d[0].pages.size() ? printed::at(d[0].pages, i) : none;
   }
-  size_t lapok() { return printer.documents().empty() ? 0 : printer.documents()[0].pages.size(); }
+  size_t lapok() { return printer.documents().empty() ? 0 : printed::doc(printer).pages.size(); }
 
   TempFolder dir;
   RecordingPrinter printer;
@@ -107,16 +102,16 @@ TEST_F(VevenyLista, StandingReturnReceiptsTakeTheRowsRecordsAndThePagesMarks) {
   at(lap(0), "Fizető 1", 123, 72);
   at(lap(0), kHivatal, 223, 103);
   at(lap(0), "X", 181, 96);
-  EXPECT_FALSE(has(lap(0), "RB"));
+  EXPECT_FALSE(printed::contains(lap(0).texts, "RB"));
 }
 
 TEST_F(VevenyLista, StandingReturnReceiptsSkipFailuresAndRowsWithoutRecord) {
   printer.failOnText.insert(QStringLiteral("Fizető 3"), PrinterError{482, QStringLiteral("hiba")});
   const PrintResult r = PrintCsAlloTerti({{0, true}, {3, true}, {9, true}, {1, true}}, terti, platform, set, tertiL);
   ASSERT_EQ(lapok(), 2u);  // never the previous row's payer again
-  EXPECT_FALSE(has(lap(0), "Fizető"));
-  EXPECT_TRUE(has(lap(0), "Város 3"));
-  EXPECT_TRUE(has(lap(1), "Fizető 1"));
+  EXPECT_FALSE(printed::contains(lap(0).texts, "Fizető"));
+  EXPECT_TRUE(printed::contains(lap(0).texts, "Város 3"));
+  EXPECT_TRUE(printed::contains(lap(1).texts, "Fizető 1"));
   EXPECT_TRUE(r.printed);
   EXPECT_FALSE(r.hibatlan);
   EXPECT_TRUE(messages.shown.empty());
@@ -149,7 +144,7 @@ TEST_F(VevenyLista, OfficialFormsCarryTheirOwnRowsCodeAndItemIdentifier) {
   at(lap(0), "IK-3", 161, 24);
   at(lap(0), "RB 3", 67, 3);
   at(lap(1), "IK-2", 72, 8, kKod);
-  EXPECT_FALSE(has(lap(0), "LAP"));
+  EXPECT_FALSE(printed::contains(lap(0).texts, "LAP"));
   EXPECT_EQ(torlendoSorok(r, 1), (std::vector<int>{2, 0}));  // sent: the last row first
   printer.clearLog();
   PrintCsFekvoIrat(sorok(false, true, false), irat, platform, set, tertiL, iratL);
@@ -187,7 +182,7 @@ TEST_F(VevenyLista, PostingReceiptsTakeTheRecipientFromTheRow) {
   const PrintResult f = PrintCsFekvoFelado(sorok(false, true, false), felado, platform, set, feladoL);
   EXPECT_NEAR(lap(0).heightMm, 120, 0.01);
   at(lap(0), "Fizető 1", 55, 52);
-  EXPECT_FALSE(has(lap(0), "12 500"));
+  EXPECT_FALSE(printed::contains(lap(0).texts, "12 500"));
   EXPECT_EQ(torlendoSorok(f, 1), (std::vector<int>{1}));
 }
 

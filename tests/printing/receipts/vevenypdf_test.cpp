@@ -12,6 +12,7 @@
 #include "printing/receipts/feladoprint.h"
 #include "printing/receipts/iratprint.h"
 #include "support/pdfwords.h"
+#include "support/printexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -32,13 +33,6 @@ class VevenyPdf : public testing::Test {
     ASSERT_TRUE(saveSettings(folder.path(), kSetIrat2File, i));
   }
 
-  static void expectWord(const pdf::Page& page, const QString& text, double x, double y) {
-    int found = 0;
-    for (const pdf::Word& w : page.words)
-      if (w.text == text && std::abs(w.x0 - x) <= 0.5 && std::abs(w.y0 - y) <= 0.5) ++found;
-    EXPECT_EQ(found, 1) << text.toStdString() << " at " << x << ", " << y;
-  }
-
   TempFolder folder;
   QtPrinter printer{folder.path()};
   RecordedMessageBoxes messages;
@@ -57,15 +51,15 @@ TEST_F(VevenyPdf, StandingPostingReceiptOnLandscapeDL) {
   ASSERT_TRUE(PrintAlloFelado(lap, platform, set, fveveny));
   const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
-  EXPECT_NEAR(pages[0].widthMm, 220, 0.5);
-  EXPECT_NEAR(pages[0].heightMm, 110, 0.5);
-  expectWord(pages[0], "Szabó", 87, 46);
-  expectWord(pages[0], "Kovács", 87, 19);
-  expectWord(pages[0], "Első", 186, 50);
+  EXPECT_NEAR(printed::at(pages, 0).widthMm, 220, 0.5);
+  EXPECT_NEAR(printed::at(pages, 0).heightMm, 110, 0.5);
+  pdf::expectWord(printed::at(pages, 0), "Szabó", 87, 46);
+  pdf::expectWord(printed::at(pages, 0), "Kovács", 87, 19);
+  pdf::expectWord(printed::at(pages, 0), "Első", 186, 50);
   int marks = 0;
-  for (const pdf::Word& w : pages[0].words) marks += w.text == "X";
+  for (const pdf::Word& w : printed::at(pages, 0).words) marks += w.text == "X";
   EXPECT_EQ(marks, 2);
-  expectWord(pages[0], "X", 182, 23);
+  pdf::expectWord(printed::at(pages, 0), "X", 182, 23);
   EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -80,12 +74,12 @@ TEST_F(VevenyPdf, LyingOfficialReturnReceiptOnLandscapeDL) {
   ASSERT_TRUE(PrintFekvoIrat(lap, platform, set, irat2));
   const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
-  EXPECT_NEAR(pages[0].widthMm, 220, 0.5);
-  EXPECT_NEAR(pages[0].heightMm, 110, 0.5);
-  expectWord(pages[0], "Szabó", 71, 19);
-  expectWord(pages[0], "Ügyintéző", 126, 6);
-  expectWord(pages[0], "IK-77", 126, 21);
-  expectWord(pages[0], "RL123HU", 32, 0);
+  EXPECT_NEAR(printed::at(pages, 0).widthMm, 220, 0.5);
+  EXPECT_NEAR(printed::at(pages, 0).heightMm, 110, 0.5);
+  pdf::expectWord(printed::at(pages, 0), "Szabó", 71, 19);
+  pdf::expectWord(printed::at(pages, 0), "Ügyintéző", 126, 6);
+  pdf::expectWord(printed::at(pages, 0), "IK-77", 126, 21);
+  pdf::expectWord(printed::at(pages, 0), "RL123HU", 32, 0);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "common/tricheckbox.h"
 #include "printing/slips/csekklap.h"
 #include "records/nevekrekord.h"
+#include "support/printexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -318,7 +319,7 @@ TEST_F(CsekkLapTest, PrintersGetThePageAsItStands) {
   ASSERT_EQ(PrintAlloCsekk(lap.adatok(), platform, set), PrintResult::Printed);
   ASSERT_EQ(printer.documents().size(), 1u);
   QStringList szovegek;
-  for (const PrintedText& t : printer.documents().front().texts())
+  for (const PrintedText& t : printed::doc(printer).texts())
     if (!t.text.isEmpty()) szovegek << t.text;
   // With the name switched off each payer block keeps a blank line at the name's height.
   EXPECT_EQ(szovegek, (QStringList{"*Tizenkettőezer-", "háromszáznegyvenöt*", "*Tizenkettőezer-", "háromszáznegyvenöt*", " ", " "}));

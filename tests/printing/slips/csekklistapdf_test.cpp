@@ -11,6 +11,7 @@
 #include "printing/slips/csekklistaprint.h"
 #include "records/nevekrekord.h"
 #include "support/pdfwords.h"
+#include "support/printexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -49,13 +50,6 @@ class SlipListPdf : public testing::Test {
     platform.printDialog = &dialogs;  // OK on the printer offered: "PDF"
   }
 
-  static void expectWord(const pdf::Page& page, const QString& text, double x, double y) {
-    int found = 0;
-    for (const pdf::Word& w : page.words)
-      if (w.text == text && std::abs(w.x0 - x) <= 0.5 && std::abs(w.y0 - y) <= 0.5) ++found;
-    EXPECT_EQ(found, 1) << text.toStdString() << " at " << x << ", " << y;
-  }
-
   TempFolder folder;
   QtPrinter printer{folder.path()};
   RecordedMessageBoxes messages;
@@ -75,26 +69,26 @@ TEST_F(SlipListPdf, Standing) {
     EXPECT_NEAR(p.widthMm, 220, 0.5);
     EXPECT_NEAR(p.heightMm, 110, 0.5);
   }
-  expectWord(pages[0], "***500***", 25, 7);
-  expectWord(pages[0], "*ötszáz*", 10, 17);
-  expectWord(pages[0], "Nagy", 145, 54);
-  expectWord(pages[1], "***12345***", 90, 7);
-  expectWord(pages[1], "*Tizenkettőezer-", 75, 17);
-  expectWord(pages[1], "háromszáznegyvenöt*", 10, 23);
-  expectWord(pages[1], "GYŐR", 10, 58);
-  expectWord(pages[1], "9021", 145, 68);
+  pdf::expectWord(printed::at(pages, 0), "***500***", 25, 7);
+  pdf::expectWord(printed::at(pages, 0), "*ötszáz*", 10, 17);
+  pdf::expectWord(printed::at(pages, 0), "Nagy", 145, 54);
+  pdf::expectWord(printed::at(pages, 1), "***12345***", 90, 7);
+  pdf::expectWord(printed::at(pages, 1), "*Tizenkettőezer-", 75, 17);
+  pdf::expectWord(printed::at(pages, 1), "háromszáznegyvenöt*", 10, 23);
+  pdf::expectWord(printed::at(pages, 1), "GYŐR", 10, 58);
+  pdf::expectWord(printed::at(pages, 1), "9021", 145, 68);
 }
 
 TEST_F(SlipListPdf, Lying) {
   ASSERT_TRUE(PrintCsFekvoCsekk(sorok, lap, platform, set).printed);
   const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
   ASSERT_EQ(pages.size(), 2u);
-  EXPECT_NEAR(pages[1].widthMm, 210, 0.5);
-  EXPECT_NEAR(pages[1].heightMm, 105, 0.5);
-  expectWord(pages[1], "***12345***", 15, 6);
-  expectWord(pages[1], "Kovács", 5, 53);
-  expectWord(pages[1], "Kovács", 140, 53);
-  expectWord(pages[1], "9021", 5, 68);
+  EXPECT_NEAR(printed::at(pages, 1).widthMm, 210, 0.5);
+  EXPECT_NEAR(printed::at(pages, 1).heightMm, 105, 0.5);
+  pdf::expectWord(printed::at(pages, 1), "***12345***", 15, 6);
+  pdf::expectWord(printed::at(pages, 1), "Kovács", 5, 53);
+  pdf::expectWord(printed::at(pages, 1), "Kovács", 140, 53);
+  pdf::expectWord(printed::at(pages, 1), "9021", 5, 68);
 }
 
 }  // namespace

@@ -74,19 +74,7 @@ std::vector<Expected> lying() {
   };
 }
 
-// Non-empty texts of one page (an empty words line places an empty text).
-std::vector<PrintedText> filled(const PrintedPage& page) {
-  std::vector<PrintedText> t;
-  for (const PrintedText& x : page.texts)
-    if (!x.text.isEmpty()) t.push_back(x);
-  return t;
-}
-
-QString textAt(const PrintedPage& page, double x, double y) {
-  for (const PrintedText& t : page.texts)
-    if (std::abs(t.x - x) < 1e-4 && std::abs(t.y - y) < 1e-4) return t.text;
-  return QStringLiteral("<none>");
-}
+using printed::textAt;
 
 class SlipList : public testing::Test {
  protected:
@@ -118,8 +106,7 @@ class SlipList : public testing::Test {
   PrintResult fekvo(const std::vector<CsoportSor>& s) { return PrintCsFekvoCsekk(s, lap, platform, set); }
   const PrintedDocument& doc() {
     EXPECT_EQ(printer.documents().size(), 1u);
-    static const PrintedDocument none;
-    return printer.documents().empty() ? none : printer.documents().front();
+    return printed::doc(printer);
   }
 
   TempFolder folder;
@@ -139,8 +126,8 @@ TEST_F(SlipList, StandingFactoryLayout) {
   EXPECT_TRUE(r.printed);
   EXPECT_EQ(r.lapok, 1);
   ASSERT_EQ(doc().pages.size(), 1u);
-  const PrintedPage& page = doc().pages[0];
-  expectTexts(filled(page), standing());
+  const PrintedPage& page = printed::at(doc().pages, 0);
+  expectTexts(printed::filled(page.texts), standing());
   EXPECT_EQ(page.orientation, kLandscape);
   EXPECT_EQ(page.paper, kPaperDL);
   EXPECT_NEAR(page.widthMm, 220, 1e-6);
@@ -163,8 +150,8 @@ TEST_F(SlipList, LyingFactoryLayout) {
   const PrintResult r = fekvo(list);
   EXPECT_TRUE(r.printed);
   ASSERT_EQ(doc().pages.size(), 1u);
-  const PrintedPage& page = doc().pages[0];
-  expectTexts(filled(page), lying());
+  const PrintedPage& page = printed::at(doc().pages, 0);
+  expectTexts(printed::filled(page.texts), lying());
   EXPECT_EQ(page.orientation, kPortrait);
   EXPECT_NEAR(page.widthMm, 210, 1e-6);
   EXPECT_NEAR(page.heightMm, 105, 1e-6);
@@ -178,14 +165,14 @@ TEST_F(SlipList, RowsInDisplayedOrderOnePerPage) {
   // Standing: the selected rows, then every row with automatic printing on.
   allo(list2);
   ASSERT_EQ(doc().pages.size(), 2u);
-  EXPECT_EQ(textAt(doc().pages[0], 10, 54), QStringLiteral("Szabó Pál"));
-  EXPECT_EQ(textAt(doc().pages[1], 10, 54), QStringLiteral("Kovács Éva"));
+  EXPECT_EQ(textAt(printed::at(doc().pages, 0), 10, 54), QStringLiteral("Szabó Pál"));
+  EXPECT_EQ(textAt(printed::at(doc().pages, 1), 10, 54), QStringLiteral("Kovács Éva"));
   printer.clearLog();
   change([](SetRekord& s) { s.AutoPrint = 1; });
   const PrintResult r = allo(list);
   EXPECT_EQ(r.lapok, 3);
   ASSERT_EQ(doc().pages.size(), 3u);
-  EXPECT_EQ(textAt(doc().pages[2], 10, 54), QStringLiteral("Nagy Ödön"));
+  EXPECT_EQ(textAt(printed::at(doc().pages, 2), 10, 54), QStringLiteral("Nagy Ödön"));
   EXPECT_EQ(r.utolso->Nevek.Nev.trimmed(), QStringLiteral("Nagy Ödön"));
   EXPECT_EQ(printer.events().filter(QStringLiteral("endDoc")).size(), 1);
   // Lying: automatic printing changes nothing.
@@ -209,7 +196,7 @@ TEST_F(SlipList, RowsWithoutPayerRecordAreSkipped) {
   const PrintResult r = allo({{0, true}, {2, true}, {99, true}, {-4, true}});
   EXPECT_EQ(r.lapok, 1);
   ASSERT_EQ(doc().pages.size(), 1u);
-  EXPECT_EQ(textAt(doc().pages[0], 10, 54), QStringLiteral("Nagy Ödön"));
+  EXPECT_EQ(textAt(printed::at(doc().pages, 0), 10, 54), QStringLiteral("Nagy Ödön"));
 }
 
 TEST_F(SlipList, RecordNumbersBeyondSixteenBits) {
@@ -220,14 +207,14 @@ TEST_F(SlipList, RecordNumbersBeyondSixteenBits) {
   RecordFile(big.path(), kNevekFile, NevekRekord::Length).append(payer(QStringLiteral("Utolsó Ede"), 7));
   platform.folder = big.path();
   EXPECT_EQ(allo({{40000, true}}).lapok, 1);
-  EXPECT_EQ(textAt(doc().pages[0], 10, 54), QStringLiteral("Utolsó Ede"));
+  EXPECT_EQ(textAt(printed::at(doc().pages, 0), 10, 54), QStringLiteral("Utolsó Ede"));
 }
 
 TEST_F(SlipList, WordsFitting) {
   // 500: "ötszáz" fits the 45 mm: one line between two marks, nothing capitalised, an empty
   // second line still placed.
   allo({{2, true}});
-  const PrintedPage& p = doc().pages[0];
+  const PrintedPage& p = printed::at(doc().pages, 0);
   EXPECT_EQ(textAt(p, 10, 17), QStringLiteral("*ötszáz*"));
   EXPECT_EQ(textAt(p, 10, 23), QString());
   EXPECT_EQ(textAt(p, 75, 17), QStringLiteral("*ötszáz*"));
@@ -237,16 +224,16 @@ TEST_F(SlipList, WordsFitting) {
 TEST_F(SlipList, AmountZero) {
   // Standing: no amount copies, empty words lines, the rest as usual; no words written.
   const PrintResult r = allo({{3, true}});
-  const PrintedPage& p = doc().pages[0];
+  const PrintedPage& p = printed::at(doc().pages, 0);
   for (const PrintedText& t : p.texts) EXPECT_NE(t.text, QStringLiteral("***"));
   EXPECT_EQ(textAt(p, 10, 17), QString());
   EXPECT_EQ(textAt(p, 160, 7), QStringLiteral("Első sor"));
-  EXPECT_EQ(filled(p).size(), standing().size() - 10);
+  EXPECT_EQ(printed::filled(p.texts).size(), standing().size() - 10);
   EXPECT_FALSE(r.utolso->Azaz);
   // Lying: "***0***" and two bare marks.
   printer.clearLog();
   const PrintResult f = fekvo({{3, true}});
-  const PrintedPage& q = doc().pages[0];
+  const PrintedPage& q = printed::at(doc().pages, 0);
   EXPECT_EQ(textAt(q, 15, 6), QStringLiteral("***"));
   EXPECT_EQ(textAt(q, 22.2, 6), QStringLiteral("0"));
   EXPECT_EQ(textAt(q, 2, 15), QStringLiteral("**"));
@@ -271,13 +258,13 @@ TEST_F(SlipList, SwitchesAndCorrection) {
   std::vector<Expected> want = standing();
   want.erase(want.begin() + 9, want.begin() + 13);
   want.erase(want.begin(), want.begin() + 6);
-  expectTexts(filled(doc().pages[0]), want);
+  expectTexts(printed::filled(printed::at(doc().pages, 0).texts), want);
 
   // No name: the name's line stays empty and the address keeps its place below it.
   printer.clearLog();
   change([](SetRekord& s) { s.Nyomtatando.fill(0), s.Nyomtatando[3] = -1; });
   allo(list);
-  const std::vector<PrintedText> t = filled(doc().pages[0]);
+  const std::vector<PrintedText> t = printed::filled(printed::at(doc().pages, 0).texts);
   ASSERT_EQ(t.size(), 8u);
   EXPECT_EQ(t[0].text, " ");
   EXPECT_NEAR(t[0].y, 54, 1e-4);
@@ -293,10 +280,10 @@ TEST_F(SlipList, SwitchesAndCorrection) {
   printer.clearLog();
   change([](SetRekord& s) { s.Vkorrekcio = -3; });
   allo(list);
-  expectTexts(filled(doc().pages[0]), standing(), -3);
+  expectTexts(printed::filled(printed::at(doc().pages, 0).texts), standing(), {.dx = -3});
   printer.clearLog();
   fekvo(list);
-  expectTexts(filled(doc().pages[0]), lying());
+  expectTexts(printed::filled(printed::at(doc().pages, 0).texts), lying());
 }
 
 TEST_F(SlipList, PrinterChoiceAndDialog) {

@@ -13,6 +13,7 @@
 #include "printing/slips/csekkprint.h"
 #include "printing/slips/osszegbetuvel.h"
 #include "support/pdfwords.h"
+#include "support/printexpect.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -54,15 +55,6 @@ class SlipPdf : public testing::Test {
   }
 
   // The word `text` on the page at (x, y) within half a millimetre.
-  static void expectWord(const PdfPage& page, const QString& text, double x, double y) {
-    int found = 0;
-    for (const Word& w : page.words) {
-      if (w.text != text) continue;
-      if (std::abs(w.x0 - x) <= 0.5 && std::abs(w.y0 - y) <= 0.5) ++found;
-    }
-    EXPECT_EQ(found, 1) << text.toStdString() << " at " << x << ", " << y;
-  }
-
   TempFolder folder;
   QtPrinter printer{folder.path()};
   RecordedMessageBoxes messages;
@@ -75,32 +67,32 @@ TEST_F(SlipPdf, Standing) {
   ASSERT_EQ(PrintAlloCsekk(adatok, platform, set), PrintResult::Printed);
   const std::vector<PdfPage> pages = readPdf(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
-  EXPECT_NEAR(pages[0].widthMm, 220, 0.5);
-  EXPECT_NEAR(pages[0].heightMm, 110, 0.5);
+  EXPECT_NEAR(printed::at(pages, 0).widthMm, 220, 0.5);
+  EXPECT_NEAR(printed::at(pages, 0).heightMm, 110, 0.5);
   // "***", the amount and "***" run together into one word.
-  expectWord(pages[0], "***12345***", 25, 7);
-  expectWord(pages[0], "***12345***", 90, 7);
-  expectWord(pages[0], "Kovács", 10, 54);
-  expectWord(pages[0], "Kovács", 145, 54);
-  expectWord(pages[0], "GYŐR", 10, 58);
-  expectWord(pages[0], "*" + adatok.txtSzoveg21, 10, 17);
-  expectWord(pages[0], "*" + adatok.txtSzoveg21, 75, 17);
-  expectWord(pages[0], adatok.txtSzoveg11 + "*", 10, 23);
+  pdf::expectWord(printed::at(pages, 0), "***12345***", 25, 7);
+  pdf::expectWord(printed::at(pages, 0), "***12345***", 90, 7);
+  pdf::expectWord(printed::at(pages, 0), "Kovács", 10, 54);
+  pdf::expectWord(printed::at(pages, 0), "Kovács", 145, 54);
+  pdf::expectWord(printed::at(pages, 0), "GYŐR", 10, 58);
+  pdf::expectWord(printed::at(pages, 0), "*" + adatok.txtSzoveg21, 10, 17);
+  pdf::expectWord(printed::at(pages, 0), "*" + adatok.txtSzoveg21, 75, 17);
+  pdf::expectWord(printed::at(pages, 0), adatok.txtSzoveg11 + "*", 10, 23);
 }
 
 TEST_F(SlipPdf, Lying) {
   ASSERT_EQ(PrintFekvoCsekk(adatok, platform, set), PrintResult::Printed);
   const std::vector<PdfPage> pages = readPdf(printer.lastPdf());
   ASSERT_EQ(pages.size(), 1u);
-  EXPECT_NEAR(pages[0].widthMm, 210, 0.5);
-  EXPECT_NEAR(pages[0].heightMm, 105, 0.5);
-  expectWord(pages[0], "***12345***", 15, 6);
-  expectWord(pages[0], "***12345***", 80, 6);
-  expectWord(pages[0], "Kovács", 5, 52);
-  expectWord(pages[0], "Kovács", 140, 52);
-  expectWord(pages[0], "9021", 140, 68);
-  expectWord(pages[0], "*" + adatok.txtSzoveg21, 2, 15);
-  expectWord(pages[0], adatok.txtSzoveg11 + "*", 68, 22);
+  EXPECT_NEAR(printed::at(pages, 0).widthMm, 210, 0.5);
+  EXPECT_NEAR(printed::at(pages, 0).heightMm, 105, 0.5);
+  pdf::expectWord(printed::at(pages, 0), "***12345***", 15, 6);
+  pdf::expectWord(printed::at(pages, 0), "***12345***", 80, 6);
+  pdf::expectWord(printed::at(pages, 0), "Kovács", 5, 52);
+  pdf::expectWord(printed::at(pages, 0), "Kovács", 140, 52);
+  pdf::expectWord(printed::at(pages, 0), "9021", 140, 68);
+  pdf::expectWord(printed::at(pages, 0), "*" + adatok.txtSzoveg21, 2, 15);
+  pdf::expectWord(printed::at(pages, 0), adatok.txtSzoveg11 + "*", 68, 22);
 }
 
 }  // namespace

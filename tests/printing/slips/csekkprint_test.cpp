@@ -85,11 +85,7 @@ class SlipPrint : public testing::Test {
   // prints nothing).
   std::vector<PrintedText> texts() {
     EXPECT_EQ(printer.documents().size(), 1u);
-    std::vector<PrintedText> t;
-    if (printer.documents().empty()) return t;
-    for (const PrintedText& x : printer.documents().front().texts())
-      if (!x.text.isEmpty()) t.push_back(x);
-    return t;
+    return printed::filled(printed::doc(printer).texts());
   }
 
   TempFolder folder;
@@ -103,12 +99,12 @@ TEST_F(SlipPrint, StandingFactoryLayout) {
   EXPECT_EQ(allo(), PrintResult::Printed);
   expectTexts(texts(), standing());
   ASSERT_GT(printer.documents().size(), 0u);
-  const PrintedPage& page = printer.documents().front().pages.front();
+  const PrintedPage& page = printed::page(printer);
   EXPECT_EQ(page.orientation, kLandscape);
   EXPECT_EQ(page.paper, kPaperDL);
   EXPECT_NEAR(page.widthMm, 220, 1e-6);
   EXPECT_NEAR(page.heightMm, 110, 1e-6);
-  EXPECT_EQ(printer.documents().front().pages.size(), 1u);
+  EXPECT_EQ(printed::doc(printer).pages.size(), 1u);
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(set.Osszeg_x1, mm(15));  // the settings were read into the shared record
 }
@@ -116,7 +112,7 @@ TEST_F(SlipPrint, StandingFactoryLayout) {
 TEST_F(SlipPrint, CorrectionMovesEveryStandingXOnly) {
   change([](SetRekord& s) { s.Vkorrekcio = -3; });
   allo();
-  expectTexts(texts(), standing(), -3);
+  expectTexts(texts(), standing(), {.dx = -3});
   printer.clearLog();
   fekvo();
   expectTexts(texts(), lying());
@@ -126,7 +122,7 @@ TEST_F(SlipPrint, LyingSlipFitsOnA210By105Page) {
   EXPECT_EQ(fekvo(), PrintResult::Printed);
   expectTexts(texts(), lying());
   ASSERT_GT(printer.documents().size(), 0u);
-  const PrintedPage& page = printer.documents().front().pages.front();
+  const PrintedPage& page = printed::page(printer);
   EXPECT_EQ(page.orientation, kPortrait);
   EXPECT_NEAR(page.widthMm, 210, 1e-6);
   EXPECT_NEAR(page.heightMm, 105, 1e-6);
@@ -249,13 +245,13 @@ TEST_F(SlipPrint, PrinterChoice) {
   change([](SetRekord& s) { s.AlapNyomtato = 0, s.NyomtatoIndex = 1; });
   allo();
   ASSERT_EQ(printer.documents().size(), 1u);
-  EXPECT_EQ(printer.documents()[0].printer, QStringLiteral("Nyomtató B"));
+  EXPECT_EQ(printed::doc(printer).printer, QStringLiteral("Nyomtató B"));
   EXPECT_FALSE(printer.followsDefault());
 
   save(factoryLayout());  // the default printer, followed
   fekvo();
   ASSERT_EQ(printer.documents().size(), 2u);
-  EXPECT_EQ(printer.documents()[1].printer, QStringLiteral("Nyomtató A"));
+  EXPECT_EQ(printed::doc(printer, 1).printer, QStringLiteral("Nyomtató A"));
   EXPECT_TRUE(printer.followsDefault());
 }
 
