@@ -10,6 +10,7 @@
 #include "common/qtprinter.h"
 #include "common/recordfile.h"
 #include "common/setrekord.h"
+#include "slipexpect.h"
 #include "printing/slips/csekkprint.h"
 #include "printing/slips/osszegbetuvel.h"
 #include "support/pdfwords.h"
@@ -22,23 +23,12 @@ using pdf::Word;
 using PdfPage = pdf::Page;
 inline std::vector<PdfPage> readPdf(const QString& path) { return pdf::read(path); }
 
-Fixed mm(double v) { return Fixed::fromDouble(v); }
 
 class SlipPdf : public testing::Test {
  protected:
   void SetUp() override {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "pdftotext missing";
-    SetRekord s;
-    s.Osszeg_x1 = mm(15), s.Osszeg_x2 = mm(80), s.Osszeg_y = mm(6);
-    s.Kozlemeny_x = mm(150), s.Kozlemeny_y = mm(5);
-    s.CsSzoveg_x1 = mm(2), s.CsSzoveg_x2 = mm(68), s.CsSzoveg_y1 = mm(15), s.CsSzoveg_y2 = mm(22);
-    s.Jogcim_y = mm(33), s.Jogcim_x = mm(25);
-    s.Cim_x1 = mm(5), s.Cim_x2 = mm(140), s.Cim_y = mm(50), s.Irsz_y = mm(68);
-    s.BetuTipus1 = QStringLiteral("Arial CE");
-    s.BetuTipus2 = QStringLiteral("Times New Roman CE");
-    s.BetuMeret1 = 12, s.BetuMeret2 = 10;
-    s.BefizAzon_x = mm(80), s.BefizAzon_y = mm(40);
-    s.Nyomtatando.fill(-1);
+    SetRekord s = slip::factoryLayout();
     s.AlapNyomtato = 0;
     s.NyomtatoIndex = int16_t(printer.printerNames().indexOf(QtPrinter::kPdfName));
     ASSERT_TRUE(saveSettings(folder.path(), kSetFile, s));
