@@ -115,32 +115,31 @@ PrintResult PrintFekvoFelado(const FeladoAdatok& a, Platform& pf, SetRekord& set
   }));
 }
 
-PrintResult PrintCsAlloFelado(const std::vector<CsoportSor>& sorok, const FeladoAdatok& a, Platform& pf,
-                              SetRekord& set, SetFvevenyRekord& f) {
+// The list on either feed: standing on DL as the single standing receipt (the current printer,
+// a refused font falls back), lying on the 165 x 120 mm form (the default printer followed,
+// any failure cancels silently).
+static PrintResult feladoLista(const std::vector<CsoportSor>& sorok, const FeladoAdatok& a, Platform& pf,
+                               SetRekord& set, SetFvevenyRekord& f, bool allo) {
   auto setup = [&](PrintJob& j) {
-    j.start(pf.folder, set, PrinterChoice::KeepCurrent);
+    j.start(pf.folder, set, allo ? PrinterChoice::KeepCurrent : PrinterChoice::FollowDefault);
     loadSettings(pf.folder, kSetFvevenyFile, f);
     return false;
   };
   auto place = [&](PrintJob& j, ListRow& row) {
     row.kozl3sor();  // read as the single print's row click would; the shared copy keeps it
-    lap::alloLap(j, f.FeladovevenyBetuTipus, double(f.FeladovevenyBetuMeret), kPaperDL);
-    placeFelado(j, sorSzovegek(a, row.nevek()), f, kAllo);
+    if (allo) lap::alloLap(j, f.FeladovevenyBetuTipus, double(f.FeladovevenyBetuMeret), kPaperDL);
+    else lap::fekvoLap(j, f.FeladovevenyBetuTipus, double(f.FeladovevenyBetuMeret), 165, 120);
+    placeFelado(j, sorSzovegek(a, row.nevek()), f, allo ? kAllo : kFekvo);
   };
-  return printList(pf, ErrorClass::FontFallback, sorok, setup, place);
+  return printList(pf, allo ? ErrorClass::FontFallback : ErrorClass::SilentCancel, sorok, setup, place);
+}
+
+PrintResult PrintCsAlloFelado(const std::vector<CsoportSor>& sorok, const FeladoAdatok& a, Platform& pf,
+                              SetRekord& set, SetFvevenyRekord& f) {
+  return feladoLista(sorok, a, pf, set, f, true);
 }
 
 PrintResult PrintCsFekvoFelado(const std::vector<CsoportSor>& sorok, const FeladoAdatok& a, Platform& pf,
                                SetRekord& set, SetFvevenyRekord& f) {
-  auto setup = [&](PrintJob& j) {
-    j.start(pf.folder, set, PrinterChoice::FollowDefault);
-    loadSettings(pf.folder, kSetFvevenyFile, f);
-    return false;
-  };
-  auto place = [&](PrintJob& j, ListRow& row) {
-    row.kozl3sor();
-    lap::fekvoLap(j, f.FeladovevenyBetuTipus, double(f.FeladovevenyBetuMeret), 165, 120);
-    placeFelado(j, sorSzovegek(a, row.nevek()), f, kFekvo);
-  };
-  return printList(pf, ErrorClass::SilentCancel, sorok, setup, place);
+  return feladoLista(sorok, a, pf, set, f, false);
 }
