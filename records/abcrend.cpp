@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "common/cp1250.h"
+#include "records/foglalas.h"
 
 namespace abc {
 namespace {
@@ -251,6 +252,7 @@ uint8_t suly(const Tetel& x, int d) { return uint8_t(x.darab[d >> 3] >> (8 * (7 
 // Sorts by the sixteen weights from weight d on: a bucket per weight, moved into place without
 // a second array; small buckets by comparison.
 void rendez(Tetel* a, size_t m, int d) {
+  if (std::all_of(a + 1, a + m, [&](const Tetel& x) { return egyforma(x, a[0]); })) return;
   for (; d < 16; ++d) {
     if (m < 64) {
       std::sort(a, a + m, kisebb);
@@ -291,7 +293,9 @@ void rangsor(int n, const std::function<Szoveg(int)>& szoveg, std::vector<uint32
   // run of equal pieces by the next sixteen, until each run holds one text or texts of equal
   // weights, which their marks then put in order. `uj` marks where a new rank begins.
   const Tabla& tb = tabla();
-  std::vector<Tetel> t(size_t(std::max(n, 0)));
+  std::vector<Tetel> t;
+  foglal(t, size_t(std::max(n, 0)));
+  t.resize(size_t(std::max(n, 0)));
   for (uint32_t i = 0; i < t.size(); ++i) {
     const Szoveg s = szoveg(int(i));
     t[i] = {{0, 0}, s.bajt.data(), i, uint32_t(s.bajt.size()), 0, uint16_t(std::clamp(s.szokoz, 0, 0xFFFF)), 0};

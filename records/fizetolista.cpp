@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -24,13 +23,9 @@ int px(int twips) { return twips / 15; }
 
 FizetoLista::FizetoLista(const Platform& platform, QWidget* parent)
     : QWidget(parent), platform_(platform), modell_(new ListaModell(this)) {
-  ListView1 = new QTreeView(this);
+  ListView1 = new ListaNezet(this);
   ListView1->setObjectName(QStringLiteral("ListView1"));
   ListView1->setModel(modell_);
-  ListView1->setRootIsDecorated(false);
-  ListView1->setItemsExpandable(false);
-  ListView1->setUniformRowHeights(true);  // keeps 100,000 rows fast
-  ListView1->setAllColumnsShowFocus(true);
   ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
   ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
   ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -7,13 +7,13 @@
 #include <cmath>
 #include <cstring>
 #include <numeric>
-#include <sys/mman.h>
 #include <sys/stat.h>
 
 #include "common/cp1250.h"
 #include "common/numtext.h"
 #include "common/recordfile.h"
 #include "records/abcrend.h"
+#include "records/foglalas.h"
 #include "records/nevekrekord.h"
 
 namespace {
@@ -49,18 +49,6 @@ const std::array<Nagybetu, 256>& nagybetuk() {
     return t;
   }();
   return t;
-}
-
-// Reserves room for `n` elements and asks the system to back it with large pages: the first
-// touch of each small page is what a load of a million rows would mostly wait for.
-template <class T>
-void foglal(std::vector<T>& v, size_t n) {
-  if (v.capacity() >= n) return;
-  v.reserve(n);
-  constexpr uintptr_t kNagy = uintptr_t(2) << 20;
-  const auto eleje = (reinterpret_cast<uintptr_t>(v.data()) + kNagy - 1) & ~(kNagy - 1);
-  const auto vege = (reinterpret_cast<uintptr_t>(v.data()) + n * sizeof(T)) & ~(kNagy - 1);
-  if (vege > eleje) ::madvise(reinterpret_cast<void*>(eleje), vege - eleje, MADV_HUGEPAGE);
 }
 
 bool kitolto(char c) { return c == ' ' || c == '\0'; }
