@@ -286,9 +286,8 @@ void rendez(Tetel* a, size_t m, int d) {
   }
 }
 
-}  // namespace
-
-void rangsor(int n, const std::function<Szoveg(int)>& szoveg, std::vector<uint32_t>& rang) {
+// Each text's rank, every text sorted.
+void rendezes(int n, const std::function<Szoveg(int)>& szoveg, std::vector<uint32_t>& rang) {
   // Sorted a piece of weights at a time: the whole set by its first sixteen weights, then each
   // run of equal pieces by the next sixteen, until each run holds one text or texts of equal
   // weights, which their marks then put in order. `uj` marks where a new rank begins.
@@ -346,6 +345,58 @@ void rangsor(int n, const std::function<Szoveg(int)>& szoveg, std::vector<uint32
     if (j > 0 && uj[j]) ++r;
     rang[t[j].sor] = r;
   }
+}
+
+// The texts of the same bytes (and blanks), numbered in the order they first come: `melyik[i]`
+// is the number of text i, `elso` the first text of each number. Gives up (false) as soon as
+// the texts turn out mostly different: then sorting them all costs less than finding repeats.
+bool ismetlodok(int n, const std::function<Szoveg(int)>& szoveg, std::vector<uint32_t>& melyik, std::vector<uint32_t>& elso) {
+  constexpr uint32_t kUres = ~0u;
+  std::vector<uint32_t> rekesz(1024, kUres);  // open addressing: the number of a text, by hash
+  std::vector<uint64_t> hash;
+  melyik.resize(size_t(n));
+  auto helye = [&](uint64_t h, const Szoveg& s) -> uint32_t& {
+    for (size_t j = h & (rekesz.size() - 1);; j = (j + 1) & (rekesz.size() - 1)) {
+      uint32_t& x = rekesz[j];
+      if (x == kUres) return x;
+      if (hash[x] != h) continue;
+      const Szoveg t = szoveg(int(elso[x]));
+      if (t.bajt == s.bajt && t.szokoz == s.szokoz) return x;
+    }
+  };
+  for (int i = 0; i < n; ++i) {
+    const Szoveg s = szoveg(i);
+    uint64_t h = 1469598103934665603u ^ uint64_t(s.szokoz);
+    for (const char c : s.bajt) h = (h ^ uint8_t(c)) * 1099511628211u;
+    uint32_t& x = helye(h, s);
+    melyik[size_t(i)] = x;
+    if (x != kUres) continue;
+    if (elso.size() >= 16384 && elso.size() * 2 > size_t(i)) return false;
+    x = melyik[size_t(i)] = uint32_t(elso.size());
+    elso.push_back(uint32_t(i));
+    hash.push_back(h);
+    if (elso.size() * 2 > rekesz.size()) {
+      std::vector<uint32_t>(rekesz.size() * 2, kUres).swap(rekesz);
+      for (uint32_t k = 0; k < elso.size(); ++k) helye(hash[k], szoveg(int(elso[k]))) = k;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+void rangsor(int n, const std::function<Szoveg(int)>& szoveg, std::vector<uint32_t>& rang) {
+  // A list of many equal texts sorts each text once.
+  std::vector<uint32_t> melyik, elso;
+  if (!ismetlodok(n, szoveg, melyik, elso)) {
+    std::vector<uint32_t>().swap(melyik);
+    rendezes(n, szoveg, rang);
+    return;
+  }
+  std::vector<uint32_t> egyedi;
+  rendezes(int(elso.size()), [&](int i) { return szoveg(int(elso[size_t(i)])); }, egyedi);
+  rang.resize(size_t(n));
+  for (size_t i = 0; i < rang.size(); ++i) rang[i] = egyedi[melyik[i]];
 }
 
 }  // namespace abc

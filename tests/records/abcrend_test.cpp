@@ -108,6 +108,23 @@ TEST(AbcRend, DoubleLettersTheirDoubledFormsCaseAndAccents) {
   egyezikAQCollatorral(t);
 }
 
+// A few thousand texts, each many times over, in other cases, with and without trailing blanks:
+// a list of many equal texts sorts each once.
+TEST(AbcRend, ManyRepeatedTexts) {
+  const QStringList nev = {"Kovács", "Szűcs", "Szücs", "Gyöngyösi", "Nagy", "Czakó", "Cseh", "Dzsida", "Őri",
+                           "Ötvös", "Lengyel", "Nyúl", "Tyukodi", "Zsoldos", "Ács", "Accs", "Weiß", "Weiss"};
+  const QStringList utonev = {"Anna", "Ágnes", "László", "Győző", "Csaba", "Zsolt", "Ödön", "Éva", "Lőrinc", "Ilona"};
+  std::mt19937 rnd(7);
+  Szovegek t;
+  for (int i = 0; i < 100000; ++i) {
+    QString s = nev[int(rnd() % unsigned(nev.size()))] + QLatin1Char(' ') + utonev[int(rnd() % unsigned(utonev.size()))] +
+                QString::number(rnd() % 15);
+    if (rnd() % 5 == 0) s = s.toUpper();
+    t.add(s, int(rnd() % 3));
+  }
+  egyezikAQCollatorral(t);
+}
+
 // Names and addresses made of Hungarian syllables with double letters, accents, mixed case,
 // digits and signs, now and then any byte of the code page, trailing blanks, and many texts
 // that repeat, differ only in case or only in accents: long enough to need several rounds of
