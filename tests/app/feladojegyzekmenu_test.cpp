@@ -61,17 +61,20 @@ TEST_F(FeladojegyzekMenuTest, EmptySheetWithoutAProgramShowsTheMessageThenTheSet
   EXPECT_EQ(shell.started[0], QStringLiteral("/usr/bin/gnumeric ") + folder.file(QStringLiteral("Feladójegyzéküres.xlsx")));
   EXPECT_EQ(uzenetek.shown.size(), 1u);
 
-  // A stored program that does not start gets the plain message.
+  // A stored program, or one found, that does not start gets the plain message.
   FjSetRekord fj;
   fj.ExcelUtvonal = QStringLiteral("/opt/nincs/calc");
-  folder.put(kFjSetFile, encodeRecord(fj));
   shell.startResult = false;
-  QTimer::singleShot(0, [&] {
-    if (auto* d = qobject_cast<frmFjSetup*>(QApplication::activeModalWidget())) d->Command1_Click();
-  });
-  w->mnuUresFeladojegyzek->trigger();
-  ASSERT_EQ(uzenetek.shown.size(), 2u);
-  EXPECT_EQ(uzenetek.shown[1].text, QStringLiteral("Hibás az Excel útvonala...\r\nEllenőrízze a Beállításban!"));
+  for (const bool tarolt : {true, false}) {
+    folder.put(kFjSetFile, encodeRecord(tarolt ? fj : FjSetRekord{}));
+    shell.installed = tarolt ? QStringList() : QStringList{QStringLiteral("localc")};
+    QTimer::singleShot(0, [&] {
+      if (auto* d = qobject_cast<frmFjSetup*>(QApplication::activeModalWidget())) d->Command1_Click();
+    });
+    w->mnuUresFeladojegyzek->trigger();
+    EXPECT_EQ(uzenetek.shown.back().text, QStringLiteral("Hibás az Excel útvonala...\r\nEllenőrízze a Beállításban!"));
+  }
+  EXPECT_EQ(uzenetek.shown.size(), 3u);
 }
 
 }  // namespace
