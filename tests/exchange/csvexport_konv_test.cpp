@@ -131,6 +131,7 @@ TEST(Konvertalas, RefusalsChangeNothing) {
       {"current layout", QByteArray(2 * 271, ' '), false, KonvAllapot::NemRegi},
       {"odd length", QByteArray(500, ' '), false, KonvAllapot::NemRegi},
       {"both layouts", QByteArray(237 * 271, ' '), false, KonvAllapot::NemRegi},
+      {"zeros, readable as either layout", QByteArray(237 * 271, '\0'), false, KonvAllapot::NemRegi},
       {"postcode out of range", regiFajl(2, 12000), false, KonvAllapot::NemRegi},
       {"backup exists", regiFajl(2), true, KonvAllapot::VanMentes},
   };
