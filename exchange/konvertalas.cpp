@@ -6,7 +6,6 @@
 #include <QtEndian>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -67,51 +66,38 @@ bool szoveg(const char* r, int from, int n) {
   return true;
 }
 
-int16_t i16At(const char* r, int at) {
-  int16_t v;
-  std::memcpy(&v, r + at, 2);
-  return qFromLittleEndian(v);
-}
-
-int32_t i32At(const char* r, int at) {
-  int32_t v;
-  std::memcpy(&v, r + at, 4);
-  return qFromLittleEndian(v);
+// Whether `b` is whole records of `L` bytes that `jo` each accepts.
+template <class F>
+bool rekordonkent(const QByteArray& b, int L, F jo) {
+  if (b.size() % L != 0) return false;
+  for (qsizetype at = 0; at < b.size(); at += L)
+    if (!jo(b.constData() + at)) return false;
+  return true;
 }
 
 // Whether `b` reads as a file of old records: its texts are texts, its postcodes 0..9999 and its
 // amounts whole forints below 100,000,000 (binary fields where the current layout has text).
+// Nev .. Cim at 0..124, Irsz at 125, Osszegek at 127..206, BefizAzonosito at 207..236.
 bool regiTartalom(const QByteArray& b) {
-  // Nev .. Cim at 0..124, Irsz at 125, Osszegek at 127..206, BefizAzonosito at 207..236.
-  constexpr int L = RegiNevekRekord::Length;
-  if (b.size() % L != 0) return false;
-  for (qsizetype at = 0; at < b.size(); at += L) {
-    const char* r = b.constData() + at;
-    if (!szoveg(r, 0, 125) || !szoveg(r, 207, 30)) return false;
-    const int16_t irsz = i16At(r, 125);
-    if (irsz < 0 || irsz > 9999) return false;
+  return rekordonkent(b, RegiNevekRekord::Length, [](const char* r) {
+    const auto irsz = qFromLittleEndian<int16_t>(r + 125);
+    if (!szoveg(r, 0, 125) || !szoveg(r, 207, 30) || irsz < 0 || irsz > 9999) return false;
     for (int o = 127; o < 207; o += 4) {
-      const int32_t osszeg = i32At(r, o);
+      const auto osszeg = qFromLittleEndian<int32_t>(r + o);
       if (osszeg < 0 || osszeg >= 100000000) return false;
     }
-  }
-  return true;
+    return true;
+  });
 }
 
 // Whether `b` reads as a file of current records: its texts (the postcode among them) are
-// texts and its foreign-address flag is false (0) or true (-1).
+// texts and its foreign-address flag is false (0) or true (-1). Nev .. Irsz at 0..162,
+// Osszegek at 163..210, BefizAzonosito and FizHatIdo at 211..268, KulfCim at 269.
 bool ujTartalom(const QByteArray& b) {
-  // Nev .. Irsz at 0..162, Osszegek at 163..210, BefizAzonosito and FizHatIdo at 211..268,
-  // KulfCim at 269.
-  constexpr int L = NevekRekord::Length;
-  if (b.size() % L != 0) return false;
-  for (qsizetype at = 0; at < b.size(); at += L) {
-    const char* r = b.constData() + at;
-    if (!szoveg(r, 0, 163) || !szoveg(r, 211, 58)) return false;
-    const int16_t kulf = i16At(r, 269);
-    if (kulf != 0 && kulf != -1) return false;
-  }
-  return true;
+  return rekordonkent(b, NevekRekord::Length, [](const char* r) {
+    const auto kulf = qFromLittleEndian<int16_t>(r + 269);
+    return szoveg(r, 0, 163) && szoveg(r, 211, 58) && (kulf == 0 || kulf == -1);
+  });
 }
 
 }  // namespace
