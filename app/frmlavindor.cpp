@@ -135,8 +135,9 @@ void frmLavindor::epit() {
   osztott_ = new QSplitter(Qt::Horizontal);
   osztott_->addWidget(SSTab1);
   osztott_->addWidget(jobb);
-  osztott_->setStretchFactor(0, 3);
-  osztott_->setStretchFactor(1, 2);
+  // A window made larger or smaller by the user widens or narrows the page area; the list keeps its width.
+  osztott_->setStretchFactor(0, 1);
+  osztott_->setStretchFactor(1, 0);
   osztott_->setSizes({840, kListaSzelesseg});
   setCentralWidget(osztott_);
 
@@ -187,27 +188,36 @@ void frmLavindor::kepernyohozIgazit(const QRect& szabad) {
   QMargins keret(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
   if (keret.isNull()) keret = QMargins(4, 36, 4, 4);
   const QSize hely = szabad.size().shrunkBy(keret).expandedTo(QSize(1, 1));
-  // Where there is room the pages show whole beside the list: the widest page decides.
-  int lapSzel = 0;
-  for (QWidget* lap : lapok) lapSzel = std::max(lapSzel, lap->sizeHint().width());
-  // The tab control's frame around the page, as the style draws it.
+  // The tab control's frame and tab bar around a page, as the style draws them.
   QStyleOptionTabWidgetFrame keretOpcio;
   keretOpcio.initFrom(SSTab1);
   keretOpcio.lineWidth = SSTab1->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, SSTab1);
   keretOpcio.tabBarSize = SSTab1->tabBar()->sizeHint();
   keretOpcio.rect = QRect(0, 0, 2000, 1000);
-  lapSzel += 2000 - SSTab1->style()->subElementRect(QStyle::SE_TabWidgetTabContents, &keretOpcio, SSTab1).width();
+  const QSize fulKeret =
+      QSize(2000, 1000) - SSTab1->style()->subElementRect(QStyle::SE_TabWidgetTabContents, &keretOpcio, SSTab1).size();
+  // Where there is room the pages show whole beside the list: the widest page decides the
+  // width, the tallest at that width the height (at least 10665 twips besides the status bar).
+  int lapSzel = 0;
+  for (QWidget* lap : lapok) lapSzel = std::max(lapSzel, lap->sizeHint().width());
+  lapSzel += fulKeret.width();
   const int fogo = osztott_->handleWidth();
-  const QSize meret = QSize(std::max(1440, lapSzel + fogo + kListaSzelesseg), kAblakMagassag).boundedTo(hely);
+  const int szel = std::min(std::max(1440, lapSzel + fogo + kListaSzelesseg), hely.width());
+  // The list keeps at least what its buttons need; the page area takes the rest, up to the
+  // widest page.
+  const int ter = szel - fogo;
+  const int lapTer = std::clamp(ter - osztott_->widget(1)->minimumSizeHint().width(), 0, lapSzel);
+  int lapMag = 0;
+  for (QWidget* lap : lapok)
+    lapMag = std::max(lapMag, lap->hasHeightForWidth() ? lap->heightForWidth(lapTer - fulKeret.width())
+                                                       : lap->sizeHint().height());
+  const int sorok = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+  const QSize meret(szel, std::min(std::max(kAblakMagassag, lapMag + fulKeret.height()) + sorok, hely.height()));
   // Never larger than the free area: what does not fit scrolls inside the page area.
   setMinimumSize(minimumSizeHint().boundedTo(meret));
   resize(meret);
   move(szabad.x() + (hely.width() - meret.width()) / 2, szabad.y() + (hely.height() - meret.height()) / 2);
-  // The list keeps at least what its buttons need; the page area takes the rest, up to the
-  // widest page.
-  const int ter = meret.width() - fogo;
-  const int lap = std::clamp(ter - osztott_->widget(1)->minimumSizeHint().width(), 0, lapSzel);
-  osztott_->setSizes({lap, ter - lap});
+  osztott_->setSizes({lapTer, ter - lapTer});
 }
 
 QWidget* frmLavindor::gombok() {

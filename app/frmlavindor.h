@@ -110,10 +110,11 @@ class frmLavindor : public QMainWindow {
   QAction* mnuFeladojegyzekSetup;
   QAction* mnuUresFeladojegyzek;
 
-  // Places the window on a screen whose free area (without panels) is `szabad`: centred,
-  // 10665 twips high and wide enough for the widest page beside the list where there is
-  // room, smaller where there is not (the page area scrolls, the tab bar shows its arrows),
-  // its frame never larger than the free area.
+  // Places the window on a screen whose free area (without panels) is `szabad`: centred, and
+  // where there is room wide enough for the widest page beside the list and high enough for
+  // the tallest page at that width (at least 10665 twips besides the status bar); smaller
+  // where there is not (the page area scrolls, the tab bar shows its arrows). Its frame is
+  // never larger than the free area.
   void kepernyohozIgazit(const QRect& szabad);
 
   // Start-up, activation, shut-down.

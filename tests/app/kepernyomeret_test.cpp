@@ -1,6 +1,7 @@
-// The main window on common screens: its frame stays inside the screen's free area, it keeps
-// its designed height where there is room, and on small screens the page area scrolls and the
-// tab bar shows its arrows, so every page and the print controls stay reachable. Writes
+// The main window on common screens: its frame stays inside the screen's free area, where
+// there is room every page shows whole beside the list, and on small screens the page area
+// scrolls and the tab bar shows its arrows, so every page and the print controls stay
+// reachable. Writes
 // <build>/screenshots/ablak-1280x720-lap0.png, -lap7.png and the same for 1366x768: the
 // window drawn where it stands on a screen of that size.
 #include <QApplication>
@@ -50,16 +51,13 @@ TEST_P(KepernyoMeret, TheFrameStaysInsideTheFreeAreaAndEveryPageIsReachable) {
   QApplication::processEvents();
   const QRect f = w->frameGeometry();
   EXPECT_TRUE(k.szabad.contains(f)) << f.width() << "x" << f.height() << "+" << f.x() << "+" << f.y();
-  if (k.vanHely) {
-    EXPECT_EQ(w->height(), 711);
-    EXPECT_GE(w->width(), 1440);
-  }
+  if (k.vanHely) EXPECT_TRUE(w->height() >= 711 && w->width() >= 1440);
   // The print and payer controls are whole inside the window.
   const QWidget* vezerlok[] = {w->cmdPrint, w->cmdRogzit, w->cmdOsszegek, w->OpOrientacioFekvo, w->lista->ListView1};
   for (const QWidget* c : vezerlok)
     EXPECT_TRUE(ablakban(w.get(), c)) << c->objectName().toStdString();
   QTabBar* fulek = w->SSTab1->tabBar();
-  for (int lap : {7, 0, 5, 2}) {
+  for (int lap : {7, 0, 5, 2}) {  // the last, the first, the widest two
     w->SSTab1->setCurrentIndex(lap);
     QApplication::processEvents();
     EXPECT_TRUE(fulLathato(fulek, lap)) << lap;
@@ -67,7 +65,8 @@ TEST_P(KepernyoMeret, TheFrameStaysInsideTheFreeAreaAndEveryPageIsReachable) {
     auto* gorgo = qobject_cast<QScrollArea*>(w->SSTab1->currentWidget());
     ASSERT_TRUE(gorgo);
     EXPECT_GE(gorgo->widget()->width(), gorgo->widget()->minimumSizeHint().width()) << lap;
-    if (k.vanHely) EXPECT_EQ(gorgo->horizontalScrollBar()->maximum(), 0) << lap;
+    if (k.vanHely)
+      EXPECT_TRUE(gorgo->horizontalScrollBar()->maximum() == 0 && gorgo->verticalScrollBar()->maximum() == 0) << lap;
     else
       EXPECT_EQ(gorgo->horizontalScrollBar()->maximum() > 0,
                 gorgo->widget()->minimumSizeHint().width() > gorgo->viewport()->width())
