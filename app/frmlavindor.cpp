@@ -207,10 +207,11 @@ void frmLavindor::kepernyohozIgazit(const QRect& szabad) {
   // widest page.
   const int ter = szel - fogo;
   const int lapTer = std::clamp(ter - osztott_->widget(1)->minimumSizeHint().width(), 0, lapSzel);
-  int lapMag = 0;
-  for (QWidget* lap : lapok)
-    lapMag = std::max(lapMag, lap->hasHeightForWidth() ? lap->heightForWidth(lapTer - fulKeret.width())
-                                                       : lap->sizeHint().height());
+  int lapMag = 0;  // a page narrower than the area is widened to it, a wider one scrolls
+  for (QWidget* lap : lapok) {
+    const int w = std::max(lapTer - fulKeret.width(), lap->minimumSizeHint().width());
+    lapMag = std::max(lapMag, lap->hasHeightForWidth() ? lap->heightForWidth(w) : lap->sizeHint().height());
+  }
   const int sorok = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
   const QSize meret(szel, std::min(std::max(kAblakMagassag, lapMag + fulKeret.height()) + sorok, hely.height()));
   // Never larger than the free area: what does not fit scrolls inside the page area.

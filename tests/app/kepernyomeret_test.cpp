@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
+#include <QScreen>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeView>
@@ -47,6 +48,8 @@ TEST_P(KepernyoMeret, TheFrameStaysInsideTheFreeAreaAndEveryPageIsReachable) {
   const Kepernyo k = GetParam();
   auto w = indit();
   w->show();
+  // Start-up fits it into the screen it opens on.
+  EXPECT_TRUE(w->screen()->availableGeometry().contains(w->frameGeometry()));
   w->kepernyohozIgazit(k.szabad);
   QApplication::processEvents();
   const QRect f = w->frameGeometry();
