@@ -15,6 +15,7 @@
 #include <QDate>
 #include <QMainWindow>
 #include <QPointer>
+#include <QRect>
 #include <QStringList>
 
 #include <array>
@@ -31,8 +32,10 @@ class QAction;
 class QTimer;
 struct AdatcsereAblak;
 class QImage;
+class QLabel;
 class QPushButton;
 class QRadioButton;
+class QSplitter;
 class QTabWidget;
 class BetuValaszto;
 class BoritekLap;
@@ -63,6 +66,7 @@ class frmLavindor : public QMainWindow {
  public:
   // Builds the window and runs Form_Load.
   frmLavindor(Platform& platform, Allapot& allapot, QWidget* parent = nullptr);
+  ~frmLavindor() override;
 
   QTabWidget* SSTab1;
   CsekkLap* csekkLap;                 // page 0, "Sárga csekk"
@@ -87,6 +91,8 @@ class frmLavindor : public QMainWindow {
   QPushButton* cmdDel;
   QPushButton* cmdOsszegek;
 
+  QLabel* lbPdfFajl;  // status bar: where the last document of the "PDF" printer was written
+
   QAction* mnuKilep;
   QAction* mnuSetup;
   QAction* mnuUjcimzett;
@@ -103,6 +109,13 @@ class frmLavindor : public QMainWindow {
   QAction* mnuCimzettekNyomtatasa;  // menu "F&eladójegyzék"
   QAction* mnuFeladojegyzekSetup;
   QAction* mnuUresFeladojegyzek;
+
+  // Places the window on a screen whose free area (without panels) is `szabad`: centred, and
+  // where there is room wide enough for the widest page beside the list and high enough for
+  // the tallest page at that width (at least 10665 twips besides the status bar); smaller
+  // where there is not (the page area scrolls, the tab bar shows its arrows). Its frame is
+  // never larger than the free area.
+  void kepernyohozIgazit(const QRect& szabad);
 
   // Start-up, activation, shut-down.
   void Form_Load();
@@ -168,6 +181,8 @@ class frmLavindor : public QMainWindow {
   void changeEvent(QEvent* event) override;
 
  private:
+  static constexpr int kAblakMagassag = 711;     // 10665 twips
+  static constexpr int kListaSzelesseg = 600;    // the list shows its three columns whole
   void epit();
   void adatbazisMenu();
   void feladojegyzekMenu();
@@ -188,6 +203,7 @@ class frmLavindor : public QMainWindow {
 
   Platform& platform_;
   Allapot& allapot_;
+  QSplitter* osztott_;  // the pages beside the payer list
   // Every page by index, as the window reaches it.
   std::array<FormPage*, 8> oldalak_{};
   std::array<bool, 8> vanKep_{};

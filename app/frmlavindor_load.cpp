@@ -27,12 +27,9 @@ void frmLavindor::Form_Load() {
   // 0. An interrupted change of the payer files is finished or undone before anything reads
   // them.
   fizetoParHelyreallitas(platform_.folder);
-  // 1. 10665 twips high, centred on the screen.
-  resize(width(), 711);
-  if (const QScreen* s = QGuiApplication::primaryScreen()) {
-    const QRect r = s->availableGeometry();
-    move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
-  }
+  // 1. Centred on the screen it opens on, inside the screen's free area.
+  if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen())
+    kepernyohozIgazit(s->availableGeometry());
   // 2.-3. Nothing below raises: every loader reads a missing or short file as zeros. A new
   // installation first gets its layout files with their factory values.
   const QStringList nemIrhato = gyariFajlokLetrehozasa(platform_.folder);

@@ -55,8 +55,17 @@ void mnuAdatCsvbol(Platform& p, SetRekord& set, const AdatcsereAblak& a) {
 
 void mnuMentCSVbe(Platform& p, const AdatcsereAblak& a) {
   if (!p.fileDialogs) return;
-  const QString path = p.fileDialogs->saveFile(kExportCim, QDir::homePath(), kCsvSzuro);
+  QString path = p.fileDialogs->saveFile(kExportCim, QDir::homePath(), kCsvSzuro);
   if (path.isEmpty()) return;
+  // A name typed without an extension gets ".csv"; the dialog did not ask about that name.
+  if (QFileInfo(path).suffix().isEmpty()) {
+    path += path.endsWith(QLatin1Char('.')) ? QStringLiteral("csv") : QStringLiteral(".csv");
+    if (QFileInfo::exists(path) &&
+        !p.messages->ask(QStringLiteral("A(z) %1 fájl már létezik.").arg(QFileInfo(path).fileName()) + kCrLf +
+                             QStringLiteral("Felülírja?"),
+                         kExportCim))
+      return;
+  }
   homokora(a, true);
   const ExportEredmeny r = csvExport(p.folder, path);
   homokora(a, false);
@@ -120,10 +129,15 @@ void mnuAdatbazisTorles(Platform& p, const AdatcsereAblak& a) {
 
 void mnuImportHelp(Platform& p, const AdatcsereAblak& a) {
   const QString path = QFileInfo(QDir(p.folder).filePath(kSugoFile)).absoluteFilePath();
-  const bool ok = QFileInfo::exists(path) && a.OpenBrowser && a.OpenBrowser(path);
-  if (!ok)
-    p.messages->info(QStringLiteral("A súgó nem nyitható meg:") + kCrLf + path, QStringLiteral("Súgó"),
+  const QString hely = QDir::toNativeSeparators(path);
+  if (!QFileInfo::exists(path))
+    p.messages->info(QStringLiteral("A súgó nem található:") + kCrLf + hely, QStringLiteral("Súgó"),
                      MsgIcon::Exclamation);
+  else if (!a.OpenBrowser || !a.OpenBrowser(path))
+    // No browser could be started: the user can open the page by hand.
+    p.messages->info(QStringLiteral("A súgó nem nyitható meg, mert nem indítható böngésző.") + kCrLf +
+                         QStringLiteral("A súgó itt található, bármely böngészővel megnyitható:") + kCrLf + hely,
+                     QStringLiteral("Súgó"), MsgIcon::Exclamation);
 }
 
 void Timer1_Timer(Platform& p, SetRekord& set, FigyeltFajl& elozo, const AdatcsereAblak& a) {

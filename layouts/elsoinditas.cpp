@@ -2,10 +2,12 @@
 
 #include <QFileInfo>
 
+#include "common/betutip.h"
 #include "common/recordfile.h"
 #include "common/setrekord.h"
 #include "layouts/factory.h"
 #include "layouts/layoutrecords.h"
+#include "printing/envelopes/fjsetrekord.h"
 
 void boritekAlapertekek(BoritekRekord& r) {
   // C6 is 162 x 114 mm, C5 229 x 162 mm, C5/6 (DL-wide) 229 x 114 mm.
@@ -17,12 +19,27 @@ void boritekAlapertekek(BoritekRekord& r) {
   r.BoritekFeladoBetumeret = 10;
 }
 
+void fjSetAlapertekek(FjSetRekord& r) {
+  r.Bal = 20;
+  r.Felso = 30;
+  r.ExcelUtvonal.clear();
+}
+
+void cimkeBetuAlapertekek(const BoritekRekord& boritek, BetutipRekord& tip, BetumeretRekord& meret) {
+  QString csalad = boritek.BoritekNevBetutipus.trimmed();
+  if (csalad.isEmpty()) csalad = QStringLiteral("Times New Roman CE");
+  tip.nevek.fill(csalad);
+  meret.meretek.fill(10);
+}
+
 namespace {
 
-// Writes record 1 of `name` when the file does not exist yet; false when that write failed.
+// Writes record 1 of `name` when the file does not exist yet or is empty (an earlier start
+// may have left it so); false when that write failed.
 template <class R>
 bool createIfMissing(const QString& folder, const QString& name, const R& r) {
-  if (QFileInfo::exists(dataPath(folder, name))) return true;
+  const QFileInfo f(dataPath(folder, name));
+  if (f.exists() && f.size() > 0) return true;
   return saveSettings(folder, name, r);
 }
 
@@ -52,5 +69,15 @@ QStringList gyariFajlokLetrehozasa(const QString& folder) {
   BoritekRekord boritek{};
   boritekAlapertekek(boritek);
   make(kBoritekFile, createIfMissing(folder, kBoritekFile, boritek));
+  FjSetRekord fjSet;
+  fjSetAlapertekek(fjSet);
+  make(kFjSetFile, createIfMissing(folder, kFjSetFile, fjSet));
+  // The labels in the envelope's font as it stands in boritek.dat now.
+  loadSettings(folder, kBoritekFile, boritek);
+  BetutipRekord tip;
+  BetumeretRekord meret;
+  cimkeBetuAlapertekek(boritek, tip, meret);
+  make(kBetutipFile, createIfMissing(folder, kBetutipFile, tip));
+  make(kBetumeretFile, createIfMissing(folder, kBetumeretFile, meret));
   return failed;
 }

@@ -3,6 +3,7 @@
 // window normally, so its unload saves as the close box would, during start-up too.
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QTranslator>
 
 #include <csignal>
 #include <sys/socket.h>
@@ -13,6 +14,7 @@
 #include "app/allapot.h"
 #include "app/frmlavindor.h"
 #include "common/filedialogs.h"
+#include "common/forditas.h"
 #include "common/messages.h"
 #include "common/platform.h"
 #include "common/printdialog.h"
@@ -47,6 +49,9 @@ int main(int argc, char** argv) {
   }
 
   QApplication app(argc, argv);
+  // Qt's own dialogs and menus speak Hungarian, as the rest of the program does.
+  QTranslator qtForditas;
+  qtForditasBetoltese(qtForditas);
 
   Platform platform;
   platform.folder = QCoreApplication::applicationDirPath();
