@@ -37,21 +37,21 @@ TEST(AutomatikusImport, TakenOnceOrNotAtAll) {
   // A file that vanished before it was taken: no error, nothing imported.
   r = automatikusImport(prog.path(), figyelt.file("be.csv"), false);
   EXPECT_EQ(r.allapot, AutoAllapot::Eltunt);
-  // A file that can be neither deleted nor renamed (its ".imported" name is taken by a
-  // folder) is not imported at all.
-  figyelt.put("c.csv", "C;;;;;;30\n");
-  QDir(figyelt.path()).mkpath("c.csv.imported/x");
-  r = automatikusImport(prog.path(), figyelt.file("c.csv"), false);
+  // A file that cannot be claimed (its name is too long to take the claim's ending) is not
+  // imported at all.
+  const QString c = QString(248, 'c') + ".csv";
+  figyelt.put(c, "C;;;;;;30\n");
+  r = automatikusImport(prog.path(), figyelt.file(c), false);
   EXPECT_EQ(r.allapot, AutoAllapot::NemJelolheto);
   EXPECT_FALSE(r.hiba.isEmpty());
   EXPECT_EQ(fizetokSzama(prog), 1);
-  EXPECT_TRUE(figyelt.exists("c.csv"));
+  EXPECT_EQ(figyelt.entries(), QStringList{c});
+  QFile::remove(figyelt.file(c));
   // A failed import puts the file back under its name.
-  QDir(prog.path()).mkpath(kNevekTempFile + "/x");
   figyelt.put("d.csv", "D;;;;;;40\n");
-  r = automatikusImport(prog.path(), figyelt.file("d.csv"), false);
+  r = automatikusImport(prog.path(), figyelt.file("d.csv"), false, [](CsereLepes l) { return l != CsereLepes::Iras; });
   EXPECT_EQ(r.allapot, AutoAllapot::Hiba);
-  EXPECT_TRUE(figyelt.exists("d.csv"));
+  EXPECT_EQ(figyelt.entries(), QStringList{"d.csv"});
   EXPECT_EQ(fizetokSzama(prog), 1);
 }
 

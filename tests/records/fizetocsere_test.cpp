@@ -69,7 +69,7 @@ class CsereTest : public ::testing::Test {
 
 TEST_F(CsereTest, SwapReplacesBothFilesAndLeavesNothingBehind) {
   ujFajlok();
-  EXPECT_EQ(fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile), QString());
+  EXPECT_EQ(fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile).allapot, CsereAllapot::Kesz);
   EXPECT_EQ(allapot(folder, regi, uj), 1);
 }
 
@@ -91,7 +91,8 @@ TEST_F(CsereTest, FailureAtEachStepLeavesAPairedStateBeforeAndAfterRecovery) {
     beallit(folder, regi);
     ujFajlok();
     const QString hiba = fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile,
-                                        [&](CsereLepes l) { return l != e.lepes; });
+                                        [&](CsereLepes l) { return l != e.lepes; })
+                             .uzenet;
     EXPECT_EQ(hiba.isEmpty(), !e.hiba) << hiba.toStdString();
     EXPECT_EQ(allapot(folder, regi, uj), e.utana);
     if (e.utana == -1) {
@@ -104,7 +105,8 @@ TEST_F(CsereTest, FailureAtEachStepLeavesAPairedStateBeforeAndAfterRecovery) {
   beallit(folder, regi);
   ujFajlok();
   EXPECT_EQ(fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile,
-                           [](CsereLepes l) { return l != CsereLepes::Atnevezes2; }),
+                           [](CsereLepes l) { return l != CsereLepes::Atnevezes2; })
+                .uzenet,
             QStringLiteral("A(z) kozl3sor.dat fájl nem cserélhető le. A változás a program következő "
                            "indításakor fejeződik be."));
 }
@@ -188,8 +190,8 @@ TEST(CsereKill, ChildKilledBeforeEachStepOfADeletion) {
   TempFolder folder(killMappa());
   const Par regi = regiPar(50), uj = ujPar(regi, 17);
   // Before the journal is whole: the old pair; once it is: the new one.
-  const int vart[] = {0, 0, 1, 1, 1};
-  for (int lepes = 0; lepes < 5; ++lepes) {
+  const int vart[] = {0, 0, 0, 1, 1, 1};
+  for (int lepes = 0; lepes < 6; ++lepes) {
     beallit(folder, regi);
     const int status = gyerek(folder, 17, lepes, std::nullopt);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << lepes;
