@@ -149,6 +149,7 @@ void frmLavindor::epit() {
   connect(SSTab1, &QTabWidget::currentChanged, this, [this](int) { SSTab1_Click(); });
   connect(csekkLap->txNev, &QLineEdit::textChanged, this, [this] { txNev_Change(); });
   connect(lista->ListView1, &QTreeView::clicked, this, [this](const QModelIndex& i) { ListView1_ItemClick(i.row()); });
+  lista->billentyuValasztas = [this](int sor) { ListView1_ItemClick(sor); };
 
   resize(1440, 711);  // 10665 twips high
 }

@@ -138,9 +138,6 @@ class frmLavindor : public QMainWindow {
   void mnuUjcimzett_Click();
   void cmdModosit_Click();
   void cmdDel_Click();
-  // After the payer files changed under their record numbers (deletion, import, conversion):
-  // the label positions, which hold record numbers, are cleared.
-  void fizetoFajlokValtoztak();
   void cmdOsszegek_Click();
   // The payer dialog, created (without being shown) on first use; one at a time.
   frmFelvet* felvet();
@@ -156,8 +153,9 @@ class frmLavindor : public QMainWindow {
   // Does nothing while a dialog, the payer dialog, a print or another tick is open: the
   // next tick tries again.
   void Timer1_Timer();
-  // After the payer files changed: reloads the list and clears the current payer, the pages'
-  // payer fields and the label positions.
+  // After the payer files changed (a payer's or the database's deletion, import, conversion):
+  // reloads the list and clears the current payer, the pages' payer fields, the label
+  // positions and the selection count, with the single print offered again.
   void fizetokValtoztak();
 
   // The current payer's record number (0: none).
