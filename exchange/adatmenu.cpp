@@ -153,7 +153,7 @@ void Timer1_Timer(Platform& p, SetRekord& set, FigyeltFajl& elozo, const Adatcse
   }
   // The payer files may not be written in this run: said, and the timer stays off.
   if (!fizetoIrhato(p, a.NevekHiba)) return;
-  const AutoImportEredmeny r = automatikusImport(p.folder, *fajl, isTrue(set.AutBeolvasFelulir));
+  const AutoImportEredmeny r = automatikusImport(p.folder, *fajl, isTrue(set.AutBeolvasFelulir), a.csereHorog);
   elozo.felejt();
   switch (r.allapot) {
     case AutoAllapot::Eltunt:

@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
+#include <dirent.h>
 #include <sys/stat.h>
 
 #include "exchange/fajlok.h"
@@ -16,6 +18,24 @@ bool letezik(const QString& path) {
   return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
 }
 
+// The "*.csv" names of `mappa` that are no valid UTF-8, shown with replacement characters. The
+// folder listing of the toolkit passes over such names, so they are read from the folder itself.
+QStringList nemUtf8Nevek(const QString& mappa) {
+  QStringList out;
+  DIR* d = ::opendir(QFile::encodeName(mappa).constData());
+  if (!d) return out;
+  while (const dirent* e = ::readdir(d)) {
+    const QByteArray nev(e->d_name);
+    if (!nev.toLower().endsWith(".csv")) continue;
+    QStringDecoder dec(QStringDecoder::Utf8);
+    const QString s = dec.decode(nev);
+    if (dec.hasError()) out << s;
+  }
+  ::closedir(d);
+  out.sort();
+  return out;
+}
+
 }  // namespace
 
 std::optional<QString> stabilCsv(const QString& mappa, FigyeltFajl& elozo, QStringList* ujRosszNevek) {
@@ -23,31 +43,24 @@ std::optional<QString> stabilCsv(const QString& mappa, FigyeltFajl& elozo, QStri
     elozo.felejt();
     return std::nullopt;
   }
+  for (const QString& n : nemUtf8Nevek(mappa))
+    if (!elozo.rosszNevek.contains(n)) {
+      elozo.rosszNevek.insert(n);
+      if (ujRosszNevek) *ujRosszNevek << n;
+    }
   const QDir dir(mappa);
   // Devices, FIFOs and broken links are listed too: taking them sets them aside with a message.
   const QFileInfoList fajlok = dir.entryInfoList({QStringLiteral("*.csv")}, QDir::Files | QDir::System | QDir::Hidden,
                                                  QDir::Name | QDir::IgnoreCase);
-  const QFileInfo* f = nullptr;
-  for (const QFileInfo& fi : fajlok) {
-    // A name that is no UTF-8 comes back with replacement characters and names no file.
-    if (fi.fileName().contains(QChar::ReplacementCharacter) && !letezik(fi.absoluteFilePath())) {
-      if (!elozo.rosszNevek.contains(fi.fileName())) {
-        elozo.rosszNevek.insert(fi.fileName());
-        if (ujRosszNevek) *ujRosszNevek << fi.fileName();
-      }
-      continue;
-    }
-    f = &fi;
-    break;
-  }
-  if (!f) {
+  if (fajlok.isEmpty()) {
     elozo.felejt();
     return std::nullopt;
   }
-  const bool stabil = f->absoluteFilePath() == elozo.path && f->size() == elozo.meret && f->lastModified() == elozo.ido;
-  elozo.path = f->absoluteFilePath();
-  elozo.meret = f->size();
-  elozo.ido = f->lastModified();
+  const QFileInfo& f = fajlok.first();
+  const bool stabil = f.absoluteFilePath() == elozo.path && f.size() == elozo.meret && f.lastModified() == elozo.ido;
+  elozo.path = f.absoluteFilePath();
+  elozo.meret = f.size();
+  elozo.ido = f.lastModified();
   if (!stabil) return std::nullopt;
   return elozo.path;
 }

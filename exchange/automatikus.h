@@ -31,8 +31,9 @@ struct FigyeltFajl {
 
 // The first "*.csv" of `mappa` (any case, name order), once its size and time are the same as
 // on the previous tick (a file still being copied changes). `elozo` remembers what was seen.
-// A name that is no valid UTF-8 cannot be opened: it is passed over, and put into
-// `ujRosszNevek` the first time (to be reported once). A blank or missing folder gives nothing.
+// A "*.csv" name that is no valid UTF-8 cannot be taken: it is passed over, and put into
+// `ujRosszNevek` the first time it is seen (to be reported once). A blank or missing folder
+// gives nothing.
 std::optional<QString> stabilCsv(const QString& mappa, FigyeltFajl& elozo, QStringList* ujRosszNevek = nullptr);
 
 enum class AutoAllapot { Kesz, Eltunt, NemJelolheto, Hiba, Felreteve };

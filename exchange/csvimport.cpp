@@ -45,7 +45,7 @@ void hozzafuz(QByteArray& buf, R& r) {
 
 }  // namespace
 
-CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat) {
+CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat, int32_t maxSorok) {
   CsvBeolvasas b;
   const QString szoveg = csvSzoveg(fajl, &b.utf8, &b.hiba);
   if (!b.hiba.isEmpty()) return b;
@@ -68,9 +68,9 @@ CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat) {
       ++b.uresSorok;
       continue;
     }
-    if (b.fizetok == kMaxImportSorok) {
+    if (b.fizetok == maxSorok) {
       b = CsvBeolvasas{};
-      b.hiba = QStringLiteral("több mint %1 sort tartalmaz").arg(kMaxImportSorok);
+      b.hiba = QStringLiteral("több mint %1 sort tartalmaz").arg(maxSorok);
       return b;
     }
     const QStringList c = csvOszlopok(sor, oszlopok);

@@ -30,7 +30,8 @@ struct CsvBeolvasas {
   QString hiba;               // why nothing can be taken from the file (Hungarian); no records then
 };
 
-CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat);
+// Parses a whole import file. A file of more than `maxSorok` payers is refused whole.
+CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat, int32_t maxSorok = kMaxImportSorok);
 
 struct ImportEredmeny {
   QString hiba;               // Hungarian reason when nothing was imported; empty otherwise

@@ -8,6 +8,7 @@
 #include "common/setrekord.h"
 #include "exchange/adatmenu.h"
 #include "tests/exchange/csere.h"
+#include "tests/exchange/tick.h"
 
 namespace {
 
@@ -54,39 +55,6 @@ TEST(AutomatikusImport, TakenOnceOrNotAtAll) {
   EXPECT_EQ(figyelt.entries(), QStringList{"d.csv"});
   EXPECT_EQ(fizetokSzama(prog), 1);
 }
-
-// The tick with the window's part recorded.
-class Tick : public ::testing::Test {
- protected:
-  Tick() {
-    p.folder = prog.path();
-    p.messages = &uzenetek;
-    a.frissites = [this] { ++frissitve; };
-    a.csekkNyomtatas = [this] { ++nyomtatva; };
-    a.idozito = [this](bool be) { idozito = be; };
-  }
-  void beallit(int aut, bool felulir, int print, const QString& mappa) {
-    saveSetFields(prog.path(), set, [&](SetRekord& s) {
-      s.AutBeolvas = int16_t(aut);
-      s.AutBeolvasFelulir = flagOf(felulir);
-      s.AutoPrint = int16_t(print);
-      s.AutBeolvasMappa = mappa;
-    });
-  }
-  // Two ticks: the first sees the file, the second takes it.
-  void ketTick() {
-    Timer1_Timer(p, set, elozo, a);
-    Timer1_Timer(p, set, elozo, a);
-  }
-  TempFolder prog, figyelt;
-  RecordedMessageBoxes uzenetek;
-  Platform p;
-  AdatcsereAblak a;
-  SetRekord set;
-  FigyeltFajl elozo;
-  int frissitve = 0, nyomtatva = 0;
-  bool idozito = true;
-};
 
 TEST_F(Tick, OffOrNoFolderStopsTheTimer) {
   beallit(0, false, 0, figyelt.path());
