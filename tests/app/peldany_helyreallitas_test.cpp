@@ -20,6 +20,7 @@
 #include "layouts/factory.h"
 #include "layouts/layoutrecords.h"
 #include "records/fizetocsere.h"
+#include "records/fizetofajlok.h"
 #include "records/fizetolista.h"
 #include "records/parok.h"
 
@@ -109,11 +110,28 @@ TEST(Helyreallitas, RollsForwardOnlyWholeChangesAndUndoesTheRestOnce) {
   // An undo cut short by a crash (the payer file already back) goes on undoing, never forward.
   Leallas l(CsereLepes::Atnevezes2);
   csonkit("xxkoz-*")(l);
-  ASSERT_TRUE(QFile::rename(l.kep.file(kCsereNaploFile), l.kep.file("fizetocsere.vissza")));
   ASSERT_TRUE(QFile::remove(l.kep.file(kNevekFile)));
   ASSERT_TRUE(QFile::rename(l.kep.file(l.fajl("nevek1-*.bak")), l.kep.file(kNevekFile)));
   fizetoParHelyreallitas(l.kep.path());
   EXPECT_EQ(l.allapot(), 0);
+}
+
+TEST(Helyreallitas, AChangeThatCannotBeFinishedKeepsEveryWriterOut) {
+  Leallas l(CsereLepes::Atnevezes1);  // the journal stands, nothing renamed yet
+  ASSERT_TRUE(QFile::remove(l.kep.file(kKozl3sorFile)));
+  ASSERT_TRUE(QDir(l.kep.path()).mkdir(kKozl3sorFile));  // the notice file cannot be replaced
+  RecordedMessageBoxes m;
+  Platform p;
+  p.folder = l.kep.path();
+  p.messages = &m;
+  EXPECT_FALSE(fizetoIrhato(p, nullptr));
+  ASSERT_EQ(m.shown.size(), 1u);
+  EXPECT_TRUE(m.shown[0].text.contains(QString::fromUtf8("nem fejezhető be")));
+  EXPECT_TRUE(l.kep.exists(kCsereNaploFile));
+  // Once it can be, the next writer finishes it first.
+  ASSERT_TRUE(QDir(l.kep.path()).rmdir(kKozl3sorFile));
+  EXPECT_TRUE(fizetoIrhato(p, nullptr));
+  EXPECT_EQ(l.allapot(), 1);
 }
 
 TEST(Helyreallitas, TemporaryNamesAreTheChangesOwn) {
@@ -199,6 +217,10 @@ TEST_F(IndulasHelyreallitas, NoWriteThroughAPayerFileThatCannotBeRead) {
 TEST(Leallas, ASignalClosesTheOpenBoxThenTheProgram) {
   QWidget foablak;
   foablak.show();
+  QDialog beallitas(&foablak);  // a dialog open beside the box, as the payer dialog can be
+  beallitas.show();
+  bool elutasitva = false;
+  QObject::connect(&beallitas, &QDialog::rejected, [&] { elutasitva = true; });
   QtMessageBoxes dobozok;
   MsgAnswer elso = MsgAnswer::Yes, kesobbi = MsgAnswer::Yes;
   bool nyitva = false;
@@ -218,6 +240,8 @@ TEST(Leallas, ASignalClosesTheOpenBoxThenTheProgram) {
   EXPECT_EQ(elso, MsgAnswer::No);
   EXPECT_EQ(kesobbi, MsgAnswer::No);
   EXPECT_FALSE(foablak.isVisible());
+  EXPECT_FALSE(beallitas.isVisible());
+  EXPECT_TRUE(elutasitva);
   // The test program's event loops run again afterwards.
   QEventLoop hurok;
   QTimer::singleShot(0, &hurok, [&] { hurok.exit(7); });

@@ -164,7 +164,7 @@ TEST_F(Figyelt, OddFilesAreNeitherReadNorWaitedFor) {
 
 TEST_F(Figyelt, AChangeFinishedAtTheNextStartIsADoneChange) {
   parIr(prog, 3);
-  figyelt.put("x.csv", "Uj 1;;;;;;10\r\nUj 2;;;;;;20\r\n");
+  figyelt.put("x.csv", "Uj 1;;;;;;10;K1\r\nUj 2;;;;;;20;K2\r\n");
   a.csereHorog = [](CsereLepes l) { return l != CsereLepes::Atnevezes2; };
   ketTick();
   // The payers are in (the list was refreshed to them), the file is not back for another try,
@@ -177,14 +177,17 @@ TEST_F(Figyelt, AChangeFinishedAtTheNextStartIsADoneChange) {
             QString::fromUtf8("A(z) x.csv fájl importálása: A(z) kozl3sor.dat fájl nem cserélhető le. A változás a "
                               "program következő indításakor fejeződik be."));
   EXPECT_TRUE(idozito);
+  // The next import first finishes the pair (as the next start would) and removes the file:
+  // imported once, every payer with its notice.
   a.csereHorog = {};
+  figyelt.put("y.csv", "Uj 3;;;;;;30;K3\r\n");
   ketTick();
-  EXPECT_EQ(fizetokSzama(prog), 5);
-  // The next start finishes the pair and removes the file: imported once.
-  EXPECT_EQ(adatfajlokHelyreallitasa(prog.path()), QString());
-  EXPECT_EQ(prog.bytes(kKozl3sorFile).size(), 5 * Kozl3sorRekord::Length);
-  EXPECT_EQ(nev(prog, 5), "Uj 2");
+  EXPECT_EQ(fizetokSzama(prog), 6);
+  EXPECT_EQ(trimmed(rekordja<Kozl3sorRekord>(prog.bytes(kKozl3sorFile), 5).Kozlemeny), "K2");
+  EXPECT_EQ(trimmed(rekordja<Kozl3sorRekord>(prog.bytes(kKozl3sorFile), 6).Kozlemeny), "K3");
   EXPECT_EQ(fajlok(), QStringList());
+  EXPECT_EQ(adatfajlokHelyreallitasa(prog.path()), QString());
+  EXPECT_EQ(fizetokSzama(prog), 6);
 }
 
 TEST_F(Figyelt, ClaimedFilesAreSettledAtStartNeverOverwritten) {
