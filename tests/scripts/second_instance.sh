@@ -30,6 +30,18 @@ start() {
   started=$pid
 }
 
+# Sends SIGTERM to $1 and waits for its end; $2 says which start it is. Its exit code in $rc.
+terminate() {
+  kill -TERM "$1"
+  for _ in $(seq 1 100); do
+    kill -0 "$1" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$1" 2>/dev/null && fail "the $2 start did not end on SIGTERM"
+  wait "$1"
+  rc=$?
+}
+
 # Every file of the folder with its size, time and checksum.
 snapshot() { (cd "$prog" && find . -type f -printf '%p %s %T@\n' | sort && find . -type f -exec md5sum {} + | sort); }
 
@@ -49,14 +61,7 @@ done
 grep -q "A program már fut ebből a mappából" "$work/second.txt" || { cat "$work/second.txt"; fail "no message from the second start"; }
 sleep 0.3
 kill -0 "$second" 2>/dev/null || fail "the second start ended before its message box was answered"
-kill -TERM "$second"
-for _ in $(seq 1 100); do
-  kill -0 "$second" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$second" 2>/dev/null && fail "the second start did not end on SIGTERM with its box open"
-wait "$second"
-rc=$?
+terminate "$second" second
 [ "$rc" -eq 1 ] || fail "the second start ended with $rc, not 1"
 [ "$(snapshot)" = "$before" ] || fail "the second start changed the folder"
 kill -0 "$first" 2>/dev/null || fail "the first program ended"
@@ -67,14 +72,7 @@ wait "$first" 2>/dev/null
 [ -f "$prog/lavindor.lock" ] || fail "no lock file of the killed program"
 start third
 third=$started
-kill -TERM "$third"
-for _ in $(seq 1 100); do
-  kill -0 "$third" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$third" 2>/dev/null && fail "the third start did not end on SIGTERM"
-wait "$third"
-rc=$?
+terminate "$third" third
 [ "$rc" -eq 0 ] || { cat "$work/third.txt"; fail "the third start ended with $rc"; }
 [ -f "$prog/lavindor.lock" ] && fail "the lock stays after a normal end"
 echo "OK"
