@@ -94,7 +94,7 @@ bool csvFajlOlvasas(const QString& path, QByteArray& out, QString& miert) {
     ok = false;
   }
   if (ok) {
-    // Read in pieces, the buffer growing with what was read, up to the limit: a file that
+    // Read in chunks, the buffer growing with what was read, up to the limit: a file that
     // grows meanwhile is refused there, not followed.
     char darab[1 << 16];
     for (;;) {

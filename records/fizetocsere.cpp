@@ -153,12 +153,17 @@ std::optional<QString> mentes(const QDir& dir, const QString& hova, const QStrin
   return mentesNev;
 }
 
-// Removes what a finished or undone change leaves: temporary files, backups, the journal.
+// The journal of a change being undone: once it stands, the change is never rolled forward
+// (a restored backup could otherwise pass for a finished rename).
+const QString kVisszaNaplo = QStringLiteral("fizetocsere.vissza");
+
+// Removes what a finished or undone change leaves: temporary files, backups, the journals.
 void takaritas(const QString& folder) {
   const QDir dir(folder);
   for (const QString& f : dir.entryList(kMaradekMintak, QDir::Files | QDir::System | QDir::Hidden))
     torol(dir.filePath(f));
   torol(dir.filePath(kCsereNaploFile));
+  torol(dir.filePath(kVisszaNaplo));
   fsyncMappa(folder);
 }
 
@@ -177,11 +182,11 @@ bool lezaras(const QString& folder, const Naplo& n) {
   return true;
 }
 
-// Undoes a journalled change from its backups: the old pair comes back. The new files and the
-// journal go last, so a crash in the middle leaves a change that still cannot be finished, and
-// the next start goes on undoing it.
+// Undoes a journalled change from its backups: the old pair comes back. The journal first
+// takes the name of an undo, so that a crash in the middle goes on undoing at the next start.
 void visszaallitas(const QString& folder, const Naplo& n) {
   const QDir dir(folder);
+  if (atnevez(dir.filePath(kCsereNaploFile), dir.filePath(kVisszaNaplo))) fsyncMappa(folder);
   for (const Atnevezes& a : n.a) {
     const QString cel = dir.filePath(a.hova);
     if (a.mentes == kNincs) {
@@ -298,8 +303,9 @@ CsereHelyreallitas fizetoParHelyreallitas(const QString& folder) {
   const QDir dir(folder);
   const QString naplo = dir.filePath(kCsereNaploFile);
   CsereHelyreallitas h;
-  if (const std::optional<Naplo> n = naploOlvas(naplo)) {
-    if (folytathato(dir, *n)) {
+  const std::optional<Naplo> vissza = naploOlvas(dir.filePath(kVisszaNaplo));
+  if (const std::optional<Naplo> n = vissza ? vissza : naploOlvas(naplo)) {
+    if (!vissza && folytathato(dir, *n)) {
       // Roll forward: every rename whose new file is still there, in the original order.
       bool kesz = true;
       for (const Atnevezes& a : n->a) {

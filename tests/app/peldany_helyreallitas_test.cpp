@@ -95,6 +95,7 @@ TEST(Helyreallitas, RollsForwardOnlyWholeChangesAndUndoesTheRestOnce) {
       {"new notice file gone", CsereLepes::Atnevezes1, [](Leallas& l) { QFile::remove(l.kep.file(l.fajl("xxkoz-*"))); }, 0},
       {"new payer file torn", CsereLepes::Atnevezes1, csonkit("nevx-*"), 0},
       {"new notice file torn after the payers were renamed", CsereLepes::Atnevezes2, csonkit("xxkoz-*"), 0},
+      {"renamed payer file gone", CsereLepes::Atnevezes2, [](Leallas& l) { QFile::remove(l.kep.file(kNevekFile)); }, 0},
   };
   for (const auto& e : esetek) {
     Leallas l(e.lepes);
@@ -107,13 +108,17 @@ TEST(Helyreallitas, RollsForwardOnlyWholeChangesAndUndoesTheRestOnce) {
     EXPECT_EQ(h.uzenet.isEmpty(), e.vart == 1 || !e.ront) << e.mi;
     EXPECT_EQ(fizetoParHelyreallitas(l.kep.path()).uzenet, QString()) << e.mi;  // said once
   }
-  // An undo cut short by a crash (the payer file already back) goes on undoing, never forward.
-  Leallas l(CsereLepes::Atnevezes2);
-  csonkit("xxkoz-*")(l);
-  ASSERT_TRUE(QFile::remove(l.kep.file(kNevekFile)));
-  ASSERT_TRUE(QFile::rename(l.kep.file(l.fajl("nevek1-*.bak")), l.kep.file(kNevekFile)));
-  fizetoParHelyreallitas(l.kep.path());
-  EXPECT_EQ(l.allapot(), 0);
+  // An undo cut short by a crash (its journal renamed, the renamed payer file gone) goes on
+  // undoing from the backups: neither forward nor dropping them. Also when the old payer file is
+  // back already: never forward to the new notice file beside the old payers.
+  for (bool visszatett : {false, true}) {
+    Leallas l(CsereLepes::Atnevezes2);
+    ASSERT_TRUE(QFile::remove(l.kep.file(kNevekFile)));
+    ASSERT_TRUE(QFile::rename(l.kep.file(kCsereNaploFile), l.kep.file("fizetocsere.vissza")));
+    if (visszatett) ASSERT_TRUE(QFile::rename(l.kep.file(l.fajl("nevek1-*.bak")), l.kep.file(kNevekFile)));
+    fizetoParHelyreallitas(l.kep.path());
+    EXPECT_EQ(l.allapot(), 0) << visszatett;
+  }
 }
 
 TEST(Helyreallitas, AChangeThatCannotBeFinishedKeepsEveryWriterOut) {
