@@ -59,6 +59,7 @@ AdatcsereAblak frmLavindor::adatcsere() {
     if (be) QApplication::setOverrideCursor(Qt::WaitCursor);
     else QApplication::restoreOverrideCursor();
   };
+  a.NevekHiba = &allapot_.NevekHiba;
   return a;
 }
 

@@ -17,16 +17,18 @@
 #include "common/setrekord.h"
 #include "common/shell.h"
 #include "common/tricheckbox.h"
+#include "exchange/helyreallitas.h"
 #include "layouts/elsoinditas.h"
 #include "layouts/frmsetup.h"
-#include "records/fizetocsere.h"
 #include "records/fizetofajlok.h"
 #include "records/fizetolista.h"
 
 void frmLavindor::Form_Load() {
-  // 0. An interrupted change of the payer files is finished or undone before anything reads
-  // them.
-  fizetoParHelyreallitas(platform_.folder);
+  // 0. An interrupted change of the payer files (and a watched file claimed for it) is finished
+  // or undone before anything reads them; an undone one is said.
+  const QString helyreallitas = adatfajlokHelyreallitasa(platform_.folder);
+  if (!helyreallitas.isEmpty() && platform_.messages)
+    platform_.messages->info(helyreallitas, QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
   // 1. Centred on the screen it opens on, inside the screen's free area.
   if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen())
     kepernyohozIgazit(s->availableGeometry());

@@ -1,6 +1,7 @@
 #include "layouts/elsoinditas.h"
 
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include "common/betutip.h"
 #include "common/recordfile.h"
@@ -34,13 +35,17 @@ void cimkeBetuAlapertekek(const BoritekRekord& boritek, BetutipRekord& tip, Betu
 
 namespace {
 
-// Writes record 1 of `name` when the file does not exist yet or is empty (an earlier start
-// may have left it so); false when that write failed.
+// Writes record 1 of `name` when the file does not exist yet or is empty (a first start that
+// was cut short, a full disk); false when that write failed. The file is written whole through
+// a temporary file and a rename, so a crash leaves no empty file behind.
 template <class R>
 bool createIfMissing(const QString& folder, const QString& name, const R& r) {
-  const QFileInfo f(dataPath(folder, name));
-  if (f.exists() && f.size() > 0) return true;
-  return saveSettings(folder, name, r);
+  const QString path = dataPath(folder, name);
+  const QFileInfo fi(path);
+  if (fi.exists() && (!fi.isFile() || fi.size() > 0)) return true;
+  const QByteArray b = encodeRecord(r);
+  QSaveFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(b) == b.size() && f.commit();
 }
 
 template <class R>

@@ -1,14 +1,15 @@
 #pragma once
 // The first start of a new installation: every layout and settings file that does not exist
 // yet (or is empty) is created with its factory values, so the forms, the posting list and the
-// labels print at sensible places before the user has opened a settings dialog. A file that
-// holds a record, even one of zeros, is never touched.
+// labels print at sensible places before the user has opened a settings dialog. A file of
+// 0 bytes counts as missing; one that holds a record, even one of zeros, is never touched.
 #include <QString>
 #include <QStringList>
 
-// Creates the missing ones of Set.dat, SetTerti.dat, SetIrat2.dat, SetFveveny.dat,
+// Creates the missing (or empty) ones of Set.dat, SetTerti.dat, SetIrat2.dat, SetFveveny.dat,
 // SetRcsekk.dat, SetUlap.dat, boritek.dat, FjSet.dat, Betutip.dat and Betumeret.dat in
-// `folder`. Returns the names of the files it could not write (empty when all went well).
+// `folder`, each written whole. Returns the names of the files it could not write (empty when
+// all went well).
 QStringList gyariFajlokLetrehozasa(const QString& folder);
 
 struct BoritekRekord;

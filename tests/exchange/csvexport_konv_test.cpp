@@ -163,12 +163,13 @@ TEST(Konvertalas, UnwritableTemporaryFileChangesNothing) {
 
 TEST(Torles, MissingFilesAreNoErrorAFailureIsReported) {
   TempFolder f;
-  EXPECT_EQ(AdatbazisTorles(f.path()), QString());
+  EXPECT_EQ(AdatbazisTorles(f.path()).allapot, CsereAllapot::Kesz);
   EXPECT_EQ(fizetokSzama(f), 0);
   // A temporary file that cannot be written: reported, both files as they were.
   parIr(f, 3);
-  QDir(f.path()).mkpath(kKozl3sorTempFile + "/x");
-  EXPECT_FALSE(AdatbazisTorles(f.path()).isEmpty());
+  const CsereEredmeny r = AdatbazisTorles(f.path(), [](CsereLepes l) { return l != CsereLepes::Iras; });
+  EXPECT_FALSE(r.megtortent());
+  EXPECT_TRUE(r.uzenet.startsWith(QString::fromUtf8("Az adatbázis nem törölhető.")));
   EXPECT_EQ(fizetokSzama(f), 3);
   EXPECT_EQ(f.bytes(kKozl3sorFile).size(), 3 * 135);
 }
