@@ -24,6 +24,10 @@ int px(int twips) { return twips / 15; }
 FizetoLista::FizetoLista(const Platform& platform, QWidget* parent)
     : QWidget(parent), platform_(platform), modell_(new ListaModell(this)) {
   ListView1 = new ListaNezet(this);
+  ListView1->valtozott = [this] {
+    const int sor = ListView1->currentIndex().row();
+    if (sor >= 0 && billentyuValasztas) billentyuValasztas(sor);
+  };
   ListView1->setObjectName(QStringLiteral("ListView1"));
   ListView1->setModel(modell_);
   ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);

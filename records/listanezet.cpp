@@ -1,5 +1,7 @@
 #include "records/listanezet.h"
 
+#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionFocusRect>
@@ -42,6 +44,14 @@ ListaNezet::ListaNezet(QWidget* parent) : QTableView(parent) {
   horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   horizontalHeader()->setHighlightSections(false);
   horizontalHeader()->setSectionsMovable(true);
+}
+
+void ListaNezet::keyPressEvent(QKeyEvent* e) {
+  const QPersistentModelIndex elotte = currentIndex();
+  const QItemSelection kijelolve = selectionModel() ? selectionModel()->selection() : QItemSelection();
+  QTableView::keyPressEvent(e);
+  const bool mas = currentIndex() != elotte || (selectionModel() && selectionModel()->selection() != kijelolve);
+  if (mas && valtozott) valtozott();
 }
 
 QModelIndex ListaNezet::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {

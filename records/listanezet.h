@@ -8,13 +8,19 @@
 #include <QHeaderView>
 #include <QTableView>
 
+#include <functional>
+
 class ListaNezet : public QTableView {
  public:
   explicit ListaNezet(QWidget* parent = nullptr);
   // The column headers.
   QHeaderView* header() const { return horizontalHeader(); }
+  // Runs when a key moved the current row or changed the selection; a mouse click is left to
+  // the view's clicked signal, so a click is reported once.
+  std::function<void()> valtozott;
 
  protected:
+  void keyPressEvent(QKeyEvent* e) override;
   QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
   void paintEvent(QPaintEvent* event) override;
 };
