@@ -283,3 +283,8 @@ void BoritekLap::kepPozFrissit() {
 }
 
 void BoritekLap::setPreview(const QImage& kep) { Picture2->setPreview(kep); }
+
+bool BoritekLap::showPicture(Tajolas t) {
+  return showFormPicture(*Picture2, platform_.folder, t, QStringLiteral("Boritekkepallo.jpg"),
+                         QStringLiteral("Boritekkepfekvo.jpg"));
+}

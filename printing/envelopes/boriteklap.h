@@ -165,7 +165,8 @@ class BoritekLap : public QWidget, public FormPage {
   void kepPozFrissit();
 
   // The preview picture; a null image clears it.
-  void setPreview(const QImage& kep) override;
+  void setPreview(const QImage& kep);
+  bool showPicture(Tajolas t) override;
 
   // The main window's calls (boriteklap_ablak.cpp).
   void load(const SetRekord& set) override;

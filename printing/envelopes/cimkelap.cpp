@@ -171,3 +171,5 @@ void CimkeLap::place(int k) {
 }
 
 void CimkeLap::setPreview(const QImage& kep) { Picture2->setPreview(kep); }
+
+bool CimkeLap::showPicture(Tajolas) { return Picture2->showFile(dataPath(platform_.folder, QStringLiteral("cimkekep.jpg"))); }

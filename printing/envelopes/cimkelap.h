@@ -118,7 +118,9 @@ class CimkeLap : public QWidget, public FormPage {
   // Geometry of position box k (1..40) in twips.
   QRect cimkeTwips(int k) const { return twips_[size_t(k)]; }
 
-  void setPreview(const QImage& kep) override;
+  void setPreview(const QImage& kep);
+  // The label sheet, cimkekep.jpg; the page is standing only.
+  bool showPicture(Tajolas t) override;
 
   // The main window's calls (cimkelap_ablak.cpp).
   // The position choices and the sheet set-up from CimkeSetup.dat.

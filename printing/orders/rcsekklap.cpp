@@ -130,23 +130,25 @@ std::vector<QWidget*> RcsekkLap::hatlap() const {
   return h;
 }
 
-void RcsekkLap::kepBetolt(const QString& nev) {
-  QImage kep;
-  kep.load(dataPath(platform_.folder, nev));  // a missing picture: the plain background
-  Picture7->setPreview(kep);
+bool RcsekkLap::showPicture(Tajolas t) {
+  tajolas_ = t;
+  if (cmdOldalCsere->text() != kRcsekkElolap)
+    return Picture7->showFile(dataPath(platform_.folder, QStringLiteral("RCsekkHatul.jpg")));
+  return showFormPicture(*Picture7, platform_.folder, t, QStringLiteral("RcsekkkepAllo.jpg"),
+                         QStringLiteral("RcsekkkepFekvo.jpg"));
 }
 
 void RcsekkLap::cmdOldalCsere_Click() {
   if (cmdOldalCsere->text() == kRcsekkElolap) {
-    kepBetolt(QStringLiteral("RCsekkHatul.jpg"));
+    cmdOldalCsere->setText(kRcsekkHatlap);
+    showPicture(tajolas_);
     for (QWidget* w : elolap()) w->hide();
     for (QWidget* w : hatlap()) w->show();
-    cmdOldalCsere->setText(kRcsekkHatlap);
   } else {
     cmdOldalCsere->setText(kRcsekkElolap);
     for (QWidget* w : elolap()) w->show();
     for (QWidget* w : hatlap()) w->hide();
-    kepBetolt(QStringLiteral("RozsaszinCsekk.jpg"));
+    showPicture(tajolas_);
   }
 }
 

@@ -71,7 +71,7 @@ class CsekkLap : public QWidget, public FormPage {
   QLineEdit* txtFizHatIdo;  // payment-deadline line
   TriCheckBox* chkBefAzonMasolasa;  // "Befizetőazonosító másolása a jogcím mezőbe."
 
-  MmKep* Picture2;  // picture of the slip; the main window loads it (setPreview)
+  MmKep* Picture2;  // picture of the slip, chosen by showPicture
   // Preview boxes: 0 settlement, 1 name, 2 street, 3 postcode (held for the digit cells).
   std::array<QLineEdit*, 4> Text1{};
   // The payer block as the slip prints it on both parts: the counterfoil's copies of Text1(1),
@@ -111,7 +111,9 @@ class CsekkLap : public QWidget, public FormPage {
   void load(const SetRekord& set) override;
   void activate() override;
   void save(SetRekord& set) const override;
-  void setPreview(const QImage& kep) override;
+  void setPreview(const QImage& kep);
+  // csekkkepallo.jpg or csekkkepfekvo.jpg (shown upright).
+  bool showPicture(Tajolas t) override;
   void fill(const FizetoKitoltes& f) override;
   void fillAmounts(const std::array<int32_t, 12>& osszegek) override;
   // The slip for the page's payer (nothing for an amount that reads as 0), or for the rows of

@@ -83,6 +83,11 @@ void CsekkLap::save(SetRekord& set) const { set.BefAzonMasolasa = flagOf(chkBefA
 
 void CsekkLap::setPreview(const QImage& kep) { Picture2->setPreview(kep); }
 
+bool CsekkLap::showPicture(Tajolas t) {
+  return showFormPicture(*Picture2, platform_.folder, t, QStringLiteral("csekkkepallo.jpg"),
+                         QStringLiteral("csekkkepfekvo.jpg"));
+}
+
 void CsekkLap::fill(const FizetoKitoltes& f) { ugyfelKitolt(f.nevek, f.kozl3sor, f.fizHat, f.fizHatBeolvas); }
 
 void CsekkLap::fillAmounts(const std::array<int32_t, 12>& osszegek) {
