@@ -15,6 +15,7 @@
 
 #include "ablakfixture.h"
 #include "common/tricheckbox.h"
+#include "layouts/factory.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/kep_browse.h"
 #include "printing/receipts/feladolap.h"
@@ -29,6 +30,14 @@ TEST_F(AblakTest, ScreenshotsOfTheEightPages) {
   folder.put(kNevekFile, fizetokFajl({{"Kovács Péter", "Győr", "Fő út 1.", "9021"},
                                       {"Árvíztűrő Tükörfúrógép Kft.", "Budapest", "Váci út 12.", "1132"},
                                       {"Nagy Anna", "Pécs", "Király u. 3.", "7621"}}));
+  // A return address for the receipt cards.
+  SetTertiRekord terti;
+  applyFactory(terti, tertiFactory());
+  terti.TertiVisszakuldNev = QStringLiteral("Kovács és Társa Bt.");
+  terti.TertiVisszakuldCim1 = QStringLiteral("Győr");
+  terti.TertiVisszakuldCim2 = QStringLiteral("Baross út 20.");
+  terti.TertiVisszakuldIrsz = QStringLiteral("9021");
+  folder.put(kSetTertiFile, encodeRecord(terti));
   auto w = indit();
   w->resize(1440, 711);
   w->show();

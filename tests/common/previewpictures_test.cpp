@@ -52,3 +52,47 @@ TEST(PreviewPictures, FrontAndBackPictures) {
   EXPECT_EQ(jpegSize("RozsaszinCsekk.jpg"), jpegSize("RCsekkHatul.jpg"));
   EXPECT_EQ(jpegSize("UtanveteliLap.jpg"), jpegSize("utanvetelihatulja.jpg"));
 }
+
+namespace {
+
+// Whether the picture of a form `widthMm` wide has ink within half a millimetre of (x, y) mm.
+bool tinta(const QImage& k, double widthMm, double x, double y) {
+  const double s = k.width() / widthMm;
+  for (int dy = -2; dy <= 2; ++dy)
+    for (int dx = -2; dx <= 2; ++dx) {
+      const QPoint p(int(x * s) + dx, int(y * s) + dy);
+      if (k.rect().contains(p) && qGray(k.pixel(p)) < 190) return true;
+    }
+  return false;
+}
+
+QImage kep(const char* name) { return QImage(kAssets + QString::fromLatin1(name)); }
+
+// Twips of the return-receipt page's card box (9555 twips for 165 mm) in millimetres.
+constexpr double kTw = 165.0 / 9555.0;
+
+}  // namespace
+
+// The return-receipt cards have their boxes under the page's places: the mark squares under
+// the "X" marks, a rule under each return-address line and nothing across the line itself.
+TEST(PreviewPictures, ReceiptCardsHaveTheirBoxesUnderThePagesPlaces) {
+  const QImage hazai = kep("Tertikepallo.jpg");
+  ASSERT_FALSE(hazai.isNull());
+  for (int x : {7410, 8010, 8610}) {
+    const double l = x * kTw, t = 990 * kTw;
+    EXPECT_TRUE(tinta(hazai, 165, l, t + 2)) << x;
+    EXPECT_TRUE(tinta(hazai, 165, l + 4, t + 2)) << x;
+    EXPECT_FALSE(tinta(hazai, 165, l + 2, t + 2)) << x;
+  }
+  for (int top : {3480, 3810, 4140}) {
+    EXPECT_TRUE(tinta(hazai, 165, 70, top * kTw + 4.2)) << top;
+    EXPECT_FALSE(tinta(hazai, 165, 70, top * kTw + 1.8)) << top;
+  }
+  const QImage kulfoldi = kep("KTerti.jpg");
+  ASSERT_FALSE(kulfoldi.isNull());
+  for (auto [x, y] : {std::pair{840, 2430}, {2400, 2430}, {3630, 2430}, {840, 2760}, {870, 3060}}) {
+    EXPECT_TRUE(tinta(kulfoldi, 165, x * kTw, y * kTw + 2)) << x << "," << y;
+    EXPECT_FALSE(tinta(kulfoldi, 165, x * kTw + 2, y * kTw + 2)) << x << "," << y;
+  }
+  for (int top : {2900, 3420, 3900, 4380}) EXPECT_FALSE(tinta(kulfoldi, 165, 100, top * kTw + 1.8)) << top;
+}
