@@ -141,19 +141,24 @@ QImage feladoveveny() {
   return s.finish();
 }
 
-QImage boritekC6() {
-  Sheet s(162, 114, QColor(0xFB, 0xFA, 0xF4), QColor(0x77, 0x77, 0x77));
+namespace {
+
+// An envelope of the given size: outline, size caption and the stamp's corner. The sender and
+// recipient blocks stand where the layout puts them, so the envelope has no lines for them.
+QImage boritek(double w, double h, const QString& meret) {
+  Sheet s(w, h, QColor(0xFB, 0xFA, 0xF4), QColor(0x77, 0x77, 0x77));
   s.frame();
-  s.centre(0, 1.5, 162, QStringLiteral("BORÍTÉK – C6 (162 × 114 mm)"), 6, false);
-  s.text(8, 8, QStringLiteral("Feladó:"), 6);
-  s.rules(8, 16, 60, 4, 5);
-  s.box(132, 6, 24, 28);
-  s.centre(132, 18, 24, QStringLiteral("bélyeg"), 6, false);
-  s.text(70, 58, QStringLiteral("Címzett:"), 7);
-  s.rules(70, 68, 84, 4, 7);
-  s.cells(70, 92, 4, 6, 7);
+  s.centre(0, 1.5, w, QStringLiteral("BORÍTÉK – ") + meret, 6, false);
+  s.box(w - 30, 6, 24, 28);
+  s.centre(w - 30, 18, 24, QStringLiteral("bélyeg"), 6, false);
   return s.finish();
 }
+
+}  // namespace
+
+QImage boritekC6() { return boritek(162, 114, QStringLiteral("C6 (162 × 114 mm)")); }
+QImage boritekC5() { return boritek(229, 162, QStringLiteral("C5 (229 × 162 mm)")); }
+QImage boritekC56() { return boritek(229, 114, QStringLiteral("C5/6 (229 × 114 mm)")); }
 
 QImage etikettIv() {
   Sheet s(210, 297, QColor(0xFC, 0xFC, 0xFA), QColor(0x80, 0x80, 0x88));

@@ -16,11 +16,15 @@
 
 #include <array>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "common/platform.h"
 #include "layouts/layoutrecords.h"
 #include "printing/common/formpage.h"
+#include "printing/common/nyomatkep.h"
 #include "printing/envelopes/boritekhely.h"
+#include "printing/envelopes/boritekprint.h"
 #include "printing/envelopes/cimkerekordok.h"
 
 class QFrame;
@@ -158,15 +162,29 @@ class BoritekLap : public QWidget, public FormPage {
   // The outline's size in twips.
   QSize boritekMintaTwips() const { return minta_; }
 
-  // Renews lbXpoz and lbYpoz from the picture's position. One rule for start-up and the size
-  // options: the left edge / 44 for every size; the top edge / the preview's vertical scale,
-  // 31 twips per mm for C5 (its preview is drawn smaller) and 44 for the others, so that the
-  // caption, which the print dispatch reads back, is where the picture lands on the envelope.
+  // Renews lbXpoz and lbYpoz from the picture's position. One rule for start-up, the size
+  // options, dragging and the picture browser: each size is drawn at one scale, 44 twips of the
+  // preview per mm for C6 and C5/6, 31 for C5 (the larger envelope in the same preview), so
+  // the captions, which the print dispatch reads back, are where the picture lands on the
+  // envelope, across and down alike.
   void kepPozFrissit();
+  // The preview's twips per millimetre for the chosen size.
+  double oszto() const;
 
   // The preview picture; a null image clears it.
   void setPreview(const QImage& kep);
+  // The chosen envelope's picture (C6 until a size is chosen): Boritekkepallo.jpg,
+  // BoritekkepC5allo.jpg or BoritekkepC56allo.jpg, or its lying one, shown upright.
   bool showPicture(Tajolas t) override;
+  // The recipient and sender on the preview, as the lying feed prints them (the stored
+  // positions, millimetres of the envelope), in their fonts, sizes and weights.
+  void nyomatFrissit();
+  std::vector<QLabel*> nyomatSorok() const { return blokkok_->cimkek(); }
+
+  // The page's switches and picture, the recipient and the sender, as the printers take them.
+  BoritekLapAllapot lapAllapot() const;
+  BoritekCimzett cimzett() const;
+  BoritekFelado felado() const;
 
   // The main window's calls (boriteklap_ablak.cpp).
   void load(const SetRekord& set) override;
@@ -187,8 +205,8 @@ class BoritekLap : public QWidget, public FormPage {
 
  private:
   void meret(int index);
+  int meretIndex() const;  // the chosen size, 0 (C6, also when none is chosen) to 2
   void kepHely();  // Image3 onto the preview at kep_
-  double feluliOszto() const;  // twips per mm of the top edge for the chosen size
   const Platform& platform_;
   BoritekRekord& boritek_;
   BoritekHely& hely_;
@@ -205,4 +223,6 @@ class BoritekLap : public QWidget, public FormPage {
   bool huzas_ = false;  // dragging
   QPointF fogas_;       // grip point inside the picture, pixels
   QPointF maradek_;     // twips not yet moved (below one twip)
+  Tajolas tajolas_ = Tajolas::Allo;
+  std::unique_ptr<NyomatReteg> blokkok_;
 };

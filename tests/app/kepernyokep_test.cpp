@@ -105,6 +105,20 @@ TEST_F(AblakTest, ScreenshotsOfTheEnvelopePictureAndTheBrowser) {
     s.AktivLap = 3;
     s.KepPrint = 1;
   });
+  // The sender and the block positions of the three sizes.
+  BoritekRekord b;
+  b.C6Felado_x = 8, b.C6Felado_y = 9, b.C6Cimzett_y = 62, b.C6Cimzett_x = 75;
+  b.C5Felado_x = 12, b.C5Felado_y = 10, b.C5Cimzett_y = 95, b.C5Cimzett_x = 120;
+  b.C56Felado_x = 15, b.C56Felado_y = 12, b.C56Cimzett_y = 60, b.C56Cimzett_x = 130;
+  b.BoritekNevBetutipus = QStringLiteral("Times New Roman CE");
+  b.BoritekNevBetumeret = 12;
+  b.BoritekFeladoBetumeret = 9;
+  b.BoritekFeladoNev = QStringLiteral("Őrség Kft.");
+  b.BoritekFeladoCim1 = QStringLiteral("Győr");
+  b.BoritekFeladoCim2 = QStringLiteral("Árpád út 1.");
+  b.BoritekFeladoIrSzam = QStringLiteral("9021");
+  folder.put(kBoritekFile, encodeRecord(b));
+  folder.put(kNevekFile, fizetokFajl({{"Kovács Péter", "Budapest", "Váci út 12.", "1132"}}));
   auto w = indit();
   w->resize(1440, 711);
   w->show();
@@ -126,6 +140,24 @@ TEST_F(AblakTest, ScreenshotsOfTheEnvelopePictureAndTheBrowser) {
   const QString cel = QStringLiteral(LAVINDOR_BINARY_DIR "/screenshots");
   ASSERT_TRUE(QDir().mkpath(cel));
   EXPECT_TRUE(w->grab().save(cel + QStringLiteral("/boritek-kep.png")));
+
+  // Each size with a payer and the picture, standing and lying: boritek-C6-allo.png ...
+  // boritek-C56-fekvo.png.
+  w->ListView1_ItemClick(0);
+  const std::pair<QRadioButton*, const char*> meretek[] = {{lap.OpB1, "C6"}, {lap.OpB2, "C5"}, {lap.OpB3, "C56"}};
+  for (auto [opcio, nev] : meretek) {
+    opcio->click();
+    for (QRadioButton* t : {w->OpOrientacioAllo, w->OpOrientacioFekvo}) {
+      t->click();
+      QApplication::processEvents();  // the size sample's layout follows its new outline
+      EXPECT_FALSE(lap.Image3->geometry().isEmpty()) << nev;
+      EXPECT_TRUE(w->grab().save(QStringLiteral("%1/boritek-%2-%3.png")
+                                     .arg(cel, QLatin1String(nev),
+                                          t == w->OpOrientacioAllo ? QStringLiteral("allo") : QStringLiteral("fekvo"))));
+    }
+  }
+  w->OpOrientacioAllo->click();
+  lap.OpB1->click();
 
   kep_browse d(platform, allapot.KivalasztottKep, w.get());
   d.show();

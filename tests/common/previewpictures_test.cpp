@@ -24,6 +24,7 @@ TEST(PreviewPictures, StandingAndLyingPicturesOfEveryPage) {
       {"Feladokepallo.jpg", "Feladokepfekvo.jpg"}, {"Boritekkepallo.jpg", "Boritekkepfekvo.jpg"},
       {"Iratkepallo.jpg", "Iratkepfekvo.jpg"},     {"RcsekkkepAllo.jpg", "RcsekkkepFekvo.jpg"},
       {"UtanveteliLapAllo.jpg", "UtanveteliLapfekvo.jpg"},
+      {"BoritekkepC5allo.jpg", "BoritekkepC5fekvo.jpg"},   {"BoritekkepC56allo.jpg", "BoritekkepC56fekvo.jpg"},
   };
   for (auto [allo, fekvo] : pages) {
     const QSize a = jpegSize(allo), f = jpegSize(fekvo);
@@ -32,6 +33,12 @@ TEST(PreviewPictures, StandingAndLyingPicturesOfEveryPage) {
     EXPECT_GT(a.width(), a.height()) << allo;  // the forms are read wide
     EXPECT_EQ(f, a.transposed()) << fekvo;     // the lying picture is the form turned
     EXPECT_LE(a.width(), 1000) << allo;
+  }
+  // Each envelope is drawn in its own proportions.
+  for (auto [nev, arany] : {std::pair{"Boritekkepallo.jpg", 162.0 / 114}, {"BoritekkepC5allo.jpg", 229.0 / 162},
+                            {"BoritekkepC56allo.jpg", 229.0 / 114}}) {
+    const QSize b = jpegSize(nev);
+    EXPECT_NEAR(double(b.width()) / b.height(), arany, 0.01) << nev;
   }
   // The label sheet is an A4 sheet, standing only.
   const QSize c = jpegSize("cimkekep.jpg");
