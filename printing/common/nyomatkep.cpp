@@ -23,6 +23,14 @@ PrintedPage nyomatFelvetel(const std::function<void(PrintJob&)>& place) {
   return lap;
 }
 
+void nyomatHelyre(MmKep* kep, QWidget* w, const PrintedText& t, double szeles) {
+  QFont f = w->font();
+  const QString csalad = QtPrinter::family(t.font);
+  if (!csalad.isEmpty()) f.setFamily(csalad);
+  w->setFont(f);
+  kep->place(w, {t.x, t.y, szeles, RecordingPrinter::kLineMmPerPoint * t.size - 0.25}, t.size);
+}
+
 const PrintedText* nyomatSzoveg(const PrintedPage& page, const QString& text, int n) {
   for (const PrintedText& t : page.texts)
     if (t.text == text && n-- == 0) return &t;
@@ -43,12 +51,13 @@ void NyomatReteg::mutat(const std::vector<PrintedText>& texts, QPointF origo) {
     }
     QLabel* l = cimkek_[lathato_++];
     QFont f = l->font();
-    const QString csalad = QtPrinter::family(t.font);
-    if (!csalad.isEmpty()) f.setFamily(csalad);
     f.setBold(t.bold);
     l->setFont(f);
     l->setText(t.text);
-    kep_->place(l, {t.x - origo.x(), t.y - origo.y(), 0, 0}, t.size);
+    PrintedText hely = t;
+    hely.x -= origo.x();
+    hely.y -= origo.y();
+    nyomatHelyre(kep_, l, hely, 0);
     l->show();
   }
   for (size_t i = lathato_; i < cimkek_.size(); ++i) cimkek_[i]->hide();

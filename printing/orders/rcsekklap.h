@@ -75,6 +75,10 @@ class RcsekkLap : public QWidget, public FormPage {
   // The front's picture for the feed (RcsekkkepAllo.jpg, RcsekkkepFekvo.jpg shown upright) or
   // the back's (RCsekkHatul.jpg), by the side the turn button names.
   bool showPicture(Tajolas t) override;
+  // Lays the recipient's two copies out where the orientation last shown prints them (the
+  // receipt's printed labels and the order's boxes), with the layout of SetRcsekk.dat as it
+  // stands: each line from its first character, in the size it prints.
+  void elrendez();
 
   // Turns the page over: the back's boxes and the caption "Csekk Első oldal", or the front's
   // with "Csekk Hátoldala", and that side's picture for the orientation last shown. A missing
@@ -102,6 +106,8 @@ class RcsekkLap : public QWidget, public FormPage {
   void load(const SetRekord& set) override;
   void save(SetRekord& set) const override;
   void enter() override { belep(); }
+  // The layout may have been changed in the settings dialog meanwhile.
+  void activate() override { elrendez(); }
   void fill(const FizetoKitoltes& f) override;
   void fillAmounts(const std::array<int32_t, 12>& osszegek) override;
   std::optional<PagePrint> print(const PrintRequest& k) override;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QComboBox>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,7 +21,9 @@
 #include "printing/envelopes/kep_browse.h"
 #include "printing/receipts/feladolap.h"
 #include "printing/receipts/iratlap.h"
+#include "printing/orders/rcsekklap.h"
 #include "printing/receipts/tertilap.h"
+#include "printing/slips/csekklap.h"
 #include "records/fizetok.h"
 
 TEST_F(AblakTest, ScreenshotsOfTheEightPages) {
@@ -74,6 +77,25 @@ TEST_F(AblakTest, ScreenshotsOfTheEightPages) {
   f.txErtek->setText(QStringLiteral("25000"));
   f.txtFeladov1->setText(QStringLiteral("Első szabad sor"));
   ment(2, "lap-2-fizeto");
+  // The slip and the money order with a payer, an amount and every printed item filled in:
+  // lap-0-fizeto.png, lap-0-fizeto-fekvo.png (lying feed), lap-6-fizeto.png.
+  CsekkLap& c = *w->csekkLap;
+  c.txOsszeg->setEditText(QStringLiteral("12345"));
+  c.txBefizAzonosito->setText(QStringLiteral("AZ-2026-0042"));
+  c.Kozlemeny1->setEditText(QStringLiteral("Tagdíj 2027"));
+  c.txtKozl3sor[0]->setText(QStringLiteral("Első félév"));
+  c.Kozlemeny2->setText(QStringLiteral("Köszönjük!"));
+  c.txtJogcim1->setEditText(QStringLiteral("Tagdíj"));
+  c.txtJogcim2->setEditText(QStringLiteral("Számla: 17/2026"));
+  c.txtFizHatIdo->setText(QStringLiteral("Fiz. hat.: 2026.12.19"));
+  w->txNev_Change();
+  ment(0, "lap-0-fizeto");
+  w->OpOrientacioFekvo->click();
+  ment(0, "lap-0-fizeto-fekvo");
+  w->OpOrientacioAllo->click();
+  w->rcsekkLap->allandoValaszt(1);
+  w->ListView1_ItemClick(1);
+  ment(6, "lap-6-fizeto");
   IratLap& i = *w->iratLap;
   for (TriCheckBox* c : i.chkVisszaCimPrint) c->setValue(1);
   i.txtIratFelvPosta->setText(QStringLiteral("Győr 1"));

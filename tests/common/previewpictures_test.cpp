@@ -103,3 +103,34 @@ TEST(PreviewPictures, ReceiptCardsHaveTheirBoxesUnderThePagesPlaces) {
   }
   for (int top : {2900, 3420, 3900, 4380}) EXPECT_FALSE(tinta(kulfoldi, 165, 100, top * kTw + 1.8)) << top;
 }
+
+// The slip and the money order have a box for the postcode, which prints as one string,
+// where the factory layout prints it (the slip's from 10 and 145 mm at 68 mm, the money
+// order's from 9 and 147 mm at 77 mm, standing), with no digit cells across it, and the slip's
+// amount and words fields under their printed lines.
+TEST(PreviewPictures, SlipAndMoneyOrderBoxesWhereTheFactoryLayoutPrints) {
+  struct Irsz {
+    const char* kep;
+    double x, y;
+  };
+  for (const Irsz& i : {Irsz{"csekkkepallo.jpg", 10, 68}, Irsz{"csekkkepallo.jpg", 145, 68},
+                        Irsz{"RcsekkkepAllo.jpg", 9, 77}, Irsz{"RcsekkkepAllo.jpg", 147, 77}}) {
+    SCOPED_TRACE(std::string(i.kep) + " " + std::to_string(i.x));
+    const QImage k = kep(i.kep);
+    ASSERT_FALSE(k.isNull());
+    bool bal = false;  // the box's left edge, less than 8 mm before the first digit
+    for (double d = 1; d <= 8; d += 0.5) bal = bal || tinta(k, 210, i.x - d, i.y + 2);
+    EXPECT_TRUE(bal);
+    EXPECT_TRUE(tinta(k, 210, i.x + 5, i.y - 1.2));  // its top, above the digits
+    for (double d : {2.0, 4.5, 7.0, 9.5}) EXPECT_FALSE(tinta(k, 210, i.x + d, i.y + 2)) << d;
+  }
+  const QImage csekk = kep("csekkkepallo.jpg");
+  // The words' rules under the lines printed at 17 and 23 mm, the amount box around 7 mm.
+  for (double x : {20.0, 90.0}) {
+    EXPECT_TRUE(tinta(csekk, 210, x, 20.6));
+    EXPECT_TRUE(tinta(csekk, 210, x, 26.6));
+    EXPECT_FALSE(tinta(csekk, 210, x, 18.5));
+  }
+  EXPECT_TRUE(tinta(csekk, 210, 40, 13));
+  EXPECT_FALSE(tinta(csekk, 210, 40, 11.5));
+}
