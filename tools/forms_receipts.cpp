@@ -160,15 +160,9 @@ QImage boritekC6() { return boritek(162, 114, QStringLiteral("C6 (162 × 114 mm)
 QImage boritekC5() { return boritek(229, 162, QStringLiteral("C5 (229 × 162 mm)")); }
 QImage boritekC56() { return boritek(229, 114, QStringLiteral("C5/6 (229 × 114 mm)")); }
 
+// The blank sheet: the label page draws the labels of its set-up over it.
 QImage etikettIv() {
   Sheet s(210, 297, QColor(0xFC, 0xFC, 0xFA), QColor(0x80, 0x80, 0x88));
-  s.centre(0, 4, 210, QStringLiteral("ETIKETT ÍV (A4)"), 9);
-  const double top = 15.5;
-  for (int r = 0; r < 7; ++r)
-    for (int c = 0; c < 3; ++c) {
-      s.box(c * 70 + 1.5, top + r * 38 + 1.5, 67, 35);
-      s.rules(c * 70 + 6, top + r * 38 + 10, 57, 4, 6);
-    }
   s.frame();
   return s.finish();
 }

@@ -152,7 +152,7 @@ TEST_F(KitoltesTest, ClickFillsEveryPageForADomesticPayer) {
   EXPECT_EQ(w->ulapLap->txUCim->text(), QStringLiteral("9021   Győr, Fő út 1."));
   EXPECT_EQ(w->ulapLap->lbUIrszamHatul->text(), QStringLiteral("9021  "));
   EXPECT_EQ(w->cimkeLap->lbIrsz->text(), QStringLiteral("9021  "));
-  EXPECT_EQ(w->cimkeLap->lbNev1->font().pointSizeF(), 14);
+  EXPECT_EQ(w->cimkeLap->sorMeret(0), 14);
   // Amounts: the lists hold both, every amount box slot 1.
   ASSERT_EQ(w->rcsekkLap->RtxOsszeg->count(), 2);
   EXPECT_EQ(w->rcsekkLap->RtxOsszeg->currentText(), QStringLiteral("2500"));
