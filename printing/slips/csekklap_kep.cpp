@@ -80,7 +80,7 @@ void CsekkLap::elrendez() {
   for (auto [w, szoveg] : {std::pair{txtSzoveg21, kSzoveg1}, std::pair{txtSzoveg11, kSzoveg2}})
     if (const PrintedText* t = nyomatSzoveg(nyomat, szoveg)) nyomatHelyre(Picture2, w, *t, 55);
 
-  helyez(lbOsszeg, osszegHely(nyomat, 1), 50, kapcsolo(0));
+  helyez(lbOsszeg, osszegHely(nyomat, 1), 40, kapcsolo(0));
   tesz(txtSzoveg22, kSzoveg1, 1, 68, kapcsolo(1));
   tesz(txtSzoveg12, kSzoveg2, 1, 68, kapcsolo(1));
   for (int i = 0; i < 3; ++i)

@@ -16,6 +16,7 @@
 
 #include "ablakfixture.h"
 #include "common/tricheckbox.h"
+#include "layouts/elsoinditas.h"
 #include "layouts/factory.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/kep_browse.h"
@@ -127,14 +128,9 @@ TEST_F(AblakTest, ScreenshotsOfTheEnvelopePictureAndTheBrowser) {
     s.AktivLap = 3;
     s.KepPrint = 1;
   });
-  // The sender and the block positions of the three sizes.
+  // The first start's block positions of the three sizes, and a sender.
   BoritekRekord b;
-  b.C6Felado_x = 8, b.C6Felado_y = 9, b.C6Cimzett_y = 62, b.C6Cimzett_x = 75;
-  b.C5Felado_x = 12, b.C5Felado_y = 10, b.C5Cimzett_y = 95, b.C5Cimzett_x = 120;
-  b.C56Felado_x = 15, b.C56Felado_y = 12, b.C56Cimzett_y = 60, b.C56Cimzett_x = 130;
-  b.BoritekNevBetutipus = QStringLiteral("Times New Roman CE");
-  b.BoritekNevBetumeret = 12;
-  b.BoritekFeladoBetumeret = 9;
+  boritekAlapertekek(b);
   b.BoritekFeladoNev = QStringLiteral("Őrség Kft.");
   b.BoritekFeladoCim1 = QStringLiteral("Győr");
   b.BoritekFeladoCim2 = QStringLiteral("Árpád út 1.");

@@ -17,6 +17,7 @@
 #include "common/recordingprinter.h"
 #include "common/setrekord.h"
 #include "common/tricheckbox.h"
+#include "layouts/elsoinditas.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/boritekprint.h"
 #include "support/tempfolder.h"
@@ -60,12 +61,9 @@ struct BoritekElonezetTest : ::testing::Test {
     platform.folder = dir.path();
     platform.printer = &nyomtato;
     platform.messages = &uzenetek;
+    // The first start's envelope layout, the sender in a size of its own.
     BoritekRekord r;
-    r.C6Felado_x = 8, r.C6Felado_y = 9, r.C6Cimzett_y = 55, r.C6Cimzett_x = 75;
-    r.C5Felado_x = 12, r.C5Felado_y = 10, r.C5Cimzett_y = 100, r.C5Cimzett_x = 120;
-    r.C56Felado_x = 15, r.C56Felado_y = 12, r.C56Cimzett_y = 60, r.C56Cimzett_x = 130;
-    r.BoritekNevBetutipus = QStringLiteral("Times New Roman CE");
-    r.BoritekNevBetumeret = 12;
+    boritekAlapertekek(r);
     r.BoritekFeladoBetumeret = 9;
     ASSERT_TRUE(saveSettings(dir.path(), kBoritekFile, r));
     // A picture 20 x 10 mm.
