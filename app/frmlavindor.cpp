@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,14 +17,21 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/betuvalaszto.h"
 #include "app/nyomtatovalaszto.h"
 #include "common/mmkep.h"
+#include "common/printer.h"
 #include "common/recordfile.h"
 #include "common/tricheckbox.h"
 #include "printing/envelopes/boriteklap.h"
@@ -90,7 +98,9 @@ void frmLavindor::epit() {
   // The C6 size enables the lying feed.
   boritekLap->enableFekvo = [this] { OpOrientacioFekvo->setEnabled(true); };
 
-  SSTab1->setUsesScrollButtons(false);  // every page's caption in sight
+  // A window narrower than the tab captions shows the tab bar's scroll arrows; captions stay whole.
+  SSTab1->setUsesScrollButtons(true);
+  SSTab1->setElideMode(Qt::ElideNone);
   const QStringList feliratok = lapFeliratok();
   // A page larger than the window scrolls instead of widening the window.
   for (int i = 0; i < 8; ++i) {
@@ -122,13 +132,14 @@ void frmLavindor::epit() {
   jl->addWidget(lista, 1);
   jl->addWidget(gombok());
 
-  auto* osztott = new QSplitter(Qt::Horizontal);
-  osztott->addWidget(SSTab1);
-  osztott->addWidget(jobb);
-  osztott->setStretchFactor(0, 3);
-  osztott->setStretchFactor(1, 2);
-  osztott->setSizes({840, 600});  // the list shows its three columns whole
-  setCentralWidget(osztott);
+  osztott_ = new QSplitter(Qt::Horizontal);
+  osztott_->addWidget(SSTab1);
+  osztott_->addWidget(jobb);
+  // A window made larger or smaller by the user widens or narrows the page area; the list keeps its width.
+  osztott_->setStretchFactor(0, 1);
+  osztott_->setStretchFactor(1, 0);
+  osztott_->setSizes({840, kListaSzelesseg});
+  setCentralWidget(osztott_);
 
   auto menu = [this](const QString& szoveg, const char* nev) {
     QAction* a = menuBar()->addAction(szoveg);
@@ -146,11 +157,68 @@ void frmLavindor::epit() {
   connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
   adatbazisMenu();
 
+  // After each document of the "PDF" printer the status bar says where the file went.
+  lbPdfFajl = new QLabel;
+  lbPdfFajl->setObjectName(QStringLiteral("lbPdfFajl"));
+  lbPdfFajl->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // a long path never widens the window
+  lbPdfFajl->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  statusBar()->addWidget(lbPdfFajl, 1);
+  if (platform_.printer)
+    platform_.printer->fileWritten = [this](const QString& path) {
+      lbPdfFajl->setText(QStringLiteral("A nyomtatás PDF fájlba került: %1").arg(QDir::toNativeSeparators(path)));
+      lbPdfFajl->setToolTip(QDir::toNativeSeparators(path));
+    };
+
   connect(SSTab1, &QTabWidget::currentChanged, this, [this](int) { SSTab1_Click(); });
   connect(csekkLap->txNev, &QLineEdit::textChanged, this, [this] { txNev_Change(); });
   connect(lista->ListView1, &QTreeView::clicked, this, [this](const QModelIndex& i) { ListView1_ItemClick(i.row()); });
+  lista->billentyuValasztas = [this](int sor) { ListView1_ItemClick(sor); };
 
-  resize(1440, 711);  // 10665 twips high
+  resize(1440, kAblakMagassag);
+}
+
+frmLavindor::~frmLavindor() {
+  if (platform_.printer) platform_.printer->fileWritten = nullptr;
+}
+
+void frmLavindor::kepernyohozIgazit(const QRect& szabad) {
+  // The frame the window manager adds is known once the window is shown; before that a usual
+  // title bar and border are assumed.
+  const QRect g = geometry(), f = frameGeometry();
+  QMargins keret(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
+  if (keret.isNull()) keret = QMargins(4, 36, 4, 4);
+  const QSize hely = szabad.size().shrunkBy(keret).expandedTo(QSize(1, 1));
+  // The tab control's frame and tab bar around a page, as the style draws them.
+  QStyleOptionTabWidgetFrame keretOpcio;
+  keretOpcio.initFrom(SSTab1);
+  keretOpcio.lineWidth = SSTab1->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, SSTab1);
+  keretOpcio.tabBarSize = SSTab1->tabBar()->sizeHint();
+  keretOpcio.rect = QRect(0, 0, 2000, 1000);
+  const QSize fulKeret =
+      QSize(2000, 1000) - SSTab1->style()->subElementRect(QStyle::SE_TabWidgetTabContents, &keretOpcio, SSTab1).size();
+  // Where there is room the pages show whole beside the list: the widest page decides the
+  // width, the tallest at that width the height (at least 10665 twips besides the status bar).
+  int lapSzel = 0;
+  for (QWidget* lap : lapok) lapSzel = std::max(lapSzel, lap->sizeHint().width());
+  lapSzel += fulKeret.width();
+  const int fogo = osztott_->handleWidth();
+  const int szel = std::min(std::max(1440, lapSzel + fogo + kListaSzelesseg), hely.width());
+  // The list keeps at least what its buttons need; the page area takes the rest, up to the
+  // widest page.
+  const int ter = szel - fogo;
+  const int lapTer = std::clamp(ter - osztott_->widget(1)->minimumSizeHint().width(), 0, lapSzel);
+  int lapMag = 0;  // a page narrower than the area is widened to it, a wider one scrolls
+  for (QWidget* lap : lapok) {
+    const int w = std::max(lapTer - fulKeret.width(), lap->minimumSizeHint().width());
+    lapMag = std::max(lapMag, lap->hasHeightForWidth() ? lap->heightForWidth(w) : lap->sizeHint().height());
+  }
+  const int sorok = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+  const QSize meret(szel, std::min(std::max(kAblakMagassag, lapMag + fulKeret.height()) + sorok, hely.height()));
+  // Never larger than the free area: what does not fit scrolls inside the page area.
+  setMinimumSize(minimumSizeHint().boundedTo(meret));
+  resize(meret);
+  move(szabad.x() + (hely.width() - meret.width()) / 2, szabad.y() + (hely.height() - meret.height()) / 2);
+  osztott_->setSizes({lapTer, ter - lapTer});
 }
 
 QWidget* frmLavindor::gombok() {

@@ -15,6 +15,7 @@
 #include <QDate>
 #include <QMainWindow>
 #include <QPointer>
+#include <QRect>
 #include <QStringList>
 
 #include <array>
@@ -31,8 +32,10 @@ class QAction;
 class QTimer;
 struct AdatcsereAblak;
 class QImage;
+class QLabel;
 class QPushButton;
 class QRadioButton;
+class QSplitter;
 class QTabWidget;
 class BetuValaszto;
 class BoritekLap;
@@ -61,6 +64,7 @@ class frmLavindor : public QMainWindow {
  public:
   // Builds the window and runs Form_Load.
   frmLavindor(Platform& platform, Allapot& allapot, QWidget* parent = nullptr);
+  ~frmLavindor() override;
 
   QTabWidget* SSTab1;
   CsekkLap* csekkLap;                 // page 0, "Sárga csekk"
@@ -85,6 +89,8 @@ class frmLavindor : public QMainWindow {
   QPushButton* cmdDel;
   QPushButton* cmdOsszegek;
 
+  QLabel* lbPdfFajl;  // status bar: where the last document of the "PDF" printer was written
+
   QAction* mnuKilep;
   QAction* mnuSetup;
   QAction* mnuUjcimzett;
@@ -101,6 +107,13 @@ class frmLavindor : public QMainWindow {
   QAction* mnuCimzettekNyomtatasa;  // menu "F&eladójegyzék"
   QAction* mnuFeladojegyzekSetup;
   QAction* mnuUresFeladojegyzek;
+
+  // Places the window on a screen whose free area (without panels) is `szabad`: centred, and
+  // where there is room wide enough for the widest page beside the list and high enough for
+  // the tallest page at that width (at least 10665 twips besides the status bar); smaller
+  // where there is not (the page area scrolls, the tab bar shows its arrows). Its frame is
+  // never larger than the free area.
+  void kepernyohozIgazit(const QRect& szabad);
 
   // Start-up, activation, shut-down.
   void Form_Load();
@@ -136,9 +149,6 @@ class frmLavindor : public QMainWindow {
   void mnuUjcimzett_Click();
   void cmdModosit_Click();
   void cmdDel_Click();
-  // After the payer files changed under their record numbers (deletion, import, conversion):
-  // the label positions, which hold record numbers, are cleared.
-  void fizetoFajlokValtoztak();
   void cmdOsszegek_Click();
   // The payer dialog, created (without being shown) on first use; one at a time.
   frmFelvet* felvet();
@@ -154,8 +164,9 @@ class frmLavindor : public QMainWindow {
   // Does nothing while a dialog, the payer dialog, a print or another tick is open: the
   // next tick tries again.
   void Timer1_Timer();
-  // After the payer files changed: reloads the list and clears the current payer, the pages'
-  // payer fields and the label positions.
+  // After the payer files changed (a payer's or the database's deletion, import, conversion):
+  // reloads the list and clears the current payer, the pages' payer fields, the label
+  // positions and the selection count, with the single print offered again.
   void fizetokValtoztak();
 
   // The current payer's record number (0: none).
@@ -168,6 +179,8 @@ class frmLavindor : public QMainWindow {
   void changeEvent(QEvent* event) override;
 
  private:
+  static constexpr int kAblakMagassag = 711;     // 10665 twips
+  static constexpr int kListaSzelesseg = 600;    // the list shows its three columns whole
   void epit();
   void adatbazisMenu();
   void feladojegyzekMenu();
@@ -188,6 +201,7 @@ class frmLavindor : public QMainWindow {
 
   Platform& platform_;
   Allapot& allapot_;
+  QSplitter* osztott_;  // the pages beside the payer list
   // Every page by index, as the window reaches it.
   std::array<FormPage*, 8> oldalak_{};
   std::array<bool, 8> vanKep_{};

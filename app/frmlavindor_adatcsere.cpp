@@ -2,6 +2,7 @@
 // of the window (list reload, clearing the current payer, the payment-slip list print).
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -58,6 +59,7 @@ AdatcsereAblak frmLavindor::adatcsere() {
     if (be) QApplication::setOverrideCursor(Qt::WaitCursor);
     else QApplication::restoreOverrideCursor();
   };
+  a.NevekHiba = &allapot_.NevekHiba;
   return a;
 }
 
@@ -76,6 +78,9 @@ void frmLavindor::fizetokValtoztak() {
     }
   for (FormPage* p : oldalak_) p->payersChanged();
   for (auto* b : {cmdDel, cmdModosit, cmdOsszegek}) b->setEnabled(false);
+  // The reload left no row selected.
+  mutatCsPrint(false);
+  lista->lbKijelolve->clear();
 }
 
 void frmLavindor::mnuAdatCsvbol_Click() { ::mnuAdatCsvbol(platform_, allapot_.Set, adatcsere()); }

@@ -1,7 +1,8 @@
 // The two print buttons: every page hands over what other pages' prints read of it (the
 // envelope picture's position), then the current page prints for the orientation chosen, and
-// the window does what the print leaves to it. The window prints nothing itself and shows
-// nothing: the printers handle their own errors.
+// the window does what the print leaves to it. The window prints nothing itself: the printers
+// handle their own errors. It only says what a list print left undone: no printable row, or
+// printed rows kept on the list because the document had errors.
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -10,6 +11,7 @@
 #include <set>
 
 #include "app/frmlavindor.h"
+#include "common/messages.h"
 #include "records/fizetolista.h"
 
 void frmLavindor::cmdPrint_Click() { nyomtat(false); }
@@ -41,9 +43,19 @@ void frmLavindor::utolsoAtvesz(const PrintResult& r) {
 
 // A list print that may take its printed rows off the list: when the general settings ask for
 // it and the document was sent without error, the printed rows leave the list (last to first)
-// and the selection count is blanked. Files stay as they are.
+// and the selection count is blanked. Files stay as they are. A document sent with failed
+// steps keeps its rows, and the user is told why, once.
 void frmLavindor::nyomtatottakTorlese(const PrintResult& r) {
-  if (allapot_.Set.PrintDel <= 0 || !r.hibatlan) return;
+  if (allapot_.Set.PrintDel <= 0) return;
+  if (!r.hibatlan) {
+    if (r.printed && !r.sorok.empty() && r.elsoHiba && platform_.messages)
+      platform_.messages->info(QStringLiteral("A kinyomtatott sorok a listán maradtak, mert a nyomtatás nem volt "
+                                              "hibátlan.\r\nAz első hiba: %1 (hibakód: %2)")
+                                   .arg(r.elsoHiba->description)
+                                   .arg(r.elsoHiba->number),
+                               QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+    return;
+  }
   lista->modell()->torol(torlendoSorok(r, allapot_.Set.PrintDel));
   lista->lbKijelolve->clear();
 }
@@ -73,6 +85,11 @@ bool frmLavindor::lapNyomtat(int lap, bool csoportos, Tajolas tajolas) {
   const std::optional<PagePrint> p = oldalak_[size_t(lap)]->print(k);
   if (!p) return false;
   const PrintResult& r = p->eredmeny;
+  // A list print that found no row to print (none selected, or none naming a payer record).
+  if (csoportos && r.printed && r.lapok == 0 && platform_.messages)
+    platform_.messages->info(QStringLiteral("Nincs nyomtatható sor: a listában nincs kijelölve olyan ügyfél, "
+                                            "amely szerepel az adatállományban."),
+                             QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
   if (p->utolso == PagePrint::Minden) utolsoAtvesz(r);
   else if (p->utolso == PagePrint::Nevek && r.utolso) allapot_.Nevek = r.utolso->Nevek;
   if (p->torles) nyomtatottakTorlese(r);

@@ -38,6 +38,7 @@ void frmLavindor::mnuFeladojegyzekSetup_Click() {
 
 void frmLavindor::mnuUresFeladojegyzek_Click() {
   if (uresJegyzekInditas(platform_, allapot_.FjSet)) return;
-  platform_.messages->info(hibasUtvonalUzenet(), QStringLiteral("HIBA"), MsgIcon::Critical);
+  platform_.messages->info(hibasUtvonalUzenet(allapot_.FjSet, platform_.shell), QStringLiteral("HIBA"),
+                           MsgIcon::Critical);
   mnuFeladojegyzekSetup_Click();
 }

@@ -17,22 +17,21 @@
 #include "common/setrekord.h"
 #include "common/shell.h"
 #include "common/tricheckbox.h"
+#include "exchange/helyreallitas.h"
 #include "layouts/elsoinditas.h"
 #include "layouts/frmsetup.h"
-#include "records/fizetocsere.h"
 #include "records/fizetofajlok.h"
 #include "records/fizetolista.h"
 
 void frmLavindor::Form_Load() {
-  // 0. An interrupted change of the payer files is finished or undone before anything reads
-  // them.
-  fizetoParHelyreallitas(platform_.folder);
-  // 1. 10665 twips high, centred on the screen.
-  resize(width(), 711);
-  if (const QScreen* s = QGuiApplication::primaryScreen()) {
-    const QRect r = s->availableGeometry();
-    move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
-  }
+  // 0. An interrupted change of the payer files (and a watched file claimed for it) is finished
+  // or undone before anything reads them; an undone one is said.
+  const QString helyreallitas = adatfajlokHelyreallitasa(platform_.folder);
+  if (!helyreallitas.isEmpty() && platform_.messages)
+    platform_.messages->info(helyreallitas, QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+  // 1. Centred on the screen it opens on, inside the screen's free area.
+  if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen())
+    kepernyohozIgazit(s->availableGeometry());
   // 2.-3. Nothing below raises: every loader reads a missing or short file as zeros. A new
   // installation first gets its layout files with their factory values.
   const QStringList nemIrhato = gyariFajlokLetrehozasa(platform_.folder);

@@ -11,7 +11,6 @@
 #include "printing/slips/csekklap.h"
 #include "records/fizetolista.h"
 #include "records/frmfelvet.h"
-#include "printing/envelopes/cimkelap.h"
 #include "records/frmosszegek.h"
 #include "records/ugyfeltorles.h"
 
@@ -78,10 +77,11 @@ void frmLavindor::mnuUjcimzett_Click() { cmdRogzit->click(); }
 void frmLavindor::cmdModosit_Click() { felvet()->modositas(); }
 
 void frmLavindor::cmdDel_Click() {
-  if (::cmdDel_Click(platform_, fizetoAllapot(), foAblak())) fizetoFajlokValtoztak();
+  // The deletion moves record numbers: its reload is the one after every change of the payer files.
+  FoAblak a = foAblak();
+  a.Beolvas = [this] { fizetokValtoztak(); };
+  ::cmdDel_Click(platform_, fizetoAllapot(), a);
 }
-
-void frmLavindor::fizetoFajlokValtoztak() { cimkeLap->helyekUritese(); }
 
 void frmLavindor::cmdOsszegek_Click() {
   frmOsszegek::open(platform_, fizetoAllapot(), foAblak(), this);

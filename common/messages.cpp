@@ -29,7 +29,10 @@ MsgAnswer QtMessageBoxes::show(const QString& text, const QString& title, MsgBut
     case QMessageBox::Yes: return MsgAnswer::Yes;
     case QMessageBox::No: return MsgAnswer::No;
     case QMessageBox::Cancel: return MsgAnswer::Cancel;
-    default: return MsgAnswer::Ok;
+    case QMessageBox::Ok: return MsgAnswer::Ok;
+    default:
+      // Closed without an answer (the program is ending): the answer that changes nothing.
+      return buttons == MsgButtons::YesNo ? MsgAnswer::No : buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
   }
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 struct PrinterError {
@@ -135,6 +136,8 @@ class Printer {
   void endDoc();
   // Throws away everything placed since the document began.
   void killDoc();
+  // Told the path of every document written into a file (the "PDF" printer), once written.
+  std::function<void(const QString& path)> fileWritten;
   bool documentOpen() const { return open_; }
   // The document being built (empty when none is open).
   const PrintedDocument& pending() const { return doc_; }

@@ -166,6 +166,7 @@ void QtPrinter::send(const PrintedDocument& doc, int index) {
           QStringLiteral("A(z) %1 PDF fájl nem írható.").arg(QDir::toNativeSeparators(path)));
     }
     lastPdf_ = path;
+    if (fileWritten) fileWritten(path);
     return;
   }
   const QPrinterInfo info = QPrinterInfo::printerInfo(name);

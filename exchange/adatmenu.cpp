@@ -11,6 +11,7 @@
 #include "exchange/csvimport.h"
 #include "exchange/konvertalas.h"
 #include "exchange/torles.h"
+#include "records/fizetofajlok.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ void idozito(const AdatcsereAblak& a, bool be) {
 }  // namespace
 
 void mnuAdatCsvbol(Platform& p, SetRekord& set, const AdatcsereAblak& a) {
-  if (!p.fileDialogs) return;
+  if (!p.fileDialogs || !fizetoIrhato(p, a.NevekHiba)) return;
   const QString path = p.fileDialogs->openFile(kImportCim, QDir::homePath(), kCsvSzuro);
   if (path.isEmpty()) return;
   loadSet(p.folder, set);
@@ -50,13 +51,25 @@ void mnuAdatCsvbol(Platform& p, SetRekord& set, const AdatcsereAblak& a) {
     return;
   }
   frissit(a);
-  p.messages->info(importUzenet(r), kImportCim, MsgIcon::Information);
+  if (!r.kesobb.isEmpty())
+    p.messages->info(r.kesobb, kImportCim, MsgIcon::Exclamation);
+  else
+    p.messages->info(importUzenet(r), kImportCim, MsgIcon::Information);
 }
 
 void mnuMentCSVbe(Platform& p, const AdatcsereAblak& a) {
   if (!p.fileDialogs) return;
-  const QString path = p.fileDialogs->saveFile(kExportCim, QDir::homePath(), kCsvSzuro);
+  QString path = p.fileDialogs->saveFile(kExportCim, QDir::homePath(), kCsvSzuro);
   if (path.isEmpty()) return;
+  // A name typed without an extension gets ".csv"; the dialog did not ask about that name.
+  if (QFileInfo(path).suffix().isEmpty()) {
+    path += path.endsWith(QLatin1Char('.')) ? QStringLiteral("csv") : QStringLiteral(".csv");
+    if (QFileInfo::exists(path) &&
+        !p.messages->ask(QStringLiteral("A(z) %1 fájl már létezik.").arg(QFileInfo(path).fileName()) + kCrLf +
+                             QStringLiteral("Felülírja?"),
+                         kExportCim))
+      return;
+  }
   homokora(a, true);
   const ExportEredmeny r = csvExport(p.folder, path);
   homokora(a, false);
@@ -73,6 +86,7 @@ void mnuKonertal(Platform& p, const AdatcsereAblak& a) {
                               QStringLiteral("Újabb konvertálás a régi adatbázis ''nevek1.dat'' névre való"),
                               QStringLiteral("visszanevezése után lehetséges."), QStringLiteral(" "),
                               QStringLiteral("Mehet a konvertálás?")};
+  if (!fizetoIrhato(p, a.NevekHiba)) return;
   if (!p.messages->ask(kerdes.join(kCrLf), QStringLiteral(" FIGYELEM "))) return;
   homokora(a, true);
   const KonvEredmeny r = Konvertalas(p.folder);
@@ -106,24 +120,31 @@ void mnuKonertal(Platform& p, const AdatcsereAblak& a) {
 
 void mnuAdatbazisTorles(Platform& p, const AdatcsereAblak& a) {
   const QString cim = QStringLiteral("Adatbázis törlése");
+  if (!fizetoIrhato(p, a.NevekHiba)) return;
   if (!p.messages->ask(QStringLiteral("Biztos benne hogy TÖRLI ") + kCrLf + QStringLiteral("a teljes adatbázist?") +
                            kCrLf + kCrLf + QStringLiteral("Mehet a TÖRLÉS?"),
                        cim))
     return;
-  const QString hiba = AdatbazisTorles(p.folder);
-  if (!hiba.isEmpty()) {
-    p.messages->info(hiba, cim, MsgIcon::Critical);
+  const CsereEredmeny r = AdatbazisTorles(p.folder);
+  if (!r.megtortent()) {
+    p.messages->info(r.uzenet, cim, MsgIcon::Critical);
     return;
   }
   frissit(a);
+  if (!r.uzenet.isEmpty()) p.messages->info(r.uzenet, cim, MsgIcon::Exclamation);
 }
 
 void mnuImportHelp(Platform& p, const AdatcsereAblak& a) {
   const QString path = QFileInfo(QDir(p.folder).filePath(kSugoFile)).absoluteFilePath();
-  const bool ok = QFileInfo::exists(path) && a.OpenBrowser && a.OpenBrowser(path);
-  if (!ok)
-    p.messages->info(QStringLiteral("A súgó nem nyitható meg:") + kCrLf + path, QStringLiteral("Súgó"),
+  const QString hely = QDir::toNativeSeparators(path);
+  if (!QFileInfo::exists(path))
+    p.messages->info(QStringLiteral("A súgó nem található:") + kCrLf + hely, QStringLiteral("Súgó"),
                      MsgIcon::Exclamation);
+  else if (!a.OpenBrowser || !a.OpenBrowser(path))
+    // No browser could be started: the user can open the page by hand.
+    p.messages->info(QStringLiteral("A súgó nem nyitható meg, mert nem indítható böngésző.") + kCrLf +
+                         QStringLiteral("A súgó itt található, bármely böngészővel megnyitható:") + kCrLf + hely,
+                     QStringLiteral("Súgó"), MsgIcon::Exclamation);
 }
 
 void Timer1_Timer(Platform& p, SetRekord& set, FigyeltFajl& elozo, const AdatcsereAblak& a) {
@@ -132,24 +153,45 @@ void Timer1_Timer(Platform& p, SetRekord& set, FigyeltFajl& elozo, const Adatcse
   const QString mappa = trimmed(set.AutBeolvasMappa);
   // Switched off or no folder: the timer stays off until the settings switch it on again.
   if (mappa.isEmpty() || set.AutBeolvas == 0) return;
-  const std::optional<QString> fajl = stabilCsv(mappa, elozo);
+  QStringList rosszNevek;
+  const std::optional<QString> fajl = stabilCsv(mappa, elozo, &rosszNevek);
+  for (const QString& n : rosszNevek)
+    p.messages->info(QStringLiteral("A figyelt mappában a(z) „%1” fájl neve nem érvényes UTF-8 szöveg, ezért a "
+                                    "fájl nem importálható.")
+                             .arg(n) +
+                         kCrLf + QStringLiteral("Nevezze át a fájlt, és a program beolvassa."),
+                     QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
   if (!fajl) {
     idozito(a, true);
     return;
   }
-  const AutoImportEredmeny r = automatikusImport(p.folder, *fajl, isTrue(set.AutBeolvasFelulir));
-  elozo = {};
-  if (r.allapot == AutoAllapot::Eltunt || (r.allapot == AutoAllapot::Kesz && r.import.ures)) {
-    idozito(a, true);
-    return;
-  }
-  if (r.allapot != AutoAllapot::Kesz) {
-    // The timer stays off: the same file would fail again, or be imported twice.
-    p.messages->info(r.hiba, QStringLiteral("HIBA"), MsgIcon::Critical);
-    return;
+  // The payer files may not be written in this run: said, and the timer stays off.
+  if (!fizetoIrhato(p, a.NevekHiba)) return;
+  const AutoImportEredmeny r = automatikusImport(p.folder, *fajl, isTrue(set.AutBeolvasFelulir), a.csereHorog);
+  elozo.felejt();
+  switch (r.allapot) {
+    case AutoAllapot::Eltunt:
+      idozito(a, true);
+      return;
+    case AutoAllapot::Felreteve:
+      // The file is out of the watched names: polling goes on.
+      p.messages->info(r.hiba, QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+      idozito(a, true);
+      return;
+    case AutoAllapot::NemJelolheto:
+    case AutoAllapot::Hiba:
+      // The timer stays off: the same file would fail again, or be imported twice.
+      p.messages->info(r.hiba, QStringLiteral("HIBA"), MsgIcon::Critical);
+      return;
+    case AutoAllapot::Kesz:
+      break;
   }
   frissit(a);
-  if (set.AutoPrint == 1) {
+  if (!r.import.kesobb.isEmpty()) {
+    // Imported, but the notices follow only at the next start: no slips from a half-changed pair.
+    p.messages->info(QStringLiteral("A(z) %1 fájl importálása: ").arg(QFileInfo(*fajl).fileName()) + r.import.kesobb,
+                     QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+  } else if (set.AutoPrint == 1) {
     const int32_t nincs = r.import.adatok.osszegNelkul;
     if (nincs > 0)
       p.messages->info(QStringLiteral("A beolvasott adatokból %1 rekord nem tartalmaz összeget, így nem nyomtatható "

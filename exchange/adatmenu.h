@@ -24,6 +24,10 @@ struct AdatcsereAblak {
   std::function<bool(const QString&)> OpenBrowser;
   // Sets the mouse pointer to the hourglass (true) or back.
   std::function<void(bool)> homokora;
+  // Why the payer files must not be written in this run (fizetoIrhato); none or empty: they may.
+  const QString* NevekHiba = nullptr;
+  // Reaches the steps of the payer swap of the automatic import (tests inject failures there).
+  CsereHorog csereHorog;
 };
 
 // Manual CSV import, appending or (after a question) replacing as SetRekord::AutBeolvasFelulir says.

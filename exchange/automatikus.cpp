@@ -3,33 +3,73 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+
+#include <dirent.h>
+#include <sys/stat.h>
 
 #include "exchange/fajlok.h"
 
-std::optional<QString> stabilCsv(const QString& mappa, FigyeltFajl& elozo) {
+namespace {
+
+// A directory entry of that name, also a link to nothing.
+bool letezik(const QString& path) {
+  struct stat st {};
+  return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+// The "*.csv" names of `mappa` that are no valid UTF-8, shown with replacement characters. The
+// folder listing of the toolkit passes over such names, so they are read from the folder itself.
+QStringList nemUtf8Nevek(const QString& mappa) {
+  QStringList out;
+  DIR* d = ::opendir(QFile::encodeName(mappa).constData());
+  if (!d) return out;
+  while (const dirent* e = ::readdir(d)) {
+    const QByteArray nev(e->d_name);
+    if (!nev.toLower().endsWith(".csv")) continue;
+    QStringDecoder dec(QStringDecoder::Utf8);
+    const QString s = dec.decode(nev);
+    if (dec.hasError()) out << s;
+  }
+  ::closedir(d);
+  out.sort();
+  return out;
+}
+
+}  // namespace
+
+std::optional<QString> stabilCsv(const QString& mappa, FigyeltFajl& elozo, QStringList* ujRosszNevek) {
   if (mappa.trimmed().isEmpty() || !QFileInfo(mappa).isDir()) {
-    elozo = {};
+    elozo.felejt();
     return std::nullopt;
   }
+  for (const QString& n : nemUtf8Nevek(mappa))
+    if (!elozo.rosszNevek.contains(n)) {
+      elozo.rosszNevek.insert(n);
+      if (ujRosszNevek) *ujRosszNevek << n;
+    }
   const QDir dir(mappa);
-  const QFileInfoList fajlok =
-      dir.entryInfoList({QStringLiteral("*.csv")}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+  // Devices, FIFOs and broken links are listed too: taking them sets them aside with a message.
+  const QFileInfoList fajlok = dir.entryInfoList({QStringLiteral("*.csv")}, QDir::Files | QDir::System | QDir::Hidden,
+                                                 QDir::Name | QDir::IgnoreCase);
   if (fajlok.isEmpty()) {
-    elozo = {};
+    elozo.felejt();
     return std::nullopt;
   }
   const QFileInfo& f = fajlok.first();
-  const FigyeltFajl most{f.absoluteFilePath(), f.size(), f.lastModified()};
-  const bool stabil = most.path == elozo.path && most.meret == elozo.meret && most.ido == elozo.ido;
-  elozo = most;
+  const bool stabil = f.absoluteFilePath() == elozo.path && f.size() == elozo.meret && f.lastModified() == elozo.ido;
+  elozo.path = f.absoluteFilePath();
+  elozo.meret = f.size();
+  elozo.ido = f.lastModified();
   if (!stabil) return std::nullopt;
-  return most.path;
+  return elozo.path;
 }
 
-AutoImportEredmeny automatikusImport(const QString& folder, const QString& csvPath, bool felulir) {
+AutoImportEredmeny automatikusImport(const QString& folder, const QString& csvPath, bool felulir,
+                                     const CsereHorog& horog) {
   AutoImportEredmeny e;
   const QString nev = QFileInfo(csvPath).fileName();
-  if (!QFileInfo::exists(csvPath)) {
+  if (!letezik(csvPath)) {
     e.allapot = AutoAllapot::Eltunt;
     return e;
   }
@@ -37,28 +77,44 @@ AutoImportEredmeny automatikusImport(const QString& folder, const QString& csvPa
     e.hiba = QStringLiteral("A(z) %1 a program saját adatfájlja, nem importálható.").arg(nev);
     return e;
   }
-  const QString jelolt = csvPath + QStringLiteral(".imported");
-  if (!atnevez(csvPath, jelolt)) {
-    if (!QFileInfo::exists(csvPath)) {
-      e.allapot = AutoAllapot::Eltunt;
+  // The claim: the file leaves the watched names before its import. The change names it, so
+  // after a crash the next start removes it with a finished change or puts it back.
+  const std::optional<QString> atvett = atnevezSzabadNevre(csvPath, nev, kAtvetelUtotag);
+  if (!atvett) {
+    e.allapot = letezik(csvPath) ? AutoAllapot::NemJelolheto : AutoAllapot::Eltunt;
+    if (e.allapot == AutoAllapot::NemJelolheto)
+      e.hiba = QStringLiteral(
+                   "A figyelt mappában a(z) %1 fájl nem nevezhető át, ezért nem importálható "
+                   "(különben minden alkalommal újra beolvasnánk).\r\nAz automatikus adatbeolvasás leállt.")
+                   .arg(nev);
+    return e;
+  }
+  e.import = csvImport(folder, *atvett, felulir, CsvValtozat::Automatikus, {nev, true, horog});
+  if (e.import.ok()) {
+    e.allapot = AutoAllapot::Kesz;
+    return e;
+  }
+  if (e.import.fajlHiba) {
+    if (const std::optional<QString> felre = atnevezSzabadNevre(*atvett, nev, kHibasUtotag)) {
+      e.allapot = AutoAllapot::Felreteve;
+      e.hiba = e.import.hiba + QStringLiteral("\r\nA fájl „%1” néven a figyelt mappában maradt.")
+                                   .arg(QFileInfo(*felre).fileName());
       return e;
     }
-    e.allapot = AutoAllapot::NemJelolheto;
-    e.hiba = QStringLiteral(
-                 "A figyelt mappában a(z) %1 fájl nem törölhető és nem nevezhető át, ezért nem importálható "
-                 "(különben minden alkalommal újra beolvasnánk).\r\nAz automatikus adatbeolvasás leállt.")
-                 .arg(nev);
-    return e;
   }
-  e.import = csvImport(folder, jelolt, felulir, CsvValtozat::Automatikus);
-  if (!e.import.ok() && !e.import.ures) {
-    // Nothing was imported: the file goes back under its name for a later try.
-    atnevez(jelolt, csvPath);
-    e.hiba = QStringLiteral("A(z) %1 fájl automatikus importálása nem sikerült.\r\n").arg(nev) + e.import.hiba +
-             QStringLiteral("\r\nAz automatikus adatbeolvasás leállt.");
-    return e;
-  }
-  QFile::remove(jelolt);
-  e.allapot = AutoAllapot::Kesz;
+  // Nothing was imported: the file goes back under its name (or a free one) for a later try.
+  atnevezSzabadNevre(*atvett, nev);
+  e.hiba = QStringLiteral("A(z) %1 fájl automatikus importálása nem sikerült.\r\n").arg(nev) + e.import.hiba +
+           QStringLiteral("\r\nAz automatikus adatbeolvasás leállt.");
   return e;
+}
+
+QStringList csvAtvetelekFeloldasa(const QString& mappa) {
+  QStringList maradt;
+  if (mappa.trimmed().isEmpty() || !QFileInfo(mappa).isDir()) return maradt;
+  const QDir dir(mappa);
+  for (const QString& f : dir.entryList({QStringLiteral("*.csv") + kAtvetelUtotag},
+                                        QDir::Files | QDir::System | QDir::Hidden, QDir::Name))
+    if (!atnevezSzabadNevre(dir.filePath(f), f.chopped(kAtvetelUtotag.size()))) maradt << f;
+  return maradt;
 }

@@ -1,35 +1,59 @@
 #pragma once
 // The watched-folder import: which file to take, and taking it so that the same payers are
-// never imported twice.
+// never imported twice and no file is lost.
 #include <QDateTime>
+#include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
 #include "exchange/csvimport.h"
 
-// The file seen on the previous tick: its path, size and modification time.
+// A watched file under import ("x.csv.importalas"), and one that gave nothing ("x.csv.hibas").
+// Neither is watched.
+inline const QString kAtvetelUtotag = QStringLiteral(".importalas");
+inline const QString kHibasUtotag = QStringLiteral(".hibas");
+
+// The file seen on the previous tick: its path, size and modification time; and the names
+// already reported as unusable.
 struct FigyeltFajl {
   QString path;
   qint64 meret = -1;
   QDateTime ido;
+  QSet<QString> rosszNevek;
+  void felejt() {
+    path.clear();
+    meret = -1;
+    ido = {};
+  }
 };
 
 // The first "*.csv" of `mappa` (any case, name order), once its size and time are the same as
 // on the previous tick (a file still being copied changes). `elozo` remembers what was seen.
-// A blank or missing folder gives nothing.
-std::optional<QString> stabilCsv(const QString& mappa, FigyeltFajl& elozo);
+// A "*.csv" name that is no valid UTF-8 cannot be taken: it is passed over, and put into
+// `ujRosszNevek` the first time it is seen (to be reported once). A blank or missing folder
+// gives nothing.
+std::optional<QString> stabilCsv(const QString& mappa, FigyeltFajl& elozo, QStringList* ujRosszNevek = nullptr);
 
-enum class AutoAllapot { Kesz, Eltunt, NemJelolheto, Hiba };
+enum class AutoAllapot { Kesz, Eltunt, NemJelolheto, Hiba, Felreteve };
 struct AutoImportEredmeny {
   AutoAllapot allapot = AutoAllapot::Hiba;
   ImportEredmeny import;
-  QString hiba;  // Hungarian text for NemJelolheto and Hiba
+  QString hiba;  // Hungarian text for NemJelolheto, Hiba and Felreteve
 };
 
-// Imports a watched file with the 10-column rules. The file is first renamed to
-// "<name>.imported", so a crash after the import cannot bring its payers in again; after the
-// import it is deleted (if that fails it stays under that name). A file that cannot be renamed
-// is not imported (NemJelolheto); a file that is gone is no error (Eltunt); a failed import puts
-// the file back under its name (Hiba).
-AutoImportEredmeny automatikusImport(const QString& folder, const QString& csvPath, bool felulir);
+// Imports a watched file with the 10-column rules. The file is first claimed: renamed to
+// "<name>.importalas" (a free name, never replacing one), and the change's journal names it,
+// so it goes when the change is made (Kesz, also when the swap is finished only at the next
+// start: import.kesobb) and stays while it is not. A file that gives nothing (no regular file,
+// too big, no text, no payer) is kept as "<name>.hibas" (Felreteve); after any other failure it
+// goes back under its name (Hiba). A file that cannot be renamed is not imported
+// (NemJelolheto); a file that is gone is no error (Eltunt).
+AutoImportEredmeny automatikusImport(const QString& folder, const QString& csvPath, bool felulir,
+                                     const CsereHorog& horog = {});
+
+// Start-up, after the payer files are recovered: claimed files of the watched folder `mappa`
+// that no change took (the program ended before the change was made) go back under their
+// names for the next tick. Returns the names that could not be put back.
+QStringList csvAtvetelekFeloldasa(const QString& mappa);

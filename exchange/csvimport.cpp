@@ -34,33 +34,44 @@ bool kodlapon(const QString& s) {
   return true;
 }
 
-// Writes a record's bytes at record index `i` of `buf` (sized for every line beforehand).
+// Appends a record's bytes to `buf`, which grows with the records read, never ahead of them.
 template <class R>
-void beir(QByteArray& buf, qsizetype i, R& r) {
-  FieldWriter w(buf.data() + i * R::Length);
+void hozzafuz(QByteArray& buf, R& r) {
+  const qsizetype at = buf.size();
+  buf.resize(at + R::Length);
+  FieldWriter w(buf.data() + at);
   r.fields(w);
 }
 
 }  // namespace
 
-CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat) {
+CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat, int32_t maxSorok) {
   CsvBeolvasas b;
-  const QString szoveg = csvSzoveg(fajl, &b.utf8);
+  const QString szoveg = csvSzoveg(fajl, &b.utf8, &b.hiba);
+  if (!b.hiba.isEmpty()) return b;
   const int oszlopok = valtozat == CsvValtozat::Kezi ? kCsvOszlopok : kAutoOszlopok;
-  const QList<QStringView> sorok = QStringView(szoveg).split(u'\n');
-  // Room for a payer per line, cut to the payers read at the end.
-  b.nevek.resize(qsizetype(sorok.size()) * NevekRekord::Length);
-  b.kozl.resize(qsizetype(sorok.size()) * Kozl3sorRekord::Length);
+  const QStringView t(szoveg);
   NevekRekord n;
   Kozl3sorRekord k;
-  for (qsizetype i = 0; i < sorok.size(); ++i) {
-    QStringView sor = sorok[i];
-    if (sor.endsWith(u'\r')) sor.chop(1);
-    if (csvUresSor(sor)) {
-      if (i == sorok.size() - 1) break;  // the file's last line end makes no payer
-      if (valtozat == CsvValtozat::Automatikus) break;
+  bool elsoSorUres = false;
+  for (qsizetype i = 0; i < t.size();) {
+    // One line, without its end: CR LF, LF or a lone CR. The file's last line end makes no line.
+    qsizetype e = i;
+    while (e < t.size() && t[e] != u'\n' && t[e] != u'\r') ++e;
+    const QStringView sor = t.sliced(i, e - i);
+    i = e < t.size() && t[e] == u'\r' && e + 1 < t.size() && t[e + 1] == u'\n' ? e + 2 : e + 1;
+    if (sor.isEmpty()) {
+      if (valtozat == CsvValtozat::Automatikus) {
+        elsoSorUres = b.fizetok == 0;
+        break;
+      }
       ++b.uresSorok;
       continue;
+    }
+    if (b.fizetok == maxSorok) {
+      b = CsvBeolvasas{};
+      b.hiba = QStringLiteral("több mint %1 sort tartalmaz").arg(maxSorok);
+      return b;
     }
     const QStringList c = csvOszlopok(sor, oszlopok);
     for (const QString& o : c)
@@ -71,28 +82,31 @@ CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat) {
     csvRekordok(c, oszlopok, n, k, &rossz);
     if (rossz) ++b.rosszOsszeg;
     if (n.Osszegek[0] == 0) ++b.osszegNelkul;
-    beir(b.nevek, b.fizetok, n);
-    beir(b.kozl, b.fizetok, k);
+    hozzafuz(b.nevek, n);
+    hozzafuz(b.kozl, k);
     ++b.fizetok;
   }
-  b.nevek.truncate(qsizetype(b.fizetok) * NevekRekord::Length);
-  b.kozl.truncate(qsizetype(b.fizetok) * Kozl3sorRekord::Length);
+  if (b.fizetok == 0)
+    b.hiba = szoveg.isEmpty() ? QStringLiteral("a fájl üres")
+             : elsoSorUres    ? QStringLiteral("az első sora üres")
+                              : QStringLiteral("csak üres sorokat tartalmaz");
   return b;
 }
 
-QString fizetokIrasa(const QString& folder, const CsvBeolvasas& adatok, bool felulir, int32_t* elso,
-                     const CsereHorog& horog) {
+CsereEredmeny fizetokIrasa(const QString& folder, const CsvBeolvasas& adatok, bool felulir, int32_t* elso,
+                           const CsereHorog& horog, const QString& forras) {
   const int L = NevekRekord::Length, K = Kozl3sorRekord::Length;
-  // An interrupted earlier swap is finished before its temporary files are written again.
-  fizetoParHelyreallitas(folder);
+  // An unfinished earlier change is completed first: the new pair is built from the current one.
+  if (const CsereHelyreallitas h = fizetoParHelyreallitas(folder); h.fuggoben)
+    return {CsereAllapot::Valtozatlan, h.uzenet};
   QByteArray nevek, kozl;
   if (!felulir) {
     RecordFile nf(folder, kNevekFile, L);
-    if (!nf.isOpen()) return nf.errorText();
+    if (!nf.isOpen()) return {CsereAllapot::Valtozatlan, nf.errorText()};
     const int32_t count = nf.count();
     nevek = nf.readRange(1, count);
     RecordFile kf(folder, kKozl3sorFile, K);
-    if (!kf.isOpen()) return kf.errorText();
+    if (!kf.isOpen()) return {CsereAllapot::Valtozatlan, kf.errorText()};
     const int32_t kc = std::min(kf.count(), count);
     kozl = kf.readRange(1, kc);
     const QByteArray ures = encodeRecord(Kozl3sorRekord{});
@@ -101,45 +115,36 @@ QString fizetokIrasa(const QString& folder, const CsvBeolvasas& adatok, bool fel
   if (elso) *elso = int32_t(nevek.size() / L) + 1;
   nevek += adatok.nevek;
   kozl += adatok.kozl;
-
-  const QDir dir(folder);
-  const QString nevx = dir.filePath(kNevekTempFile), xxkoz = dir.filePath(kKozl3sorTempFile);
-  if (!irTeljes(nevx, nevek) || !irTeljes(xxkoz, kozl)) {
-    QFile::remove(nevx);
-    QFile::remove(xxkoz);
-    return QStringLiteral("Az ideiglenes fájlok (%1, %2) nem írhatók a program mappájába.")
-        .arg(kNevekTempFile, kKozl3sorTempFile);
-  }
-  return fizetoParCsere(folder, kNevekTempFile, kKozl3sorTempFile, horog);
+  return fizetoParIras(folder, nevek, kozl, horog, forras);
 }
 
-ImportEredmeny csvImport(const QString& folder, const QString& csvPath, bool felulir, CsvValtozat valtozat) {
+ImportEredmeny csvImport(const QString& folder, const QString& csvPath, bool felulir, CsvValtozat valtozat,
+                         const ImportOpciok& opciok) {
   ImportEredmeny e;
-  const QString nev = QFileInfo(csvPath).fileName();
+  const QString nev = opciok.nev.isEmpty() ? QFileInfo(csvPath).fileName() : opciok.nev;
   if (sajatAdatfajl(folder, csvPath)) {
     e.hiba = QStringLiteral("A(z) %1 a program saját adatfájlja, nem importálható.").arg(nev);
     return e;
   }
-  QFile f(csvPath);
-  if (!f.open(QIODevice::ReadOnly)) {
-    e.hiba = QStringLiteral("A(z) %1 fájl nem nyitható meg: %2").arg(nev, f.errorString());
+  QByteArray bytes;
+  QString miert;
+  if (csvFajlOlvasas(csvPath, bytes, miert)) {
+    e.adatok = csvFeldolgoz(bytes, valtozat);
+    miert = e.adatok.hiba;
+    e.ures = e.adatok.fizetok == 0;
+  }
+  if (!miert.isEmpty()) {
+    e.fajlHiba = true;
+    e.hiba = QStringLiteral("A(z) %1 fájlból nem olvasható be adat: %2.\r\nAz adatbázis nem változott.").arg(nev, miert);
     return e;
   }
-  const QByteArray bytes = f.readAll();
-  if (f.error() != QFileDevice::NoError) {
-    e.hiba = QStringLiteral("A(z) %1 fájl nem olvasható: %2").arg(nev, f.errorString());
-    return e;
-  }
-  f.close();
-  e.adatok = csvFeldolgoz(bytes, valtozat);
-  if (e.adatok.fizetok == 0) {
-    e.ures = true;
-    e.hiba = QStringLiteral("A(z) %1 fájl nem tartalmaz beolvasható sort; az adatbázis nem változott.").arg(nev);
-    return e;
-  }
-  const QString hiba = fizetokIrasa(folder, e.adatok, felulir, &e.elso);
-  if (!hiba.isEmpty())
-    e.hiba = QStringLiteral("Az importálás nem sikerült, az adatbázis nem változott.\r\n") + hiba;
+  bytes.clear();
+  const CsereEredmeny c =
+      fizetokIrasa(folder, e.adatok, felulir, &e.elso, opciok.horog, opciok.forrasTorles ? csvPath : QString());
+  if (c.allapot == CsereAllapot::KovetkezoInditaskor)
+    e.kesobb = c.uzenet;
+  else if (!c.megtortent())
+    e.hiba = QStringLiteral("Az importálás nem sikerült, az adatbázis nem változott.\r\n") + c.uzenet;
   return e;
 }
 
@@ -148,7 +153,7 @@ QString importUzenet(const ImportEredmeny& e) {
   s << QStringLiteral("Az adatbázis importálása befejeződött.") << QString()
     << QStringLiteral("Beolvasott ügyfelek száma: %1").arg(e.adatok.fizetok);
   if (e.adatok.rosszOsszeg > 0)
-    s << QStringLiteral("Nem egész számú összeg (0-ként tárolva): %1").arg(e.adatok.rosszOsszeg);
+    s << QStringLiteral("Nem egész vagy negatív összeg (0-ként tárolva): %1").arg(e.adatok.rosszOsszeg);
   if (e.adatok.kodlapon > 0)
     s << QStringLiteral("Kódlapon kívüli karaktert tartalmazó mező ('?'-ként tárolva): %1").arg(e.adatok.kodlapon);
   if (e.adatok.uresSorok > 0) s << QStringLiteral("Kihagyott üres sor: %1").arg(e.adatok.uresSorok);

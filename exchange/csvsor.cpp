@@ -8,12 +8,37 @@
 #include "common/cp1250.h"
 #include "common/fields.h"
 
-QString csvSzoveg(const QByteArray& bytes, bool* utf8) {
+namespace {
+
+// A text with NUL characters is no text of this format (a binary file, or UTF-16 without its
+// byte-order mark): its names would be stored full of zero bytes.
+QString nulNelkul(QString s, QString* hiba) {
+  if (hiba && s.contains(QChar(0)))
+    *hiba = QStringLiteral("NUL karaktert tartalmaz: nem szöveges fájl, vagy bájtsorrend-jel (BOM) nélküli "
+                           "UTF-16 kódolású");
+  return s;
+}
+
+}  // namespace
+
+QString csvSzoveg(const QByteArray& bytes, bool* utf8, QString* hiba) {
+  if (utf8) *utf8 = false;
+  // UTF-16 is known by its byte-order mark.
+  const bool le = bytes.startsWith("\xFF\xFE"), be = bytes.startsWith("\xFE\xFF");
+  if (le || be) {
+    QStringDecoder dec(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+    const QString s = dec.decode(QByteArrayView(bytes).sliced(2));
+    if (dec.hasError() || bytes.size() % 2 != 0) {
+      if (hiba) *hiba = QStringLiteral("hibás UTF-16 kódolású szöveg");
+      return {};
+    }
+    return nulNelkul(s.normalized(QString::NormalizationForm_C), hiba);
+  }
   QStringDecoder dec(QStringDecoder::Utf8);
   QString s = dec.decode(bytes);
   const bool u = !dec.hasError();
   if (utf8) *utf8 = u;
-  if (u) return s.normalized(QString::NormalizationForm_C);
+  if (u) return nulNelkul(s.normalized(QString::NormalizationForm_C), hiba);
   // Code page 1250 through a table of the 256 characters, built once from the code page.
   static const std::array<char16_t, 256> tabla = [] {
     std::array<char16_t, 256> t{};
@@ -27,7 +52,7 @@ QString csvSzoveg(const QByteArray& bytes, bool* utf8) {
   char16_t* d = reinterpret_cast<char16_t*>(out.data());
   const auto* b = reinterpret_cast<const unsigned char*>(bytes.constData());
   for (qsizetype i = 0; i < bytes.size(); ++i) d[i] = tabla[b[i]];
-  return out;
+  return nulNelkul(out, hiba);
 }
 
 QStringList csvOszlopok(QStringView sor, int oszlopok) {
@@ -46,12 +71,6 @@ QStringList csvOszlopok(QStringView sor, int oszlopok) {
   }
   while (c.size() < oszlopok) c.append(QString());
   return c;
-}
-
-bool csvUresSor(QStringView sor) {
-  for (QChar ch : sor)
-    if (ch != u' ' && ch != u'\t' && ch != u'"' && ch != u';') return false;
-  return true;
 }
 
 QString csvSzokozNelkul(QStringView s) {
@@ -98,7 +117,9 @@ void csvRekordok(const QStringList& c, int oszlopok, NevekRekord& n, Kozl3sorRek
   n.Helyseg = t(3);
   n.Irsz = t(4);
   n.Cim = t(5);
-  const std::optional<int32_t> osszeg = csvOsszeg(c.value(6));
+  // A negative amount cannot stand on a slip: it is no amount, like one that is no whole number.
+  std::optional<int32_t> osszeg = csvOsszeg(c.value(6));
+  if (osszeg && *osszeg < 0) osszeg.reset();
   n.Osszegek[0] = osszeg.value_or(0);
   if (rossz) *rossz = !osszeg;
   k.Kozlemeny = t(7);

@@ -16,16 +16,14 @@
 constexpr int kCsvOszlopok = 14;
 constexpr int kAutoOszlopok = 10;
 
-// Text of an import file: UTF-8 when the bytes are valid UTF-8 (a byte-order mark is dropped,
-// decomposed accents are composed), else code page 1250.
-QString csvSzoveg(const QByteArray& bytes, bool* utf8 = nullptr);
+// Text of an import file: UTF-16 when it starts with a UTF-16 byte-order mark, UTF-8 when the
+// bytes are valid UTF-8 (a byte-order mark is dropped), else code page 1250; decomposed accents
+// are composed. `hiba` gets why the file is no usable text (broken UTF-16, NUL characters).
+QString csvSzoveg(const QByteArray& bytes, bool* utf8 = nullptr, QString* hiba = nullptr);
 
 // One line (without its line end) split into exactly `oszlopok` columns: every '"' is dropped,
 // every ';' ends a column; text after the last column's ';' is ignored, missing columns are empty.
 QStringList csvOszlopok(QStringView sor, int oszlopok);
-
-// A line that holds no data: nothing but blanks, '"' and ';' (a spreadsheet's empty row).
-bool csvUresSor(QStringView sor);
 
 // Leading and trailing spaces removed (only spaces, as the stored fields are padded with them).
 QString csvSzokozNelkul(QStringView s);
@@ -36,7 +34,7 @@ std::optional<int32_t> csvOsszeg(QStringView oszlop);
 
 // The fields of the import columns: column 1 as it is, the others trimmed. `oszlopok` is 14
 // (manual) or 10 (automatic: column 10 is the document kind). `rossz` is set when the amount
-// column held no whole number (the amount is then 0).
+// column held no whole number, or a negative one (the amount is then 0).
 void csvRekordok(const QStringList& c, int oszlopok, NevekRekord& n, Kozl3sorRekord& k, bool* rossz = nullptr);
 
 // The export line of one payer and its notice, CsvSor.

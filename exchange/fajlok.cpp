@@ -4,7 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "records/nevekrekord.h"
@@ -35,4 +39,82 @@ bool irTeljes(const QString& path, const QByteArray& bytes) {
 
 bool atnevez(const QString& from, const QString& to) {
   return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+namespace {
+
+// rename(2) that fails with EEXIST instead of replacing `to`.
+bool atnevezFelulirasNelkul(const QByteArray& from, const QByteArray& to) {
+  if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  // A file system without that flag: a new link fails on an existing name as well.
+  if (::link(from.constData(), to.constData()) == 0) {
+    ::unlink(from.constData());
+    return true;
+  }
+  if (errno == EEXIST) return false;
+  struct stat st {};
+  if (::lstat(to.constData(), &st) == 0) {
+    errno = EEXIST;
+    return false;
+  }
+  return ::rename(from.constData(), to.constData()) == 0;
+}
+
+}  // namespace
+
+std::optional<QString> atnevezSzabadNevre(const QString& path, const QString& ujNev, const QString& utotag) {
+  const QDir dir = QFileInfo(path).dir();
+  const QByteArray from = QFile::encodeName(path);
+  const QFileInfo nev(ujNev);
+  const QString alap = nev.completeBaseName(), kit = nev.suffix().isEmpty() ? QString() : "." + nev.suffix();
+  for (int i = 1; i < 1000; ++i) {
+    const QString cel = dir.filePath((i == 1 ? ujNev : QStringLiteral("%1 (%2)%3").arg(alap).arg(i).arg(kit)) + utotag);
+    if (atnevezFelulirasNelkul(from, QFile::encodeName(cel))) return cel;
+    if (errno != EEXIST) return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+bool csvFajlOlvasas(const QString& path, QByteArray& out, QString& miert) {
+  out.clear();
+  // Without blocking: a FIFO would wait for a writer for ever.
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    miert = QStringLiteral("nem nyitható meg (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
+    return false;
+  }
+  struct stat st {};
+  bool ok = ::fstat(fd, &st) == 0;
+  if (ok && !S_ISREG(st.st_mode)) {
+    miert = QStringLiteral("nem közönséges fájl (hanem például mappa, eszköz vagy csővezeték)");
+    ok = false;
+  } else if (ok && st.st_size > kMaxCsvMeret) {
+    miert = QStringLiteral("nagyobb, mint %1 MB").arg(kMaxCsvMeret / (1024 * 1024));
+    ok = false;
+  }
+  if (ok) {
+    // Read in chunks, the buffer growing with what was read, up to the limit: a file that
+    // grows meanwhile is refused there, not followed.
+    char darab[1 << 16];
+    for (;;) {
+      const ssize_t n = ::read(fd, darab, sizeof darab);
+      if (n == 0) break;
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        miert = QStringLiteral("nem olvasható (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        ok = false;
+        break;
+      }
+      if (out.size() + n > kMaxCsvMeret) {
+        miert = QStringLiteral("nagyobb, mint %1 MB").arg(kMaxCsvMeret / (1024 * 1024));
+        ok = false;
+        break;
+      }
+      out.append(darab, n);
+    }
+  }
+  ::close(fd);
+  if (!ok) out.clear();
+  return ok;
 }

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 // True when `path` is one of the program's own data files: nevek1.dat, kozl3sor.dat or any
 // .dat file of the program folder (links followed, case ignored).
 bool sajatAdatfajl(const QString& folder, const QString& path);
@@ -12,3 +14,15 @@ bool irTeljes(const QString& path, const QByteArray& bytes);
 
 // rename(2): replaces `to` in one step; false on failure.
 bool atnevez(const QString& from, const QString& to);
+
+// Renames `path` within its folder to its own name followed by `utotag` (".hibas"), never
+// replacing an existing file: when that name is taken, "name (2).csv" + `utotag`, "name (3)..."
+// is tried. The new full path, or nothing when the file could not be renamed.
+std::optional<QString> atnevezSzabadNevre(const QString& path, const QString& ujNev, const QString& utotag = {});
+
+// The largest import file taken, and why a file is not.
+inline constexpr qint64 kMaxCsvMeret = qint64(512) * 1024 * 1024;
+// Reads a whole import file into `out`: only a regular file (a link to one is followed, one to
+// a device, a FIFO or a folder is refused), opened without blocking, of at most kMaxCsvMeret
+// bytes. False with the Hungarian reason in `miert` otherwise.
+bool csvFajlOlvasas(const QString& path, QByteArray& out, QString& miert);

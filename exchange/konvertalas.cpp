@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -51,6 +52,54 @@ bool mentes(const QString& regi, const QString& cel, const QByteArray& tartalom,
   return ok;
 }
 
+// A byte of a text field: a blank-padded code page 1250 text, or the zeros of a record never
+// written whole.
+bool szovegBajt(char c) {
+  const auto b = static_cast<unsigned char>(c);
+  return b == 0 || (b >= 0x20 && b != 0x7F);
+}
+
+// Whether every byte in [from, from + n) of `r` is text.
+bool szoveg(const char* r, int from, int n) {
+  for (int i = from; i < from + n; ++i)
+    if (!szovegBajt(r[i])) return false;
+  return true;
+}
+
+// Whether `b` is whole records of `L` bytes that `jo` each accepts.
+template <class F>
+bool rekordonkent(const QByteArray& b, int L, F jo) {
+  if (b.size() % L != 0) return false;
+  for (qsizetype at = 0; at < b.size(); at += L)
+    if (!jo(b.constData() + at)) return false;
+  return true;
+}
+
+// Whether `b` reads as a file of old records: its texts are texts, its postcodes 0..9999 and its
+// amounts whole forints below 100,000,000 (binary fields where the current layout has text).
+// Nev .. Cim at 0..124, Irsz at 125, Osszegek at 127..206, BefizAzonosito at 207..236.
+bool regiTartalom(const QByteArray& b) {
+  return rekordonkent(b, RegiNevekRekord::Length, [](const char* r) {
+    const auto irsz = qFromLittleEndian<int16_t>(r + 125);
+    if (!szoveg(r, 0, 125) || !szoveg(r, 207, 30) || irsz < 0 || irsz > 9999) return false;
+    for (int o = 127; o < 207; o += 4) {
+      const auto osszeg = qFromLittleEndian<int32_t>(r + o);
+      if (osszeg < 0 || osszeg >= 100000000) return false;
+    }
+    return true;
+  });
+}
+
+// Whether `b` reads as a file of current records: its texts (the postcode among them) are
+// texts and its foreign-address flag is false (0) or true (-1). Nev .. Irsz at 0..162,
+// Osszegek at 163..210, BefizAzonosito and FizHatIdo at 211..268, KulfCim at 269.
+bool ujTartalom(const QByteArray& b) {
+  return rekordonkent(b, NevekRekord::Length, [](const char* r) {
+    const auto kulf = qFromLittleEndian<int16_t>(r + 269);
+    return szoveg(r, 0, 163) && szoveg(r, 211, 58) && (kulf == 0 || kulf == -1);
+  });
+}
+
 }  // namespace
 
 KonvEredmeny Konvertalas(const QString& folder) {
@@ -69,7 +118,9 @@ KonvEredmeny Konvertalas(const QString& folder) {
   const QByteArray tartalom = regi.readAll();
   regi.close();
   const qsizetype L = RegiNevekRekord::Length;
-  if (tartalom.size() % L != 0 || tartalom.size() % NevekRekord::Length == 0) {
+  // The lengths alone do not tell the layouts apart (271 old records are 237 current ones): a
+  // file is old when its fields read as old fields and not also as current ones.
+  if (!regiTartalom(tartalom) || ujTartalom(tartalom)) {
     e.allapot = KonvAllapot::NemRegi;
     return e;
   }
@@ -79,10 +130,6 @@ KonvEredmeny Konvertalas(const QString& folder) {
   for (int32_t r = 0; r < count; ++r) {
     RegiNevekRekord o;
     decodeRecord(tartalom.mid(qsizetype(r) * L, L), o);
-    if (o.Irsz < 0 || o.Irsz > 9999) {
-      e.allapot = KonvAllapot::NemRegi;
-      return e;
-    }
     uj += encodeRecord(konvertal(o));
   }
   const QString mentesPath = dataPath(folder, kRegiMentesFile);

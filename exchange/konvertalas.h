@@ -48,8 +48,9 @@ struct KonvEredmeny {
 };
 
 // Converts nevek1.dat. Refuses (and changes nothing) when the file is missing or empty
-// (NincsMit), is no old-layout file (NemRegi: length not a multiple of 237, or also one of 271,
-// or a postcode outside 0..9999) or nevekR.dat already exists (VanMentes). Writes nevek.dat
+// (NincsMit), is no old-layout file (NemRegi: its length is no multiple of 237, or a record's
+// texts, postcode (0..9999) or amounts do not read as old ones, or the whole file also reads
+// as current records) or nevekR.dat already exists (VanMentes). Writes nevek.dat
 // fresh, keeps the old file as nevekR.dat and puts the converted one in its place; on any
 // failure the old nevek1.dat stays and the files the conversion made are removed.
 KonvEredmeny Konvertalas(const QString& folder);

@@ -2,7 +2,9 @@
 // Deleting the whole payer database.
 #include <QString>
 
+#include "records/fizetocsere.h"
+
 // Empties nevek1.dat and kozl3sor.dat together through the journalled swap (two empty files
-// take their place), so they stay paired through a crash. Missing files are no error. Empty on
-// success, else the Hungarian reason; the files are then as they were.
-QString AdatbazisTorles(const QString& folder);
+// take their place), so they stay paired through a crash. Missing files are no error. When
+// nothing changed, the Hungarian reason is in `uzenet` and the files are as they were.
+CsereEredmeny AdatbazisTorles(const QString& folder, const CsereHorog& horog = {});

@@ -1,11 +1,14 @@
 #include "layouts/elsoinditas.h"
 
 #include <QFileInfo>
+#include <QSaveFile>
 
+#include "common/betutip.h"
 #include "common/recordfile.h"
 #include "common/setrekord.h"
 #include "layouts/factory.h"
 #include "layouts/layoutrecords.h"
+#include "printing/envelopes/fjsetrekord.h"
 
 void boritekAlapertekek(BoritekRekord& r) {
   // C6 is 162 x 114 mm, C5 229 x 162 mm, C5/6 (DL-wide) 229 x 114 mm.
@@ -17,13 +20,32 @@ void boritekAlapertekek(BoritekRekord& r) {
   r.BoritekFeladoBetumeret = 10;
 }
 
+void fjSetAlapertekek(FjSetRekord& r) {
+  r.Bal = 20;
+  r.Felso = 30;
+  r.ExcelUtvonal.clear();
+}
+
+void cimkeBetuAlapertekek(const BoritekRekord& boritek, BetutipRekord& tip, BetumeretRekord& meret) {
+  QString csalad = boritek.BoritekNevBetutipus.trimmed();
+  if (csalad.isEmpty()) csalad = QStringLiteral("Times New Roman CE");
+  tip.nevek.fill(csalad);
+  meret.meretek.fill(10);
+}
+
 namespace {
 
-// Writes record 1 of `name` when the file does not exist yet; false when that write failed.
+// Writes record 1 of `name` when the file does not exist yet or is empty (a first start that
+// was cut short, a full disk); false when that write failed. The file is written whole through
+// a temporary file and a rename, so a crash leaves no empty file behind.
 template <class R>
 bool createIfMissing(const QString& folder, const QString& name, const R& r) {
-  if (QFileInfo::exists(dataPath(folder, name))) return true;
-  return saveSettings(folder, name, r);
+  const QString path = dataPath(folder, name);
+  const QFileInfo fi(path);
+  if (fi.exists() && (!fi.isFile() || fi.size() > 0)) return true;
+  const QByteArray b = encodeRecord(r);
+  QSaveFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(b) == b.size() && f.commit();
 }
 
 template <class R>
@@ -52,5 +74,15 @@ QStringList gyariFajlokLetrehozasa(const QString& folder) {
   BoritekRekord boritek{};
   boritekAlapertekek(boritek);
   make(kBoritekFile, createIfMissing(folder, kBoritekFile, boritek));
+  FjSetRekord fjSet;
+  fjSetAlapertekek(fjSet);
+  make(kFjSetFile, createIfMissing(folder, kFjSetFile, fjSet));
+  // The labels in the envelope's font as it stands in boritek.dat now.
+  loadSettings(folder, kBoritekFile, boritek);
+  BetutipRekord tip;
+  BetumeretRekord meret;
+  cimkeBetuAlapertekek(boritek, tip, meret);
+  make(kBetutipFile, createIfMissing(folder, kBetutipFile, tip));
+  make(kBetumeretFile, createIfMissing(folder, kBetumeretFile, meret));
   return failed;
 }

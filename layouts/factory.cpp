@@ -52,6 +52,9 @@ const FactoryTable<SetIrat2Rekord>& irat2Factory() {
       {&R::IratTertiIratkuldAzon_y, 3},   {&R::IratTertiIratkuldAzon_x, 12},
       {&R::IratTertiBetuTipus, 0, QStringLiteral("Times New Roman CE")},
       {&R::IratTertiBetuMeret, 9},
+      // No bar-code font comes with the program: the code's digits in the text font, larger.
+      {&R::VkodBetutipus, 0, QStringLiteral("Times New Roman CE")},
+      {&R::VkodMeret, 12},
   };
   return t;
 }

@@ -30,7 +30,7 @@ using FactoryTable = std::vector<FactoryValue<R>>;
 const FactoryTable<SetRekord>& setFactory();
 // Return receipt; the return address has no factory value.
 const FactoryTable<SetTertiRekord>& tertiFactory();
-// Official-document return receipt; the bar-code font and size have none.
+// Official-document return receipt; the code (bar-code) font is the text font at 12 points.
 const FactoryTable<SetIrat2Rekord>& irat2Factory();
 // Posting receipt; the sender has none.
 const FactoryTable<SetFvevenyRekord>& fvevenyFactory();

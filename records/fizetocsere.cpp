@@ -1,14 +1,16 @@
 #include "records/fizetocsere.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdio>
 #include <optional>
-#include <utility>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "common/recordfile.h"
@@ -16,28 +18,31 @@
 
 namespace {
 
-const QByteArray kFejlec = "LAVINDOR FIZETOCSERE 1\n";
+const QByteArray kFejlec1 = "LAVINDOR FIZETOCSERE 1\n";
+const QByteArray kFejlec2 = "LAVINDOR FIZETOCSERE 2\n";
 const QByteArray kVege = "VEGE\n";
+const QByteArray kForrasJel = "FORRAS";
+// A backup name for a file that did not exist before the change.
+const QString kNincs = QStringLiteral("-");
+
+// Leftovers of a change that no journal names: temporary files (also the fixed names of
+// earlier versions) and backups.
+const QStringList kMaradekMintak = {QStringLiteral("nevx*.dat"), QStringLiteral("xxkoz*.dat"),
+                                    QStringLiteral("nevek1-*.bak"), QStringLiteral("kozl3sor-*.bak")};
 
 QByteArray enc(const QString& path) { return QFile::encodeName(path); }
 
+bool fsyncUt(const QString& path, int flags) {
+  const int fd = ::open(enc(path).constData(), O_RDONLY | O_CLOEXEC | flags);
+  if (fd < 0) return false;
+  const bool ok = ::fsync(fd) == 0;
+  ::close(fd);
+  return ok;
+}
 // Flushes a file's contents to the disk.
-bool fsyncFajl(const QString& path) {
-  const int fd = ::open(enc(path).constData(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  const bool ok = ::fsync(fd) == 0;
-  ::close(fd);
-  return ok;
-}
-
+bool fsyncFajl(const QString& path) { return fsyncUt(path, 0); }
 // Makes the folder's entries (created, renamed, removed files) durable.
-bool fsyncMappa(const QString& folder) {
-  const int fd = ::open(enc(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return false;
-  const bool ok = ::fsync(fd) == 0;
-  ::close(fd);
-  return ok;
-}
+bool fsyncMappa(const QString& folder) { return fsyncUt(folder, O_DIRECTORY); }
 
 bool atnevez(const QString& from, const QString& to) {
   return ::rename(enc(from).constData(), enc(to).constData()) == 0;
@@ -50,124 +55,284 @@ bool regularis(const QString& path) {
   return fi.exists() && fi.isFile();
 }
 
-// One rename of the journal: a file name in the folder and the name it replaces.
+QString veletlenJel() {
+  return QStringLiteral("%1-%2")
+      .arg(QCoreApplication::applicationPid())
+      .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+}
+
+// One rename of the journal: a new file in the folder, the file it replaces, the new file's
+// size (-1: not recorded) and the backup of the replaced file (kNincs: there was none; empty:
+// not recorded, a journal of an earlier version).
 struct Atnevezes {
   QString honnan, hova;
+  qint64 meret = -1;
+  QString mentes;
+};
+struct Naplo {
+  Atnevezes a[2];
+  QString forras;  // absolute path of the change's source file; empty for none
 };
 
-QByteArray naploTartalom(const Atnevezes& a, const Atnevezes& b) {
-  QByteArray out = kFejlec;
-  for (const Atnevezes* r : {&a, &b}) out += r->honnan.toUtf8() + '\t' + r->hova.toUtf8() + '\n';
+QByteArray naploTartalom(const Naplo& n) {
+  QByteArray out = kFejlec2;
+  for (const Atnevezes& r : n.a)
+    out += r.honnan.toUtf8() + '\t' + r.hova.toUtf8() + '\t' + QByteArray::number(r.meret) + '\t' +
+           r.mentes.toUtf8() + '\n';
+  if (!n.forras.isEmpty()) out += kForrasJel + '\t' + enc(n.forras).toPercentEncoding() + '\n';
   return out + kVege;
 }
 
-// The two renames of a whole journal; nothing for a missing, torn or foreign one.
-std::optional<std::pair<Atnevezes, Atnevezes>> naploOlvas(const QString& path) {
+bool simaNev(const QString& n) { return !n.isEmpty() && !n.contains('/') && n != "." && n != ".."; }
+
+// A whole journal; nothing for a missing, torn or foreign one.
+std::optional<Naplo> naploOlvas(const QString& path) {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray all = f.read(4096);
-  if (!all.startsWith(kFejlec) || !all.endsWith(kVege)) return std::nullopt;
-  const QList<QByteArray> sorok = all.mid(kFejlec.size(), all.size() - kFejlec.size() - kVege.size()).split('\n');
-  if (sorok.size() != 3 || !sorok[2].isEmpty()) return std::nullopt;
-  Atnevezes r[2];
-  for (int i = 0; i < 2; ++i) {
-    const QList<QByteArray> mezok = sorok[i].split('\t');
-    if (mezok.size() != 2) return std::nullopt;
-    r[i] = {QString::fromUtf8(mezok[0]), QString::fromUtf8(mezok[1])};
-    // Plain names in the program folder only.
-    for (const QString& n : {r[i].honnan, r[i].hova})
-      if (n.isEmpty() || n.contains('/') || n == "." || n == "..") return std::nullopt;
+  const QByteArray all = f.read(65536);
+  const bool v1 = all.startsWith(kFejlec1);
+  if ((!v1 && !all.startsWith(kFejlec2)) || !all.endsWith(kVege)) return std::nullopt;
+  QList<QByteArray> sorok = all.mid(kFejlec1.size(), all.size() - kFejlec1.size() - kVege.size()).split('\n');
+  if (sorok.isEmpty() || !sorok.takeLast().isEmpty()) return std::nullopt;
+  Naplo n;
+  if (!v1 && sorok.size() == 3) {
+    const QList<QByteArray> m = sorok.takeLast().split('\t');
+    if (m.size() != 2 || m[0] != kForrasJel) return std::nullopt;
+    n.forras = QFile::decodeName(QByteArray::fromPercentEncoding(m[1]));
+    if (!QFileInfo(n.forras).isAbsolute()) return std::nullopt;
   }
-  return std::make_pair(r[0], r[1]);
+  if (sorok.size() != 2) return std::nullopt;
+  for (int i = 0; i < 2; ++i) {
+    const QList<QByteArray> m = sorok[i].split('\t');
+    if (m.size() != (v1 ? 2 : 4)) return std::nullopt;
+    Atnevezes& r = n.a[i];
+    r.honnan = QString::fromUtf8(m[0]);
+    r.hova = QString::fromUtf8(m[1]);
+    if (!v1) {
+      bool ok = false;
+      r.meret = m[2].toLongLong(&ok);
+      r.mentes = QString::fromUtf8(m[3]);
+      if (!ok || r.meret < 0 || (r.mentes != kNincs && !simaNev(r.mentes))) return std::nullopt;
+    }
+    // Plain names in the program folder only.
+    if (!simaNev(r.honnan) || !simaNev(r.hova)) return std::nullopt;
+  }
+  return n;
 }
+
+// The renames can be finished: each new file is still there and whole, or already renamed
+// (gone, its target there), and the renames went in order (none done after one still to do).
+bool folytathato(const QDir& dir, const Naplo& n) {
+  bool vanFuggo = false;
+  for (const Atnevezes& a : n.a) {
+    const QFileInfo uj(dir.filePath(a.honnan));
+    if (uj.exists() && uj.isFile()) {
+      if (a.meret >= 0 && uj.size() != a.meret) return false;
+      vanFuggo = true;
+    } else if (vanFuggo || !QFileInfo(dir.filePath(a.hova)).isFile()) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Keeps the file a change replaces under the backup name: a hard link, or a flushed copy
+// where the file system has no links. kNincs when there is no such file.
+std::optional<QString> mentes(const QDir& dir, const QString& hova, const QString& mentesNev) {
+  const QString cel = dir.filePath(hova), m = dir.filePath(mentesNev);
+  struct stat st {};
+  if (::lstat(enc(cel).constData(), &st) != 0) {
+    if (errno == ENOENT) return kNincs;
+    return std::nullopt;
+  }
+  if (::link(enc(cel).constData(), enc(m).constData()) == 0) return mentesNev;
+  if (!QFile::copy(cel, m) || !fsyncFajl(m)) {
+    torol(m);
+    return std::nullopt;
+  }
+  return mentesNev;
+}
+
+// The journal of a change being undone: once it stands, the change is never rolled forward
+// (a restored backup could otherwise pass for a finished rename).
+const QString kVisszaNaplo = QStringLiteral("fizetocsere.vissza");
+
+// Removes what a finished or undone change leaves: temporary files, backups, the journals.
+void takaritas(const QString& folder) {
+  const QDir dir(folder);
+  for (const QString& f : dir.entryList(kMaradekMintak, QDir::Files | QDir::System | QDir::Hidden))
+    torol(dir.filePath(f));
+  torol(dir.filePath(kCsereNaploFile));
+  torol(dir.filePath(kVisszaNaplo));
+  fsyncMappa(folder);
+}
+
+// The last step of a made change: its source file goes (durably), then the backups and the
+// journal. False when the source file stays; the journal then stays too, so the source file is
+// never taken for one that was not imported.
+bool lezaras(const QString& folder, const Naplo& n) {
+  if (!n.forras.isEmpty()) {
+    if (!torol(n.forras)) return false;
+    fsyncMappa(QFileInfo(n.forras).absolutePath());
+  }
+  const QDir dir(folder);
+  for (const Atnevezes& a : n.a)
+    if (a.mentes != kNincs && !a.mentes.isEmpty()) torol(dir.filePath(a.mentes));
+  if (torol(dir.filePath(kCsereNaploFile))) fsyncMappa(folder);
+  return true;
+}
+
+// Undoes a journalled change from its backups: the old pair comes back. The journal first
+// takes the name of an undo, so that a crash in the middle goes on undoing at the next start.
+void visszaallitas(const QString& folder, const Naplo& n) {
+  const QDir dir(folder);
+  if (atnevez(dir.filePath(kCsereNaploFile), dir.filePath(kVisszaNaplo))) fsyncMappa(folder);
+  for (const Atnevezes& a : n.a) {
+    const QString cel = dir.filePath(a.hova);
+    if (a.mentes == kNincs) {
+      // The file did not exist before: a new one renamed into its place goes.
+      if (!regularis(dir.filePath(a.honnan))) torol(cel);
+    } else if (!a.mentes.isEmpty() && regularis(dir.filePath(a.mentes))) {
+      atnevez(dir.filePath(a.mentes), cel);
+    }
+  }
+  fsyncMappa(folder);
+  takaritas(folder);
+}
+
+const QString kFolytatas = QStringLiteral(" A változás a program következő indításakor fejeződik be.");
 
 }  // namespace
 
-QString fizetoParCsere(const QString& folder, const QString& ujNevek, const QString& ujKozl) {
-  return fizetoParCsere(folder, ujNevek, ujKozl, {});
+CsereNevek ujCsereNevek() {
+  const QString jel = veletlenJel();
+  return {QStringLiteral("nevx-%1.dat").arg(jel), QStringLiteral("xxkoz-%1.dat").arg(jel)};
 }
 
-QString fizetoParCsere(const QString& folder, const QString& ujNevek, const QString& ujKozl,
-                       const CsereHorog& horog) {
+CsereEredmeny fizetoParIras(const QString& folder, const QByteArray& nevek, const QByteArray& kozl,
+                            const CsereHorog& horog, const QString& forras) {
+  const CsereNevek t = ujCsereNevek();
+  const QDir dir(folder);
+  auto ir = [&](const QString& nev, const QByteArray& b) {
+    QFile f(dir.filePath(nev));
+    return f.open(QIODevice::WriteOnly | QIODevice::NewOnly) && f.write(b) == b.size() && f.flush();
+  };
+  if ((horog && !horog(CsereLepes::Iras)) || !ir(t.nevek, nevek) || !ir(t.kozl, kozl)) {
+    torol(dir.filePath(t.nevek));
+    torol(dir.filePath(t.kozl));
+    return {CsereAllapot::Valtozatlan,
+            QStringLiteral("Az ideiglenes fájlok (%1, %2) nem írhatók a program mappájába.").arg(t.nevek, t.kozl)};
+  }
+  return fizetoParCsere(folder, t.nevek, t.kozl, horog, forras);
+}
+
+CsereEredmeny fizetoParCsere(const QString& folder, const QString& ujNevek, const QString& ujKozl,
+                             const CsereHorog& horog, const QString& forras) {
   auto lep = [&](CsereLepes l) { return !horog || horog(l); };
   const QDir dir(folder);
   const QString uN = dir.filePath(ujNevek), uK = dir.filePath(ujKozl);
-  const QString nevek = dataPath(folder, kNevekFile), kozl = dataPath(folder, kKozl3sorFile);
   const QString naplo = dir.filePath(kCsereNaploFile);
-  auto ujakTorlese = [&] {
+  auto valtozatlan = [&](const QString& miert) {
     torol(uN);
     torol(uK);
     fsyncMappa(folder);
+    return CsereEredmeny{CsereAllapot::Valtozatlan, miert};
   };
 
   // 1. Both new files complete on the disk.
-  if (!regularis(uN) || !regularis(uK) || !lep(CsereLepes::Flush) || !fsyncFajl(uN) || !fsyncFajl(uK)) {
-    ujakTorlese();
-    return QStringLiteral("Az új fájlok (%1, %2) nem írhatók ki a lemezre.")
-        .arg(QFileInfo(uN).fileName(), QFileInfo(uK).fileName());
-  }
+  if (!regularis(uN) || !regularis(uK) || !lep(CsereLepes::Flush) || !fsyncFajl(uN) || !fsyncFajl(uK))
+    return valtozatlan(QStringLiteral("Az új fájlok (%1, %2) nem írhatók ki a lemezre.")
+                           .arg(QFileInfo(uN).fileName(), QFileInfo(uK).fileName()));
 
-  // 2. The journal, whole and durable, with its folder entry. From here on a crash completes
-  // the swap at the next start.
-  const QByteArray tartalom = naploTartalom({QFileInfo(uN).fileName(), QFileInfo(nevek).fileName()},
-                                            {QFileInfo(uK).fileName(), QFileInfo(kozl).fileName()});
-  bool naploKesz = false;
-  if (lep(CsereLepes::Naplo)) {
+  // 2. The backups of the files about to be replaced, then the journal, whole and durable,
+  // with its folder entry. From here on a crash completes the swap at the next start, or undoes
+  // it from the backups when its files are no longer whole.
+  Naplo n;
+  n.forras = forras.isEmpty() ? QString() : QFileInfo(forras).absoluteFilePath();
+  const QString jel = veletlenJel();
+  const QString celok[2] = {QFileInfo(dataPath(folder, kNevekFile)).fileName(),
+                            QFileInfo(dataPath(folder, kKozl3sorFile)).fileName()};
+  const QString alapok[2] = {QFileInfo(kNevekFile).completeBaseName(), QFileInfo(kKozl3sorFile).completeBaseName()};
+  const QString ujak[2] = {QFileInfo(uN).fileName(), QFileInfo(uK).fileName()};
+  bool naploKesz = lep(CsereLepes::Naplo);
+  for (int i = 0; i < 2 && naploKesz; ++i) {
+    const std::optional<QString> m = mentes(dir, celok[i], QStringLiteral("%1-%2.bak").arg(alapok[i], jel));
+    naploKesz = m.has_value();
+    n.a[i] = {ujak[i], celok[i], QFileInfo(dir.filePath(ujak[i])).size(), m.value_or(QString())};
+  }
+  if (naploKesz) {
+    const QByteArray tartalom = naploTartalom(n);
     QFile f(naplo);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-      naploKesz = f.write(tartalom) == tartalom.size() && f.flush() && ::fsync(f.handle()) == 0;
-      f.close();
-    }
+    naploKesz = f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(tartalom) == tartalom.size() &&
+                f.flush() && ::fsync(f.handle()) == 0;
+    f.close();
     naploKesz = naploKesz && fsyncMappa(folder);
   }
   if (!naploKesz) {
     torol(naplo);
-    ujakTorlese();
-    return QStringLiteral("A csere naplója (%1) nem írható.").arg(kCsereNaploFile);
+    for (const Atnevezes& a : n.a)
+      if (!a.mentes.isEmpty() && a.mentes != kNincs) torol(dir.filePath(a.mentes));
+    return valtozatlan(QStringLiteral("A csere naplója (%1) nem írható.").arg(kCsereNaploFile));
   }
 
   // 3. The renames, payer file first.
-  if (!lep(CsereLepes::Atnevezes1) || !atnevez(uN, nevek)) {
+  if (!lep(CsereLepes::Atnevezes1) || !atnevez(uN, dir.filePath(celok[0]))) {
     // Nothing replaced yet: undo by removing the journal first, so that no journal ever
     // names a half-removed pair.
     if (torol(naplo) && fsyncMappa(folder)) {
-      ujakTorlese();
-      return QStringLiteral("A(z) %1 fájl nem cserélhető le.").arg(kNevekFile);
+      for (const Atnevezes& a : n.a)
+        if (a.mentes != kNincs) torol(dir.filePath(a.mentes));
+      return valtozatlan(QStringLiteral("A(z) %1 fájl nem cserélhető le.").arg(kNevekFile));
     }
-    return QStringLiteral("A(z) %1 fájl nem cserélhető le. A változás a program következő indításakor "
-                          "fejeződik be.").arg(kNevekFile);
+    return {CsereAllapot::KovetkezoInditaskor, QStringLiteral("A(z) %1 fájl nem cserélhető le.").arg(kNevekFile) + kFolytatas};
   }
-  if (!lep(CsereLepes::Atnevezes2) || !atnevez(uK, kozl)) {
+  if (!lep(CsereLepes::Atnevezes2) || !atnevez(uK, dir.filePath(celok[1]))) {
     // The payer file is already new: the journal stays, so the next start finishes the pair.
-    return QStringLiteral("A(z) %1 fájl nem cserélhető le. A változás a program következő indításakor "
-                          "fejeződik be.").arg(kKozl3sorFile);
+    return {CsereAllapot::KovetkezoInditaskor,
+            QStringLiteral("A(z) %1 fájl nem cserélhető le.").arg(kKozl3sorFile) + kFolytatas};
   }
   fsyncMappa(folder);
 
-  // 4. Done: the journal goes. A journal left behind names no existing file and is removed at
-  // the next start.
-  if (lep(CsereLepes::NaploTorles) && torol(naplo)) fsyncMappa(folder);
-  return {};
+  // 4. Done: the source file, the backups and the journal go. Whatever of them a crash leaves
+  // is finished at the next start.
+  if (lep(CsereLepes::NaploTorles)) lezaras(folder, n);
+  return {CsereAllapot::Kesz, {}};
 }
 
-void fizetoParHelyreallitas(const QString& folder) {
+CsereHelyreallitas fizetoParHelyreallitas(const QString& folder) {
   const QDir dir(folder);
   const QString naplo = dir.filePath(kCsereNaploFile);
-  if (const auto r = naploOlvas(naplo)) {
-    // Roll forward: every rename whose new file is still there, in the original order.
-    bool kesz = true;
-    for (const Atnevezes* a : {&r->first, &r->second}) {
-      const QString honnan = dir.filePath(a->honnan);
-      if (regularis(honnan) && !atnevez(honnan, dir.filePath(a->hova))) kesz = false;
+  CsereHelyreallitas h;
+  const std::optional<Naplo> vissza = naploOlvas(dir.filePath(kVisszaNaplo));
+  if (const std::optional<Naplo> n = vissza ? vissza : naploOlvas(naplo)) {
+    if (!vissza && folytathato(dir, *n)) {
+      // Roll forward: every rename whose new file is still there, in the original order.
+      bool kesz = true;
+      for (const Atnevezes& a : n->a) {
+        const QString honnan = dir.filePath(a.honnan);
+        if (kesz && regularis(honnan) && !atnevez(honnan, dir.filePath(a.hova))) kesz = false;
+      }
+      fsyncMappa(folder);
+      if (kesz && lezaras(folder, *n)) return h;
+      h.fuggoben = true;
+      h.uzenet = kesz ? QStringLiteral("A címzettek fájljainak legutóbbi változása befejeződött, de a forrásfájlja "
+                                       "(%1) nem törölhető.")
+                            .arg(n->forras)
+                      : QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi változása nem fejezhető be: a "
+                                       "fájlok nem nevezhetők át.")
+                            .arg(kNevekFile, kKozl3sorFile);
+      h.uzenet += QStringLiteral("\r\nA program ebben a futásban nem módosítja a címzettek fájljait.");
+      return h;
     }
-    fsyncMappa(folder);
-    if (kesz && torol(naplo)) fsyncMappa(folder);
-    return;
+    // Roll back: a file of the change is missing or torn; the old pair comes back.
+    visszaallitas(folder, *n);
+    h.uzenet = QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi változása félbeszakadt, és nem fejezhető be, "
+                              "mert az új fájlok hiányoznak vagy hiányosak.\r\nA címzettek korábbi adatai maradtak meg.")
+                   .arg(kNevekFile, kKozl3sorFile);
+    return h;
   }
-  // Roll back: new files that no whole journal names are the leftovers of a swap that never
-  // started; the originals are untouched. The journal itself goes last.
-  torol(dir.filePath(kNevekTempFile));
-  torol(dir.filePath(kKozl3sorTempFile));
-  torol(naplo);
-  fsyncMappa(folder);
+  // No whole journal: the leftovers of a change that never started; the originals are
+  // untouched. The journal itself goes last.
+  takaritas(folder);
+  return h;
 }

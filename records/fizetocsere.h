@@ -1,13 +1,15 @@
 #pragma once
 // Journalled swap of the payer pair. Every change that replaces both payer files goes through
-// it: deleting a payer, the CSV import in replace mode and the conversion of the old payer
-// file. nevek1.dat and kozl3sor.dat then stay paired through a crash at any point: the journal
+// it: deleting a payer, the CSV import (append and replace), the deletion of the database.
+// nevek1.dat and kozl3sor.dat then stay paired through a crash at any point: the journal
 // decides at the next start whether the change is finished (roll forward) or undone (roll back).
 //
-// Callers write their new files under the names nevx.dat and xxkoz.dat (kNevekTempFile,
-// kKozl3sorTempFile), so that leftovers of an interrupted run are found and removed at start-up,
-// and call fizetoParHelyreallitas before writing them, so that an unfinished earlier swap is
-// completed before its new files are overwritten.
+// A change writes its new files under temporary names of its own (ujCsereNevek), keeps the
+// files it replaces under backup names until it is finished, and may name a source file (a
+// claimed CSV of the watched folder) that goes with it: removed once the change is complete,
+// left in place when it is undone. Callers run fizetoParHelyreallitas before they read the pair,
+// so that an unfinished earlier change is completed first.
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -15,20 +17,52 @@
 // The journal in the program folder while a swap is under way.
 inline const QString kCsereNaploFile = QStringLiteral("fizetocsere.naplo");
 
-// Replaces nevek1.dat and kozl3sor.dat together so that they stay paired through any crash.
-// `ujNevek` and `ujKozl` are files in `folder` that the caller has written completely
-// (e.g. nevx.dat and xxkoz.dat). Flushes them, writes and flushes a journal naming the two
-// renames (and syncs the folder), renames both over the originals, removes the journal.
-// Returns an empty string on success, else a Hungarian error text; on failure before the
-// journal is written both originals are untouched and the new files are removed.
-QString fizetoParCsere(const QString& folder, const QString& ujNevek, const QString& ujKozl);
-// Start-up, before the payer list is loaded: a journal with both new files present finishes
-// the renames (roll forward); new files without a journal are removed (roll back).
-void fizetoParHelyreallitas(const QString& folder);
+// Fresh temporary names for the two new files of one change ("nevx-<tag>.dat",
+// "xxkoz-<tag>.dat"): no two changes share them, and start-up removes those no journal names.
+struct CsereNevek {
+  QString nevek, kozl;
+};
+CsereNevek ujCsereNevek();
+
+enum class CsereAllapot {
+  Kesz,                 // both files replaced
+  Valtozatlan,          // nothing changed; the new files are removed
+  KovetkezoInditaskor,  // the journal stands: the change is made and is finished at the next start
+};
+struct CsereEredmeny {
+  CsereAllapot allapot = CsereAllapot::Valtozatlan;
+  QString uzenet;  // Hungarian reason for Valtozatlan and KovetkezoInditaskor
+  // True when the change counts as made (now or at the next start).
+  bool megtortent() const { return allapot != CsereAllapot::Valtozatlan; }
+};
 
 // The steps of a swap, in order. Tests hand in a hook that is called before each step: it may
 // end the process there (a crash) or return false, which makes the step fail.
-enum class CsereLepes { Flush, Naplo, Atnevezes1, Atnevezes2, NaploTorles };
+enum class CsereLepes { Iras, Flush, Naplo, Atnevezes1, Atnevezes2, NaploTorles };
 using CsereHorog = std::function<bool(CsereLepes)>;
-QString fizetoParCsere(const QString& folder, const QString& ujNevek, const QString& ujKozl,
-                       const CsereHorog& horog);
+
+// Replaces nevek1.dat and kozl3sor.dat together. `ujNevek` and `ujKozl` are files in `folder`
+// that the caller has written completely. Flushes them, links the files they replace to backup
+// names, writes and flushes a journal naming the renames (with the sizes of the new files, the
+// backups and `forras`), renames both over the originals, removes `forras` (an absolute path,
+// empty for none), the backups and the journal. On failure before the journal is written
+// both originals are untouched and the new files are removed.
+CsereEredmeny fizetoParCsere(const QString& folder, const QString& ujNevek, const QString& ujKozl,
+                             const CsereHorog& horog = {}, const QString& forras = {});
+
+// Writes `nevek` and `kozl` under fresh temporary names and swaps them in as above.
+CsereEredmeny fizetoParIras(const QString& folder, const QByteArray& nevek, const QByteArray& kozl,
+                            const CsereHorog& horog = {}, const QString& forras = {});
+
+struct CsereHelyreallitas {
+  // A journal stays (a rename or the removal of its source file failed again): the pair must
+  // not be changed before it is finished.
+  bool fuggoben = false;
+  // Hungarian, to be said once: a change was undone, or why one stays unfinished.
+  QString uzenet;
+};
+// Start-up (and every writer, before it reads the pair): a whole journal whose files are all
+// present and whole (or already renamed, in order) is finished; any other journal is undone
+// from the backups, keeping the old pair, and said. Temporary files and backups that no journal
+// names are removed.
+CsereHelyreallitas fizetoParHelyreallitas(const QString& folder);

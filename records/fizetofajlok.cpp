@@ -1,9 +1,11 @@
 #include "records/fizetofajlok.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include "common/messages.h"
+#include "records/fizetocsere.h"
 
 int32_t fizetokSzama(const QString& folder) {
   RecordFile f(folder, kNevekFile, NevekRekord::Length);
@@ -35,8 +37,19 @@ QString nevekOlvasasiHiba(const QString& folder) {
       .arg(kNevekFile, ok);
 }
 
-bool fizetoIrhato(const Platform& platform, const FizetoAllapot& allapot) {
-  if (!allapot.NevekHiba || allapot.NevekHiba->isEmpty()) return true;
-  if (platform.messages) platform.messages->info(*allapot.NevekHiba, QStringLiteral("Hiba"), MsgIcon::Critical);
+bool fizetoIrhato(const Platform& platform, const QString* nevekHiba) {
+  QString miert = nevekHiba ? *nevekHiba : QString();
+  // An unfinished change of the pair (its journal still there) is finished first; one that
+  // cannot be finished keeps every writer out.
+  if (miert.isEmpty() && QFileInfo::exists(QDir(platform.folder).filePath(kCsereNaploFile))) {
+    const CsereHelyreallitas h = fizetoParHelyreallitas(platform.folder);
+    if (h.fuggoben) miert = h.uzenet;
+  }
+  if (miert.isEmpty()) return true;
+  if (platform.messages) platform.messages->info(miert, QStringLiteral("Hiba"), MsgIcon::Critical);
   return false;
+}
+
+bool fizetoIrhato(const Platform& platform, const FizetoAllapot& allapot) {
+  return fizetoIrhato(platform, allapot.NevekHiba);
 }

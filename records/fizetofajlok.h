@@ -26,5 +26,8 @@ bool kozl3sorIras(RecordFile& f, int32_t n, const Kozl3sorRekord& r);
 QString nevekOlvasasiHiba(const QString& folder);
 
 // True when the payer files may be written in this run; else shows why and returns false.
-// Every writer of nevek1.dat and kozl3sor.dat asks before it writes.
+// Every writer of nevek1.dat and kozl3sor.dat asks before it writes. They may not be written
+// when nevek1.dat could not be read at start-up (`nevekHiba`), nor while an earlier change of
+// the pair stays unfinished (one that can be finished is finished here).
+bool fizetoIrhato(const Platform& platform, const QString* nevekHiba);
 bool fizetoIrhato(const Platform& platform, const FizetoAllapot& allapot);

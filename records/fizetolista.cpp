@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -20,11 +21,33 @@ constexpr int kDeleteKey = 46;
 // Twips to pixels at 96 dots per inch.
 int px(int twips) { return twips / 15; }
 
+// The list view that tells when a key moved the current row or changed the selection; a mouse
+// click is left to the view's clicked signal, so a click is reported once.
+class ListaNezet : public QTreeView {
+ public:
+  using QTreeView::QTreeView;
+  std::function<void()> valtozott;
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override {
+    const QPersistentModelIndex elotte = currentIndex();
+    const QItemSelection kijelolve = selectionModel() ? selectionModel()->selection() : QItemSelection();
+    QTreeView::keyPressEvent(e);
+    const bool mas = currentIndex() != elotte || (selectionModel() && selectionModel()->selection() != kijelolve);
+    if (mas && valtozott) valtozott();
+  }
+};
+
 }  // namespace
 
 FizetoLista::FizetoLista(const Platform& platform, QWidget* parent)
     : QWidget(parent), platform_(platform), modell_(new ListaModell(this)) {
-  ListView1 = new QTreeView(this);
+  auto* nezet = new ListaNezet(this);
+  nezet->valtozott = [this] {
+    const int sor = ListView1->currentIndex().row();
+    if (sor >= 0 && billentyuValasztas) billentyuValasztas(sor);
+  };
+  ListView1 = nezet;
   ListView1->setObjectName(QStringLiteral("ListView1"));
   ListView1->setModel(modell_);
   ListView1->setRootIsDecorated(false);

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "common/platform.h"
@@ -30,6 +31,11 @@ class FizetoLista : public QWidget {
   QLabel* lbKijelolve;
   QGroupBox* frameCimKeres;
   QPushButton* cmdListaRejt;
+
+  // Set by the main window: runs, with the current row, after a key moved the current row or
+  // changed the selection (arrows, Shift+arrows, Ctrl+Space), once a key; a mouse click runs
+  // the list view's own clicked signal instead.
+  std::function<void(int)> billentyuValasztas;
 
   // Reloads the list from nevek1.dat, record numbers padded to six characters.
   void Beolvas();

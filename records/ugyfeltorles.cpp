@@ -1,8 +1,5 @@
 #include "records/ugyfeltorles.h"
 
-#include <QDir>
-#include <QFile>
-
 #include <algorithm>
 
 #include "common/messages.h"
@@ -10,26 +7,13 @@
 #include "records/fizetocsere.h"
 #include "records/fizetofajlok.h"
 
-namespace {
-
-// Writes `bytes` as the whole new content of `path` (the swap flushes it to the disk).
-bool irTeljes(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  const bool ok = f.write(bytes) == bytes.size() && f.flush();
-  f.close();
-  return ok;
-}
-
-}  // namespace
-
 bool UgyfelTorles(const QString& folder, int32_t n, QString* hiba, const CsereHorog& horog) {
   auto fail = [&](const QString& why) {
     if (hiba) *hiba = why;
     return false;
   };
-  // An unfinished earlier swap is completed first: its new files are about to be overwritten.
-  fizetoParHelyreallitas(folder);
+  // An unfinished earlier change is completed first: the new pair is built from the current one.
+  if (const CsereHelyreallitas h = fizetoParHelyreallitas(folder); h.fuggoben) return fail(h.uzenet);
   const int L = NevekRekord::Length, K = Kozl3sorRekord::Length;
   QByteArray nevek, kozl;
   int32_t count = 0;
@@ -60,18 +44,10 @@ bool UgyfelTorles(const QString& folder, int32_t n, QString* hiba, const CsereHo
       ujKozl.append(ures);
   }
 
-  const QDir dir(folder);
-  const QString nevx = dir.filePath(kNevekTempFile), xxkoz = dir.filePath(kKozl3sorTempFile);
-  // Both temporary files start empty (a leftover of an interrupted run is discarded); the
-  // journalled swap then replaces the pair.
-  if (!irTeljes(nevx, ujNevek) || !irTeljes(xxkoz, ujKozl)) {
-    QFile::remove(nevx);
-    QFile::remove(xxkoz);
-    return fail(QStringLiteral("Az ideiglenes fájlok (%1, %2) nem írhatók.").arg(kNevekTempFile, kKozl3sorTempFile));
-  }
-  const QString csere = fizetoParCsere(folder, kNevekTempFile, kKozl3sorTempFile, horog);
-  if (!csere.isEmpty()) return fail(csere);
-  return true;
+  const CsereEredmeny csere = fizetoParIras(folder, ujNevek, ujKozl, horog);
+  // A change the next start finishes is made: the caller reloads the list and says so.
+  if (hiba) *hiba = csere.uzenet;
+  return csere.megtortent();
 }
 
 std::optional<QString> torlesKerdes(const QString& folder, int32_t n) {
@@ -106,5 +82,6 @@ bool cmdDel_Click(const Platform& platform, FizetoAllapot allapot, const FoAblak
   }
   allapot.AktualisRekord = 0;
   if (ablak.Beolvas) ablak.Beolvas();
+  if (!hiba.isEmpty()) platform.messages->info(hiba, kTorlesCim, MsgIcon::Exclamation);
   return true;
 }

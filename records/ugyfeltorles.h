@@ -13,11 +13,12 @@
 inline const QString kTorlesCim = QStringLiteral("Feladó törlése");
 
 // Removes payer n from nevek1.dat and its notice from kozl3sor.dat. Both files are written
-// completely into nevx.dat and xxkoz.dat, which the journalled swap (fizetocsere.h) puts in
-// place of the originals; `horog` reaches the swap's test hook.
+// completely under temporary names, which the journalled swap (fizetocsere.h) puts in place of
+// the originals; `horog` reaches the swap's test hook.
 // A notice file shorter than the payer file gets blank notices for the missing ones; notices
 // beyond the last payer and a trailing partial payer record are dropped. On failure both files
-// stay as they were and `hiba` gets the reason in Hungarian.
+// stay as they were and `hiba` gets the reason in Hungarian. True when the payer is deleted,
+// also when the swap is finished only at the next start (`hiba` then says so).
 bool UgyfelTorles(const QString& folder, int32_t n, QString* hiba = nullptr, const CsereHorog& horog = {});
 
 // The confirmation question for deleting payer n, naming the STORED payer (its trimmed name in

@@ -1,18 +1,24 @@
 // The program: the main window over the program folder (the folder of the executable), where
-// every record file lives whatever the current folder is. SIGTERM and SIGINT close the main
-// window normally, so its unload saves as the close box would, during start-up too.
+// every record file lives whatever the current folder is. One program runs per folder. SIGTERM
+// and SIGINT close the main window normally, so its unload saves as the close box would, during
+// start-up too, and with a dialog open.
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QTranslator>
 
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <memory>
 
 #include "app/allapot.h"
 #include "app/frmlavindor.h"
+#include "app/leallitas.h"
+#include "app/peldanyzar.h"
 #include "common/filedialogs.h"
+#include "common/forditas.h"
 #include "common/messages.h"
 #include "common/platform.h"
 #include "common/printdialog.h"
@@ -47,11 +53,39 @@ int main(int argc, char** argv) {
   }
 
   QApplication app(argc, argv);
+  // Qt's own dialogs and menus speak Hungarian, as the rest of the program does.
+  QTranslator qtForditas;
+  qtForditasBetoltese(qtForditas);
+
+  // A signal that arrives while start-up shows a message box closes the box and is kept until
+  // the window is built; one that arrives later closes the window (and any open dialog).
+  frmLavindor* ablakMutato = nullptr;
+  bool befejezes = false;
+  std::unique_ptr<QSocketNotifier> figyelo;
+  if (jelzoCso) {
+    figyelo = std::make_unique<QSocketNotifier>(fds[1], QSocketNotifier::Read);
+    QObject::connect(figyelo.get(), &QSocketNotifier::activated, &app, [&] {
+      char b;
+      [[maybe_unused]] const ssize_t n = ::read(fds[1], &b, 1);
+      befejezes = true;
+      jelzesreLeallas(ablakMutato);
+    });
+  }
 
   Platform platform;
   platform.folder = QCoreApplication::applicationDirPath();
   QtMessageBoxes uzenetek;
   platform.messages = &uzenetek;
+
+  // One program per folder, settled before any file of the folder is opened: a second one says
+  // so and ends without touching anything.
+  const PeldanyZar zar(platform.folder);
+  if (zar.allapot() == PeldanyZar::Allapot::MasikFut) {
+    std::fprintf(stderr, "%s\n", zar.uzenet().toLocal8Bit().constData());
+    if (!befejezes) uzenetek.info(zar.uzenet(), QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+    return 1;
+  }
+
   QtPrinter nyomtato(platform.folder);
   platform.printer = &nyomtato;
   QtShell shell;
@@ -61,28 +95,13 @@ int main(int argc, char** argv) {
   QtFileDialogs fajlDialogusok;
   platform.fileDialogs = &fajlDialogusok;
 
-  // A signal that arrives while start-up shows a message box is kept until the window is
-  // built; one that arrives later closes the window.
-  frmLavindor* ablakMutato = nullptr;
-  bool befejezes = false;
-  std::unique_ptr<QSocketNotifier> figyelo;
-  if (jelzoCso) {
-    figyelo = std::make_unique<QSocketNotifier>(fds[1], QSocketNotifier::Read);
-    QObject::connect(figyelo.get(), &QSocketNotifier::activated, &app, [&] {
-      char b;
-      [[maybe_unused]] const ssize_t n = ::read(fds[1], &b, 1);
-      if (ablakMutato) ablakMutato->close();
-      else befejezes = true;
-    });
-  }
-
   Allapot allapot;
   frmLavindor ablak(platform, allapot);
-  ablakMutato = &ablak;
   if (befejezes) {
     ablak.close();
     return 0;
   }
+  ablakMutato = &ablak;
 
   ablak.show();
   return app.exec();

@@ -62,5 +62,6 @@ PrintResult printList(Platform& pf, ErrorClass errorClass, const std::vector<Cso
     j.endDoc();
   });
   out.hibatlan = out.printed && job->errors().empty();
+  if (!job->errors().empty()) out.elsoHiba = job->errors().front();
   return out;
 }

@@ -51,6 +51,7 @@ struct PrintResult {
   // the document was sent with no step failing (skipped steps count as failures).
   std::vector<int> sorok;
   bool hibatlan = false;
+  std::optional<PrinterError> elsoHiba;  // list printers: the first step that failed, if any
   std::optional<CsoportUtolso> utolso;  // list printers: none when no row was printed
 
   Status status() const { return noPayer ? NoPayer : printed ? Printed : Failed; }

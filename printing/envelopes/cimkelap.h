@@ -112,7 +112,8 @@ class CimkeLap : public QWidget, public FormPage {
   void chkEgyediCimke_Click();
   void txEgyediCimke_Change(int index);
   // The payer files changed (deletion, import, conversion): every position forgets its payer,
-  // shows its number again and is unticked; ticks without a payer stay.
+  // shows its number again and is unticked, whatever the custom-label box shows; ticks without
+  // a payer (the custom label's positions) stay.
   void helyekUritese();
 
   // The five preview lines in line order (name, second name line, settlement, street, postcode).
@@ -136,7 +137,7 @@ class CimkeLap : public QWidget, public FormPage {
   void enter() override { belep(); }
   // The preview lines, each in the font and size chosen for it.
   void fill(const FizetoKitoltes& f) override;
-  // The ticked positions cleared.
+  // Every position's payer cleared (helyekUritese).
   void payersChanged() override;
   // Labels print standing only, and the selected rows are one of the single print's modes:
   // the list print and a lying print call nothing.

@@ -37,10 +37,7 @@ void CimkeLap::fill(const FizetoKitoltes& f) {
   ivFrissit();  // the lines in their sizes on the label
 }
 
-void CimkeLap::payersChanged() {
-  for (size_t k = 1; k < chkCimke1.size(); ++k)
-    if (chkCimke1[k]) chkCimke1[k]->setValue(0);
-}
+void CimkeLap::payersChanged() { helyekUritese(); }
 
 std::optional<PagePrint> CimkeLap::print(const PrintRequest& k) {
   if (k.csoportos || k.tajolas != Tajolas::Allo) return std::nullopt;

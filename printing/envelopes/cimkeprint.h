@@ -7,7 +7,7 @@
 // vertically, the others follow one line of their own font lower.
 //
 // Every label printed adds one to the running counter, which is written back to CimkeSetup.dat
-// once the document reached the printer (`setup` then holds it). A label font the printer lacks
+// once the document reached the printer (`setup` then holds it); a failed write is reported. A label font the printer lacks
 // falls back to the text font ("Times New Roman CE", 12 pt) and the labels still print; any
 // other printer error cancels the document with a message and writes nothing.
 //

@@ -13,6 +13,16 @@ constexpr double kSorkoz = 8;     // mm
 constexpr double kIrszX = 45;     // postcode column, from X0
 constexpr double kHelysegX = 62;  // settlement column, from X0
 
+// A stored text as printed: without the NUL bytes of a record filled with zeros and without
+// the trailing blanks of its field.
+QString tarolt(const QString& mezo) {
+  QString s = asStored(mezo);
+  qsizetype n = s.size();
+  while (n > 0 && s[n - 1] == u' ') --n;
+  s.truncate(n);
+  return s;
+}
+
 }  // namespace
 
 PrintResult PrintFeladojegyzek(const std::vector<CsoportSor>& sorok, Platform& pf, FjSetRekord& fjSet) {
@@ -27,9 +37,9 @@ PrintResult PrintFeladojegyzek(const std::vector<CsoportSor>& sorok, Platform& p
   auto place = [&](PrintJob& j, ListRow& row) {
     const NevekRekord& nv = row.nevek();
     // The settlement is placed before the postcode, though it stands to its right.
-    j.text(fjSet.Bal, fjSet.Felso + kSorkoz * double(sor++ % kSorALapon), nv.Nev, false);
-    j.textAtX(fjSet.Bal + kHelysegX, nv.Helyseg, false);
-    j.textAtX(fjSet.Bal + kIrszX, nv.Irsz);
+    j.text(fjSet.Bal, fjSet.Felso + kSorkoz * double(sor++ % kSorALapon), tarolt(nv.Nev), false);
+    j.textAtX(fjSet.Bal + kHelysegX, tarolt(nv.Helyseg), false);
+    j.textAtX(fjSet.Bal + kIrszX, tarolt(nv.Irsz));
   };
   const PrintResult r = printList(pf, ErrorClass::CancelWithMessage, sorok, setup, place, kSorALapon);
   const int kihagyott =

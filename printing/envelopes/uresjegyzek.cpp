@@ -32,12 +32,18 @@ Tablazatkezelo tablazatkezelo(const QString& tarolt) {
   return t;
 }
 
+namespace {
+
+// The spreadsheet programs looked for on the search path, in this order.
+const struct {
+  const char* nev;
+  const char* opcio;
+} kJeloltek[] = {{"localc", nullptr}, {"libreoffice", "--calc"}, {"soffice", "--calc"}, {"gnumeric", nullptr}};
+
+}  // namespace
+
 Tablazatkezelo talaltTablazatkezelo(const Shell& shell) {
-  const struct {
-    const char* nev;
-    const char* opcio;
-  } jeloltek[] = {{"localc", nullptr}, {"libreoffice", "--calc"}, {"soffice", "--calc"}, {"gnumeric", nullptr}};
-  for (const auto& j : jeloltek) {
+  for (const auto& j : kJeloltek) {
     const QString p = shell.findProgram({QString::fromLatin1(j.nev)});
     if (p.isEmpty()) continue;
     Tablazatkezelo t{p, {}};
@@ -57,6 +63,13 @@ bool uresJegyzekInditas(Platform& platform, FjSetRekord& fjSet) {
   return platform.shell->start(t.program, t.opciok + QStringList{QDir(platform.folder).filePath(kUresJegyzekFile)});
 }
 
-QString hibasUtvonalUzenet() {
-  return QStringLiteral("Hibás az Excel útvonala...\r\nEllenőrízze a Beállításban!");
+QString hibasUtvonalUzenet(const FjSetRekord& fjSet, const Shell* shell) {
+  QString s = QStringLiteral("Hibás az Excel útvonala...\r\nEllenőrízze a Beállításban!");
+  if (!trimmed(fjSet.ExcelUtvonal).isEmpty() || (shell && !talaltTablazatkezelo(*shell).empty())) return s;
+  QStringList nevek;
+  for (const auto& j : kJeloltek) nevek << QString::fromLatin1(j.nev);
+  return s + QStringLiteral("\r\n\r\nNincs megadva táblázatkezelő program, és a keresettek (%1) közül "
+                            "egyik sem található.\r\nA Beállításokban (\"Excel útvonal:\") megadható egy "
+                            "táblázatkezelő program.")
+                 .arg(nevek.join(QStringLiteral(", ")));
 }

@@ -33,5 +33,7 @@ Tablazatkezelo talaltTablazatkezelo(const Shell& shell);
 // the message and the settings dialog. Reads record 1 of FjSet.dat into `fjSet`.
 bool uresJegyzekInditas(Platform& platform, FjSetRekord& fjSet);
 
-// The message shown when the sheet's program cannot be started.
-QString hibasUtvonalUzenet();
+// The message shown when the sheet's program cannot be started (`fjSet` as the start read it);
+// with none stored and none found it also names the programs looked for and says that one can
+// be chosen in the settings.
+QString hibasUtvonalUzenet(const FjSetRekord& fjSet, const Shell* shell);

@@ -19,6 +19,11 @@ class QLabel;
 class QLineEdit;
 class TriCheckBox;
 
+// The property of the main window that holds its own font name: a refused setting on the
+// standing posting receipt sets it to "Times New Roman". Only the name is kept; the window's
+// controls keep their fonts.
+inline constexpr char kAblakBetuNev[] = "FontName";
+
 class FeladoLap : public QWidget, public FormPage {
  public:
   FeladoLap(const Platform& platform, LayoutRecords& layouts, QWidget* parent = nullptr);
@@ -90,6 +95,8 @@ class FeladoLap : public QWidget, public FormPage {
   std::optional<PagePrint> print(const PrintRequest& k) override;
 
  private:
+  // A refused setting on the standing receipts: the window's own font name (kAblakBetuNev).
+  void betuCsere();
   const Platform& platform_;
   LayoutRecords& layouts_;
 };

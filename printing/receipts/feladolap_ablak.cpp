@@ -1,7 +1,7 @@
 // What the main window asks of the posting-receipt page: activation, the row click and the
 // print.
-#include <QFont>
 #include <QLineEdit>
+#include <QVariant>
 
 #include "common/fields.h"
 #include "printing/receipts/feladolap.h"
@@ -30,20 +30,17 @@ std::optional<PagePrint> FeladoLap::print(const PrintRequest& k) {
   const FeladoAdatok a = adatok();
   SetFvevenyRekord& fveveny = layouts_.Fveveny;
   const bool allo = k.tajolas == Tajolas::Allo;
+  const auto csere = [this] { betuCsere(); };
   if (k.csoportos) {
     const auto sorok = k.listaSorok();
-    PagePrint p{allo ? PrintCsAlloFelado(sorok, a, k.platform, k.set, fveveny)
+    PagePrint p{allo ? PrintCsAlloFelado(sorok, a, k.platform, k.set, fveveny, csere)
                      : PrintCsFekvoFelado(sorok, a, k.platform, k.set, fveveny),
                 PagePrint::Minden};
     p.torles = true;
     return p;
   }
   if (!allo) return PagePrint{PrintFekvoFelado(a, k.platform, k.set, fveveny)};
-  // A refused setting renames the main window's font, as the standing receipt asks.
-  return PagePrint{PrintAlloFelado(a, k.platform, k.set, fveveny, [this] {
-    QWidget* w = window();
-    QFont f = w->font();
-    f.setFamily(QStringLiteral("Times New Roman"));
-    w->setFont(f);
-  })};
+  return PagePrint{PrintAlloFelado(a, k.platform, k.set, fveveny, csere)};
 }
+
+void FeladoLap::betuCsere() { window()->setProperty(kAblakBetuNev, QStringLiteral("Times New Roman")); }

@@ -119,8 +119,10 @@ PrintResult PrintFekvoFelado(const FeladoAdatok& a, Platform& pf, SetRekord& set
 // a refused font falls back), lying on the 165 x 120 mm form (the default printer followed,
 // any failure cancels silently).
 static PrintResult feladoLista(const std::vector<CsoportSor>& sorok, const FeladoAdatok& a, Platform& pf,
-                               SetRekord& set, SetFvevenyRekord& f, bool allo) {
+                               SetRekord& set, SetFvevenyRekord& f, bool allo,
+                               const std::function<void()>& betuCsere = {}) {
   auto setup = [&](PrintJob& j) {
+    j.onFontFallback = betuCsere;
     j.start(pf.folder, set, allo ? PrinterChoice::KeepCurrent : PrinterChoice::FollowDefault);
     loadSettings(pf.folder, kSetFvevenyFile, f);
     return false;
@@ -135,8 +137,8 @@ static PrintResult feladoLista(const std::vector<CsoportSor>& sorok, const Felad
 }
 
 PrintResult PrintCsAlloFelado(const std::vector<CsoportSor>& sorok, const FeladoAdatok& a, Platform& pf,
-                              SetRekord& set, SetFvevenyRekord& f) {
-  return feladoLista(sorok, a, pf, set, f, true);
+                              SetRekord& set, SetFvevenyRekord& f, const std::function<void()>& betuCsere) {
+  return feladoLista(sorok, a, pf, set, f, true, betuCsere);
 }
 
 PrintResult PrintCsFekvoFelado(const std::vector<CsoportSor>& sorok, const FeladoAdatok& a, Platform& pf,

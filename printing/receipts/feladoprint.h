@@ -39,8 +39,9 @@ PrintResult PrintFekvoFelado(const FeladoAdatok& lap, Platform& platform, SetRek
 
 // For the selected rows of the payer list that name a payer record, one receipt a page in
 // displayed order: the recipient from the row's payer record, everything else from the page.
-// The printer choice and the error handling as the single receipts of the same feed.
+// The printer choice and the error handling as the single receipts of the same feed; the
+// standing list runs `betuCsere` at each refused setting, as the single standing receipt.
 PrintResult PrintCsAlloFelado(const std::vector<CsoportSor>& sorok, const FeladoAdatok& lap, Platform& platform,
-                              SetRekord& set, SetFvevenyRekord& fveveny);
+                              SetRekord& set, SetFvevenyRekord& fveveny, const std::function<void()>& betuCsere = {});
 PrintResult PrintCsFekvoFelado(const std::vector<CsoportSor>& sorok, const FeladoAdatok& lap, Platform& platform,
                                SetRekord& set, SetFvevenyRekord& fveveny);

@@ -35,27 +35,34 @@ struct IratSzovegek {
 };
 
 // The two fonts of the form, taken once from the layout. Without the code font the code is
-// printed in the text font at the code's size.
+// printed in the text font, and without a code size (0 or less) at the text size.
 struct Betuk {
   QString betu, kodBetu;
   double meret = 0, kodMeret = 0;
-  bool kodBetuVan = false;
+  bool kodBetuVan = false, kodMeretVan = false;
+  bool kodJo() const { return kodBetuVan && kodMeretVan; }
 };
 
 Betuk betuk(PrintJob& j, const SetIrat2Rekord& r) {
   Betuk b{r.IratTertiBetuTipus.trimmed(), r.VkodBetutipus.trimmed(), double(r.IratTertiBetuMeret),
-          double(r.VkodMeret), false};
+          double(r.VkodMeret), false, r.VkodMeret > 0};
   b.kodBetuVan = j.hasFont(b.kodBetu);
   return b;
 }
 
-// Once per print, before the first code printed without its font.
+// Once per print, before the first code printed without its font or size.
 void nincsKodBetu(Platform& pf, const Betuk& b) {
   if (!pf.messages) return;
-  pf.messages->info(QStringLiteral("A vonalkód betűtípusa (%1) nincs telepítve ezen a gépen, ezért a vonalkód "
-                                   "helyett a számjegyei nyomtatódnak ki a szöveg betűtípusával.")
-                        .arg(b.kodBetu),
-                    QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+  QStringList mi;
+  if (!b.kodBetuVan)
+    mi << QStringLiteral("A vonalkód betűtípusa (%1) nincs telepítve ezen a gépen, ezért a vonalkód helyett a "
+                         "számjegyei nyomtatódnak ki a szöveg betűtípusával.")
+              .arg(b.kodBetu);
+  if (!b.kodMeretVan)
+    mi << QStringLiteral("A vonalkód betűmérete (%1) nem használható, ezért a vonalkód a szöveg betűméretével "
+                         "nyomtatódik ki.")
+              .arg(b.kodMeret);
+  pf.messages->info(mi.join(QStringLiteral("\r\n")), QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
 }
 
 // Settings, printer and layout, each read as a step that may be skipped.
@@ -84,7 +91,7 @@ void placeIrat(PrintJob& j, const SetIrat2Rekord& r, const Betuk& b, const IratS
   if (s.felado) blokk(j, xSzam, position(r.IratTertiIratszam_y, o.yFelado), *s.felado);
   if (s.kod) {
     if (b.kodBetuVan) j.fontName(b.kodBetu);
-    j.fontSize(b.kodMeret);
+    if (b.kodMeretVan) j.fontSize(b.kodMeret);
     j.text(position(r.IratTertiIratkuldAzon_x, o.xKod), position(r.IratTertiIratkuldAzon_y, o.yKod), *s.kod);
   }
   j.fontName(b.betu);
@@ -147,7 +154,7 @@ bool nyomtat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& 
     kezd(j, pf, set, r);
     const Betuk b = betuk(j, r);
     const IratSzovegek s = lapSzovegek(a);
-    if (s.kod && !b.kodBetuVan) nincsKodBetu(pf, b);
+    if (s.kod && !b.kodJo()) nincsKodBetu(pf, b);
     placeIrat(j, r, b, s, o);
     j.endDoc();
   });
@@ -166,7 +173,7 @@ PrintResult lista(const std::vector<CsoportSor>& sorok, const IratAdatok& a, Pla
   };
   auto place = [&](PrintJob& j, ListRow& row) {
     const IratSzovegek s = sorSzovegek(a, terti, row.nevek(), row.kozl3sor());
-    if (s.kod && !b.kodBetuVan && !szolt) {
+    if (s.kod && !b.kodJo() && !szolt) {
       nincsKodBetu(pf, b);
       szolt = true;
     }

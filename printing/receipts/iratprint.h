@@ -1,7 +1,8 @@
 #pragma once
 // The return receipt for official documents, at the positions of SetIrat2.dat in the text
 // font, the code (the document number) in the code font; without the code font installed the
-// code's digits print in the text font and the user is told so once per print. Every failing
+// code's digits print in the text font, without a code size (0) at the text size, and the
+// user is told so once per print. Every failing
 // step is passed over; the document is always ended. Both feeds print on a landscape DL
 // envelope page: standing 55 mm to the right of the form's own places, lying 20 mm to the
 // right and 3 mm up.

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "common/messages.h"
+#include "common/numtext.h"
 #include "common/platform.h"
 #include "common/printer.h"
 #include "common/printjob.h"
@@ -124,14 +125,11 @@ Kartya sorKartya(const NevekRekord& nevek, const Kozl3sorRekord& kozl3sor) {
           false};
 }
 
-// A record number as the list shows it (right-aligned with blanks): a positive whole number,
-// else the error that ends the list print.
+// The record number of a list row's text, read as every reader of the list reads it (its
+// leading number); 0 when it names no record (no number, or one below 1).
 int32_t rekordSzam(const QString& szoveg) {
-  bool ok = false;
-  const int32_t n = szoveg.trimmed().toInt(&ok);
-  if (!ok) throw PrinterError{13, QStringLiteral("Típuseltérés")};
-  if (n < 1) throw PrinterError{63, QStringLiteral("Hibás rekordszám")};
-  return n;
+  const double v = leadingValue(szoveg);
+  return v >= 1 && v <= 2147483647.0 ? roundToInt32(v) : 0;
 }
 
 }  // namespace
@@ -179,8 +177,10 @@ PrintResult PrintCsAlloTerti(const std::vector<CsoportSor>& sorok, const TertiAd
 
 PrintResult PrintCsFekvoTerti(const TertiAdatok& a, const QStringList& rekordok, Platform& pf, SetRekord& set,
                        SetTertiRekord& t, NevekRekord& nevek, Kozl3sorRekord& kozl3sor) {
+  PrintResult r;
   const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::SilentCancel);
-  return PrintResult::done(job && job->run([&](PrintJob& j) {
+  if (!job) return r;
+  r.printed = job->run([&](PrintJob& j) {
     j.start(pf.folder, set, PrinterChoice::FollowDefault);
     loadSettings(pf.folder, kSetTertiFile, t);
 
@@ -199,7 +199,9 @@ PrintResult PrintCsFekvoTerti(const TertiAdatok& a, const QStringList& rekordok,
       lap::fekvoLap(j, t.TertiBetuTipus, double(t.TertiBetuMeret), 165, 105);
       kartya(j, a, sorKartya(nevek, kozl3sor), t, kFekvo, kFekvo);
       j.newPage();
+      ++r.lapok;
     }
     j.endDoc();
-  }));
+  });
+  return r;
 }

@@ -45,6 +45,7 @@ PrintResult PrintCsAlloTerti(const std::vector<CsoportSor>& sorok, const TertiAd
 
 // Lying, list: `rekordok` are the record numbers as the list shows them (FizetoLista::kijeloltRekordok).
 // Each card's records are read into `nevek` and `kozl3sor`, which keep the last card's. A text
-// that is not a record number, or any printer failure, cancels the document: not printed, no message.
+// that names no payer record (no number, below 1, past the end) gives no card; any printer
+// failure cancels the document: not printed, no message. `lapok` counts the cards.
 PrintResult PrintCsFekvoTerti(const TertiAdatok& lap, const QStringList& rekordok, Platform& platform, SetRekord& set,
                        SetTertiRekord& terti, NevekRekord& nevek, Kozl3sorRekord& kozl3sor);

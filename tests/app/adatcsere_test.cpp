@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QItemSelectionModel>
 #include <QTimer>
+#include <QTreeView>
 
 #include "common/printdialog.h"
 #include "layouts/factory.h"
@@ -61,6 +63,47 @@ TEST_F(Adatcsere, DeletionClearsTheCurrentPayer) {
   EXPECT_TRUE(w->csekkLap->txNev->text().isEmpty());
   EXPECT_EQ(w->cimkeLap->chkCimke1[3]->value(), 0);
   EXPECT_FALSE(w->cmdDel->isEnabled());
+}
+
+// After the payer files change no row is selected: the count goes and the single print comes
+// back. A list print that finds no printable row says so (here after the printer dialog).
+TEST_F(Adatcsere, ChangedPayerFilesClearTheSelectionCountAndAnEmptyListPrintSaysSo) {
+  fizetok(3);
+  auto w = indit();
+  QItemSelectionModel* s = w->lista->ListView1->selectionModel();
+  for (int sor : {0, 2}) s->select(w->lista->modell()->index(sor, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  w->ListView1_ItemClick(2);
+  ASSERT_FALSE(w->cmdCsPrint->isHidden());
+  ASSERT_EQ(w->lista->lbKijelolve->text(), QStringLiteral("2"));
+  w->mnuAdatbazisTorles_Click();  // answered Yes
+  EXPECT_TRUE(w->lista->lbKijelolve->text().isEmpty());
+  EXPECT_TRUE(w->cmdCsPrint->isHidden());
+  EXPECT_FALSE(w->cmdPrint->isHidden());
+  const size_t elotte = uzenetek.shown.size();
+  w->cmdCsPrint_Click();
+  EXPECT_EQ(dialogus.shown.size(), 1u);
+  EXPECT_TRUE(nyomtato.documents().empty());
+  ASSERT_EQ(uzenetek.shown.size(), elotte + 1);
+  EXPECT_TRUE(uzenetek.shown.back().text.contains(QStringLiteral("nyomtatható")));
+}
+
+// A deleted payer leaves the pages: they show a blank payer, and the single print prints none.
+TEST_F(Adatcsere, DeletedPayerLeavesThePages) {
+  SetFvevenyRekord f;
+  applyFactory(f, fvevenyFactory());
+  folder.put(kSetFvevenyFile, encodeRecord(f));
+  fizetok(3);
+  auto w = indit();
+  w->ListView1_ItemClick(1);
+  ASSERT_EQ(w->csekkLap->txNev->text(), QStringLiteral("Régi 2"));
+  w->cmdDel->click();  // answered Yes
+  ASSERT_EQ(w->lista->sorokSzama(), 2);
+  EXPECT_TRUE(w->csekkLap->txNev->text().isEmpty());
+  w->SSTab1->setCurrentIndex(kLapFelado);
+  w->cmdPrint_Click();
+  ASSERT_EQ(nyomtato.documents().size(), 1u);
+  EXPECT_FALSE(printed::contains(printed::doc(nyomtato).texts(), QStringLiteral("Régi 2")));
+  EXPECT_FALSE(printed::contains(printed::doc(nyomtato).texts(), QStringLiteral("200")));
 }
 
 TEST_F(Adatcsere, ReplaceWithPrinting) {

@@ -6,6 +6,8 @@
 #include <QTabWidget>
 
 #include "ablakfixture.h"
+#include "common/filedialogs.h"
+#include "records/fizetolista.h"
 #include "printing/envelopes/cimkelap.h"
 #include "records/fizetok.h"
 #include "common/tricheckbox.h"
@@ -74,4 +76,30 @@ TEST_F(AblakTest, LabelPageWithAFortyLabelSheet) {
   w->cmdDel->click();
   EXPECT_EQ(allapot.CimkeHely[6], 0);
   EXPECT_EQ(c.chkCimke1[6]->text(), QStringLiteral("6"));
+}
+
+// A replace import while the custom label is ticked: the position that held payer 2 forgets it
+// (record number, caption and tick), so the new payer 2 can never print under the old name.
+TEST_F(AblakTest, PositionsForgetTheirPayersWhenThePayerFilesChange) {
+  folder.put(kNevekFile, fizetokFajl({{"Kovács Péter", "Győr", "Fő út 1.", "9021"},
+                                      {"Nagy Anna", "Pécs", "Király u. 3.", "7621"}}));
+  SetRekord s;
+  s.AutBeolvasFelulir = -1;  // the import replaces the payers
+  folder.put(kSetFile, encodeRecord(s));
+  RecordedFileDialogs fajlok;
+  platform.fileDialogs = &fajlok;
+  auto w = indit();
+  w->SSTab1->setCurrentIndex(kLapCimke);
+  CimkeLap& c = *w->cimkeLap;
+  w->ListView1_ItemClick(1);
+  c.chkCimke1[3]->setValue(1);
+  ASSERT_EQ(allapot.CimkeHely[3], 2);
+  c.chkEgyediCimke->setValue(1);
+  folder.put("uj.csv", "Új Ödön;;;Eger;3300;Dobó tér 1.;100\r\nMásik Márta;;;Eger;3300;Dobó tér 2.;200\r\n");
+  fajlok.answers = {folder.file("uj.csv")};
+  w->mnuAdatCsvbol_Click();  // replace: answered Yes
+  ASSERT_EQ(w->lista->sorokSzama(), 2);
+  EXPECT_EQ(allapot.CimkeHely[3], 0);
+  EXPECT_EQ(c.chkCimke1[3]->text(), QStringLiteral("3"));
+  EXPECT_EQ(c.chkCimke1[3]->value(), 0);
 }

@@ -1,13 +1,24 @@
 // The first start of a new installation creates the layout files with their factory values,
 // so the very first print lands where the factory layout puts it; existing files are kept.
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeView>
 
 #include "ablakfixture.h"
 #include "layouts/elsoinditas.h"
 #include "layouts/factory.h"
 #include "layouts/layoutrecords.h"
+#include "app/betuvalaszto.h"
+#include "common/betutip.h"
+#include "common/qtprinter.h"
+#include "printing/envelopes/cimkelap.h"
+#include "printing/envelopes/fjsetrekord.h"
 #include "printing/slips/csekklap.h"
 #include "records/fizetok.h"
+#include "records/fizetolista.h"
 #include "records/nevekrekord.h"
 #include "support/printexpect.h"
 
@@ -88,4 +99,100 @@ TEST_F(ElsoInditasTest, ExistingFilesAreKeptEvenWhenTheyHoldOnlyZeros) {
   const QByteArray irat = folder.bytes(kSetIrat2File);
   gyariFajlokLetrehozasa(folder.path());
   EXPECT_EQ(folder.bytes(kSetIrat2File), irat);
+}
+
+// The posting list and the label fonts, left empty by earlier starts, get values that print.
+TEST_F(ElsoInditasTest, APostingListAndLabelFontsThatPrintInsideThePage) {
+  folder.put(kFjSetFile, QByteArray());  // an earlier start left it empty
+  folder.put(kNevekFile, szamozottFizetok(15));
+  auto w = indit();
+  FjSetRekord fj;
+  decodeRecord(folder.bytes(kFjSetFile), fj);
+  EXPECT_EQ(folder.bytes(kFjSetFile).size(), FjSetRekord::Length);
+  EXPECT_EQ(fj.Bal, 20);
+  EXPECT_EQ(fj.Felso, 30);
+  EXPECT_TRUE(trimmed(fj.ExcelUtvonal).isEmpty());
+  BetutipRekord tip;
+  BetumeretRekord meret;
+  decodeRecord(folder.bytes(kBetutipFile), tip);
+  decodeRecord(folder.bytes(kBetumeretFile), meret);
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(trimmed(tip.nevek[size_t(i)]), QStringLiteral("Times New Roman CE")) << i;  // the envelope's font
+    EXPECT_EQ(meret.meretek[size_t(i)], 10) << i;
+    EXPECT_EQ(w->betuk->ComboBetuTipus1[size_t(i)]->currentText(), QStringLiteral("Times New Roman CE")) << i;
+    EXPECT_EQ(w->betuk->ComboBetuSize[size_t(i)]->currentText(), QStringLiteral("10")) << i;
+  }
+  // On the program's printer five such lines fit into the smallest label: 297 mm / 10 rows.
+  QtPrinter qt(folder.path());
+  qt.setScaleMillimetres();
+  qt.setFontName(trimmed(tip.nevek[0]));
+  qt.setFontSize(meret.meretek[0]);
+  EXPECT_LE(5 * qt.textHeight(QStringLiteral("Árvíztűrő")), 29.7);
+
+  // The posting list of all 15: two landscape pages, the first line at the offsets, every
+  // line inside the page with a margin a printer can print.
+  w->lista->ListView1->selectAll();
+  w->mnuCimzettekNyomtatasa_Click();
+  ASSERT_EQ(nyomtato.documents().size(), 1u);
+  const PrintedDocument& jegyzek = nyomtato.documents()[0];
+  ASSERT_EQ(jegyzek.pages.size(), 2u);
+  EXPECT_DOUBLE_EQ(jegyzek.pages[1].texts.at(0).x, 20);
+  EXPECT_DOUBLE_EQ(jegyzek.pages[1].texts.at(0).y, 30);
+  for (const PrintedPage& p : jegyzek.pages) {
+    EXPECT_EQ(p.widthMm, 297);
+    for (const PrintedText& t : p.texts) {
+      EXPECT_TRUE(t.x >= 5 && t.y >= 5) << t.text.toStdString();
+      EXPECT_LE(t.x + t.text.size() * RecordingPrinter::kCharMmPerPoint * t.size, p.widthMm - 5) << t.text.toStdString();
+      EXPECT_LE(t.y + RecordingPrinter::kLineMmPerPoint * t.size, p.heightMm - 5) << t.text.toStdString();
+    }
+  }
+
+  // The labels of the 15 payers on the smallest label (4 x 10): each label's five lines stay
+  // inside its 29.7 mm, in the saved fonts.
+  w->SSTab1->setCurrentIndex(kLapCimke);
+  w->cimkeLap->txtOszlop->setCurrentText(QStringLiteral("4"));
+  w->cimkeLap->txtSor->setCurrentText(QStringLiteral("10"));
+  w->cimkeLap->cmdCimkeMeretRogzites->click();
+  nyomtato.clearLog();
+  w->cmdPrint_Click();
+  ASSERT_EQ(nyomtato.documents().size(), 1u);
+  const std::vector<PrintedText> cimkek = nyomtato.documents()[0].texts();
+  ASSERT_EQ(cimkek.size(), 75u);  // 15 labels, five lines each
+  for (size_t i = 0; i < cimkek.size(); ++i) {
+    const PrintedText& t = cimkek[i];
+    const PrintedText& elso = cimkek[i - i % 5];
+    EXPECT_EQ(t.font, QStringLiteral("Times New Roman CE"));
+    EXPECT_EQ(t.size, 10);
+    EXPECT_LE(t.y + RecordingPrinter::kLineMmPerPoint * t.size, elso.y + 29.7) << i;
+    EXPECT_LE(t.y + RecordingPrinter::kLineMmPerPoint * t.size, 297) << i;
+  }
+
+  // The label-font panel after the first start (<build>/screenshots/cimke-betuk.png).
+  auto* panelek = w->findChild<QTabWidget*>(QStringLiteral("panelek"));
+  ASSERT_TRUE(panelek);
+  w->show();
+  panelek->setCurrentWidget(w->betuk);
+  QApplication::processEvents();
+  ASSERT_TRUE(QDir().mkpath(QStringLiteral(LAVINDOR_BINARY_DIR "/screenshots")));
+  EXPECT_TRUE(panelek->grab().save(QStringLiteral(LAVINDOR_BINARY_DIR "/screenshots/cimke-betuk.png")));
+}
+
+TEST_F(ElsoInditasTest, SavedPostingListAndLabelSettingsAreKept) {
+  FjSetRekord fj;
+  fj.Bal = 7;
+  fj.ExcelUtvonal = QStringLiteral("/usr/bin/gnumeric");
+  folder.put(kFjSetFile, encodeRecord(fj));
+  const QByteArray nullak(BetumeretRekord::Length, '\0');
+  folder.put(kBetumeretFile, nullak);
+  BoritekRekord b;
+  boritekAlapertekek(b);
+  b.BoritekNevBetutipus = QStringLiteral("Arial CE");
+  folder.put(kBoritekFile, encodeRecord(b));
+  EXPECT_TRUE(gyariFajlokLetrehozasa(folder.path()).isEmpty());
+  EXPECT_EQ(folder.bytes(kFjSetFile), encodeRecord(fj));
+  EXPECT_EQ(folder.bytes(kBetumeretFile), nullak);
+  // The missing font names follow the envelope's font as it is saved.
+  BetutipRekord tip;
+  decodeRecord(folder.bytes(kBetutipFile), tip);
+  EXPECT_EQ(trimmed(tip.nevek[4]), QStringLiteral("Arial CE"));
 }

@@ -45,7 +45,12 @@ TEST_F(FeladojegyzekMenuTest, EmptySheetWithoutAProgramShowsTheMessageThenTheSet
   });
   w->mnuUresFeladojegyzek->trigger();
   ASSERT_EQ(uzenetek.shown.size(), 1u);
-  EXPECT_EQ(uzenetek.shown[0].text, QStringLiteral("Hibás az Excel útvonala...\r\nEllenőrízze a Beállításban!"));
+  // Nothing stored and nothing found: also which programs were looked for, and where to choose one.
+  EXPECT_EQ(uzenetek.shown[0].text,
+            QStringLiteral("Hibás az Excel útvonala...\r\nEllenőrízze a Beállításban!\r\n\r\n"
+                           "Nincs megadva táblázatkezelő program, és a keresettek (localc, libreoffice, soffice, "
+                           "gnumeric) közül egyik sem található.\r\nA Beállításokban (\"Excel útvonal:\") "
+                           "megadható egy táblázatkezelő program."));
   EXPECT_EQ(uzenetek.shown[0].title, QStringLiteral("HIBA"));
   EXPECT_EQ(uzenetek.shown[0].icon, MsgIcon::Critical);
   EXPECT_TRUE(beallitasok);
@@ -55,6 +60,21 @@ TEST_F(FeladojegyzekMenuTest, EmptySheetWithoutAProgramShowsTheMessageThenTheSet
   ASSERT_EQ(shell.started.size(), 1u);
   EXPECT_EQ(shell.started[0], QStringLiteral("/usr/bin/gnumeric ") + folder.file(QStringLiteral("Feladójegyzéküres.xlsx")));
   EXPECT_EQ(uzenetek.shown.size(), 1u);
+
+  // A stored program, or one found, that does not start gets the plain message.
+  FjSetRekord fj;
+  fj.ExcelUtvonal = QStringLiteral("/opt/nincs/calc");
+  shell.startResult = false;
+  for (const bool tarolt : {true, false}) {
+    folder.put(kFjSetFile, encodeRecord(tarolt ? fj : FjSetRekord{}));
+    shell.installed = tarolt ? QStringList() : QStringList{QStringLiteral("localc")};
+    QTimer::singleShot(0, [&] {
+      if (auto* d = qobject_cast<frmFjSetup*>(QApplication::activeModalWidget())) d->Command1_Click();
+    });
+    w->mnuUresFeladojegyzek->trigger();
+    EXPECT_EQ(uzenetek.shown.back().text, QStringLiteral("Hibás az Excel útvonala...\r\nEllenőrízze a Beállításban!"));
+  }
+  EXPECT_EQ(uzenetek.shown.size(), 3u);
 }
 
 }  // namespace

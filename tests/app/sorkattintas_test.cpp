@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,6 +50,22 @@ class SorTest : public AblakTest {
     s->clearSelection();
     for (int sor : sorok)
       s->select(w.lista->modell()->index(sor, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  }
+  // The official-document receipt page with rows 1 and 3 selected, on the factory layout as
+  // `change` leaves it, printed rows to be taken off the list.
+  std::unique_ptr<frmLavindor> iratLista(const std::function<void(SetIrat2Rekord&)>& change = {}) {
+    SetIrat2Rekord i;
+    applyFactory(i, irat2Factory());
+    if (change) change(i);
+    folder.put(kSetIrat2File, encodeRecord(i));
+    SetRekord s;
+    s.AlapNyomtato = -1, s.PrintDel = 1;
+    folder.put(kSetFile, encodeRecord(s));
+    fizetok();
+    auto w = indit();
+    w->SSTab1->setCurrentIndex(kLapIrat);
+    kijelol(*w, {0, 2});
+    return w;
   }
 };
 
@@ -341,16 +358,7 @@ TEST_F(SorTest, PostingAndOfficialReceiptsPrintThePayerOnTheirPages) {
 }
 
 TEST_F(SorTest, ReceiptListTakesThePrintedRowsOffTheListOnlyAfterASentDocument) {
-  SetIrat2Rekord i;
-  applyFactory(i, irat2Factory());
-  folder.put(kSetIrat2File, encodeRecord(i));
-  SetRekord s;
-  s.AlapNyomtato = -1, s.PrintDel = 1;
-  folder.put(kSetFile, encodeRecord(s));
-  fizetok();
-  auto w = indit();
-  w->SSTab1->setCurrentIndex(kLapIrat);
-  kijelol(*w, {0, 2});
+  auto w = iratLista();
   nyomtato.sendError = PrinterError{482, QStringLiteral("hiba")};
   w->cmdCsPrint_Click();  // refused by the printer: every row stays
   EXPECT_EQ(w->lista->sorokSzama(), 3);
@@ -381,4 +389,63 @@ TEST_F(SorTest, CashOnDeliveryListPrintsOneFormPerSelectedRow) {
   ASSERT_EQ(nyomtato.documents().size(), 1u);
   EXPECT_EQ(printed::doc(nyomtato).pages.size(), 2u);
   EXPECT_EQ(trimmed(allapot.Nevek.Nev), QStringLiteral("Szabó Éva"));
+}
+
+// A list print with failing steps keeps its rows and says why once, naming the first error.
+TEST_F(SorTest, RowsKeptAfterAFailedStepAreExplainedOnce) {
+  // A text font the printer refuses on every form.
+  auto w = iratLista([](SetIrat2Rekord& i) { i.IratTertiBetuTipus = QStringLiteral("Nincs Ilyen"); });
+  const size_t elotte = uzenetek.shown.size();
+  w->cmdCsPrint_Click();
+  ASSERT_EQ(nyomtato.documents().size(), 1u);
+  EXPECT_EQ(printed::doc(nyomtato).pages.size(), 2u);
+  EXPECT_EQ(w->lista->sorokSzama(), 3);
+  ASSERT_EQ(uzenetek.shown.size(), elotte + 1);
+  EXPECT_TRUE(uzenetek.shown.back().text.contains(QStringLiteral("Érvénytelen tulajdonságérték")));
+  EXPECT_TRUE(uzenetek.shown.back().text.contains(QStringLiteral("380")));
+}
+
+// A refused setting on the standing posting receipt, list or single, names the window's own
+// font "Times New Roman" and restyles no control.
+TEST_F(SorTest, PostingReceiptFallbackRenamesOnlyTheWindowsFont) {
+  SetFvevenyRekord f;
+  applyFactory(f, fvevenyFactory());
+  f.FeladovevenyBetuTipus = QStringLiteral("Nincs Ilyen");
+  folder.put(kSetFvevenyFile, encodeRecord(f));
+  fizetok();
+  auto w = indit();
+  const QString csalad = w->csekkLap->txNev->font().family();
+  w->SSTab1->setCurrentIndex(kLapFelado);
+  kijelol(*w, {0, 2});
+  w->cmdCsPrint_Click();
+  ASSERT_EQ(nyomtato.documents().size(), 1u);
+  EXPECT_EQ(w->property("FontName").toString(), QStringLiteral("Times New Roman"));
+  w->setProperty("FontName", QVariant());
+  w->ListView1_ItemClick(0);
+  w->cmdPrint_Click();
+  ASSERT_EQ(nyomtato.documents().size(), 2u);
+  EXPECT_EQ(w->property("FontName").toString(), QStringLiteral("Times New Roman"));
+  EXPECT_EQ(w->csekkLap->txNev->font().family(), csalad);
+}
+
+// Rows chosen with the keyboard act as a click: Down makes the next payer current and fills
+// the pages, Shift+Down offers the list print with the count.
+TEST_F(SorTest, KeyboardSelectionActsAsARowClick) {
+  fizetok();
+  auto w = indit();
+  QTreeView* v = w->lista->ListView1;
+  v->selectionModel()->setCurrentIndex(w->lista->modell()->index(0, 0),
+                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  auto gomb = [v](int key, Qt::KeyboardModifiers m) {
+    QKeyEvent e(QEvent::KeyPress, key, m);
+    QApplication::sendEvent(v, &e);
+  };
+  gomb(Qt::Key_Down, Qt::NoModifier);
+  EXPECT_EQ(w->aktualisRekord(), w->lista->rekordSzam(1));
+  EXPECT_EQ(w->csekkLap->txNev->text(), trimmed(w->lista->szoveg(1, 0)));
+  EXPECT_TRUE(w->cmdCsPrint->isHidden());
+  gomb(Qt::Key_Down, Qt::ShiftModifier);
+  EXPECT_EQ(w->aktualisRekord(), w->lista->rekordSzam(2));
+  EXPECT_FALSE(w->cmdCsPrint->isHidden());
+  EXPECT_EQ(w->lista->lbKijelolve->text(), QStringLiteral("2"));
 }

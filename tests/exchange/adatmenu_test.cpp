@@ -107,9 +107,30 @@ TEST_F(Menu, ConversionAnsweredNoOrNothingToConvert) {
   EXPECT_EQ(frissitve, 0);
 }
 
+TEST_F(Menu, ExportWithoutAnExtensionAddsCsv) {
+  parIr(prog, 2);
+  TempFolder cel;
+  dialogus.answers = {cel.file("export"), cel.file("lista.txt"), cel.file("masik."), cel.file("export"),
+                      cel.file("export")};
+  for (int i = 0; i < 3; ++i) mnuMentCSVbe(p, a);
+  EXPECT_EQ(cel.entries(), QStringList({"export.csv", "lista.txt", "masik.csv"}));
+  EXPECT_EQ(cel.bytes("export.csv").size(), 2 * 331);
+  EXPECT_EQ(uzenetek.shown.size(), 3u);  // only the three final messages
+  // The dialog confirmed "export", not "export.csv": replacing that one is asked first.
+  cel.put("export.csv", "regi");
+  uzenetek.answers = {MsgAnswer::No};
+  mnuMentCSVbe(p, a);
+  EXPECT_EQ(cel.bytes("export.csv"), QByteArray("regi"));
+  ASSERT_EQ(uzenetek.shown.size(), 4u);
+  EXPECT_EQ(uzenetek.shown[3].text, QString::fromUtf8("A(z) export.csv fájl már létezik.\r\nFelülírja?"));
+  mnuMentCSVbe(p, a);  // Yes
+  EXPECT_EQ(cel.bytes("export.csv").size(), 2 * 331);
+}
+
 TEST_F(Menu, HelpPageByAbsolutePath) {
   mnuImportHelp(p, a);  // not there: a message, nothing opened
   ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_EQ(uzenetek.shown[0].text, QString::fromUtf8("A súgó nem található:\r\n") + prog.file(kSugoFile));
   EXPECT_TRUE(megnyitva.isEmpty());
   prog.put(kSugoFile, "<html></html>");
   mnuImportHelp(p, a);
@@ -118,7 +139,10 @@ TEST_F(Menu, HelpPageByAbsolutePath) {
   EXPECT_EQ(QFileInfo(megnyitva[0]).fileName(), "Csekk_adat_Import.htm");
   a.OpenBrowser = [](const QString&) { return false; };
   mnuImportHelp(p, a);
-  EXPECT_EQ(uzenetek.shown.size(), 2u);
+  // No browser: where the page is, to open by hand.
+  ASSERT_EQ(uzenetek.shown.size(), 2u);
+  EXPECT_TRUE(uzenetek.shown[1].text.startsWith(QString::fromUtf8("A súgó nem nyitható meg, mert nem indítható böngésző.")));
+  EXPECT_TRUE(uzenetek.shown[1].text.endsWith("\r\n" + prog.file(kSugoFile)));
 }
 
 TEST_F(Menu, SettingsDialog) {

@@ -8,6 +8,7 @@
 #include "common/setrekord.h"
 #include "exchange/adatmenu.h"
 #include "tests/exchange/csere.h"
+#include "tests/exchange/tick.h"
 
 namespace {
 
@@ -37,56 +38,23 @@ TEST(AutomatikusImport, TakenOnceOrNotAtAll) {
   // A file that vanished before it was taken: no error, nothing imported.
   r = automatikusImport(prog.path(), figyelt.file("be.csv"), false);
   EXPECT_EQ(r.allapot, AutoAllapot::Eltunt);
-  // A file that can be neither deleted nor renamed (its ".imported" name is taken by a
-  // folder) is not imported at all.
-  figyelt.put("c.csv", "C;;;;;;30\n");
-  QDir(figyelt.path()).mkpath("c.csv.imported/x");
-  r = automatikusImport(prog.path(), figyelt.file("c.csv"), false);
+  // A file that cannot be claimed (its name is too long to take the claim's ending) is not
+  // imported at all.
+  const QString c = QString(248, 'c') + ".csv";
+  figyelt.put(c, "C;;;;;;30\n");
+  r = automatikusImport(prog.path(), figyelt.file(c), false);
   EXPECT_EQ(r.allapot, AutoAllapot::NemJelolheto);
   EXPECT_FALSE(r.hiba.isEmpty());
   EXPECT_EQ(fizetokSzama(prog), 1);
-  EXPECT_TRUE(figyelt.exists("c.csv"));
+  EXPECT_EQ(figyelt.entries(), QStringList{c});
+  QFile::remove(figyelt.file(c));
   // A failed import puts the file back under its name.
-  QDir(prog.path()).mkpath(kNevekTempFile + "/x");
   figyelt.put("d.csv", "D;;;;;;40\n");
-  r = automatikusImport(prog.path(), figyelt.file("d.csv"), false);
+  r = automatikusImport(prog.path(), figyelt.file("d.csv"), false, [](CsereLepes l) { return l != CsereLepes::Iras; });
   EXPECT_EQ(r.allapot, AutoAllapot::Hiba);
-  EXPECT_TRUE(figyelt.exists("d.csv"));
+  EXPECT_EQ(figyelt.entries(), QStringList{"d.csv"});
   EXPECT_EQ(fizetokSzama(prog), 1);
 }
-
-// The tick with the window's part recorded.
-class Tick : public ::testing::Test {
- protected:
-  Tick() {
-    p.folder = prog.path();
-    p.messages = &uzenetek;
-    a.frissites = [this] { ++frissitve; };
-    a.csekkNyomtatas = [this] { ++nyomtatva; };
-    a.idozito = [this](bool be) { idozito = be; };
-  }
-  void beallit(int aut, bool felulir, int print, const QString& mappa) {
-    saveSetFields(prog.path(), set, [&](SetRekord& s) {
-      s.AutBeolvas = int16_t(aut);
-      s.AutBeolvasFelulir = flagOf(felulir);
-      s.AutoPrint = int16_t(print);
-      s.AutBeolvasMappa = mappa;
-    });
-  }
-  // Two ticks: the first sees the file, the second takes it.
-  void ketTick() {
-    Timer1_Timer(p, set, elozo, a);
-    Timer1_Timer(p, set, elozo, a);
-  }
-  TempFolder prog, figyelt;
-  RecordedMessageBoxes uzenetek;
-  Platform p;
-  AdatcsereAblak a;
-  SetRekord set;
-  FigyeltFajl elozo;
-  int frissitve = 0, nyomtatva = 0;
-  bool idozito = true;
-};
 
 TEST_F(Tick, OffOrNoFolderStopsTheTimer) {
   beallit(0, false, 0, figyelt.path());

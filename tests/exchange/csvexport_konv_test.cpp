@@ -91,6 +91,34 @@ TEST(Konvertalas, ThreeOldRecords) {
   EXPECT_EQ(n2.KulfCim, 0);
 }
 
+// Old files are told from current ones by what their fields hold, whatever the length: 271
+// and 542 old records are as long as 237 and 474 current ones.
+TEST(Konvertalas, OldFilesOfAnyLengthCurrentOnesRefused) {
+  for (const int n : {270, 271, 272, 542}) {
+    TempFolder f;
+    f.put(kNevekFile, regiFajl(n));
+    const KonvEredmeny r = Konvertalas(f.path());
+    ASSERT_EQ(r.allapot, KonvAllapot::Kesz) << n << " " << r.hiba.toStdString();
+    EXPECT_EQ(r.rekordok, n);
+    const QByteArray uj = f.bytes(kNevekFile);
+    ASSERT_EQ(uj.size(), n * 271) << n;
+    EXPECT_EQ(trimmed(rekordja<NevekRekord>(uj, n).Nev), QStringLiteral("Régi %1").arg(n));
+  }
+  // Current files as long as 271 and 542 old records (the foreign flag set on one payer).
+  for (const int n : {237, 474}) {
+    TempFolder f;
+    QByteArray b;
+    for (int i = 1; i <= n; ++i) {
+      NevekRekord r = fizeto(i);
+      r.KulfCim = i == 2 ? -1 : 0;
+      b += encodeRecord(r);
+    }
+    f.put(kNevekFile, b);
+    EXPECT_EQ(Konvertalas(f.path()).allapot, KonvAllapot::NemRegi) << n;
+    EXPECT_EQ(f.bytes(kNevekFile), b);
+  }
+}
+
 TEST(Konvertalas, RefusalsChangeNothing) {
   struct Eset {
     const char* mi;
@@ -103,6 +131,7 @@ TEST(Konvertalas, RefusalsChangeNothing) {
       {"current layout", QByteArray(2 * 271, ' '), false, KonvAllapot::NemRegi},
       {"odd length", QByteArray(500, ' '), false, KonvAllapot::NemRegi},
       {"both layouts", QByteArray(237 * 271, ' '), false, KonvAllapot::NemRegi},
+      {"zeros, readable as either layout", QByteArray(237 * 271, '\0'), false, KonvAllapot::NemRegi},
       {"postcode out of range", regiFajl(2, 12000), false, KonvAllapot::NemRegi},
       {"backup exists", regiFajl(2), true, KonvAllapot::VanMentes},
   };
@@ -134,12 +163,13 @@ TEST(Konvertalas, UnwritableTemporaryFileChangesNothing) {
 
 TEST(Torles, MissingFilesAreNoErrorAFailureIsReported) {
   TempFolder f;
-  EXPECT_EQ(AdatbazisTorles(f.path()), QString());
+  EXPECT_EQ(AdatbazisTorles(f.path()).allapot, CsereAllapot::Kesz);
   EXPECT_EQ(fizetokSzama(f), 0);
   // A temporary file that cannot be written: reported, both files as they were.
   parIr(f, 3);
-  QDir(f.path()).mkpath(kKozl3sorTempFile + "/x");
-  EXPECT_FALSE(AdatbazisTorles(f.path()).isEmpty());
+  const CsereEredmeny r = AdatbazisTorles(f.path(), [](CsereLepes l) { return l != CsereLepes::Iras; });
+  EXPECT_FALSE(r.megtortent());
+  EXPECT_TRUE(r.uzenet.startsWith(QString::fromUtf8("Az adatbázis nem törölhető.")));
   EXPECT_EQ(fizetokSzama(f), 3);
   EXPECT_EQ(f.bytes(kKozl3sorFile).size(), 3 * 135);
 }

@@ -25,12 +25,6 @@ TEST(CsvOszlopok, Splitting) {
   for (const Eset& e : esetek) EXPECT_EQ(csvOszlopok(QString::fromUtf8(e.sor), e.oszlopok), e.vart) << e.sor;
 }
 
-TEST(CsvOszlopok, EmptyLines) {
-  EXPECT_TRUE(csvUresSor(u""));
-  EXPECT_TRUE(csvUresSor(u"  ;;\"\";\t"));
-  EXPECT_FALSE(csvUresSor(u";;x"));
-}
-
 TEST(CsvOsszeg, WholeNumbersOnly) {
   struct Eset {
     const char* szoveg;

@@ -242,8 +242,8 @@ TEST_F(SetupTest, RestoresLeaveTheFieldsWithoutFactoryValues) {
   EXPECT_EQ(mmAt(i, 8), 51);
   EXPECT_EQ(mmAt(i, 88), 146);
   EXPECT_EQ(i16At(i, 153), 9);
-  EXPECT_EQ(textAt(i, 155, 25), padded("Code 39", 25));
-  EXPECT_EQ(i16At(i, 180), 14);
+  EXPECT_EQ(textAt(i, 155, 25), padded("Times New Roman CE", 25));  // the code in the text font
+  EXPECT_EQ(i16At(i, 180), 12);
   EXPECT_EQ(hex(bytes(kSetFile)), hex(s));  // Set.dat not touched
 
   d->txRcsekkNev->setText("Más");

@@ -2,28 +2,18 @@
 // and a child process killed at random points of a deletion. After recovery both files are
 // whole and paired, with the old or the new payer count, every time.
 #include <QDir>
-#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
 #include <memory>
-#include <thread>
 #include <vector>
-#include <cstdlib>
-#include <fcntl.h>
-#include <random>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "records/fizetocsere.h"
 #include "records/parok.h"
 #include "records/ugyfeltorles.h"
+#include "support/gyerek.h"
 #include "support/tempfolder.h"
-
-extern char** environ;
 
 namespace {
 
@@ -69,7 +59,7 @@ class CsereTest : public ::testing::Test {
 
 TEST_F(CsereTest, SwapReplacesBothFilesAndLeavesNothingBehind) {
   ujFajlok();
-  EXPECT_EQ(fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile), QString());
+  EXPECT_EQ(fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile).allapot, CsereAllapot::Kesz);
   EXPECT_EQ(allapot(folder, regi, uj), 1);
 }
 
@@ -91,7 +81,8 @@ TEST_F(CsereTest, FailureAtEachStepLeavesAPairedStateBeforeAndAfterRecovery) {
     beallit(folder, regi);
     ujFajlok();
     const QString hiba = fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile,
-                                        [&](CsereLepes l) { return l != e.lepes; });
+                                        [&](CsereLepes l) { return l != e.lepes; })
+                             .uzenet;
     EXPECT_EQ(hiba.isEmpty(), !e.hiba) << hiba.toStdString();
     EXPECT_EQ(allapot(folder, regi, uj), e.utana);
     if (e.utana == -1) {
@@ -104,7 +95,8 @@ TEST_F(CsereTest, FailureAtEachStepLeavesAPairedStateBeforeAndAfterRecovery) {
   beallit(folder, regi);
   ujFajlok();
   EXPECT_EQ(fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile,
-                           [](CsereLepes l) { return l != CsereLepes::Atnevezes2; }),
+                           [](CsereLepes l) { return l != CsereLepes::Atnevezes2; })
+                .uzenet,
             QStringLiteral("A(z) kozl3sor.dat fájl nem cserélhető le. A változás a program következő "
                            "indításakor fejeződik be."));
 }
@@ -139,47 +131,11 @@ TEST_F(CsereTest, RecoveryRollsForwardAJournalledSwapAndBackAnythingElse) {
 
 namespace {
 
-// The kill runs write a lot: in memory where the machine offers it (the page cache outlives a
-// killed process either way, so the outcome is the same as on a disk).
-QString killMappa() {
-  const QFileInfo shm(QStringLiteral("/dev/shm"));
-  return shm.isDir() && shm.isWritable() ? shm.filePath() : QDir::tempPath();
-}
-
-// Runs the child on the folder; it reports the start of the deletion, then the parent kills it
-// after `kesleltetes` microseconds (none: it runs to the end). Returns the child's wait status.
+// Runs the deletion child on the folder; see gyerekFuttatas.
 int gyerek(const TempFolder& folder, int torolt, int lepes, std::optional<int> kesleltetes,
            qint64* tartam = nullptr) {
-  int cso[2];
-  if (::pipe2(cso, O_CLOEXEC) != 0) return -1;
-  posix_spawn_file_actions_t fa;
-  posix_spawn_file_actions_init(&fa);
-  posix_spawn_file_actions_adddup2(&fa, cso[1], 1);
-  posix_spawn_file_actions_addclose(&fa, cso[0]);
-  const QByteArray mappa = folder.path().toLocal8Bit(), n = QByteArray::number(torolt), l = QByteArray::number(lepes);
-  char* args[] = {const_cast<char*>(TORLESGYEREK), const_cast<char*>(mappa.constData()),
-                  const_cast<char*>(n.constData()), const_cast<char*>(l.constData()), nullptr};
-  pid_t pid = -1;
-  const int rc = posix_spawn(&pid, TORLESGYEREK, &fa, nullptr, args, environ);
-  posix_spawn_file_actions_destroy(&fa);
-  ::close(cso[1]);
-  if (rc != 0) {
-    ::close(cso[0]);
-    return -1;
-  }
-  char c = 0;
-  const bool indult = ::read(cso[0], &c, 1) == 1;
-  QElapsedTimer t;
-  t.start();
-  if (indult && kesleltetes) {
-    ::usleep(*kesleltetes);
-    ::kill(pid, SIGKILL);
-  }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  if (tartam) *tartam = t.nsecsElapsed() / 1000;
-  ::close(cso[0]);
-  return status;
+  return gyerekFuttatas(TORLESGYEREK, {folder.path(), QString::number(torolt), QString::number(lepes)}, kesleltetes,
+                        tartam);
 }
 
 }  // namespace
@@ -188,8 +144,8 @@ TEST(CsereKill, ChildKilledBeforeEachStepOfADeletion) {
   TempFolder folder(killMappa());
   const Par regi = regiPar(50), uj = ujPar(regi, 17);
   // Before the journal is whole: the old pair; once it is: the new one.
-  const int vart[] = {0, 0, 1, 1, 1};
-  for (int lepes = 0; lepes < 5; ++lepes) {
+  const int vart[] = {0, 0, 0, 1, 1, 1};
+  for (int lepes = 0; lepes < 6; ++lepes) {
     beallit(folder, regi);
     const int status = gyerek(folder, 17, lepes, std::nullopt);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << lepes;
@@ -220,23 +176,15 @@ TEST(CsereKill, ChildKilledAtRandomPointsOfADeletion) {
   std::vector<std::unique_ptr<TempFolder>> mappak;
   for (int w = 0; w < kSzalak; ++w) mappak.push_back(std::make_unique<TempFolder>(killMappa()));
   std::atomic<int> regiek{0}, ujak{0}, rossz{-1};
-  std::vector<std::thread> szalak;
-  for (int w = 0; w < kSzalak; ++w)
-    szalak.emplace_back([&, w] {
-      std::mt19937 rng(12345 + w);
-      // Four children at once run slower than the undisturbed calibration.
-      std::uniform_int_distribution<int> ido(0, int(tartam * 5 / 2) + 1);
-      for (int i = w; i < futasok; i += kSzalak) {
-        const TempFolder& m = *mappak[size_t(w)];
-        beallit(m, regi);
-        gyerek(m, 456, -2, ido(rng));
-        fizetoParHelyreallitas(m.path());
-        const int a = allapot(m, regi, uj);
-        if (a == -1) rossz = i;
-        (a == 0 ? regiek : ujak)++;
-      }
-    });
-  for (std::thread& t : szalak) t.join();
+  parhuzamosKorok(futasok, kSzalak, tartam, [&](int w, int i, int ido) {
+    const TempFolder& m = *mappak[size_t(w)];
+    beallit(m, regi);
+    gyerek(m, 456, -2, ido);
+    fizetoParHelyreallitas(m.path());
+    const int a = allapot(m, regi, uj);
+    if (a == -1) rossz = i;
+    (a == 0 ? regiek : ujak)++;
+  });
   ASSERT_EQ(rossz.load(), -1) << "torn or unpaired files after run " << rossz.load();
   // Both outcomes occur, so the kills land inside the deletion.
   EXPECT_GT(regiek.load(), 0);

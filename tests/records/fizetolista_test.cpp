@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTreeView>
 #include <gtest/gtest.h>
@@ -178,6 +179,43 @@ TEST_F(FizetoListaTest, DeleteKeyRemovesExactlyTheSelectedRows) {
   EXPECT_EQ(folder.bytes(kNevekFile).size(), 6 * 271);  // the file is not touched
   lista.Beolvas();
   EXPECT_EQ(lista.sorokSzama(), 6);
+}
+
+// A key that moves the current row or changes the selection reports the current row once; a
+// key that changes nothing does not, nor does a mouse click (which has its own signal).
+TEST_F(FizetoListaTest, KeyboardSelectionChangesAreReportedOnceEach) {
+  folder.put(kNevekFile, szamozottFizetok(5));
+  lista.Beolvas();
+  lista.resize(600, 400);
+  lista.show();
+  QApplication::processEvents();
+  std::vector<int> jelzett;
+  lista.billentyuValasztas = [&](int sor) { jelzett.push_back(sor); };
+  QTreeView* v = lista.ListView1;
+  v->selectionModel()->setCurrentIndex(lista.modell()->index(0, 0),
+                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  auto gomb = [v](int key, Qt::KeyboardModifiers m = Qt::NoModifier, const QString& text = {}) {
+    QKeyEvent e(QEvent::KeyPress, key, m, text);
+    QApplication::sendEvent(v, &e);
+  };
+  gomb(Qt::Key_Down);                        // row 1
+  gomb(Qt::Key_Down, Qt::ShiftModifier);     // rows 1 and 2
+  gomb(Qt::Key_Space, Qt::ControlModifier, QStringLiteral(" "));  // row 2 unselected
+  gomb(Qt::Key_F5);                          // nothing changes
+  EXPECT_EQ(jelzett, (std::vector<int>{1, 2, 2}));
+  EXPECT_EQ(lista.kijeloltSorok(), (std::vector<int>{1}));
+
+  int kattintas = 0;
+  QObject::connect(v, &QTreeView::clicked, [&] { ++kattintas; });
+  const QPoint p = v->visualRect(lista.modell()->index(4, 0)).center();
+  const QPointF g = v->viewport()->mapToGlobal(QPointF(p));
+  QMouseEvent le(QEvent::MouseButtonPress, QPointF(p), g, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(v->viewport(), &le);
+  QMouseEvent fel(QEvent::MouseButtonRelease, QPointF(p), g, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(v->viewport(), &fel);
+  EXPECT_EQ(kattintas, 1);
+  EXPECT_EQ(v->currentIndex().row(), 4);
+  EXPECT_EQ(jelzett.size(), 3u);
 }
 
 TEST_F(FizetoListaTest, RecordNumbersAbove32767) {

@@ -1,3 +1,5 @@
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 #include "common/betutip.h"
@@ -156,6 +158,26 @@ TEST_F(CimkePrint, MissingLabelFontFallsBackToTheTextFont) {
   EXPECT_NEAR(t[3].y, 10 + 5.6 + 4 + 4.8, 1e-4);
   EXPECT_TRUE(boxes.shown.empty());
   EXPECT_EQ(counterInFile(), 101);
+}
+
+// The sheet file cannot take the new count (a folder stands in its place once the document
+// is sent): the labels are printed, and the user is told that the count was not saved.
+TEST_F(CimkePrint, CounterThatCannotBeSavedIsReported) {
+  struct FajlHelyenMappa : RecordingPrinter {
+    QString fajl;
+    void send(const PrintedDocument& doc, int index) override {
+      RecordingPrinter::send(doc, index);
+      QFile::remove(fajl);
+      QDir().mkpath(fajl);
+    }
+  } nyomtato;
+  nyomtato.fajl = dir.file(kCimkeSetupFile);
+  platform.printer = &nyomtato;
+  EXPECT_EQ(PrintAlloCimke(lap, hely, rows({1, 2}), platform, setup).lapok, 2);
+  ASSERT_EQ(nyomtato.documents().size(), 1u);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_TRUE(boxes.shown[0].text.contains(kCimkeSetupFile));
+  EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Exclamation);
 }
 
 // A printer that cannot take the document: the message, and no label is counted.

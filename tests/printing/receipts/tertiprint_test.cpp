@@ -259,16 +259,30 @@ TEST_F(TertiPrint, ListWithNoRowPrintsNothing) {
   EXPECT_TRUE(printer.documents().empty());
 }
 
+// Rows whose number is below 1 or no number name no payer, as rows past the end: no card.
+TEST_F(TertiPrint, ListSkipsRowsThatAreNoRecordNumber) {
+  threePayers();
+  for (int32_t n : {4, 5})  // room in the table for the six rows
+    payer(n, QStringLiteral("Más %1").arg(n), QString(), QString(), QString(), QString(), QString());
+  const PrintResult r = PrintCsFekvoTerti(lap, {"abc", "     0", "    -2", "     3", "x1", "     1"}, platform, set,
+                                          terti, nevek, kozl3sor);
+  ASSERT_TRUE(r.printed);
+  EXPECT_EQ(r.lapok, 2);
+  ASSERT_EQ(printer.documents().size(), 1u);
+  const PrintedDocument& d = printed::doc(printer);
+  ASSERT_EQ(d.pages.size(), 2u);
+  EXPECT_EQ(printed::at(printed::at(d.pages, 0).texts, 0).text, "Harmadik Hugó");
+  EXPECT_EQ(printed::at(printed::at(d.pages, 1).texts, 0).text, "Első Ede");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(TertiPrint, ListCancelsSilentlyOnAnyFailure) {
   threePayers();
-  // A row whose record number is not a number: the cards before it are thrown away.
-  EXPECT_FALSE(list({QStringLiteral("1"), QStringLiteral("abc")}));
-  EXPECT_TRUE(printer.documents().empty());
-  EXPECT_TRUE(printer.events().contains("killDoc"));
-  // A printer failure on the second card.
+  // A printer failure on the second card: the card before it is thrown away.
   printer.failOnText.insert(QStringLiteral("Első Ede"), PrinterError{482, QStringLiteral("hiba")});
   EXPECT_FALSE(list({QStringLiteral("3"), QStringLiteral("1")}));
   EXPECT_TRUE(printer.documents().empty());
+  EXPECT_TRUE(printer.events().contains("killDoc"));
   // More rows than the table has room for (records + 1).
   printer.failOnText.clear();
   EXPECT_FALSE(list({"1", "2", "3", "1", "2"}));

@@ -167,6 +167,27 @@ TEST_F(VevenyLista, MissingCodeFontPrintsTheDigitsAndSaysSoOnce) {
   EXPECT_TRUE(torlendoSorok(PrintCsAlloIrat(sorok(true, true, true), irat, platform, set, tertiL, iratL), 1).empty());
 }
 
+// The factory layout's code: its digits in the text font at 12 pt, with no message and no
+// failing step, so the printed rows may leave the list. A code size of 0 takes the text size,
+// said once, and fails no step either.
+TEST_F(VevenyLista, CodeFontAndSizeNeedNoFailingStep) {
+  SetIrat2Rekord gyari;
+  applyFactory(gyari, irat2Factory());
+  saveSettings(dir.path(), kSetIrat2File, gyari);
+  PrintResult r = PrintCsAlloIrat(sorok(true, false, true), irat, platform, set, tertiL, gyari);
+  printed::expectOnce(lap(1).texts, {"IK-2", 72, 8, B, 12});
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(torlendoSorok(r, 1), (std::vector<int>{2, 0}));
+  printer.clearLog();
+  iratL.VkodMeret = 0;
+  saveSettings(dir.path(), kSetIrat2File, iratL);
+  r = PrintCsAlloIrat(sorok(true, true, true), irat, platform, set, tertiL, iratL);
+  printed::expectOnce(lap(2).texts, {"IK-2", 72, 8, kKod, 9});
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("betűmérete")));
+  EXPECT_TRUE(r.hibatlan);
+}
+
 // Posting receipt, 10 pt.
 TEST_F(VevenyLista, PostingReceiptsTakeTheRecipientFromTheRow) {
   const PrintResult r = PrintCsAlloFelado(sorok(true, false, true), felado, platform, set, feladoL);

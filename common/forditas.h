@@ -1,0 +1,8 @@
+#pragma once
+// Qt's own texts (file dialogs, standard buttons, the text boxes' context menu) in Hungarian,
+// from the system's qtbase_hu.qm (Debian package qt6-translations-l10n).
+class QTranslator;
+
+// Loads Qt's Hungarian translation into `t` and installs it on the application; false when the
+// file is not there (Qt's texts then stay English).
+bool qtForditasBetoltese(QTranslator& t);

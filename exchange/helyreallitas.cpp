@@ -1,0 +1,32 @@
+#include "exchange/helyreallitas.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "common/fields.h"
+#include "common/recordfile.h"
+#include "common/setrekord.h"
+#include "exchange/automatikus.h"
+#include "exchange/konvertalas.h"
+#include "records/fizetocsere.h"
+
+QString adatfajlokHelyreallitasa(const QString& folder) {
+  QStringList uzenet;
+  const CsereHelyreallitas h = fizetoParHelyreallitas(folder);
+  if (!h.uzenet.isEmpty()) uzenet << h.uzenet;
+  // A conversion that ended before its last rename left its new file; the old one is in place.
+  QFile::remove(QDir(folder).filePath(kKonvTempFile));
+  // Claimed watched files: those of a finished change are gone by now, the others go back. While
+  // a change stays unfinished its file stays claimed too.
+  if (!h.fuggoben && QFileInfo::exists(dataPath(folder, kSetFile))) {
+    SetRekord set;
+    loadSet(folder, set);
+    const QStringList maradt = csvAtvetelekFeloldasa(trimmed(set.AutBeolvasMappa));
+    if (!maradt.isEmpty())
+      uzenet << QStringLiteral("A figyelt mappában félbemaradt importálás fájljai nem nevezhetők vissza: %1.\r\n"
+                               "Nevezze át őket .csv végűre, és a program beolvassa őket.")
+                    .arg(maradt.join(QStringLiteral(", ")));
+  }
+  return uzenet.join(QStringLiteral("\r\n\r\n"));
+}

@@ -1,0 +1,8 @@
+#pragma once
+// Start-up, before anything reads the payer files: what an earlier run left unfinished.
+#include <QString>
+
+// Finishes or undoes an interrupted change of the payer pair (fizetoParHelyreallitas), removes
+// the new file of an interrupted conversion, and puts back the watched files whose import did
+// not happen. Returns what the user is to be told once (empty: nothing).
+QString adatfajlokHelyreallitasa(const QString& folder);

@@ -1,0 +1,59 @@
+// Qt's own dialogs and menus in Hungarian once the system's translation is loaded: the file
+// dialog as the program shows it (<build>/screenshots/fajldialogus.png) and a text box's
+// context menu.
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "common/filedialogs.h"
+#include "common/forditas.h"
+#include "support/tempfolder.h"
+
+namespace {
+
+class Forditas : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(qtForditasBetoltese(t)) << "qtbase_hu.qm missing (qt6-translations-l10n)"; }
+  // The other tests of this program see Qt's texts as they were.
+  void TearDown() override { QCoreApplication::removeTranslator(&t); }
+  QTranslator t;
+};
+
+TEST_F(Forditas, TheFileDialogAndTheTextBoxMenuSpeakHungarian) {
+  TempFolder f;
+  f.put("adatok.csv", "a;b\n");
+  QStringList szovegek;  // the dialog's visible buttons and labels
+  QTimer::singleShot(0, [&] {
+    auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!d) return;
+    d->resize(900, 460);
+    QApplication::processEvents();
+    for (const QPushButton* b : d->findChildren<QPushButton*>()) if (b->isVisible()) szovegek << b->text();
+    for (const QLabel* l : d->findChildren<QLabel*>()) if (l->isVisible()) szovegek << l->text();
+    const QString cel = QStringLiteral(LAVINDOR_BINARY_DIR "/screenshots");
+    if (QDir().mkpath(cel)) d->grab().save(cel + QStringLiteral("/fajldialogus.png"));
+    d->reject();
+  });
+  QtFileDialogs().openFile(QStringLiteral("Adatbázis importálása"), f.path(), QStringLiteral("CSV fájlok (*.csv)"));
+  for (const char* vart : {"&Megnyitás", "Mégse", "Keresés itt:", "Fájl &neve:", "Fájlok típusa:"})
+    EXPECT_TRUE(szovegek.contains(QString::fromUtf8(vart))) << vart << ": " << szovegek.join(" | ").toStdString();
+
+  QLineEdit e(QStringLiteral("szöveg"));
+  std::unique_ptr<QMenu> m(e.createStandardContextMenu());
+  QStringList menu;
+  for (const QAction* a : m->actions())
+    if (!a->isSeparator()) menu << a->text().section(QLatin1Char('\t'), 0, 0);
+  EXPECT_EQ(menu, QStringList({"&Visszavonás", "Új&ra", "&Kivágás", "&Másolás", "&Beillesztés", "Törlés",
+                               "Összes kijelölése"}));
+}
+
+}  // namespace

@@ -1,0 +1,260 @@
+// The watched folder's file handling: what a line is, files that give nothing or are no files
+// at all, a change finished only at the next start, claimed files after a crash, the refusal
+// to write, negative amounts and names that are no UTF-8.
+#include <QDir>
+#include <QFile>
+#include <QStringEncoder>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "common/filedialogs.h"
+#include "exchange/helyreallitas.h"
+#include "tests/exchange/csere.h"
+#include "tests/exchange/tick.h"
+
+namespace {
+
+QString nevAt(const CsvBeolvasas& b, int i) { return asStored(rekordja<NevekRekord>(b.nevek, i).Nev).trimmed(); }
+
+TEST(FigyeltSorok, OnlyAnEmptyLineStopsASeparatorLineIsABlankPayer) {
+  struct Eset {
+    const char* mi;
+    QByteArray csv;
+    int automatikus, kezi;  // payers read
+  };
+  const Eset esetek[] = {
+      {"separator line", "A;;;;;;1\n;;;;;;\nB;;;;;;2\n", 3, 3},
+      {"quotes and separators", "A;;;;;;1\r\n\"\";\"\";  ;\r\nB;;;;;;2\r\n", 3, 3},
+      {"empty line", "A;;;;;;1\r\n\r\nB;;;;;;2\r\n", 1, 2},
+      {"CR line ends", "A;;;;;;1\rB;;;;;;2\r", 2, 2},
+      {"mixed line ends", "A\r\nB\nC\rD", 4, 4},
+  };
+  for (const Eset& e : esetek) {
+    const CsvBeolvasas a = csvFeldolgoz(e.csv, CsvValtozat::Automatikus), k = csvFeldolgoz(e.csv, CsvValtozat::Kezi);
+    EXPECT_EQ(a.fizetok, e.automatikus) << e.mi;
+    EXPECT_EQ(k.fizetok, e.kezi) << e.mi;
+    EXPECT_EQ(nevAt(k, 1), "A") << e.mi;
+    EXPECT_EQ(nevAt(k, 2), e.kezi == 3 ? "" : "B") << e.mi;
+  }
+  // The blank payer has no amount: it stops the automatic printing like an empty amount column.
+  EXPECT_EQ(csvFeldolgoz("A;;;;;;1\n;;;;;;\n", CsvValtozat::Automatikus).osszegNelkul, 1);
+}
+
+TEST(FigyeltSorok, Utf16IsReadByItsMarkANulByteRefusesTheFile) {
+  const QString sor = QString::fromUtf8("Árvíztűrő Ödön;;AZ;Győr;9021;Fő út;1500\r\nB;;;;;;2\r\n");
+  for (const QStringEncoder::Encoding enc : {QStringEncoder::Utf16LE, QStringEncoder::Utf16BE}) {
+    QStringEncoder e(enc, QStringEncoder::Flag::WriteBom);
+    const CsvBeolvasas b = csvFeldolgoz(e.encode(sor), CsvValtozat::Automatikus);
+    ASSERT_EQ(b.fizetok, 2) << b.hiba.toStdString();
+    EXPECT_EQ(nevAt(b, 1), QString::fromUtf8("Árvíztűrő Ödön"));
+    EXPECT_EQ(rekordja<NevekRekord>(b.nevek, 1).Osszegek[0], 1500);
+  }
+  QStringEncoder nincsJel(QStringEncoder::Utf16LE);
+  const QByteArray rosszak[] = {nincsJel.encode(sor), QByteArray("A\0B;;;;;;1\n", 11),
+                                QByteArray("\xFF\xFE" "A\0;", 5)};  // odd length
+  for (const QByteArray& r : rosszak) {
+    const CsvBeolvasas b = csvFeldolgoz(r, CsvValtozat::Kezi);
+    EXPECT_EQ(b.fizetok, 0);
+    EXPECT_TRUE(b.nevek.isEmpty());
+    EXPECT_FALSE(b.hiba.isEmpty());
+  }
+}
+
+TEST(FigyeltSorok, NegativeAmountsAreNoAmounts) {
+  const CsvBeolvasas b = csvFeldolgoz("A;;;;;;-20\nB;;;;;;-0\nC;;;;;;5\nD;;;;;;x\n", CsvValtozat::Kezi);
+  ASSERT_EQ(b.fizetok, 4);
+  const int32_t vart[] = {0, 0, 5, 0};
+  for (int i = 1; i <= 4; ++i) EXPECT_EQ(rekordja<NevekRekord>(b.nevek, i).Osszegek[0], vart[i - 1]) << i;
+  EXPECT_EQ(b.rosszOsszeg, 2);  // -20 and x
+  EXPECT_EQ(b.osszegNelkul, 3);
+}
+
+TEST(FigyeltSorok, MemoryFollowsTheDataNotTheLineCount) {
+  // Megabytes of line ends give nothing, and nothing is set aside for them.
+  const QByteArray sorvegek(8 << 20, '\n');
+  const CsvBeolvasas a = csvFeldolgoz(sorvegek, CsvValtozat::Automatikus), k = csvFeldolgoz(sorvegek, CsvValtozat::Kezi);
+  EXPECT_EQ(a.hiba, QString::fromUtf8("az első sora üres"));
+  EXPECT_EQ(k.hiba, QString::fromUtf8("csak üres sorokat tartalmaz"));
+  EXPECT_EQ(k.nevek.capacity() + a.nevek.capacity(), 0);
+  // More payers than the limit: refused whole.
+  EXPECT_EQ(csvFeldolgoz(QByteArray(";\n").repeated(10), CsvValtozat::Kezi, 10).fizetok, 10);
+  const CsvBeolvasas sok = csvFeldolgoz(QByteArray(";\n").repeated(11), CsvValtozat::Kezi, 10);
+  EXPECT_EQ(sok.fizetok, 0);
+  EXPECT_TRUE(sok.nevek.isEmpty());
+  EXPECT_EQ(sok.hiba, QString::fromUtf8("több mint 10 sort tartalmaz"));
+}
+
+class Figyelt : public Tick {
+ protected:
+  Figyelt() { beallit(1, false, 0, figyelt.path()); }
+  QStringList fajlok() const { return figyelt.entries(); }
+};
+
+TEST_F(Figyelt, FilesThatGiveNothingAreSetAsideAndSaid) {
+  parIr(prog, 2);
+  const QByteArray regi = prog.bytes(kNevekFile);
+  struct Eset {
+    const char* nev;
+    QByteArray csv;
+    const char* miert;
+  };
+  const Eset esetek[] = {
+      {"ures.csv", "", "a fájl üres"},
+      {"sorvegek.csv", "\r\n\r\n\r\n", "az első sora üres"},
+      {"elso.csv", "\r\nA;;;;;;1\r\n", "az első sora üres"},
+      {"utf16.csv", QStringEncoder(QStringEncoder::Utf16LE).encode(u"A;;;;;;1\r\n"), "NUL karaktert tartalmaz"},
+  };
+  for (const Eset& e : esetek) {
+    uzenetek.shown.clear();
+    figyelt.put(e.nev, e.csv);
+    ketTick();
+    const QString felre = QString::fromLatin1(e.nev) + kHibasUtotag;
+    EXPECT_EQ(fajlok(), QStringList{felre}) << e.nev;
+    EXPECT_EQ(figyelt.bytes(felre), e.csv) << e.nev;
+    ASSERT_EQ(uzenetek.shown.size(), 1u) << e.nev;
+    const QString t = uzenetek.shown[0].text;
+    EXPECT_TRUE(t.contains(QString::fromLatin1(e.nev)) && t.contains(QString::fromUtf8(e.miert)) && t.contains(felre))
+        << t.toStdString();
+    EXPECT_EQ(prog.bytes(kNevekFile), regi);
+    EXPECT_TRUE(idozito);  // the file is out of the way: polling goes on
+    QFile::remove(figyelt.file(felre));
+  }
+  // A second file of the same name is set aside beside the first, never over it.
+  figyelt.put("ures.csv.hibas", "elso");
+  figyelt.put("ures.csv", "");
+  ketTick();
+  EXPECT_EQ(fajlok(), QStringList({"ures (2).csv.hibas", "ures.csv.hibas"}));
+  EXPECT_EQ(figyelt.bytes("ures.csv.hibas"), "elso");
+}
+
+TEST_F(Figyelt, OddFilesAreNeitherReadNorWaitedFor) {
+  const QString fifo = prog.file("cso");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+  ASSERT_TRUE(QFile::link(fifo, figyelt.file("a.csv")));
+  ASSERT_TRUE(QFile::link("/dev/zero", figyelt.file("b.csv")));
+  {
+    QFile ritka(figyelt.file("c.csv"));  // sparse: 600 MB that take no room
+    ASSERT_TRUE(ritka.open(QIODevice::WriteOnly) && ritka.resize(qint64(600) << 20));
+  }
+  for (const char* nev : {"a.csv", "b.csv", "c.csv"}) {
+    uzenetek.shown.clear();
+    ketTick();
+    ASSERT_EQ(uzenetek.shown.size(), 1u) << nev;
+    EXPECT_TRUE(uzenetek.shown[0].text.contains(QString::fromLatin1(nev) + kHibasUtotag)) << nev;
+    EXPECT_TRUE(uzenetek.shown[0].text.contains(nev[0] == 'c' ? QStringLiteral("nagyobb, mint 512 MB")
+                                                                : QString::fromUtf8("nem közönséges fájl")))
+        << uzenetek.shown[0].text.toStdString();
+  }
+  EXPECT_FALSE(prog.exists(kNevekFile));
+  // The manual import follows the same rules.
+  RecordedFileDialogs dialogus;
+  p.fileDialogs = &dialogus;
+  for (const QString& f : {fifo, QStringLiteral("/dev/zero"), figyelt.file("c.csv.hibas")}) {
+    uzenetek.shown.clear();
+    dialogus.answers = {f};
+    mnuAdatCsvbol(p, set, a);
+    ASSERT_EQ(uzenetek.shown.size(), 1u);
+    EXPECT_TRUE(uzenetek.shown[0].text.contains(QString::fromUtf8("nem olvasható be adat")));
+  }
+  EXPECT_FALSE(prog.exists(kNevekFile));
+}
+
+TEST_F(Figyelt, AChangeFinishedAtTheNextStartIsADoneChange) {
+  parIr(prog, 3);
+  figyelt.put("x.csv", "Uj 1;;;;;;10;K1\r\nUj 2;;;;;;20;K2\r\n");
+  a.csereHorog = [](CsereLepes l) { return l != CsereLepes::Atnevezes2; };
+  ketTick();
+  // The payers are in (the list was refreshed to them), the file is not back for another try,
+  // and the message says only that the change completes at the next start.
+  EXPECT_EQ(fizetokSzama(prog), 5);
+  EXPECT_EQ(frissitve, 1);
+  EXPECT_EQ(fajlok(), QStringList{"x.csv" + kAtvetelUtotag});
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_EQ(uzenetek.shown[0].text,
+            QString::fromUtf8("A(z) x.csv fájl importálása: A(z) kozl3sor.dat fájl nem cserélhető le. A változás a "
+                              "program következő indításakor fejeződik be."));
+  EXPECT_TRUE(idozito);
+  // The next import first finishes the pair (as the next start would) and removes the file:
+  // imported once, every payer with its notice.
+  a.csereHorog = {};
+  figyelt.put("y.csv", "Uj 3;;;;;;30;K3\r\n");
+  ketTick();
+  EXPECT_EQ(fizetokSzama(prog), 6);
+  EXPECT_EQ(trimmed(rekordja<Kozl3sorRekord>(prog.bytes(kKozl3sorFile), 5).Kozlemeny), "K2");
+  EXPECT_EQ(trimmed(rekordja<Kozl3sorRekord>(prog.bytes(kKozl3sorFile), 6).Kozlemeny), "K3");
+  EXPECT_EQ(fajlok(), QStringList());
+  EXPECT_EQ(adatfajlokHelyreallitasa(prog.path()), QString());
+  EXPECT_EQ(fizetokSzama(prog), 6);
+}
+
+TEST_F(Figyelt, ClaimedFilesAreSettledAtStartNeverOverwritten) {
+  parIr(prog, 1);
+  // A claim whose change never happened (the program ended before its journal), and a new file
+  // of the same name since: the claimed one comes back beside it.
+  figyelt.put("x.csv" + kAtvetelUtotag, "Regi;;;;;;1\n");
+  figyelt.put("x.csv", "Uj;;;;;;2\n");
+  EXPECT_EQ(adatfajlokHelyreallitasa(prog.path()), QString());
+  EXPECT_EQ(fajlok(), QStringList({"x (2).csv", "x.csv"}));
+  EXPECT_EQ(figyelt.bytes("x (2).csv"), "Regi;;;;;;1\n");
+  // A claim while another claimed file of that name stands takes a free name.
+  figyelt.put("x.csv" + kAtvetelUtotag, "Masik;;;;;;3\n");
+  a.csereHorog = [](CsereLepes l) { return l != CsereLepes::NaploTorles; };  // the journal stays
+  ketTick();
+  EXPECT_EQ(nev(prog, 2), "Regi");
+  EXPECT_EQ(fajlok(), QStringList({"x (2).csv" + kAtvetelUtotag, "x.csv", "x.csv" + kAtvetelUtotag}));
+  EXPECT_EQ(figyelt.bytes("x.csv" + kAtvetelUtotag), "Masik;;;;;;3\n");
+  // At the next start the journal's own file goes with its finished change; the other claim
+  // comes back under its name, once the new x.csv is gone.
+  QFile::remove(figyelt.file("x.csv"));
+  EXPECT_EQ(adatfajlokHelyreallitasa(prog.path()), QString());
+  EXPECT_EQ(fajlok(), QStringList{"x.csv"});
+  EXPECT_EQ(figyelt.bytes("x.csv"), "Masik;;;;;;3\n");
+  EXPECT_EQ(fizetokSzama(prog), 2);
+}
+
+TEST_F(Figyelt, NoWriteWhenThePayerFileCouldNotBeRead) {
+  const QString hiba = QStringLiteral("A címzettek fájlja nem olvasható.");
+  a.NevekHiba = &hiba;
+  beallit(1, true, 0, figyelt.path());
+  ASSERT_TRUE(QFile::link(prog.file("nincs.dat"), prog.file(kNevekFile)));  // dangling
+  figyelt.put("x.csv", "A;;;;;;1\n");
+  ketTick();
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_EQ(uzenetek.shown[0].text, hiba);
+  EXPECT_FALSE(idozito);
+  EXPECT_EQ(fajlok(), QStringList{"x.csv"});
+  EXPECT_FALSE(QFileInfo(prog.file(kNevekFile)).exists());  // the link still dangles
+  // The menu's writers refuse the same way, before any question.
+  RecordedFileDialogs dialogus;
+  dialogus.answers = {figyelt.file("x.csv")};
+  p.fileDialogs = &dialogus;
+  mnuAdatCsvbol(p, set, a);
+  mnuKonertal(p, a);
+  mnuAdatbazisTorles(p, a);
+  ASSERT_EQ(uzenetek.shown.size(), 4u);
+  for (const RecordedMessageBoxes::Shown& m : uzenetek.shown) EXPECT_EQ(m.text, hiba);
+  EXPECT_FALSE(prog.exists(kKozl3sorFile));
+  EXPECT_FALSE(QFileInfo(prog.file(kNevekFile)).exists());
+}
+
+TEST_F(Figyelt, NamesThatAreNoUtf8AreReportedOnce) {
+  const QByteArray rossz = QFile::encodeName(figyelt.path()) + "/a\xFF.csv";
+  const int fd = ::open(rossz.constData(), O_CREAT | O_WRONLY, 0644);
+  ASSERT_GE(fd, 0);
+  ::close(fd);
+  figyelt.put("b.csv", "B;;;;;;1\n");
+  ketTick();
+  ketTick();
+  EXPECT_EQ(fizetokSzama(prog), 1);  // the next file is taken
+  ASSERT_EQ(uzenetek.shown.size(), 2u);
+  EXPECT_TRUE(uzenetek.shown[0].text.contains(QString::fromUtf8("nem érvényes UTF-8")));
+  EXPECT_TRUE(uzenetek.shown[0].text.contains(QStringLiteral("a\uFFFD.csv")));
+  EXPECT_EQ(uzenetek.shown[1].title, "Figyelem!");  // the import's own message
+  struct stat st {};
+  EXPECT_EQ(::lstat(rossz.constData(), &st), 0);  // left as it is
+}
+
+}  // namespace
