@@ -116,7 +116,7 @@ void BoritekLap::Image3_MouseMove(QPointF pos) {
     // position shown (and printed) is where the picture was dropped.
     const double s = pxPerMm();
     if (s > 0) {
-      maradek_ += QPointF((pos.x() - fogas_.x()) / s * oszto, (pos.y() - fogas_.y()) / s * oszto);
+      maradek_ += QPointF((pos.x() - fogas_.x()) / s * kOsztoX, (pos.y() - fogas_.y()) / s * oszto);
       const int dx = int(std::trunc(maradek_.x())), dy = int(std::trunc(maradek_.y()));
       maradek_ -= QPointF(dx, dy);
       kep_.moveTo(kep_.left() + dx, kep_.top() + dy);

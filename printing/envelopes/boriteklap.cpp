@@ -33,8 +33,8 @@ struct Meret {
   const char* szeles;
   const char* magas;
   double szelesMm, magasMm;
-  // Twips of the preview per millimetre, across and down alike: the picture's position
-  // captions and the stored placement (Kepment.dat) read in it.
+  // Twips of the stored placement (Kepment.dat) per millimetre down the envelope; across it is
+  // 44 for every size.
   double oszto;
   const char* allo;   // the envelope's picture, standing
   const char* fekvo;  // and lying
@@ -288,6 +288,8 @@ int BoritekLap::meretIndex() const { return OpB2->isChecked() ? 1 : OpB3->isChec
 
 double BoritekLap::oszto() const { return kMeretek[meretIndex()].oszto; }
 
+QPointF BoritekLap::kepMm() const { return {kep_.left() / kOsztoX, kep_.top() / oszto()}; }
+
 void BoritekLap::nyomatFrissit() {
   const BoritekLapAllapot lap = lapAllapot();
   const BoritekCimzett c = cimzett();
@@ -314,12 +316,14 @@ void BoritekLap::kepHely() {
   // prints: 10 x its size in the captions' unit; with no picture loaded, the frame in that unit.
   const double w = kepKep_.isNull() ? kep_.width() / kTwipsPerKepCm : KepSzeles();
   const double h = kepKep_.isNull() ? kep_.height() / kTwipsPerKepCm : KepMagas();
-  Picture2->place(Image3, {kep_.left() / oszto(), kep_.top() / oszto(), 10 * w, 10 * h});
+  const QPointF mm = kepMm();
+  Picture2->place(Image3, {mm.x(), mm.y(), 10 * w, 10 * h});
 }
 
 void BoritekLap::kepPozFrissit() {
-  lbXpoz->setText(mmText(kep_.left() / oszto()));
-  lbYpoz->setText(mmText(kep_.top() / oszto()));
+  const QPointF mm = kepMm();
+  lbXpoz->setText(mmText(mm.x()));
+  lbYpoz->setText(mmText(mm.y()));
 }
 
 void BoritekLap::setPreview(const QImage& kep) { Picture2->setPreview(kep); }

@@ -10,6 +10,7 @@
 // they are. The size options choose the block positions; C6 asks the main window to enable
 // "Fekvő" through enableFekvo.
 #include <QDateTime>
+#include <QPointF>
 #include <QRect>
 #include <QSize>
 #include <QWidget>
@@ -163,13 +164,16 @@ class BoritekLap : public QWidget, public FormPage {
   QSize boritekMintaTwips() const { return minta_; }
 
   // Renews lbXpoz and lbYpoz from the picture's position. One rule for start-up, the size
-  // options, dragging and the picture browser: each size is drawn at one scale, 44 twips of the
-  // preview per mm for C6 and C5/6, 31 for C5 (the larger envelope in the same preview), so
-  // the captions, which the print dispatch reads back, are where the picture lands on the
-  // envelope, across and down alike.
+  // options, dragging and the picture browser: the stored placement reads 44 twips per mm
+  // across every size and 44 (C6, C5/6) or 31 (C5) down, as Kepment.dat has always been read,
+  // and the preview draws those millimetres at one scale per size, so the captions, which the
+  // print dispatch reads back, are where the picture stands on the preview and on the envelope.
   void kepPozFrissit();
-  // The preview's twips per millimetre for the chosen size.
+  // The stored placement's twips per millimetre down the chosen size; across it is kOsztoX.
   double oszto() const;
+  static constexpr double kOsztoX = 44;
+  // The picture's top-left corner in millimetres of the envelope.
+  QPointF kepMm() const;
 
   // The preview picture; a null image clears it.
   void setPreview(const QImage& kep);

@@ -75,7 +75,7 @@ TEST_F(KitoltesTest, StartUpShowsThePicturePositionByOneRule) {
   EXPECT_EQ(w->boritekLap->HScroll1->value(), 2000);
   EXPECT_EQ(allapot.KepSzeles, 0);
   EXPECT_EQ(w->boritekLap->image3Twips(), QRect(880, 620, 2000, 2000));
-  EXPECT_EQ(w->boritekLap->lbXpoz->text(), QStringLiteral("28"));  // C5: 31 twips per mm both ways
+  EXPECT_EQ(w->boritekLap->lbXpoz->text(), QStringLiteral("20"));  // 44 twips per mm across every size
   EXPECT_EQ(w->boritekLap->lbYpoz->text(), QStringLiteral("20"));
   w->boritekLap->OpB1->click();
   EXPECT_EQ(w->boritekLap->lbXpoz->text(), QStringLiteral("20"));  // C6: 44 twips per mm

@@ -146,7 +146,7 @@ TEST_F(KepPanelTest, DraggingMovesByThePreviewsScaleAndWarnsAtTheBottom) {
   EXPECT_TRUE(lap->lbFigyelem->isHidden());
 }
 
-TEST_F(KepPanelTest, AfterTheBrowserTheCaptionsReadTheSizesOneScale) {
+TEST_F(KepPanelTest, AfterTheBrowserTheLeftEdgeIsStillReadAt44TwipsAMillimetre) {
   lap->OpB2->setChecked(true);
   lap->setImage3Twips(QRect(880, 620, 1900, 1900));
   QString elotte = QStringLiteral("/régi.jpg");
@@ -158,8 +158,8 @@ TEST_F(KepPanelTest, AfterTheBrowserTheCaptionsReadTheSizesOneScale) {
     return int(QDialog::Rejected);
   };
   lap->cmdKepek_Click();
-  EXPECT_EQ(lap->lbXpoz->text(), QStringLiteral("28"));  // C5: 880 / 31
-  EXPECT_EQ(lap->lbYpoz->text(), QStringLiteral("20"));  // and 620 / 31
+  EXPECT_EQ(lap->lbXpoz->text(), QStringLiteral("20"));  // not 880 / 31
+  EXPECT_EQ(lap->lbYpoz->text(), QStringLiteral("20"));  // C5: 620 / 31
   EXPECT_EQ(elotte, QStringLiteral("/régi.jpg"));
 }
 
