@@ -57,8 +57,6 @@ enum Lap : int { kLapCsekk = 0, kLapTerti, kLapFelado, kLapBoritek, kLapCimke, k
 
 // The captions of the eight pages, in index order.
 QStringList lapFeliratok();
-// The preview picture of a page, standing or lying; empty where the page has none.
-QString lapKep(int lap, bool fekvo);
 // The tab the settings dialog opens on for a page.
 int16_t beallitasFul(int lap);
 

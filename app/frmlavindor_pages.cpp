@@ -2,7 +2,6 @@
 // the orientation switched, the settings tab chosen, the blank-form picture shown. And the
 // orientation pair, which only changes the picture.
 #include <QAction>
-#include <QImage>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -13,34 +12,14 @@
 
 namespace {
 
-struct LapAdat {
-  int16_t beallitasFul;
-  const char* allo;
-  const char* fekvo;  // null: the page is standing only
-};
-
-constexpr std::array<LapAdat, 8> kLapok{{
-    {0, "csekkkepallo.jpg", "csekkkepfekvo.jpg"},
-    {1, "Tertikepallo.jpg", "Tertikepfekvo.jpg"},
-    {2, "Feladokepallo.jpg", "Feladokepfekvo.jpg"},
-    {3, "Boritekkepallo.jpg", "Boritekkepfekvo.jpg"},
-    {0, "cimkekep.jpg", nullptr},
-    {4, "Iratkepallo.jpg", "Iratkepfekvo.jpg"},
-    {5, "RcsekkkepAllo.jpg", "RcsekkkepFekvo.jpg"},
-    {6, "UtanveteliLapAllo.jpg", "UtanveteliLapfekvo.jpg"},
-}};
+// The settings dialog's tab for each page.
+constexpr std::array<int16_t, 8> kBeallitasFul{0, 1, 2, 3, 0, 4, 5, 6};
 
 bool ervenyes(int lap) { return lap >= 0 && lap < 8; }
 
 }  // namespace
 
-QString lapKep(int lap, bool fekvo) {
-  if (!ervenyes(lap)) return {};
-  const char* nev = fekvo ? kLapok[size_t(lap)].fekvo : kLapok[size_t(lap)].allo;
-  return nev ? QString::fromLatin1(nev) : QString();
-}
-
-int16_t beallitasFul(int lap) { return ervenyes(lap) ? kLapok[size_t(lap)].beallitasFul : 0; }
+int16_t beallitasFul(int lap) { return ervenyes(lap) ? kBeallitasFul[size_t(lap)] : 0; }
 
 void frmLavindor::SSTab1_Click() {
   const int lap = SSTab1->currentIndex();
@@ -85,11 +64,7 @@ void frmLavindor::elonezet(int lap) {
   if (!ervenyes(lap)) return;
   const bool fekvo = OpOrientacioFekvo->isChecked();
   if (fekvo && lap == kLapCimke) return;
-  // Opened by name in the program folder; a missing or unreadable picture leaves the preview
-  // empty and the page usable.
-  const QString nev = lapKep(lap, fekvo);
-  QImage kep;
-  if (!nev.isEmpty()) kep.load(dataPath(platform_.folder, nev));
-  vanKep_[size_t(lap)] = !kep.isNull();
-  oldalak_[size_t(lap)]->setPreview(kep);
+  // The page chooses its picture by the orientation and what it shows itself; a missing or
+  // unreadable picture leaves the preview empty and the page usable.
+  vanKep_[size_t(lap)] = oldalak_[size_t(lap)]->showPicture(fekvo ? Tajolas::Fekvo : Tajolas::Allo);
 }

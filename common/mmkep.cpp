@@ -1,5 +1,6 @@
 #include "common/mmkep.h"
 
+#include <QFileInfo>
 #include <QPixmap>
 #include <QResizeEvent>
 #include <QTransform>
@@ -21,15 +22,16 @@ MmKep::MmKep(double widthMm, double heightMm, QWidget* parent, Fekvo fekvo)
   setSizePolicy(p);
 }
 
-void MmKep::place(QWidget* w, const QRectF& mm) {
+void MmKep::place(QWidget* w, const QRectF& mm, double pt) {
   for (Box& b : boxes_)
     if (b.w == w) {
       b.mm = mm;
+      b.pt = pt;
       arrange();
       return;
     }
   w->setParent(this);
-  boxes_.push_back({w, mm, w->focusPolicy()});
+  boxes_.push_back({w, mm, pt, w->focusPolicy()});
   if (boxesHidden_) w->setFocusPolicy(Qt::NoFocus);
   arrange();
 }
@@ -42,6 +44,28 @@ void MmKep::setPreview(const QImage& image) {
   if (lying_ && fekvo_ == Fekvo::TurnBack) image_ = image.transformed(QTransform().rotate(-90));
   hideBoxes(lying_ && fekvo_ == Fekvo::HideBoxes);
   showPicture();
+}
+
+bool MmKep::showFile(const QString& path) {
+  fileName_ = QFileInfo(path).fileName();
+  QImage kep;
+  kep.load(path);
+  setPreview(kep);
+  return !kep.isNull();
+}
+
+void MmKep::setForm(double widthMm, double heightMm) {
+  if (widthMm <= 0 || heightMm <= 0) return;
+  widthMm_ = widthMm;
+  heightMm_ = heightMm;
+  updateGeometry();
+  arrange();
+  showPicture();
+}
+
+double MmKep::pxPerMm() const {
+  const QRect r = pictureRect();
+  return r.width() > 0 ? r.width() / widthMm_ : 0;
 }
 
 void MmKep::setKeepAspect(bool keep) {
@@ -111,12 +135,15 @@ void MmKep::arrange() {
       continue;
     }
     const QRectF& r = b.mm;
-    const QRect px(area.left() + int(std::lround(r.x() * sx)), area.top() + int(std::lround(r.y() * sy)),
-                   int(std::lround(r.width() * sx)), int(std::lround(r.height() * sy)));
-    b.w->setGeometry(px);
-    // The text fills about two thirds of its box's height.
+    QRect px(area.left() + int(std::lround(r.x() * sx)), area.top() + int(std::lround(r.y() * sy)),
+             int(std::lround(r.width() * sx)), int(std::lround(r.height() * sy)));
+    // The text fills about two thirds of its box's height, or takes its size on the form.
     QFont f = b.w->font();
-    f.setPixelSize(std::max(7, int(px.height() * 0.62)));
+    f.setPixelSize(std::max(7, int(b.pt > 0 ? std::lround(b.pt * 25.4 / 72 * sy) : px.height() * 0.62)));
     b.w->setFont(f);
+    // A box without a width or height takes the widget's own.
+    if (r.width() <= 0) px.setWidth(b.w->sizeHint().width());
+    if (r.height() <= 0) px.setHeight(b.w->sizeHint().height());
+    b.w->setGeometry(px);
   }
 }

@@ -25,11 +25,24 @@ class MmKep : public QLabel {
   MmKep(double widthMm, double heightMm, QWidget* parent = nullptr, Fekvo fekvo = Fekvo::Stretch);
 
   // Makes `w` a child of the picture and keeps it over `mm` (left, top, width, height); a
-  // widget placed again moves to its new place.
-  void place(QWidget* w, const QRectF& mm);
+  // widget placed again moves to its new place. Its text fills about two thirds of the box's
+  // height; with `pt` the text is that many points of the form at the picture's scale instead.
+  // A width or height not above 0 takes the widget's own (a text from its left top corner).
+  void place(QWidget* w, const QRectF& mm, double pt = 0);
   // Shows `image` (a null image: the plain background).
   void setPreview(const QImage& image);
+  // Shows the picture file at `path`; a missing or unreadable file shows the plain background.
+  // False then. The file's name is kept (fileName), whether it could be read or not.
+  bool showFile(const QString& path);
+  QString fileName() const { return fileName_; }
   bool hasPreview() const { return !image_.isNull(); }
+  // Another form: its width and height in millimetres. The boxes keep their millimetres; the
+  // page shows the new form's picture itself.
+  void setForm(double widthMm, double heightMm);
+  double widthMm() const { return widthMm_; }
+  double heightMm() const { return heightMm_; }
+  // Pixels of the widget per millimetre of the form.
+  double pxPerMm() const;
   // A lying picture is shown.
   bool lying() const { return lying_; }
   // Keeps the form's proportions: the picture takes the widest area of the form's shape at the
@@ -51,6 +64,7 @@ class MmKep : public QLabel {
   struct Box {
     QPointer<QWidget> w;
     QRectF mm;
+    double pt = 0;  // the text's size in points of the form; 0: by the box's height
     Qt::FocusPolicy focus = Qt::NoFocus;  // the box's own, while it is hidden for a lying picture
   };
   void arrange();
@@ -60,6 +74,7 @@ class MmKep : public QLabel {
   double widthMm_, heightMm_;
   Fekvo fekvo_;
   QImage image_;
+  QString fileName_;
   bool lying_ = false;
   bool keepAspect_ = false;
   // The boxes are folded to nothing and take no focus, rather than hidden, so that the page's

@@ -10,7 +10,9 @@ QImage tertivevenyBelfoldi();  // domestic return receipt, 165 x 105 mm
 QImage tertivevenyKulfoldi();  // international return receipt, 165 x 105 mm
 QImage feladoveveny();          // posting receipt, 165 x 120 mm
 QImage boritekC6();            // C6 envelope, 162 x 114 mm
-QImage etikettIv();            // A4 sheet of address labels, 210 x 297 mm
+QImage boritekC5();            // C5 envelope, 229 x 162 mm
+QImage boritekC56();           // C5/6 envelope, 229 x 114 mm
+QImage etikettIv();            // blank A4 sheet for address labels, 210 x 297 mm
 QImage tertiIrathoz();         // return receipt for official documents, 165 x 105 mm
 QImage rozsaszinElol();        // pink money order, front, 210 x 105 mm
 QImage rozsaszinHatul();       // pink money order, back

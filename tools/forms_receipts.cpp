@@ -8,21 +8,24 @@ namespace {
 
 const QColor kTertiPaper(0xEA, 0xF5, 0xE0), kTertiInk(0x3A, 0x80, 0x3A);
 
+// The return-receipt page's card box is 9555 twips wide for the 165 mm card.
+constexpr double kMmPerTwip = 165.0 / 9555.0;
+
 void signatureLine(Sheet& s, double x, double y, double w, const QString& caption) {
   s.rules(x, y, w, 1, 0);
   s.text(x, y + 0.5, caption, 4.5);
 }
 
-// The lower half shared by the domestic receipts: delivery confirmation on the left.
+// The delivery confirmation in the lower left of the domestic card, 57 mm wide.
 void delivery(Sheet& s) {
-  s.box(3, 45, 70, 57, QStringLiteral("Átvételi igazolás"));
+  s.box(3, 45, 57, 57, QStringLiteral("Átvételi igazolás"));
   s.text(5, 51, QStringLiteral("A küldeményt átvettem:"), 5);
-  signatureLine(s, 5, 64, 64, QStringLiteral("kézbesítés napja"));
-  signatureLine(s, 5, 76, 64, QStringLiteral("átvevő aláírása"));
-  signatureLine(s, 5, 88, 64, QStringLiteral("átvevő neve olvashatóan"));
-  s.tick(5, 93, QStringLiteral("címzett"), 3);
-  s.tick(25, 93, QStringLiteral("meghatalmazott"), 3);
-  s.tick(50, 93, QStringLiteral("helyettes átvevő"), 3);
+  signatureLine(s, 5, 64, 52, QStringLiteral("kézbesítés napja"));
+  signatureLine(s, 5, 76, 52, QStringLiteral("átvevő aláírása"));
+  signatureLine(s, 5, 88, 52, QStringLiteral("átvevő neve olvashatóan"));
+  s.tick(5, 92.5, QStringLiteral("címzett"), 3);
+  s.tick(25, 92.5, QStringLiteral("meghatalmazott"), 3);
+  s.tick(5, 97, QStringLiteral("helyettes átvevő"), 3);
 }
 
 }  // namespace
@@ -34,19 +37,23 @@ QImage tertivevenyBelfoldi() {
   s.text(18, 1, QStringLiteral("Küldeményazonosító:"), 5);
   s.box(18, 3.5, 72, 7.5);
   s.box(98, 3, 34, 10, QStringLiteral("Ügyfélazonosító:"));
-  s.tick(128, 14.3, {}, 4);
-  s.tick(137, 14.3, {}, 4);
-  s.tick(146, 14.3, {}, 4);
-  s.text(127.5, 18.6, QStringLiteral("pri."), 4.5);
-  s.text(137, 18.6, QStringLiteral("sk."), 4.5);
-  s.text(146, 18.6, QStringLiteral("UV."), 4.5);
-  s.box(45.5, 20.5, 53, 19.5, QStringLiteral("Címzett neve, címe:"));
+  // The service marks' squares where the page shows its "X" marks (twips 7410, 8010, 8610
+  // across and 990 down of the 9555-twip card box), their boxes just below them.
+  const char* jelek[] = {"pri.", "sk.", "UV."};
+  for (int i = 0; i < 3; ++i) {
+    const double x = (7410 + 600 * i) * kMmPerTwip;
+    s.tick(x, 990 * kMmPerTwip, {}, 4);
+    s.text(x + 4.6, 18.2, QString::fromLatin1(jelek[i]), 4.5);
+  }
+  s.box(45.5, 20.5, 54, 19.5, QStringLiteral("Címzett neve, címe:"));
   s.text(18, 31.5, QStringLiteral("Felvétel kelte:"), 5);
   s.box(18, 34, 26, 6);
   s.box(101, 34.5, 61, 6, QStringLiteral("Ügyfél saját jelzése:"));
   delivery(s);
-  s.box(78, 55, 84, 24, QStringLiteral("Visszaküldési cím:"));
-  s.rules(80, 63, 80, 3, 5);
+  // The return address under the page's three lines (twips 3690 across, 3480, 3810 and 4140
+  // down, 4845 wide): a rule under each line's text.
+  s.box(61.5, 54.5, 89, 24, QStringLiteral("Visszaküldési cím:"));
+  for (int top : {3480, 3810, 4140}) s.rules(63.5, top * kMmPerTwip + 4.2, 85.5, 1, 0);
   s.circle(120, 92, 9, QStringLiteral("bélyegző"));
   return s.finish();
 }
@@ -58,16 +65,22 @@ QImage tertivevenyKulfoldi() {
   s.text(13, 9.8, QStringLiteral("Küldeményazonosító / N° de l'envoi:"), 5);
   s.box(13, 12.5, 70, 7);
   s.box(13, 20.3, 70, 20.7, QStringLiteral("Címzett / Destinataire:"));
-  s.tick(15, 45.5, QStringLiteral("Levél / Lettre"));
-  s.tick(38, 45.5, QStringLiteral("Elsőbbségi"));
-  s.tick(60, 45.5, QStringLiteral("Csomag / Colis"));
-  s.tick(15, 51.5, QStringLiteral("Ajánlott / Recommandé"));
-  s.tick(15, 57.5, QStringLiteral("Saját kézbe / En main propre"));
+  // The squares under the page's "X" marks (twips of the card box), each box left of its mark.
+  auto jel = [&](int left, int top, const char* felirat) {
+    s.tick(left * kMmPerTwip, top * kMmPerTwip, QString::fromUtf8(felirat));
+  };
+  jel(840, 2430, "Levél / Lettre");
+  jel(2400, 2430, "Elsőbbségi");
+  jel(3630, 2430, "Csomag / Colis");
+  jel(840, 2760, "Ajánlott / Recommandé");
+  jel(870, 3060, "Saját kézbe / En main propre");
   s.box(88, 10, 73, 34, QStringLiteral("Átvételi igazolás / Attestation de réception"));
   signatureLine(s, 90, 28, 68, QStringLiteral("kelt / date"));
   signatureLine(s, 90, 39, 68, QStringLiteral("aláírás / signature"));
-  s.box(83, 49, 78, 40, QStringLiteral("Visszaküldési cím / Renvoyer à:"));
-  s.rules(85, 60, 74, 4, 8);
+  // The return address: a rule under each of the page's four lines (twips 2900, 3420, 3900
+  // and 4380 down).
+  s.box(83, 45, 78, 40, QStringLiteral("Visszaküldési cím / Renvoyer à:"));
+  for (int top : {2900, 3420, 3900, 4380}) s.rules(85, top * kMmPerTwip + 4.2, 74, 1, 0);
   s.circle(40, 85, 11, QStringLiteral("bélyegző / timbre"));
   return s.finish();
 }
@@ -128,29 +141,28 @@ QImage feladoveveny() {
   return s.finish();
 }
 
-QImage boritekC6() {
-  Sheet s(162, 114, QColor(0xFB, 0xFA, 0xF4), QColor(0x77, 0x77, 0x77));
+namespace {
+
+// An envelope of the given size: outline, size caption and the stamp's corner. The sender and
+// recipient blocks stand where the layout puts them, so the envelope has no lines for them.
+QImage boritek(double w, double h, const QString& meret) {
+  Sheet s(w, h, QColor(0xFB, 0xFA, 0xF4), QColor(0x77, 0x77, 0x77));
   s.frame();
-  s.centre(0, 1.5, 162, QStringLiteral("BORÍTÉK – C6 (162 × 114 mm)"), 6, false);
-  s.text(8, 8, QStringLiteral("Feladó:"), 6);
-  s.rules(8, 16, 60, 4, 5);
-  s.box(132, 6, 24, 28);
-  s.centre(132, 18, 24, QStringLiteral("bélyeg"), 6, false);
-  s.text(70, 58, QStringLiteral("Címzett:"), 7);
-  s.rules(70, 68, 84, 4, 7);
-  s.cells(70, 92, 4, 6, 7);
+  s.centre(0, 1.5, w, QStringLiteral("BORÍTÉK – ") + meret, 6, false);
+  s.box(w - 30, 6, 24, 28);
+  s.centre(w - 30, 18, 24, QStringLiteral("bélyeg"), 6, false);
   return s.finish();
 }
 
+}  // namespace
+
+QImage boritekC6() { return boritek(162, 114, QStringLiteral("C6 (162 × 114 mm)")); }
+QImage boritekC5() { return boritek(229, 162, QStringLiteral("C5 (229 × 162 mm)")); }
+QImage boritekC56() { return boritek(229, 114, QStringLiteral("C5/6 (229 × 114 mm)")); }
+
+// The blank sheet: the label page draws the labels of its set-up over it.
 QImage etikettIv() {
   Sheet s(210, 297, QColor(0xFC, 0xFC, 0xFA), QColor(0x80, 0x80, 0x88));
-  s.centre(0, 4, 210, QStringLiteral("ETIKETT ÍV (A4)"), 9);
-  const double top = 15.5;
-  for (int r = 0; r < 7; ++r)
-    for (int c = 0; c < 3; ++c) {
-      s.box(c * 70 + 1.5, top + r * 38 + 1.5, 67, 35);
-      s.rules(c * 70 + 6, top + r * 38 + 10, 57, 4, 6);
-    }
   s.frame();
   return s.finish();
 }

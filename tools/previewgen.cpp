@@ -1,8 +1,9 @@
 // Draws the preview pictures of the blank forms into a folder:
 //   previewgen <folder>
-// One JPEG per page and orientation (the lying picture is the standing one turned a quarter
-// turn) and the front and back pictures of the money-order, cash-on-delivery and return-
-// receipt pages. Fails with a message when a picture cannot be written.
+// One JPEG per page and orientation, the envelope's per size (the lying picture is the
+// standing one turned a quarter turn), and the front and back pictures of the money-order,
+// cash-on-delivery and return-receipt pages. Fails with a message when a picture cannot be
+// written.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImageWriter>
@@ -26,6 +27,8 @@ const Picture kPictures[] = {
     {"Tertikepallo.jpg", "Tertikepfekvo.jpg", forms::tertivevenyBelfoldi},
     {"Feladokepallo.jpg", "Feladokepfekvo.jpg", forms::feladoveveny},
     {"Boritekkepallo.jpg", "Boritekkepfekvo.jpg", forms::boritekC6},
+    {"BoritekkepC5allo.jpg", "BoritekkepC5fekvo.jpg", forms::boritekC5},
+    {"BoritekkepC56allo.jpg", "BoritekkepC56fekvo.jpg", forms::boritekC56},
     {"cimkekep.jpg", nullptr, forms::etikettIv},
     {"Iratkepallo.jpg", "Iratkepfekvo.jpg", forms::tertiIrathoz},
     {"RcsekkkepAllo.jpg", "RcsekkkepFekvo.jpg", forms::rozsaszinElol},

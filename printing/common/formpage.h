@@ -14,6 +14,7 @@
 
 #include "printing/common/listprint.h"
 
+class MmKep;
 class QImage;
 struct LayoutRecords;
 struct Platform;
@@ -64,6 +65,9 @@ struct PagePrint {
   bool listaFokusz = false;  // no payer was chosen: the focus goes to the list
 };
 
+// The picture of a form that has one drawing a feed: `allo` or `fekvo` from `folder` into `kep`.
+bool showFormPicture(MmKep& kep, const QString& folder, Tajolas tajolas, const QString& allo, const QString& fekvo);
+
 class FormPage {
  public:
   virtual ~FormPage() = default;
@@ -81,7 +85,11 @@ class FormPage {
 
   // The page became the current one.
   virtual void enter() {}
-  virtual void setPreview(const QImage& kep) = 0;
+  // The page shows the blank-form picture of the orientation and of its own state (the card,
+  // the side or the envelope size it shows), from the program folder, and lays its items out
+  // as that feed prints them; false when the picture cannot be read (the page stays usable).
+  // The page keeps the orientation for its own changes of card, side or size.
+  virtual bool showPicture(Tajolas tajolas) = 0;
 
   // The row click: the payer's fields, then the payer's amounts (the twelve slots).
   virtual void fill(const FizetoKitoltes&) {}

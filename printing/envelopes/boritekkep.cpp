@@ -33,10 +33,7 @@ void BoritekLap::setKep(const BoritekKep& kep) {
   kepHely();
 }
 
-double BoritekLap::pxPerMm() const {
-  const QRect r = Picture2->pictureRect();
-  return r.width() > 0 ? r.width() / 162.0 : 0;
-}
+double BoritekLap::pxPerMm() const { return Picture2->pxPerMm(); }
 
 void BoritekLap::HScroll1_Change() {
   int a = HScroll1->value();
@@ -113,13 +110,13 @@ void BoritekLap::Image3_MouseDown(QPointF pos) {
 
 void BoritekLap::Image3_MouseMove(QPointF pos) {
   Image3->setCursor(mozgatoKurzor(platform_.folder));
-  const double oszto = feluliOszto();
+  const double oszto = this->oszto();
   if (huzas_) {
     // Pixels of the preview into twips of the envelope through the preview's own scale, so the
     // position shown (and printed) is where the picture was dropped.
     const double s = pxPerMm();
     if (s > 0) {
-      maradek_ += QPointF((pos.x() - fogas_.x()) / s * 44.0, (pos.y() - fogas_.y()) / s * oszto);
+      maradek_ += QPointF((pos.x() - fogas_.x()) / s * kOsztoX, (pos.y() - fogas_.y()) / s * oszto);
       const int dx = int(std::trunc(maradek_.x())), dy = int(std::trunc(maradek_.y()));
       maradek_ -= QPointF(dx, dy);
       kep_.moveTo(kep_.left() + dx, kep_.top() + dy);

@@ -14,8 +14,11 @@
 #include <cmath>
 
 #include "common/mmkep.h"
+#include "common/printjob.h"
 #include "common/recordfile.h"
 #include "common/tricheckbox.h"
+#include "printing/common/nyomatkep.h"
+#include "printing/envelopes/boritekprint.h"
 #include "printing/envelopes/kepmeret.h"
 
 namespace {
@@ -29,12 +32,19 @@ struct Meret {
   int szelesTwips, magasTwips;  // outline, 10 twips per millimetre
   const char* szeles;
   const char* magas;
+  double szelesMm, magasMm;
+  // Twips of the stored placement (Kepment.dat) per millimetre down the envelope; across it is
+  // 44 for every size.
+  double oszto;
+  const char* allo;   // the envelope's picture, standing
+  const char* fekvo;  // and lying
 };
 
 const Meret kMeretek[3] = {
-    {"C6 Normál boríték", 1620, 1140, "162 mm", "114 mm"},
-    {"C5 boríték", 2290, 1620, "229 mm", "162 mm"},
-    {"C5/6 csekk boríték", 2290, 1140, "229 mm", "114 mm"},
+    {"C6 Normál boríték", 1620, 1140, "162 mm", "114 mm", 162, 114, 44, "Boritekkepallo.jpg", "Boritekkepfekvo.jpg"},
+    {"C5 boríték", 2290, 1620, "229 mm", "162 mm", 229, 162, 31, "BoritekkepC5allo.jpg", "BoritekkepC5fekvo.jpg"},
+    {"C5/6 csekk boríték", 2290, 1140, "229 mm", "114 mm", 229, 114, 44, "BoritekkepC56allo.jpg",
+     "BoritekkepC56fekvo.jpg"},
 };
 
 }  // namespace
@@ -166,12 +176,14 @@ BoritekLap::BoritekLap(const Platform& platform, BoritekRekord& boritek, Boritek
   kg->addWidget(lbMagas, 3, 1);
   kg->addWidget(lbFigyelem, 4, 0, 1, 2);
 
-  // Preview of the C6 envelope, 162 x 114 mm; the picture is placed on it by its position in
-  // twips of the preview. A lying picture is fitted whole without the picture on it.
-  Picture2 = new MmKep(162, 114, this, MmKep::Fekvo::HideBoxes);
+  // Preview of the chosen envelope (C6 until a size is chosen) with the recipient and sender
+  // as they print and the picture placed by its position in twips of the preview. A lying
+  // picture is turned back upright, so everything stays on its place.
+  Picture2 = new MmKep(162, 114, this, MmKep::Fekvo::TurnBack);
   nev(Picture2, "Picture2");
   Picture2->setKeepAspect(true);
   Picture2->setMinimumSize(px(3435), px(3435) * 114 / 162);
+  blokkok_ = std::make_unique<NyomatReteg>(Picture2, QStringLiteral("boritekSor"));
   Image3 = cimke(Picture2, "Image3");
   Image3->setScaledContents(true);
   Image3->setMouseTracking(true);
@@ -205,6 +217,14 @@ BoritekLap::BoritekLap(const Platform& platform, BoritekRekord& boritek, Boritek
   connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
   connect(cmdKepek, &QPushButton::clicked, this, [this] { cmdKepek_Click(); });
   connect(cmdKepMentese, &QPushButton::clicked, this, [this] { cmdKepMentese_Click(); });
+  // The blocks on the preview follow their boxes and switches.
+  for (QLineEdit* e : {txtBoritekCimzettNev, txtBoritekCimzettNev2, txtBoritekCimzettCim1, txtBoritekCimzettCim2,
+                       txtBoritekCimzettIrSzam, txtBoritekFeladoNev, txtBoritekFeladoCim1, txtBoritekFeladoCim2,
+                       txtBoritekFeladoIrSzam, txtFelado5mezo})
+    connect(e, &QLineEdit::textChanged, this, [this] { nyomatFrissit(); });
+  for (TriCheckBox* c : {chkFKCNev, chkFKCNev2, chkFKCCim1, chkFKCCim2, chkFKCIrsz, chkFKFNev, chkFKFCim1, chkFKFCim2,
+                         chkFKFIrsz, chkCimzett, chkFelado})
+    connect(c, &QCheckBox::stateChanged, this, [this] { nyomatFrissit(); });
   // The design's states: recipient and sender printed, the picture as start-up restores it.
   chkCimzett->setValue(1);
   chkFelado->setValue(1);
@@ -257,8 +277,33 @@ void BoritekLap::meret(int index) {
   hely_.BoritekCimzettX = *g[3];
   hely_.BoritekMeret = int16_t(index + 1);
 
+  Picture2->setForm(m.szelesMm, m.magasMm);
+  showPicture(tajolas_);
   kepPozFrissit();
   kepHely();
+  nyomatFrissit();
+}
+
+int BoritekLap::meretIndex() const { return OpB2->isChecked() ? 1 : OpB3->isChecked() ? 2 : 0; }
+
+double BoritekLap::oszto() const { return kMeretek[meretIndex()].oszto; }
+
+QPointF BoritekLap::kepMm() const { return {kep_.left() / kOsztoX, kep_.top() / oszto()}; }
+
+void BoritekLap::nyomatFrissit() {
+  const BoritekLapAllapot lap = lapAllapot();
+  const BoritekCimzett c = cimzett();
+  const BoritekFelado f = felado();
+  // As the lying feed prints it, which adds nothing to the positions: millimetres of the
+  // envelope. The size's positions and fonts come from boritek.dat, as for the printer.
+  const PrintedPage nyomat = nyomatFelvetel([&](PrintJob& j) {
+    BoritekRekord b;
+    BoritekHely h;
+    const BoritekMeretezes m = boritekMeret(j, platform_.folder, lap.meret, false, b, h);
+    placeBoritek(j, c, f, lap, h, m, false, false);
+  });
+  blokkok_->mutat(nyomat.texts);
+  Image3->raise();
 }
 
 void BoritekLap::setImage3Twips(const QRect& twips) {
@@ -266,20 +311,25 @@ void BoritekLap::setImage3Twips(const QRect& twips) {
   kepHely();
 }
 
-double BoritekLap::feluliOszto() const { return OpB2->isChecked() ? 31.0 : 44.0; }
-
 void BoritekLap::kepHely() {
-  // The preview's scale, as kepPozFrissit reads it: 44 twips per mm, 31 vertically for C5.
-  // The picture is shown as large as it prints: 10 x its size in the captions' unit; with no
-  // picture loaded, the frame in that unit.
+  // The preview's scale, as kepPozFrissit reads it. The picture is shown as large as it
+  // prints: 10 x its size in the captions' unit; with no picture loaded, the frame in that unit.
   const double w = kepKep_.isNull() ? kep_.width() / kTwipsPerKepCm : KepSzeles();
   const double h = kepKep_.isNull() ? kep_.height() / kTwipsPerKepCm : KepMagas();
-  Picture2->place(Image3, {kep_.left() / 44.0, kep_.top() / feluliOszto(), 10 * w, 10 * h});
+  const QPointF mm = kepMm();
+  Picture2->place(Image3, {mm.x(), mm.y(), 10 * w, 10 * h});
 }
 
 void BoritekLap::kepPozFrissit() {
-  lbXpoz->setText(mmText(kep_.left() / 44.0));
-  lbYpoz->setText(mmText(kep_.top() / feluliOszto()));
+  const QPointF mm = kepMm();
+  lbXpoz->setText(mmText(mm.x()));
+  lbYpoz->setText(mmText(mm.y()));
 }
 
 void BoritekLap::setPreview(const QImage& kep) { Picture2->setPreview(kep); }
+
+bool BoritekLap::showPicture(Tajolas t) {
+  tajolas_ = t;
+  const Meret& m = kMeretek[meretIndex()];
+  return showFormPicture(*Picture2, platform_.folder, t, QString::fromLatin1(m.allo), QString::fromLatin1(m.fekvo));
+}

@@ -10,17 +10,22 @@
 // they are. The size options choose the block positions; C6 asks the main window to enable
 // "Fekvő" through enableFekvo.
 #include <QDateTime>
+#include <QPointF>
 #include <QRect>
 #include <QSize>
 #include <QWidget>
 
 #include <array>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "common/platform.h"
 #include "layouts/layoutrecords.h"
 #include "printing/common/formpage.h"
+#include "printing/common/nyomatkep.h"
 #include "printing/envelopes/boritekhely.h"
+#include "printing/envelopes/boritekprint.h"
 #include "printing/envelopes/cimkerekordok.h"
 
 class QFrame;
@@ -158,14 +163,32 @@ class BoritekLap : public QWidget, public FormPage {
   // The outline's size in twips.
   QSize boritekMintaTwips() const { return minta_; }
 
-  // Renews lbXpoz and lbYpoz from the picture's position. One rule for start-up and the size
-  // options: the left edge / 44 for every size; the top edge / the preview's vertical scale,
-  // 31 twips per mm for C5 (its preview is drawn smaller) and 44 for the others, so that the
-  // caption, which the print dispatch reads back, is where the picture lands on the envelope.
+  // Renews lbXpoz and lbYpoz from the picture's position. One rule for start-up, the size
+  // options, dragging and the picture browser: the stored placement reads 44 twips per mm
+  // across every size and 44 (C6, C5/6) or 31 (C5) down, as Kepment.dat has always been read,
+  // and the preview draws those millimetres at one scale per size, so the captions, which the
+  // print dispatch reads back, are where the picture stands on the preview and on the envelope.
   void kepPozFrissit();
+  // The stored placement's twips per millimetre down the chosen size; across it is kOsztoX.
+  double oszto() const;
+  static constexpr double kOsztoX = 44;
+  // The picture's top-left corner in millimetres of the envelope.
+  QPointF kepMm() const;
 
   // The preview picture; a null image clears it.
-  void setPreview(const QImage& kep) override;
+  void setPreview(const QImage& kep);
+  // The chosen envelope's picture (C6 until a size is chosen): Boritekkepallo.jpg,
+  // BoritekkepC5allo.jpg or BoritekkepC56allo.jpg, or its lying one, shown upright.
+  bool showPicture(Tajolas t) override;
+  // The recipient and sender on the preview, as the lying feed prints them (the stored
+  // positions, millimetres of the envelope), in their fonts, sizes and weights.
+  void nyomatFrissit();
+  std::vector<QLabel*> nyomatSorok() const { return blokkok_->cimkek(); }
+
+  // The page's switches and picture, the recipient and the sender, as the printers take them.
+  BoritekLapAllapot lapAllapot() const;
+  BoritekCimzett cimzett() const;
+  BoritekFelado felado() const;
 
   // The main window's calls (boriteklap_ablak.cpp).
   void load(const SetRekord& set) override;
@@ -186,8 +209,8 @@ class BoritekLap : public QWidget, public FormPage {
 
  private:
   void meret(int index);
+  int meretIndex() const;  // the chosen size, 0 (C6, also when none is chosen) to 2
   void kepHely();  // Image3 onto the preview at kep_
-  double feluliOszto() const;  // twips per mm of the top edge for the chosen size
   const Platform& platform_;
   BoritekRekord& boritek_;
   BoritekHely& hely_;
@@ -204,4 +227,6 @@ class BoritekLap : public QWidget, public FormPage {
   bool huzas_ = false;  // dragging
   QPointF fogas_;       // grip point inside the picture, pixels
   QPointF maradek_;     // twips not yet moved (below one twip)
+  Tajolas tajolas_ = Tajolas::Allo;
+  std::unique_ptr<NyomatReteg> blokkok_;
 };

@@ -71,8 +71,10 @@ void BoritekLap::loaded() {
 void BoritekLap::activate() {
   txtBoritekCimzettNev->setEnabled(true);
   txtBoritekCimzettNev2->setEnabled(true);
-  // The picture drawn again (a picture chosen in the browser comes in here).
+  // The picture drawn again (a picture chosen in the browser comes in here), the blocks as
+  // the layout saved meanwhile puts them.
   HScroll1_Change();
+  nyomatFrissit();
 }
 
 void BoritekLap::save(SetRekord& set) const {
@@ -106,8 +108,7 @@ void BoritekLap::beforePrint() {
   *valtozok_.KepPozY = kepPoz(lbYpoz->text(), *valtozok_.KepPozY);
 }
 
-std::optional<PagePrint> BoritekLap::print(const PrintRequest& k) {
-  // The switches and the picture, as the envelope printers read them.
+BoritekLapAllapot BoritekLap::lapAllapot() const {
   BoritekLapAllapot s;
   s.meret = OpB1->isChecked() ? 1 : OpB2->isChecked() ? 2 : OpB3->isChecked() ? 3 : 0;
   s.chkCimzett = chkCimzett->value();
@@ -122,6 +123,22 @@ std::optional<PagePrint> BoritekLap::print(const PrintRequest& k) {
   s.KepMagas = *valtozok_.KepMagas;
   s.kep = kepKep();
   s.KivalasztottKep = *valtozok_.KivalasztottKep;
+  return s;
+}
+
+BoritekCimzett BoritekLap::cimzett() const {
+  return {txtBoritekCimzettNev->text(), txtBoritekCimzettNev2->text(), txtBoritekCimzettCim1->text(),
+          txtBoritekCimzettCim2->text(), txtBoritekCimzettIrSzam->text()};
+}
+
+BoritekFelado BoritekLap::felado() const {
+  return {txtBoritekFeladoNev->text(), txtBoritekFeladoCim1->text(), txtBoritekFeladoCim2->text(),
+          txtBoritekFeladoIrSzam->text()};
+}
+
+std::optional<PagePrint> BoritekLap::print(const PrintRequest& k) {
+  // The switches and the picture, as the envelope printers read them.
+  const BoritekLapAllapot s = lapAllapot();
   const bool allo = k.tajolas == Tajolas::Allo;
   if (k.csoportos) {
     const auto sorok = k.listaSorok();
@@ -130,12 +147,7 @@ std::optional<PagePrint> BoritekLap::print(const PrintRequest& k) {
                           : PrintCsFekvoBoritek(sorok, s, k.platform, k.set, boritek_, hely_),
                      PagePrint::Nevek};
   }
-  BoritekAdatok a;
-  a.lap = s;
-  a.cimzett = {txtBoritekCimzettNev->text(), txtBoritekCimzettNev2->text(), txtBoritekCimzettCim1->text(),
-               txtBoritekCimzettCim2->text(), txtBoritekCimzettIrSzam->text()};
-  a.felado = {txtBoritekFeladoNev->text(), txtBoritekFeladoCim1->text(), txtBoritekFeladoCim2->text(),
-              txtBoritekFeladoIrSzam->text()};
+  const BoritekAdatok a{s, cimzett(), felado()};
   return PagePrint{allo ? PrintAlloBoritek(a, k.platform, k.set, boritek_, hely_)
                         : PrintFekvoBoritek(a, k.platform, k.set, boritek_, hely_)};
 }

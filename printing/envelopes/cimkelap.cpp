@@ -18,11 +18,7 @@
 
 namespace {
 
-// The grid is drawn larger than twips at 96 dpi (15 a pixel), so that a payer's name stays
-// readable in the narrow boxes of a four-column sheet.
-constexpr int kTwipsPerPixel = 11;
-
-int px(int twips) { return int(std::lround(double(twips) / kTwipsPerPixel)); }
+int px(int twips) { return int(std::lround(double(twips) / CimkeIv::kTwipsPerPixel)); }
 
 }  // namespace
 
@@ -75,7 +71,7 @@ CimkeLap::CimkeLap(const Platform& platform, CimkeAllapot allapot, QWidget* pare
   lbKinyomottCimkeNum = cimke(this, "lbKinyomottCimkeNum");
 
   // The grid: boxes placed in twips, all hidden until the page lays them out.
-  racs = new QWidget(this);
+  racs = new CimkeIv(this);
   nev(racs, QStringLiteral("racs"));
   racs->setMinimumSize(px(45 + 3390 + 100), px(135 + 10 * (465 + 20)));
   for (int k = 1; k <= 40; ++k) {
@@ -106,11 +102,11 @@ CimkeLap::CimkeLap(const Platform& platform, CimkeAllapot allapot, QWidget* pare
   connect(chkEgyediCimke, &QCheckBox::stateChanged, this, [this] { chkEgyediCimke_Click(); });
   connect(cmdCimkeMeretRogzites, &QPushButton::clicked, this, [this] { cmdCimkeMeretRogzites_Click(); });
 
-  // The A4 label sheet, 210 x 297 mm; the address shows on the lines of its first label.
-  Picture2 = new MmKep(210, 297, this);
+  // One label, its size set by ivFrissit; it fits the room left below the settings, never
+  // widening the column.
+  Picture2 = new MmKep(105, 49.5, this);
   nev(Picture2, QStringLiteral("Picture2"));
   Picture2->setKeepAspect(true);
-  // The sheet fits the room left below the settings, never widening the column.
   Picture2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   Picture2->setMinimumSize(320, 200);
   lbNev1 = cimke(Picture2, "lbNev1");
@@ -118,8 +114,7 @@ CimkeLap::CimkeLap(const Platform& platform, CimkeAllapot allapot, QWidget* pare
   lbHelyseg = cimke(Picture2, "lbHelyseg");
   lbCim = cimke(Picture2, "lbCim");
   lbIrsz = cimke(Picture2, "lbIrsz");
-  QLabel* const sorok[] = {lbNev1, lbNev2, lbHelyseg, lbCim, lbIrsz};
-  for (int i = 0; i < 5; ++i) Picture2->place(sorok[i], {5.5, 20.5 + 6 * i, 58, 5});
+  ivFrissit();
 
   auto* bal = new QVBoxLayout;
   bal->addWidget(keretMeret);
@@ -161,6 +156,7 @@ void CimkeLap::belep() {
   racsKiosztas();
   loadSettings(platform_.folder, kCimkeSetupFile, cimkeSetup_);
   if (cimkeSetup_.Oszlop == 0) nyomRogzites();
+  ivFrissit();
 }
 
 void CimkeLap::nyomRogzites() { cmdCimkeMeretRogzites->click(); }
@@ -170,4 +166,4 @@ void CimkeLap::place(int k) {
   chkCimke1[size_t(k)]->setGeometry(px(g.left()), px(g.top()), px(g.width()), px(g.height()));
 }
 
-void CimkeLap::setPreview(const QImage& kep) { Picture2->setPreview(kep); }
+

@@ -21,6 +21,7 @@
 
 #include "common/platform.h"
 #include "printing/common/formpage.h"
+#include "printing/envelopes/cimkeiv.h"
 #include "printing/envelopes/cimkerekordok.h"
 #include "records/nevekrekord.h"
 
@@ -62,16 +63,18 @@ class CimkeLap : public QWidget, public FormPage {
   QPushButton* cmdCimkeMeretRogzites;
   QLabel* lbKinyomottCimkeNum;
 
-  // Position boxes 1..40 (element 0 is unused and null), placed in twips on `racs`.
+  // Position boxes 1..40 (element 0 is unused and null), placed in twips on `racs`, the A4
+  // sheet drawn with the saved set-up's labels under them.
   std::array<TriCheckBox*, 41> chkCimke1{};
-  QWidget* racs;
+  CimkeIv* racs;
 
   // Custom label.
   TriCheckBox* chkEgyediCimke;
   QGroupBox* keretEgyediCimke;
   std::array<QLineEdit*, 5> txEgyediCimke{};
 
-  // Preview of the label sheet with the five lines of one label.
+  // Preview of one label of the saved set-up, as large as the page's column allows: the five
+  // lines where they start on a label and in the size they print.
   MmKep* Picture2;
   QLabel* lbNev1;
   QLabel* lbNev2;
@@ -119,7 +122,14 @@ class CimkeLap : public QWidget, public FormPage {
   // Geometry of position box k (1..40) in twips.
   QRect cimkeTwips(int k) const { return twips_[size_t(k)]; }
 
-  void setPreview(const QImage& kep) override;
+  // The blank sheet, cimkekep.jpg, under the position boxes; the page is standing only.
+  bool showPicture(Tajolas t) override;
+  // The sheet and the label preview drawn again from the set-up held in memory (as last read
+  // or saved): its grid, label size and first line's place.
+  void ivFrissit();
+  // The size a preview line is shown in: the size chosen for its label line, 12 points when
+  // the choice is not a usable size (the printer's own).
+  double sorMeret(int i) const;
 
   // The main window's calls (cimkelap_ablak.cpp).
   // The position choices and the sheet set-up from CimkeSetup.dat.

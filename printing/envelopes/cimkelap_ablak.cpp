@@ -15,6 +15,7 @@ void CimkeLap::load(const SetRekord&) {
   fillChoices();
   loadSettings(platform_.folder, kCimkeSetupFile, cimkeSetup_);
   showSetup();
+  ivFrissit();
 }
 
 void CimkeLap::fill(const FizetoKitoltes& f) {
@@ -33,6 +34,7 @@ void CimkeLap::fill(const FizetoKitoltes& f) {
     sorok[s]->setFont(font);
     sorok[s]->setText(szovegek[s]);
   }
+  ivFrissit();  // the lines in their sizes on the label
 }
 
 void CimkeLap::payersChanged() { helyekUritese(); }

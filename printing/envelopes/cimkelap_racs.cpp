@@ -141,6 +141,7 @@ void CimkeLap::cmdCimkeMeretRogzites_Click() {
   // The counter is the one in memory, kept current by the label printers.
   if (!saveSettings(platform_.folder, kCimkeSetupFile, cimkeSetup_))
     uzen(platform_, QStringLiteral("A cimkelap beállítását nem sikerült menteni (CimkeSetup.dat)."), kFigyelem);
+  ivFrissit();
 }
 
 void CimkeLap::chkCimke1_Click(int k) {
@@ -205,6 +206,7 @@ void CimkeLap::txEgyediCimke_Change(int) {
     if (m > 0 && m < 1000) font.setPointSizeF(m);  // an unusable size keeps the label's
     l->setFont(font);
   }
+  ivFrissit();  // the lines in their sizes on the label
 }
 
 void CimkeLap::helyekUritese() {

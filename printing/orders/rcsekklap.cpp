@@ -13,7 +13,9 @@
 
 #include "common/mmkep.h"
 #include "common/printer.h"
+#include "common/printjob.h"
 #include "common/recordfile.h"
+#include "printing/common/nyomatkep.h"
 #include "printing/slips/osszegbetuvel.h"
 
 RcsekkLap::RcsekkLap(const Platform& platform, SetRcsekkRekord& rcsekk, QWidget* parent)
@@ -82,11 +84,7 @@ RcsekkLap::RcsekkLap(const Platform& platform, SetRcsekkRekord& rcsekk, QWidget*
   Picture7->place(RtxOsszeg, {3.5, 4.5, 40, 6.5});
   Picture7->place(RtxtSzoveg21, {2, 13.5, 62, 5});
   Picture7->place(RtxtSzoveg11, {2, 20.5, 62, 5});
-  Picture7->place(opAllando[0], {3, 54, 24, 4.5});
-  Picture7->place(RlbNev, {4, 61.5, 58, 4.5});
-  Picture7->place(RlbHelys, {4, 66, 58, 4.5});
-  Picture7->place(RlbCim, {4, 70.5, 58, 4.5});
-  Picture7->place(RlbIrsz, {16.5, 76.8, 17.5, 5.5});
+  Picture7->place(opAllando[0], {46, 53, 18, 4.5});
   Picture7->place(RlbOsszeg, {68.5, 4.5, 59, 6.5});
   Picture7->place(opAllando[1], {112, 14.3, 25, 4});
   Picture7->place(RtxNev[0], {69, 18.5, 68, 4.5});
@@ -94,10 +92,6 @@ RcsekkLap::RcsekkLap(const Platform& platform, SetRcsekkRekord& rcsekk, QWidget*
   Picture7->place(lbOsszeg2, {68.5, 33.5, 59, 6.5});
   Picture7->place(RtxtSzoveg12, {68, 44.5, 70, 5});
   Picture7->place(RtxtSzoveg22, {68, 51.5, 70, 5});
-  Picture7->place(txtNev, {140, 61.5, 65, 4.5});
-  Picture7->place(txtHelys, {140, 66, 65, 4.5});
-  Picture7->place(txtCim, {140, 70.5, 65, 4.5});
-  Picture7->place(txtIrsz, {152.5, 76.8, 17.5, 5.5});
   // Back, hidden while the front shows: the notice lines and the sender's block.
   for (int i = 0; i < 4; ++i) Picture7->place(RcsekkKozlemenyHatul[size_t(i)], {5, 7.5 + 4.5 * i, 116, 4.5});
   Picture7->place(txtNevHatul, {81, 64.5, 96, 4.5});
@@ -106,6 +100,9 @@ RcsekkLap::RcsekkLap(const Platform& platform, SetRcsekkRekord& rcsekk, QWidget*
   Picture7->place(txtIrszHatul, {93.5, 80.8, 17.5, 5.5});
   for (QLineEdit* e : {txtNevHatul, txtHelysHatul, txtCimHatul, txtIrszHatul}) e->hide();
   for (QLineEdit* e : RcsekkKozlemenyHatul) e->hide();
+
+  // The recipient's two copies where the feed prints them.
+  elrendez();
 
   auto* l = new QVBoxLayout(this);
   l->addWidget(cmdOldalCsere, 0, Qt::AlignLeft);
@@ -130,23 +127,54 @@ std::vector<QWidget*> RcsekkLap::hatlap() const {
   return h;
 }
 
-void RcsekkLap::kepBetolt(const QString& nev) {
-  QImage kep;
-  kep.load(dataPath(platform_.folder, nev));  // a missing picture: the plain background
-  Picture7->setPreview(kep);
+void RcsekkLap::elrendez() {
+  const SetRcsekkRekord r = nyomatBeallitas<SetRcsekkRekord>(platform_.folder, kSetRcsekkFile);
+  // The front recorded with stand-ins for the recipient's lines, every print switch on.
+  RcsekkAdatok a;
+  a.cmdOldalCsere = kRcsekkElolap;
+  const std::array<QString, 4> jelek{QStringLiteral("#N"), QStringLiteral("#H"), QStringLiteral("#C"),
+                                     QStringLiteral("#I")};
+  a.RlbNev = jelek[0];
+  a.RlbHelys = jelek[1];
+  a.RlbCim = jelek[2];
+  a.RlbIrsz = jelek[3];
+  std::array<int16_t, 8> mind{};
+  mind.fill(1);
+  const bool allo = tajolas_ == Tajolas::Allo;
+  const PrintedPage nyomat = nyomatFelvetel([&](PrintJob& j) {
+    j.fontNameSize(r.RcsekkNumBetuTipus, r.RcsekkBetuMeret1);
+    placeRcsekkElolap(j, r, mind, a, QString(), QString(), allo);
+  });
+  // The printed copy on the receipt and the boxes of the order's copy, from each line's first
+  // character, one line of the font high.
+  const std::array<QWidget*, 4> elso{RlbNev, RlbHelys, RlbCim, RlbIrsz};
+  const std::array<QWidget*, 4> masodik{txtNev, txtHelys, txtCim, txtIrsz};
+  for (size_t i = 0; i < 4; ++i)
+    for (int n = 0; n < 2; ++n)
+      if (const PrintedText* t = nyomatSzoveg(nyomat, jelek[i], n))
+        nyomatHelyre(Picture7, (n == 0 ? elso : masodik)[i], *t, i == 3 ? 13.0 : n == 0 ? 54.0 : 58.0);
+}
+
+bool RcsekkLap::showPicture(Tajolas t) {
+  tajolas_ = t;
+  elrendez();
+  if (cmdOldalCsere->text() != kRcsekkElolap)
+    return Picture7->showFile(dataPath(platform_.folder, QStringLiteral("RCsekkHatul.jpg")));
+  return showFormPicture(*Picture7, platform_.folder, t, QStringLiteral("RcsekkkepAllo.jpg"),
+                         QStringLiteral("RcsekkkepFekvo.jpg"));
 }
 
 void RcsekkLap::cmdOldalCsere_Click() {
   if (cmdOldalCsere->text() == kRcsekkElolap) {
-    kepBetolt(QStringLiteral("RCsekkHatul.jpg"));
+    cmdOldalCsere->setText(kRcsekkHatlap);
+    showPicture(tajolas_);
     for (QWidget* w : elolap()) w->hide();
     for (QWidget* w : hatlap()) w->show();
-    cmdOldalCsere->setText(kRcsekkHatlap);
   } else {
     cmdOldalCsere->setText(kRcsekkElolap);
     for (QWidget* w : elolap()) w->show();
     for (QWidget* w : hatlap()) w->hide();
-    kepBetolt(QStringLiteral("RozsaszinCsekk.jpg"));
+    showPicture(tajolas_);
   }
 }
 

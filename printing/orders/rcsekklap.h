@@ -71,11 +71,18 @@ class RcsekkLap : public QWidget, public FormPage {
   // other party's fields keep what they show.
   void belep();
 
-  void setPreview(const QImage& kep) override;
+  void setPreview(const QImage& kep);
+  // The front's picture for the feed (RcsekkkepAllo.jpg, RcsekkkepFekvo.jpg shown upright) or
+  // the back's (RCsekkHatul.jpg), by the side the turn button names.
+  bool showPicture(Tajolas t) override;
+  // Lays the recipient's two copies out where the orientation last shown prints them (the
+  // receipt's printed labels and the order's boxes), with the layout of SetRcsekk.dat as it
+  // stands: each line from its first character, in the size it prints.
+  void elrendez();
 
-  // Turns the page over: the back's picture (RCsekkHatul.jpg) with the back's boxes and the
-  // caption "Csekk Első oldal", or the front's (RozsaszinCsekk.jpg) with "Csekk Hátoldala".
-  // A missing picture leaves the picture area plain; the boxes are switched all the same.
+  // Turns the page over: the back's boxes and the caption "Csekk Első oldal", or the front's
+  // with "Csekk Hátoldala", and that side's picture for the orientation last shown. A missing
+  // picture leaves the picture area plain; the boxes are switched all the same.
   void cmdOldalCsere_Click();
   // The fixed-party option: reads SetRcsekk.dat; with element 0 chosen the recipient labels
   // and boxes get the fixed party and the sender boxes of both sides are emptied, otherwise
@@ -99,6 +106,8 @@ class RcsekkLap : public QWidget, public FormPage {
   void load(const SetRekord& set) override;
   void save(SetRekord& set) const override;
   void enter() override { belep(); }
+  // The layout may have been changed in the settings dialog meanwhile.
+  void activate() override { elrendez(); }
   void fill(const FizetoKitoltes& f) override;
   void fillAmounts(const std::array<int32_t, 12>& osszegek) override;
   std::optional<PagePrint> print(const PrintRequest& k) override;
@@ -107,7 +116,7 @@ class RcsekkLap : public QWidget, public FormPage {
   QString rcsekkFeladoCim() const;  // the fixed sender's address line
   std::vector<QWidget*> elolap() const;  // the front's boxes, in the order they are turned
   std::vector<QWidget*> hatlap() const;  // the back's
-  void kepBetolt(const QString& nev);
   const Platform& platform_;
   SetRcsekkRekord& rcsekk_;
+  Tajolas tajolas_ = Tajolas::Allo;
 };

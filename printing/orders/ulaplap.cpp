@@ -151,10 +151,12 @@ void UlapLap::allandoKedvezmenyezett() {
 
 void UlapLap::setPreview(const QImage& kep) { Picture6->setPreview(kep); }
 
-void UlapLap::kepBetolt(const QString& nev) {
-  QImage kep;
-  kep.load(dataPath(platform_.folder, nev));  // a missing picture: the plain background
-  Picture6->setPreview(kep);
+bool UlapLap::showPicture(Tajolas t) {
+  tajolas_ = t;
+  if (cmdUtanvetOdalCsere->text() != kUlapElolap)
+    return Picture6->showFile(dataPath(platform_.folder, QStringLiteral("utanvetelihatulja.jpg")));
+  return showFormPicture(*Picture6, platform_.folder, t, QStringLiteral("UtanveteliLapAllo.jpg"),
+                         QStringLiteral("UtanveteliLapfekvo.jpg"));
 }
 
 void UlapLap::cmdUtanvetOdalCsere_Click() {
@@ -163,8 +165,8 @@ void UlapLap::cmdUtanvetOdalCsere_Click() {
                                              chkCimzettCsereUlap};
   const std::initializer_list<QWidget*> hatul{lbUNevHatul, lbUHelysegHatul, lbUCimHatul, lbUIrszamHatul};
   if (cmdUtanvetOdalCsere->text() == kUlapElolap) {
-    kepBetolt(QStringLiteral("utanvetelihatulja.jpg"));
     cmdUtanvetOdalCsere->setText(kUlapHatlap);
+    showPicture(tajolas_);
     for (QWidget* w : elol) w->hide();
     lbUtXR->hide();
     lbUtXEL->hide();
@@ -175,7 +177,7 @@ void UlapLap::cmdUtanvetOdalCsere_Click() {
     lbUtXR->setVisible(chkUtanvetR->value() == 1);
     lbUtXEL->setVisible(chkUtanvetEL->value() == 1);
     for (QWidget* w : hatul) w->hide();
-    kepBetolt(QStringLiteral("UtanveteliLap.jpg"));
+    showPicture(tajolas_);
   }
 }
 

@@ -71,7 +71,10 @@ class UlapLap : public QWidget, public FormPage {
   // bank's postcode as stored.
   void belep();
 
-  void setPreview(const QImage& kep) override;
+  void setPreview(const QImage& kep);
+  // The front's picture for the feed (UtanveteliLapAllo.jpg, UtanveteliLapfekvo.jpg shown
+  // upright) or the back's (utanvetelihatulja.jpg), by the side the turn button names.
+  bool showPicture(Tajolas t) override;
 
   // The program-wide records the amount box shares: the general settings (Beallitasok) and
   // the amount in words with its two parts. Until this is called the page uses its own.
@@ -85,8 +88,8 @@ class UlapLap : public QWidget, public FormPage {
 
   // Turns the preview over, as the button's caption names it ("Hátoldala": front on screen):
   // the back shows only the back's addressee block; the front shows its boxes and the "X"
-  // marks of exactly the ticked options. The picture is the program folder's
-  // "utanvetelihatulja.jpg" or "UtanveteliLap.jpg" (a missing one: the plain background).
+  // marks of exactly the ticked options. The picture is that side's for the orientation last
+  // shown (showPicture; a missing one: the plain background).
   void cmdUtanvetOdalCsere_Click();
 
   // Unticked: the payer is the parcel addressee and the fixed party (trimmed) the payee;
@@ -116,9 +119,9 @@ class UlapLap : public QWidget, public FormPage {
   // The payee labels from the layout: the fixed party's address, or the bank data when the
   // layout says the payee is given by them.
   void allandoKedvezmenyezett();
-  void kepBetolt(const QString& nev);
   const Platform& platform_;
   SetRcsekkRekord& rcsekk_;
+  Tajolas tajolas_ = Tajolas::Allo;
   SetRekord sajatSet_;
   int32_t sajatOsszeg_ = 0;
   QString sajatEzresek_, sajatEgyesek_;

@@ -59,7 +59,11 @@ class FeladoLap : public QWidget, public FormPage {
   // return-receipt page and stay null here.
   std::array<QLabel*, 11> lbX{};
 
-  void setPreview(const QImage& kep) override { preview->setPreview(kep); }
+  void setPreview(const QImage& kep) { preview->setPreview(kep); }
+  // Feladokepallo.jpg or Feladokepfekvo.jpg.
+  bool showPicture(Tajolas t) override {
+    return showFormPicture(*preview, platform_.folder, t, QStringLiteral("Feladokepallo.jpg"), QStringLiteral("Feladokepfekvo.jpg"));
+  }
 
   // Page change to this page: reads record 1 of SetFveveny.dat into the shared copy and puts
   // the sender's name and two address lines, as stored, into lbSajatNev, lbSajatCim1 and

@@ -51,7 +51,11 @@ class IratLap : public QWidget, public FormPage {
   QLineEdit* txtIratKuldAzonosito;  // item identifier
 
   Elonezet* preview;  // the form's picture
-  void setPreview(const QImage& kep) override { preview->setPreview(kep); }
+  void setPreview(const QImage& kep) { preview->setPreview(kep); }
+  // Iratkepallo.jpg or Iratkepfekvo.jpg.
+  bool showPicture(Tajolas t) override {
+    return showFormPicture(*preview, platform_.folder, t, QStringLiteral("Iratkepallo.jpg"), QStringLiteral("Iratkepfekvo.jpg"));
+  }
 
   // Page change to this page: reads record 1 of SetTerti.dat into the shared copy; the return
   // address gets the name as stored, the trimmed postcode, a blank and the first address

@@ -35,11 +35,13 @@ struct Helyek {
   QRectF azonosito, cimzett[3];  // txKudemenyAzonosito, txNev2, txCim2_1, txCim2_2
   QRectF doboz[3];               // chkTPri, chkTSk, chkTUv
 };
-const Helyek kBelfoldi{{80, 58.5, 80, 4.5},
-                       {80.5, 63.5, 79.5, 4.5},
-                       {80.5, 68.5, 79.5, 4.5},
-                       {80.5, 73.5, 40, 4.5},
-                       {{128, 14.3, 4, 4}, {137, 14.3, 4, 4}, {146, 14.3, 4, 4}, {15, 45.5, 4, 4}, {60, 45.5, 4, 4}},
+QRectF jelHely(int left, int top) { return twips(left, top, 232, 232); }
+const Helyek kBelfoldi{mezoHely(3690, 3480, 4845),
+                       twips(3690, 3810, 4845, 260),
+                       twips(3690, 4140, 4845, 260),
+                       twips(4950, 4380, 2300, 260),
+                       {jelHely(7410, 990), jelHely(8010, 990), jelHely(8610, 990), jelHely(840, 2430),
+                        jelHely(3630, 2430)},
                        mezoHely(1080, 330, 3045),
                        {mezoHely(2670, 1350, 3045), mezoHely(2670, 1650, 3045), mezoHely(2670, 1950, 3045)},
                        {dobozHely(7410, 1290), dobozHely(8010, 1290), dobozHely(8610, 1290)}};
@@ -47,8 +49,8 @@ const Helyek kKulfoldi{twips(4950, 2900, 3650, 260),
                        twips(4950, 3420, 3650, 260),
                        twips(4950, 3900, 3650, 260),
                        twips(4950, 4380, 2300, 260),
-                       {twips(2400, 2430, 232, 232), twips(870, 3060, 232, 232), twips(840, 2760, 232, 232),
-                        twips(840, 2430, 232, 232), twips(3630, 2430, 232, 232)},
+                       {jelHely(2400, 2430), jelHely(870, 3060), jelHely(840, 2760), jelHely(840, 2430),
+                        jelHely(3630, 2430)},
                        mezoHely(840, 780, 3705),
                        {mezoHely(840, 1350, 3705), mezoHely(840, 1650, 3705), mezoHely(840, 1950, 3705)},
                        {dobozHely(2160, 2490), dobozHely(600, 3120), dobozHely(600, 2790)}};
@@ -168,9 +170,15 @@ void TertiLap::opBelfold_Click(int) {
   const bool belfold = belfoldi();
   visszaCim();
   elrendez(belfold);
-  QImage kep;
-  if (kep.load(dataPath(platform_.folder, belfold ? QStringLiteral("Terti.jpg") : QStringLiteral("KTerti.jpg"))))
-    setPreview(kep);
+  showPicture(tajolas_);
+}
+
+bool TertiLap::showPicture(Tajolas t) {
+  tajolas_ = t;
+  // The international card has one picture; the overlays stand on it in either feed.
+  if (!belfoldi()) return Picture3->showFile(dataPath(platform_.folder, QStringLiteral("KTerti.jpg")));
+  return showFormPicture(*Picture3, platform_.folder, t, QStringLiteral("Tertikepallo.jpg"),
+                         QStringLiteral("Tertikepfekvo.jpg"));
 }
 
 void TertiLap::elhelyez(bool belfold) {

@@ -58,7 +58,10 @@ class TertiLap : public QWidget, public FormPage {
   std::array<QLabel*, 11> lbX{};
 
   bool belfoldi() const;
-  void setPreview(const QImage& kep) override { Picture3->setPreview(kep); }
+  void setPreview(const QImage& kep) { Picture3->setPreview(kep); }
+  // The chosen card's picture: the domestic card standing (Tertikepallo.jpg) or lying
+  // (Tertikepfekvo.jpg, shown upright), the international card KTerti.jpg.
+  bool showPicture(Tajolas t) override;
 
   // Page change to this page: reads record 1 of SetTerti.dat into the shared copy and fills
   // the return-address preview. Domestic: the name and both address lines as stored, the
@@ -70,8 +73,8 @@ class TertiLap : public QWidget, public FormPage {
   // rearranges the page for the chosen card (the domestic card clears and hides the letter and
   // parcel boxes and shows the post office, date and customer fields; the international card
   // shows the letter and parcel boxes and the separate postcode and hides those fields), and
-  // shows Terti.jpg or KTerti.jpg from the program folder (a missing picture leaves the one
-  // shown). The index is not used: element 0 chosen means the domestic card.
+  // shows the chosen card's picture for the orientation last shown (showPicture). The index is
+  // not used: element 0 chosen means the domestic card.
   void opBelfold_Click(int index);
 
   // Service marks: the box's "X" shows while its value is 1 and hides otherwise (also grey).
@@ -99,4 +102,5 @@ class TertiLap : public QWidget, public FormPage {
   const Platform& platform_;
   LayoutRecords& layouts_;
   QFormLayout* urlap_ = nullptr;
+  Tajolas tajolas_ = Tajolas::Allo;
 };

@@ -78,44 +78,23 @@ CsekkLap::CsekkLap(const Platform& platform, SetRekord& set, QWidget* parent)
   }
   lbOsszeg = new QLabel(Picture2);
   lbOsszeg->setObjectName(QStringLiteral("lbOsszeg"));
-  lbOsszeg->setAlignment(Qt::AlignCenter);
   txtSzoveg22 = kepDoboz(Picture2, QStringLiteral("txtSzoveg22"));
   txtSzoveg12 = kepDoboz(Picture2, QStringLiteral("txtSzoveg12"));
   for (int i = 0; i < 4; ++i) Text1[size_t(i)] = kepDoboz(Picture2, QStringLiteral("Text1_%1").arg(i));
 
-  Picture2->place(txOsszeg, {13, 5, 48, 6.5});
-  Picture2->place(txtSzoveg21, {2, 14.5, 62, 5});
-  Picture2->place(txtSzoveg11, {2, 21.5, 62, 5});
-  Picture2->place(lbOsszeg, {78, 5, 53, 6.5});
-  Picture2->place(txtSzoveg22, {68, 14.5, 76, 5});
-  Picture2->place(txtSzoveg12, {68, 21.5, 76, 5});
-  // The payer block of both parts: name, settlement, street from the top, then the postcode
-  // one character in each of the four cells.
-  Picture2->place(Text1[1], {139, 51, 66, 4.5});
-  Picture2->place(Text1[0], {139, 55.5, 66, 4.5});
-  Picture2->place(Text1[2], {139, 60, 66, 4.5});
-  Picture2->place(Text1[3], {151, 67.8, 18, 5.5});
-  Text1[3]->hide();
-  for (int i = 0; i < 3; ++i) {
-    balBlokk[size_t(i)] = new QLabel(Picture2);
-    balBlokk[size_t(i)]->setObjectName(QStringLiteral("balBlokk_%1").arg(i));
-    Picture2->place(balBlokk[size_t(i)], {4, 51 + 4.5 * i, 58, 4.5});
-  }
-  for (size_t r = 0; r < 2; ++r)
-    for (size_t i = 0; i < 4; ++i) {
-      auto* c = irszJegyek[r][i] = new QLabel(Picture2);
-      c->setObjectName(QStringLiteral("irszJegy_%1_%2").arg(r).arg(i));
-      c->setAlignment(Qt::AlignCenter);
-      Picture2->place(c, {(r == 0 ? 16.0 : 151.0) + 4.5 * double(i), 67.8, 4.5, 5.5});
-    }
-  // Name, settlement and street of the main part repeat on the counterfoil.
-  for (auto [forras, cel] : {std::pair{1, 0}, std::pair{0, 1}, std::pair{2, 2}})
-    connect(Text1[size_t(forras)], &QLineEdit::textChanged, balBlokk[size_t(cel)], &QLabel::setText);
-  connect(Text1[3], &QLineEdit::textChanged, this, [this](const QString& irsz) {
-    const QString t = irsz.trimmed();
-    for (auto& sor : irszJegyek)
-      for (qsizetype i = 0; i < 4; ++i) sor[size_t(i)]->setText(i < 3 ? t.mid(i, 1) : t.mid(3));
-  });
+  Text1[0]->setStyleSheet(QStringLiteral("background: transparent; padding: 0px;"));
+  QFont nagybetu = Text1[0]->font();
+  nagybetu.setCapitalization(QFont::AllUppercase);
+  Text1[0]->setFont(nagybetu);
+  auto felirat = [this](const QString& nev) {
+    auto* l = new QLabel(Picture2);
+    l->setObjectName(nev);
+    return l;
+  };
+  for (int i = 0; i < 4; ++i) balBlokk[size_t(i)] = felirat(QStringLiteral("balBlokk_%1").arg(i));
+  lbBefizAzon = felirat(QStringLiteral("lbBefizAzon"));
+  for (int i = 0; i < 3; ++i) kozlemenySorok[size_t(i)] = felirat(QStringLiteral("kozlemenySor_%1").arg(i));
+  for (int i = 0; i < 4; ++i) jogcimSorok[size_t(i)] = felirat(QStringLiteral("jogcimSor_%1").arg(i));
 
   // Above the picture: the payer on the left, notice and legal title on the right.
   auto* ugyfel = new QFormLayout;
@@ -142,6 +121,14 @@ CsekkLap::CsekkLap(const Platform& platform, SetRekord& set, QWidget* parent)
   l->addLayout(felso);
   l->addWidget(chkBefAzonMasolasa);
   l->addWidget(Picture2, 1);
+
+  // The printed-only items follow the boxes they print from.
+  for (QLineEdit* e : {Text1[0], Text1[1], Text1[2], Text1[3], txBefizAzonosito, Kozlemeny2, txtKozl3sor[0], txtFizHatIdo})
+    connect(e, &QLineEdit::textChanged, this, [this] { nyomatSzovegek(); });
+  for (QComboBox* c : {Kozlemeny1, txtJogcim1, txtJogcim2})
+    connect(c, &QComboBox::editTextChanged, this, [this] { nyomatSzovegek(); });
+  connect(chkBefAzonMasolasa, &QCheckBox::stateChanged, this, [this] { nyomatSzovegek(); });
+  elrendez();
 
   connect(txCim1, &QLineEdit::textChanged, this, [this] { txCim1_Change(); });
   connect(txCim2, &QLineEdit::textChanged, this, [this] { txCim2_Change(); });

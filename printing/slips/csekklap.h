@@ -71,14 +71,24 @@ class CsekkLap : public QWidget, public FormPage {
   QLineEdit* txtFizHatIdo;  // payment-deadline line
   TriCheckBox* chkBefAzonMasolasa;  // "Befizetőazonosító másolása a jogcím mezőbe."
 
-  MmKep* Picture2;  // picture of the slip; the main window loads it (setPreview)
-  // Preview boxes: 0 settlement, 1 name, 2 street, 3 postcode (held for the digit cells).
+  MmKep* Picture2;  // picture of the slip, chosen by showPicture
+  // Preview boxes on the main part: 0 settlement (shown in capitals, as it prints), 1 name,
+  // 2 street, 3 postcode (one string, as it prints).
   std::array<QLineEdit*, 4> Text1{};
-  // The payer block as the slip prints it on both parts: the counterfoil's copies of Text1(1),
-  // Text1(0) and Text1(2), and the postcode one character per cell (0 counterfoil, 1 main part;
-  // a longer postcode keeps its rest in the last cell).
-  std::array<QLabel*, 3> balBlokk{};
-  std::array<std::array<QLabel*, 4>, 2> irszJegyek{};
+  // The counterfoil's payer block as it prints: name, settlement in capitals, street and
+  // postcode, from Text1.
+  std::array<QLabel*, 4> balBlokk{};
+  // Printed items the picture shows besides: the payer identifier, the notice block's three
+  // lines and the legal-title block's four, as they print.
+  QLabel* lbBefizAzon;
+  std::array<QLabel*, 3> kozlemenySorok{};
+  std::array<QLabel*, 4> jogcimSorok{};
+
+  // Lays the picture's items out where the orientation last shown prints them, with the slip
+  // layout of Set.dat as it stands (the boxes at the first character, the text in the size it
+  // prints), and hides what the print switches leave out. The amount and words boxes, which
+  // are typed into, always show.
+  void elrendez();
 
   // Handlers.
   void txOsszeg_Change();
@@ -111,7 +121,9 @@ class CsekkLap : public QWidget, public FormPage {
   void load(const SetRekord& set) override;
   void activate() override;
   void save(SetRekord& set) const override;
-  void setPreview(const QImage& kep) override;
+  void setPreview(const QImage& kep);
+  // csekkkepallo.jpg or csekkkepfekvo.jpg (shown upright), the items laid out for the feed.
+  bool showPicture(Tajolas t) override;
   void fill(const FizetoKitoltes& f) override;
   void fillAmounts(const std::array<int32_t, 12>& osszegek) override;
   // The slip for the page's payer (nothing for an amount that reads as 0), or for the rows of
@@ -121,6 +133,9 @@ class CsekkLap : public QWidget, public FormPage {
  private:
   // Line 1 and 2 as the words boxes and their copies get them.
   void setWords(const QString& sor1, const QString& sor2);
+  // The picture's printed-only items from the page's boxes.
+  void nyomatSzovegek();
+  Tajolas tajolas_ = Tajolas::Allo;
 
   const Platform& platform_;
   SetRekord& set_;

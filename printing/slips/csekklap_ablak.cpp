@@ -77,11 +77,20 @@ void CsekkLap::activate() {
   listaBe(Kozlemeny1, kozlemenyLista(platform_.folder));
   listaBe(txtJogcim1, jogcim1Lista(platform_.folder));
   listaBe(txtJogcim2, jogcim2Lista(platform_.folder, platform_.today()));
+  // The slip layout may have been changed in the settings dialog meanwhile.
+  elrendez();
 }
 
 void CsekkLap::save(SetRekord& set) const { set.BefAzonMasolasa = flagOf(chkBefAzonMasolasa->value() == 1); }
 
 void CsekkLap::setPreview(const QImage& kep) { Picture2->setPreview(kep); }
+
+bool CsekkLap::showPicture(Tajolas t) {
+  tajolas_ = t;
+  elrendez();
+  return showFormPicture(*Picture2, platform_.folder, t, QStringLiteral("csekkkepallo.jpg"),
+                         QStringLiteral("csekkkepfekvo.jpg"));
+}
 
 void CsekkLap::fill(const FizetoKitoltes& f) { ugyfelKitolt(f.nevek, f.kozl3sor, f.fizHat, f.fizHatBeolvas); }
 

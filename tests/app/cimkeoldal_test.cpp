@@ -14,6 +14,32 @@
 #include "support/printexpect.h"
 
 
+// A 2 x 6 sheet with positions assigned and a payer on the label preview
+// (<build>/screenshots/cimke-2x6.png, for a person to look at).
+TEST_F(AblakTest, LabelPageWithATwelveLabelSheet) {
+  const QDir assets(QStringLiteral(LAVINDOR_BINARY_DIR "/assets"));
+  for (const QString& nev : assets.entryList({QStringLiteral("*.jpg")}, QDir::Files))
+    QFile::copy(assets.filePath(nev), folder.file(nev));
+  folder.put(kNevekFile, fizetokFajl({{"Kovács Péter", "Győr", "Fő út 1.", "9021"},
+                                      {"Árvíztűrő Tükörfúrógép Kft.", "Budapest", "Váci út 12.", "1132"}}));
+  CimkeSetupRekord s{Fixed::fromDouble(49.5), Fixed::fromDouble(105), Fixed::fromDouble(8), Fixed::fromDouble(10), 2, 6, 0};
+  folder.put(kCimkeSetupFile, encodeRecord(s));
+  auto w = indit();
+  w->resize(1440, 711);
+  w->show();
+  w->SSTab1->setCurrentIndex(kLapCimke);
+  for (auto [sor, k] : {std::pair{0, 1}, {1, 4}, {0, 12}}) {
+    w->ListView1_ItemClick(sor);
+    w->cimkeLap->chkCimke1[size_t(k)]->setValue(1);
+  }
+  const CimkeLap& c = *w->cimkeLap;
+  EXPECT_EQ(c.racs->felirat(), QStringLiteral("A4 etikett ív: 2 × 6 címke, 105 × 49,5 mm"));
+  EXPECT_TRUE(c.racs->hasPaper());
+  QApplication::processEvents();
+  ASSERT_TRUE(QDir().mkpath(QStringLiteral(LAVINDOR_BINARY_DIR "/screenshots")));
+  EXPECT_TRUE(w->grab().save(QStringLiteral(LAVINDOR_BINARY_DIR "/screenshots/cimke-2x6.png")));
+}
+
 // A 4 x 10 sheet with positions assigned (<build>/screenshots/cimke-4x10.png, for a person to
 // look at); then the print button and a deletion.
 TEST_F(AblakTest, LabelPageWithAFortyLabelSheet) {

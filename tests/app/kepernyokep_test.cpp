@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QComboBox>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,11 +16,15 @@
 
 #include "ablakfixture.h"
 #include "common/tricheckbox.h"
+#include "layouts/elsoinditas.h"
+#include "layouts/factory.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/kep_browse.h"
 #include "printing/receipts/feladolap.h"
 #include "printing/receipts/iratlap.h"
+#include "printing/orders/rcsekklap.h"
 #include "printing/receipts/tertilap.h"
+#include "printing/slips/csekklap.h"
 #include "records/fizetok.h"
 
 TEST_F(AblakTest, ScreenshotsOfTheEightPages) {
@@ -29,6 +34,14 @@ TEST_F(AblakTest, ScreenshotsOfTheEightPages) {
   folder.put(kNevekFile, fizetokFajl({{"Kovács Péter", "Győr", "Fő út 1.", "9021"},
                                       {"Árvíztűrő Tükörfúrógép Kft.", "Budapest", "Váci út 12.", "1132"},
                                       {"Nagy Anna", "Pécs", "Király u. 3.", "7621"}}));
+  // A return address for the receipt cards.
+  SetTertiRekord terti;
+  applyFactory(terti, tertiFactory());
+  terti.TertiVisszakuldNev = QStringLiteral("Kovács és Társa Bt.");
+  terti.TertiVisszakuldCim1 = QStringLiteral("Győr");
+  terti.TertiVisszakuldCim2 = QStringLiteral("Baross út 20.");
+  terti.TertiVisszakuldIrsz = QStringLiteral("9021");
+  folder.put(kSetTertiFile, encodeRecord(terti));
   auto w = indit();
   w->resize(1440, 711);
   w->show();
@@ -65,6 +78,25 @@ TEST_F(AblakTest, ScreenshotsOfTheEightPages) {
   f.txErtek->setText(QStringLiteral("25000"));
   f.txtFeladov1->setText(QStringLiteral("Első szabad sor"));
   ment(2, "lap-2-fizeto");
+  // The slip and the money order with a payer, an amount and every printed item filled in:
+  // lap-0-fizeto.png, lap-0-fizeto-fekvo.png (lying feed), lap-6-fizeto.png.
+  CsekkLap& c = *w->csekkLap;
+  c.txOsszeg->setEditText(QStringLiteral("12345"));
+  c.txBefizAzonosito->setText(QStringLiteral("AZ-2026-0042"));
+  c.Kozlemeny1->setEditText(QStringLiteral("Tagdíj 2027"));
+  c.txtKozl3sor[0]->setText(QStringLiteral("Első félév"));
+  c.Kozlemeny2->setText(QStringLiteral("Köszönjük!"));
+  c.txtJogcim1->setEditText(QStringLiteral("Tagdíj"));
+  c.txtJogcim2->setEditText(QStringLiteral("Számla: 17/2026"));
+  c.txtFizHatIdo->setText(QStringLiteral("Fiz. hat.: 2026.12.19"));
+  w->txNev_Change();
+  ment(0, "lap-0-fizeto");
+  w->OpOrientacioFekvo->click();
+  ment(0, "lap-0-fizeto-fekvo");
+  w->OpOrientacioAllo->click();
+  w->rcsekkLap->allandoValaszt(1);
+  w->ListView1_ItemClick(1);
+  ment(6, "lap-6-fizeto");
   IratLap& i = *w->iratLap;
   for (TriCheckBox* c : i.chkVisszaCimPrint) c->setValue(1);
   i.txtIratFelvPosta->setText(QStringLiteral("Győr 1"));
@@ -96,6 +128,15 @@ TEST_F(AblakTest, ScreenshotsOfTheEnvelopePictureAndTheBrowser) {
     s.AktivLap = 3;
     s.KepPrint = 1;
   });
+  // The first start's block positions of the three sizes, and a sender.
+  BoritekRekord b;
+  boritekAlapertekek(b);
+  b.BoritekFeladoNev = QStringLiteral("Őrség Kft.");
+  b.BoritekFeladoCim1 = QStringLiteral("Győr");
+  b.BoritekFeladoCim2 = QStringLiteral("Árpád út 1.");
+  b.BoritekFeladoIrSzam = QStringLiteral("9021");
+  folder.put(kBoritekFile, encodeRecord(b));
+  folder.put(kNevekFile, fizetokFajl({{"Kovács Péter", "Budapest", "Váci út 12.", "1132"}}));
   auto w = indit();
   w->resize(1440, 711);
   w->show();
@@ -117,6 +158,24 @@ TEST_F(AblakTest, ScreenshotsOfTheEnvelopePictureAndTheBrowser) {
   const QString cel = QStringLiteral(LAVINDOR_BINARY_DIR "/screenshots");
   ASSERT_TRUE(QDir().mkpath(cel));
   EXPECT_TRUE(w->grab().save(cel + QStringLiteral("/boritek-kep.png")));
+
+  // Each size with a payer and the picture, standing and lying: boritek-C6-allo.png ...
+  // boritek-C56-fekvo.png.
+  w->ListView1_ItemClick(0);
+  const std::pair<QRadioButton*, const char*> meretek[] = {{lap.OpB1, "C6"}, {lap.OpB2, "C5"}, {lap.OpB3, "C56"}};
+  for (auto [opcio, nev] : meretek) {
+    opcio->click();
+    for (QRadioButton* t : {w->OpOrientacioAllo, w->OpOrientacioFekvo}) {
+      t->click();
+      QApplication::processEvents();  // the size sample's layout follows its new outline
+      EXPECT_FALSE(lap.Image3->geometry().isEmpty()) << nev;
+      EXPECT_TRUE(w->grab().save(QStringLiteral("%1/boritek-%2-%3.png")
+                                     .arg(cel, QLatin1String(nev),
+                                          t == w->OpOrientacioAllo ? QStringLiteral("allo") : QStringLiteral("fekvo"))));
+    }
+  }
+  w->OpOrientacioAllo->click();
+  lap.OpB1->click();
 
   kep_browse d(platform, allapot.KivalasztottKep, w.get());
   d.show();

@@ -75,10 +75,11 @@ TEST_F(KitoltesTest, StartUpShowsThePicturePositionByOneRule) {
   EXPECT_EQ(w->boritekLap->HScroll1->value(), 2000);
   EXPECT_EQ(allapot.KepSzeles, 0);
   EXPECT_EQ(w->boritekLap->image3Twips(), QRect(880, 620, 2000, 2000));
-  EXPECT_EQ(w->boritekLap->lbXpoz->text(), QStringLiteral("20"));
-  EXPECT_EQ(w->boritekLap->lbYpoz->text(), QStringLiteral("20"));  // C5: 31 twips per mm
+  EXPECT_EQ(w->boritekLap->lbXpoz->text(), QStringLiteral("20"));  // 44 twips per mm across every size
+  EXPECT_EQ(w->boritekLap->lbYpoz->text(), QStringLiteral("20"));
   w->boritekLap->OpB1->click();
-  EXPECT_EQ(w->boritekLap->lbYpoz->text(), QStringLiteral("14"));  // C6: 44 twips per mm
+  EXPECT_EQ(w->boritekLap->lbXpoz->text(), QStringLiteral("20"));  // C6: 44 twips per mm
+  EXPECT_EQ(w->boritekLap->lbYpoz->text(), QStringLiteral("14"));
 }
 
 TEST_F(KitoltesTest, StartUpTakesTheStoredSizesInTheCaptionsUnit) {
@@ -151,7 +152,7 @@ TEST_F(KitoltesTest, ClickFillsEveryPageForADomesticPayer) {
   EXPECT_EQ(w->ulapLap->txUCim->text(), QStringLiteral("9021   Győr, Fő út 1."));
   EXPECT_EQ(w->ulapLap->lbUIrszamHatul->text(), QStringLiteral("9021  "));
   EXPECT_EQ(w->cimkeLap->lbIrsz->text(), QStringLiteral("9021  "));
-  EXPECT_EQ(w->cimkeLap->lbNev1->font().pointSizeF(), 14);
+  EXPECT_EQ(w->cimkeLap->sorMeret(0), 14);
   // Amounts: the lists hold both, every amount box slot 1.
   ASSERT_EQ(w->rcsekkLap->RtxOsszeg->count(), 2);
   EXPECT_EQ(w->rcsekkLap->RtxOsszeg->currentText(), QStringLiteral("2500"));

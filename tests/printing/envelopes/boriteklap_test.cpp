@@ -114,7 +114,7 @@ TEST_F(BoritekFixture, PictureCaptionsFollowOneRule) {
   lap->OpB1->setChecked(true);
   EXPECT_EQ(lap->lbXpoz->text(), QStringLiteral("10"));
   EXPECT_EQ(lap->lbYpoz->text(), QStringLiteral("7"));  // 310 / 44 = 7.05
-  // C5: the preview is 31 twips per mm high, as at start-up.
+  // C5: 31 twips per mm down, 44 across, as at start-up.
   lap->OpB2->setChecked(true);
   EXPECT_EQ(lap->lbXpoz->text(), QStringLiteral("10"));
   EXPECT_EQ(lap->lbYpoz->text(), QStringLiteral("10"));

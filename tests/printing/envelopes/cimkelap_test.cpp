@@ -9,6 +9,7 @@
 #include "common/messages.h"
 #include "common/recordfile.h"
 #include "common/tricheckbox.h"
+#include "common/mmkep.h"
 #include "printing/envelopes/cimkelap.h"
 #include "records/fizetok.h"
 #include "support/tempfolder.h"
@@ -265,7 +266,9 @@ TEST_F(CimkeFixture, CustomLabelPreview) {
   EXPECT_EQ(lap->lbNev1->text(), QString());
   lap->txEgyediCimke[4]->setText(QStringLiteral("1011"));
   EXPECT_EQ(lap->lbIrsz->text() + lap->lbIrsz->font().family(), QStringLiteral("1011Courier New"));
-  EXPECT_EQ(lap->lbIrsz->font().pointSizeF(), 14);
+  // The line in its size on the label preview.
+  EXPECT_EQ(lap->sorMeret(4), 14);
+  EXPECT_NEAR(lap->lbIrsz->font().pixelSize(), std::max(7.0, 14 * 25.4 / 72 * lap->Picture2->pxPerMm()), 1);
 }
 
 }  // namespace

@@ -9,7 +9,9 @@
 #include <QTransform>
 
 #include "common/mmkep.h"
+#include "common/recordfile.h"
 #include "common/tricheckbox.h"
+#include "layouts/factory.h"
 #include "printing/orders/rcsekklap.h"
 #include "printing/orders/ulaplap.h"
 #include "support/tempfolder.h"
@@ -49,7 +51,12 @@ struct KepHelyTest : ::testing::Test {
   TempFolder dir;
   Platform platform;
   SetRcsekkRekord rcsekk;
-  void SetUp() override { platform.folder = dir.path(); }
+  void SetUp() override {
+    platform.folder = dir.path();
+    SetRcsekkRekord r;
+    applyFactory(r, rcsekkFactory());
+    ASSERT_TRUE(saveSettings(dir.path(), kSetRcsekkFile, r));
+  }
 };
 
 TEST_F(KepHelyTest, MoneyOrderFieldsStandOnTheirBoxes) {
@@ -65,14 +72,15 @@ TEST_F(KepHelyTest, MoneyOrderFieldsStandOnTheirBoxes) {
   for (QWidget* w : std::initializer_list<QWidget*>{lap.RtxtSzoveg21, lap.RtxtSzoveg11}) EXPECT_TRUE(within(mm(k, w, 210), {2, 11, 62, 15}));
   for (QWidget* w : std::initializer_list<QWidget*>{lap.RtxtSzoveg12, lap.RtxtSzoveg22}) EXPECT_TRUE(within(mm(k, w, 210), {68, 42, 70, 15}));
   for (QWidget* w : std::initializer_list<QWidget*>{lap.RtxNev[0], lap.RtxCim, lap.opAllando[1]}) EXPECT_TRUE(within(mm(k, w, 210), {68, 14, 70, 14}));
+  // The recipient's copies in their blocks, the postcodes in their boxes (the factory layout
+  // fed standing).
   for (QWidget* w : std::initializer_list<QWidget*>{lap.RlbNev, lap.RlbHelys, lap.RlbCim, lap.RlbIrsz})
-    EXPECT_TRUE(within(mm(k, w, 210), {2, 59, 62, 25}));
-  for (QWidget* w : std::initializer_list<QWidget*>{lap.txtNev, lap.txtHelys, lap.txtCim, lap.txtIrsz}) EXPECT_TRUE(within(mm(k, w, 210), {138, 59, 69, 25}));
-  // The fixed-recipient option just above the recipient's block, off the stamp's circle.
-  EXPECT_TRUE(within(mm(k, lap.opAllando[0], 210), {2, 50, 30, 9}));
-  // The postcodes on their cells.
-  EXPECT_TRUE(within(mm(k, lap.RlbIrsz, 210), {16, 76.8, 18, 5.5}));
-  EXPECT_TRUE(within(mm(k, lap.txtIrsz, 210), {152, 76.8, 18, 5.5}));
+    EXPECT_TRUE(within(mm(k, w, 210), {2, 57.5, 62, 27.5}));
+  for (QWidget* w : std::initializer_list<QWidget*>{lap.txtNev, lap.txtHelys, lap.txtCim, lap.txtIrsz}) EXPECT_TRUE(within(mm(k, w, 210), {137, 57.5, 70, 27.5}));
+  EXPECT_TRUE(within(mm(k, lap.RlbIrsz, 210), {4, 76.3, 22, 6}));
+  EXPECT_TRUE(within(mm(k, lap.txtIrsz, 210), {139, 76.3, 22, 6}));
+  // The fixed-recipient option above the recipient's block, right of the stamp's circle.
+  EXPECT_TRUE(within(mm(k, lap.opAllando[0], 210), {45, 50, 20, 8}));
   noOverlaps({lap.RtxOsszeg, lap.RlbOsszeg, lap.lbOsszeg2, lap.RtxtSzoveg21, lap.RtxtSzoveg11, lap.RtxtSzoveg12,
               lap.RtxtSzoveg22, lap.RtxNev[0], lap.RtxCim, lap.RlbNev, lap.RlbHelys, lap.RlbCim, lap.RlbIrsz, lap.txtNev,
               lap.txtHelys, lap.txtCim, lap.txtIrsz, lap.opAllando[0], lap.opAllando[1]});

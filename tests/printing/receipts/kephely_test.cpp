@@ -36,18 +36,34 @@ QImage kep(int w, int h) {
 
 using KepHelyTest = LapFixture;
 
-TEST_F(KepHelyTest, ReturnAddressAndMarksOnTheCard) {
+// Twips of the card's 9555-twip-wide picture box in millimetres of the 165 mm card.
+QRectF tw(int left, int top, int width, int height) {
+  const double k = 165.0 / 9555.0;
+  return {left * k, top * k, width * k, height * k};
+}
+
+TEST_F(KepHelyTest, ReturnAddressAndMarksWhereTheDomesticCardHasThem) {
   TertiLap p(platform, layouts);
   p.show();
   const MmKep* k = p.Picture3;
-  // The return address on the lines of its box, the marks on the service boxes.
-  for (QWidget* w : std::initializer_list<QWidget*>{p.lbSajatNev2, p.lbSajatCim2_1, p.lbSajatCim2_2, p.lbSajatIrsz})
-    EXPECT_TRUE(within(mm(k, w, 165), {78, 55, 84, 24})) << w->objectName().toStdString();
-  EXPECT_TRUE(within(mm(k, p.lbX[6], 165), {128, 14.3, 4, 4}));
-  EXPECT_TRUE(within(mm(k, p.lbX[7], 165), {137, 14.3, 4, 4}));
-  EXPECT_TRUE(within(mm(k, p.lbX[8], 165), {146, 14.3, 4, 4}));
+  const QRectF nev = mm(k, p.lbSajatNev2, 165);
+  EXPECT_NEAR(nev.x(), 63.7, 0.35);
+  EXPECT_NEAR(nev.y(), 60.1, 0.35);
+  EXPECT_NEAR(nev.width(), 83.7, 0.5);
+  EXPECT_TRUE(within(mm(k, p.lbSajatCim2_1, 165), tw(3690, 3810, 4845, 285)));
+  EXPECT_TRUE(within(mm(k, p.lbSajatCim2_2, 165), tw(3690, 4140, 4845, 285)));
+  const double jelX[3] = {128.0, 138.3, 148.7};
+  for (int i = 0; i < 3; ++i) {
+    const QRectF j = mm(k, p.lbX[size_t(6 + i)], 165);
+    EXPECT_NEAR(j.x(), jelX[i], 0.35) << 6 + i;
+    EXPECT_NEAR(j.y(), 17.1, 0.35) << 6 + i;
+  }
   EXPECT_FALSE(p.lbSajatCim2_1->geometry().intersects(p.lbSajatNev2->geometry()));
   EXPECT_FALSE(p.lbSajatCim2_2->geometry().intersects(p.lbSajatCim2_1->geometry()));
+  // The international card keeps its places.
+  p.opBelfold[1]->click();
+  EXPECT_TRUE(within(mm(k, p.lbSajatNev2, 165), tw(4950, 2900, 3650, 260)));
+  EXPECT_TRUE(within(mm(k, p.lbX[6], 165), tw(2400, 2430, 232, 232)));
 }
 
 TEST_F(KepHelyTest, PostingReceiptMarksOnTheSpecialServiceBoxes) {
@@ -61,12 +77,6 @@ TEST_F(KepHelyTest, CodeShowsInTheItemIdentifierBox) {
   IratLap p(platform, layouts);
   p.show();
   EXPECT_TRUE(within(mm(p.preview, p.lbVkod, 165), {14, 39, 72, 7}));
-}
-
-// Twips of the card's 9555-twip-wide picture box in millimetres of the 165 mm card.
-QRectF tw(int left, int top, int width, int height) {
-  const double k = 165.0 / 9555.0;
-  return {left * k, top * k, width * k, height * k};
 }
 
 TEST_F(KepHelyTest, RecipientIdentifierAndServiceBoxesStandOnTheCard) {
