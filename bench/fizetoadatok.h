@@ -2,8 +2,8 @@
 // Generated payers for the benchmarks, the same on every run (fixed seeds).
 //  - repeated: names, settlements and streets drawn from short lists, so they repeat (about
 //    2,200 distinct names);
-//  - distinct: Hungarian family names with one or two given names, some 220 settlements with
-//    their postcodes, some 1,400 streets and house numbers; payer i takes combination
+//  - distinct: Hungarian family names with one or two given names, some 200 settlements with
+//    their postcodes, some 1,300 streets and house numbers; payer i takes combination
 //    (i * P) mod M of all M combinations (P prime to M), so no two names and no two address
 //    lines are the same for up to M payers (about 1.4 million names).
 #include <QString>
