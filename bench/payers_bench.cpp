@@ -1,18 +1,22 @@
-// Payer-list timings and memory with 100,000 and 1,000,000 generated payers: the raw read of
-// nevek1.dat, loading into the list (unsorted and sorted by name), sorting, the name search
-// (one letter and three letters, unsorted and sorted), and the peak memory of the process.
-// Every time is also given as a ratio to the raw read of the same file in the same run (the
-// whole file read into memory at once, and read through a 1 MB buffer); the peak memory as a
-// ratio to the file's size.
+// Payer-list timings and memory with 100,000 and 1,000,000 generated payers, for two sets of
+// data: "repeated" (names, settlements and streets drawn from short lists, so they repeat) and
+// "distinct" (Hungarian family and given names, many settlements and streets, house numbers:
+// every name and every address line differs). Measured: the raw read of nevek1.dat, loading
+// into the list (unsorted and sorted by name), sorting, the name search (one letter and three
+// letters, unsorted and sorted), the first sort by address, and the peak memory of the process.
+// Every time is given with its minimum and median, each also as a ratio to the minimum and the
+// median of the raw read (the file read through a 1 MB buffer) of the same run.
 //
-//   payers_bench                  both sizes, each in a process of its own
-//   payers_bench N                N payers in this process
-//   payers_bench N --write FILE   only writes the generated nevek1.dat of N payers to FILE
+//   payers_bench                          both sizes and both sets, each in a process of its own
+//   payers_bench N [distinct]             N payers of one set in this process
+//   payers_bench N --write DIR [distinct] only writes the program folder of a start-up: the
+//                                         generated nevek1.dat of N payers and the first-start
+//                                         settings with the list sorted by name
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTreeView>
 
 #include <algorithm>
 #include <cstdio>
@@ -23,56 +27,40 @@
 #include <unistd.h>
 #include <vector>
 
+#include "bench/fizetoadatok.h"
 #include "common/fields.h"
 #include "common/platform.h"
+#include "common/setrekord.h"
 #include "common/tricheckbox.h"
+#include "layouts/elsoinditas.h"
 #include "records/fizetolista.h"
 #include "records/nevekrekord.h"
 
 namespace {
 
-// Names, settlements and streets drawn from short lists with a fixed seed, so every run reads
-// the same file; written in blocks so that the generator itself holds little memory.
-bool fizetokFajl(const QString& path, int db) {
-  const QStringList csalad = {"Nagy", "Kovács", "Tóth", "Szabó", "Horváth", "Varga", "Kiss", "Molnár", "Németh",
-                              "Farkas", "Balogh", "Papp", "Takács", "Juhász", "Lakatos", "Mészáros", "Oláh",
-                              "Simon", "Rácz", "Fekete", "Szilágyi", "Török", "Fehér", "Balázs", "Gál", "Kis",
-                              "Szűcs", "Kocsis", "Orsós", "Pintér", "Fodor", "Szalai", "Sipos", "Magyar", "Lukács",
-                              "Gulyás", "Biró", "Király", "Katona", "László", "Jakab", "Bogdán", "Balog", "Sándor",
-                              "Boros", "Fazekas", "Kelemen", "Antal", "Orosz", "Somogyi", "Fülöp", "Veres", "Budai",
-                              "Vincze", "Hegedűs", "Deák", "Pap", "Bálint", "Illés", "Pál", "Vörös", "Szőke"};
-  const QStringList utonev = {"László", "István", "József", "János", "Zoltán", "Sándor", "Gábor", "Ferenc", "Attila",
-                              "Péter", "Tamás", "Zsolt", "Tibor", "András", "Csaba", "Imre", "Lajos", "György",
-                              "Mária", "Erzsébet", "Katalin", "Éva", "Ilona", "Anna", "Zsuzsanna", "Margit",
-                              "Judit", "Ágnes", "Andrea", "Erika", "Krisztina", "Ildikó", "Enikő", "Tünde", "Győző"};
-  const QStringList helyseg = {"Budapest", "Debrecen", "Szeged", "Miskolc", "Pécs", "Győr", "Nyíregyháza",
-                               "Kecskemét", "Székesfehérvár", "Szombathely", "Szolnok", "Tatabánya", "Kaposvár",
-                               "Érd", "Veszprém", "Békéscsaba", "Zalaegerszeg", "Sopron", "Eger", "Nagykanizsa"};
-  const QStringList utca = {"Petőfi Sándor utca", "Kossuth Lajos utca", "Rákóczi út", "Dózsa György út",
-                            "Ady Endre utca", "Széchenyi tér", "Arany János utca", "Béke utca", "Fő út",
-                            "Jókai Mór utca", "Hunyadi utca", "Bajcsy-Zsilinszky út", "Kölcsey Ferenc utca"};
+// Written in blocks so that the generator itself holds little memory.
+bool fizetokFajl(const QString& path, int db, bool kulonbozo) {
   QFile f(path);
   if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  unsigned x = 12345;
-  auto veletlen = [&x](int n) {
-    x = x * 1103515245u + 12345u;
-    return int((x >> 16) % unsigned(n));
-  };
+  FizetoGenerator gen(kulonbozo);
   QByteArray b;
   for (int i = 0; i < db; ++i) {
-    NevekRekord r;
-    r.Nev = csalad[veletlen(csalad.size())] + ' ' + utonev[veletlen(utonev.size())];
-    r.Helyseg = helyseg[veletlen(helyseg.size())];
-    r.Cim = QStringLiteral("%1 %2.").arg(utca[veletlen(utca.size())]).arg(1 + veletlen(120));
-    r.Irsz = QString::number(1000 + veletlen(9000));
-    r.Osszegek[0] = 1000 + veletlen(50000);
-    b += encodeRecord(r);
+    b += encodeRecord(gen.kovetkezo());
     if (b.size() >= (1 << 20) || i + 1 == db) {
       if (f.write(b) != b.size()) return false;
       b.clear();
     }
   }
   return f.flush();
+}
+
+// A program folder for the start-up script: the payers, the first-start settings, and the list
+// order ascending, so that start-up sorts the list by name.
+bool programMappa(const QString& dir, int db, bool kulonbozo) {
+  if (!QDir().mkpath(dir) || !fizetokFajl(QDir(dir).filePath(kNevekFile), db, kulonbozo)) return false;
+  if (!gyariFajlokLetrehozasa(dir).isEmpty()) return false;
+  SetRekord set;
+  return saveSetFields(dir, set, [](SetRekord& s) { s.ListaSorren = 1; });
 }
 
 // A value of /proc/self/status in kB ("VmHWM", "VmRSS").
@@ -85,9 +73,14 @@ long statusKb(const char* kulcs) {
   return -1;
 }
 
+void csucsTorles() {
+  if (QFile c(QStringLiteral("/proc/self/clear_refs")); c.open(QIODevice::WriteOnly)) c.write("5");
+}
+
 struct Sor {
   std::string nev;
   std::vector<double> ms;
+  double min() const { return ms.front(); }
   double median() const { return ms[ms.size() / 2]; }
 };
 
@@ -128,12 +121,12 @@ void nyersOlvasas(const QString& path) {
   while ((n = f.read(buf.data(), qint64(buf.size()))) > 0) c = c + buf[size_t(n - 1)];
 }
 
-int egyMeret(int argc, char** argv, int db) {
+int egyMeret(int argc, char** argv, int db, bool kulonbozo) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
   QTemporaryDir dir;
   const QString path = dir.filePath(kNevekFile);
-  if (!fizetokFajl(path, db)) return 1;
+  if (!fizetokFajl(path, db, kulonbozo)) return 1;
   Platform platform;
   platform.folder = dir.path();
   FizetoLista lista(platform);
@@ -142,7 +135,7 @@ int egyMeret(int argc, char** argv, int db) {
   QCoreApplication::processEvents();
   const long alapKb = statusKb("VmRSS");
   // From here on the peak counts only what the list needs (the generator is done).
-  if (QFile c(QStringLiteral("/proc/self/clear_refs")); c.open(QIODevice::WriteOnly)) c.write("5");
+  csucsTorles();
 
   const int futas = qEnvironmentVariableIsSet("BENCH_RUNS") ? qEnvironmentVariableIntValue("BENCH_RUNS") : db >= 1000000 ? 5 : 9;
   std::vector<Sor> sorok;
@@ -172,20 +165,21 @@ int egyMeret(int argc, char** argv, int db) {
   lista.Beolvas();
   QCoreApplication::processEvents();
   const long csucsKb = statusKb("VmHWM");
-  // The address column collates each distinct address line: measured on its own, with its own peak.
-  if (QFile c(QStringLiteral("/proc/self/clear_refs")); c.open(QIODevice::WriteOnly)) c.write("5");
+  // The first sort by address of a fresh load, with its own peak.
+  csucsTorles();
   meres(sorok, std::min(futas, 3), "sort by address (fresh list)", [&] { rendezesNelkul(); lista.Beolvas(); }, [&] { lista.ListView1_ColumnClick(1); });
   const long cimCsucsKb = statusKb("VmHWM");
   // Last, as it holds the whole file in memory at once.
   meres(sorok, futas, "raw read, whole file", semmi, [&] { egeszOlvasas(path); });
   const double fajlMb = double(db) * NevekRekord::Length / (1 << 20);
 
-  const double nyers = sorok.back().median(), blokkos = sorok.front().median();
-  std::printf("%d payers (nevek1.dat %.0f MB), %d runs each; ms, and the median as a ratio to each raw read\n", db, fajlMb, futas);
-  std::printf("%-34s %9s %9s %9s %8s %8s\n", "operation", "min", "median", "max", "/whole", "/blocks");
+  const Sor& nyers = sorok.front();
+  std::printf("%d payers, %s (nevek1.dat %.0f MB), %d runs each; ms, and min and median as ratios to the raw read's\n", db,
+              kulonbozo ? "distinct names and addresses" : "repeated names and addresses", fajlMb, futas);
+  std::printf("%-34s %9s %9s %9s %8s %8s\n", "operation", "min", "median", "max", "min/raw", "med/raw");
   for (const Sor& s : sorok)
-    std::printf("%-34s %9.1f %9.1f %9.1f %7.1fx %7.1fx\n", s.nev.c_str(), s.ms.front(), s.median(), s.ms.back(), s.median() / nyers,
-                s.median() / blokkos);
+    std::printf("%-34s %9.1f %9.1f %9.1f %7.1fx %7.1fx\n", s.nev.c_str(), s.min(), s.median(), s.ms.back(), s.min() / nyers.min(),
+                s.median() / nyers.median());
   std::printf("rows found by the last search: %d\n", talalat);
   std::printf("peak memory of the process: %.0f MB (%.2fx the file; %.0f MB before the first load)\n",
               double(csucsKb) / 1024, double(csucsKb) / 1024 / fajlMb, double(alapKb) / 1024);
@@ -197,19 +191,24 @@ int egyMeret(int argc, char** argv, int db) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc >= 4 && std::string(argv[2]) == "--write") return fizetokFajl(QString::fromLocal8Bit(argv[3]), std::atoi(argv[1])) ? 0 : 1;
-  if (argc >= 2) return egyMeret(argc, argv, std::max(1, std::atoi(argv[1])));
-  // Each size in a fresh process, so that each peak is its own.
-  int hiba = 0;
-  for (const char* db : {"100000", "1000000"}) {
-    std::fflush(stdout);
-    const pid_t pid = fork();
-    if (pid == 0) {
-      execl("/proc/self/exe", argv[0], db, static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    int st = 0;
-    if (pid < 0 || waitpid(pid, &st, 0) < 0 || !WIFEXITED(st) || WEXITSTATUS(st) != 0) hiba = 1;
+  auto kulonbozo = [&](int i) { return argc > i && std::string(argv[i]) == "distinct"; };
+  if (argc >= 4 && std::string(argv[2]) == "--write") {
+    QCoreApplication app(argc, argv);
+    return programMappa(QString::fromLocal8Bit(argv[3]), std::atoi(argv[1]), kulonbozo(4)) ? 0 : 1;
   }
+  if (argc >= 2) return egyMeret(argc, argv, std::max(1, std::atoi(argv[1])), kulonbozo(2));
+  // Each size and set in a fresh process, so that each peak is its own.
+  int hiba = 0;
+  for (const char* db : {"100000", "1000000"})
+    for (const char* adatok : {"repeated", "distinct"}) {
+      std::fflush(stdout);
+      const pid_t pid = fork();
+      if (pid == 0) {
+        execl("/proc/self/exe", argv[0], db, adatok, static_cast<char*>(nullptr));
+        _exit(127);
+      }
+      int st = 0;
+      if (pid < 0 || waitpid(pid, &st, 0) < 0 || !WIFEXITED(st) || WEXITSTATUS(st) != 0) hiba = 1;
+    }
   return hiba;
 }

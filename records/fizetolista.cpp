@@ -3,11 +3,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -21,39 +19,17 @@ constexpr int kDeleteKey = 46;
 // Twips to pixels at 96 dots per inch.
 int px(int twips) { return twips / 15; }
 
-// The list view that tells when a key moved the current row or changed the selection; a mouse
-// click is left to the view's clicked signal, so a click is reported once.
-class ListaNezet : public QTreeView {
- public:
-  using QTreeView::QTreeView;
-  std::function<void()> valtozott;
-
- protected:
-  void keyPressEvent(QKeyEvent* e) override {
-    const QPersistentModelIndex elotte = currentIndex();
-    const QItemSelection kijelolve = selectionModel() ? selectionModel()->selection() : QItemSelection();
-    QTreeView::keyPressEvent(e);
-    const bool mas = currentIndex() != elotte || (selectionModel() && selectionModel()->selection() != kijelolve);
-    if (mas && valtozott) valtozott();
-  }
-};
-
 }  // namespace
 
 FizetoLista::FizetoLista(const Platform& platform, QWidget* parent)
     : QWidget(parent), platform_(platform), modell_(new ListaModell(this)) {
-  auto* nezet = new ListaNezet(this);
-  nezet->valtozott = [this] {
+  ListView1 = new ListaNezet(this);
+  ListView1->valtozott = [this] {
     const int sor = ListView1->currentIndex().row();
     if (sor >= 0 && billentyuValasztas) billentyuValasztas(sor);
   };
-  ListView1 = nezet;
   ListView1->setObjectName(QStringLiteral("ListView1"));
   ListView1->setModel(modell_);
-  ListView1->setRootIsDecorated(false);
-  ListView1->setItemsExpandable(false);
-  ListView1->setUniformRowHeights(true);  // keeps 100,000 rows fast
-  ListView1->setAllColumnsShowFocus(true);
   ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
   ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
   ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);

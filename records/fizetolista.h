@@ -13,18 +13,18 @@
 
 #include "common/platform.h"
 #include "records/listamodell.h"
+#include "records/listanezet.h"
 
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class QTreeView;
 class TriCheckBox;
 
 class FizetoLista : public QWidget {
  public:
   explicit FizetoLista(const Platform& platform, QWidget* parent = nullptr);
 
-  QTreeView* ListView1;
+  ListaNezet* ListView1;
   QPushButton* cmdBeolvas;
   TriCheckBox* chkListaSorren;
   TriCheckBox* Check1;

@@ -1,6 +1,5 @@
 #include "records/fizetotar.h"
 
-#include <QCollatorSortKey>
 #include <QFile>
 
 #include <algorithm>
@@ -8,13 +7,13 @@
 #include <cmath>
 #include <cstring>
 #include <numeric>
-#include <sys/mman.h>
 #include <sys/stat.h>
-#include <unordered_map>
 
 #include "common/cp1250.h"
 #include "common/numtext.h"
 #include "common/recordfile.h"
+#include "records/abcrend.h"
+#include "records/foglalas.h"
 #include "records/nevekrekord.h"
 
 namespace {
@@ -52,72 +51,43 @@ const std::array<Nagybetu, 256>& nagybetuk() {
   return t;
 }
 
-// Reserves room for `n` elements and asks the system to back it with large pages: the first
-// touch of each small page is what a load of a million rows would mostly wait for.
-template <class T>
-void foglal(std::vector<T>& v, size_t n) {
-  if (v.capacity() >= n) return;
-  v.reserve(n);
-  constexpr uintptr_t kNagy = uintptr_t(2) << 20;
-  const auto eleje = (reinterpret_cast<uintptr_t>(v.data()) + kNagy - 1) & ~(kNagy - 1);
-  const auto vege = (reinterpret_cast<uintptr_t>(v.data()) + n * sizeof(T)) & ~(kNagy - 1);
-  if (vege > eleje) ::madvise(reinterpret_cast<void*>(eleje), vege - eleje, MADV_HUGEPAGE);
-}
-
 bool kitolto(char c) { return c == ' ' || c == '\0'; }
 
-// Appends a field's bytes without its zero bytes; `trim` also drops blanks and zeros at both ends.
-void mezo(std::string& ki, const char* p, int width, bool trim) {
+uint64_t szo(const char* p) {
+  uint64_t w;
+  std::memcpy(&w, p, 8);
+  return w;
+}
+constexpr uint64_t kSzokozok = 0x2020202020202020u;
+// Eight bytes at once: all blanks or zeros; any zero among them.
+bool mindKitolto(const char* p) { return (szo(p) & ~kSzokozok) == 0; }
+bool vanNulla(uint64_t w) { return ((w - 0x0101010101010101u) & ~w & 0x8080808080808080u) != 0; }
+
+// Writes a field's bytes without its zero bytes at `o` and moves `o` past them; `trim` also
+// drops blanks and zeros at both ends. Fields hold zeros rarely: whole words go at once.
+void mezo(char*& o, const char* p, int width, bool trim) {
   int b = 0, e = width;
   if (trim) {
     while (b < e && kitolto(p[b])) ++b;
+    while (e - b >= 8 && mindKitolto(p + e - 8)) e -= 8;
     while (e > b && kitolto(p[e - 1])) --e;
   }
-  if (!std::memchr(p + b, '\0', size_t(e - b))) {
-    ki.append(p + b, size_t(e - b));
-    return;
+  int i = b;
+  for (; i + 8 <= e && !vanNulla(szo(p + i)); i += 8, o += 8) std::memcpy(o, p + i, 8);
+  for (; i < e; ++i) {
+    *o = p[i];
+    o += p[i] != '\0';
   }
-  for (int i = b; i < e; ++i)
-    if (p[i] != '\0') ki.push_back(p[i]);
 }
 
-void put16(std::vector<char>& v, size_t n) {
+char* put16(char* o, size_t n) {
   const auto x = uint16_t(std::min<size_t>(n, 0xFFFF));
-  v.push_back(char(x & 0xFF));
-  v.push_back(char(x >> 8));
+  o[0] = char(x & 0xFF);
+  o[1] = char(x >> 8);
+  return o + 2;
 }
 
 uint16_t get16(const char* p) { return uint16_t(uint8_t(p[0]) | (uint8_t(p[1]) << 8)); }
-
-// Ranks by collation: rows with equal keys share one collation key; keys are made once per
-// distinct text, so a list of many equal names collates each name only once.
-template <class Kulcs, class Szoveg>
-void rangSzamitas(std::vector<uint32_t>& rang, int n, Kulcs kulcs, Szoveg szoveg, const QCollator& coll) {
-  rang.resize(size_t(n));
-  std::vector<int> elso;  // the first row of each distinct key
-  {
-    std::unordered_map<std::string_view, uint32_t> kulonbozo;
-    kulonbozo.reserve(size_t(std::min(n, 1 << 16)));
-    for (int i = 0; i < n; ++i) {
-      const auto [it, uj] = kulonbozo.try_emplace(kulcs(i), uint32_t(elso.size()));
-      if (uj) elso.push_back(i);
-      rang[size_t(i)] = it->second;
-    }
-  }
-  std::vector<QCollatorSortKey> kulcsok;
-  kulcsok.reserve(elso.size());
-  for (int i : elso) kulcsok.push_back(coll.sortKey(szoveg(i)));
-  std::vector<uint32_t> sorrend(elso.size());
-  std::iota(sorrend.begin(), sorrend.end(), 0u);
-  std::sort(sorrend.begin(), sorrend.end(), [&](uint32_t a, uint32_t b) { return kulcsok[a].compare(kulcsok[b]) < 0; });
-  std::vector<uint32_t> helyezes(elso.size());
-  uint32_t r = 0;
-  for (size_t j = 0; j < sorrend.size(); ++j) {
-    if (j > 0 && kulcsok[sorrend[j - 1]].compare(kulcsok[sorrend[j]]) != 0) ++r;
-    helyezes[sorrend[j]] = r;
-  }
-  for (uint32_t& x : rang) x = helyezes[x];
-}
 
 }  // namespace
 
@@ -168,30 +138,38 @@ void FizetoTar::urit() {
 }
 
 void FizetoTar::sor(std::string_view nev, std::string_view cim, int szokoz) {
-  hely_.push_back(uint32_t(adat_.size()));
-  put16(adat_, nev.size());
-  adat_.insert(adat_.end(), nev.begin(), nev.begin() + std::min<size_t>(nev.size(), 0xFFFF));
-  put16(adat_, cim.size());
-  adat_.insert(adat_.end(), cim.begin(), cim.begin() + std::min<size_t>(cim.size(), 0xFFFF));
-  put16(adat_, size_t(szokoz));
-  nagyBetus(nevBajt(size() - 1));
+  nev = nev.substr(0, 0xFFFF);
+  cim = cim.substr(0, 0xFFFF);
+  const size_t eleje = adat_.size();
+  hely_.push_back(uint32_t(eleje));
+  // One resize per row: within the reserved room it only clears the few new bytes.
+  adat_.resize(eleje + 6 + nev.size() + cim.size());
+  char* o = put16(adat_.data() + eleje, nev.size());
+  o = std::copy(nev.begin(), nev.end(), o);
+  o = put16(o, cim.size());
+  o = std::copy(cim.begin(), cim.end(), o);
+  put16(o, size_t(szokoz));
+  nagyBetus(nev);
 }
 
 void FizetoTar::nagyBetus(std::string_view nev) {
   const auto& t = nagybetuk();
   const size_t eleje = nagy_.size();
   nagyHely_.push_back(uint32_t(eleje));
+  nagy_.resize(eleje + 3 * nev.size() + 1);
+  char* o = nagy_.data() + eleje;
   for (const char c : nev) {
     const Nagybetu& n = t[uint8_t(c)];
     if (n.len == 0) {
       // Kept as text; the search compares it as text.
-      nagy_.resize(eleje);
+      o = nagy_.data() + eleje;
       kulonleges_.emplace_back(uint32_t(nagyHely_.size() - 1), cp1250::decode(nev.data(), int(nev.size())).toUpper());
       break;
     }
-    nagy_.insert(nagy_.end(), n.b, n.b + n.len);
+    for (int k = 0; k < n.len; ++k) *o++ = n.b[k];
   }
-  nagy_.push_back('\0');
+  *o++ = '\0';
+  nagy_.resize(size_t(o - nagy_.data()));
 }
 
 void FizetoTar::olvas(const QString& folder) {
@@ -220,7 +198,8 @@ void FizetoTar::olvas(const QString& folder) {
   foglal(adat_, size_t(db) * (6 + R::NevWidth + R::IrszWidth + 1 + R::HelysegWidth + 2 + R::CimWidth));
   foglal(nagy_, size_t(db) * (3 * R::NevWidth + 1));
   std::vector<char> blokk(size_t(kBlokk) * R::Length);
-  std::string nev, cim;
+  char nev[R::NevWidth];
+  char cim[R::IrszWidth + 1 + R::HelysegWidth + 2 + R::CimWidth];
   for (int32_t elso = 1; elso <= db; elso += kBlokk) {
     const int32_t n = std::min(kBlokk, db - elso + 1);
     // A file cut short meanwhile reads as zeros beyond its end.
@@ -229,18 +208,21 @@ void FizetoTar::olvas(const QString& folder) {
     std::fill(blokk.begin() + olvasott, blokk.begin() + kell, '\0');
     for (int32_t k = 0; k < n; ++k) {
       const char* r = blokk.data() + qint64(k) * R::Length;
-      nev.clear();
-      mezo(nev, r + R::NevAt, R::NevWidth, true);
+      char* o = nev;
+      mezo(o, r + R::NevAt, R::NevWidth, true);
+      const size_t nevHossz = size_t(o - nev);
       // Postcode as stored, a blank, the settlement trimmed, ", ", the street as stored.
-      cim.clear();
-      mezo(cim, r + R::IrszAt, R::IrszWidth, false);
-      cim.push_back(' ');
-      mezo(cim, r + R::HelysegAt, R::HelysegWidth, true);
-      cim += ", ";
-      mezo(cim, r + R::CimAt, R::CimWidth, false);
-      size_t e = cim.size();
-      while (e > 0 && cim[e - 1] == ' ') --e;
-      sor(nev, std::string_view(cim).substr(0, e), int(cim.size() - e));
+      o = cim;
+      mezo(o, r + R::IrszAt, R::IrszWidth, false);
+      *o++ = ' ';
+      mezo(o, r + R::HelysegAt, R::HelysegWidth, true);
+      *o++ = ',';
+      *o++ = ' ';
+      mezo(o, r + R::CimAt, R::CimWidth, false);
+      char* e = o;
+      while (e - cim >= 8 && szo(e - 8) == kSzokozok) e -= 8;
+      while (e > cim && e[-1] == ' ') --e;
+      sor({nev, nevHossz}, {cim, size_t(e - cim)}, int(o - e));
     }
   }
   nagyHely_.push_back(uint32_t(nagy_.size()));
@@ -339,21 +321,23 @@ void FizetoTar::keres(const QString& text, std::vector<uint32_t>& ki) const {
   }
 }
 
-const std::vector<uint32_t>& FizetoTar::rangok(int oszlop, bool padded, const QCollator& coll) {
+const std::vector<uint32_t>& FizetoTar::rangok(int oszlop, bool padded) {
   const int n = size();
   std::vector<uint32_t>& r = rang_[size_t(oszlop)];
   if (oszlop == 2 && !r.empty() && rangPadded_ != padded) r.clear();
   if (!r.empty() || n == 0) return r;
   if (oszlop == 0) {
-    rangSzamitas(r, n, [&](int i) { return nevBajt(i); }, [&](int i) { return nev(i); }, coll);
+    abc::rangsor(n, [&](int i) { return abc::Szoveg{nevBajt(i)}; }, r);
   } else if (oszlop == 1) {
-    rangSzamitas(r, n, [&](int i) { return cimKulcs(i); }, [&](int i) { return cim(i); }, coll);
+    abc::rangsor(n, [&](int i) {
+      const std::string_view k = cimKulcs(i);
+      return abc::Szoveg{k.substr(0, k.size() - 2), get16(k.data() + k.size() - 2)};
+    }, r);
   } else if (!recSzoveg_.empty()) {
-    auto kulcs = [&](int i) {
-      const QString& s = recSzoveg_[size_t(i)];
-      return std::string_view(reinterpret_cast<const char*>(s.constData()), size_t(s.size()) * sizeof(QChar));
-    };
-    rangSzamitas(r, n, kulcs, [&](int i) { return recSzoveg_[size_t(i)]; }, coll);
+    std::vector<std::string> b;
+    b.reserve(recSzoveg_.size());
+    for (const QString& s : recSzoveg_) b.push_back(cp1250::encode(s).toStdString());
+    abc::rangsor(n, [&](int i) { return abc::Szoveg{b[size_t(i)]}; }, r);
   } else {
     rangPadded_ = padded;
     r.resize(size_t(n));

@@ -4,7 +4,6 @@
 // them an upper-cased copy of the names for the name search and, once a column is sorted, each
 // row's rank under the list's collation. A load reads nevek1.dat once, a block at a time.
 #include <QByteArray>
-#include <QCollator>
 #include <QString>
 
 #include <array>
@@ -15,9 +14,9 @@
 
 // The record-number text of a row: right-aligned in six characters, or bare.
 QString rekordSzoveg(int32_t n, bool padded);
-// A number that orders record-number texts as the list's collation does: they hold only
-// blanks and digits, which collate in the order of their codes, a text before a longer one
-// that starts with it. Ten places of base 12: blank 1, digits 2 to 11, nothing 0.
+// A number that orders record-number texts as the list's order of texts does: they hold only
+// blanks and digits, which sort in the order of their codes, a text before a longer one that
+// starts with it. Ten places of base 12: blank 1, digits 2 to 11, nothing 0.
 uint64_t recKulcs(int32_t n, bool padded);
 
 class FizetoTar {
@@ -44,9 +43,10 @@ class FizetoTar {
   // order, into `ki`; an empty text matches every row whose name is not blank.
   void keres(const QString& text, std::vector<uint32_t>& ki) const;
 
-  // Each row's rank by the text of a column (0 name, 1 address, 2 record number) under
-  // `coll`: rows whose texts compare equal get equal ranks. Computed once per load and column.
-  const std::vector<uint32_t>& rangok(int oszlop, bool padded, const QCollator& coll);
+  // Each row's rank by the text of a column (0 name, 1 address, 2 record number) in the list's
+  // order of texts (abcrend.h): rows whose texts compare equal get equal ranks. Computed once
+  // per load and column.
+  const std::vector<uint32_t>& rangok(int oszlop, bool padded);
 
  private:
   std::string_view nevBajt(int i) const;

@@ -1,15 +1,9 @@
 #include "records/listamodell.h"
 
-#include <QLocale>
-
 #include <algorithm>
 #include <numeric>
 
-ListaModell::ListaModell(QObject* parent) : QAbstractTableModel(parent), coll_(QLocale(QLocale::Hungarian, QLocale::Hungary)) {
-  coll_.setCaseSensitivity(Qt::CaseInsensitive);
-  coll_.setNumericMode(false);  // "10" before "9": the texts are compared as texts
-  coll_.setIgnorePunctuation(false);
-}
+ListaModell::ListaModell(QObject* parent) : QAbstractTableModel(parent) {}
 
 int ListaModell::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(sorok_.size()); }
 int ListaModell::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 3; }
@@ -119,7 +113,7 @@ void ListaModell::setRendezes(int oszlop, Qt::SortOrder sorrend, bool be) {
 
 void ListaModell::rendezett() {
   const std::vector<uint32_t>& sorok = sorok_;
-  const std::vector<uint32_t>& rang = tar_.rangok(oszlop_, padded_, coll_);
+  const std::vector<uint32_t>& rang = tar_.rangok(oszlop_, padded_);
   // A counting sort by rank: stable, and as fast for one row as for a million.
   uint32_t legnagyobb = 0;
   for (const uint32_t s : sorok) legnagyobb = std::max(legnagyobb, rang[s]);

@@ -1,10 +1,9 @@
 #pragma once
 // The payer list's model: the rows of one load (FizetoTar) in display order. Sorting compares
-// the column texts as text (case-blind, Hungarian collation) through each row's rank, which is
-// computed once per load and column, so a re-sort, a new order or a search only reorders
-// numbers.
+// the column texts as text (case-blind, Hungarian alphabetical order, abcrend.h) through each
+// row's rank, which is computed once per load and column, so a re-sort, a new order or a
+// search only reorders numbers.
 #include <QAbstractTableModel>
-#include <QCollator>
 #include <QString>
 
 #include <cstdint>
@@ -61,7 +60,6 @@ class ListaModell : public QAbstractTableModel {
   std::vector<uint32_t> sorok_;  // the store's rows in display order
   std::vector<uint32_t> hely_, csere_;  // working space of sorting, kept between sorts
   bool padded_ = false;
-  QCollator coll_;
   int oszlop_ = 0;
   Qt::SortOrder sorrend_ = Qt::AscendingOrder;
   bool be_ = false;

@@ -433,7 +433,7 @@ TEST_F(SorTest, PostingReceiptFallbackRenamesOnlyTheWindowsFont) {
 TEST_F(SorTest, KeyboardSelectionActsAsARowClick) {
   fizetok();
   auto w = indit();
-  QTreeView* v = w->lista->ListView1;
+  QAbstractItemView* v = w->lista->ListView1;
   v->selectionModel()->setCurrentIndex(w->lista->modell()->index(0, 0),
                                        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   auto gomb = [v](int key, Qt::KeyboardModifiers m) {

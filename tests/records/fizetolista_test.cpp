@@ -191,7 +191,7 @@ TEST_F(FizetoListaTest, KeyboardSelectionChangesAreReportedOnceEach) {
   QApplication::processEvents();
   std::vector<int> jelzett;
   lista.billentyuValasztas = [&](int sor) { jelzett.push_back(sor); };
-  QTreeView* v = lista.ListView1;
+  QAbstractItemView* v = lista.ListView1;
   v->selectionModel()->setCurrentIndex(lista.modell()->index(0, 0),
                                        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   auto gomb = [v](int key, Qt::KeyboardModifiers m = Qt::NoModifier, const QString& text = {}) {

@@ -1,0 +1,88 @@
+#include "records/listanezet.h"
+
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionViewItem>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Cells draw no focus frame of their own: the view draws one around the whole row.
+class SorDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->state &= ~QStyle::State_HasFocus;
+  }
+};
+
+}  // namespace
+
+ListaNezet::ListaNezet(QWidget* parent) : QTableView(parent) {
+  setItemDelegate(new SorDelegate(this));
+  setShowGrid(false);
+  setWordWrap(false);
+  setTabKeyNavigation(false);
+  setCornerButtonEnabled(false);
+  setHorizontalScrollMode(ScrollPerPixel);
+  verticalHeader()->hide();
+  // Every row as high as one line of text in a list item: the height is fixed, so the view
+  // finds any row by arithmetic.
+  QStyleOptionViewItem o;
+  initViewItemOption(&o);
+  o.features |= QStyleOptionViewItem::HasDisplay;
+  o.text = QStringLiteral("Áy");
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setMinimumSectionSize(1);
+  verticalHeader()->setDefaultSectionSize(style()->sizeFromContents(QStyle::CT_ItemViewItem, &o, QSize(), this).height());
+  horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setSectionsMovable(true);
+}
+
+void ListaNezet::keyPressEvent(QKeyEvent* e) {
+  const QPersistentModelIndex elotte = currentIndex();
+  const QItemSelection kijelolve = selectionModel() ? selectionModel()->selection() : QItemSelection();
+  QTableView::keyPressEvent(e);
+  const bool mas = currentIndex() != elotte || (selectionModel() && selectionModel()->selection() != kijelolve);
+  if (mas && valtozott) valtozott();
+}
+
+QModelIndex ListaNezet::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+  const QModelIndex most = currentIndex();
+  switch (cursorAction) {
+    case MoveHome:
+    case MoveEnd: {
+      if (!model() || model()->rowCount() == 0) return most;
+      const int sor = cursorAction == MoveHome ? 0 : model()->rowCount() - 1;
+      return model()->index(sor, most.isValid() ? most.column() : 0);
+    }
+    case MoveLeft:
+    case MoveRight: {
+      QScrollBar* s = horizontalScrollBar();
+      s->setValue(s->value() + (cursorAction == MoveLeft ? -s->singleStep() : s->singleStep()));
+      return most;
+    }
+    default:
+      return QTableView::moveCursor(cursorAction, modifiers);
+  }
+}
+
+void ListaNezet::paintEvent(QPaintEvent* event) {
+  QTableView::paintEvent(event);
+  const QModelIndex most = currentIndex();
+  if (!most.isValid() || !hasFocus()) return;
+  QStyleOptionFocusRect o;
+  o.initFrom(this);
+  o.state |= QStyle::State_KeyboardFocusChange;
+  o.backgroundColor = palette().color(selectionModel()->isSelected(most) ? QPalette::Highlight : QPalette::Base);
+  o.rect = QRect(-horizontalHeader()->offset(), rowViewportPosition(most.row()), horizontalHeader()->length(), rowHeight(most.row()));
+  QPainter p(viewport());
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &o, &p, this);
+}

@@ -1,0 +1,48 @@
+// The list's rows read from damaged records: zero bytes anywhere in a field are dropped, blanks
+// and zeros at both ends of the name and the settlement are trimmed, the postcode and the street
+// stay as stored; fields are read eight bytes at a time, so zeros and blanks sit on either side
+// of those steps here.
+#include <gtest/gtest.h>
+
+#include "common/cp1250.h"
+#include "records/fizetok.h"
+#include "records/fizetotar.h"
+#include "support/tempfolder.h"
+
+namespace {
+
+// A record whose field at `at` holds exactly `bajtok` (code-page bytes, zeros included).
+void mezo(QByteArray& r, int at, const QByteArray& bajtok) { r.replace(at, bajtok.size(), bajtok); }
+
+QByteArray b(const char* s, int n) { return QByteArray(s, n); }
+
+}  // namespace
+
+TEST(FizetoTar, ZeroBytesAndBlanksAroundAndInsideTheFields) {
+  using R = NevekRekord;
+  QByteArray r1 = fizetoRekord({"x", "x", "x", "x"});
+  // Name: zeros inside the first eight bytes and after them, a blank inside, blanks and zeros
+  // mixed at the end (more than eight).
+  mezo(r1, R::NevAt, cp1250::encode(QStringLiteral(" Ko")) + b("\0", 1) + cp1250::encode(QStringLiteral("vács P")) + b("\0", 1) +
+                         cp1250::encode(QStringLiteral("éter")) + b(" \0 \0 \0 \0 \0 \0 \0 \0 \0 \0 \0", 21));
+  mezo(r1, R::IrszAt, b("90\0" "21\0", 6));
+  mezo(r1, R::HelysegAt, b("\0 \0", 3) + cp1250::encode(QStringLiteral("Győr")) + QByteArray(33, '\0'));
+  mezo(r1, R::CimAt, cp1250::encode(QStringLiteral("Fő út 1.")) + b("\0\0", 2) + QByteArray(26, ' ') + QByteArray(9, '\0'));
+  // A name of 36 letters with a zero in its last eight bytes.
+  QByteArray r2 = fizetoRekord({"", "Pécs", "Ady tér 2.", "7621"});
+  mezo(r2, R::NevAt, QByteArray(33, 'a') + b("\0", 1) + QByteArray(2, 'b'));
+  TempFolder folder;
+  folder.put(kNevekFile, r1 + r2);
+  FizetoTar t;
+  t.olvas(folder.path());
+  ASSERT_EQ(t.size(), 2);
+  EXPECT_EQ(t.nev(0), QStringLiteral("Kovács Péter"));
+  EXPECT_EQ(t.cim(0), QStringLiteral("9021 Győr, Fő út 1.") + QString(26, QLatin1Char(' ')));
+  EXPECT_EQ(t.nev(1), QString(33, QLatin1Char('a')) + QStringLiteral("bb"));
+  EXPECT_EQ(t.cim(1), QStringLiteral("7621   Pécs, Ady tér 2.") + QString(35, QLatin1Char(' ')));
+  // The search and the order read the same bytes.
+  std::vector<uint32_t> talalat;
+  t.keres(QStringLiteral("kovács p"), talalat);
+  EXPECT_EQ(talalat, std::vector<uint32_t>{0});
+  EXPECT_LT(t.rangok(0, true)[1], t.rangok(0, true)[0]);  // "aaa..." before "Kovács"
+}
