@@ -97,7 +97,7 @@ bool importMeres(const QString& folder, int sorok) {
     QFile f(csv);
     if (!f.open(QIODevice::WriteOnly) || f.write(csvFajl(sorok)) < 0) return false;
   }
-  const QString n = QLocale::c().toString(sorok);
+  const QString n = QLocale(QLocale::English).toString(sorok);
   bool ok = true;
   const Ido nyers = meres(qPrintable(QStringLiteral("read + write the same bytes, %1 lines").arg(n)),
                           [&] { ok = ok && olvasasIras(csv, folder, sorok); });
