@@ -1,6 +1,7 @@
 #include "common/cp1250.h"
 
-#include <array>
+#include <algorithm>
+#include <cstring>
 
 namespace cp1250 {
 namespace {
@@ -26,27 +27,27 @@ constexpr std::array<char16_t, 128> kHigh = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,  // F8
 };
 
-}  // namespace
+// Every byte's character.
+constexpr std::array<char16_t, 256> kKarakterek = [] {
+  std::array<char16_t, 256> t{};
+  for (int b = 0; b < 256; ++b) t[size_t(b)] = b < 0x80 ? char16_t(b) : kHigh[size_t(b - 0x80)];
+  return t;
+}();
 
-QString decode(const char* bytes, int length) {
-  QString out;
-  out.resize(length);
-  for (int i = 0; i < length; ++i) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
-    out[i] = b < 0x80 ? QChar(b) : QChar(kHigh[b - 0x80]);
-  }
-  return out;
+// A text is encoded character by character, without composing it first, when the code page
+// holds each of its characters: such a text is already in composed form (none of them is a
+// combining mark, decomposes or composes with its neighbour). Else -1.
+int straight(const QString& text, char* out, int width) {
+  const qsizetype n = text.size();
+  const char16_t* s = reinterpret_cast<const char16_t*>(text.constData());
+  for (qsizetype i = 0; i < n; ++i)
+    if (byteOf(s[i]) < 0) return -1;
+  const int m = int(std::min<qsizetype>(n, width));
+  for (int i = 0; i < m; ++i) out[i] = char(byteOf(s[i]));
+  return m;
 }
 
-char encodeChar(QChar c) {
-  const char16_t u = c.unicode();
-  if (u < 0x80) return static_cast<char>(u);
-  for (int i = 0; i < 128; ++i)
-    if (kHigh[i] == u) return static_cast<char>(0x80 + i);
-  return '?';
-}
-
-QByteArray encode(const QString& input) {
+QByteArray composedEncode(const QString& input) {
   // Composed form first: a decomposed "O" + double acute is the code page's one byte F5.
   const QString text = input.normalized(QString::NormalizationForm_C);
   QByteArray out;
@@ -58,6 +59,45 @@ QByteArray encode(const QString& input) {
     out.append(encodeChar(c));
   }
   return out;
+}
+
+}  // namespace
+
+// The first byte that maps a code point wins (the code page's own characters are distinct).
+constexpr std::array<uint8_t, 0x2123> kBytes = [] {
+  std::array<uint8_t, 0x2123> t{};
+  for (int i = 0; i < 128; ++i)
+    if (t[kHigh[size_t(i)]] == 0) t[kHigh[size_t(i)]] = uint8_t(0x80 + i);
+  return t;
+}();
+
+QString decode(const char* bytes, int length) {
+  QString out(length, Qt::Uninitialized);
+  char16_t* d = reinterpret_cast<char16_t*>(out.data());
+  for (int i = 0; i < length; ++i) d[i] = kKarakterek[static_cast<unsigned char>(bytes[i])];
+  return out;
+}
+
+char encodeChar(QChar c) {
+  const int b = byteOf(c.unicode());
+  return b < 0 ? '?' : char(b);
+}
+
+QByteArray encode(const QString& text) {
+  QByteArray out(text.size(), Qt::Uninitialized);
+  const int n = straight(text, out.data(), int(std::min<qsizetype>(text.size(), INT32_MAX)));
+  if (n < 0) return composedEncode(text);
+  out.truncate(n);
+  return out;
+}
+
+int encode(const QString& text, char* out, int width) {
+  const int n = straight(text, out, width);
+  if (n >= 0) return n;
+  const QByteArray b = composedEncode(text);
+  const int m = int(std::min<qsizetype>(b.size(), width));
+  std::memcpy(out, b.constData(), size_t(m));
+  return m;
 }
 
 }  // namespace cp1250

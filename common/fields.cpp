@@ -24,9 +24,7 @@ QString asStored(const QString& field) {
 }
 
 void FieldWriter::text(const QString& v, int width) {
-  QByteArray b = cp1250::encode(v);
-  if (b.size() > width) b.truncate(width);
-  std::memcpy(d_ + pos_, b.constData(), b.size());
-  std::memset(d_ + pos_ + b.size(), ' ', width - b.size());
+  const int n = cp1250::encode(v, d_ + pos_, width);
+  std::memset(d_ + pos_ + n, ' ', size_t(width - n));
   pos_ += width;
 }

@@ -108,6 +108,40 @@ class FieldSizer {
   int n_ = 0;
 };
 
+// Where one field of a record stands: its byte offset and width, found by walking the
+// record's field list. `field` is the address of a member of `r` (an amount slot: its element).
+struct FieldPos {
+  int at = -1, width = 0;
+};
+
+class FieldLocator {
+ public:
+  explicit FieldLocator(const void* field) : field_(field) {}
+  void i16(const int16_t& v) { step(&v, 2); }
+  void i32(const int32_t& v) { step(&v, 4); }
+  void flag(const int16_t& v) { step(&v, 2); }
+  void fixed(const Fixed& v) { step(&v, 8); }
+  void single(const float& v) { step(&v, 4); }
+  void text(const QString& v, int width) { step(&v, width); }
+  FieldPos found() const { return found_; }
+
+ private:
+  void step(const void* v, int width) {
+    if (v == field_) found_ = {n_, width};
+    n_ += width;
+  }
+  const void* field_;
+  int n_ = 0;
+  FieldPos found_;
+};
+
+template <class R>
+FieldPos fieldPos(const R& r, const void* field) {
+  FieldLocator l(field);
+  const_cast<R&>(r).fields(l);
+  return l.found();
+}
+
 template <class R>
 int fieldLength() {
   R r{};

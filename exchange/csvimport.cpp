@@ -3,9 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <QStringView>
 
-#include <vector>
+#include <cstring>
+#include <type_traits>
 
 #include "common/cp1250.h"
 #include "common/fields.h"
@@ -17,62 +19,67 @@
 
 namespace {
 
-// Whether code page 1250 holds every character of `s`. The reverse table of the code page's
-// upper half is built once (its highest code point is U+2122).
+// Whether code page 1250 holds every character of `s`.
 bool kodlapon(const QString& s) {
-  static const std::vector<bool> tabla = [] {
-    std::vector<bool> t(0x2123, false);
-    for (int b = 0x80; b < 0x100; ++b) {
-      const char c = char(b);
-      const QChar u = cp1250::decode(&c, 1).at(0);
-      if (u.unicode() < t.size()) t[u.unicode()] = true;
-    }
-    return t;
-  }();
   for (QChar c : s)
-    if (c.unicode() >= 0x80 && (c.unicode() >= tabla.size() || !tabla[c.unicode()])) return false;
+    if (cp1250::byteOf(c.unicode()) < 0) return false;
   return true;
 }
 
-// Appends a record's bytes to `buf`, which grows with the records read, never ahead of them.
+// Appends room for one record to `buf`, which grows with the records read, never ahead of them.
+char* hely(QByteArray& buf, int hossz) {
+  const qsizetype at = buf.size();
+  buf.resize(at + hossz);
+  return buf.data() + at;
+}
+
 template <class R>
 void hozzafuz(QByteArray& buf, R& r) {
-  const qsizetype at = buf.size();
-  buf.resize(at + R::Length);
-  FieldWriter w(buf.data() + at);
+  FieldWriter w(hely(buf, R::Length));
   r.fields(w);
+}
+
+// Where the line that starts at `i` ends: at CR or LF, or at the end of the text. On bytes the
+// next LF is remembered, so a file of lone CR line ends is not searched to its end for each line.
+qsizetype sorVege(QStringView t, qsizetype i, qsizetype&) {
+  while (i < t.size() && t[i] != u'\n' && t[i] != u'\r') ++i;
+  return i;
+}
+qsizetype sorVege(QByteArrayView t, qsizetype i, qsizetype& lf) {
+  if (lf < i) {
+    const char* p = static_cast<const char*>(std::memchr(t.data() + i, '\n', size_t(t.size() - i)));
+    lf = p ? p - t.data() : t.size();
+  }
+  const char* cr = static_cast<const char*>(std::memchr(t.data() + i, '\r', size_t(lf - i)));
+  return cr ? cr - t.data() : lf;
+}
+
+// Hands each line of `t` to `sor`, without its end (CR LF, LF or a lone CR; the last line end
+// makes no line), until `sor` returns false.
+template <class View, class F>
+void sorok(View t, F&& sor) {
+  qsizetype lf = -1;
+  for (qsizetype i = 0; i < t.size();) {
+    const qsizetype e = sorVege(t, i, lf);
+    const View s = t.sliced(i, e - i);
+    i = e < t.size() && t[e] == '\r' && e + 1 < t.size() && t[e + 1] == '\n' ? e + 2 : e + 1;
+    if (!sor(s)) return;
+  }
 }
 
 }  // namespace
 
 CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat, int32_t maxSorok) {
   CsvBeolvasas b;
-  const QString szoveg = csvSzoveg(fajl, &b.utf8, &b.hiba);
+  const CsvForras forras = csvForras(fajl);
+  b.utf8 = forras.kodolas == CsvKodolas::Utf8;
+  b.hiba = forras.hiba;
   if (!b.hiba.isEmpty()) return b;
   const int oszlopok = valtozat == CsvValtozat::Kezi ? kCsvOszlopok : kAutoOszlopok;
-  const QStringView t(szoveg);
   NevekRekord n;
   Kozl3sorRekord k;
-  bool elsoSorUres = false;
-  for (qsizetype i = 0; i < t.size();) {
-    // One line, without its end: CR LF, LF or a lone CR. The file's last line end makes no line.
-    qsizetype e = i;
-    while (e < t.size() && t[e] != u'\n' && t[e] != u'\r') ++e;
-    const QStringView sor = t.sliced(i, e - i);
-    i = e < t.size() && t[e] == u'\r' && e + 1 < t.size() && t[e + 1] == u'\n' ? e + 2 : e + 1;
-    if (sor.isEmpty()) {
-      if (valtozat == CsvValtozat::Automatikus) {
-        elsoSorUres = b.fizetok == 0;
-        break;
-      }
-      ++b.uresSorok;
-      continue;
-    }
-    if (b.fizetok == maxSorok) {
-      b = CsvBeolvasas{};
-      b.hiba = QStringLiteral("több mint %1 sort tartalmaz").arg(maxSorok);
-      return b;
-    }
+  // A line as text: split, its characters outside the code page counted, encoded field by field.
+  auto szovegSor = [&](QStringView sor) {
     const QStringList c = csvOszlopok(sor, oszlopok);
     for (const QString& o : c)
       if (!kodlapon(o)) {
@@ -84,12 +91,56 @@ CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat, int32_t 
     if (n.Osszegek[0] == 0) ++b.osszegNelkul;
     hozzafuz(b.nevek, n);
     hozzafuz(b.kozl, k);
+  };
+  // A line on its bytes when the code page holds all its characters, else as composed text.
+  CsvBajtSor bs;
+  auto bajtSor = [&](QByteArrayView sor) {
+    if (!csvBajtOszlopok(sor, b.utf8, oszlopok, bs)) {
+      // A byte-order mark inside the file is a character of its line, not dropped.
+      QStringDecoder dec(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+      szovegSor(QString(dec.decode(sor)).normalized(QString::NormalizationForm_C));
+      return;
+    }
+    bool rossz = false;
+    const int32_t osszeg =
+        csvBajtRekordok(bs, oszlopok, hely(b.nevek, NevekRekord::Length), hely(b.kozl, Kozl3sorRekord::Length), &rossz);
+    if (rossz) ++b.rosszOsszeg;
+    if (osszeg == 0) ++b.osszegNelkul;
+  };
+  bool elsoSorUres = false, tulSok = false;
+  auto sor = [&](auto s) {
+    if (s.isEmpty()) {
+      if (valtozat == CsvValtozat::Automatikus) {
+        elsoSorUres = b.fizetok == 0;
+        return false;
+      }
+      ++b.uresSorok;
+      return true;
+    }
+    if (b.fizetok == maxSorok) {
+      tulSok = true;
+      return false;
+    }
+    if constexpr (std::is_same_v<decltype(s), QStringView>)
+      szovegSor(s);
+    else
+      bajtSor(s);
     ++b.fizetok;
+    return true;
+  };
+  if (forras.kodolas == CsvKodolas::Utf16)
+    sorok(QStringView(forras.szoveg), sor);
+  else
+    sorok(forras.nezet(), sor);
+  if (tulSok) {
+    b = CsvBeolvasas{};
+    b.hiba = QStringLiteral("több mint %1 sort tartalmaz").arg(maxSorok);
+    return b;
   }
   if (b.fizetok == 0)
-    b.hiba = szoveg.isEmpty() ? QStringLiteral("a fájl üres")
-             : elsoSorUres    ? QStringLiteral("az első sora üres")
-                              : QStringLiteral("csak üres sorokat tartalmaz");
+    b.hiba = forras.ures()  ? QStringLiteral("a fájl üres")
+             : elsoSorUres ? QStringLiteral("az első sora üres")
+                           : QStringLiteral("csak üres sorokat tartalmaz");
   return b;
 }
 

@@ -2,57 +2,81 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
+#include <type_traits>
 
 #include "common/cp1250.h"
 #include "common/fields.h"
 
 namespace {
 
-// A text with NUL characters is no text of this format (a binary file, or UTF-16 without its
-// byte-order mark): its names would be stored full of zero bytes.
-QString nulNelkul(QString s, QString* hiba) {
-  if (hiba && s.contains(QChar(0)))
-    *hiba = QStringLiteral("NUL karaktert tartalmaz: nem szöveges fájl, vagy bájtsorrend-jel (BOM) nélküli "
-                           "UTF-16 kódolású");
-  return s;
+const QString kNulHiba = QStringLiteral(
+    "NUL karaktert tartalmaz: nem szöveges fájl, vagy bájtsorrend-jel (BOM) nélküli UTF-16 kódolású");
+
+// A UTF-8 decoder that meets the end of its bytes inside a character keeps the started bytes
+// for more input and reports no error: such a file is read as UTF-8 without that character.
+// Only a file that is valid UTF-8 up to a started character at its end is decoded for this.
+std::optional<QByteArray> utf8CsonkaVeggel(const QByteArray& bytes) {
+  const QByteArrayView v(bytes);
+  for (qsizetype k = 1; k <= 3 && k <= v.size(); ++k) {
+    if (static_cast<unsigned char>(v[v.size() - k]) < 0xC0) continue;
+    if (!v.first(v.size() - k).isValidUtf8()) return std::nullopt;
+    QStringDecoder dec(QStringDecoder::Utf8);
+    const QString s = dec.decode(bytes);
+    if (dec.hasError()) return std::nullopt;
+    return s.toUtf8();
+  }
+  return std::nullopt;
 }
 
 }  // namespace
 
-QString csvSzoveg(const QByteArray& bytes, bool* utf8, QString* hiba) {
-  if (utf8) *utf8 = false;
+CsvForras csvForras(const QByteArray& bytes) {
+  CsvForras f;
   // UTF-16 is known by its byte-order mark.
   const bool le = bytes.startsWith("\xFF\xFE"), be = bytes.startsWith("\xFE\xFF");
   if (le || be) {
+    f.kodolas = CsvKodolas::Utf16;
     QStringDecoder dec(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
     const QString s = dec.decode(QByteArrayView(bytes).sliced(2));
     if (dec.hasError() || bytes.size() % 2 != 0) {
-      if (hiba) *hiba = QStringLiteral("hibás UTF-16 kódolású szöveg");
-      return {};
+      f.hiba = QStringLiteral("hibás UTF-16 kódolású szöveg");
+      return f;
     }
-    return nulNelkul(s.normalized(QString::NormalizationForm_C), hiba);
+    f.szoveg = s.normalized(QString::NormalizationForm_C);
+    // A text with NUL characters is no text of this format (a binary file, or UTF-16 without
+    // its byte-order mark): its names would be stored full of zero bytes.
+    if (f.szoveg.contains(QChar(0))) f.hiba = kNulHiba;
+    return f;
   }
-  QStringDecoder dec(QStringDecoder::Utf8);
-  QString s = dec.decode(bytes);
-  const bool u = !dec.hasError();
-  if (utf8) *utf8 = u;
-  if (u) return nulNelkul(s.normalized(QString::NormalizationForm_C), hiba);
-  // Code page 1250 through a table of the 256 characters, built once from the code page.
-  static const std::array<char16_t, 256> tabla = [] {
-    std::array<char16_t, 256> t{};
-    for (int b = 0; b < 256; ++b) {
-      const char c = char(b);
-      t[size_t(b)] = cp1250::decode(&c, 1).at(0).unicode();
-    }
-    return t;
-  }();
-  QString out(bytes.size(), Qt::Uninitialized);
-  char16_t* d = reinterpret_cast<char16_t*>(out.data());
-  const auto* b = reinterpret_cast<const unsigned char*>(bytes.constData());
-  for (qsizetype i = 0; i < bytes.size(); ++i) d[i] = tabla[b[i]];
-  return nulNelkul(out, hiba);
+  f.bajtok = bytes;
+  if (QByteArrayView(bytes).isValidUtf8()) {
+    f.kodolas = CsvKodolas::Utf8;
+    if (bytes.startsWith("\xEF\xBB\xBF")) f.kezdet = 3;
+  } else if (std::optional<QByteArray> u = utf8CsonkaVeggel(bytes)) {
+    f.kodolas = CsvKodolas::Utf8;
+    f.bajtok = *u;
+  }
+  if (f.nezet().contains('\0')) f.hiba = kNulHiba;
+  return f;
+}
+
+QString csvSzoveg(const QByteArray& bytes, bool* utf8, QString* hiba) {
+  const CsvForras f = csvForras(bytes);
+  if (utf8) *utf8 = f.kodolas == CsvKodolas::Utf8;
+  if (hiba) *hiba = f.hiba;
+  switch (f.kodolas) {
+    case CsvKodolas::Utf16:
+      return f.szoveg;
+    case CsvKodolas::Utf8:
+      return QString::fromUtf8(f.nezet()).normalized(QString::NormalizationForm_C);
+    case CsvKodolas::Kodlap1250:
+      break;
+  }
+  return cp1250::decode(f.bajtok);
 }
 
 QStringList csvOszlopok(QStringView sor, int oszlopok) {
@@ -73,33 +97,86 @@ QStringList csvOszlopok(QStringView sor, int oszlopok) {
   return c;
 }
 
-QString csvSzokozNelkul(QStringView s) {
-  qsizetype b = 0, e = s.size();
-  while (b < e && s[b] == u' ') ++b;
-  while (e > b && s[e - 1] == u' ') --e;
-  return s.mid(b, e - b).toString();
+bool csvBajtOszlopok(QByteArrayView sor, bool utf8, int oszlopok, CsvBajtSor& ki) {
+  // The columns never hold more bytes than the line.
+  if (ki.puffer.size() < sor.size()) ki.puffer.resize(sor.size());
+  char* const eleje = ki.puffer.data();
+  char* p = eleje;
+  char* oszlop = eleje;
+  int o = 0;
+  const auto* s = reinterpret_cast<const unsigned char*>(sor.data());
+  const auto* const vege = s + sor.size();
+  while (s < vege) {
+    const unsigned char c = *s;
+    if (c < 0x80 || !utf8) {
+      ++s;
+      if (c == ';') {
+        ki.oszlop[size_t(o++)] = QByteArrayView(oszlop, p - oszlop);
+        oszlop = p;
+        if (o == oszlopok) return true;  // the rest of the line is ignored
+      } else if (c != '"') {
+        *p++ = char(c);
+      }
+      continue;
+    }
+    // A character of two or three bytes (the text is valid UTF-8); four bytes are never in
+    // the code page.
+    char32_t u;
+    if (c < 0xE0) {
+      u = char32_t(c & 0x1F) << 6 | (s[1] & 0x3F);
+      s += 2;
+    } else if (c < 0xF0) {
+      u = char32_t(c & 0x0F) << 12 | char32_t(s[1] & 0x3F) << 6 | (s[2] & 0x3F);
+      s += 3;
+    } else {
+      return false;
+    }
+    const int b = cp1250::byteOf(u);
+    if (b < 0) return false;
+    *p++ = char(b);
+  }
+  ki.oszlop[size_t(o++)] = QByteArrayView(oszlop, p - oszlop);
+  while (o < oszlopok) ki.oszlop[size_t(o++)] = QByteArrayView();
+  return true;
 }
 
-std::optional<int32_t> csvOsszeg(QStringView oszlop) {
-  const QString t = csvSzokozNelkul(oszlop);
+namespace {
+
+template <class V>
+V szokozNelkul(V s) {
+  qsizetype b = 0, e = s.size();
+  while (b < e && s[b] == ' ') ++b;
+  while (e > b && s[e - 1] == ' ') --e;
+  return s.sliced(b, e - b);
+}
+
+template <class V>
+std::optional<int32_t> osszeg(V oszlop) {
+  const V t = szokozNelkul(oszlop);
+  const auto kar = [&t](qsizetype i) -> char32_t {
+    if constexpr (std::is_same_v<V, QStringView>)
+      return t[i].unicode();
+    else
+      return static_cast<unsigned char>(t[i]);
+  };
   if (t.isEmpty()) return 0;
   qsizetype i = 0;
   bool negativ = false;
-  if (t[0] == u'+' || t[0] == u'-') {
-    negativ = t[0] == u'-';
+  if (kar(0) == '+' || kar(0) == '-') {
+    negativ = kar(0) == '-';
     ++i;
   }
   int64_t v = 0;
   const qsizetype elso = i;
-  for (; i < t.size() && t[i] >= u'0' && t[i] <= u'9'; ++i) {
-    v = v * 10 + (t[i].unicode() - u'0');
+  for (; i < t.size() && kar(i) >= '0' && kar(i) <= '9'; ++i) {
+    v = v * 10 + (kar(i) - '0');
     if (v > int64_t(INT32_MAX) + 1) return std::nullopt;
   }
   if (i == elso) return std::nullopt;
   // "1500,00" or "1500.0": a whole number written with decimals.
-  if (i < t.size() && (t[i] == u'.' || t[i] == u',')) {
+  if (i < t.size() && (kar(i) == '.' || kar(i) == ',')) {
     ++i;
-    while (i < t.size() && t[i] == u'0') ++i;
+    while (i < t.size() && kar(i) == '0') ++i;
   }
   if (i != t.size()) return std::nullopt;
   if (negativ) v = -v;
@@ -107,32 +184,109 @@ std::optional<int32_t> csvOsszeg(QStringView oszlop) {
   return int32_t(v);
 }
 
+// The stored amount: a negative amount cannot stand on a slip, so it is no amount, like one
+// that is no whole number; no amount is stored as 0.
+template <class V>
+int32_t taroltOsszeg(V oszlop, bool* rossz) {
+  std::optional<int32_t> o = osszeg(oszlop);
+  if (o && *o < 0) o.reset();
+  if (rossz) *rossz = !o;
+  return o.value_or(0);
+}
+
+// Where each import column goes: a text of the payer or of the notice record. Column 7 is the
+// amount; column 1 is stored as it is, the others trimmed.
+struct Cel {
+  QString NevekRekord::*n = nullptr;
+  QString Kozl3sorRekord::*k = nullptr;
+};
+constexpr int kOsszegOszlop = 6;
+constexpr Cel kCelok[kCsvOszlopok] = {
+    {&NevekRekord::Nev},
+    {&NevekRekord::Nev2},
+    {&NevekRekord::BefizAzonosito},
+    {&NevekRekord::Helyseg},
+    {&NevekRekord::Irsz},
+    {&NevekRekord::Cim},
+    {},
+    {nullptr, &Kozl3sorRekord::Kozlemeny},
+    {&NevekRekord::FizHatIdo},
+    {nullptr, &Kozl3sorRekord::IratSzam},
+    {nullptr, &Kozl3sorRekord::IratFajta},
+    {nullptr, &Kozl3sorRekord::IratMelleklet},
+    {nullptr, &Kozl3sorRekord::KuldemenyAzonosito},
+    {nullptr, &Kozl3sorRekord::UgyfelSajatJelzese},
+};
+// The automatic import's tenth column is the document kind.
+Cel cel(int oszlop, int oszlopok) {
+  if (oszlopok == kAutoOszlopok && oszlop == 9) return {nullptr, &Kozl3sorRekord::IratFajta};
+  return kCelok[oszlop];
+}
+
+}  // namespace
+
+QString csvSzokozNelkul(QStringView s) { return szokozNelkul(s).toString(); }
+
+std::optional<int32_t> csvOsszeg(QStringView oszlop) { return osszeg(oszlop); }
+std::optional<int32_t> csvOsszeg(QByteArrayView oszlop) { return osszeg(oszlop); }
+
 void csvRekordok(const QStringList& c, int oszlopok, NevekRekord& n, Kozl3sorRekord& k, bool* rossz) {
-  auto t = [&](int i) { return i < c.size() ? csvSzokozNelkul(c[i]) : QString(); };
   n = NevekRekord{};
   k = Kozl3sorRekord{};
-  n.Nev = c.value(0);
-  n.Nev2 = t(1);
-  n.BefizAzonosito = t(2);
-  n.Helyseg = t(3);
-  n.Irsz = t(4);
-  n.Cim = t(5);
-  // A negative amount cannot stand on a slip: it is no amount, like one that is no whole number.
-  std::optional<int32_t> osszeg = csvOsszeg(c.value(6));
-  if (osszeg && *osszeg < 0) osszeg.reset();
-  n.Osszegek[0] = osszeg.value_or(0);
-  if (rossz) *rossz = !osszeg;
-  k.Kozlemeny = t(7);
-  n.FizHatIdo = t(8);
-  if (oszlopok == kAutoOszlopok) {
-    k.IratFajta = t(9);
-    return;
+  for (int i = 0; i < oszlopok; ++i) {
+    if (i == kOsszegOszlop) {
+      n.Osszegek[0] = taroltOsszeg(QStringView(c.value(i)), rossz);
+      continue;
+    }
+    const QString v = i == 0 ? c.value(0) : i < c.size() ? csvSzokozNelkul(c[i]) : QString();
+    const Cel e = cel(i, oszlopok);
+    if (e.n)
+      n.*e.n = v;
+    else
+      k.*e.k = v;
   }
-  k.IratSzam = t(9);
-  k.IratFajta = t(10);
-  k.IratMelleklet = t(11);
-  k.KuldemenyAzonosito = t(12);
-  k.UgyfelSajatJelzese = t(13);
+}
+
+int32_t csvBajtRekordok(const CsvBajtSor& c, int oszlopok, char* nevek, char* kozl, bool* rossz) {
+  // The blank records and where each column's text and the amount stand in them.
+  struct Kep {
+    QByteArray nevek, kozl;
+    FieldPos osszeg;
+    FieldPos hely[2][kCsvOszlopok];  // manual, automatic
+    bool nevekben[2][kCsvOszlopok];
+  };
+  static const Kep kep = [] {
+    Kep k;
+    const NevekRekord n{};
+    const Kozl3sorRekord z{};
+    k.nevek = encodeRecord(n);
+    k.kozl = encodeRecord(z);
+    k.osszeg = fieldPos(n, &n.Osszegek[0]);
+    for (int v = 0; v < 2; ++v)
+      for (int i = 0; i < kCsvOszlopok; ++i) {
+        if (i == kOsszegOszlop) continue;
+        const Cel e = cel(i, v == 0 ? kCsvOszlopok : kAutoOszlopok);
+        k.nevekben[v][i] = e.n != nullptr;
+        k.hely[v][i] = e.n ? fieldPos(n, &(n.*e.n)) : fieldPos(z, &(z.*e.k));
+      }
+    return k;
+  }();
+  std::memcpy(nevek, kep.nevek.constData(), size_t(NevekRekord::Length));
+  std::memcpy(kozl, kep.kozl.constData(), size_t(Kozl3sorRekord::Length));
+  const int v = oszlopok == kAutoOszlopok ? 1 : 0;
+  int32_t ertek = 0;
+  for (int i = 0; i < oszlopok; ++i) {
+    if (i == kOsszegOszlop) {
+      ertek = taroltOsszeg(c.oszlop[size_t(i)], rossz);
+      std::memcpy(nevek + kep.osszeg.at, &ertek, sizeof ertek);
+      continue;
+    }
+    const QByteArrayView t = i == 0 ? c.oszlop[0] : szokozNelkul(c.oszlop[size_t(i)]);
+    const FieldPos p = kep.hely[v][i];
+    if (!t.isEmpty())
+      std::memcpy((kep.nevekben[v][i] ? nevek : kozl) + p.at, t.data(), size_t(std::min<qsizetype>(t.size(), p.width)));
+  }
+  return ertek;
 }
 
 namespace {

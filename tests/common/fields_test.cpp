@@ -96,3 +96,21 @@ TEST(Fields, TrimmedRemovesBlanksAndZeroBytes) {
   EXPECT_EQ(trimmed(QString(3, QChar(0)) + "a" + QString(2, QChar(0))), QStringLiteral("a"));
   EXPECT_EQ(asStored(QStringLiteral("Fő u. 1   ")), QStringLiteral("Fő u. 1   "));
 }
+
+TEST(Fields, PositionsOfFieldsFromTheFieldList) {
+  const Sample r;
+  const std::pair<const void*, FieldPos> vart[] = {
+      {&r.a, {0, 2}}, {&r.b, {2, 4}}, {&r.flag, {6, 2}}, {&r.pos, {8, 8}}, {&r.s, {16, 4}}, {&r.text, {20, 6}}};
+  for (const auto& [mezo, hely] : vart) {
+    EXPECT_EQ(fieldPos(r, mezo).at, hely.at);
+    EXPECT_EQ(fieldPos(r, mezo).width, hely.width);
+  }
+  const int idegen = 0;
+  EXPECT_EQ(fieldPos(r, &idegen).at, -1);  // no field of the record
+}
+
+TEST(Fields, DecomposedTextIsStoredComposed) {
+  Sample r;
+  r.text = QString::fromUtf8("O\xCC\x8B" "a\xCC\x81" "bcdef");  // "Őá" decomposed, then more than fits
+  EXPECT_EQ(hex(encodeRecord(r), 20), "d5 e1 62 63 64 65");
+}

@@ -114,6 +114,63 @@ TEST_F(Import, BadSourcesWriteNothing) {
   EXPECT_EQ(folder.bytes(kKozl3sorFile), kozl);
 }
 
+TEST_F(Import, DecomposedAccentsAreStoredAsTheirCodePageBytes) {
+  // "Kovács Éva", "Székesfehérvár" and "Fő" typed with combining marks, then as one character each.
+  const ImportEredmeny r = import(
+      "Kova\xCC\x81" "cs E\xCC\x81va;;;Sze\xCC\x81kesfehe\xCC\x81rva\xCC\x81r;8000;Fo\xCC\x8B u\xCC\x81t 1.;5\r\n"
+      "Kov\xC3\xA1" "cs \xC3\x89va;;;Sz\xC3\xA9kesfeh\xC3\xA9rv\xC3\xA1r;8000;F\xC5\x91 \xC3\xBAt 1.;5\r\n");
+  ASSERT_TRUE(r.ok());
+  EXPECT_EQ(r.adatok.kodlapon, 0);
+  const QByteArray b = folder.bytes(kNevekFile);
+  ASSERT_EQ(b.size(), 2 * NevekRekord::Length);
+  EXPECT_EQ(b.left(11), QByteArray("Kov\xE1" "cs \xC9va "));
+  EXPECT_EQ(b.mid(NevekRekord::HelysegAt, 15), QByteArray("Sz\xE9kesfeh\xE9rv\xE1r "));
+  EXPECT_EQ(b.mid(NevekRekord::CimAt, 9), QByteArray("F\xF5 \xFAt 1. "));
+  EXPECT_EQ(b.left(NevekRekord::Length), b.mid(NevekRekord::Length));
+}
+
+// The same lines in UTF-8, in code page 1250 and in UTF-16: the bytes of UTF-8 and code page
+// 1250 lines are split and stored without being taken as text, UTF-16 lines always as text;
+// every record and count must be the same.
+TEST(CsvFeldolgoz, LinesOnBytesGiveTheRecordsOfTheText) {
+  const char* sorok[] = {
+      "  Kiss Anna  ;  Nev2  ;AZ-1;Szeged;6720  ;Tisza L. krt. 2.; 1500,00 ;k;h;Sz;F;M;RL1HU;J1;tobb;oszlop",
+      "\"Kiss; Anna\";\"\";x\"y;;;;-20",
+      ";;;;;;",
+      "Őz Ödön;„Császár”;€ ™;;;;12.5",
+      "Hosszú név, amely nem fér el a harminchat karakteren;;;;;;abc",
+      "a\u0301;e\"\u0301;ж;x😀y;\u037E;\u212B;7",  // composing, foreign
+      "\uFEFFközépen;;;;;;3",                       // a byte-order mark inside the file
+  };
+  QByteArray utf8;
+  for (const char* s : sorok) utf8 += QByteArray(s) + "\r\n";
+  const QString szoveg = QString::fromUtf8(utf8 + "\r\nUtolso;;;;;;9\rCR sor;;;;;;1");
+  QByteArray utf16("\xFF\xFE");
+  utf16.append(reinterpret_cast<const char*>(szoveg.utf16()), szoveg.size() * 2);
+  for (const CsvValtozat v : {CsvValtozat::Kezi, CsvValtozat::Automatikus}) {
+    const CsvBeolvasas vart = csvFeldolgoz(utf16, v);
+    ASSERT_EQ(vart.fizetok, v == CsvValtozat::Kezi ? 9 : 7);
+    const QByteArray fajlok[] = {szoveg.toUtf8(), "\xEF\xBB\xBF" + szoveg.toUtf8(), cp1250::encode(szoveg)};
+    for (const QByteArray& f : fajlok) {
+      const CsvBeolvasas b = csvFeldolgoz(f, v);
+      const bool kodlap = &f == &fajlok[2];
+      EXPECT_EQ(b.utf8, !kodlap);
+      EXPECT_EQ(b.fizetok, vart.fizetok);
+      EXPECT_EQ(b.uresSorok, vart.uresSorok);
+      EXPECT_EQ(b.rosszOsszeg, vart.rosszOsszeg);
+      EXPECT_EQ(b.osszegNelkul, vart.osszegNelkul);
+      if (kodlap) continue;  // the code page has stored the foreign characters as '?' already
+      EXPECT_EQ(b.kodlapon, vart.kodlapon);
+      for (int i = 1; i <= b.fizetok; ++i) {
+        ASSERT_EQ(hex(b.nevek, (i - 1) * NevekRekord::Length, NevekRekord::Length),
+                  hex(vart.nevek, (i - 1) * NevekRekord::Length, NevekRekord::Length)) << i;
+        ASSERT_EQ(hex(b.kozl, (i - 1) * Kozl3sorRekord::Length, Kozl3sorRekord::Length),
+                  hex(vart.kozl, (i - 1) * Kozl3sorRekord::Length, Kozl3sorRekord::Length)) << i;
+      }
+    }
+  }
+}
+
 TEST_F(Import, RoundTripOfAThousandPayers) {
   QByteArray nevek, kozl;
   const QStringList nevek1 = {"Árvíztűrő Tükörfúrógép", "Őz Ödön", "Kiss Éva", "Szűcs Ágnes"};

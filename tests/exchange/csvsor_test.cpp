@@ -50,6 +50,38 @@ TEST(CsvSzoveg, Utf8OrCodePage1250) {
   EXPECT_EQ(csvSzoveg(QByteArray("a\xCC\x81")), QString::fromUtf8("á"));
 }
 
+TEST(CsvBajtOszlopok, TheColumnsOfTheTextAsCodePageBytes) {
+  const char* sorok[] = {"a;b;c", "\"Kiss; Anna\";x", "ab\"c\"d;e", "1;2;3;4;5", "  lead;  x  ", "",
+                         "Őz Ödön;Fő út;\xE2\x82\xAC 5;\xE2\x80\x9EJ\xC3\xB3\xE2\x80\x9D"};  // € „ ”: three bytes
+  for (const char* s : sorok) {
+    const QString szoveg = QString::fromUtf8(s);
+    for (const int oszlopok : {3, 14}) {
+      const QStringList vart = csvOszlopok(szoveg, oszlopok);
+      for (const bool utf8 : {true, false}) {
+        CsvBajtSor b;
+        ASSERT_TRUE(csvBajtOszlopok(utf8 ? QByteArray(s) : cp1250::encode(szoveg), utf8, oszlopok, b)) << s;
+        for (int i = 0; i < oszlopok; ++i) EXPECT_EQ(b.oszlop[size_t(i)], cp1250::encode(vart[i])) << s << " " << i;
+      }
+    }
+  }
+  // A character the code page lacks, or a decomposed accent, sends the line to the text path.
+  CsvBajtSor b;
+  for (const char* s : {"a;\xD0\xB6", "a\xCC\x81;b", "x\xF0\x9F\x98\x80", "\xEF\xBB\xBF" "a"})
+    EXPECT_FALSE(csvBajtOszlopok(QByteArrayView(s), true, kCsvOszlopok, b)) << s;
+  // Past the last column nothing is read.
+  EXPECT_TRUE(csvBajtOszlopok(QByteArrayView("a;b;\xD0\xB6"), true, 2, b));
+}
+
+TEST(CsvForras, AFileCutInsideItsLastCharacterIsStillUtf8) {
+  const CsvForras f = csvForras(QByteArray("\xEF\xBB\xBF" "G\xC5\x91z;;;;;;1\r\nNagy \xC3"));
+  EXPECT_EQ(f.kodolas, CsvKodolas::Utf8);
+  EXPECT_EQ(f.nezet(), QByteArrayView("G\xC5\x91z;;;;;;1\r\nNagy "));  // the cut character dropped
+  // Invalid before its end: code page 1250, every byte kept.
+  const CsvForras k = csvForras(QByteArray("G\xF5z\r\nNagy \xC3"));
+  EXPECT_EQ(k.kodolas, CsvKodolas::Kodlap1250);
+  EXPECT_EQ(k.nezet().size(), 11);
+}
+
 // One payer's export line, from its stored records.
 QByteArray sor(const NevekRekord& n, const Kozl3sorRekord& k = {}, CsvSorSzamlalo* sz = nullptr) {
   return csvSor(encodeRecord(n), encodeRecord(k), sz);
