@@ -115,7 +115,9 @@ TEST(Helyreallitas, RollsForwardOnlyWholeChangesAndUndoesTheRestOnce) {
     Leallas l(CsereLepes::Atnevezes2);
     ASSERT_TRUE(QFile::remove(l.kep.file(kNevekFile)));
     ASSERT_TRUE(QFile::rename(l.kep.file(kCsereNaploFile), l.kep.file("fizetocsere.vissza")));
-    if (visszatett) ASSERT_TRUE(QFile::rename(l.kep.file(l.fajl("nevek1-*.bak")), l.kep.file(kNevekFile)));
+    if (visszatett) {
+      ASSERT_TRUE(QFile::rename(l.kep.file(l.fajl("nevek1-*.bak")), l.kep.file(kNevekFile)));
+    }
     fizetoParHelyreallitas(l.kep.path());
     EXPECT_EQ(l.allapot(), 0) << visszatett;
   }
