@@ -23,10 +23,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display of our own.
+# A display of our own; -noreset keeps it up between the runs (a reset after the last client
+# left refuses the next one for a moment).
 disp=$((100 + RANDOM % 800))
 while [ -e "/tmp/.X11-unix/X$disp" ]; do disp=$((disp + 1)); done
-Xvfb ":$disp" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb ":$disp" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xpid=$!
 for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$disp" ] && break; sleep 0.05; done
 export DISPLAY=":$disp"
