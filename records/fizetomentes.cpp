@@ -178,11 +178,11 @@ FizetoMentes fizetoMentes(const QString& folder, int32_t n, const NevekRekord& r
 
 bool fizetoMentesVisszavonas(const QString& folder, QString* hiba, bool* visszavonva) {
   if (visszavonva) *visszavonva = false;
-  QFile f(naploPath(folder));
-  if (!f.exists()) return true;
+  const QFileInfo fi(naploPath(folder));
+  if (!fi.exists()) return true;
   QByteArray b;
-  if (f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) b = f.read(4096);
-  f.close();
+  // Only a regular file is read (anything else in its place is no journal of ours).
+  if (QFile f(fi.filePath()); fi.isFile() && f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) b = f.read(4096);
   if (const std::optional<Naplo> j = olvas(b)) {
     if (!visszair(folder, *j, hiba)) return false;
     if (visszavonva) *visszavonva = true;
