@@ -44,6 +44,7 @@
 #include "printing/slips/csekklap.h"
 #include "records/cimkereso.h"
 #include "records/fizetolista.h"
+#include "records/fizetopar.h"
 #include "version.h"
 
 QString frmLavindor::cim() {
@@ -85,8 +86,8 @@ void frmLavindor::epit() {
   ulapLap->cimzettForras = [this] {
     NevekRekord n = allapot_.Nevek;
     if (allapot_.AktualisRekord >= 1) {
-      RecordFile f(platform_.folder, kNevekFile, NevekRekord::Length);
-      if (allapot_.AktualisRekord <= f.count()) f.read(allapot_.AktualisRekord, n);
+      FizetoPar par(platform_.folder);
+      if (allapot_.AktualisRekord <= par.count()) par.nevek(allapot_.AktualisRekord, n);
     }
     const CimSorok c = feladoLap->cimSorai();
     return UlapCimzett{n, c.sor1, c.sor2, iratLap->irszam()};

@@ -10,6 +10,7 @@
 #include "common/setrekord.h"
 #include "printing/slips/csekklap.h"
 #include "records/fizetolista.h"
+#include "records/fizetopar.h"
 #include "records/frmfelvet.h"
 #include "records/frmosszegek.h"
 #include "records/ugyfeltorles.h"
@@ -31,11 +32,10 @@ void frmLavindor::ListView1_ItemClick(int sor) {
   // 5.-6. The settings and the payer's two records. A record number beyond the files leaves
   // the buffers as the last payer loaded them.
   loadSet(platform_.folder, allapot_.Set);
-  RecordFile nevek(platform_.folder, kNevekFile, NevekRekord::Length);
-  RecordFile kozl(platform_.folder, kKozl3sorFile, Kozl3sorRekord::Length);
-  if (aktualis >= 1 && aktualis <= nevek.count()) {
-    nevek.read(aktualis, allapot_.Nevek);
-    kozl.read(aktualis, allapot_.Kozl3sor);
+  FizetoPar par(platform_.folder);
+  if (aktualis >= 1 && aktualis <= par.count()) {
+    par.nevek(aktualis, allapot_.Nevek);
+    par.kozl(aktualis, allapot_.Kozl3sor);
   }
   const NevekRekord& n = allapot_.Nevek;
 

@@ -7,7 +7,7 @@
 #include "common/recordfile.h"
 #include "exchange/csvsor.h"
 #include "exchange/fajlok.h"
-#include "records/nevekrekord.h"
+#include "records/fizetopar.h"
 
 ExportEredmeny csvExport(const QString& folder, const QString& celPath) {
   ExportEredmeny e;
@@ -20,12 +20,11 @@ ExportEredmeny csvExport(const QString& folder, const QString& celPath) {
   QByteArray nevek, kozl;
   int32_t count = 0, kc = 0;
   {
-    RecordFile nf(folder, kNevekFile, L);
-    count = nf.count();
-    nevek = nf.readRange(1, count);
-    RecordFile kf(folder, kKozl3sorFile, K);
-    kc = std::min(kf.count(), count);
-    kozl = kf.readRange(1, kc);
+    FizetoPar par(folder);
+    count = par.count();
+    nevek = par.nevekRange(1, count);
+    kc = std::min(par.kozlCount(), count);
+    kozl = par.kozlRange(1, kc);
   }
   QByteArray ki;
   ki.reserve(qsizetype(count) * CsvSor::Length);

@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "common/recordfile.h"
+#include "records/fizetomentes.h"
 #include "records/nevekrekord.h"
 
 namespace {
@@ -184,20 +185,23 @@ bool lezaras(const QString& folder, const Naplo& n) {
 
 // Undoes a journalled change from its backups: the old pair comes back. The journal first
 // takes the name of an undo, so that a crash in the middle goes on undoing at the next start.
-void visszaallitas(const QString& folder, const Naplo& n) {
+// False when a backup cannot be put back: the undo's journal and the backups then stay.
+bool visszaallitas(const QString& folder, const Naplo& n) {
   const QDir dir(folder);
   if (atnevez(dir.filePath(kCsereNaploFile), dir.filePath(kVisszaNaplo))) fsyncMappa(folder);
+  bool kesz = true;
   for (const Atnevezes& a : n.a) {
     const QString cel = dir.filePath(a.hova);
     if (a.mentes == kNincs) {
       // The file did not exist before: a new one renamed into its place goes.
-      if (!regularis(dir.filePath(a.honnan))) torol(cel);
+      if (!regularis(dir.filePath(a.honnan))) kesz = torol(cel) && kesz;
     } else if (!a.mentes.isEmpty() && regularis(dir.filePath(a.mentes))) {
-      atnevez(dir.filePath(a.mentes), cel);
+      kesz = atnevez(dir.filePath(a.mentes), cel) && kesz;
     }
   }
   fsyncMappa(folder);
-  takaritas(folder);
+  if (kesz) takaritas(folder);
+  return kesz;
 }
 
 const QString kFolytatas = QStringLiteral(" A változás a program következő indításakor fejeződik be.");
@@ -299,7 +303,9 @@ CsereEredmeny fizetoParCsere(const QString& folder, const QString& ujNevek, cons
   return {CsereAllapot::Kesz, {}};
 }
 
-CsereHelyreallitas fizetoParHelyreallitas(const QString& folder) {
+namespace {
+
+CsereHelyreallitas csereHelyreallitas(const QString& folder) {
   const QDir dir(folder);
   const QString naplo = dir.filePath(kCsereNaploFile);
   CsereHelyreallitas h;
@@ -325,7 +331,14 @@ CsereHelyreallitas fizetoParHelyreallitas(const QString& folder) {
       return h;
     }
     // Roll back: a file of the change is missing or torn; the old pair comes back.
-    visszaallitas(folder, *n);
+    if (!visszaallitas(folder, *n)) {
+      h.fuggoben = true;
+      h.uzenet = QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi, félbeszakadt változása nem vonható vissza: "
+                                "a korábbi fájlok nem nevezhetők vissza.\r\nA program ebben a futásban nem módosítja a "
+                                "címzettek fájljait.")
+                     .arg(kNevekFile, kKozl3sorFile);
+      return h;
+    }
     h.uzenet = QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi változása félbeszakadt, és nem fejezhető be, "
                               "mert az új fájlok hiányoznak vagy hiányosak.\r\nA címzettek korábbi adatai maradtak meg.")
                    .arg(kNevekFile, kKozl3sorFile);
@@ -335,4 +348,64 @@ CsereHelyreallitas fizetoParHelyreallitas(const QString& folder) {
   // untouched. The journal itself goes last.
   takaritas(folder);
   return h;
+}
+
+}  // namespace
+
+CsereHelyreallitas fizetoParHelyreallitas(const QString& folder) {
+  // A payer saved in place halfway is undone first; while it cannot be, nothing else changes.
+  QString miert;
+  bool visszavonva = false;
+  if (!fizetoMentesVisszavonas(folder, &miert, &visszavonva))
+    return {true, QStringLiteral("Egy címzett félbemaradt mentése nem vonható vissza. ") + miert +
+                      QStringLiteral("\r\nA program ebben a futásban nem módosítja a címzettek fájljait.")};
+  CsereHelyreallitas h = csereHelyreallitas(folder);
+  if (visszavonva) {
+    const QString v = QStringLiteral("Egy címzett felvétele vagy módosítása félbeszakadt, és visszavonásra került: a "
+                                     "címzett korábbi adatai maradtak meg.");
+    h.uzenet = h.uzenet.isEmpty() ? v : v + QStringLiteral("\r\n\r\n") + h.uzenet;
+  }
+  return h;
+}
+
+bool fizetoNaploVan(const QString& folder) {
+  const QDir dir(folder);
+  for (const QString& n : {kCsereNaploFile, kVisszaNaplo, kMentesNaploFile})
+    if (QFileInfo::exists(dir.filePath(n))) return true;
+  return false;
+}
+
+OlvasottPar olvasandoPar(const QString& folder) {
+  const OlvasottPar sajat{kNevekFile, kKozl3sorFile};
+  if (!fizetoNaploVan(folder) || !fizetoParHelyreallitas(folder).fuggoben) return sajat;
+  // A change stays unfinished.
+  const QDir dir(folder);
+  const std::optional<Naplo> vissza = naploOlvas(dir.filePath(kVisszaNaplo));
+  const std::optional<Naplo> n = vissza ? vissza : naploOlvas(dir.filePath(kCsereNaploFile));
+  // A payer saved halfway keeps each record under its own number; a swap whose renames are
+  // all done waits only for its source file: the pair as it stands.
+  if (!n) return sajat;
+  bool fuggo = false;
+  for (const Atnevezes& a : n->a) fuggo = fuggo || regularis(dir.filePath(a.honnan));
+  if (!vissza && !fuggo) return sajat;
+  // The pair as it was before the change: each backup, or the file put back already (an undo),
+  // or none where there was none.
+  OlvasottPar regi;
+  bool teljes = true;
+  for (int i = 0; i < 2; ++i) {
+    const Atnevezes& a = n->a[i];
+    QString& nev = i == 0 ? regi.nevek : regi.kozl;
+    if (a.mentes == kNincs)
+      nev.clear();
+    else if (!a.mentes.isEmpty() && regularis(dir.filePath(a.mentes)))
+      nev = a.mentes;
+    else if (vissza)
+      nev = a.hova;
+    else
+      teljes = false;
+  }
+  if (teljes) return regi;
+  // No backups (a journal of an earlier version): the new pair, whole, where the journal has it.
+  return {regularis(dir.filePath(n->a[0].honnan)) ? n->a[0].honnan : n->a[0].hova,
+          regularis(dir.filePath(n->a[1].honnan)) ? n->a[1].honnan : n->a[1].hova};
 }

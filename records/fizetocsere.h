@@ -7,8 +7,9 @@
 // A change writes its new files under temporary names of its own (ujCsereNevek), keeps the
 // files it replaces under backup names until it is finished, and may name a source file (a
 // claimed CSV of the watched folder) that goes with it: removed once the change is complete,
-// left in place when it is undone. Callers run fizetoParHelyreallitas before they read the pair,
-// so that an unfinished earlier change is completed first.
+// left in place when it is undone. Writers run fizetoParHelyreallitas before they read the
+// pair, so that an unfinished earlier change is completed first; readers read the files that
+// olvasandoPar names.
 #include <QByteArray>
 #include <QString>
 
@@ -61,8 +62,22 @@ struct CsereHelyreallitas {
   // Hungarian, to be said once: a change was undone, or why one stays unfinished.
   QString uzenet;
 };
-// Start-up (and every writer, before it reads the pair): a whole journal whose files are all
-// present and whole (or already renamed, in order) is finished; any other journal is undone
-// from the backups, keeping the old pair, and said. Temporary files and backups that no journal
-// names are removed.
+// Start-up (and every writer and reader, before it reads the pair): a payer saved in place
+// halfway is undone (fizetomentes.h); then a whole journal whose files are all present and
+// whole (or already renamed, in order) is finished; any other journal is undone from the
+// backups, keeping the old pair, and said. Temporary files and backups that no journal names
+// are removed.
 CsereHelyreallitas fizetoParHelyreallitas(const QString& folder);
+
+// True while a journal of a change of the pair stands (a swap, its undo, or a payer's save).
+bool fizetoNaploVan(const QString& folder);
+
+// The files of the pair that whatever shows, prints or exports payers reads (FizetoPar): the
+// pair itself, once an unfinished change is finished or undone. While it stays unfinished (a
+// rename fails again), the pair as it was before the change: its backups, so that no payer is
+// ever read with a notice not its own. Names of files in the folder; an empty name stands for
+// a file that did not exist then (no records).
+struct OlvasottPar {
+  QString nevek, kozl;
+};
+OlvasottPar olvasandoPar(const QString& folder);

@@ -1,6 +1,5 @@
 #include "records/fizetofajlok.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -39,9 +38,9 @@ QString nevekOlvasasiHiba(const QString& folder) {
 
 bool fizetoIrhato(const Platform& platform, const QString* nevekHiba) {
   QString miert = nevekHiba ? *nevekHiba : QString();
-  // An unfinished change of the pair (its journal still there) is finished first; one that
-  // cannot be finished keeps every writer out.
-  if (miert.isEmpty() && QFileInfo::exists(QDir(platform.folder).filePath(kCsereNaploFile))) {
+  // An unfinished change of the pair (its journal still there) is finished or undone first; one
+  // that stays unfinished keeps every writer out.
+  if (miert.isEmpty() && fizetoNaploVan(platform.folder)) {
     const CsereHelyreallitas h = fizetoParHelyreallitas(platform.folder);
     if (h.fuggoben) miert = h.uzenet;
   }

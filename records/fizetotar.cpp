@@ -13,6 +13,7 @@
 #include "common/numtext.h"
 #include "common/recordfile.h"
 #include "records/abcrend.h"
+#include "records/fizetopar.h"
 #include "records/foglalas.h"
 #include "records/nevekrekord.h"
 
@@ -185,10 +186,11 @@ void FizetoTar::olvas(const QString& folder) {
   using R = NevekRekord;
   int32_t db = 0;
   {
-    // Opening creates a missing file; the records are then read a block at a time into one buffer.
-    RecordFile f(folder, kNevekFile, R::Length);
-    db = f.count();
-    path_ = f.path();
+    // Opening creates a missing file; the records are then read a block at a time into one
+    // buffer. While a change of the pair stays unfinished, the payers as they were before it.
+    FizetoPar par(folder);
+    db = par.count();
+    path_ = par.nevekPath();
   }
   QFile f(path_);
   if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) db = 0;

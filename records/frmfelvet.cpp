@@ -10,6 +10,7 @@
 #include "common/recordfile.h"
 #include "records/cimkereso.h"
 #include "records/fizetofajlok.h"
+#include "records/fizetomentes.h"
 
 namespace {
 
@@ -258,24 +259,27 @@ static void dialogusMezok(const frmFelvet& d, NevekRekord& n, Kozl3sorRekord& k)
   k.Kozlemeny = d.txtKozlem3sor->text();
 }
 
+// The outcome of a save as the user needs it: "nem menthető" only when nothing was saved.
+bool frmFelvet::mentes(int32_t n, const NevekRekord& r, const Kozl3sorRekord& k, bool uj) {
+  const FizetoMentes m = fizetoMentes(platform_.folder, n, r, k, mentesHorog);
+  if (m.allapot == FizetoMentes::Valtozatlan)
+    hiba((uj ? QStringLiteral("Az új címzett nem menthető.") : QStringLiteral("A címzett módosítása nem menthető.")) +
+         QStringLiteral("\r\n") + m.hiba);
+  else if (m.allapot == FizetoMentes::Felbemaradt)
+    hiba((uj ? QStringLiteral("Az új címzett felvétele félbemaradt.") : QStringLiteral("A címzett módosítása félbemaradt.")) +
+         QStringLiteral("\r\n") + m.hiba +
+         QStringLiteral("\r\nA címzettek korábbi adatai legkésőbb a program következő indításakor visszaállnak; addig a "
+                        "program nem módosítja a címzettek fájljait."));
+  return m.ok();
+}
+
 bool frmFelvet::ujMentes() {
-  const QString& folder = platform_.folder;
-  RecordFile nevek(folder, kNevekFile, NevekRekord::Length);
-  RecordFile kozl(folder, kKozl3sorFile, Kozl3sorRekord::Length);
   // The whole records + 1: a trailing partial record (a damaged file) is overwritten.
-  const int32_t n = nevek.count() + 1;
+  const int32_t n = RecordFile(platform_.folder, kNevekFile, NevekRekord::Length).count() + 1;
   NevekRekord r;  // blank texts, twelve amounts 0
   Kozl3sorRekord k;  // blank document kind, number, attachment, references
   dialogusMezok(*this, r, k);
-  // The notice first: a payer is never stored without its notice under the same number.
-  if (!kozl3sorIras(kozl, n, k)) {
-    hiba(QStringLiteral("Az új címzett nem menthető.\r\n") + kozl.errorText());
-    return false;
-  }
-  if (!(nevek.write(n, r) && nevek.flush())) {
-    hiba(QStringLiteral("Az új címzett nem menthető.\r\n") + nevek.errorText());
-    return false;
-  }
+  if (!mentes(n, r, k, true)) return false;
   allapot_.Nevek = r;
   allapot_.Kozl3sor = k;
   return true;
@@ -284,23 +288,13 @@ bool frmFelvet::ujMentes() {
 bool frmFelvet::modositoMentes() {
   const QString& folder = platform_.folder;
   const int32_t n = allapot_.AktualisRekord;
-  RecordFile nevek(folder, kNevekFile, NevekRekord::Length);
-  RecordFile kozl(folder, kKozl3sorFile, Kozl3sorRekord::Length);
   // The payer's own stored records: amounts, deadline text, document data and references stay.
-  NevekRekord r = nevek.read<NevekRekord>(n);
-  Kozl3sorRekord k = kozl.read<Kozl3sorRekord>(n);
+  NevekRekord r = RecordFile(folder, kNevekFile, NevekRekord::Length).read<NevekRekord>(n);
+  Kozl3sorRekord k = RecordFile(folder, kKozl3sorFile, Kozl3sorRekord::Length).read<Kozl3sorRekord>(n);
   dialogusMezok(*this, r, k);
-  // The notice first, as when adding; the payer record is the last thing written.
-  if (!kozl3sorIras(kozl, n, k)) {
-    hiba(QStringLiteral("A címzett módosítása nem menthető.\r\n") + kozl.errorText());
-    return false;
-  }
-  allapot_.Kozl3sor = k;
-  if (!(nevek.write(n, r) && nevek.flush())) {
-    hiba(QStringLiteral("A címzett módosítása nem menthető.\r\n") + nevek.errorText());
-    return false;
-  }
+  if (!mentes(n, r, k, false)) return false;
   allapot_.Nevek = r;
+  allapot_.Kozl3sor = k;
   if (ablak_.setOsszegLista) ablak_.setOsszegLista(osszegLista(r));
   return true;
 }

@@ -14,6 +14,7 @@
 #include <cstdint>
 
 #include "common/platform.h"
+#include "records/fizetomentes.h"
 #include "records/foablak.h"
 
 class frmFelvet : public QDialog {
@@ -58,6 +59,9 @@ class frmFelvet : public QDialog {
   void txBefizetoCim2_KeyPress(int keyAscii);
   void txBefizetoIrsz_KeyPress(int keyAscii);
 
+  // Reaches the steps of the save (tests inject failures there).
+  MentesHorog mentesHorog;
+
  protected:
   bool event(QEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
@@ -66,6 +70,8 @@ class frmFelvet : public QDialog {
   void nyit(bool uj);
   bool ujMentes();
   bool modositoMentes();
+  // Saves payer n and its notice, both or neither; says what reached the disk when not both.
+  bool mentes(int32_t n, const NevekRekord& r, const Kozl3sorRekord& k, bool uj);
   void hiba(const QString& szoveg, QLineEdit* fokusz = nullptr);
   void bezar();
 

@@ -12,6 +12,7 @@
 #include "common/numtext.h"
 #include "common/recordfile.h"
 #include "records/fizetofajlok.h"
+#include "records/fizetopar.h"
 
 namespace {
 const QString kFigyelem = QStringLiteral(" FIGYELEM ");
@@ -90,12 +91,12 @@ int32_t frmOsszegek::aktualis(bool uzenettel) {
 
 void frmOsszegek::Beolvas() {
   ListView1->clear();
-  const int32_t n = aktualis(false);
+  FizetoPar par(platform_.folder);
+  const int32_t n = allapot_.AktualisRekord >= 1 && allapot_.AktualisRekord <= par.count() ? allapot_.AktualisRekord : 0;
   // No stored payer is current: the lists stay empty rather than showing a blank record.
   NevekRekord r;
   if (n > 0) {
-    RecordFile f(platform_.folder, kNevekFile, NevekRekord::Length);
-    r = f.read<NevekRekord>(n);
+    r = par.nevek(n);
     allapot_.Nevek = r;
   }
   lbNev->setText(n > 0 ? asStored(r.Nev) : QString());

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/platform.h"
-#include "common/recordfile.h"
+#include "records/fizetopar.h"
 
 namespace {
 bool printable(const CsoportSor& s, bool mind, int32_t db) {
@@ -26,7 +26,7 @@ std::vector<int> torlendoSorok(const PrintResult& r, int16_t printDel) {
 }
 
 const Kozl3sorRekord& ListRow::kozl3sor() {
-  kozl_().read(n, utolso.Kozl3sor);
+  par_.kozl(n, utolso.Kozl3sor);
   utolso.vanKozl3sor = true;
   return utolso.Kozl3sor;
 }
@@ -40,25 +40,19 @@ PrintResult printList(Platform& pf, ErrorClass errorClass, const std::vector<Cso
   out.printed = job->run([&](PrintJob& j) {
     const bool mind = setup(j);
     // The notice file is opened only by a form that reads it, so it is never created for nothing.
-    std::unique_ptr<RecordFile> kozl;
-    auto kozlFile = [&]() -> RecordFile& {
-      if (!kozl) kozl = std::make_unique<RecordFile>(pf.folder, kKozl3sorFile, Kozl3sorRekord::Length);
-      return *kozl;
-    };
-    RecordFile nevek(pf.folder, kNevekFile, NevekRekord::Length);
-    const int32_t db = nevek.count();
+    std::optional<FizetoPar> par(std::in_place, pf.folder);
+    const int32_t db = par->count();
     for (size_t i = 0; i < sorok.size(); ++i) {
       if (!printable(sorok[i], mind, db)) continue;
       const int32_t n = sorok[i].rekordSzam;
       CsoportUtolso& u = out.utolso ? *out.utolso : out.utolso.emplace();
-      nevek.read(n, u.Nevek);
-      ListRow row(n, u, kozlFile);
+      par->nevek(n, u.Nevek);
+      ListRow row(n, u, *par);
       place(j, row);
       if (++out.lapok % perPage == 0) j.newPage();
       out.sorok.push_back(int(i));
     }
-    if (kozl) kozl->close();
-    nevek.close();
+    par.reset();
     j.endDoc();
   });
   out.hibatlan = out.printed && job->errors().empty();

@@ -20,7 +20,7 @@
 #include "printing/common/osszegszavak.h"
 #include "records/nevekrekord.h"
 
-class RecordFile;
+class FizetoPar;
 
 // One row of the payer list, in displayed order: its record number (third column) and
 // whether it is selected.
@@ -90,11 +90,10 @@ class ListRow {
   // The words `w` written for this row: kept for the shared copies.
   void azaz(const OsszegSzavak& w) { utolso.Azaz = w; }
 
-  ListRow(int32_t number, CsoportUtolso& u, const std::function<RecordFile&()>& kozl)
-      : n(number), utolso(u), kozl_(kozl) {}
+  ListRow(int32_t number, CsoportUtolso& u, FizetoPar& par) : n(number), utolso(u), par_(par) {}
 
  private:
-  std::function<RecordFile&()> kozl_;
+  FizetoPar& par_;
 };
 
 // Runs a list print under `errorClass` on the platform's printer: `setup` (settings, printer

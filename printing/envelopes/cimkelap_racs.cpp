@@ -14,7 +14,7 @@
 #include "common/recordfile.h"
 #include "layouts/binding.h"
 #include "printing/envelopes/cimkelap.h"
-#include "records/fizetofajlok.h"
+#include "records/fizetopar.h"
 #include "common/tricheckbox.h"
 
 namespace {
@@ -154,9 +154,8 @@ void CimkeLap::chkCimke1_Click(int k) {
     cimkeHely_[size_t(k)] = 0;
     return;
   }
-  if (letezoFizeto(platform_.folder, aktualis_)) {
-    RecordFile f(platform_.folder, kNevekFile, NevekRekord::Length);
-    f.read(aktualis_, nevek_);
+  if (FizetoPar par(platform_.folder); aktualis_ >= 1 && aktualis_ <= par.count()) {
+    par.nevek(aktualis_, nevek_);
     b->setText(asStored(nevek_.Nev));
     cimkeHely_[size_t(k)] = aktualis_;
     return;
@@ -171,11 +170,14 @@ void CimkeLap::chkCimke1_MouseMove(int k) {
   TriCheckBox* b = chkCimke1[size_t(k)];
   const int32_t n = cimkeHely_[size_t(k)];
   QString tipp;
-  if (n >= 1 && b->value() == 1 && letezoFizeto(platform_.folder, n)) {
+  if (n >= 1 && b->value() == 1) {
     // Read aside: moving the mouse must not change the payer the pages work with.
-    const NevekRekord r = RecordFile(platform_.folder, kNevekFile, NevekRekord::Length).read<NevekRekord>(n);
-    tipp = QStringList{trimmed(r.Nev), trimmed(r.Nev2), trimmed(r.Helyseg), trimmed(r.Cim), asStored(r.Irsz)}.join(
-        QStringLiteral(" - "));
+    FizetoPar par(platform_.folder);
+    if (n <= par.count()) {
+      const NevekRekord r = par.nevek(n);
+      tipp = QStringList{trimmed(r.Nev), trimmed(r.Nev2), trimmed(r.Helyseg), trimmed(r.Cim), asStored(r.Irsz)}.join(
+          QStringLiteral(" - "));
+    }
   }
   b->setToolTip(tipp);
 }

@@ -12,6 +12,7 @@
 #include "common/printer.h"
 #include "common/printjob.h"
 #include "common/recordfile.h"
+#include "records/fizetopar.h"
 
 namespace {
 
@@ -135,14 +136,14 @@ PrintResult PrintAlloCimke(const CimkeLapAdatok& lap, const CimkeHelyek& hely, c
   if (tickedCount(lap, setup) == 0) return CimkeListabol(sorok, pf, setup);
 
   const Betuk betuk = mentettBetuk(pf.folder);
-  RecordFile nevek(pf.folder, kNevekFile, NevekRekord::Length);
+  FizetoPar nevek(pf.folder);
   const int32_t fizetok = nevek.count();
   return egyLap(pf, setup, [&](PrintJob& j, PrintResult& out) {
     for (int k = 1; k <= setup.Oszlop * setup.Sor; ++k) {
       const int32_t n = hely[size_t(k)];
       if (!lap.chkCimke1[size_t(k)] || n < 1 || n > fizetok) continue;
       CsoportUtolso& u = out.utolso ? *out.utolso : out.utolso.emplace();
-      nevek.read(n, u.Nevek);
+      nevek.nevek(n, u.Nevek);
       const auto [x, y] = origo(setup, k);
       cimke(j, x, y, fizetoSorok(u.Nevek), betuk);
       ++out.lapok;
@@ -154,7 +155,7 @@ PrintResult CimkeListabol(const std::vector<CsoportSor>& sorok, Platform& pf, Ci
   if (!lapBeolvas(pf, setup)) return {};
   PrintResult semmi;
   semmi.printed = true;
-  if (listRows(sorok, false, RecordFile(pf.folder, kNevekFile, NevekRekord::Length).count()).empty()) return semmi;
+  if (listRows(sorok, false, FizetoPar(pf.folder).count()).empty()) return semmi;
 
   const Betuk betuk = mentettBetuk(pf.folder);
   const int helyek = setup.Oszlop * setup.Sor;

@@ -12,6 +12,7 @@
 #include "layouts/layoutrecords.h"
 #include "printing/common/listprint.h"
 #include "printing/receipts/vevenyek.h"
+#include "records/fizetopar.h"
 #include "records/nevekrekord.h"
 
 namespace {
@@ -184,17 +185,16 @@ PrintResult PrintCsFekvoTerti(const TertiAdatok& a, const QStringList& rekordok,
     j.start(pf.folder, set, PrinterChoice::FollowDefault);
     loadSettings(pf.folder, kSetTertiFile, t);
 
-    RecordFile kozlFajl(pf.folder, kKozl3sorFile, Kozl3sorRekord::Length);
-    RecordFile nevekFajl(pf.folder, kNevekFile, NevekRekord::Length);
+    FizetoPar par(pf.folder);
+    const int32_t db = par.count();
     // Room for one more row than the payer file has records.
-    if (rekordok.size() > qsizetype(nevekFajl.count()) + 1)
-      throw PrinterError{9, QStringLiteral("Az index a tartományon kívül esik")};
+    if (rekordok.size() > qsizetype(db) + 1) throw PrinterError{9, QStringLiteral("Az index a tartományon kívül esik")};
 
     for (const QString& szoveg : rekordok) {
       const int32_t n = rekordSzam(szoveg);
-      if (n < 1 || n > nevekFajl.count()) continue;  // no payer record: no card
-      nevekFajl.read(n, nevek);
-      kozlFajl.read(n, kozl3sor);
+      if (n < 1 || n > db) continue;  // no payer record: no card
+      par.nevek(n, nevek);
+      par.kozl(n, kozl3sor);
       // The card itself is the page, fed lying: 165 mm across, 105 mm down.
       lap::fekvoLap(j, t.TertiBetuTipus, double(t.TertiBetuMeret), 165, 105);
       kartya(j, a, sorKartya(nevek, kozl3sor), t, kFekvo, kFekvo);

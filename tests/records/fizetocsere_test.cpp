@@ -129,6 +129,25 @@ TEST_F(CsereTest, RecoveryRollsForwardAJournalledSwapAndBackAnythingElse) {
   EXPECT_EQ(allapot(folder, regi, uj), 0);
 }
 
+// An undo that cannot put a backup back (a folder took the payer file's place) keeps the
+// backups and says so; meanwhile the readers read the old pair from them, and a later recovery
+// finishes the undo.
+TEST_F(CsereTest, AnUndoThatCannotPutABackupBackKeepsIt) {
+  ujFajlok();
+  fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile,
+                 [](CsereLepes l) { return l != CsereLepes::Atnevezes2; });
+  folder.put(kKozl3sorTempFile, uj.kozl.left(10));  // the new notice file is torn: only an undo is left
+  QFile::remove(folder.file(kNevekFile));
+  ASSERT_TRUE(QDir(folder.path()).mkpath(kNevekFile + "/x"));
+  EXPECT_TRUE(fizetoParHelyreallitas(folder.path()).fuggoben);
+  const OlvasottPar p = olvasandoPar(folder.path());
+  EXPECT_EQ(folder.bytes(p.nevek), regi.nevek);
+  EXPECT_EQ(folder.bytes(p.kozl), regi.kozl);
+  QDir(folder.file(kNevekFile)).removeRecursively();
+  EXPECT_FALSE(fizetoParHelyreallitas(folder.path()).fuggoben);
+  EXPECT_EQ(allapot(folder, regi, uj), 0);
+}
+
 namespace {
 
 // Runs the deletion child on the folder; see gyerekFuttatas.

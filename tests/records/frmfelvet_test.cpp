@@ -374,3 +374,45 @@ TEST_F(FelvetTest, NoWritesInARunWhoseStartCouldNotReadThePayerFile) {
   EXPECT_EQ(folder.bytes(kNevekFile), parNevek(2));
   EXPECT_EQ(folder.bytes(kKozl3sorFile), parKozlemenyek(2));
 }
+
+// A failure between the notice and the payer record: both files as before and "nem menthető".
+// Where the undo fails too (the notice file replaced by a folder), the message says the save is
+// half done, its journal stays and the next save is refused until it is undone.
+TEST_F(FelvetTest, ASaveFailingBetweenItsTwoWritesSavesNothing) {
+  for (const bool visszaSem : {false, true})
+    for (const bool uj : {true, false}) {
+      SCOPED_TRACE(testing::Message() << visszaSem << uj);
+      QDir(folder.path()).removeRecursively();  // a fresh folder
+      QDir().mkpath(folder.path());
+      folder.put(kNevekFile, parNevek(3));
+      folder.put(kKozl3sorFile, parKozlemenyek(3));
+      msg.shown.clear();
+      d->mentesHorog = [&](MentesLepes l) {
+        if (l == MentesLepes::Nevek && visszaSem) {  // the notice file's place is taken by a folder
+          QFile::remove(folder.file(kKozl3sorFile));
+          QDir(folder.path()).mkdir(kKozl3sorFile);
+        }
+        return l != MentesLepes::Nevek;
+      };
+      aktualis = 2;
+      uj ? d->ujFelvetel() : d->modositas();
+      kitolt("Negyedik", "Pécs", "Ady tér");
+      d->txtKozlem3sor->setText("Új közlemény");
+      d->cmdRogzites_Click();
+      ASSERT_EQ(msg.shown.size(), 2u);
+      const QString mi = uj ? QStringLiteral("Az új címzett") : QStringLiteral("A címzett módosítása");
+      EXPECT_EQ(folder.bytes(kNevekFile), parNevek(3));
+      if (visszaSem) {
+        EXPECT_TRUE(msg.shown[1].text.startsWith(mi + (uj ? " felvétele félbemaradt." : " félbemaradt."))) << msg.shown[1].text.toStdString();
+        EXPECT_TRUE(folder.exists(kMentesNaploFile));
+        d->cmdRogzites_Click();
+        ASSERT_EQ(msg.shown.size(), 3u);
+        EXPECT_TRUE(msg.shown[2].text.startsWith(QStringLiteral("Egy címzett félbemaradt mentése nem vonható vissza.")));
+      } else {
+        EXPECT_EQ(msg.shown[1].text, mi + QStringLiteral(" nem menthető.\r\nHiba a(z) nevek1.dat fájl írásakor."));
+        EXPECT_EQ(folder.bytes(kKozl3sorFile), parKozlemenyek(3));
+        EXPECT_EQ(folder.entries(), QStringList({kKozl3sorFile, kNevekFile}));
+      }
+      EXPECT_EQ(beolvasva, 0);
+    }
+}

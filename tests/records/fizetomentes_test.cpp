@@ -1,0 +1,77 @@
+// Saving one payer in place: a crash between its two writes is undone by the next reader (or
+// start), and a short write of an append leaves no piece of a record behind.
+#include <QDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+#include "records/fizetocsere.h"
+#include "records/fizetomentes.h"
+#include "records/fizetopar.h"
+#include "records/parok.h"
+#include "support/tempfolder.h"
+
+namespace {
+
+struct Osszeomlas {};
+
+}  // namespace
+
+TEST(FizetoMentes, ACrashBetweenTheTwoWritesIsUndoneBeforeTheNextRead) {
+  for (const int32_t n : {4, 2}) {  // a new payer, a modify
+    SCOPED_TRACE(n);
+    TempFolder folder;
+    folder.put(kNevekFile, parNevek(3));
+    folder.put(kKozl3sorFile, parKozlemenyek(3));
+    // The process ends after the notice was written: the journal stands.
+    EXPECT_THROW(fizetoMentes(folder.path(), n, parFizeto(9), parKozlemeny(9),
+                              [](MentesLepes l) {
+                                if (l == MentesLepes::Nevek) throw Osszeomlas{};
+                                return true;
+                              }),
+                 Osszeomlas);
+    ASSERT_NE(folder.bytes(kKozl3sorFile), parKozlemenyek(3));
+    // The next reader undoes it first: payer and notice n as before, and nothing appended.
+    FizetoPar par(folder.path());
+    EXPECT_EQ(par.count(), 3);
+    EXPECT_EQ(trimmed(par.nevek(2).Nev), QStringLiteral("Ügyfél 2"));
+    EXPECT_EQ(folder.bytes(kNevekFile), parNevek(3));
+    EXPECT_EQ(folder.bytes(kKozl3sorFile), parKozlemenyek(3));
+    EXPECT_FALSE(folder.exists(kMentesNaploFile));
+  }
+  // At start-up the undo is said.
+  TempFolder folder;
+  folder.put(kNevekFile, parNevek(3));
+  EXPECT_THROW(fizetoMentes(folder.path(), 1, parFizeto(9), parKozlemeny(9),
+                            [](MentesLepes l) {
+                              if (l == MentesLepes::Lezaras) throw Osszeomlas{};
+                              return true;
+                            }),
+               Osszeomlas);
+  EXPECT_EQ(fizetoParHelyreallitas(folder.path()).uzenet,
+            QStringLiteral("Egy címzett felvétele vagy módosítása félbeszakadt, és visszavonásra került: a címzett "
+                           "korábbi adatai maradtak meg."));
+  EXPECT_EQ(folder.bytes(kNevekFile), parNevek(3));
+  EXPECT_EQ(folder.bytes(kKozl3sorFile), QByteArray());
+}
+
+TEST(FizetoMentes, AShortWriteOfAnAppendIsCutBack) {
+  TempFolder folder;
+  folder.put(kNevekFile, parNevek(3));
+  folder.put(kKozl3sorFile, parKozlemenyek(3));
+  // Files may grow only 67 bytes past the notice file: its append is written short.
+  struct rlimit regi {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &regi), 0);
+  const auto jel = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit hatar = regi;
+  hatar.rlim_cur = 3 * 135 + 67;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &hatar), 0);
+  const FizetoMentes m = fizetoMentes(folder.path(), 4, parFizeto(4), parKozlemeny(4));
+  ::setrlimit(RLIMIT_FSIZE, &regi);
+  std::signal(SIGXFSZ, jel);
+  EXPECT_EQ(m.allapot, FizetoMentes::Valtozatlan);
+  EXPECT_EQ(folder.bytes(kKozl3sorFile), parKozlemenyek(3));
+  EXPECT_EQ(folder.bytes(kNevekFile), parNevek(3));
+  EXPECT_FALSE(folder.exists(kMentesNaploFile));
+}
