@@ -101,9 +101,7 @@ void mnuKonertal(Platform& p, const AdatcsereAblak& a) {
       p.messages->info(QStringLiteral("Nincsen elérhető konvertálandó fájl!") + kCrLf, cim, MsgIcon::Exclamation);
       return;
     case KonvAllapot::NemRegi:
-      p.messages->info(QStringLiteral("A(z) nevek1.dat nem a korábbi változat adatfájlja (237 bájtos rekordok),") +
-                           kCrLf + QStringLiteral("ezért nem konvertálható.") + valtozatlan,
-                       cim, MsgIcon::Exclamation);
+      p.messages->info(r.hiba + valtozatlan, cim, MsgIcon::Exclamation);
       return;
     case KonvAllapot::VanMentes:
       p.messages->info(QStringLiteral("A(z) nevekR.dat már létezik, a korábbi mentés nem írható felül.") + kCrLf +

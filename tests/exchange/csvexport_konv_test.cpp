@@ -119,6 +119,68 @@ TEST(Konvertalas, OldFilesOfAnyLengthCurrentOnesRefused) {
   }
 }
 
+// Whole old records and no whole number of current ones: an old file whatever its fields hold,
+// stored as they stand. Only where both lengths divide the file do its fields decide.
+TEST(Konvertalas, TheLengthDecidesWhereItCan) {
+  struct Eset {
+    const char* mi;
+    int rekordok;
+    int32_t osszeg;     // amount 1 of record 2
+    bool vezerlo;       // a control byte in record 2's name
+    bool kesz;
+    const char* uzenet;  // part of the refusal
+  };
+  const Eset esetek[] = {
+      {"474 bytes, negative amount", 2, -500, false, true, ""},
+      {"711 bytes, 9-digit amount and a control byte", 3, 123456789, true, true, ""},
+      {"64,227 bytes, negative amount", 271, -500, false, true, ""},
+      {"64,227 bytes, 9-digit amount", 271, 123456789, false, false,
+       "a(z) 2. régi rekord 1. összege 123456789"},
+  };
+  for (const Eset& e : esetek) {
+    TempFolder f;
+    QByteArray regi = regiFajl(e.rekordok);
+    RegiNevekRekord r = rekordja<RegiNevekRekord>(regi, 2);
+    r.Osszegek[0] = e.osszeg;
+    regi.replace(237, 237, encodeRecord(r));
+    if (e.vezerlo) regi[237 + 3] = '\x01';
+    f.put(kNevekFile, regi);
+    const KonvEredmeny k = Konvertalas(f.path());
+    if (!e.kesz) {
+      EXPECT_EQ(k.allapot, KonvAllapot::NemRegi) << e.mi;
+      EXPECT_TRUE(k.hiba.contains(QString::fromUtf8("64227 bájt")) && k.hiba.contains(QString::fromUtf8(e.uzenet)))
+          << k.hiba.toStdString();
+      EXPECT_EQ(f.bytes(kNevekFile), regi) << e.mi;
+      continue;
+    }
+    ASSERT_EQ(k.allapot, KonvAllapot::Kesz) << e.mi << " " << k.hiba.toStdString();
+    const QByteArray uj = f.bytes(kNevekFile);
+    ASSERT_EQ(uj.size(), e.rekordok * 271) << e.mi;
+    EXPECT_EQ(rekordja<NevekRekord>(uj, 2).Osszegek[0], e.osszeg) << e.mi;
+    EXPECT_EQ(uj.mid(271, 36), regi.mid(237, 30) + QByteArray(6, ' ')) << e.mi;  // the name byte for byte
+    EXPECT_EQ(f.bytes(kRegiMentesFile), regi) << e.mi;
+  }
+  // Refusals say what was found, never that a file of old records is none.
+  struct Elutasitas {
+    QByteArray nevek;
+    const char* uzenet;
+  };
+  QByteArray ujak;
+  for (int i = 1; i <= 237; ++i) ujak += encodeRecord(fizeto(i));
+  const Elutasitas elutasitasok[] = {
+      {QByteArray(2 * 271, ' '), "2 darab 271 bájtos rekordból áll: ez már a mostani változat adatfájlja"},
+      {QByteArray(500, ' '), "hossza 500 bájt: ez sem a korábbi változat 237 bájtos, sem a mostani"},
+      {ujak, "a mostani változat rekordjaiként olvasható, tehát már a mostani változat adatfájlja"},
+  };
+  for (const Elutasitas& e : elutasitasok) {
+    TempFolder f;
+    f.put(kNevekFile, e.nevek);
+    const KonvEredmeny k = Konvertalas(f.path());
+    EXPECT_EQ(k.allapot, KonvAllapot::NemRegi);
+    EXPECT_TRUE(k.hiba.contains(QString::fromUtf8(e.uzenet))) << k.hiba.toStdString();
+  }
+}
+
 TEST(Konvertalas, RefusalsChangeNothing) {
   struct Eset {
     const char* mi;
@@ -132,7 +194,7 @@ TEST(Konvertalas, RefusalsChangeNothing) {
       {"odd length", QByteArray(500, ' '), false, KonvAllapot::NemRegi},
       {"both layouts", QByteArray(237 * 271, ' '), false, KonvAllapot::NemRegi},
       {"zeros, readable as either layout", QByteArray(237 * 271, '\0'), false, KonvAllapot::NemRegi},
-      {"postcode out of range", regiFajl(2, 12000), false, KonvAllapot::NemRegi},
+      {"postcode out of range where the fields decide", regiFajl(271, 12000), false, KonvAllapot::NemRegi},
       {"backup exists", regiFajl(2), true, KonvAllapot::VanMentes},
   };
   for (const Eset& e : esetek) {
