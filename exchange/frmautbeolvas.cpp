@@ -99,6 +99,7 @@ frmAutBeolvas::frmAutBeolvas(Platform& platform, SetRekord& set, std::function<v
   connect(Drive1, &QComboBox::currentIndexChanged, this, [this] { Drive1_Change(); });
   connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { Dir1_Change(); });
   connect(modell_, &QAbstractItemModel::rowsInserted, this, [this] { kovetes(); });
+  connect(modell_, &QAbstractItemModel::rowsRemoved, this, [this] { kovetes(); });
   connect(modell_, &QAbstractItemModel::layoutChanged, this, [this] { kovetes(); });
   auto felhasznalo = [this] {
     if (!beallitas_) kovet_ = false;
