@@ -27,6 +27,11 @@ void frissit(const AdatcsereAblak& a) {
 void idozito(const AdatcsereAblak& a, bool be) {
   if (a.idozito) a.idozito(be);
 }
+// `uzenet` followed by the note on lines whose columns moved at a quoted ';', if any.
+QString megjegyzessel(const QString& uzenet, const CsvBeolvasas& b) {
+  const QString m = idezettMegjegyzes(b);
+  return m.isEmpty() ? uzenet : uzenet + kCrLf + kCrLf + m;
+}
 
 }  // namespace
 
@@ -52,7 +57,7 @@ void mnuAdatCsvbol(Platform& p, SetRekord& set, const AdatcsereAblak& a) {
   }
   frissit(a);
   if (!r.kesobb.isEmpty())
-    p.messages->info(r.kesobb, kImportCim, MsgIcon::Exclamation);
+    p.messages->info(megjegyzessel(r.kesobb, r.adatok), kImportCim, MsgIcon::Exclamation);
   else
     p.messages->info(importUzenet(r), kImportCim, MsgIcon::Information);
 }
@@ -101,9 +106,7 @@ void mnuKonertal(Platform& p, const AdatcsereAblak& a) {
       p.messages->info(QStringLiteral("Nincsen elérhető konvertálandó fájl!") + kCrLf, cim, MsgIcon::Exclamation);
       return;
     case KonvAllapot::NemRegi:
-      p.messages->info(QStringLiteral("A(z) nevek1.dat nem a korábbi változat adatfájlja (237 bájtos rekordok),") +
-                           kCrLf + QStringLiteral("ezért nem konvertálható.") + valtozatlan,
-                       cim, MsgIcon::Exclamation);
+      p.messages->info(r.hiba + valtozatlan, cim, MsgIcon::Exclamation);
       return;
     case KonvAllapot::VanMentes:
       p.messages->info(QStringLiteral("A(z) nevekR.dat már létezik, a korábbi mentés nem írható felül.") + kCrLf +
@@ -187,24 +190,33 @@ void Timer1_Timer(Platform& p, SetRekord& set, FigyeltFajl& elozo, const Adatcse
       break;
   }
   frissit(a);
+  const CsvBeolvasas& adatok = r.import.adatok;
+  const QString nev = QFileInfo(*fajl).fileName();
   if (!r.import.kesobb.isEmpty()) {
     // Imported, but the notices follow only at the next start: no slips from a half-changed pair.
-    p.messages->info(QStringLiteral("A(z) %1 fájl importálása: ").arg(QFileInfo(*fajl).fileName()) + r.import.kesobb,
+    p.messages->info(megjegyzessel(QStringLiteral("A(z) %1 fájl importálása: ").arg(nev) + r.import.kesobb, adatok),
                      QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
   } else if (set.AutoPrint == 1) {
-    const int32_t nincs = r.import.adatok.osszegNelkul;
-    if (nincs > 0)
-      p.messages->info(QStringLiteral("A beolvasott adatokból %1 rekord nem tartalmaz összeget, így nem nyomtatható "
-                                      "automatikusan csekk!")
-                               .arg(nincs) +
-                           kCrLf + QStringLiteral("Ellenőrízd a ''csv'' fájl helyességét."),
+    const int32_t nincs = adatok.osszegNelkul;
+    if (nincs > 0) {
+      p.messages->info(megjegyzessel(QStringLiteral("A beolvasott adatokból %1 rekord nem tartalmaz összeget, így nem "
+                                                    "nyomtatható automatikusan csekk!")
+                                             .arg(nincs) +
+                                         kCrLf + QStringLiteral("Ellenőrízd a ''csv'' fájl helyességét."),
+                                     adatok),
                        QStringLiteral("HIBA"), MsgIcon::Information);
-    else if (a.csekkNyomtatas)
-      a.csekkNyomtatas();
+    } else {
+      // Moved columns are said before the slips are printed, so the print can still be cancelled.
+      if (adatok.idezettSorok > 0)
+        p.messages->info(megjegyzessel(QStringLiteral("A(z) %1 fájl importálása befejeződött.").arg(nev), adatok),
+                         QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+      if (a.csekkNyomtatas) a.csekkNyomtatas();
+    }
   } else {
-    p.messages->info(QStringLiteral("Az automatikus nyomtatás beállítás ") + kCrLf +
-                         QStringLiteral("ablakában az automatikus nyomtatás ") + kCrLf +
-                         QStringLiteral("nincs kipipálva!"),
+    p.messages->info(megjegyzessel(QStringLiteral("Az automatikus nyomtatás beállítás ") + kCrLf +
+                                       QStringLiteral("ablakában az automatikus nyomtatás ") + kCrLf +
+                                       QStringLiteral("nincs kipipálva!"),
+                                   adatok),
                      QStringLiteral("Figyelem!"), MsgIcon::Information);
   }
   idozito(a, true);

@@ -12,6 +12,10 @@
 
 namespace {
 
+// Every entry of the watched folder: files, folders, devices, FIFOs, links (broken ones too).
+constexpr QDir::Filters kMindenBejegyzes =
+    QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden;
+
 // A directory entry of that name, also a link to nothing.
 bool letezik(const QString& path) {
   struct stat st {};
@@ -49,9 +53,10 @@ std::optional<QString> stabilCsv(const QString& mappa, FigyeltFajl& elozo, QStri
       if (ujRosszNevek) *ujRosszNevek << n;
     }
   const QDir dir(mappa);
-  // Devices, FIFOs and broken links are listed too: taking them sets them aside with a message.
-  const QFileInfoList fajlok = dir.entryInfoList({QStringLiteral("*.csv")}, QDir::Files | QDir::System | QDir::Hidden,
-                                                 QDir::Name | QDir::IgnoreCase);
+  // Folders, devices, FIFOs and broken links are listed too: taking them sets them aside with a
+  // message.
+  const QFileInfoList fajlok =
+      dir.entryInfoList({QStringLiteral("*.csv")}, kMindenBejegyzes, QDir::Name | QDir::IgnoreCase);
   if (fajlok.isEmpty()) {
     elozo.felejt();
     return std::nullopt;
@@ -113,8 +118,7 @@ QStringList csvAtvetelekFeloldasa(const QString& mappa) {
   QStringList maradt;
   if (mappa.trimmed().isEmpty() || !QFileInfo(mappa).isDir()) return maradt;
   const QDir dir(mappa);
-  for (const QString& f : dir.entryList({QStringLiteral("*.csv") + kAtvetelUtotag},
-                                        QDir::Files | QDir::System | QDir::Hidden, QDir::Name))
+  for (const QString& f : dir.entryList({QStringLiteral("*.csv") + kAtvetelUtotag}, kMindenBejegyzes, QDir::Name))
     if (!atnevezSzabadNevre(dir.filePath(f), f.chopped(kAtvetelUtotag.size()))) maradt << f;
   return maradt;
 }

@@ -29,7 +29,8 @@ struct FigyeltFajl {
   }
 };
 
-// The first "*.csv" of `mappa` (any case, name order), once its size and time are the same as
+// The first "*.csv" entry of `mappa` (any case, name order; also a folder or another entry that
+// is no regular file, which the import then sets aside), once its size and time are the same as
 // on the previous tick (a file still being copied changes). `elozo` remembers what was seen.
 // A "*.csv" name that is no valid UTF-8 cannot be taken: it is passed over, and put into
 // `ujRosszNevek` the first time it is seen (to be reported once). A blank or missing folder

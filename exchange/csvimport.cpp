@@ -78,9 +78,16 @@ CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat, int32_t 
   const int oszlopok = valtozat == CsvValtozat::Kezi ? kCsvOszlopok : kAutoOszlopok;
   NevekRekord n;
   Kozl3sorRekord k;
+  int32_t sorszam = 0;  // the line's number in the file, empty lines counted
+  auto idezett = [&] {
+    if (b.idezettSorszamok.size() < kIdezettSorszamok) b.idezettSorszamok << sorszam;
+    ++b.idezettSorok;
+  };
   // A line as text: split, its characters outside the code page counted, encoded field by field.
   auto szovegSor = [&](QStringView sor) {
-    const QStringList c = csvOszlopok(sor, oszlopok);
+    bool idezettHatar = false;
+    const QStringList c = csvOszlopok(sor, oszlopok, &idezettHatar);
+    if (idezettHatar) idezett();
     for (const QString& o : c)
       if (!kodlapon(o)) {
         ++b.kodlapon;
@@ -101,6 +108,7 @@ CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat, int32_t 
       szovegSor(QString(dec.decode(sor)).normalized(QString::NormalizationForm_C));
       return;
     }
+    if (bs.idezettHatar) idezett();
     bool rossz = false;
     const int32_t osszeg =
         csvBajtRekordok(bs, oszlopok, hely(b.nevek, NevekRekord::Length), hely(b.kozl, Kozl3sorRekord::Length), &rossz);
@@ -109,6 +117,7 @@ CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat, int32_t 
   };
   bool elsoSorUres = false, tulSok = false;
   auto sor = [&](auto s) {
+    ++sorszam;
     if (s.isEmpty()) {
       if (valtozat == CsvValtozat::Automatikus) {
         elsoSorUres = b.fizetok == 0;
@@ -208,8 +217,23 @@ QString importUzenet(const ImportEredmeny& e) {
   if (e.adatok.kodlapon > 0)
     s << QStringLiteral("Kódlapon kívüli karaktert tartalmazó mező ('?'-ként tárolva): %1").arg(e.adatok.kodlapon);
   if (e.adatok.uresSorok > 0) s << QStringLiteral("Kihagyott üres sor: %1").arg(e.adatok.uresSorok);
+  if (const QString m = idezettMegjegyzes(e.adatok); !m.isEmpty()) s << QString() << m;
   s << QString() << QStringLiteral("Ha a listamezőben az adatbázis nem megfelelő,")
     << QStringLiteral("törölje az adatbázist és ellenőrízze a ''csv'' fájlt,")
     << QStringLiteral("majd indítsa el újra az importálást.");
   return s.join(QStringLiteral("\r\n"));
+}
+
+QString idezettMegjegyzes(const CsvBeolvasas& b) {
+  if (b.idezettSorok == 0) return {};
+  QStringList sorok;
+  for (const int32_t n : b.idezettSorszamok) sorok << QStringLiteral("%1.").arg(n);
+  const QString melyek = b.idezettSorok > b.idezettSorszamok.size()
+                             ? QStringLiteral("az első %1: ").arg(b.idezettSorszamok.size())
+                             : QString();
+  return QStringLiteral("Idézőjelek között pontosvesszőt tartalmazó sor: %1 (%2%3 sor)")
+             .arg(b.idezettSorok)
+             .arg(melyek, sorok.join(QStringLiteral(", "))) +
+         QStringLiteral("\r\nA pontosvessző idézőjelek között is új oszlopot kezd, ezért ezekben a sorokban az "
+                        "oszlopok elcsúsztak.");
 }

@@ -4,6 +4,7 @@
 // temporary names and put in place together by the journalled swap, so a failure at any point
 // leaves both files as they were (or, once the journal stands, the next start finishes them).
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <cstdint>
@@ -26,9 +27,14 @@ struct CsvBeolvasas {
   int32_t osszegNelkul = 0;   // payers whose amount is 0 (an empty amount column included)
   int32_t kodlapon = 0;       // values holding characters that code page 1250 lacks ('?')
   int32_t uresSorok = 0;      // empty lines skipped (manual import)
+  int32_t idezettSorok = 0;   // lines whose columns moved at a ';' between quotes (csvOszlopok)
+  QList<int32_t> idezettSorszamok;  // the first kIdezettSorszamok of their line numbers (from 1)
   bool utf8 = false;          // the file was read as UTF-8
   QString hiba;               // why nothing can be taken from the file (Hungarian); no records then
 };
+
+// How many line numbers of quoted ';' the messages name.
+inline constexpr int kIdezettSorszamok = 5;
 
 // Parses a whole import file. A file of more than `maxSorok` payers is refused whole.
 CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat, int32_t maxSorok = kMaxImportSorok);
@@ -65,4 +71,7 @@ ImportEredmeny csvImport(const QString& folder, const QString& csvPath, bool fel
 
 // The final message of a successful manual import, with its counts.
 QString importUzenet(const ImportEredmeny& e);
+// The note on lines whose columns moved at a quoted ';' (two lines: how many and which, and
+// why), for the messages of the manual and the watched import; empty when there were none.
+QString idezettMegjegyzes(const CsvBeolvasas& b);
 inline const QString kImportCim = QStringLiteral("Adatbázis importálása");

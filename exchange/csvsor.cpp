@@ -79,20 +79,30 @@ QString csvSzoveg(const QByteArray& bytes, bool* utf8, QString* hiba) {
   return cp1250::decode(f.bajtok);
 }
 
-QStringList csvOszlopok(QStringView sor, int oszlopok) {
+QStringList csvOszlopok(QStringView sor, int oszlopok, bool* idezettHatar) {
   QStringList c;
   c.reserve(oszlopok);
   qsizetype a = 0;
+  // Inside quotes after the column; a ';' since the opening '"'; one closed after such a ';'.
+  bool idezetben = false, hatar = false, talalt = false;
   while (c.size() < oszlopok) {
     qsizetype e = sor.indexOf(u';', a);
     const bool utolso = e < 0;
     if (utolso) e = sor.size();
     QString o = sor.mid(a, e - a).toString();
-    if (o.contains(u'"')) o.remove(u'"');
+    if (o.contains(u'"')) {
+      talalt = talalt || hatar;  // its first '"' closes the quote that a ';' stood in
+      hatar = false;
+      if (o.count(u'"') % 2 != 0) idezetben = !idezetben;
+      o.remove(u'"');
+    }
     c.append(o);
     if (utolso) break;
+    hatar = hatar || idezetben;
     a = e + 1;
   }
+  // The ignored rest of the line may still close the quote.
+  if (idezettHatar) *idezettHatar = talalt || (hatar && sor.sliced(a).contains(u'"'));
   while (c.size() < oszlopok) c.append(QString());
   return c;
 }
@@ -106,6 +116,8 @@ bool csvBajtOszlopok(QByteArrayView sor, bool utf8, int oszlopok, CsvBajtSor& ki
   int o = 0;
   const auto* s = reinterpret_cast<const unsigned char*>(sor.data());
   const auto* const vege = s + sor.size();
+  ki.idezettHatar = false;
+  bool idezetben = false, hatar = false;  // inside quotes; a ';' since the opening '"'
   while (s < vege) {
     const unsigned char c = *s;
     if (c < 0x80 || !utf8) {
@@ -113,8 +125,16 @@ bool csvBajtOszlopok(QByteArrayView sor, bool utf8, int oszlopok, CsvBajtSor& ki
       if (c == ';') {
         ki.oszlop[size_t(o++)] = QByteArrayView(oszlop, p - oszlop);
         oszlop = p;
-        if (o == oszlopok) return true;  // the rest of the line is ignored
-      } else if (c != '"') {
+        hatar = hatar || idezetben;
+        if (o == oszlopok) {  // the rest of the line is ignored, but may close the quote
+          ki.idezettHatar = ki.idezettHatar || (hatar && std::memchr(s, '"', size_t(vege - s)) != nullptr);
+          return true;
+        }
+      } else if (c == '"') {
+        ki.idezettHatar = ki.idezettHatar || (idezetben && hatar);
+        idezetben = !idezetben;
+        hatar = false;
+      } else {
         *p++ = char(c);
       }
       continue;

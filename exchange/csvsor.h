@@ -38,7 +38,10 @@ QString csvSzoveg(const QByteArray& bytes, bool* utf8 = nullptr, QString* hiba =
 
 // One line (without its line end) split into exactly `oszlopok` columns: every '"' is dropped,
 // every ';' ends a column; text after the last column's ';' is ignored, missing columns are empty.
-QStringList csvOszlopok(QStringView sor, int oszlopok);
+// `idezettHatar` is set when one of the ';' that ended a column stood between two '"' (an opening
+// and its closing one): a spreadsheet's quoted value holding a ';', which the split cuts in two,
+// so the columns after it moved.
+QStringList csvOszlopok(QStringView sor, int oszlopok, bool* idezettHatar = nullptr);
 
 // The same on the bytes of a UTF-8 (utf8) or code page 1250 line: each column holds the code
 // page 1250 bytes of its characters. False when the line holds a character the code page lacks:
@@ -46,7 +49,8 @@ QStringList csvOszlopok(QStringView sor, int oszlopok);
 // cannot be stored. A line of the code page's characters only is already in composed form.
 struct CsvBajtSor {
   std::array<QByteArrayView, kCsvOszlopok> oszlop;
-  QByteArray puffer;  // the columns' bytes; grows to the longest line
+  QByteArray puffer;          // the columns' bytes; grows to the longest line
+  bool idezettHatar = false;  // as in csvOszlopok
 };
 bool csvBajtOszlopok(QByteArrayView sor, bool utf8, int oszlopok, CsvBajtSor& ki);
 

@@ -11,8 +11,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QScreen>
 #include <QStorageInfo>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -96,6 +98,15 @@ frmAutBeolvas::frmAutBeolvas(Platform& platform, SetRekord& set, std::function<v
 
   connect(Drive1, &QComboBox::currentIndexChanged, this, [this] { Drive1_Change(); });
   connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { Dir1_Change(); });
+  connect(modell_, &QAbstractItemModel::rowsInserted, this, [this] { kovetes(); });
+  connect(modell_, &QAbstractItemModel::rowsRemoved, this, [this] { kovetes(); });
+  connect(modell_, &QAbstractItemModel::layoutChanged, this, [this] { kovetes(); });
+  auto felhasznalo = [this] {
+    if (!beallitas_) kovet_ = false;
+  };
+  connect(Dir1, &QTreeView::expanded, this, felhasznalo);
+  connect(Dir1, &QTreeView::collapsed, this, felhasznalo);
+  connect(Dir1->verticalScrollBar(), &QScrollBar::actionTriggered, this, felhasznalo);
   connect(cmdMent, &QPushButton::clicked, this, [this] { cmdMent_Click(); });
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
   Form_Load();
@@ -139,22 +150,51 @@ bool frmAutBeolvas::setDir1(const QString& path) {
     Drive1->setCurrentIndex(d);
   }
   Dir1->setRootIndex(modell_->index(gyoker.isEmpty() ? QStringLiteral("/") : gyoker));
+  // The tree opens down to the folder, which shows its own subfolders, as a folder list does.
   const QModelIndex i = modell_->index(abs);
+  beallitas_ = true;
+  for (QModelIndex f = i; f.isValid(); f = f.parent()) Dir1->expand(f);
   Dir1->setCurrentIndex(i);
-  Dir1->scrollTo(i);
+  beallitas_ = false;
+  kovet_ = true;
+  aktualisMutatasa();
   return true;
+}
+
+void frmAutBeolvas::aktualisMutatasa() {
+  const QModelIndex i = Dir1->currentIndex();
+  if (!i.isValid()) return;
+  beallitas_ = true;
+  Dir1->scrollTo(i, QAbstractItemView::PositionAtCenter);
+  beallitas_ = false;
+}
+
+void frmAutBeolvas::kovetes() {
+  if (!kovet_ || kovetesVar_) return;
+  kovetesVar_ = true;
+  QTimer::singleShot(0, this, [this] {
+    kovetesVar_ = false;
+    if (kovet_) aktualisMutatasa();
+  });
+}
+
+void frmAutBeolvas::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  aktualisMutatasa();  // only now has the tree its height
 }
 
 void frmAutBeolvas::Drive1_Change() {
   const QString gyoker = Drive1->currentData().toString();
   // A volume that cannot be read leaves both lists as they were.
   if (gyoker.isEmpty() || !QDir(gyoker).isReadable()) return;
+  kovet_ = false;
   Dir1->setRootIndex(modell_->index(gyoker));
   Dir1->setCurrentIndex(modell_->index(gyoker));
   txtAutBeolvas->setText(gyoker);
 }
 
 void frmAutBeolvas::Dir1_Change() {
+  if (!beallitas_) kovet_ = false;
   const QString p = dir1Path();
   if (!p.isEmpty()) txtAutBeolvas->setText(p);
 }

@@ -52,11 +52,21 @@ class frmAutBeolvas : public QDialog {
 
  protected:
   void done(int r) override;
+  void showEvent(QShowEvent* e) override;
 
  private:
+  // Brings Dir1's current folder into the middle of the tree.
+  void aktualisMutatasa();
+  // The same once the toolkit has inserted and sorted the rows it is loading.
+  void kovetes();
   Platform& platform_;
   SetRekord& set_;
   std::function<void(bool)> idozito_;
   QFileSystemModel* modell_;
+  // The folder set by setDir1 is kept in view while the tree loads its listings (rows that load
+  // above it push it down), until the user scrolls, opens or closes a folder or chooses one.
+  bool kovet_ = false;
+  bool kovetesVar_ = false;  // a kovetes is pending
+  bool beallitas_ = false;   // the dialog itself is changing the tree
   bool unloaded_ = false;
 };

@@ -66,38 +66,77 @@ bool szoveg(const char* r, int from, int n) {
   return true;
 }
 
-// Whether `b` is whole records of `L` bytes that `jo` each accepts.
-template <class F>
-bool rekordonkent(const QByteArray& b, int L, F jo) {
-  if (b.size() % L != 0) return false;
-  for (qsizetype at = 0; at < b.size(); at += L)
-    if (!jo(b.constData() + at)) return false;
-  return true;
-}
-
-// Whether `b` reads as a file of old records: its texts are texts, its postcodes 0..9999 and its
-// amounts whole forints below 100,000,000 (binary fields where the current layout has text).
-// Nev .. Cim at 0..124, Irsz at 125, Osszegek at 127..206, BefizAzonosito at 207..236.
-bool regiTartalom(const QByteArray& b) {
-  return rekordonkent(b, RegiNevekRekord::Length, [](const char* r) {
+// Why `b` does not read as a file of old records (empty: it does): its texts must be texts, its
+// postcodes 0..9999 and its amounts below 100,000,000 either way (binary fields where the
+// current layout has text, whose bytes read as larger amounts). Nev .. Cim at 0..124, Irsz at
+// 125, Osszegek at 127..206, BefizAzonosito at 207..236.
+QString regiTartalom(const QByteArray& b) {
+  const int L = RegiNevekRekord::Length;
+  for (qsizetype at = 0; at + L <= b.size(); at += L) {
+    const char* r = b.constData() + at;
+    const qsizetype rekord = at / L + 1;
+    if (!szoveg(r, 0, 125) || !szoveg(r, 207, 30))
+      return QStringLiteral("a(z) %1. régi rekord egyik szövegmezőjében vezérlőkarakter áll").arg(rekord);
     const auto irsz = qFromLittleEndian<int16_t>(r + 125);
-    if (!szoveg(r, 0, 125) || !szoveg(r, 207, 30) || irsz < 0 || irsz > 9999) return false;
+    if (irsz < 0 || irsz > 9999)
+      return QStringLiteral("a(z) %1. régi rekord irányítószáma %2 (0 és 9999 között lehetne)")
+          .arg(rekord)
+          .arg(irsz);
     for (int o = 127; o < 207; o += 4) {
       const auto osszeg = qFromLittleEndian<int32_t>(r + o);
-      if (osszeg < 0 || osszeg >= 100000000) return false;
+      if (osszeg <= -100000000 || osszeg >= 100000000)
+        return QStringLiteral("a(z) %1. régi rekord %2. összege %3 (-99 999 999 és 99 999 999 között lehetne)")
+            .arg(rekord)
+            .arg((o - 127) / 4 + 1)
+            .arg(osszeg);
     }
-    return true;
-  });
+  }
+  return {};
 }
 
 // Whether `b` reads as a file of current records: its texts (the postcode among them) are
 // texts and its foreign-address flag is false (0) or true (-1). Nev .. Irsz at 0..162,
 // Osszegek at 163..210, BefizAzonosito and FizHatIdo at 211..268, KulfCim at 269.
 bool ujTartalom(const QByteArray& b) {
-  return rekordonkent(b, NevekRekord::Length, [](const char* r) {
+  const int L = NevekRekord::Length;
+  for (qsizetype at = 0; at + L <= b.size(); at += L) {
+    const char* r = b.constData() + at;
     const auto kulf = qFromLittleEndian<int16_t>(r + 269);
-    return szoveg(r, 0, 163) && szoveg(r, 211, 58) && (kulf == 0 || kulf == -1);
-  });
+    if (!szoveg(r, 0, 163) || !szoveg(r, 211, 58) || (kulf != 0 && kulf != -1)) return false;
+  }
+  return true;
+}
+
+// Why `b` is not taken as an old payer file (empty: it is). The length decides where it can:
+// whole old records and no whole number of current ones is an old file, whatever its fields
+// hold. Only a length that both layouts divide (237 x 271 = 64,227 bytes and its multiples)
+// needs the fields: the file is old when they read as old fields and not also as current ones.
+QString nemRegi(const QByteArray& b) {
+  const qsizetype n = b.size();
+  const bool regiHossz = n % RegiNevekRekord::Length == 0, ujHossz = n % NevekRekord::Length == 0;
+  if (regiHossz && !ujHossz) return {};
+  if (!regiHossz && ujHossz)
+    return QStringLiteral("A(z) %1 %2 darab 271 bájtos rekordból áll: ez már a mostani változat adatfájlja, "
+                          "nem kell konvertálni.")
+        .arg(kNevekFile)
+        .arg(n / NevekRekord::Length);
+  if (!regiHossz)
+    return QStringLiteral("A(z) %1 hossza %2 bájt: ez sem a korábbi változat 237 bájtos, sem a mostani változat "
+                          "271 bájtos rekordjainak egész számú többszöröse, ezért a fájl nem konvertálható.")
+        .arg(kNevekFile)
+        .arg(n);
+  const QString hossz = QStringLiteral("A(z) %1 hossza (%2 bájt) a korábbi változat 237 bájtos és a mostani "
+                                       "változat 271 bájtos rekordjainak is többszöröse, ezért a mezők tartalma dönt:")
+                            .arg(kNevekFile)
+                            .arg(n);
+  if (ujTartalom(b))
+    return hossz + QStringLiteral("\r\na mostani változat rekordjaiként olvasható, tehát már a mostani változat "
+                                  "adatfájlja, nem kell konvertálni.");
+  if (const QString miert = regiTartalom(b); !miert.isEmpty())
+    return hossz + QStringLiteral("\r\na mostani változat rekordjaiként nem olvasható, a korábbi változatéként sem, "
+                                  "mert %1.\r\nEzért a fájl nem konvertálható.")
+                       .arg(miert);
+  return {};
 }
 
 }  // namespace
@@ -118,9 +157,8 @@ KonvEredmeny Konvertalas(const QString& folder) {
   const QByteArray tartalom = regi.readAll();
   regi.close();
   const qsizetype L = RegiNevekRekord::Length;
-  // The lengths alone do not tell the layouts apart (271 old records are 237 current ones): a
-  // file is old when its fields read as old fields and not also as current ones.
-  if (!regiTartalom(tartalom) || ujTartalom(tartalom)) {
+  e.hiba = nemRegi(tartalom);
+  if (!e.hiba.isEmpty()) {
     e.allapot = KonvAllapot::NemRegi;
     return e;
   }

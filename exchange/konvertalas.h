@@ -44,13 +44,14 @@ enum class KonvAllapot { Kesz, NincsMit, NemRegi, VanMentes, Hiba };
 struct KonvEredmeny {
   KonvAllapot allapot = KonvAllapot::Hiba;
   int32_t rekordok = 0;  // records converted
-  QString hiba;          // Hungarian reason for Hiba
+  QString hiba;          // Hungarian reason for Hiba and NemRegi
 };
 
 // Converts nevek1.dat. Refuses (and changes nothing) when the file is missing or empty
-// (NincsMit), is no old-layout file (NemRegi: its length is no multiple of 237, or a record's
-// texts, postcode (0..9999) or amounts do not read as old ones, or the whole file also reads
-// as current records) or nevekR.dat already exists (VanMentes). Writes nevek.dat
-// fresh, keeps the old file as nevekR.dat and puts the converted one in its place; on any
-// failure the old nevek1.dat stays and the files the conversion made are removed.
+// (NincsMit), is not taken as an old-layout file (NemRegi, `hiba` says what was found) or
+// nevekR.dat already exists (VanMentes). A length of whole 237-byte records that is no whole
+// number of 271-byte ones is an old file, converted whatever its fields hold; only where both
+// divide it (64,227 bytes and its multiples) do its fields decide. Writes nevek.dat fresh, keeps
+// the old file as nevekR.dat and puts the converted one in its place; on any failure the old
+// nevek1.dat stays and the files the conversion made are removed.
 KonvEredmeny Konvertalas(const QString& folder);

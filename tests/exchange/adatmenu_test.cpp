@@ -1,6 +1,10 @@
 // The commands of the "Adatbázis" menu with scripted dialogs and message boxes, and the
 // automatic-import settings dialog.
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileSystemModel>
+#include <QTreeView>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -191,6 +195,43 @@ TEST_F(Menu, SettingsDialog) {
   frmAutBeolvas d2(p, set, kapcsol);
   d2.Command1_Click();
   EXPECT_EQ(idozito, (std::vector<bool>{false, true}));
+}
+
+// The tree opens at the stored folder: every folder above it open, the folder itself chosen and
+// in view once the listings (loaded in the background) are in, with 40 folders sorted above it.
+// Leaves a picture of the dialog: <build>/screenshots/frmautbeolvas.png.
+TEST_F(Menu, SettingsDialogShowsTheStoredFolder) {
+  for (int i = 0; i < 40; ++i)
+    ASSERT_TRUE(QDir(prog.path()).mkpath(QStringLiteral("a%1").arg(i, 2, 10, QLatin1Char('0'))));
+  const QString mappa = prog.file(QString::fromUtf8("Átvétel/bejövő"));
+  ASSERT_TRUE(QDir().mkpath(mappa + "/2026"));
+  saveSetFields(prog.path(), set, [&](SetRekord& s) {
+    s.AutBeolvas = 1;
+    s.AutBeolvasFelulir = -1;
+    s.AutoPrint = 1;
+    s.AutBeolvasMappa = mappa;
+  });
+  frmAutBeolvas d(p, set, {});
+  d.show();
+  const auto* modell = static_cast<const QFileSystemModel*>(d.Dir1->model());
+  const QModelIndex i = d.Dir1->currentIndex();
+  ASSERT_EQ(modell->filePath(i), mappa);
+  // The listings load in the background, other folders of the volume may change meanwhile.
+  auto lathato = [&] { return d.Dir1->viewport()->rect().contains(d.Dir1->visualRect(i)); };
+  QElapsedTimer ido;
+  ido.start();
+  while (ido.elapsed() < 5000 && (modell->rowCount(modell->index(prog.path())) < 41 || !lathato()))
+    QCoreApplication::processEvents();
+  ASSERT_EQ(modell->rowCount(modell->index(prog.path())), 41);
+  EXPECT_EQ(d.Dir1->currentIndex(), i);
+  EXPECT_TRUE(d.Dir1->selectionModel()->isSelected(i));
+  for (QModelIndex f = i; f.isValid(); f = f.parent())
+    EXPECT_TRUE(d.Dir1->isExpanded(f)) << modell->filePath(f).toStdString();
+  EXPECT_TRUE(lathato()) << d.Dir1->visualRect(i).y();
+  EXPECT_EQ(d.txtAutBeolvas->text(), mappa);
+  const QString cel = QStringLiteral(LAVINDOR_BINARY_DIR "/screenshots");
+  ASSERT_TRUE(QDir().mkpath(cel));
+  EXPECT_TRUE(d.grab().save(cel + QStringLiteral("/frmautbeolvas.png")));
 }
 
 }  // namespace

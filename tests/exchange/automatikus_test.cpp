@@ -103,4 +103,23 @@ TEST_F(Tick, PayerWithoutAmountStopsThePrint) {
   EXPECT_EQ(uzenetek.shown[0].icon, MsgIcon::Information);
 }
 
+// Moved columns are said before the slips are printed, and with the other messages of the tick.
+TEST_F(Tick, QuotedSemicolonsAreSaid) {
+  beallit(1, true, 1, figyelt.path());
+  figyelt.put("a.csv", "A;;AZ;Győr;9021;Fő út;1500;\"Tagdíj; 2026\"\n");
+  ketTick();
+  EXPECT_EQ(nyomtatva, 1);
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_EQ(uzenetek.shown[0].text, QString::fromUtf8("A(z) a.csv fájl importálása befejeződött.\r\n\r\n"
+                                                      "Idézőjelek között pontosvesszőt tartalmazó sor: 1 (1. sor)\r\n"
+                                                      "A pontosvessző idézőjelek között is új oszlopot kezd, ezért "
+                                                      "ezekben a sorokban az oszlopok elcsúsztak."));
+  beallit(1, true, 0, figyelt.path());
+  figyelt.put("b.csv", "A;;AZ;Győr;9021;Fő út;1500\n\"B; C\";;AZ;Győr;9021;Fő út;1500\n");
+  ketTick();
+  ASSERT_EQ(uzenetek.shown.size(), 2u);
+  EXPECT_TRUE(uzenetek.shown[1].text.startsWith(QString::fromUtf8("Az automatikus nyomtatás beállítás ")));
+  EXPECT_TRUE(uzenetek.shown[1].text.contains(QString::fromUtf8("sor: 1 (2. sor)"))) << uzenetek.shown[1].text.toStdString();
+}
+
 }  // namespace

@@ -119,20 +119,68 @@ TEST(Konvertalas, OldFilesOfAnyLengthCurrentOnesRefused) {
   }
 }
 
+// Whole old records and no whole number of current ones: an old file whatever its fields hold,
+// stored as they stand. Only where both lengths divide the file do its fields decide.
+TEST(Konvertalas, TheLengthDecidesWhereItCan) {
+  struct Eset {
+    const char* mi;
+    int rekordok;
+    int32_t osszeg;      // amount 1 of record 2
+    bool vezerlo;        // a control byte in record 2's name
+    bool kesz;
+    const char* uzenet;  // part of the refusal
+  };
+  const Eset esetek[] = {
+      {"474 bytes, negative amount", 2, -500, false, true, ""},
+      {"711 bytes, 9-digit amount and a control byte", 3, 123456789, true, true, ""},
+      {"64,227 bytes, negative amount", 271, -500, false, true, ""},
+      {"64,227 bytes, 9-digit amount", 271, 123456789, false, false,
+       "a(z) 2. régi rekord 1. összege 123456789"},
+  };
+  for (const Eset& e : esetek) {
+    TempFolder f;
+    QByteArray regi = regiFajl(e.rekordok);
+    RegiNevekRekord r = rekordja<RegiNevekRekord>(regi, 2);
+    r.Osszegek[0] = e.osszeg;
+    regi.replace(237, 237, encodeRecord(r));
+    if (e.vezerlo) regi[237 + 3] = '\x01';
+    f.put(kNevekFile, regi);
+    const KonvEredmeny k = Konvertalas(f.path());
+    if (!e.kesz) {
+      EXPECT_EQ(k.allapot, KonvAllapot::NemRegi) << e.mi;
+      EXPECT_TRUE(k.hiba.contains(QString::fromUtf8("64227 bájt")) && k.hiba.contains(QString::fromUtf8(e.uzenet)))
+          << k.hiba.toStdString();
+      EXPECT_EQ(f.bytes(kNevekFile), regi) << e.mi;
+      continue;
+    }
+    ASSERT_EQ(k.allapot, KonvAllapot::Kesz) << e.mi << " " << k.hiba.toStdString();
+    const QByteArray uj = f.bytes(kNevekFile);
+    ASSERT_EQ(uj.size(), e.rekordok * 271) << e.mi;
+    EXPECT_EQ(rekordja<NevekRekord>(uj, 2).Osszegek[0], e.osszeg) << e.mi;
+    EXPECT_EQ(uj.mid(271, 36), regi.mid(237, 30) + QByteArray(6, ' ')) << e.mi;  // the name byte for byte
+    EXPECT_EQ(f.bytes(kRegiMentesFile), regi) << e.mi;
+  }
+}
+
 TEST(Konvertalas, RefusalsChangeNothing) {
   struct Eset {
     const char* mi;
     QByteArray nevek;
     bool mentes;
     KonvAllapot vart;
+    const char* uzenet = "";  // part of the refusal: what was found
   };
   const Eset esetek[] = {
       {"no file", {}, false, KonvAllapot::NincsMit},
-      {"current layout", QByteArray(2 * 271, ' '), false, KonvAllapot::NemRegi},
-      {"odd length", QByteArray(500, ' '), false, KonvAllapot::NemRegi},
-      {"both layouts", QByteArray(237 * 271, ' '), false, KonvAllapot::NemRegi},
-      {"zeros, readable as either layout", QByteArray(237 * 271, '\0'), false, KonvAllapot::NemRegi},
-      {"postcode out of range", regiFajl(2, 12000), false, KonvAllapot::NemRegi},
+      {"current layout", QByteArray(2 * 271, ' '), false, KonvAllapot::NemRegi,
+       "2 darab 271 bájtos rekordból áll: ez már a mostani változat adatfájlja"},
+      {"odd length", QByteArray(500, ' '), false, KonvAllapot::NemRegi,
+       "hossza 500 bájt: ez sem a korábbi változat 237 bájtos, sem a mostani"},
+      {"both layouts", QByteArray(237 * 271, ' '), false, KonvAllapot::NemRegi,
+       "a(z) 1. régi rekord 1. összege 538976288"},
+      {"zeros, readable as either layout", QByteArray(237 * 271, '\0'), false, KonvAllapot::NemRegi,
+       "a mostani változat rekordjaiként olvasható, tehát már a mostani változat adatfájlja"},
+      {"postcode out of range where the fields decide", regiFajl(271, 12000), false, KonvAllapot::NemRegi},
       {"backup exists", regiFajl(2), true, KonvAllapot::VanMentes},
   };
   for (const Eset& e : esetek) {
@@ -140,7 +188,9 @@ TEST(Konvertalas, RefusalsChangeNothing) {
     if (!e.nevek.isNull()) f.put(kNevekFile, e.nevek);
     if (e.mentes) f.put(kRegiMentesFile, "korabbi");
     const QStringList elotte = f.entries();
-    EXPECT_EQ(Konvertalas(f.path()).allapot, e.vart) << e.mi;
+    const KonvEredmeny r = Konvertalas(f.path());
+    EXPECT_EQ(r.allapot, e.vart) << e.mi;
+    EXPECT_TRUE(r.hiba.contains(QString::fromUtf8(e.uzenet))) << r.hiba.toStdString();
     EXPECT_EQ(f.entries(), elotte) << e.mi;  // no nevek.dat, no empty nevek1.dat left behind
     EXPECT_EQ(f.bytes(kNevekFile), e.nevek) << e.mi;
     if (e.mentes) {

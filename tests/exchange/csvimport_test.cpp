@@ -171,6 +171,44 @@ TEST(CsvFeldolgoz, LinesOnBytesGiveTheRecordsOfTheText) {
   }
 }
 
+// Lines whose columns moved at a ';' between two quotes: counted and named on the byte path
+// (UTF-8, code page 1250) and on the text path (UTF-16, a character the code page lacks) alike,
+// only where the ';' ended a column that is read.
+TEST(CsvFeldolgoz, QuotedSemicolonsAreCountedOnEveryPath) {
+  const QString szoveg = QString::fromUtf8(
+      "\"Kft; Kereskedelmi\";;AZ-1;Győr;9021;Fő út 1.;1500\r\n"    // 1: both
+      "Nagy Anna;;AZ-2;Pécs;7621;Király u. 3.;2500\r\n"
+      "\"Szabó Éva\";\"Szabó Péterné\";AZ-3;Pécs;7621;\"Fő út 4.\";2500\r\n"
+      "\"Tóth; Társa ✓\";;AZ-4;Győr;9021;Fő út 2.;300\r\n"         // 4: both, as text in UTF-8
+      "A;;;;;;1;;;;;\"x;y\"\r\n"                                    // 5: the 12th ';', manual only
+      "\"nyitott;idézőjel;;;;;1\r\n"
+      "B;;;;;;1;;;;;;;;\"x;y\"\r\n"                                 // the 15th ';': ignored text
+      "D;;;;;;1;;;\"x;y\"\r\n"                                      // 8: the 10th ';', both
+      "\r\n"
+      "\"C;D\";;;;;;1\r\n");                                        // 10: manual only
+  QByteArray utf16("\xFF\xFE");
+  utf16.append(reinterpret_cast<const char*>(szoveg.utf16()), szoveg.size() * 2);
+  const QByteArray fajlok[] = {szoveg.toUtf8(), cp1250::encode(QString(szoveg).remove(QChar(0x2713))), utf16};
+  for (const QByteArray& f : fajlok) {
+    const CsvBeolvasas k = csvFeldolgoz(f, CsvValtozat::Kezi), a = csvFeldolgoz(f, CsvValtozat::Automatikus);
+    EXPECT_EQ(k.idezettSorok, 5);
+    EXPECT_EQ(k.idezettSorszamok, QList<int32_t>({1, 4, 5, 8, 10}));
+    EXPECT_EQ(a.idezettSorok, 3);
+    EXPECT_EQ(a.idezettSorszamok, QList<int32_t>({1, 4, 8}));
+  }
+  ImportEredmeny e;
+  e.adatok = csvFeldolgoz(fajlok[0], CsvValtozat::Kezi);
+  EXPECT_TRUE(importUzenet(e).contains(QString::fromUtf8(
+      "\r\n\r\nIdézőjelek között pontosvesszőt tartalmazó sor: 5 (1., 4., 5., 8., 10. sor)\r\nA pontosvessző "
+      "idézőjelek között is új oszlopot kezd, ezért ezekben a sorokban az oszlopok elcsúsztak.\r\n\r\n")))
+      << importUzenet(e).toStdString();
+  // More lines than are named.
+  const CsvBeolvasas sok = csvFeldolgoz(QByteArray("\"a;b\"\r\n").repeated(7), CsvValtozat::Kezi);
+  EXPECT_TRUE(idezettMegjegyzes(sok).startsWith(
+      QString::fromUtf8("Idézőjelek között pontosvesszőt tartalmazó sor: 7 (az első 5: 1., 2., 3., 4., 5. sor)")));
+  EXPECT_EQ(idezettMegjegyzes(csvFeldolgoz("\"a\";b\r\n", CsvValtozat::Kezi)), QString());
+}
+
 TEST_F(Import, RoundTripOfAThousandPayers) {
   QByteArray nevek, kozl;
   const QStringList nevek1 = {"Árvíztűrő Tükörfúrógép", "Őz Ödön", "Kiss Éva", "Szűcs Ágnes"};

@@ -139,7 +139,10 @@ TEST_F(Figyelt, OddFilesAreNeitherReadNorWaitedFor) {
     QFile ritka(figyelt.file("c.csv"));  // sparse: 600 MB that take no room
     ASSERT_TRUE(ritka.open(QIODevice::WriteOnly) && ritka.resize(qint64(600) << 20));
   }
-  for (const char* nev : {"a.csv", "b.csv", "c.csv"}) {
+  // A folder of that name is set aside like the others, with what it holds.
+  ASSERT_TRUE(QDir(figyelt.path()).mkpath("d.csv"));
+  figyelt.put("d.csv/benne.txt", "x");
+  for (const char* nev : {"a.csv", "b.csv", "c.csv", "d.csv"}) {
     uzenetek.shown.clear();
     ketTick();
     ASSERT_EQ(uzenetek.shown.size(), 1u) << nev;
@@ -149,6 +152,11 @@ TEST_F(Figyelt, OddFilesAreNeitherReadNorWaitedFor) {
         << uzenetek.shown[0].text.toStdString();
   }
   EXPECT_FALSE(prog.exists(kNevekFile));
+  EXPECT_EQ(figyelt.bytes("d.csv.hibas/benne.txt"), "x");
+  // A folder claimed when the program ended goes back under its name at the next start.
+  ASSERT_TRUE(QDir(figyelt.path()).rename("d.csv.hibas", "d.csv" + kAtvetelUtotag));
+  EXPECT_EQ(csvAtvetelekFeloldasa(figyelt.path()), QStringList());
+  EXPECT_TRUE(QFileInfo(figyelt.file("d.csv")).isDir());
   // The manual import follows the same rules.
   RecordedFileDialogs dialogus;
   p.fileDialogs = &dialogus;
