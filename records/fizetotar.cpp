@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 #include <numeric>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include "common/cp1250.h"
@@ -190,8 +191,9 @@ void FizetoTar::olvas(const QString& folder) {
     db = f.count();
     path_ = f.path();
   }
-  QFile f(path_);
-  if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) db = 0;
+  QFile f;
+  const int fd = db > 0 ? regularisNyitas(path_, O_RDONLY) : -1;
+  if (fd < 0 || !f.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) db = 0;
   // Room for the longest rows: only the pages actually written take memory.
   foglal(hely_, size_t(db));
   foglal(nagyHely_, size_t(db) + 1);

@@ -1,5 +1,5 @@
-// Start-up and exit with files that cannot be used: an unwritable Set.dat is reported once at
-// start and once at exit, an unreadable payer file once and never written in that run, and an
+// Start-up and exit with files that cannot be used: a Set.dat that is no file is reported once
+// at start and once at exit, an unreadable payer file once and never written in that run, and an
 // interrupted change of the payer files is finished before the list is loaded.
 #include <QDir>
 #include <QPushButton>
@@ -16,8 +16,9 @@ TEST_F(IndulasTest, UnwritableSetFileIsReportedOnceAtStartAndOnceAtExit) {
   auto w = indit();
   ASSERT_EQ(uzenetek.shown.size(), 1u);
   EXPECT_EQ(uzenetek.shown[0].text,
-            QStringLiteral("A Set.dat fájl nem írható, ezért a beállítások változásai nem kerülnek mentésre."));
-  EXPECT_EQ(uzenetek.shown[0].title, QStringLiteral(" FIGYELEM "));
+            QStringLiteral("Ezek a fájlok sérültek: a helyükön nem közönséges fájl áll, ezért a program nem olvassa, "
+                           "nem írja és nem cseréli le őket, hanem üresnek veszi:\r\nSet.dat (mappa)"));
+  EXPECT_EQ(uzenetek.shown[0].title, QStringLiteral("Figyelem!"));
   w->close();
   ASSERT_EQ(uzenetek.shown.size(), 2u);
   EXPECT_EQ(uzenetek.shown[1].text, QStringLiteral("A Set.dat fájl nem írható: a beállítások változásai elvesznek."));
