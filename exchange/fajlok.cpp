@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/rendszerhiba.h"
 #include "records/nevekrekord.h"
 
 bool sajatAdatfajl(const QString& folder, const QString& path) {
@@ -81,7 +82,7 @@ bool csvFajlOlvasas(const QString& path, QByteArray& out, QString& miert) {
   // Without blocking: a FIFO would wait for a writer for ever.
   const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
-    miert = QStringLiteral("nem nyitható meg (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
+    miert = QStringLiteral("nem nyitható meg (%1)").arg(rendszerHiba(errno));
     return false;
   }
   struct stat st {};
@@ -102,7 +103,7 @@ bool csvFajlOlvasas(const QString& path, QByteArray& out, QString& miert) {
       if (n == 0) break;
       if (n < 0) {
         if (errno == EINTR) continue;
-        miert = QStringLiteral("nem olvasható (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        miert = QStringLiteral("nem olvasható (%1)").arg(rendszerHiba(errno));
         ok = false;
         break;
       }

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "common/recordfile.h"
+#include "common/rendszerhiba.h"
 #include "exchange/fajlok.h"
 
 NevekRekord konvertal(const RegiNevekRekord& r) {
@@ -112,7 +113,7 @@ KonvEredmeny Konvertalas(const QString& folder) {
     return e;
   }
   if (!regi.open(QIODevice::ReadOnly)) {
-    e.hiba = QStringLiteral("A(z) %1 fájl nem olvasható: %2").arg(kNevekFile, regi.errorString());
+    e.hiba = QStringLiteral("A(z) %1 fájl nem olvasható: %2").arg(kNevekFile, rendszerHiba(regi));
     return e;
   }
   const QByteArray tartalom = regi.readAll();

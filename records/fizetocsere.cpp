@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "common/recordfile.h"
+#include "common/rendszerhiba.h"
 #include "records/nevekrekord.h"
 
 namespace {
@@ -32,11 +33,14 @@ const QStringList kMaradekMintak = {QStringLiteral("nevx*.dat"), QStringLiteral(
 
 QByteArray enc(const QString& path) { return QFile::encodeName(path); }
 
+// False with errno set on failure.
 bool fsyncUt(const QString& path, int flags) {
   const int fd = ::open(enc(path).constData(), O_RDONLY | O_CLOEXEC | flags);
   if (fd < 0) return false;
   const bool ok = ::fsync(fd) == 0;
+  const int hiba = errno;
   ::close(fd);
+  errno = hiba;
   return ok;
 }
 // Flushes a file's contents to the disk.
@@ -213,15 +217,18 @@ CsereEredmeny fizetoParIras(const QString& folder, const QByteArray& nevek, cons
                             const CsereHorog& horog, const QString& forras) {
   const CsereNevek t = ujCsereNevek();
   const QDir dir(folder);
+  QString ok;  // the system's reason of a failed write
   auto ir = [&](const QString& nev, const QByteArray& b) {
     QFile f(dir.filePath(nev));
-    return f.open(QIODevice::WriteOnly | QIODevice::NewOnly) && f.write(b) == b.size() && f.flush();
+    if (f.open(QIODevice::WriteOnly | QIODevice::NewOnly) && f.write(b) == b.size() && f.flush()) return true;
+    ok = QStringLiteral(": ") + rendszerHiba(f);
+    return false;
   };
   if ((horog && !horog(CsereLepes::Iras)) || !ir(t.nevek, nevek) || !ir(t.kozl, kozl)) {
     torol(dir.filePath(t.nevek));
     torol(dir.filePath(t.kozl));
     return {CsereAllapot::Valtozatlan,
-            QStringLiteral("Az ideiglenes fájlok (%1, %2) nem írhatók a program mappájába.").arg(t.nevek, t.kozl)};
+            QStringLiteral("Az ideiglenes fájlok (%1, %2) nem írhatók a program mappájába%3.").arg(t.nevek, t.kozl, ok)};
   }
   return fizetoParCsere(folder, t.nevek, t.kozl, horog, forras);
 }
@@ -240,9 +247,15 @@ CsereEredmeny fizetoParCsere(const QString& folder, const QString& ujNevek, cons
   };
 
   // 1. Both new files complete on the disk.
-  if (!regularis(uN) || !regularis(uK) || !lep(CsereLepes::Flush) || !fsyncFajl(uN) || !fsyncFajl(uK))
-    return valtozatlan(QStringLiteral("Az új fájlok (%1, %2) nem írhatók ki a lemezre.")
-                           .arg(QFileInfo(uN).fileName(), QFileInfo(uK).fileName()));
+  QString ok;  // the system's reason of a failed flush
+  auto kiir = [&](const QString& path) {
+    if (fsyncFajl(path)) return true;
+    ok = QStringLiteral(": ") + rendszerHiba(errno);
+    return false;
+  };
+  if (!regularis(uN) || !regularis(uK) || !lep(CsereLepes::Flush) || !kiir(uN) || !kiir(uK))
+    return valtozatlan(QStringLiteral("Az új fájlok (%1, %2) nem írhatók ki a lemezre%3.")
+                           .arg(QFileInfo(uN).fileName(), QFileInfo(uK).fileName(), ok));
 
   // 2. The backups of the files about to be replaced, then the journal, whole and durable,
   // with its folder entry. From here on a crash completes the swap at the next start, or undoes
