@@ -91,9 +91,8 @@ bool simaNev(const QString& n) { return !n.isEmpty() && !n.contains('/') && n !=
 
 // A whole journal; nothing for a missing, torn or foreign one.
 std::optional<Naplo> naploOlvas(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray all = f.read(65536);
+  // Read without blocking: anything else than a regular file reads as nothing.
+  const QByteArray all = regularisOlvasas(path, 65536);
   const bool v1 = all.startsWith(kFejlec1);
   if ((!v1 && !all.startsWith(kFejlec2)) || !all.endsWith(kVege)) return std::nullopt;
   QList<QByteArray> sorok = all.mid(kFejlec1.size(), all.size() - kFejlec1.size() - kVege.size()).split('\n');
@@ -149,6 +148,8 @@ std::optional<QString> mentes(const QDir& dir, const QString& hova, const QStrin
     if (errno == ENOENT) return kNincs;
     return std::nullopt;
   }
+  // Something else than a file (a FIFO, a folder) at the name is never read nor replaced.
+  if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)) return std::nullopt;
   if (::link(enc(cel).constData(), enc(m).constData()) == 0) return mentesNev;
   if (!QFile::copy(cel, m) || !fsyncFajl(m)) {
     torol(m);
