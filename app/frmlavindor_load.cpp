@@ -9,8 +9,8 @@
 
 #include "app/betuvalaszto.h"
 #include "app/frmabout.h"
-#include "app/indulasellenorzes.h"
 #include "app/frmlavindor.h"
+#include "app/indulasellenorzes.h"
 #include "app/nyomtatovalaszto.h"
 #include "common/messages.h"
 #include "common/numtext.h"

@@ -31,11 +31,19 @@ bool sajatAdatfajl(const QString& folder, const QString& path) {
 }
 
 bool irTeljes(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  const bool ok = f.write(bytes) == bytes.size() && f.flush() && ::fsync(f.handle()) == 0;
-  f.close();
-  return ok;
+  const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  int hiba = 0;
+  for (qsizetype kesz = 0; hiba == 0 && kesz < bytes.size();) {
+    const ssize_t n = ::write(fd, bytes.constData() + kesz, size_t(bytes.size() - kesz));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) hiba = n < 0 ? errno : EIO;
+    else kesz += n;
+  }
+  if (hiba == 0 && ::fsync(fd) != 0) hiba = errno;
+  ::close(fd);
+  errno = hiba;
+  return hiba == 0;
 }
 
 bool atnevez(const QString& from, const QString& to) {

@@ -140,8 +140,9 @@ KonvEredmeny Konvertalas(const QString& folder) {
   }
   const QString temp = dir.filePath(kKonvTempFile);
   if (!irTeljes(temp, uj)) {
+    const int hiba = errno;
     QFile::remove(temp);
-    e.hiba = QStringLiteral("Az ideiglenes %1 fájl nem írható.").arg(kKonvTempFile);
+    e.hiba = QStringLiteral("Az ideiglenes %1 fájl nem írható: %2.").arg(kKonvTempFile, rendszerHiba(hiba));
     return e;
   }
   bool letezik = false;

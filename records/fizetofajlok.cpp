@@ -25,7 +25,7 @@ bool kozl3sorIras(RecordFile& f, int32_t n, const Kozl3sorRekord& r) {
 }
 
 QString nevekOlvasasiHiba(const QString& folder) {
-  // The payer list cannot be read: it stays empty.
+  // A payer file that cannot be read leaves the list empty.
   const QString path = dataPath(folder, kNevekFile);
   const QFileInfo fi(path);
   if (fi.exists() || fi.isSymLink()) {

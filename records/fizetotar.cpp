@@ -9,6 +9,7 @@
 #include <numeric>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "common/cp1250.h"
 #include "common/numtext.h"
@@ -191,9 +192,11 @@ void FizetoTar::olvas(const QString& folder) {
     db = f.count();
     path_ = f.path();
   }
+  // Opened without blocking, and only when it is a regular file.
   QFile f;
   const int fd = db > 0 ? regularisNyitas(path_, O_RDONLY) : -1;
-  if (fd < 0 || !f.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) db = 0;
+  if (fd >= 0 && !f.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) ::close(fd);
+  if (!f.isOpen()) db = 0;
   // Room for the longest rows: only the pages actually written take memory.
   foglal(hely_, size_t(db));
   foglal(nagyHely_, size_t(db) + 1);
