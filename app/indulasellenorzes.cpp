@@ -29,8 +29,8 @@ QString serultFajlokUzenete(const QString& folder) {
     if (const QString fajta = nemFajlFajta(dataPath(folder, n)); !fajta.isEmpty())
       sorok << QStringLiteral("%1 (%2)").arg(n, fajta);
   if (sorok.isEmpty()) return {};
-  return QStringLiteral("Ezek a fájlok sérültek: a helyükön nem közönséges fájl áll, ezért a program nem olvassa, "
-                        "nem írja és nem cseréli le őket, hanem üresnek veszi:\r\n") +
+  return QStringLiteral("Ezek a fájlok sérültek, mert a helyükön nem közönséges fájl áll. A program üresnek "
+                        "tekinti őket, és nem írja, nem is cseréli le őket:\r\n") +
          sorok.join(QStringLiteral("\r\n"));
 }
 

@@ -26,8 +26,8 @@ TEST_F(IndulasTest, UnwritableSetFileIsReportedOnceAtStartAndOnceAtExit) {
   auto w = indit();
   ASSERT_EQ(uzenetek.shown.size(), 1u);
   EXPECT_EQ(uzenetek.shown[0].text,
-            QStringLiteral("Ezek a fájlok sérültek: a helyükön nem közönséges fájl áll, ezért a program nem olvassa, "
-                           "nem írja és nem cseréli le őket, hanem üresnek veszi:\r\nSet.dat (mappa)"));
+            QStringLiteral("Ezek a fájlok sérültek, mert a helyükön nem közönséges fájl áll. A program üresnek "
+                           "tekinti őket, és nem írja, nem is cseréli le őket:\r\nSet.dat (mappa)"));
   EXPECT_EQ(uzenetek.shown[0].title, QStringLiteral("Figyelem!"));
   w->close();
   ASSERT_EQ(uzenetek.shown.size(), 2u);
@@ -73,7 +73,7 @@ TEST_F(IndulasTest, FifosAtRecordFilesAreSaidAndNeitherReadNorWrittenNorReplaced
     ASSERT_EQ(::mkfifo(QFile::encodeName(folder.file(n)).constData(), 0644), 0);
   auto w = indit();
   ASSERT_EQ(uzenetek.shown.size(), 2u);
-  EXPECT_TRUE(uzenetek.shown[0].text.endsWith(QStringLiteral("hanem üresnek veszi:\r\nSetRcsekk.dat (FIFO)")));
+  EXPECT_TRUE(uzenetek.shown[0].text.endsWith(QStringLiteral("cseréli le őket:\r\nSetRcsekk.dat (FIFO)")));
   EXPECT_TRUE(uzenetek.shown[1].text.startsWith(
       QStringLiteral("A címzettek fájlja (nevek1.dat) nem olvasható: nem közönséges fájl (FIFO) áll a helyén.")));
   EXPECT_EQ(w->lista->sorokSzama(), 0);
