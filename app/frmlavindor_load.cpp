@@ -10,6 +10,7 @@
 #include "app/betuvalaszto.h"
 #include "app/frmabout.h"
 #include "app/frmlavindor.h"
+#include "app/indulasellenorzes.h"
 #include "app/nyomtatovalaszto.h"
 #include "common/messages.h"
 #include "common/numtext.h"
@@ -35,21 +36,17 @@ void frmLavindor::Form_Load() {
   // 2.-3. Nothing below raises: every loader reads a missing or short file as zeros. A new
   // installation first gets its layout files with their factory values.
   const QStringList nemIrhato = gyariFajlokLetrehozasa(platform_.folder);
-  if (!nemIrhato.isEmpty() && platform_.messages)
-    platform_.messages->info(QStringLiteral("A program mappájában nem hozhatók létre a nyomtatványok "
-                                            "beállításai (%1), ezért a nyomtatványok üres beállítással "
-                                            "indulnak.")
-                                 .arg(nemIrhato.join(QStringLiteral(", "))),
-                             QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
-  // A Set.dat that cannot be written is reported once, here or just above, not by every save
-  // below.
-  if (!setIrhato(platform_.folder)) {
-    nyomtato->csendes = true;
-    if (!nemIrhato.contains(kSetFile))
-      platform_.messages->info(QStringLiteral("A Set.dat fájl nem írható, ezért a beállítások változásai "
-                                              "nem kerülnek mentésre."),
-                               QStringLiteral(" FIGYELEM "), MsgIcon::Exclamation);
-  }
+  // A record file at whose name something else than a regular file stands is said once; it is
+  // neither read nor written in this run.
+  const bool setSerult = !nemFajlFajta(dataPath(platform_.folder, kSetFile)).isEmpty();
+  if (const QString serult = serultFajlokUzenete(platform_.folder); !serult.isEmpty() && platform_.messages)
+    platform_.messages->info(serult, QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+  // What cannot be written in this run (the folder, the payer pair, Set.dat) is said once,
+  // here, not by every save below.
+  const IrasiKorlatok korlatok = irasiKorlatok(platform_, nemIrhato, setSerult);
+  if (!korlatok.setIrhato || !setIrhato(platform_.folder)) nyomtato->csendes = true;
+  if (!korlatok.uzenet.isEmpty() && platform_.messages)
+    platform_.messages->info(korlatok.uzenet, QStringLiteral(" FIGYELEM "), MsgIcon::Exclamation);
   // 4. The printer list starts empty.
   nyomtato->Combo2->clear();
   // 7.-8. The payer list empty, the installed printers listed.
@@ -110,19 +107,22 @@ void frmLavindor::Form_Unload() {
   const int16_t sorrend = int16_t(lista->chkListaSorren->value());
   const int16_t fekvo = OpOrientacioFekvo->isChecked() ? 1 : 0;
   const int16_t alap = flagOf(nyomtato->opPrinter[1]->isChecked());
-  // Read-modify-write: fields owned by other windows keep their bytes. A folder that cannot
-  // be written keeps the file as it was, and the user hears that the changes are lost.
-  const bool mentve = saveSetFields(platform_.folder, allapot_.Set, [&](SetRekord& s) {
+  // Read-modify-write: fields owned by other windows keep their bytes. A file that cannot be
+  // written keeps what it held, and the user hears, file by file, what did not reach the disk.
+  const MentesEredmeny set = saveSetFields(platform_.folder, allapot_.Set, [&](SetRekord& s) {
     for (const FormPage* p : oldalak_) p->save(s);
     s.ListaSorren = sorrend;
     s.OrientacioFekvo = fekvo;
     s.AlapNyomtato = alap;
   });
-  if (!mentve)
-    platform_.messages->info(QStringLiteral("A Set.dat fájl nem írható: a beállítások változásai elvesznek."),
-                             QStringLiteral(" FIGYELEM "), MsgIcon::Exclamation);
+  QStringList hibak;
+  if (!set)
+    hibak << mentesUzenet(set, QStringLiteral("A Set.dat fájl nem írható: a beállítások változásai elvesznek."),
+                          QStringLiteral("a beállítások"));
   // The pages' own files (the envelope's bold switches).
-  for (FormPage* p : oldalak_) p->saveFiles();
+  for (FormPage* p : oldalak_) hibak << p->saveFiles();
+  if (!hibak.isEmpty())
+    platform_.messages->info(hibak.join(QStringLiteral("\r\n")), QStringLiteral(" FIGYELEM "), MsgIcon::Exclamation);
 }
 
 void frmLavindor::mnuSetup_Click() {

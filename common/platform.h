@@ -13,6 +13,10 @@ class Shell;
 class PrintDialogs;
 class FileDialogs;
 
+// Whether `path` (a file or a folder) may be written: 0, or the system's error (EROFS, EACCES,
+// EPERM, ENOENT for a missing one, ...).
+int irasProba(const QString& path);
+
 struct Platform {
   QString folder;  // the program folder: every record file, picture and lookup file is here
   Printer* printer = nullptr;
@@ -21,4 +25,6 @@ struct Platform {
   PrintDialogs* printDialog = nullptr;
   FileDialogs* fileDialogs = nullptr;
   std::function<QDate()> today = [] { return QDate::currentDate(); };
+  // The check of what may be written, asked at start-up; tests hand in their own.
+  std::function<int(const QString&)> irhato = irasProba;
 };

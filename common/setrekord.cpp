@@ -6,6 +6,6 @@ void loadSet(const QString& folder, SetRekord& set) { loadSettings(folder, kSetF
 
 bool setIrhato(const QString& folder) { return RecordFile(folder, kSetFile, SetRekord::Length).isWritable(); }
 
-bool saveSetFields(const QString& folder, SetRekord& set, const std::function<void(SetRekord&)>& change) {
+MentesEredmeny saveSetFields(const QString& folder, SetRekord& set, const std::function<void(SetRekord&)>& change) {
   return modifySettings(folder, kSetFile, set, change);
 }

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "common/fields.h"
+#include "common/recordfile.h"
 
 inline const QString kSetFile = QStringLiteral("Set.dat");
 
@@ -110,6 +111,6 @@ void loadSet(const QString& folder, SetRekord& set);
 // True when Set.dat can be written (a missing one is created empty).
 bool setIrhato(const QString& folder);
 // Read-modify-write: reads record 1 into `set`, lets `change` set the caller's own fields, and
-// writes record 1 back. Every other field keeps the bytes it had on disk. False when the
-// record could not be written.
-bool saveSetFields(const QString& folder, SetRekord& set, const std::function<void(SetRekord&)>& change);
+// writes record 1 back and flushes it to the disk. Every other field keeps the bytes it had on
+// disk. The result says what the file holds afterwards (false unless the record reached the disk).
+MentesEredmeny saveSetFields(const QString& folder, SetRekord& set, const std::function<void(SetRekord&)>& change);

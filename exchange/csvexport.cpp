@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "common/recordfile.h"
+#include "common/rendszerhiba.h"
 #include "exchange/csvsor.h"
 #include "exchange/fajlok.h"
 #include "records/fizetopar.h"
@@ -37,11 +38,11 @@ ExportEredmeny csvExport(const QString& folder, const QString& celPath) {
   }
   QSaveFile f(celPath);
   if (!f.open(QIODevice::WriteOnly)) {
-    e.hiba = QStringLiteral("A(z) %1 fájl nem hozható létre: %2").arg(nev, f.errorString());
+    e.hiba = QStringLiteral("A(z) %1 fájl nem hozható létre: %2").arg(nev, rendszerHiba(f));
     return e;
   }
   if (f.write(ki) != ki.size() || !f.commit()) {
-    e.hiba = QStringLiteral("A(z) %1 fájl nem írható: %2").arg(nev, f.errorString());
+    e.hiba = QStringLiteral("A(z) %1 fájl nem írható: %2").arg(nev, rendszerHiba(f));
     return e;
   }
   e.fizetok = count;

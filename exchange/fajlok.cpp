@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/rendszerhiba.h"
 #include "records/nevekrekord.h"
 
 bool sajatAdatfajl(const QString& folder, const QString& path) {
@@ -30,11 +31,19 @@ bool sajatAdatfajl(const QString& folder, const QString& path) {
 }
 
 bool irTeljes(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  const bool ok = f.write(bytes) == bytes.size() && f.flush() && ::fsync(f.handle()) == 0;
-  f.close();
-  return ok;
+  const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  int hiba = 0;
+  for (qsizetype kesz = 0; hiba == 0 && kesz < bytes.size();) {
+    const ssize_t n = ::write(fd, bytes.constData() + kesz, size_t(bytes.size() - kesz));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) hiba = n < 0 ? errno : EIO;
+    else kesz += n;
+  }
+  if (hiba == 0 && ::fsync(fd) != 0) hiba = errno;
+  ::close(fd);
+  errno = hiba;
+  return hiba == 0;
 }
 
 bool atnevez(const QString& from, const QString& to) {
@@ -81,7 +90,7 @@ bool csvFajlOlvasas(const QString& path, QByteArray& out, QString& miert) {
   // Without blocking: a FIFO would wait for a writer for ever.
   const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
-    miert = QStringLiteral("nem nyitható meg (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
+    miert = QStringLiteral("nem nyitható meg (%1)").arg(rendszerHiba(errno));
     return false;
   }
   struct stat st {};
@@ -102,7 +111,7 @@ bool csvFajlOlvasas(const QString& path, QByteArray& out, QString& miert) {
       if (n == 0) break;
       if (n < 0) {
         if (errno == EINTR) continue;
-        miert = QStringLiteral("nem olvasható (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        miert = QStringLiteral("nem olvasható (%1)").arg(rendszerHiba(errno));
         ok = false;
         break;
       }

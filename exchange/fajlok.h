@@ -10,6 +10,7 @@
 bool sajatAdatfajl(const QString& folder, const QString& path);
 
 // Writes `bytes` as the whole content of `path` (created or truncated), flushed to the disk.
+// False with errno set on failure.
 bool irTeljes(const QString& path, const QByteArray& bytes);
 
 // rename(2): replaces `to` in one step; false on failure.

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "common/recordfile.h"
+#include "common/rendszerhiba.h"
 #include "exchange/fajlok.h"
 
 NevekRekord konvertal(const RegiNevekRekord& r) {
@@ -151,7 +152,7 @@ KonvEredmeny Konvertalas(const QString& folder) {
     return e;
   }
   if (!regi.open(QIODevice::ReadOnly)) {
-    e.hiba = QStringLiteral("A(z) %1 fájl nem olvasható: %2").arg(kNevekFile, regi.errorString());
+    e.hiba = QStringLiteral("A(z) %1 fájl nem olvasható: %2").arg(kNevekFile, rendszerHiba(regi));
     return e;
   }
   const QByteArray tartalom = regi.readAll();
@@ -177,8 +178,9 @@ KonvEredmeny Konvertalas(const QString& folder) {
   }
   const QString temp = dir.filePath(kKonvTempFile);
   if (!irTeljes(temp, uj)) {
+    const int hiba = errno;
     QFile::remove(temp);
-    e.hiba = QStringLiteral("Az ideiglenes %1 fájl nem írható.").arg(kKonvTempFile);
+    e.hiba = QStringLiteral("Az ideiglenes %1 fájl nem írható: %2.").arg(kKonvTempFile, rendszerHiba(hiba));
     return e;
   }
   bool letezik = false;

@@ -1,7 +1,11 @@
 #include "layouts/elsoinditas.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "common/betutip.h"
 #include "common/recordfile.h"
@@ -35,17 +39,40 @@ void cimkeBetuAlapertekek(const BoritekRekord& boritek, BetutipRekord& tip, Betu
 
 namespace {
 
+// Writes `bytes` as the file `path` whole: into a temporary file beside it, flushed, then
+// renamed to the name, so a crash leaves no empty or partial file behind. A file that appeared
+// at the name meanwhile (other than an empty one) is kept.
+bool egeszIras(const QString& path, const QByteArray& bytes) {
+  const QByteArray cel = QFile::encodeName(path);
+  const QByteArray ideiglenes = cel + ".uj-" + QByteArray::number(qint64(::getpid()));
+  ::unlink(ideiglenes.constData());
+  const int fd = regularisNyitas(QFile::decodeName(ideiglenes), O_WRONLY | O_CREAT | O_EXCL);
+  if (fd < 0) return false;
+  bool ok = true;
+  for (qint64 kesz = 0; ok && kesz < bytes.size();) {
+    const ssize_t w = ::write(fd, bytes.constData() + kesz, size_t(bytes.size() - kesz));
+    if (w < 0 && errno == EINTR) continue;
+    ok = w > 0;
+    if (ok) kesz += w;
+  }
+  ok = ok && ::fsync(fd) == 0;
+  ::close(fd);
+  struct stat st {};
+  const bool szabad = ::lstat(cel.constData(), &st) != 0 ? errno == ENOENT : S_ISREG(st.st_mode) && st.st_size == 0;
+  if (ok && szabad && ::rename(ideiglenes.constData(), cel.constData()) == 0) return true;
+  ::unlink(ideiglenes.constData());
+  return ok && !szabad;
+}
+
 // Writes record 1 of `name` when the file does not exist yet or is empty (a first start that
-// was cut short, a full disk); false when that write failed. The file is written whole through
-// a temporary file and a rename, so a crash leaves no empty file behind.
+// was cut short, a full disk); false when that write failed. Anything else than a regular file
+// at the name is left alone (it is never replaced).
 template <class R>
 bool createIfMissing(const QString& folder, const QString& name, const R& r) {
   const QString path = dataPath(folder, name);
-  const QFileInfo fi(path);
-  if (fi.exists() && (!fi.isFile() || fi.size() > 0)) return true;
-  const QByteArray b = encodeRecord(r);
-  QSaveFile f(path);
-  return f.open(QIODevice::WriteOnly) && f.write(b) == b.size() && f.commit();
+  struct stat st {};
+  if (::stat(QFile::encodeName(path).constData(), &st) == 0 && (!S_ISREG(st.st_mode) || st.st_size > 0)) return true;
+  return egeszIras(path, encodeRecord(r));
 }
 
 template <class R>

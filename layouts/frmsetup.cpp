@@ -382,10 +382,14 @@ void frmSetup::refuse(const QString& error) {
                            MsgIcon::Exclamation);
 }
 
-void frmSetup::notSaved(const QString& file) {
-  platform_.messages->info(
-      QStringLiteral("A(z) %1 fájl nem írható, a beállítások nem kerültek mentésre.").arg(file),
-      QStringLiteral("Hiba"), MsgIcon::Critical);
+void frmSetup::notSaved(const MentesEredmeny& e, const QString& mentett, const QString& nemMentve) {
+  QString szoveg = mentesUzenet(
+      e, nemMentve.isEmpty() ? QStringLiteral("A(z) %1 fájl nem írható, a beállítások nem kerültek mentésre.").arg(e.fajl)
+                             : nemMentve,
+      QStringLiteral("a beállítások"));
+  if (!mentett.isEmpty())
+    szoveg.prepend(QStringLiteral("A(z) %1 fájlba a beállítások mentésre kerültek.\r\n").arg(mentett));
+  platform_.messages->info(szoveg, QStringLiteral("Hiba"), MsgIcon::Critical);
 }
 
 template <class R, class Pick>
@@ -397,12 +401,10 @@ bool frmSetup::saveBound(const QString& file, R& shared, const Bindings<R>& list
     return false;
   }
   R fresh{};
-  if (!modifySettings(platform_.folder, file, fresh, [&](R& r) { storeFields(r, list, nullptr, pick); })) {
-    notSaved(file);
-    return false;
-  }
-  shared = fresh;
-  return true;
+  const MentesEredmeny e = modifySettings(platform_.folder, file, fresh, [&](R& r) { storeFields(r, list, nullptr, pick); });
+  if (e.ujLemezen()) shared = fresh;
+  if (!e) notSaved(e);
+  return e;
 }
 
 template <class R>
@@ -432,14 +434,14 @@ void frmSetup::Command1_Click() {
     return;
   }
   SetRekord fresh{};
-  const bool ok = saveSetFields(platform_.folder, fresh, [&](SetRekord& r) {
+  const MentesEredmeny e = saveSetFields(platform_.folder, fresh, [&](SetRekord& r) {
     storeFields(r, list, nullptr);
     r.FizHatBeolvas = flagOf(ticked(chkFizHat));
     for (int i = 0; i < 8; ++i) r.Nyomtatando[i] = flagOf(ticked(chkNyomtatando[i]));
     r.KilepeskorMentes = r.Nyomtatando[6];
   });
-  if (!ok) return notSaved(kSetFile);
-  set_ = fresh;
+  if (e.ujLemezen()) set_ = fresh;
+  if (!e) notSaved(e);
 }
 
 void frmSetup::Command2_Click() {
@@ -474,9 +476,12 @@ void frmSetup::cmdIratTertiMentes_Click() {
   if (!saveBound(kSetIrat2File, layouts_.Irat2, irat_, all<SetIrat2Rekord>())) return;
   SetRekord fresh{};
   const int printDel = checkValue(chkPrintDel);
-  if (!saveSetFields(platform_.folder, fresh, [&](SetRekord& r) { r.PrintDel = int16_t(printDel); }))
-    return notSaved(kSetFile);
-  set_ = fresh;
+  const MentesEredmeny e = saveSetFields(platform_.folder, fresh, [&](SetRekord& r) { r.PrintDel = int16_t(printDel); });
+  if (e.ujLemezen()) set_ = fresh;
+  if (!e)
+    notSaved(e, kSetIrat2File,
+             QStringLiteral("A(z) %1 fájl nem írható, a „Nyomtatottak törlése a listából” beállítás nem került mentésre.")
+                 .arg(e.fajl));
 }
 
 void frmSetup::cmdIratTertiAlapbeallitas_Click() {
@@ -506,12 +511,14 @@ void frmSetup::cmdULapMentes_Click() {
   if (!saveBound(kSetUlapFile, layouts_.Ulap, ulap_, all<SetUlapRekord>())) return;
   SetRcsekkRekord fresh{};
   const bool byAddress = opULapCizett[0]->isChecked();
-  const bool ok = modifySettings(platform_.folder, kSetRcsekkFile, fresh, [&](SetRcsekkRekord& r) {
+  const MentesEredmeny e = modifySettings(platform_.folder, kSetRcsekkFile, fresh, [&](SetRcsekkRekord& r) {
     storeFields(r, bank_, nullptr);
     r.ULapCizett = flagOf(byAddress);
   });
-  if (!ok) return notSaved(kSetRcsekkFile);
-  layouts_.Rcsekk = fresh;
+  if (e.ujLemezen()) layouts_.Rcsekk = fresh;
+  if (!e)
+    notSaved(e, kSetUlapFile,
+             QStringLiteral("A(z) %1 fájl nem írható, az összeg címzettjének adatai nem kerültek mentésre.").arg(e.fajl));
 }
 
 void frmSetup::cmdUlapAlapertelmezettre_Click() {

@@ -167,11 +167,14 @@ class frmSetup : public QDialog {
   // Asks a tab's question: `line1`, a line break, `line2`, a line break.
   bool ask(const QString& line1, const QString& line2, const QString& title);
   void refuse(const QString& error);
-  void notSaved(const QString& file);
+  // Says what a save that did not reach the disk left in its file. `mentett` names a file the
+  // same button saved before it; `nemMentve` says what was not saved when the file stays as it
+  // was (by default: the settings).
+  void notSaved(const MentesEredmeny& e, const QString& mentett = {}, const QString& nemMentve = {});
 
   // Read-modify-write of record 1 of `file` from the bindings `pick` accepts. The shared
-  // copy takes the new record only when it reached the disk; a box that cannot be stored or
-  // a failed write leaves the file as it was and says so.
+  // copy takes the new record when the file holds it; a box that cannot be stored or a failed
+  // write leaves the file as it was and says so (or says what the file holds).
   template <class R, class Pick>
   bool saveBound(const QString& file, R& shared, const Bindings<R>& list, Pick pick);
   template <class R>

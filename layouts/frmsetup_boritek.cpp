@@ -59,12 +59,12 @@ void frmSetup::cmdBoritekMeretSave_Click(int index) {
     }
   }
   BoritekRekord fresh{};
-  const bool ok = modifySettings(platform_.folder, kBoritekFile, fresh, [&](BoritekRekord& r) {
+  const MentesEredmeny e = modifySettings(platform_.folder, kBoritekFile, fresh, [&](BoritekRekord& r) {
     const auto group = r.group(index);
     for (int i = 0; i < 4; ++i) *group[i] = values[i];
   });
-  if (!ok) return notSaved(kBoritekFile);
-  layouts_.Boritek = fresh;
+  if (e.ujLemezen()) layouts_.Boritek = fresh;
+  if (!e) notSaved(e);
 }
 
 void frmSetup::cmbBoritekNevBetutipus_Click() {

@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "common/recordfile.h"
+#include "common/rendszerhiba.h"
 #include "records/fizetomentes.h"
 #include "records/nevekrekord.h"
 
@@ -33,11 +34,14 @@ const QStringList kMaradekMintak = {QStringLiteral("nevx*.dat"), QStringLiteral(
 
 QByteArray enc(const QString& path) { return QFile::encodeName(path); }
 
+// False with errno set on failure.
 bool fsyncUt(const QString& path, int flags) {
   const int fd = ::open(enc(path).constData(), O_RDONLY | O_CLOEXEC | flags);
   if (fd < 0) return false;
   const bool ok = ::fsync(fd) == 0;
+  const int hiba = errno;
   ::close(fd);
+  errno = hiba;
   return ok;
 }
 // Flushes a file's contents to the disk.
@@ -88,9 +92,8 @@ bool simaNev(const QString& n) { return !n.isEmpty() && !n.contains('/') && n !=
 
 // A whole journal; nothing for a missing, torn or foreign one.
 std::optional<Naplo> naploOlvas(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray all = f.read(65536);
+  // Read without blocking: anything else than a regular file reads as nothing.
+  const QByteArray all = regularisOlvasas(path, 65536);
   const bool v1 = all.startsWith(kFejlec1);
   if ((!v1 && !all.startsWith(kFejlec2)) || !all.endsWith(kVege)) return std::nullopt;
   QList<QByteArray> sorok = all.mid(kFejlec1.size(), all.size() - kFejlec1.size() - kVege.size()).split('\n');
@@ -146,6 +149,8 @@ std::optional<QString> mentes(const QDir& dir, const QString& hova, const QStrin
     if (errno == ENOENT) return kNincs;
     return std::nullopt;
   }
+  // Something else than a file (a FIFO, a folder) at the name is never read nor replaced.
+  if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)) return std::nullopt;
   if (::link(enc(cel).constData(), enc(m).constData()) == 0) return mentesNev;
   if (!QFile::copy(cel, m) || !fsyncFajl(m)) {
     torol(m);
@@ -217,15 +222,18 @@ CsereEredmeny fizetoParIras(const QString& folder, const QByteArray& nevek, cons
                             const CsereHorog& horog, const QString& forras) {
   const CsereNevek t = ujCsereNevek();
   const QDir dir(folder);
+  QString ok;  // the system's reason of a failed write
   auto ir = [&](const QString& nev, const QByteArray& b) {
     QFile f(dir.filePath(nev));
-    return f.open(QIODevice::WriteOnly | QIODevice::NewOnly) && f.write(b) == b.size() && f.flush();
+    if (f.open(QIODevice::WriteOnly | QIODevice::NewOnly) && f.write(b) == b.size() && f.flush()) return true;
+    ok = QStringLiteral(": ") + rendszerHiba(f);
+    return false;
   };
   if ((horog && !horog(CsereLepes::Iras)) || !ir(t.nevek, nevek) || !ir(t.kozl, kozl)) {
     torol(dir.filePath(t.nevek));
     torol(dir.filePath(t.kozl));
     return {CsereAllapot::Valtozatlan,
-            QStringLiteral("Az ideiglenes fájlok (%1, %2) nem írhatók a program mappájába.").arg(t.nevek, t.kozl)};
+            QStringLiteral("Az ideiglenes fájlok (%1, %2) nem írhatók a program mappájába%3.").arg(t.nevek, t.kozl, ok)};
   }
   return fizetoParCsere(folder, t.nevek, t.kozl, horog, forras);
 }
@@ -244,9 +252,15 @@ CsereEredmeny fizetoParCsere(const QString& folder, const QString& ujNevek, cons
   };
 
   // 1. Both new files complete on the disk.
-  if (!regularis(uN) || !regularis(uK) || !lep(CsereLepes::Flush) || !fsyncFajl(uN) || !fsyncFajl(uK))
-    return valtozatlan(QStringLiteral("Az új fájlok (%1, %2) nem írhatók ki a lemezre.")
-                           .arg(QFileInfo(uN).fileName(), QFileInfo(uK).fileName()));
+  QString ok;  // the system's reason of a failed flush
+  auto kiir = [&](const QString& path) {
+    if (fsyncFajl(path)) return true;
+    ok = QStringLiteral(": ") + rendszerHiba(errno);
+    return false;
+  };
+  if (!regularis(uN) || !regularis(uK) || !lep(CsereLepes::Flush) || !kiir(uN) || !kiir(uK))
+    return valtozatlan(QStringLiteral("Az új fájlok (%1, %2) nem írhatók ki a lemezre%3.")
+                           .arg(QFileInfo(uN).fileName(), QFileInfo(uK).fileName(), ok));
 
   // 2. The backups of the files about to be replaced, then the journal, whole and durable,
   // with its folder entry. From here on a crash completes the swap at the next start, or undoes

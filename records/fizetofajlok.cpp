@@ -3,7 +3,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "common/messages.h"
+#include "common/rendszerhiba.h"
 #include "records/fizetocsere.h"
 
 int32_t fizetokSzama(const QString& folder) {
@@ -20,20 +24,30 @@ bool kozl3sorIras(RecordFile& f, int32_t n, const Kozl3sorRekord& r) {
 }
 
 QString nevekOlvasasiHiba(const QString& folder) {
+  // A payer file that cannot be read leaves the list empty.
   const QString path = dataPath(folder, kNevekFile);
   const QFileInfo fi(path);
-  if (!fi.exists() && !fi.isSymLink()) return {};
-  QString ok;
-  if (fi.isDir()) {
-    ok = QStringLiteral("ilyen nevű mappa áll a helyén");
-  } else {
-    QFile f(path);
-    if (f.open(QIODevice::ReadOnly)) return {};
-    ok = f.errorString();
+  if (fi.exists() || fi.isSymLink()) {
+    NyitasHiba h;
+    const int fd = regularisNyitas(path, O_RDONLY, &h);
+    if (fd >= 0) {
+      ::close(fd);
+    } else {
+      const QString ok = h.fajta == QStringLiteral("mappa") ? QStringLiteral("ilyen nevű mappa áll a helyén")
+                         : !h.fajta.isEmpty() ? QStringLiteral("nem közönséges fájl (%1) áll a helyén").arg(h.fajta)
+                                              : rendszerHiba(h.errnum);
+      return QStringLiteral("A címzettek fájlja (%1) nem olvasható: %2.\r\n"
+                            "A címzettek listája üres marad, és a program most nem ír a címzettek fájljaiba.")
+          .arg(kNevekFile, ok);
+    }
   }
-  return QStringLiteral("A címzettek fájlja (%1) nem olvasható: %2.\r\n"
-                        "A címzettek listája üres marad, és a program most nem ír a címzettek fájljaiba.")
-      .arg(kNevekFile, ok);
+  // The notices cannot be read: the list shows, but neither file is written (nor replaced).
+  const QString kozl = nemFajlFajta(dataPath(folder, kKozl3sorFile));
+  if (!kozl.isEmpty())
+    return QStringLiteral("A címzettek közleményeinek fájlja (%1) nem olvasható: nem közönséges fájl (%2) áll a "
+                          "helyén.\r\nA program most nem ír a címzettek fájljaiba.")
+        .arg(kKozl3sorFile, kozl);
+  return {};
 }
 
 bool fizetoIrhato(const Platform& platform, const QString* nevekHiba) {

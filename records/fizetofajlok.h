@@ -21,8 +21,9 @@ inline bool letezoFizeto(const QString& folder, int32_t n) { return n >= 1 && n 
 bool kozl3sorIras(RecordFile& f, int32_t n, const Kozl3sorRekord& r);
 
 // Start-up, before the list is loaded: empty when nevek1.dat is missing or can be read; else
-// the Hungarian message that it cannot be read (no permission, a folder of that name). The
-// program then shows it once and writes neither payer file in that run.
+// the Hungarian message that it cannot be read (no permission, a folder, a FIFO or another
+// non-regular file at its name), or that kozl3sor.dat is no regular file. The program then
+// shows it once and neither writes nor replaces the payer files in that run.
 QString nevekOlvasasiHiba(const QString& folder);
 
 // True when the payer files may be written in this run; else shows why and returns false.

@@ -7,7 +7,9 @@
 #include <cmath>
 #include <cstring>
 #include <numeric>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "common/cp1250.h"
 #include "common/numtext.h"
@@ -192,8 +194,11 @@ void FizetoTar::olvas(const QString& folder) {
     db = par.count();
     path_ = par.nevekPath();
   }
-  QFile f(path_);
-  if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) db = 0;
+  // Opened without blocking, and only when it is a regular file.
+  QFile f;
+  const int fd = db > 0 ? regularisNyitas(path_, O_RDONLY) : -1;
+  if (fd >= 0 && !f.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) ::close(fd);
+  if (!f.isOpen()) db = 0;
   // Room for the longest rows: only the pages actually written take memory.
   foglal(hely_, size_t(db));
   foglal(nagyHely_, size_t(db) + 1);

@@ -53,9 +53,11 @@ int main(int argc, char** argv) {
   }
 
   QApplication app(argc, argv);
-  // Qt's own dialogs and menus speak Hungarian, as the rest of the program does.
+  // Qt's own dialogs and menus speak Hungarian, as the rest of the program does, and show their
+  // dates and sizes in Hungarian too.
   QTranslator qtForditas;
   qtForditasBetoltese(qtForditas);
+  magyarTerulet();
 
   // A signal that arrives while start-up shows a message box closes the box and is kept until
   // the window is built; one that arrives later closes the window (and any open dialog).

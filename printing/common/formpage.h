@@ -79,9 +79,10 @@ class FormPage {
   // Activation: the page's controls enabled and its reference lists read afresh.
   virtual void activate() {}
   // Exit: the page's own options into the general settings (read-modify-write of Set.dat),
-  // then into the page's own files.
+  // then into the page's own files; saveFiles returns a line for each file whose save did not
+  // reach the disk, saying what it holds.
   virtual void save(SetRekord&) const {}
-  virtual void saveFiles() {}
+  virtual QStringList saveFiles() { return {}; }
 
   // The page became the current one.
   virtual void enter() {}

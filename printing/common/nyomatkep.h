@@ -28,8 +28,7 @@ PrintedPage nyomatFelvetel(const std::function<void(PrintJob&)>& place);
 template <class R>
 R nyomatBeallitas(const QString& folder, const QString& name) {
   R r{};
-  QFile f(dataPath(folder, name));
-  decodeRecord(f.open(QIODevice::ReadOnly) ? f.read(R::Length) : QByteArray(), r);
+  decodeRecord(regularisOlvasas(dataPath(folder, name), R::Length), r);
   return r;
 }
 

@@ -15,6 +15,7 @@
 #include "common/mmkep.h"
 #include "common/numtext.h"
 #include "common/recordfile.h"
+#include "common/rendszerhiba.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/kep_browse.h"
 #include "printing/envelopes/kepmeret.h"
@@ -168,18 +169,20 @@ void BoritekLap::cmdKepMentese_Click() {
   // The whole file is written beside the old one and then put in its place, so a failure
   // leaves Kepment.dat as it was.
   const QString path = dataPath(platform_.folder, kKepmentFile);
-  QByteArray tartalom;
-  {
-    QFile regi(path);
-    if (regi.open(QIODevice::ReadOnly)) tartalom = regi.readAll();
+  // Something else than a regular file at the name is neither read nor replaced.
+  if (const QString fajta = nemFajlFajta(path); !fajta.isEmpty()) {
+    msg.info(QStringLiteral("A kép helye nem menthető (Kepment.dat):\r\nA helyén nem közönséges fájl áll (%1).").arg(fajta),
+             QStringLiteral("! H I B A ! "), MsgIcon::Exclamation);
+    return;
   }
+  QByteArray tartalom = regularisOlvasas(path, 1 << 20);
   const QByteArray rekord = encodeRecord(r);
   if (tartalom.size() < rekord.size()) tartalom.resize(rekord.size());
   tartalom.replace(0, rekord.size(), rekord);
   QSaveFile f(path);
   const bool ok = f.open(QIODevice::WriteOnly) && f.write(tartalom) == tartalom.size() && f.commit();
   if (!ok) {
-    msg.info(QStringLiteral("A kép helye nem menthető (Kepment.dat):\r\n") + f.errorString(), QStringLiteral("! H I B A ! "),
+    msg.info(QStringLiteral("A kép helye nem menthető (Kepment.dat):\r\n") + rendszerHiba(f), QStringLiteral("! H I B A ! "),
              MsgIcon::Exclamation);
     return;
   }

@@ -197,7 +197,7 @@ class BoritekLap : public QWidget, public FormPage {
   void activate() override;
   void save(SetRekord& set) const override;
   // The bold switches into boritek.dat.
-  void saveFiles() override;
+  QStringList saveFiles() override;
   void enter() override { belep(); }
   void fill(const FizetoKitoltes& f) override;
   // The picture's position from its captions, for every print.

@@ -83,14 +83,17 @@ void BoritekLap::save(SetRekord& set) const {
   set.KepPrint = chkKepPrint->value() == 1 ? 1 : 0;
 }
 
-void BoritekLap::saveFiles() {
+QStringList BoritekLap::saveFiles() {
   const std::array<int, 4> fkf{chkFKFNev->value(), chkFKFCim1->value(), chkFKFCim2->value(), chkFKFIrsz->value()};
   const std::array<int, 5> fkc{chkFKCNev->value(), chkFKCCim1->value(), chkFKCCim2->value(), chkFKCIrsz->value(),
                                chkFKCNev2->value()};
-  modifySettings(platform_.folder, kBoritekFile, boritek_, [&](BoritekRekord& r) {
+  const MentesEredmeny e = modifySettings(platform_.folder, kBoritekFile, boritek_, [&](BoritekRekord& r) {
     for (size_t i = 0; i < fkf.size(); ++i) r.FKF[i] = flagOf(fkf[i] != 0);
     for (size_t i = 0; i < fkc.size(); ++i) r.FKC[i] = flagOf(fkc[i] != 0);
   });
+  if (e) return {};
+  return {mentesUzenet(e, QStringLiteral("A %1 fájl nem írható: a boríték sorainak félkövér beállításai elvesznek.").arg(e.fajl),
+                       QStringLiteral("a boríték sorainak félkövér beállításai"))};
 }
 
 void BoritekLap::fill(const FizetoKitoltes& f) {

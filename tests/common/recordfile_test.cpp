@@ -3,9 +3,14 @@
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "common/recordfile.h"
+#include "common/rendszerhiba.h"
+#include "support/fajlhibak.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -189,4 +194,75 @@ TEST(Settings, ModifyKeepsTheBytesOfOtherFields) {
   Entry e;
   ASSERT_TRUE(modifySettings(dir.path(), "e.dat", e, [](Entry&) {}));
   EXPECT_EQ(dir.bytes("e.dat"), image);
+}
+
+TEST(RecordFile, AFifoIsADamagedFileThatIsNeitherWaitedForNorReadNorWritten) {
+  TempFolder dir;
+  const QByteArray fifo = QFile::encodeName(dir.file("Set.dat"));
+  ASSERT_EQ(::mkfifo(fifo.constData(), 0644), 0);
+  {
+    RecordFile f(dir.path(), "set.dat", 25);
+    EXPECT_FALSE(f.isOpen());
+    EXPECT_EQ(f.nemFajl(), "FIFO");
+    EXPECT_EQ(f.count(), 0);
+    EXPECT_EQ(f.readBytes(1), QByteArray(25, '\0'));
+    EXPECT_FALSE(f.append(entry("x")));
+  }
+  Entry e;
+  const MentesEredmeny m = modifySettings(dir.path(), "Set.dat", e, [](Entry& r) { r.text = "uj"; });
+  EXPECT_EQ(m.allapot, MentesAllapot::Elmaradt);
+  EXPECT_TRUE(regularisOlvasas(dir.file("Set.dat"), 25).isEmpty());
+  EXPECT_FALSE(deleteRecord(dir.path(), "Set.dat", "nevx.dat", 25, 1));
+  struct stat st {};
+  ASSERT_EQ(::stat(fifo.constData(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+// What a settings save reports is what the file holds afterwards, whichever call fails.
+TEST(RecordFile, ASaveSaysWhatReachedTheDisk) {
+  using H = FajlHivas;
+  struct Eset {
+    const char* nev;
+    QByteArray elotte;
+    std::deque<FajlHibaLepes> lepesek;
+    MentesAllapot allapot;
+    QByteArray utana;
+    int errnum;
+  };
+  const QByteArray regi = "abcd", uj = "wxyz";
+  const Eset esetek[] = {
+      {"no space at the write", regi, {{H::Iras, ENOSPC}}, MentesAllapot::Elmaradt, regi, ENOSPC},
+      {"a short write, then no space", regi, {{H::Iras, 0, 2}, {H::Iras, ENOSPC}}, MentesAllapot::Elmaradt, regi, ENOSPC},
+      {"a short write extending the file", {}, {{H::Iras, 0, 2}, {H::Iras, ENOSPC}}, MentesAllapot::Elmaradt, {}, ENOSPC},
+      {"the flush fails", regi, {{H::Szinkron, EIO}}, MentesAllapot::Elmaradt, regi, EIO},
+      {"the flush fails, and so does putting back", regi, {{H::Szinkron, EIO}, {H::Iras, EIO}},
+       MentesAllapot::Bizonytalan, uj, EIO},
+      {"a short write that cannot be undone", regi, {{H::Iras, 0, 2}, {H::Iras, ENOSPC}, {H::Iras, EIO}},
+       MentesAllapot::Felbemaradt, "wxcd", ENOSPC},
+      {"no failure", regi, {}, MentesAllapot::Kesz, uj, 0},
+  };
+  for (const Eset& e : esetek) {
+    SCOPED_TRACE(e.nev);
+    TempFolder dir;
+    dir.put("r.dat", e.elotte);
+    FajlHibak hibak(e.lepesek);
+    RecordFile f(dir.path(), "r.dat", 4);
+    const MentesEredmeny m = f.writeDurable(1, uj);
+    f.close();
+    EXPECT_EQ(hibak.hatra(), 0u);
+    EXPECT_EQ(m.allapot, e.allapot);
+    EXPECT_EQ(dir.bytes("r.dat"), e.utana);
+    EXPECT_EQ(m.ok, e.errnum ? rendszerHiba(e.errnum) : QString());
+  }
+}
+
+TEST(RendszerHiba, TheErrorsAUserMeetsAreHungarianTheOthersKeepTheSystemsText) {
+  EXPECT_EQ(rendszerHiba(EROFS), "Csak olvasható fájlrendszer");
+  EXPECT_EQ(rendszerHiba(ENOSPC), "Nincs több szabad hely az eszközön");
+  EXPECT_EQ(rendszerHiba(EXDEV), QString::fromLocal8Bit(std::strerror(EXDEV)));
+  // As a Qt file class reports it.
+  TempFolder dir;
+  QFile f(dir.file("nincs/x.dat"));
+  EXPECT_FALSE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(rendszerHiba(f), "Nincs ilyen fájl vagy mappa");
 }

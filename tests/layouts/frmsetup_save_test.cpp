@@ -1,4 +1,7 @@
 // Saving and restoring the tabs of the settings dialog: which bytes each handler writes.
+#include <cerrno>
+
+#include "support/fajlhibak.h"
 #include "tests/layouts/setupfixture.h"
 
 namespace {
@@ -259,4 +262,39 @@ TEST_F(SetupTest, RestoresLeaveTheFieldsWithoutFactoryValues) {
   EXPECT_EQ(hex(r, 198, 180), hex(rc0, 198, 180));  // fixed party, payee option, bank
   EXPECT_EQ(d->txRcsekkNev->text(), "Más");
   EXPECT_EQ(d->cmbRcsekkNumBetuTipus->currentText(), "Arial CE");
+}
+
+// A save whose write fails says what its files hold: none of it (the old bytes are back), or,
+// for a button that writes two files, that the first one took the new settings.
+TEST_F(SetupTest, AFailedWriteSaysWhatTheFilesHold) {
+  putAll();
+  auto d = open();
+  const QByteArray set0 = bytes(kSetFile);
+  d->Textosszeg_x1->setText("20");
+  {
+    FajlHibak hibak({{FajlHivas::Iras, 0, 100, kSetFile}, {FajlHivas::Iras, ENOSPC, -1, kSetFile}});
+    d->Command1_Click();
+  }
+  ASSERT_EQ(msgs.shown.size(), 2u);
+  EXPECT_EQ(msgs.shown[1].text,
+            "A(z) Set.dat fájl nem írható, a beállítások nem kerültek mentésre.\r\n"
+            "A hiba oka: Nincs több szabad hely az eszközön.");
+  EXPECT_EQ(hex(bytes(kSetFile)), hex(set0));
+  EXPECT_EQ(set.Osszeg_x1.raw, 125000);
+
+  d->txtIratTertiCimzett_x->setText("33");
+  d->chkPrintDel->setCheckState(Qt::Unchecked);
+  {
+    FajlHibak hibak({{FajlHivas::Szinkron, EIO, -1, kSetFile}});
+    d->cmdIratTertiMentes_Click();
+  }
+  EXPECT_EQ(msgs.shown.back().text,
+            "A(z) SetIrat2.dat fájlba a beállítások mentésre kerültek.\r\n"
+            "A(z) Set.dat fájl nem írható, a „Nyomtatottak törlése a listából” beállítás nem került mentésre.\r\n"
+            "A hiba oka: Bemeneti/kimeneti hiba.");
+  SetIrat2Rekord irat;
+  decodeRecord(bytes(kSetIrat2File), irat);
+  EXPECT_EQ(irat.IratTertiCimzett_x.raw, 330000);
+  EXPECT_EQ(hex(bytes(kSetFile)), hex(set0));
+  EXPECT_EQ(set.PrintDel, 1);
 }

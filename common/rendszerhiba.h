@@ -1,0 +1,16 @@
+#pragma once
+// The system's errors in the program's messages. The ones a user meets (read-only file system,
+// no space left, permission denied, no such file or folder, input/output error, file too large,
+// busy) are said in Hungarian whatever the machine's language; any other keeps the system's own
+// text. Every message that shows a system error takes it from here.
+#include <QString>
+
+class QFileDevice;
+
+// The error `errnum` (an errno value) as the messages show it, without a closing full stop.
+QString rendszerHiba(int errnum);
+
+// The same for what a Qt file class reports (its errorString(), which holds the system's text
+// of the error, or Qt's own words for it).
+QString rendszerHiba(const QFileDevice& f);
+QString rendszerHibaSzovegbol(const QString& szoveg);

@@ -1,0 +1,37 @@
+#pragma once
+// Scripted failures of the record files' write-side calls, for as long as the object lives.
+// Each step is taken by the next call of its kind (and of its file, when it names one), in
+// order: it fails the call with `errnum`, or makes a write a short one of `kurta` bytes. Calls
+// that no step waits for run as usual.
+#include <QString>
+
+#include <deque>
+
+#include "common/recordfile.h"
+
+struct FajlHibaLepes {
+  FajlHibaLepes(FajlHivas h, int e = 0, qint64 k = -1, QString f = {}) : hivas(h), errnum(e), kurta(k), fajl(std::move(f)) {}
+  FajlHivas hivas;
+  int errnum;
+  qint64 kurta;
+  QString fajl;  // empty: any file
+};
+
+class FajlHibak {
+ public:
+  explicit FajlHibak(std::deque<FajlHibaLepes> lepesek)
+      : lepesek_(std::move(lepesek)), proba_([this](FajlHivas h, const QString& fajl, qint64& hossz) {
+          if (lepesek_.empty()) return 0;
+          const FajlHibaLepes l = lepesek_.front();
+          if (l.hivas != h || (!l.fajl.isEmpty() && l.fajl != fajl)) return 0;
+          lepesek_.pop_front();
+          if (l.kurta >= 0 && l.kurta < hossz) hossz = l.kurta;
+          return l.errnum;
+        }) {}
+  // Steps not taken yet (a test checks that its calls happened).
+  size_t hatra() const { return lepesek_.size(); }
+
+ private:
+  std::deque<FajlHibaLepes> lepesek_;
+  FajlHorogProba proba_;
+};
