@@ -99,25 +99,16 @@ TEST(PrinterChoice, DefaultPrinterKeepVariantStaysOnEarlierChoice) {
 }
 
 TEST(PrinterChoice, IndexOutOfRangeUnderEachClass) {
-  for (PrinterChoice choice : {PrinterChoice::FollowDefault, PrinterChoice::KeepCurrent}) {
-    const bool follow = choice == PrinterChoice::FollowDefault;
-    SCOPED_TRACE(follow ? "follow variant" : "keep variant");
-    // Index 2 is one past the two installed printers.
-    {
-      SCOPED_TRACE("silent cancel");
+  // Index 2 is one past the two installed printers: under every class nothing is printed, on
+  // no other printer, and the one box says why.
+  for (PrinterChoice choice : {PrinterChoice::FollowDefault, PrinterChoice::KeepCurrent})
+    for (ErrorClass c : {ErrorClass::SilentCancel, ErrorClass::FontFallback, ErrorClass::CancelWithMessage,
+                         ErrorClass::Ignore, ErrorClass::None}) {
+      SCOPED_TRACE(int(c));
       RecordingPrinter p;
       RecordedMessageBoxes m;
-      EXPECT_FALSE(printForm(p, m, ErrorClass::SilentCancel, savedPrinter(2), choice));
-      EXPECT_TRUE(p.documents().empty());
-      EXPECT_TRUE(m.shown.empty());
-      EXPECT_EQ(p.events(), QStringList({"select 2: 9", "killDoc"}));
-    }
-    {
-      SCOPED_TRACE("font fallback: a missing printer is not a font error");
-      RecordingPrinter p;
-      RecordedMessageBoxes m;
-      PrintJob job(p, ErrorClass::FontFallback, m);
       int fallbacks = 0;
+      PrintJob job(p, c, m);
       job.onFontFallback = [&] { ++fallbacks; };
       EXPECT_FALSE(job.run([&](PrintJob& j) {
         j.choosePrinter(savedPrinter(2), choice);
@@ -126,49 +117,16 @@ TEST(PrinterChoice, IndexOutOfRangeUnderEachClass) {
       }));
       EXPECT_EQ(fallbacks, 0);
       EXPECT_TRUE(p.documents().empty());
+      EXPECT_EQ(p.events(), QStringList({"killDoc"}));
+      ASSERT_EQ(job.errors().size(), 1u);
+      EXPECT_EQ(job.errors()[0].number, 9);
       ASSERT_EQ(m.shown.size(), 1u);
-      EXPECT_EQ(m.shown[0].text, kOutOfRangeText + "\r\nHibakód száma : 9");
-      EXPECT_EQ(m.shown[0].title, "!  H I B A  ! ");
-      EXPECT_EQ(m.shown[0].buttons, MsgButtons::Ok);
-      EXPECT_EQ(m.shown[0].icon, MsgIcon::None);
-      EXPECT_EQ(p.events(), QStringList({"select 2: 9", "killDoc"}));
-    }
-    {
-      SCOPED_TRACE("cancel with message");
-      RecordingPrinter p;
-      OrderedBoxes m(p);
-      EXPECT_FALSE(printForm(p, m, ErrorClass::CancelWithMessage, savedPrinter(2), choice));
-      EXPECT_TRUE(p.documents().empty());
-      ASSERT_EQ(m.shown.size(), 1u);
-      EXPECT_EQ(m.shown[0].text, "Hiba kódszáma: 9\r\n" + kOutOfRangeText + "\r\n");
-      EXPECT_EQ(m.shown[0].title, "! HIBA !");
+      EXPECT_EQ(m.shown[0].text, QStringLiteral("A kiválasztott nyomtató (sorszáma: 2) most nincs telepítve, ezért a "
+                                                "nyomtatás elmaradt.\r\nKapcsolja be a nyomtatót, és indítsa újra a "
+                                                "programot, vagy válasszon másik nyomtatót a „Nyomtató” lapon."));
+      EXPECT_EQ(m.shown[0].title, "Figyelem!");
       EXPECT_EQ(m.shown[0].icon, MsgIcon::Exclamation);
-      EXPECT_EQ(m.eventsAtBox, QStringList({"select 2: 9,killDoc"}));  // cancelled before the box
     }
-    {
-      SCOPED_TRACE("ignore: prints on the current printer");
-      RecordingPrinter p;
-      RecordedMessageBoxes m;
-      EXPECT_TRUE(printForm(p, m, ErrorClass::Ignore, savedPrinter(2), choice));
-      ASSERT_EQ(p.documents().size(), 1u);
-      EXPECT_EQ(printed::doc(p).printer, "Nyomtató A");
-      EXPECT_TRUE(m.shown.empty());
-      EXPECT_EQ(p.followsDefault(), !follow);
-      if (follow)
-        EXPECT_EQ(p.events(), QStringList({"select 2: 9", "followDefault off", "endDoc"}));
-      else
-        EXPECT_EQ(p.events(), QStringList({"select 2: 9", "endDoc"}));
-    }
-    {
-      SCOPED_TRACE("none");
-      RecordingPrinter p;
-      RecordedMessageBoxes m;
-      EXPECT_FALSE(printForm(p, m, ErrorClass::None, savedPrinter(2), choice));
-      EXPECT_TRUE(p.documents().empty());
-      EXPECT_TRUE(m.shown.empty());
-      EXPECT_EQ(p.events(), QStringList({"select 2: 9", "killDoc"}));
-    }
-  }
 }
 
 TEST(PrintJob, AmountMarksTwiceOnOneLine) {

@@ -176,18 +176,25 @@ TEST_F(IratPrint, CodeIsPrintedAsTheLabelHoldsIt) {
 }
 
 TEST_F(IratPrint, EveryFailureIsPassedOver) {
-  // No code font installed, a saved printer that is gone, a text the printer refuses.
+  // No code font installed, a text the printer refuses. A saved printer that is gone prints
+  // nothing and says so.
   layout.VkodBetutipus = QStringLiteral("Vonalkód 39");
   ASSERT_TRUE(saveSettings(dir.path(), kSetIrat2File, layout));
   SetRekord s;
   s.AlapNyomtato = 0;
   s.NyomtatoIndex = 4;
   ASSERT_TRUE(saveSettings(dir.path(), kSetFile, s));
-  printer.failOnText.insert(QStringLiteral("Győr"), PrinterError{482, QStringLiteral("hiba")});
   lap.chkVkod = 1;
+  allo();
+  EXPECT_TRUE(printer.documents().empty());
+  printed::missingPrinterSaid(messages);
+  printer.clearLog();
+  s.NyomtatoIndex = 1;
+  ASSERT_TRUE(saveSettings(dir.path(), kSetFile, s));
+  printer.failOnText.insert(QStringLiteral("Győr"), PrinterError{482, QStringLiteral("hiba")});
   ASSERT_TRUE(allo());
   ASSERT_EQ(printer.documents().size(), 1u);
-  EXPECT_EQ(printed::doc(printer).printer, "Nyomtató A");
+  EXPECT_EQ(printed::doc(printer).printer, "Nyomtató B");
   const auto t = printed::doc(printer).texts();
   ASSERT_EQ(t.size(), 10u);
   EXPECT_EQ(t[1].text, "Kossuth u. 3.");
