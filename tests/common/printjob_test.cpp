@@ -335,3 +335,54 @@ TEST(PrintJob, DamagedPositionIsAnInvalidValueUnderTheFormsClass) {
     }
   }
 }
+
+// A text wholly or partly outside its page is a failed step under every class: placed all the
+// same (what lies on the page prints), and said once after the print: which text, where, on
+// what page size. Blank texts lose nothing and count not.
+TEST(PrintJob, TextsOffThePageAreSaidOnceAfterThePrint) {
+  const QString lap = QStringLiteral(", a lap mérete 220 x 110 mm");
+  for (ErrorClass c : {ErrorClass::SilentCancel, ErrorClass::FontFallback, ErrorClass::CancelWithMessage,
+                       ErrorClass::Ignore, ErrorClass::None}) {
+    SCOPED_TRACE(int(c));
+    RecordingPrinter p;
+    RecordedMessageBoxes m;
+    PrintJob job(p, c, m);
+    EXPECT_TRUE(job.run([&](PrintJob& j) {
+      j.scaleMillimetres();
+      j.paperSize(kPaperDL);
+      j.orientation(kLandscape);
+      j.font("Arial", 10);         // 2 mm a character, 4 mm a line
+      j.text(200, 20, "Belül   ");  // ends at 210 (its trailing blanks print nothing)
+      j.text(215, 20, "Kilóg");     // ends at 225
+      j.text(30, 106.5, "Lent");    // its line reaches 110.5
+      j.text(300, 20, "   ");
+      j.newPage();
+      j.text(-1, 5, "X");
+      j.endDoc();
+    }));
+    ASSERT_EQ(p.documents().size(), 1u);
+    EXPECT_EQ(printed::doc(p).texts().size(), 5u);
+    ASSERT_EQ(job.errors().size(), 3u);
+    EXPECT_EQ(job.errors()[0].number, 483);
+    ASSERT_EQ(m.shown.size(), 1u);
+    EXPECT_EQ(m.shown[0].text, "Nem minden szöveg fér a lapra, ezért ezek nem, vagy csak részben kerültek a papírra:"
+                               "\r\n„Kilóg” – 1. oldal, X = 215 mm, Y = 20 mm" + lap +
+                                   "\r\n„Lent” – 1. oldal, X = 30 mm, Y = 106,5 mm" + lap +
+                                   "\r\n„X” – 2. oldal, X = -1 mm, Y = 5 mm" + lap);
+    EXPECT_EQ(m.shown[0].title, "Figyelem!");
+  }
+  // A document that was not written took nothing to paper: only that is said.
+  RecordingPrinter p;
+  RecordedMessageBoxes m;
+  p.sendError = printer_errors::printerFailed(QStringLiteral("A(z) /x/Nyomtatas mappa nem hozható létre."));
+  PrintJob job(p, ErrorClass::Ignore, m);
+  job.run([&](PrintJob& j) {
+    j.scaleMillimetres();
+    j.text(300, 20, "Kilóg");
+    j.endDoc();
+  });
+  EXPECT_TRUE(p.documents().empty());
+  ASSERT_EQ(m.shown.size(), 1u);
+  EXPECT_EQ(m.shown[0].text, "Nyomtatóhiba\r\nA(z) /x/Nyomtatas mappa nem hozható létre.\r\nHibakód száma : 482");
+  EXPECT_EQ(m.shown[0].title, "!  H I B A  ! ");
+}

@@ -209,6 +209,22 @@ TEST_F(IratPrint, EveryFailureIsPassedOver) {
   EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Vonalkód 39")));
 }
 
+TEST_F(IratPrint, LyingPageHoldsAnItemBeyondTheSheet) {
+  // The notice to be left at 210 + 20 mm, "igen" 7.2 mm wide: the DL sheet grows to 238 mm
+  // (its height stays); standing, the same sheet is not grown.
+  layout.IratTertiIratotthagy_x = Fixed::fromDouble(210);
+  ASSERT_TRUE(saveSettings(dir.path(), kSetIrat2File, layout));
+  ASSERT_TRUE(fekvo());
+  EXPECT_NEAR(printed::page(printer).widthMm, 238, 0.01);
+  EXPECT_NEAR(printed::page(printer).heightMm, 110, 0.01);
+  EXPECT_TRUE(messages.shown.empty());
+  printer.clearLog();
+  ASSERT_TRUE(allo());
+  EXPECT_NEAR(printed::page(printer).widthMm, 220, 0.01);
+  ASSERT_EQ(messages.shown.size(), 1u);  // said, not dropped
+  EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("„igen” – 1. oldal, X = 265 mm")));
+}
+
 TEST_F(IratPrint, WithoutLayoutFilePrintsAtTheBareOffsets) {
   QFile::remove(dir.file(kSetIrat2File));
   ASSERT_TRUE(fekvo());
