@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "common/fields.h"
+
 namespace printer_errors {
 PrinterError invalidValue() { return {kInvalidValue, QStringLiteral("Érvénytelen tulajdonságérték")}; }
 PrinterError outOfRange() { return {kOutOfRange, QStringLiteral("Az index kívül esik a tartományon")}; }
@@ -92,12 +94,12 @@ double Printer::pageWidthMm() const { return orientation_ == kLandscape ? portra
 double Printer::pageHeightMm() const { return orientation_ == kLandscape ? portraitW_ : portraitH_; }
 
 bool Printer::offersFont(const QString& name) const {
-  const QString t = name.trimmed();
+  const QString t = trimmed(name);
   return !t.isEmpty() && hasFont(t);
 }
 
 void Printer::setFontName(const QString& name) {
-  const QString t = name.trimmed();
+  const QString t = trimmed(name);
   if (t.isEmpty() || !hasFont(t)) throw invalidValue();
   fontName_ = t;
 }

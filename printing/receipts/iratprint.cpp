@@ -55,7 +55,10 @@ Betuk betuk(PrintJob& j, const SetIrat2Rekord& r) {
 void nincsKodBetu(Platform& pf, const Betuk& b) {
   if (!pf.messages) return;
   QStringList mi;
-  if (!b.kodBetuVan)
+  if (!b.kodBetuVan && b.kodBetu.isEmpty())
+    mi << QStringLiteral("A vonalkód betűtípusa nincs megadva, ezért a vonalkód helyett a számjegyei nyomtatódnak "
+                         "ki a szöveg betűtípusával.");
+  else if (!b.kodBetuVan)
     mi << QStringLiteral("A vonalkód betűtípusa (%1) nincs telepítve ezen a gépen, ezért a vonalkód helyett a "
                          "számjegyei nyomtatódnak ki a szöveg betűtípusával.")
               .arg(b.kodBetu);

@@ -225,6 +225,17 @@ TEST_F(IratPrint, LyingPageHoldsAnItemBeyondTheSheet) {
   EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("„igen” – 1. oldal, X = 265 mm")));
 }
 
+TEST_F(IratPrint, AZeroFilledCodeFontIsNamedWithoutItsNulBytes) {
+  // A code font field of zero bytes (a record written short): no NUL reaches the box.
+  layout.VkodBetutipus = QString(25, QChar(0));
+  ASSERT_TRUE(saveSettings(dir.path(), kSetIrat2File, layout));
+  lap.chkVkod = 1;
+  ASSERT_TRUE(allo());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_FALSE(messages.shown[0].text.contains(QChar(0)));
+  EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("A vonalkód betűtípusa nincs megadva")));
+}
+
 TEST_F(IratPrint, WithoutLayoutFilePrintsAtTheBareOffsets) {
   QFile::remove(dir.file(kSetIrat2File));
   ASSERT_TRUE(fekvo());
