@@ -61,6 +61,16 @@ FoAblak frmLavindor::foAblak() {
   a.setUgyfelGombok = [this](bool be) {
     for (auto* b : {cmdDel, cmdModosit, cmdOsszegek}) b->setEnabled(be);
   };
+  a.fizetoModositva = [this] {
+    const int32_t n = allapot_.AktualisRekord;
+    RecordFile nevek(platform_.folder, kNevekFile, NevekRekord::Length);
+    if (n < 1 || n > nevek.count()) return;
+    RecordFile kozl(platform_.folder, kKozl3sorFile, Kozl3sorRekord::Length);
+    const NevekRekord r = nevek.read<NevekRekord>(n);
+    const Kozl3sorRekord k = kozl.read<Kozl3sorRekord>(n);
+    // The payer's fields only: the amounts and the pages' own boxes stay as they are.
+    for (FormPage* p : oldalak_) p->fill({r, k, trimmed(allapot_.Set.FizHat), isTrue(allapot_.Set.FizHatBeolvas)});
+  };
   a.ListView2 = ListView2;
   return a;
 }

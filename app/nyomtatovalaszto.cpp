@@ -12,6 +12,11 @@ NyomtatoValaszto::NyomtatoValaszto(const Platform& platform, SetRekord& set, QWi
   Combo2->setObjectName("Combo2");
   lbPrintNo = new QLabel(this);
   lbPrintNo->setObjectName("lbPrintNo");
+  lbNincsTelepitve = new QLabel(this);
+  lbNincsTelepitve->setObjectName("lbNincsTelepitve");
+  lbNincsTelepitve->setWordWrap(true);
+  lbNincsTelepitve->hide();
+  Combo2->setPlaceholderText(QStringLiteral("(nincs telepítve)"));
   opPrinter[0] = new QRadioButton(QStringLiteral("Kijelölt nyomtató használata"), this);
   opPrinter[1] = new QRadioButton(QStringLiteral("Windows alapértelmezett nyomtató használata"), this);
   // A brand-new installation has neither option chosen.
@@ -22,6 +27,7 @@ NyomtatoValaszto::NyomtatoValaszto(const Platform& platform, SetRekord& set, QWi
   g->addWidget(lbPrintNo, 0, 1);
   g->addWidget(opPrinter[0], 1, 0, 1, 2);
   g->addWidget(opPrinter[1], 2, 0, 1, 2);
+  g->addWidget(lbNincsTelepitve, 3, 0, 1, 2);
 
   connect(Combo2, &QComboBox::activated, this, [this](int) { Combo2_Click(); });
   for (int i = 0; i < 2; ++i)
@@ -39,10 +45,14 @@ void NyomtatoValaszto::fill() {
 
 void NyomtatoValaszto::select(int index) {
   if (index < 0 || index >= Combo2->count()) {
-    const int def = platform_.printer ? platform_.printer->defaultIndex() : -1;
-    index = def >= 0 && def < Combo2->count() ? def : (Combo2->count() > 0 ? 0 : -1);
+    Combo2->setCurrentIndex(-1);
+    lbPrintNo->setText(QString::number(index));
+    lbNincsTelepitve->setText(QStringLiteral("A mentett nyomtató (sorszáma: %1) most nincs telepítve: a kijelölt "
+                                             "nyomtatóra küldött nyomtatás elmarad, amíg nem választ másikat.")
+                                  .arg(index));
+    lbNincsTelepitve->show();
+    return;
   }
-  if (index < 0) return;  // no printer installed: nothing to choose
   Combo2->setCurrentIndex(index);
   Combo2_Click();
 }
@@ -62,6 +72,8 @@ bool NyomtatoValaszto::save(const std::function<void(SetRekord&)>& change) {
 }
 
 void NyomtatoValaszto::Combo2_Click() {
+  if (Combo2->currentIndex() < 0) return;
+  lbNincsTelepitve->hide();
   lbPrintNo->setText(QString::number(Combo2->currentIndex()));
   const double v = leadingValue(lbPrintNo->text());
   save([v](SetRekord& s) { s.NyomtatoIndex = roundToInt16(v); });

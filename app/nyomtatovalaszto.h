@@ -19,12 +19,15 @@ class NyomtatoValaszto : public QWidget {
 
   QComboBox* Combo2;
   QLabel* lbPrintNo;
+  QLabel* lbNincsTelepitve;  // shown while the saved printer is not installed
   std::array<QRadioButton*, 2> opPrinter;
 
   // Lists the installed printers; the text ends as the last printer's name.
   void fill();
   // Selects entry `index` and runs Combo2_Click, also when it was already selected. An index
-  // that names no installed printer selects the system default printer instead.
+  // that names no installed printer (switched off, or the print system not up yet) keeps its
+  // place in Set.dat: no entry is selected, nothing is saved, and the panel says that the saved
+  // printer is not installed now, until the user picks one.
   void select(int index);
   // Chooses opPrinter(index) and runs its handler.
   void choose(int index);

@@ -1,6 +1,7 @@
 #include "common/mmkep.h"
 
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QPixmap>
 #include <QResizeEvent>
 #include <QTransform>
@@ -10,7 +11,11 @@
 
 namespace {
 constexpr double kPxPerMm = 3.0;  // natural size: 630 x 315 pixels for the slip
-}
+
+// Pixels a one-line caption in `f` needs: its ascent, which holds the accents over capitals,
+// and its descent.
+int sorMagassag(const QFont& f) { return QFontMetrics(f).height(); }
+}  // namespace
 
 MmKep::MmKep(double widthMm, double heightMm, QWidget* parent, Fekvo fekvo)
     : QLabel(parent), widthMm_(widthMm), heightMm_(heightMm), fekvo_(fekvo) {
@@ -135,8 +140,10 @@ void MmKep::arrange() {
       continue;
     }
     const QRectF& r = b.mm;
-    QRect px(area.left() + int(std::lround(r.x() * sx)), area.top() + int(std::lround(r.y() * sy)),
-             int(std::lround(r.width() * sx)), int(std::lround(r.height() * sy)));
+    // Edges rounded, not sizes: boxes that meet on the form meet on screen, without overlap.
+    const int left = int(std::lround(r.x() * sx)), top = int(std::lround(r.y() * sy));
+    QRect px(area.left() + left, area.top() + top, int(std::lround(r.right() * sx)) - left,
+             int(std::lround(r.bottom() * sy)) - top);
     // The text fills about two thirds of its box's height, or takes its size on the form.
     QFont f = b.w->font();
     f.setPixelSize(std::max(7, int(b.pt > 0 ? std::lround(b.pt * 25.4 / 72 * sy) : px.height() * 0.62)));
@@ -144,6 +151,9 @@ void MmKep::arrange() {
     // A box without a width or height takes the widget's own.
     if (r.width() <= 0) px.setWidth(b.w->sizeHint().width());
     if (r.height() <= 0) px.setHeight(b.w->sizeHint().height());
+    // A caption is at least one line of its font high, accents over capitals included, so
+    // that "Ő" is not cut to "O".
+    if (qobject_cast<QLabel*>(b.w.data())) px.setHeight(std::max(px.height(), sorMagassag(f)));
     b.w->setGeometry(px);
   }
 }

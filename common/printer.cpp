@@ -2,11 +2,14 @@
 
 #include <cmath>
 
+#include "common/fields.h"
+
 namespace printer_errors {
 PrinterError invalidValue() { return {kInvalidValue, QStringLiteral("Érvénytelen tulajdonságérték")}; }
 PrinterError outOfRange() { return {kOutOfRange, QStringLiteral("Az index kívül esik a tartományon")}; }
 PrinterError cancelled() { return {kCancelled, QStringLiteral("A nyomtatást a Mégse gombbal megszakította.")}; }
 PrinterError invalidPicture() { return {kInvalidPicture, QStringLiteral("Érvénytelen kép")}; }
+PrinterError offPage() { return {kOffPage, QStringLiteral("A szöveg nem fér a lapra")}; }
 PrinterError printerFailed(const QString& detail) {
   QString d = QStringLiteral("Nyomtatóhiba");
   if (!detail.isEmpty()) d += QStringLiteral("\r\n") + detail;
@@ -15,6 +18,12 @@ PrinterError printerFailed(const QString& detail) {
 }  // namespace printer_errors
 
 using namespace printer_errors;
+
+QString inkText(const QString& text) {
+  qsizetype n = text.size();
+  while (n > 0 && text[n - 1].isSpace()) --n;
+  return text.left(n);
+}
 
 std::vector<PrintedText> PrintedDocument::texts() const {
   std::vector<PrintedText> all;
@@ -85,12 +94,12 @@ double Printer::pageWidthMm() const { return orientation_ == kLandscape ? portra
 double Printer::pageHeightMm() const { return orientation_ == kLandscape ? portraitW_ : portraitH_; }
 
 bool Printer::offersFont(const QString& name) const {
-  const QString t = name.trimmed();
+  const QString t = trimmed(name);
   return !t.isEmpty() && hasFont(t);
 }
 
 void Printer::setFontName(const QString& name) {
-  const QString t = name.trimmed();
+  const QString t = trimmed(name);
   if (t.isEmpty() || !hasFont(t)) throw invalidValue();
   fontName_ = t;
 }
@@ -122,11 +131,19 @@ PrintedPage& Printer::page() {
 
 void Printer::print(const QString& text, bool endLine) {
   placing(text);
-  const double width = endLine ? 0 : textWidth(text);
-  const double height = endLine ? textHeight(text) : 0;
+  const double width = textWidth(text);
+  const double height = textHeight(text);
   PrintedPage& p = page();
   if (!p.setUp) takeSetUp(p);
   p.texts.push_back({text, unitToMm(x_), unitToMm(y_), fontName_, fontSize_, bold_});
+  // Its line box, the text's width (trailing blanks, which print nothing, left out) by one line
+  // of its font, must lie on the page (a few hundredths of a millimetre of rounding allowed).
+  constexpr double kTolerance = 0.05;
+  const PrintedText& t = p.texts.back();
+  const double w = measureWidthMm(inkText(text), fontName_, fontSize_, bold_), h = unitToMm(height);
+  if (!text.trimmed().isEmpty() && (t.x < -kTolerance || t.y < -kTolerance || t.x + w > p.widthMm + kTolerance ||
+                                    t.y + h > p.heightMm + kTolerance))
+    offPage_.push_back({text, t.x, t.y, w, h, p.widthMm, p.heightMm, int(doc_.pages.size())});
   if (endLine) {
     x_ = 0;
     y_ += height;

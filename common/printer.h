@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 struct PrinterError {
@@ -24,10 +25,12 @@ constexpr int kOutOfRange = 9;         // printer index not in the installed-pri
 constexpr int kCancelled = 32755;      // the printer dialog was cancelled
 constexpr int kPrinterFailed = 482;    // the printer (or the PDF file) could not take the document
 constexpr int kInvalidPicture = 481;   // a picture that cannot be painted (null image)
+constexpr int kOffPage = 483;          // a text placed wholly or partly outside its page
 PrinterError invalidValue();
 PrinterError outOfRange();
 PrinterError cancelled();
 PrinterError invalidPicture();
+PrinterError offPage();
 // `detail` (may be empty) follows the general description on a new line.
 PrinterError printerFailed(const QString& detail = {});
 }  // namespace printer_errors
@@ -56,6 +59,17 @@ struct PrintedPage {
   std::vector<PrintedText> texts;
   std::vector<PrintedPicture> pictures;
   bool empty() const { return texts.empty() && pictures.empty(); }
+};
+// `text` without its trailing blanks: what of it puts ink on paper, measured from its start.
+QString inkText(const QString& text);
+
+// A text that lies wholly or partly outside its page: it is placed all the same (what lies on
+// the page prints), and the print says so afterwards.
+struct OffPageText {
+  QString text;
+  double x = 0, y = 0, width = 0, height = 0;  // mm, the text's line box
+  double pageWidthMm = 0, pageHeightMm = 0;
+  int page = 1;  // from 1
 };
 struct PrintedDocument {
   QString printer;
@@ -125,6 +139,13 @@ class Printer {
   void print(const QString& text, bool endLine = true);
   double textWidth(const QString& text) const;   // scale unit
   double textHeight(const QString& text) const;  // scale unit: one line of the current font
+  // Measures of a font given by name, size and bold, in millimetres, whatever the current font.
+  double measureMm(const QString& text, const QString& font, double size, bool bold) const {
+    return measureWidthMm(text, font, size, bold);
+  }
+  double lineMm(const QString& font, double size, bool bold) const { return lineHeightMm(font, size, bold); }
+  // The texts placed outside their page since the last call (blank texts are never counted).
+  std::vector<OffPageText> takeOffPage() { return std::exchange(offPage_, {}); }
   void paintPicture(const QImage& image, double x, double y, double width, double height);
 
   // Ends the page and starts the next one of the same document. Each page keeps the page
@@ -180,4 +201,5 @@ class Printer {
   double x_ = 0, y_ = 0;
   bool open_ = false;
   PrintedDocument doc_;
+  std::vector<OffPageText> offPage_;
 };

@@ -1,5 +1,7 @@
 #include "common/printjob.h"
 
+#include <algorithm>
+#include <cmath>
 #include <exception>
 
 #include "common/numtext.h"
@@ -41,22 +43,70 @@ std::unique_ptr<PrintJob> printJob(Platform& platform, ErrorClass errorClass) {
 bool PrintJob::run(const std::function<void(PrintJob&)>& body) {
   try {
     PrinterError e;
-    if (failed([&] { body(*this); }, e)) handle(e, false);  // always leaves
-    return true;
+    const bool hiba = failed([&] { body(*this); }, e);
+    collectOffPage();
+    if (hiba) handle(e, false);  // always leaves
   } catch (const Abort&) {
     return false;
   }
+  sayOffPage();
+  return true;
 }
 
 void PrintJob::step(const std::function<void()>& fn) {
   PrinterError e;
   // An Abort of a nested step passes through untouched.
-  if (failed(fn, e)) handle(e, true);
+  const bool hiba = failed(fn, e);
+  collectOffPage();
+  if (hiba) handle(e, true);
+}
+
+void PrintJob::collectOffPage() {
+  for (OffPageText& t : p_.takeOffPage()) {
+    errors_.push_back(printer_errors::offPage());
+    offPage_.push_back(std::move(t));
+  }
+}
+
+namespace {
+// Millimetres to one decimal, with a decimal comma and no trailing ",0".
+QString mm(double v) {
+  QString s = QString::number(std::round(v * 10) / 10, 'f', 1);
+  if (s.endsWith(QStringLiteral(".0"))) s.chop(2);
+  return s.replace(u'.', u',');
+}
+}  // namespace
+
+void PrintJob::sayOffPage() {
+  // A document that was not written took nothing to paper: that was said instead.
+  if (offPage_.empty() || notWrittenSaid_) return;
+  constexpr size_t kListed = 10;
+  QStringList sorok{QStringLiteral("Nem minden szöveg fér a lapra, ezért ezek nem, vagy csak részben kerültek a "
+                                   "papírra:")};
+  for (size_t i = 0; i < offPage_.size() && i < kListed; ++i) {
+    const OffPageText& t = offPage_[i];
+    sorok << QStringLiteral("„%1” – %2. oldal, X = %3 mm, Y = %4 mm, a lap mérete %5 x %6 mm")
+                 .arg(t.text.trimmed())
+                 .arg(t.page)
+                 .arg(mm(t.x), mm(t.y), mm(t.pageWidthMm), mm(t.pageHeightMm));
+  }
+  if (offPage_.size() > kListed) sorok << QStringLiteral("… és még %1 szöveg.").arg(offPage_.size() - kListed);
+  msg_.info(sorok.join(QStringLiteral("\r\n")), QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
 }
 
 void PrintJob::handle(const PrinterError& e, bool canGoOn) {
   errors_.push_back(e);
   const QString number = QString::number(e.number);
+  // A document that could not be sent or written (the end of the document failed) is said
+  // once, with why, in the words of the font-fallback class, by the classes that would
+  // otherwise say nothing.
+  if (ending_) {
+    const bool szol = class_ == ErrorClass::SilentCancel || class_ == ErrorClass::Ignore || class_ == ErrorClass::None;
+    if (szol && !notWrittenSaid_)
+      msg_.show(e.description + QStringLiteral("\r\nHibakód száma : ") + number, QStringLiteral("!  H I B A  ! "),
+                MsgButtons::Ok, MsgIcon::None);
+    notWrittenSaid_ = true;
+  }
   switch (class_) {
     case ErrorClass::SilentCancel:
       break;
@@ -87,6 +137,18 @@ void PrintJob::handle(const PrinterError& e, bool canGoOn) {
 void PrintJob::choosePrinter(const SetRekord& set, PrinterChoice choice) {
   const bool follow = choice == PrinterChoice::FollowDefault;
   if (set.AlapNyomtato == 0) {
+    // The saved printer is not installed now (switched off, or the print system not up yet):
+    // nothing goes to another printer behind the user's back.
+    if (set.NyomtatoIndex < 0 || set.NyomtatoIndex >= p_.printerNames().size()) {
+      errors_.push_back(printer_errors::outOfRange());
+      p_.killDoc();
+      msg_.info(QStringLiteral("A kiválasztott nyomtató (sorszáma: %1) most nincs telepítve, ezért a nyomtatás "
+                               "elmaradt.\r\nKapcsolja be a nyomtatót, és indítsa újra a programot, vagy válasszon "
+                               "másik nyomtatót a „Nyomtató” lapon.")
+                    .arg(set.NyomtatoIndex),
+                QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+      throw Abort{};
+    }
     step([&] { p_.select(set.NyomtatoIndex); });
     if (follow) step([&] { p_.setFollowDefault(false); });
   } else if (follow) {
@@ -209,8 +271,57 @@ void PrintJob::newPage() {
   step([&] { p_.newPage(); });
 }
 void PrintJob::endDoc() {
+  ending_ = true;
   step([&] { p_.endDoc(); });
+  ending_ = false;
 }
 void PrintJob::killDoc() {
   step([&] { p_.killDoc(); });
+}
+
+namespace {
+// Prints nowhere: keeps what is placed on one page larger than any form, measuring in the
+// fonts of another printer.
+class Mero : public Printer {
+ public:
+  explicit Mero(const Printer& real) : real_(real) { initCurrent(); }
+  QStringList printerNames() const override { return {QStringLiteral("mérő")}; }
+  int defaultIndex() const override { return 0; }
+  QStringList fonts() const override { return real_.fonts(); }
+
+ protected:
+  double measureWidthMm(const QString& text, const QString& font, double size, bool bold) const override {
+    return real_.measureMm(text, font, size, bold);
+  }
+  double lineHeightMm(const QString& font, double size, bool bold) const override {
+    return real_.lineMm(font, size, bold);
+  }
+  bool hasFont(const QString& name) const override { return real_.offersFont(name); }
+  void send(const PrintedDocument&, int) override {}
+
+ private:
+  const Printer& real_;
+};
+}  // namespace
+
+QSizeF PrintJob::measure(const std::function<void(PrintJob&)>& place) {
+  Mero m(p_);
+  if (p_.scaleMillimetres()) m.setScaleMillimetres();
+  constexpr double kRoom = 2.0 * kMaxPositionMm * kTwipsPerMm;
+  m.setWidthTwips(kRoom);
+  m.setHeightTwips(kRoom);
+  m.setFontName(p_.fontName());
+  m.setFontSize(p_.fontSize());
+  m.setBold(p_.bold());
+  PrintJob j(m, ErrorClass::Ignore, nullptr);
+  j.run(place);
+  double w = 0, h = 0;
+  for (const PrintedPage& page : m.pending().pages)
+    for (const PrintedText& t : page.texts) {
+      if (t.text.trimmed().isEmpty()) continue;
+      w = std::max(w, t.x + m.measureMm(inkText(t.text), t.font, t.size, t.bold));
+      h = std::max(h, t.y + m.lineMm(t.font, t.size, t.bold));
+    }
+  m.killDoc();
+  return {w, h};
 }

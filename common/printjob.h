@@ -14,7 +14,14 @@
 // A step's error is a PrinterError; an OverflowError counts as error 6 "Túlcsordulás", any
 // other exception as error 5 with its text. An exception that escapes the body outside a step
 // is handled like a failing step that cannot be skipped (ignore and font fallback cancel).
+// Whatever the class, the user hears, once a print:
+//   - that the document was not written and why (the end of the document failed: the printer
+//     or the PDF file could not take it), where the class itself would say nothing;
+//   - that the saved printer is not installed: the print is cancelled before anything is placed;
+//   - after a print that went to its end, every text placed wholly or partly outside its page
+//     (which text, where, on what page size); each is a failed step, placed all the same.
 #include <QString>
+#include <QSizeF>
 #include <QStringList>
 
 #include <functional>
@@ -48,6 +55,11 @@ class PrintJob {
 
   // Runs one step under the error class.
   void step(const std::function<void()>& fn);
+
+  // The extent (right and bottom edge, mm) of what `place` puts on a page: its texts, each its
+  // own width wide and one line of its font high, measured in this printer's fonts from its
+  // current font, without printing anything.
+  QSizeF measure(const std::function<void(PrintJob&)>& place);
 
   // Called, on the window, when the font-fallback class goes on after error 380.
   std::function<void()> onFontFallback;
@@ -111,6 +123,12 @@ class PrintJob {
   struct Abort {};
   // Handles an error by the class: returns to go on, throws Abort to leave.
   void handle(const PrinterError& e, bool canGoOn);
+  // Takes the texts the printer found outside their page: failed steps, said after the print.
+  void collectOffPage();
+  void sayOffPage();
+  std::vector<OffPageText> offPage_;
+  bool notWrittenSaid_ = false;
+  bool ending_ = false;  // the end of the document is the step under way
   Printer& p_;
   ErrorClass class_;
   std::unique_ptr<MessageBoxes> unseen_;

@@ -31,7 +31,7 @@ void fjSetAlapertekek(FjSetRekord& r) {
 }
 
 void cimkeBetuAlapertekek(const BoritekRekord& boritek, BetutipRekord& tip, BetumeretRekord& meret) {
-  QString csalad = boritek.BoritekNevBetutipus.trimmed();
+  QString csalad = trimmed(boritek.BoritekNevBetutipus);
   if (csalad.isEmpty()) csalad = QStringLiteral("Times New Roman CE");
   tip.nevek.fill(csalad);
   meret.meretek.fill(10);

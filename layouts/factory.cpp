@@ -59,6 +59,17 @@ const FactoryTable<SetIrat2Rekord>& irat2Factory() {
   return t;
 }
 
+const FactoryTable<SetIrat2Rekord>& irat2Restore() {
+  using R = SetIrat2Rekord;
+  static const FactoryTable<R> t = [] {
+    FactoryTable<R> r;
+    for (const FactoryValue<R>& v : irat2Factory())
+      if (v.field != FieldRef<R>(&R::VkodBetutipus) && v.field != FieldRef<R>(&R::VkodMeret)) r.push_back(v);
+    return r;
+  }();
+  return t;
+}
+
 const FactoryTable<SetFvevenyRekord>& fvevenyFactory() {
   using R = SetFvevenyRekord;
   static const FactoryTable<R> t = {

@@ -31,7 +31,10 @@ const FactoryTable<SetRekord>& setFactory();
 // Return receipt; the return address has no factory value.
 const FactoryTable<SetTertiRekord>& tertiFactory();
 // Official-document return receipt; the code (bar-code) font is the text font at 12 points.
+// A first start writes it whole; the restore button puts back all but the code font and size,
+// which stay as the user saved them.
 const FactoryTable<SetIrat2Rekord>& irat2Factory();
+const FactoryTable<SetIrat2Rekord>& irat2Restore();
 // Posting receipt; the sender has none.
 const FactoryTable<SetFvevenyRekord>& fvevenyFactory();
 // Money order; the fixed party, the payee option and the bank account have none.

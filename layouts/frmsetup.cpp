@@ -486,7 +486,10 @@ void frmSetup::cmdIratTertiMentes_Click() {
 
 void frmSetup::cmdIratTertiAlapbeallitas_Click() {
   if (!ask(kSureRestore, {}, kRestoreTitle)) return;
-  restoreBound(kSetIrat2File, layouts_.Irat2, irat_, irat2Factory(), false);
+  restoreBound(kSetIrat2File, layouts_.Irat2, irat_, irat2Restore(), false);
+  // The code font and size stay as saved, and the tab shows them so.
+  for (const auto& b : irat_)
+    if (!hasFactoryValue(irat2Restore(), b.field)) showField(layouts_.Irat2, b);
 }
 
 void frmSetup::cmdRCsekkMentes_Click() {

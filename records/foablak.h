@@ -22,6 +22,9 @@ struct FoAblak {
   // Enables or disables the buttons that act on the current payer: cmdDel, cmdModosit,
   // cmdOsszegek. Disabled after a deletion, enabled again by the next row click.
   std::function<void(bool)> setUgyfelGombok;
+  // The modify saved the current payer: the pages show its saved fields again, as a click on
+  // its row would (what the user typed into the pages' own boxes stays).
+  std::function<void()> fizetoModositva;
   // The address pick list the window placed into its frame frameCimKeres.
   CimValaszto* ListView2 = nullptr;
 };

@@ -104,7 +104,9 @@ frmFelvet::frmFelvet(const Platform& platform, FizetoAllapot allapot, FoAblak ab
   connect(Legfelül, &QCheckBox::clicked, this, [this] { Legfelül_Click(); });
   connect(cmdRogzites, &QPushButton::clicked, this, [this] { cmdRogzites_Click(); });
   connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-  for (QLineEdit* t : {txBefizetoCim1, txBefizetoCim2, txBefizetoIrsz}) t->installEventFilter(this);
+  // Enter in the three lookup boxes; a press on any control that takes the focus by a click.
+  for (QWidget* w : findChildren<QWidget*>())
+    if (w->focusPolicy() & Qt::ClickFocus) w->installEventFilter(this);
   if (ablak_.ListView2) ablak_.ListView2->setMezok(txBefizetoCim1, txBefizetoCim2, txBefizetoIrsz);
   Form_Load();
 }
@@ -114,15 +116,22 @@ void frmFelvet::Form_Load() {
   if (QWidget* p = parentWidget()) move(p->window()->geometry().topLeft() + QPoint(33, 53));
 }
 
-void frmFelvet::Form_Activate() { txBefizetoNeve->setFocus(); }
+void frmFelvet::Form_Activate() {
+  if (kattintas_) return;  // the click that activated the dialog put the focus where it wanted
+  txBefizetoNeve->setFocus();
+}
 
 bool frmFelvet::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate) Form_Activate();
+  else if (e->type() == QEvent::WindowDeactivate) kattintas_ = false;
   return QDialog::event(e);
 }
 
 bool frmFelvet::eventFilter(QObject* watched, QEvent* e) {
-  if (e->type() == QEvent::KeyPress) {
+  if (e->type() == QEvent::MouseButtonPress) kattintas_ = true;
+  else if (e->type() == QEvent::MouseButtonRelease) kattintas_ = false;
+  const bool keres = watched == txBefizetoCim1 || watched == txBefizetoCim2 || watched == txBefizetoIrsz;
+  if (keres && e->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(e)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       if (watched == txBefizetoCim1) txBefizetoCim1_KeyPress(13);
@@ -242,6 +251,7 @@ void frmFelvet::cmdRogzites_Click() {
                                  QStringLiteral("Feladó módosítása")))
       return bezar();
     if (!modositoMentes()) return;
+    if (ablak_.fizetoModositva) ablak_.fizetoModositva();
   }
   if (ablak_.Beolvas) ablak_.Beolvas();
   if (!tobb) bezar();

@@ -48,6 +48,8 @@ class frmFelvet : public QDialog {
   // Applies the state of "Ablak legfelül marad" to the window.
   void Legfelul();
   void Form_Load();
+  // The focus into "Név", unless the activation comes from a click into one of the dialog's
+  // boxes: the box clicked keeps the focus.
   void Form_Activate();
   void chkKulfCim_Click();
   void Legfelül_Click() { Legfelul(); }
@@ -78,4 +80,5 @@ class frmFelvet : public QDialog {
   const Platform& platform_;
   FizetoAllapot allapot_;
   FoAblak ablak_;
+  bool kattintas_ = false;  // a mouse button is down on one of the dialog's controls
 };

@@ -28,7 +28,7 @@ void nyomatHelyre(MmKep* kep, QWidget* w, const PrintedText& t, double szeles) {
   const QString csalad = QtPrinter::family(t.font);
   if (!csalad.isEmpty()) f.setFamily(csalad);
   w->setFont(f);
-  kep->place(w, {t.x, t.y, szeles, RecordingPrinter::kLineMmPerPoint * t.size - 0.25}, t.size);
+  kep->place(w, {t.x, t.y, szeles, RecordingPrinter::kLineMmPerPoint * t.size}, t.size);
 }
 
 const PrintedText* nyomatSzoveg(const PrintedPage& page, const QString& text, int n) {

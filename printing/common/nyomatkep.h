@@ -33,7 +33,8 @@ R nyomatBeallitas(const QString& folder, const QString& name) {
 }
 
 // Puts `w` on the picture where the printed text `t` stands: from its first character, one
-// printed line high (a little less, so that following lines do not overlap on screen) and
+// printed line high (a caption at least one line of its screen font, so that accents over
+// capitals show whole) and
 // `szeles` millimetres wide (0: as wide as its own text), in the text's size and the family
 // the printer draws its font with.
 void nyomatHelyre(MmKep* kep, QWidget* w, const PrintedText& t, double szeles);

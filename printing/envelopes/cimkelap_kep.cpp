@@ -47,7 +47,7 @@ void CimkeLap::ivFrissit() {
   for (size_t i = 0; i < sorok.size(); ++i) {
     const double pt = sorMeret(int(i));
     const double sor = RecordingPrinter::kLineMmPerPoint * pt;
-    Picture2->place(sorok[i], {x, y, std::max(1.0, szeles - x - 1), sor - 0.25}, pt);
+    Picture2->place(sorok[i], {x, y, std::max(1.0, szeles - x - 1), sor}, pt);
     y += sor;
   }
 }

@@ -93,7 +93,7 @@ void cimke(PrintJob& j, double x, double y, const std::array<QString, 5>& sorok,
   for (size_t i = 0; i < sorok.size(); ++i) {
     j.fontName(kSzovegBetu);
     j.fontSize(kSzovegMeret);
-    j.fontName(b.nev[i].trimmed());
+    j.fontName(trimmed(b.nev[i]));
     j.fontSize(b.meret[i]);
     if (i == 0)
       j.text(x, y, sorok[i]);

@@ -27,23 +27,23 @@ RcsekkAdatok rowData(const RcsekkListaLap& lap, const NevekRekord& nv, const Set
   const QString payerCim = rcsekkCimSor(nv.Irsz, 6, nv.Helyseg, nv.Cim, kListaElvalaszto);
   const QString fixCim = rcsekkCimSor(r.RcsekkIrszam, 4, r.RcsekkHelyseg, r.RcsekkCim, kListaElvalaszto);
   if (lap.opAllando0) {
-    a.RtxNev = nv.Nev;
+    a.RtxNev = asStored(nv.Nev);
     a.RtxCim = payerCim;
     a.RlbNev = lap.RlbNev;
     a.RlbHelys = lap.RlbHelys;
     a.RlbCim = lap.RlbCim;
     a.RlbIrsz = lap.RlbIrsz;
-    a.txtNevHatul = nv.Nev;
-    a.txtHelysHatul = nv.Helyseg;
-    a.txtCimHatul = nv.Cim;
-    a.txtIrszHatul = nv.Irsz;
+    a.txtNevHatul = asStored(nv.Nev);
+    a.txtHelysHatul = asStored(nv.Helyseg);
+    a.txtCimHatul = asStored(nv.Cim);
+    a.txtIrszHatul = asStored(nv.Irsz);
   } else {
     a.RtxNev = r.RcsekkNev;
     a.RtxCim = fixCim;
-    a.RlbNev = nv.Nev;
-    a.RlbHelys = nv.Helyseg;
-    a.RlbCim = nv.Cim;
-    a.RlbIrsz = nv.Irsz;
+    a.RlbNev = asStored(nv.Nev);
+    a.RlbHelys = asStored(nv.Helyseg);
+    a.RlbCim = asStored(nv.Cim);
+    a.RlbIrsz = asStored(nv.Irsz);
     a.txtNevHatul = r.RcsekkNev;
     a.txtHelysHatul = r.RcsekkHelyseg;
     a.txtCimHatul = r.RcsekkCim;

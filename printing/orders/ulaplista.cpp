@@ -68,12 +68,12 @@ PrintResult printUlapList(const std::vector<CsoportSor>& sorok, const UlapLapAll
       j.scaleMillimetres();
     }
 
-    a.txUNev = nv.Nev;
-    a.txUCim = nv.Irsz + QStringLiteral(" ") + nv.Helyseg.trimmed() + QStringLiteral(", ") + nv.Cim;
-    a.lbUNevHatul = nv.Nev;
-    a.lbUHelysegHatul = nv.Helyseg;
-    a.lbUCimHatul = nv.Cim;
-    a.lbUIrszamHatul = nv.Irsz;
+    a.txUNev = asStored(nv.Nev);
+    a.txUCim = asStored(nv.Irsz) + QStringLiteral(" ") + trimmed(nv.Helyseg) + QStringLiteral(", ") + asStored(nv.Cim);
+    a.lbUNevHatul = asStored(nv.Nev);
+    a.lbUHelysegHatul = asStored(nv.Helyseg);
+    a.lbUCimHatul = asStored(nv.Cim);
+    a.lbUIrszamHatul = asStored(nv.Irsz);
     placeUlap(j, a, osszeg, rc, u, allo ? kListaAllo : kListaFekvo);
   };
 

@@ -83,6 +83,14 @@ FeladoLap::FeladoLap(const Platform& platform, LayoutRecords& layouts, QWidget* 
   for (int i = 0; i < 6; ++i)
     connect(kulonok[i], &QCheckBox::stateChanged, this, [this, k = kezelok[i]] { (this->*k)(); });
   connect(chkErtek, &QCheckBox::stateChanged, this, [this] { chkErtek_Click(); });
+  // The declared value is no value without its box: hidden from the first show on.
+  ertekMutat();
+}
+
+void FeladoLap::ertekMutat() {
+  const bool van = chkErtek->value() == 1;
+  txErtek->setVisible(van);
+  lbFt[0]->setVisible(van);
 }
 
 namespace {
@@ -97,14 +105,8 @@ void FeladoLap::chk5_Click() { jelez(chk5, lbX[4]); }
 void FeladoLap::chk6_Click() { jelez(chk6, lbX[5]); }
 
 void FeladoLap::chkErtek_Click() {
-  if (chkErtek->value() == 1) {
-    txErtek->show();
-    lbFt[0]->show();
-    txErtek->setFocus();
-  } else {
-    txErtek->hide();
-    lbFt[0]->hide();
-  }
+  ertekMutat();
+  if (chkErtek->value() == 1) txErtek->setFocus();
 }
 
 LapValtas FeladoLap::belep() {

@@ -80,6 +80,8 @@ class FeladoLap : public QWidget, public FormPage {
   // Value record: ticked (1) shows the declared value and its "Ft" and puts the focus in it;
   // otherwise hides both, keeping the text (the receipt still prints it).
   void chkErtek_Click();
+  // `txErtek` and its "Ft" shown only while `chkErtek` is ticked.
+  void ertekMutat();
 
 
   // What the form printers print, as the page shows it.

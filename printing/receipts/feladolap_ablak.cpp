@@ -14,6 +14,7 @@ void FeladoLap::fill(const FizetoKitoltes& f) {
   txNev3->setText(trimmed(f.nevek.Nev));
   txCim3_1->setText(c.sor1);
   txCim3_2->setText(c.sor2);
+  ertekMutat();
 }
 
 void FeladoLap::fillAmounts(const std::array<int32_t, 12>& osszegek) {

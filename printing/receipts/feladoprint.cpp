@@ -77,6 +77,17 @@ void placeFelado(PrintJob& j, const FeladoAdatok& a, const SetFvevenyRekord& f, 
   jel(a.chk6, position(f.FeladovevenyXK6_x, o.x), sorK);
 }
 
+// The lying receipt's page: the form, 165 x 120 mm, made larger where its items, every box
+// ticked, reach beyond it.
+void fekvoFeladoLap(PrintJob& j, const FeladoAdatok& a, const SetFvevenyRekord& f) {
+  FeladoAdatok minden = a;
+  for (int* c : {&minden.chkAjanlott, &minden.chkCsomag, &minden.chkTerti, &minden.chkHivIrat, &minden.chkErtek,
+                 &minden.chkSK, &minden.chkPRI, &minden.chkPL, &minden.chkLEGI, &minden.chk5, &minden.chk6})
+    *c = 1;
+  lap::fekvoLap(j, f.FeladovevenyBetuTipus, double(f.FeladovevenyBetuMeret), 165, 120,
+                [&](PrintJob& m) { placeFelado(m, minden, f, kFekvo); });
+}
+
 // A list receipt: the recipient from the row's payer record (the postcode as stored, padding
 // included), everything else from the page.
 FeladoAdatok sorSzovegek(const FeladoAdatok& lap, const NevekRekord& n) {
@@ -108,8 +119,8 @@ PrintResult PrintFekvoFelado(const FeladoAdatok& a, Platform& pf, SetRekord& set
   return PrintResult::done(job && job->run([&](PrintJob& j) {
     j.start(pf.folder, set, PrinterChoice::FollowDefault);
     loadSettings(pf.folder, kSetFvevenyFile, f);
-    // The form itself is the page, fed lying: 165 mm across, 120 mm down.
-    lap::fekvoLap(j, f.FeladovevenyBetuTipus, double(f.FeladovevenyBetuMeret), 165, 120);
+    // The form itself is the page, fed lying: 165 mm across, 120 mm down, or larger.
+    fekvoFeladoLap(j, nyomtatott(a), f);
     placeFelado(j, nyomtatott(a), f, kFekvo);
     j.endDoc();
   }));
@@ -129,9 +140,10 @@ static PrintResult feladoLista(const std::vector<CsoportSor>& sorok, const Felad
   };
   auto place = [&](PrintJob& j, ListRow& row) {
     row.kozl3sor();  // read as the single print's row click would; the shared copy keeps it
+    const FeladoAdatok s = sorSzovegek(a, row.nevek());
     if (allo) lap::alloLap(j, f.FeladovevenyBetuTipus, double(f.FeladovevenyBetuMeret), kPaperDL);
-    else lap::fekvoLap(j, f.FeladovevenyBetuTipus, double(f.FeladovevenyBetuMeret), 165, 120);
-    placeFelado(j, sorSzovegek(a, row.nevek()), f, allo ? kAllo : kFekvo);
+    else fekvoFeladoLap(j, s, f);
+    placeFelado(j, s, f, allo ? kAllo : kFekvo);
   };
   return printList(pf, allo ? ErrorClass::FontFallback : ErrorClass::SilentCancel, sorok, setup, place);
 }

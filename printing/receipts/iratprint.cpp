@@ -21,9 +21,10 @@ bool ticked(int value) { return value == 1; }
 // the code (from the item identifier's place).
 struct Eltolas {
   int x, y, yFelado, xKod, yKod;
+  bool fekvo;
 };
-constexpr Eltolas kAllo{55, 0, -15, 60, 5};
-constexpr Eltolas kFekvo{20, -3, -18, 25, 2};
+constexpr Eltolas kAllo{55, 0, -15, 60, 5, false};
+constexpr Eltolas kFekvo{20, -3, -18, 25, 2, true};
 
 // One form's texts as they are printed, in print order; a block or code that is not printed
 // is absent.
@@ -44,7 +45,7 @@ struct Betuk {
 };
 
 Betuk betuk(PrintJob& j, const SetIrat2Rekord& r) {
-  Betuk b{r.IratTertiBetuTipus.trimmed(), r.VkodBetutipus.trimmed(), double(r.IratTertiBetuMeret),
+  Betuk b{trimmed(r.IratTertiBetuTipus), trimmed(r.VkodBetutipus), double(r.IratTertiBetuMeret),
           double(r.VkodMeret), false, r.VkodMeret > 0};
   b.kodBetuVan = j.hasFont(b.kodBetu);
   return b;
@@ -54,7 +55,10 @@ Betuk betuk(PrintJob& j, const SetIrat2Rekord& r) {
 void nincsKodBetu(Platform& pf, const Betuk& b) {
   if (!pf.messages) return;
   QStringList mi;
-  if (!b.kodBetuVan)
+  if (!b.kodBetuVan && b.kodBetu.isEmpty())
+    mi << QStringLiteral("A vonalkód betűtípusa nincs megadva, ezért a vonalkód helyett a számjegyei nyomtatódnak "
+                         "ki a szöveg betűtípusával.");
+  else if (!b.kodBetuVan)
     mi << QStringLiteral("A vonalkód betűtípusa (%1) nincs telepítve ezen a gépen, ezért a vonalkód helyett a "
                          "számjegyei nyomtatódnak ki a szöveg betűtípusával.")
               .arg(b.kodBetu);
@@ -82,9 +86,8 @@ void blokk(PrintJob& j, double x, double y, const QStringList& sorok) {
   }
 }
 
-// One form on a landscape DL page: the page set-up, then the items in print order.
-void placeIrat(PrintJob& j, const SetIrat2Rekord& r, const Betuk& b, const IratSzovegek& s, const Eltolas& o) {
-  lap::alloLap(j, b.betu, b.meret, kPaperDL);
+// The items of one form in print order.
+void iratElemek(PrintJob& j, const SetIrat2Rekord& r, const Betuk& b, const IratSzovegek& s, const Eltolas& o) {
   blokk(j, position(r.IratTertiCimzett_x, o.x), position(r.IratTertiCimzett_y, o.y), s.cimzett);
   if (s.visszaCim) blokk(j, position(r.IratTertiFelado_x, o.x), position(r.IratTertiFelado_y, o.y), *s.visszaCim);
   const double xSzam = position(r.IratTertiIratszam_x, o.x);
@@ -102,6 +105,20 @@ void placeIrat(PrintJob& j, const SetIrat2Rekord& r, const Betuk& b, const IratS
   j.text(position(r.IratTertiIratotthagy_x, o.x), position(r.IratTertiIratotthagy_y, o.y), s.ertesites);
   j.text(position(r.IratTertiIratposta_x, o.x), position(r.IratTertiIratposta_y, o.y), s.posta);
   j.text(position(r.IratTertiIratkuldAzon_x, o.x), position(r.IratTertiIratkuldAzon_y, o.y), s.kuldAzon);
+}
+
+// One form on a landscape DL page: the page set-up, then the items. The lying form's page is
+// made larger where the layout's items, every optional one printed, reach beyond the sheet.
+void placeIrat(PrintJob& j, const SetIrat2Rekord& r, const Betuk& b, const IratSzovegek& s, const Eltolas& o) {
+  lap::alloLap(j, b.betu, b.meret, kPaperDL);
+  if (o.fekvo) {
+    IratSzovegek minden = s;
+    if (!minden.visszaCim) minden.visszaCim = QStringList{QStringLiteral("X")};
+    if (!minden.felado) minden.felado = QStringList{QStringLiteral("X")};
+    if (!minden.kod) minden.kod = s.szam.isEmpty() ? QStringLiteral("X") : s.szam;
+    lap::lapraFer(j, [&](PrintJob& m) { iratElemek(m, r, b, minden, o); });
+  }
+  iratElemek(j, r, b, s, o);
 }
 
 QString t(const QString& s) { return lap::szokozNelkul(s); }

@@ -103,6 +103,15 @@ void kartya(PrintJob& j, const TertiAdatok& a, const Kartya& k, const SetTertiRe
     kulfoldiKartya(j, a, k, t, kulfoldi);
 }
 
+// The lying card's page: the form, 165 x 105 mm, made larger where the card's items, every
+// mark ticked, reach beyond it.
+void fekvoKartyaLap(PrintJob& j, const TertiAdatok& a, const Kartya& k, const SetTertiRekord& t) {
+  TertiAdatok minden = a;
+  minden.chkTPri = minden.chkTSk = minden.chkTUv = minden.chkLevel = minden.chkKCsomag = 1;
+  lap::fekvoLap(j, t.TertiBetuTipus, double(t.TertiBetuMeret), 165, 105,
+                [&](PrintJob& m) { kartya(m, minden, k, t, kFekvo, kFekvo); });
+}
+
 // The card from the page's fields.
 Kartya lapKartya(const TertiAdatok& a) {
   return {lap::szokozNelkul(a.txNev2),
@@ -154,7 +163,7 @@ PrintResult PrintFekvoTerti(const TertiAdatok& a, Platform& pf, SetRekord& set, 
   r.printed = job->run([&](PrintJob& j) {
     j.start(pf.folder, set, PrinterChoice::KeepCurrent);
     loadSettings(pf.folder, kSetTertiFile, t);
-    lap::fekvoLap(j, t.TertiBetuTipus, double(t.TertiBetuMeret), 165, 105);
+    fekvoKartyaLap(j, a, lapKartya(a), t);
     kartya(j, a, lapKartya(a), t, kFekvo, kFekvo);
     j.endDoc();
   });
@@ -195,9 +204,10 @@ PrintResult PrintCsFekvoTerti(const TertiAdatok& a, const QStringList& rekordok,
       if (n < 1 || n > db) continue;  // no payer record: no card
       par.nevek(n, nevek);
       par.kozl(n, kozl3sor);
-      // The card itself is the page, fed lying: 165 mm across, 105 mm down.
-      lap::fekvoLap(j, t.TertiBetuTipus, double(t.TertiBetuMeret), 165, 105);
-      kartya(j, a, sorKartya(nevek, kozl3sor), t, kFekvo, kFekvo);
+      // The card itself is the page, fed lying: 165 mm across, 105 mm down, or larger.
+      const Kartya k = sorKartya(nevek, kozl3sor);
+      fekvoKartyaLap(j, a, k, t);
+      kartya(j, a, k, t, kFekvo, kFekvo);
       j.newPage();
       ++r.lapok;
     }

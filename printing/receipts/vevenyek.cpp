@@ -2,6 +2,9 @@
 
 #include "common/printjob.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace lap {
 
 QString szokozNelkul(const QString& s) {
@@ -20,13 +23,27 @@ void alloLap(PrintJob& j, const QString& betu, double meret, int papir) {
   j.orientation(kLandscape);
 }
 
-void fekvoLap(PrintJob& j, const QString& betu, double meret, double szeles, double magas) {
+namespace {
+void meretez(PrintJob& j, double szeles, double magas, const std::function<void(PrintJob&)>& elemek) {
+  const QSizeF k = j.measure(elemek);
+  j.pageWidthTwips(std::max(szeles, std::ceil(k.width())) * kTwipsPerMm);
+  j.pageHeightTwips(std::max(magas, std::ceil(k.height())) * kTwipsPerMm);
+}
+}  // namespace
+
+void fekvoLap(PrintJob& j, const QString& betu, double meret, double szeles, double magas,
+              const std::function<void(PrintJob&)>& elemek) {
   j.scaleMillimetres();
   j.fontName(betu.trimmed());
   j.bold(false);
   j.fontSize(meret);
-  j.pageWidthTwips(szeles * kTwipsPerMm);
-  j.pageHeightTwips(magas * kTwipsPerMm);
+  meretez(j, szeles, magas, elemek);
+}
+
+void lapraFer(PrintJob& j, const std::function<void(PrintJob&)>& elemek) {
+  const QSizeF k = j.measure(elemek);
+  const double szeles = j.printer().pageWidthMm(), magas = j.printer().pageHeightMm();
+  if (k.width() > szeles || k.height() > magas) meretez(j, szeles, magas, elemek);
 }
 
 }  // namespace lap

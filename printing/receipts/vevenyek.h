@@ -2,6 +2,8 @@
 // What the receipt printers share, free of widgets.
 #include <QString>
 
+#include <functional>
+
 class PrintJob;
 
 namespace lap {
@@ -14,7 +16,14 @@ QString szokozNelkul(const QString& s);
 void alloLap(PrintJob& j, const QString& betu, double meret, int papir);
 
 // The lying receipts' page set-up: millimetres, the one font (`betu` trimmed, not bold), the
-// size `meret`, then the form itself as the page, `szeles` mm across and `magas` mm down.
-void fekvoLap(PrintJob& j, const QString& betu, double meret, double szeles, double magas);
+// size `meret`, then the form itself as the page, `szeles` mm across and `magas` mm down, made
+// wider and higher (to whole millimetres) where the form's items, as `elemek` places them,
+// reach beyond it: every item lies on the page, each its own width wide.
+void fekvoLap(PrintJob& j, const QString& betu, double meret, double szeles, double magas,
+              const std::function<void(PrintJob&)>& elemek);
+
+// The page as set up, made wider and higher (to whole millimetres, the paper becoming a size of
+// its own) where what `elemek` places reaches beyond it.
+void lapraFer(PrintJob& j, const std::function<void(PrintJob&)>& elemek);
 
 }  // namespace lap

@@ -26,7 +26,7 @@ PrintResult printCsekkList(const std::vector<CsoportSor>& sorok, const CsekkLapS
     j.pageWidthTwips(kA4WidthTwips);
     j.start(pf.folder, set, PrinterChoice::KeepCurrent);
     const bool mind = allo && set.AutoPrint != 0;
-    fizHat = set.FizHat.trimmed();
+    fizHat = trimmed(set.FizHat);
     fizHatBe = set.FizHatBeolvas != 0;
     // Nothing picked in the dialog is read back; a cancel ends the job before any slip.
     if (allo && pf.printDialog) j.step([&] { showPrintDialog(*pf.printDialog, j.printer()); });
@@ -38,19 +38,19 @@ PrintResult printCsekkList(const std::vector<CsoportSor>& sorok, const CsekkLapS
     const NevekRekord& nv = row.nevek();
     u.AzazOsszeg = nv.Osszegek[0];
     CsekkAdatok a;
-    a.txNev = nv.Nev;
-    a.txCim1 = nv.Helyseg;
-    a.txCim2 = nv.Cim;
-    a.txIrszam = nv.Irsz;
+    a.txNev = asStored(nv.Nev);
+    a.txCim1 = asStored(nv.Helyseg);
+    a.txCim2 = asStored(nv.Cim);
+    a.txIrszam = asStored(nv.Irsz);
     a.txOsszeg = QString::number(u.AzazOsszeg);
     a.Kozlemeny1 = lap.Kozlemeny1;
     a.Kozlemeny2 = lap.Kozlemeny2;
-    a.txtKozl3sor = row.kozl3sor().Kozlemeny.trimmed();
-    a.txBefizAzonosito = nv.BefizAzonosito.trimmed();
+    a.txtKozl3sor = trimmed(row.kozl3sor().Kozlemeny);
+    a.txBefizAzonosito = trimmed(nv.BefizAzonosito);
     a.chkBefAzonMasolasa = lap.chkBefAzonMasolasa;
     a.txtJogcim1 = lap.txtJogcim1;
     a.txtJogcim2 = lap.txtJogcim2;
-    if (fizHatBe) a.txtFizHatIdo = fizHat + QStringLiteral(" ") + nv.FizHatIdo.trimmed();
+    if (fizHatBe) a.txtFizHatIdo = fizHat + QStringLiteral(" ") + trimmed(nv.FizHatIdo);
 
     csekkOldal(j, allo);
 

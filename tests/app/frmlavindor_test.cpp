@@ -22,6 +22,7 @@
 #include "printing/slips/csekklap.h"
 #include "records/fizetok.h"
 #include "records/fizetolista.h"
+#include "support/printexpect.h"
 #include "version.h"
 
 namespace {
@@ -106,12 +107,24 @@ TEST_F(FoAblakTest, ASavedPageOutOfRangeOpensThePaymentSlip) {
   EXPECT_EQ(set().AktivLap, 0);
 }
 
-TEST_F(FoAblakTest, AStalePrinterIndexChoosesTheDefaultPrinter) {
+TEST_F(FoAblakTest, APrinterMissingForOneStartKeepsItsChoice) {
   nyomtato.setDefault(1);
-  setFajl([](SetRekord& s) { s.NyomtatoIndex = 5; });
+  setFajl([](SetRekord& s) {
+    s.NyomtatoIndex = 5;
+    s.AktivLap = 1;
+  });
   auto w = indit();
-  EXPECT_EQ(w->nyomtato->Combo2->currentIndex(), 1);
-  EXPECT_EQ(set().NyomtatoIndex, 1);
+  EXPECT_EQ(w->nyomtato->Combo2->currentIndex(), -1);
+  EXPECT_FALSE(w->nyomtato->lbNincsTelepitve->isHidden());
+  EXPECT_EQ(set().NyomtatoIndex, 5);
+  EXPECT_TRUE(uzenetek.shown.empty());
+  // A print goes to no other printer: nothing printed, said once.
+  w->cmdPrint_Click();
+  EXPECT_TRUE(nyomtato.documents().empty());
+  printed::missingPrinterSaid(uzenetek);
+  // The exit save keeps the index too.
+  w->close();
+  EXPECT_EQ(set().NyomtatoIndex, 5);
 }
 
 TEST_F(FoAblakTest, UnloadSavesExactlyTheOptionStates) {

@@ -51,12 +51,20 @@ TEST_F(PanelFixture, ChoosingThePrinterStoresOnlyItsIndex) {
   EXPECT_EQ(after, expected);
 }
 
-TEST_F(PanelFixture, AnIndexNoLongerInstalledSelectsTheDefaultPrinter) {
+TEST_F(PanelFixture, AnIndexNoLongerInstalledIsKeptAndShownMissing) {
   NyomtatoValaszto p(platform, set);
   p.fill();
-  p.select(7);
-  EXPECT_EQ(p.Combo2->currentIndex(), 1);
+  p.select(1);
+  p.select(7);  // not installed now: Set.dat keeps it, the panel says so
+  EXPECT_EQ(p.Combo2->currentIndex(), -1);
+  EXPECT_EQ(p.lbPrintNo->text(), "7");
+  EXPECT_FALSE(p.lbNincsTelepitve->isHidden());
+  EXPECT_TRUE(p.lbNincsTelepitve->text().contains(QStringLiteral("(sorszáma: 7) most nincs telepítve")));
   EXPECT_EQ(hex(dir.bytes("Set.dat"), 2, 2), "01 00");
+  p.Combo2->setCurrentIndex(0);  // the user picks another: saved, the note goes
+  p.Combo2_Click();
+  EXPECT_TRUE(p.lbNincsTelepitve->isHidden());
+  EXPECT_EQ(hex(dir.bytes("Set.dat"), 2, 2), "00 00");
 }
 
 TEST_F(PanelFixture, NoPrinterInstalledLeavesTheListEmpty) {

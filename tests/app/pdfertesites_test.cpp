@@ -3,12 +3,16 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QRadioButton>
+#include <QTreeView>
 
 #include "ablakfixture.h"
 #include "common/qtprinter.h"
 #include "layouts/factory.h"
 #include "printing/slips/csekklap.h"
 #include "records/fizetok.h"
+#include "records/fizetolista.h"
+#include "records/listamodell.h"
 
 TEST_F(AblakTest, ThePdfPrinterNamesEveryFileInTheStatusBar) {
   QtPrinter pdf(folder.path());
@@ -38,4 +42,37 @@ TEST_F(AblakTest, ThePdfPrinterNamesEveryFileInTheStatusBar) {
   }
   // The window is gone: the printer no longer reports to it.
   EXPECT_FALSE(pdf.fileWritten);
+}
+
+// A PDF that cannot be written (its folder cannot be made: a file stands in its name, which no
+// permission, not even root's, gets round) is said once per print, with why, by the single
+// slip and by a list print whose error class otherwise says nothing.
+TEST_F(AblakTest, APdfThatCannotBeWrittenIsSaidOnce) {
+  QtPrinter pdf(folder.path());
+  platform.printer = &pdf;
+  SetRekord s;
+  applyFactory(s, setFactory());
+  s.Nyomtatando.fill(-1);
+  s.NyomtatoIndex = int16_t(pdf.printerNames().indexOf(QtPrinter::kPdfName));
+  s.AlapNyomtato = 0;
+  folder.put(kSetFile, encodeRecord(s));
+  folder.put(kNevekFile, fizetokFajl({{"Kovács Péter", "Győr", "Fő út 1.", "9021"}}));
+  folder.put(QtPrinter::kPdfFolder, QByteArray("nem mappa"));
+  const QString vart = QStringLiteral("Nyomtatóhiba\r\nA(z) %1 mappa nem hozható létre.\r\nHibakód száma : 482")
+                           .arg(QDir::toNativeSeparators(QDir(folder.path()).filePath(QtPrinter::kPdfFolder)));
+  auto w = indit();
+  w->ListView1_ItemClick(0);
+  w->csekkLap->txOsszeg->setEditText(QStringLiteral("1500"));
+  w->cmdPrint_Click();  // the single standing slip: silent cancel
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_EQ(uzenetek.shown[0].text, vart);
+  EXPECT_EQ(uzenetek.shown[0].title, QStringLiteral("!  H I B A  ! "));
+  w->lista->ListView1->selectionModel()->select(w->lista->modell()->index(0, 0),
+                                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  w->OpOrientacioFekvo->setChecked(true);
+  w->cmdCsPrint_Click();  // the lying slip list: silent cancel
+  ASSERT_EQ(uzenetek.shown.size(), 2u);
+  EXPECT_EQ(uzenetek.shown[1].text, vart);
+  EXPECT_TRUE(pdf.lastPdf().isEmpty());
+  EXPECT_TRUE(w->lbPdfFajl->text().isEmpty());
 }

@@ -99,25 +99,16 @@ TEST(PrinterChoice, DefaultPrinterKeepVariantStaysOnEarlierChoice) {
 }
 
 TEST(PrinterChoice, IndexOutOfRangeUnderEachClass) {
-  for (PrinterChoice choice : {PrinterChoice::FollowDefault, PrinterChoice::KeepCurrent}) {
-    const bool follow = choice == PrinterChoice::FollowDefault;
-    SCOPED_TRACE(follow ? "follow variant" : "keep variant");
-    // Index 2 is one past the two installed printers.
-    {
-      SCOPED_TRACE("silent cancel");
+  // Index 2 is one past the two installed printers: under every class nothing is printed, on
+  // no other printer, and the one box says why.
+  for (PrinterChoice choice : {PrinterChoice::FollowDefault, PrinterChoice::KeepCurrent})
+    for (ErrorClass c : {ErrorClass::SilentCancel, ErrorClass::FontFallback, ErrorClass::CancelWithMessage,
+                         ErrorClass::Ignore, ErrorClass::None}) {
+      SCOPED_TRACE(int(c));
       RecordingPrinter p;
       RecordedMessageBoxes m;
-      EXPECT_FALSE(printForm(p, m, ErrorClass::SilentCancel, savedPrinter(2), choice));
-      EXPECT_TRUE(p.documents().empty());
-      EXPECT_TRUE(m.shown.empty());
-      EXPECT_EQ(p.events(), QStringList({"select 2: 9", "killDoc"}));
-    }
-    {
-      SCOPED_TRACE("font fallback: a missing printer is not a font error");
-      RecordingPrinter p;
-      RecordedMessageBoxes m;
-      PrintJob job(p, ErrorClass::FontFallback, m);
       int fallbacks = 0;
+      PrintJob job(p, c, m);
       job.onFontFallback = [&] { ++fallbacks; };
       EXPECT_FALSE(job.run([&](PrintJob& j) {
         j.choosePrinter(savedPrinter(2), choice);
@@ -126,49 +117,16 @@ TEST(PrinterChoice, IndexOutOfRangeUnderEachClass) {
       }));
       EXPECT_EQ(fallbacks, 0);
       EXPECT_TRUE(p.documents().empty());
+      EXPECT_EQ(p.events(), QStringList({"killDoc"}));
+      ASSERT_EQ(job.errors().size(), 1u);
+      EXPECT_EQ(job.errors()[0].number, 9);
       ASSERT_EQ(m.shown.size(), 1u);
-      EXPECT_EQ(m.shown[0].text, kOutOfRangeText + "\r\nHibakód száma : 9");
-      EXPECT_EQ(m.shown[0].title, "!  H I B A  ! ");
-      EXPECT_EQ(m.shown[0].buttons, MsgButtons::Ok);
-      EXPECT_EQ(m.shown[0].icon, MsgIcon::None);
-      EXPECT_EQ(p.events(), QStringList({"select 2: 9", "killDoc"}));
-    }
-    {
-      SCOPED_TRACE("cancel with message");
-      RecordingPrinter p;
-      OrderedBoxes m(p);
-      EXPECT_FALSE(printForm(p, m, ErrorClass::CancelWithMessage, savedPrinter(2), choice));
-      EXPECT_TRUE(p.documents().empty());
-      ASSERT_EQ(m.shown.size(), 1u);
-      EXPECT_EQ(m.shown[0].text, "Hiba kódszáma: 9\r\n" + kOutOfRangeText + "\r\n");
-      EXPECT_EQ(m.shown[0].title, "! HIBA !");
+      EXPECT_EQ(m.shown[0].text, QStringLiteral("A kiválasztott nyomtató (sorszáma: 2) most nincs telepítve, ezért a "
+                                                "nyomtatás elmaradt.\r\nKapcsolja be a nyomtatót, és indítsa újra a "
+                                                "programot, vagy válasszon másik nyomtatót a „Nyomtató” lapon."));
+      EXPECT_EQ(m.shown[0].title, "Figyelem!");
       EXPECT_EQ(m.shown[0].icon, MsgIcon::Exclamation);
-      EXPECT_EQ(m.eventsAtBox, QStringList({"select 2: 9,killDoc"}));  // cancelled before the box
     }
-    {
-      SCOPED_TRACE("ignore: prints on the current printer");
-      RecordingPrinter p;
-      RecordedMessageBoxes m;
-      EXPECT_TRUE(printForm(p, m, ErrorClass::Ignore, savedPrinter(2), choice));
-      ASSERT_EQ(p.documents().size(), 1u);
-      EXPECT_EQ(printed::doc(p).printer, "Nyomtató A");
-      EXPECT_TRUE(m.shown.empty());
-      EXPECT_EQ(p.followsDefault(), !follow);
-      if (follow)
-        EXPECT_EQ(p.events(), QStringList({"select 2: 9", "followDefault off", "endDoc"}));
-      else
-        EXPECT_EQ(p.events(), QStringList({"select 2: 9", "endDoc"}));
-    }
-    {
-      SCOPED_TRACE("none");
-      RecordingPrinter p;
-      RecordedMessageBoxes m;
-      EXPECT_FALSE(printForm(p, m, ErrorClass::None, savedPrinter(2), choice));
-      EXPECT_TRUE(p.documents().empty());
-      EXPECT_TRUE(m.shown.empty());
-      EXPECT_EQ(p.events(), QStringList({"select 2: 9", "killDoc"}));
-    }
-  }
 }
 
 TEST(PrintJob, AmountMarksTwiceOnOneLine) {
@@ -376,4 +334,55 @@ TEST(PrintJob, DamagedPositionIsAnInvalidValueUnderTheFormsClass) {
       EXPECT_TRUE(m.shown[0].text.contains("380"));
     }
   }
+}
+
+// A text wholly or partly outside its page is a failed step under every class: placed all the
+// same (what lies on the page prints), and said once after the print: which text, where, on
+// what page size. Blank texts lose nothing and count not.
+TEST(PrintJob, TextsOffThePageAreSaidOnceAfterThePrint) {
+  const QString lap = QStringLiteral(", a lap mérete 220 x 110 mm");
+  for (ErrorClass c : {ErrorClass::SilentCancel, ErrorClass::FontFallback, ErrorClass::CancelWithMessage,
+                       ErrorClass::Ignore, ErrorClass::None}) {
+    SCOPED_TRACE(int(c));
+    RecordingPrinter p;
+    RecordedMessageBoxes m;
+    PrintJob job(p, c, m);
+    EXPECT_TRUE(job.run([&](PrintJob& j) {
+      j.scaleMillimetres();
+      j.paperSize(kPaperDL);
+      j.orientation(kLandscape);
+      j.font("Arial", 10);         // 2 mm a character, 4 mm a line
+      j.text(200, 20, "Belül   ");  // ends at 210 (its trailing blanks print nothing)
+      j.text(215, 20, "Kilóg");     // ends at 225
+      j.text(30, 106.5, "Lent");    // its line reaches 110.5
+      j.text(300, 20, "   ");
+      j.newPage();
+      j.text(-1, 5, "X");
+      j.endDoc();
+    }));
+    ASSERT_EQ(p.documents().size(), 1u);
+    EXPECT_EQ(printed::doc(p).texts().size(), 5u);
+    ASSERT_EQ(job.errors().size(), 3u);
+    EXPECT_EQ(job.errors()[0].number, 483);
+    ASSERT_EQ(m.shown.size(), 1u);
+    EXPECT_EQ(m.shown[0].text, "Nem minden szöveg fér a lapra, ezért ezek nem, vagy csak részben kerültek a papírra:"
+                               "\r\n„Kilóg” – 1. oldal, X = 215 mm, Y = 20 mm" + lap +
+                                   "\r\n„Lent” – 1. oldal, X = 30 mm, Y = 106,5 mm" + lap +
+                                   "\r\n„X” – 2. oldal, X = -1 mm, Y = 5 mm" + lap);
+    EXPECT_EQ(m.shown[0].title, "Figyelem!");
+  }
+  // A document that was not written took nothing to paper: only that is said.
+  RecordingPrinter p;
+  RecordedMessageBoxes m;
+  p.sendError = printer_errors::printerFailed(QStringLiteral("A(z) /x/Nyomtatas mappa nem hozható létre."));
+  PrintJob job(p, ErrorClass::Ignore, m);
+  job.run([&](PrintJob& j) {
+    j.scaleMillimetres();
+    j.text(300, 20, "Kilóg");
+    j.endDoc();
+  });
+  EXPECT_TRUE(p.documents().empty());
+  ASSERT_EQ(m.shown.size(), 1u);
+  EXPECT_EQ(m.shown[0].text, "Nyomtatóhiba\r\nA(z) /x/Nyomtatas mappa nem hozható létre.\r\nHibakód száma : 482");
+  EXPECT_EQ(m.shown[0].title, "!  H I B A  ! ");
 }

@@ -239,14 +239,17 @@ TEST_F(SetupTest, RestoresLeaveTheFieldsWithoutFactoryValues) {
   EXPECT_EQ(d->txtFizHat->text(), "Határidő:");
   EXPECT_EQ(d->TextVkorrekcio->text(), "0");
 
+  const QByteArray i0 = bytes(kSetIrat2File);
   d->txtVkodMeret->setText("20");
   d->cmdIratTertiAlapbeallitas_Click();
   const QByteArray i = bytes(kSetIrat2File);
   EXPECT_EQ(mmAt(i, 8), 51);
   EXPECT_EQ(mmAt(i, 88), 146);
   EXPECT_EQ(i16At(i, 153), 9);
-  EXPECT_EQ(textAt(i, 155, 25), padded("Times New Roman CE", 25));  // the code in the text font
-  EXPECT_EQ(i16At(i, 180), 12);
+  // The code font and size stay as saved, in the file and on the tab.
+  EXPECT_EQ(hex(i, 155, 27), hex(i0, 155, 27));
+  EXPECT_EQ(d->txtVkodMeret->text(), QString::number(i16At(i0, 180)));
+  EXPECT_EQ(d->cmbVkodBetutipus->currentText(), textAt(i0, 155, 25).trimmed());
   EXPECT_EQ(hex(bytes(kSetFile)), hex(s));  // Set.dat not touched
 
   d->txRcsekkNev->setText("Más");

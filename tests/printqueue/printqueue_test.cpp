@@ -178,14 +178,18 @@ TEST_F(PrintQueue, ListOfThreeSlipsArrivesAsThreeDlPages) {
   }
 }
 
-// A stopped queue is a printer error: the slip's silent cancel shows nothing, the standing
-// list's class shows its message, and no job reaches the queue.
+// A stopped queue is a printer error: the slip's silent cancel says only that the document was
+// not sent and why, the standing list's class shows its message, and no job reaches the queue.
 TEST_F(PrintQueue, StoppedQueueReachesTheErrorClass) {
   ASSERT_TRUE(cupsScheduler().setEnabled(false));
   const int before = int(cupsScheduler().jobs(QStringLiteral("all")).size());
 
   EXPECT_EQ(PrintAlloCsekk(adatok, platform, set).status(), PrintResult::Failed);
-  EXPECT_TRUE(messages.shown.empty());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, "!  H I B A  ! ");
+  EXPECT_TRUE(messages.shown[0].text.startsWith("Nyomtatóhiba\r\n"));
+  EXPECT_TRUE(messages.shown[0].text.endsWith("le van állítva.\r\nHibakód száma : 482"));
+  messages.shown.clear();
 
   RecordFile nevek(folder.path(), kNevekFile, NevekRekord::Length);
   NevekRekord n;

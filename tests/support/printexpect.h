@@ -10,9 +10,21 @@
 #include <source_location>
 #include <vector>
 
+#include "common/messages.h"
 #include "common/printer.h"
 
 namespace printed {
+
+// The one box of a print whose saved printer is not installed; taken off the record, so that
+// what the test checks next about the boxes is unchanged.
+inline void missingPrinterSaid(RecordedMessageBoxes& m, std::source_location where = std::source_location::current()) {
+  SCOPED_TRACE(testing::Message() << where.file_name() << ":" << where.line());
+  ASSERT_EQ(m.shown.size(), 1u);
+  EXPECT_TRUE(m.shown[0].text.startsWith(QStringLiteral("A kiválasztott nyomtató (sorszáma: ")));
+  EXPECT_TRUE(m.shown[0].text.contains(QStringLiteral("most nincs telepítve, ezért a nyomtatás elmaradt.")));
+  EXPECT_EQ(m.shown[0].title, QStringLiteral("Figyelem!"));
+  m.shown.clear();
+}
 
 // The two fonts of the factory layouts.
 inline const QString A = QStringLiteral("Arial CE");

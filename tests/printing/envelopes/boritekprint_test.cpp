@@ -213,10 +213,7 @@ TEST_F(BoritekPrintTest, RefusedFontIsSkippedOtherErrorsDiscardWithAMessage) {
   ASSERT_TRUE(saveSettings(dir.path(), kSetFile, s));
   ASSERT_EQ(PrintFekvoBoritek(a, platform, set, boritek, hely), PrintResult::Failed);
   EXPECT_EQ(nyomtato.documents().size(), 1u);
-  ASSERT_EQ(uzenetek.shown.size(), 1u);
-  EXPECT_EQ(uzenetek.shown[0].text, QStringLiteral("Az index kívül esik a tartományon\r\nHibakód száma : 9"));
-  EXPECT_EQ(uzenetek.shown[0].title, QStringLiteral("!  H I B A  ! "));
-  EXPECT_EQ(uzenetek.shown[0].icon, MsgIcon::None);
+  printed::missingPrinterSaid(uzenetek);
 
 }
 

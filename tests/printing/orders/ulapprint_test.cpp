@@ -243,6 +243,7 @@ TEST_F(UlapPrint, ErrorsCancelTheDocumentSilently) {
   EXPECT_EQ(allo(), PrintResult::Failed);
   EXPECT_TRUE(printer.documents().empty());
   EXPECT_FALSE(printer.documentOpen());
+  printed::missingPrinterSaid(messages);
 
   s.NyomtatoIndex = 0;
   saveSet(s);

@@ -6,6 +6,7 @@
 #include "common/tricheckbox.h"
 #include "lapfixture.h"
 #include "printing/receipts/feladolap.h"
+#include "records/nevekrekord.h"
 
 namespace {
 using FeladoLapTest = LapFixture;
@@ -32,7 +33,20 @@ TEST_F(FeladoLapTest, ServiceMarksTheirTipsAndHiddenMarks) {
   }
   EXPECT_EQ(p.lbFt[0]->text(), "Ft");
   EXPECT_EQ(p.chkErtek->value(), 0);
-  EXPECT_FALSE(p.txErtek->isHidden());  // entered until the value box gets its handler
+  // The declared value shows only while its box is ticked, from the first show on and after
+  // a fill: a value typed into a box that does not print is not offered.
+  p.show();
+  EXPECT_TRUE(p.txErtek->isHidden());
+  EXPECT_TRUE(p.lbFt[0]->isHidden());
+  p.chkErtek->setValue(1);
+  EXPECT_TRUE(p.txErtek->isVisible());
+  EXPECT_TRUE(p.lbFt[0]->isVisible());
+  p.chkErtek->setValue(0);
+  NevekRekord n;
+  Kozl3sorRekord k;
+  p.fill({n, k, {}, false});
+  EXPECT_TRUE(p.txErtek->isHidden());
+  EXPECT_TRUE(p.lbFt[0]->isHidden());
 }
 
 TEST_F(FeladoLapTest, SenderAsStored) {

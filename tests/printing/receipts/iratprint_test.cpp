@@ -176,18 +176,25 @@ TEST_F(IratPrint, CodeIsPrintedAsTheLabelHoldsIt) {
 }
 
 TEST_F(IratPrint, EveryFailureIsPassedOver) {
-  // No code font installed, a saved printer that is gone, a text the printer refuses.
+  // No code font installed, a text the printer refuses. A saved printer that is gone prints
+  // nothing and says so.
   layout.VkodBetutipus = QStringLiteral("Vonalkód 39");
   ASSERT_TRUE(saveSettings(dir.path(), kSetIrat2File, layout));
   SetRekord s;
   s.AlapNyomtato = 0;
   s.NyomtatoIndex = 4;
   ASSERT_TRUE(saveSettings(dir.path(), kSetFile, s));
-  printer.failOnText.insert(QStringLiteral("Győr"), PrinterError{482, QStringLiteral("hiba")});
   lap.chkVkod = 1;
+  allo();
+  EXPECT_TRUE(printer.documents().empty());
+  printed::missingPrinterSaid(messages);
+  printer.clearLog();
+  s.NyomtatoIndex = 1;
+  ASSERT_TRUE(saveSettings(dir.path(), kSetFile, s));
+  printer.failOnText.insert(QStringLiteral("Győr"), PrinterError{482, QStringLiteral("hiba")});
   ASSERT_TRUE(allo());
   ASSERT_EQ(printer.documents().size(), 1u);
-  EXPECT_EQ(printed::doc(printer).printer, "Nyomtató A");
+  EXPECT_EQ(printed::doc(printer).printer, "Nyomtató B");
   const auto t = printed::doc(printer).texts();
   ASSERT_EQ(t.size(), 10u);
   EXPECT_EQ(t[1].text, "Kossuth u. 3.");
@@ -200,6 +207,33 @@ TEST_F(IratPrint, EveryFailureIsPassedOver) {
   // The user is told why the code shows as plain digits.
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Vonalkód 39")));
+}
+
+TEST_F(IratPrint, LyingPageHoldsAnItemBeyondTheSheet) {
+  // The notice to be left at 210 + 20 mm, "igen" 7.2 mm wide: the DL sheet grows to 238 mm
+  // (its height stays); standing, the same sheet is not grown.
+  layout.IratTertiIratotthagy_x = Fixed::fromDouble(210);
+  ASSERT_TRUE(saveSettings(dir.path(), kSetIrat2File, layout));
+  ASSERT_TRUE(fekvo());
+  EXPECT_NEAR(printed::page(printer).widthMm, 238, 0.01);
+  EXPECT_NEAR(printed::page(printer).heightMm, 110, 0.01);
+  EXPECT_TRUE(messages.shown.empty());
+  printer.clearLog();
+  ASSERT_TRUE(allo());
+  EXPECT_NEAR(printed::page(printer).widthMm, 220, 0.01);
+  ASSERT_EQ(messages.shown.size(), 1u);  // said, not dropped
+  EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("„igen” – 1. oldal, X = 265 mm")));
+}
+
+TEST_F(IratPrint, AZeroFilledCodeFontIsNamedWithoutItsNulBytes) {
+  // A code font field of zero bytes (a record written short): no NUL reaches the box.
+  layout.VkodBetutipus = QString(25, QChar(0));
+  ASSERT_TRUE(saveSettings(dir.path(), kSetIrat2File, layout));
+  lap.chkVkod = 1;
+  ASSERT_TRUE(allo());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_FALSE(messages.shown[0].text.contains(QChar(0)));
+  EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("A vonalkód betűtípusa nincs megadva")));
 }
 
 TEST_F(IratPrint, WithoutLayoutFilePrintsAtTheBareOffsets) {

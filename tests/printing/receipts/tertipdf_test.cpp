@@ -86,6 +86,26 @@ TEST_F(TertiPdf, LyingListCardsOnTheirOwnPages) {
   pdf::expectWord(printed::at(pages, 1), "Címzett1", 35, 25);
 }
 
+// The lying card with the factory layout and every mark ticked: the 165 mm form is widened so
+// that the third mark, at 168 mm, prints whole, and nothing is said.
+TEST_F(TertiPdf, LyingCardHoldsAllThreeMarks) {
+  lap.chkTPri = lap.chkTSk = lap.chkTUv = 1;
+  ASSERT_TRUE(PrintFekvoTerti(lap, platform, set, terti).hibatlan);
+  const std::vector<pdf::Page> pages = pdf::read(printer.lastPdf());
+  ASSERT_EQ(pages.size(), 1u);
+  const pdf::Page& p = printed::at(pages, 0);
+  EXPECT_NEAR(p.heightMm, 105, 0.5);
+  for (double x : {150.0, 159.0, 168.0}) {
+    const pdf::Word* jel = nullptr;
+    for (const pdf::Word& w : p.words)
+      if (w.text == "X" && std::abs(w.x0 - x) < 0.5) jel = &w;
+    ASSERT_NE(jel, nullptr) << x;
+    EXPECT_NEAR(jel->y0, 15, 0.5);
+    EXPECT_LE(jel->x1, p.widthMm);
+  }
+  EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(TertiPdf, StandingListOneLandscapeA4PagePerSelectedPayer) {
   for (int32_t n : {1, 2, 3}) {
     NevekRekord r;

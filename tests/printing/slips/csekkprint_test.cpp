@@ -232,6 +232,7 @@ TEST_F(SlipPrint, PrinterErrorsCancelSilently) {
   // The saved printer is not installed.
   change([](SetRekord& s) { s.AlapNyomtato = 0, s.NyomtatoIndex = 2; });
   EXPECT_EQ(allo(), PrintResult::Failed);
+  printed::missingPrinterSaid(messages);
 
   // No settings file at all: no font names, nothing printed.
   QFile::remove(folder.file(kSetFile));
