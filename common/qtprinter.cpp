@@ -1,5 +1,9 @@
 #include "common/qtprinter.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -13,6 +17,8 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include "common/rendszerhiba.h"
 
 namespace {
 constexpr int kMeasureDpi = 1200;
@@ -148,9 +154,19 @@ QString QtPrinter::nextPdfPath() const {
 void QtPrinter::send(const PrintedDocument& doc, int index) {
   const QString name = names_.value(index);
   if (name == kPdfName) {
-    if (!QDir(folder_).mkpath(kPdfFolder))
-      throw printer_errors::printerFailed(QStringLiteral("A(z) %1 mappa nem hozható létre.")
-                                              .arg(QDir::toNativeSeparators(QDir(folder_).filePath(kPdfFolder))));
+    const QString pdfDir = QDir(folder_).filePath(kPdfFolder);
+    if (!QDir(folder_).mkpath(kPdfFolder)) {
+      // mkpath keeps the reason to itself; one more mkdir tells it (read-only folder, no room).
+      // A file standing at the name needs no system text.
+      const int e = ::mkdir(QFile::encodeName(pdfDir).constData(), 0777) == 0 ? 0 : errno;
+      if (e != 0) {
+        const QString hely = QDir::toNativeSeparators(pdfDir);
+        throw printer_errors::printerFailed(
+            e == EEXIST || e == ENOTDIR
+                ? QStringLiteral("A(z) %1 mappa nem hozható létre.").arg(hely)
+                : QStringLiteral("A(z) %1 mappa nem hozható létre: %2.").arg(hely, rendszerHiba(e)));
+      }
+    }
     const QString path = nextPdfPath();
     bool ok = false;
     {

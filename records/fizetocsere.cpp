@@ -46,8 +46,6 @@ bool fsyncUt(const QString& path, int flags) {
 }
 // Flushes a file's contents to the disk.
 bool fsyncFajl(const QString& path) { return fsyncUt(path, 0); }
-// Makes the folder's entries (created, renamed, removed files) durable.
-bool fsyncMappa(const QString& folder) { return fsyncUt(folder, O_DIRECTORY); }
 
 bool atnevez(const QString& from, const QString& to) {
   return ::rename(enc(from).constData(), enc(to).constData()) == 0;
@@ -213,6 +211,28 @@ const QString kFolytatas = QStringLiteral(" A változás a program következő i
 
 }  // namespace
 
+bool fsyncMappa(const QString& folder) { return fsyncUt(folder, O_DIRECTORY); }
+
+bool naploIras(const QString& path, const QByteArray& tartalom, bool uj, QString* miert) {
+  QFile f(path);
+  bool ok = f.open(QIODevice::WriteOnly | (uj ? QIODevice::NewOnly : QIODevice::Truncate));
+  const bool sajat = ok;
+  ok = ok && f.write(tartalom) == tartalom.size() && f.flush();
+  QString oka = !ok && f.error() != QFileDevice::NoError ? rendszerHiba(f) : QString();
+  if (ok && ::fsync(f.handle()) != 0) {
+    ok = false;
+    oka = rendszerHiba(errno);
+  }
+  f.close();
+  if (ok && !fsyncMappa(QFileInfo(path).absolutePath())) {
+    ok = false;
+    oka = rendszerHiba(errno);
+  }
+  if (!ok && sajat) torol(path);
+  if (miert) *miert = oka;
+  return ok;
+}
+
 CsereNevek ujCsereNevek() {
   const QString jel = veletlenJel();
   return {QStringLiteral("nevx-%1.dat").arg(jel), QStringLiteral("xxkoz-%1.dat").arg(jel)};
@@ -273,24 +293,21 @@ CsereEredmeny fizetoParCsere(const QString& folder, const QString& ujNevek, cons
   const QString alapok[2] = {QFileInfo(kNevekFile).completeBaseName(), QFileInfo(kKozl3sorFile).completeBaseName()};
   const QString ujak[2] = {QFileInfo(uN).fileName(), QFileInfo(uK).fileName()};
   bool naploKesz = lep(CsereLepes::Naplo);
+  QString miert;
   for (int i = 0; i < 2 && naploKesz; ++i) {
     const std::optional<QString> m = mentes(dir, celok[i], QStringLiteral("%1-%2.bak").arg(alapok[i], jel));
     naploKesz = m.has_value();
     n.a[i] = {ujak[i], celok[i], QFileInfo(dir.filePath(ujak[i])).size(), m.value_or(QString())};
   }
   if (naploKesz) {
-    const QByteArray tartalom = naploTartalom(n);
-    QFile f(naplo);
-    naploKesz = f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(tartalom) == tartalom.size() &&
-                f.flush() && ::fsync(f.handle()) == 0;
-    f.close();
-    naploKesz = naploKesz && fsyncMappa(folder);
+    naploKesz = naploIras(naplo, naploTartalom(n), false, &miert);
   }
   if (!naploKesz) {
     torol(naplo);
     for (const Atnevezes& a : n.a)
       if (!a.mentes.isEmpty() && a.mentes != kNincs) torol(dir.filePath(a.mentes));
-    return valtozatlan(QStringLiteral("A csere naplója (%1) nem írható.").arg(kCsereNaploFile));
+    return valtozatlan(QStringLiteral("A csere naplója (%1) nem írható%2.")
+                           .arg(kCsereNaploFile, miert.isEmpty() ? QString() : QStringLiteral(": ") + miert));
   }
 
   // 3. The renames, payer file first.

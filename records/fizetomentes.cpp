@@ -13,6 +13,8 @@
 #include <unistd.h>
 
 #include "common/recordfile.h"
+#include "common/rendszerhiba.h"
+#include "records/fizetocsere.h"
 #include "records/fizetofajlok.h"
 
 namespace {
@@ -33,14 +35,6 @@ struct Naplo {
 };
 
 QByteArray enc(const QString& path) { return QFile::encodeName(path); }
-
-bool fsyncMappa(const QString& folder) {
-  const int fd = ::open(enc(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return false;
-  const bool ok = ::fsync(fd) == 0;
-  ::close(fd);
-  return ok;
-}
 
 QString naploPath(const QString& folder) { return QDir(folder).filePath(kMentesNaploFile); }
 
@@ -141,18 +135,11 @@ FizetoMentes fizetoMentes(const QString& folder, int32_t n, const NevekRekord& r
     j.regi[i] = fajlok[i]->readBytes(n).left(regiDarab(n, j.meret[i], kHossz[i]));
   }
   {
-    const QByteArray b = tartalom(j);
-    QFile f(naploPath(folder));
-    bool ok = lep(MentesLepes::Naplo) && f.open(QIODevice::WriteOnly | QIODevice::NewOnly);
-    const bool sajat = ok;
-    ok = ok && f.write(b) == b.size() && f.flush() && ::fsync(f.handle()) == 0;
-    f.close();
-    ok = ok && fsyncMappa(folder);
-    if (!ok) {
-      if (sajat) naploTorles(folder);
+    QString miert;
+    if (!lep(MentesLepes::Naplo) || !naploIras(naploPath(folder), tartalom(j), true, &miert))
       return {FizetoMentes::Valtozatlan,
-              QStringLiteral("A mentés naplója (%1) nem írható a program mappájába.").arg(kMentesNaploFile)};
-    }
+              QStringLiteral("A mentés naplója (%1) nem írható a program mappájába%2.")
+                  .arg(kMentesNaploFile, miert.isEmpty() ? QString() : QStringLiteral(": ") + miert)};
   }
   // A failure from here on: the files are closed (nothing buffered follows later) and put back.
   auto hiba = [&](const QString& miert) {
