@@ -16,6 +16,7 @@
 #include "common/recordfile.h"
 #include "records/fizetomentes.h"
 #include "records/nevekrekord.h"
+#include "records/ujpar.h"
 
 namespace {
 
@@ -215,19 +216,10 @@ CsereNevek ujCsereNevek() {
 
 CsereEredmeny fizetoParIras(const QString& folder, const QByteArray& nevek, const QByteArray& kozl,
                             const CsereHorog& horog, const QString& forras) {
-  const CsereNevek t = ujCsereNevek();
-  const QDir dir(folder);
-  auto ir = [&](const QString& nev, const QByteArray& b) {
-    QFile f(dir.filePath(nev));
-    return f.open(QIODevice::WriteOnly | QIODevice::NewOnly) && f.write(b) == b.size() && f.flush();
-  };
-  if ((horog && !horog(CsereLepes::Iras)) || !ir(t.nevek, nevek) || !ir(t.kozl, kozl)) {
-    torol(dir.filePath(t.nevek));
-    torol(dir.filePath(t.kozl));
-    return {CsereAllapot::Valtozatlan,
-            QStringLiteral("Az ideiglenes fájlok (%1, %2) nem írhatók a program mappájába.").arg(t.nevek, t.kozl)};
-  }
-  return fizetoParCsere(folder, t.nevek, t.kozl, horog, forras);
+  UjPar uj(folder, horog);
+  uj.ir(UjPar::Nevek, nevek);
+  uj.ir(UjPar::Kozl, kozl);
+  return uj.csere(horog, forras);
 }
 
 CsereEredmeny fizetoParCsere(const QString& folder, const QString& ujNevek, const QString& ujKozl,
