@@ -166,11 +166,21 @@ struct RegiPar {
 std::optional<QString> elokeszites(const QString& folder, bool felulir, RegiPar& r) {
   if (const CsereHelyreallitas h = fizetoParHelyreallitas(folder); h.fuggoben) return h.uzenet;
   if (felulir) return std::nullopt;
-  RecordFile nf(folder, kNevekFile, NevekRekord::Length);
-  if (!nf.isOpen()) return nf.errorText();
-  RecordFile kf(folder, kKozl3sorFile, Kozl3sorRekord::Length);
-  if (!kf.isOpen()) return kf.errorText();
-  r = {nf.path(), kf.path(), nf.count(), std::min(kf.count(), nf.count())};
+  // A missing file holds no records: it is not created by an import that may yet give nothing.
+  int32_t kozlemenyek = 0;
+  if (QFileInfo::exists(dataPath(folder, kNevekFile))) {
+    RecordFile nf(folder, kNevekFile, NevekRekord::Length);
+    if (!nf.isOpen()) return nf.errorText();
+    r.nevek = nf.path();
+    r.fizetok = nf.count();
+  }
+  if (QFileInfo::exists(dataPath(folder, kKozl3sorFile))) {
+    RecordFile kf(folder, kKozl3sorFile, Kozl3sorRekord::Length);
+    if (!kf.isOpen()) return kf.errorText();
+    r.kozl = kf.path();
+    kozlemenyek = kf.count();
+  }
+  r.kozlemenyek = std::min(kozlemenyek, r.fizetok);
   return std::nullopt;
 }
 

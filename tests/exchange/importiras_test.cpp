@@ -88,6 +88,11 @@ TEST(ImportIras, TheFilesOwnFaultIsSaidBeforeAFailedWrite) {
   EXPECT_TRUE(r.fajlHiba);
   EXPECT_TRUE(r.hiba.contains(QString::fromUtf8("csak üres sorokat tartalmaz"))) << r.hiba.toStdString();
   EXPECT_EQ(f.entries(), kCsakAPar);
+  // Appending to no stored pair: a file that gives nothing creates none either.
+  TempFolder ures;
+  ures.put("be.csv", "\r\n");
+  EXPECT_TRUE(csvImport(ures.path(), ures.file("be.csv"), false, CsvValtozat::Kezi).fajlHiba);
+  EXPECT_EQ(ures.entries(), QStringList{"be.csv"});
 }
 
 }  // namespace
