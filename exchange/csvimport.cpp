@@ -210,13 +210,13 @@ CsereEredmeny importalas(const QString& folder, const QByteArray& fajl, CsvValto
     feldolgozas(forras, valtozat, kMaxImportSorok, b, [&] { return std::pair{n, k}; });
     return {CsereAllapot::Valtozatlan, *miert};
   }
-  elso = regi.fizetok + 1;
   UjPar uj(folder, horog);
   regiParMasolasa(uj, regi);
   feldolgozas(forras, valtozat, kMaxImportSorok, b, [&] {
     return std::pair{uj.hely(UjPar::Nevek, NevekRekord::Length), uj.hely(UjPar::Kozl, Kozl3sorRekord::Length)};
   });
   if (!b.hiba.isEmpty()) return {};  // the new files go with `uj`
+  elso = regi.fizetok + 1;
   return uj.csere(horog, forrasFajl);
 }
 

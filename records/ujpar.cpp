@@ -121,8 +121,13 @@ void UjPar::masol(Fajl f, const QString& path, qint64 hossz) {
   const int be = ::open(enc(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (be < 0) return olvasasHiba(rendszer());
   struct stat st {};
-  if (::fstat(be, &st) != 0 || !S_ISREG(st.st_mode)) {
-    olvasasHiba(S_ISREG(st.st_mode) ? rendszer() : QStringLiteral("nem közönséges fájl"));
+  if (::fstat(be, &st) != 0) {
+    olvasasHiba(rendszer());
+    ::close(be);
+    return;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    olvasasHiba(QStringLiteral("nem közönséges fájl"));
     ::close(be);
     return;
   }
