@@ -1,12 +1,14 @@
 // Data-exchange timings: the CSV import of a 100,000-line and of a 1,000,000-line file
-// (replacing the payer pair), each next to reading the same file and writing the same record
-// bytes (both payer files, flushed to the disk) in the same run, and the export of 100,000
-// payers. Prints one line per operation (milliseconds, best and median of several runs) and the
+// (replacing the payer pair, and appending to as many stored payers), each next to reading the
+// same file and writing the same record bytes (both payer files, flushed to the disk) in the
+// same run, and the export of 100,000 payers. Prints one line per operation (milliseconds, best
+// and median of several runs, and the peak resident memory of the process during it) and the
 // import's ratio to the plain reading and writing.
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <unistd.h>
@@ -56,18 +58,39 @@ struct Ido {
   qint64 best, median;
 };
 
-Ido meres(const char* nev, const std::function<void()>& f) {
+// The peak resident memory of the process is set back to what it holds now (Linux).
+void csucsTorles() {
+  QFile f(QStringLiteral("/proc/self/clear_refs"));
+  if (f.open(QIODevice::WriteOnly)) f.write("5");
+}
+// A memory figure of the process in MB: "VmHWM" the peak resident memory since the last
+// csucsTorles, "VmRSS" the resident memory now.
+long memoriaMB(const QByteArray& mi) {
+  QFile f(QStringLiteral("/proc/self/status"));
+  if (!f.open(QIODevice::ReadOnly)) return -1;
+  for (const QByteArray& sor : f.readAll().split('\n'))
+    if (sor.startsWith(mi + ':')) return sor.mid(mi.size() + 1).trimmed().split(' ').value(0).toLong() / 1024;
+  return -1;
+}
+
+// Times `f` kFutas times; `elotte` runs untimed before each run.
+Ido meres(const char* nev, const std::function<void()>& f, const std::function<void()>& elotte = {}) {
   std::vector<qint64> t;
+  long csucs = 0, kezdet = 0;
   for (int i = 0; i < kFutas; ++i) {
+    if (elotte) elotte();
+    kezdet = std::max(kezdet, memoriaMB("VmRSS"));
+    csucsTorles();
     QElapsedTimer e;
     e.start();
     f();
     t.push_back(e.elapsed());
+    csucs = std::max(csucs, memoriaMB("VmHWM"));
   }
   std::sort(t.begin(), t.end());
   const Ido ido{t.front(), t[t.size() / 2]};
-  std::printf("%-48s best %5lld ms   median %5lld ms\n", nev, static_cast<long long>(ido.best),
-              static_cast<long long>(ido.median));
+  std::printf("%-52s best %5lld ms   median %5lld ms   peak %4ld MB (%ld before)\n", nev,
+              static_cast<long long>(ido.best), static_cast<long long>(ido.median), csucs, kezdet);
   std::fflush(stdout);
   return ido;
 }
@@ -79,12 +102,15 @@ bool olvasasIras(const QString& csv, const QString& folder, int sorok) {
   QString miert;
   if (!csvFajlOlvasas(csv, be, miert)) return false;
   bool ok = true;
+  // Written in pieces of 1 MB, as a writer that keeps no more than that would.
+  const QByteArray darab(1 << 20, ' ');
   for (const auto& [nev, hossz] : {std::pair{"nyers-n.dat", NevekRekord::Length},
                                    std::pair{"nyers-k.dat", Kozl3sorRekord::Length}}) {
-    const QByteArray ki(qsizetype(sorok) * hossz, ' ');
     QFile f(QDir(folder).filePath(nev));
-    ok = ok && f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(ki) == ki.size() && f.flush() &&
-         ::fsync(f.handle()) == 0;
+    ok = ok && f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    for (qint64 marad = qint64(sorok) * hossz; ok && marad > 0; marad -= darab.size())
+      ok = f.write(darab.constData(), std::min<qint64>(marad, darab.size())) == std::min<qint64>(marad, darab.size());
+    ok = ok && f.flush() && ::fsync(f.handle()) == 0;
     f.close();
     QFile::remove(f.fileName());
   }
@@ -104,8 +130,20 @@ bool importMeres(const QString& folder, int sorok) {
   const Ido imp = meres(qPrintable(QStringLiteral("import of %1 CSV lines (replace)").arg(n)), [&] {
     ok = ok && csvImport(folder, csv, true, CsvValtozat::Kezi).adatok.fizetok == sorok;
   });
-  std::printf("%-48s best %5.1fx     median %5.1fx\n", "  import / read + write", double(imp.best) / double(nyers.best),
+  std::printf("%-52s best %5.1fx     median %5.1fx\n", "  import / read + write", double(imp.best) / double(nyers.best),
               double(imp.median) / double(nyers.median));
+  // Appending to as many stored payers: the pair the replace left is put back before each run.
+  const QDir d(folder);
+  const QString mentes[2] = {d.filePath("regi-n.bak"), d.filePath("regi-k.bak")};
+  const QString par[2] = {d.filePath(kNevekFile), d.filePath(kKozl3sorFile)};
+  for (int i = 0; i < 2; ++i) ok = ok && QFile::copy(par[i], mentes[i]);
+  meres(
+      qPrintable(QStringLiteral("import of %1 CSV lines (append to as many)").arg(n)),
+      [&] { ok = ok && csvImport(folder, csv, false, CsvValtozat::Kezi).elso == sorok + 1; },
+      [&] {
+        for (int i = 0; i < 2; ++i) ok = ok && QFile::remove(par[i]) && QFile::copy(mentes[i], par[i]);
+      });
+  for (int i = 0; i < 2; ++i) ok = ok && QFile::remove(par[i]) && QFile::rename(mentes[i], par[i]);
   QFile::remove(csv);
   return ok;
 }

@@ -6,8 +6,11 @@
 #include <QStringDecoder>
 #include <QStringView>
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 #include <type_traits>
+#include <utility>
 
 #include "common/cp1250.h"
 #include "common/fields.h"
@@ -16,6 +19,7 @@
 #include "exchange/fajlok.h"
 #include "records/fizetocsere.h"
 #include "records/nevekrekord.h"
+#include "records/ujpar.h"
 
 namespace {
 
@@ -27,15 +31,15 @@ bool kodlapon(const QString& s) {
 }
 
 // Appends room for one record to `buf`, which grows with the records read, never ahead of them.
-char* hely(QByteArray& buf, int hossz) {
+char* bovit(QByteArray& buf, int hossz) {
   const qsizetype at = buf.size();
   buf.resize(at + hossz);
   return buf.data() + at;
 }
 
 template <class R>
-void hozzafuz(QByteArray& buf, R& r) {
-  FieldWriter w(hely(buf, R::Length));
+void kodol(char* hova, R& r) {
+  FieldWriter w(hova);
   r.fields(w);
 }
 
@@ -67,14 +71,11 @@ void sorok(View t, F&& sor) {
   }
 }
 
-}  // namespace
-
-CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat, int32_t maxSorok) {
-  CsvBeolvasas b;
-  const CsvForras forras = csvForras(fajl);
-  b.utf8 = forras.kodolas == CsvKodolas::Utf8;
-  b.hiba = forras.hiba;
-  if (!b.hiba.isEmpty()) return b;
+// Parses the lines of `forras` into `b`'s counts, putting the two records of each line where
+// `hely` says (a pair of pointers to a payer record's and a notice record's room). A file of
+// more than `maxSorok` payers gives no counts, only its `hiba`.
+template <class Hely>
+void feldolgozas(const CsvForras& forras, CsvValtozat valtozat, int32_t maxSorok, CsvBeolvasas& b, Hely&& hely) {
   const int oszlopok = valtozat == CsvValtozat::Kezi ? kCsvOszlopok : kAutoOszlopok;
   NevekRekord n;
   Kozl3sorRekord k;
@@ -96,8 +97,9 @@ CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat, int32_t 
     csvRekordok(c, oszlopok, n, k, &rossz);
     if (rossz) ++b.rosszOsszeg;
     if (n.Osszegek[0] == 0) ++b.osszegNelkul;
-    hozzafuz(b.nevek, n);
-    hozzafuz(b.kozl, k);
+    const auto [nh, kh] = hely();
+    kodol(nh, n);
+    kodol(kh, k);
   };
   // A line on its bytes when the code page holds all its characters, else as composed text.
   CsvBajtSor bs;
@@ -110,8 +112,8 @@ CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat, int32_t 
     }
     if (bs.idezettHatar) idezett();
     bool rossz = false;
-    const int32_t osszeg =
-        csvBajtRekordok(bs, oszlopok, hely(b.nevek, NevekRekord::Length), hely(b.kozl, Kozl3sorRekord::Length), &rossz);
+    const auto [nh, kh] = hely();
+    const int32_t osszeg = csvBajtRekordok(bs, oszlopok, nh, kh, &rossz);
     if (rossz) ++b.rosszOsszeg;
     if (osszeg == 0) ++b.osszegNelkul;
   };
@@ -144,38 +146,106 @@ CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat, int32_t 
   if (tulSok) {
     b = CsvBeolvasas{};
     b.hiba = QStringLiteral("több mint %1 sort tartalmaz").arg(maxSorok);
-    return b;
+    return;
   }
   if (b.fizetok == 0)
     b.hiba = forras.ures()  ? QStringLiteral("a fájl üres")
              : elsoSorUres ? QStringLiteral("az első sora üres")
                            : QStringLiteral("csak üres sorokat tartalmaz");
+}
+
+// The stored pair that an append continues: its payers, and the notices that go with them.
+struct RegiPar {
+  QString nevek, kozl;  // paths
+  int32_t fizetok = 0, kozlemenyek = 0;
+};
+
+// What every change of the pair by an import does first: an unfinished earlier change is
+// completed, so the new pair is built from the current one; an append takes the stored pair's
+// size. Why the change cannot be made, if it cannot.
+std::optional<QString> elokeszites(const QString& folder, bool felulir, RegiPar& r) {
+  if (const CsereHelyreallitas h = fizetoParHelyreallitas(folder); h.fuggoben) return h.uzenet;
+  if (felulir) return std::nullopt;
+  // A missing file holds no records: it is not created by an import that may yet give nothing.
+  int32_t kozlemenyek = 0;
+  if (QFileInfo::exists(dataPath(folder, kNevekFile))) {
+    RecordFile nf(folder, kNevekFile, NevekRekord::Length);
+    if (!nf.isOpen()) return nf.errorText();
+    r.nevek = nf.path();
+    r.fizetok = nf.count();
+  }
+  if (QFileInfo::exists(dataPath(folder, kKozl3sorFile))) {
+    RecordFile kf(folder, kKozl3sorFile, Kozl3sorRekord::Length);
+    if (!kf.isOpen()) return kf.errorText();
+    r.kozl = kf.path();
+    kozlemenyek = kf.count();
+  }
+  r.kozlemenyek = std::min(kozlemenyek, r.fizetok);
+  return std::nullopt;
+}
+
+// The new pair of an append starts with the stored one. A notice file shorter than the payer
+// file is padded with blank notices, so every payer keeps its own; notices beyond the last
+// payer are dropped.
+void regiParMasolasa(UjPar& uj, const RegiPar& r) {
+  uj.masol(UjPar::Nevek, r.nevek, qint64(r.fizetok) * NevekRekord::Length);
+  uj.masol(UjPar::Kozl, r.kozl, qint64(r.kozlemenyek) * Kozl3sorRekord::Length);
+  const QByteArray ures = encodeRecord(Kozl3sorRekord{});
+  for (int32_t i = r.kozlemenyek; i < r.fizetok && uj.ok(); ++i) uj.ir(UjPar::Kozl, ures);
+}
+
+// Parses the import file and writes its payers into the new pair as they are parsed, after the
+// stored ones or in their place, and swaps the pair in. The file's own faults come first in
+// `b.hiba` (the file is then parsed to its end even when the pair cannot be changed); nothing
+// is changed then.
+CsereEredmeny importalas(const QString& folder, const QByteArray& fajl, CsvValtozat valtozat, bool felulir,
+                         CsvBeolvasas& b, int32_t& elso, const CsereHorog& horog, const QString& forrasFajl) {
+  const CsvForras forras = csvForras(fajl);
+  b.utf8 = forras.kodolas == CsvKodolas::Utf8;
+  b.hiba = forras.hiba;
+  if (!b.hiba.isEmpty()) return {};
+  RegiPar regi;
+  if (const std::optional<QString> miert = elokeszites(folder, felulir, regi)) {
+    char n[NevekRekord::Length], k[Kozl3sorRekord::Length];
+    feldolgozas(forras, valtozat, kMaxImportSorok, b, [&] { return std::pair{n, k}; });
+    return {CsereAllapot::Valtozatlan, *miert};
+  }
+  UjPar uj(folder, horog);
+  regiParMasolasa(uj, regi);
+  feldolgozas(forras, valtozat, kMaxImportSorok, b, [&] {
+    return std::pair{uj.hely(UjPar::Nevek, NevekRekord::Length), uj.hely(UjPar::Kozl, Kozl3sorRekord::Length)};
+  });
+  if (!b.hiba.isEmpty()) return {};  // the new files go with `uj`
+  elso = regi.fizetok + 1;
+  return uj.csere(horog, forrasFajl);
+}
+
+}  // namespace
+
+CsvBeolvasas csvFeldolgoz(const QByteArray& fajl, CsvValtozat valtozat, int32_t maxSorok) {
+  CsvBeolvasas b;
+  const CsvForras forras = csvForras(fajl);
+  b.utf8 = forras.kodolas == CsvKodolas::Utf8;
+  b.hiba = forras.hiba;
+  if (!b.hiba.isEmpty()) return b;
+  feldolgozas(forras, valtozat, maxSorok, b, [&b] {
+    char* n = bovit(b.nevek, NevekRekord::Length);
+    return std::pair{n, bovit(b.kozl, Kozl3sorRekord::Length)};
+  });
   return b;
 }
 
 CsereEredmeny fizetokIrasa(const QString& folder, const CsvBeolvasas& adatok, bool felulir, int32_t* elso,
                            const CsereHorog& horog, const QString& forras) {
-  const int L = NevekRekord::Length, K = Kozl3sorRekord::Length;
-  // An unfinished earlier change is completed first: the new pair is built from the current one.
-  if (const CsereHelyreallitas h = fizetoParHelyreallitas(folder); h.fuggoben)
-    return {CsereAllapot::Valtozatlan, h.uzenet};
-  QByteArray nevek, kozl;
-  if (!felulir) {
-    RecordFile nf(folder, kNevekFile, L);
-    if (!nf.isOpen()) return {CsereAllapot::Valtozatlan, nf.errorText()};
-    const int32_t count = nf.count();
-    nevek = nf.readRange(1, count);
-    RecordFile kf(folder, kKozl3sorFile, K);
-    if (!kf.isOpen()) return {CsereAllapot::Valtozatlan, kf.errorText()};
-    const int32_t kc = std::min(kf.count(), count);
-    kozl = kf.readRange(1, kc);
-    const QByteArray ures = encodeRecord(Kozl3sorRekord{});
-    for (int32_t i = kc; i < count; ++i) kozl += ures;
-  }
-  if (elso) *elso = int32_t(nevek.size() / L) + 1;
-  nevek += adatok.nevek;
-  kozl += adatok.kozl;
-  return fizetoParIras(folder, nevek, kozl, horog, forras);
+  RegiPar regi;
+  if (const std::optional<QString> miert = elokeszites(folder, felulir, regi))
+    return {CsereAllapot::Valtozatlan, *miert};
+  if (elso) *elso = regi.fizetok + 1;
+  UjPar uj(folder, horog);
+  regiParMasolasa(uj, regi);
+  uj.ir(UjPar::Nevek, adatok.nevek);
+  uj.ir(UjPar::Kozl, adatok.kozl);
+  return uj.csere(horog, forras);
 }
 
 ImportEredmeny csvImport(const QString& folder, const QString& csvPath, bool felulir, CsvValtozat valtozat,
@@ -188,8 +258,10 @@ ImportEredmeny csvImport(const QString& folder, const QString& csvPath, bool fel
   }
   QByteArray bytes;
   QString miert;
+  CsereEredmeny c;
   if (csvFajlOlvasas(csvPath, bytes, miert)) {
-    e.adatok = csvFeldolgoz(bytes, valtozat);
+    c = importalas(folder, bytes, valtozat, felulir, e.adatok, e.elso, opciok.horog,
+                   opciok.forrasTorles ? csvPath : QString());
     miert = e.adatok.hiba;
     e.ures = e.adatok.fizetok == 0;
   }
@@ -198,9 +270,6 @@ ImportEredmeny csvImport(const QString& folder, const QString& csvPath, bool fel
     e.hiba = QStringLiteral("A(z) %1 fájlból nem olvasható be adat: %2.\r\nAz adatbázis nem változott.").arg(nev, miert);
     return e;
   }
-  bytes.clear();
-  const CsereEredmeny c =
-      fizetokIrasa(folder, e.adatok, felulir, &e.elso, opciok.horog, opciok.forrasTorles ? csvPath : QString());
   if (c.allapot == CsereAllapot::KovetkezoInditaskor)
     e.kesobb = c.uzenet;
   else if (!c.megtortent())

@@ -1,8 +1,9 @@
 #pragma once
-// Importing payers from a CSV file into nevek1.dat and kozl3sor.dat. The file is read and
-// parsed whole first; the new payer and notice files are then written completely under
-// temporary names and put in place together by the journalled swap, so a failure at any point
-// leaves both files as they were (or, once the journal stands, the next start finishes them).
+// Importing payers from a CSV file into nevek1.dat and kozl3sor.dat. The file is read whole;
+// the new payer and notice files are written under temporary names while its lines are parsed
+// (an append first copies the stored pair into them), and put in place together by the
+// journalled swap once complete, so a failure at any point leaves both files as they were (or,
+// once the journal stands, the next start finishes them).
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -21,7 +22,8 @@ inline constexpr int32_t kMaxImportSorok = 1000000;
 
 // A parsed import file: the encoded records and what the parser met on the way.
 struct CsvBeolvasas {
-  QByteArray nevek, kozl;     // the new payer and notice records, whole and paired
+  QByteArray nevek, kozl;     // the new payer and notice records, whole and paired (csvFeldolgoz;
+                              // csvImport writes them to the files instead)
   int32_t fizetok = 0;        // payers read
   int32_t rosszOsszeg = 0;    // amounts that were no whole number or negative (stored as 0)
   int32_t osszegNelkul = 0;   // payers whose amount is 0 (an empty amount column included)
@@ -64,8 +66,9 @@ struct ImportOpciok {
 };
 
 // Reads `csvPath` (csvFajlOlvasas: a regular file, not too big), parses it and writes the
-// payers. The program's own data files are refused; a file that cannot be read or gives no
-// payer writes nothing.
+// payers as they are parsed (fizetokIrasa's pair, without holding it in memory). The program's
+// own data files are refused; a file that cannot be read or gives no payer changes nothing, and
+// its fault is said before any fault of the writing.
 ImportEredmeny csvImport(const QString& folder, const QString& csvPath, bool felulir, CsvValtozat valtozat,
                          const ImportOpciok& opciok = {});
 

@@ -104,7 +104,10 @@ bool csvFajlOlvasas(const QString& path, QByteArray& out, QString& miert) {
   }
   if (ok) {
     // Read in chunks, the buffer growing with what was read, up to the limit: a file that
-    // grows meanwhile is refused there, not followed.
+    // grows meanwhile is refused there, not followed. Room for the size it has now is taken
+    // at once (its pages are used only as they are filled), so a large file is never copied
+    // into a larger buffer while it is read.
+    out.reserve(qsizetype(st.st_size));
     char darab[1 << 16];
     for (;;) {
       const ssize_t n = ::read(fd, darab, sizeof darab);

@@ -17,6 +17,7 @@
 #include "common/rendszerhiba.h"
 #include "records/fizetomentes.h"
 #include "records/nevekrekord.h"
+#include "records/ujpar.h"
 
 namespace {
 
@@ -240,22 +241,10 @@ CsereNevek ujCsereNevek() {
 
 CsereEredmeny fizetoParIras(const QString& folder, const QByteArray& nevek, const QByteArray& kozl,
                             const CsereHorog& horog, const QString& forras) {
-  const CsereNevek t = ujCsereNevek();
-  const QDir dir(folder);
-  QString ok;  // the system's reason of a failed write
-  auto ir = [&](const QString& nev, const QByteArray& b) {
-    QFile f(dir.filePath(nev));
-    if (f.open(QIODevice::WriteOnly | QIODevice::NewOnly) && f.write(b) == b.size() && f.flush()) return true;
-    ok = QStringLiteral(": ") + rendszerHiba(f);
-    return false;
-  };
-  if ((horog && !horog(CsereLepes::Iras)) || !ir(t.nevek, nevek) || !ir(t.kozl, kozl)) {
-    torol(dir.filePath(t.nevek));
-    torol(dir.filePath(t.kozl));
-    return {CsereAllapot::Valtozatlan,
-            QStringLiteral("Az ideiglenes fájlok (%1, %2) nem írhatók a program mappájába%3.").arg(t.nevek, t.kozl, ok)};
-  }
-  return fizetoParCsere(folder, t.nevek, t.kozl, horog, forras);
+  UjPar uj(folder, horog);
+  uj.ir(UjPar::Nevek, nevek);
+  uj.ir(UjPar::Kozl, kozl);
+  return uj.csere(horog, forras);
 }
 
 CsereEredmeny fizetoParCsere(const QString& folder, const QString& ujNevek, const QString& ujKozl,
