@@ -70,6 +70,7 @@ TEST(ImportIras, AWriteStoppedShortLeavesTheStoredPair) {
     EXPECT_TRUE(r.hiba.startsWith(QString::fromUtf8("Az importálás nem sikerült, az adatbázis nem változott.\r\n"
                                                      "Az ideiglenes fájlok (nevx-")))
         << r.hiba.toStdString();
+    EXPECT_TRUE(r.hiba.contains(QString::fromUtf8(": A fájl túl nagy."))) << r.hiba.toStdString();
     EXPECT_TRUE(f.bytes(kNevekFile) == regiN) << e.hatar;
     EXPECT_TRUE(f.bytes(kKozl3sorFile) == regiK) << e.hatar;
     EXPECT_EQ(f.entries(), kCsakAPar) << e.hatar;
