@@ -182,6 +182,18 @@ RecordFile::Regi RecordFile::regi(qint64 at) {
   return r;
 }
 
+int mindIras(int fd, const char* p, qint64 n, qint64 at) {
+  for (qint64 kesz = 0; kesz < n;) {
+    const size_t hossz = size_t(n - kesz);
+    const ssize_t w = at < 0 ? ::write(fd, p + kesz, hossz) : ::pwrite(fd, p + kesz, hossz, off_t(at + kesz));
+    if (w < 0 && errno == EINTR) continue;
+    if (w < 0) return errno;
+    if (w == 0) return EIO;
+    kesz += w;
+  }
+  return 0;
+}
+
 // Writes `bytes` at `at`, a gap before it filled with zeros; 0 or the system's error.
 int RecordFile::iras(qint64 at, const QByteArray& bytes) {
   struct stat st {};
@@ -304,13 +316,7 @@ bool deleteRecord(const QString& folder, const QString& name, const QString& tem
   if (fd < 0)
     return fail(QStringLiteral("Az ideiglenes %1 fájl nem hozható létre: %2.")
                     .arg(tempName, nyitas.fajta.isEmpty() ? rendszerHiba(nyitas.errnum) : nyitas.fajta));
-  int hiba = 0;
-  for (qint64 kesz = 0; hiba == 0 && kesz < kept.size();) {
-    const ssize_t w = ::write(fd, kept.constData() + kesz, size_t(kept.size() - kesz));
-    if (w < 0 && errno == EINTR) continue;
-    if (w <= 0) hiba = w < 0 ? errno : EIO;
-    else kesz += w;
-  }
+  int hiba = mindIras(fd, kept.constData(), kept.size());
   if (hiba == 0 && ::fsync(fd) != 0) hiba = errno;
   ::close(fd);
   if (hiba != 0) {

@@ -33,6 +33,11 @@ struct NyitasHiba {
 };
 int regularisNyitas(const QString& path, int flags, NyitasHiba* hiba = nullptr);
 
+// Writes all `n` bytes of `p` to `fd`, at offset `at` (or at the file's position when `at` is
+// negative), going on after a short write or a signal. 0, or the system's error (EIO for a
+// write that wrote nothing).
+int mindIras(int fd, const char* p, qint64 n, qint64 at = -1);
+
 // Up to `max` bytes from the start of a regular file, opened as above and never created;
 // empty for a missing file or anything else.
 QByteArray regularisOlvasas(const QString& path, qint64 max);

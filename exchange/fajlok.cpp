@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/recordfile.h"
 #include "common/rendszerhiba.h"
 #include "records/nevekrekord.h"
 
@@ -33,13 +34,7 @@ bool sajatAdatfajl(const QString& folder, const QString& path) {
 bool irTeljes(const QString& path, const QByteArray& bytes) {
   const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
   if (fd < 0) return false;
-  int hiba = 0;
-  for (qsizetype kesz = 0; hiba == 0 && kesz < bytes.size();) {
-    const ssize_t n = ::write(fd, bytes.constData() + kesz, size_t(bytes.size() - kesz));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) hiba = n < 0 ? errno : EIO;
-    else kesz += n;
-  }
+  int hiba = mindIras(fd, bytes.constData(), bytes.size());
   if (hiba == 0 && ::fsync(fd) != 0) hiba = errno;
   ::close(fd);
   errno = hiba;

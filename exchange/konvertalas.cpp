@@ -41,13 +41,7 @@ bool mentes(const QString& regi, const QString& cel, const QByteArray& tartalom,
     *letezik = errno == EEXIST;
     return false;
   }
-  qsizetype kesz = 0;
-  while (kesz < tartalom.size()) {
-    const ssize_t n = ::write(fd, tartalom.constData() + kesz, size_t(tartalom.size() - kesz));
-    if (n <= 0) break;
-    kesz += n;
-  }
-  const bool ok = kesz == tartalom.size() && ::fsync(fd) == 0;
+  const bool ok = mindIras(fd, tartalom.constData(), tartalom.size()) == 0 && ::fsync(fd) == 0;
   ::close(fd);
   if (!ok) QFile::remove(cel);
   return ok;

@@ -48,14 +48,7 @@ bool egeszIras(const QString& path, const QByteArray& bytes) {
   ::unlink(ideiglenes.constData());
   const int fd = regularisNyitas(QFile::decodeName(ideiglenes), O_WRONLY | O_CREAT | O_EXCL);
   if (fd < 0) return false;
-  bool ok = true;
-  for (qint64 kesz = 0; ok && kesz < bytes.size();) {
-    const ssize_t w = ::write(fd, bytes.constData() + kesz, size_t(bytes.size() - kesz));
-    if (w < 0 && errno == EINTR) continue;
-    ok = w > 0;
-    if (ok) kesz += w;
-  }
-  ok = ok && ::fsync(fd) == 0;
+  const bool ok = mindIras(fd, bytes.constData(), bytes.size()) == 0 && ::fsync(fd) == 0;
   ::close(fd);
   struct stat st {};
   const bool szabad = ::lstat(cel.constData(), &st) != 0 ? errno == ENOENT : S_ISREG(st.st_mode) && st.st_size == 0;

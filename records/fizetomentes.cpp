@@ -88,12 +88,7 @@ bool visszair(const QString& folder, const Naplo& j, QString* hiba) {
     bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     const QByteArray& b = j.regi[i];
     const off_t at = off_t(j.n - 1) * kHossz[i];
-    for (qsizetype kesz = 0; ok && kesz < b.size();) {
-      const ssize_t w = ::pwrite(fd, b.constData() + kesz, size_t(b.size() - kesz), at + off_t(kesz));
-      if (w < 0 && errno == EINTR) continue;
-      ok = w > 0;
-      kesz += w > 0 ? w : 0;
-    }
+    ok = ok && mindIras(fd, b.constData(), b.size(), at) == 0;
     ok = ok && ::ftruncate(fd, off_t(j.meret[i])) == 0 && ::fsync(fd) == 0;
     ::close(fd);
     if (!ok) rossz << *kNevek[i];

@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/recordfile.h"
 #include "common/rendszerhiba.h"
 
 namespace {
@@ -22,20 +23,9 @@ QByteArray enc(const QString& path) { return QFile::encodeName(path); }
 
 // Writes all of `n` bytes, going on after a short write; false (errno set) on an error.
 bool irMind(int fd, const char* p, size_t n) {
-  while (n > 0) {
-    const ssize_t w = ::write(fd, p, n);
-    if (w < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    if (w == 0) {
-      errno = EIO;
-      return false;
-    }
-    p += w;
-    n -= size_t(w);
-  }
-  return true;
+  const int hiba = mindIras(fd, p, qint64(n));
+  errno = hiba;
+  return hiba == 0;
 }
 
 }  // namespace
