@@ -14,8 +14,9 @@
 #include "records/fizetolista.h"
 #include "records/listamodell.h"
 
-TEST_F(AblakTest, ThePdfPrinterNamesEveryFileInTheStatusBar) {
-  QtPrinter pdf(folder.path());
+namespace {
+// The factory settings with the "PDF" printer chosen, and one payer.
+void pdfreEgyFizeto(Platform& platform, TempFolder& folder, QtPrinter& pdf) {
   platform.printer = &pdf;
   SetRekord s;
   applyFactory(s, setFactory());
@@ -24,6 +25,12 @@ TEST_F(AblakTest, ThePdfPrinterNamesEveryFileInTheStatusBar) {
   s.AlapNyomtato = 0;
   folder.put(kSetFile, encodeRecord(s));
   folder.put(kNevekFile, fizetokFajl({{"Kovács Péter", "Győr", "Fő út 1.", "9021"}}));
+}
+}  // namespace
+
+TEST_F(AblakTest, ThePdfPrinterNamesEveryFileInTheStatusBar) {
+  QtPrinter pdf(folder.path());
+  pdfreEgyFizeto(platform, folder, pdf);
   {
     auto w = indit();
     EXPECT_TRUE(w->lbPdfFajl->text().isEmpty());
@@ -49,14 +56,7 @@ TEST_F(AblakTest, ThePdfPrinterNamesEveryFileInTheStatusBar) {
 // slip and by a list print whose error class otherwise says nothing.
 TEST_F(AblakTest, APdfThatCannotBeWrittenIsSaidOnce) {
   QtPrinter pdf(folder.path());
-  platform.printer = &pdf;
-  SetRekord s;
-  applyFactory(s, setFactory());
-  s.Nyomtatando.fill(-1);
-  s.NyomtatoIndex = int16_t(pdf.printerNames().indexOf(QtPrinter::kPdfName));
-  s.AlapNyomtato = 0;
-  folder.put(kSetFile, encodeRecord(s));
-  folder.put(kNevekFile, fizetokFajl({{"Kovács Péter", "Győr", "Fő út 1.", "9021"}}));
+  pdfreEgyFizeto(platform, folder, pdf);
   folder.put(QtPrinter::kPdfFolder, QByteArray("nem mappa"));
   const QString vart = QStringLiteral("Nyomtatóhiba\r\nA(z) %1 mappa nem hozható létre.\r\nHibakód száma : 482")
                            .arg(QDir::toNativeSeparators(QDir(folder.path()).filePath(QtPrinter::kPdfFolder)));
