@@ -41,14 +41,11 @@ class Rendezo {
   void urit();
 
   // A text being sorted: its next sixteen weights, the first in the highest byte of k[0] (zero
-  // bytes past its end), its bytes, its number, and where its walk stands.
+  // bytes past its end), its number, and where its walk stands.
   struct Tetel {
     uint64_t k[2];
-    const char* p;
-    uint32_t hossz;
-    uint32_t all;  // byte offset (past the bytes: blanks taken too) * 4 + elements of that unit taken
     uint32_t sor;
-    uint16_t szokoz;
+    uint32_t all;  // byte offset (past the bytes: blanks taken too) * 4 + elements of that unit taken
   };
 
  private:

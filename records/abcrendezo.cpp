@@ -22,19 +22,19 @@ namespace {
 using Tetel = Rendezo::Tetel;
 using SzovegFv = std::function<Szoveg(int)>;
 
-// Text i, before its first weight; compared on its first 2^28 bytes, which its walk can count.
-Tetel tetel(const SzovegFv& szoveg, uint32_t i) {
-  const Szoveg s = szoveg(int(i));
-  return {{0, 0}, s.bajt.data(), uint32_t(std::min<size_t>(s.bajt.size(), size_t(1) << 28)), 0, i,
-          uint16_t(std::clamp(s.szokoz, 0, 0xFFFF))};
+// Text i, compared on its first 2^28 bytes (which its walk can count) and 65,535 blanks.
+Szoveg szovegE(const SzovegFv& szoveg, uint32_t i) {
+  Szoveg s = szoveg(int(i));
+  s.bajt = s.bajt.substr(0, size_t(1) << 28);
+  s.szokoz = std::clamp(s.szokoz, 0, 0xFFFF);
+  return s;
 }
 
 // Whether the text ended within these eight weights.
 bool vege(uint64_t k) { return (k & 0xFF) == 0; }
 
 // The text's next sixteen weights.
-void tolt(Tetel& x) {
-  const Szoveg s{{x.p, x.hossz}, x.szokoz};
+void tolt(Tetel& x, const Szoveg& s) {
   x.k[0] = nyolcSuly(s, x.all);
   x.k[1] = vege(x.k[0]) ? 0 : nyolcSuly(s, x.all);
 }
@@ -89,14 +89,20 @@ void radix(Tetel* a, size_t m, int d) {
 }
 
 // Texts of equal weights: texts of the same bytes are equal; others are ordered by their marks.
-void jelSzerint(Tetel* a, size_t m, uint8_t* uj) {
-  auto bajt = [](const Tetel& x) { return std::string_view(x.p, x.hossz); };
+void jelSzerint(Tetel* a, size_t m, uint8_t* uj, const SzovegFv& szoveg) {
+  const Szoveg s0 = szovegE(szoveg, a[0].sor);
   bool mind = true;
-  for (size_t i = 1; i < m && mind; ++i) mind = bajt(a[i]) == bajt(a[0]) && a[i].szokoz == a[0].szokoz;
+  for (size_t i = 1; i < m && mind; ++i) {
+    const Szoveg s = szovegE(szoveg, a[i].sor);
+    mind = s.bajt == s0.bajt && s.szokoz == s0.szokoz;
+  }
   if (mind) return;
   std::vector<std::pair<std::string, Tetel>> egyenlok;
   egyenlok.reserve(m);
-  for (size_t i = 0; i < m; ++i) egyenlok.emplace_back(jelek(bajt(a[i]), a[i].szokoz), a[i]);
+  for (size_t i = 0; i < m; ++i) {
+    const Szoveg s = szovegE(szoveg, a[i].sor);
+    egyenlok.emplace_back(jelek(s.bajt, s.szokoz), a[i]);
+  }
   std::sort(egyenlok.begin(), egyenlok.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
   for (size_t i = 0; i < m; ++i) {
     a[i] = egyenlok[i].second;
@@ -107,16 +113,23 @@ void jelSzerint(Tetel* a, size_t m, uint8_t* uj) {
 // Sorts a[0, m) whole, its weights taken and equal before weight d: uj[i] becomes 1 where a new
 // rank begins, else 0. Each run of equal weights whose texts go on takes their next sixteen
 // and is sorted again.
-void teljes(Tetel* a, size_t m, uint8_t* uj, int d) {
+void teljes(Tetel* a, size_t m, uint8_t* uj, int d, const SzovegFv& szoveg) {
   std::vector<std::pair<size_t, size_t>> hatra{{0, m}};
   bool elso = true;
   while (!hatra.empty()) {
     const auto [b, e] = hatra.back();
     hatra.pop_back();
     if (!elso) {
-      for (size_t j = b; j < e; ++j) {
-        if (j + 8 < e) __builtin_prefetch(a[j + 8].p + (a[j + 8].all >> 2));
-        tolt(a[j]);
+      // A few texts at a time: first where each is (their lookups overlap), then their weights.
+      constexpr size_t kCsokor = 16;
+      Szoveg s[kCsokor];
+      for (size_t j = b; j < e; j += kCsokor) {
+        const size_t c = std::min(kCsokor, e - j);
+        for (size_t i = 0; i < c; ++i) {
+          s[i] = szovegE(szoveg, a[j + i].sor);
+          __builtin_prefetch(s[i].bajt.data() + std::min<size_t>(a[j + i].all >> 2, s[i].bajt.size()));
+        }
+        for (size_t i = 0; i < c; ++i) tolt(a[j + i], s[i]);
       }
     }
     radix(a + b, e - b, elso ? d : 0);
@@ -127,7 +140,7 @@ void teljes(Tetel* a, size_t m, uint8_t* uj, int d) {
       uj[j] = 1;
       std::fill(uj + j + 1, uj + k, uint8_t(0));
       if (k - j > 1 && !vege(a[j].k[1])) hatra.emplace_back(j, k);
-      else if (k - j > 1) jelSzerint(a + j, k - j, uj + j);
+      else if (k - j > 1) jelSzerint(a + j, k - j, uj + j, szoveg);
       j = k;
     }
   }
@@ -196,12 +209,16 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, std::vector<uint32_t>& ran
       rang[t[j].sor] = r;
     }
   };
+  // Text i with its weights of round `kor` (0: its first sixteen).
+  auto kulcs = [&](uint32_t i, int kor) {
+    const Szoveg s = szovegE(szoveg, i);
+    Tetel x{{0, 0}, i, 0};
+    for (int k = 0; k <= kor; ++k) tolt(x, s);
+    return x;
+  };
   auto egySzalon = [&](int kor) {
-    for (size_t i = 0; i < m; ++i) {
-      t[i] = tetel(szoveg, uint32_t(i));
-      for (int k = 0; k <= kor; ++k) tolt(t[i]);
-    }
-    teljes(t, m, uj, kor == 0 ? 0 : 16);
+    for (size_t i = 0; i < m; ++i) t[i] = kulcs(uint32_t(i), kor);
+    teljes(t, m, uj, kor == 0 ? 0 : 16, szoveg);
     rangok(0, m, 0);
   };
   const int szalak = m >= size_t(parhuzamosTol_) ? int(std::min<size_t>(size_t(szalak_), m)) : 1;
@@ -222,19 +239,14 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, std::vector<uint32_t>& ran
   const bool indult = egyszerre(szalak, [&](int sz) {
     const auto [b, e] = resz(m, szalak, sz);
     const size_t s = size_t(sz);
-    auto kulcs = [&](uint32_t i) {
-      Tetel x = tetel(szoveg, i);
-      for (int k = 0; k <= kor; ++k) tolt(x);
-      return x;
-    };
     // The bucket of a text: its weights d and d + 1.
     auto vodor = [&](const Tetel& x) { return suly(x, d) << 8 | (d < 15 ? suly(x, d + 1) : 0); };
     std::vector<uint32_t>& h = hisz[s];
     h.assign(size_t(1) << 16, 0);
     while (allapot == Tovabb) {
-      Tetel mn = kulcs(uint32_t(b)), mx = mn;
+      Tetel mn = kulcs(uint32_t(b), kor), mx = mn;
       for (size_t i = b; i < e; ++i) {
-        const Tetel x = kulcs(uint32_t(i));
+        const Tetel x = kulcs(uint32_t(i), kor);
         if (kisebb(x, mn)) mn = x;
         if (kisebb(mx, x)) mx = x;
         ++h[vodor(x)];  // d is 0 until the texts turn out to agree in their first weight
@@ -259,7 +271,7 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, std::vector<uint32_t>& ran
         // Counted in other weights or for another round.
         std::fill(h.begin(), h.end(), 0);
         if (allapot == Szetoszt)
-          for (size_t i = b; i < e; ++i) ++h[vodor(kulcs(uint32_t(i)))];
+          for (size_t i = b; i < e; ++i) ++h[vodor(kulcs(uint32_t(i), kor))];
       }
     }
     if (allapot == Egyenlo) {
@@ -279,12 +291,12 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, std::vector<uint32_t>& ran
     }
     gat.arrive_and_wait();
     for (size_t i = b; i < e; ++i) {
-      const Tetel x = kulcs(uint32_t(i));
+      const Tetel x = kulcs(uint32_t(i), kor);
       t[h[vodor(x)]++] = x;
     }
     gat.arrive_and_wait();
     for (size_t v; (v = kovetkezo.fetch_add(1)) < vodrok.size();)
-      teljes(t + vodrok[v].first, vodrok[v].second, uj + vodrok[v].first, d + 2);
+      teljes(t + vodrok[v].first, vodrok[v].second, uj + vodrok[v].first, d + 2, szoveg);
     gat.arrive_and_wait();
     uint32_t db = 0;
     for (size_t j = std::max<size_t>(b, 1); j < e; ++j) db += uj[j];
