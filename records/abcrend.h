@@ -37,6 +37,8 @@ class Rendezo {
   // sorted on more than one thread.
   explicit Rendezo(int szalak = 0, int parhuzamosTol = 1 << 16);
   void rangsor(int n, const std::function<Szoveg(int)>& szoveg, std::vector<uint32_t>& rang);
+  // The same into rang[0, n), which it writes whole.
+  void rangsor(int n, const std::function<Szoveg(int)>& szoveg, uint32_t* rang);
   // Gives the working space back.
   void urit();
 
@@ -49,7 +51,7 @@ class Rendezo {
   };
 
  private:
-  void rendezes(int n, const std::function<Szoveg(int)>& szoveg, std::vector<uint32_t>& rang);
+  void rendezes(int n, const std::function<Szoveg(int)>& szoveg, uint32_t* rang);
 
   int szalak_;
   int parhuzamosTol_;

@@ -57,8 +57,14 @@ void radix(Tetel* a, size_t m, int d) {
       return;
     }
     std::array<uint32_t, 256> db{};
-    for (size_t i = 0; i < m; ++i) ++db[suly(a[i], d)];
-    if (db[suly(a[0], d)] == m) {
+    size_t also = 255, felso = 0;
+    for (size_t i = 0; i < m; ++i) {
+      const size_t w = suly(a[i], d);
+      ++db[w];
+      also = std::min(also, w);
+      felso = std::max(felso, w);
+    }
+    if (also == felso) {
       // One weight for all: the next weight in which any two differ decides.
       uint64_t x0 = 0, x1 = 0;
       for (size_t i = 1; i < m; ++i) {
@@ -71,18 +77,18 @@ void radix(Tetel* a, size_t m, int d) {
     }
     std::array<size_t, 256> kov, veg;
     size_t h = 0;
-    for (size_t w = 0; w < 256; ++w) {
+    for (size_t w = also; w <= felso; ++w) {
       kov[w] = h;
       h += db[w];
       veg[w] = h;
     }
-    for (size_t w = 0; w < 256; ++w)
+    for (size_t w = also; w <= felso; ++w)
       while (kov[w] < veg[w]) {
         Tetel x = a[kov[w]];
         for (size_t v = suly(x, d); v != w; v = suly(x, d)) std::swap(x, a[kov[v]++]);
         a[kov[w]++] = x;
       }
-    for (size_t w = 0, eleje = 0; w < 256; eleje = veg[w++])
+    for (size_t w = also, eleje = 0; w <= felso; eleje = veg[w++])
       if (veg[w] - eleje > 1) radix(a + eleje, veg[w] - eleje, d + 1);
     return;
   }
@@ -156,7 +162,7 @@ bool ismetlodok(int n, const SzovegFv& szoveg, std::vector<uint32_t>& melyik, st
   constexpr uint32_t kUres = ~0u;
   std::vector<uint32_t> rekesz(1024, kUres);  // open addressing: the number of a text, by hash
   std::vector<uint64_t> hash;
-  melyik.resize(size_t(n));
+  melyik.reserve(size_t(std::max(n, 0)));  // only what is written takes memory
   auto helye = [&](uint64_t h, const Szoveg& s) -> uint32_t& {
     for (size_t j = h & (rekesz.size() - 1);; j = (j + 1) & (rekesz.size() - 1)) {
       uint32_t& x = rekesz[j];
@@ -171,10 +177,13 @@ bool ismetlodok(int n, const SzovegFv& szoveg, std::vector<uint32_t>& melyik, st
     uint64_t h = 1469598103934665603u ^ uint64_t(s.szokoz);
     for (const char c : s.bajt) h = (h ^ uint8_t(c)) * 1099511628211u;
     uint32_t& x = helye(h, s);
-    melyik[size_t(i)] = x;
-    if (x != kUres) continue;
+    if (x != kUres) {
+      melyik.push_back(x);
+      continue;
+    }
     if (elso.size() >= 16384 && elso.size() * 2 > size_t(i)) return false;
-    x = melyik[size_t(i)] = uint32_t(elso.size());
+    x = uint32_t(elso.size());
+    melyik.push_back(x);
     elso.push_back(uint32_t(i));
     hash.push_back(h);
     if (elso.size() * 2 > rekesz.size()) {
@@ -196,9 +205,8 @@ void Rendezo::urit() {
   uj_.urit();
 }
 
-void Rendezo::rendezes(int n, const SzovegFv& szoveg, std::vector<uint32_t>& rang) {
+void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang) {
   const size_t m = size_t(std::max(n, 0));
-  rang.resize(m);
   if (m == 0) return;
   Tetel* t = t_.meret(m);
   uint8_t* uj = uj_.meret(m);
@@ -310,6 +318,11 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, std::vector<uint32_t>& ran
 }
 
 void Rendezo::rangsor(int n, const SzovegFv& szoveg, std::vector<uint32_t>& rang) {
+  rang.resize(size_t(std::max(n, 0)));
+  rangsor(n, szoveg, rang.data());
+}
+
+void Rendezo::rangsor(int n, const SzovegFv& szoveg, uint32_t* rang) {
   // A list of many equal texts sorts each text once.
   std::vector<uint32_t> melyik, elso;
   if (!ismetlodok(n, szoveg, melyik, elso)) {
@@ -317,10 +330,9 @@ void Rendezo::rangsor(int n, const SzovegFv& szoveg, std::vector<uint32_t>& rang
     rendezes(n, szoveg, rang);
     return;
   }
-  std::vector<uint32_t> egyedi;
-  rendezes(int(elso.size()), [&](int i) { return szoveg(int(elso[size_t(i)])); }, egyedi);
-  rang.resize(size_t(n));
-  for (size_t i = 0; i < rang.size(); ++i) rang[i] = egyedi[melyik[i]];
+  std::vector<uint32_t> egyedi(elso.size());
+  rendezes(int(elso.size()), [&](int i) { return szoveg(int(elso[size_t(i)])); }, egyedi.data());
+  for (size_t i = 0; i < melyik.size(); ++i) rang[i] = egyedi[melyik[i]];
 }
 
 void rangsor(int n, const SzovegFv& szoveg, std::vector<uint32_t>& rang) { Rendezo(1).rangsor(n, szoveg, rang); }

@@ -168,6 +168,32 @@ uint64_t recKulcs(int32_t n, bool padded) {
   return x;
 }
 
+// Padded, the numbers below 100,000 (led by blanks) come first, in numeric order. The texts of
+// the other numbers hold only digits: each comes right before the texts it begins, so they
+// come as a walk through the numbers of the same first digits (n, then n0 .. n09 .. n9 ...),
+// from each number of as many digits as the first one taken this way has.
+void recRangok(int32_t n, bool padded, uint32_t* rang) {
+  uint32_t hely = 0;
+  int64_t eleje = 1;
+  if (padded) {
+    for (int64_t i = 1; i <= std::min<int64_t>(n, 99999); ++i) rang[i - 1] = hely++;
+    eleje = 100000;
+  }
+  for (int64_t gyoker = eleje; gyoker <= n && gyoker < eleje * 10; ++gyoker) {
+    int64_t x = gyoker;
+    for (;;) {
+      rang[x - 1] = hely++;
+      if (x * 10 <= n) {
+        x *= 10;
+        continue;
+      }
+      while (x != gyoker && (x % 10 == 9 || x + 1 > n)) x /= 10;
+      if (x == gyoker) break;
+      ++x;
+    }
+  }
+}
+
 FizetoTar::Alairas FizetoTar::alairas(const QString& path) {
   Alairas a;
   struct stat st {};
@@ -194,7 +220,7 @@ void FizetoTar::urit() {
   std::vector<uint32_t>().swap(nagyHely_);
   std::vector<std::pair<uint32_t, QString>>().swap(kulonleges_);
   std::vector<QString>().swap(recSzoveg_);
-  for (auto& r : rang_) std::vector<uint32_t>().swap(r);
+  for (auto& r : rang_) r.urit();
   rendezo_.urit();
   path_.clear();
   alairas_ = {};
@@ -239,7 +265,7 @@ void FizetoTar::olvas(const QString& folder) {
   nagyKesz_ = false;
   std::vector<std::pair<uint32_t, QString>>().swap(kulonleges_);
   std::vector<QString>().swap(recSzoveg_);
-  for (auto& r : rang_) r.clear();
+  for (auto& r : rang_) r.torol();
   int32_t db = 0;
   {
     // Opening creates a missing file; the records are then read a block at a time.
@@ -368,11 +394,12 @@ void FizetoTar::keres(const QString& text, std::vector<uint32_t>& ki) {
   }
 }
 
-const std::vector<uint32_t>& FizetoTar::rangok(int oszlop, bool padded) {
+std::span<const uint32_t> FizetoTar::rangok(int oszlop, bool padded) {
   const int n = size();
-  std::vector<uint32_t>& r = rang_[size_t(oszlop)];
-  if (oszlop == 2 && !r.empty() && rangPadded_ != padded) r.clear();
-  if (!r.empty() || n == 0) return r;
+  Tomb<uint32_t>& t = rang_[size_t(oszlop)];
+  if (oszlop == 2 && t.size() > 0 && rangPadded_ != padded) t.torol();
+  if (t.size() > 0 || n == 0) return {t.data(), t.size()};
+  uint32_t* r = t.meret(size_t(n));
   if (oszlop == 0) {
     rendezo_.rangsor(n, [&](int i) { return abc::Szoveg{nevBajt(i)}; }, r);
   } else if (oszlop == 1) {
@@ -387,15 +414,7 @@ const std::vector<uint32_t>& FizetoTar::rangok(int oszlop, bool padded) {
     rendezo_.rangsor(n, [&](int i) { return abc::Szoveg{b[size_t(i)]}; }, r);
   } else {
     rangPadded_ = padded;
-    r.resize(size_t(n));
-    if (padded && n <= 999999) {
-      std::iota(r.begin(), r.end(), 0u);  // six places hold them all: record order
-      return r;
-    }
-    std::vector<std::pair<uint64_t, uint32_t>> kulcs(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) kulcs[size_t(i)] = {recKulcs(i + 1, padded), uint32_t(i)};
-    std::sort(kulcs.begin(), kulcs.end());
-    for (size_t j = 0; j < kulcs.size(); ++j) r[kulcs[j].second] = uint32_t(j);
+    recRangok(n, padded, r);
   }
-  return r;
+  return {t.data(), t.size()};
 }

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <sys/types.h>
 #include <vector>
@@ -22,6 +23,8 @@ QString rekordSzoveg(int32_t n, bool padded);
 // blanks and digits, which sort in the order of their codes, a text before a longer one that
 // starts with it. Ten places of base 12: blank 1, digits 2 to 11, nothing 0.
 uint64_t recKulcs(int32_t n, bool padded);
+// The rank of each record-number text of 1 .. n in that order (rang[i] for number i + 1).
+void recRangok(int32_t n, bool padded, uint32_t* rang);
 
 class FizetoTar {
  public:
@@ -53,7 +56,7 @@ class FizetoTar {
   // Each row's rank by the text of a column (0 name, 1 address, 2 record number) in the list's
   // order of texts (abcrend.h): rows whose texts compare equal get equal ranks. Computed once
   // per load and column.
-  const std::vector<uint32_t>& rangok(int oszlop, bool padded);
+  std::span<const uint32_t> rangok(int oszlop, bool padded);
 
  private:
   std::string_view nevBajt(int i) const;
@@ -78,7 +81,7 @@ class FizetoTar {
   std::vector<std::pair<uint32_t, QString>> kulonleges_;
   // Record-number texts of rows given as texts; empty for rows read from the file.
   std::vector<QString> recSzoveg_;
-  std::array<std::vector<uint32_t>, 3> rang_;
+  std::array<Tomb<uint32_t>, 3> rang_;
   bool rangPadded_ = false;
   abc::Rendezo rendezo_;  // its working space serves every sort of the list
   // What identifies the file read: device, inode, size, modification time.

@@ -43,6 +43,8 @@ class Tomb {
   T* data() const { return p_.get(); }
   size_t size() const { return n_; }
   T& operator[](size_t i) const { return p_[i]; }
+  // Empty, keeping the memory.
+  void torol() { n_ = 0; }
   void urit() {
     p_.reset();
     kap_ = n_ = 0;
