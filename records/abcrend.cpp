@@ -63,15 +63,54 @@ struct Tabla {
   std::array<std::vector<Kettos>, 26> kettos;  // by first letter, the longest first
   uint8_t szokoz = 0;                          // the weight of a blank
   // For the quick walk: the weight of a byte that is one element on its own (0: ignored,
-  // 0xFF: it counts as several), and the pairs of bytes whose first needs egyseg(): a
-  // character that counts as several, or a letter followed by a byte that may continue it
-  // into a double letter (the second byte 0 at the end of the text).
+  // 0xFF: it counts as several), and what a byte followed by another one is (the second byte
+  // 0 at the end of the text): 0, the first byte one element on its own; kLassu, egyseg()
+  // decides (a character that counts as several, or a pair that may begin a longer double
+  // letter); else the two bytes are one double letter, whose weight kettosSuly[] holds.
   std::array<uint8_t, 256> egy{};
-  std::array<std::array<bool, 256>, 256> lassu{};
+  std::array<std::array<uint8_t, 256>, 256> par{};
+  std::array<uint8_t, 256> kettosSuly{};
+  uint8_t kettosDb = 0;
 };
+constexpr uint8_t kLassu = 0xFF;
 
 std::string bajtok(std::u16string_view s) {
   return cp1250::encode(QString::fromUtf16(s.data(), qsizetype(s.size()))).toStdString();
+}
+
+// Whether `k` stands at byte i: its letters, none but the last accented, all in lower case,
+// capitalised or all in upper case.
+bool illik(const Tabla& t, const Kettos& k, std::string_view s, size_t i) {
+  const size_t n = k.betuk.size();
+  if (i + n > s.size()) return false;
+  bool kis = false, nagy = false;
+  for (size_t j = 0; j < n; ++j) {
+    const Betu& b = t.betu[uint8_t(s[i + j])];
+    if (b.alap ? b.alap != k.betuk[j] || (b.jeles && j + 1 < n) : s[i + j] != k.betuk[j]) return false;
+    if (j > 0 && b.alap) (b.nagy ? nagy : kis) = true;
+  }
+  return !(kis && nagy) && !(nagy && !t.betu[uint8_t(s[i])].nagy);
+}
+
+// The unit at byte i: a double letter or one character. Its elements go to `e`, their number
+// to `db`; returns its length in bytes.
+size_t egyseg(const Tabla& t, std::string_view s, size_t i, Elem* e, int& db) {
+  const Betu& b = t.betu[uint8_t(s[i])];
+  if (b.alap && !b.jeles) {
+    for (const Kettos& k : t.kettos[size_t(b.alap - 'a')]) {
+      if (!illik(t, k, s, i)) continue;
+      const size_t n = k.betuk.size();
+      std::fill(e, e + k.db, k.e);
+      // The last letter's accent marks the last element.
+      const Betu& utolso = t.betu[uint8_t(s[i + n - 1])];
+      if (utolso.alap) e[k.db - 1].jel = uint8_t(e[k.db - 1].jel + utolso.e[0].jel);
+      db = k.db;
+      return n;
+    }
+  }
+  std::copy(b.e, b.e + b.db, e);
+  db = b.db;
+  return 1;
 }
 
 const Tabla& tabla() {
@@ -121,54 +160,39 @@ const Tabla& tabla() {
       const Betu& b = t.betu[size_t(i)];
       t.egy[size_t(i)] = b.db == 0 ? 0 : b.db == 1 ? b.e[0].suly : 0xFF;
       for (int j = 0; j < 256; ++j) {
-        bool folytat = false;
+        // Whether the second byte may continue the first into a double letter of two
+        // letters, or of more.
+        bool folytat = false, hosszabb = false;
         if (b.alap && !b.jeles && j > 0) {
           const Betu& c = t.betu[size_t(j)];
-          for (const Kettos& x : t.kettos[size_t(b.alap - 'a')])
-            folytat = folytat || (c.alap ? c.alap == x.betuk[1] : char(j) == x.betuk[1]);
+          for (const Kettos& x : t.kettos[size_t(b.alap - 'a')]) {
+            const bool ez = c.alap ? c.alap == x.betuk[1] : char(j) == x.betuk[1];
+            folytat = folytat || ez;
+            hosszabb = hosszabb || (ez && x.betuk.size() > 2);
+          }
         }
-        t.lassu[size_t(i)][size_t(j)] = b.db > 1 || folytat;
+        uint8_t& p = t.par[size_t(i)][size_t(j)];
+        p = b.db > 1 || hosszabb ? kLassu : 0;
+        if (p == 0 && folytat) {
+          // Two bytes that begin no longer double letter are what they are anywhere.
+          const char ket[2] = {char(i), char(j)};
+          Elem e[3];
+          int db = 0;
+          const size_t n = egyseg(t, std::string_view(ket, 2), 0, e, db);
+          if (n == 2 && db == 1) {
+            uint8_t x = 1;
+            while (x <= t.kettosDb && t.kettosSuly[x] != e[0].suly) ++x;
+            if (x > t.kettosDb) t.kettosSuly[++t.kettosDb] = e[0].suly;
+            p = x;
+          } else if (n != 1 || db != 1) {
+            p = kLassu;
+          }
+        }
       }
     }
     return t;
   }();
   return t;
-}
-
-// Whether `k` stands at byte i: its letters, none but the last accented, all in lower case,
-// capitalised or all in upper case.
-bool illik(const Tabla& t, const Kettos& k, std::string_view s, size_t i) {
-  const size_t n = k.betuk.size();
-  if (i + n > s.size()) return false;
-  bool kis = false, nagy = false;
-  for (size_t j = 0; j < n; ++j) {
-    const Betu& b = t.betu[uint8_t(s[i + j])];
-    if (b.alap ? b.alap != k.betuk[j] || (b.jeles && j + 1 < n) : s[i + j] != k.betuk[j]) return false;
-    if (j > 0 && b.alap) (b.nagy ? nagy : kis) = true;
-  }
-  return !(kis && nagy) && !(nagy && !t.betu[uint8_t(s[i])].nagy);
-}
-
-// The unit at byte i: a double letter or one character. Its elements go to `e`, their number
-// to `db`; returns its length in bytes.
-size_t egyseg(std::string_view s, size_t i, Elem* e, int& db) {
-  const Tabla& t = tabla();
-  const Betu& b = t.betu[uint8_t(s[i])];
-  if (b.alap && !b.jeles) {
-    for (const Kettos& k : t.kettos[size_t(b.alap - 'a')]) {
-      if (!illik(t, k, s, i)) continue;
-      const size_t n = k.betuk.size();
-      std::fill(e, e + k.db, k.e);
-      // The last letter's accent marks the last element.
-      const Betu& utolso = t.betu[uint8_t(s[i + n - 1])];
-      if (utolso.alap) e[k.db - 1].jel = uint8_t(e[k.db - 1].jel + utolso.e[0].jel);
-      db = k.db;
-      return n;
-    }
-  }
-  std::copy(b.e, b.e + b.db, e);
-  db = b.db;
-  return 1;
 }
 
 }  // namespace
@@ -178,7 +202,7 @@ std::string jelek(std::string_view s, int szokoz) {
   Elem e[3];
   for (size_t i = 0; i < s.size();) {
     int db = 0;
-    i += egyseg(s, i, e, db);
+    i += egyseg(tabla(), s, i, e, db);
     for (int k = 0; k < db; ++k) j.push_back(char(e[k].jel));
   }
   j.append(size_t(szokoz), '\0');
@@ -198,18 +222,21 @@ uint64_t nyolcSuly(const Szoveg& s, uint32_t& all) {
   int sub = int(all & 3);
   while (k < 8 && pos < n) {
     const uint8_t b = p[pos];
-    if (sub == 0 && !t.lassu[b][pos + 1 < n ? p[pos + 1] : 0]) {
+    const uint8_t c = pos + 1 < n ? p[pos + 1] : 0;
+    const uint8_t q = t.par[b][c];
+    if (sub == 0 && q != kLassu) {
       // Without branches: an ignored byte (weight 0) adds nothing.
-      const uint64_t w = t.egy[b];
+      const uint64_t egy = t.egy[b], ket = t.kettosSuly[q];
+      const uint64_t w = q ? ket : egy;
       const int van = w != 0;
       d = d << (8 * van) | w;
       k += van;
-      ++pos;
+      pos += 1 + (q != 0);
       continue;
     }
     Elem e[3];
     int db = 0;
-    const size_t hossz = egyseg(s.bajt, pos, e, db);
+    const size_t hossz = egyseg(t, s.bajt, pos, e, db);
     while (sub < db && k < 8) {
       d = d << 8 | e[sub++].suly;
       ++k;
