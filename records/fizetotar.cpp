@@ -3,13 +3,12 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <numeric>
-#include <cerrno>
-#include <climits>
-#include <cstdint>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -168,10 +167,10 @@ uint64_t recKulcs(int32_t n, bool padded) {
   return x;
 }
 
-// Padded, the numbers below 100,000 (led by blanks) come first, in numeric order. The texts of
-// the other numbers hold only digits: each comes right before the texts it begins, so they
-// come as a walk through the numbers of the same first digits (n, then n0 .. n09 .. n9 ...),
-// from each number of as many digits as the first one taken this way has.
+// Padded, the numbers below 100,000 (led by blanks) come first, in numeric order. The other
+// texts hold only digits, and a text comes right before the texts it begins: each number of
+// the shortest of them (one digit bare, six padded) in turn, followed depth first by the
+// numbers it begins (n, n0, n00 ..., n01 ..., n1 ...).
 void recRangok(int32_t n, bool padded, uint32_t* rang) {
   uint32_t hely = 0;
   int64_t eleje = 1;
