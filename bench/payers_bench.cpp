@@ -1,17 +1,19 @@
-// Payer-list timings and memory with 100,000 and 1,000,000 generated payers, for two sets of
-// data: "repeated" (names, settlements and streets drawn from short lists, so they repeat) and
-// "distinct" (Hungarian family and given names, many settlements and streets, house numbers:
-// every name and every address line differs). Measured: the raw read of nevek1.dat, loading
-// into the list (unsorted and sorted by name), sorting, the name search (one letter and three
-// letters, unsorted and sorted), the first sort by address, and the peak memory of the process.
+// Payer-list timings and memory with 100,000 and 1,000,000 generated payers, for three sets of
+// data (fizetoadatok.h): "repeated" (names, settlements and streets drawn from short lists, so
+// they repeat), "distinct" (every name and every address line differs) and "lifelike" (all
+// distinct as well, but sharing long beginnings as real lists do). Measured: the raw read of
+// nevek1.dat, loading into the list (unsorted and sorted by name), sorting, the name search
+// (one letter and three letters, unsorted and sorted), the first sort by address, the peak
+// memory of the process, and `LC_ALL=C sort` of the same names (UTF-8, one a line) for scale.
 // Every time is given with its minimum and median, each also as a ratio to the minimum and the
 // median of the raw read (the file read through a 1 MB buffer) of the same run.
 //
-//   payers_bench                          both sizes and both sets, each in a process of its own
-//   payers_bench N [distinct]             N payers of one set in this process
-//   payers_bench N --write DIR [distinct] only writes the program folder of a start-up: the
+//   payers_bench                          both sizes and all three sets, each in a process of its own
+//   payers_bench N [SET]                  N payers of one set in this process (default repeated)
+//   payers_bench N --write DIR [SET]      only writes the program folder of a start-up: the
 //                                         generated nevek1.dat of N payers and the first-start
 //                                         settings with the list sorted by name
+//   payers_bench N --names FILE [SET]     only writes the names of N payers, UTF-8, one a line
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -21,7 +23,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
+#include <spawn.h>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -38,26 +42,32 @@
 
 namespace {
 
-// Written in blocks so that the generator itself holds little memory.
-bool fizetokFajl(const QString& path, int db, bool kulonbozo) {
-  QFile f(path);
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  FizetoGenerator gen(kulonbozo);
-  QByteArray b;
+// Written in blocks so that the generator itself holds little memory. With `nevek` also the
+// names, trimmed, in UTF-8, one a line.
+bool fizetokFajl(const QString& path, int db, Adatkeszlet a, const QString& nevek = {}) {
+  QFile f(path), n(nevek);
+  if (!path.isEmpty() && !f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  if (!nevek.isEmpty() && !n.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  FizetoGenerator gen(a);
+  QByteArray b, nb;
   for (int i = 0; i < db; ++i) {
-    b += encodeRecord(gen.kovetkezo());
-    if (b.size() >= (1 << 20) || i + 1 == db) {
-      if (f.write(b) != b.size()) return false;
+    const NevekRekord r = gen.kovetkezo();
+    if (f.isOpen()) b += encodeRecord(r);
+    if (n.isOpen()) nb += r.Nev.trimmed().toUtf8() + '\n';
+    if (b.size() + nb.size() >= (1 << 20) || i + 1 == db) {
+      if (f.isOpen() && f.write(b) != b.size()) return false;
+      if (n.isOpen() && n.write(nb) != nb.size()) return false;
       b.clear();
+      nb.clear();
     }
   }
-  return f.flush();
+  return (!f.isOpen() || f.flush()) && (!n.isOpen() || n.flush());
 }
 
 // A program folder for the start-up script: the payers, the first-start settings, and the list
 // order ascending, so that start-up sorts the list by name.
-bool programMappa(const QString& dir, int db, bool kulonbozo) {
-  if (!QDir().mkpath(dir) || !fizetokFajl(QDir(dir).filePath(kNevekFile), db, kulonbozo)) return false;
+bool programMappa(const QString& dir, int db, Adatkeszlet a) {
+  if (!QDir().mkpath(dir) || !fizetokFajl(QDir(dir).filePath(kNevekFile), db, a)) return false;
   if (!gyariFajlokLetrehozasa(dir).isEmpty()) return false;
   SetRekord set;
   return saveSetFields(dir, set, [](SetRekord& s) { s.ListaSorren = 1; });
@@ -121,12 +131,28 @@ void nyersOlvasas(const QString& path) {
   while ((n = f.read(buf.data(), qint64(buf.size()))) > 0) c = c + buf[size_t(n - 1)];
 }
 
-int egyMeret(int argc, char** argv, int db, bool kulonbozo) {
+// `LC_ALL=C sort` of a file into /dev/null: the byte order of the same texts, for scale.
+void cSort(const QString& path) {
+  const QByteArray p = QFile::encodeName(path);
+  char* args[] = {const_cast<char*>("sort"), const_cast<char*>("-o"), const_cast<char*>("/dev/null"), const_cast<char*>(p.constData()), nullptr};
+  std::vector<std::string> env;
+  for (char** e = environ; *e; ++e)
+    if (std::strncmp(*e, "LC_", 3) != 0 && std::strncmp(*e, "LANG", 4) != 0) env.emplace_back(*e);
+  env.emplace_back("LC_ALL=C");
+  std::vector<char*> envp;
+  for (std::string& e : env) envp.push_back(e.data());
+  envp.push_back(nullptr);
+  pid_t pid = 0;
+  int st = 0;
+  if (posix_spawnp(&pid, "sort", nullptr, nullptr, args, envp.data()) == 0) waitpid(pid, &st, 0);
+}
+
+int egyMeret(int argc, char** argv, int db, Adatkeszlet adatok) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
   QTemporaryDir dir;
-  const QString path = dir.filePath(kNevekFile);
-  if (!fizetokFajl(path, db, kulonbozo)) return 1;
+  const QString path = dir.filePath(kNevekFile), nevek = dir.filePath(QStringLiteral("nevek.txt"));
+  if (!fizetokFajl(path, db, adatok, nevek)) return 1;
   Platform platform;
   platform.folder = dir.path();
   FizetoLista lista(platform);
@@ -171,15 +197,25 @@ int egyMeret(int argc, char** argv, int db, bool kulonbozo) {
   const long cimCsucsKb = statusKb("VmHWM");
   // Last, as it holds the whole file in memory at once.
   meres(sorok, futas, "raw read, whole file", semmi, [&] { egeszOlvasas(path); });
+  meres(sorok, futas, "LC_ALL=C sort of the names", semmi, [&] { cSort(nevek); });
   const double fajlMb = double(db) * NevekRekord::Length / (1 << 20);
 
   const Sor& nyers = sorok.front();
   std::printf("%d payers, %s (nevek1.dat %.0f MB), %d runs each; ms, and min and median as ratios to the raw read's\n", db,
-              kulonbozo ? "distinct names and addresses" : "repeated names and addresses", fajlMb, futas);
+              adatok == Adatkeszlet::Ismetlodo   ? "repeated names and addresses"
+              : adatok == Adatkeszlet::Kulonbozo ? "distinct names and addresses"
+                                                 : "lifelike distinct names and addresses",
+              fajlMb, futas);
   std::printf("%-34s %9s %9s %9s %8s %8s\n", "operation", "min", "median", "max", "min/raw", "med/raw");
   for (const Sor& s : sorok)
     std::printf("%-34s %9.1f %9.1f %9.1f %7.1fx %7.1fx\n", s.nev.c_str(), s.min(), s.median(), s.ms.back(), s.min() / nyers.min(),
                 s.median() / nyers.median());
+  auto sor = [&](const char* nev) -> const Sor& {
+    return *std::find_if(sorok.begin(), sorok.end(), [&](const Sor& s) { return s.nev == nev; });
+  };
+  const Sor& c = sor("LC_ALL=C sort of the names");
+  for (const char* m : {"Beolvas, sorted by name", "sort by name (fresh list)", "sort by address (fresh list)"})
+    std::printf("%-34s %.2fx min, %.2fx median of LC_ALL=C sort\n", m, sor(m).min() / c.min(), sor(m).median() / c.median());
   std::printf("rows found by the last search: %d\n", talalat);
   std::printf("peak memory of the process: %.0f MB (%.2fx the file; %.0f MB before the first load)\n",
               double(csucsKb) / 1024, double(csucsKb) / 1024 / fajlMb, double(alapKb) / 1024);
@@ -191,16 +227,27 @@ int egyMeret(int argc, char** argv, int db, bool kulonbozo) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  auto kulonbozo = [&](int i) { return argc > i && std::string(argv[i]) == "distinct"; };
+  auto keszlet = [&](int i) {
+    Adatkeszlet a = Adatkeszlet::Ismetlodo;
+    if (argc > i && !adatkeszlet(argv[i], a)) {
+      std::fprintf(stderr, "unknown set of payers: %s (repeated, distinct, lifelike)\n", argv[i]);
+      std::exit(2);
+    }
+    return a;
+  };
   if (argc >= 4 && std::string(argv[2]) == "--write") {
     QCoreApplication app(argc, argv);
-    return programMappa(QString::fromLocal8Bit(argv[3]), std::atoi(argv[1]), kulonbozo(4)) ? 0 : 1;
+    return programMappa(QString::fromLocal8Bit(argv[3]), std::atoi(argv[1]), keszlet(4)) ? 0 : 1;
   }
-  if (argc >= 2) return egyMeret(argc, argv, std::max(1, std::atoi(argv[1])), kulonbozo(2));
+  if (argc >= 4 && std::string(argv[2]) == "--names") {
+    QCoreApplication app(argc, argv);
+    return fizetokFajl({}, std::atoi(argv[1]), keszlet(4), QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+  }
+  if (argc >= 2) return egyMeret(argc, argv, std::max(1, std::atoi(argv[1])), keszlet(2));
   // Each size and set in a fresh process, so that each peak is its own.
   int hiba = 0;
   for (const char* db : {"100000", "1000000"})
-    for (const char* adatok : {"repeated", "distinct"}) {
+    for (const char* adatok : {"repeated", "distinct", "lifelike"}) {
       std::fflush(stdout);
       const pid_t pid = fork();
       if (pid == 0) {

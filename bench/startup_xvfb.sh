@@ -1,18 +1,21 @@
 #!/bin/bash
 # Start-up of the program with many payers under Xvfb, the list sorted by name (the saved list
-# order ascending), for the repeated and the distinct payers of payers_bench. Per run: the time
-# from starting the program until its main window is viewable, the time until its rows are
+# order ascending), for the repeated, distinct and lifelike payers of payers_bench. Per run: the
+# time from starting the program until its main window is viewable, the time until its rows are
 # painted, and the peak memory of the program then. Rows painted: the window is viewable and the
 # program's main thread, which loads, lays out and paints, has gone idle (no CPU time for
-# 300 ms); the time is that of its last CPU time before. Prints each run and min / median.
-#   bench/startup_xvfb.sh BUILD_DIR [PAYERS] [RUNS] [repeated|distinct|both]
+# 300 ms); the time is that of its last CPU time before. Beside each run, for scale on this
+# machine at this moment: the raw read of the same nevek1.dat (dd, 1 MB blocks) and
+# `LC_ALL=C sort` of the same names (UTF-8, one a line). Prints each run and min / median, and
+# the start-up as a ratio to the sort.
+#   bench/startup_xvfb.sh BUILD_DIR [PAYERS] [RUNS] [repeated|distinct|lifelike|all]
 # BUILD_DIR holds the built lavindor and payers_bench (a Release build).
 set -u
 build="${1:?build folder}"
 payers="${2:-1000000}"
 runs="${3:-5}"
-sets="${4:-both}"
-[ "$sets" = both ] && sets="repeated distinct"
+sets="${4:-all}"
+[ "$sets" = all ] && sets="repeated distinct lifelike"
 work=$(mktemp -d)
 xpid=""
 lpid=""
@@ -36,17 +39,26 @@ unset QT_QPA_PLATFORM
 now_us() { echo $((${EPOCHREALTIME/./})); }
 # The main thread's CPU time in ns.
 cpu_ns() { local a; read -r a _ <"/proc/$1/task/$1/schedstat" 2>/dev/null && echo "$a"; }
-median() { local s=($(printf '%s\n' "$@" | sort -n)); echo "min ${s[0]}, median ${s[$((${#s[@]} / 2))]}"; }
+sorted() { printf '%s\n' "$@" | sort -n; }
+median() { local s=($(sorted "$@")); echo "min ${s[0]}, median ${s[$((${#s[@]} / 2))]}"; }
+# Ratio a / b of the minimums and of the medians.
+ratio() {
+  local a=($(sorted $1)) b=($(sorted $2)) m=$((${#a[@]} / 2))
+  awk -v a="${a[0]}" -v b="${b[0]}" -v c="${a[$m]}" -v d="${b[$m]}" 'BEGIN { printf "%.2fx min, %.2fx median", a / b, c / d }'
+}
+# Milliseconds (with one decimal) a command takes.
+timed_ms() { local t0=$(now_us); "$@" >/dev/null 2>&1; local t1=$(now_us); awk -v d=$((t1 - t0)) 'BEGIN { printf "%.1f", d / 1000 }'; }
 
 for set in $sets; do
   prog="$work/$set"
-  arg=""
-  [ "$set" = distinct ] && arg=distinct
-  "$build/bench/payers_bench" "$payers" --write "$prog" $arg || { echo "cannot write the program folder"; exit 1; }
+  "$build/bench/payers_bench" "$payers" --write "$prog" "$set" || { echo "cannot write the program folder"; exit 1; }
+  "$build/bench/payers_bench" "$payers" --names "$work/names.txt" "$set" || { echo "cannot write the names"; exit 1; }
   cp "$build/lavindor" "$prog/lavindor"
-  cat "$prog/nevek1.dat" >/dev/null  # warm the cache
+  cat "$prog/nevek1.dat" "$work/names.txt" >/dev/null  # warm the cache
   shown_all=()
   painted_all=()
+  raw_all=()
+  sort_all=()
   for r in $(seq 1 "$runs"); do
     start=$(now_us)
     "$prog/lavindor" >"$work/out.txt" 2>&1 &
@@ -74,12 +86,19 @@ for set in $sets; do
     hwm=$(awk '/VmHWM/ {print int($2 / 1024)}' "/proc/$lpid/status")
     shown_ms=$(((shown - start) / 1000))
     painted_ms=$(((busy - start) / 1000))
-    echo "$set, run $r: main window viewable after $shown_ms ms, rows painted after $painted_ms ms, peak memory $hwm MB"
-    shown_all+=("$shown_ms")
-    painted_all+=("$painted_ms")
     kill -TERM "$lpid"
     wait "$lpid" 2>/dev/null
     lpid=""
+    raw_ms=$(timed_ms dd if="$prog/nevek1.dat" of=/dev/null bs=1M)
+    sort_ms=$(LC_ALL=C timed_ms sort -o /dev/null "$work/names.txt")
+    echo "$set, run $r: main window viewable after $shown_ms ms, rows painted after $painted_ms ms, peak memory $hwm MB;" \
+      "raw read $raw_ms ms, LC_ALL=C sort of the names $sort_ms ms"
+    shown_all+=("$shown_ms")
+    painted_all+=("$painted_ms")
+    raw_all+=("$raw_ms")
+    sort_all+=("$sort_ms")
   done
   echo "$payers payers, $set, sorted by name: window viewable $(median "${shown_all[@]}") ms; rows painted $(median "${painted_all[@]}") ms"
+  echo "  raw read $(median "${raw_all[@]}") ms; LC_ALL=C sort $(median "${sort_all[@]}") ms;" \
+    "rows painted / sort: $(ratio "${painted_all[*]}" "${sort_all[*]}"); rows painted / raw read: $(ratio "${painted_all[*]}" "${raw_all[*]}")"
 done

@@ -9,7 +9,6 @@
 #include <utility>
 
 #include "common/cp1250.h"
-#include "records/foglalas.h"
 
 namespace abc {
 namespace {
@@ -64,15 +63,54 @@ struct Tabla {
   std::array<std::vector<Kettos>, 26> kettos;  // by first letter, the longest first
   uint8_t szokoz = 0;                          // the weight of a blank
   // For the quick walk: the weight of a byte that is one element on its own (0: ignored,
-  // 0xFF: it counts as several), and the pairs of bytes whose first needs egyseg(): a
-  // character that counts as several, or a letter followed by a byte that may continue it
-  // into a double letter (the second byte 0 at the end of the text).
+  // 0xFF: it counts as several), and what a byte followed by another one is (the second byte
+  // 0 at the end of the text): 0, the first byte one element on its own; kLassu, egyseg()
+  // decides (a character that counts as several, or a pair that may begin a longer double
+  // letter); else the two bytes are one double letter, whose weight kettosSuly[] holds.
   std::array<uint8_t, 256> egy{};
-  std::array<std::array<bool, 256>, 256> lassu{};
+  std::array<std::array<uint8_t, 256>, 256> par{};
+  std::array<uint8_t, 256> kettosSuly{};
+  uint8_t kettosDb = 0;
 };
+constexpr uint8_t kLassu = 0xFF;
 
 std::string bajtok(std::u16string_view s) {
   return cp1250::encode(QString::fromUtf16(s.data(), qsizetype(s.size()))).toStdString();
+}
+
+// Whether `k` stands at byte i: its letters, none but the last accented, all in lower case,
+// capitalised or all in upper case.
+bool illik(const Tabla& t, const Kettos& k, std::string_view s, size_t i) {
+  const size_t n = k.betuk.size();
+  if (i + n > s.size()) return false;
+  bool kis = false, nagy = false;
+  for (size_t j = 0; j < n; ++j) {
+    const Betu& b = t.betu[uint8_t(s[i + j])];
+    if (b.alap ? b.alap != k.betuk[j] || (b.jeles && j + 1 < n) : s[i + j] != k.betuk[j]) return false;
+    if (j > 0 && b.alap) (b.nagy ? nagy : kis) = true;
+  }
+  return !(kis && nagy) && !(nagy && !t.betu[uint8_t(s[i])].nagy);
+}
+
+// The unit at byte i: a double letter or one character. Its elements go to `e`, their number
+// to `db`; returns its length in bytes.
+size_t egyseg(const Tabla& t, std::string_view s, size_t i, Elem* e, int& db) {
+  const Betu& b = t.betu[uint8_t(s[i])];
+  if (b.alap && !b.jeles) {
+    for (const Kettos& k : t.kettos[size_t(b.alap - 'a')]) {
+      if (!illik(t, k, s, i)) continue;
+      const size_t n = k.betuk.size();
+      std::fill(e, e + k.db, k.e);
+      // The last letter's accent marks the last element.
+      const Betu& utolso = t.betu[uint8_t(s[i + n - 1])];
+      if (utolso.alap) e[k.db - 1].jel = uint8_t(e[k.db - 1].jel + utolso.e[0].jel);
+      db = k.db;
+      return n;
+    }
+  }
+  std::copy(b.e, b.e + b.db, e);
+  db = b.db;
+  return 1;
 }
 
 const Tabla& tabla() {
@@ -122,13 +160,34 @@ const Tabla& tabla() {
       const Betu& b = t.betu[size_t(i)];
       t.egy[size_t(i)] = b.db == 0 ? 0 : b.db == 1 ? b.e[0].suly : 0xFF;
       for (int j = 0; j < 256; ++j) {
-        bool folytat = false;
+        // Whether the second byte may continue the first into a double letter of two
+        // letters, or of more.
+        bool folytat = false, hosszabb = false;
         if (b.alap && !b.jeles && j > 0) {
           const Betu& c = t.betu[size_t(j)];
-          for (const Kettos& x : t.kettos[size_t(b.alap - 'a')])
-            folytat = folytat || (c.alap ? c.alap == x.betuk[1] : char(j) == x.betuk[1]);
+          for (const Kettos& x : t.kettos[size_t(b.alap - 'a')]) {
+            const bool ez = c.alap ? c.alap == x.betuk[1] : char(j) == x.betuk[1];
+            folytat = folytat || ez;
+            hosszabb = hosszabb || (ez && x.betuk.size() > 2);
+          }
         }
-        t.lassu[size_t(i)][size_t(j)] = b.db > 1 || folytat;
+        uint8_t& p = t.par[size_t(i)][size_t(j)];
+        p = b.db > 1 || hosszabb ? kLassu : 0;
+        if (p == 0 && folytat) {
+          // Two bytes that begin no longer double letter are what they are anywhere.
+          const char ket[2] = {char(i), char(j)};
+          Elem e[3];
+          int db = 0;
+          const size_t n = egyseg(t, std::string_view(ket, 2), 0, e, db);
+          if (n == 2 && db == 1) {
+            uint8_t x = 1;
+            while (x <= t.kettosDb && t.kettosSuly[x] != e[0].suly) ++x;
+            if (x > t.kettosDb) t.kettosSuly[++t.kettosDb] = e[0].suly;
+            p = x;
+          } else if (n != 1 || db != 1) {
+            p = kLassu;
+          }
+        }
       }
     }
     return t;
@@ -136,90 +195,48 @@ const Tabla& tabla() {
   return t;
 }
 
-// Whether `k` stands at byte i: its letters, none but the last accented, all in lower case,
-// capitalised or all in upper case.
-bool illik(const Tabla& t, const Kettos& k, std::string_view s, size_t i) {
-  const size_t n = k.betuk.size();
-  if (i + n > s.size()) return false;
-  bool kis = false, nagy = false;
-  for (size_t j = 0; j < n; ++j) {
-    const Betu& b = t.betu[uint8_t(s[i + j])];
-    if (b.alap ? b.alap != k.betuk[j] || (b.jeles && j + 1 < n) : s[i + j] != k.betuk[j]) return false;
-    if (j > 0 && b.alap) (b.nagy ? nagy : kis) = true;
-  }
-  return !(kis && nagy) && !(nagy && !t.betu[uint8_t(s[i])].nagy);
-}
+}  // namespace
 
-// The unit at byte i: a double letter or one character. Its elements go to `e`, their number
-// to `db`; returns its length in bytes.
-size_t egyseg(std::string_view s, size_t i, Elem* e, int& db) {
-  const Tabla& t = tabla();
-  const Betu& b = t.betu[uint8_t(s[i])];
-  if (b.alap && !b.jeles) {
-    for (const Kettos& k : t.kettos[size_t(b.alap - 'a')]) {
-      if (!illik(t, k, s, i)) continue;
-      const size_t n = k.betuk.size();
-      std::fill(e, e + k.db, k.e);
-      // The last letter's accent marks the last element.
-      const Betu& utolso = t.betu[uint8_t(s[i + n - 1])];
-      if (utolso.alap) e[k.db - 1].jel = uint8_t(e[k.db - 1].jel + utolso.e[0].jel);
-      db = k.db;
-      return n;
-    }
-  }
-  std::copy(b.e, b.e + b.db, e);
-  db = b.db;
-  return 1;
-}
-
-// The marks of a text's elements, its trailing blanks' included.
 std::string jelek(std::string_view s, int szokoz) {
   std::string j;
   Elem e[3];
   for (size_t i = 0; i < s.size();) {
     int db = 0;
-    i += egyseg(s, i, e, db);
+    i += egyseg(tabla(), s, i, e, db);
     for (int k = 0; k < db; ++k) j.push_back(char(e[k].jel));
   }
   j.append(size_t(szokoz), '\0');
   return j;
 }
 
-// A text being sorted: where its walk stands, and its next sixteen weights.
-struct Tetel {
-  uint64_t darab[2];
-  const char* p;
-  uint32_t sor;
-  uint32_t hossz;
-  uint32_t pos;  // byte offset; past the bytes, counts the blanks taken
-  uint16_t szokoz;
-  uint8_t sub;  // elements of the unit at `pos` already taken
-};
-
-// The next eight weights of the text, the first in the highest byte, zero bytes past the end;
-// the walk moves past them. A byte that is one element on its own and begins no double letter
-// is taken straight from the table; the rest go through egyseg().
-uint64_t darab(const Tabla& t, Tetel& x) {
-  const auto* p = reinterpret_cast<const uint8_t*>(x.p);
-  const uint32_t n = x.hossz;
+// A byte that is one element on its own and begins no double letter is taken straight from the
+// table; the rest go through egyseg().
+uint64_t nyolcSuly(const Szoveg& s, uint32_t& all) {
+  const Tabla& t = tabla();
+  const auto* p = reinterpret_cast<const uint8_t*>(s.bajt.data());
+  const auto n = uint32_t(s.bajt.size());
+  const auto szokoz = uint32_t(std::clamp(s.szokoz, 0, 0xFFFF));
   uint64_t d = 0;
   int k = 0;
-  uint32_t pos = x.pos;
-  int sub = x.sub;
+  uint32_t pos = all >> 2;
+  int sub = int(all & 3);
   while (k < 8 && pos < n) {
     const uint8_t b = p[pos];
-    if (sub == 0 && !t.lassu[b][pos + 1 < n ? p[pos + 1] : 0]) {
+    const uint8_t c = pos + 1 < n ? p[pos + 1] : 0;
+    const uint8_t q = t.par[b][c];
+    if (sub == 0 && q != kLassu) {
       // Without branches: an ignored byte (weight 0) adds nothing.
-      const uint64_t w = t.egy[b];
+      const uint64_t egy = t.egy[b], ket = t.kettosSuly[q];
+      const uint64_t w = q ? ket : egy;
       const int van = w != 0;
       d = d << (8 * van) | w;
       k += van;
-      ++pos;
+      pos += 1 + (q != 0);
       continue;
     }
     Elem e[3];
     int db = 0;
-    const size_t hossz = egyseg(std::string_view(x.p, n), pos, e, db);
+    const size_t hossz = egyseg(t, s.bajt, pos, e, db);
     while (sub < db && k < 8) {
       d = d << 8 | e[sub++].suly;
       ++k;
@@ -228,175 +245,9 @@ uint64_t darab(const Tabla& t, Tetel& x) {
     pos += uint32_t(hossz);
     sub = 0;
   }
-  for (; k < 8 && pos >= n && pos < n + x.szokoz; ++k, ++pos) d = d << 8 | t.szokoz;
-  x.pos = pos;
-  x.sub = uint8_t(sub);
+  for (; k < 8 && pos >= n && pos < n + szokoz; ++k, ++pos) d = d << 8 | t.szokoz;
+  all = pos << 2 | uint32_t(sub);
   return k == 0 ? 0 : d << (8 * (8 - k));
-}
-
-void tolt(const Tabla& t, Tetel& x) {
-  x.darab[0] = darab(t, x);
-  x.darab[1] = x.darab[0] & 0xFF ? darab(t, x) : 0;
-}
-
-// Whether the text ended within its last sixteen weights.
-bool vege(const Tetel& x) { return (x.darab[1] & 0xFF) == 0; }
-bool egyforma(const Tetel& x, const Tetel& y) { return x.darab[0] == y.darab[0] && x.darab[1] == y.darab[1]; }
-bool kisebb(const Tetel& x, const Tetel& y) {
-  return x.darab[0] != y.darab[0] ? x.darab[0] < y.darab[0] : x.darab[1] < y.darab[1];
-}
-
-// Weight d (0 to 15) of the sixteen.
-uint8_t suly(const Tetel& x, int d) { return uint8_t(x.darab[d >> 3] >> (8 * (7 - (d & 7)))); }
-
-// Sorts by the sixteen weights from weight d on: a bucket per weight, moved into place without
-// a second array; small buckets by comparison.
-void rendez(Tetel* a, size_t m, int d) {
-  if (std::all_of(a + 1, a + m, [&](const Tetel& x) { return egyforma(x, a[0]); })) return;
-  for (; d < 16; ++d) {
-    if (m < 64) {
-      std::sort(a, a + m, kisebb);
-      return;
-    }
-    std::array<uint32_t, 256> db{};
-    size_t also = 255, felso = 0;
-    for (size_t i = 0; i < m; ++i) {
-      const size_t w = suly(a[i], d);
-      ++db[w];
-      also = std::min(also, w);
-      felso = std::max(felso, w);
-    }
-    if (also == felso) continue;  // one weight for all: the next one decides
-    std::array<size_t, 256> kov, veg;
-    size_t h = 0;
-    for (size_t w = also; w <= felso; ++w) {
-      kov[w] = h;
-      h += db[w];
-      veg[w] = h;
-    }
-    for (size_t w = also; w <= felso; ++w)
-      while (kov[w] < veg[w]) {
-        Tetel x = a[kov[w]];
-        for (size_t v = suly(x, d); v != w; v = suly(x, d)) std::swap(x, a[kov[v]++]);
-        a[kov[w]++] = x;
-      }
-    for (size_t w = also, eleje = 0; w <= felso; eleje = veg[w++])
-      if (veg[w] - eleje > 1) rendez(a + eleje, veg[w] - eleje, d + 1);
-    return;
-  }
-}
-
-// Each text's rank, every text sorted.
-void rendezes(int n, const std::function<Szoveg(int)>& szoveg, std::vector<uint32_t>& rang) {
-  // Sorted a piece of weights at a time: the whole set by its first sixteen weights, then each
-  // run of equal pieces by the next sixteen, until each run holds one text or texts of equal
-  // weights, which their marks then put in order. `uj` marks where a new rank begins.
-  const Tabla& tb = tabla();
-  std::vector<Tetel> t;
-  foglal(t, size_t(std::max(n, 0)));
-  t.resize(size_t(std::max(n, 0)));
-  for (uint32_t i = 0; i < t.size(); ++i) {
-    const Szoveg s = szoveg(int(i));
-    t[i] = {{0, 0}, s.bajt.data(), i, uint32_t(s.bajt.size()), 0, uint16_t(std::clamp(s.szokoz, 0, 0xFFFF)), 0};
-    tolt(tb, t[i]);
-  }
-  std::vector<uint8_t> uj(t.size(), 0);
-  std::vector<std::pair<size_t, size_t>> hatra{{0, t.size()}};
-  std::vector<std::pair<std::string, Tetel>> egyenlok;
-  bool elso = true;
-  while (!hatra.empty()) {
-    const auto [b, e] = hatra.back();
-    hatra.pop_back();
-    if (!elso) {
-      for (size_t j = b; j < e; ++j) {
-        if (j + 8 < e) __builtin_prefetch(t[j + 8].p + t[j + 8].pos);
-        tolt(tb, t[j]);
-      }
-    }
-    elso = false;
-    rendez(t.data() + b, e - b, 0);
-    for (size_t j = b; j < e;) {
-      size_t k = j + 1;
-      while (k < e && egyforma(t[k], t[j])) ++k;
-      uj[j] = 1;
-      if (k - j > 1 && !vege(t[j])) {
-        hatra.emplace_back(j, k);
-      } else if (k - j > 1) {
-        // Equal weights: texts of the same bytes are equal; others are ordered by their marks.
-        bool mind = true;
-        for (size_t m = j + 1; m < k && mind; ++m)
-          mind = t[m].hossz == t[j].hossz && t[m].szokoz == t[j].szokoz && std::equal(t[m].p, t[m].p + t[m].hossz, t[j].p);
-        if (!mind) {
-          egyenlok.clear();
-          for (size_t m = j; m < k; ++m) egyenlok.emplace_back(jelek({t[m].p, t[m].hossz}, t[m].szokoz), t[m]);
-          std::sort(egyenlok.begin(), egyenlok.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
-          for (size_t m = j; m < k; ++m) {
-            t[m] = egyenlok[m - j].second;
-            if (m > j && egyenlok[m - j].first != egyenlok[m - j - 1].first) uj[m] = 1;
-          }
-        }
-      }
-      j = k;
-    }
-  }
-  rang.resize(t.size());
-  uint32_t r = 0;
-  for (size_t j = 0; j < t.size(); ++j) {
-    if (j > 0 && uj[j]) ++r;
-    rang[t[j].sor] = r;
-  }
-}
-
-// The texts of the same bytes (and blanks), numbered in the order they first come: `melyik[i]`
-// is the number of text i, `elso` the first text of each number. Gives up (false) as soon as
-// the texts turn out mostly different: then sorting them all costs less than finding repeats.
-bool ismetlodok(int n, const std::function<Szoveg(int)>& szoveg, std::vector<uint32_t>& melyik, std::vector<uint32_t>& elso) {
-  constexpr uint32_t kUres = ~0u;
-  std::vector<uint32_t> rekesz(1024, kUres);  // open addressing: the number of a text, by hash
-  std::vector<uint64_t> hash;
-  melyik.resize(size_t(n));
-  auto helye = [&](uint64_t h, const Szoveg& s) -> uint32_t& {
-    for (size_t j = h & (rekesz.size() - 1);; j = (j + 1) & (rekesz.size() - 1)) {
-      uint32_t& x = rekesz[j];
-      if (x == kUres) return x;
-      if (hash[x] != h) continue;
-      const Szoveg t = szoveg(int(elso[x]));
-      if (t.bajt == s.bajt && t.szokoz == s.szokoz) return x;
-    }
-  };
-  for (int i = 0; i < n; ++i) {
-    const Szoveg s = szoveg(i);
-    uint64_t h = 1469598103934665603u ^ uint64_t(s.szokoz);
-    for (const char c : s.bajt) h = (h ^ uint8_t(c)) * 1099511628211u;
-    uint32_t& x = helye(h, s);
-    melyik[size_t(i)] = x;
-    if (x != kUres) continue;
-    if (elso.size() >= 16384 && elso.size() * 2 > size_t(i)) return false;
-    x = melyik[size_t(i)] = uint32_t(elso.size());
-    elso.push_back(uint32_t(i));
-    hash.push_back(h);
-    if (elso.size() * 2 > rekesz.size()) {
-      std::vector<uint32_t>(rekesz.size() * 2, kUres).swap(rekesz);
-      for (uint32_t k = 0; k < elso.size(); ++k) helye(hash[k], szoveg(int(elso[k]))) = k;
-    }
-  }
-  return true;
-}
-
-}  // namespace
-
-void rangsor(int n, const std::function<Szoveg(int)>& szoveg, std::vector<uint32_t>& rang) {
-  // A list of many equal texts sorts each text once.
-  std::vector<uint32_t> melyik, elso;
-  if (!ismetlodok(n, szoveg, melyik, elso)) {
-    std::vector<uint32_t>().swap(melyik);
-    rendezes(n, szoveg, rang);
-    return;
-  }
-  std::vector<uint32_t> egyedi;
-  rendezes(int(elso.size()), [&](int i) { return szoveg(int(elso[size_t(i)])); }, egyedi);
-  rang.resize(size_t(n));
-  for (size_t i = 0; i < rang.size(); ++i) rang[i] = egyedi[melyik[i]];
 }
 
 }  // namespace abc

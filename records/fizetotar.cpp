@@ -3,8 +3,10 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <numeric>
 #include <fcntl.h>
@@ -18,6 +20,7 @@
 #include "records/fizetopar.h"
 #include "records/foglalas.h"
 #include "records/nevekrekord.h"
+#include "records/szalak.h"
 
 namespace {
 
@@ -92,6 +95,61 @@ char* put16(char* o, size_t n) {
 
 uint16_t get16(const char* p) { return uint16_t(uint8_t(p[0]) | (uint8_t(p[1]) << 8)); }
 
+// Writes a row at `o` (see FizetoTar::adat_) and returns its end.
+char* sorIr(char* o, std::string_view nev, std::string_view cim, int szokoz) {
+  nev = nev.substr(0, 0xFFFF);
+  cim = cim.substr(0, 0xFFFF);
+  o = put16(o, nev.size());
+  o = std::copy(nev.begin(), nev.end(), o);
+  o = put16(o, cim.size());
+  o = std::copy(cim.begin(), cim.end(), o);
+  return put16(o, size_t(szokoz));
+}
+
+using R = NevekRekord;
+// The longest row: a name, an address line of every field whole.
+constexpr size_t kSorHossz = 6 + R::NevWidth + R::IrszWidth + 1 + R::HelysegWidth + 2 + R::CimWidth;
+
+// The rows of records [b, e) of the open file `fd` from `o` on, a block at a time; hely[i] is
+// where row i begins in `adat`.
+void sorok(int fd, int32_t b, int32_t e, char* adat, char* o, uint32_t* hely) {
+  std::vector<char> blokk(size_t(kBlokk) * R::Length);
+  char nev[R::NevWidth];
+  char cim[R::IrszWidth + 1 + R::HelysegWidth + 2 + R::CimWidth];
+  for (int32_t elso = b; elso < e; elso += kBlokk) {
+    const int32_t n = std::min(kBlokk, e - elso);
+    // A file cut short meanwhile reads as zeros beyond its end.
+    const size_t kell = size_t(n) * R::Length;
+    size_t olvasott = 0;
+    while (fd >= 0 && olvasott < kell) {
+      const ssize_t r = ::pread(fd, blokk.data() + olvasott, kell - olvasott, off_t(elso) * R::Length + off_t(olvasott));
+      if (r < 0 && errno == EINTR) continue;
+      if (r <= 0) break;
+      olvasott += size_t(r);
+    }
+    std::fill(blokk.begin() + ptrdiff_t(olvasott), blokk.begin() + ptrdiff_t(kell), '\0');
+    for (int32_t k = 0; k < n; ++k) {
+      const char* r = blokk.data() + size_t(k) * R::Length;
+      char* v = nev;
+      mezo(v, r + R::NevAt, R::NevWidth, true);
+      const size_t nevHossz = size_t(v - nev);
+      // Postcode as stored, a blank, the settlement trimmed, ", ", the street as stored.
+      v = cim;
+      mezo(v, r + R::IrszAt, R::IrszWidth, false);
+      *v++ = ' ';
+      mezo(v, r + R::HelysegAt, R::HelysegWidth, true);
+      *v++ = ',';
+      *v++ = ' ';
+      mezo(v, r + R::CimAt, R::CimWidth, false);
+      char* z = v;
+      while (z - cim >= 8 && szo(z - 8) == kSzokozok) z -= 8;
+      while (z > cim && z[-1] == ' ') --z;
+      hely[elso + k] = uint32_t(o - adat);
+      o = sorIr(o, {nev, nevHossz}, {cim, size_t(z - cim)}, int(v - z));
+    }
+  }
+}
+
 }  // namespace
 
 QString rekordSzoveg(int32_t n, bool padded) {
@@ -111,6 +169,32 @@ uint64_t recKulcs(int32_t n, bool padded) {
   return x;
 }
 
+// Padded, the numbers below 100,000 (led by blanks) come first, in numeric order. The other
+// texts hold only digits, and a text comes right before the texts it begins: each number of
+// the shortest of them (one digit bare, six padded) in turn, followed depth first by the
+// numbers it begins (n, n0, n00 ..., n01 ..., n1 ...).
+void recRangok(int32_t n, bool padded, uint32_t* rang) {
+  uint32_t hely = 0;
+  int64_t eleje = 1;
+  if (padded) {
+    for (int64_t i = 1; i <= std::min<int64_t>(n, 99999); ++i) rang[i - 1] = hely++;
+    eleje = 100000;
+  }
+  for (int64_t gyoker = eleje; gyoker <= n && gyoker < eleje * 10; ++gyoker) {
+    int64_t x = gyoker;
+    for (;;) {
+      rang[x - 1] = hely++;
+      if (x * 10 <= n) {
+        x *= 10;
+        continue;
+      }
+      while (x != gyoker && (x % 10 == 9 || x + 1 > n)) x /= 10;
+      if (x == gyoker) break;
+      ++x;
+    }
+  }
+}
+
 FizetoTar::Alairas FizetoTar::alairas(const QString& path) {
   Alairas a;
   struct stat st {};
@@ -128,31 +212,31 @@ bool FizetoTar::friss(const QString& folder) const {
 }
 
 void FizetoTar::urit() {
-  // Swapping with empty vectors gives the memory back at once.
-  std::vector<char>().swap(adat_);
-  std::vector<uint32_t>().swap(hely_);
+  // Giving the arrays up returns the memory at once.
+  adat_.urit();
+  hely_.urit();
+  n_ = 0;
+  nagyKesz_ = false;
   std::vector<char>().swap(nagy_);
   std::vector<uint32_t>().swap(nagyHely_);
   std::vector<std::pair<uint32_t, QString>>().swap(kulonleges_);
   std::vector<QString>().swap(recSzoveg_);
-  for (auto& r : rang_) std::vector<uint32_t>().swap(r);
+  for (auto& r : rang_) r.urit();
+  rendezo_.urit();
   path_.clear();
   alairas_ = {};
 }
 
-void FizetoTar::sor(std::string_view nev, std::string_view cim, int szokoz) {
-  nev = nev.substr(0, 0xFFFF);
-  cim = cim.substr(0, 0xFFFF);
-  const size_t eleje = adat_.size();
-  hely_.push_back(uint32_t(eleje));
-  // One resize per row: within the reserved room it only clears the few new bytes.
-  adat_.resize(eleje + 6 + nev.size() + cim.size());
-  char* o = put16(adat_.data() + eleje, nev.size());
-  o = std::copy(nev.begin(), nev.end(), o);
-  o = put16(o, cim.size());
-  o = std::copy(cim.begin(), cim.end(), o);
-  put16(o, size_t(szokoz));
-  nagyBetus(nev);
+void FizetoTar::nagyBetusek() {
+  if (nagyKesz_) return;
+  nagy_.clear();
+  nagyHely_.clear();
+  kulonleges_.clear();
+  foglal(nagyHely_, size_t(n_) + 1);
+  foglal(nagy_, size_t(n_) * (3 * R::NevWidth + 1));
+  for (int i = 0; i < n_; ++i) nagyBetus(nevBajt(i));
+  nagyHely_.push_back(uint32_t(nagy_.size()));
+  nagyKesz_ = true;
 }
 
 void FizetoTar::nagyBetus(std::string_view nev) {
@@ -178,18 +262,15 @@ void FizetoTar::nagyBetus(std::string_view nev) {
 void FizetoTar::olvas(const QString& folder) {
   // The old rows go first; their memory takes the new ones, without being returned and
   // fetched again from the system (which costs more than the read itself).
-  adat_.clear();
-  hely_.clear();
-  nagy_.clear();
-  nagyHely_.clear();
+  n_ = 0;
+  nagyKesz_ = false;
   std::vector<std::pair<uint32_t, QString>>().swap(kulonleges_);
   std::vector<QString>().swap(recSzoveg_);
-  for (auto& r : rang_) r.clear();
-  using R = NevekRekord;
+  for (auto& r : rang_) r.torol();
   int32_t db = 0;
   {
-    // Opening creates a missing file; the records are then read a block at a time into one
-    // buffer. While a change of the pair stays unfinished, the payers as they were before it.
+    // Opening creates a missing file. While a change of the pair stays unfinished, the payers
+    // as they were before it.
     FizetoPar par(folder);
     db = par.count();
     path_ = par.nevekPath();
@@ -199,54 +280,43 @@ void FizetoTar::olvas(const QString& folder) {
   const int fd = db > 0 ? regularisNyitas(path_, O_RDONLY) : -1;
   if (fd >= 0 && !f.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) ::close(fd);
   if (!f.isOpen()) db = 0;
-  // Room for the longest rows: only the pages actually written take memory.
-  foglal(hely_, size_t(db));
-  foglal(nagyHely_, size_t(db) + 1);
-  foglal(adat_, size_t(db) * (6 + R::NevWidth + R::IrszWidth + 1 + R::HelysegWidth + 2 + R::CimWidth));
-  foglal(nagy_, size_t(db) * (3 * R::NevWidth + 1));
-  std::vector<char> blokk(size_t(kBlokk) * R::Length);
-  char nev[R::NevWidth];
-  char cim[R::IrszWidth + 1 + R::HelysegWidth + 2 + R::CimWidth];
-  for (int32_t elso = 1; elso <= db; elso += kBlokk) {
-    const int32_t n = std::min(kBlokk, db - elso + 1);
-    // A file cut short meanwhile reads as zeros beyond its end.
-    const qint64 kell = qint64(n) * R::Length;
-    const qint64 olvasott = std::max<qint64>(0, f.read(blokk.data(), kell));
-    std::fill(blokk.begin() + olvasott, blokk.begin() + kell, '\0');
-    for (int32_t k = 0; k < n; ++k) {
-      const char* r = blokk.data() + qint64(k) * R::Length;
-      char* o = nev;
-      mezo(o, r + R::NevAt, R::NevWidth, true);
-      const size_t nevHossz = size_t(o - nev);
-      // Postcode as stored, a blank, the settlement trimmed, ", ", the street as stored.
-      o = cim;
-      mezo(o, r + R::IrszAt, R::IrszWidth, false);
-      *o++ = ' ';
-      mezo(o, r + R::HelysegAt, R::HelysegWidth, true);
-      *o++ = ',';
-      *o++ = ' ';
-      mezo(o, r + R::CimAt, R::CimWidth, false);
-      char* e = o;
-      while (e - cim >= 8 && szo(e - 8) == kSzokozok) e -= 8;
-      while (e > cim && e[-1] == ' ') --e;
-      sor({nev, nevHossz}, {cim, size_t(e - cim)}, int(o - e));
-    }
-  }
-  nagyHely_.push_back(uint32_t(nagy_.size()));
+  db = std::max(db, 0);
+  // Room for the longest rows: only the pages actually written take memory. A large file is
+  // read in parts side by side, each part's rows from the place its longest rows would take.
+  char* adat = adat_.meret(size_t(db) * kSorHossz);
+  uint32_t* hely = hely_.meret(size_t(db));
+  const int reszek = size_t(db) * kSorHossz > UINT32_MAX ? 1
+                     : reszek_ > 0                       ? std::clamp(reszek_, 1, std::max(db, 1))
+                                                         : szalSzam(size_t(db), 1 << 15);
+  reszenkent(reszek, [&](int r) {
+    const auto b = int32_t(int64_t(db) * r / reszek), e = int32_t(int64_t(db) * (r + 1) / reszek);
+    sorok(f.handle(), b, e, adat, adat + size_t(b) * kSorHossz, hely);
+  });
+  n_ = db;
   alairas_ = alairas(path_);
 }
 
 void FizetoTar::szovegekbol(const std::vector<std::array<QString, 3>>& sorok) {
   urit();
+  std::vector<std::array<QByteArray, 2>> bajtok;
+  bajtok.reserve(sorok.size());
+  size_t hossz = 0;
   for (const auto& s : sorok) {
-    const QByteArray nev = cp1250::encode(s[0]);
-    QByteArray cim = cp1250::encode(s[1]);
-    qsizetype e = cim.size();
-    while (e > 0 && cim[e - 1] == ' ') --e;
-    sor(std::string_view(nev.constData(), size_t(nev.size())), std::string_view(cim.constData(), size_t(e)), int(cim.size() - e));
+    bajtok.push_back({cp1250::encode(s[0]), cp1250::encode(s[1])});
+    hossz += 6 + size_t(bajtok.back()[0].size()) + size_t(bajtok.back()[1].size());
     recSzoveg_.push_back(s[2]);
   }
-  nagyHely_.push_back(uint32_t(nagy_.size()));
+  char* o = adat_.meret(hossz);
+  uint32_t* hely = hely_.meret(sorok.size());
+  for (size_t i = 0; i < bajtok.size(); ++i) {
+    const QByteArray& nev = bajtok[i][0];
+    const QByteArray& cim = bajtok[i][1];
+    qsizetype e = cim.size();
+    while (e > 0 && cim[e - 1] == ' ') --e;
+    hely[i] = uint32_t(o - adat_.data());
+    o = sorIr(o, {nev.constData(), size_t(nev.size())}, {cim.constData(), size_t(e)}, int(cim.size() - e));
+  }
+  n_ = int(sorok.size());
 }
 
 std::string_view FizetoTar::nevBajt(int i) const {
@@ -281,7 +351,8 @@ int32_t FizetoTar::rekordSzam(int i) const {
   return int32_t(std::clamp(std::llround(v), 0LL, 2147483647LL));
 }
 
-void FizetoTar::keres(const QString& text, std::vector<uint32_t>& ki) const {
+void FizetoTar::keres(const QString& text, std::vector<uint32_t>& ki) {
+  nagyBetusek();
   const QString keresett = trimmed(text).toUpper();
   const int n = size();
   ki.clear();
@@ -328,15 +399,16 @@ void FizetoTar::keres(const QString& text, std::vector<uint32_t>& ki) const {
   }
 }
 
-const std::vector<uint32_t>& FizetoTar::rangok(int oszlop, bool padded) {
+std::span<const uint32_t> FizetoTar::rangok(int oszlop, bool padded) {
   const int n = size();
-  std::vector<uint32_t>& r = rang_[size_t(oszlop)];
-  if (oszlop == 2 && !r.empty() && rangPadded_ != padded) r.clear();
-  if (!r.empty() || n == 0) return r;
+  Tomb<uint32_t>& t = rang_[size_t(oszlop)];
+  if (oszlop == 2 && t.size() > 0 && rangPadded_ != padded) t.torol();
+  if (t.size() > 0 || n == 0) return {t.data(), t.size()};
+  uint32_t* r = t.meret(size_t(n));
   if (oszlop == 0) {
-    abc::rangsor(n, [&](int i) { return abc::Szoveg{nevBajt(i)}; }, r);
+    rendezo_.rangsor(n, [&](int i) { return abc::Szoveg{nevBajt(i)}; }, r);
   } else if (oszlop == 1) {
-    abc::rangsor(n, [&](int i) {
+    rendezo_.rangsor(n, [&](int i) {
       const std::string_view k = cimKulcs(i);
       return abc::Szoveg{k.substr(0, k.size() - 2), get16(k.data() + k.size() - 2)};
     }, r);
@@ -344,18 +416,10 @@ const std::vector<uint32_t>& FizetoTar::rangok(int oszlop, bool padded) {
     std::vector<std::string> b;
     b.reserve(recSzoveg_.size());
     for (const QString& s : recSzoveg_) b.push_back(cp1250::encode(s).toStdString());
-    abc::rangsor(n, [&](int i) { return abc::Szoveg{b[size_t(i)]}; }, r);
+    rendezo_.rangsor(n, [&](int i) { return abc::Szoveg{b[size_t(i)]}; }, r);
   } else {
     rangPadded_ = padded;
-    r.resize(size_t(n));
-    if (padded && n <= 999999) {
-      std::iota(r.begin(), r.end(), 0u);  // six places hold them all: record order
-      return r;
-    }
-    std::vector<std::pair<uint64_t, uint32_t>> kulcs(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) kulcs[size_t(i)] = {recKulcs(i + 1, padded), uint32_t(i)};
-    std::sort(kulcs.begin(), kulcs.end());
-    for (size_t j = 0; j < kulcs.size(); ++j) r[kulcs[j].second] = uint32_t(j);
+    recRangok(n, padded, r);
   }
-  return r;
+  return {t.data(), t.size()};
 }

@@ -1,16 +1,21 @@
 #pragma once
 // The rows of one load of the payer list, kept lean: the name and the address line of every
 // payer as code-page bytes, one block for all rows, decoded only when a row is shown. Beside
-// them an upper-cased copy of the names for the name search and, once a column is sorted, each
-// row's rank under the list's collation. A load reads nevek1.dat once, a block at a time.
+// them, from the first search on, an upper-cased copy of the names for the name search and,
+// once a column is sorted, each row's rank under the list's collation. A load reads nevek1.dat
+// once, a block at a time, a large file in parts side by side on the machine's cores.
 #include <QByteArray>
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <sys/types.h>
 #include <vector>
+
+#include "records/abcrend.h"
+#include "records/foglalas.h"
 
 // The record-number text of a row: right-aligned in six characters, or bare.
 QString rekordSzoveg(int32_t n, bool padded);
@@ -18,9 +23,14 @@ QString rekordSzoveg(int32_t n, bool padded);
 // blanks and digits, which sort in the order of their codes, a text before a longer one that
 // starts with it. Ten places of base 12: blank 1, digits 2 to 11, nothing 0.
 uint64_t recKulcs(int32_t n, bool padded);
+// The rank of each record-number text of 1 .. n in that order (rang[i] for number i + 1).
+void recRangok(int32_t n, bool padded, uint32_t* rang);
 
 class FizetoTar {
  public:
+  // `reszek`: the parts a file is read in side by side (0: by its size and the machine's cores).
+  explicit FizetoTar(int reszek = 0) : reszek_(reszek) {}
+
   // Reads every record of nevek1.dat in `folder` (a missing file is created empty). The rows
   // are the records in record order; row i is record i + 1.
   void olvas(const QString& folder);
@@ -29,7 +39,7 @@ class FizetoTar {
   // Frees every row.
   void urit();
 
-  int size() const { return int(hely_.size()); }
+  int size() const { return n_; }
   // False when nevek1.dat in `folder` is no longer the file this store was read from.
   bool friss(const QString& folder) const;
 
@@ -41,33 +51,39 @@ class FizetoTar {
 
   // Rows whose trimmed, upper-cased name contains the trimmed, upper-cased text, in record
   // order, into `ki`; an empty text matches every row whose name is not blank.
-  void keres(const QString& text, std::vector<uint32_t>& ki) const;
+  void keres(const QString& text, std::vector<uint32_t>& ki);
 
   // Each row's rank by the text of a column (0 name, 1 address, 2 record number) in the list's
   // order of texts (abcrend.h): rows whose texts compare equal get equal ranks. Computed once
   // per load and column.
-  const std::vector<uint32_t>& rangok(int oszlop, bool padded);
+  std::span<const uint32_t> rangok(int oszlop, bool padded);
 
  private:
   std::string_view nevBajt(int i) const;
   // The address bytes with the count of its trailing blanks: one key per distinct address.
   std::string_view cimKulcs(int i) const;
-  void sor(std::string_view nev, std::string_view cim, int szokoz);
+  void nagyBetusek();
   void nagyBetus(std::string_view nev);
 
   // Row i from hely_[i]: the name's length (two bytes) and bytes, the address's length and
-  // bytes without its trailing blanks, and the number of those blanks (two bytes).
-  std::vector<char> adat_;
-  std::vector<uint32_t> hely_;
+  // bytes without its trailing blanks, and the number of those blanks (two bytes). The rows of
+  // a file read in parts lie in one part of adat_ each, with room to spare between the parts.
+  Tomb<char> adat_;
+  Tomb<uint32_t> hely_;
+  int n_ = 0;
+  int reszek_;
   // Upper-cased names, each followed by a zero byte; row i starts at nagyHely_[i]. A name
   // whose upper-cased form the code page cannot hold is kept apart as text, empty here.
+  // Made by the first search after a load.
+  bool nagyKesz_ = false;
   std::vector<char> nagy_;
   std::vector<uint32_t> nagyHely_;
   std::vector<std::pair<uint32_t, QString>> kulonleges_;
   // Record-number texts of rows given as texts; empty for rows read from the file.
   std::vector<QString> recSzoveg_;
-  std::array<std::vector<uint32_t>, 3> rang_;
+  std::array<Tomb<uint32_t>, 3> rang_;
   bool rangPadded_ = false;
+  abc::Rendezo rendezo_;  // its working space serves every sort of the list
   // What identifies the file read: device, inode, size, modification time.
   struct Alairas {
     dev_t dev = 0;

@@ -57,7 +57,11 @@ void ListaModell::beolvas(const QString& folder, bool padded) {
   padded_ = padded;
   sorok_.resize(size_t(tar_.size()));
   std::iota(sorok_.begin(), sorok_.end(), 0u);
-  if (be_) rendezSorok();
+  if (be_) {
+    // From record order the sorted order is the sorted places themselves.
+    rendezett();
+    sorok_.swap(hely_);
+  }
   endResetModel();
 }
 
@@ -113,16 +117,22 @@ void ListaModell::setRendezes(int oszlop, Qt::SortOrder sorrend, bool be) {
 
 void ListaModell::rendezett() {
   const std::vector<uint32_t>& sorok = sorok_;
-  const std::vector<uint32_t>& rang = tar_.rangok(oszlop_, padded_);
+  const std::span<const uint32_t> rang = tar_.rangok(oszlop_, padded_);
   // A counting sort by rank: stable, and as fast for one row as for a million.
   uint32_t legnagyobb = 0;
   for (const uint32_t s : sorok) legnagyobb = std::max(legnagyobb, rang[s]);
   const bool fel = sorrend_ == Qt::AscendingOrder;
   auto kulcs = [&](uint32_t s) { return fel ? rang[s] : legnagyobb - rang[s]; };
+  hely_.resize(sorok.size());
+  if (sorok.size() == rang.size() && size_t(legnagyobb) + 1 == rang.size()) {
+    // Every row of the load, each of a rank of its own (ranks count the distinct texts before
+    // a row): a row's rank is its place.
+    for (size_t i = 0; i < sorok.size(); ++i) hely_[kulcs(sorok[i])] = uint32_t(i);
+    return;
+  }
   std::vector<uint32_t> kezdet(size_t(legnagyobb) + 2, 0);
   for (const uint32_t s : sorok) ++kezdet[size_t(kulcs(s)) + 1];
   std::partial_sum(kezdet.begin(), kezdet.end(), kezdet.begin());
-  hely_.resize(sorok.size());
   for (size_t i = 0; i < sorok.size(); ++i) hely_[kezdet[kulcs(sorok[i])]++] = uint32_t(i);
 }
 

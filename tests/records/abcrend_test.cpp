@@ -162,3 +162,48 @@ TEST(AbcRend, LargeGeneratedCorpus) {
   }
   egyezikAQCollatorral(t);
 }
+
+// Sorted on several threads, the texts get the ranks they get on one: split into buckets by
+// their first differing weights (at the start, after a shared beginning, after sixteen shared
+// weights or more), all of equal weights, fewer texts than threads; one sorter kept for all,
+// as the list keeps it.
+TEST(AbcRend, SeveralThreadsGiveTheRanksOfOne) {
+  std::mt19937 rnd(32);
+  auto veletlen = [&](int n) { return int(rnd() % unsigned(n)); };
+  const QStringList csalad = {"Nagy", "Kovács", "Tóth", "Szabó", "Kiss", "Kis", "Gyöngyösi", "Cseh", "Czakó", "Ács", "Őri"};
+  const QStringList uto = {"István", "Éva", "Zsolt", "Ágnes", "Csaba", "Ilona", "Győző", "Ödön", "Anna"};
+  auto nev = [&] {
+    QString s = csalad[veletlen(int(csalad.size()))] + QLatin1Char(' ') + uto[veletlen(int(uto.size()))];
+    if (veletlen(2)) s += QLatin1Char(' ') + uto[veletlen(int(uto.size()))];
+    if (veletlen(3) == 0) s += QStringLiteral(" %1.").arg(QChar(u'A' + veletlen(26)));
+    return veletlen(10) == 0 ? s.toUpper() : s;
+  };
+  std::vector<Szovegek> esetek(5);
+  for (int i = 0; i < 20000; ++i) esetek[0].add(nev(), veletlen(8) ? 0 : veletlen(3));
+  // One beginning for all, of 22 weights: the second sixteen decide, or the third.
+  for (int i = 0; i < 3000; ++i)
+    esetek[1].add(QStringLiteral("7621   Pécs, Kossuth Lajos utca ") + (veletlen(4) ? QString::number(veletlen(300)) + QLatin1Char('.') : nev()),
+                  veletlen(5) ? 0 : veletlen(20));
+  esetek[1].add(QStringLiteral("7621   Pécs, Kossuth Lajos utca"));
+  esetek[1].add(QStringLiteral("7621   Pécs, Kossuth Lajos"), 6);
+  // Equal weights throughout: only the marks (accents) order them.
+  for (int i = 0; i < 2000; ++i) esetek[2].add(QStringList{"alma", "Álma", "ALMA", "almá", "ÁLMÁ", "alma"}[veletlen(6)]);
+  esetek[3].add(QStringLiteral("Őri Anna"));
+  esetek[3].add(QStringLiteral("Ori Anna"));
+  for (int i = 0; i < 500; ++i)
+    esetek[4].add(QStringList{"", " ", "\u00AD", "-", "a", "Zs"}[veletlen(6)] + (veletlen(2) ? nev() : QString()), veletlen(3));
+
+  abc::Rendezo kozos(3, 1);
+  for (size_t e = 0; e < esetek.size(); ++e) {
+    const Szovegek& t = esetek[e];
+    auto szoveg = [&](int i) { return abc::Szoveg{t.bajt[size_t(i)], t.szokoz[size_t(i)]}; };
+    std::vector<uint32_t> egy, tobb;
+    abc::Rendezo(1).rangsor(int(t.bajt.size()), szoveg, egy);
+    for (const int szalak : {2, 5, 8}) {
+      abc::Rendezo(szalak, 1).rangsor(int(t.bajt.size()), szoveg, tobb);
+      EXPECT_EQ(tobb, egy) << "set " << e << ", " << szalak << " threads";
+    }
+    kozos.rangsor(int(t.bajt.size()), szoveg, tobb);
+    EXPECT_EQ(tobb, egy) << "set " << e << ", the kept sorter";
+  }
+}

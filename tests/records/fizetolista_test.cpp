@@ -359,3 +359,19 @@ TEST(RekordKulcs, OrdersAsTheCollation) {
         EXPECT_EQ(c < 0, recKulcs(a, padded) < recKulcs(b, padded)) << a << " " << b << " " << padded;
       }
 }
+
+// The ranks of the record numbers 1 .. n, bare and padded, are the order of their keys; past
+// 999,999 the seven-digit numbers fall between the six-digit ones.
+TEST(RekordKulcs, RanksOfAllNumbersFollowTheKeys) {
+  for (const bool padded : {false, true})
+    for (const int32_t n : {1, 9, 10, 11, 100, 12345, 1000123}) {
+      if (n > 20000 && !padded) continue;
+      std::vector<std::pair<uint64_t, uint32_t>> kulcs;
+      for (int32_t i = 1; i <= n; ++i) kulcs.emplace_back(recKulcs(i, padded), uint32_t(i - 1));
+      std::sort(kulcs.begin(), kulcs.end());
+      std::vector<uint32_t> vart(static_cast<size_t>(n)), rang(static_cast<size_t>(n));
+      for (size_t j = 0; j < kulcs.size(); ++j) vart[kulcs[j].second] = uint32_t(j);
+      recRangok(n, padded, rang.data());
+      EXPECT_EQ(rang, vart) << n << (padded ? " padded" : " bare");
+    }
+}

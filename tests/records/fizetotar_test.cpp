@@ -46,3 +46,35 @@ TEST(FizetoTar, ZeroBytesAndBlanksAroundAndInsideTheFields) {
   EXPECT_EQ(talalat, std::vector<uint32_t>{0});
   EXPECT_LT(t.rangok(0, true)[1], t.rangok(0, true)[0]);  // "aaa..." before "Kovács"
 }
+
+// A file read in parts side by side gives the rows read whole, also at the parts' borders; the
+// search made after a load searches that load's names.
+TEST(FizetoTar, PartsReadSideBySideAndTheSearchOfEachLoad) {
+  QByteArray fajl;
+  for (int i = 1; i <= 1000; ++i)
+    fajl += fizetoRekord({QString(i % 37, QLatin1Char('x')) + QStringLiteral("Név %1").arg(i), QStringLiteral("Győr"),
+                          QStringLiteral("Fő út %1.").arg(i) + QString(i % 11, QLatin1Char(' ')), QString::number(9000 + i % 30)});
+  TempFolder folder;
+  folder.put(kNevekFile, fajl);
+  FizetoTar egesz(1);
+  egesz.olvas(folder.path());
+  ASSERT_EQ(egesz.size(), 1000);
+  EXPECT_EQ(egesz.nev(499), QString(500 % 37, QLatin1Char('x')) + QStringLiteral("Név 500"));
+  EXPECT_EQ(egesz.cim(499), QStringLiteral("9020   Győr, ") + QStringLiteral("Fő út 500.").leftJustified(45));
+  for (const int reszek : {2, 7, 999, 1000}) {
+    FizetoTar t(reszek);
+    t.olvas(folder.path());
+    ASSERT_EQ(t.size(), 1000);
+    for (int i = 0; i < 1000; ++i) {
+      ASSERT_EQ(t.nev(i), egesz.nev(i)) << reszek << " parts, row " << i;
+      ASSERT_EQ(t.cim(i), egesz.cim(i)) << reszek << " parts, row " << i;
+    }
+  }
+  std::vector<uint32_t> talalat;
+  egesz.keres(QStringLiteral("név 999"), talalat);
+  EXPECT_EQ(talalat, std::vector<uint32_t>{998});
+  folder.put(kNevekFile, fizetokFajl({{"Kovács Péter"}, {"Név 999"}}));
+  egesz.olvas(folder.path());
+  egesz.keres(QStringLiteral("név 999"), talalat);
+  EXPECT_EQ(talalat, std::vector<uint32_t>{1});
+}

@@ -1,0 +1,52 @@
+#pragma once
+// Work of one call spread over the machine's cores: the threads are started by the call and have
+// all finished when it returns, so the program stays one thread of control for everything else.
+#include <algorithm>
+#include <cstddef>
+#include <latch>
+#include <exception>
+#include <thread>
+#include <vector>
+
+// Threads for `munka` units of work, one per `egyseg` units (at least one), at most one a core.
+inline int szalSzam(size_t munka, size_t egyseg) {
+  const size_t magok = std::clamp(std::thread::hardware_concurrency(), 1u, 16u);
+  return int(std::clamp<size_t>(munka / std::max<size_t>(egyseg, 1), 1, magok));
+}
+
+// Runs f(0) .. f(n - 1), each on a thread of its own, f(0) on the calling one; a part whose
+// thread cannot be started runs on the calling one too. Returns when all have returned.
+template <class F>
+void reszenkent(int n, F&& f) {
+  std::vector<std::jthread> szalak;
+  int i = 1;
+  try {
+    szalak.reserve(size_t(std::max(n - 1, 0)));
+    for (; i < n; ++i) szalak.emplace_back([&f, i] { f(i); });
+  } catch (const std::exception&) {
+  }
+  f(0);
+  for (; i < n; ++i) f(i);
+}
+
+// Runs f(0) .. f(n - 1) all at once, for parts that wait for each other; f(0) on the calling
+// thread. False, and nothing run, when the threads cannot be started.
+template <class F>
+bool egyszerre(int n, F&& f) {
+  std::latch indul(1);
+  bool mehet = false;
+  std::vector<std::jthread> szalak;
+  try {
+    szalak.reserve(size_t(std::max(n - 1, 0)));
+    for (int i = 1; i < n; ++i)
+      szalak.emplace_back([&, i] {
+        indul.wait();
+        if (mehet) f(i);
+      });
+    mehet = true;
+  } catch (const std::exception&) {
+  }
+  indul.count_down();
+  if (mehet) f(0);
+  return mehet;
+}
