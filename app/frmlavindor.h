@@ -168,6 +168,10 @@ class frmLavindor : public QMainWindow {
   // reloads the list and clears the current payer, the pages' payer fields, the label
   // positions and the selection count, with the single print offered again.
   void fizetokValtoztak();
+  // True when the list's record numbers name the payers the readers of the pair read now. Else
+  // the pair changed under the list (an unfinished change was finished or undone meanwhile):
+  // the list is read again, the user is told to choose again, and the caller does nothing.
+  bool listaAParrol();
 
   // The current payer's record number (0: none).
   int32_t aktualisRekord() const { return allapot_.AktualisRekord; }

@@ -66,6 +66,7 @@ bool frmLavindor::nyomtat(bool csoportos) {
     bool& b;
     ~Jelzo() { b = false; }
   } jelzo{nyomtatFut_ = true};
+  if (!listaAParrol()) return false;
   for (FormPage* p : oldalak_) p->beforePrint();
   return lapNyomtat(SSTab1->currentIndex(), csoportos,
                     OpOrientacioAllo->isChecked() ? Tajolas::Allo : Tajolas::Fekvo);

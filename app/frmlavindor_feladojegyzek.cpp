@@ -25,6 +25,7 @@ void frmLavindor::feladojegyzekMenu() {
 }
 
 void frmLavindor::mnuCimzettekNyomtatasa_Click() {
+  if (!listaAParrol()) return;
   std::vector<CsoportSor> sorok;
   for (const int sor : lista->kijeloltSorok()) sorok.push_back({lista->rekordSzam(sor), true});
   const PrintResult r = PrintFeladojegyzek(sorok, platform_, allapot_.FjSet);

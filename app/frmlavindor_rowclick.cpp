@@ -5,6 +5,7 @@
 #include <QTabWidget>
 
 #include "app/frmlavindor.h"
+#include "common/messages.h"
 #include "common/numtext.h"
 #include "common/recordfile.h"
 #include "common/setrekord.h"
@@ -15,8 +16,19 @@
 #include "records/frmosszegek.h"
 #include "records/ugyfeltorles.h"
 
+bool frmLavindor::listaAParrol() {
+  if (lista->modell()->ugyanazAFajl(platform_.folder)) return true;
+  fizetokValtoztak();
+  if (platform_.messages)
+    platform_.messages->info(QStringLiteral("A címzettek fájljai közben megváltoztak, ezért a lista újra betöltődött.\r\n"
+                                            "Válassza ki újra a címzettet vagy a sorokat."),
+                             QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+  return false;
+}
+
 void frmLavindor::ListView1_ItemClick(int sor) {
   if (sor < 0 || sor >= lista->sorokSzama()) return;
+  if (!listaAParrol()) return;
   // 1. The row's record number (32-bit: record numbers are not cut to 16 bits).
   const double szam = leadingValue(lista->szoveg(sor, 2));
   if (szam >= 1 && szam <= 2147483647.0) allapot_.AktualisRekord = roundToInt32(szam);
@@ -63,11 +75,11 @@ FoAblak frmLavindor::foAblak() {
   };
   a.fizetoModositva = [this] {
     const int32_t n = allapot_.AktualisRekord;
-    RecordFile nevek(platform_.folder, kNevekFile, NevekRekord::Length);
-    if (n < 1 || n > nevek.count()) return;
-    RecordFile kozl(platform_.folder, kKozl3sorFile, Kozl3sorRekord::Length);
-    const NevekRekord r = nevek.read<NevekRekord>(n);
-    const Kozl3sorRekord k = kozl.read<Kozl3sorRekord>(n);
+    FizetoPar par(platform_.folder);
+    if (n < 1 || n > par.count()) return;
+    const NevekRekord r = par.nevek(n);
+    Kozl3sorRekord k;
+    par.kozl(n, k);
     // The payer's fields only: the amounts and the pages' own boxes stay as they are.
     for (FormPage* p : oldalak_) p->fill({r, k, trimmed(allapot_.Set.FizHat), isTrue(allapot_.Set.FizHatBeolvas)});
   };
@@ -84,9 +96,12 @@ void frmLavindor::cmdRogzit_Click() { felvet()->ujFelvetel(); }
 
 void frmLavindor::mnuUjcimzett_Click() { cmdRogzit->click(); }
 
-void frmLavindor::cmdModosit_Click() { felvet()->modositas(); }
+void frmLavindor::cmdModosit_Click() {
+  if (listaAParrol()) felvet()->modositas();
+}
 
 void frmLavindor::cmdDel_Click() {
+  if (!listaAParrol()) return;
   // The deletion moves record numbers: its reload is the one after every change of the payer files.
   FoAblak a = foAblak();
   a.Beolvas = [this] { fizetokValtoztak(); };
@@ -94,6 +109,7 @@ void frmLavindor::cmdDel_Click() {
 }
 
 void frmLavindor::cmdOsszegek_Click() {
+  if (!listaAParrol()) return;
   frmOsszegek::open(platform_, fizetoAllapot(), foAblak(), this);
   Form_Activate();
 }

@@ -206,8 +206,13 @@ FizetoTar::Alairas FizetoTar::alairas(const QString& path) {
   return a;
 }
 
+QString FizetoTar::olvasandoFajl(const QString& folder) {
+  const QString nev = olvasandoPar(folder).nevek;
+  return nev.isEmpty() ? QString() : dataPath(folder, nev);
+}
+
 bool FizetoTar::friss(const QString& folder) const {
-  const QString path = dataPath(folder, kNevekFile);
+  const QString path = olvasandoFajl(folder);
   return path == path_ && alairas_.size >= 0 && alairas(path) == alairas_;
 }
 
@@ -225,6 +230,7 @@ void FizetoTar::urit() {
   rendezo_.urit();
   path_.clear();
   alairas_ = {};
+  fajlbol_ = false;
 }
 
 void FizetoTar::nagyBetusek() {
@@ -294,6 +300,7 @@ void FizetoTar::olvas(const QString& folder) {
   });
   n_ = db;
   alairas_ = alairas(path_);
+  fajlbol_ = true;
 }
 
 void FizetoTar::szovegekbol(const std::vector<std::array<QString, 3>>& sorok) {

@@ -40,8 +40,15 @@ class FizetoTar {
   void urit();
 
   int size() const { return n_; }
-  // False when nevek1.dat in `folder` is no longer the file this store was read from.
+  // The payer file the readers of the pair read now (olvasandoPar: nevek1.dat, or its backup
+  // while a change stays unfinished); empty for none.
+  static QString olvasandoFajl(const QString& folder);
+  // False when that file is no longer the file this store was read from, or was changed since.
   bool friss(const QString& folder) const;
+  // True while that file is the one this store was read from (changed in place or not), so
+  // the rows' record numbers name the payers the readers read; true for rows not read from a
+  // file.
+  bool ugyanazAFajl(const QString& folder) const { return !fajlbol_ || olvasandoFajl(folder) == path_; }
 
   QString nev(int i) const;
   QString cim(int i) const;
@@ -95,4 +102,5 @@ class FizetoTar {
   static Alairas alairas(const QString& path);
   QString path_;
   Alairas alairas_;
+  bool fajlbol_ = false;  // the rows were read from path_
 };

@@ -34,6 +34,9 @@ class ListaModell : public QAbstractTableModel {
   // The payers whose trimmed, upper-cased name contains the trimmed, upper-cased text, with
   // bare record numbers. The file is read again only when it changed since it was last read.
   void keres(const QString& folder, const QString& text);
+  // False when the rows were read from another payer file than the one the readers of the pair
+  // read now (an unfinished change of the pair was finished or undone meanwhile).
+  bool ugyanazAFajl(const QString& folder) const { return tar_.ugyanazAFajl(folder); }
   // Replaces every row with rows given as texts; sorted when sorting is on.
   void feltolt(const std::vector<ListaSor>& sorok);
   void urit();

@@ -215,5 +215,19 @@ TEST_F(Adatcsere, AnUnfinishedChangeIsReadAsAWholePair) {
         const QList<QByteArray> m = sor.split(';');
         EXPECT_EQ(m[7].trimmed(), "K-" + m[0].trimmed()) << sor.constData();
       }
+      if (!ujraSem) continue;
+      // The rename succeeds later: the list of the old pair is read again at the next click,
+      // which is dropped, said once; then rows name the new pair's payers.
+      QDir(folder.path()).rmdir(kKozl3sorFile);
+      uzenetek.shown.clear();
+      w->ListView1_ItemClick(4);
+      EXPECT_FALSE(folder.exists(kCsereNaploFile));
+      EXPECT_EQ(w->lista->sorokSzama(), torles ? 19 : 2);
+      EXPECT_EQ(w->aktualisRekord(), 0);
+      ASSERT_EQ(uzenetek.shown.size(), 1u);
+      EXPECT_TRUE(uzenetek.shown[0].text.startsWith(QStringLiteral("A címzettek fájljai közben megváltoztak")));
+      w->ListView1_ItemClick(1);
+      EXPECT_EQ(trimmed(allapot.Nevek.Nev), w->lista->szoveg(1, 0));
+      EXPECT_EQ(trimmed(allapot.Kozl3sor.Kozlemeny), "K-" + trimmed(allapot.Nevek.Nev));
     }
 }
