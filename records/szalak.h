@@ -18,21 +18,27 @@ inline int szalSzam(size_t munka, size_t egyseg) {
 // thread cannot be started runs on the calling one too. Returns when all have returned.
 template <class F>
 void reszenkent(int n, F&& f) {
+  // An exception in a part (memory exhausted) ends the program at once, on whichever thread,
+  // rather than leaving the others to be waited for.
+  auto resz = [&f](int i) noexcept { f(i); };
   std::vector<std::jthread> szalak;
   int i = 1;
   try {
     szalak.reserve(size_t(std::max(n - 1, 0)));
-    for (; i < n; ++i) szalak.emplace_back([&f, i] { f(i); });
+    for (; i < n; ++i) szalak.emplace_back([&resz, i] { resz(i); });
   } catch (const std::exception&) {
   }
-  f(0);
-  for (; i < n; ++i) f(i);
+  resz(0);
+  for (; i < n; ++i) resz(i);
 }
 
 // Runs f(0) .. f(n - 1) all at once, for parts that wait for each other; f(0) on the calling
 // thread. False, and nothing run, when the threads cannot be started.
 template <class F>
 bool egyszerre(int n, F&& f) {
+  // Parts that wait for each other: an exception in one (memory exhausted) ends the program at
+  // once instead of leaving the others waiting for it for ever.
+  auto resz = [&f](int i) noexcept { f(i); };
   std::latch indul(1);
   bool mehet = false;
   std::vector<std::jthread> szalak;
@@ -41,12 +47,12 @@ bool egyszerre(int n, F&& f) {
     for (int i = 1; i < n; ++i)
       szalak.emplace_back([&, i] {
         indul.wait();
-        if (mehet) f(i);
+        if (mehet) resz(i);
       });
     mehet = true;
   } catch (const std::exception&) {
   }
   indul.count_down();
-  if (mehet) f(0);
+  if (mehet) resz(0);
   return mehet;
 }
