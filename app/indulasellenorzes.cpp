@@ -61,10 +61,11 @@ IrasiKorlatok irasiKorlatok(const Platform& p, const QStringList& gyariHibak, bo
   const int pdf = QFileInfo(pdfMappa).isDir() ? p.irhato(pdfMappa) : mappa;
 
   if (mappa != 0) {
-    // Every change of the payer pair but one in place (new, modified payer, amounts) replaces
-    // the files, which takes the folder.
+    // Every change of the payer pair but the amounts takes the folder: a deletion or an import
+    // replaces the files, a new or modified payer is saved with a journal beside them.
     QStringList mi;
-    mi << (par != 0 ? QStringLiteral("a címzettek mentése és törlése") : QStringLiteral("a címzettek törlése"))
+    mi << (par != 0 ? QStringLiteral("a címzettek mentése és törlése")
+                    : QStringLiteral("az új és a módosított címzettek mentése, a címzettek törlése"))
        << QStringLiteral("az importálás (kézzel és a figyelt mappából)");
     if (!setSerult && set != 0) mi << QStringLiteral("a beállítások mentése");
     if (pdf != 0) mi << QStringLiteral("a nyomtatás PDF fájlba");

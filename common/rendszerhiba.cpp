@@ -19,6 +19,7 @@ constexpr Magyar kMagyar[] = {
     {EIO, "Bemeneti/kimeneti hiba"},
     {EFBIG, "A fájl túl nagy"},
     {EBUSY, "Az eszköz vagy az erőforrás foglalt"},
+    {EPERM, "A művelet nem engedélyezett"},
 };
 
 // The C library's text of `errnum`, in whatever language the process runs.

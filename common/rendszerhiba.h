@@ -1,8 +1,9 @@
 #pragma once
 // The system's errors in the program's messages. The ones a user meets (read-only file system,
 // no space left, permission denied, no such file or folder, input/output error, file too large,
-// busy) are said in Hungarian whatever the machine's language; any other keeps the system's own
-// text. Every message that shows a system error takes it from here.
+// busy, not permitted: an immutable file) are said in Hungarian whatever the machine's
+// language; any other keeps the system's own text. Every message that shows a system error
+// takes it from here.
 #include <QString>
 
 class QFileDevice;

@@ -98,6 +98,20 @@ TEST_F(IndulasTest, AReadOnlyProgramFolderIsNamedOnceWithWhatWillNotWork) {
                                                    "- a nyomtatás PDF fájlba")
                                         .arg(folder.path()));
   EXPECT_EQ(uzenetek.shown[0].title, QStringLiteral(" FIGYELEM "));
+  // Only the folder: the files in it may still be written in place, a payer's save may not.
+  w.reset();
+  uzenetek.shown.clear();
+  folder.put(kNevekFile, {});
+  folder.put(kKozl3sorFile, {});
+  platform.irhato = [this](const QString& p) { return p == folder.path() ? EROFS : 0; };
+  w = indit();
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_EQ(uzenetek.shown[0].text.toStdString(), QStringLiteral("A program mappája (%1) nem írható: Csak olvasható fájlrendszer.\r\n"
+                                                   "Ebben a futásban nem működik:\r\n"
+                                                   "- az új és a módosított címzettek mentése, a címzettek törlése\r\n"
+                                                   "- az importálás (kézzel és a figyelt mappából)\r\n"
+                                                   "- a nyomtatás PDF fájlba")
+                                        .arg(folder.path()).toStdString());
 }
 
 TEST_F(IndulasTest, TheExitSaveSaysForEachFileWhatDidNotReachTheDisk) {
