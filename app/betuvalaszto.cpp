@@ -108,13 +108,20 @@ void BetuValaszto::cmbBetutipusok_Click() {
   RecordFile meretFile(platform_.folder, kBetumeretFile, BetumeretRekord::Length);
   const QByteArray oldTip = tipFile.readBytes(1);
   const bool hadTip = tipFile.count() >= 1;
-  bool ok = tipFile.write(1, names) && tipFile.flush();
-  if (ok) {
-    ok = meretFile.write(1, sizes) && meretFile.flush();
-    if (!ok && hadTip) tipFile.writeBytes(1, oldTip);
+  const MentesEredmeny tip = tipFile.writeDurable(1, encodeRecord(names));
+  if (!tip) {
+    warn(mentesUzenet(tip, QStringLiteral("A betűtípusok nem menthetők (a Betutip.dat nem írható)."),
+                      QStringLiteral("a betűtípusok nevei")));
+    return;
   }
-  if (!ok) {
-    warn(QStringLiteral("A betűtípusok nem menthetők (a Betutip.dat vagy a Betumeret.dat nem írható)."));
+  const MentesEredmeny meret = meretFile.writeDurable(1, encodeRecord(sizes));
+  if (!meret) {
+    QString s = mentesUzenet(meret, QStringLiteral("A betűtípusok nem menthetők (a Betumeret.dat nem írható)."),
+                             QStringLiteral("a betűméretek"));
+    // The names go back too, so that the two files keep saying the same.
+    if (!hadTip || !tipFile.writeDurable(1, oldTip))
+      s += QStringLiteral("\r\nA Betutip.dat fájlba az új betűtípusnevek már beíródtak.");
+    warn(s);
     return;
   }
   betutip_ = names;

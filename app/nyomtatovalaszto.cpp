@@ -64,9 +64,11 @@ void NyomtatoValaszto::choose(int index) {
 }
 
 bool NyomtatoValaszto::save(const std::function<void(SetRekord&)>& change) {
-  if (saveSetFields(platform_.folder, set_, change)) return true;
+  const MentesEredmeny e = saveSetFields(platform_.folder, set_, change);
+  if (e) return true;
   if (platform_.messages && !csendes)
-    platform_.messages->info(QStringLiteral("A nyomtató beállítása nem menthető a Set.dat fájlba."),
+    platform_.messages->info(mentesUzenet(e, QStringLiteral("A nyomtató beállítása nem menthető a Set.dat fájlba."),
+                                          QStringLiteral("a nyomtató beállításai")),
                              QStringLiteral(" FIGYELEM "), MsgIcon::Exclamation);
   return false;
 }

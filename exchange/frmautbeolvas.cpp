@@ -211,16 +211,18 @@ void frmAutBeolvas::cmdMent_Click() {
   const int aut = chkAutBeolvas->value();
   const bool felulir = opHozzafüzes[1]->isChecked();
   const int print = chkAutoPrint->value();
-  const bool ok = saveSetFields(platform_.folder, set_, [&](SetRekord& s) {
+  const MentesEredmeny e = saveSetFields(platform_.folder, set_, [&](SetRekord& s) {
     s.AutBeolvas = int16_t(aut);
     s.AutBeolvasFelulir = flagOf(felulir);
     s.AutBeolvasMappa = mappa.normalized(QString::NormalizationForm_C);
     s.AutoPrint = int16_t(print);
   });
-  if (!ok) {
-    platform_.messages->info(QStringLiteral("A beállítások nem menthetők (Set.dat)."), windowTitle(),
-                             MsgIcon::Critical);
-    return;
+  if (!e) {
+    platform_.messages->info(
+        mentesUzenet(e, QStringLiteral("A beállítások nem menthetők (Set.dat)."), QStringLiteral("a beállítások")),
+        windowTitle(), MsgIcon::Critical);
+    // Settings that reached the file act as saved ones.
+    if (!e.ujLemezen()) return;
   }
   if (idozito_) idozito_(aut == 1 && !mappa.isEmpty());
   accept();

@@ -134,13 +134,13 @@ bool frmOsszegek::modosit(const std::function<bool(NevekRekord&)>& change) {
   RecordFile f(platform_.folder, kNevekFile, NevekRekord::Length);
   NevekRekord r = f.read<NevekRekord>(n);
   if (!change(r)) return false;
-  if (!(f.write(n, r) && f.flush())) {
-    platform_.messages->info(QStringLiteral("Az összeg nem menthető.\r\n") + f.errorText(), QStringLiteral("Hiba"),
-                             MsgIcon::Critical);
-    return false;
-  }
-  allapot_.Nevek = r;
-  return true;
+  // The record is written and flushed, or put back as it was: the message says which.
+  const MentesEredmeny e = f.writeDurable(n, encodeRecord(r));
+  if (e.ujLemezen()) allapot_.Nevek = r;
+  if (!e)
+    platform_.messages->info(mentesUzenet(e, QStringLiteral("Az összeg nem menthető."), QStringLiteral("az összegek")),
+                             QStringLiteral("Hiba"), MsgIcon::Critical);
+  return e.ujLemezen();
 }
 
 void frmOsszegek::cmdRogzit_Click() {

@@ -61,16 +61,18 @@ void ListPanel::add() {
   }
   JogcimRekord r;
   r.Szoveg = text_->text();
-  bool ok;
+  MentesEredmeny e;
   {
     // A trailing partial record (a damaged file) is overwritten by the new entry.
     RecordFile f(platform_.folder, file_, JogcimRekord::Length);
-    ok = f.write(f.count() + 1, r) && f.flush();
+    e = f.writeDurable(f.count() + 1, encodeRecord(r));
   }
   load();
-  if (!ok) {
-    platform_.messages->info(QStringLiteral("A(z) %1 fájl nem írható, a szöveg nem került a listába.").arg(file_),
-                             QStringLiteral("Hiba"), MsgIcon::Critical);
+  if (!e) {
+    platform_.messages->info(
+        mentesUzenet(e, QStringLiteral("A(z) %1 fájl nem írható, a szöveg nem került a listába.").arg(file_),
+                     QStringLiteral("a szöveg betűi")),
+        QStringLiteral("Hiba"), MsgIcon::Critical);
     return;
   }
   text_->clear();

@@ -139,8 +139,11 @@ void CimkeLap::cmdCimkeMeretRogzites_Click() {
   cimkeSetup_.Oszlop = int16_t(c);
   cimkeSetup_.Sor = int16_t(r);
   // The counter is the one in memory, kept current by the label printers.
-  if (!saveSettings(platform_.folder, kCimkeSetupFile, cimkeSetup_))
-    uzen(platform_, QStringLiteral("A cimkelap beállítását nem sikerült menteni (CimkeSetup.dat)."), kFigyelem);
+  if (const MentesEredmeny e = saveSettings(platform_.folder, kCimkeSetupFile, cimkeSetup_); !e)
+    uzen(platform_,
+         mentesUzenet(e, QStringLiteral("A cimkelap beállítását nem sikerült menteni (CimkeSetup.dat)."),
+                      QStringLiteral("a cimkelap beállításai")),
+         kFigyelem);
   ivFrissit();
 }
 

@@ -63,13 +63,15 @@ void lapBeallitas(PrintJob& j) {
 // not take it is reported (the labels are printed all the same).
 void szamlalo(Platform& pf, CimkeSetupRekord& setup, const PrintResult& r) {
   if (!r.printed || r.lapok == 0) return;
-  const bool mentve = modifySettings(pf.folder, kCimkeSetupFile, setup, [&r](CimkeSetupRekord& s) {
+  const MentesEredmeny e = modifySettings(pf.folder, kCimkeSetupFile, setup, [&r](CimkeSetupRekord& s) {
     const int64_t n = int64_t(s.KinyomottCimkeNum) + r.lapok;
     s.KinyomottCimkeNum = int32_t(std::min<int64_t>(n, std::numeric_limits<int32_t>::max()));
   });
-  if (!mentve && pf.messages)
-    pf.messages->info(QStringLiteral("A kinyomtatott cimkék számát nem sikerült menteni (%1).").arg(kCimkeSetupFile),
-                      QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+  if (!e && pf.messages)
+    pf.messages->info(
+        mentesUzenet(e, QStringLiteral("A kinyomtatott cimkék számát nem sikerült menteni (%1).").arg(kCimkeSetupFile),
+                     QStringLiteral("a cimkeszámláló adatai")),
+        QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
 }
 
 // One sheet: `cimkek` places the labels, counts them in `lapok`; the document is ended only

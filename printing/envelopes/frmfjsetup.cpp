@@ -119,14 +119,17 @@ void frmFjSetup::cmdMent_Click() {
                                "kódlap betűivel.")
                     .arg(kUtvonalNev));
   FjSetRekord uj{};
-  const bool ok = modifySettings(platform_.folder, kFjSetFile, uj, [&](FjSetRekord& r) {
+  const MentesEredmeny e = modifySettings(platform_.folder, kFjSetFile, uj, [&](FjSetRekord& r) {
     r.Bal = *bal;
     r.Felso = *felso;
     r.ExcelUtvonal = utvonal;
   });
-  if (!ok)
-    return hiba(QStringLiteral("A(z) %1 fájl nem írható.").arg(kFjSetFile));
-  fjSet_ = uj;
+  if (e.allapot == MentesAllapot::Elmaradt)
+    return hiba(mentesUzenet(e, QStringLiteral("A(z) %1 fájl nem írható.").arg(kFjSetFile), {}));
+  if (!e)
+    platform_.messages->info(mentesUzenet(e, {}, QStringLiteral("a beállítások")), QStringLiteral("Hiba"),
+                             MsgIcon::Exclamation);
+  if (e.ujLemezen()) fjSet_ = uj;
 }
 
 void frmFjSetup::Command1_Click() { accept(); }

@@ -5,6 +5,7 @@
 #include "common/messages.h"
 #include "records/frmosszegek.h"
 #include "records/parok.h"
+#include "support/fajlhibak.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -80,6 +81,20 @@ TEST_F(OsszegekTest, AddFillsTheLowestEmptySlot) {
   // The other payers' records are untouched.
   EXPECT_EQ(folder.bytes(kNevekFile).left(271), parNevek(1));
   EXPECT_EQ(folder.bytes(kNevekFile).mid(2 * 271), parNevek(3).mid(2 * 271));
+}
+
+TEST_F(OsszegekTest, AFailedFlushPutsTheRecordBackAndSaysSo) {
+  fajl(osszegesFizeto({100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+  const QByteArray elotte = folder.bytes(kNevekFile);
+  auto d = nyit();
+  d->Text1->setText("700");
+  {
+    FajlHibak hibak({{FajlHivas::Szinkron, EIO, -1, kNevekFile}});
+    d->cmdRogzit_Click();
+  }
+  EXPECT_EQ(folder.bytes(kNevekFile), elotte);
+  ASSERT_EQ(msg.shown.size(), 1u);
+  EXPECT_EQ(msg.shown[0].text, QStringLiteral("Az összeg nem menthető.\r\nA hiba oka: Bemeneti/kimeneti hiba."));
 }
 
 TEST_F(OsszegekTest, TwelveSlotsUsedRefusesWithAMessage) {

@@ -6,6 +6,7 @@
 #include "common/cp1250.h"
 #include "common/messages.h"
 #include "records/jogcimek.h"
+#include "support/fajlhibak.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -132,6 +133,19 @@ TEST_F(ListsTest, WritesThatFailAreReported) {
   EXPECT_EQ(msgs.shown[0].text, "A(z) Kozlem.dat fájl nem írható, a szöveg nem került a listába.");
   EXPECT_EQ(msgs.shown[0].title, "Hiba");
   EXPECT_EQ(d.txtKozlemeny->text(), "nem megy");  // kept for another try
+  // A flush that fails takes the appended entry back off the file, as the message says.
+  dir.put(kJogcimek2File, entry("a"));
+  frmJogcimek j2(platform);
+  j2.txtJogcim2->setText("b");
+  {
+    FajlHibak hibak({{FajlHivas::Szinkron, EIO, -1, kJogcimek2File}});
+    j2.cmdFelvesz2_Click();
+  }
+  EXPECT_EQ(dir.bytes(kJogcimek2File), entry("a"));
+  ASSERT_EQ(msgs.shown.size(), 2u);
+  EXPECT_EQ(msgs.shown[1].text, "A(z) Jogcimek2.dat fájl nem írható, a szöveg nem került a listába.\r\n"
+                                "A hiba oka: Bemeneti/kimeneti hiba.");
+  msgs.shown.pop_back();
 
   dir.put(kJogcimekFile, entry("a") + entry("b"));
   ASSERT_TRUE(QDir(dir.path()).mkdir(kListTempFile));
