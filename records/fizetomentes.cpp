@@ -26,13 +26,7 @@ const QByteArray kVege = "VEGE\n";
 const QString* const kNevek[2] = {&kNevekFile, &kKozl3sorFile};
 constexpr int kHossz[2] = {NevekRekord::Length, Kozl3sorRekord::Length};
 
-// What a save changes: record n of both files. `meret` is each file's length before the save,
-// `regi` the bytes record n held then (fewer, or none, where the file ended before its end).
-struct Naplo {
-  int32_t n = 0;
-  qint64 meret[2] = {0, 0};
-  QByteArray regi[2];
-};
+using Naplo = MentesNaplo;
 
 QByteArray enc(const QString& path) { return QFile::encodeName(path); }
 
@@ -78,17 +72,16 @@ bool visszair(const QString& folder, const Naplo& j, QString* hiba) {
   QStringList rossz;
   for (int i = 0; i < 2; ++i) {
     const QString path = dataPath(folder, *kNevek[i]);
-    const int fd = ::open(enc(path).constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+    NyitasHiba h;
+    const int fd = regularisNyitas(path, O_RDWR, &h);
     if (fd < 0) {
       // A file that did not exist before and does not now: nothing to put back.
-      if (errno != ENOENT || j.meret[i] != 0) rossz << *kNevek[i];
+      if (h.errnum != ENOENT || j.meret[i] != 0) rossz << *kNevek[i];
       continue;
     }
-    struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     const QByteArray& b = j.regi[i];
     const off_t at = off_t(j.n - 1) * kHossz[i];
-    ok = ok && mindIras(fd, b.constData(), b.size(), at) == 0;
+    bool ok = mindIras(fd, b.constData(), b.size(), at) == 0;
     ok = ok && ::ftruncate(fd, off_t(j.meret[i])) == 0 && ::fsync(fd) == 0;
     ::close(fd);
     if (!ok) rossz << *kNevek[i];
@@ -158,14 +151,15 @@ FizetoMentes fizetoMentes(const QString& folder, int32_t n, const NevekRekord& r
   return {FizetoMentes::Kesz, {}};
 }
 
+std::optional<MentesNaplo> felbemaradtMentes(const QString& folder) {
+  // Only a regular file is read (anything else in its place is no journal of ours).
+  return olvas(regularisOlvasas(naploPath(folder), 4096));
+}
+
 bool fizetoMentesVisszavonas(const QString& folder, QString* hiba, bool* visszavonva) {
   if (visszavonva) *visszavonva = false;
-  const QFileInfo fi(naploPath(folder));
-  if (!fi.exists()) return true;
-  QByteArray b;
-  // Only a regular file is read (anything else in its place is no journal of ours).
-  if (QFile f(fi.filePath()); fi.isFile() && f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) b = f.read(4096);
-  if (const std::optional<Naplo> j = olvas(b)) {
+  if (!QFileInfo(naploPath(folder)).exists()) return true;
+  if (const std::optional<Naplo> j = felbemaradtMentes(folder)) {
     if (!visszair(folder, *j, hiba)) return false;
     if (visszavonva) *visszavonva = true;
   }

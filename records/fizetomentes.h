@@ -6,10 +6,12 @@
 // at once (an append is cut back, so the files keep whole records). What a crash, or a failure
 // of that undo too, leaves is undone by the recovery of the pair (fizetoParHelyreallitas), at
 // start-up and before the next reader or writer of the pair.
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "records/nevekrekord.h"
 
@@ -35,6 +37,17 @@ struct FizetoMentes {
 // is first padded with blank notices (kozl3sorIras), so the notice keeps the payer's number.
 FizetoMentes fizetoMentes(const QString& folder, int32_t n, const NevekRekord& r, const Kozl3sorRekord& k,
                           const MentesHorog& horog = {});
+
+// What a save's journal holds: record n of both files, each file's length before the save and
+// the bytes record n held then (fewer, or none, where the file ended before its end).
+struct MentesNaplo {
+  int32_t n = 0;
+  qint64 meret[2] = {0, 0};  // nevek1.dat, kozl3sor.dat
+  QByteArray regi[2];
+};
+// The journal of a save that stays half done (its undo failed), whole; nothing when none stands.
+// Readers read the records it names as they were, so no payer is read with another's notice.
+std::optional<MentesNaplo> felbemaradtMentes(const QString& folder);
 
 // Undoes the save a journal names (a torn journal was written before any record: it only goes).
 // True when no journal stays; `visszavonva` then tells whether a save was undone. False, with

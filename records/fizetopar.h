@@ -4,7 +4,8 @@
 // olvasandoPar names, so an unfinished change of the pair is finished first, and while it
 // cannot be, the payers are read as they were before it, each with its own notice. Each file
 // is opened on first use (a missing nevek1.dat or kozl3sor.dat is created empty, as on every
-// opening); a backup that names no file reads as no records.
+// opening); a backup that names no file reads as no records. A payer whose save stays half
+// done (its undo failed) is read as it was before that save, from the save's journal.
 #include <QByteArray>
 #include <QString>
 
@@ -12,6 +13,7 @@
 #include <memory>
 
 #include "records/fizetocsere.h"
+#include "records/fizetomentes.h"
 #include "records/nevekrekord.h"
 
 class RecordFile;
@@ -38,8 +40,11 @@ class FizetoPar {
 
  private:
   RecordFile* fajl(int i);
+  int32_t darab(int i);
+  QByteArray tartomany(int i, int32_t first, int32_t n);
 
   QString folder_;
   OlvasottPar par_;
+  std::optional<MentesNaplo> felbe_;  // a half-done save of a payer in the pair read
   std::unique_ptr<RecordFile> f_[2];
 };
