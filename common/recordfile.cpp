@@ -194,6 +194,16 @@ int mindIras(int fd, const char* p, qint64 n, qint64 at) {
   return 0;
 }
 
+int fajlIras(const QString& path, const QByteArray& bytes, int flags) {
+  NyitasHiba h;
+  const int fd = regularisNyitas(path, O_WRONLY | O_CREAT | flags, &h);
+  if (fd < 0) return h.errnum != 0 ? h.errnum : EEXIST;
+  int hiba = mindIras(fd, bytes.constData(), bytes.size());
+  if (hiba == 0 && ::fsync(fd) != 0) hiba = errno;
+  ::close(fd);
+  return hiba;
+}
+
 // Writes `bytes` at `at`, a gap before it filled with zeros; 0 or the system's error.
 int RecordFile::iras(qint64 at, const QByteArray& bytes) {
   struct stat st {};

@@ -38,6 +38,12 @@ int regularisNyitas(const QString& path, int flags, NyitasHiba* hiba = nullptr);
 // write that wrote nothing).
 int mindIras(int fd, const char* p, qint64 n, qint64 at = -1);
 
+// Writes `bytes` as the whole content of the regular file `path` (opened as regularisNyitas
+// opens, write-only and created when missing, with `flags` such as O_EXCL or O_TRUNC) and
+// flushes it to the disk. 0, or the system's error; EEXIST also for something else than a
+// regular file at the name. The caller removes what a failed write leaves.
+int fajlIras(const QString& path, const QByteArray& bytes, int flags);
+
 // Up to `max` bytes from the start of a regular file, opened as above and never created;
 // empty for a missing file or anything else.
 QByteArray regularisOlvasas(const QString& path, qint64 max);

@@ -32,11 +32,8 @@ bool sajatAdatfajl(const QString& folder, const QString& path) {
 }
 
 bool irTeljes(const QString& path, const QByteArray& bytes) {
-  const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  int hiba = mindIras(fd, bytes.constData(), bytes.size());
-  if (hiba == 0 && ::fsync(fd) != 0) hiba = errno;
-  ::close(fd);
+  // Only a regular file is written; anything else standing at the name is left alone.
+  const int hiba = fajlIras(path, bytes, O_TRUNC);
   errno = hiba;
   return hiba == 0;
 }

@@ -36,15 +36,10 @@ bool mentes(const QString& regi, const QString& cel, const QByteArray& tartalom,
     *letezik = true;
     return false;
   }
-  const int fd = ::open(c.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-  if (fd < 0) {
-    *letezik = errno == EEXIST;
-    return false;
-  }
-  const bool ok = mindIras(fd, tartalom.constData(), tartalom.size()) == 0 && ::fsync(fd) == 0;
-  ::close(fd);
-  if (!ok) QFile::remove(cel);
-  return ok;
+  const int hiba = fajlIras(cel, tartalom, O_EXCL);
+  *letezik = hiba == EEXIST;
+  if (hiba != 0 && !*letezik) QFile::remove(cel);
+  return hiba == 0;
 }
 
 // A byte of a text field: a blank-padded code page 1250 text, or the zeros of a record never

@@ -215,23 +215,12 @@ const QString kFolytatas = QStringLiteral(" A változás a program következő i
 bool fsyncMappa(const QString& folder) { return fsyncUt(folder, O_DIRECTORY); }
 
 bool naploIras(const QString& path, const QByteArray& tartalom, bool uj, QString* miert) {
-  QFile f(path);
-  bool ok = f.open(QIODevice::WriteOnly | (uj ? QIODevice::NewOnly : QIODevice::Truncate));
-  const bool sajat = ok;
-  ok = ok && f.write(tartalom) == tartalom.size() && f.flush();
-  QString oka = !ok && f.error() != QFileDevice::NoError ? rendszerHiba(f) : QString();
-  if (ok && ::fsync(f.handle()) != 0) {
-    ok = false;
-    oka = rendszerHiba(errno);
-  }
-  f.close();
-  if (ok && !fsyncMappa(QFileInfo(path).absolutePath())) {
-    ok = false;
-    oka = rendszerHiba(errno);
-  }
-  if (!ok && sajat) torol(path);
-  if (miert) *miert = oka;
-  return ok;
+  int hiba = fajlIras(path, tartalom, uj ? O_EXCL : O_TRUNC);
+  const bool sajat = hiba != EEXIST;  // a journal found at the name is not ours to remove
+  if (hiba == 0 && !fsyncMappa(QFileInfo(path).absolutePath())) hiba = errno;
+  if (hiba != 0 && sajat) torol(path);
+  if (miert) *miert = hiba != 0 ? rendszerHiba(hiba) : QString();
+  return hiba == 0;
 }
 
 CsereNevek ujCsereNevek() {

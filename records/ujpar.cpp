@@ -110,20 +110,10 @@ void UjPar::masol(Fajl f, const QString& path, qint64 hossz) {
   auto olvasasHiba = [&](const QString& miert) {
     hibas(QStringLiteral("A(z) %1 fájl nem olvasható (%2).").arg(QFileInfo(path).fileName(), miert));
   };
-  auto rendszer = [] { return rendszerHiba(errno); };
-  const int be = ::open(enc(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (be < 0) return olvasasHiba(rendszer());
-  struct stat st {};
-  if (::fstat(be, &st) != 0) {
-    olvasasHiba(rendszer());
-    ::close(be);
-    return;
-  }
-  if (!S_ISREG(st.st_mode)) {
-    olvasasHiba(QStringLiteral("nem közönséges fájl"));
-    ::close(be);
-    return;
-  }
+  NyitasHiba h;
+  const int be = regularisNyitas(path, O_RDONLY, &h);
+  if (be < 0)
+    return olvasasHiba(h.fajta.isEmpty() ? rendszerHiba(h.errnum) : QStringLiteral("nem közönséges fájl"));
   loff_t honnan = 0;
   bool kernel = true;
   while (ok() && honnan < hossz) {
@@ -141,7 +131,7 @@ void UjPar::masol(Fajl f, const QString& path, qint64 hossz) {
     const ssize_t n = ::pread(be, w.puffer.get(), kell, honnan);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
-      olvasasHiba(n < 0 ? rendszer() : QStringLiteral("rövidebb a vártnál"));
+      olvasasHiba(n < 0 ? rendszerHiba(errno) : QStringLiteral("rövidebb a vártnál"));
       break;
     }
     if (!irMind(w.fd, w.puffer.get(), size_t(n))) hibas({}, errno);
