@@ -16,21 +16,26 @@ namespace {
 
 struct Osszeomlas {};
 
+// Payer n's save into a pair of three payers, ended by a crash right after the new notice was
+// written: the journal stands.
+void kozlUtanOsszeomlik(TempFolder& folder, int32_t n) {
+  folder.put(kNevekFile, parNevek(3));
+  folder.put(kKozl3sorFile, parKozlemenyek(3));
+  EXPECT_THROW(fizetoMentes(folder.path(), n, parFizeto(9), parKozlemeny(9),
+                            [](MentesLepes l) {
+                              if (l == MentesLepes::Nevek) throw Osszeomlas{};
+                              return true;
+                            }),
+               Osszeomlas);
+}
+
 }  // namespace
 
 TEST(FizetoMentes, ACrashBetweenTheTwoWritesIsUndoneBeforeTheNextRead) {
   for (const int32_t n : {4, 2}) {  // a new payer, a modify
     SCOPED_TRACE(n);
     TempFolder folder;
-    folder.put(kNevekFile, parNevek(3));
-    folder.put(kKozl3sorFile, parKozlemenyek(3));
-    // The process ends after the notice was written: the journal stands.
-    EXPECT_THROW(fizetoMentes(folder.path(), n, parFizeto(9), parKozlemeny(9),
-                              [](MentesLepes l) {
-                                if (l == MentesLepes::Nevek) throw Osszeomlas{};
-                                return true;
-                              }),
-                 Osszeomlas);
+    kozlUtanOsszeomlik(folder, n);
     ASSERT_NE(folder.bytes(kKozl3sorFile), parKozlemenyek(3));
     // The next reader undoes it first: payer and notice n as before, and nothing appended.
     FizetoPar par(folder.path());
@@ -77,37 +82,28 @@ TEST(FizetoMentes, AShortWriteOfAnAppendIsCutBack) {
 }
 
 TEST(FizetoMentes, AHalfDoneSaveThatCannotBeUndoneIsReadAsBefore) {
-  {
-    const int32_t n = 2;  // a modify: its undo writes the old bytes back
-    TempFolder folder;
-    folder.put(kNevekFile, parNevek(3));
-    folder.put(kKozl3sorFile, parKozlemenyek(3));
-    // The process ends after the new notice was written; then no file may take a byte at the
-    // places the undo writes (a file size limit below them), so the journal stays.
-    EXPECT_THROW(fizetoMentes(folder.path(), n, parFizeto(9), parKozlemeny(9),
-                              [](MentesLepes l) {
-                                if (l == MentesLepes::Nevek) throw Osszeomlas{};
-                                return true;
-                              }),
-                 Osszeomlas);
-    const QByteArray kozl = folder.bytes(kKozl3sorFile);
-    struct rlimit regi {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &regi), 0);
-    const auto jel = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit hatar = regi;
-    hatar.rlim_cur = 100;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &hatar), 0);
-    FizetoPar par(folder.path());
-    const int32_t db = par.count();
-    const NevekRekord nev = par.nevek(2);
-    Kozl3sorRekord k;
-    par.kozl(2, k);
-    ::setrlimit(RLIMIT_FSIZE, &regi);
-    std::signal(SIGXFSZ, jel);
-    ASSERT_TRUE(folder.exists(kMentesNaploFile));
-    EXPECT_EQ(folder.bytes(kKozl3sorFile), kozl);  // the new notice is still in the file
-    EXPECT_EQ(db, 3);
-    EXPECT_EQ(trimmed(nev.Nev), QStringLiteral("Ügyfél 2"));
-    EXPECT_EQ(encodeRecord(k), encodeRecord(parKozlemeny(2)));
-  }
+  // A modify (its undo writes the old bytes back) ends after the new notice was written; then
+  // no file may take a byte at the places the undo writes (a file size limit below them), so
+  // the journal stays.
+  TempFolder folder;
+  kozlUtanOsszeomlik(folder, 2);
+  const QByteArray kozl = folder.bytes(kKozl3sorFile);
+  struct rlimit regi {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &regi), 0);
+  const auto jel = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit hatar = regi;
+  hatar.rlim_cur = 100;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &hatar), 0);
+  FizetoPar par(folder.path());
+  const int32_t db = par.count();
+  const NevekRekord nev = par.nevek(2);
+  Kozl3sorRekord k;
+  par.kozl(2, k);
+  ::setrlimit(RLIMIT_FSIZE, &regi);
+  std::signal(SIGXFSZ, jel);
+  ASSERT_TRUE(folder.exists(kMentesNaploFile));
+  EXPECT_EQ(folder.bytes(kKozl3sorFile), kozl);  // the new notice is still in the file
+  EXPECT_EQ(db, 3);
+  EXPECT_EQ(trimmed(nev.Nev), QStringLiteral("Ügyfél 2"));
+  EXPECT_EQ(encodeRecord(k), encodeRecord(parKozlemeny(2)));
 }

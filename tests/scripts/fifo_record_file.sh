@@ -8,7 +8,7 @@ set -u
 bin="$1"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/leallitas.bash"
 
 run() {  # $1: the record file that is a FIFO
   local prog="$work/$1"
@@ -27,14 +27,7 @@ run() {  # $1: the record file that is a FIFO
   done
   [ -e "$prog/lavindor.lock" ] || fail "$1: the program never started"
   sleep 1
-  kill -TERM "$pid"
-  for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$pid" 2>/dev/null; then kill -KILL "$pid"; fail "$1: the program did not end within 5 s of SIGTERM"; fi
-  wait "$pid"
-  local rc=$?
+  terminate "$pid" 50 "$1"
   [ "$rc" -eq 0 ] || { cat "$work/out.txt"; fail "$1: exit code $rc"; }
   [ -p "$prog/$1" ] || fail "$1: the FIFO was replaced"
   if [ "$1" = Set.dat ]; then

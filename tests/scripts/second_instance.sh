@@ -12,7 +12,7 @@ trap 'for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done; rm -rf "$work
 prog="$work/program"
 mkdir -p "$prog"
 cp "$bin" "$prog/lavindor"
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/leallitas.bash"
 
 # Starts the program in the background (its process id in $started); waits until the activation
 # has created Jogcimek2.dat.
@@ -28,18 +28,6 @@ start() {
   done
   kill -0 "$pid" 2>/dev/null || { cat "$work/$1.txt"; fail "$1 ended on its own"; }
   started=$pid
-}
-
-# Sends SIGTERM to $1 and waits for its end; $2 says which start it is. Its exit code in $rc.
-terminate() {
-  kill -TERM "$1"
-  for _ in $(seq 1 100); do
-    kill -0 "$1" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$1" 2>/dev/null && fail "the $2 start did not end on SIGTERM"
-  wait "$1"
-  rc=$?
 }
 
 # Every file of the folder with its size, time and checksum.
@@ -61,7 +49,7 @@ done
 grep -q "A program már fut ebből a mappából" "$work/second.txt" || { cat "$work/second.txt"; fail "no message from the second start"; }
 sleep 0.3
 kill -0 "$second" 2>/dev/null || fail "the second start ended before its message box was answered"
-terminate "$second" second
+terminate "$second" 100 "the second start"
 [ "$rc" -eq 1 ] || fail "the second start ended with $rc, not 1"
 [ "$(snapshot)" = "$before" ] || fail "the second start changed the folder"
 kill -0 "$first" 2>/dev/null || fail "the first program ended"
@@ -72,7 +60,7 @@ wait "$first" 2>/dev/null
 [ -f "$prog/lavindor.lock" ] || fail "no lock file of the killed program"
 start third
 third=$started
-terminate "$third" third
+terminate "$third" 100 "the third start"
 [ "$rc" -eq 0 ] || { cat "$work/third.txt"; fail "the third start ended with $rc"; }
 [ -f "$prog/lavindor.lock" ] && fail "the lock stays after a normal end"
 echo "OK"

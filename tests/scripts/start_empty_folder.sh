@@ -11,7 +11,7 @@ prog="$work/program"
 cur="$work/current"
 mkdir -p "$prog" "$cur"
 cp "$bin" "$prog/lavindor"
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/leallitas.bash"
 
 run_once() {
   # The (empty) second legal-title list is created at activation: it tells when start-up is over.
@@ -27,14 +27,7 @@ run_once() {
   done
   sleep 0.5
   kill -0 "$pid" 2>/dev/null || { cat "$work/out.txt"; fail "the program ended on its own"; }
-  kill -TERM "$pid"
-  for _ in $(seq 1 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$pid" 2>/dev/null; then kill -KILL "$pid"; fail "the program did not end after SIGTERM"; fi
-  wait "$pid"
-  local rc=$?
+  terminate "$pid" 100 "the start"
   [ "$rc" -eq 0 ] || { cat "$work/out.txt"; fail "exit code $rc"; }
 }
 

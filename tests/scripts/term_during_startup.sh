@@ -7,7 +7,7 @@ set -u
 bin="$1"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/leallitas.bash"
 
 for run in 1 2 3; do
   prog="$work/program$run"
@@ -25,14 +25,7 @@ for run in 1 2 3; do
     sleep 0.005
   done
   [ -e "$prog/SetTerti.dat" ] || fail "run $run: the program never started"
-  kill -TERM "$pid"
-  for _ in $(seq 1 300); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$pid" 2>/dev/null; then kill -KILL "$pid"; fail "run $run: the program did not end after SIGTERM"; fi
-  wait "$pid"
-  rc=$?
+  terminate "$pid" 300 "run $run"
   [ "$rc" -eq 0 ] || { cat "$work/out.txt"; fail "run $run: exit code $rc"; }
   [ "$(od -An -tx1 -j178 -N2 "$prog/Set.dat" | tr -d ' ')" != "0500" ] || fail "run $run: no exit save"
 done
