@@ -106,7 +106,13 @@ void BetuValaszto::cmbBetutipusok_Click() {
   // Both files or neither: the old contents are put back when the second write fails.
   RecordFile tipFile(platform_.folder, kBetutipFile, BetutipRekord::Length);
   RecordFile meretFile(platform_.folder, kBetumeretFile, BetumeretRekord::Length);
-  const QByteArray oldTip = tipFile.readBytes(1);
+  // Without the old names they could not be put back: nothing is saved.
+  const std::optional<QByteArray> regiTip = tipFile.readBytes(1);
+  if (!regiTip) {
+    warn(tipFile.olvasasHiba() + QStringLiteral("\r\nA betűtípusok nem lettek mentve."));
+    return;
+  }
+  const QByteArray oldTip = *regiTip;
   const bool hadTip = tipFile.count() >= 1;
   const MentesEredmeny tip = tipFile.writeDurable(1, encodeRecord(names));
   if (!tip) {

@@ -87,7 +87,8 @@ void frmLavindor::epit() {
     NevekRekord n = allapot_.Nevek;
     if (allapot_.AktualisRekord >= 1) {
       FizetoPar par(platform_.folder);
-      if (allapot_.AktualisRekord <= par.count()) par.nevek(allapot_.AktualisRekord, n);
+      // One that cannot be read leaves the copy the window holds.
+      if (allapot_.AktualisRekord <= par.count() && !par.nevek(allapot_.AktualisRekord, n)) n = allapot_.Nevek;
     }
     const CimSorok c = feladoLap->cimSorai();
     return UlapCimzett{n, c.sor1, c.sor2, iratLap->irszam()};
@@ -114,6 +115,7 @@ void frmLavindor::epit() {
   }
 
   lista = new FizetoLista(platform_);
+  lista->olvasasiHiba = &allapot_.ListaHiba;
   ListView2 = new CimValaszto(platform_.folder, lista->frameCimKeres);
   ListView2->setObjectName(QStringLiteral("ListView2"));
   if (auto* l = qobject_cast<QVBoxLayout*>(lista->frameCimKeres->layout())) l->insertWidget(0, ListView2, 1);

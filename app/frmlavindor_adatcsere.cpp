@@ -60,6 +60,7 @@ AdatcsereAblak frmLavindor::adatcsere() {
     else QApplication::restoreOverrideCursor();
   };
   a.NevekHiba = &allapot_.NevekHiba;
+  a.ListaHiba = &allapot_.ListaHiba;
   return a;
 }
 

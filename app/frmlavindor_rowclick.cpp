@@ -42,12 +42,23 @@ void frmLavindor::ListView1_ItemClick(int sor) {
   lista->lbKijelolve->setText(cs ? QString::number(kijelolt) : QString());
 
   // 5.-6. The settings and the payer's two records. A record number beyond the files leaves
-  // the buffers as the last payer loaded them.
+  // the buffers as the last payer loaded them; records that cannot be read fill nothing, and
+  // no payer is current then.
   loadSet(platform_.folder, allapot_.Set);
   FizetoPar par(platform_.folder);
   if (aktualis >= 1 && aktualis <= par.count()) {
-    par.nevek(aktualis, allapot_.Nevek);
-    par.kozl(aktualis, allapot_.Kozl3sor);
+    NevekRekord nevek;
+    Kozl3sorRekord kozl;
+    if (!par.nevek(aktualis, nevek) || !par.kozl(aktualis, kozl)) {
+      allapot_.AktualisRekord = 0;
+      for (auto* b : {cmdDel, cmdModosit, cmdOsszegek}) b->setEnabled(false);
+      if (platform_.messages)
+        platform_.messages->info(par.hiba() + QStringLiteral("\r\nA címzett adatai nem tölthetők be."),
+                                 QStringLiteral("Hiba"), MsgIcon::Critical);
+      return;
+    }
+    allapot_.Nevek = nevek;
+    allapot_.Kozl3sor = kozl;
   }
   const NevekRekord& n = allapot_.Nevek;
 
@@ -63,7 +74,8 @@ void frmLavindor::lapokKitolt(const FizetoKitoltes& f) {
 }
 
 FizetoAllapot frmLavindor::fizetoAllapot() {
-  return {allapot_.Nevek, allapot_.Kozl3sor, allapot_.AktualisRekord, allapot_.FelvetelMod, &allapot_.NevekHiba};
+  return {allapot_.Nevek, allapot_.Kozl3sor, allapot_.AktualisRekord, allapot_.FelvetelMod, &allapot_.NevekHiba,
+          &allapot_.ListaHiba};
 }
 
 FoAblak frmLavindor::foAblak() {
@@ -76,10 +88,10 @@ FoAblak frmLavindor::foAblak() {
   a.fizetoModositva = [this] {
     const int32_t n = allapot_.AktualisRekord;
     FizetoPar par(platform_.folder);
-    if (n < 1 || n > par.count()) return;
-    const NevekRekord r = par.nevek(n);
+    NevekRekord r;
     Kozl3sorRekord k;
-    par.kozl(n, k);
+    // The saved records as the disk holds them; ones that cannot be read leave the pages as they are.
+    if (n < 1 || n > par.count() || !par.nevek(n, r) || !par.kozl(n, k)) return;
     // The payer's fields only: the amounts and the pages' own boxes stay as they are.
     for (FormPage* p : oldalak_) p->fill({r, k, trimmed(allapot_.Set.FizHat), isTrue(allapot_.Set.FizHatBeolvas)});
   };

@@ -48,6 +48,14 @@ bool PrintJob::run(const std::function<void(PrintJob&)>& body) {
     if (hiba) handle(e, false);  // always leaves
   } catch (const Abort&) {
     return false;
+  } catch (const OlvasasiHiba& o) {
+    // Whatever the class: nothing of the document goes out, and the user hears why.
+    p_.takeOffPage();
+    p_.killDoc();
+    errors_.push_back({5, o.uzenet});
+    msg_.info(o.uzenet + QStringLiteral("\r\nA dokumentum nem lett kinyomtatva."), QStringLiteral("Hiba"),
+              MsgIcon::Critical);
+    return false;
   }
   sayOffPage();
   return true;

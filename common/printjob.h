@@ -19,7 +19,9 @@
 //     or the PDF file could not take it), where the class itself would say nothing;
 //   - that the saved printer is not installed: the print is cancelled before anything is placed;
 //   - after a print that went to its end, every text placed wholly or partly outside its page
-//     (which text, where, on what page size); each is a failed step, placed all the same.
+//     (which text, where, on what page size); each is a failed step, placed all the same;
+//   - that a record the print needs could not be read (an OlvasasiHiba): the document is
+//     cancelled at once, so nothing is printed with blanks in the place of unread data.
 #include <QString>
 #include <QSizeF>
 #include <QStringList>
@@ -36,6 +38,15 @@ struct Platform;
 struct SetRekord;
 
 enum class ErrorClass { SilentCancel, FontFallback, CancelWithMessage, Ignore, None };
+
+// A record a print needs could not be read; `uzenet` says which file and why (Hungarian).
+struct OlvasasiHiba {
+  QString uzenet;
+};
+// Throws OlvasasiHiba with `hiba` unless `olvasva`.
+inline void olvasva(bool olvasva, const QString& hiba) {
+  if (!olvasva) throw OlvasasiHiba{hiba};
+}
 
 // The two ways a form printer chooses its printer from the general settings.
 enum class PrinterChoice {

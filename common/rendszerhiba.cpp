@@ -20,6 +20,8 @@ constexpr Magyar kMagyar[] = {
     {EFBIG, "A fájl túl nagy"},
     {EBUSY, "Az eszköz vagy az erőforrás foglalt"},
     {EPERM, "A művelet nem engedélyezett"},
+    // Said of a file that ends before the records it was read for.
+    {ENODATA, "A fájl rövidebb a vártnál"},
 };
 
 // The C library's text of `errnum`, in whatever language the process runs.

@@ -36,7 +36,7 @@ QString megjegyzessel(const QString& uzenet, const CsvBeolvasas& b) {
 }  // namespace
 
 void mnuAdatCsvbol(Platform& p, SetRekord& set, const AdatcsereAblak& a) {
-  if (!p.fileDialogs || !fizetoIrhato(p, a.NevekHiba)) return;
+  if (!p.fileDialogs || !fizetoIrhato(p, a.NevekHiba, a.ListaHiba)) return;
   const QString path = p.fileDialogs->openFile(kImportCim, QDir::homePath(), kCsvSzuro);
   if (path.isEmpty()) return;
   loadSet(p.folder, set);
@@ -91,7 +91,7 @@ void mnuKonertal(Platform& p, const AdatcsereAblak& a) {
                               QStringLiteral("Újabb konvertálás a régi adatbázis ''nevek1.dat'' névre való"),
                               QStringLiteral("visszanevezése után lehetséges."), QStringLiteral(" "),
                               QStringLiteral("Mehet a konvertálás?")};
-  if (!fizetoIrhato(p, a.NevekHiba)) return;
+  if (!fizetoIrhato(p, a.NevekHiba, a.ListaHiba)) return;
   if (!p.messages->ask(kerdes.join(kCrLf), QStringLiteral(" FIGYELEM "))) return;
   homokora(a, true);
   const KonvEredmeny r = Konvertalas(p.folder);
@@ -123,7 +123,7 @@ void mnuKonertal(Platform& p, const AdatcsereAblak& a) {
 
 void mnuAdatbazisTorles(Platform& p, const AdatcsereAblak& a) {
   const QString cim = QStringLiteral("Adatbázis törlése");
-  if (!fizetoIrhato(p, a.NevekHiba)) return;
+  if (!fizetoIrhato(p, a.NevekHiba, a.ListaHiba)) return;
   if (!p.messages->ask(QStringLiteral("Biztos benne hogy TÖRLI ") + kCrLf + QStringLiteral("a teljes adatbázist?") +
                            kCrLf + kCrLf + QStringLiteral("Mehet a TÖRLÉS?"),
                        cim))
@@ -169,7 +169,7 @@ void Timer1_Timer(Platform& p, SetRekord& set, FigyeltFajl& elozo, const Adatcse
     return;
   }
   // The payer files may not be written in this run: said, and the timer stays off.
-  if (!fizetoIrhato(p, a.NevekHiba)) return;
+  if (!fizetoIrhato(p, a.NevekHiba, a.ListaHiba)) return;
   const AutoImportEredmeny r = automatikusImport(p.folder, *fajl, isTrue(set.AutBeolvasFelulir), a.csereHorog);
   elozo.felejt();
   switch (r.allapot) {

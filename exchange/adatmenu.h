@@ -26,6 +26,7 @@ struct AdatcsereAblak {
   std::function<void(bool)> homokora;
   // Why the payer files must not be written in this run (fizetoIrhato); none or empty: they may.
   const QString* NevekHiba = nullptr;
+  const QString* ListaHiba = nullptr;  // the same for a list read short (FizetoLista)
   // Reaches the steps of the payer swap of the automatic import (tests inject failures there).
   CsereHorog csereHorog;
 };

@@ -18,30 +18,45 @@ ExportEredmeny csvExport(const QString& folder, const QString& celPath) {
     return e;
   }
   const int L = NevekRekord::Length, K = Kozl3sorRekord::Length;
-  QByteArray nevek, kozl;
-  int32_t count = 0, kc = 0;
-  {
-    FizetoPar par(folder);
-    count = par.count();
-    nevek = par.nevekRange(1, count);
-    kc = std::min(par.kozlCount(), count);
-    kozl = par.kozlRange(1, kc);
-  }
-  QByteArray ki;
-  ki.reserve(qsizetype(count) * CsvSor::Length);
-  const QByteArray ures = encodeRecord(Kozl3sorRekord{});
-  CsvSorSzamlalo sz;
-  for (int32_t r = 0; r < count; ++r) {
-    const QByteArray n = QByteArray::fromRawData(nevek.constData() + qsizetype(r) * L, L);
-    const QByteArray k = r < kc ? QByteArray::fromRawData(kozl.constData() + qsizetype(r) * K, K) : ures;
-    ki += csvSor(n, k, &sz);
-  }
   QSaveFile f(celPath);
   if (!f.open(QIODevice::WriteOnly)) {
     e.hiba = QStringLiteral("A(z) %1 fájl nem hozható létre: %2").arg(nev, rendszerHiba(f));
     return e;
   }
-  if (f.write(ki) != ki.size() || !f.commit()) {
+  // A block of records at a time, each block's lines written before the next is read: memory
+  // stays the same whatever the size of the list.
+  constexpr int32_t kBlokk = 4096;
+  FizetoPar par(folder);
+  const int32_t count = par.count();
+  const int32_t kc = std::min(par.kozlCount(), count);
+  QByteArray nevek(qsizetype(kBlokk) * L, Qt::Uninitialized), kozl(qsizetype(kBlokk) * K, Qt::Uninitialized);
+  QByteArray ki;
+  ki.reserve(qsizetype(kBlokk) * CsvSor::Length);
+  const QByteArray ures = encodeRecord(Kozl3sorRekord{});
+  CsvSorSzamlalo sz;
+  for (int32_t elso = 1; elso <= count; elso += kBlokk) {
+    const int32_t db = std::min(kBlokk, count - elso + 1);
+    const int32_t kdb = std::clamp(kc - elso + 1, 0, db);
+    FajlEredmeny olvasas;
+    QString fajl;
+    if (!par.olvas(FizetoPar::Nevek, elso, db, nevek.data(), olvasas, &fajl) ||
+        !par.olvas(FizetoPar::Kozl, elso, kdb, kozl.data(), olvasas, &fajl)) {
+      // The half file goes with the unsaved QSaveFile; the target stays as it was.
+      e.hiba = QStringLiteral("Az adatbázis nem exportálható: a(z) %1 fájl nem olvasható: %2.").arg(fajl, olvasas.miert());
+      return e;
+    }
+    ki.clear();
+    for (int32_t r = 0; r < db; ++r) {
+      const QByteArray n = QByteArray::fromRawData(nevek.constData() + qsizetype(r) * L, L);
+      const QByteArray k = r < kdb ? QByteArray::fromRawData(kozl.constData() + qsizetype(r) * K, K) : ures;
+      ki += csvSor(n, k, &sz);
+    }
+    if (f.write(ki) != ki.size()) {
+      e.hiba = QStringLiteral("A(z) %1 fájl nem írható: %2").arg(nev, rendszerHiba(f));
+      return e;
+    }
+  }
+  if (!f.commit()) {
     e.hiba = QStringLiteral("A(z) %1 fájl nem írható: %2").arg(nev, rendszerHiba(f));
     return e;
   }

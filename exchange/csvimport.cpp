@@ -154,9 +154,10 @@ void feldolgozas(const CsvForras& forras, CsvValtozat valtozat, int32_t maxSorok
                            : QStringLiteral("csak üres sorokat tartalmaz");
 }
 
-// The stored pair that an append continues: its payers, and the notices that go with them.
+// The stored pair that an append continues: its payers, and the notices that go with them,
+// read by the pair's one reader.
 struct RegiPar {
-  QString nevek, kozl;  // paths
+  std::optional<FizetoPar> par;
   int32_t fizetok = 0, kozlemenyek = 0;
 };
 
@@ -167,29 +168,28 @@ std::optional<QString> elokeszites(const QString& folder, bool felulir, RegiPar&
   if (const CsereHelyreallitas h = fizetoParHelyreallitas(folder); h.fuggoben) return h.uzenet;
   if (felulir) return std::nullopt;
   // A missing file holds no records: it is not created by an import that may yet give nothing.
-  int32_t kozlemenyek = 0;
-  if (QFileInfo::exists(dataPath(folder, kNevekFile))) {
-    RecordFile nf(folder, kNevekFile, NevekRekord::Length);
-    if (!nf.isOpen()) return nf.errorText();
-    r.nevek = nf.path();
-    r.fizetok = nf.count();
+  bool van[2] = {};
+  for (int i = 0; i < 2; ++i) {
+    const QString& nev = i == 0 ? kNevekFile : kKozl3sorFile;
+    if (!QFileInfo::exists(dataPath(folder, nev))) continue;
+    RecordFile f(folder, nev, i == 0 ? NevekRekord::Length : Kozl3sorRekord::Length);
+    if (!f.isOpen()) return f.errorText();
+    van[i] = true;
   }
-  if (QFileInfo::exists(dataPath(folder, kKozl3sorFile))) {
-    RecordFile kf(folder, kKozl3sorFile, Kozl3sorRekord::Length);
-    if (!kf.isOpen()) return kf.errorText();
-    r.kozl = kf.path();
-    kozlemenyek = kf.count();
-  }
-  r.kozlemenyek = std::min(kozlemenyek, r.fizetok);
+  const bool vanNevek = van[0], vanKozl = van[1];
+  r.par.emplace(folder);
+  r.fizetok = vanNevek ? r.par->count() : 0;
+  r.kozlemenyek = vanKozl ? std::min(r.par->kozlCount(), r.fizetok) : 0;
   return std::nullopt;
 }
 
 // The new pair of an append starts with the stored one. A notice file shorter than the payer
 // file is padded with blank notices, so every payer keeps its own; notices beyond the last
 // payer are dropped.
-void regiParMasolasa(UjPar& uj, const RegiPar& r) {
-  uj.masol(UjPar::Nevek, r.nevek, qint64(r.fizetok) * NevekRekord::Length);
-  uj.masol(UjPar::Kozl, r.kozl, qint64(r.kozlemenyek) * Kozl3sorRekord::Length);
+void regiParMasolasa(UjPar& uj, RegiPar& r) {
+  if (!r.par) return;  // a replace
+  uj.masol(UjPar::Nevek, *r.par, FizetoPar::Nevek, 1, r.fizetok);
+  uj.masol(UjPar::Kozl, *r.par, FizetoPar::Kozl, 1, r.kozlemenyek);
   const QByteArray ures = encodeRecord(Kozl3sorRekord{});
   for (int32_t i = r.kozlemenyek; i < r.fizetok && uj.ok(); ++i) uj.ir(UjPar::Kozl, ures);
 }

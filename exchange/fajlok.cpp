@@ -33,9 +33,9 @@ bool sajatAdatfajl(const QString& folder, const QString& path) {
 
 bool irTeljes(const QString& path, const QByteArray& bytes) {
   // Only a regular file is written; anything else standing at the name is left alone.
-  const int hiba = fajlIras(path, bytes, O_TRUNC);
-  errno = hiba;
-  return hiba == 0;
+  const FajlEredmeny hiba = fajlIras(path, bytes, O_TRUNC);
+  errno = hiba.errnum;
+  return hiba.ok();
 }
 
 bool atnevez(const QString& from, const QString& to) {

@@ -36,10 +36,10 @@ bool mentes(const QString& regi, const QString& cel, const QByteArray& tartalom,
     *letezik = true;
     return false;
   }
-  const int hiba = fajlIras(cel, tartalom, O_EXCL);
-  *letezik = hiba == EEXIST;
-  if (hiba != 0 && !*letezik) QFile::remove(cel);
-  return hiba == 0;
+  const FajlEredmeny hiba = fajlIras(cel, tartalom, O_EXCL);
+  *letezik = hiba.errnum == EEXIST;
+  if (!hiba && !*letezik) QFile::remove(cel);
+  return hiba.ok();
 }
 
 // A byte of a text field: a blank-padded code page 1250 text, or the zeros of a record never

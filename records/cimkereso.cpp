@@ -17,8 +17,10 @@ template <class R, class Pred>
 std::vector<std::pair<int32_t, R>> olvas(const QString& folder, const QString& file, Pred match) {
   RecordFile f(folder, file, R::Length);
   const int32_t n = f.count();
-  const QByteArray all = f.readRange(1, n);
+  // A table that cannot be read finds nothing.
+  const QByteArray all = f.readRange(1, n).value_or(QByteArray());
   std::vector<std::pair<int32_t, R>> out;
+  if (all.size() < qsizetype(n) * R::Length) return out;
   for (int32_t i = 0; i < n; ++i) {
     R r;
     decodeRecord(all.mid(qsizetype(i) * R::Length, R::Length), r);
@@ -120,14 +122,14 @@ void CimValaszto::ListView2_ItemClick(QTreeWidgetItem* item) {
   // A record that is no longer in its table fills nothing.
   if (KeresesModja == kTelepulesKereses) {
     RecordFile f(folder_, kTelepulesekFile, TelepulesRekord::Length);
-    if (rec < 1 || rec > f.count()) return;
-    const auto r = f.read<TelepulesRekord>(rec);
+    TelepulesRekord r;
+    if (rec < 1 || rec > f.count() || !f.read(rec, r)) return;
     setText(helyseg_, trimmed(r.Helyseg));
     setText(irsz_, QString::number(r.Irsz));
   } else if (KeresesModja == kUtcaKereses || KeresesModja == kIrszamKereses) {
     RecordFile f(folder_, kBudapestFile, BudapestRekord::Length);
-    if (rec < 1 || rec > f.count()) return;
-    const auto r = f.read<BudapestRekord>(rec);
+    BudapestRekord r;
+    if (rec < 1 || rec > f.count() || !f.read(rec, r)) return;
     setText(utca_, utcaSzoveg(r));
     setText(helyseg_, kBudapest);
     setText(irsz_, QString::number(r.Irsz));

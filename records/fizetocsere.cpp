@@ -33,27 +33,6 @@ const QString kNincs = QStringLiteral("-");
 const QStringList kMaradekMintak = {QStringLiteral("nevx*.dat"), QStringLiteral("xxkoz*.dat"),
                                     QStringLiteral("nevek1-*.bak"), QStringLiteral("kozl3sor-*.bak")};
 
-QByteArray enc(const QString& path) { return QFile::encodeName(path); }
-
-// False with errno set on failure.
-bool fsyncUt(const QString& path, int flags) {
-  const int fd = ::open(enc(path).constData(), O_RDONLY | O_CLOEXEC | flags);
-  if (fd < 0) return false;
-  const bool ok = ::fsync(fd) == 0;
-  const int hiba = errno;
-  ::close(fd);
-  errno = hiba;
-  return ok;
-}
-// Flushes a file's contents to the disk.
-bool fsyncFajl(const QString& path) { return fsyncUt(path, 0); }
-
-bool atnevez(const QString& from, const QString& to) {
-  return ::rename(enc(from).constData(), enc(to).constData()) == 0;
-}
-
-bool torol(const QString& path) { return ::unlink(enc(path).constData()) == 0 || errno == ENOENT; }
-
 bool regularis(const QString& path) {
   const QFileInfo fi(path);
   return fi.exists() && fi.isFile();
@@ -83,16 +62,19 @@ QByteArray naploTartalom(const Naplo& n) {
   for (const Atnevezes& r : n.a)
     out += r.honnan.toUtf8() + '\t' + r.hova.toUtf8() + '\t' + QByteArray::number(r.meret) + '\t' +
            r.mentes.toUtf8() + '\n';
-  if (!n.forras.isEmpty()) out += kForrasJel + '\t' + enc(n.forras).toPercentEncoding() + '\n';
+  if (!n.forras.isEmpty()) out += kForrasJel + '\t' + fajlUt(n.forras).toPercentEncoding() + '\n';
   return out + kVege;
 }
 
 bool simaNev(const QString& n) { return !n.isEmpty() && !n.contains('/') && n != "." && n != ".."; }
 
-// A whole journal; nothing for a missing, torn or foreign one.
-std::optional<Naplo> naploOlvas(const QString& path) {
+// A whole journal; nothing for a missing, torn or foreign one. One that cannot be read is
+// nothing too, and `olvashatatlan` (if given) tells it apart: it is never taken for torn.
+std::optional<Naplo> naploOlvas(const QString& path, FajlEredmeny* olvashatatlan = nullptr) {
   // Read without blocking: anything else than a regular file reads as nothing.
-  const QByteArray all = regularisOlvasas(path, 65536);
+  FajlEredmeny e;
+  const QByteArray all = regularisOlvasas(path, 65536, &e).value_or(QByteArray());
+  if (olvashatatlan) *olvashatatlan = e.fajta.isEmpty() ? e : FajlEredmeny{};
   const bool v1 = all.startsWith(kFejlec1);
   if ((!v1 && !all.startsWith(kFejlec2)) || !all.endsWith(kVege)) return std::nullopt;
   QList<QByteArray> sorok = all.mid(kFejlec1.size(), all.size() - kFejlec1.size() - kVege.size()).split('\n');
@@ -144,15 +126,15 @@ bool folytathato(const QDir& dir, const Naplo& n) {
 std::optional<QString> mentes(const QDir& dir, const QString& hova, const QString& mentesNev) {
   const QString cel = dir.filePath(hova), m = dir.filePath(mentesNev);
   struct stat st {};
-  if (::lstat(enc(cel).constData(), &st) != 0) {
+  if (::lstat(fajlUt(cel).constData(), &st) != 0) {
     if (errno == ENOENT) return kNincs;
     return std::nullopt;
   }
   // Something else than a file (a FIFO, a folder) at the name is never read nor replaced.
   if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)) return std::nullopt;
-  if (::link(enc(cel).constData(), enc(m).constData()) == 0) return mentesNev;
-  if (!QFile::copy(cel, m) || !fsyncFajl(m)) {
-    torol(m);
+  if (::link(fajlUt(cel).constData(), fajlUt(m).constData()) == 0) return mentesNev;
+  if (!QFile::copy(cel, m) || !fajlSzinkron(m)) {
+    torles(m);
     return std::nullopt;
   }
   return mentesNev;
@@ -163,65 +145,66 @@ std::optional<QString> mentes(const QDir& dir, const QString& hova, const QStrin
 const QString kVisszaNaplo = QStringLiteral("fizetocsere.vissza");
 
 // Removes what a finished or undone change leaves: temporary files, backups, the journals.
-void takaritas(const QString& folder) {
+// The folder's flush decides: until it is on the disk, an undo's journal could come back.
+FajlEredmeny takaritas(const QString& folder) {
   const QDir dir(folder);
   for (const QString& f : dir.entryList(kMaradekMintak, QDir::Files | QDir::System | QDir::Hidden))
-    torol(dir.filePath(f));
-  torol(dir.filePath(kCsereNaploFile));
-  torol(dir.filePath(kVisszaNaplo));
-  fsyncMappa(folder);
+    torles(dir.filePath(f));
+  torles(dir.filePath(kCsereNaploFile));
+  torles(dir.filePath(kVisszaNaplo));
+  return mappaSzinkron(folder);
 }
 
-// The last step of a made change: its source file goes (durably), then the backups and the
-// journal. False when the source file stays; the journal then stays too, so the source file is
-// never taken for one that was not imported.
-bool lezaras(const QString& folder, const Naplo& n) {
+// The last step of a made change (its renames already on the disk): its source file goes,
+// durably, then the backups and the journal. Why the source file stays, or nothing: the journal
+// then stays too, so the source file is never taken for one that was not imported.
+std::optional<QString> lezaras(const QString& folder, const Naplo& n) {
   if (!n.forras.isEmpty()) {
-    if (!torol(n.forras)) return false;
-    fsyncMappa(QFileInfo(n.forras).absolutePath());
+    FajlEredmeny e = torles(n.forras);
+    if (e) e = mappaSzinkron(QFileInfo(n.forras).absolutePath());
+    if (!e) return QStringLiteral("A címzettek fájljainak legutóbbi változása befejeződött, de a forrásfájlja (%1) nem "
+                                  "törölhető: %2.")
+        .arg(n.forras, e.miert());
   }
   const QDir dir(folder);
   for (const Atnevezes& a : n.a)
-    if (a.mentes != kNincs && !a.mentes.isEmpty()) torol(dir.filePath(a.mentes));
-  if (torol(dir.filePath(kCsereNaploFile))) fsyncMappa(folder);
-  return true;
+    if (a.mentes != kNincs && !a.mentes.isEmpty()) torles(dir.filePath(a.mentes));
+  // The change is on the disk already: a journal that a failed flush lets come back after a
+  // power loss finds its renames done, and only goes again (with any backup that came back).
+  if (torles(dir.filePath(kCsereNaploFile))) mappaSzinkron(folder);
+  return std::nullopt;
 }
 
 // Undoes a journalled change from its backups: the old pair comes back. The journal first
 // takes the name of an undo, so that a crash in the middle goes on undoing at the next start.
-// False when a backup cannot be put back: the undo's journal and the backups then stay.
-bool visszaallitas(const QString& folder, const Naplo& n) {
+// Why it is not undone, or nothing: the undo's journal and the backups then stay (a failed
+// flush of the folder counts as not undone).
+std::optional<QString> visszaallitas(const QString& folder, const Naplo& n) {
   const QDir dir(folder);
-  if (atnevez(dir.filePath(kCsereNaploFile), dir.filePath(kVisszaNaplo))) fsyncMappa(folder);
-  bool kesz = true;
+  if (atnevezes(dir.filePath(kCsereNaploFile), dir.filePath(kVisszaNaplo))) {
+    if (const FajlEredmeny e = mappaSzinkron(folder); !e) return e.miert();
+  }
+  std::optional<QString> hiba;
   for (const Atnevezes& a : n.a) {
     const QString cel = dir.filePath(a.hova);
+    FajlEredmeny e;
     if (a.mentes == kNincs) {
       // The file did not exist before: a new one renamed into its place goes.
-      if (!regularis(dir.filePath(a.honnan))) kesz = torol(cel) && kesz;
+      if (!regularis(dir.filePath(a.honnan))) e = torles(cel);
     } else if (!a.mentes.isEmpty() && regularis(dir.filePath(a.mentes))) {
-      kesz = atnevez(dir.filePath(a.mentes), cel) && kesz;
+      e = atnevezes(dir.filePath(a.mentes), cel);
     }
+    if (!e && !hiba) hiba = e.miert();
   }
-  fsyncMappa(folder);
-  if (kesz) takaritas(folder);
-  return kesz;
+  if (hiba) return hiba;
+  if (const FajlEredmeny e = mappaSzinkron(folder); !e) return e.miert();
+  if (const FajlEredmeny e = takaritas(folder); !e) return e.miert();
+  return std::nullopt;
 }
 
 const QString kFolytatas = QStringLiteral(" A változás a program következő indításakor fejeződik be.");
 
 }  // namespace
-
-bool fsyncMappa(const QString& folder) { return fsyncUt(folder, O_DIRECTORY); }
-
-bool naploIras(const QString& path, const QByteArray& tartalom, bool uj, QString* miert) {
-  int hiba = fajlIras(path, tartalom, uj ? O_EXCL : O_TRUNC);
-  const bool sajat = hiba != EEXIST;  // a journal found at the name is not ours to remove
-  if (hiba == 0 && !fsyncMappa(QFileInfo(path).absolutePath())) hiba = errno;
-  if (hiba != 0 && sajat) torol(path);
-  if (miert) *miert = hiba != 0 ? rendszerHiba(hiba) : QString();
-  return hiba == 0;
-}
 
 CsereNevek ujCsereNevek() {
   const QString jel = veletlenJel();
@@ -243,18 +226,19 @@ CsereEredmeny fizetoParCsere(const QString& folder, const QString& ujNevek, cons
   const QString uN = dir.filePath(ujNevek), uK = dir.filePath(ujKozl);
   const QString naplo = dir.filePath(kCsereNaploFile);
   auto valtozatlan = [&](const QString& miert) {
-    torol(uN);
-    torol(uK);
-    fsyncMappa(folder);
+    // Unjournalled leftovers: whatever of them a failed flush lets come back goes at the next start.
+    torles(uN);
+    torles(uK);
+    mappaSzinkron(folder);
     return CsereEredmeny{CsereAllapot::Valtozatlan, miert};
   };
 
   // 1. Both new files complete on the disk.
   QString ok;  // the system's reason of a failed flush
   auto kiir = [&](const QString& path) {
-    if (fsyncFajl(path)) return true;
-    ok = QStringLiteral(": ") + rendszerHiba(errno);
-    return false;
+    const FajlEredmeny e = fajlSzinkron(path);
+    if (!e) ok = QStringLiteral(": ") + e.miert();
+    return e.ok();
   };
   if (!regularis(uN) || !regularis(uK) || !lep(CsereLepes::Flush) || !kiir(uN) || !kiir(uK))
     return valtozatlan(QStringLiteral("Az új fájlok (%1, %2) nem írhatók ki a lemezre%3.")
@@ -278,36 +262,44 @@ CsereEredmeny fizetoParCsere(const QString& folder, const QString& ujNevek, cons
     n.a[i] = {ujak[i], celok[i], QFileInfo(dir.filePath(ujak[i])).size(), m.value_or(QString())};
   }
   if (naploKesz) {
-    naploKesz = naploIras(naplo, naploTartalom(n), false, &miert);
+    const FajlEredmeny e = naploIras(naplo, naploTartalom(n), false);
+    naploKesz = e.ok();
+    miert = e.miert();
   }
   if (!naploKesz) {
-    torol(naplo);
+    torles(naplo);
     for (const Atnevezes& a : n.a)
-      if (!a.mentes.isEmpty() && a.mentes != kNincs) torol(dir.filePath(a.mentes));
+      if (!a.mentes.isEmpty() && a.mentes != kNincs) torles(dir.filePath(a.mentes));
     return valtozatlan(QStringLiteral("A csere naplója (%1) nem írható%2.")
                            .arg(kCsereNaploFile, miert.isEmpty() ? QString() : QStringLiteral(": ") + miert));
   }
 
   // 3. The renames, payer file first.
-  if (!lep(CsereLepes::Atnevezes1) || !atnevez(uN, dir.filePath(celok[0]))) {
+  if (!lep(CsereLepes::Atnevezes1) || !atnevezes(uN, dir.filePath(celok[0]))) {
     // Nothing replaced yet: undo by removing the journal first, so that no journal ever
     // names a half-removed pair.
-    if (torol(naplo) && fsyncMappa(folder)) {
+    if (torles(naplo) && mappaSzinkron(folder)) {
       for (const Atnevezes& a : n.a)
-        if (a.mentes != kNincs) torol(dir.filePath(a.mentes));
+        if (a.mentes != kNincs) torles(dir.filePath(a.mentes));
       return valtozatlan(QStringLiteral("A(z) %1 fájl nem cserélhető le.").arg(kNevekFile));
     }
     return {CsereAllapot::KovetkezoInditaskor, QStringLiteral("A(z) %1 fájl nem cserélhető le.").arg(kNevekFile) + kFolytatas};
   }
-  if (!lep(CsereLepes::Atnevezes2) || !atnevez(uK, dir.filePath(celok[1]))) {
+  if (!lep(CsereLepes::Atnevezes2) || !atnevezes(uK, dir.filePath(celok[1]))) {
     // The payer file is already new: the journal stays, so the next start finishes the pair.
     return {CsereAllapot::KovetkezoInditaskor,
             QStringLiteral("A(z) %1 fájl nem cserélhető le.").arg(kKozl3sorFile) + kFolytatas};
   }
-  fsyncMappa(folder);
+  // The change is done only once its renames are on the disk; until then the journal stays, so
+  // that a power loss finishes it at the next start rather than losing it.
+  if (const FajlEredmeny e = mappaSzinkron(folder); !e)
+    return {CsereAllapot::KovetkezoInditaskor,
+            QStringLiteral("A címzettek fájljai lecserélődtek, de a lemez hibát jelzett a mappájuk kiírásakor: %1.")
+                    .arg(e.miert()) +
+                kFolytatas};
 
-  // 4. Done: the source file, the backups and the journal go. Whatever of them a crash leaves
-  // is finished at the next start.
+  // 4. Done: the source file, the backups and the journal go. Whatever of them a failure or a
+  // crash leaves is finished by the next recovery.
   if (lep(CsereLepes::NaploTorles)) lezaras(folder, n);
   return {CsereAllapot::Kesz, {}};
 }
@@ -318,34 +310,44 @@ CsereHelyreallitas csereHelyreallitas(const QString& folder) {
   const QDir dir(folder);
   const QString naplo = dir.filePath(kCsereNaploFile);
   CsereHelyreallitas h;
-  const std::optional<Naplo> vissza = naploOlvas(dir.filePath(kVisszaNaplo));
-  if (const std::optional<Naplo> n = vissza ? vissza : naploOlvas(naplo)) {
+  FajlEredmeny hiba[2];
+  const std::optional<Naplo> vissza = naploOlvas(dir.filePath(kVisszaNaplo), &hiba[0]);
+  const std::optional<Naplo> elore = vissza ? std::nullopt : naploOlvas(naplo, &hiba[1]);
+  // A journal that cannot be read is neither followed nor removed.
+  for (const FajlEredmeny& e : hiba)
+    if (!e && !vissza) {
+      h.fuggoben = true;
+      h.uzenet = QStringLiteral("A címzettek fájljainak legutóbbi változásáról szóló napló nem olvasható: %1.\r\nA "
+                                "program ebben a futásban nem módosítja a címzettek fájljait.")
+                     .arg(e.miert());
+      return h;
+    }
+  if (const std::optional<Naplo> n = vissza ? vissza : elore) {
     if (!vissza && folytathato(dir, *n)) {
       // Roll forward: every rename whose new file is still there, in the original order.
-      bool kesz = true;
+      FajlEredmeny e;
       for (const Atnevezes& a : n->a) {
         const QString honnan = dir.filePath(a.honnan);
-        if (kesz && regularis(honnan) && !atnevez(honnan, dir.filePath(a.hova))) kesz = false;
+        if (e && regularis(honnan)) e = atnevezes(honnan, dir.filePath(a.hova));
       }
-      fsyncMappa(folder);
-      if (kesz && lezaras(folder, *n)) return h;
+      if (e) e = mappaSzinkron(folder);
+      const std::optional<QString> maradt = e ? lezaras(folder, *n) : std::nullopt;
+      if (e && !maradt) return h;
       h.fuggoben = true;
-      h.uzenet = kesz ? QStringLiteral("A címzettek fájljainak legutóbbi változása befejeződött, de a forrásfájlja "
-                                       "(%1) nem törölhető.")
-                            .arg(n->forras)
-                      : QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi változása nem fejezhető be: a "
-                                       "fájlok nem nevezhetők át.")
-                            .arg(kNevekFile, kKozl3sorFile);
+      h.uzenet = maradt ? *maradt
+                        : QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi változása nem fejezhető be: a "
+                                         "fájlok nem nevezhetők át (%3).")
+                              .arg(kNevekFile, kKozl3sorFile, e.miert());
       h.uzenet += QStringLiteral("\r\nA program ebben a futásban nem módosítja a címzettek fájljait.");
       return h;
     }
     // Roll back: a file of the change is missing or torn; the old pair comes back.
-    if (!visszaallitas(folder, *n)) {
+    if (const std::optional<QString> miert = visszaallitas(folder, *n)) {
       h.fuggoben = true;
       h.uzenet = QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi, félbeszakadt változása nem vonható vissza: "
-                                "a korábbi fájlok nem nevezhetők vissza.\r\nA program ebben a futásban nem módosítja a "
-                                "címzettek fájljait.")
-                     .arg(kNevekFile, kKozl3sorFile);
+                                "a korábbi fájlok nem nevezhetők vissza (%3).\r\nA program ebben a futásban nem "
+                                "módosítja a címzettek fájljait.")
+                     .arg(kNevekFile, kKozl3sorFile, *miert);
       return h;
     }
     h.uzenet = QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi változása félbeszakadt, és nem fejezhető be, "
@@ -354,7 +356,8 @@ CsereHelyreallitas csereHelyreallitas(const QString& folder) {
     return h;
   }
   // No whole journal: the leftovers of a change that never started; the originals are
-  // untouched. The journal itself goes last.
+  // untouched. The journal itself goes last; leftovers that a failed flush lets come back go
+  // at the next start.
   takaritas(folder);
   return h;
 }

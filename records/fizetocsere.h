@@ -81,11 +81,3 @@ struct OlvasottPar {
   QString nevek, kozl;
 };
 OlvasottPar olvasandoPar(const QString& folder);
-
-// Makes a folder's entries (created, renamed, removed files) durable.
-bool fsyncMappa(const QString& folder);
-
-// Writes a small journal whole and makes it durable, with its folder entry. `uj`: the file must
-// not exist yet. On failure a file it created is removed, and `miert` gets the system's reason
-// (empty where there is none).
-bool naploIras(const QString& path, const QByteArray& tartalom, bool uj, QString* miert);

@@ -28,7 +28,7 @@ QString nevekOlvasasiHiba(const QString& folder) {
   const QString path = dataPath(folder, kNevekFile);
   const QFileInfo fi(path);
   if (fi.exists() || fi.isSymLink()) {
-    NyitasHiba h;
+    FajlEredmeny h;
     const int fd = regularisNyitas(path, O_RDONLY, &h);
     if (fd >= 0) {
       ::close(fd);
@@ -50,8 +50,9 @@ QString nevekOlvasasiHiba(const QString& folder) {
   return {};
 }
 
-bool fizetoIrhato(const Platform& platform, const QString* nevekHiba) {
+bool fizetoIrhato(const Platform& platform, const QString* nevekHiba, const QString* listaHiba) {
   QString miert = nevekHiba ? *nevekHiba : QString();
+  if (miert.isEmpty() && listaHiba) miert = *listaHiba;
   // An unfinished change of the pair (its journal still there) is finished or undone first; one
   // that stays unfinished keeps every writer out.
   if (miert.isEmpty() && fizetoNaploVan(platform.folder)) {
@@ -64,5 +65,5 @@ bool fizetoIrhato(const Platform& platform, const QString* nevekHiba) {
 }
 
 bool fizetoIrhato(const Platform& platform, const FizetoAllapot& allapot) {
-  return fizetoIrhato(platform, allapot.NevekHiba);
+  return fizetoIrhato(platform, allapot.NevekHiba, allapot.ListaHiba);
 }

@@ -30,5 +30,6 @@ QString nevekOlvasasiHiba(const QString& folder);
 // Every writer of nevek1.dat and kozl3sor.dat asks before it writes. They may not be written
 // when nevek1.dat could not be read at start-up (`nevekHiba`), nor while an earlier change of
 // the pair stays unfinished (one that can be finished is finished here).
-bool fizetoIrhato(const Platform& platform, const QString* nevekHiba);
+// Nor while the list was read short (`listaHiba`: a payer could not be read).
+bool fizetoIrhato(const Platform& platform, const QString* nevekHiba, const QString* listaHiba = nullptr);
 bool fizetoIrhato(const Platform& platform, const FizetoAllapot& allapot);

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "common/messages.h"
 #include "common/tricheckbox.h"
 #include "records/nevekrekord.h"
 
@@ -78,14 +79,29 @@ FizetoLista::FizetoLista(const Platform& platform, QWidget* parent)
   connect(cmdListaRejt, &QPushButton::clicked, this, [this] { cmdListaRejt_Click(); });
 }
 
-void FizetoLista::Beolvas() { modell_->beolvas(platform_.folder, true); }
+void FizetoLista::Beolvas() {
+  modell_->beolvas(platform_.folder, true);
+  olvasasUtan();
+}
 
 // The button reads the same file in the program folder as the load, whatever the current
 // folder is; only the record numbers are written bare.
-void FizetoLista::cmdBeolvas_Click() { modell_->beolvas(platform_.folder, false); }
+void FizetoLista::cmdBeolvas_Click() {
+  modell_->beolvas(platform_.folder, false);
+  olvasasUtan();
+}
 
 // Searches the names kept from the last load; the file is read again only when it changed.
-void FizetoLista::NevKereses(const QString& text) { modell_->keres(platform_.folder, text); }
+void FizetoLista::NevKereses(const QString& text) {
+  if (modell_->keres(platform_.folder, text)) olvasasUtan();
+}
+
+void FizetoLista::olvasasUtan() {
+  const QString hiba = modell_->olvasasiHiba();
+  if (olvasasiHiba) *olvasasiHiba = hiba;
+  if (!hiba.isEmpty() && platform_.messages)
+    platform_.messages->info(hiba, QStringLiteral("Hiba"), MsgIcon::Critical);
+}
 
 void FizetoLista::ListView1_ColumnClick(int oszlop) {
   modell_->setRendezes(oszlop, modell_->rendezSorrend(), true);

@@ -36,6 +36,9 @@ class FizetoLista : public QWidget {
   // changed the selection (arrows, Shift+arrows, Ctrl+Space), once a key; a mouse click runs
   // the list view's own clicked signal instead.
   std::function<void(int)> billentyuValasztas;
+  // Set by the main window: where a load that could not read every payer leaves its message
+  // (cleared by a load that read them all), so that no change starts from a list read short.
+  QString* olvasasiHiba = nullptr;
 
   // Reloads the list from nevek1.dat, record numbers padded to six characters.
   void Beolvas();
@@ -66,6 +69,8 @@ class FizetoLista : public QWidget {
 
  private:
   void mutatRendezes();
+  // After a read of the file: a load that stopped short is said, once a load.
+  void olvasasUtan();
 
   const Platform& platform_;
   ListaModell* modell_;

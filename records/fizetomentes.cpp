@@ -28,8 +28,6 @@ constexpr int kHossz[2] = {NevekRekord::Length, Kozl3sorRekord::Length};
 
 using Naplo = MentesNaplo;
 
-QByteArray enc(const QString& path) { return QFile::encodeName(path); }
-
 QString naploPath(const QString& folder) { return QDir(folder).filePath(kMentesNaploFile); }
 
 // The bytes record n held in a file of `meret` bytes.
@@ -72,7 +70,7 @@ bool visszair(const QString& folder, const Naplo& j, QString* hiba) {
   QStringList rossz;
   for (int i = 0; i < 2; ++i) {
     const QString path = dataPath(folder, *kNevek[i]);
-    NyitasHiba h;
+    FajlEredmeny h;
     const int fd = regularisNyitas(path, O_RDWR, &h);
     if (fd < 0) {
       // A file that did not exist before and does not now: nothing to put back.
@@ -81,8 +79,8 @@ bool visszair(const QString& folder, const Naplo& j, QString* hiba) {
     }
     const QByteArray& b = j.regi[i];
     const off_t at = off_t(j.n - 1) * kHossz[i];
-    bool ok = mindIras(fd, b.constData(), b.size(), at) == 0;
-    ok = ok && ::ftruncate(fd, off_t(j.meret[i])) == 0 && ::fsync(fd) == 0;
+    bool ok = mindIras(fd, b.constData(), b.size(), at).ok();
+    ok = ok && ::ftruncate(fd, off_t(j.meret[i])) == 0 && fajlSzinkron(fd);
     ::close(fd);
     if (!ok) rossz << *kNevek[i];
   }
@@ -92,9 +90,12 @@ bool visszair(const QString& folder, const Naplo& j, QString* hiba) {
   return false;
 }
 
-bool naploTorles(const QString& folder) {
-  if (::unlink(enc(naploPath(folder)).constData()) != 0 && errno != ENOENT) return false;
-  fsyncMappa(folder);
+// Removes the journal: false when it stays. `szinkron` gets the flush of the folder, which
+// decides whether the removal survives a power loss.
+bool naploTorles(const QString& folder, FajlEredmeny* szinkron = nullptr) {
+  if (!torles(naploPath(folder))) return false;
+  const FajlEredmeny e = mappaSzinkron(folder);
+  if (szinkron) *szinkron = e;
   return true;
 }
 
@@ -120,22 +121,28 @@ FizetoMentes fizetoMentes(const QString& folder, int32_t n, const NevekRekord& r
   RecordFile* fajlok[2] = {nevek.get(), kozl.get()};
   for (int i = 0; i < 2; ++i) {
     j.meret[i] = QFileInfo(fajlok[i]->path()).size();
-    j.regi[i] = fajlok[i]->readBytes(n).left(regiDarab(n, j.meret[i], kHossz[i]));
+    // Old bytes that cannot be read could not be put back: nothing is written.
+    const std::optional<QByteArray> regi = fajlok[i]->readBytes(n);
+    if (!regi) return {FizetoMentes::Valtozatlan, fajlok[i]->olvasasHiba()};
+    j.regi[i] = regi->left(regiDarab(n, j.meret[i], kHossz[i]));
   }
   {
-    QString miert;
-    if (!lep(MentesLepes::Naplo) || !naploIras(naploPath(folder), tartalom(j), true, &miert))
+    const bool mehet = lep(MentesLepes::Naplo);
+    const FajlEredmeny e = mehet ? naploIras(naploPath(folder), tartalom(j), true) : FajlEredmeny{};
+    if (!mehet || !e)
       return {FizetoMentes::Valtozatlan,
               QStringLiteral("A mentés naplója (%1) nem írható a program mappájába%2.")
-                  .arg(kMentesNaploFile, miert.isEmpty() ? QString() : QStringLiteral(": ") + miert)};
+                  .arg(kMentesNaploFile, e.ok() ? QString() : QStringLiteral(": ") + e.miert())};
   }
   // A failure from here on: the files are closed (nothing buffered follows later) and put back.
+  // (The old bytes are back on the disk then: a journal that a failed folder flush lets come back
+  // only puts them back once more.)
   auto hiba = [&](const QString& miert) {
     nevek.reset();
     kozl.reset();
     QString v;
     if (visszair(folder, j, &v) && naploTorles(folder)) return FizetoMentes{FizetoMentes::Valtozatlan, miert};
-    return FizetoMentes{FizetoMentes::Felbemaradt, miert + QStringLiteral("\r\n") + v};
+    return FizetoMentes{FizetoMentes::Visszavonatlan, miert + QStringLiteral("\r\n") + v};
   };
 
   // 2. The notice, then the payer record, each flushed.
@@ -145,21 +152,39 @@ FizetoMentes fizetoMentes(const QString& folder, int32_t n, const NevekRekord& r
   nevek.reset();
   kozl.reset();
 
-  // 3. Both records are on the disk: the journal goes, and with it the way back.
-  if (!lep(MentesLepes::Lezaras) || !naploTorles(folder))
+  // 3. Both records are on the disk: the journal goes, and with it the way back. Until the
+  // folder is flushed, a power loss could bring the journal back and undo the save.
+  FajlEredmeny szinkron;
+  if (!lep(MentesLepes::Lezaras) || !naploTorles(folder, &szinkron))
     return hiba(QStringLiteral("A mentés naplója (%1) nem törölhető.").arg(kMentesNaploFile));
+  if (!szinkron)
+    return {FizetoMentes::Bizonytalan,
+            QStringLiteral("A címzett adatai a fájlokba beíródtak, de a lemez hibát jelzett a program mappájának "
+                           "kiírásakor (%1), ezért áramszünet után a program következő indításakor a mentés "
+                           "visszavonódhat.")
+                .arg(szinkron.miert())};
   return {FizetoMentes::Kesz, {}};
 }
 
-std::optional<MentesNaplo> felbemaradtMentes(const QString& folder) {
+std::optional<MentesNaplo> felbemaradtMentes(const QString& folder, FajlEredmeny* olvashatatlan) {
   // Only a regular file is read (anything else in its place is no journal of ours).
-  return olvas(regularisOlvasas(naploPath(folder), 4096));
+  FajlEredmeny e;
+  const std::optional<QByteArray> b = regularisOlvasas(naploPath(folder), 4096, &e);
+  if (olvashatatlan) *olvashatatlan = e.fajta.isEmpty() ? e : FajlEredmeny{};
+  return b ? olvas(*b) : std::nullopt;
 }
 
 bool fizetoMentesVisszavonas(const QString& folder, QString* hiba, bool* visszavonva) {
   if (visszavonva) *visszavonva = false;
   if (!QFileInfo(naploPath(folder)).exists()) return true;
-  if (const std::optional<Naplo> j = felbemaradtMentes(folder)) {
+  FajlEredmeny olvasas;
+  const std::optional<Naplo> j = felbemaradtMentes(folder, &olvasas);
+  // A journal that cannot be read is no torn one: it stays, and so does the save it names.
+  if (!olvasas) {
+    if (hiba) *hiba = QStringLiteral("A mentés naplója (%1) nem olvasható: %2.").arg(kMentesNaploFile, olvasas.miert());
+    return false;
+  }
+  if (j) {
     if (!visszair(folder, *j, hiba)) return false;
     if (visszavonva) *visszavonva = true;
   }

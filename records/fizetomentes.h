@@ -26,11 +26,15 @@ struct FizetoMentes {
   enum Allapot {
     Kesz,         // both records saved
     Valtozatlan,  // nothing saved: both files hold what they held before
-    Felbemaradt,  // half saved and not yet undone: the journal stays for the recovery
+    Visszavonatlan,  // half saved and not undone: the journal stays for the recovery
+    Bizonytalan,     // both records saved, but the folder could not be flushed after the journal
+                     // went: a power loss may bring the journal back, which undoes the save
   };
   Allapot allapot = Valtozatlan;
-  QString hiba;  // Hungarian: why the save failed (and, when Felbemaradt, why the undo did too)
+  QString hiba;  // Hungarian: why the save failed (and, when Visszavonatlan, why the undo did too)
   bool ok() const { return allapot == Kesz; }
+  // The files hold the new records.
+  bool mentve() const { return allapot == Kesz || allapot == Bizonytalan; }
 };
 
 // Writes payer record n and notice record n together. A notice file shorter than n - 1 records
@@ -45,9 +49,11 @@ struct MentesNaplo {
   qint64 meret[2] = {0, 0};  // nevek1.dat, kozl3sor.dat
   QByteArray regi[2];
 };
-// The journal of a save that stays half done (its undo failed), whole; nothing when none stands.
-// Readers read the records it names as they were, so no payer is read with another's notice.
-std::optional<MentesNaplo> felbemaradtMentes(const QString& folder);
+// The journal of a save that stays half done (its undo failed), whole; nothing when none stands
+// or it cannot be read (`olvashatatlan` then says why). Readers read the records it names as
+// they were, so no payer is read with another's notice.
+struct FajlEredmeny;
+std::optional<MentesNaplo> felbemaradtMentes(const QString& folder, FajlEredmeny* olvashatatlan = nullptr);
 
 // Undoes the save a journal names (a torn journal was written before any record: it only goes).
 // True when no journal stays; `visszavonva` then tells whether a save was undone. False, with

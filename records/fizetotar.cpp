@@ -110,24 +110,19 @@ using R = NevekRekord;
 // The longest row: a name, an address line of every field whole.
 constexpr size_t kSorHossz = 6 + R::NevWidth + R::IrszWidth + 1 + R::HelysegWidth + 2 + R::CimWidth;
 
-// The rows of records [b, e) of the open file `fd` from `o` on, a block at a time; hely[i] is
-// where row i begins in `adat`.
-void sorok(int fd, int32_t b, int32_t e, char* adat, char* o, uint32_t* hely) {
+// The rows of records [b, e) from `o` on, a block at a time, read by the pair's reader; hely[i]
+// is where row i begins in `adat`. Returns the first record that could not be read (`e` when
+// every one was), with the reason in `hiba` and the file in `fajl`.
+int32_t sorok(FizetoPar& par, int32_t b, int32_t e, char* adat, char* o, uint64_t* hely, FajlEredmeny& hiba,
+              QString& fajl) {
   std::vector<char> blokk(size_t(kBlokk) * R::Length);
   char nev[R::NevWidth];
   char cim[R::IrszWidth + 1 + R::HelysegWidth + 2 + R::CimWidth];
   for (int32_t elso = b; elso < e; elso += kBlokk) {
     const int32_t n = std::min(kBlokk, e - elso);
-    // A file cut short meanwhile reads as zeros beyond its end.
-    const size_t kell = size_t(n) * R::Length;
-    size_t olvasott = 0;
-    while (fd >= 0 && olvasott < kell) {
-      const ssize_t r = ::pread(fd, blokk.data() + olvasott, kell - olvasott, off_t(elso) * R::Length + off_t(olvasott));
-      if (r < 0 && errno == EINTR) continue;
-      if (r <= 0) break;
-      olvasott += size_t(r);
-    }
-    std::fill(blokk.begin() + ptrdiff_t(olvasott), blokk.begin() + ptrdiff_t(kell), '\0');
+    // A failed read ends the rows here: none is shown as blank. (A file cut short meanwhile
+    // reads as zeros beyond its end.)
+    if (!par.olvas(FizetoPar::Nevek, elso + 1, n, blokk.data(), hiba, &fajl)) return elso;
     for (int32_t k = 0; k < n; ++k) {
       const char* r = blokk.data() + size_t(k) * R::Length;
       char* v = nev;
@@ -144,10 +139,11 @@ void sorok(int fd, int32_t b, int32_t e, char* adat, char* o, uint32_t* hely) {
       char* z = v;
       while (z - cim >= 8 && szo(z - 8) == kSzokozok) z -= 8;
       while (z > cim && z[-1] == ' ') --z;
-      hely[elso + k] = uint32_t(o - adat);
+      hely[elso + k] = uint64_t(o - adat);
       o = sorIr(o, {nev, nevHossz}, {cim, size_t(z - cim)}, int(v - z));
     }
   }
+  return e;
 }
 
 }  // namespace
@@ -217,6 +213,7 @@ bool FizetoTar::friss(const QString& folder) const {
 }
 
 void FizetoTar::urit() {
+  hiba_.clear();
   // Giving the arrays up returns the memory at once.
   adat_.urit();
   hely_.urit();
@@ -270,35 +267,45 @@ void FizetoTar::olvas(const QString& folder) {
   // fetched again from the system (which costs more than the read itself).
   n_ = 0;
   nagyKesz_ = false;
+  hiba_.clear();
   std::vector<std::pair<uint32_t, QString>>().swap(kulonleges_);
   std::vector<QString>().swap(recSzoveg_);
   for (auto& r : rang_) r.torol();
-  int32_t db = 0;
-  {
-    // Opening creates a missing file. While a change of the pair stays unfinished, the payers
-    // as they were before it.
-    FizetoPar par(folder);
-    db = par.count();
-    path_ = par.nevekPath();
-  }
-  // Opened without blocking, and only when it is a regular file.
-  QFile f;
-  const int fd = db > 0 ? regularisNyitas(path_, O_RDONLY) : -1;
-  if (fd >= 0 && !f.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) ::close(fd);
-  if (!f.isOpen()) db = 0;
-  db = std::max(db, 0);
+  // Opening creates a missing file. While a change of the pair stays unfinished, the payers
+  // as they were before it; a payer saved halfway, as it was before that save.
+  FizetoPar par(folder);
+  const int32_t db = std::max(par.count(), 0);
+  path_ = par.nevekPath();
   // Room for the longest rows: only the pages actually written take memory. A large file is
   // read in parts side by side, each part's rows from the place its longest rows would take.
   char* adat = adat_.meret(size_t(db) * kSorHossz);
-  uint32_t* hely = hely_.meret(size_t(db));
-  const int reszek = size_t(db) * kSorHossz > UINT32_MAX ? 1
-                     : reszek_ > 0                       ? std::clamp(reszek_, 1, std::max(db, 1))
-                                                         : szalSzam(size_t(db), 1 << 15);
+  uint64_t* hely = hely_.meret(size_t(db));
+  const int reszek = reszek_ > 0 ? std::clamp(reszek_, 1, std::max(db, 1)) : szalSzam(size_t(db), 1 << 15);
+  struct Resz {
+    int32_t rossz = 0;  // the first record not read
+    FajlEredmeny hiba;
+    QString fajl;
+  };
+  std::vector<Resz> eredmeny(static_cast<size_t>(reszek));
   reszenkent(reszek, [&](int r) {
     const auto b = int32_t(int64_t(db) * r / reszek), e = int32_t(int64_t(db) * (r + 1) / reszek);
-    sorok(f.handle(), b, e, adat, adat + size_t(b) * kSorHossz, hely);
+    Resz& x = eredmeny[size_t(r)];
+    x.rossz = sorok(par, b, e, adat, adat + size_t(b) * kSorHossz, hely, x.hiba, x.fajl);
   });
+  // The rows up to the first one that could not be read, and the reason, said once.
   n_ = db;
+  for (int r = 0; r < reszek; ++r) {
+    const Resz& x = eredmeny[size_t(r)];
+    if (x.hiba) continue;
+    n_ = x.rossz;
+    hiba_ = QStringLiteral("A(z) %1 fájl nem olvasható: %2.\r\nA címzettek listája csak az első %3 címzettet mutatja "
+                           "(a fájlban %4 címzett van), és a program a címzettek fájljait addig nem módosítja, amíg "
+                           "a lista hiánytalanul be nem olvasható.")
+                .arg(x.fajl, x.hiba.miert())
+                .arg(n_)
+                .arg(db);
+    break;
+  }
   alairas_ = alairas(path_);
   fajlbol_ = true;
 }
@@ -314,13 +321,13 @@ void FizetoTar::szovegekbol(const std::vector<std::array<QString, 3>>& sorok) {
     recSzoveg_.push_back(s[2]);
   }
   char* o = adat_.meret(hossz);
-  uint32_t* hely = hely_.meret(sorok.size());
+  uint64_t* hely = hely_.meret(sorok.size());
   for (size_t i = 0; i < bajtok.size(); ++i) {
     const QByteArray& nev = bajtok[i][0];
     const QByteArray& cim = bajtok[i][1];
     qsizetype e = cim.size();
     while (e > 0 && cim[e - 1] == ' ') --e;
-    hely[i] = uint32_t(o - adat_.data());
+    hely[i] = uint64_t(o - adat_.data());
     o = sorIr(o, {nev.constData(), size_t(nev.size())}, {cim.constData(), size_t(e)}, int(cim.size() - e));
   }
   n_ = int(sorok.size());

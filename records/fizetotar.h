@@ -31,9 +31,12 @@ class FizetoTar {
   // `reszek`: the parts a file is read in side by side (0: by its size and the machine's cores).
   explicit FizetoTar(int reszek = 0) : reszek_(reszek) {}
 
-  // Reads every record of nevek1.dat in `folder` (a missing file is created empty). The rows
-  // are the records in record order; row i is record i + 1.
+  // Reads every record of nevek1.dat in `folder` (a missing file is created empty) through the
+  // pair's one reader. The rows are the records in record order; row i is record i + 1. A read
+  // that fails ends the rows before the first record it could not read: hiba() then says so.
   void olvas(const QString& folder);
+  // Why the last load stopped short, in Hungarian; empty when it read every record.
+  QString hiba() const { return hiba_; }
   // Rows given as texts (name, address line, record-number text), not read from a file.
   void szovegekbol(const std::vector<std::array<QString, 3>>& sorok);
   // Frees every row.
@@ -76,7 +79,7 @@ class FizetoTar {
   // bytes without its trailing blanks, and the number of those blanks (two bytes). The rows of
   // a file read in parts lie in one part of adat_ each, with room to spare between the parts.
   Tomb<char> adat_;
-  Tomb<uint32_t> hely_;
+  Tomb<uint64_t> hely_;  // 64-bit: the row text of a large file passes 4 GiB
   int n_ = 0;
   int reszek_;
   // Upper-cased names, each followed by a zero byte; row i starts at nagyHely_[i]. A name
@@ -103,4 +106,5 @@ class FizetoTar {
   QString path_;
   Alairas alairas_;
   bool fajlbol_ = false;  // the rows were read from path_
+  QString hiba_;
 };

@@ -39,4 +39,7 @@ struct FizetoAllapot {
   // Why the payer files must not be written in this run (nevek1.dat could not be read at
   // start-up); none or empty: they may be.
   const QString* NevekHiba = nullptr;
+  // Why the last load of the list stopped short (a payer could not be read); none or empty:
+  // the list holds every payer. No change starts from a list read short.
+  const QString* ListaHiba = nullptr;
 };

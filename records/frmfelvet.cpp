@@ -11,6 +11,7 @@
 #include "records/cimkereso.h"
 #include "records/fizetofajlok.h"
 #include "records/fizetomentes.h"
+#include "records/fizetopar.h"
 
 namespace {
 
@@ -275,12 +276,14 @@ bool frmFelvet::mentes(int32_t n, const NevekRekord& r, const Kozl3sorRekord& k,
   if (m.allapot == FizetoMentes::Valtozatlan)
     hiba((uj ? QStringLiteral("Az új címzett nem menthető.") : QStringLiteral("A címzett módosítása nem menthető.")) +
          QStringLiteral("\r\n") + m.hiba);
-  else if (m.allapot == FizetoMentes::Felbemaradt)
+  else if (m.allapot == FizetoMentes::Bizonytalan)
+    hiba(m.hiba);
+  else if (m.allapot == FizetoMentes::Visszavonatlan)
     hiba((uj ? QStringLiteral("Az új címzett felvétele félbemaradt.") : QStringLiteral("A címzett módosítása félbemaradt.")) +
          QStringLiteral("\r\n") + m.hiba +
          QStringLiteral("\r\nA címzettek korábbi adatai legkésőbb a program következő indításakor visszaállnak; addig a "
                         "program nem módosítja a címzettek fájljait."));
-  return m.ok();
+  return m.mentve();
 }
 
 bool frmFelvet::ujMentes() {
@@ -299,8 +302,14 @@ bool frmFelvet::modositoMentes() {
   const QString& folder = platform_.folder;
   const int32_t n = allapot_.AktualisRekord;
   // The payer's own stored records: amounts, deadline text, document data and references stay.
-  NevekRekord r = RecordFile(folder, kNevekFile, NevekRekord::Length).read<NevekRekord>(n);
-  Kozl3sorRekord k = RecordFile(folder, kKozl3sorFile, Kozl3sorRekord::Length).read<Kozl3sorRekord>(n);
+  // Records that cannot be read are not written back changed.
+  NevekRekord r;
+  Kozl3sorRekord k;
+  FizetoPar par(folder);
+  if (!par.nevek(n, r) || !par.kozl(n, k)) {
+    hiba(QStringLiteral("A címzett módosítása nem menthető.\r\n") + par.hiba());
+    return false;
+  }
   dialogusMezok(*this, r, k);
   if (!mentes(n, r, k, false)) return false;
   allapot_.Nevek = r;

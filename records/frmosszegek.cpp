@@ -92,13 +92,15 @@ int32_t frmOsszegek::aktualis(bool uzenettel) {
 void frmOsszegek::Beolvas() {
   ListView1->clear();
   FizetoPar par(platform_.folder);
-  const int32_t n = allapot_.AktualisRekord >= 1 && allapot_.AktualisRekord <= par.count() ? allapot_.AktualisRekord : 0;
+  int32_t n = allapot_.AktualisRekord >= 1 && allapot_.AktualisRekord <= par.count() ? allapot_.AktualisRekord : 0;
   // No stored payer is current: the lists stay empty rather than showing a blank record.
   NevekRekord r;
-  if (n > 0) {
-    r = par.nevek(n);
-    allapot_.Nevek = r;
+  if (n > 0 && !par.nevek(n, r)) {
+    // A record that cannot be read shows nothing, rather than blank amounts.
+    platform_.messages->info(par.hiba(), QStringLiteral("Hiba"), MsgIcon::Critical);
+    n = 0;
   }
+  if (n > 0) allapot_.Nevek = r;
   lbNev->setText(n > 0 ? asStored(r.Nev) : QString());
   lbCim->setText(n > 0 ? asStored(r.Irsz) + QLatin1Char(' ') + trimmed(r.Helyseg) + QStringLiteral(", ") + asStored(r.Cim)
                        : QString());
@@ -131,9 +133,18 @@ void frmOsszegek::Text1_Change() {
 bool frmOsszegek::modosit(const std::function<bool(NevekRekord&)>& change) {
   const int32_t n = aktualis(true);
   if (n == 0 || !fizetoIrhato(platform_, allapot_)) return false;
-  RecordFile f(platform_.folder, kNevekFile, NevekRekord::Length);
-  NevekRekord r = f.read<NevekRekord>(n);
+  // The stored record, read by the pair's reader: one that cannot be read is not written back.
+  NevekRekord r;
+  {
+    FizetoPar par(platform_.folder);
+    if (!par.nevek(n, r)) {
+      platform_.messages->info(QStringLiteral("Az összeg nem menthető.\r\n") + par.hiba(), QStringLiteral("Hiba"),
+                               MsgIcon::Critical);
+      return false;
+    }
+  }
   if (!change(r)) return false;
+  RecordFile f(platform_.folder, kNevekFile, NevekRekord::Length);
   // The record is written and flushed, or put back as it was: the message says which.
   const MentesEredmeny e = f.writeDurable(n, encodeRecord(r));
   if (e.ujLemezen()) allapot_.Nevek = r;

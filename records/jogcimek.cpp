@@ -14,8 +14,10 @@
 QStringList readList(const QString& folder, const QString& file) {
   RecordFile f(folder, file, JogcimRekord::Length);
   const int32_t n = f.count();
-  const QByteArray all = f.readRange(1, n);
+  // A list that cannot be read offers nothing (no blank entries).
+  const QByteArray all = f.readRange(1, n).value_or(QByteArray());
   QStringList out;
+  if (all.size() < qsizetype(n) * JogcimRekord::Length) return out;
   out.reserve(n);
   for (int32_t i = 0; i < n; ++i) {
     JogcimRekord r;

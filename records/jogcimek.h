@@ -28,7 +28,8 @@ struct JogcimRekord {
   }
 };
 
-// Entries of a list file in record order, as stored (padding kept).
+// Entries of a list file in record order, as stored (padding kept); none when the file cannot
+// be read.
 QStringList readList(const QString& folder, const QString& file);
 
 // One list of a dialog: its file, list view, new-text box and two buttons.

@@ -65,14 +65,16 @@ void ListaModell::beolvas(const QString& folder, bool padded) {
   endResetModel();
 }
 
-void ListaModell::keres(const QString& folder, const QString& text) {
+bool ListaModell::keres(const QString& folder, const QString& text) {
   beginResetModel();
   sorok_.clear();
-  if (!tar_.friss(folder)) tar_.olvas(folder);
+  const bool ujra = !tar_.friss(folder);
+  if (ujra) tar_.olvas(folder);
   padded_ = false;
   tar_.keres(text, sorok_);
   if (be_) rendezSorok();
   endResetModel();
+  return ujra;
 }
 
 void ListaModell::feltolt(const std::vector<ListaSor>& sorok) {

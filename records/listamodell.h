@@ -32,11 +32,14 @@ class ListaModell : public QAbstractTableModel {
   // right-aligned in six characters, else bare.
   void beolvas(const QString& folder, bool padded);
   // The payers whose trimmed, upper-cased name contains the trimmed, upper-cased text, with
-  // bare record numbers. The file is read again only when it changed since it was last read.
-  void keres(const QString& folder, const QString& text);
+  // bare record numbers. The file is read again only when it changed since it was last read:
+  // true then.
+  bool keres(const QString& folder, const QString& text);
   // False when the rows were read from another payer file than the one the readers of the pair
   // read now (an unfinished change of the pair was finished or undone meanwhile).
   bool ugyanazAFajl(const QString& folder) const { return tar_.ugyanazAFajl(folder); }
+  // Why the last read of the file stopped short (FizetoTar::hiba); empty when it read every row.
+  QString olvasasiHiba() const { return tar_.hiba(); }
   // Replaces every row with rows given as texts; sorted when sorting is on.
   void feltolt(const std::vector<ListaSor>& sorok);
   void urit();

@@ -6,6 +6,8 @@
 #include "common/recordfile.h"
 #include "records/fizetocsere.h"
 #include "records/fizetofajlok.h"
+#include "records/fizetopar.h"
+#include "records/ujpar.h"
 
 bool UgyfelTorles(const QString& folder, int32_t n, QString* hiba, const CsereHorog& horog) {
   auto fail = [&](const QString& why) {
@@ -14,46 +16,40 @@ bool UgyfelTorles(const QString& folder, int32_t n, QString* hiba, const CsereHo
   };
   // An unfinished earlier change is completed first: the new pair is built from the current one.
   if (const CsereHelyreallitas h = fizetoParHelyreallitas(folder); h.fuggoben) return fail(h.uzenet);
-  const int L = NevekRekord::Length, K = Kozl3sorRekord::Length;
-  QByteArray nevek, kozl;
-  int32_t count = 0;
-  {
-    RecordFile f(folder, kNevekFile, L);
-    if (!f.isOpen()) return fail(f.errorText());
-    count = f.count();
-    if (n < 1 || n > count) return fail(QStringLiteral("A(z) %1. címzett nem létezik, nincs mit törölni.").arg(n));
-    nevek = f.readRange(1, count);
-  }
-  int32_t kozlCount = 0;
-  {
-    RecordFile f(folder, kKozl3sorFile, K);
-    if (!f.isOpen()) return fail(f.errorText());
-    kozlCount = std::min(f.count(), count);
-    kozl = f.readRange(1, kozlCount);
-  }
-  const QByteArray ures = encodeRecord(Kozl3sorRekord{});
-  QByteArray ujNevek, ujKozl;
-  ujNevek.reserve(qsizetype(count) * L);
-  ujKozl.reserve(qsizetype(count) * K);
-  for (int32_t i = 1; i <= count; ++i) {
-    if (i == n) continue;
-    ujNevek.append(nevek.constData() + qsizetype(i - 1) * L, L);
-    if (i <= kozlCount)
-      ujKozl.append(kozl.constData() + qsizetype(i - 1) * K, K);
-    else
-      ujKozl.append(ures);
-  }
+  FizetoPar par(folder);
+  const int32_t count = par.count();
+  for (const FizetoPar::Fajl f : {FizetoPar::Nevek, FizetoPar::Kozl})
+    if (const QString miert = par.nyitasHiba(f); !miert.isEmpty()) return fail(miert);
+  if (n < 1 || n > count) return fail(QStringLiteral("A(z) %1. címzett nem létezik, nincs mit törölni.").arg(n));
+  const int32_t kozlCount = std::min(par.kozlCount(), count);
 
-  const CsereEredmeny csere = fizetoParIras(folder, ujNevek, ujKozl, horog);
+  // The new pair streams: the records around the deleted one are copied (by the kernel where
+  // it can), the missing notices written blank; nothing of either file is held in memory.
+  UjPar uj(folder, horog);
+  uj.masol(UjPar::Nevek, par, FizetoPar::Nevek, 1, n - 1);
+  uj.masol(UjPar::Nevek, par, FizetoPar::Nevek, n + 1, count - n);
+  const QByteArray ures = encodeRecord(Kozl3sorRekord{});
+  auto uresek = [&](int32_t tol, int32_t ig) {
+    for (int32_t i = tol; i <= ig && uj.ok(); ++i) uj.ir(UjPar::Kozl, ures);
+  };
+  uj.masol(UjPar::Kozl, par, FizetoPar::Kozl, 1, std::min(n - 1, kozlCount));
+  uresek(kozlCount + 1, n - 1);
+  uj.masol(UjPar::Kozl, par, FizetoPar::Kozl, n + 1, kozlCount - n);
+  uresek(std::max(kozlCount, n) + 1, count);
+  const CsereEredmeny csere = uj.csere(horog);
   // A change the next start finishes is made: the caller reloads the list and says so.
   if (hiba) *hiba = csere.uzenet;
   return csere.megtortent();
 }
 
-std::optional<QString> torlesKerdes(const QString& folder, int32_t n) {
-  RecordFile f(folder, kNevekFile, NevekRekord::Length);
-  if (n < 1 || n > f.count()) return std::nullopt;
-  const NevekRekord r = f.read<NevekRekord>(n);
+std::optional<QString> torlesKerdes(const QString& folder, int32_t n, QString* hiba) {
+  FizetoPar par(folder);
+  if (n < 1 || n > par.count()) return std::nullopt;
+  NevekRekord r;
+  if (!par.nevek(n, r)) {
+    if (hiba) *hiba = par.hiba();
+    return std::nullopt;
+  }
   return QStringLiteral("Biztos mehet \r\n") + trimmed(r.Nev).toUpper() + QStringLiteral("\r\n\r\ntörlése?");
 }
 
@@ -62,7 +58,13 @@ bool cmdDel_Click(const Platform& platform, FizetoAllapot allapot, const FoAblak
     if (ablak.setUgyfelGombok) ablak.setUgyfelGombok(be);
   };
   if (!fizetoIrhato(platform, allapot)) return false;
-  const std::optional<QString> kerdes = torlesKerdes(platform.folder, allapot.AktualisRekord);
+  QString olvasas;
+  const std::optional<QString> kerdes = torlesKerdes(platform.folder, allapot.AktualisRekord, &olvasas);
+  if (!olvasas.isEmpty()) {
+    platform.messages->info(QStringLiteral("A címzett nem törölhető.\r\n") + olvasas, QStringLiteral("Hiba"),
+                            MsgIcon::Critical);
+    return false;
+  }
   if (!kerdes) {
     // The current payer is gone (the file changed since the click): nothing to delete.
     allapot.AktualisRekord = 0;

@@ -22,8 +22,9 @@ inline const QString kTorlesCim = QStringLiteral("Feladó törlése");
 bool UgyfelTorles(const QString& folder, int32_t n, QString* hiba = nullptr, const CsereHorog& horog = {});
 
 // The confirmation question for deleting payer n, naming the STORED payer (its trimmed name in
-// upper case), or nothing when n is no stored payer.
-std::optional<QString> torlesKerdes(const QString& folder, int32_t n);
+// upper case), or nothing when n is no stored payer or its record cannot be read (`hiba` then
+// says why).
+std::optional<QString> torlesKerdes(const QString& folder, int32_t n, QString* hiba = nullptr);
 
 // The main window's "&Törlés" (cmdDel_Click): asks about the stored current payer, deletes it,
 // then makes no payer current, disables the buttons that act on one and reloads the list.

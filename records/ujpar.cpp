@@ -19,15 +19,6 @@ namespace {
 // Each file's write buffer: large enough for few system calls, small beside a million records.
 constexpr int kPuffer = 1 << 20;
 
-QByteArray enc(const QString& path) { return QFile::encodeName(path); }
-
-// Writes all of `n` bytes, going on after a short write; false (errno set) on an error.
-bool irMind(int fd, const char* p, size_t n) {
-  const int hiba = mindIras(fd, p, qint64(n));
-  errno = hiba;
-  return hiba == 0;
-}
-
 }  // namespace
 
 struct UjPar::Iro {
@@ -49,9 +40,10 @@ UjPar::UjPar(const QString& folder, const CsereHorog& horog) : folder_(folder), 
     return;
   }
   for (const auto& w : iro_) {
-    w->fd = ::open(enc(w->path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    FajlEredmeny e;
+    w->fd = regularisNyitas(w->path, O_WRONLY | O_CREAT | O_EXCL, &e);
     if (w->fd < 0) {
-      hibas({}, errno);
+      hibas({}, e);
       return;
     }
     w->letrehozva = true;
@@ -66,21 +58,21 @@ UjPar::~UjPar() {
 
 void UjPar::torles() {
   for (const auto& w : iro_)
-    if (w->letrehozva) ::unlink(enc(w->path).constData());
+    if (w->letrehozva) ::torles(w->path);
   atadva_ = true;
 }
 
 void UjPar::kiir(Iro& w) {
-  if (ok() && !irMind(w.fd, w.puffer.get(), size_t(w.hasznalt))) hibas({}, errno);
+  if (ok())
+    if (const FajlEredmeny e = mindIras(w.fd, w.puffer.get(), w.hasznalt); !e) hibas({}, e);
   w.hasznalt = 0;
 }
 
-void UjPar::hibas(const QString& miert, int errnum) {
+void UjPar::hibas(const QString& miert, const FajlEredmeny& e) {
   if (!ok()) return;
   hiba_ = !miert.isEmpty() ? miert
                            : QStringLiteral("Az ideiglenes fájlok (%1, %2) nem írhatók a program mappájába%3.")
-                                 .arg(nevek_.nevek, nevek_.kozl,
-                                      errnum ? QStringLiteral(": ") + rendszerHiba(errnum) : QString());
+                                 .arg(nevek_.nevek, nevek_.kozl, e ? QString() : QStringLiteral(": ") + e.miert());
 }
 
 char* UjPar::hely(Fajl f, int hossz) {
@@ -100,51 +92,25 @@ void UjPar::ir(Fajl f, QByteArrayView b) {
   }
   Iro& w = *iro_[f];
   kiir(w);
-  if (ok() && !irMind(w.fd, b.data(), size_t(b.size()))) hibas({}, errno);
+  if (ok())
+    if (const FajlEredmeny e = mindIras(w.fd, b.data(), b.size()); !e) hibas({}, e);
 }
 
-void UjPar::masol(Fajl f, const QString& path, qint64 hossz) {
+void UjPar::masol(Fajl f, FizetoPar& par, FizetoPar::Fajl honnan, int32_t first, int32_t n) {
   Iro& w = *iro_[f];
   kiir(w);  // what the buffer holds goes first
-  if (!ok() || hossz <= 0) return;
-  auto olvasasHiba = [&](const QString& miert) {
-    hibas(QStringLiteral("A(z) %1 fájl nem olvasható (%2).").arg(QFileInfo(path).fileName(), miert));
-  };
-  NyitasHiba h;
-  const int be = regularisNyitas(path, O_RDONLY, &h);
-  if (be < 0)
-    return olvasasHiba(h.fajta.isEmpty() ? rendszerHiba(h.errnum) : QStringLiteral("nem közönséges fájl"));
-  loff_t honnan = 0;
-  bool kernel = true;
-  while (ok() && honnan < hossz) {
-    const size_t kell = size_t(std::min<qint64>(hossz - honnan, kernel ? qint64(1) << 30 : kPuffer));
-    if (kernel) {
-      // The output file's own position moves along, so the buffered writes continue after it.
-      const ssize_t n = ::copy_file_range(be, &honnan, w.fd, nullptr, kell, 0);
-      if (n > 0) continue;
-      if (n < 0 && errno == EINTR) continue;
-      // Not offered here, or an error: the rest goes through the buffer, which tells a failed
-      // read from a failed write.
-      kernel = false;
-      continue;
-    }
-    const ssize_t n = ::pread(be, w.puffer.get(), kell, honnan);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      olvasasHiba(n < 0 ? rendszerHiba(errno) : QStringLiteral("rövidebb a vártnál"));
-      break;
-    }
-    if (!irMind(w.fd, w.puffer.get(), size_t(n))) hibas({}, errno);
-    honnan += n;
-  }
-  ::close(be);
+  if (!ok() || n <= 0) return;
+  FajlEredmeny olvasas, iras;
+  par.masol(honnan, first, n, w.fd, w.puffer.get(), kPuffer, olvasas, iras);
+  if (!olvasas) hibas(par.hiba());
+  if (!iras) hibas({}, iras);
 }
 
 CsereEredmeny UjPar::csere(const CsereHorog& horog, const QString& forras) {
   for (const auto& w : iro_) {
     kiir(*w);
     // A file system may report a failed write only when the file is closed.
-    if (w->fd >= 0 && ::close(w->fd) != 0) hibas({}, errno);
+    if (w->fd >= 0 && ::close(w->fd) != 0) hibas({}, FajlEredmeny::hiba(errno));
     w->fd = -1;
   }
   if (!ok()) {

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "records/fizetocsere.h"
+#include "records/fizetopar.h"
 
 class UjPar {
  public:
@@ -27,10 +28,11 @@ class UjPar {
 
   bool ok() const { return hiba_.isEmpty(); }
 
-  // Appends the first `hossz` bytes of the regular file `path`, copied by the kernel where the
-  // file system allows (a shared extent or an in-kernel copy), else through the buffer. A file
-  // that cannot be read, or is shorter, is a failure.
-  void masol(Fajl f, const QString& path, qint64 hossz);
+  // Appends records [first, first + n) of the stored pair's file `honnan`, read by its one
+  // reader and copied by the kernel where the file system allows (a shared extent or an
+  // in-kernel copy), else through the buffer. Records that cannot be read (or are not there)
+  // are a failure, named by the file read.
+  void masol(Fajl f, FizetoPar& par, FizetoPar::Fajl honnan, int32_t first, int32_t n);
   // Room for `hossz` bytes (at most a buffer's size) at the end of the file, to be filled before
   // the next call. After a failure it is scratch room that is never written.
   char* hely(Fajl f, int hossz);
@@ -43,8 +45,8 @@ class UjPar {
  private:
   struct Iro;
   // Keeps the first failure; an empty `miert` is a failed write of the new files, for the
-  // system's reason `errnum` (0: none known).
-  void hibas(const QString& miert, int errnum = 0);
+  // system's reason `e`.
+  void hibas(const QString& miert, const FajlEredmeny& e = {});
   void kiir(Iro& w);
   void torles();
   QString folder_;

@@ -24,11 +24,13 @@ class QWidget;
 PrintedPage nyomatFelvetel(const std::function<void(PrintJob&)>& place);
 
 // Record 1 of a settings file as the next print will read it, without creating the file (a
-// missing one reads as zeros).
+// missing one reads as zeros); `tartalek`, the values the program holds, when it cannot be read.
 template <class R>
-R nyomatBeallitas(const QString& folder, const QString& name) {
+R nyomatBeallitas(const QString& folder, const QString& name, const R& tartalek) {
+  const std::optional<QByteArray> b = regularisOlvasas(dataPath(folder, name), R::Length);
+  if (!b) return tartalek;
   R r{};
-  decodeRecord(regularisOlvasas(dataPath(folder, name), R::Length), r);
+  decodeRecord(*b, r);
   return r;
 }
 

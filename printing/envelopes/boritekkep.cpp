@@ -175,7 +175,14 @@ void BoritekLap::cmdKepMentese_Click() {
              QStringLiteral("! H I B A ! "), MsgIcon::Exclamation);
     return;
   }
-  QByteArray tartalom = regularisOlvasas(path, 1 << 20);
+  std::optional<QByteArray> regi = regularisOlvasas(path, 1 << 20);
+  if (!regi) {
+    // The whole file is written anew: without its old bytes it would lose them.
+    msg.info(QStringLiteral("A kép helye nem menthető: a(z) Kepment.dat fájl nem olvasható."), QStringLiteral("! H I B A ! "),
+             MsgIcon::Exclamation);
+    return;
+  }
+  QByteArray tartalom = std::move(*regi);
   const QByteArray rekord = encodeRecord(r);
   if (tartalom.size() < rekord.size()) tartalom.resize(rekord.size());
   tartalom.replace(0, rekord.size(), rekord);

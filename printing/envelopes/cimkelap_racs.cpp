@@ -158,7 +158,11 @@ void CimkeLap::chkCimke1_Click(int k) {
     return;
   }
   if (FizetoPar par(platform_.folder); aktualis_ >= 1 && aktualis_ <= par.count()) {
-    par.nevek(aktualis_, nevek_);
+    if (!par.nevek(aktualis_, nevek_)) {
+      uzen(platform_, par.hiba(), QStringLiteral("Hiba"));
+      b->setValue(0);
+      return;
+    }
     b->setText(asStored(nevek_.Nev));
     cimkeHely_[size_t(k)] = aktualis_;
     return;
@@ -176,8 +180,7 @@ void CimkeLap::chkCimke1_MouseMove(int k) {
   if (n >= 1 && b->value() == 1) {
     // Read aside: moving the mouse must not change the payer the pages work with.
     FizetoPar par(platform_.folder);
-    if (n <= par.count()) {
-      const NevekRekord r = par.nevek(n);
+    if (NevekRekord r; n <= par.count() && par.nevek(n, r)) {
       tipp = QStringList{trimmed(r.Nev), trimmed(r.Nev2), trimmed(r.Helyseg), trimmed(r.Cim), asStored(r.Irsz)}.join(
           QStringLiteral(" - "));
     }

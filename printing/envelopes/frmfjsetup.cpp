@@ -124,7 +124,7 @@ void frmFjSetup::cmdMent_Click() {
     r.Felso = *felso;
     r.ExcelUtvonal = utvonal;
   });
-  if (e.allapot == MentesAllapot::Elmaradt)
+  if (e.allapot == MentesAllapot::Valtozatlan)
     return hiba(mentesUzenet(e, QStringLiteral("A(z) %1 fájl nem írható.").arg(kFjSetFile), {}));
   if (!e)
     platform_.messages->info(mentesUzenet(e, {}, QStringLiteral("a beállítások")), QStringLiteral("Hiba"),

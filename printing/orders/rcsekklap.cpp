@@ -128,7 +128,7 @@ std::vector<QWidget*> RcsekkLap::hatlap() const {
 }
 
 void RcsekkLap::elrendez() {
-  const SetRcsekkRekord r = nyomatBeallitas<SetRcsekkRekord>(platform_.folder, kSetRcsekkFile);
+  const SetRcsekkRekord r = nyomatBeallitas<SetRcsekkRekord>(platform_.folder, kSetRcsekkFile, rcsekk_);
   // The front recorded with stand-ins for the recipient's lines, every print switch on.
   RcsekkAdatok a;
   a.cmdOldalCsere = kRcsekkElolap;

@@ -50,7 +50,7 @@ const PrintedText* osszegHely(const PrintedPage& nyomat, int n) {
 }  // namespace
 
 void CsekkLap::elrendez() {
-  const SetRekord set = nyomatBeallitas<SetRekord>(platform_.folder, kSetFile);
+  const SetRekord set = nyomatBeallitas<SetRekord>(platform_.folder, kSetFile, set_);
   SetRekord minden = set;
   minden.Nyomtatando.fill(1);
   // The standing feed's correction makes up for the printer's feed, so that the print lands

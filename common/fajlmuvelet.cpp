@@ -1,0 +1,172 @@
+#include "common/fajlmuvelet.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "common/rendszerhiba.h"
+
+namespace {
+
+QString fajtaNeve(mode_t m) {
+  if (S_ISREG(m)) return {};
+  if (S_ISDIR(m)) return QStringLiteral("mappa");
+  if (S_ISFIFO(m)) return QStringLiteral("FIFO");
+  if (S_ISCHR(m) || S_ISBLK(m)) return QStringLiteral("eszközfájl");
+  if (S_ISSOCK(m)) return QStringLiteral("socket");
+  return QStringLiteral("ismeretlen fajta");
+}
+
+FajlHorog& horog() {
+  static FajlHorog h;
+  return h;
+}
+
+FajlEredmeny hibaErrno() { return FajlEredmeny::hiba(errno); }
+
+}  // namespace
+
+QString FajlEredmeny::miert() const {
+  if (fajta == QStringLiteral("mappa")) return QStringLiteral("ilyen nevű mappa áll a helyén");
+  if (!fajta.isEmpty()) return QStringLiteral("nem közönséges fájl (%1) áll a helyén").arg(fajta);
+  return errnum != 0 ? rendszerHiba(errnum) : QString();
+}
+
+FajlHorogProba::FajlHorogProba(FajlHorog h) { horog() = std::move(h); }
+FajlHorogProba::~FajlHorogProba() { horog() = nullptr; }
+
+int fajlHorog(FajlHivas hivas, const QString& nev, qint64& hossz) {
+  return horog() ? horog()(hivas, nev, hossz) : 0;
+}
+
+QByteArray fajlUt(const QString& path) { return QFile::encodeName(path); }
+
+QString nemFajlFajta(const QString& path) {
+  struct stat st {};
+  if (::stat(fajlUt(path).constData(), &st) != 0) return {};
+  return fajtaNeve(st.st_mode);
+}
+
+int regularisNyitas(const QString& path, int flags, FajlEredmeny* e) {
+  FajlEredmeny h;
+  const QByteArray p = fajlUt(path);
+  // Something else at the name is not even opened (opening a device may act on it); the check
+  // after the open covers a file swapped in between.
+  struct stat st {};
+  int fd = -1;
+  if (::stat(p.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    h.fajta = fajtaNeve(st.st_mode);
+  } else {
+    do {
+      fd = ::open(p.constData(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+      h = hibaErrno();
+    } else if (::fstat(fd, &st) != 0) {
+      h = hibaErrno();
+      ::close(fd);
+      fd = -1;
+    } else if (!S_ISREG(st.st_mode)) {
+      h.fajta = fajtaNeve(st.st_mode);
+      ::close(fd);
+      fd = -1;
+    }
+  }
+  if (e) *e = h;
+  return fd;
+}
+
+FajlEredmeny mindOlvasas(int fd, char* p, qint64 n, qint64 at, qint64& olvasott, const QString& nev) {
+  olvasott = 0;
+  while (olvasott < n) {
+    qint64 hossz = n - olvasott;
+    if (const int h = fajlHorog(FajlHivas::Olvasas, nev, hossz)) return FajlEredmeny::hiba(h);
+    const ssize_t r = ::pread(fd, p + olvasott, size_t(n - olvasott), off_t(at + olvasott));
+    if (r < 0 && errno == EINTR) continue;
+    if (r < 0) return hibaErrno();
+    if (r == 0) break;  // the end of the file
+    olvasott += r;
+  }
+  return {};
+}
+
+FajlEredmeny mindIras(int fd, const char* p, qint64 n, qint64 at) {
+  for (qint64 kesz = 0; kesz < n;) {
+    const size_t hossz = size_t(n - kesz);
+    const ssize_t w = at < 0 ? ::write(fd, p + kesz, hossz) : ::pwrite(fd, p + kesz, hossz, off_t(at + kesz));
+    if (w < 0 && errno == EINTR) continue;
+    if (w < 0) return hibaErrno();
+    if (w == 0) return FajlEredmeny::hiba(EIO);
+    kesz += w;
+  }
+  return {};
+}
+
+FajlEredmeny fajlSzinkron(int fd) { return ::fsync(fd) == 0 ? FajlEredmeny{} : hibaErrno(); }
+
+namespace {
+FajlEredmeny szinkronUt(const QString& path, int flags) {
+  const int fd = ::open(fajlUt(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | flags);
+  if (fd < 0) return hibaErrno();
+  const FajlEredmeny e = fajlSzinkron(fd);
+  ::close(fd);
+  return e;
+}
+}  // namespace
+
+FajlEredmeny fajlSzinkron(const QString& path) { return szinkronUt(path, 0); }
+
+FajlEredmeny mappaSzinkron(const QString& folder) {
+  qint64 semmi = 0;
+  if (const int h = fajlHorog(FajlHivas::MappaSzinkron, folder, semmi)) return FajlEredmeny::hiba(h);
+  return szinkronUt(folder, O_DIRECTORY);
+}
+
+FajlEredmeny atnevezes(const QString& from, const QString& to) {
+  return ::rename(fajlUt(from).constData(), fajlUt(to).constData()) == 0 ? FajlEredmeny{} : hibaErrno();
+}
+
+FajlEredmeny torles(const QString& path) {
+  return ::unlink(fajlUt(path).constData()) == 0 || errno == ENOENT ? FajlEredmeny{} : hibaErrno();
+}
+
+FajlEredmeny fajlIras(const QString& path, const QByteArray& bytes, int flags) {
+  FajlEredmeny e;
+  const int fd = regularisNyitas(path, O_WRONLY | O_CREAT | flags, &e);
+  if (fd < 0) return e.errnum != 0 ? e : FajlEredmeny::hiba(EEXIST);
+  e = mindIras(fd, bytes.constData(), bytes.size());
+  if (e) e = fajlSzinkron(fd);
+  ::close(fd);
+  return e;
+}
+
+FajlEredmeny naploIras(const QString& path, const QByteArray& tartalom, bool uj) {
+  FajlEredmeny e = fajlIras(path, tartalom, uj ? O_EXCL : O_TRUNC);
+  const bool sajat = e.errnum != EEXIST;  // a journal found at the name is not ours to remove
+  if (e) e = mappaSzinkron(QFileInfo(path).absolutePath());
+  if (!e && sajat) torles(path);
+  return e;
+}
+
+std::optional<QByteArray> regularisOlvasas(const QString& path, qint64 max, FajlEredmeny* e) {
+  FajlEredmeny h;
+  const int fd = regularisNyitas(path, O_RDONLY, &h);
+  if (e) *e = h;
+  if (fd < 0) {
+    if (h.errnum != ENOENT) return std::nullopt;
+    if (e) *e = {};
+    return QByteArray();
+  }
+  QByteArray out(max, '\0');
+  qint64 n = 0;
+  h = mindOlvasas(fd, out.data(), max, 0, n, QFileInfo(path).fileName());
+  ::close(fd);
+  if (e) *e = h;
+  if (!h) return std::nullopt;
+  out.truncate(n);
+  return out;
+}
