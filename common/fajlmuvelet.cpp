@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -36,11 +37,18 @@ QString FajlEredmeny::miert() const {
   return errnum != 0 ? rendszerHiba(errnum) : QString();
 }
 
+void fajlMeretKorlatHibakent() {
+  struct sigaction sa {};
+  sa.sa_handler = SIG_IGN;
+  sigemptyset(&sa.sa_mask);
+  sigaction(SIGXFSZ, &sa, nullptr);
+}
+
 FajlHorogProba::FajlHorogProba(FajlHorog h) { horog() = std::move(h); }
 FajlHorogProba::~FajlHorogProba() { horog() = nullptr; }
 
-int fajlHorog(FajlHivas hivas, const QString& nev, qint64& hossz) {
-  return horog() ? horog()(hivas, nev, hossz) : 0;
+int fajlHorog(FajlHivas hivas, const QString& nev, qint64& hossz, qint64 hol) {
+  return horog() ? horog()(hivas, nev, hossz, hol) : 0;
 }
 
 QByteArray fajlUt(const QString& path) { return QFile::encodeName(path); }
@@ -84,7 +92,7 @@ FajlEredmeny mindOlvasas(int fd, char* p, qint64 n, qint64 at, qint64& olvasott,
   olvasott = 0;
   while (olvasott < n) {
     qint64 hossz = n - olvasott;
-    if (const int h = fajlHorog(FajlHivas::Olvasas, nev, hossz)) return FajlEredmeny::hiba(h);
+    if (const int h = fajlHorog(FajlHivas::Olvasas, nev, hossz, at + olvasott)) return FajlEredmeny::hiba(h);
     const ssize_t r = ::pread(fd, p + olvasott, size_t(n - olvasott), off_t(at + olvasott));
     if (r < 0 && errno == EINTR) continue;
     if (r < 0) return hibaErrno();

@@ -67,13 +67,19 @@ FajlEredmeny naploIras(const QString& path, const QByteArray& tartalom, bool uj)
 // could not be read (`e` says why).
 std::optional<QByteArray> regularisOlvasas(const QString& path, qint64 max, FajlEredmeny* e = nullptr);
 
+// At start-up: a write past a file-size limit (a quota, an administrator's `ulimit -f`) fails
+// with EFBIG, which its writer reports ("A fájl túl nagy"), instead of ending the program by
+// SIGXFSZ without a word.
+void fajlMeretKorlatHibakent();
+
 // Test hook: called before each read and write-side system call of a record file (a read, a
 // write, a flush to the disk, a change of length) and before each folder flush, with the file's
 // (or the folder's) name. It returns 0 to let the call run or an errno value to make it fail as
 // the system would; for a write it may lower `hossz`, which makes the call a short write of that
-// many bytes. Installed for the life of a FajlHorogProba.
+// many bytes. `hol`: the offset a read or write starts at (-1 for the other calls). Installed for
+// the life of a FajlHorogProba.
 enum class FajlHivas { Iras, Szinkron, Meretezes, Olvasas, MappaSzinkron };
-using FajlHorog = std::function<int(FajlHivas, const QString& fajl, qint64& hossz)>;
+using FajlHorog = std::function<int(FajlHivas, const QString& fajl, qint64& hossz, qint64 hol)>;
 class FajlHorogProba {
  public:
   explicit FajlHorogProba(FajlHorog horog);
@@ -82,4 +88,4 @@ class FajlHorogProba {
   FajlHorogProba& operator=(const FajlHorogProba&) = delete;
 };
 // Runs the test hook, if any: 0 lets the call go on.
-int fajlHorog(FajlHivas hivas, const QString& nev, qint64& hossz);
+int fajlHorog(FajlHivas hivas, const QString& nev, qint64& hossz, qint64 hol = -1);

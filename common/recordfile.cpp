@@ -136,7 +136,7 @@ int RecordFile::iras(qint64 at, const QByteArray& bytes) {
   qint64 kesz = 0;
   while (kesz < bytes.size()) {
     qint64 hossz = bytes.size() - kesz;
-    if (const int h = fajlHorog(FajlHivas::Iras, name_, hossz)) return h;
+    if (const int h = fajlHorog(FajlHivas::Iras, name_, hossz, at + kesz)) return h;
     const ssize_t w = ::pwrite(fd_, bytes.constData() + kesz, size_t(hossz), off_t(at + kesz));
     if (w < 0 && errno == EINTR) continue;
     if (w < 0) return errno;

@@ -138,7 +138,7 @@ void FizetoPar::masol(Fajl f, int32_t first, int32_t n, int cel, char* puffer, q
   while (honnan < vege) {
     if (kernel) {
       qint64 h = vege - honnan;
-      if (const int hiba = fajlHorog(FajlHivas::Olvasas, nev, h)) return hibasOlvasas(FajlEredmeny::hiba(hiba));
+      if (const int hiba = fajlHorog(FajlHivas::Olvasas, nev, h, honnan)) return hibasOlvasas(FajlEredmeny::hiba(hiba));
       // The output file's own position moves along, so later writes continue after it.
       const ssize_t k = ::copy_file_range(rf->handle(), &honnan, cel, nullptr, size_t(std::min<qint64>(h, qint64(1) << 30)), 0);
       if (k > 0) continue;

@@ -120,10 +120,15 @@ int32_t sorok(FizetoPar& par, int32_t b, int32_t e, char* adat, char* o, uint64_
   char cim[R::IrszWidth + 1 + R::HelysegWidth + 2 + R::CimWidth];
   for (int32_t elso = b; elso < e; elso += kBlokk) {
     const int32_t n = std::min(kBlokk, e - elso);
-    // A failed read ends the rows here: none is shown as blank. (A file cut short meanwhile
-    // reads as zeros beyond its end.)
-    if (!par.olvas(FizetoPar::Nevek, elso + 1, n, blokk.data(), hiba, &fajl)) return elso;
-    for (int32_t k = 0; k < n; ++k) {
+    // A failed read ends the rows at the first record that cannot be read, found one record at
+    // a time: none is shown as blank. (A file cut short meanwhile reads as zeros beyond its end.)
+    int32_t jo = n;
+    if (!par.olvas(FizetoPar::Nevek, elso + 1, n, blokk.data(), hiba, &fajl)) {
+      jo = 0;
+      while (jo < n && par.olvas(FizetoPar::Nevek, elso + 1 + jo, 1, blokk.data() + size_t(jo) * R::Length, hiba, &fajl))
+        ++jo;
+    }
+    for (int32_t k = 0; k < jo; ++k) {
       const char* r = blokk.data() + size_t(k) * R::Length;
       char* v = nev;
       mezo(v, r + R::NevAt, R::NevWidth, true);
@@ -142,6 +147,7 @@ int32_t sorok(FizetoPar& par, int32_t b, int32_t e, char* adat, char* o, uint64_
       hely[elso + k] = uint64_t(o - adat);
       o = sorIr(o, {nev, nevHossz}, {cim, size_t(z - cim)}, int(v - z));
     }
+    if (jo < n) return elso + jo;
   }
   return e;
 }

@@ -163,7 +163,7 @@ void frmOsszegek::cmdRogzit_Click() {
     Text1->setFocus();
     return;
   }
-  modosit([&](NevekRekord& r) {
+  const bool mentve = modosit([&](NevekRekord& r) {
     for (int32_t& hely : r.Osszegek)
       if (hely == 0) {
         hely = *o;
@@ -174,7 +174,8 @@ void frmOsszegek::cmdRogzit_Click() {
                              kFigyelem, MsgIcon::Exclamation);
     return false;
   });
-  Beolvas();
+  // A save that failed changed nothing to show again (and has said why).
+  if (mentve) Beolvas();
 }
 
 void frmOsszegek::cmdModosit_Click() {
@@ -199,24 +200,24 @@ void frmOsszegek::cmdModosit_Click() {
     uj = *o;
   }
   const int16_t hely = hely_;
-  modosit([&](NevekRekord& r) {
+  const bool mentve = modosit([&](NevekRekord& r) {
     r.Osszegek[size_t(hely - 1)] = uj;
     return true;
   });
   cmdModosit->setEnabled(false);
   cmdTorol->setEnabled(false);
-  Beolvas();
+  if (mentve) Beolvas();
 }
 
 void frmOsszegek::cmdTorol_Click() {
   if (aktualis(true) == 0) return;
   if (hely_ < 1 || hely_ > 12) return;
   const int16_t hely = hely_;
-  modosit([&](NevekRekord& r) {
+  const bool mentve = modosit([&](NevekRekord& r) {
     r.Osszegek[size_t(hely - 1)] = 0;
     return true;
   });
   cmdModosit->setEnabled(false);
   cmdTorol->setEnabled(false);
-  Beolvas();
+  if (mentve) Beolvas();
 }

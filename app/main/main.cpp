@@ -17,6 +17,7 @@
 #include "app/frmlavindor.h"
 #include "app/leallitas.h"
 #include "app/peldanyzar.h"
+#include "common/fajlmuvelet.h"
 #include "common/filedialogs.h"
 #include "common/forditas.h"
 #include "common/messages.h"
@@ -38,6 +39,8 @@ void jelzes(int) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A file-size limit is an error of the write that meets it, never the end of the program.
+  fajlMeretKorlatHibakent();
   // The signal handler comes first, so that SIGTERM or SIGINT during start-up also ends the
   // program through the window's unload (and its exit save) instead of killing it.
   int fds[2];

@@ -6,6 +6,7 @@
 #include <sys/resource.h>
 
 #include "exchange/csvimport.h"
+#include "support/gyerek.h"
 #include "tests/exchange/csere.h"
 
 namespace {
@@ -74,6 +75,22 @@ TEST(ImportIras, AWriteStoppedShortLeavesTheStoredPair) {
     EXPECT_TRUE(f.bytes(kNevekFile) == regiN) << e.hatar;
     EXPECT_TRUE(f.bytes(kKozl3sorFile) == regiK) << e.hatar;
     EXPECT_EQ(f.entries(), kCsakAPar) << e.hatar;
+  }
+}
+
+TEST(ImportIras, AFileSizeLimitIsAnErrorOfTheWriteNotTheEndOfTheProgram) {
+  // The child starts as the program does and meets the limit without any help of the test's.
+  TempFolder f;
+  parIr(f, 5000);
+  const QByteArray regiN = f.bytes(kNevekFile), regiK = f.bytes(kKozl3sorFile);
+  f.put("be.csv", sokSor());
+  for (const char* felulir : {"0", "1"}) {
+    const int st = gyerekFuttatas(IMPORTGYEREK, {f.path(), f.file("be.csv"), felulir, "meret", "1500000"}, std::nullopt);
+    ASSERT_TRUE(WIFEXITED(st)) << "ended by signal " << WTERMSIG(st);
+    EXPECT_EQ(WEXITSTATUS(st), 0);
+    EXPECT_TRUE(f.bytes(kNevekFile) == regiN);
+    EXPECT_TRUE(f.bytes(kKozl3sorFile) == regiK);
+    EXPECT_EQ(f.entries(), kCsakAPar);
   }
 }
 

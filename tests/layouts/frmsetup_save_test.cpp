@@ -300,4 +300,16 @@ TEST_F(SetupTest, AFailedWriteSaysWhatTheFilesHold) {
   EXPECT_EQ(irat.IratTertiCimzett_x.raw, 330000);
   EXPECT_EQ(hex(bytes(kSetFile)), hex(set0));
   EXPECT_EQ(set.PrintDel, 1);
+
+  // A file that cannot be read is not written back from what the read did not give.
+  const size_t n = msgs.shown.size();
+  {
+    const RosszBlokk blokk(kSetFile, 0);
+    d->Command1_Click();
+  }
+  ASSERT_EQ(msgs.shown.size(), n + 2);  // the question, then why nothing was saved
+  EXPECT_EQ(msgs.shown.back().text,
+            "A(z) Set.dat fájl nem olvasható, ezért a beállítások nem kerültek bele: a fájl változatlan.\r\n"
+            "A hiba oka: Bemeneti/kimeneti hiba.");
+  EXPECT_EQ(hex(bytes(kSetFile)), hex(set0));
 }

@@ -12,6 +12,7 @@
 #include "records/fizetocsere.h"
 #include "records/parok.h"
 #include "records/ugyfeltorles.h"
+#include "support/fajlhibak.h"
 #include "support/gyerek.h"
 #include "support/tempfolder.h"
 
@@ -209,4 +210,22 @@ TEST(CsereKill, ChildKilledAtRandomPointsOfADeletion) {
   EXPECT_GT(regiek.load(), 0);
   EXPECT_GT(ujak.load(), 0);
   std::printf("%d kills: %d old pair, %d new pair (deletion %lld us)\n", futasok, regiek.load(), ujak.load(), (long long)tartam);
+}
+
+TEST_F(CsereTest, ASwapIsDoneOnlyOnceItsRenamesAreFlushed) {
+  // The journal's folder flush works, the one after the renames fails: the journal stays, so a
+  // power loss finishes the change at the next start; the next recovery finishes it now.
+  ujFajlok();
+  CsereEredmeny e;
+  {
+    FajlHibak hibak({{FajlHivas::MappaSzinkron, 0}, {FajlHivas::MappaSzinkron, EIO}});
+    e = fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile);
+  }
+  EXPECT_EQ(e.allapot, CsereAllapot::KovetkezoInditaskor);
+  EXPECT_TRUE(e.uzenet.startsWith(QStringLiteral("A címzettek fájljai lecserélődtek, de a lemez hibát jelzett a "
+                                                 "mappájuk kiírásakor: Bemeneti/kimeneti hiba.")))
+      << e.uzenet.toStdString();
+  EXPECT_TRUE(folder.exists(kCsereNaploFile));
+  EXPECT_FALSE(fizetoParHelyreallitas(folder.path()).fuggoben);
+  EXPECT_EQ(allapot(folder, regi, uj), 1);
 }

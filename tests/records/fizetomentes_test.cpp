@@ -9,6 +9,8 @@
 #include "records/fizetocsere.h"
 #include "records/fizetomentes.h"
 #include "records/fizetopar.h"
+#include "records/fizetotar.h"
+#include "support/fajlhibak.h"
 #include "records/parok.h"
 #include "support/tempfolder.h"
 
@@ -16,14 +18,14 @@ namespace {
 
 struct Osszeomlas {};
 
-// Payer n's save into a pair of three payers, ended by a crash right after the new notice was
-// written: the journal stands.
-void kozlUtanOsszeomlik(TempFolder& folder, int32_t n) {
+// Payer n's save into a pair of three payers, ended by a crash before step `lepes` (by default
+// right after the new notice was written): the journal stands.
+void kozlUtanOsszeomlik(TempFolder& folder, int32_t n, MentesLepes lepes = MentesLepes::Nevek) {
   folder.put(kNevekFile, parNevek(3));
   folder.put(kKozl3sorFile, parKozlemenyek(3));
   EXPECT_THROW(fizetoMentes(folder.path(), n, parFizeto(9), parKozlemeny(9),
-                            [](MentesLepes l) {
-                              if (l == MentesLepes::Nevek) throw Osszeomlas{};
+                            [lepes](MentesLepes l) {
+                              if (l == lepes) throw Osszeomlas{};
                               return true;
                             }),
                Osszeomlas);
@@ -84,29 +86,54 @@ TEST(FizetoMentes, AShortWriteOfAnAppendIsCutBack) {
 }
 
 TEST(FizetoMentes, AHalfDoneSaveThatCannotBeUndoneIsReadAsBefore) {
-  // A modify (its undo writes the old bytes back) ends after the new notice was written; then
-  // no file may take a byte at the places the undo writes (a file size limit below them), so
-  // the journal stays.
+  // A modify (its undo writes the old bytes back) ends after the new notice was written, or
+  // after both records were; then no file may take a byte at the places the undo writes (a file
+  // size limit below them), so the journal stays.
+  for (const MentesLepes lepes : {MentesLepes::Nevek, MentesLepes::Lezaras}) {
+    SCOPED_TRACE(int(lepes));
+    TempFolder folder;
+    kozlUtanOsszeomlik(folder, 2, lepes);
+    const QByteArray kozl = folder.bytes(kKozl3sorFile);
+    struct rlimit regi {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &regi), 0);
+    const auto jel = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit hatar = regi;
+    hatar.rlim_cur = 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &hatar), 0);
+    FizetoPar par(folder.path());
+    const int32_t db = par.count();
+    NevekRekord nev;
+    Kozl3sorRekord k;
+    const bool olvasva = par.nevek(2, nev) && par.kozl(2, k);
+    // The list shows the payer its click reads.
+    FizetoTar lista(1);
+    lista.olvas(folder.path());
+    ::setrlimit(RLIMIT_FSIZE, &regi);
+    std::signal(SIGXFSZ, jel);
+    ASSERT_TRUE(folder.exists(kMentesNaploFile));
+    EXPECT_EQ(folder.bytes(kKozl3sorFile), kozl);  // the new notice is still in the file
+    EXPECT_EQ(db, 3);
+    ASSERT_TRUE(olvasva);
+    EXPECT_EQ(trimmed(nev.Nev), QStringLiteral("Ügyfél 2"));
+    ASSERT_EQ(lista.size(), 3);
+    EXPECT_EQ(lista.nev(1), QStringLiteral("Ügyfél 2"));
+    EXPECT_EQ(encodeRecord(k), encodeRecord(parKozlemeny(2)));
+  }
+}
+
+TEST(FizetoMentes, ASaveIsDoneOnlyOnceItsFolderIsFlushed) {
+  // The journal is written (its folder flushed), both records saved, the journal removed, and
+  // then the folder cannot be flushed: a power loss could bring the journal back and undo the save.
   TempFolder folder;
-  kozlUtanOsszeomlik(folder, 2);
-  const QByteArray kozl = folder.bytes(kKozl3sorFile);
-  struct rlimit regi {};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &regi), 0);
-  const auto jel = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit hatar = regi;
-  hatar.rlim_cur = 100;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &hatar), 0);
-  FizetoPar par(folder.path());
-  const int32_t db = par.count();
-  NevekRekord nev;
-  Kozl3sorRekord k;
-  const bool olvasva = par.nevek(2, nev) && par.kozl(2, k);
-  ::setrlimit(RLIMIT_FSIZE, &regi);
-  std::signal(SIGXFSZ, jel);
-  ASSERT_TRUE(folder.exists(kMentesNaploFile));
-  EXPECT_EQ(folder.bytes(kKozl3sorFile), kozl);  // the new notice is still in the file
-  EXPECT_EQ(db, 3);
-  ASSERT_TRUE(olvasva);
-  EXPECT_EQ(trimmed(nev.Nev), QStringLiteral("Ügyfél 2"));
-  EXPECT_EQ(encodeRecord(k), encodeRecord(parKozlemeny(2)));
+  folder.put(kNevekFile, parNevek(3));
+  folder.put(kKozl3sorFile, parKozlemenyek(3));
+  FajlHibak hibak({{FajlHivas::MappaSzinkron, 0}, {FajlHivas::MappaSzinkron, EIO}});
+  const FizetoMentes m = fizetoMentes(folder.path(), 2, parFizeto(9), parKozlemeny(9));
+  EXPECT_EQ(hibak.hatra(), 0u);
+  EXPECT_EQ(m.allapot, FizetoMentes::Bizonytalan);
+  EXPECT_TRUE(m.mentve());
+  EXPECT_EQ(m.hiba, QStringLiteral("A címzett adatai a fájlokba beíródtak, de a lemez hibát jelzett a program mappájának "
+                                   "kiírásakor (Bemeneti/kimeneti hiba), ezért áramszünet után a program következő "
+                                   "indításakor a mentés visszavonódhat."));
+  EXPECT_EQ(folder.bytes(kNevekFile).mid(NevekRekord::Length, NevekRekord::Length), encodeRecord(parFizeto(9)));
 }

@@ -83,7 +83,7 @@ TEST_F(OsszegekTest, AddFillsTheLowestEmptySlot) {
   EXPECT_EQ(folder.bytes(kNevekFile).mid(2 * 271), parNevek(3).mid(2 * 271));
 }
 
-TEST_F(OsszegekTest, AFailedFlushPutsTheRecordBackAndSaysSo) {
+TEST_F(OsszegekTest, AFailedReadOrFlushLeavesTheRecordAndSaysSo) {
   fajl(osszegesFizeto({100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
   const QByteArray elotte = folder.bytes(kNevekFile);
   auto d = nyit();
@@ -95,6 +95,15 @@ TEST_F(OsszegekTest, AFailedFlushPutsTheRecordBackAndSaysSo) {
   EXPECT_EQ(folder.bytes(kNevekFile), elotte);
   ASSERT_EQ(msg.shown.size(), 1u);
   EXPECT_EQ(msg.shown[0].text, QStringLiteral("Az összeg nem menthető.\r\nA hiba oka: Bemeneti/kimeneti hiba."));
+  // The payer's record cannot be read: nothing is written back in its place.
+  {
+    const RosszBlokk blokk(kNevekFile, NevekRekord::Length);
+    d->cmdRogzit_Click();
+  }
+  EXPECT_EQ(folder.bytes(kNevekFile), elotte);
+  ASSERT_EQ(msg.shown.size(), 2u);
+  EXPECT_EQ(msg.shown[1].text,
+            QStringLiteral("Az összeg nem menthető.\r\nA(z) nevek1.dat fájl nem olvasható: Bemeneti/kimeneti hiba."));
 }
 
 TEST_F(OsszegekTest, TwelveSlotsUsedRefusesWithAMessage) {

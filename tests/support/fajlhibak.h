@@ -5,6 +5,7 @@
 // that no step waits for run as usual.
 #include <QString>
 
+#include <cerrno>
 #include <deque>
 
 #include "common/recordfile.h"
@@ -20,7 +21,7 @@ struct FajlHibaLepes {
 class FajlHibak {
  public:
   explicit FajlHibak(std::deque<FajlHibaLepes> lepesek)
-      : lepesek_(std::move(lepesek)), proba_([this](FajlHivas h, const QString& fajl, qint64& hossz) {
+      : lepesek_(std::move(lepesek)), proba_([this](FajlHivas h, const QString& fajl, qint64& hossz, qint64) {
           if (lepesek_.empty()) return 0;
           const FajlHibaLepes l = lepesek_.front();
           if (l.hivas != h || (!l.fajl.isEmpty() && l.fajl != fajl)) return 0;
@@ -33,5 +34,18 @@ class FajlHibak {
 
  private:
   std::deque<FajlHibaLepes> lepesek_;
+  FajlHorogProba proba_;
+};
+
+// A bad block of a file, for as long as the object lives: every read of `fajl` that reaches the
+// byte at `hol` fails with EIO, as a damaged disk would.
+class RosszBlokk {
+ public:
+  RosszBlokk(QString fajl, qint64 hol)
+      : proba_([f = std::move(fajl), hol](FajlHivas h, const QString& nev, qint64& hossz, qint64 at) {
+          return h == FajlHivas::Olvasas && nev == f && at <= hol && hol < at + hossz ? EIO : 0;
+        }) {}
+
+ private:
   FajlHorogProba proba_;
 };

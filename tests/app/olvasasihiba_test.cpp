@@ -1,0 +1,93 @@
+// A read that fails is an error: payers that cannot be read are neither shown blank nor written
+// back as zeros, a change that needs them writes nothing, and each case is said once.
+#include <QLineEdit>
+#include <QRegularExpression>
+
+#include "ablakfixture.h"
+#include "records/fizetolista.h"
+#include "records/frmfelvet.h"
+#include "records/parok.h"
+#include "support/fajlhibak.h"
+
+namespace {
+
+// The first byte of payer record n.
+qint64 rekord(int n) { return qint64(n - 1) * NevekRekord::Length; }
+
+class Olvashatatlan : public AblakTest {
+ protected:
+  Olvashatatlan() {
+    folder.put(kNevekFile, parNevek(20));
+    folder.put(kKozl3sorFile, parKozlemenyek(20));
+    nevek = folder.bytes(kNevekFile);
+    kozl = folder.bytes(kKozl3sorFile);
+  }
+  void valtozatlan() {
+    EXPECT_TRUE(folder.bytes(kNevekFile) == nevek);
+    EXPECT_TRUE(folder.bytes(kKozl3sorFile) == kozl);
+    EXPECT_FALSE(folder.exists(kMentesNaploFile));
+    EXPECT_FALSE(folder.exists(kCsereNaploFile));
+  }
+  QByteArray nevek, kozl;
+};
+
+const QString kNemOlvashato = QStringLiteral("A(z) nevek1.dat fájl nem olvasható: Bemeneti/kimeneti hiba.");
+
+}  // namespace
+
+TEST_F(Olvashatatlan, TheListShowsTheRowsReadAndNoChangeStartsFromIt) {
+  const RosszBlokk blokk(kNevekFile, rekord(11));
+  auto w = indit();
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_TRUE(uzenetek.shown[0].text.startsWith(kNemOlvashato + QStringLiteral("\r\nA címzettek listája csak az első 10 "
+                                                                              "címzettet mutatja (a fájlban 20 címzett van)")))
+      << uzenetek.shown[0].text.toStdString();
+  ASSERT_EQ(w->lista->sorokSzama(), 10);
+  for (int i = 0; i < 10; ++i) EXPECT_FALSE(w->lista->szoveg(i, 0).trimmed().isEmpty());
+  // A payer the list holds is still read and shown, but changes are refused before anything.
+  w->ListView1_ItemClick(0);
+  EXPECT_EQ(uzenetek.shown.size(), 1u);
+  w->cmdDel_Click();
+  ASSERT_EQ(uzenetek.shown.size(), 2u);
+  EXPECT_EQ(uzenetek.shown[1].text, uzenetek.shown[0].text);
+  valtozatlan();
+}
+
+TEST_F(Olvashatatlan, ADeletionThatCannotReadThePayersWritesNothing) {
+  auto w = indit();
+  ASSERT_TRUE(uzenetek.shown.empty());
+  w->ListView1_ItemClick(0);
+  const RosszBlokk blokk(kNevekFile, rekord(11));
+  w->cmdDel_Click();  // the question, answered yes, then the failure
+  ASSERT_EQ(uzenetek.shown.size(), 2u);
+  EXPECT_EQ(uzenetek.shown[1].text, QStringLiteral("A címzett nem törölhető.\r\n") + kNemOlvashato);
+  valtozatlan();
+  // No temporary pair is left either.
+  EXPECT_TRUE(folder.entries().filter(QRegularExpression(QStringLiteral("^(nevx|xxkoz)"))).isEmpty());
+}
+
+TEST_F(Olvashatatlan, AModifyThatCannotReadThePayerWritesNothing) {
+  auto w = indit();
+  w->ListView1_ItemClick(0);
+  const RosszBlokk blokk(kNevekFile, rekord(1));
+  w->cmdModosit_Click();
+  frmFelvet* d = w->felvet();
+  d->txBefizetoNeve->setText(QStringLiteral("Új név"));
+  d->cmdRogzites_Click();
+  ASSERT_EQ(uzenetek.shown.size(), 2u);  // the question, then why nothing was saved
+  EXPECT_EQ(uzenetek.shown[1].text, QStringLiteral("A címzett módosítása nem menthető.\r\n") + kNemOlvashato);
+  valtozatlan();
+}
+
+TEST_F(Olvashatatlan, TheExitSaveThatCannotReadSetDatWritesNothing) {
+  const QByteArray set = setFajl();
+  auto w = indit();
+  ASSERT_TRUE(uzenetek.shown.empty());
+  const RosszBlokk blokk(kSetFile, 0);
+  w->close();
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_EQ(uzenetek.shown[0].text,
+            QStringLiteral("A(z) Set.dat fájl nem olvasható, ezért a beállítások nem kerültek bele: a fájl "
+                           "változatlan.\r\nA hiba oka: Bemeneti/kimeneti hiba."));
+  EXPECT_TRUE(folder.bytes(kSetFile) == set);
+}
