@@ -51,12 +51,14 @@ PrintResult printOrder(const RcsekkAdatok& a, Platform& pf, SetRekord& set, SetR
     const std::array<int16_t, 8> flags = set.Nyomtatando;
     loadSettings(pf.folder, kSetRcsekkFile, r);
 
+    // Each feed sets its own sheet: nothing of the previous document's page carries over.
     j.scaleMillimetres();
     if (allo) {
       j.orientation(kLandscape);
       j.paperSize(kPaperDL);
-    } else if (!elolap) {
+    } else {
       j.orientation(kPortrait);
+      j.paperSize(kPaperA4);
     }
 
     j.fontNameSize(r.RcsekkNumBetuTipus, r.RcsekkBetuMeret1);

@@ -3,7 +3,7 @@
 // of the money-order layout (SetRcsekk.dat) plus each feed's fixed offsets. The page's turn
 // button tells the side: "Csekk Hátoldala" while the front shows, so the front is printed;
 // any other caption prints the back. Standing feed: a DL envelope sheet, landscape. Lying
-// feed: the front keeps the printer's page set-up, the back is set portrait.
+// feed: an A4 sheet, portrait, as the lying list prints on.
 //
 // A printer error ends the print at the failing step and cancels the document, so nothing
 // half-printed reaches the printer; no message is shown.

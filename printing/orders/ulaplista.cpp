@@ -16,10 +16,6 @@ namespace {
 constexpr UlapEltolas kListaAllo = kUlapAllo;
 constexpr UlapEltolas kListaFekvo{26, -3, 24, -1, 7, 26, -4, 26, -4, 25, -3, 26, -3};
 
-// The lying form's page, fed lying.
-constexpr double kFekvoWidthMm = 150;
-constexpr double kFekvoHeightMm = 105;
-
 PrintResult printUlapList(const std::vector<CsoportSor>& sorok, const UlapLapAllapot& lap, Platform& pf,
                           SetRekord& set, SetRcsekkRekord& rc, SetUlapRekord& u, bool allo) {
   auto setup = [&](PrintJob& j) {
@@ -28,14 +24,7 @@ PrintResult printUlapList(const std::vector<CsoportSor>& sorok, const UlapLapAll
     loadSettings(pf.folder, kSetRcsekkFile, rc);
     loadSettings(pf.folder, kSetUlapFile, u);
 
-    j.scaleMillimetres();
-    j.paperSize(kPaperDL);
-    if (allo) {
-      j.orientation(kLandscape);
-    } else {
-      j.pageWidthTwips(kFekvoWidthMm * kTwipsPerMm);
-      j.pageHeightTwips(kFekvoHeightMm * kTwipsPerMm);
-    }
+    ulapOldal(j, allo);
     return false;
   };
 

@@ -25,11 +25,7 @@ PrintResult printForm(const UlapAdatok& a, Platform& pf, SetRekord& set, SetRcse
     loadSettings(pf.folder, kSetRcsekkFile, rc);
     loadSettings(pf.folder, kSetUlapFile, u);
 
-    j.scaleMillimetres();
-    if (allo) {
-      j.paperSize(kPaperDL);
-      j.orientation(kLandscape);
-    }
+    ulapOldal(j, allo);
 
     // The amount as typed between the asterisks.
     placeUlap(j, a, {QStringLiteral("***"), a.txUosszeg, QStringLiteral("***")}, rc, u,
@@ -40,6 +36,19 @@ PrintResult printForm(const UlapAdatok& a, Platform& pf, SetRekord& set, SetRcse
 }
 
 }  // namespace
+
+void ulapOldal(PrintJob& j, bool allo) {
+  j.scaleMillimetres();
+  j.paperSize(kPaperDL);
+  if (allo) {
+    j.orientation(kLandscape);
+  } else {
+    // The form itself is the page, fed lying.
+    j.orientation(kPortrait);
+    j.pageWidthTwips(kUlapFekvoSzelesMm * kTwipsPerMm);
+    j.pageHeightTwips(kUlapFekvoMagasMm * kTwipsPerMm);
+  }
+}
 
 void placeUlap(PrintJob& j, const UlapAdatok& a, const QStringList& osszeg, const SetRcsekkRekord& rc,
                const SetUlapRekord& u, const UlapEltolas& o) {
