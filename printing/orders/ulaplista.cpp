@@ -7,6 +7,7 @@
 #include "common/recordfile.h"
 #include "common/setrekord.h"
 #include "layouts/layoutrecords.h"
+#include "printing/orders/rcsekkprint.h"
 #include "printing/orders/ulapprint.h"
 #include "printing/slips/osszegbetuvel.h"
 
@@ -50,7 +51,7 @@ PrintResult printUlapList(const std::vector<CsoportSor>& sorok, const UlapLapAll
       osszeg = {QStringLiteral("***"), QString::number(ut.AzazOsszeg), QStringLiteral("***")};
       // Measured in the font the words are printed in, as the page measures them.
       const SzavakIllesztve w =
-          fitWords(azaz1(ut.AzazOsszeg), kSzovegSzelesseg, j, rc.RcsekkSzovegBetuTipus, double(rc.RcsekkBetuMeret2));
+          fitWords(azaz1(ut.AzazOsszeg), kSzovegSzelesseg, j, rcsekkSzovegBetu(j, rc), double(rc.RcsekkBetuMeret2));
       row.azaz(w.szavak);
       a.lbosszegBetuvel1 = w.sor1();
       a.lbosszegBetuvel2 = w.sor2();

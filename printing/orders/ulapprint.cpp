@@ -9,6 +9,7 @@
 #include "common/recordfile.h"
 #include "common/setrekord.h"
 #include "layouts/layoutrecords.h"
+#include "printing/orders/rcsekkprint.h"
 
 namespace {
 
@@ -54,10 +55,10 @@ void placeUlap(PrintJob& j, const UlapAdatok& a, const QStringList& osszeg, cons
                const SetUlapRekord& u, const UlapEltolas& o) {
   // Name and size only: no bold, italic or underline is set.
   auto font = [&j](const QString& name, double size) { j.fontNameSize(name, size); };
-  const QString szamok = rc.RcsekkNumBetuTipus;
-  auto szovegFont = [&] { font(rc.RcsekkSzovegBetuTipus, double(rc.RcsekkBetuMeret2)); };
+  auto szovegFont = [&] { font(rcsekkSzovegBetu(j, rc), double(rc.RcsekkBetuMeret2)); };
 
   if (a.cmdUtanvetOdalCsere == kUlapElolap) {
+    const QString szamok = rcsekkSzamBetu(j, rc);
     font(szamok, double(rc.RcsekkBetuMeret1));
     const double ox = position(u.UlapTextosszeg_x, o.osszegX);
     // The pieces of the amount, then the end of its line.
