@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
@@ -67,68 +66,48 @@ QImage nevCella(const QImage& kep, const ListaNezet* v, int sor, int magas) {
   return kep.copy(0, sor * magas, v->columnWidth(0), magas);
 }
 
-// `cella` in the middle of a cell `tobb` pixels higher, on the cell's background: how a cell
-// whose text nothing cuts paints in a higher row.
+// `cella` in the middle of a cell `tobb` pixels higher, on its background: how a cell whose
+// text nothing cuts paints in a higher row.
 QImage magasabban(const QImage& cella, int tobb) {
   QImage m(cella.width(), cella.height() + tobb, cella.format());
   m.fill(cella.pixel(0, 0));
-  QPainter p(&m);
-  p.drawImage(0, tobb / 2, cella);
+  QPainter(&m).drawImage(0, tobb / 2, cella);
   return m;
-}
-
-QString ekezetNelkul(const QString& s) {
-  QString d = s.normalized(QString::NormalizationForm_D);
-  d.remove(QRegularExpression(QStringLiteral("\\p{Mn}")));
-  return d;
 }
 
 }  // namespace
 
 // Capitals' accents (Ő and Ö, Ű and Ü are different letters) lie whole inside their own row:
-// each row's name cell paints as the same cell 20 pixels higher does (where nothing is cut),
-// with nothing beyond the row's own height, and an accented name differs from the same name
-// without accents. A picture of the list is written
-// to <build>/screenshots/lista-ekezetek.png.
+// each name cell paints as the same cell 20 pixels higher (where nothing is cut) with nothing
+// beyond its own row, and differs from the same name without accents in the row below it.
+// A picture of the list: <build>/screenshots/lista-ekezetek.png.
 TEST(ListaNezet, RowsHoldTheAccentsOfCapitals) {
   TempFolder folder;
   Platform platform;
   platform.folder = folder.path();
-  const QStringList nevek{QStringLiteral("ŐRS ŰRHAJÓS"), QStringLiteral("ÁRVÍZTŰRŐ TÜKÖRFÚRÓGÉP"),
-                          QStringLiteral("Őrs Ödön"),    QStringLiteral("Űrhajós Ügyes"),
-                          QStringLiteral("ÉVA ÁGNES")};
-  QByteArray fajl;
-  for (const QString& n : nevek)
-    fajl += fizetoRekord({n, QStringLiteral("Győr"), QStringLiteral("Fő út 1."), QStringLiteral("9021")}) +
-            fizetoRekord({ekezetNelkul(n), QStringLiteral("Győr"), QStringLiteral("Fő út 1."), QStringLiteral("9021")});
-  folder.put(kNevekFile, fajl);
-
-  auto kep = [&](int tobb, FizetoLista& lista) {
+  folder.put(kNevekFile, fizetokFajl({{"ŐRS ŰRHAJÓS"}, {"ORS URHAJOS"}, {"ÁRVÍZTŰRŐ TÜKÖRFÚRÓGÉP"},
+                                      {"ARVIZTURO TUKORFUROGEP"}, {"Őrs Ödön"}, {"Ors Odon"},
+                                      {"Űrhajós Ügyes"}, {"Urhajos Ugyes"}, {"ÉVA ÁGNES"}, {"EVA AGNES"}}));
+  auto kep = [](int tobb, FizetoLista& lista) {
     lista.resize(700, 600);
     lista.ListView1->setFocusPolicy(Qt::NoFocus);  // no current row framed
     lista.show();
     lista.Beolvas();
-    ListaNezet* v = lista.ListView1;
-    if (tobb) v->verticalHeader()->setDefaultSectionSize(v->rowHeight(0) + tobb);
+    if (tobb) lista.ListView1->verticalHeader()->setDefaultSectionSize(lista.ListView1->rowHeight(0) + tobb);
     QApplication::processEvents();
-    return v->viewport()->grab().toImage();
+    return lista.ListView1->viewport()->grab().toImage();
   };
   FizetoLista lista(platform), tag(platform);
   const QImage k = kep(0, lista), t = kep(20, tag);
   const ListaNezet* v = lista.ListView1;
   const int h = v->rowHeight(0);
-  ASSERT_EQ(lista.sorokSzama(), 2 * nevek.size());
-  ASSERT_GE(k.height(), h * lista.sorokSzama());
-  ASSERT_GE(t.height(), (h + 20) * lista.sorokSzama());
-  for (int sor = 0; sor < lista.sorokSzama(); ++sor) {
+  ASSERT_EQ(lista.sorokSzama(), 10);
+  ASSERT_GE(t.height(), (h + 20) * 10);
+  for (int sor = 0; sor < 10; ++sor) {
     SCOPED_TRACE(lista.szoveg(sor, 0).toStdString());
     EXPECT_EQ(magasabban(nevCella(k, v, sor, h), 20), nevCella(t, v, sor, h + 20));
-    const QString nev = lista.szoveg(sor, 0);
-    if (ekezetNelkul(nev) == nev) continue;
-    for (int ikre = 0; ikre < lista.sorokSzama(); ++ikre) {
-      if (lista.szoveg(ikre, 0) == ekezetNelkul(nev)) {
-        EXPECT_NE(nevCella(k, v, sor, h), nevCella(k, v, ikre, h));
-      }
+    if (sor % 2 == 0) {
+      EXPECT_NE(nevCella(k, v, sor, h), nevCella(k, v, sor + 1, h));
     }
   }
   const QString cel = QStringLiteral(LAVINDOR_BINARY_DIR "/screenshots");
