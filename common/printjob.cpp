@@ -57,6 +57,7 @@ bool PrintJob::run(const std::function<void(PrintJob&)>& body) {
               MsgIcon::Critical);
     return false;
   }
+  sayFonts();
   sayOffPage();
   return true;
 }
@@ -100,6 +101,43 @@ void PrintJob::sayOffPage() {
   }
   if (offPage_.size() > kListed) sorok << QStringLiteral("… és még %1 szöveg.").arg(offPage_.size() - kListed);
   msg_.info(sorok.join(QStringLiteral("\r\n")), QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+}
+
+QString nyomtatottBetu(const Printer* printer, const QString& tarolt, const QString& helyette) {
+  const QString nev = trimmed(tarolt);
+  return !printer || printer->offersFont(nev) ? nev : trimmed(helyette);
+}
+
+QString PrintJob::betu(const QString& mi, const QString& tarolt, const QString& helyette) {
+  const QString nev = trimmed(tarolt);
+  if (p_.offersFont(nev)) return nev;
+  const QString csere = trimmed(helyette);
+  const QString hiany = nev.isEmpty() ? QStringLiteral("%1 nincs megadva").arg(mi)
+                                      : QStringLiteral("%1 („%2”) nincs telepítve ezen a gépen").arg(mi, nev);
+  if (!p_.offersFont(csere)) {
+    errors_.push_back(printer_errors::invalidValue());
+    p_.killDoc();
+    msg_.info(QStringLiteral("%1, és helyette „%2” sincs telepítve, ezért a nyomtatás elmaradt.").arg(hiany, csere),
+              QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+    throw Abort{};
+  }
+  const QString sor = QStringLiteral("%1, ezért helyette „%2” betűtípussal nyomtatódott ki.").arg(hiany, csere);
+  if (!betuCserek_.contains(sor)) betuCserek_ << sor;
+  return csere;
+}
+
+double PrintJob::meret(const QString& mi, double tarolt, double helyette) {
+  if (std::isfinite(tarolt) && tarolt > 0) return tarolt;
+  const QString sor =
+      QStringLiteral("%1 (%2) nem használható, ezért helyette %3 pontos mérettel nyomtatódott ki.").arg(mi).arg(tarolt).arg(helyette);
+  if (!betuCserek_.contains(sor)) betuCserek_ << sor;
+  return helyette;
+}
+
+void PrintJob::sayFonts() {
+  // A document that was not written printed in no font: that was said instead.
+  if (betuCserek_.empty() || notWrittenSaid_) return;
+  msg_.info(betuCserek_.join(QStringLiteral("\r\n")), QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
 }
 
 void PrintJob::handle(const PrinterError& e, bool canGoOn) {

@@ -20,6 +20,9 @@
 //   - that the saved printer is not installed: the print is cancelled before anything is placed;
 //   - after a print that went to its end, every text placed wholly or partly outside its page
 //     (which text, where, on what page size); each is a failed step, placed all the same;
+//   - after a print that went to its end, every font of the settings or the layout that the
+//     printer does not have and the one printed instead (betu(), meret()); before anything is
+//     placed, why nothing prints when the printer has neither;
 //   - that a record the print needs could not be read (an OlvasasiHiba): the document is
 //     cancelled at once, so nothing is printed with blanks in the place of unread data.
 #include <QString>
@@ -36,6 +39,10 @@
 
 struct Platform;
 struct SetRekord;
+
+// What PrintJob::betu() names most often: a form's figures font and its text font.
+inline const QString kSzamokBetuje = QStringLiteral("A számok betűtípusa");
+inline const QString kSzovegekBetuje = QStringLiteral("A szövegek betűtípusa");
 
 enum class ErrorClass { SilentCancel, FontFallback, CancelWithMessage, Ignore, None };
 
@@ -105,6 +112,16 @@ class PrintJob {
   // Whether the printer has the font `name` (asking fails no step).
   bool hasFont(const QString& name) const { return p_.offersFont(name); }
 
+  // A font that the settings or a layout store, as the form prints it: `tarolt` (trimmed) when
+  // the printer has it, else `helyette`, the font the form prints in without it (its factory
+  // font); the print then says once, after it, which font is missing and which one printed
+  // (`mi` names the font: "A szövegek betűtípusa"). When the printer has neither the form does
+  // not print: the document is cancelled and the user told why. Asking fails no step.
+  QString betu(const QString& mi, const QString& tarolt, const QString& helyette);
+  // A stored size not above 0 gives way to `helyette` in the same way (`mi`: "A vonalkód
+  // betűmérete").
+  double meret(const QString& mi, double tarolt, double helyette);
+
   void currentX(double x);
   void currentY(double y);
   // Prints at the current position; ends its line unless `endLine` is false.
@@ -137,6 +154,8 @@ class PrintJob {
   // Takes the texts the printer found outside their page: failed steps, said after the print.
   void collectOffPage();
   void sayOffPage();
+  void sayFonts();
+  QStringList betuCserek_;  // what betu() and meret() said, each once
   std::vector<OffPageText> offPage_;
   bool notWrittenSaid_ = false;
   bool ending_ = false;  // the end of the document is the step under way
@@ -146,6 +165,10 @@ class PrintJob {
   MessageBoxes& msg_;
   std::vector<PrinterError> errors_;
 };
+
+// The font PrintJob::betu() prints `tarolt` in on `printer`, without a word: the pages measure
+// their words in it, so that what they show is what prints. With no printer, `tarolt`.
+QString nyomtatottBetu(const Printer* printer, const QString& tarolt, const QString& helyette);
 
 // The platform hands out the job of a form printer: on its printer, with its message boxes.
 // None when the platform has no printer.

@@ -151,49 +151,72 @@ QString QtPrinter::nextPdfPath() const {
   }
 }
 
+std::unique_ptr<QFileDevice> QtPrinter::openPdf(const QString& path) const {
+  auto f = std::make_unique<QFile>(path);
+  (void)f->open(QIODevice::WriteOnly | QIODevice::Truncate);  // a failure stays in the file's error
+  return f;
+}
+
+namespace {
+// The end of a document that did not reach paper or file: that it was not printed, and why.
+PrinterError nemNyomtatva(const QString& miert) {
+  return printer_errors::printerFailed(QStringLiteral("A dokumentumot nem sikerült kinyomtatni: %1.").arg(miert));
+}
+}  // namespace
+
 void QtPrinter::send(const PrintedDocument& doc, int index) {
   const QString name = names_.value(index);
   if (name == kPdfName) {
     const QString pdfDir = QDir(folder_).filePath(kPdfFolder);
     if (!QDir(folder_).mkpath(kPdfFolder)) {
       // mkpath keeps the reason to itself; one more mkdir tells it (read-only folder, no room).
-      // A file standing at the name needs no system text.
       const int e = ::mkdir(QFile::encodeName(pdfDir).constData(), 0777) == 0 ? 0 : errno;
       if (e != 0) {
         const QString hely = QDir::toNativeSeparators(pdfDir);
-        throw printer_errors::printerFailed(
-            e == EEXIST || e == ENOTDIR
-                ? QStringLiteral("A(z) %1 mappa nem hozható létre.").arg(hely)
-                : QStringLiteral("A(z) %1 mappa nem hozható létre: %2.").arg(hely, rendszerHiba(e)));
+        throw nemNyomtatva(e == EEXIST || e == ENOTDIR
+                               ? QStringLiteral("a(z) %1 mappa helyén egy azonos nevű fájl áll").arg(hely)
+                               : QStringLiteral("a(z) %1 mappa nem hozható létre (%2)").arg(hely, rendszerHiba(e)));
       }
     }
     const QString path = nextPdfPath();
-    bool ok = false;
-    {
-      QPdfWriter writer(path);
-      writer.setResolution(kMeasureDpi);
-      writer.setCreator(QStringLiteral("Lavindor"));
-      writer.setTitle(QStringLiteral("Nyomtatás"));
-      ok = renderDocument(doc, writer);
+    const std::unique_ptr<QFileDevice> file = openPdf(path);
+    // Why the file could not be written, taken before closing it (a close resets the text).
+    auto miert = [&file] { return file->error() != QFileDevice::NoError ? rendszerHiba(*file) : QString(); };
+    bool ok = file->isOpen();
+    QString oka = miert();
+    if (ok) {
+      {
+        QPdfWriter writer(file.get());
+        writer.setResolution(kMeasureDpi);
+        writer.setCreator(QStringLiteral("Lavindor"));
+        writer.setTitle(QStringLiteral("Nyomtatás"));
+        ok = renderDocument(doc, writer);
+      }
+      // A write the disk did not take (no room left) shows at the latest when the buffer is flushed.
+      ok = file->flush() && ok;
+      oka = miert();
+      file->close();
+      if (oka.isEmpty()) oka = miert();
+      ok = ok && oka.isEmpty();
     }
     if (!ok || QFileInfo(path).size() == 0) {
       QFile::remove(path);
-      throw printer_errors::printerFailed(
-          QStringLiteral("A(z) %1 PDF fájl nem írható.").arg(QDir::toNativeSeparators(path)));
+      const QString hely = QDir::toNativeSeparators(path);
+      throw nemNyomtatva(oka.isEmpty() ? QStringLiteral("a(z) %1 PDF fájl nem írható").arg(hely)
+                                            : QStringLiteral("a(z) %1 PDF fájl nem írható (%2)").arg(hely, oka));
     }
     lastPdf_ = path;
     if (fileWritten) fileWritten(path);
     return;
   }
   const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-  if (info.isNull()) throw printer_errors::printerFailed(QStringLiteral("A(z) %1 nyomtató nem érhető el.").arg(name));
+  if (info.isNull()) throw nemNyomtatva(QStringLiteral("a(z) %1 nyomtató nem érhető el").arg(name));
   // A stopped queue (stopped by hand, or by CUPS after a failing job) would take the job and
   // hold it without a word; the print fails now instead, under the form's error class.
-  if (info.state() == QPrinter::Error)
-    throw printer_errors::printerFailed(QStringLiteral("A(z) %1 nyomtató le van állítva.").arg(name));
+  if (info.state() == QPrinter::Error) throw nemNyomtatva(QStringLiteral("a(z) %1 nyomtató le van állítva").arg(name));
   QPrinter printer(info, QPrinter::HighResolution);
   printer.setFullPage(true);
   printer.setDocName(QStringLiteral("Lavindor"));
   if (!renderDocument(doc, printer) || printer.printerState() == QPrinter::Error)
-    throw printer_errors::printerFailed(QStringLiteral("A(z) %1 nyomtató nem fogadta a dokumentumot.").arg(name));
+    throw nemNyomtatva(QStringLiteral("a(z) %1 nyomtató nem fogadta a dokumentumot").arg(name));
 }

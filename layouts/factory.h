@@ -63,3 +63,11 @@ bool hasFactoryValue(const FactoryTable<R>& table, const FieldRef<R>& field) {
     if (v.field == field) return true;
   return false;
 }
+
+// The factory text (a font name) of `field`; empty when the table has none.
+template <class R>
+QString factoryText(const FactoryTable<R>& table, QString R::*field) {
+  for (const auto& v : table)
+    if (v.field == FieldRef<R>(field)) return v.text;
+  return {};
+}

@@ -1,5 +1,6 @@
 #include "records/listanezet.h"
 
+#include <QFontMetricsF>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPainter>
@@ -7,6 +8,9 @@
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionViewItem>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -32,18 +36,35 @@ ListaNezet::ListaNezet(QWidget* parent) : QTableView(parent) {
   setCornerButtonEnabled(false);
   setHorizontalScrollMode(ScrollPerPixel);
   verticalHeader()->hide();
-  // Every row as high as one line of text in a list item: the height is fixed, so the view
-  // finds any row by arithmetic.
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setMinimumSectionSize(1);
+  sorMagassag();
+  horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setSectionsMovable(true);
+}
+
+void ListaNezet::sorMagassag() {
+  // Every row as high as one line of a list item, and as high as the accents over the font's
+  // capitals need (Ő and Ö, Ű and Ü are different letters): the text stands in the middle of its
+  // row on one line of the font, and the accents of "Ő", "Ű", "Á" reach above the font's
+  // ascent in many fonts, so the row leaves that much room above and below. The height is
+  // fixed, so the view finds any row by arithmetic.
   QStyleOptionViewItem o;
   initViewItemOption(&o);
   o.features |= QStyleOptionViewItem::HasDisplay;
   o.text = QStringLiteral("Áy");
-  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  verticalHeader()->setMinimumSectionSize(1);
-  verticalHeader()->setDefaultSectionSize(style()->sizeFromContents(QStyle::CT_ItemViewItem, &o, QSize(), this).height());
-  horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  horizontalHeader()->setHighlightSections(false);
-  horizontalHeader()->setSectionsMovable(true);
+  const int stilus = style()->sizeFromContents(QStyle::CT_ItemViewItem, &o, QSize(), this).height();
+  const QFontMetricsF fm(o.font);
+  const QRectF tinta = fm.tightBoundingRect(QStringLiteral("ŐŰÁÉÍÓÚÖÜgjpqy"));  // y from the baseline
+  const double tul = std::max({0.0, -tinta.top() - fm.ascent(), tinta.bottom() - fm.descent()});
+  const int kell = int(std::ceil(fm.height() + 2 * tul));
+  verticalHeader()->setDefaultSectionSize(std::max(stilus, kell));
+}
+
+void ListaNezet::changeEvent(QEvent* e) {
+  QTableView::changeEvent(e);
+  if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange) sorMagassag();
 }
 
 void ListaNezet::keyPressEvent(QKeyEvent* e) {

@@ -4,7 +4,8 @@
 // It looks and acts as the report-style list does: no grid and no row headers, whole rows
 // selected and the focus frame around the whole current row, columns that can be dragged to
 // another place (all but the first), Tab leaves the list, Home and End go to the first and last
-// row, Left and Right scroll sideways.
+// row, Left and Right scroll sideways. Rows are as high as the accents over the list font's
+// capitals need.
 #include <QHeaderView>
 #include <QTableView>
 
@@ -20,7 +21,12 @@ class ListaNezet : public QTableView {
   std::function<void()> valtozott;
 
  protected:
+  void changeEvent(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // Sets the one height of every row from the list's font and style.
+  void sorMagassag();
 };

@@ -6,6 +6,7 @@
 #include "common/printjob.h"
 #include "common/recordfile.h"
 #include "common/setrekord.h"
+#include "layouts/elsoinditas.h"
 #include "layouts/layoutrecords.h"
 
 namespace {
@@ -104,7 +105,10 @@ BoritekMeretezes boritekMeret(PrintJob& j, const QString& folder, int meret, boo
   hely.BoritekFeladoY = *g[1];
   hely.BoritekCimzettY = *g[2];
   hely.BoritekCimzettX = *g[3];
-  m.betu = trimmed(b.BoritekNevBetutipus);
+  // A font the printer lacks gives way to the one a first start stores.
+  BoritekRekord gyari;
+  boritekAlapertekek(gyari);
+  m.betu = j.betu(QStringLiteral("A boríték betűtípusa"), b.BoritekNevBetutipus, gyari.BoritekNevBetutipus);
   m.nevMeret = b.BoritekNevBetumeret;
   m.feladoMeret = b.BoritekFeladoBetumeret;
   if (allo) {

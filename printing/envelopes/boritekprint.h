@@ -5,8 +5,9 @@
 // positions). An envelope carries up to three items, each under its own switch: the recipient
 // block, the picture and the sender block; the sender's lines lie over the picture.
 //
-// Error class "font fallback": a setting the printer refuses with error 380 (a font, a size, a
-// paper) is skipped; any other error shows its description and number and discards the
+// The envelope font the printer does not have gives way to the one a first start stores, and
+// the print says so once. Error class "font fallback": a setting the printer refuses with
+// error 380 (a size, a paper) is skipped; any other error shows its description and number and discards the
 // document. A picture switched on but not loaded (none chosen, a missing or damaged file) is
 // left out and the user is told once; the rest of the envelope prints.
 #include <QImage>
@@ -71,7 +72,7 @@ PrintResult PrintCsFekvoBoritek(const std::vector<CsoportSor>& sorok, const Bori
 // What the size step takes for the chosen size.
 struct BoritekMeretezes {
   double ox = 0, oy = 0;  // offset added to every position (standing feed), mm
-  QString betu;           // the envelope font, trimmed
+  QString betu;           // the envelope font as it prints (PrintJob::betu)
   double nevMeret = 0, feladoMeret = 0;  // recipient and sender size, points
 };
 

@@ -89,13 +89,12 @@ PrintResult egyLap(Platform& pf, CimkeSetupRekord& setup, const std::function<vo
   return out;
 }
 
-// One label at (x, y): line by line, each in its font; a font name or size the printer refuses
-// leaves the text font's.
+// One label at (x, y): line by line, each in its font; a font the printer lacks gives way to
+// the text font (said once), a size it refuses leaves the text font's size.
 void cimke(PrintJob& j, double x, double y, const std::array<QString, 5>& sorok, const Betuk& b) {
   for (size_t i = 0; i < sorok.size(); ++i) {
-    j.fontName(kSzovegBetu);
+    j.fontName(j.betu(QStringLiteral("A cimke %1. sorának betűtípusa").arg(i + 1), b.nev[i], kSzovegBetu));
     j.fontSize(kSzovegMeret);
-    j.fontName(trimmed(b.nev[i]));
     j.fontSize(b.meret[i]);
     if (i == 0)
       j.text(x, y, sorok[i]);

@@ -7,9 +7,10 @@
 // vertically, the others follow one line of their own font lower.
 //
 // Every label printed adds one to the running counter, which is written back to CimkeSetup.dat
-// once the document reached the printer (`setup` then holds it); a failed write is reported. A label font the printer lacks
-// falls back to the text font ("Times New Roman CE", 12 pt) and the labels still print; any
-// other printer error cancels the document with a message and writes nothing.
+// once the document reached the printer (`setup` then holds it); a failed write is reported. A
+// label font the printer lacks falls back to the text font ("Times New Roman CE"), said once,
+// and a size it refuses to 12 pt; the labels still print. Any other printer error cancels the
+// document with a message and writes nothing.
 //
 // The result's `lapok` counts labels (several to a page); `utolso` holds the last payer read.
 // Nothing to print is no error: `printed` with no label.

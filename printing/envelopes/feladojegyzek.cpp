@@ -28,7 +28,9 @@ QString tarolt(const QString& mezo) {
 PrintResult PrintFeladojegyzek(const std::vector<CsoportSor>& sorok, Platform& pf, FjSetRekord& fjSet) {
   int sor = 0;  // lines placed
   auto setup = [&](PrintJob& j) {
+    // The pre-printed sheet is A4 landscape, whatever paper the previous print left.
     j.scaleMillimetres();
+    j.paperSize(kPaperA4);
     j.orientation(kLandscape);
     j.font(QStringLiteral("Times New Roman CE"), 8, false);
     loadSettings(pf.folder, kFjSetFile, fjSet);

@@ -142,7 +142,7 @@ void RcsekkLap::elrendez() {
   mind.fill(1);
   const bool allo = tajolas_ == Tajolas::Allo;
   const PrintedPage nyomat = nyomatFelvetel([&](PrintJob& j) {
-    j.fontNameSize(r.RcsekkNumBetuTipus, r.RcsekkBetuMeret1);
+    j.fontNameSize(rcsekkSzamBetu(j, r), r.RcsekkBetuMeret1);
     placeRcsekkElolap(j, r, mind, a, QString(), QString(), allo);
   });
   // The printed copy on the receipt and the boxes of the order's copy, from each line's first
@@ -240,7 +240,7 @@ void RcsekkLap::RtxOsszeg_Change() {
   // Measured in the money order's text font.
   const SzavakIllesztve f =
       fitWords({RtxtSzoveg21->text(), RtxtSzoveg11->text()}, kSzovegSzelesseg,
-               pageMeasure(platform_.printer, rcsekk_.RcsekkSzovegBetuTipus, double(rcsekk_.RcsekkBetuMeret2)));
+               pageMeasure(platform_.printer, rcsekkSzovegBetu(platform_.printer, rcsekk_), double(rcsekk_.RcsekkBetuMeret2)));
   if (f.egySor) {
     RtxtSzoveg21->setText(f.szavak.ezresek + f.szavak.egyesek);
     RtxtSzoveg11->clear();

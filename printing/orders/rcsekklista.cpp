@@ -80,9 +80,9 @@ PrintResult printRcsekkList(const std::vector<CsoportSor>& sorok, const RcsekkLi
       u.AzazOsszeg = row.nevek().Osszegek[0];
       if (!allo) j.scaleMillimetres();
       const SzavakIllesztve w =
-          fitWords(azaz1(u.AzazOsszeg), kSzovegSzelesseg, j, r.RcsekkSzovegBetuTipus, r.RcsekkBetuMeret2);
+          fitWords(azaz1(u.AzazOsszeg), kSzovegSzelesseg, j, rcsekkSzovegBetu(j, r), r.RcsekkBetuMeret2);
       row.azaz(w.szavak);
-      j.fontNameSize(r.RcsekkNumBetuTipus, r.RcsekkBetuMeret1);
+      j.fontNameSize(rcsekkSzamBetu(j, r), r.RcsekkBetuMeret1);
       placeRcsekkElolap(j, r, flags, a, w.sor1(), w.sor2(), allo,
                         allo ? std::optional<int16_t>(r.RcsekkBetuMeret2) : std::nullopt);
     } else {

@@ -10,6 +10,7 @@
 #include "common/printjob.h"
 #include "common/recordfile.h"
 #include "common/setrekord.h"
+#include "layouts/factory.h"
 #include "layouts/layoutrecords.h"
 
 namespace {
@@ -51,25 +52,44 @@ PrintResult printOrder(const RcsekkAdatok& a, Platform& pf, SetRekord& set, SetR
     const std::array<int16_t, 8> flags = set.Nyomtatando;
     loadSettings(pf.folder, kSetRcsekkFile, r);
 
+    // Each feed sets its own sheet: nothing of the previous document's page carries over.
     j.scaleMillimetres();
     if (allo) {
       j.orientation(kLandscape);
       j.paperSize(kPaperDL);
-    } else if (!elolap) {
+    } else {
       j.orientation(kPortrait);
+      j.paperSize(kPaperA4);
     }
 
-    j.fontNameSize(r.RcsekkNumBetuTipus, r.RcsekkBetuMeret1);
-    if (elolap)
+    if (elolap) {
+      // The back prints nothing in the figures font: only the front asks for it.
+      j.fontNameSize(rcsekkSzamBetu(j, r), r.RcsekkBetuMeret1);
       placeRcsekkElolap(j, r, flags, a, szoveg1, szoveg2, allo);
-    else
+    } else {
       placeRcsekkHatlap(j, r, a, allo);
+    }
     j.endDoc();
   });
   return PrintResult::of(ran ? PrintResult::Printed : PrintResult::Failed);
 }
 
 }  // namespace
+
+QString rcsekkSzamBetu(PrintJob& j, const SetRcsekkRekord& r) {
+  return j.betu(kSzamokBetuje, r.RcsekkNumBetuTipus,
+                factoryText(rcsekkFactory(), &SetRcsekkRekord::RcsekkNumBetuTipus));
+}
+
+QString rcsekkSzovegBetu(PrintJob& j, const SetRcsekkRekord& r) {
+  return j.betu(kSzovegekBetuje, r.RcsekkSzovegBetuTipus,
+                factoryText(rcsekkFactory(), &SetRcsekkRekord::RcsekkSzovegBetuTipus));
+}
+
+QString rcsekkSzovegBetu(const Printer* printer, const SetRcsekkRekord& r) {
+  return nyomtatottBetu(printer, r.RcsekkSzovegBetuTipus,
+                        factoryText(rcsekkFactory(), &SetRcsekkRekord::RcsekkSzovegBetuTipus));
+}
 
 void placeRcsekkElolap(PrintJob& j, const SetRcsekkRekord& r, const std::array<int16_t, 8>& flags,
                        const RcsekkAdatok& a, const QString& szoveg1, const QString& szoveg2, bool allo,
@@ -94,7 +114,7 @@ void placeRcsekkElolap(PrintJob& j, const SetRcsekkRekord& r, const std::array<i
     j.currentX(osszegX2);
   }
 
-  j.fontNameSize(r.RcsekkSzovegBetuTipus, r.RcsekkBetuMeret2);
+  j.fontNameSize(rcsekkSzovegBetu(j, r), r.RcsekkBetuMeret2);
   if (on(kSzoveg)) {
     const double x1 = position(r.RcsekkTextCsSzoveg_x1, o.szoveg1X);
     const double x2 = position(r.RcsekkTextCsSzoveg_x2, o.szoveg2X);
@@ -130,7 +150,7 @@ void placeRcsekkElolap(PrintJob& j, const SetRcsekkRekord& r, const std::array<i
 void placeRcsekkHatlap(PrintJob& j, const SetRcsekkRekord& r, const RcsekkAdatok& a, bool allo, bool irszBalra) {
   const Offsets& o = allo ? kAllo : kFekvo;
   // The back has no print switches.
-  j.fontNameSize(r.RcsekkSzovegBetuTipus, r.RcsekkBetuMeret2);
+  j.fontNameSize(rcsekkSzovegBetu(j, r), r.RcsekkBetuMeret2);
   const double hx = position(r.RcsekkFeladoHatoldal_x, o.hatulX);
   j.text(hx, position(r.RcsekkFeladoHatoldal_y, o.hatulY), a.txtNevHatul.trimmed());
   j.textAtX(hx, a.txtHelysHatul.trimmed());

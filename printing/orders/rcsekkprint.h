@@ -3,7 +3,7 @@
 // of the money-order layout (SetRcsekk.dat) plus each feed's fixed offsets. The page's turn
 // button tells the side: "Csekk Hátoldala" while the front shows, so the front is printed;
 // any other caption prints the back. Standing feed: a DL envelope sheet, landscape. Lying
-// feed: the front keeps the printer's page set-up, the back is set portrait.
+// feed: an A4 sheet, portrait, as the lying list prints on.
 //
 // A printer error ends the print at the failing step and cancels the document, so nothing
 // half-printed reaches the printer; no message is shown.
@@ -16,6 +16,7 @@
 #include "printing/common/listprint.h"
 
 class PrintJob;
+class Printer;
 struct Platform;
 struct SetRekord;
 struct SetRcsekkRekord;
@@ -42,6 +43,13 @@ inline const QString kRcsekkHatlap = QStringLiteral("Csekk Első oldal");  // ba
 // Printed, or Failed: a printer error cancelled the document; nothing printed, nothing shown.
 PrintResult PrintAlloRCsekk(const RcsekkAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk);
 PrintResult PrintFekvoRCsekk(const RcsekkAdatok& adatok, Platform& platform, SetRekord& set, SetRcsekkRekord& rcsekk);
+
+// The two fonts of the money-order layout, also the cash-on-delivery form's, as they print
+// (PrintJob::betu): the stored ones, or where the printer lacks them the factory layout's.
+QString rcsekkSzamBetu(PrintJob& j, const SetRcsekkRekord& r);
+QString rcsekkSzovegBetu(PrintJob& j, const SetRcsekkRekord& r);
+// The text font the pages measure the words in: the one the form prints them in.
+QString rcsekkSzovegBetu(const Printer* printer, const SetRcsekkRekord& r);
 
 // Placing one side of the form on a running job, shared by the single and the list print.
 // The front starts with the amounts in the font the caller has set (the figures font), then

@@ -10,6 +10,7 @@
 #include "common/printer.h"
 #include "common/recordfile.h"
 #include "common/tricheckbox.h"
+#include "printing/orders/rcsekkprint.h"
 #include "printing/slips/osszegbetuvel.h"
 
 #include <cmath>
@@ -125,7 +126,7 @@ void UlapLap::txUosszeg_Change() {
   // one-or-two-line choice on screen is the one on paper.
   const SzavakIllesztve f =
       fitWords({*azazEzresek_, *azazEgyesek_}, kSzovegSzelesseg,
-               pageMeasure(platform_.printer, rcsekk_.RcsekkSzovegBetuTipus, double(rcsekk_.RcsekkBetuMeret2)));
+               pageMeasure(platform_.printer, rcsekkSzovegBetu(platform_.printer, rcsekk_), double(rcsekk_.RcsekkBetuMeret2)));
   *azazEzresek_ = f.szavak.ezresek;
   lbosszegBetuvel1->setText(f.sor1());
   lbosszegBetuvel2->setText(f.sor2());

@@ -7,6 +7,7 @@
 #include "common/recordfile.h"
 #include "common/setrekord.h"
 #include "layouts/layoutrecords.h"
+#include "printing/orders/rcsekkprint.h"
 #include "printing/orders/ulapprint.h"
 #include "printing/slips/osszegbetuvel.h"
 
@@ -16,10 +17,6 @@ namespace {
 constexpr UlapEltolas kListaAllo = kUlapAllo;
 constexpr UlapEltolas kListaFekvo{26, -3, 24, -1, 7, 26, -4, 26, -4, 25, -3, 26, -3};
 
-// The lying form's page, fed lying.
-constexpr double kFekvoWidthMm = 150;
-constexpr double kFekvoHeightMm = 105;
-
 PrintResult printUlapList(const std::vector<CsoportSor>& sorok, const UlapLapAllapot& lap, Platform& pf,
                           SetRekord& set, SetRcsekkRekord& rc, SetUlapRekord& u, bool allo) {
   auto setup = [&](PrintJob& j) {
@@ -28,14 +25,7 @@ PrintResult printUlapList(const std::vector<CsoportSor>& sorok, const UlapLapAll
     loadSettings(pf.folder, kSetRcsekkFile, rc);
     loadSettings(pf.folder, kSetUlapFile, u);
 
-    j.scaleMillimetres();
-    j.paperSize(kPaperDL);
-    if (allo) {
-      j.orientation(kLandscape);
-    } else {
-      j.pageWidthTwips(kFekvoWidthMm * kTwipsPerMm);
-      j.pageHeightTwips(kFekvoHeightMm * kTwipsPerMm);
-    }
+    ulapOldal(j, allo);
     return false;
   };
 
@@ -61,7 +51,7 @@ PrintResult printUlapList(const std::vector<CsoportSor>& sorok, const UlapLapAll
       osszeg = {QStringLiteral("***"), QString::number(ut.AzazOsszeg), QStringLiteral("***")};
       // Measured in the font the words are printed in, as the page measures them.
       const SzavakIllesztve w =
-          fitWords(azaz1(ut.AzazOsszeg), kSzovegSzelesseg, j, rc.RcsekkSzovegBetuTipus, double(rc.RcsekkBetuMeret2));
+          fitWords(azaz1(ut.AzazOsszeg), kSzovegSzelesseg, j, rcsekkSzovegBetu(j, rc), double(rc.RcsekkBetuMeret2));
       row.azaz(w.szavak);
       a.lbosszegBetuvel1 = w.sor1();
       a.lbosszegBetuvel2 = w.sor2();

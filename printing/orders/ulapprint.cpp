@@ -9,6 +9,7 @@
 #include "common/recordfile.h"
 #include "common/setrekord.h"
 #include "layouts/layoutrecords.h"
+#include "printing/orders/rcsekkprint.h"
 
 namespace {
 
@@ -25,11 +26,7 @@ PrintResult printForm(const UlapAdatok& a, Platform& pf, SetRekord& set, SetRcse
     loadSettings(pf.folder, kSetRcsekkFile, rc);
     loadSettings(pf.folder, kSetUlapFile, u);
 
-    j.scaleMillimetres();
-    if (allo) {
-      j.paperSize(kPaperDL);
-      j.orientation(kLandscape);
-    }
+    ulapOldal(j, allo);
 
     // The amount as typed between the asterisks.
     placeUlap(j, a, {QStringLiteral("***"), a.txUosszeg, QStringLiteral("***")}, rc, u,
@@ -41,14 +38,27 @@ PrintResult printForm(const UlapAdatok& a, Platform& pf, SetRekord& set, SetRcse
 
 }  // namespace
 
+void ulapOldal(PrintJob& j, bool allo) {
+  j.scaleMillimetres();
+  j.paperSize(kPaperDL);
+  if (allo) {
+    j.orientation(kLandscape);
+  } else {
+    // The form itself is the page, fed lying.
+    j.orientation(kPortrait);
+    j.pageWidthTwips(kUlapFekvoSzelesMm * kTwipsPerMm);
+    j.pageHeightTwips(kUlapFekvoMagasMm * kTwipsPerMm);
+  }
+}
+
 void placeUlap(PrintJob& j, const UlapAdatok& a, const QStringList& osszeg, const SetRcsekkRekord& rc,
                const SetUlapRekord& u, const UlapEltolas& o) {
   // Name and size only: no bold, italic or underline is set.
   auto font = [&j](const QString& name, double size) { j.fontNameSize(name, size); };
-  const QString szamok = rc.RcsekkNumBetuTipus;
-  auto szovegFont = [&] { font(rc.RcsekkSzovegBetuTipus, double(rc.RcsekkBetuMeret2)); };
+  auto szovegFont = [&] { font(rcsekkSzovegBetu(j, rc), double(rc.RcsekkBetuMeret2)); };
 
   if (a.cmdUtanvetOdalCsere == kUlapElolap) {
+    const QString szamok = rcsekkSzamBetu(j, rc);
     font(szamok, double(rc.RcsekkBetuMeret1));
     const double ox = position(u.UlapTextosszeg_x, o.osszegX);
     // The pieces of the amount, then the end of its line.

@@ -4,7 +4,7 @@
 // offsets, in the two fonts of the money-order layout (SetRcsekk.dat). The page's turn button
 // tells the side: "Hátoldala" while the front shows, so the front is printed; any other
 // caption prints the back. Standing feed: a DL envelope sheet, landscape. Lying feed: the
-// printer's paper size and orientation are kept.
+// form itself, 150 x 105 mm, as the lying list prints on.
 //
 // Texts are printed exactly as the page holds them (no trimming). A printer or file error
 // cancels the document, so nothing half-printed reaches the printer; no message is shown.
@@ -56,6 +56,12 @@ struct UlapEltolas {
 };
 inline constexpr UlapEltolas kUlapAllo{65, 0, 62, -1, 9, 67, -2, 63, -2, 64, -1, 64, -1};
 inline constexpr UlapEltolas kUlapFekvo{26, -3, 24, -2, 6, 26, -4, 25, -4, 25, -3, 26, -3};
+
+// The form's page on a running job, shared by the single and the list print: millimetres;
+// standing a DL envelope sheet, landscape; lying the form itself, portrait.
+inline constexpr double kUlapFekvoSzelesMm = 150;
+inline constexpr double kUlapFekvoMagasMm = 105;
+void ulapOldal(PrintJob& j, bool allo);
 
 // Places the side of the form that `a.cmdUtanvetOdalCsere` names on the running job, in the
 // fonts of `rc` at the positions of `u` plus `o`. The amount line prints the pieces of

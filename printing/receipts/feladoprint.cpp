@@ -8,6 +8,7 @@
 #include "common/printjob.h"
 #include "common/recordfile.h"
 #include "common/setrekord.h"
+#include "layouts/factory.h"
 #include "layouts/layoutrecords.h"
 #include "printing/receipts/vevenyek.h"
 #include "records/nevekrekord.h"
@@ -17,6 +18,12 @@ namespace {
 const QString kX = QStringLiteral("X");
 
 bool ticked(int value) { return value == 1; }
+
+// The receipt's one font as it prints: the stored one, or the factory layout's.
+QString betu(PrintJob& j, const SetFvevenyRekord& f) {
+  return j.betu(kSzovegekBetuje, f.FeladovevenyBetuTipus,
+                factoryText(fvevenyFactory(), &SetFvevenyRekord::FeladovevenyBetuTipus));
+}
 
 // The feed's fixed offsets: X for everything, Y for the address blocks, for the value and the
 // cash-on-delivery amount, and for the marks (the free lines have none).
@@ -84,7 +91,7 @@ void fekvoFeladoLap(PrintJob& j, const FeladoAdatok& a, const SetFvevenyRekord& 
   for (int* c : {&minden.chkAjanlott, &minden.chkCsomag, &minden.chkTerti, &minden.chkHivIrat, &minden.chkErtek,
                  &minden.chkSK, &minden.chkPRI, &minden.chkPL, &minden.chkLEGI, &minden.chk5, &minden.chk6})
     *c = 1;
-  lap::fekvoLap(j, f.FeladovevenyBetuTipus, double(f.FeladovevenyBetuMeret), 165, 120,
+  lap::fekvoLap(j, betu(j, f), double(f.FeladovevenyBetuMeret), 165, 120,
                 [&](PrintJob& m) { placeFelado(m, minden, f, kFekvo); });
 }
 
@@ -108,7 +115,7 @@ PrintResult PrintAlloFelado(const FeladoAdatok& a, Platform& pf, SetRekord& set,
     j.start(pf.folder, set, PrinterChoice::KeepCurrent);
     loadSettings(pf.folder, kSetFvevenyFile, f);
 
-    lap::alloLap(j, f.FeladovevenyBetuTipus, double(f.FeladovevenyBetuMeret), kPaperDL);
+    lap::alloLap(j, betu(j, f), double(f.FeladovevenyBetuMeret), kPaperDL);
     placeFelado(j, nyomtatott(a), f, kAllo);
     j.endDoc();
   }));
@@ -141,7 +148,7 @@ static PrintResult feladoLista(const std::vector<CsoportSor>& sorok, const Felad
   auto place = [&](PrintJob& j, ListRow& row) {
     row.kozl3sor();  // read as the single print's row click would; the shared copy keeps it
     const FeladoAdatok s = sorSzovegek(a, row.nevek());
-    if (allo) lap::alloLap(j, f.FeladovevenyBetuTipus, double(f.FeladovevenyBetuMeret), kPaperDL);
+    if (allo) lap::alloLap(j, betu(j, f), double(f.FeladovevenyBetuMeret), kPaperDL);
     else fekvoFeladoLap(j, s, f);
     placeFelado(j, s, f, allo ? kAllo : kFekvo);
   };

@@ -9,6 +9,7 @@
 #include "common/printjob.h"
 #include "common/recordfile.h"
 #include "common/setrekord.h"
+#include "layouts/factory.h"
 #include "layouts/layoutrecords.h"
 #include "printing/receipts/vevenyek.h"
 #include "records/nevekrekord.h"
@@ -35,38 +36,17 @@ struct IratSzovegek {
   QString szam, fajta, melleklet, ertesites, posta, kuldAzon;
 };
 
-// The two fonts of the form, taken once from the layout. Without the code font the code is
-// printed in the text font, and without a code size (0 or less) at the text size.
+// The text font and size of the form as it prints (PrintJob::betu: the stored font, or the
+// factory layout's), taken once from the layout.
 struct Betuk {
-  QString betu, kodBetu;
-  double meret = 0, kodMeret = 0;
-  bool kodBetuVan = false, kodMeretVan = false;
-  bool kodJo() const { return kodBetuVan && kodMeretVan; }
+  QString betu;
+  double meret = 0;
 };
 
 Betuk betuk(PrintJob& j, const SetIrat2Rekord& r) {
-  Betuk b{trimmed(r.IratTertiBetuTipus), trimmed(r.VkodBetutipus), double(r.IratTertiBetuMeret),
-          double(r.VkodMeret), false, r.VkodMeret > 0};
-  b.kodBetuVan = j.hasFont(b.kodBetu);
-  return b;
-}
-
-// Once per print, before the first code printed without its font or size.
-void nincsKodBetu(Platform& pf, const Betuk& b) {
-  if (!pf.messages) return;
-  QStringList mi;
-  if (!b.kodBetuVan && b.kodBetu.isEmpty())
-    mi << QStringLiteral("A vonalkód betűtípusa nincs megadva, ezért a vonalkód helyett a számjegyei nyomtatódnak "
-                         "ki a szöveg betűtípusával.");
-  else if (!b.kodBetuVan)
-    mi << QStringLiteral("A vonalkód betűtípusa (%1) nincs telepítve ezen a gépen, ezért a vonalkód helyett a "
-                         "számjegyei nyomtatódnak ki a szöveg betűtípusával.")
-              .arg(b.kodBetu);
-  if (!b.kodMeretVan)
-    mi << QStringLiteral("A vonalkód betűmérete (%1) nem használható, ezért a vonalkód a szöveg betűméretével "
-                         "nyomtatódik ki.")
-              .arg(b.kodMeret);
-  pf.messages->info(mi.join(QStringLiteral("\r\n")), QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+  return {j.betu(kSzovegekBetuje, r.IratTertiBetuTipus,
+                 factoryText(irat2Factory(), &SetIrat2Rekord::IratTertiBetuTipus)),
+          double(r.IratTertiBetuMeret)};
 }
 
 // Settings, printer and layout, each read as a step that may be skipped.
@@ -93,8 +73,10 @@ void iratElemek(PrintJob& j, const SetIrat2Rekord& r, const Betuk& b, const Irat
   const double xSzam = position(r.IratTertiIratszam_x, o.x);
   if (s.felado) blokk(j, xSzam, position(r.IratTertiIratszam_y, o.yFelado), *s.felado);
   if (s.kod) {
-    if (b.kodBetuVan) j.fontName(b.kodBetu);
-    if (b.kodMeretVan) j.fontSize(b.kodMeret);
+    // Without the code font its digits print in the text font, without a code size (0) at
+    // the text size; the print says so once.
+    j.fontName(j.betu(QStringLiteral("A vonalkód betűtípusa"), r.VkodBetutipus, b.betu));
+    j.fontSize(j.meret(QStringLiteral("A vonalkód betűmérete"), r.VkodMeret, b.meret));
     j.text(position(r.IratTertiIratkuldAzon_x, o.xKod), position(r.IratTertiIratkuldAzon_y, o.yKod), *s.kod);
   }
   j.fontName(b.betu);
@@ -171,7 +153,6 @@ bool nyomtat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& 
     kezd(j, pf, set, r);
     const Betuk b = betuk(j, r);
     const IratSzovegek s = lapSzovegek(a);
-    if (s.kod && !b.kodJo()) nincsKodBetu(pf, b);
     placeIrat(j, r, b, s, o);
     j.endDoc();
   });
@@ -181,7 +162,6 @@ bool nyomtat(const IratAdatok& a, Platform& pf, SetRekord& set, SetIrat2Rekord& 
 PrintResult lista(const std::vector<CsoportSor>& sorok, const IratAdatok& a, Platform& pf, SetRekord& set,
                   SetTertiRekord& terti, SetIrat2Rekord& r, const Eltolas& o) {
   Betuk b;
-  bool szolt = false;
   auto setup = [&](PrintJob& j) {
     kezd(j, pf, set, r);
     j.step([&] { loadSettings(pf.folder, kSetTertiFile, terti); });
@@ -190,10 +170,6 @@ PrintResult lista(const std::vector<CsoportSor>& sorok, const IratAdatok& a, Pla
   };
   auto place = [&](PrintJob& j, ListRow& row) {
     const IratSzovegek s = sorSzovegek(a, terti, row.nevek(), row.kozl3sor());
-    if (s.kod && !b.kodJo() && !szolt) {
-      nincsKodBetu(pf, b);
-      szolt = true;
-    }
     placeIrat(j, r, b, s, o);
   };
   return printList(pf, ErrorClass::Ignore, sorok, setup, place);

@@ -9,6 +9,7 @@
 #include "common/printjob.h"
 #include "common/recordfile.h"
 #include "common/setrekord.h"
+#include "layouts/factory.h"
 #include "layouts/layoutrecords.h"
 #include "printing/common/listprint.h"
 #include "printing/receipts/vevenyek.h"
@@ -26,6 +27,11 @@ double fpos(float stored, int offsetMm = 0) { return double(float(stored + float
 double lepes(double base, float step, int k) { return double(float(base + double(step) * k)); }
 
 bool ticked(int value) { return value == 1; }
+
+// The card's one font as it prints: the stored one, or the factory layout's.
+QString betu(PrintJob& j, const SetTertiRekord& t) {
+  return j.betu(kSzovegekBetuje, t.TertiBetuTipus, factoryText(tertiFactory(), &SetTertiRekord::TertiBetuTipus));
+}
 
 // The card's offsets: the standing cards lie on an A4 sheet, the lying card is the page
 // itself (only the marks and the international blocks keep an offset).
@@ -108,7 +114,7 @@ void kartya(PrintJob& j, const TertiAdatok& a, const Kartya& k, const SetTertiRe
 void fekvoKartyaLap(PrintJob& j, const TertiAdatok& a, const Kartya& k, const SetTertiRekord& t) {
   TertiAdatok minden = a;
   minden.chkTPri = minden.chkTSk = minden.chkTUv = minden.chkLevel = minden.chkKCsomag = 1;
-  lap::fekvoLap(j, t.TertiBetuTipus, double(t.TertiBetuMeret), 165, 105,
+  lap::fekvoLap(j, betu(j, t), double(t.TertiBetuMeret), 165, 105,
                 [&](PrintJob& m) { kartya(m, minden, k, t, kFekvo, kFekvo); });
 }
 
@@ -150,7 +156,7 @@ PrintResult PrintAlloTerti(const TertiAdatok& a, Platform& pf, SetRekord& set, S
     j.start(pf.folder, set, PrinterChoice::FollowDefault);
     loadSettings(pf.folder, kSetTertiFile, t);
 
-    lap::alloLap(j, t.TertiBetuTipus, double(t.TertiBetuMeret), kPaperA4);
+    lap::alloLap(j, betu(j, t), double(t.TertiBetuMeret), kPaperA4);
     kartya(j, a, lapKartya(a), t, kAllo, kAllo);
     j.endDoc();
   }));
@@ -179,7 +185,7 @@ PrintResult PrintCsAlloTerti(const std::vector<CsoportSor>& sorok, const TertiAd
     return false;
   };
   auto place = [&](PrintJob& j, ListRow& row) {
-    lap::alloLap(j, t.TertiBetuTipus, double(t.TertiBetuMeret), kPaperA4);
+    lap::alloLap(j, betu(j, t), double(t.TertiBetuMeret), kPaperA4);
     kartya(j, a, sorKartya(row.nevek(), row.kozl3sor()), t, kAllo, kAlloLista);
   };
   return printList(pf, ErrorClass::Ignore, sorok, setup, place);

@@ -12,7 +12,8 @@ namespace lap {
 QString szokozNelkul(const QString& s);
 
 // The standing receipts' page set-up, in the order they set it: millimetres, the form's one
-// font (`betu` trimmed, not bold), the paper `papir`, the size `meret`, landscape.
+// font as it prints (PrintJob::betu; `betu` trimmed, not bold), the paper `papir`, the size
+// `meret`, landscape.
 void alloLap(PrintJob& j, const QString& betu, double meret, int papir);
 
 // The lying receipts' page set-up: millimetres, the one font (`betu` trimmed, not bold), the

@@ -9,9 +9,11 @@
 
 #include "common/fields.h"
 #include "common/mmkep.h"
+#include "common/printjob.h"
 #include "common/platform.h"
 #include "common/setrekord.h"
 #include "common/tricheckbox.h"
+#include "layouts/factory.h"
 #include "printing/slips/osszegbetuvel.h"
 #include "records/nevekrekord.h"
 
@@ -168,8 +170,12 @@ void CsekkLap::txOsszeg_Change() {
   // The slip's text font, from the settings as they are on disk now (a missing Set.dat: no
   // font, size 0).
   loadSet(platform_.folder, set_);
-  // No printer, no font or a font the printer refuses: the two lines stay as they are.
-  const SzovegSorok sorok = fitSlipWords(szavak, platform_.printer, set_.BetuTipus2, set_.BetuMeret2);
+  // Measured in the font the slip prints them in (a stored font not installed: the factory
+  // one). No printer or a font the printer refuses: the two lines stay as they are.
+  const SzovegSorok sorok = fitSlipWords(
+      szavak, platform_.printer,
+      nyomtatottBetu(platform_.printer, set_.BetuTipus2, factoryText(setFactory(), &SetRekord::BetuTipus2)),
+      set_.BetuMeret2);
   setWords(sorok.sor1, sorok.sor2);
 }
 

@@ -59,7 +59,7 @@ PrintResult printCsekkList(const std::vector<CsoportSor>& sorok, const CsekkLapS
     QString sor1, sor2;
     if (osszeggel) {
       if (!allo) u.lbOsszeg = a.txOsszeg;
-      const SzavakIllesztve w = fitWords(azaz1(u.AzazOsszeg), kSzovegSzelesseg, j, set.BetuTipus2, set.BetuMeret2);
+      const SzavakIllesztve w = fitWords(azaz1(u.AzazOsszeg), kSzovegSzelesseg, j, csekkSzovegBetu(j, set), set.BetuMeret2);
       row.azaz(w.szavak);
       sor1 = w.sor1();
       sor2 = w.sor2();

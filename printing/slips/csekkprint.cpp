@@ -8,6 +8,7 @@
 #include "common/printer.h"
 #include "common/printjob.h"
 #include "common/setrekord.h"
+#include "layouts/factory.h"
 
 namespace {
 
@@ -55,6 +56,14 @@ PrintResult printSlip(const CsekkAdatok& a, Platform& pf, SetRekord& set, bool a
 
 }  // namespace
 
+QString csekkSzamBetu(PrintJob& j, const SetRekord& set) {
+  return j.betu(kSzamokBetuje, set.BetuTipus1, factoryText(setFactory(), &SetRekord::BetuTipus1));
+}
+
+QString csekkSzovegBetu(PrintJob& j, const SetRekord& set) {
+  return j.betu(kSzovegekBetuje, set.BetuTipus2, factoryText(setFactory(), &SetRekord::BetuTipus2));
+}
+
 void csekkOldal(PrintJob& j, bool allo) {
   j.scaleMillimetres();
   if (allo) {
@@ -75,8 +84,9 @@ void placeCsekk(PrintJob& j, const SetRekord& set, const CsekkAdatok& a, const Q
   auto X = [korr](Fixed stored, int offset) { return position(stored, offset + korr); };
   auto Y = [](Fixed stored, int offset) { return position(stored, offset); };
   // Name and size only: the bold state stays as the printer has it.
-  auto fontA = [&] { j.fontNameSize(set.BetuTipus1, set.BetuMeret1); };
-  auto fontB = [&] { j.fontNameSize(set.BetuTipus2, set.BetuMeret2); };
+  const QString betuA = csekkSzamBetu(j, set), betuB = csekkSzovegBetu(j, set);
+  auto fontA = [&] { j.fontNameSize(betuA, set.BetuMeret1); };
+  auto fontB = [&] { j.fontNameSize(betuB, set.BetuMeret2); };
 
   if (osszeggel) {
     fontA();

@@ -51,6 +51,11 @@ inline constexpr CsekkEltolas kCsekkFekvo{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2};
 // The list's lying slips put the name lines 1 mm lower than the single lying slip.
 inline constexpr CsekkEltolas kCsekkListaFekvo{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3};
 
+// The slip's two fonts as it prints them (PrintJob::betu): the stored figures and text fonts,
+// or, where the printer does not have them, the factory layout's.
+QString csekkSzamBetu(PrintJob& j, const SetRekord& set);
+QString csekkSzovegBetu(PrintJob& j, const SetRekord& set);
+
 // The slip's page on a running job: millimetres; standing a DL envelope sheet, landscape;
 // lying a 210 x 105 mm portrait page.
 void csekkOldal(PrintJob& j, bool allo);

@@ -1,6 +1,7 @@
 // The menu "F&eladójegyzék": the posting list of the selected rows, and the empty sheet whose
 // program cannot be found: the message, then the settings dialog.
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -10,6 +11,8 @@
 
 #include "ablakfixture.h"
 #include "common/shell.h"
+#include "layouts/factory.h"
+#include "printing/slips/csekklap.h"
 #include "printing/envelopes/frmfjsetup.h"
 #include "records/fizetok.h"
 #include "records/fizetolista.h"
@@ -30,6 +33,40 @@ TEST_F(FeladojegyzekMenuTest, PrintsTheSelectedRowsInListOrder) {
   ASSERT_EQ(nyomtato.documents().size(), 1u);
   EXPECT_EQ(printed::at(printed::doc(nyomtato).texts(), 3).text.trimmed(), QStringLiteral("Fizető 3"));
   EXPECT_EQ(trimmed(allapot.Nevek.Nev), QStringLiteral("Fizető 3"));
+}
+
+// After a payment slip (a DL envelope, landscape) the list is on its A4 landscape sheet with
+// every name: none falls off a page too small for it.
+TEST_F(FeladojegyzekMenuTest, AfterASlipFifteenRowsPrintOnA4Landscape) {
+  folder.put(kNevekFile, szamozottFizetok(15));
+  SetRekord s;
+  applyFactory(s, setFactory());
+  s.Nyomtatando.fill(-1);
+  s.AlapNyomtato = -1;
+  folder.put(kSetFile, encodeRecord(s));
+  auto w = indit();
+  w->ListView1_ItemClick(0);
+  w->csekkLap->txOsszeg->setEditText(QStringLiteral("1500"));
+  w->cmdPrint_Click();
+  ASSERT_EQ(nyomtato.documents().size(), 1u);
+  ASSERT_EQ(printed::page(nyomtato).paper, kPaperDL);
+  w->lista->ListView1->selectAll();
+  w->mnuCimzettekNyomtatasa->trigger();
+  ASSERT_EQ(nyomtato.documents().size(), 2u);
+  const PrintedDocument& d = printed::doc(nyomtato, 1);
+  ASSERT_EQ(d.pages.size(), 2u);
+  QStringList nevek;
+  for (const PrintedPage& p : d.pages) {
+    EXPECT_EQ(p.paper, kPaperA4);
+    EXPECT_EQ(p.orientation, kLandscape);
+    EXPECT_NEAR(p.widthMm, 297, 1e-6);
+    EXPECT_NEAR(p.heightMm, 210, 1e-6);
+    for (size_t i = 0; i < p.texts.size(); i += 3) nevek << p.texts[i].text;
+  }
+  QStringList vart;
+  for (int i = 1; i <= 15; ++i) vart << QStringLiteral("Fizető %1").arg(i);
+  EXPECT_EQ(nevek, vart);
+  EXPECT_TRUE(uzenetek.shown.empty());
 }
 
 TEST_F(FeladojegyzekMenuTest, EmptySheetWithoutAProgramShowsTheMessageThenTheSettings) {

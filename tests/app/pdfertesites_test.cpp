@@ -51,28 +51,53 @@ TEST_F(AblakTest, ThePdfPrinterNamesEveryFileInTheStatusBar) {
   EXPECT_FALSE(pdf.fileWritten);
 }
 
-// A PDF that cannot be written (its folder cannot be made: a file stands in its name, which no
-// permission, not even root's, gets round) is said once per print, with why, by the single
-// slip and by a list print whose error class otherwise says nothing.
-TEST_F(AblakTest, APdfThatCannotBeWrittenIsSaidOnce) {
-  QtPrinter pdf(folder.path());
-  pdfreEgyFizeto(platform, folder, pdf);
-  folder.put(QtPrinter::kPdfFolder, QByteArray("nem mappa"));
-  const QString vart = QStringLiteral("Nyomtatóhiba\r\nA(z) %1 mappa nem hozható létre.\r\nHibakód száma : 482")
-                           .arg(QDir::toNativeSeparators(QDir(folder.path()).filePath(QtPrinter::kPdfFolder)));
-  auto w = indit();
-  w->ListView1_ItemClick(0);
-  w->csekkLap->txOsszeg->setEditText(QStringLiteral("1500"));
-  w->cmdPrint_Click();  // the single standing slip: silent cancel
-  ASSERT_EQ(uzenetek.shown.size(), 1u);
-  EXPECT_EQ(uzenetek.shown[0].text, vart);
-  EXPECT_EQ(uzenetek.shown[0].title, QStringLiteral("!  H I B A  ! "));
-  w->lista->ListView1->selectionModel()->select(w->lista->modell()->index(0, 0),
-                                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
-  w->OpOrientacioFekvo->setChecked(true);
-  w->cmdCsPrint_Click();  // the lying slip list: silent cancel
-  ASSERT_EQ(uzenetek.shown.size(), 2u);
-  EXPECT_EQ(uzenetek.shown[1].text, vart);
-  EXPECT_TRUE(pdf.lastPdf().isEmpty());
-  EXPECT_TRUE(w->lbPdfFajl->text().isEmpty());
+// The "PDF" printer on a full disk: every file it writes goes to /dev/full, which takes no byte.
+class TeleLemez : public QtPrinter {
+ public:
+  using QtPrinter::QtPrinter;
+
+ protected:
+  std::unique_ptr<QFileDevice> openPdf(const QString&) const override {
+    auto f = std::make_unique<QFile>(QStringLiteral("/dev/full"));
+    f->open(QIODevice::WriteOnly);
+    return f;
+  }
+};
+
+// A PDF that cannot be written is said once per print, that it was not printed and why, by the
+// single slip and by a list print whose error classes otherwise say nothing: a file standing in
+// the folder's name (which no permission, not even root's, gets round), and a full disk.
+TEST_F(AblakTest, APdfThatCannotBeWrittenIsSaidOnceWithWhy) {
+  const QString mappa = QDir::toNativeSeparators(folder.file(QtPrinter::kPdfFolder));
+  for (const bool tele : {false, true}) {
+    SCOPED_TRACE(tele ? "full disk" : "a file in the way");
+    uzenetek.shown.clear();
+    QtPrinter fajlAzUtban(folder.path());
+    TeleLemez teleLemez(folder.path());
+    QtPrinter& pdf = tele ? teleLemez : fajlAzUtban;
+    pdfreEgyFizeto(platform, folder, pdf);
+    if (tele)
+      QFile::remove(folder.file(QtPrinter::kPdfFolder));
+    else
+      folder.put(QtPrinter::kPdfFolder, QByteArray("nem mappa"));
+    auto w = indit();
+    w->ListView1_ItemClick(0);
+    w->csekkLap->txOsszeg->setEditText(QStringLiteral("1500"));
+    w->OpOrientacioAllo->setChecked(true);
+    w->cmdPrint_Click();  // the single standing slip: silent cancel
+    w->lista->ListView1->selectionModel()->select(w->lista->modell()->index(0, 0),
+                                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    w->OpOrientacioFekvo->setChecked(true);
+    w->cmdCsPrint_Click();  // the lying slip list: silent cancel
+    ASSERT_EQ(uzenetek.shown.size(), 2u);
+    for (const auto& u : uzenetek.shown) {
+      EXPECT_TRUE(u.text.startsWith(QStringLiteral("Nyomtatóhiba\r\nA dokumentumot nem sikerült kinyomtatni: ")));
+      EXPECT_TRUE(u.text.contains(tele ? QStringLiteral("PDF fájl nem írható (Nincs több szabad hely az eszközön).")
+                                       : QStringLiteral("a(z) %1 mappa helyén egy azonos nevű fájl áll.").arg(mappa)));
+      EXPECT_TRUE(u.text.endsWith(QStringLiteral("\r\nHibakód száma : 482")));
+      EXPECT_EQ(u.title, QStringLiteral("!  H I B A  ! "));
+    }
+    EXPECT_TRUE(pdf.lastPdf().isEmpty());
+    EXPECT_TRUE(w->lbPdfFajl->text().isEmpty());
+  }
 }

@@ -394,8 +394,8 @@ TEST_F(SorTest, CashOnDeliveryListPrintsOneFormPerSelectedRow) {
 
 // A list print with failing steps keeps its rows and says why once, naming the first error.
 TEST_F(SorTest, RowsKeptAfterAFailedStepAreExplainedOnce) {
-  // A text font the printer refuses on every form.
-  auto w = iratLista([](SetIrat2Rekord& i) { i.IratTertiBetuTipus = QStringLiteral("Nincs Ilyen"); });
+  // A text size the printer refuses on every form.
+  auto w = iratLista([](SetIrat2Rekord& i) { i.IratTertiBetuMeret = 0; });
   const size_t elotte = uzenetek.shown.size();
   w->cmdCsPrint_Click();
   ASSERT_EQ(nyomtato.documents().size(), 1u);
@@ -411,7 +411,7 @@ TEST_F(SorTest, RowsKeptAfterAFailedStepAreExplainedOnce) {
 TEST_F(SorTest, PostingReceiptFallbackRenamesOnlyTheWindowsFont) {
   SetFvevenyRekord f;
   applyFactory(f, fvevenyFactory());
-  f.FeladovevenyBetuTipus = QStringLiteral("Nincs Ilyen");
+  f.FeladovevenyBetuMeret = 0;
   folder.put(kSetFvevenyFile, encodeRecord(f));
   fizetok();
   auto w = indit();

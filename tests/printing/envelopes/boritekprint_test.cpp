@@ -203,9 +203,20 @@ TEST_F(BoritekPrintTest, RefusedFontIsSkippedOtherErrorsDiscardWithAMessage) {
   ASSERT_TRUE(saveSettings(dir.path(), kBoritekFile, b));
   nyomtato.setFontName(QStringLiteral("Courier New"));
   ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), PrintResult::Printed);
-  EXPECT_EQ(printed::at(lap().texts, 0).font, QStringLiteral("Courier New"));  // the printer keeps its font
-  EXPECT_EQ(printed::at(lap().texts, 0).size, 12);
-  EXPECT_TRUE(uzenetek.shown.empty());
+  // A font not installed: the first start's font, said once.
+  EXPECT_EQ(printed::at(lap().texts, 0).font, QStringLiteral("Times New Roman CE"));
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_TRUE(uzenetek.shown[0].text.startsWith(QStringLiteral("A boríték betűtípusa („Nincs Ilyen Betű”)")));
+  uzenetek.shown.clear();
+  // A size the printer refuses is skipped: the printer keeps its size, no message.
+  b.BoritekNevBetumeret = 0;
+  ASSERT_TRUE(saveSettings(dir.path(), kBoritekFile, b));
+  nyomtato.clearLog();
+  nyomtato.setFontSize(11);
+  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), PrintResult::Printed);
+  EXPECT_EQ(printed::at(lap().texts, 0).size, 11);
+  EXPECT_EQ(uzenetek.shown.size(), 1u);  // the font only
+  uzenetek.shown.clear();
 
   SetRekord s;
   s.AlapNyomtato = 0;

@@ -148,7 +148,7 @@ TEST_F(CimkePrint, CustomLabelAtTickedPositions) {
 }
 
 // A label font the printer lacks and a size of 0 fall back to the text font, also after a line
-// in another font; the label still prints and counts.
+// in another font; the label still prints and counts, and the missing font is said once.
 TEST_F(CimkePrint, MissingLabelFontFallsBackToTheTextFont) {
   fonts({A, kArial, QStringLiteral("Nincs Ilyen"), kCourier, A}, {14, 10, 0, 11, 16});
   EXPECT_EQ(PrintAlloCimke(lap, hely, rows({1}), platform, setup).lapok, 1);
@@ -156,7 +156,9 @@ TEST_F(CimkePrint, MissingLabelFontFallsBackToTheTextFont) {
   ASSERT_EQ(t.size(), 5u);
   EXPECT_EQ(t[2].font + QString::number(t[2].size), B + QStringLiteral("12"));
   EXPECT_NEAR(t[3].y, 10 + 5.6 + 4 + 4.8, 1e-4);
-  EXPECT_TRUE(boxes.shown.empty());
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text, QStringLiteral("A cimke 3. sorának betűtípusa („Nincs Ilyen”) nincs telepítve ezen a "
+                                                "gépen, ezért helyette „Times New Roman CE” betűtípussal nyomtatódott ki."));
   EXPECT_EQ(counterInFile(), 101);
 }
 

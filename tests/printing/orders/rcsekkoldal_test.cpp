@@ -286,12 +286,13 @@ TEST_F(Utanvet, AmountIsRoundedHalfToEvenAndHeldIn32Bits) {
 }
 
 TEST_F(Utanvet, MissingSettingsAndNoPrinter) {
-  // No money-order layout: no font and no size, so the printer measures in the font it has.
+  // No money-order layout: no font and no size, so the printer measures in the factory font
+  // the form prints in, at the size it has.
   QFile::remove(dir.file(kSetRcsekkFile));
   UlapLap lap(platform, rcsekk);  // works on its own records until shared ones are handed in
   lap.txUosszeg->setText(QStringLiteral("1234567"));
   EXPECT_EQ(lap.lbosszegBetuvel1->text(), QStringLiteral("*Egymilliókettőszázharmincnégyezer-"));
-  EXPECT_EQ(printer.fontName(), QStringLiteral("Arial"));
+  EXPECT_EQ(printer.fontName(), QStringLiteral("Times New Roman CE"));
   // No printer: the width counts as 0, one line.
   platform.printer = nullptr;
   lap.txUosszeg->setText(QStringLiteral("1234568"));

@@ -11,6 +11,7 @@
 #include "common/setrekord.h"
 #include "layouts/factory.h"
 #include "printing/orders/ulapprint.h"
+#include "printing/slips/csekkprint.h"
 #include "support/printexpect.h"
 #include "support/tempfolder.h"
 
@@ -129,17 +130,25 @@ TEST_F(UlapPrint, StandingFrontOnADlLandscapeSheet) {
   EXPECT_EQ(set.AlapNyomtato, -1);
 }
 
-TEST_F(UlapPrint, LyingFrontKeepsThePrintersPageSetUp) {
+// The lying form is its own page, whatever page the previous print left (here a payment
+// slip's DL envelope, landscape).
+TEST_F(UlapPrint, LyingFrontSetsItsOwnPageAfterASlip) {
+  SetRekord gyari;
+  applyFactory(gyari, setFactory());
+  gyari.AlapNyomtato = -1;
+  gyari.Nyomtatando.fill(-1);
+  saveSet(gyari);
+  CsekkAdatok csekk;
+  csekk.txNev = QStringLiteral("Nagy Pál");
+  ASSERT_EQ(PrintAlloCsekk(csekk, platform, set), PrintResult::Printed);
+  EXPECT_EQ(page().paper, kPaperDL);
+  printer.clearLog();
   EXPECT_EQ(fekvo(), PrintResult::Printed);
   expectTexts(texts(), lyingFront());
-  EXPECT_EQ(page().orientation, kPortrait);  // as the printer started
-  EXPECT_EQ(page().paper, kPaperA4);
-  printer.clearLog();
-  allo();
-  printer.clearLog();
-  fekvo();
-  EXPECT_EQ(page().orientation, kLandscape);  // left as the standing print set it
-  EXPECT_EQ(page().paper, kPaperDL);
+  EXPECT_EQ(page().orientation, kPortrait);
+  EXPECT_NEAR(page().widthMm, 150, 1e-6);
+  EXPECT_NEAR(page().heightMm, 105, 1e-6);
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(UlapPrint, BackInBothFeeds) {

@@ -172,19 +172,31 @@ TEST_F(FeladoPrint, GreyAndClearBoxesPrintNoMarkAndEmptyLinesStillStep) {
 }
 
 TEST_F(FeladoPrint, StandingPassesOverRefusedSettings) {
-  // An unknown font (error 380) is passed over: the printer keeps its font, no message.
-  // The caller hears of it (the main window takes "Times New Roman" as its own font).
-  layout.FeladovevenyBetuTipus = QStringLiteral("Nincs Ilyen Betű");
+  // A size the printer refuses (error 380) is passed over: the printer keeps its size, no
+  // message. The caller hears of it (the main window takes "Times New Roman" as its own font).
+  layout.FeladovevenyBetuMeret = 0;
   ASSERT_TRUE(saveSettings(dir.path(), kSetFvevenyFile, layout));
   int csere = 0;
   ASSERT_TRUE(PrintAlloFelado(lap, platform, set, fveveny, [&csere] { ++csere; }));
-  EXPECT_EQ(csere, 1);
+  EXPECT_EQ(csere, 2);  // the main size and the size set back after the free lines
   ASSERT_EQ(printer.documents().size(), 1u);
-  const auto t = printed::doc(printer).texts();
+  auto t = printed::doc(printer).texts();
   ASSERT_EQ(t.size(), 9u);
-  EXPECT_EQ(t[0].font, "Arial");
+  EXPECT_EQ(t[0].size, 10);
   EXPECT_NEAR(t[0].x, 87, 1e-4);
   EXPECT_TRUE(messages.shown.empty());
+  // A font not installed prints in the factory font, said once; no step fails.
+  layout.FeladovevenyBetuMeret = 12;
+  layout.FeladovevenyBetuTipus = QStringLiteral("Nincs Ilyen Betű");
+  ASSERT_TRUE(saveSettings(dir.path(), kSetFvevenyFile, layout));
+  printer.clearLog();
+  ASSERT_TRUE(PrintAlloFelado(lap, platform, set, fveveny, [&csere] { ++csere; }));
+  EXPECT_EQ(csere, 2);
+  t = printed::doc(printer).texts();
+  ASSERT_EQ(t.size(), 9u);
+  EXPECT_EQ(t[0].font, "Times New Roman CE");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("A szövegek betűtípusa („Nincs Ilyen Betű”)")));
 }
 
 TEST_F(FeladoPrint, StandingShowsOtherErrorsAndPrintsNothing) {
@@ -209,7 +221,7 @@ TEST_F(FeladoPrint, SavedPrinterBeyondTheInstalledOnes) {
 }
 
 TEST_F(FeladoPrint, LyingCancelsSilentlyOnAnyFailure) {
-  layout.FeladovevenyBetuTipus = QStringLiteral("Nincs Ilyen Betű");
+  layout.FeladovevenyBetuMeret = 0;
   ASSERT_TRUE(saveSettings(dir.path(), kSetFvevenyFile, layout));
   EXPECT_FALSE(fekvo());
   EXPECT_TRUE(printer.documents().empty());

@@ -242,9 +242,12 @@ TEST_F(IratPrint, WithoutLayoutFilePrintsAtTheBareOffsets) {
   ASSERT_GT(printer.documents().size(), 0u);
   const auto t = printed::doc(printer).texts();
   ASSERT_EQ(t.size(), 10u);
-  EXPECT_EQ(t[0].font, "Arial");
+  // No text font stored: the factory one, said (before the texts above the page).
+  EXPECT_EQ(t[0].font, "Times New Roman CE");
   EXPECT_NEAR(t[0].x, 20, 1e-4);
   EXPECT_NEAR(t[0].y, -3, 1e-4);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("A szövegek betűtípusa nincs megadva, ezért helyette")));
 }
 
 TEST_F(IratPrint, OnTheSavedPrinter) {

@@ -185,14 +185,16 @@ TEST_F(TertiPrint, StandingIgnoresFailingSteps) {
 TEST_F(TertiPrint, StandingWithoutLayoutFilePrintsAtTheBareOffsets) {
   QFile::remove(dir.file(kSetTertiFile));
   ASSERT_TRUE(PrintAlloTerti(lap, platform, set, terti));
-  // The blank font name and size 0 are refused and skipped: the printer's font stays.
+  // No font stored: the factory one, said once; the size 0 is refused and skipped.
   ASSERT_GT(printer.documents().size(), 0u);
   const auto t = printed::doc(printer).texts();
   ASSERT_FALSE(t.empty());
-  EXPECT_EQ(t[0].font, "Arial");
+  EXPECT_EQ(t[0].font, "Times New Roman CE");
+  EXPECT_EQ(t[0].size, 10);
   EXPECT_NEAR(t[0].x, 108, 1e-4);
   EXPECT_NEAR(t[0].y, 50, 1e-4);
-  EXPECT_TRUE(messages.shown.empty());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("A szövegek betűtípusa nincs megadva")));
 }
 
 TEST_F(TertiPrint, ListPrintsOneLyingCardPerRowInListOrder) {

@@ -180,6 +180,20 @@ TEST_F(SlipList, RowsInDisplayedOrderOnePerPage) {
   EXPECT_EQ(fekvo(list).lapok, 1);
 }
 
+// A text font the printer does not have: every slip in the factory text font (the words
+// measured in it), said once for the whole list; no step fails.
+TEST_F(SlipList, AMissingTextFontIsSaidOnceForTheList) {
+  change([](SetRekord& s) { s.BetuTipus2 = QStringLiteral("Garamond CE"); });
+  const PrintResult r = allo(list2);
+  ASSERT_EQ(doc().pages.size(), 2u);
+  for (const PrintedPage& p : doc().pages)
+    for (const PrintedText& t : p.texts) EXPECT_TRUE(t.font == printed::A || t.font == printed::B) << t.font.toStdString();
+  EXPECT_TRUE(r.hibatlan);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("A szövegek betűtípusa („Garamond CE”)")));
+  EXPECT_FALSE(messages.shown[0].text.contains(QStringLiteral("\r\n")));  // one line for both slips
+}
+
 TEST_F(SlipList, NoRowSelected) {
   const std::vector<CsoportSor> none{{1, false}, {2, false}};
   const PrintResult r = allo(none);
@@ -340,7 +354,7 @@ TEST_F(SlipList, LyingErrorsCancelSilently) {
   change([](SetRekord&) {});
   printer.failOnText.insert(QStringLiteral("Kovács Éva"), PrinterError{482, QStringLiteral("Nyomtatóhiba")});
   EXPECT_FALSE(fekvo(list2).printed);
-  change([](SetRekord& s) { s.BetuTipus2 = QStringLiteral("Nincs ilyen"); });
+  change([](SetRekord& s) { s.BetuMeret2 = 0; });
   printer.failOnText.clear();
   EXPECT_FALSE(fekvo(list).printed);
   EXPECT_TRUE(printer.documents().empty());

@@ -213,15 +213,36 @@ TEST_F(SlipPrint, WordsOnOneLineAndCopiedIdentifier) {
   EXPECT_EQ(t[14].text, "AZ-9");  // lying: trimmed
 }
 
+// A stored font the printer does not have (a folder from another machine): the slip prints in
+// the factory font and says so once, naming both; with the factory font missing too, nothing
+// prints and the one message says why.
+TEST_F(SlipPrint, AMissingStoredFontPrintsInTheFactoryFontSaidOnce) {
+  change([](SetRekord& s) { s.BetuTipus1 = QStringLiteral("Garamond CE"); });
+  EXPECT_EQ(allo(), PrintResult::Printed);
+  expectTexts(texts(), standing());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, QStringLiteral("A számok betűtípusa („Garamond CE”) nincs telepítve ezen a gépen, "
+                                                   "ezért helyette „Arial CE” betűtípussal nyomtatódott ki."));
+  EXPECT_EQ(messages.shown[0].title, QStringLiteral("Figyelem!"));
+
+  messages.shown.clear();
+  printer.clearLog();
+  change([](SetRekord& s) { s.BetuTipus2.clear(); });
+  printer.setFonts({QStringLiteral("Arial CE")});
+  EXPECT_EQ(fekvo(), PrintResult::Failed);
+  EXPECT_TRUE(printer.documents().empty());
+  EXPECT_FALSE(printer.documentOpen());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, QStringLiteral("A szövegek betűtípusa nincs megadva, és helyette „Times New Roman "
+                                                   "CE” sincs telepítve, ezért a nyomtatás elmaradt."));
+}
+
 TEST_F(SlipPrint, PrinterErrorsCancelSilently) {
-  change([](SetRekord& s) { s.BetuTipus1 = QStringLiteral("Nincs Ilyen"); });
+  change([](SetRekord& s) { s.BetuMeret2 = 0; });
   EXPECT_EQ(allo(), PrintResult::Failed);
   EXPECT_EQ(fekvo(), PrintResult::Failed);
   EXPECT_TRUE(printer.documents().empty());
   EXPECT_FALSE(printer.documentOpen());
-
-  change([](SetRekord& s) { s.BetuMeret2 = 0; });
-  EXPECT_EQ(allo(), PrintResult::Failed);
 
   // A printer failing in the middle of the slip: nothing reaches it.
   save(factoryLayout());
