@@ -50,9 +50,10 @@ enum class ErrorClass { SilentCancel, FontFallback, CancelWithMessage, Ignore, N
 struct OlvasasiHiba {
   QString uzenet;
 };
-// Throws OlvasasiHiba with `hiba` unless `olvasva`.
-inline void olvasva(bool olvasva, const QString& hiba) {
-  if (!olvasva) throw OlvasasiHiba{hiba};
+// Throws OlvasasiHiba with the reader's reason (its hiba(), asked after the read) unless `olvasva`.
+template <class Olvaso>
+void olvasva(bool olvasva, const Olvaso& olvaso) {
+  if (!olvasva) throw OlvasasiHiba{olvaso.hiba()};
 }
 
 // The two ways a form printer chooses its printer from the general settings.

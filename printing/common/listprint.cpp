@@ -26,7 +26,7 @@ std::vector<int> torlendoSorok(const PrintResult& r, int16_t printDel) {
 }
 
 const Kozl3sorRekord& ListRow::kozl3sor() {
-  olvasva(par_.kozl(n, utolso.Kozl3sor), par_.hiba());
+  olvasva(par_.kozl(n, utolso.Kozl3sor), par_);
   utolso.vanKozl3sor = true;
   return utolso.Kozl3sor;
 }
@@ -46,7 +46,7 @@ PrintResult printList(Platform& pf, ErrorClass errorClass, const std::vector<Cso
       if (!printable(sorok[i], mind, db)) continue;
       const int32_t n = sorok[i].rekordSzam;
       CsoportUtolso& u = out.utolso ? *out.utolso : out.utolso.emplace();
-      olvasva(par->nevek(n, u.Nevek), par->hiba());
+      olvasva(par->nevek(n, u.Nevek), *par);
       ListRow row(n, u, *par);
       place(j, row);
       if (++out.lapok % perPage == 0) j.newPage();

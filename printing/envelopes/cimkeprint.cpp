@@ -144,7 +144,7 @@ PrintResult PrintAlloCimke(const CimkeLapAdatok& lap, const CimkeHelyek& hely, c
       const int32_t n = hely[size_t(k)];
       if (!lap.chkCimke1[size_t(k)] || n < 1 || n > fizetok) continue;
       CsoportUtolso& u = out.utolso ? *out.utolso : out.utolso.emplace();
-      olvasva(nevek.nevek(n, u.Nevek), nevek.hiba());
+      olvasva(nevek.nevek(n, u.Nevek), nevek);
       const auto [x, y] = origo(setup, k);
       cimke(j, x, y, fizetoSorok(u.Nevek), betuk);
       ++out.lapok;

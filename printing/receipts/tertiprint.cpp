@@ -208,7 +208,7 @@ PrintResult PrintCsFekvoTerti(const TertiAdatok& a, const QStringList& rekordok,
     for (const QString& szoveg : rekordok) {
       const int32_t n = rekordSzam(szoveg);
       if (n < 1 || n > db) continue;  // no payer record: no card
-      olvasva(par.nevek(n, nevek) && par.kozl(n, kozl3sor), par.hiba());
+      olvasva(par.nevek(n, nevek) && par.kozl(n, kozl3sor), par);
       // The card itself is the page, fed lying: 165 mm across, 105 mm down, or larger.
       const Kartya k = sorKartya(nevek, kozl3sor);
       fekvoKartyaLap(j, a, k, t);

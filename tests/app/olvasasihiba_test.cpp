@@ -91,3 +91,21 @@ TEST_F(Olvashatatlan, TheExitSaveThatCannotReadSetDatWritesNothing) {
                            "változatlan.\r\nA hiba oka: Bemeneti/kimeneti hiba."));
   EXPECT_TRUE(folder.bytes(kSetFile) == set);
 }
+
+TEST_F(Olvashatatlan, AListPrintThatCannotReadARowPrintsNothingAndSaysWhy) {
+  SetRekord s;
+  s.BetuTipus1 = s.BetuTipus2 = QStringLiteral("Arial");
+  s.BetuMeret1 = s.BetuMeret2 = 10;
+  s.Nyomtatando.fill(-1);
+  folder.put(kSetFile, encodeRecord(s));
+  auto w = indit();
+  ASSERT_TRUE(uzenetek.shown.empty());
+  w->lista->ListView1->selectAll();
+  w->ListView1_ItemClick(0);
+  const RosszBlokk blokk(kNevekFile, rekord(5));
+  w->cmdCsPrint_Click();
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_EQ(uzenetek.shown[0].text, kNemOlvashato + QStringLiteral("\r\nA dokumentum nem lett kinyomtatva."));
+  EXPECT_TRUE(nyomtato.documents().empty());
+  EXPECT_EQ(w->lista->sorokSzama(), 20);
+}
