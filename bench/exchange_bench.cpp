@@ -1,7 +1,9 @@
 // Data-exchange timings: the CSV import of a 100,000-line and of a 1,000,000-line file
 // (replacing the payer pair, and appending to as many stored payers), each next to reading the
 // same file and writing the same record bytes (both payer files, flushed to the disk) in the
-// same run, and the export of 100,000 payers. Prints one line per operation (milliseconds, best
+// same run; the export of 100,000 payers; and at 1,000,000 payers the deletion of one payer
+// beside a plain copy of both payer files, and the export beside a plain write of its bytes.
+// Prints one line per operation (milliseconds, best
 // and median of several runs, and the peak resident memory of the process during it) and the
 // import's ratio to the plain reading and writing.
 #include <QCoreApplication>
@@ -20,8 +22,10 @@
 
 #include "exchange/csvexport.h"
 #include "exchange/csvimport.h"
+#include "exchange/csvsor.h"
 #include "exchange/fajlok.h"
 #include "records/nevekrekord.h"
+#include "records/ugyfeltorles.h"
 
 namespace {
 
@@ -148,6 +152,66 @@ bool importMeres(const QString& folder, int sorok) {
   return ok;
 }
 
+// Writes `hossz` bytes into `path` in pieces of 1 MB and flushes it to the disk.
+bool irasLemezre(const QString& path, qint64 hossz) {
+  const QByteArray darab(1 << 20, 'x');
+  QFile f(path);
+  bool ok = f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  for (qint64 marad = hossz; ok && marad > 0; marad -= darab.size())
+    ok = f.write(darab.constData(), std::min<qint64>(marad, darab.size())) == std::min<qint64>(marad, darab.size());
+  ok = ok && f.flush() && ::fsync(f.handle()) == 0;
+  f.close();
+  QFile::remove(path);
+  return ok;
+}
+
+// Copies `from` to `to` through a buffer of 1 MB and flushes the copy: what any deletion writes.
+bool masolasLemezre(const QString& from, const QString& to) {
+  QFile be(from), ki(to);
+  if (!be.open(QIODevice::ReadOnly) || !ki.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  QByteArray b(1 << 20, Qt::Uninitialized);
+  bool ok = true;
+  for (qint64 n; ok && (n = be.read(b.data(), b.size())) > 0;) ok = ki.write(b.constData(), n) == n;
+  ok = ok && ki.flush() && ::fsync(ki.handle()) == 0;
+  ki.close();
+  QFile::remove(to);
+  return ok;
+}
+
+// The stored pair of `db` payers (the last import's): one payer deleted, the export written.
+bool torlesExportMeres(const QString& folder, int32_t db) {
+  const QDir d(folder);
+  const QString par[2] = {d.filePath(kNevekFile), d.filePath(kKozl3sorFile)};
+  const QString mentes[2] = {d.filePath("regi-n.bak"), d.filePath("regi-k.bak")};
+  bool ok = true;
+  for (int i = 0; i < 2; ++i) ok = ok && QFile::copy(par[i], mentes[i]);
+  const QString n = QLocale(QLocale::English).toString(db);
+  const Ido masolas = meres(qPrintable(QStringLiteral("copy both payer files, %1 payers").arg(n)), [&] {
+    for (int i = 0; i < 2; ++i) ok = ok && masolasLemezre(par[i], d.filePath("masolat.dat"));
+  });
+  const Ido torles = meres(
+      qPrintable(QStringLiteral("deletion of one payer of %1").arg(n)),
+      [&] {
+        QString hiba;
+        ok = ok && UgyfelTorles(folder, db / 2, &hiba);
+      },
+      [&] {
+        for (int i = 0; i < 2; ++i) ok = ok && QFile::remove(par[i]) && QFile::copy(mentes[i], par[i]);
+      });
+  std::printf("%-52s best %5.1fx     median %5.1fx\n", "  deletion / copy", double(torles.best) / double(masolas.best),
+              double(torles.median) / double(masolas.median));
+  for (int i = 0; i < 2; ++i) ok = ok && QFile::remove(par[i]) && QFile::rename(mentes[i], par[i]);
+  const QString ki = d.filePath("ki.csv");
+  const Ido iras = meres(qPrintable(QStringLiteral("write the export's bytes, %1 lines").arg(n)),
+                         [&] { ok = ok && irasLemezre(ki, qint64(db) * CsvSor::Length); });
+  const Ido exp = meres(qPrintable(QStringLiteral("export of %1 payers").arg(n)),
+                        [&] { ok = ok && csvExport(folder, ki).fizetok == db; });
+  std::printf("%-52s best %5.1fx     median %5.1fx\n", "  export / write", double(exp.best) / double(iras.best),
+              double(exp.median) / double(iras.median));
+  QFile::remove(ki);
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -158,6 +222,7 @@ int main(int argc, char** argv) {
     ok = ok && csvExport(dir.path(), QDir(dir.path()).filePath("ki.csv")).fizetok == 100000;
   });
   ok = importMeres(dir.path(), 1000000) && ok;
+  ok = torlesExportMeres(dir.path(), 1000000) && ok;
   if (!ok) std::printf("FAILED: wrong count\n");
   return ok ? 0 : 1;
 }

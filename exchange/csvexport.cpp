@@ -4,6 +4,8 @@
 #include <QSaveFile>
 #include <QStringList>
 
+#include <fcntl.h>
+
 #include "common/recordfile.h"
 #include "common/rendszerhiba.h"
 #include "exchange/csvsor.h"
@@ -34,6 +36,7 @@ ExportEredmeny csvExport(const QString& folder, const QString& celPath) {
   ki.reserve(qsizetype(kBlokk) * CsvSor::Length);
   const QByteArray ures = encodeRecord(Kozl3sorRekord{});
   CsvSorSzamlalo sz;
+  off64_t kiirva = 0;
   for (int32_t elso = 1; elso <= count; elso += kBlokk) {
     const int32_t db = std::min(kBlokk, count - elso + 1);
     const int32_t kdb = std::clamp(kc - elso + 1, 0, db);
@@ -45,16 +48,20 @@ ExportEredmeny csvExport(const QString& folder, const QString& celPath) {
       e.hiba = QStringLiteral("Az adatbázis nem exportálható: a(z) %1 fájl nem olvasható: %2.").arg(fajl, olvasas.miert());
       return e;
     }
-    ki.clear();
+    ki.resize(qsizetype(db) * CsvSor::Length);
     for (int32_t r = 0; r < db; ++r) {
-      const QByteArray n = QByteArray::fromRawData(nevek.constData() + qsizetype(r) * L, L);
-      const QByteArray k = r < kdb ? QByteArray::fromRawData(kozl.constData() + qsizetype(r) * K, K) : ures;
-      ki += csvSor(n, k, &sz);
+      const QByteArrayView n(nevek.constData() + qsizetype(r) * L, L);
+      const QByteArrayView k = r < kdb ? QByteArrayView(kozl.constData() + qsizetype(r) * K, K) : QByteArrayView(ures);
+      csvSor(n, k, ki.data() + qsizetype(r) * CsvSor::Length, &sz);
     }
-    if (f.write(ki) != ki.size()) {
+    if (f.write(ki) != ki.size() || !f.flush()) {
       e.hiba = QStringLiteral("A(z) %1 fájl nem írható: %2").arg(nev, rendszerHiba(f));
       return e;
     }
+    // The disk starts on each block while the next one is made, so the flush at the end finds
+    // little left to write.
+    ::sync_file_range(f.handle(), kiirva, ki.size(), SYNC_FILE_RANGE_WRITE);
+    kiirva += ki.size();
   }
   if (!f.commit()) {
     e.hiba = QStringLiteral("A(z) %1 fájl nem írható: %2").arg(nev, rendszerHiba(f));

@@ -84,3 +84,5 @@ struct CsvSorSzamlalo {
 
 // The 331 bytes of one export line from a payer and notice record (their stored bytes).
 QByteArray csvSor(const QByteArray& nevek, const QByteArray& kozl, CsvSorSzamlalo* szamlalo = nullptr);
+// The same into `out` (CsvSor::Length bytes).
+void csvSor(QByteArrayView nevek, QByteArrayView kozl, char* out, CsvSorSzamlalo* szamlalo = nullptr);
