@@ -38,10 +38,6 @@ bool irTeljes(const QString& path, const QByteArray& bytes) {
   return hiba.ok();
 }
 
-bool atnevez(const QString& from, const QString& to) {
-  return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-}
-
 namespace {
 
 // rename(2) that fails with EEXIST instead of replacing `to`.

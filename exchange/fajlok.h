@@ -13,9 +13,6 @@ bool sajatAdatfajl(const QString& folder, const QString& path);
 // False with errno set on failure.
 bool irTeljes(const QString& path, const QByteArray& bytes);
 
-// rename(2): replaces `to` in one step; false on failure.
-bool atnevez(const QString& from, const QString& to);
-
 // Renames `path` within its folder to its own name followed by `utotag` (".hibas"), never
 // replacing an existing file: when that name is taken, "name (2).csv" + `utotag`, "name (3)..."
 // is tried. The new full path, or nothing when the file could not be renamed.

@@ -183,7 +183,7 @@ KonvEredmeny Konvertalas(const QString& folder) {
     return e;
   }
   // One rename puts the converted file in place; until it succeeds the old one is still there.
-  if (!atnevez(temp, regiPath)) {
+  if (!atnevezes(temp, regiPath)) {
     QFile::remove(temp);
     QFile::remove(mentesPath);
     e.hiba = QStringLiteral("A(z) %1 fájl nem cserélhető le; a régi adatbázis változatlan.").arg(kNevekFile);

@@ -33,9 +33,7 @@ QString nevekOlvasasiHiba(const QString& folder) {
     if (fd >= 0) {
       ::close(fd);
     } else {
-      const QString ok = h.fajta == QStringLiteral("mappa") ? QStringLiteral("ilyen nevű mappa áll a helyén")
-                         : !h.fajta.isEmpty() ? QStringLiteral("nem közönséges fájl (%1) áll a helyén").arg(h.fajta)
-                                              : rendszerHiba(h.errnum);
+      const QString ok = h.miert();
       return QStringLiteral("A címzettek fájlja (%1) nem olvasható: %2.\r\n"
                             "A címzettek listája üres marad, és a program most nem ír a címzettek fájljaiba.")
           .arg(kNevekFile, ok);
