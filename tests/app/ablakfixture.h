@@ -40,6 +40,14 @@ class AblakTest : public ::testing::Test {
     folder.put(kSetFile, kesz);
     return kesz;
   }
+  // A Set.dat the prints can use: fonts the printer has, every item printed.
+  void nyomtathatoSet() {
+    SetRekord s;
+    s.BetuTipus1 = s.BetuTipus2 = QStringLiteral("Arial");
+    s.BetuMeret1 = s.BetuMeret2 = 10;
+    s.Nyomtatando.fill(-1);
+    folder.put(kSetFile, encodeRecord(s));
+  }
   SetRekord set() const {
     SetRekord s;
     decodeRecord(folder.bytes(kSetFile), s);

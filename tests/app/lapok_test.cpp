@@ -164,11 +164,7 @@ TEST_F(LapTest, PicturePositionFromItsCaption) {
 }
 
 TEST_F(LapTest, SlipPrintNeedsAnAmount) {
-  SetRekord s;
-  s.BetuTipus1 = s.BetuTipus2 = QStringLiteral("Arial");
-  s.BetuMeret1 = s.BetuMeret2 = 10;
-  s.Nyomtatando.fill(-1);
-  folder.put(kSetFile, encodeRecord(s));
+  nyomtathatoSet();
   auto w = indit();
   CsekkLap& lap = *w->csekkLap;
   lap.txNev->setText(QStringLiteral("Kovács Péter"));

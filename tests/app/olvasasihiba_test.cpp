@@ -93,11 +93,7 @@ TEST_F(Olvashatatlan, TheExitSaveThatCannotReadSetDatWritesNothing) {
 }
 
 TEST_F(Olvashatatlan, AListPrintThatCannotReadARowPrintsNothingAndSaysWhy) {
-  SetRekord s;
-  s.BetuTipus1 = s.BetuTipus2 = QStringLiteral("Arial");
-  s.BetuMeret1 = s.BetuMeret2 = 10;
-  s.Nyomtatando.fill(-1);
-  folder.put(kSetFile, encodeRecord(s));
+  nyomtathatoSet();
   auto w = indit();
   ASSERT_TRUE(uzenetek.shown.empty());
   w->lista->ListView1->selectAll();

@@ -231,11 +231,7 @@ TEST_F(SorTest, AboutMenuShowsTheAboutBox) {
 }
 
 TEST_F(SorTest, ListPrintOnTheSlipPagePrintsOneSlipPerSelectedRow) {
-  SetRekord s;
-  s.BetuTipus1 = s.BetuTipus2 = QStringLiteral("Arial");
-  s.BetuMeret1 = s.BetuMeret2 = 10;
-  s.Nyomtatando.fill(-1);
-  folder.put(kSetFile, encodeRecord(s));
+  nyomtathatoSet();
   fizetok();
   RecordedPrintDialogs dialogus;
   platform.printDialog = &dialogus;

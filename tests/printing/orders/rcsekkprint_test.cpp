@@ -13,6 +13,7 @@
 #include "printing/orders/rcsekkprint.h"
 #include "printing/slips/csekkprint.h"
 #include "support/printexpect.h"
+#include "tests/printing/orders/csekkelotte.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -151,15 +152,8 @@ TEST_F(OrderPrint, StandingFront) {
 // The lying form, either side, on an A4 sheet standing, whatever page the previous print left
 // (here a payment slip's DL envelope, landscape).
 TEST_F(OrderPrint, LyingSidesSetTheirOwnSheetAfterASlip) {
-  SetRekord gyari;
-  applyFactory(gyari, setFactory());
-  gyari.AlapNyomtato = -1;
-  gyari.Nyomtatando.fill(-1);
-  saveSet(gyari);
-  CsekkAdatok csekk;
-  csekk.txNev = QStringLiteral("Nagy Pál");
   for (const RcsekkAdatok& a : {elolap(), hatlap()}) {
-    ASSERT_EQ(PrintAlloCsekk(csekk, platform, set), PrintResult::Printed);
+    ASSERT_EQ(csekkElotte(platform, set), PrintResult::Printed);
     EXPECT_EQ(page().paper, kPaperDL);
     printer.clearLog();
     EXPECT_EQ(fekvo(a), PrintResult::Printed);

@@ -13,6 +13,7 @@
 #include "printing/orders/ulapprint.h"
 #include "printing/slips/csekkprint.h"
 #include "support/printexpect.h"
+#include "tests/printing/orders/csekkelotte.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -133,14 +134,7 @@ TEST_F(UlapPrint, StandingFrontOnADlLandscapeSheet) {
 // The lying form is its own page, whatever page the previous print left (here a payment
 // slip's DL envelope, landscape).
 TEST_F(UlapPrint, LyingFrontSetsItsOwnPageAfterASlip) {
-  SetRekord gyari;
-  applyFactory(gyari, setFactory());
-  gyari.AlapNyomtato = -1;
-  gyari.Nyomtatando.fill(-1);
-  saveSet(gyari);
-  CsekkAdatok csekk;
-  csekk.txNev = QStringLiteral("Nagy Pál");
-  ASSERT_EQ(PrintAlloCsekk(csekk, platform, set), PrintResult::Printed);
+  ASSERT_EQ(csekkElotte(platform, set), PrintResult::Printed);
   EXPECT_EQ(page().paper, kPaperDL);
   printer.clearLog();
   EXPECT_EQ(fekvo(), PrintResult::Printed);
