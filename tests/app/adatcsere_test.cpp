@@ -216,6 +216,14 @@ TEST_F(Adatcsere, AnUnfinishedChangeIsReadAsAWholePair) {
         EXPECT_EQ(m[7].trimmed(), "K-" + m[0].trimmed()) << sor.constData();
       }
       if (!ujraSem) continue;
+      // A start on this state lists the pair as it was before the change, as its click reads it.
+      {
+        uzenetek.shown.clear();
+        auto ujra = indit();
+        EXPECT_FALSE(uzenetek.shown.empty());
+        EXPECT_EQ(ujra->lista->sorokSzama(), 20);
+        EXPECT_TRUE(ujra->lista->szoveg(0, 0).startsWith(QStringLiteral("Régi")));
+      }
       // The rename succeeds later: the list of the old pair is read again at the next click,
       // which is dropped, said once; then rows name the new pair's payers.
       QDir(folder.path()).rmdir(kKozl3sorFile);
