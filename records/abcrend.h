@@ -33,7 +33,8 @@ void rangsor(int n, const std::function<Szoveg(int)>& szoveg, std::vector<uint32
 // them at once, so it must only read.
 class Rendezo {
  public:
-  // `szalak`: threads at most (0: one per core); `parhuzamosTol`: the least number of texts
+  // `szalak`: threads at most (0: one per core the process may run on at the time of each
+  // sort, which is one thread on one core); `parhuzamosTol`: the least number of texts
   // sorted on more than one thread.
   explicit Rendezo(int szalak = 0, int parhuzamosTol = 1 << 16);
   void rangsor(int n, const std::function<Szoveg(int)>& szoveg, std::vector<uint32_t>& rang);

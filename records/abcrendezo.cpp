@@ -196,9 +196,7 @@ bool ismetlodok(int n, const SzovegFv& szoveg, std::vector<uint32_t>& melyik, st
 
 }  // namespace
 
-Rendezo::Rendezo(int szalak, int parhuzamosTol)
-    : szalak_(szalak > 0 ? szalak : szalSzam(~size_t(0), 1)),
-      parhuzamosTol_(std::max(parhuzamosTol, 1)) {}
+Rendezo::Rendezo(int szalak, int parhuzamosTol) : szalak_(std::max(szalak, 0)), parhuzamosTol_(std::max(parhuzamosTol, 1)) {}
 
 void Rendezo::urit() {
   t_.urit();
@@ -217,47 +215,58 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang) {
       rang[t[j].sor] = r;
     }
   };
-  // Text i with its weights of round `kor` (0: its first sixteen).
-  auto kulcs = [&](uint32_t i, int kor) {
-    const Szoveg s = szovegE(szoveg, i);
-    Tetel x{{0, 0}, i, 0};
-    for (int k = 0; k <= kor; ++k) tolt(x, s);
-    return x;
-  };
-  auto egySzalon = [&](int kor) {
-    for (size_t i = 0; i < m; ++i) t[i] = kulcs(uint32_t(i), kor);
-    teljes(t, m, uj, kor == 0 ? 0 : 16, szoveg);
+  auto egySzalon = [&] {
+    for (size_t i = 0; i < m; ++i) {
+      t[i] = {{0, 0}, uint32_t(i), 0};
+      tolt(t[i], szovegE(szoveg, uint32_t(i)));
+    }
+    teljes(t, m, uj, 0, szoveg);
     rangok(0, m, 0);
   };
-  const int szalak = m >= size_t(parhuzamosTol_) ? int(std::min<size_t>(size_t(szalak_), m)) : 1;
-  if (szalak == 1) return egySzalon(0);
+  // Threads: as many as asked for, or one a core the process may run on now.
+  const int legtobb = szalak_ > 0 ? szalak_ : szalSzam(~size_t(0), 1);
+  const int szalak = m >= size_t(parhuzamosTol_) ? int(std::min<size_t>(size_t(legtobb), m)) : 1;
+  if (szalak == 1) return egySzalon();
 
-  // On several threads, each taking its part of the texts in turn. The texts are split into
-  // buckets by two weights from the first weight in which any two differ (the smallest and
-  // the largest do; where all agree, their next sixteen are taken), each text written straight
-  // into its bucket; each thread then sorts whole buckets, the largest first.
+  // On several threads, each taking its part of the texts. Each text's weights are computed
+  // once, in its part. The texts are split into buckets by two weights from the first weight in
+  // which any two differ (the smallest and the largest do; where all agree, their next sixteen
+  // are taken); each part is put in the order of its buckets in place. Each thread then sorts
+  // whole buckets, the largest first, gathering the bucket's pieces from the parts, and gives its
+  // texts their ranks within the bucket; the ranks of the buckets before are added last.
+  constexpr size_t kVodrok = size_t(1) << 16;
   std::vector<Tetel> legkisebb(static_cast<size_t>(szalak)), legnagyobb(static_cast<size_t>(szalak));
-  std::vector<std::vector<uint32_t>> hisz(static_cast<size_t>(szalak));  // per thread: texts per bucket, then where they go
-  std::vector<std::pair<size_t, size_t>> vodrok;                          // start and size, largest first
-  std::vector<uint32_t> ujDb(static_cast<size_t>(szalak));
+  // Per thread: texts per bucket (then the next place of each), and where each bucket's piece
+  // starts in the thread's part, the part's end last.
+  std::vector<std::vector<uint32_t>> hisz(static_cast<size_t>(szalak)), kezd(static_cast<size_t>(szalak));
+  struct Vodor {
+    uint32_t w, eleje, db;  // its weights, its place in sorted order, its texts
+  };
+  std::vector<Vodor> vodrok;              // largest first
+  std::vector<uint32_t> rangDb(kVodrok);  // per bucket: its ranks, then the ranks before it
   enum { Tovabb, Egyenlo, Szetoszt } allapot = Tovabb;
-  int kor = 0, d = 0;
+  int d = 0;
   std::atomic<size_t> kovetkezo{0};
   std::barrier gat(szalak);
   const bool indult = egyszerre(szalak, [&](int sz) {
     const auto [b, e] = resz(m, szalak, sz);
     const size_t s = size_t(sz);
+    Tetel* a = t + b;
+    const size_t p = e - b;
     // The bucket of a text: its weights d and d + 1.
     auto vodor = [&](const Tetel& x) { return suly(x, d) << 8 | (d < 15 ? suly(x, d + 1) : 0); };
     std::vector<uint32_t>& h = hisz[s];
-    h.assign(size_t(1) << 16, 0);
+    h.assign(kVodrok, 0);
+    for (size_t i = 0; i < p; ++i) {
+      a[i] = {{0, 0}, uint32_t(b + i), 0};
+      tolt(a[i], szovegE(szoveg, uint32_t(b + i)));
+    }
     while (allapot == Tovabb) {
-      Tetel mn = kulcs(uint32_t(b), kor), mx = mn;
-      for (size_t i = b; i < e; ++i) {
-        const Tetel x = kulcs(uint32_t(i), kor);
-        if (kisebb(x, mn)) mn = x;
-        if (kisebb(mx, x)) mx = x;
-        ++h[vodor(x)];  // d is 0 until the texts turn out to agree in their first weight
+      Tetel mn = a[0], mx = a[0];
+      for (size_t i = 0; i < p; ++i) {
+        if (kisebb(a[i], mn)) mn = a[i];
+        if (kisebb(mx, a[i])) mx = a[i];
+        ++h[vodor(a[i])];  // d is 0 until the texts turn out to agree in their first weight
       }
       legkisebb[s] = mn;
       legnagyobb[s] = mx;
@@ -270,51 +279,91 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang) {
           d = elteres(mn, mx);
         } else if (vege(mn.k[1])) {
           allapot = Egyenlo;
-        } else {
-          ++kor;
         }
       }
       gat.arrive_and_wait();
-      if (allapot == Tovabb || (allapot == Szetoszt && d > 0)) {
-        // Counted in other weights or for another round.
+      if (allapot == Tovabb) {
+        // The same sixteen weights everywhere: the next sixteen.
+        for (size_t i = 0; i < p; ++i) tolt(a[i], szovegE(szoveg, a[i].sor));
         std::fill(h.begin(), h.end(), 0);
-        if (allapot == Szetoszt)
-          for (size_t i = b; i < e; ++i) ++h[vodor(kulcs(uint32_t(i), kor))];
+      } else if (allapot == Szetoszt && d > 0) {
+        // Counted in other weights.
+        std::fill(h.begin(), h.end(), 0);
+        for (size_t i = 0; i < p; ++i) ++h[vodor(a[i])];
       }
     }
     if (allapot == Egyenlo) {
       // Every text of the same weights: only their marks order them.
-      if (sz == 0) egySzalon(kor);
+      if (sz == 0) {
+        teljes(t, m, uj, 16, szoveg);
+        rangok(0, m, 0);
+      }
       return;
+    }
+    // The part in the order of its buckets, each text moved straight to its bucket's place.
+    std::vector<uint32_t>& k = kezd[s];
+    k.resize(kVodrok + 1);
+    k[0] = 0;
+    for (size_t w = 0; w < kVodrok; ++w) k[w + 1] = k[w] + h[w];
+    for (size_t w = 0; w < kVodrok; ++w) h[w] = k[w];
+    for (size_t w = 0; w < kVodrok; ++w)
+      while (h[w] < k[w + 1]) {
+        Tetel x = a[h[w]];
+        for (size_t v = vodor(x); v != w; v = vodor(x)) std::swap(x, a[h[v]++]);
+        a[h[w]++] = x;
+      }
+    gat.arrive_and_wait();
+    if (sz == 0) {
+      uint32_t hol = 0;
+      for (size_t w = 0; w < kVodrok; ++w) {
+        uint32_t db = 0;
+        for (const auto& x : kezd) db += x[w + 1] - x[w];
+        if (db > 0) vodrok.push_back({uint32_t(w), hol, db});
+        hol += db;
+      }
+      std::stable_sort(vodrok.begin(), vodrok.end(), [](const Vodor& x, const Vodor& y) { return x.db > y.db; });
+    }
+    gat.arrive_and_wait();
+    std::vector<Tetel> gyujto;
+    for (size_t v; (v = kovetkezo.fetch_add(1)) < vodrok.size();) {
+      const Vodor& vd = vodrok[v];
+      // The bucket's pieces: sorted where they lie when they are one piece, else side by side.
+      Tetel* x = nullptr;
+      size_t darab = 0;
+      for (size_t r = 0; r < kezd.size(); ++r) {
+        const size_t h0 = kezd[r][vd.w], h1 = kezd[r][vd.w + 1];
+        if (h1 > h0 && ++darab == 1) x = t + resz(m, szalak, int(r)).first + h0;
+      }
+      if (darab > 1) {
+        // The largest bucket of this thread comes first: its room serves the later ones.
+        gyujto.clear();
+        gyujto.reserve(vd.db);
+        for (size_t r = 0; r < kezd.size(); ++r) {
+          const Tetel* eleje = t + resz(m, szalak, int(r)).first;
+          gyujto.insert(gyujto.end(), eleje + kezd[r][vd.w], eleje + kezd[r][vd.w + 1]);
+        }
+        x = gyujto.data();
+      }
+      teljes(x, vd.db, uj + vd.eleje, d + 2, szoveg);
+      uint32_t r = 0;
+      for (size_t j = 0; j < vd.db; ++j) {
+        r += j > 0 && uj[vd.eleje + j];
+        rang[x[j].sor] = r;
+      }
+      rangDb[vd.w] = r + 1;
     }
     gat.arrive_and_wait();
     if (sz == 0) {
-      size_t hol = 0;
-      for (size_t w = 0; w < h.size(); ++w) {
-        const size_t eleje = hol;
-        for (auto& x : hisz) hol += std::exchange(x[w], uint32_t(hol));
-        if (hol > eleje) vodrok.emplace_back(eleje, hol - eleje);
-      }
-      std::stable_sort(vodrok.begin(), vodrok.end(), [](const auto& x, const auto& y) { return x.second > y.second; });
+      // The buckets follow each other in the order of their weights.
+      uint32_t elotte = 0;
+      for (size_t w = 0; w < kVodrok; ++w) elotte += std::exchange(rangDb[w], elotte);
     }
     gat.arrive_and_wait();
-    for (size_t i = b; i < e; ++i) {
-      const Tetel x = kulcs(uint32_t(i), kor);
-      t[h[vodor(x)]++] = x;
-    }
-    gat.arrive_and_wait();
-    for (size_t v; (v = kovetkezo.fetch_add(1)) < vodrok.size();)
-      teljes(t + vodrok[v].first, vodrok[v].second, uj + vodrok[v].first, d + 2, szoveg);
-    gat.arrive_and_wait();
-    uint32_t db = 0;
-    for (size_t j = std::max<size_t>(b, 1); j < e; ++j) db += uj[j];
-    ujDb[s] = db;
-    gat.arrive_and_wait();
-    uint32_t r = 0;
-    for (size_t x = 0; x < s; ++x) r += ujDb[x];
-    rangok(b, e, r);
+    for (size_t w = 0; w < kVodrok; ++w)
+      if (rangDb[w] > 0)
+        for (size_t j = k[w]; j < k[w + 1]; ++j) rang[a[j].sor] += rangDb[w];
   });
-  if (!indult) egySzalon(0);
+  if (!indult) egySzalon();
 }
 
 void Rendezo::rangsor(int n, const SzovegFv& szoveg, std::vector<uint32_t>& rang) {
