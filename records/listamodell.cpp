@@ -54,6 +54,7 @@ void ListaModell::beolvas(const QString& folder, bool padded) {
   beginResetModel();
   sorok_.clear();
   tar_.olvas(folder);
+  if (kereses_) tar_.nagyBetusek();
   padded_ = padded;
   sorok_.resize(size_t(tar_.size()));
   std::iota(sorok_.begin(), sorok_.end(), 0u);
@@ -75,6 +76,11 @@ void ListaModell::keres(const QString& folder, const QString& text) {
   endResetModel();
 }
 
+void ListaModell::setKereses(bool be) {
+  kereses_ = be;
+  if (be) tar_.nagyBetusek();
+}
+
 void ListaModell::feltolt(const std::vector<ListaSor>& sorok) {
   beginResetModel();
   std::vector<uint32_t>().swap(sorok_);
@@ -82,6 +88,7 @@ void ListaModell::feltolt(const std::vector<ListaSor>& sorok) {
   szovegek.reserve(sorok.size());
   for (const ListaSor& s : sorok) szovegek.push_back({s.nev, s.cim, s.rec});
   tar_.szovegekbol(szovegek);
+  if (kereses_) tar_.nagyBetusek();
   padded_ = false;
   sorok_.resize(sorok.size());
   std::iota(sorok_.begin(), sorok_.end(), 0u);

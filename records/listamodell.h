@@ -37,6 +37,9 @@ class ListaModell : public QAbstractTableModel {
   // False when the rows were read from another payer file than the one the readers of the pair
   // read now (an unfinished change of the pair was finished or undone meanwhile).
   bool ugyanazAFajl(const QString& folder) const { return tar_.ugyanazAFajl(folder); }
+  // While the search is on, every load also makes the copy of the names the search reads (made
+  // at once when it is switched on), so that no key of the search waits for it.
+  void setKereses(bool be);
   // Replaces every row with rows given as texts; sorted when sorting is on.
   void feltolt(const std::vector<ListaSor>& sorok);
   void urit();
@@ -66,4 +69,5 @@ class ListaModell : public QAbstractTableModel {
   int oszlop_ = 0;
   Qt::SortOrder sorrend_ = Qt::AscendingOrder;
   bool be_ = false;
+  bool kereses_ = false;
 };

@@ -78,3 +78,33 @@ TEST(FizetoTar, PartsReadSideBySideAndTheSearchOfEachLoad) {
   egesz.keres(QStringLiteral("név 999"), talalat);
   EXPECT_EQ(talalat, std::vector<uint32_t>{1});
 }
+
+// The search's copy of the names made in parts side by side finds what one part finds, also at
+// the parts' borders, for names whose upper case is longer ("ß": "SS") or which the code page
+// cannot hold in upper case ("µ"); made when asked for or by the first search, for each load.
+TEST(FizetoTar, TheSearchCopyInParts) {
+  QByteArray fajl;
+  for (int i = 0; i < 300; ++i)
+    fajl += fizetoRekord({i % 7 == 0 ? QStringLiteral("Weiß %1").arg(i) : i % 11 == 0 ? QStringLiteral("µ-Kovács %1").arg(i) : QStringLiteral("Kovács %1").arg(i)});
+  TempFolder folder;
+  folder.put(kNevekFile, fajl);
+  FizetoTar egy(1);
+  egy.olvas(folder.path());
+  const QStringList szovegek = {"weiss", "ß", "s 2", "kovács 1", "µ", "µ-kovács", "0", "", "x"};
+  std::vector<std::vector<uint32_t>> vart;
+  for (const QString& sz : szovegek) {
+    egy.keres(sz, vart.emplace_back());
+  }
+  EXPECT_EQ(vart[0].size(), 43u);  // rows 0, 7, ..., 294
+  EXPECT_EQ(vart[4].size(), 24u);  // rows 11, 22, ... not also of 7
+  for (const int reszek : {2, 3, 300}) {
+    FizetoTar t(reszek);
+    t.olvas(folder.path());
+    t.nagyBetusek();
+    for (qsizetype k = 0; k < szovegek.size(); ++k) {
+      std::vector<uint32_t> talalat;
+      t.keres(szovegek[k], talalat);
+      EXPECT_EQ(talalat, vart[size_t(k)]) << reszek << " parts, \"" << qPrintable(szovegek[k]) << "\"";
+    }
+  }
+}
