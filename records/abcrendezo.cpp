@@ -21,6 +21,7 @@ namespace {
 
 using Tetel = Rendezo::Tetel;
 using SzovegFv = std::function<Szoveg(int)>;
+using EloreFv = Rendezo::EloreFv;
 
 // Text i, compared on its first 2^28 bytes (which its walk can count) and 65,535 blanks.
 Szoveg szovegE(const SzovegFv& szoveg, uint32_t i) {
@@ -119,13 +120,24 @@ void jelSzerint(Tetel* a, size_t m, uint8_t* uj, const SzovegFv& szoveg) {
 // Sorts a[0, m) whole, its weights taken and equal before weight d: uj[i] becomes 1 where a new
 // rank begins, else 0. Each run of equal weights whose texts go on takes their next sixteen
 // and is sorted again.
-void teljes(Tetel* a, size_t m, uint8_t* uj, int d, const SzovegFv& szoveg) {
+void teljes(Tetel* a, size_t m, uint8_t* uj, int d, const SzovegFv& szoveg, const EloreFv& elore) {
   std::vector<std::pair<size_t, size_t>> hatra{{0, m}};
   bool elso = true;
   while (!hatra.empty()) {
     const auto [b, e] = hatra.back();
     hatra.pop_back();
-    if (!elso) {
+    if (!elso && elore) {
+      // Texts lie all over: where each lies is made ready some texts ahead, the text itself
+      // half as far ahead, so that each is at hand when its turn comes.
+      constexpr size_t kTav = 16;
+      for (size_t j = b; j < std::min(b + 2 * kTav, e); ++j) elore(int(a[j].sor), 0);
+      for (size_t j = b; j < std::min(b + kTav, e); ++j) elore(int(a[j].sor), 1);
+      for (size_t j = b; j < e; ++j) {
+        if (j + 2 * kTav < e) elore(int(a[j + 2 * kTav].sor), 0);
+        if (j + kTav < e) elore(int(a[j + kTav].sor), 1);
+        tolt(a[j], szovegE(szoveg, a[j].sor));
+      }
+    } else if (!elso) {
       // A few texts at a time: first where each is (their lookups overlap), then their weights.
       constexpr size_t kCsokor = 16;
       Szoveg s[kCsokor];
@@ -203,7 +215,7 @@ void Rendezo::urit() {
   uj_.urit();
 }
 
-void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang) {
+void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang, const EloreFv& elore) {
   const size_t m = size_t(std::max(n, 0));
   if (m == 0) return;
   Tetel* t = t_.meret(m);
@@ -220,7 +232,7 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang) {
       t[i] = {{0, 0}, uint32_t(i), 0};
       tolt(t[i], szovegE(szoveg, uint32_t(i)));
     }
-    teljes(t, m, uj, 0, szoveg);
+    teljes(t, m, uj, 0, szoveg, elore);
     rangok(0, m, 0);
   };
   // Threads: as many as asked for, or one a core the process may run on now.
@@ -295,7 +307,7 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang) {
     if (allapot == Egyenlo) {
       // Every text of the same weights: only their marks order them.
       if (sz == 0) {
-        teljes(t, m, uj, 16, szoveg);
+        teljes(t, m, uj, 16, szoveg, elore);
         rangok(0, m, 0);
       }
       return;
@@ -344,7 +356,7 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang) {
         }
         x = gyujto.data();
       }
-      teljes(x, vd.db, uj + vd.eleje, d + 2, szoveg);
+      teljes(x, vd.db, uj + vd.eleje, d + 2, szoveg, elore);
       uint32_t r = 0;
       for (size_t j = 0; j < vd.db; ++j) {
         r += j > 0 && uj[vd.eleje + j];
@@ -371,16 +383,17 @@ void Rendezo::rangsor(int n, const SzovegFv& szoveg, std::vector<uint32_t>& rang
   rangsor(n, szoveg, rang.data());
 }
 
-void Rendezo::rangsor(int n, const SzovegFv& szoveg, uint32_t* rang) {
+void Rendezo::rangsor(int n, const SzovegFv& szoveg, uint32_t* rang, const EloreFv& elore) {
   // A list of many equal texts sorts each text once.
   std::vector<uint32_t> melyik, elso;
   if (!ismetlodok(n, szoveg, melyik, elso)) {
     std::vector<uint32_t>().swap(melyik);
-    rendezes(n, szoveg, rang);
+    rendezes(n, szoveg, rang, elore);
     return;
   }
   std::vector<uint32_t> egyedi(elso.size());
-  rendezes(int(elso.size()), [&](int i) { return szoveg(int(elso[size_t(i)])); }, egyedi.data());
+  auto egyediElore = [&](int i, int lepes) { elore(int(elso[size_t(i)]), lepes); };
+  rendezes(int(elso.size()), [&](int i) { return szoveg(int(elso[size_t(i)])); }, egyedi.data(), elore ? EloreFv(egyediElore) : EloreFv());
   for (size_t i = 0; i < melyik.size(); ++i) rang[i] = egyedi[melyik[i]];
 }
 

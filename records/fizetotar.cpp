@@ -435,13 +435,23 @@ std::span<const uint32_t> FizetoTar::rangok(int oszlop, bool padded) {
   if (oszlop == 2 && t.size() > 0 && rangPadded_ != padded) t.torol();
   if (t.size() > 0 || n == 0) return {t.data(), t.size()};
   uint32_t* r = t.meret(size_t(n));
+  // A row's place, then the row (its first two cache lines hold its name and most of its address).
+  auto elore = [&](int i, int lepes) {
+    if (lepes == 0) {
+      __builtin_prefetch(hely_.data() + i);
+    } else {
+      const char* p = adat_.data() + hely_[size_t(i)];
+      __builtin_prefetch(p);
+      __builtin_prefetch(p + 64);
+    }
+  };
   if (oszlop == 0) {
-    rendezo_.rangsor(n, [&](int i) { return abc::Szoveg{nevBajt(i)}; }, r);
+    rendezo_.rangsor(n, [&](int i) { return abc::Szoveg{nevBajt(i)}; }, r, elore);
   } else if (oszlop == 1) {
     rendezo_.rangsor(n, [&](int i) {
       const std::string_view k = cimKulcs(i);
       return abc::Szoveg{k.substr(0, k.size() - 2), get16(k.data() + k.size() - 2)};
-    }, r);
+    }, r, elore);
   } else if (!recSzoveg_.empty()) {
     std::vector<std::string> b;
     b.reserve(recSzoveg_.size());

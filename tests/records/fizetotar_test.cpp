@@ -4,7 +4,10 @@
 // of those steps here.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "common/cp1250.h"
+#include "records/abcrend.h"
 #include "records/fizetok.h"
 #include "records/fizetotar.h"
 #include "support/tempfolder.h"
@@ -105,6 +108,33 @@ TEST(FizetoTar, TheSearchCopyInParts) {
       std::vector<uint32_t> talalat;
       t.keres(szovegek[k], talalat);
       EXPECT_EQ(talalat, vart[size_t(k)]) << reszek << " parts, \"" << qPrintable(szovegek[k]) << "\"";
+    }
+  }
+}
+
+// The rows' ranks by name and by address are the ranks of their texts, for addresses that share
+// more than sixteen weights (their sort reads the rows again, made ready ahead), repeated or all
+// distinct.
+TEST(FizetoTar, RanksOfTheColumnsAreTheRanksOfTheirTexts) {
+  for (const int db : {3000, 20000}) {
+    QByteArray fajl;
+    for (int i = 0; i < db; ++i) {
+      const int x = db == 3000 ? i % 700 : (i * 7919) % db;
+      fajl += fizetoRekord({QStringLiteral("Kovács János %1").arg(x % 97), QStringLiteral("Pécs"),
+                            QStringLiteral("Kossuth Lajos utca %1.").arg(x), QString::number(7621 + x % 3)});
+    }
+    TempFolder folder;
+    folder.put(kNevekFile, fajl);
+    FizetoTar t;
+    t.olvas(folder.path());
+    ASSERT_EQ(t.size(), db);
+    for (const int oszlop : {0, 1}) {
+      std::vector<std::string> b;
+      for (int i = 0; i < db; ++i) b.push_back(cp1250::encode(oszlop == 0 ? t.nev(i) : t.cim(i)).toStdString());
+      std::vector<uint32_t> vart;
+      abc::rangsor(db, [&](int i) { return abc::Szoveg{b[size_t(i)]}; }, vart);
+      const std::span<const uint32_t> rang = t.rangok(oszlop, true);
+      EXPECT_TRUE(std::equal(rang.begin(), rang.end(), vart.begin(), vart.end())) << db << " rows, column " << oszlop;
     }
   }
 }
