@@ -83,12 +83,17 @@ void radix(Tetel* a, size_t m, int d) {
       h += db[w];
       veg[w] = h;
     }
-    for (size_t w = also; w <= felso; ++w)
-      while (kov[w] < veg[w]) {
-        Tetel x = a[kov[w]];
-        for (size_t v = suly(x, d); v != w; v = suly(x, d)) std::swap(x, a[kov[v]++]);
-        a[kov[w]++] = x;
+    // Each text not yet in its bucket's part goes to its bucket's next place, the text found
+    // there taking its place, until every bucket is full. The texts of a round move
+    // independently of each other, so that their memory is waited for side by side.
+    for (bool kesz = false; !kesz;) {
+      kesz = true;
+      for (size_t w = also; w <= felso; ++w) {
+        const size_t vege = veg[w];
+        for (size_t i = kov[w]; i < vege; ++i) std::swap(a[i], a[kov[suly(a[i], d)]++]);
+        kesz = kesz && kov[w] == vege;
       }
+    }
     for (size_t w = also, eleje = 0; w <= felso; eleje = veg[w++])
       if (veg[w] - eleje > 1) radix(a + eleje, veg[w] - eleje, d + 1);
     return;
@@ -129,7 +134,7 @@ void teljes(Tetel* a, size_t m, uint8_t* uj, int d, const SzovegFv& szoveg, cons
     if (!elso && elore) {
       // Texts lie all over: where each lies is made ready some texts ahead, the text itself
       // half as far ahead, so that each is at hand when its turn comes.
-      constexpr size_t kTav = 16;
+      constexpr size_t kTav = 8;
       for (size_t j = b; j < std::min(b + 2 * kTav, e); ++j) elore(int(a[j].sor), 0);
       for (size_t j = b; j < std::min(b + kTav, e); ++j) elore(int(a[j].sor), 1);
       for (size_t j = b; j < e; ++j) {
@@ -312,18 +317,20 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang, const Elor
       }
       return;
     }
-    // The part in the order of its buckets, each text moved straight to its bucket's place.
+    // The part in the order of its buckets, in place as radix() does.
     std::vector<uint32_t>& k = kezd[s];
     k.resize(kVodrok + 1);
     k[0] = 0;
     for (size_t w = 0; w < kVodrok; ++w) k[w + 1] = k[w] + h[w];
     for (size_t w = 0; w < kVodrok; ++w) h[w] = k[w];
-    for (size_t w = 0; w < kVodrok; ++w)
-      while (h[w] < k[w + 1]) {
-        Tetel x = a[h[w]];
-        for (size_t v = vodor(x); v != w; v = vodor(x)) std::swap(x, a[h[v]++]);
-        a[h[w]++] = x;
+    for (bool kesz = false; !kesz;) {
+      kesz = true;
+      for (size_t w = 0; w < kVodrok; ++w) {
+        const size_t vege = k[w + 1];
+        for (size_t i = h[w]; i < vege; ++i) std::swap(a[i], a[h[vodor(a[i])]++]);
+        kesz = kesz && h[w] == vege;
       }
+    }
     gat.arrive_and_wait();
     if (sz == 0) {
       uint32_t hol = 0;
