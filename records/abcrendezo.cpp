@@ -248,19 +248,21 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang, const Elor
   // On several threads, each taking its part of the texts. Each text's weights are computed
   // once, in its part. The texts are split into buckets by two weights from the first weight in
   // which any two differ (the smallest and the largest do; where all agree, their next sixteen
-  // are taken); each part is put in the order of its buckets in place. Each thread then sorts
-  // whole buckets, the largest first, gathering the bucket's pieces from the parts, and gives its
-  // texts their ranks within the bucket; the ranks of the buckets before are added last.
+  // are taken) and moved to their buckets' places in place, each thread within its own share of
+  // every bucket's place, the few texts left over by one thread after. Each thread then sorts
+  // whole buckets, the largest first.
   constexpr size_t kVodrok = size_t(1) << 16;
-  std::vector<Tetel> legkisebb(static_cast<size_t>(szalak)), legnagyobb(static_cast<size_t>(szalak));
-  // Per thread: texts per bucket (then the next place of each), and where each bucket's piece
-  // starts in the thread's part, the part's end last.
-  std::vector<std::vector<uint32_t>> hisz(static_cast<size_t>(szalak)), kezd(static_cast<size_t>(szalak));
+  const size_t p = size_t(szalak);
+  std::vector<Tetel> legkisebb(p), legnagyobb(p);
+  // Per thread: texts per bucket, then the next place in its share of each bucket's place;
+  // and the end of that share.
+  std::vector<std::vector<uint32_t>> hisz(p), veg(p);
+  std::vector<uint32_t> hely(kVodrok + 1);  // where each bucket starts in sorted order
   struct Vodor {
-    uint32_t w, eleje, db;  // its weights, its place in sorted order, its texts
+    uint32_t eleje, db;  // its place in sorted order, its texts
   };
-  std::vector<Vodor> vodrok;              // largest first
-  std::vector<uint32_t> rangDb(kVodrok);  // per bucket: its ranks, then the ranks before it
+  std::vector<Vodor> vodrok;  // largest first
+  std::vector<uint32_t> ujDb(p);
   enum { Tovabb, Egyenlo, Szetoszt } allapot = Tovabb;
   int d = 0;
   std::atomic<size_t> kovetkezo{0};
@@ -268,22 +270,20 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang, const Elor
   const bool indult = egyszerre(szalak, [&](int sz) {
     const auto [b, e] = resz(m, szalak, sz);
     const size_t s = size_t(sz);
-    Tetel* a = t + b;
-    const size_t p = e - b;
     // The bucket of a text: its weights d and d + 1.
     auto vodor = [&](const Tetel& x) { return suly(x, d) << 8 | (d < 15 ? suly(x, d + 1) : 0); };
     std::vector<uint32_t>& h = hisz[s];
     h.assign(kVodrok, 0);
-    for (size_t i = 0; i < p; ++i) {
-      a[i] = {{0, 0}, uint32_t(b + i), 0};
-      tolt(a[i], szovegE(szoveg, uint32_t(b + i)));
+    for (size_t i = b; i < e; ++i) {
+      t[i] = {{0, 0}, uint32_t(i), 0};
+      tolt(t[i], szovegE(szoveg, uint32_t(i)));
     }
     while (allapot == Tovabb) {
-      Tetel mn = a[0], mx = a[0];
-      for (size_t i = 0; i < p; ++i) {
-        if (kisebb(a[i], mn)) mn = a[i];
-        if (kisebb(mx, a[i])) mx = a[i];
-        ++h[vodor(a[i])];  // d is 0 until the texts turn out to agree in their first weight
+      Tetel mn = t[b], mx = t[b];
+      for (size_t i = b; i < e; ++i) {
+        if (kisebb(t[i], mn)) mn = t[i];
+        if (kisebb(mx, t[i])) mx = t[i];
+        ++h[vodor(t[i])];  // d is 0 until the texts turn out to agree in their first weight
       }
       legkisebb[s] = mn;
       legnagyobb[s] = mx;
@@ -301,12 +301,12 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang, const Elor
       gat.arrive_and_wait();
       if (allapot == Tovabb) {
         // The same sixteen weights everywhere: the next sixteen.
-        for (size_t i = 0; i < p; ++i) tolt(a[i], szovegE(szoveg, a[i].sor));
+        for (size_t i = b; i < e; ++i) tolt(t[i], szovegE(szoveg, t[i].sor));
         std::fill(h.begin(), h.end(), 0);
       } else if (allapot == Szetoszt && d > 0) {
         // Counted in other weights.
         std::fill(h.begin(), h.end(), 0);
-        for (size_t i = 0; i < p; ++i) ++h[vodor(a[i])];
+        for (size_t i = b; i < e; ++i) ++h[vodor(t[i])];
       }
     }
     if (allapot == Egyenlo) {
@@ -317,70 +317,84 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang, const Elor
       }
       return;
     }
-    // The part in the order of its buckets, in place as radix() does.
-    std::vector<uint32_t>& k = kezd[s];
-    k.resize(kVodrok + 1);
-    k[0] = 0;
-    for (size_t w = 0; w < kVodrok; ++w) k[w + 1] = k[w] + h[w];
-    for (size_t w = 0; w < kVodrok; ++w) h[w] = k[w];
-    for (bool kesz = false; !kesz;) {
-      kesz = true;
-      for (size_t w = 0; w < kVodrok; ++w) {
-        const size_t vege = k[w + 1];
-        for (size_t i = h[w]; i < vege; ++i) std::swap(a[i], a[h[vodor(a[i])]++]);
-        kesz = kesz && h[w] == vege;
-      }
-    }
     gat.arrive_and_wait();
     if (sz == 0) {
-      uint32_t hol = 0;
       for (size_t w = 0; w < kVodrok; ++w) {
         uint32_t db = 0;
-        for (const auto& x : kezd) db += x[w + 1] - x[w];
-        if (db > 0) vodrok.push_back({uint32_t(w), hol, db});
-        hol += db;
+        for (const auto& x : hisz) db += x[w];
+        if (db > 0) vodrok.push_back({hely[w], db});
+        hely[w + 1] = hely[w] + db;
       }
       std::stable_sort(vodrok.begin(), vodrok.end(), [](const Vodor& x, const Vodor& y) { return x.db > y.db; });
     }
     gat.arrive_and_wait();
-    std::vector<Tetel> gyujto;
-    for (size_t v; (v = kovetkezo.fetch_add(1)) < vodrok.size();) {
-      const Vodor& vd = vodrok[v];
-      // The bucket's pieces: sorted where they lie when they are one piece, else side by side.
-      Tetel* x = nullptr;
-      size_t darab = 0;
-      for (size_t r = 0; r < kezd.size(); ++r) {
-        const size_t h0 = kezd[r][vd.w], h1 = kezd[r][vd.w + 1];
-        if (h1 > h0 && ++darab == 1) x = t + resz(m, szalak, int(r)).first + h0;
-      }
-      if (darab > 1) {
-        // The largest bucket of this thread comes first: its room serves the later ones.
-        gyujto.clear();
-        gyujto.reserve(vd.db);
-        for (size_t r = 0; r < kezd.size(); ++r) {
-          const Tetel* eleje = t + resz(m, szalak, int(r)).first;
-          gyujto.insert(gyujto.end(), eleje + kezd[r][vd.w], eleje + kezd[r][vd.w + 1]);
-        }
-        x = gyujto.data();
-      }
-      teljes(x, vd.db, uj + vd.eleje, d + 2, szoveg, elore);
-      uint32_t r = 0;
-      for (size_t j = 0; j < vd.db; ++j) {
-        r += j > 0 && uj[vd.eleje + j];
-        rang[x[j].sor] = r;
-      }
-      rangDb[vd.w] = r + 1;
+    // The share of each bucket: [h, v) from its start on; texts of the bucket come to h. Each
+    // text not yet in its bucket goes to the next place of the share there, the text found
+    // there taking its place, until no text moves (as radix() does); a text whose bucket's
+    // share is full stays where it is.
+    std::vector<uint32_t>& v = veg[s];
+    v.resize(kVodrok);
+    for (size_t w = 0; w < kVodrok; ++w) {
+      const uint64_t db = hely[w + 1] - hely[w];
+      h[w] = hely[w] + uint32_t(db * s / p);
+      v[w] = hely[w] + uint32_t(db * (s + 1) / p);
+    }
+    for (bool mozdult = true; mozdult;) {
+      mozdult = false;
+      for (size_t w = 0; w < kVodrok; ++w)
+        for (size_t i = h[w]; i < v[w]; ++i)
+          if (const size_t x = vodor(t[i]); h[x] < v[x]) {
+            std::swap(t[i], t[h[x]++]);
+            mozdult = true;
+          }
     }
     gat.arrive_and_wait();
     if (sz == 0) {
-      // The buckets follow each other in the order of their weights.
-      uint32_t elotte = 0;
-      for (size_t w = 0; w < kVodrok; ++w) elotte += std::exchange(rangDb[w], elotte);
+      // The texts left over. In each bucket's place its texts first, the others after them;
+      // then those to their buckets.
+      std::vector<uint32_t> kov(kVodrok);
+      for (size_t w = 0; w < kVodrok; ++w) {
+        // Share r: texts of the bucket in [eleje(r), hisz[r][w]), others up to veg[r][w].
+        auto eleje = [&](size_t r) -> size_t { return r == 0 ? hely[w] : veg[r - 1][w]; };
+        size_t db = 0;
+        for (size_t r = 0; r < p; ++r) db += hisz[r][w] - eleje(r);
+        kov[w] = uint32_t(hely[w] + db);
+        // The first other text from the front (f, in share fr), and the place after the last
+        // text of the bucket from the back (g, in share gr; 0 when none is left).
+        size_t fr = 0, f = hisz[0][w], gr = p - 1, g = hisz[p - 1][w];
+        auto elobbre = [&] {
+          while (fr < p && f >= veg[fr][w]) f = ++fr < p ? hisz[fr][w] : hely[w + 1];
+        };
+        auto hatrebb = [&] {
+          while (g > 0 && g == eleje(gr)) g = gr == 0 ? 0 : hisz[--gr][w];
+        };
+        elobbre();
+        hatrebb();
+        while (f + 1 < g) {
+          std::swap(t[f++], t[--g]);
+          elobbre();
+          hatrebb();
+        }
+      }
+      for (bool kesz = false; !kesz;) {
+        kesz = true;
+        for (size_t w = 0; w < kVodrok; ++w) {
+          for (size_t i = kov[w]; i < hely[w + 1]; ++i) std::swap(t[i], t[kov[vodor(t[i])]++]);
+          kesz = kesz && kov[w] == hely[w + 1];
+        }
+      }
     }
     gat.arrive_and_wait();
-    for (size_t w = 0; w < kVodrok; ++w)
-      if (rangDb[w] > 0)
-        for (size_t j = k[w]; j < k[w + 1]; ++j) rang[a[j].sor] += rangDb[w];
+    for (size_t x; (x = kovetkezo.fetch_add(1)) < vodrok.size();)
+      teljes(t + vodrok[x].eleje, vodrok[x].db, uj + vodrok[x].eleje, d + 2, szoveg, elore);
+    gat.arrive_and_wait();
+    uint32_t db = 0;
+    for (size_t j = std::max<size_t>(b, 1); j < e; ++j) db += uj[j];
+    ujDb[s] = db;
+    gat.arrive_and_wait();
+    uint32_t r = 0;
+    for (size_t x = 0; x < s; ++x) r += ujDb[x];
+    rangok(b, e, r);
   });
   if (!indult) egySzalon();
 }

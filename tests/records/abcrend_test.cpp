@@ -194,8 +194,8 @@ TEST(AbcRend, LargeGeneratedCorpus) {
 
 // Sorted on several threads, the texts get the ranks they get on one: split into buckets by
 // their first differing weights (at the start, after a shared beginning, after sixteen shared
-// weights or more), all of equal weights, fewer texts than threads; one sorter kept for all,
-// as the list keeps it.
+// weights or more), all of equal weights, fewer texts than threads, texts already in order
+// or in reverse order; one sorter kept for all, as the list keeps it.
 TEST(AbcRend, SeveralThreadsGiveTheRanksOfOne) {
   std::mt19937 rnd(32);
   auto veletlen = [&](int n) { return int(rnd() % unsigned(n)); };
@@ -217,6 +217,15 @@ TEST(AbcRend, SeveralThreadsGiveTheRanksOfOne) {
   esetek[1].add(QStringLiteral("7621   Pécs, Kossuth Lajos"), 6);
   // Equal weights throughout: only the marks (accents) order them.
   for (int i = 0; i < 2000; ++i) esetek[2].add(QStringList{"alma", "Álma", "ALMA", "almá", "ÁLMÁ", "alma"}[veletlen(6)]);
+  // Already in order, and in reverse order: most texts stand in another thread's share.
+  {
+    std::vector<size_t> sor(esetek[0].bajt.size());
+    std::iota(sor.begin(), sor.end(), size_t(0));
+    std::sort(sor.begin(), sor.end(), [&](size_t x, size_t y) { return esetek[0].bajt[x] < esetek[0].bajt[y]; });
+    esetek.resize(7);
+    for (const size_t i : sor) esetek[5].add(szoveg(esetek[0], i));
+    for (auto i = sor.rbegin(); i != sor.rend(); ++i) esetek[6].add(szoveg(esetek[0], *i));
+  }
   esetek[3].add(QStringLiteral("Őri Anna"));
   esetek[3].add(QStringLiteral("Ori Anna"));
   for (int i = 0; i < 500; ++i)
