@@ -259,9 +259,10 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang, const Elor
   std::vector<std::vector<uint32_t>> hisz(p), veg(p);
   std::vector<uint32_t> hely(kVodrok + 1);  // where each bucket starts in sorted order
   struct Vodor {
-    uint32_t eleje, db;  // its place in sorted order, its texts
+    uint32_t w, eleje, db;  // its weights, its place in sorted order, its texts
   };
   std::vector<Vodor> vodrok;  // largest first
+  std::vector<uint32_t> nemUres;  // the buckets that hold texts, in the order of their weights
   std::vector<uint32_t> ujDb(p);
   enum { Tovabb, Egyenlo, Szetoszt } allapot = Tovabb;
   int d = 0;
@@ -322,7 +323,10 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang, const Elor
       for (size_t w = 0; w < kVodrok; ++w) {
         uint32_t db = 0;
         for (const auto& x : hisz) db += x[w];
-        if (db > 0) vodrok.push_back({hely[w], db});
+        if (db > 0) {
+          vodrok.push_back({uint32_t(w), hely[w], db});
+          nemUres.push_back(uint32_t(w));
+        }
         hely[w + 1] = hely[w] + db;
       }
       std::stable_sort(vodrok.begin(), vodrok.end(), [](const Vodor& x, const Vodor& y) { return x.db > y.db; });
@@ -341,7 +345,7 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang, const Elor
     }
     for (bool mozdult = true; mozdult;) {
       mozdult = false;
-      for (size_t w = 0; w < kVodrok; ++w)
+      for (const uint32_t w : nemUres)
         for (size_t i = h[w]; i < v[w]; ++i)
           if (const size_t x = vodor(t[i]); h[x] < v[x]) {
             std::swap(t[i], t[h[x]++]);
@@ -353,7 +357,7 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang, const Elor
       // The texts left over. In each bucket's place its texts first, the others after them;
       // then those to their buckets.
       std::vector<uint32_t> kov(kVodrok);
-      for (size_t w = 0; w < kVodrok; ++w) {
+      for (const uint32_t w : nemUres) {
         // Share r: texts of the bucket in [eleje(r), hisz[r][w]), others up to veg[r][w].
         auto eleje = [&](size_t r) -> size_t { return r == 0 ? hely[w] : veg[r - 1][w]; };
         size_t db = 0;
@@ -378,7 +382,7 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang, const Elor
       }
       for (bool kesz = false; !kesz;) {
         kesz = true;
-        for (size_t w = 0; w < kVodrok; ++w) {
+        for (const uint32_t w : nemUres) {
           for (size_t i = kov[w]; i < hely[w + 1]; ++i) std::swap(t[i], t[kov[vodor(t[i])]++]);
           kesz = kesz && kov[w] == hely[w + 1];
         }
