@@ -62,8 +62,8 @@ class FizetoTar {
   // order, into `ki`; an empty text matches every row whose name is not blank.
   void keres(const QString& text, std::vector<uint32_t>& ki);
   // Makes the upper-cased copy of the names that the search reads, unless this load has it;
-  // a large list on the machine's cores side by side. The first search after a load makes it
-  // otherwise.
+  // a large list in parts side by side on the cores the process may use. Otherwise the first
+  // search after a load makes it.
   void nagyBetusek();
 
   // Each row's rank by the text of a column (0 name, 1 address, 2 record number) in the list's
