@@ -254,15 +254,16 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang, const Elor
   constexpr size_t kVodrok = size_t(1) << 16;
   const size_t p = size_t(szalak);
   std::vector<Tetel> legkisebb(p), legnagyobb(p);
-  // Per thread: texts per bucket, then the next place in its share of each bucket's place;
-  // and the end of that share.
-  std::vector<std::vector<uint32_t>> hisz(p), veg(p);
+  // Per thread: texts per bucket; then, for each bucket that holds texts, the next place in the
+  // thread's share of the bucket's place, and the end of that share.
+  std::vector<std::vector<uint32_t>> hisz(p), kov(p), veg(p);
   std::vector<uint32_t> hely(kVodrok + 1);  // where each bucket starts in sorted order
   struct Vodor {
-    uint32_t w, eleje, db;  // its weights, its place in sorted order, its texts
+    uint32_t eleje, db;  // its place in sorted order, its texts
   };
-  std::vector<Vodor> vodrok;  // largest first
+  std::vector<Vodor> vodrok;      // largest first
   std::vector<uint32_t> nemUres;  // the buckets that hold texts, in the order of their weights
+  std::vector<uint16_t> sorszam;  // a bucket's place in nemUres
   std::vector<uint32_t> ujDb(p);
   enum { Tovabb, Egyenlo, Szetoszt } allapot = Tovabb;
   int d = 0;
@@ -324,31 +325,39 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang, const Elor
         uint32_t db = 0;
         for (const auto& x : hisz) db += x[w];
         if (db > 0) {
-          vodrok.push_back({uint32_t(w), hely[w], db});
+          vodrok.push_back({hely[w], db});
           nemUres.push_back(uint32_t(w));
         }
         hely[w + 1] = hely[w] + db;
       }
+      sorszam.resize(kVodrok);
+      for (size_t k = 0; k < nemUres.size(); ++k) sorszam[nemUres[k]] = uint16_t(k);
       std::stable_sort(vodrok.begin(), vodrok.end(), [](const Vodor& x, const Vodor& y) { return x.db > y.db; });
     }
     gat.arrive_and_wait();
-    // The share of each bucket: [h, v) from its start on; texts of the bucket come to h. Each
-    // text not yet in its bucket goes to the next place of the share there, the text found
-    // there taking its place, until no text moves (as radix() does); a text whose bucket's
-    // share is full stays where it is.
-    std::vector<uint32_t>& v = veg[s];
-    v.resize(kVodrok);
-    for (size_t w = 0; w < kVodrok; ++w) {
+    // The share of each bucket that holds texts (k in nemUres): [kv[k], vg[k]); texts of the
+    // bucket come to kv[k]. Each text not yet in its bucket goes to the next place of the share
+    // there, the text found there taking its place, until no text moves (as radix() does); a
+    // text whose bucket's share is full stays where it is.
+    std::vector<uint32_t>().swap(h);
+    const size_t kDb = nemUres.size();
+    auto hova = [&](const Tetel& x) { return size_t(sorszam[vodor(x)]); };
+    std::vector<uint32_t>& kv = kov[s];
+    std::vector<uint32_t>& vg = veg[s];
+    kv.resize(kDb);
+    vg.resize(kDb);
+    for (size_t k = 0; k < kDb; ++k) {
+      const uint32_t w = nemUres[k];
       const uint64_t db = hely[w + 1] - hely[w];
-      h[w] = hely[w] + uint32_t(db * s / p);
-      v[w] = hely[w] + uint32_t(db * (s + 1) / p);
+      kv[k] = hely[w] + uint32_t(db * s / p);
+      vg[k] = hely[w] + uint32_t(db * (s + 1) / p);
     }
     for (bool mozdult = true; mozdult;) {
       mozdult = false;
-      for (const uint32_t w : nemUres)
-        for (size_t i = h[w]; i < v[w]; ++i)
-          if (const size_t x = vodor(t[i]); h[x] < v[x]) {
-            std::swap(t[i], t[h[x]++]);
+      for (size_t k = 0; k < kDb; ++k)
+        for (size_t i = kv[k]; i < vg[k]; ++i)
+          if (const size_t x = hova(t[i]); kv[x] < vg[x]) {
+            std::swap(t[i], t[kv[x]++]);
             mozdult = true;
           }
     }
@@ -356,21 +365,22 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang, const Elor
     if (sz == 0) {
       // The texts left over. In each bucket's place its texts first, the others after them;
       // then those to their buckets.
-      std::vector<uint32_t> kov(kVodrok);
-      for (const uint32_t w : nemUres) {
-        // Share r: texts of the bucket in [eleje(r), hisz[r][w]), others up to veg[r][w].
-        auto eleje = [&](size_t r) -> size_t { return r == 0 ? hely[w] : veg[r - 1][w]; };
+      std::vector<uint32_t> kovetkezoHely(kDb);
+      for (size_t k = 0; k < kDb; ++k) {
+        const uint32_t w = nemUres[k];
+        // Share r: texts of the bucket in [eleje(r), kov[r][k]), others up to veg[r][k].
+        auto eleje = [&](size_t r) -> size_t { return r == 0 ? hely[w] : veg[r - 1][k]; };
         size_t db = 0;
-        for (size_t r = 0; r < p; ++r) db += hisz[r][w] - eleje(r);
-        kov[w] = uint32_t(hely[w] + db);
+        for (size_t r = 0; r < p; ++r) db += kov[r][k] - eleje(r);
+        kovetkezoHely[k] = uint32_t(hely[w] + db);
         // The first other text from the front (f, in share fr), and the place after the last
         // text of the bucket from the back (g, in share gr; 0 when none is left).
-        size_t fr = 0, f = hisz[0][w], gr = p - 1, g = hisz[p - 1][w];
+        size_t fr = 0, f = kov[0][k], gr = p - 1, g = kov[p - 1][k];
         auto elobbre = [&] {
-          while (fr < p && f >= veg[fr][w]) f = ++fr < p ? hisz[fr][w] : hely[w + 1];
+          while (fr < p && f >= veg[fr][k]) f = ++fr < p ? kov[fr][k] : hely[w + 1];
         };
         auto hatrebb = [&] {
-          while (g > 0 && g == eleje(gr)) g = gr == 0 ? 0 : hisz[--gr][w];
+          while (g > 0 && g == eleje(gr)) g = gr == 0 ? 0 : kov[--gr][k];
         };
         elobbre();
         hatrebb();
@@ -382,9 +392,10 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang, const Elor
       }
       for (bool kesz = false; !kesz;) {
         kesz = true;
-        for (const uint32_t w : nemUres) {
-          for (size_t i = kov[w]; i < hely[w + 1]; ++i) std::swap(t[i], t[kov[vodor(t[i])]++]);
-          kesz = kesz && kov[w] == hely[w + 1];
+        for (size_t k = 0; k < kDb; ++k) {
+          const size_t vege = hely[nemUres[k] + 1];
+          for (size_t i = kovetkezoHely[k]; i < vege; ++i) std::swap(t[i], t[kovetkezoHely[hova(t[i])]++]);
+          kesz = kesz && kovetkezoHely[k] == vege;
         }
       }
     }
