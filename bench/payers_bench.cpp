@@ -1,15 +1,19 @@
 // Payer-list timings and memory with 100,000 and 1,000,000 generated payers, for three sets of
 // data (fizetoadatok.h): "repeated" (names, settlements and streets drawn from short lists, so
 // they repeat), "distinct" (every name and every address line differs) and "lifelike" (all
-// distinct as well, but sharing long beginnings as real lists do). Measured: the raw read of
-// nevek1.dat, loading into the list (unsorted and sorted by name), sorting, the name search
-// (one letter and three letters, unsorted and sorted), the first sort by address, the peak
-// memory of the process, and `LC_ALL=C sort` of the same names (UTF-8, one a line) for scale.
-// Every time is given with its minimum and median, each also as a ratio to the minimum and the
-// median of the raw read (the file read through a 1 MB buffer) of the same run.
+// distinct as well, but sharing long beginnings as real lists do), each on 1, 2, 4 and all the
+// cores the process may use. Measured: the raw read of nevek1.dat, loading into the list
+// (unsorted and sorted by name), sorting, the name search (ticking its box, a load while it is
+// ticked, the first key after a load, and later keys, one letter and three letters, unsorted
+// and sorted), the first sort by address, the peak memory of the process, and `LC_ALL=C sort`
+// of the same names (UTF-8, one a line) on the same cores, for scale. Every time is given with
+// its minimum and median, each also as a ratio to the minimum and the median of the raw read
+// (the file read through a 1 MB buffer) of the same run.
 //
-//   payers_bench                          both sizes and all three sets, each in a process of its own
-//   payers_bench N [SET]                  N payers of one set in this process (default repeated)
+//   payers_bench [--cores LIST]           both sizes and all three sets on each number of cores of
+//                                         LIST (default 1,2,4,all), each in a process of its own
+//   payers_bench [--cores K] N [SET]      N payers of one set in this process (default repeated),
+//                                         on the first K cores of its CPU mask (default all)
 //   payers_bench N --write DIR [SET]      only writes the program folder of a start-up: the
 //                                         generated nevek1.dat of N payers and the first-start
 //                                         settings with the list sorted by name
@@ -25,6 +29,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <sched.h>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -87,6 +92,31 @@ void csucsTorles() {
   if (QFile c(QStringLiteral("/proc/self/clear_refs")); c.open(QIODevice::WriteOnly)) c.write("5");
 }
 
+// The CPUs of the process's mask.
+std::vector<int> maszk() {
+  cpu_set_t m;
+  CPU_ZERO(&m);
+  std::vector<int> cpuk;
+  if (sched_getaffinity(0, sizeof m, &m) != 0) return cpuk;
+  for (int c = 0; c < CPU_SETSIZE; ++c)
+    if (CPU_ISSET(c, &m)) cpuk.push_back(c);
+  return cpuk;
+}
+
+// Limits the process to the first `k` CPUs of its mask (0: all of them); the number it runs on.
+int magokra(int k) {
+  const std::vector<int> cpuk = maszk();
+  if (k <= 0 || k >= int(cpuk.size())) return int(cpuk.size());
+  cpu_set_t m;
+  CPU_ZERO(&m);
+  for (int i = 0; i < k; ++i) CPU_SET(cpuk[size_t(i)], &m);
+  if (sched_setaffinity(0, sizeof m, &m) != 0) {
+    std::perror("sched_setaffinity");
+    std::exit(2);
+  }
+  return k;
+}
+
 struct Sor {
   std::string nev;
   std::vector<double> ms;
@@ -147,7 +177,7 @@ void cSort(const QString& path) {
   if (posix_spawnp(&pid, "sort", nullptr, nullptr, args, envp.data()) == 0) waitpid(pid, &st, 0);
 }
 
-int egyMeret(int argc, char** argv, int db, Adatkeszlet adatok) {
+int egyMeret(int argc, char** argv, int db, Adatkeszlet adatok, int magok) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
   QTemporaryDir dir;
@@ -175,19 +205,30 @@ int egyMeret(int argc, char** argv, int db, Adatkeszlet adatok) {
   meres(sorok, futas, "sort by name (fresh list)", [&] { rendezesNelkul(); lista.Beolvas(); }, [&] { lista.ListView1_ColumnClick(0); });
   meres(sorok, futas, "sort by name, order flip", semmi, [&] { lista.chkListaSorren->setValue(lista.chkListaSorren->value() ? 0 : 1); });
   meres(sorok, futas, "sort by rec (fresh list)", [&] { rendezesNelkul(); lista.Beolvas(); }, [&] { lista.ListView1_ColumnClick(2); });
-  // Each search follows another one, as typing does.
+  // The search runs while its box is ticked: ticking it after a load, and a load while it is
+  // ticked. The first key after a load finds the list as the load left it; each later key
+  // follows another one, as typing does.
+  meres(sorok, futas, "search box ticked (fresh list)", [&] {
+    lista.Check1->setValue(0);
+    nevSzerint();
+    lista.Beolvas();
+  }, [&] { lista.Check1->setValue(1); });
+  meres(sorok, futas, "Beolvas, sorted, search box ticked", nevSzerint, [&] { lista.Beolvas(); });
   for (const bool rendezve : {false, true}) {
     const std::string r = rendezve ? ", sorted by name" : ", unsorted";
+    auto rend = [&, rendezve] { rendezve ? nevSzerint() : rendezesNelkul(); };
     auto elo = [&, rendezve](const char* elozo) {
       return [&, rendezve, elozo] {
         rendezve ? nevSzerint() : rendezesNelkul();
         lista.NevKereses(QString::fromUtf8(elozo));
       };
     };
-    meres(sorok, futas, "search \"a\"" + r, elo("ko"), [&] { lista.NevKereses(QStringLiteral("a")); });
-    meres(sorok, futas, "search \"kov\"" + r, elo("ko"), [&] { lista.NevKereses(QStringLiteral("kov")); });
+    meres(sorok, futas, "search first key \"k\"" + r, [&] { rend(); lista.Beolvas(); }, [&] { lista.NevKereses(QStringLiteral("k")); });
+    meres(sorok, futas, "search later key \"a\"" + r, elo("ko"), [&] { lista.NevKereses(QStringLiteral("a")); });
+    meres(sorok, futas, "search later key \"kov\"" + r, elo("ko"), [&] { lista.NevKereses(QStringLiteral("kov")); });
   }
   const int talalat = lista.sorokSzama();
+  lista.Check1->setValue(0);
   lista.Beolvas();
   QCoreApplication::processEvents();
   const long csucsKb = statusKb("VmHWM");
@@ -201,11 +242,11 @@ int egyMeret(int argc, char** argv, int db, Adatkeszlet adatok) {
   const double fajlMb = double(db) * NevekRekord::Length / (1 << 20);
 
   const Sor& nyers = sorok.front();
-  std::printf("%d payers, %s (nevek1.dat %.0f MB), %d runs each; ms, and min and median as ratios to the raw read's\n", db,
+  std::printf("%d payers, %s (nevek1.dat %.0f MB), on %d core%s, %d runs each; ms, and min and median as ratios to the raw read's\n", db,
               adatok == Adatkeszlet::Ismetlodo   ? "repeated names and addresses"
               : adatok == Adatkeszlet::Kulonbozo ? "distinct names and addresses"
                                                  : "lifelike distinct names and addresses",
-              fajlMb, futas);
+              fajlMb, magok, magok == 1 ? "" : "s", futas);
   std::printf("%-34s %9s %9s %9s %8s %8s\n", "operation", "min", "median", "max", "min/raw", "med/raw");
   for (const Sor& s : sorok)
     std::printf("%-34s %9.1f %9.1f %9.1f %7.1fx %7.1fx\n", s.nev.c_str(), s.min(), s.median(), s.ms.back(), s.min() / nyers.min(),
@@ -216,6 +257,13 @@ int egyMeret(int argc, char** argv, int db, Adatkeszlet adatok) {
   const Sor& c = sor("LC_ALL=C sort of the names");
   for (const char* m : {"Beolvas, sorted by name", "sort by name (fresh list)", "sort by address (fresh list)"})
     std::printf("%-34s %.2fx min, %.2fx median of LC_ALL=C sort\n", m, sor(m).min() / c.min(), sor(m).median() / c.median());
+  // The slowest median of the first keys and of the later ones.
+  double elso = 0, kesobbi = 0;
+  for (const Sor& s : sorok) {
+    if (s.nev.starts_with("search first")) elso = std::max(elso, s.median());
+    if (s.nev.starts_with("search later")) kesobbi = std::max(kesobbi, s.median());
+  }
+  std::printf("search, slowest median: first key %.1f ms, later keys %.1f ms (LC_ALL=C sort %.1f ms)\n", elso, kesobbi, c.median());
   std::printf("rows found by the last search: %d\n", talalat);
   std::printf("peak memory of the process: %.0f MB (%.2fx the file; %.0f MB before the first load)\n",
               double(csucsKb) / 1024, double(csucsKb) / 1024 / fajlMb, double(alapKb) / 1024);
@@ -227,6 +275,21 @@ int egyMeret(int argc, char** argv, int db, Adatkeszlet adatok) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // --cores LIST: numbers of cores ("all" for the whole mask), taken out of the arguments.
+  std::vector<std::string> magLista = {"1", "2", "4", "all"};
+  for (int i = 1; i + 1 < argc; ++i)
+    if (std::string(argv[i]) == "--cores") {
+      magLista.clear();
+      std::string l = argv[i + 1];
+      for (size_t p = 0; p <= l.size();) {
+        const size_t q = std::min(l.find(',', p), l.size());
+        if (q > p) magLista.push_back(l.substr(p, q - p));
+        p = q + 1;
+      }
+      for (int j = i; j + 2 <= argc; ++j) argv[j] = argv[j + 2];
+      argc -= 2;
+      break;
+    }
   auto keszlet = [&](int i) {
     Adatkeszlet a = Adatkeszlet::Ismetlodo;
     if (argc > i && !adatkeszlet(argv[i], a)) {
@@ -243,19 +306,27 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     return fizetokFajl({}, std::atoi(argv[1]), keszlet(4), QString::fromLocal8Bit(argv[3])) ? 0 : 1;
   }
-  if (argc >= 2) return egyMeret(argc, argv, std::max(1, std::atoi(argv[1])), keszlet(2));
-  // Each size and set in a fresh process, so that each peak is its own.
+  if (argc >= 2) {
+    const std::string k = magLista.size() == 1 ? magLista[0] : "all";
+    const int magok = magokra(k == "all" ? 0 : std::atoi(k.c_str()));
+    return egyMeret(argc, argv, std::max(1, std::atoi(argv[1])), keszlet(2), magok);
+  }
+  // Each number of cores, size and set in a fresh process, so that each peak is its own.
+  const int mind = int(maszk().size());
   int hiba = 0;
-  for (const char* db : {"100000", "1000000"})
-    for (const char* adatok : {"repeated", "distinct", "lifelike"}) {
-      std::fflush(stdout);
-      const pid_t pid = fork();
-      if (pid == 0) {
-        execl("/proc/self/exe", argv[0], db, adatok, static_cast<char*>(nullptr));
-        _exit(127);
+  for (const std::string& k : magLista) {
+    if (k != "all" && std::atoi(k.c_str()) >= mind) continue;  // the same as all
+    for (const char* db : {"100000", "1000000"})
+      for (const char* adatok : {"repeated", "distinct", "lifelike"}) {
+        std::fflush(stdout);
+        const pid_t pid = fork();
+        if (pid == 0) {
+          execl("/proc/self/exe", argv[0], "--cores", k.c_str(), db, adatok, static_cast<char*>(nullptr));
+          _exit(127);
+        }
+        int st = 0;
+        if (pid < 0 || waitpid(pid, &st, 0) < 0 || !WIFEXITED(st) || WEXITSTATUS(st) != 0) hiba = 1;
       }
-      int st = 0;
-      if (pid < 0 || waitpid(pid, &st, 0) < 0 || !WIFEXITED(st) || WEXITSTATUS(st) != 0) hiba = 1;
-    }
+  }
   return hiba;
 }

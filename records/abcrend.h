@@ -33,12 +33,17 @@ void rangsor(int n, const std::function<Szoveg(int)>& szoveg, std::vector<uint32
 // them at once, so it must only read.
 class Rendezo {
  public:
-  // `szalak`: threads at most (0: one per core); `parhuzamosTol`: the least number of texts
+  // Optional beside `szoveg`: makes ready what szoveg(i) will read, without waiting for it;
+  // `lepes` 0: where the text lies, 1: the text itself (where it lies made ready before).
+  using EloreFv = std::function<void(int i, int lepes)>;
+
+  // `szalak`: threads at most (0: one per core the process may run on at the time of each
+  // sort, which is one thread on one core); `parhuzamosTol`: the least number of texts
   // sorted on more than one thread.
   explicit Rendezo(int szalak = 0, int parhuzamosTol = 1 << 16);
   void rangsor(int n, const std::function<Szoveg(int)>& szoveg, std::vector<uint32_t>& rang);
   // The same into rang[0, n), which it writes whole.
-  void rangsor(int n, const std::function<Szoveg(int)>& szoveg, uint32_t* rang);
+  void rangsor(int n, const std::function<Szoveg(int)>& szoveg, uint32_t* rang, const EloreFv& elore = {});
   // Gives the working space back.
   void urit();
 
@@ -51,7 +56,7 @@ class Rendezo {
   };
 
  private:
-  void rendezes(int n, const std::function<Szoveg(int)>& szoveg, uint32_t* rang);
+  void rendezes(int n, const std::function<Szoveg(int)>& szoveg, uint32_t* rang, const EloreFv& elore);
 
   int szalak_;
   int parhuzamosTol_;

@@ -21,6 +21,7 @@ namespace {
 
 using Tetel = Rendezo::Tetel;
 using SzovegFv = std::function<Szoveg(int)>;
+using EloreFv = Rendezo::EloreFv;
 
 // Text i, compared on its first 2^28 bytes (which its walk can count) and 65,535 blanks.
 Szoveg szovegE(const SzovegFv& szoveg, uint32_t i) {
@@ -82,12 +83,17 @@ void radix(Tetel* a, size_t m, int d) {
       h += db[w];
       veg[w] = h;
     }
-    for (size_t w = also; w <= felso; ++w)
-      while (kov[w] < veg[w]) {
-        Tetel x = a[kov[w]];
-        for (size_t v = suly(x, d); v != w; v = suly(x, d)) std::swap(x, a[kov[v]++]);
-        a[kov[w]++] = x;
+    // Each text not yet in its bucket's part goes to its bucket's next place, the text found
+    // there taking its place, until every bucket is full. The texts of a round move
+    // independently of each other, so that their memory is waited for side by side.
+    for (bool kesz = false; !kesz;) {
+      kesz = true;
+      for (size_t w = also; w <= felso; ++w) {
+        const size_t vege = veg[w];
+        for (size_t i = kov[w]; i < vege; ++i) std::swap(a[i], a[kov[suly(a[i], d)]++]);
+        kesz = kesz && kov[w] == vege;
       }
+    }
     for (size_t w = also, eleje = 0; w <= felso; eleje = veg[w++])
       if (veg[w] - eleje > 1) radix(a + eleje, veg[w] - eleje, d + 1);
     return;
@@ -119,13 +125,24 @@ void jelSzerint(Tetel* a, size_t m, uint8_t* uj, const SzovegFv& szoveg) {
 // Sorts a[0, m) whole, its weights taken and equal before weight d: uj[i] becomes 1 where a new
 // rank begins, else 0. Each run of equal weights whose texts go on takes their next sixteen
 // and is sorted again.
-void teljes(Tetel* a, size_t m, uint8_t* uj, int d, const SzovegFv& szoveg) {
+void teljes(Tetel* a, size_t m, uint8_t* uj, int d, const SzovegFv& szoveg, const EloreFv& elore) {
   std::vector<std::pair<size_t, size_t>> hatra{{0, m}};
   bool elso = true;
   while (!hatra.empty()) {
     const auto [b, e] = hatra.back();
     hatra.pop_back();
-    if (!elso) {
+    if (!elso && elore) {
+      // Texts lie all over: where each lies is made ready some texts ahead, the text itself
+      // half as far ahead, so that each is at hand when its turn comes.
+      constexpr size_t kTav = 8;
+      for (size_t j = b; j < std::min(b + 2 * kTav, e); ++j) elore(int(a[j].sor), 0);
+      for (size_t j = b; j < std::min(b + kTav, e); ++j) elore(int(a[j].sor), 1);
+      for (size_t j = b; j < e; ++j) {
+        if (j + 2 * kTav < e) elore(int(a[j + 2 * kTav].sor), 0);
+        if (j + kTav < e) elore(int(a[j + kTav].sor), 1);
+        tolt(a[j], szovegE(szoveg, a[j].sor));
+      }
+    } else if (!elso) {
       // A few texts at a time: first where each is (their lookups overlap), then their weights.
       constexpr size_t kCsokor = 16;
       Szoveg s[kCsokor];
@@ -196,16 +213,14 @@ bool ismetlodok(int n, const SzovegFv& szoveg, std::vector<uint32_t>& melyik, st
 
 }  // namespace
 
-Rendezo::Rendezo(int szalak, int parhuzamosTol)
-    : szalak_(szalak > 0 ? szalak : szalSzam(~size_t(0), 1)),
-      parhuzamosTol_(std::max(parhuzamosTol, 1)) {}
+Rendezo::Rendezo(int szalak, int parhuzamosTol) : szalak_(std::max(szalak, 0)), parhuzamosTol_(std::max(parhuzamosTol, 1)) {}
 
 void Rendezo::urit() {
   t_.urit();
   uj_.urit();
 }
 
-void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang) {
+void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang, const EloreFv& elore) {
   const size_t m = size_t(std::max(n, 0));
   if (m == 0) return;
   Tetel* t = t_.meret(m);
@@ -217,31 +232,41 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang) {
       rang[t[j].sor] = r;
     }
   };
-  // Text i with its weights of round `kor` (0: its first sixteen).
-  auto kulcs = [&](uint32_t i, int kor) {
-    const Szoveg s = szovegE(szoveg, i);
-    Tetel x{{0, 0}, i, 0};
-    for (int k = 0; k <= kor; ++k) tolt(x, s);
-    return x;
-  };
-  auto egySzalon = [&](int kor) {
-    for (size_t i = 0; i < m; ++i) t[i] = kulcs(uint32_t(i), kor);
-    teljes(t, m, uj, kor == 0 ? 0 : 16, szoveg);
+  auto egySzalon = [&] {
+    for (size_t i = 0; i < m; ++i) {
+      t[i] = {{0, 0}, uint32_t(i), 0};
+      tolt(t[i], szovegE(szoveg, uint32_t(i)));
+    }
+    teljes(t, m, uj, 0, szoveg, elore);
     rangok(0, m, 0);
   };
-  const int szalak = m >= size_t(parhuzamosTol_) ? int(std::min<size_t>(size_t(szalak_), m)) : 1;
-  if (szalak == 1) return egySzalon(0);
+  // Threads: as many as asked for, or one a core the process may run on now.
+  const int legtobb = szalak_ > 0 ? szalak_ : szalSzam(~size_t(0), 1);
+  const int szalak = m >= size_t(parhuzamosTol_) ? int(std::min<size_t>(size_t(legtobb), m)) : 1;
+  if (szalak == 1) return egySzalon();
 
-  // On several threads, each taking its part of the texts in turn. The texts are split into
-  // buckets by two weights from the first weight in which any two differ (the smallest and
-  // the largest do; where all agree, their next sixteen are taken), each text written straight
-  // into its bucket; each thread then sorts whole buckets, the largest first.
-  std::vector<Tetel> legkisebb(static_cast<size_t>(szalak)), legnagyobb(static_cast<size_t>(szalak));
-  std::vector<std::vector<uint32_t>> hisz(static_cast<size_t>(szalak));  // per thread: texts per bucket, then where they go
-  std::vector<std::pair<size_t, size_t>> vodrok;                          // start and size, largest first
-  std::vector<uint32_t> ujDb(static_cast<size_t>(szalak));
+  // On several threads, each taking its part of the texts. Each text's weights are computed
+  // once, in its part. The texts are split into buckets by two weights from the first weight in
+  // which any two differ (the smallest and the largest do; where all agree, their next sixteen
+  // are taken) and moved to their buckets' places in place, each thread within its own share of
+  // every bucket's place, the few texts left over by one thread after. Each thread then sorts
+  // whole buckets, the largest first.
+  constexpr size_t kVodrok = size_t(1) << 16;
+  const size_t p = size_t(szalak);
+  std::vector<Tetel> legkisebb(p), legnagyobb(p);
+  // Per thread: texts per bucket; then, for each bucket that holds texts, the next place in the
+  // thread's share of the bucket's place, and the end of that share.
+  std::vector<std::vector<uint32_t>> hisz(p), kov(p), veg(p);
+  std::vector<uint32_t> hely(kVodrok + 1);  // where each bucket starts in sorted order
+  struct Vodor {
+    uint32_t eleje, db;  // its place in sorted order, its texts
+  };
+  std::vector<Vodor> vodrok;      // largest first
+  std::vector<uint32_t> nemUres;  // the buckets that hold texts, in the order of their weights
+  std::vector<uint16_t> sorszam;  // a bucket's place in nemUres
+  std::vector<uint32_t> ujDb(p);
   enum { Tovabb, Egyenlo, Szetoszt } allapot = Tovabb;
-  int kor = 0, d = 0;
+  int d = 0;
   std::atomic<size_t> kovetkezo{0};
   std::barrier gat(szalak);
   const bool indult = egyszerre(szalak, [&](int sz) {
@@ -250,14 +275,17 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang) {
     // The bucket of a text: its weights d and d + 1.
     auto vodor = [&](const Tetel& x) { return suly(x, d) << 8 | (d < 15 ? suly(x, d + 1) : 0); };
     std::vector<uint32_t>& h = hisz[s];
-    h.assign(size_t(1) << 16, 0);
+    h.assign(kVodrok, 0);
+    for (size_t i = b; i < e; ++i) {
+      t[i] = {{0, 0}, uint32_t(i), 0};
+      tolt(t[i], szovegE(szoveg, uint32_t(i)));
+    }
     while (allapot == Tovabb) {
-      Tetel mn = kulcs(uint32_t(b), kor), mx = mn;
+      Tetel mn = t[b], mx = t[b];
       for (size_t i = b; i < e; ++i) {
-        const Tetel x = kulcs(uint32_t(i), kor);
-        if (kisebb(x, mn)) mn = x;
-        if (kisebb(mx, x)) mx = x;
-        ++h[vodor(x)];  // d is 0 until the texts turn out to agree in their first weight
+        if (kisebb(t[i], mn)) mn = t[i];
+        if (kisebb(mx, t[i])) mx = t[i];
+        ++h[vodor(t[i])];  // d is 0 until the texts turn out to agree in their first weight
       }
       legkisebb[s] = mn;
       legnagyobb[s] = mx;
@@ -270,41 +298,110 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang) {
           d = elteres(mn, mx);
         } else if (vege(mn.k[1])) {
           allapot = Egyenlo;
-        } else {
-          ++kor;
         }
       }
       gat.arrive_and_wait();
-      if (allapot == Tovabb || (allapot == Szetoszt && d > 0)) {
-        // Counted in other weights or for another round.
+      if (allapot == Tovabb) {
+        // The same sixteen weights everywhere: the next sixteen.
+        for (size_t i = b; i < e; ++i) tolt(t[i], szovegE(szoveg, t[i].sor));
         std::fill(h.begin(), h.end(), 0);
-        if (allapot == Szetoszt)
-          for (size_t i = b; i < e; ++i) ++h[vodor(kulcs(uint32_t(i), kor))];
+      } else if (allapot == Szetoszt && d > 0) {
+        // Counted in other weights.
+        std::fill(h.begin(), h.end(), 0);
+        for (size_t i = b; i < e; ++i) ++h[vodor(t[i])];
       }
     }
     if (allapot == Egyenlo) {
       // Every text of the same weights: only their marks order them.
-      if (sz == 0) egySzalon(kor);
+      if (sz == 0) {
+        teljes(t, m, uj, 16, szoveg, elore);
+        rangok(0, m, 0);
+      }
       return;
     }
     gat.arrive_and_wait();
     if (sz == 0) {
-      size_t hol = 0;
-      for (size_t w = 0; w < h.size(); ++w) {
-        const size_t eleje = hol;
-        for (auto& x : hisz) hol += std::exchange(x[w], uint32_t(hol));
-        if (hol > eleje) vodrok.emplace_back(eleje, hol - eleje);
+      for (size_t w = 0; w < kVodrok; ++w) {
+        uint32_t db = 0;
+        for (const auto& x : hisz) db += x[w];
+        if (db > 0) {
+          vodrok.push_back({hely[w], db});
+          nemUres.push_back(uint32_t(w));
+        }
+        hely[w + 1] = hely[w] + db;
       }
-      std::stable_sort(vodrok.begin(), vodrok.end(), [](const auto& x, const auto& y) { return x.second > y.second; });
+      sorszam.resize(kVodrok);
+      for (size_t k = 0; k < nemUres.size(); ++k) sorszam[nemUres[k]] = uint16_t(k);
+      std::stable_sort(vodrok.begin(), vodrok.end(), [](const Vodor& x, const Vodor& y) { return x.db > y.db; });
     }
     gat.arrive_and_wait();
-    for (size_t i = b; i < e; ++i) {
-      const Tetel x = kulcs(uint32_t(i), kor);
-      t[h[vodor(x)]++] = x;
+    // The share of each bucket that holds texts (k in nemUres): [kv[k], vg[k]); texts of the
+    // bucket come to kv[k]. Each text not yet in its bucket goes to the next place of the share
+    // there, the text found there taking its place, until no text moves (as radix() does); a
+    // text whose bucket's share is full stays where it is.
+    std::vector<uint32_t>().swap(h);
+    const size_t kDb = nemUres.size();
+    auto hova = [&](const Tetel& x) { return size_t(sorszam[vodor(x)]); };
+    std::vector<uint32_t>& kv = kov[s];
+    std::vector<uint32_t>& vg = veg[s];
+    kv.resize(kDb);
+    vg.resize(kDb);
+    for (size_t k = 0; k < kDb; ++k) {
+      const uint32_t w = nemUres[k];
+      const uint64_t db = hely[w + 1] - hely[w];
+      kv[k] = hely[w] + uint32_t(db * s / p);
+      vg[k] = hely[w] + uint32_t(db * (s + 1) / p);
+    }
+    for (bool mozdult = true; mozdult;) {
+      mozdult = false;
+      for (size_t k = 0; k < kDb; ++k)
+        for (size_t i = kv[k]; i < vg[k]; ++i)
+          if (const size_t x = hova(t[i]); kv[x] < vg[x]) {
+            std::swap(t[i], t[kv[x]++]);
+            mozdult = true;
+          }
     }
     gat.arrive_and_wait();
-    for (size_t v; (v = kovetkezo.fetch_add(1)) < vodrok.size();)
-      teljes(t + vodrok[v].first, vodrok[v].second, uj + vodrok[v].first, d + 2, szoveg);
+    if (sz == 0) {
+      // The texts left over. In each bucket's place its texts first, the others after them;
+      // then those to their buckets.
+      std::vector<uint32_t> kovetkezoHely(kDb);
+      for (size_t k = 0; k < kDb; ++k) {
+        const uint32_t w = nemUres[k];
+        // Share r: texts of the bucket in [eleje(r), kov[r][k]), others up to veg[r][k].
+        auto eleje = [&](size_t r) -> size_t { return r == 0 ? hely[w] : veg[r - 1][k]; };
+        size_t db = 0;
+        for (size_t r = 0; r < p; ++r) db += kov[r][k] - eleje(r);
+        kovetkezoHely[k] = uint32_t(hely[w] + db);
+        // The first other text from the front (f, in share fr), and the place after the last
+        // text of the bucket from the back (g, in share gr; 0 when none is left).
+        size_t fr = 0, f = kov[0][k], gr = p - 1, g = kov[p - 1][k];
+        auto elobbre = [&] {
+          while (fr < p && f >= veg[fr][k]) f = ++fr < p ? kov[fr][k] : hely[w + 1];
+        };
+        auto hatrebb = [&] {
+          while (g > 0 && g == eleje(gr)) g = gr == 0 ? 0 : kov[--gr][k];
+        };
+        elobbre();
+        hatrebb();
+        while (f + 1 < g) {
+          std::swap(t[f++], t[--g]);
+          elobbre();
+          hatrebb();
+        }
+      }
+      for (bool kesz = false; !kesz;) {
+        kesz = true;
+        for (size_t k = 0; k < kDb; ++k) {
+          const size_t vege = hely[nemUres[k] + 1];
+          for (size_t i = kovetkezoHely[k]; i < vege; ++i) std::swap(t[i], t[kovetkezoHely[hova(t[i])]++]);
+          kesz = kesz && kovetkezoHely[k] == vege;
+        }
+      }
+    }
+    gat.arrive_and_wait();
+    for (size_t x; (x = kovetkezo.fetch_add(1)) < vodrok.size();)
+      teljes(t + vodrok[x].eleje, vodrok[x].db, uj + vodrok[x].eleje, d + 2, szoveg, elore);
     gat.arrive_and_wait();
     uint32_t db = 0;
     for (size_t j = std::max<size_t>(b, 1); j < e; ++j) db += uj[j];
@@ -314,7 +411,7 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang) {
     for (size_t x = 0; x < s; ++x) r += ujDb[x];
     rangok(b, e, r);
   });
-  if (!indult) egySzalon(0);
+  if (!indult) egySzalon();
 }
 
 void Rendezo::rangsor(int n, const SzovegFv& szoveg, std::vector<uint32_t>& rang) {
@@ -322,16 +419,17 @@ void Rendezo::rangsor(int n, const SzovegFv& szoveg, std::vector<uint32_t>& rang
   rangsor(n, szoveg, rang.data());
 }
 
-void Rendezo::rangsor(int n, const SzovegFv& szoveg, uint32_t* rang) {
+void Rendezo::rangsor(int n, const SzovegFv& szoveg, uint32_t* rang, const EloreFv& elore) {
   // A list of many equal texts sorts each text once.
   std::vector<uint32_t> melyik, elso;
   if (!ismetlodok(n, szoveg, melyik, elso)) {
     std::vector<uint32_t>().swap(melyik);
-    rendezes(n, szoveg, rang);
+    rendezes(n, szoveg, rang, elore);
     return;
   }
   std::vector<uint32_t> egyedi(elso.size());
-  rendezes(int(elso.size()), [&](int i) { return szoveg(int(elso[size_t(i)])); }, egyedi.data());
+  auto egyediElore = [&](int i, int lepes) { elore(int(elso[size_t(i)]), lepes); };
+  rendezes(int(elso.size()), [&](int i) { return szoveg(int(elso[size_t(i)])); }, egyedi.data(), elore ? EloreFv(egyediElore) : EloreFv());
   for (size_t i = 0; i < melyik.size(); ++i) rang[i] = egyedi[melyik[i]];
 }
 

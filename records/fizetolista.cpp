@@ -75,6 +75,7 @@ FizetoLista::FizetoLista(const Platform& platform, QWidget* parent)
 
   connect(cmdBeolvas, &QPushButton::clicked, this, [this] { cmdBeolvas_Click(); });
   connect(chkListaSorren, &QCheckBox::stateChanged, this, [this] { chkListaSorren_Click(); });
+  connect(Check1, &QCheckBox::stateChanged, this, [this] { modell_->setKereses(Check1->value() == 1); });
   connect(ListView1->header(), &QHeaderView::sectionClicked, this, [this](int i) { ListView1_ColumnClick(i); });
   connect(cmdListaRejt, &QPushButton::clicked, this, [this] { cmdListaRejt_Click(); });
 }

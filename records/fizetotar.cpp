@@ -225,8 +225,9 @@ void FizetoTar::urit() {
   hely_.urit();
   n_ = 0;
   nagyKesz_ = false;
-  std::vector<char>().swap(nagy_);
-  std::vector<uint32_t>().swap(nagyHely_);
+  nagy_.urit();
+  nagyHely_.urit();
+  std::vector<std::pair<uint64_t, uint64_t>>().swap(nagyReszek_);
   std::vector<std::pair<uint32_t, QString>>().swap(kulonleges_);
   std::vector<QString>().swap(recSzoveg_);
   for (auto& r : rang_) r.urit();
@@ -236,36 +237,55 @@ void FizetoTar::urit() {
   fajlbol_ = false;
 }
 
-void FizetoTar::nagyBetusek() {
-  if (nagyKesz_) return;
-  nagy_.clear();
-  nagyHely_.clear();
-  kulonleges_.clear();
-  foglal(nagyHely_, size_t(n_) + 1);
-  foglal(nagy_, size_t(n_) * (3 * R::NevWidth + 1));
-  for (int i = 0; i < n_; ++i) nagyBetus(nevBajt(i));
-  nagyHely_.push_back(uint32_t(nagy_.size()));
-  nagyKesz_ = true;
+// Upper-cases the names of rows [b, e) from `o` on, each followed by a zero byte, and returns
+// their end; hely[i] is where row i begins in `alap`. A name whose upper-cased form the code
+// page cannot hold goes to `kulon` as text instead, and gets an empty place.
+char* FizetoTar::nagyBetus(int b, int e, char* alap, char* o, uint64_t* hely, std::vector<std::pair<uint32_t, QString>>& kulon) const {
+  const auto& t = nagybetuk();
+  for (int i = b; i < e; ++i) {
+    const std::string_view nev = nevBajt(i);
+    char* eleje = o;
+    hely[i] = uint64_t(o - alap);
+    for (const char c : nev) {
+      const Nagybetu& n = t[uint8_t(c)];
+      if (n.len == 1) {
+        *o++ = n.b[0];
+      } else if (n.len > 1) {
+        for (int k = 0; k < n.len; ++k) *o++ = n.b[k];
+      } else {
+        // Kept as text; the search compares it as text.
+        o = eleje;
+        kulon.emplace_back(uint32_t(i), cp1250::decode(nev.data(), int(nev.size())).toUpper());
+        break;
+      }
+    }
+    *o++ = '\0';
+  }
+  return o;
 }
 
-void FizetoTar::nagyBetus(std::string_view nev) {
-  const auto& t = nagybetuk();
-  const size_t eleje = nagy_.size();
-  nagyHely_.push_back(uint32_t(eleje));
-  nagy_.resize(eleje + 3 * nev.size() + 1);
-  char* o = nagy_.data() + eleje;
-  for (const char c : nev) {
-    const Nagybetu& n = t[uint8_t(c)];
-    if (n.len == 0) {
-      // Kept as text; the search compares it as text.
-      o = nagy_.data() + eleje;
-      kulonleges_.emplace_back(uint32_t(nagyHely_.size() - 1), cp1250::decode(nev.data(), int(nev.size())).toUpper());
-      break;
-    }
-    for (int k = 0; k < n.len; ++k) *o++ = n.b[k];
-  }
-  *o++ = '\0';
-  nagy_.resize(size_t(o - nagy_.data()));
+void FizetoTar::nagyBetusek() {
+  if (nagyKesz_) return;
+  kulonleges_.clear();
+  // Room for the longest forms; a large list in parts side by side, each part from the place
+  // its longest forms would take (only the pages written take memory).
+  constexpr size_t kNagyHossz = 3 * R::NevWidth + 1;
+  const size_t n = size_t(n_);
+  char* o = nagy_.meret(std::max<size_t>(n * kNagyHossz, 1));
+  uint64_t* hely = nagyHely_.meret(n + 1);
+  const int reszek = reszek_ > 0 ? std::clamp(reszek_, 1, std::max(n_, 1)) : szalSzam(n, 1 << 15);
+  std::vector<std::vector<std::pair<uint32_t, QString>>> kulon(static_cast<size_t>(reszek));
+  nagyReszek_.assign(size_t(reszek), {0, 0});
+  reszenkent(reszek, [&](int r) {
+    const auto b = int(int64_t(n) * r / reszek), e = int(int64_t(n) * (r + 1) / reszek);
+    const size_t eleje = size_t(b) * kNagyHossz;
+    const char* veg = nagyBetus(b, e, o, o + eleje, hely, kulon[size_t(r)]);
+    nagyReszek_[size_t(r)] = {uint64_t(eleje), uint64_t(veg - o)};
+  });
+  hely[n] = nagyReszek_.back().second;
+  for (auto& k : kulon)
+    for (auto& x : k) kulonleges_.push_back(std::move(x));
+  nagyKesz_ = true;
 }
 
 void FizetoTar::olvas(const QString& folder) {
@@ -395,17 +415,18 @@ void FizetoTar::keres(const QString& text, std::vector<uint32_t>& ki) {
   }
   if (kodolhato) {
     const char* eleje = nagy_.data();
-    const size_t hossz = nagy_.size();
-    size_t pos = 0;
     uint32_t sor = 0;
-    while (pos < hossz) {
-      const void* m = k.size() == 1 ? std::memchr(eleje + pos, k[0], hossz - pos) : ::memmem(eleje + pos, hossz - pos, k.data(), k.size());
-      if (!m) break;
-      const size_t at = size_t(static_cast<const char*>(m) - eleje);
-      // Each name ends in a zero byte that the text does not hold, so a match lies in one row.
-      while (nagyHely_[sor + 1] <= at) ++sor;
-      ki.push_back(sor);
-      pos = nagyHely_[sor + 1];
+    for (const auto& [b, e] : nagyReszek_) {
+      size_t pos = b;
+      while (pos < e) {
+        const void* m = k.size() == 1 ? std::memchr(eleje + pos, k[0], e - pos) : ::memmem(eleje + pos, e - pos, k.data(), k.size());
+        if (!m) break;
+        const size_t at = size_t(static_cast<const char*>(m) - eleje);
+        // Each name ends in a zero byte that the text does not hold, so a match lies in one row.
+        while (nagyHely_[sor + 1] <= at) ++sor;
+        ki.push_back(sor);
+        pos = nagyHely_[sor + 1];
+      }
     }
   }
   if (!kulonleges_.empty()) {
@@ -425,13 +446,23 @@ std::span<const uint32_t> FizetoTar::rangok(int oszlop, bool padded) {
   if (oszlop == 2 && t.size() > 0 && rangPadded_ != padded) t.torol();
   if (t.size() > 0 || n == 0) return {t.data(), t.size()};
   uint32_t* r = t.meret(size_t(n));
+  // A row's place, then the row (its first two cache lines hold its name and most of its address).
+  auto elore = [&](int i, int lepes) {
+    if (lepes == 0) {
+      __builtin_prefetch(hely_.data() + i);
+    } else {
+      const char* p = adat_.data() + hely_[size_t(i)];
+      __builtin_prefetch(p);
+      __builtin_prefetch(p + 64);
+    }
+  };
   if (oszlop == 0) {
-    rendezo_.rangsor(n, [&](int i) { return abc::Szoveg{nevBajt(i)}; }, r);
+    rendezo_.rangsor(n, [&](int i) { return abc::Szoveg{nevBajt(i)}; }, r, elore);
   } else if (oszlop == 1) {
     rendezo_.rangsor(n, [&](int i) {
       const std::string_view k = cimKulcs(i);
       return abc::Szoveg{k.substr(0, k.size() - 2), get16(k.data() + k.size() - 2)};
-    }, r);
+    }, r, elore);
   } else if (!recSzoveg_.empty()) {
     std::vector<std::string> b;
     b.reserve(recSzoveg_.size());

@@ -1,9 +1,10 @@
 #pragma once
 // The rows of one load of the payer list, kept lean: the name and the address line of every
 // payer as code-page bytes, one block for all rows, decoded only when a row is shown. Beside
-// them, from the first search on, an upper-cased copy of the names for the name search and,
-// once a column is sorted, each row's rank under the list's collation. A load reads nevek1.dat
-// once, a block at a time, a large file in parts side by side on the machine's cores.
+// them, once asked for or from the first search on, an upper-cased copy of the names for the
+// name search and, once a column is sorted, each row's rank under the list's collation. A load
+// reads nevek1.dat once, a block at a time, a large file in parts side by side on the machine's
+// cores.
 #include <QByteArray>
 #include <QString>
 
@@ -28,7 +29,8 @@ void recRangok(int32_t n, bool padded, uint32_t* rang);
 
 class FizetoTar {
  public:
-  // `reszek`: the parts a file is read in side by side (0: by its size and the machine's cores).
+  // `reszek`: the parts a file is read in side by side, and its names upper-cased in for the
+  // search (0: by its size and the machine's cores).
   explicit FizetoTar(int reszek = 0) : reszek_(reszek) {}
 
   // Reads every record of nevek1.dat in `folder` (a missing file is created empty) through the
@@ -62,6 +64,10 @@ class FizetoTar {
   // Rows whose trimmed, upper-cased name contains the trimmed, upper-cased text, in record
   // order, into `ki`; an empty text matches every row whose name is not blank.
   void keres(const QString& text, std::vector<uint32_t>& ki);
+  // Makes the upper-cased copy of the names that the search reads, unless this load has it;
+  // a large list in parts side by side on the cores the process may use. Otherwise the first
+  // search after a load makes it.
+  void nagyBetusek();
 
   // Each row's rank by the text of a column (0 name, 1 address, 2 record number) in the list's
   // order of texts (abcrend.h): rows whose texts compare equal get equal ranks. Computed once
@@ -72,8 +78,7 @@ class FizetoTar {
   std::string_view nevBajt(int i) const;
   // The address bytes with the count of its trailing blanks: one key per distinct address.
   std::string_view cimKulcs(int i) const;
-  void nagyBetusek();
-  void nagyBetus(std::string_view nev);
+  char* nagyBetus(int b, int e, char* alap, char* o, uint64_t* hely, std::vector<std::pair<uint32_t, QString>>& kulon) const;
 
   // Row i from hely_[i]: the name's length (two bytes) and bytes, the address's length and
   // bytes without its trailing blanks, and the number of those blanks (two bytes). The rows of
@@ -82,12 +87,14 @@ class FizetoTar {
   Tomb<uint64_t> hely_;  // 64-bit: the row text of a large file passes 4 GiB
   int n_ = 0;
   int reszek_;
-  // Upper-cased names, each followed by a zero byte; row i starts at nagyHely_[i]. A name
-  // whose upper-cased form the code page cannot hold is kept apart as text, empty here.
-  // Made by the first search after a load.
+  // Upper-cased names, each followed by a zero byte; row i starts at nagyHely_[i]. They lie in
+  // the parts [first, second) of nagy_, one part after another in row order. A name whose
+  // upper-cased form the code page cannot hold is kept apart as text, empty here. Made by
+  // nagyBetusek() or the first search after a load.
   bool nagyKesz_ = false;
-  std::vector<char> nagy_;
-  std::vector<uint32_t> nagyHely_;
+  Tomb<char> nagy_;
+  Tomb<uint64_t> nagyHely_;  // 64-bit, as the rows' offsets
+  std::vector<std::pair<uint64_t, uint64_t>> nagyReszek_;
   std::vector<std::pair<uint32_t, QString>> kulonleges_;
   // Record-number texts of rows given as texts; empty for rows read from the file.
   std::vector<QString> recSzoveg_;

@@ -54,6 +54,7 @@ void ListaModell::beolvas(const QString& folder, bool padded) {
   beginResetModel();
   sorok_.clear();
   tar_.olvas(folder);
+  if (kereses_) tar_.nagyBetusek();
   padded_ = padded;
   sorok_.resize(size_t(tar_.size()));
   std::iota(sorok_.begin(), sorok_.end(), 0u);
@@ -77,6 +78,11 @@ bool ListaModell::keres(const QString& folder, const QString& text) {
   return ujra;
 }
 
+void ListaModell::setKereses(bool be) {
+  kereses_ = be;
+  if (be) tar_.nagyBetusek();
+}
+
 void ListaModell::feltolt(const std::vector<ListaSor>& sorok) {
   beginResetModel();
   std::vector<uint32_t>().swap(sorok_);
@@ -84,6 +90,7 @@ void ListaModell::feltolt(const std::vector<ListaSor>& sorok) {
   szovegek.reserve(sorok.size());
   for (const ListaSor& s : sorok) szovegek.push_back({s.nev, s.cim, s.rec});
   tar_.szovegekbol(szovegek);
+  if (kereses_) tar_.nagyBetusek();
   padded_ = false;
   sorok_.resize(sorok.size());
   std::iota(sorok_.begin(), sorok_.end(), 0u);

@@ -40,6 +40,9 @@ class ListaModell : public QAbstractTableModel {
   bool ugyanazAFajl(const QString& folder) const { return tar_.ugyanazAFajl(folder); }
   // Why the last read of the file stopped short (FizetoTar::hiba); empty when it read every row.
   QString olvasasiHiba() const { return tar_.hiba(); }
+  // While the search is on, every load also makes the copy of the names the search reads (made
+  // at once when it is switched on), so that no key of the search waits for it.
+  void setKereses(bool be);
   // Replaces every row with rows given as texts; sorted when sorting is on.
   void feltolt(const std::vector<ListaSor>& sorok);
   void urit();
@@ -69,4 +72,5 @@ class ListaModell : public QAbstractTableModel {
   int oszlop_ = 0;
   Qt::SortOrder sorrend_ = Qt::AscendingOrder;
   bool be_ = false;
+  bool kereses_ = false;
 };

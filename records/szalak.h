@@ -5,12 +5,23 @@
 #include <cstddef>
 #include <latch>
 #include <exception>
+#include <sched.h>
 #include <thread>
 #include <vector>
 
-// Threads for `munka` units of work, one per `egyseg` units (at least one), at most one a core.
+// The cores this process may run on: the CPUs of its mask (taskset, a container's cpuset),
+// which std::thread::hardware_concurrency() does not heed; that where the mask cannot be read.
+inline int magSzam() {
+  cpu_set_t m;
+  CPU_ZERO(&m);
+  if (sched_getaffinity(0, sizeof m, &m) == 0) return std::max(CPU_COUNT(&m), 1);
+  return int(std::max(std::thread::hardware_concurrency(), 1u));
+}
+
+// Threads for `munka` units of work, one per `egyseg` units (at least one), at most one a core
+// of the process's mask, and at most 16.
 inline int szalSzam(size_t munka, size_t egyseg) {
-  const size_t magok = std::clamp(std::thread::hardware_concurrency(), 1u, 16u);
+  const size_t magok = size_t(std::clamp(magSzam(), 1, 16));
   return int(std::clamp<size_t>(munka / std::max<size_t>(egyseg, 1), 1, magok));
 }
 

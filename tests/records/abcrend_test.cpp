@@ -7,13 +7,18 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
+#include <mutex>
 #include <numeric>
 #include <random>
+#include <sched.h>
+#include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "common/cp1250.h"
 #include "records/abcrend.h"
+#include "records/szalak.h"
 
 namespace {
 
@@ -53,6 +58,30 @@ void egyezikAQCollatorral(const Szovegek& t) {
                     << qPrintable(szoveg(t, b)) << "\", QCollator: " << vart;
   }
 }
+
+// Limits the calling thread, and the threads it starts, to the first `k` CPUs of its mask (as
+// taskset limits a process) for its lifetime; `k` 0 leaves the mask as it is.
+class Maszk {
+ public:
+  explicit Maszk(int k) {
+    CPU_ZERO(&regi_);
+    sched_getaffinity(0, sizeof regi_, &regi_);
+    if (k == 0) return;
+    cpu_set_t uj;
+    CPU_ZERO(&uj);
+    for (int c = 0, db = 0; c < CPU_SETSIZE && db < k; ++c)
+      if (CPU_ISSET(c, &regi_)) {
+        CPU_SET(c, &uj);
+        ++db;
+      }
+    EXPECT_EQ(sched_setaffinity(0, sizeof uj, &uj), 0);
+  }
+  ~Maszk() { sched_setaffinity(0, sizeof regi_, &regi_); }
+  int cpuk() const { return CPU_COUNT(&regi_); }
+
+ private:
+  cpu_set_t regi_;
+};
 
 }  // namespace
 
@@ -165,8 +194,8 @@ TEST(AbcRend, LargeGeneratedCorpus) {
 
 // Sorted on several threads, the texts get the ranks they get on one: split into buckets by
 // their first differing weights (at the start, after a shared beginning, after sixteen shared
-// weights or more), all of equal weights, fewer texts than threads; one sorter kept for all,
-// as the list keeps it.
+// weights or more), all of equal weights, fewer texts than threads, texts already in order
+// or in reverse order; one sorter kept for all, as the list keeps it.
 TEST(AbcRend, SeveralThreadsGiveTheRanksOfOne) {
   std::mt19937 rnd(32);
   auto veletlen = [&](int n) { return int(rnd() % unsigned(n)); };
@@ -188,22 +217,63 @@ TEST(AbcRend, SeveralThreadsGiveTheRanksOfOne) {
   esetek[1].add(QStringLiteral("7621   Pécs, Kossuth Lajos"), 6);
   // Equal weights throughout: only the marks (accents) order them.
   for (int i = 0; i < 2000; ++i) esetek[2].add(QStringList{"alma", "Álma", "ALMA", "almá", "ÁLMÁ", "alma"}[veletlen(6)]);
+  // Already in order, and in reverse order: most texts stand in another thread's share.
+  {
+    std::vector<size_t> sor(esetek[0].bajt.size());
+    std::iota(sor.begin(), sor.end(), size_t(0));
+    std::sort(sor.begin(), sor.end(), [&](size_t x, size_t y) { return esetek[0].bajt[x] < esetek[0].bajt[y]; });
+    esetek.resize(7);
+    for (const size_t i : sor) esetek[5].add(szoveg(esetek[0], i));
+    for (auto i = sor.rbegin(); i != sor.rend(); ++i) esetek[6].add(szoveg(esetek[0], *i));
+  }
   esetek[3].add(QStringLiteral("Őri Anna"));
   esetek[3].add(QStringLiteral("Ori Anna"));
   for (int i = 0; i < 500; ++i)
     esetek[4].add(QStringList{"", " ", "\u00AD", "-", "a", "Zs"}[veletlen(6)] + (veletlen(2) ? nev() : QString()), veletlen(3));
 
-  abc::Rendezo kozos(3, 1);
-  for (size_t e = 0; e < esetek.size(); ++e) {
-    const Szovegek& t = esetek[e];
-    auto szoveg = [&](int i) { return abc::Szoveg{t.bajt[size_t(i)], t.szokoz[size_t(i)]}; };
-    std::vector<uint32_t> egy, tobb;
-    abc::Rendezo(1).rangsor(int(t.bajt.size()), szoveg, egy);
-    for (const int szalak : {2, 5, 8}) {
-      abc::Rendezo(szalak, 1).rangsor(int(t.bajt.size()), szoveg, tobb);
-      EXPECT_EQ(tobb, egy) << "set " << e << ", " << szalak << " threads";
+  // On all the cores, and with the threads sharing one core.
+  for (const int magok : {0, 1}) {
+    const Maszk maszk(magok);
+    abc::Rendezo kozos(3, 1);
+    for (size_t e = 0; e < esetek.size(); ++e) {
+      const Szovegek& t = esetek[e];
+      auto szoveg = [&](int i) { return abc::Szoveg{t.bajt[size_t(i)], t.szokoz[size_t(i)]}; };
+      std::vector<uint32_t> egy, tobb;
+      abc::Rendezo(1).rangsor(int(t.bajt.size()), szoveg, egy);
+      for (const int szalak : {2, 5, 8}) {
+        abc::Rendezo(szalak, 1).rangsor(int(t.bajt.size()), szoveg, tobb);
+        EXPECT_EQ(tobb, egy) << "set " << e << ", " << szalak << " threads, mask " << magok;
+      }
+      kozos.rangsor(int(t.bajt.size()), szoveg, tobb);
+      EXPECT_EQ(tobb, egy) << "set " << e << ", the kept sorter, mask " << magok;
     }
-    kozos.rangsor(int(t.bajt.size()), szoveg, tobb);
-    EXPECT_EQ(tobb, egy) << "set " << e << ", the kept sorter";
+  }
+}
+
+// A process limited to one core (taskset) sorts and reads on one thread, the one that asked;
+// on two cores on two.
+TEST(AbcRend, ThreadsFollowTheCpuMask) {
+  Szovegek t;
+  for (int i = 0; i < 5000; ++i) t.add(QStringLiteral("Név %1").arg((i * 7919) % 5000));
+  std::vector<uint32_t> egy;
+  abc::Rendezo(1).rangsor(int(t.bajt.size()), [&](int i) { return abc::Szoveg{t.bajt[size_t(i)]}; }, egy);
+  for (const int magok : {1, 2}) {
+    const Maszk maszk(magok);
+    if (maszk.cpuk() < magok) GTEST_SKIP() << "fewer CPUs than " << magok;
+    EXPECT_EQ(magSzam(), magok);
+    EXPECT_EQ(szalSzam(~size_t(0), 1), magok);
+    std::mutex zar;
+    std::set<std::thread::id> szalak;
+    std::vector<uint32_t> rang;
+    abc::Rendezo(0, 1).rangsor(int(t.bajt.size()), [&](int i) {
+      const std::lock_guard<std::mutex> l(zar);
+      szalak.insert(std::this_thread::get_id());
+      return abc::Szoveg{t.bajt[size_t(i)]};
+    }, rang);
+    EXPECT_EQ(rang, egy);
+    EXPECT_EQ(int(szalak.size()), magok);
+    if (magok == 1) {
+      EXPECT_EQ(*szalak.begin(), std::this_thread::get_id());
+    }
   }
 }

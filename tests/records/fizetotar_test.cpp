@@ -4,7 +4,10 @@
 // of those steps here.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "common/cp1250.h"
+#include "records/abcrend.h"
 #include "records/fizetok.h"
 #include "records/fizetotar.h"
 #include "support/tempfolder.h"
@@ -77,4 +80,61 @@ TEST(FizetoTar, PartsReadSideBySideAndTheSearchOfEachLoad) {
   egesz.olvas(folder.path());
   egesz.keres(QStringLiteral("név 999"), talalat);
   EXPECT_EQ(talalat, std::vector<uint32_t>{1});
+}
+
+// The search's copy of the names made in parts side by side finds what one part finds, also at
+// the parts' borders, for names whose upper case is longer ("ß": "SS") or which the code page
+// cannot hold in upper case ("µ"); made when asked for or by the first search, for each load.
+TEST(FizetoTar, TheSearchCopyInParts) {
+  QByteArray fajl;
+  for (int i = 0; i < 300; ++i)
+    fajl += fizetoRekord({i % 7 == 0 ? QStringLiteral("Weiß %1").arg(i) : i % 11 == 0 ? QStringLiteral("µ-Kovács %1").arg(i) : QStringLiteral("Kovács %1").arg(i)});
+  TempFolder folder;
+  folder.put(kNevekFile, fajl);
+  FizetoTar egy(1);
+  egy.olvas(folder.path());
+  const QStringList szovegek = {"weiss", "ß", "s 2", "kovács 1", "µ", "µ-kovács", "0", "", "x"};
+  std::vector<std::vector<uint32_t>> vart;
+  for (const QString& sz : szovegek) {
+    egy.keres(sz, vart.emplace_back());
+  }
+  EXPECT_EQ(vart[0].size(), 43u);  // rows 0, 7, ..., 294
+  EXPECT_EQ(vart[4].size(), 24u);  // rows 11, 22, ... not also of 7
+  for (const int reszek : {2, 3, 300}) {
+    FizetoTar t(reszek);
+    t.olvas(folder.path());
+    t.nagyBetusek();
+    for (qsizetype k = 0; k < szovegek.size(); ++k) {
+      std::vector<uint32_t> talalat;
+      t.keres(szovegek[k], talalat);
+      EXPECT_EQ(talalat, vart[size_t(k)]) << reszek << " parts, \"" << qPrintable(szovegek[k]) << "\"";
+    }
+  }
+}
+
+// The rows' ranks by name and by address are the ranks of their texts, for addresses that share
+// more than sixteen weights (their sort reads the rows again, made ready ahead), repeated or all
+// distinct.
+TEST(FizetoTar, RanksOfTheColumnsAreTheRanksOfTheirTexts) {
+  for (const int db : {3000, 20000}) {
+    QByteArray fajl;
+    for (int i = 0; i < db; ++i) {
+      const int x = db == 3000 ? i % 700 : (i * 7919) % db;
+      fajl += fizetoRekord({QStringLiteral("Kovács János %1").arg(x % 97), QStringLiteral("Pécs"),
+                            QStringLiteral("Kossuth Lajos utca %1.").arg(x), QString::number(7621 + x % 3)});
+    }
+    TempFolder folder;
+    folder.put(kNevekFile, fajl);
+    FizetoTar t;
+    t.olvas(folder.path());
+    ASSERT_EQ(t.size(), db);
+    for (const int oszlop : {0, 1}) {
+      std::vector<std::string> b;
+      for (int i = 0; i < db; ++i) b.push_back(cp1250::encode(oszlop == 0 ? t.nev(i) : t.cim(i)).toStdString());
+      std::vector<uint32_t> vart;
+      abc::rangsor(db, [&](int i) { return abc::Szoveg{b[size_t(i)]}; }, vart);
+      const std::span<const uint32_t> rang = t.rangok(oszlop, true);
+      EXPECT_TRUE(std::equal(rang.begin(), rang.end(), vart.begin(), vart.end())) << db << " rows, column " << oszlop;
+    }
+  }
 }
