@@ -44,6 +44,10 @@ void fajlMeretKorlatHibakent() {
   sigaction(SIGXFSZ, &sa, nullptr);
 }
 
+QString FajlEredmeny::nemOlvashato(const QString& fajl) const {
+  return QStringLiteral("A(z) %1 fájl nem olvasható: %2.").arg(fajl, miert());
+}
+
 FajlHorogProba::FajlHorogProba(FajlHorog h) { horog() = std::move(h); }
 FajlHorogProba::~FajlHorogProba() { horog() = nullptr; }
 

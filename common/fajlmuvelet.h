@@ -19,6 +19,8 @@ struct FajlEredmeny {
   // The reason in Hungarian, without a closing full stop; empty when it worked.
   QString miert() const;
   static FajlEredmeny hiba(int errnum) { return {errnum, {}}; }
+  // The message of a read of file `fajl` that failed so: "A(z) … fájl nem olvasható: …."
+  QString nemOlvashato(const QString& fajl) const;
 };
 
 // A path as the system takes it.

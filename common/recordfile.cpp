@@ -86,7 +86,7 @@ std::optional<QByteArray> RecordFile::readBytes(int32_t n) { return readRange(n,
 
 void RecordFile::olvasasiHiba(const FajlEredmeny& e) {
   olvasas_ = e;
-  olvasasHiba_ = QStringLiteral("A(z) %1 fájl nem olvasható: %2.").arg(name_, e.miert());
+  olvasasHiba_ = e.nemOlvashato(name_);
 }
 
 std::optional<QByteArray> RecordFile::readRange(int32_t first, int32_t n) {

@@ -45,7 +45,7 @@ ExportEredmeny csvExport(const QString& folder, const QString& celPath) {
     if (!par.olvas(FizetoPar::Nevek, elso, db, nevek.data(), olvasas, &fajl) ||
         !par.olvas(FizetoPar::Kozl, elso, kdb, kozl.data(), olvasas, &fajl)) {
       // The half file goes with the unsaved QSaveFile; the target stays as it was.
-      e.hiba = QStringLiteral("Az adatbázis nem exportálható: a(z) %1 fájl nem olvasható: %2.").arg(fajl, olvasas.miert());
+      e.hiba = QStringLiteral("Az adatbázis nem exportálható.\r\n") + olvasas.nemOlvashato(fajl);
       return e;
     }
     ki.resize(qsizetype(db) * CsvSor::Length);

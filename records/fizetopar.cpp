@@ -47,7 +47,7 @@ int32_t FizetoPar::count() { return darab(0); }
 int32_t FizetoPar::kozlCount() { return darab(1); }
 
 void FizetoPar::hibas(const FajlEredmeny& e, const QString& fajl) {
-  hiba_ = QStringLiteral("A(z) %1 fájl nem olvasható: %2.").arg(fajl, e.miert());
+  hiba_ = e.nemOlvashato(fajl);
 }
 
 void FizetoPar::foltoz(int i, int32_t first, int32_t n, char* ide) const {
@@ -147,14 +147,13 @@ void FizetoPar::masol(Fajl f, int32_t first, int32_t n, int cel, char* puffer, q
       kernel = false;
       continue;
     }
-    // Whole records at a time, so that those of a journal are put in as they were.
-    const int32_t rekordok = int32_t(std::min<qint64>((vege - honnan) / kHossz[i], std::max<qint64>(meret / kHossz[i], 1)));
-    const int32_t elso = int32_t(honnan / kHossz[i]) + 1;
+    // Whole records at a time: with a journal's records (put in as they were) the copy is on
+    // record boundaries from its start; after a kernel copy stopped anywhere, any bytes do.
+    const qint64 kell = std::min<qint64>(vege - honnan, std::max<qint64>(meret / kHossz[i], 1) * kHossz[i]);
     qint64 olvasott = 0;
-    const qint64 kell = qint64(rekordok) * kHossz[i];
     if (const FajlEredmeny e = mindOlvasas(rf->handle(), puffer, kell, honnan, olvasott, nev); !e) return hibasOlvasas(e);
     if (olvasott < kell) return hibasOlvasas(FajlEredmeny::hiba(ENODATA));
-    foltoz(i, elso, rekordok, puffer);
+    if (felbe_) foltoz(i, int32_t(honnan / kHossz[i]) + 1, int32_t(kell / kHossz[i]), puffer);
     if (const FajlEredmeny e = mindIras(cel, puffer, kell); !e) {
       iras = e;
       return;

@@ -324,10 +324,9 @@ void FizetoTar::olvas(const QString& folder) {
     const Resz& x = eredmeny[size_t(r)];
     if (x.hiba) continue;
     n_ = x.rossz;
-    hiba_ = QStringLiteral("A(z) %1 fájl nem olvasható: %2.\r\nA címzettek listája csak az első %3 címzettet mutatja "
-                           "(a fájlban %4 címzett van), és a program a címzettek fájljait addig nem módosítja, amíg "
-                           "a lista hiánytalanul be nem olvasható.")
-                .arg(x.fajl, x.hiba.miert())
+    hiba_ = x.hiba.nemOlvashato(x.fajl) +
+            QStringLiteral("\r\nA címzettek listája csak az első %1 címzettet mutatja (a fájlban %2 címzett van), és a "
+                           "program a címzettek fájljait addig nem módosítja, amíg a lista hiánytalanul be nem olvasható.")
                 .arg(n_)
                 .arg(db);
     break;
