@@ -324,11 +324,16 @@ void FizetoTar::olvas(const QString& folder) {
     const Resz& x = eredmeny[size_t(r)];
     if (x.hiba) continue;
     n_ = x.rossz;
-    hiba_ = x.hiba.nemOlvashato(x.fajl) +
-            QStringLiteral("\r\nA címzettek listája csak az első %1 címzettet mutatja (a fájlban %2 címzett van), és a "
-                           "program a címzettek fájljait addig nem módosítja, amíg a lista hiánytalanul be nem olvasható.")
-                .arg(n_)
-                .arg(db);
+    const QString lista =
+        n_ == 0 ? QStringLiteral("Egyetlen címzett sem olvasható be (a fájlban %1 címzett van), ezért a címzettek listája "
+                                 "üres,")
+                      .arg(db)
+                : QStringLiteral("A címzettek listája csak az első %1 címzettet mutatja (a fájlban %2 címzett van),")
+                      .arg(n_)
+                      .arg(db);
+    hiba_ = x.hiba.nemOlvashato(x.fajl) + QStringLiteral("\r\n") + lista +
+            QStringLiteral(" és a program a címzettek fájljait addig nem módosítja, amíg a lista hiánytalanul be nem "
+                           "olvasható.");
     break;
   }
   alairas_ = alairas(path_);

@@ -20,11 +20,26 @@ namespace {
 const QString kSzovegBetu = QStringLiteral("Times New Roman CE");
 constexpr double kSzovegMeret = 12;
 
-// The fonts of the five lines.
+// The fonts of the five lines, and how a missing one is named: lines sharing a font share one
+// name ("A cimke 1., 2. és 5. sorának betűtípusa"), so the print says each missing font once.
 struct Betuk {
   std::array<QString, 5> nev;
   std::array<double, 5> meret{};
+  std::array<QString, 5> mi;
 };
+
+Betuk sorBetuk(const std::array<QString, 5>& nev, const std::array<double, 5>& meret) {
+  Betuk b{nev, meret, {}};
+  for (size_t i = 0; i < 5; ++i) {
+    QStringList sorok;
+    for (size_t k = 0; k < 5; ++k)
+      if (trimmed(nev[k]) == trimmed(nev[i])) sorok << QStringLiteral("%1.").arg(k + 1);
+    const QString utolso = sorok.takeLast();
+    const QString felsorolas = sorok.isEmpty() ? utolso : sorok.join(QStringLiteral(", ")) + QStringLiteral(" és ") + utolso;
+    b.mi[i] = QStringLiteral("A cimke %1 sorának betűtípusa").arg(felsorolas);
+  }
+  return b;
+}
 
 // The saved sheet, read afresh; nothing when its grid cannot be printed (a damaged file), after
 // telling the user.
@@ -93,7 +108,7 @@ PrintResult egyLap(Platform& pf, CimkeSetupRekord& setup, const std::function<vo
 // the text font (said once), a size it refuses leaves the text font's size.
 void cimke(PrintJob& j, double x, double y, const std::array<QString, 5>& sorok, const Betuk& b) {
   for (size_t i = 0; i < sorok.size(); ++i) {
-    j.fontName(j.betu(QStringLiteral("A cimke %1. sorának betűtípusa").arg(i + 1), b.nev[i], kSzovegBetu));
+    j.fontName(j.betu(b.mi[i], b.nev[i], kSzovegBetu));
     j.fontSize(kSzovegMeret);
     j.fontSize(b.meret[i]);
     if (i == 0)
@@ -108,12 +123,13 @@ Betuk mentettBetuk(const QString& folder) {
   BetumeretRekord m;
   loadSettings(folder, kBetutipFile, t);
   loadSettings(folder, kBetumeretFile, m);
-  Betuk b;
+  std::array<QString, 5> nev;
+  std::array<double, 5> meret{};
   for (size_t i = 0; i < 5; ++i) {
-    b.nev[i] = t.nevek[i];
-    b.meret[i] = m.meretek[i];
+    nev[i] = t.nevek[i];
+    meret[i] = m.meretek[i];
   }
-  return b;
+  return sorBetuk(nev, meret);
 }
 
 std::array<QString, 5> fizetoSorok(const NevekRekord& n) {
@@ -181,16 +197,14 @@ PrintResult PrintEgyediCimke(const CimkeLapAdatok& lap, Platform& pf, CimkeSetup
   PrintResult semmi;
   semmi.printed = true;
   if (tickedCount(lap, setup) == 0) return semmi;
-  Betuk betuk;
-  for (size_t i = 0; i < 5; ++i) {
-    betuk.nev[i] = lap.ComboBetuTipus1[i];
-    betuk.meret[i] = leadingValue(lap.ComboBetuSize[i]);
-  }
+  std::array<double, 5> meret{};
+  for (size_t i = 0; i < 5; ++i) meret[i] = leadingValue(lap.ComboBetuSize[i]);
+  const Betuk b = sorBetuk(lap.ComboBetuTipus1, meret);
   return egyLap(pf, setup, [&](PrintJob& j, PrintResult& out) {
     for (int k = 1; k <= setup.Oszlop * setup.Sor; ++k) {
       if (!lap.chkCimke1[size_t(k)]) continue;
       const auto [x, y] = origo(setup, k);
-      cimke(j, x, y, lap.txEgyediCimke, betuk);
+      cimke(j, x, y, lap.txEgyediCimke, b);
       ++out.lapok;
     }
   });

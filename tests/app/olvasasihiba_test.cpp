@@ -35,6 +35,16 @@ const QString kNemOlvashato = QStringLiteral("A(z) nevek1.dat fájl nem olvashat
 
 }  // namespace
 
+TEST_F(Olvashatatlan, NoPayerReadIsSaidAsSuch) {
+  const RosszBlokk blokk(kNevekFile, rekord(1));
+  auto w = indit();
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_TRUE(uzenetek.shown[0].text.startsWith(kNemOlvashato + QStringLiteral("\r\nEgyetlen címzett sem olvasható be "
+                                                                              "(a fájlban 20 címzett van)")))
+      << uzenetek.shown[0].text.toStdString();
+  EXPECT_EQ(w->lista->sorokSzama(), 0);
+}
+
 TEST_F(Olvashatatlan, TheListShowsTheRowsReadAndNoChangeStartsFromIt) {
   const RosszBlokk blokk(kNevekFile, rekord(11));
   auto w = indit();

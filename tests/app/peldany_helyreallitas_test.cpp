@@ -3,12 +3,14 @@
 // temporary file left, layout files of 0 bytes given their factory values, a conversion's new
 // file removed. And ending on a signal while a message box is open.
 #include <QApplication>
+#include <QDateTime>
 #include <QDialog>
 #include <QEventLoop>
 #include <QSysInfo>
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,6 +25,7 @@
 #include "records/fizetofajlok.h"
 #include "records/fizetolista.h"
 #include "records/parok.h"
+#include "support/gyerek.h"
 
 namespace {
 
@@ -45,6 +48,36 @@ TEST(PeldanyZarTest, OneProgramPerFolderAndAStaleLockIsTakenOver) {
   if (halott == 0) ::_exit(0);
   ::waitpid(halott, nullptr, 0);
   f.put(kZarFile, QByteArray::number(halott) + "\nlavindor\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+  EXPECT_EQ(PeldanyZar(f.path()).allapot(), PeldanyZar::Allapot::Zarolva);
+}
+
+// Another program on the folder: the lock's state as its exit code (-1: it did not end so).
+int masikProgram(const TempFolder& f, std::optional<int> megolve = std::nullopt) {
+  const int st = gyerekFuttatas(ZARGYEREK, {f.path(), megolve ? "tart" : ""}, megolve);
+  return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+}
+
+TEST(PeldanyZarTest, NoLockFileBlocksAStartOnlyARunningProgramDoes) {
+  TempFolder f;
+  // Left empty by a crash in an earlier version, ten minutes ago.
+  f.put(kZarFile, {});
+  const QDateTime regen = QDateTime::currentDateTime().addSecs(-600);
+  {
+    QFile z(f.file(kZarFile));
+    ASSERT_TRUE(z.open(QIODevice::ReadWrite) && z.setFileTime(regen, QFileDevice::FileModificationTime));
+  }
+  {
+    const PeldanyZar elso(f.path());
+    ASSERT_EQ(elso.allapot(), PeldanyZar::Allapot::Zarolva);
+    // A second program is refused while this one runs, and touches nothing.
+    EXPECT_EQ(masikProgram(f), int(PeldanyZar::Allapot::MasikFut));
+    EXPECT_EQ(f.entries(), QStringList{kZarFile});
+    EXPECT_EQ(f.bytes(kZarFile), QByteArray());
+    EXPECT_EQ(QFileInfo(f.file(kZarFile)).lastModified(), regen);
+  }
+  EXPECT_EQ(masikProgram(f), int(PeldanyZar::Allapot::Zarolva));
+  // One killed while it holds the folder leaves nothing that stops the next.
+  EXPECT_EQ(masikProgram(f, 100000), -1);
   EXPECT_EQ(PeldanyZar(f.path()).allapot(), PeldanyZar::Allapot::Zarolva);
 }
 

@@ -162,6 +162,24 @@ TEST_F(CimkePrint, MissingLabelFontFallsBackToTheTextFont) {
   EXPECT_EQ(counterInFile(), 101);
 }
 
+// Lines sharing a missing font (or none given) are said in one sentence, each font once.
+TEST_F(CimkePrint, EachMissingLabelFontIsSaidOnce) {
+  const QString x = QStringLiteral("Nincs Ilyen"), y = QStringLiteral("Másik Sincs");
+  fonts({x + QStringLiteral("  "), x, y, kCourier, x}, {14, 10, 12, 11, 16});
+  EXPECT_EQ(PrintAlloCimke(lap, hely, rows({1, 2}), platform, setup).lapok, 2);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  const QString vege = QStringLiteral(" nincs telepítve ezen a gépen, ezért helyette „Times New Roman CE” betűtípussal "
+                                      "nyomtatódott ki.");
+  EXPECT_EQ(boxes.shown[0].text, QStringLiteral("A cimke 1., 2. és 5. sorának betűtípusa („Nincs Ilyen”)") + vege +
+                                     QStringLiteral("\r\nA cimke 3. sorának betűtípusa („Másik Sincs”)") + vege);
+  boxes.shown.clear();
+  fonts({QString(), kArial, QString(), A, A}, {14, 10, 12, 11, 16});
+  EXPECT_EQ(PrintAlloCimke(lap, hely, rows({1}), platform, setup).lapok, 1);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text, QStringLiteral("A cimke 1. és 3. sorának betűtípusa nincs megadva, ezért helyette „Times "
+                                                "New Roman CE” betűtípussal nyomtatódott ki."));
+}
+
 // The sheet file cannot take the new count (a folder stands in its place once the document
 // is sent): the labels are printed, and the user is told that the count was not saved.
 TEST_F(CimkePrint, CounterThatCannotBeSavedIsReported) {
