@@ -145,7 +145,8 @@ TEST(QtPrinterPdf, AWriteThatFailsPartWaySaysWhyAndLeavesNoFile) {
     rlim_t hatar;  // a file-size limit, or 0
     const char* miert;
   } esetek[] = {
-      {"no room part-way", {{FajlHivas::Iras, 0, 500}, {FajlHivas::Iras, ENOSPC}}, 0, "Nincs több szabad hely az eszközön"},
+      {"no room part-way", {{FajlHivas::Iras, 0, 500}, {FajlHivas::Iras, ENOSPC}}, 0,
+       "Nincs több szabad hely az eszközön"},
       {"file-size limit", {}, 1000, "A fájl túl nagy"},
       {"the file's flush", {{FajlHivas::Szinkron, EIO}}, 0, "Bemeneti/kimeneti hiba"},
       {"the folder's flush", {{FajlHivas::MappaSzinkron, EIO}}, 0, "Bemeneti/kimeneti hiba"},
