@@ -106,9 +106,12 @@ FajlEredmeny mindOlvasas(int fd, char* p, qint64 n, qint64 at, qint64& olvasott,
   return {};
 }
 
-FajlEredmeny mindIras(int fd, const char* p, qint64 n, qint64 at) {
+FajlEredmeny mindIras(int fd, const char* p, qint64 n, qint64 at, const QString& nev) {
   for (qint64 kesz = 0; kesz < n;) {
-    const size_t hossz = size_t(n - kesz);
+    qint64 kert = n - kesz;
+    if (!nev.isEmpty())
+      if (const int h = fajlHorog(FajlHivas::Iras, nev, kert, at < 0 ? -1 : at + kesz)) return FajlEredmeny::hiba(h);
+    const size_t hossz = size_t(kert);
     const ssize_t w = at < 0 ? ::write(fd, p + kesz, hossz) : ::pwrite(fd, p + kesz, hossz, off_t(at + kesz));
     if (w < 0 && errno == EINTR) continue;
     if (w < 0) return hibaErrno();
@@ -118,7 +121,12 @@ FajlEredmeny mindIras(int fd, const char* p, qint64 n, qint64 at) {
   return {};
 }
 
-FajlEredmeny fajlSzinkron(int fd) { return ::fsync(fd) == 0 ? FajlEredmeny{} : hibaErrno(); }
+FajlEredmeny fajlSzinkron(int fd, const QString& nev) {
+  qint64 semmi = 0;
+  if (!nev.isEmpty())
+    if (const int h = fajlHorog(FajlHivas::Szinkron, nev, semmi)) return FajlEredmeny::hiba(h);
+  return ::fsync(fd) == 0 ? FajlEredmeny{} : hibaErrno();
+}
 
 namespace {
 FajlEredmeny szinkronUt(const QString& path, int flags) {

@@ -42,10 +42,12 @@ FajlEredmeny mindOlvasas(int fd, char* p, qint64 n, qint64 at, qint64& olvasott,
 
 // Writes all `n` bytes of `p` to `fd`, at offset `at` (or at the file's position when `at` is
 // negative), going on after a short write or a signal (EIO for a write that wrote nothing).
-FajlEredmeny mindIras(int fd, const char* p, qint64 n, qint64 at = -1);
+// With a `nev`, each write passes the test hook under that name.
+FajlEredmeny mindIras(int fd, const char* p, qint64 n, qint64 at = -1, const QString& nev = {});
 
-// Flushes a file's contents to the disk: an open one, or one by its path.
-FajlEredmeny fajlSzinkron(int fd);
+// Flushes a file's contents to the disk: an open one (with a `nev`, through the test hook), or
+// one by its path.
+FajlEredmeny fajlSzinkron(int fd, const QString& nev = {});
 FajlEredmeny fajlSzinkron(const QString& path);
 // Makes a folder's entries (created, renamed, removed files) durable.
 FajlEredmeny mappaSzinkron(const QString& folder);
@@ -75,7 +77,8 @@ std::optional<QByteArray> regularisOlvasas(const QString& path, qint64 max, Fajl
 void fajlMeretKorlatHibakent();
 
 // Test hook: called before each read and write-side system call of a record file (a read, a
-// write, a flush to the disk, a change of length) and before each folder flush, with the file's
+// write, a flush to the disk, a change of length), of a file written through mindIras and
+// fajlSzinkron with its name, and before each folder flush, with the file's
 // (or the folder's) name. It returns 0 to let the call run or an errno value to make it fail as
 // the system would; for a write it may lower `hossz`, which makes the call a short write of that
 // many bytes. `hol`: the offset a read or write starts at (-1 for the other calls). Installed for

@@ -18,6 +18,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "common/felkesz.h"
 #include "common/rendszerhiba.h"
 
 namespace {
@@ -151,13 +152,35 @@ QString QtPrinter::nextPdfPath() const {
   }
 }
 
-std::unique_ptr<QFileDevice> QtPrinter::openPdf(const QString& path) const {
-  auto f = std::make_unique<QFile>(path);
-  (void)f->open(QIODevice::WriteOnly | QIODevice::Truncate);  // a failure stays in the file's error
-  return f;
-}
-
 namespace {
+// The PDF writer's output: buffered, written through the program's own file operations, so
+// that a write that fails keeps the system's reason.
+class PdfKimenet : public QIODevice {
+ public:
+  explicit PdfKimenet(FelkeszFajl& f) : f_(f) { open(QIODevice::WriteOnly); }
+  bool isSequential() const override { return true; }
+  // Writes what the buffer holds; false once a write failed.
+  bool kiurit() {
+    const bool ok = f_.ir(puffer_.constData(), puffer_.size());
+    puffer_.clear();
+    return ok;
+  }
+
+ protected:
+  qint64 readData(char*, qint64) override { return -1; }
+  qint64 writeData(const char* p, qint64 n) override {
+    if (!f_.ok()) return -1;
+    puffer_.append(p, n);
+    if (puffer_.size() >= kPuffer && !kiurit()) return -1;
+    return n;
+  }
+
+ private:
+  static constexpr qsizetype kPuffer = 1 << 16;
+  FelkeszFajl& f_;
+  QByteArray puffer_;
+};
+
 // The end of a document that did not reach paper or file: that it was not printed, and why.
 PrinterError nemNyomtatva(const QString& miert) {
   return printer_errors::printerFailed(QStringLiteral("A dokumentumot nem sikerült kinyomtatni: %1.").arg(miert));
@@ -179,31 +202,27 @@ void QtPrinter::send(const PrintedDocument& doc, int index) {
       }
     }
     const QString path = nextPdfPath();
-    const std::unique_ptr<QFileDevice> file = openPdf(path);
-    // Why the file could not be written, taken before closing it (a close resets the text).
-    auto miert = [&file] { return file->error() != QFileDevice::NoError ? rendszerHiba(*file) : QString(); };
-    bool ok = file->isOpen();
-    QString oka = miert();
+    FelkeszFajl file(path);
+    bool ok = file.ok();
     if (ok) {
+      PdfKimenet kimenet(file);
       {
-        QPdfWriter writer(file.get());
+        QPdfWriter writer(&kimenet);
         writer.setResolution(kMeasureDpi);
         writer.setCreator(QStringLiteral("Lavindor"));
         writer.setTitle(QStringLiteral("Nyomtatás"));
         ok = renderDocument(doc, writer);
       }
-      // A write the disk did not take (no room left) shows at the latest when the buffer is flushed.
-      ok = file->flush() && ok;
-      oka = miert();
-      file->close();
-      if (oka.isEmpty()) oka = miert();
-      ok = ok && oka.isEmpty();
+      ok = kimenet.kiurit() && ok && file.irva() > 0 && file.kesz();
     }
-    if (!ok || QFileInfo(path).size() == 0) {
-      QFile::remove(path);
+    if (!ok) {
+      // A file already renamed (its folder could not be flushed) goes too: no PDF of a print
+      // that failed.
+      if (file.hol() == FelkeszFajl::Hol::Mappa) torles(path);
       const QString hely = QDir::toNativeSeparators(path);
+      const QString oka = file.hiba().miert();
       throw nemNyomtatva(oka.isEmpty() ? QStringLiteral("a(z) %1 PDF fájl nem írható").arg(hely)
-                                            : QStringLiteral("a(z) %1 PDF fájl nem írható (%2)").arg(hely, oka));
+                                       : QStringLiteral("a(z) %1 PDF fájl nem írható (%2)").arg(hely, oka));
     }
     lastPdf_ = path;
     if (fileWritten) fileWritten(path);

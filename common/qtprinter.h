@@ -5,11 +5,8 @@
 // Measures come from the font's metrics at 1200 dpi without hinting; a document is kept page
 // by page until its end and only then rendered, each page with its own size and orientation
 // and no margins. The printer list and the default are read once, at construction.
-#include <QFileDevice>
 #include <QString>
 #include <QStringList>
-
-#include <memory>
 
 #include "common/printer.h"
 
@@ -44,9 +41,6 @@ class QtPrinter : public Printer {
   // A document that does not reach its printer or PDF file raises 482, saying that it was not
   // printed and why (no room, read-only, a file in the folder's way, no permission, ...).
   void send(const PrintedDocument& doc, int index) override;
-  // The file a PDF document is written into, opened for writing; one that could not be opened
-  // is returned closed, with its error.
-  virtual std::unique_ptr<QFileDevice> openPdf(const QString& path) const;
 
  private:
   QString nextPdfPath() const;

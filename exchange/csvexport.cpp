@@ -1,13 +1,12 @@
 #include "exchange/csvexport.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <fcntl.h>
 
+#include "common/felkesz.h"
 #include "common/recordfile.h"
-#include "common/rendszerhiba.h"
 #include "exchange/csvsor.h"
 #include "exchange/fajlok.h"
 #include "records/fizetopar.h"
@@ -20,11 +19,12 @@ ExportEredmeny csvExport(const QString& folder, const QString& celPath) {
     return e;
   }
   const int L = NevekRekord::Length, K = Kozl3sorRekord::Length;
-  QSaveFile f(celPath);
-  if (!f.open(QIODevice::WriteOnly)) {
-    e.hiba = QStringLiteral("A(z) %1 fájl nem hozható létre: %2").arg(nev, rendszerHiba(f));
+  FelkeszFajl f(celPath);
+  if (!f.ok()) {
+    e.hiba = QStringLiteral("A(z) %1 fájl nem hozható létre: %2").arg(nev, f.hiba().miert());
     return e;
   }
+  auto nemIrhato = [&] { return QStringLiteral("A(z) %1 fájl nem írható: %2").arg(nev, f.hiba().miert()); };
   // A block of records at a time, each block's lines written before the next is read: memory
   // stays the same whatever the size of the list.
   constexpr int32_t kBlokk = 4096;
@@ -44,7 +44,7 @@ ExportEredmeny csvExport(const QString& folder, const QString& celPath) {
     QString fajl;
     if (!par.olvas(FizetoPar::Nevek, elso, db, nevek.data(), olvasas, &fajl) ||
         !par.olvas(FizetoPar::Kozl, elso, kdb, kozl.data(), olvasas, &fajl)) {
-      // The half file goes with the unsaved QSaveFile; the target stays as it was.
+      // The unfinished file goes with `f`; the target stays as it was.
       e.hiba = QStringLiteral("Az adatbázis nem exportálható.\r\n") + olvasas.nemOlvashato(fajl);
       return e;
     }
@@ -54,17 +54,22 @@ ExportEredmeny csvExport(const QString& folder, const QString& celPath) {
       const QByteArrayView k = r < kdb ? QByteArrayView(kozl.constData() + qsizetype(r) * K, K) : QByteArrayView(ures);
       csvSor(n, k, ki.data() + qsizetype(r) * CsvSor::Length, &sz);
     }
-    if (f.write(ki) != ki.size() || !f.flush()) {
-      e.hiba = QStringLiteral("A(z) %1 fájl nem írható: %2").arg(nev, rendszerHiba(f));
+    if (!f.ir(ki.constData(), ki.size())) {
+      e.hiba = nemIrhato();
       return e;
     }
     // The disk starts on each block while the next one is made, so the flush at the end finds
     // little left to write.
-    ::sync_file_range(f.handle(), kiirva, ki.size(), SYNC_FILE_RANGE_WRITE);
+    ::sync_file_range(f.fd(), kiirva, ki.size(), SYNC_FILE_RANGE_WRITE);
     kiirva += ki.size();
   }
-  if (!f.commit()) {
-    e.hiba = QStringLiteral("A(z) %1 fájl nem írható: %2").arg(nev, rendszerHiba(f));
+  // Done only once the file and its folder are on the disk.
+  if (!f.kesz()) {
+    e.hiba = f.hol() == FelkeszFajl::Hol::Mappa
+                 ? QStringLiteral("A(z) %1 fájl elkészült, de a lemez hibát jelzett a mappája kiírásakor, ezért nem "
+                                  "biztos, hogy megmarad: %2")
+                       .arg(nev, f.hiba().miert())
+                 : nemIrhato();
     return e;
   }
   e.fizetok = count;

@@ -13,9 +13,10 @@ struct ExportEredmeny {
   bool ok() const { return hiba.isEmpty(); }
 };
 
-// Writes the lines into a temporary file beside `celPath` and renames it over `celPath`, so a
-// failed export never leaves a half file under the chosen name. A payer without a notice
-// record gets blank notice fields. The program's own data files are refused as target.
+// Writes the lines into `celPath` + ".felkesz" and renames it over `celPath` once it is on the
+// disk, so a failed export never leaves a half file under the chosen name, and the message
+// gives the system's reason of the call that failed. A payer without a notice record gets blank
+// notice fields. The program's own data files are refused as target.
 ExportEredmeny csvExport(const QString& folder, const QString& celPath);
 
 // The final message of a successful export, with its counts.

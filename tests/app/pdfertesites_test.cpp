@@ -7,6 +7,7 @@
 #include <QTreeView>
 
 #include "ablakfixture.h"
+#include "common/fajlmuvelet.h"
 #include "common/qtprinter.h"
 #include "layouts/factory.h"
 #include "printing/slips/csekklap.h"
@@ -51,31 +52,20 @@ TEST_F(AblakTest, ThePdfPrinterNamesEveryFileInTheStatusBar) {
   EXPECT_FALSE(pdf.fileWritten);
 }
 
-// The "PDF" printer on a full disk: every file it writes goes to /dev/full, which takes no byte.
-class TeleLemez : public QtPrinter {
- public:
-  using QtPrinter::QtPrinter;
-
- protected:
-  std::unique_ptr<QFileDevice> openPdf(const QString&) const override {
-    auto f = std::make_unique<QFile>(QStringLiteral("/dev/full"));
-    f->open(QIODevice::WriteOnly);
-    return f;
-  }
-};
-
 // A PDF that cannot be written is said once per print, that it was not printed and why, by the
 // single slip and by a list print whose error classes otherwise say nothing: a file standing in
-// the folder's name (which no permission, not even root's, gets round), and a full disk.
+// the folder's name (which no permission, not even root's, gets round), and a full disk (every
+// write of the PDF files fails with ENOSPC).
 TEST_F(AblakTest, APdfThatCannotBeWrittenIsSaidOnceWithWhy) {
   const QString mappa = QDir::toNativeSeparators(folder.file(QtPrinter::kPdfFolder));
   for (const bool tele : {false, true}) {
     SCOPED_TRACE(tele ? "full disk" : "a file in the way");
     uzenetek.shown.clear();
-    QtPrinter fajlAzUtban(folder.path());
-    TeleLemez teleLemez(folder.path());
-    QtPrinter& pdf = tele ? teleLemez : fajlAzUtban;
+    QtPrinter pdf(folder.path());
     pdfreEgyFizeto(platform, folder, pdf);
+    FajlHorogProba teleLemez([tele](FajlHivas h, const QString& fajl, qint64&, qint64) {
+      return tele && h == FajlHivas::Iras && fajl.endsWith(QStringLiteral(".pdf.felkesz")) ? ENOSPC : 0;
+    });
     if (tele)
       QFile::remove(folder.file(QtPrinter::kPdfFolder));
     else

@@ -6,7 +6,11 @@
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include "common/qtprinter.h"
+#include "support/fajlhibak.h"
 #include "support/pdfwords.h"
 #include "support/printexpect.h"
 #include "support/tempfolder.h"
@@ -130,6 +134,52 @@ TEST(QtPrinterPdf, UnwritableFolderRaises482) {
   }
   EXPECT_FALSE(printer.documentOpen());
   EXPECT_TRUE(printer.lastPdf().isEmpty());
+}
+
+// A PDF whose write fails part-way (no room after some bytes, a file-size limit, a flush the
+// disk refuses) is not printed: the error names the system's reason and no file is left.
+TEST(QtPrinterPdf, AWriteThatFailsPartWaySaysWhyAndLeavesNoFile) {
+  const struct {
+    const char* mi;
+    std::deque<FajlHibaLepes> lepesek;
+    rlim_t hatar;  // a file-size limit, or 0
+    const char* miert;
+  } esetek[] = {
+      {"no room part-way", {{FajlHivas::Iras, 0, 500}, {FajlHivas::Iras, ENOSPC}}, 0,
+       "Nincs több szabad hely az eszközön"},
+      {"file-size limit", {}, 1000, "A fájl túl nagy"},
+      {"the file's flush", {{FajlHivas::Szinkron, EIO}}, 0, "Bemeneti/kimeneti hiba"},
+      {"the folder's flush", {{FajlHivas::MappaSzinkron, EIO}}, 0, "Bemeneti/kimeneti hiba"},
+  };
+  for (const auto& e : esetek) {
+    SCOPED_TRACE(e.mi);
+    TempFolder folder;
+    QtPrinter printer(folder.path());
+    onPdf(printer);
+    printer.print("egy sor");
+    QString hiba;
+    {
+      FajlHibak hibak(e.lepesek);
+      struct rlimit regi {};
+      ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &regi), 0);
+      const auto jel = std::signal(SIGXFSZ, SIG_IGN);
+      struct rlimit hatar = regi;
+      if (e.hatar) hatar.rlim_cur = e.hatar;
+      ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &hatar), 0);
+      try {
+        printer.endDoc();
+      } catch (const PrinterError& p) {
+        hiba = p.description;
+      }
+      ::setrlimit(RLIMIT_FSIZE, &regi);
+      std::signal(SIGXFSZ, jel);
+      EXPECT_EQ(hibak.hatra(), 0u);
+    }
+    EXPECT_TRUE(hiba.contains(QString::fromUtf8("PDF fájl nem írható (%1).").arg(QString::fromUtf8(e.miert))))
+        << hiba.toStdString();
+    EXPECT_TRUE(printer.lastPdf().isEmpty());
+    EXPECT_EQ(QDir(folder.file(QtPrinter::kPdfFolder)).entryList(QDir::Files | QDir::Hidden), QStringList());
+  }
 }
 
 TEST(QtPrinter, PrintersEndWithPdfAndDefaultExists) {

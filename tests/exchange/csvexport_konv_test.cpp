@@ -8,7 +8,11 @@
 #include "exchange/konvertalas.h"
 #include "exchange/torles.h"
 #include "records/fizetocsere.h"
+#include "support/fajlhibak.h"
 #include "tests/exchange/csere.h"
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -47,6 +51,72 @@ TEST(Export, RefusedAndFailedTargetsLeaveNoHalfFile) {
   EXPECT_FALSE(csvExport(f.path(), f.file("cel.csv")).ok());
   EXPECT_FALSE(csvExport(f.path(), f.file("nincs/ki.csv")).ok());
   EXPECT_EQ(QDir(f.path()).entryList({"*cel.csv*"}, QDir::Files | QDir::Hidden).size(), 0);
+}
+
+// Running out of room part-way, a file-size limit, a flush the disk refuses: the message gives
+// the system's reason, no unfinished file stays, and the older export stays as it was, unless
+// only the folder's flush after the rename failed (then it says that the new one may not last).
+TEST(Export, AFailedWriteOrFlushSaysWhyAndKeepsTheOldExport) {
+  const QString nemIrhato = QString::fromUtf8("A(z) ki.csv fájl nem írható: ");
+  const struct {
+    const char* mi;
+    std::deque<FajlHibaLepes> lepesek;
+    rlim_t hatar;  // a file-size limit, or 0
+    QString hiba;
+    bool ujMarad = false;  // the new export is in place
+  } esetek[] = {
+      {"no room part-way", {{FajlHivas::Iras, 0, 1000}, {FajlHivas::Iras, ENOSPC}}, 0,
+       nemIrhato + QString::fromUtf8("Nincs több szabad hely az eszközön")},
+      {"file-size limit", {}, 2000, nemIrhato + QString::fromUtf8("A fájl túl nagy")},
+      {"the file's flush", {{FajlHivas::Szinkron, EIO}}, 0, nemIrhato + QString::fromUtf8("Bemeneti/kimeneti hiba")},
+      {"the folder's flush", {{FajlHivas::MappaSzinkron, EIO}}, 0,
+       QString::fromUtf8("A(z) ki.csv fájl elkészült, de a lemez hibát jelzett a mappája kiírásakor, ezért nem "
+                         "biztos, hogy megmarad: Bemeneti/kimeneti hiba"),
+       true},
+  };
+  for (const auto& e : esetek) {
+    SCOPED_TRACE(e.mi);
+    TempFolder f;
+    parIr(f, 20);
+    f.put("ki.csv", "regi");
+    ExportEredmeny r;
+    {
+      FajlHibak hibak(e.lepesek);
+      struct rlimit regi {};
+      ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &regi), 0);
+      const auto jel = std::signal(SIGXFSZ, SIG_IGN);
+      struct rlimit hatar = regi;
+      if (e.hatar) hatar.rlim_cur = e.hatar;
+      ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &hatar), 0);
+      r = csvExport(f.path(), f.file("ki.csv"));
+      ::setrlimit(RLIMIT_FSIZE, &regi);
+      std::signal(SIGXFSZ, jel);
+      EXPECT_EQ(hibak.hatra(), 0u);
+    }
+    EXPECT_EQ(r.hiba.toStdString(), e.hiba.toStdString());
+    EXPECT_EQ(f.bytes("ki.csv").size(), e.ujMarad ? 20 * 331 : 4);
+    EXPECT_EQ(QDir(f.path()).entryList({"ki.csv*"}, QDir::Files | QDir::Hidden), QStringList{"ki.csv"});
+  }
+}
+
+// The file is written under a name that says it is unfinished; one of that name left by an
+// export that was killed goes first.
+TEST(Export, WritesUnderAnUnfinishedName) {
+  TempFolder f;
+  parIr(f, 3);
+  f.put("ki.csv", "regi");
+  f.put("ki.csv.felkesz", "egy megszakadt export");
+  bool felkesz = false;
+  {
+    FajlHorogProba p([&](FajlHivas h, const QString&, qint64&, qint64) {
+      if (h == FajlHivas::Iras) felkesz = f.exists("ki.csv.felkesz") && f.bytes("ki.csv.felkesz").isEmpty();
+      return 0;
+    });
+    ASSERT_TRUE(csvExport(f.path(), f.file("ki.csv")).ok());
+  }
+  EXPECT_TRUE(felkesz);
+  EXPECT_EQ(f.bytes("ki.csv").size(), 3 * 331);
+  EXPECT_FALSE(f.exists("ki.csv.felkesz"));
 }
 
 QByteArray regiFajl(int n, int16_t irsz0 = 7621) {
