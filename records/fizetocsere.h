@@ -15,6 +15,9 @@
 
 #include <functional>
 
+// A change's source file is claimed (renamed to its name followed by this) before the change.
+inline const QString kAtvetelUtotag = QStringLiteral(".importalas");
+
 // The journal in the program folder while a swap is under way.
 inline const QString kCsereNaploFile = QStringLiteral("fizetocsere.naplo");
 

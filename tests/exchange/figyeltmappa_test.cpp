@@ -182,8 +182,9 @@ TEST_F(Figyelt, AChangeFinishedAtTheNextStartIsADoneChange) {
   EXPECT_EQ(fajlok(), QStringList{"x.csv" + kAtvetelUtotag});
   ASSERT_EQ(uzenetek.shown.size(), 1u);
   EXPECT_EQ(uzenetek.shown[0].text,
-            QString::fromUtf8("A(z) x.csv fájl importálása: A(z) kozl3sor.dat fájl nem cserélhető le. A változás a "
-                              "program következő indításakor fejeződik be."));
+            QString::fromUtf8("A(z) x.csv fájl importálása: A(z) kozl3sor.dat fájl nem cserélhető le: "
+                              "Bemeneti/kimeneti hiba. A(z) nevek1.dat fájl már az új adatokat tartalmazza, a(z) "
+                              "kozl3sor.dat még a régieket. A változás a program következő indításakor fejeződik be."));
   EXPECT_TRUE(idozito);
   // The next import first finishes the pair (as the next start would) and removes the file:
   // imported once, every payer with its notice.

@@ -98,8 +98,9 @@ TEST_F(CsereTest, FailureAtEachStepLeavesAPairedStateBeforeAndAfterRecovery) {
   EXPECT_EQ(fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile,
                            [](CsereLepes l) { return l != CsereLepes::Atnevezes2; })
                 .uzenet,
-            QStringLiteral("A(z) kozl3sor.dat fájl nem cserélhető le. A változás a program következő "
-                           "indításakor fejeződik be."));
+            QStringLiteral("A(z) kozl3sor.dat fájl nem cserélhető le: Bemeneti/kimeneti hiba. A(z) nevek1.dat fájl "
+                           "már az új adatokat tartalmazza, a(z) kozl3sor.dat még a régieket. A változás a program "
+                           "következő indításakor fejeződik be."));
 }
 
 TEST_F(CsereTest, RecoveryRollsForwardAJournalledSwapAndBackAnythingElse) {
@@ -213,12 +214,13 @@ TEST(CsereKill, ChildKilledAtRandomPointsOfADeletion) {
 }
 
 TEST_F(CsereTest, ASwapIsDoneOnlyOnceItsRenamesAreFlushed) {
-  // The journal's folder flush works, the one after the renames fails: the journal stays, so a
-  // power loss finishes the change at the next start; the next recovery finishes it now.
+  // The flushes of the new files' names and of the journal work, the one after the renames
+  // fails: the journal stays, so a power loss finishes the change at the next start; the next
+  // recovery finishes it now.
   ujFajlok();
   CsereEredmeny e;
   {
-    FajlHibak hibak({{FajlHivas::MappaSzinkron, 0}, {FajlHivas::MappaSzinkron, EIO}});
+    FajlHibak hibak({{FajlHivas::MappaSzinkron, 0}, {FajlHivas::MappaSzinkron, 0}, {FajlHivas::MappaSzinkron, EIO}});
     e = fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile);
   }
   EXPECT_EQ(e.allapot, CsereAllapot::KovetkezoInditaskor);
