@@ -101,6 +101,7 @@ void mnuKonertal(Platform& p, const AdatcsereAblak& a) {
   switch (r.allapot) {
     case KonvAllapot::Kesz:
       frissit(a);
+      if (!r.hiba.isEmpty()) p.messages->info(r.hiba, cim, MsgIcon::Exclamation);
       return;
     case KonvAllapot::NincsMit:
       p.messages->info(QStringLiteral("Nincsen elérhető konvertálandó fájl!") + kCrLf, cim, MsgIcon::Exclamation);

@@ -8,6 +8,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include "common/fajlmuvelet.h"
 #include "exchange/fajlok.h"
 
 namespace {
@@ -92,6 +93,19 @@ AutoImportEredmeny automatikusImport(const QString& folder, const QString& csvPa
                    "A figyelt mappában a(z) %1 fájl nem nevezhető át, ezért nem importálható "
                    "(különben minden alkalommal újra beolvasnánk).\r\nAz automatikus adatbeolvasás leállt.")
                    .arg(nev);
+    return e;
+  }
+  // The claim is on the disk before a journal names the claimed file (the watched folder may lie
+  // on another file system, flushed apart from the program folder): else a power loss could keep
+  // the change and lose the claim, and the file would be imported again.
+  if (const FajlEredmeny m = mappaSzinkron(QFileInfo(*atvett).absolutePath()); !m) {
+    const std::optional<QString> vissza = atnevezSzabadNevre(*atvett, nev);
+    e.allapot = AutoAllapot::NemJelolheto;
+    e.hiba = QStringLiteral("A figyelt mappa nem írható ki a lemezre (%1), ezért a(z) %2 fájl nem importálható.")
+                 .arg(m.miert(), nev);
+    if (!vissza)
+      e.hiba += QStringLiteral("\r\nA fájl „%1” néven a figyelt mappában maradt.").arg(QFileInfo(*atvett).fileName());
+    e.hiba += QStringLiteral("\r\nAz automatikus adatbeolvasás leállt.");
     return e;
   }
   e.import = csvImport(folder, *atvett, felulir, CsvValtozat::Automatikus, {nev, true, horog});

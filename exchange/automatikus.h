@@ -10,9 +10,8 @@
 
 #include "exchange/csvimport.h"
 
-// A watched file under import ("x.csv.importalas"), and one that gave nothing ("x.csv.hibas").
-// Neither is watched.
-inline const QString kAtvetelUtotag = QStringLiteral(".importalas");
+// A watched file under import ("x.csv.importalas", kAtvetelUtotag), and one that gave nothing
+// ("x.csv.hibas"). Neither is watched.
 inline const QString kHibasUtotag = QStringLiteral(".hibas");
 
 // The file seen on the previous tick: its path, size and modification time; and the names
@@ -49,8 +48,8 @@ struct AutoImportEredmeny {
 // so it goes when the change is made (Kesz, also when the swap is finished only at the next
 // start: import.kesobb) and stays while it is not. A file that gives nothing (no regular file,
 // too big, no text, no payer) is kept as "<name>.hibas" (Felreteve); after any other failure it
-// goes back under its name (Hiba). A file that cannot be renamed is not imported
-// (NemJelolheto); a file that is gone is no error (Eltunt).
+// goes back under its name (Hiba). A file that cannot be renamed, or whose claim cannot be
+// flushed to the disk (it then goes back), is not imported (NemJelolheto); a file that is gone is no error (Eltunt).
 AutoImportEredmeny automatikusImport(const QString& folder, const QString& csvPath, bool felulir,
                                      const CsereHorog& horog = {});
 

@@ -15,8 +15,8 @@ QString adatfajlokHelyreallitasa(const QString& folder) {
   QStringList uzenet;
   const CsereHelyreallitas h = fizetoParHelyreallitas(folder);
   if (!h.uzenet.isEmpty()) uzenet << h.uzenet;
-  // A conversion that ended before its last rename left its new file; the old one is in place.
-  QFile::remove(QDir(folder).filePath(kKonvTempFile));
+  // A conversion that ended before its rename was on the disk: the old file is in place.
+  if (const QString k = konvertalasHelyreallitas(folder); !k.isEmpty()) uzenet << k;
   // Claimed watched files: those of a finished change are gone by now, the others go back. While
   // a change stays unfinished its file stays claimed too.
   if (!h.fuggoben && QFileInfo::exists(dataPath(folder, kSetFile))) {

@@ -3,6 +3,6 @@
 #include <QString>
 
 // Finishes or undoes an interrupted change of the payer pair (fizetoParHelyreallitas), removes
-// the new file of an interrupted conversion, and puts back the watched files whose import did
+// an interrupted conversion (konvertalasHelyreallitas), and puts back the watched files whose import did
 // not happen. Returns what the user is to be told once (empty: nothing).
 QString adatfajlokHelyreallitasa(const QString& folder);

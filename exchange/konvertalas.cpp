@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "common/recordfile.h"
@@ -26,6 +27,17 @@ NevekRekord konvertal(const RegiNevekRekord& r) {
 }
 
 namespace {
+
+bool regularis(const QString& path) {
+  const QFileInfo fi(path);
+  return fi.exists() && fi.isFile();
+}
+
+bool ugyanazFajl(const QString& a, const QString& b) {
+  struct stat sa {}, sb {};
+  return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0 &&
+         sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
 
 // Keeps the old file under the backup name without ever replacing an existing backup: a hard
 // link where the file system has them, else a copy into a file that must not exist yet.
@@ -182,14 +194,69 @@ KonvEredmeny Konvertalas(const QString& folder) {
     e.hiba = QStringLiteral("A régi adatbázis nem menthető %1 néven.").arg(kRegiMentesFile);
     return e;
   }
-  // One rename puts the converted file in place; until it succeeds the old one is still there.
-  if (!atnevezes(temp, regiPath)) {
-    QFile::remove(temp);
-    QFile::remove(mentesPath);
-    e.hiba = QStringLiteral("A(z) %1 fájl nem cserélhető le; a régi adatbázis változatlan.").arg(kNevekFile);
+  // The new file and the backup are on the disk before the rename: a power loss never leaves a
+  // converted file without its backup.
+  auto elvetes = [&](const QString& miert) {
+    torles(temp);
+    torles(mentesPath);
+    mappaSzinkron(folder);
+    e.hiba = miert;
     return e;
+  };
+  if (const FajlEredmeny m = mappaSzinkron(folder); !m)
+    return elvetes(QStringLiteral("A program mappája nem írható ki a lemezre: %1.").arg(m.miert()));
+  // One rename puts the converted file in place; until it succeeds the old one is still there.
+  if (const FajlEredmeny r = atnevezes(temp, regiPath); !r)
+    return elvetes(QStringLiteral("A(z) %1 fájl nem cserélhető le: %2.").arg(kNevekFile, r.miert()));
+  // Done only once the rename is on the disk; else the old file is put back (the backup is a
+  // name of it), so that no conversion said to fail comes back after a power loss, nor one said
+  // to be done goes.
+  if (const FajlEredmeny m = mappaSzinkron(folder); !m) {
+    e.hiba = QStringLiteral("A program mappája nem írható ki a lemezre: %1.").arg(m.miert());
+    if (atnevezes(mentesPath, regiPath)) {
+      mappaSzinkron(folder);
+      return e;
+    }
+    e.hiba = QStringLiteral("A(z) %1 fájl konvertálása megtörtént, de a lemez hibát jelzett a mappa kiírásakor (%2): "
+                            "egy áramszünet után a program következő indításakor a régi adatbázis állhat vissza.")
+                 .arg(kNevekFile, m.miert());
   }
   e.allapot = KonvAllapot::Kesz;
   e.rekordok = count;
   return e;
+}
+
+QString konvertalasHelyreallitas(const QString& folder) {
+  const QDir dir(folder);
+  const QString regi = dataPath(folder, kNevekFile), mentesPath = dataPath(folder, kRegiMentesFile);
+  const QString temp = dir.filePath(kKonvTempFile);
+  QString uzenet;
+  bool valtozott = false;
+  // A backup that is the payer file itself (a link, or a copy of the same bytes): the conversion
+  // stopped before its rename, or the rename was lost. The backup goes, so the next conversion
+  // is not refused; the payer file is the old one, whole.
+  if (regularis(mentesPath) && regularis(regi)) {
+    bool azonos = ugyanazFajl(regi, mentesPath);
+    if (!azonos && QFileInfo(regi).size() == QFileInfo(mentesPath).size()) {
+      const std::optional<QByteArray> a = regularisOlvasas(regi, QFileInfo(regi).size());
+      const std::optional<QByteArray> b = regularisOlvasas(mentesPath, QFileInfo(mentesPath).size());
+      azonos = a && b && *a == *b;
+    }
+    if (azonos) {
+      if (const FajlEredmeny t = torles(mentesPath); !t)
+        uzenet = QStringLiteral("Egy félbeszakadt konvertálás mentése (%1) nem törölhető: %2.").arg(kRegiMentesFile, t.miert());
+      else
+        uzenet = QStringLiteral("Egy félbeszakadt konvertálás visszavonásra került: a(z) %1 a régi adatokat tartalmazza, "
+                                "a konvertálás újra indítható.")
+                     .arg(kNevekFile);
+      valtozott = true;
+    }
+  }
+  // The new file of a conversion that ended before its rename.
+  if (QFileInfo::exists(temp)) {
+    torles(temp);
+    valtozott = true;
+  }
+  if (valtozott) mappaSzinkron(folder);
+  return uzenet;
 }

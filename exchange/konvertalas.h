@@ -44,7 +44,7 @@ enum class KonvAllapot { Kesz, NincsMit, NemRegi, VanMentes, Hiba };
 struct KonvEredmeny {
   KonvAllapot allapot = KonvAllapot::Hiba;
   int32_t rekordok = 0;  // records converted
-  QString hiba;          // Hungarian reason for Hiba and NemRegi
+  QString hiba;          // Hungarian reason for Hiba and NemRegi; a warning for Kesz
 };
 
 // Converts nevek1.dat. Refuses (and changes nothing) when the file is missing or empty
@@ -52,6 +52,13 @@ struct KonvEredmeny {
 // nevekR.dat already exists (VanMentes). A length of whole 237-byte records that is no whole
 // number of 271-byte ones is an old file, converted whatever its fields hold; only where both
 // divide it (64,227 bytes and its multiples) do its fields decide. Writes nevek.dat fresh, keeps
-// the old file as nevekR.dat and puts the converted one in its place; on any failure the old
-// nevek1.dat stays and the files the conversion made are removed.
+// the old file as nevekR.dat, flushes the folder, puts the converted one in its place and flushes
+// the folder again: done only then. On any failure the old nevek1.dat stays and the files the
+// conversion made are removed.
 KonvEredmeny Konvertalas(const QString& folder);
+
+// Start-up: a conversion that stopped before its rename was on the disk is undone. The new file
+// nevek.dat goes, and so does a nevekR.dat that is the payer file itself (nevek1.dat is then the
+// old file), so that the next conversion is not refused. A nevekR.dat of a finished conversion
+// stays. Returns what the user is to be told once (empty: nothing).
+QString konvertalasHelyreallitas(const QString& folder);

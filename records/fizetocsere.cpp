@@ -105,16 +105,26 @@ std::optional<Naplo> naploOlvas(const QString& path, FajlEredmeny* olvashatatlan
   return n;
 }
 
+// Whether both names are one file (a backup linked to the file it keeps).
+bool ugyanaz(const QString& a, const QString& b) {
+  struct stat sa {}, sb {};
+  return ::stat(fajlUt(a).constData(), &sa) == 0 && ::stat(fajlUt(b).constData(), &sb) == 0 &&
+         sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
 // The renames can be finished: each new file is still there and whole, or already renamed
-// (gone, its target there), and the renames went in order (none done after one still to do).
+// (gone, its target there with the new file's length and no longer the file its backup keeps),
+// and the renames went in order (none done after one still to do). A new file whose name was
+// lost is no renamed one.
 bool folytathato(const QDir& dir, const Naplo& n) {
   bool vanFuggo = false;
   for (const Atnevezes& a : n.a) {
-    const QFileInfo uj(dir.filePath(a.honnan));
+    const QFileInfo uj(dir.filePath(a.honnan)), cel(dir.filePath(a.hova));
     if (uj.exists() && uj.isFile()) {
       if (a.meret >= 0 && uj.size() != a.meret) return false;
       vanFuggo = true;
-    } else if (vanFuggo || !QFileInfo(dir.filePath(a.hova)).isFile()) {
+    } else if (vanFuggo || !cel.isFile() || (a.meret >= 0 && cel.size() != a.meret) ||
+               (a.mentes != kNincs && !a.mentes.isEmpty() && ugyanaz(cel.filePath(), dir.filePath(a.mentes)))) {
       return false;
     }
   }
@@ -160,6 +170,16 @@ FajlEredmeny takaritas(const QString& folder) {
 // then stays too, so the source file is never taken for one that was not imported.
 std::optional<QString> lezaras(const QString& folder, const Naplo& n) {
   if (!n.forras.isEmpty()) {
+    // A claimed file that is gone while its unclaimed name stands was never durably claimed:
+    // the file there is the one the change holds already, and is never taken for a new one.
+    struct stat st {};
+    const QString eredeti = n.forras.endsWith(kAtvetelUtotag) ? n.forras.chopped(kAtvetelUtotag.size()) : QString();
+    if (!eredeti.isEmpty() && ::lstat(fajlUt(n.forras).constData(), &st) != 0 && errno == ENOENT &&
+        ::lstat(fajlUt(eredeti).constData(), &st) == 0)
+      return QStringLiteral("A címzettek fájljainak legutóbbi változása befejeződött, de a forrásfájlja ismét %1 néven "
+                            "áll: az adatai már beolvasásra kerültek. Törölje vagy tegye máshová a fájlt, különben "
+                            "kétszer kerülne beolvasásra.")
+          .arg(eredeti);
     FajlEredmeny e = torles(n.forras);
     if (e) e = mappaSzinkron(QFileInfo(n.forras).absolutePath());
     if (!e) return QStringLiteral("A címzettek fájljainak legutóbbi változása befejeződött, de a forrásfájlja (%1) nem "
@@ -189,8 +209,8 @@ std::optional<QString> visszaallitas(const QString& folder, const Naplo& n) {
     const QString cel = dir.filePath(a.hova);
     FajlEredmeny e;
     if (a.mentes == kNincs) {
-      // The file did not exist before: a new one renamed into its place goes.
-      if (!regularis(dir.filePath(a.honnan))) e = torles(cel);
+      // The file did not exist before: a new one renamed into its place goes (only that one).
+      if (!regularis(dir.filePath(a.honnan)) && (a.meret < 0 || QFileInfo(cel).size() == a.meret)) e = torles(cel);
     } else if (!a.mentes.isEmpty() && regularis(dir.filePath(a.mentes))) {
       e = atnevezes(dir.filePath(a.mentes), cel);
     }
@@ -261,6 +281,14 @@ CsereEredmeny fizetoParCsere(const QString& folder, const QString& ujNevek, cons
     naploKesz = m.has_value();
     n.a[i] = {ujak[i], celok[i], QFileInfo(dir.filePath(ujak[i])).size(), m.value_or(QString())};
   }
+  // The names of the new files and the backups reach the disk before the journal that names
+  // them: a journal found at the next start never names a new file whose name was lost.
+  QString mappaHiba;
+  if (naploKesz) {
+    const FajlEredmeny e = mappaSzinkron(folder);
+    naploKesz = e.ok();
+    if (!e) mappaHiba = e.miert();
+  }
   if (naploKesz) {
     const FajlEredmeny e = naploIras(naplo, naploTartalom(n), false);
     naploKesz = e.ok();
@@ -270,26 +298,46 @@ CsereEredmeny fizetoParCsere(const QString& folder, const QString& ujNevek, cons
     torles(naplo);
     for (const Atnevezes& a : n.a)
       if (!a.mentes.isEmpty() && a.mentes != kNincs) torles(dir.filePath(a.mentes));
+    if (!mappaHiba.isEmpty())
+      return valtozatlan(QStringLiteral("A program mappája nem írható ki a lemezre: %1.").arg(mappaHiba));
     return valtozatlan(QStringLiteral("A csere naplója (%1) nem írható%2.")
                            .arg(kCsereNaploFile, miert.isEmpty() ? QString() : QStringLiteral(": ") + miert));
   }
 
-  // 3. The renames, payer file first.
-  if (!lep(CsereLepes::Atnevezes1) || !atnevezes(uN, dir.filePath(celok[0]))) {
-    // Nothing replaced yet: undo by removing the journal first, so that no journal ever
-    // names a half-removed pair.
-    if (torles(naplo) && mappaSzinkron(folder)) {
+  // 3. The renames, payer file first. A step the test hook fails fails as a disk would.
+  auto atnevez = [&](CsereLepes l, const QString& honnan, const QString& hova) {
+    return lep(l) ? atnevezes(honnan, dir.filePath(hova)) : FajlEredmeny::hiba(EIO);
+  };
+  if (const FajlEredmeny e = atnevez(CsereLepes::Atnevezes1, uN, celok[0]); !e) {
+    const QString miert1 = QStringLiteral("A(z) %1 fájl nem cserélhető le: %2.").arg(kNevekFile, e.miert());
+    // Nothing replaced yet. The new files go first and durably: a journal that a failed flush
+    // lets come back then finds them gone beside the old pair and undoes the change. Then the
+    // journal, and only once its removal is on the disk, the backups.
+    torles(uN);
+    torles(uK);
+    FajlEredmeny t = mappaSzinkron(folder);
+    if (t) t = torles(naplo);
+    if (t) t = mappaSzinkron(folder);
+    if (t) {
       for (const Atnevezes& a : n.a)
         if (a.mentes != kNincs) torles(dir.filePath(a.mentes));
-      return valtozatlan(QStringLiteral("A(z) %1 fájl nem cserélhető le.").arg(kNevekFile));
+      return valtozatlan(miert1);
     }
-    return {CsereAllapot::KovetkezoInditaskor, QStringLiteral("A(z) %1 fájl nem cserélhető le.").arg(kNevekFile) + kFolytatas};
+    // What the disk holds decides: a journal still standing beside both new files finishes the
+    // change at the next start; anything else leaves the old pair.
+    if (QFileInfo::exists(naplo) && folytathato(dir, n)) return {CsereAllapot::KovetkezoInditaskor, miert1 + kFolytatas};
+    return {CsereAllapot::Valtozatlan, miert1};
   }
-  if (!lep(CsereLepes::Atnevezes2) || !atnevezes(uK, dir.filePath(celok[1]))) {
-    // The payer file is already new: the journal stays, so the next start finishes the pair.
+  // The payer file is already new. The rename is tried once more at once; where it fails again
+  // the journal stays, so the next start finishes the pair.
+  FajlEredmeny e2 = atnevez(CsereLepes::Atnevezes2, uK, celok[1]);
+  if (!e2) e2 = atnevez(CsereLepes::Atnevezes2, uK, celok[1]);
+  if (!e2)
     return {CsereAllapot::KovetkezoInditaskor,
-            QStringLiteral("A(z) %1 fájl nem cserélhető le.").arg(kKozl3sorFile) + kFolytatas};
-  }
+            QStringLiteral("A(z) %1 fájl nem cserélhető le: %2. A(z) %3 fájl már az új adatokat tartalmazza, a(z) %1 "
+                           "még a régieket.")
+                    .arg(kKozl3sorFile, e2.miert(), kNevekFile) +
+                kFolytatas};
   // The change is done only once its renames are on the disk; until then the journal stays, so
   // that a power loss finishes it at the next start rather than losing it.
   if (const FajlEredmeny e = mappaSzinkron(folder); !e)

@@ -15,6 +15,9 @@
 
 #include <functional>
 
+// A change's source file is claimed (renamed to its name followed by this) before the change.
+inline const QString kAtvetelUtotag = QStringLiteral(".importalas");
+
 // The journal in the program folder while a swap is under way.
 inline const QString kCsereNaploFile = QStringLiteral("fizetocsere.naplo");
 
@@ -44,7 +47,8 @@ using CsereHorog = std::function<bool(CsereLepes)>;
 
 // Replaces nevek1.dat and kozl3sor.dat together. `ujNevek` and `ujKozl` are files in `folder`
 // that the caller has written completely. Flushes them, links the files they replace to backup
-// names, writes and flushes a journal naming the renames (with the sizes of the new files, the
+// names, flushes the folder (so no journal names a file whose name a power loss could take),
+// writes and flushes a journal naming the renames (with the sizes of the new files, the
 // backups and `forras`), renames both over the originals, removes `forras` (an absolute path,
 // empty for none), the backups and the journal. On failure before the journal is written
 // both originals are untouched and the new files are removed.
@@ -64,7 +68,8 @@ struct CsereHelyreallitas {
 };
 // Start-up (and every writer and reader, before it reads the pair): a payer saved in place
 // halfway is undone (fizetomentes.h); then a whole journal whose files are all present and
-// whole (or already renamed, in order) is finished; any other journal is undone from the
+// whole (or already renamed, in order: the target has the recorded length and is no longer the
+// file its backup keeps) is finished; any other journal is undone from the
 // backups, keeping the old pair, and said. Temporary files and backups that no journal names
 // are removed.
 CsereHelyreallitas fizetoParHelyreallitas(const QString& folder);

@@ -3,8 +3,12 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include "common/cp1250.h"
+#include "common/fajlmuvelet.h"
 #include "exchange/csvexport.h"
+#include "exchange/helyreallitas.h"
 #include "exchange/konvertalas.h"
 #include "exchange/torles.h"
 #include "records/fizetocsere.h"
@@ -279,6 +283,60 @@ TEST(Konvertalas, UnwritableTemporaryFileChangesNothing) {
   EXPECT_FALSE(r.hiba.isEmpty());
   EXPECT_EQ(f.bytes(kNevekFile), regi);
   EXPECT_FALSE(f.exists(kRegiMentesFile));
+}
+
+// The backup and the new file are on the disk before the rename, and the conversion is done
+// only once the rename is: a failed flush before it or after it leaves the old file and no
+// backup.
+TEST(Konvertalas, DoneOnlyOnceItsFolderIsFlushed) {
+  const QByteArray regi = regiFajl(2);
+  for (int hibas : {0, 1}) {
+    SCOPED_TRACE(hibas);
+    TempFolder f;
+    f.put(kNevekFile, regi);
+    int hivas = 0;
+    bool mentesElotte = false;
+    KonvEredmeny r;
+    {
+      FajlHorogProba proba([&](FajlHivas h, const QString&, qint64&, qint64) {
+        if (h != FajlHivas::MappaSzinkron) return 0;
+        if (hivas == 0) mentesElotte = f.exists(kRegiMentesFile) && f.bytes(kNevekFile) == regi;
+        return hivas++ == hibas ? EIO : 0;
+      });
+      r = Konvertalas(f.path());
+    }
+    EXPECT_TRUE(mentesElotte);
+    EXPECT_EQ(r.allapot, KonvAllapot::Hiba);
+    EXPECT_EQ(r.hiba, QString::fromUtf8("A program mappája nem írható ki a lemezre: Bemeneti/kimeneti hiba."));
+    EXPECT_EQ(f.entries(), QStringList{kNevekFile});
+    EXPECT_EQ(f.bytes(kNevekFile), regi);
+  }
+}
+
+// A conversion stopped between its backup and its rename (also one whose new file a start of an
+// earlier version removed) is undone at the next start, so the next conversion is not refused.
+// The backup of a finished conversion stays.
+TEST(Konvertalas, AnInterruptedConversionIsUndoneAtTheNextStart) {
+  const QByteArray regi = regiFajl(2);
+  for (const bool ujFajl : {true, false})
+    for (const bool link : {true, false}) {
+      SCOPED_TRACE(testing::Message() << ujFajl << link);
+      TempFolder f;
+      f.put(kNevekFile, regi);
+      if (link)
+        ASSERT_EQ(::link(QFile::encodeName(f.file(kNevekFile)).constData(),
+                         QFile::encodeName(f.file(kRegiMentesFile)).constData()),
+                  0);
+      else
+        f.put(kRegiMentesFile, regi);
+      if (ujFajl) f.put(kKonvTempFile, QByteArray(2 * 271, ' '));
+      EXPECT_FALSE(adatfajlokHelyreallitasa(f.path()).isEmpty());
+      EXPECT_EQ(f.entries(), QStringList{kNevekFile});
+      EXPECT_EQ(f.bytes(kNevekFile), regi);
+      EXPECT_EQ(Konvertalas(f.path()).allapot, KonvAllapot::Kesz);
+      EXPECT_EQ(adatfajlokHelyreallitasa(f.path()), QString());
+      EXPECT_EQ(f.bytes(kRegiMentesFile), regi);
+    }
 }
 
 TEST(Torles, MissingFilesAreNoErrorAFailureIsReported) {

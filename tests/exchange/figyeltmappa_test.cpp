@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/fajlmuvelet.h"
 #include "common/filedialogs.h"
 #include "exchange/helyreallitas.h"
 #include "tests/exchange/csere.h"
@@ -182,8 +183,9 @@ TEST_F(Figyelt, AChangeFinishedAtTheNextStartIsADoneChange) {
   EXPECT_EQ(fajlok(), QStringList{"x.csv" + kAtvetelUtotag});
   ASSERT_EQ(uzenetek.shown.size(), 1u);
   EXPECT_EQ(uzenetek.shown[0].text,
-            QString::fromUtf8("A(z) x.csv fájl importálása: A(z) kozl3sor.dat fájl nem cserélhető le. A változás a "
-                              "program következő indításakor fejeződik be."));
+            QString::fromUtf8("A(z) x.csv fájl importálása: A(z) kozl3sor.dat fájl nem cserélhető le: "
+                              "Bemeneti/kimeneti hiba. A(z) nevek1.dat fájl már az új adatokat tartalmazza, a(z) "
+                              "kozl3sor.dat még a régieket. A változás a program következő indításakor fejeződik be."));
   EXPECT_TRUE(idozito);
   // The next import first finishes the pair (as the next start would) and removes the file:
   // imported once, every payer with its notice.
@@ -221,6 +223,46 @@ TEST_F(Figyelt, ClaimedFilesAreSettledAtStartNeverOverwritten) {
   EXPECT_EQ(fajlok(), QStringList{"x.csv"});
   EXPECT_EQ(figyelt.bytes("x.csv"), "Masik;;;;;;3\n");
   EXPECT_EQ(fizetokSzama(prog), 2);
+}
+
+// The claim is on the disk before the change's journal names it: a claim that cannot be
+// flushed is released and said, nothing imported. A claim lost all the same after its change
+// was made (its file back under its name) is never imported a second time.
+TEST_F(Figyelt, AClaimIsFlushedBeforeTheChangeAndALostOneNeverImportsTwice) {
+  parIr(prog, 2);
+  figyelt.put("x.csv", "Uj;;;;;;10\r\n");
+  int hivas = 0;
+  bool naploElotte = true, atveve = false;
+  {
+    FajlHorogProba proba([&](FajlHivas h, const QString& f, qint64&, qint64) {
+      if (h != FajlHivas::MappaSzinkron || QDir(f) != QDir(figyelt.path()) || hivas++ > 0) return 0;
+      naploElotte = prog.exists(kCsereNaploFile);
+      atveve = figyelt.exists("x.csv" + kAtvetelUtotag);
+      return EIO;
+    });
+    ketTick();
+  }
+  EXPECT_FALSE(naploElotte);
+  EXPECT_TRUE(atveve);
+  EXPECT_EQ(fizetokSzama(prog), 2);
+  EXPECT_EQ(fajlok(), QStringList{"x.csv"});
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_TRUE(uzenetek.shown[0].text.startsWith(
+      QString::fromUtf8("A figyelt mappa nem írható ki a lemezre (Bemeneti/kimeneti hiba), ezért a(z) x.csv")));
+  EXPECT_FALSE(idozito);
+  // Imported, the journal kept; then the claim is lost (the file is back under its name).
+  a.csereHorog = [](CsereLepes l) { return l != CsereLepes::NaploTorles; };
+  ketTick();
+  a.csereHorog = {};
+  ASSERT_EQ(fizetokSzama(prog), 3);
+  ASSERT_TRUE(QFile::rename(figyelt.file("x.csv" + kAtvetelUtotag), figyelt.file("x.csv")));
+  EXPECT_TRUE(adatfajlokHelyreallitasa(prog.path()).contains(figyelt.file("x.csv")));
+  ketTick();
+  EXPECT_EQ(fizetokSzama(prog), 3);
+  // Once the user takes the file away, the change is closed.
+  QFile::remove(figyelt.file("x.csv"));
+  EXPECT_EQ(adatfajlokHelyreallitasa(prog.path()), QString());
+  EXPECT_FALSE(prog.exists(kCsereNaploFile));
 }
 
 TEST_F(Figyelt, NoWriteWhenThePayerFileCouldNotBeRead) {

@@ -98,8 +98,9 @@ TEST_F(CsereTest, FailureAtEachStepLeavesAPairedStateBeforeAndAfterRecovery) {
   EXPECT_EQ(fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile,
                            [](CsereLepes l) { return l != CsereLepes::Atnevezes2; })
                 .uzenet,
-            QStringLiteral("A(z) kozl3sor.dat fájl nem cserélhető le. A változás a program következő "
-                           "indításakor fejeződik be."));
+            QStringLiteral("A(z) kozl3sor.dat fájl nem cserélhető le: Bemeneti/kimeneti hiba. A(z) nevek1.dat fájl "
+                           "már az új adatokat tartalmazza, a(z) kozl3sor.dat még a régieket. A változás a program "
+                           "következő indításakor fejeződik be."));
 }
 
 TEST_F(CsereTest, RecoveryRollsForwardAJournalledSwapAndBackAnythingElse) {
@@ -213,12 +214,13 @@ TEST(CsereKill, ChildKilledAtRandomPointsOfADeletion) {
 }
 
 TEST_F(CsereTest, ASwapIsDoneOnlyOnceItsRenamesAreFlushed) {
-  // The journal's folder flush works, the one after the renames fails: the journal stays, so a
-  // power loss finishes the change at the next start; the next recovery finishes it now.
+  // The flushes of the new files' names and of the journal work, the one after the renames
+  // fails: the journal stays, so a power loss finishes the change at the next start; the next
+  // recovery finishes it now.
   ujFajlok();
   CsereEredmeny e;
   {
-    FajlHibak hibak({{FajlHivas::MappaSzinkron, 0}, {FajlHivas::MappaSzinkron, EIO}});
+    FajlHibak hibak({{FajlHivas::MappaSzinkron, 0}, {FajlHivas::MappaSzinkron, 0}, {FajlHivas::MappaSzinkron, EIO}});
     e = fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile);
   }
   EXPECT_EQ(e.allapot, CsereAllapot::KovetkezoInditaskor);
@@ -228,4 +230,105 @@ TEST_F(CsereTest, ASwapIsDoneOnlyOnceItsRenamesAreFlushed) {
   EXPECT_TRUE(folder.exists(kCsereNaploFile));
   EXPECT_FALSE(fizetoParHelyreallitas(folder.path()).fuggoben);
   EXPECT_EQ(allapot(folder, regi, uj), 1);
+}
+
+namespace {
+struct Leall {};  // thrown by a step hook: the process stops there
+}  // namespace
+
+// A power loss that keeps the journal and the new notice file but loses the new payer file's
+// name (names reach the disk in any order): the recovery never pairs the old payers with the
+// new notices: neither a shorter new payer file (its length tells, also where the backup is a
+// copy) nor one as long as the old (the backup is still a link to the old file).
+TEST_F(CsereTest, ALostNewFileIsNoRenamedOne) {
+  const Par regi20 = regiPar(20);
+  Par masik = regiPar(21);  // 20 other payers: the same length, other bytes
+  masik.nevek.remove(0, NevekRekord::Length);
+  masik.kozl.remove(0, Kozl3sorRekord::Length);
+  for (const auto& [u, masolat] : {std::pair{ujPar(regi20, 7), true}, std::pair{masik, false}}) {
+    beallit(folder, regi20);
+    folder.put(kNevekTempFile, u.nevek);
+    folder.put(kKozl3sorTempFile, u.kozl);
+    EXPECT_THROW(fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile,
+                                [&](CsereLepes l) {
+                                  if (l != CsereLepes::Atnevezes1) return true;
+                                  QFile::remove(folder.file(kNevekTempFile));
+                                  throw Leall{};
+                                }),
+                 Leall);
+    ASSERT_TRUE(folder.exists(kCsereNaploFile));
+    if (masolat)  // a file system without links keeps a copy
+      for (const QString& b : QDir(folder.path()).entryList({"*.bak"})) {
+        const QByteArray tartalom = folder.bytes(b);
+        QFile::remove(folder.file(b));
+        folder.put(b, tartalom);
+      }
+    fizetoParHelyreallitas(folder.path());
+    EXPECT_EQ(allapot(folder, regi20, u), 0);
+  }
+}
+
+// The new files' names are on the disk before the journal: a failed flush of them refuses the
+// change, no journal written.
+TEST_F(CsereTest, TheNewNamesAreFlushedBeforeTheJournal) {
+  ujFajlok();
+  int mappaSzinkronok = 0;
+  bool naploElotte = false;
+  CsereEredmeny e;
+  {
+    FajlHorogProba proba([&](FajlHivas h, const QString&, qint64&, qint64) {
+      if (h != FajlHivas::MappaSzinkron || mappaSzinkronok++ > 0) return 0;
+      naploElotte = folder.exists(kCsereNaploFile);
+      return EIO;
+    });
+    e = fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile);
+  }
+  EXPECT_FALSE(naploElotte);
+  EXPECT_EQ(e.allapot, CsereAllapot::Valtozatlan);
+  EXPECT_EQ(e.uzenet, QStringLiteral("A program mappája nem írható ki a lemezre: Bemeneti/kimeneti hiba."));
+  EXPECT_EQ(allapot(folder, regi, uj), 0);
+}
+
+// After a failed rename the message says what the disk holds: a first rename that fails with
+// the flush after the journal's removal failing too leaves the old pair (the journal is gone);
+// a second rename that fails once and then works finishes the change.
+TEST_F(CsereTest, AFailedRenameSaysWhatTheDiskHolds) {
+  const QString nemCserelheto = QStringLiteral("A(z) nevek1.dat fájl nem cserélhető le: Bemeneti/kimeneti hiba.");
+  const struct {
+    const char* mi;
+    CsereLepes lepes;
+    int hibak;  // failures of that step
+    std::deque<FajlHibaLepes> mappa;
+    CsereAllapot vart;
+    QString uzenet;
+    int utana;
+  } esetek[] = {
+      {"first rename", CsereLepes::Atnevezes1, 1, {}, CsereAllapot::Valtozatlan, nemCserelheto, 0},
+      {"first rename, then the flush after the journal's removal",
+       CsereLepes::Atnevezes1,
+       1,
+       {{FajlHivas::MappaSzinkron}, {FajlHivas::MappaSzinkron}, {FajlHivas::MappaSzinkron}, {FajlHivas::MappaSzinkron, EIO}},
+       CsereAllapot::Valtozatlan,
+       nemCserelheto,
+       0},
+      {"second rename once", CsereLepes::Atnevezes2, 1, {}, CsereAllapot::Kesz, {}, 1},
+  };
+  for (const auto& c : esetek) {
+    SCOPED_TRACE(c.mi);
+    beallit(folder, regi);
+    ujFajlok();
+    int hibak = c.hibak;
+    CsereEredmeny e;
+    {
+      FajlHibak mappa(c.mappa);
+      e = fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile,
+                         [&](CsereLepes l) { return l != c.lepes || hibak-- <= 0; });
+      EXPECT_EQ(mappa.hatra(), 0u);
+    }
+    EXPECT_EQ(e.allapot, c.vart);
+    EXPECT_EQ(e.uzenet, c.uzenet);
+    EXPECT_FALSE(folder.exists(kCsereNaploFile));
+    fizetoParHelyreallitas(folder.path());
+    EXPECT_EQ(allapot(folder, regi, uj), c.utana);
+  }
 }
