@@ -51,13 +51,16 @@ TEST_F(AblakTest, ThePdfPrinterNamesEveryFileInTheStatusBar) {
   EXPECT_FALSE(pdf.fileWritten);
 }
 
-// The "PDF" printer on a full disk: every file it writes goes to /dev/full, which takes no byte.
+// The "PDF" printer on a full disk (while `tele`): every file it writes goes to /dev/full, which
+// takes no byte.
 class TeleLemez : public QtPrinter {
  public:
   using QtPrinter::QtPrinter;
+  bool tele = true;
 
  protected:
-  std::unique_ptr<QFileDevice> openPdf(const QString&) const override {
+  std::unique_ptr<QFileDevice> openPdf(const QString& path) const override {
+    if (!tele) return QtPrinter::openPdf(path);
     auto f = std::make_unique<QFile>(QStringLiteral("/dev/full"));
     f->open(QIODevice::WriteOnly);
     return f;
@@ -105,25 +108,11 @@ TEST_F(AblakTest, APdfThatCannotBeWrittenIsSaidOnceWithWhy) {
   }
 }
 
-// The "PDF" printer whose disk fills up when told to.
-class BetelloLemez : public QtPrinter {
- public:
-  using QtPrinter::QtPrinter;
-  bool tele = false;
-
- protected:
-  std::unique_ptr<QFileDevice> openPdf(const QString& path) const override {
-    if (!tele) return QtPrinter::openPdf(path);
-    auto f = std::make_unique<QFile>(QStringLiteral("/dev/full"));
-    f->open(QIODevice::WriteOnly);
-    return f;
-  }
-};
-
 // The status bar says what the last print did: the file written, that the next one was not
 // written and why, and nothing of either once a later print printed nothing.
 TEST_F(AblakTest, TheStatusBarSaysWhatTheLastPrintDid) {
-  BetelloLemez pdf(folder.path());
+  TeleLemez pdf(folder.path());
+  pdf.tele = false;
   pdfreEgyFizeto(platform, folder, pdf);
   auto w = indit();
   w->ListView1_ItemClick(0);
