@@ -160,17 +160,25 @@ void frmLavindor::epit() {
   connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
   adatbazisMenu();
 
-  // After each document of the "PDF" printer the status bar says where the file went.
+  // The status bar says what the last document did: where the "PDF" printer put the file, or
+  // that it was not printed and why; nothing after a document sent to a printer.
   lbPdfFajl = new QLabel;
   lbPdfFajl->setObjectName(QStringLiteral("lbPdfFajl"));
   lbPdfFajl->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // a long path never widens the window
   lbPdfFajl->setTextInteractionFlags(Qt::TextSelectableByMouse);
   statusBar()->addWidget(lbPdfFajl, 1);
-  if (platform_.printer)
-    platform_.printer->fileWritten = [this](const QString& path) {
-      lbPdfFajl->setText(QStringLiteral("A nyomtatás PDF fájlba került: %1").arg(QDir::toNativeSeparators(path)));
-      lbPdfFajl->setToolTip(QDir::toNativeSeparators(path));
+  if (platform_.printer) {
+    platform_.printer->fileWritten = [this](const QString& path) { pdfFajl_ = QDir::toNativeSeparators(path); };
+    platform_.printer->documentEnded = [this](const PrinterError* hiba) {
+      if (hiba)
+        nyomtatasAllapot(hiba->description.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).join(QStringLiteral(": ")));
+      else if (!pdfFajl_.isEmpty())
+        nyomtatasAllapot(QStringLiteral("A nyomtatás PDF fájlba került: %1").arg(pdfFajl_), pdfFajl_);
+      else
+        nyomtatasAllapot({});
+      pdfFajl_.clear();
     };
+  }
 
   connect(SSTab1, &QTabWidget::currentChanged, this, [this](int) { SSTab1_Click(); });
   connect(csekkLap->txNev, &QLineEdit::textChanged, this, [this] { txNev_Change(); });
@@ -181,7 +189,15 @@ void frmLavindor::epit() {
 }
 
 frmLavindor::~frmLavindor() {
-  if (platform_.printer) platform_.printer->fileWritten = nullptr;
+  if (platform_.printer) {
+    platform_.printer->fileWritten = nullptr;
+    platform_.printer->documentEnded = nullptr;
+  }
+}
+
+void frmLavindor::nyomtatasAllapot(const QString& szoveg, const QString& tipp) {
+  lbPdfFajl->setText(szoveg);
+  lbPdfFajl->setToolTip(tipp.isEmpty() ? szoveg : tipp);
 }
 
 void frmLavindor::kepernyohozIgazit(const QRect& szabad) {

@@ -89,7 +89,7 @@ class frmLavindor : public QMainWindow {
   QPushButton* cmdDel;
   QPushButton* cmdOsszegek;
 
-  QLabel* lbPdfFajl;  // status bar: where the last document of the "PDF" printer was written
+  QLabel* lbPdfFajl;  // status bar: what the last print did (the PDF file written, or why not printed)
 
   QAction* mnuKilep;
   QAction* mnuSetup;
@@ -202,6 +202,8 @@ class frmLavindor : public QMainWindow {
   void utolsoAtvesz(const PrintResult& r);
   // After a list print that removes its printed rows when PrintDel is set.
   void nyomtatottakTorlese(const PrintResult& r);
+  // The status bar's line about the last print, and its tip (`szoveg` when none is given).
+  void nyomtatasAllapot(const QString& szoveg, const QString& tipp = {});
 
   Platform& platform_;
   Allapot& allapot_;
@@ -217,6 +219,7 @@ class frmLavindor : public QMainWindow {
   FigyeltFajl figyelt_;     // the watched file seen on the previous tick
   bool tickFut_ = false;    // a tick of Timer1 is running
   bool nyomtatFut_ = false; // a print is running
+  QString pdfFajl_;         // the file the document being ended was written into
   bool unloaded_ = false;
   bool aktivalva_ = false;       // activated at least once
   bool sajatAblakUtan_ = false;  // the focus went to one of the program's own windows

@@ -67,6 +67,9 @@ bool frmLavindor::nyomtat(bool csoportos) {
     ~Jelzo() { b = false; }
   } jelzo{nyomtatFut_ = true};
   if (!listaAParrol()) return false;
+  // A print that ends before its document (nothing to print, cancelled) leaves no word of an
+  // earlier one.
+  nyomtatasAllapot({});
   for (FormPage* p : oldalak_) p->beforePrint();
   return lapNyomtat(SSTab1->currentIndex(), csoportos,
                     OpOrientacioAllo->isChecked() ? Tajolas::Allo : Tajolas::Fekvo);

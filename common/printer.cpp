@@ -184,15 +184,18 @@ void Printer::endDoc() {
   while (!doc.pages.empty() && doc.pages.back().empty()) doc.pages.pop_back();
   if (!open || doc.pages.empty()) {
     logEvent(QStringLiteral("endDoc"));
+    if (documentEnded) documentEnded(nullptr);
     return;
   }
   try {
     send(doc, index);
   } catch (const PrinterError& e) {
     logEvent(QStringLiteral("endDoc: %1").arg(e.number));
+    if (documentEnded) documentEnded(&e);
     throw;
   }
   logEvent(QStringLiteral("endDoc"));
+  if (documentEnded) documentEnded(nullptr);
 }
 
 void Printer::killDoc() {

@@ -159,6 +159,9 @@ class Printer {
   void killDoc();
   // Told the path of every document written into a file (the "PDF" printer), once written.
   std::function<void(const QString& path)> fileWritten;
+  // Told at each end of document how it went: null when the document was sent (or held
+  // nothing to send), else why it was not; after fileWritten for a file.
+  std::function<void(const PrinterError* notSent)> documentEnded;
   bool documentOpen() const { return open_; }
   // The document being built (empty when none is open).
   const PrintedDocument& pending() const { return doc_; }

@@ -97,7 +97,11 @@ PrintResult printBoritekList(const std::vector<CsoportSor>& sorok, const Boritek
 BoritekMeretezes boritekMeret(PrintJob& j, const QString& folder, int meret, bool allo, BoritekRekord& b,
                               BoritekHely& hely) {
   BoritekMeretezes m;
-  if (meret < 1 || meret > 3) return m;  // no size chosen: the positions and font stay
+  if (meret < 1 || meret > 3) {
+    // No size chosen: the positions and font stay, on the C5 sheet.
+    j.paperSize(kPaperC5);
+    return m;
+  }
   loadSettings(folder, kBoritekFile, b);
   const auto g = b.group(meret - 1);
   hely.BoritekMeret = int16_t(meret);

@@ -129,7 +129,8 @@ std::vector<QWidget*> RcsekkLap::hatlap() const {
 
 void RcsekkLap::elrendez() {
   const SetRcsekkRekord r = nyomatBeallitas<SetRcsekkRekord>(platform_.folder, kSetRcsekkFile, rcsekk_);
-  // The front recorded with stand-ins for the recipient's lines, every print switch on.
+  // The front recorded with stand-ins for the recipient's lines and the words, every print
+  // switch on.
   RcsekkAdatok a;
   a.cmdOldalCsere = kRcsekkElolap;
   const std::array<QString, 4> jelek{QStringLiteral("#N"), QStringLiteral("#H"), QStringLiteral("#C"),
@@ -141,10 +142,20 @@ void RcsekkLap::elrendez() {
   std::array<int16_t, 8> mind{};
   mind.fill(1);
   const bool allo = tajolas_ == Tajolas::Allo;
+  const QString szoveg1 = QStringLiteral("*#S"), szoveg2 = QStringLiteral("#T*");
   const PrintedPage nyomat = nyomatFelvetel([&](PrintJob& j) {
     j.fontNameSize(rcsekkSzamBetu(j, r), r.RcsekkBetuMeret1);
-    placeRcsekkElolap(j, r, mind, a, QString(), QString(), allo);
+    placeRcsekkElolap(j, r, mind, a, szoveg1, szoveg2, allo);
   });
+  // The words' two copies where they print, in the font and size they print in: the receipt's
+  // on the left of the fold, the order's on its right.
+  const std::array<std::pair<QLineEdit*, QLineEdit*>, 2> szavak{std::pair{RtxtSzoveg21, RtxtSzoveg11},
+                                                                std::pair{RtxtSzoveg12, RtxtSzoveg22}};
+  for (int n = 0; n < 2; ++n) {
+    const double szeles = n == 0 ? 52.0 : 62.0;
+    if (const PrintedText* t = nyomatSzoveg(nyomat, szoveg1, n)) nyomatHelyre(Picture7, szavak[size_t(n)].first, *t, szeles);
+    if (const PrintedText* t = nyomatSzoveg(nyomat, szoveg2, n)) nyomatHelyre(Picture7, szavak[size_t(n)].second, *t, szeles);
+  }
   // The printed copy on the receipt and the boxes of the order's copy, from each line's first
   // character, one line of the font high.
   const std::array<QWidget*, 4> elso{RlbNev, RlbHelys, RlbCim, RlbIrsz};

@@ -63,11 +63,12 @@ PrintResult printRcsekkList(const std::vector<CsoportSor>& sorok, const RcsekkLi
     loadSettings(pf.folder, kSetRcsekkFile, r);
     // Nothing picked in the dialog is read back; a cancel ends the job before any form.
     if (pf.printDialog) j.step([&] { showPrintDialog(*pf.printDialog, j.printer()); });
-    if (allo) {
-      j.scaleMillimetres();
-      j.orientation(kLandscape);
-      j.paperSize(kPaperDL);
-    }
+    // Each feed sets its whole sheet: the lying one is A4 standing, whatever the previous
+    // document left on the printer.
+    j.scaleMillimetres();
+    j.orientation(allo ? kLandscape : kPortrait);
+    j.paperSize(allo ? kPaperDL : kPaperA4);
+    j.bold(false);
     return false;
   };
 

@@ -61,6 +61,7 @@ PrintResult printOrder(const RcsekkAdatok& a, Platform& pf, SetRekord& set, SetR
       j.orientation(kPortrait);
       j.paperSize(kPaperA4);
     }
+    j.bold(false);
 
     if (elolap) {
       // The back prints nothing in the figures font: only the front asks for it.

@@ -8,8 +8,10 @@
 #include "common/mmkep.h"
 #include "common/numtext.h"
 #include "common/printer.h"
+#include "common/qtprinter.h"
 #include "common/recordfile.h"
 #include "common/tricheckbox.h"
+#include "printing/common/nyomatkep.h"
 #include "printing/orders/rcsekkprint.h"
 #include "printing/slips/osszegbetuvel.h"
 
@@ -69,8 +71,7 @@ UlapLap::UlapLap(const Platform& platform, SetRcsekkRekord& rcsekk, QWidget* par
   // the amount on the right.
   Picture6->place(txUosszeg, {4.5, 12.5, 27, 6.5});
   Picture6->place(lbUosszeg, {32, 12.5, 26.5, 6.5});
-  Picture6->place(lbosszegBetuvel1, {65, 11.5, 80, 5});
-  Picture6->place(lbosszegBetuvel2, {65, 18.5, 80, 5});
+  szavakBetuje();
   Picture6->place(lbUtXR, {4, 24, 4, 4});
   Picture6->place(chkUtanvetR, {11, 24, 8, 4});
   Picture6->place(lbUtXEL, {20, 24, 4, 4});
@@ -135,6 +136,20 @@ void UlapLap::txUosszeg_Change() {
 void UlapLap::belep() {
   loadSettings(platform_.folder, kSetRcsekkFile, rcsekk_);
   allandoKedvezmenyezett();
+  szavakBetuje();
+}
+
+void UlapLap::szavakBetuje() {
+  const SetRcsekkRekord r = nyomatBeallitas<SetRcsekkRekord>(platform_.folder, kSetRcsekkFile, rcsekk_);
+  const QString csalad = QtPrinter::family(rcsekkSzovegBetu(platform_.printer, r));
+  const double meret = r.RcsekkBetuMeret2 > 0 ? double(r.RcsekkBetuMeret2) : 0;
+  for (auto [l, hely] : {std::pair{lbosszegBetuvel1, QRectF(65, 11.5, 80, 5)},
+                         std::pair{lbosszegBetuvel2, QRectF(65, 18.5, 80, 5)}}) {
+    QFont f = l->font();
+    if (!csalad.isEmpty()) f.setFamily(csalad);
+    l->setFont(f);
+    Picture6->place(l, hely, meret);
+  }
 }
 
 void UlapLap::allandoKedvezmenyezett() {

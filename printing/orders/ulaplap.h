@@ -68,7 +68,7 @@ class UlapLap : public QWidget, public FormPage {
   // The page-change step: reads SetRcsekk.dat into the shared record; lbUNev gets the trimmed
   // name; a payee given by address (ULapCizett -1) shows its street and settlement trimmed
   // and its postcode as stored, otherwise the account number and bank name trimmed and the
-  // bank's postcode as stored.
+  // bank's postcode as stored. The words are drawn in the layout's text font as it prints.
   void belep();
 
   void setPreview(const QImage& kep);
@@ -111,6 +111,8 @@ class UlapLap : public QWidget, public FormPage {
   // The payer's name as the payment-slip page shows it (the single form's sender).
   std::function<QString()> fizetoNev;
   void enter() override { belep(); }
+  // The layout may have been changed in the settings dialog meanwhile.
+  void activate() override { szavakBetuje(); }
   void fill(const FizetoKitoltes& f) override;
   void fillAmounts(const std::array<int32_t, 12>& osszegek) override;
   std::optional<PagePrint> print(const PrintRequest& k) override;
@@ -119,6 +121,9 @@ class UlapLap : public QWidget, public FormPage {
   // The payee labels from the layout: the fixed party's address, or the bank data when the
   // layout says the payee is given by them.
   void allandoKedvezmenyezett();
+  // The words' two lines in the family and size the form prints them in (the layout's text
+  // font as the printer takes it), on the form's words field.
+  void szavakBetuje();
   const Platform& platform_;
   SetRcsekkRekord& rcsekk_;
   Tajolas tajolas_ = Tajolas::Allo;

@@ -40,6 +40,7 @@ PrintResult printForm(const UlapAdatok& a, Platform& pf, SetRekord& set, SetRcse
 
 void ulapOldal(PrintJob& j, bool allo) {
   j.scaleMillimetres();
+  j.bold(false);
   j.paperSize(kPaperDL);
   if (allo) {
     j.orientation(kLandscape);

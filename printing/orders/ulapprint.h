@@ -57,8 +57,8 @@ struct UlapEltolas {
 inline constexpr UlapEltolas kUlapAllo{65, 0, 62, -1, 9, 67, -2, 63, -2, 64, -1, 64, -1};
 inline constexpr UlapEltolas kUlapFekvo{26, -3, 24, -2, 6, 26, -4, 25, -4, 25, -3, 26, -3};
 
-// The form's page on a running job, shared by the single and the list print: millimetres;
-// standing a DL envelope sheet, landscape; lying the form itself, portrait.
+// The form's page on a running job, shared by the single and the list print: millimetres,
+// bold off; standing a DL envelope sheet, landscape; lying the form itself, portrait.
 inline constexpr double kUlapFekvoSzelesMm = 150;
 inline constexpr double kUlapFekvoMagasMm = 105;
 void ulapOldal(PrintJob& j, bool allo);

@@ -37,6 +37,8 @@ void fekvoLap(PrintJob& j, const QString& betu, double meret, double szeles, dou
   j.fontName(betu.trimmed());
   j.bold(false);
   j.fontSize(meret);
+  // The form itself is the page, fed lying: a standing page as wide and high as the form.
+  j.orientation(kPortrait);
   meretez(j, szeles, magas, elemek);
 }
 

@@ -17,7 +17,7 @@ QString szokozNelkul(const QString& s);
 void alloLap(PrintJob& j, const QString& betu, double meret, int papir);
 
 // The lying receipts' page set-up: millimetres, the one font (`betu` trimmed, not bold), the
-// size `meret`, then the form itself as the page, `szeles` mm across and `magas` mm down, made
+// size `meret`, then the form itself as the page, portrait, `szeles` mm across and `magas` mm down, made
 // wider and higher (to whole millimetres) where the form's items, as `elemek` places them,
 // reach beyond it: every item lies on the page, each its own width wide.
 void fekvoLap(PrintJob& j, const QString& betu, double meret, double szeles, double magas,

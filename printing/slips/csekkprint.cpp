@@ -66,6 +66,7 @@ QString csekkSzovegBetu(PrintJob& j, const SetRekord& set) {
 
 void csekkOldal(PrintJob& j, bool allo) {
   j.scaleMillimetres();
+  j.bold(false);
   if (allo) {
     j.orientation(kLandscape);
     j.paperSize(kPaperDL);

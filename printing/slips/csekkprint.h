@@ -56,8 +56,8 @@ inline constexpr CsekkEltolas kCsekkListaFekvo{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
 QString csekkSzamBetu(PrintJob& j, const SetRekord& set);
 QString csekkSzovegBetu(PrintJob& j, const SetRekord& set);
 
-// The slip's page on a running job: millimetres; standing a DL envelope sheet, landscape;
-// lying a 210 x 105 mm portrait page.
+// The slip's page on a running job: millimetres, bold off; standing a DL envelope sheet,
+// landscape; lying a 210 x 105 mm portrait page.
 void csekkOldal(PrintJob& j, bool allo);
 
 // Places one slip on a running job, shared by the single and the list print, at the positions

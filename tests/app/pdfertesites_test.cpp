@@ -88,6 +88,40 @@ TEST_F(AblakTest, APdfThatCannotBeWrittenIsSaidOnceWithWhy) {
       EXPECT_EQ(u.title, QStringLiteral("!  H I B A  ! "));
     }
     EXPECT_TRUE(pdf.lastPdf().isEmpty());
-    EXPECT_TRUE(w->lbPdfFajl->text().isEmpty());
+    // The status bar says the last print was not printed, and why.
+    EXPECT_EQ(w->lbPdfFajl->text(),
+              uzenetek.shown.back().text.chopped(QStringLiteral("\r\nHibakód száma : 482").size()).replace(
+                  QStringLiteral("\r\n"), QStringLiteral(": ")));
   }
+}
+
+// The status bar says what the last print did: the file written, that the next one was not
+// written and why, and nothing of either once a later print printed nothing.
+TEST_F(AblakTest, TheStatusBarSaysWhatTheLastPrintDid) {
+  QtPrinter pdf(folder.path());
+  bool tele = false;  // while set, every write of a PDF file fails with ENOSPC
+  FajlHorogProba teleLemez([&tele](FajlHivas h, const QString& fajl, qint64&, qint64) {
+    return tele && h == FajlHivas::Iras && fajl.endsWith(QStringLiteral(".pdf.felkesz")) ? ENOSPC : 0;
+  });
+  pdfreEgyFizeto(platform, folder, pdf);
+  auto w = indit();
+  w->ListView1_ItemClick(0);
+  w->csekkLap->txOsszeg->setEditText(QStringLiteral("1500"));
+  w->cmdPrint_Click();
+  const QString fajl = QDir::toNativeSeparators(pdf.lastPdf());
+  EXPECT_EQ(w->lbPdfFajl->text(), QStringLiteral("A nyomtatás PDF fájlba került: ") + fajl);
+  EXPECT_EQ(w->lbPdfFajl->toolTip(), fajl);
+
+  tele = true;
+  w->cmdPrint_Click();
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  const QString hiba = w->lbPdfFajl->text();
+  EXPECT_TRUE(hiba.startsWith(QStringLiteral("Nyomtatóhiba: A dokumentumot nem sikerült kinyomtatni: "))) << hiba.toStdString();
+  EXPECT_TRUE(hiba.contains(QStringLiteral("PDF fájl nem írható (Nincs több szabad hely az eszközön)."))) << hiba.toStdString();
+  EXPECT_FALSE(hiba.contains(fajl));
+
+  // A list print with no row selected sends no document.
+  w->cmdCsPrint_Click();
+  EXPECT_TRUE(w->lbPdfFajl->text().isEmpty());
+  EXPECT_TRUE(w->lbPdfFajl->toolTip().isEmpty());
 }

@@ -135,6 +135,13 @@ TEST_F(BoritekPrintTest, EachSizeAndFeedSetsItsOwnPaper) {
     EXPECT_NEAR(p.heightMm, e.h, 1e-6);
     EXPECT_EQ(hely.BoritekMeret, e.meret);
   }
+  // No size chosen yet (a new installation): the C5 sheet all the same.
+  nyomtato.clearLog();
+  nyomtato.setWidthTwips(100 * kTwipsPerMm);
+  a.lap.meret = 0;
+  ASSERT_EQ(PrintAlloBoritek(a, platform, set, boritek, hely), PrintResult::Printed);
+  EXPECT_NEAR(lap().widthMm, 229, 1e-6);
+  EXPECT_NEAR(lap().heightMm, 162, 1e-6);
 }
 
 TEST_F(BoritekPrintTest, PictureAtItsPositionPlusTheOffset) {

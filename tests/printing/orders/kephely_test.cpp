@@ -9,6 +9,7 @@
 #include <QTransform>
 
 #include "common/mmkep.h"
+#include "common/qtprinter.h"
 #include "common/recordfile.h"
 #include "common/tricheckbox.h"
 #include "layouts/factory.h"
@@ -69,7 +70,7 @@ TEST_F(KepHelyTest, MoneyOrderFieldsStandOnTheirBoxes) {
   EXPECT_TRUE(within(mm(k, lap.RtxOsszeg, 210), {3, 4, 58, 7.5}));
   EXPECT_TRUE(within(mm(k, lap.RlbOsszeg, 210), {68, 4, 60, 7.5}));
   EXPECT_TRUE(within(mm(k, lap.lbOsszeg2, 210), {68, 33, 60, 7.5}));
-  for (QWidget* w : std::initializer_list<QWidget*>{lap.RtxtSzoveg21, lap.RtxtSzoveg11}) EXPECT_TRUE(within(mm(k, w, 210), {2, 11, 62, 15}));
+  for (QWidget* w : std::initializer_list<QWidget*>{lap.RtxtSzoveg21, lap.RtxtSzoveg11}) EXPECT_TRUE(within(mm(k, w, 210), {2, 11, 62, 16}));
   for (QWidget* w : std::initializer_list<QWidget*>{lap.RtxtSzoveg12, lap.RtxtSzoveg22}) EXPECT_TRUE(within(mm(k, w, 210), {68, 42, 70, 15}));
   for (QWidget* w : std::initializer_list<QWidget*>{lap.RtxNev[0], lap.RtxCim, lap.opAllando[1]}) EXPECT_TRUE(within(mm(k, w, 210), {68, 14, 70, 14}));
   // The recipient's copies in their blocks, the postcodes in their boxes (the factory layout
@@ -111,6 +112,28 @@ TEST_F(KepHelyTest, CashOnDeliveryFieldsStandOnTheirBoxes) {
   for (QWidget* w : std::initializer_list<QWidget*>{lap.lbUNevHatul, lap.lbUHelysegHatul, lap.lbUCimHatul, lap.lbUIrszamHatul})
     EXPECT_TRUE(within(mm(k, w, 150), {4, 10, 90, 27}));
   noOverlaps({lap.lbUNevHatul, lap.lbUHelysegHatul, lap.lbUCimHatul, lap.lbUIrszamHatul});
+}
+
+// Both pages draw the amount in words in the family and size the form prints them in: the
+// layout's text font ("Times New Roman CE", drawn as Liberation Serif), 10 points of the form.
+TEST_F(KepHelyTest, TheWordsShowInTheFontTheyPrintIn) {
+  const QString csalad = QtPrinter::family(QStringLiteral("Times New Roman CE"));
+  ASSERT_FALSE(csalad.isEmpty());
+  RcsekkLap r(platform, rcsekk);
+  UlapLap u(platform, rcsekk);
+  const std::pair<QWidget*, std::vector<QWidget*>> lapok[] = {
+      {&r, {r.RtxtSzoveg21, r.RtxtSzoveg11, r.RtxtSzoveg12, r.RtxtSzoveg22}},
+      {&u, {u.lbosszegBetuvel1, u.lbosszegBetuvel2}}};
+  for (const auto& [lap, szavak] : lapok) {
+    lap->resize(1000, 700);
+    lap->show();
+    const MmKep* k = lap == &r ? r.Picture7 : u.Picture6;
+    for (QWidget* w : szavak) {
+      SCOPED_TRACE(w->objectName().toStdString());
+      EXPECT_EQ(w->font().family().toStdString(), csalad.toStdString());
+      EXPECT_NEAR(w->font().pixelSize(), 10 * 25.4 / 72 * k->pxPerMm(), 1);
+    }
+  }
 }
 
 TEST_F(KepHelyTest, LyingPictureKeepsTheFieldsOnTheUprightForm) {
