@@ -47,6 +47,7 @@ AdatcsereAblak frmLavindor::adatcsere() {
   a.frissites = [this] { fizetokValtoztak(); };
   a.csekkNyomtatas = [this] {
     nyomtatFut_ = true;
+    nyomtatasAllapot({});
     lapNyomtat(kLapCsekk, true, Tajolas::Allo);
     nyomtatFut_ = false;
   };

@@ -28,6 +28,7 @@ void frmLavindor::mnuCimzettekNyomtatasa_Click() {
   if (!listaAParrol()) return;
   std::vector<CsoportSor> sorok;
   for (const int sor : lista->kijeloltSorok()) sorok.push_back({lista->rekordSzam(sor), true});
+  nyomtatasAllapot({});  // a list that prints nothing leaves no word of an earlier print
   const PrintResult r = PrintFeladojegyzek(sorok, platform_, allapot_.FjSet);
   if (r.utolso) allapot_.Nevek = r.utolso->Nevek;  // it reads payer records only
 }
