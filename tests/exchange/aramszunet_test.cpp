@@ -11,9 +11,11 @@
 #include "exchange/helyreallitas.h"
 #include "exchange/torles.h"
 #include "records/fizetomentes.h"
+#include "records/fizetopar.h"
 #include "records/frmosszegek.h"
 #include "records/parok.h"
 #include "support/aramszunet.h"
+#include "support/fajlhibak.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -112,6 +114,33 @@ TEST_F(AramszunetTest, DeletionAndImport) {
   forras.put("be.csv", "Uj1;;AZ;Győr;9021;Fő út;1;Közl\r\nUj2;;AZ;Győr;9021;Fő út;2;Közl\r\n");
   const int import = futtat([&] { return csvImport(folder.path(), forras.file("be.csv"), false, CsvValtozat::Kezi).ok(); });
   std::printf("states: deletion %d, import %d\n", torles, import);
+}
+
+// A change in place whose undo failed leaves its journal: the pair's reader reads the record as
+// it was, or, while it cannot be put back, reads nothing.
+TEST(HelybenIras, ARemainingJournalIsRolledBackBeforeThePairIsRead) {
+  TempFolder f;
+  f.put(kNevekFile, parNevek(3));
+  f.put(kKozl3sorFile, parKozlemenyek(3));
+  {
+    FajlHibak h({{FajlHivas::Szinkron, EIO, -1, kNevekFile}, {FajlHivas::Iras, EIO, -1, kNevekFile}});
+    RecordFile rf(f.path(), kNevekFile, NevekRekord::Length);
+    EXPECT_EQ(rf.writeDurable(2, encodeRecord(parFizeto(9))).allapot, MentesAllapot::Bizonytalan);
+  }
+  const QString naplo = helybenNaploNeve(kNevekFile);
+  ASSERT_TRUE(f.exists(naplo));
+  NevekRekord r;
+  {
+    FajlHibak h({{FajlHivas::Iras, EIO, -1, kNevekFile}});
+    FizetoPar par(f.path());
+    EXPECT_FALSE(par.nevek(2, r));
+    EXPECT_EQ(par.hiba(), QStringLiteral("A(z) nevek1.dat fájl nem olvasható: Bemeneti/kimeneti hiba."));
+  }
+  FizetoPar par(f.path());
+  ASSERT_TRUE(par.nevek(2, r));
+  EXPECT_EQ(encodeRecord(r), encodeRecord(parFizeto(2)));
+  EXPECT_EQ(f.bytes(kNevekFile), parNevek(3));
+  EXPECT_FALSE(f.exists(naplo));
 }
 
 }  // namespace
