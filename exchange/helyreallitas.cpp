@@ -18,7 +18,7 @@ QString adatfajlokHelyreallitasa(const QString& folder) {
   const CsereHelyreallitas h = fizetoParHelyreallitas(folder);
   if (!h.uzenet.isEmpty()) uzenet << h.uzenet;
   // A conversion that ended before its last rename left its new file; the old one is in place.
-  QFile::remove(QDir(folder).filePath(kKonvTempFile));
+  torles(QDir(folder).filePath(kKonvTempFile));
   // Claimed watched files: those of a finished change are gone by now, the others go back. While
   // a change stays unfinished its file stays claimed too.
   if (!h.fuggoben && QFileInfo::exists(dataPath(folder, kSetFile))) {
