@@ -27,8 +27,9 @@ FajlHorog& horog() {
   return h;
 }
 
+// Per thread: the list load reads from several threads at once.
 QString& horogUt() {
-  static QString ut;
+  thread_local QString ut;
   return ut;
 }
 
