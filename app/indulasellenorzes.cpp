@@ -54,20 +54,21 @@ IrasiKorlatok irasiKorlatok(const Platform& p, const QStringList& gyariHibak, bo
   IrasiKorlatok k;
   const int mappa = p.irhato(p.folder);
   const int set = setSerult ? 0 : fajlIrhato(p, kSetFile, mappa);
-  k.setIrhato = !setSerult && set == 0;
+  // A save in place keeps its journal beside the file: it needs the folder too.
+  k.setIrhato = !setSerult && set == 0 && mappa == 0;
   int par = fajlIrhato(p, kNevekFile, mappa);
   if (par == 0) par = fajlIrhato(p, kKozl3sorFile, mappa);
   const QString pdfMappa = QDir(p.folder).filePath(QtPrinter::kPdfFolder);
   const int pdf = QFileInfo(pdfMappa).isDir() ? p.irhato(pdfMappa) : mappa;
 
   if (mappa != 0) {
-    // Every change of the payer pair but the amounts takes the folder: a deletion or an import
-    // replaces the files, a new or modified payer is saved with a journal beside them.
+    // Every change of a record file takes the folder: a deletion or an import replaces the
+    // files, every save in place (a payer, the amounts, the settings) keeps a journal beside them.
     QStringList mi;
-    mi << (par != 0 ? QStringLiteral("a címzettek mentése és törlése")
-                    : QStringLiteral("az új és a módosított címzettek mentése, a címzettek törlése"))
+    mi << (par != 0 ? QStringLiteral("a címzettek és az összegek mentése, a címzettek törlése")
+                    : QStringLiteral("az új és a módosított címzettek és az összegek mentése, a címzettek törlése"))
        << QStringLiteral("az importálás (kézzel és a figyelt mappából)");
-    if (!setSerult && set != 0) mi << QStringLiteral("a beállítások mentése");
+    if (!setSerult) mi << QStringLiteral("a beállítások mentése");
     if (pdf != 0) mi << QStringLiteral("a nyomtatás PDF fájlba");
     k.uzenet = QStringLiteral("A program mappája (%1) nem írható: %2.\r\n")
                    .arg(QDir::toNativeSeparators(p.folder), rendszerHiba(mappa)) +

@@ -27,6 +27,12 @@ FajlHorog& horog() {
   return h;
 }
 
+// Per thread: the list load reads from several threads at once.
+QString& horogUt() {
+  thread_local QString ut;
+  return ut;
+}
+
 FajlEredmeny hibaErrno() { return FajlEredmeny::hiba(errno); }
 
 }  // namespace
@@ -51,9 +57,32 @@ QString FajlEredmeny::nemOlvashato(const QString& fajl) const {
 FajlHorogProba::FajlHorogProba(FajlHorog h) { horog() = std::move(h); }
 FajlHorogProba::~FajlHorogProba() { horog() = nullptr; }
 
-int fajlHorog(FajlHivas hivas, const QString& nev, qint64& hossz, qint64 hol) {
-  return horog() ? horog()(hivas, nev, hossz, hol) : 0;
+int fajlHorog(FajlHivas hivas, const QString& nev, qint64& hossz, qint64 hol, const QString& ut) {
+  if (!horog()) return 0;
+  horogUt() = ut;
+  const int h = horog()(hivas, nev, hossz, hol);
+  horogUt().clear();
+  return h;
 }
+
+int fajlHorogFd(FajlHivas hivas, int fd, qint64& hossz, qint64 hol) {
+  if (!horog()) return 0;
+  // The descriptor's file as the system names it now.
+  char buf[4096];
+  const ssize_t n = ::readlink(QByteArray("/proc/self/fd/" + QByteArray::number(fd)).constData(), buf, sizeof buf);
+  const QString ut = n > 0 ? QFile::decodeName(QByteArray(buf, int(n))) : QString();
+  return fajlHorog(hivas, QFileInfo(ut).fileName(), hossz, hol, ut);
+}
+
+QString fajlHorogUt() { return horogUt(); }
+
+namespace {
+// The hook of a call on a path.
+int horogUton(FajlHivas hivas, const QString& path) {
+  qint64 semmi = 0;
+  return fajlHorog(hivas, QFileInfo(path).fileName(), semmi, -1, QFileInfo(path).absoluteFilePath());
+}
+}  // namespace
 
 QByteArray fajlUt(const QString& path) { return QFile::encodeName(path); }
 
@@ -70,8 +99,12 @@ int regularisNyitas(const QString& path, int flags, FajlEredmeny* e) {
   // after the open covers a file swapped in between.
   struct stat st {};
   int fd = -1;
-  if (::stat(p.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+  const bool van = ::stat(p.constData(), &st) == 0;
+  const int letrehozas = !van && (flags & O_CREAT) ? horogUton(FajlHivas::Letrehozas, path) : 0;
+  if (van && !S_ISREG(st.st_mode)) {
     h.fajta = fajtaNeve(st.st_mode);
+  } else if (letrehozas != 0) {
+    h = FajlEredmeny::hiba(letrehozas);
   } else {
     do {
       fd = ::open(p.constData(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
@@ -106,12 +139,12 @@ FajlEredmeny mindOlvasas(int fd, char* p, qint64 n, qint64 at, qint64& olvasott,
   return {};
 }
 
-FajlEredmeny mindIras(int fd, const char* p, qint64 n, qint64 at, const QString& nev) {
+FajlEredmeny mindIras(int fd, const char* p, qint64 n, qint64 at) {
   for (qint64 kesz = 0; kesz < n;) {
-    qint64 kert = n - kesz;
-    if (!nev.isEmpty())
-      if (const int h = fajlHorog(FajlHivas::Iras, nev, kert, at < 0 ? -1 : at + kesz)) return FajlEredmeny::hiba(h);
-    const size_t hossz = size_t(kert);
+    qint64 h = n - kesz;
+    if (const int hiba = fajlHorogFd(FajlHivas::Iras, fd, h, at < 0 ? -1 : at + kesz))
+      return FajlEredmeny::hiba(hiba);
+    const size_t hossz = size_t(h);
     const ssize_t w = at < 0 ? ::write(fd, p + kesz, hossz) : ::pwrite(fd, p + kesz, hossz, off_t(at + kesz));
     if (w < 0 && errno == EINTR) continue;
     if (w < 0) return hibaErrno();
@@ -121,37 +154,55 @@ FajlEredmeny mindIras(int fd, const char* p, qint64 n, qint64 at, const QString&
   return {};
 }
 
-FajlEredmeny fajlSzinkron(int fd, const QString& nev) {
+FajlEredmeny fajlSzinkron(int fd) {
   qint64 semmi = 0;
-  if (!nev.isEmpty())
-    if (const int h = fajlHorog(FajlHivas::Szinkron, nev, semmi)) return FajlEredmeny::hiba(h);
+  if (const int h = fajlHorogFd(FajlHivas::Szinkron, fd, semmi)) return FajlEredmeny::hiba(h);
   return ::fsync(fd) == 0 ? FajlEredmeny{} : hibaErrno();
+}
+
+FajlEredmeny meretezes(int fd, qint64 hossz) {
+  qint64 semmi = 0;
+  if (const int h = fajlHorogFd(FajlHivas::Meretezes, fd, semmi)) return FajlEredmeny::hiba(h);
+  return ::ftruncate(fd, off_t(hossz)) == 0 ? FajlEredmeny{} : hibaErrno();
 }
 
 namespace {
 FajlEredmeny szinkronUt(const QString& path, int flags) {
   const int fd = ::open(fajlUt(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | flags);
   if (fd < 0) return hibaErrno();
-  const FajlEredmeny e = fajlSzinkron(fd);
+  const FajlEredmeny e = ::fsync(fd) == 0 ? FajlEredmeny{} : hibaErrno();
   ::close(fd);
   return e;
 }
 }  // namespace
 
-FajlEredmeny fajlSzinkron(const QString& path) { return szinkronUt(path, 0); }
+FajlEredmeny fajlSzinkron(const QString& path) {
+  qint64 semmi = 0;
+  if (const int h = fajlHorog(FajlHivas::Szinkron, QFileInfo(path).fileName(), semmi, -1, QFileInfo(path).absoluteFilePath()))
+    return FajlEredmeny::hiba(h);
+  return szinkronUt(path, 0);
+}
 
 FajlEredmeny mappaSzinkron(const QString& folder) {
   qint64 semmi = 0;
-  if (const int h = fajlHorog(FajlHivas::MappaSzinkron, folder, semmi)) return FajlEredmeny::hiba(h);
+  if (const int h = fajlHorog(FajlHivas::MappaSzinkron, folder, semmi, -1, QFileInfo(folder).absoluteFilePath()))
+    return FajlEredmeny::hiba(h);
   return szinkronUt(folder, O_DIRECTORY);
 }
 
 FajlEredmeny atnevezes(const QString& from, const QString& to) {
+  if (const int h = horogUton(FajlHivas::Atnevezes, to)) return FajlEredmeny::hiba(h);
   return ::rename(fajlUt(from).constData(), fajlUt(to).constData()) == 0 ? FajlEredmeny{} : hibaErrno();
 }
 
 FajlEredmeny torles(const QString& path) {
+  if (const int h = horogUton(FajlHivas::Torles, path)) return FajlEredmeny::hiba(h);
   return ::unlink(fajlUt(path).constData()) == 0 || errno == ENOENT ? FajlEredmeny{} : hibaErrno();
+}
+
+FajlEredmeny linkeles(const QString& from, const QString& to) {
+  if (const int h = horogUton(FajlHivas::Linkeles, to)) return FajlEredmeny::hiba(h);
+  return ::link(fajlUt(from).constData(), fajlUt(to).constData()) == 0 ? FajlEredmeny{} : hibaErrno();
 }
 
 FajlEredmeny fajlIras(const QString& path, const QByteArray& bytes, int flags) {

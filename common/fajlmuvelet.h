@@ -42,12 +42,10 @@ FajlEredmeny mindOlvasas(int fd, char* p, qint64 n, qint64 at, qint64& olvasott,
 
 // Writes all `n` bytes of `p` to `fd`, at offset `at` (or at the file's position when `at` is
 // negative), going on after a short write or a signal (EIO for a write that wrote nothing).
-// With a `nev`, each write passes the test hook under that name.
-FajlEredmeny mindIras(int fd, const char* p, qint64 n, qint64 at = -1, const QString& nev = {});
+FajlEredmeny mindIras(int fd, const char* p, qint64 n, qint64 at = -1);
 
-// Flushes a file's contents to the disk: an open one (with a `nev`, through the test hook), or
-// one by its path.
-FajlEredmeny fajlSzinkron(int fd, const QString& nev = {});
+// Flushes a file's contents to the disk: an open one, or one by its path.
+FajlEredmeny fajlSzinkron(int fd);
 FajlEredmeny fajlSzinkron(const QString& path);
 // Makes a folder's entries (created, renamed, removed files) durable.
 FajlEredmeny mappaSzinkron(const QString& folder);
@@ -55,6 +53,10 @@ FajlEredmeny mappaSzinkron(const QString& folder);
 FajlEredmeny atnevezes(const QString& from, const QString& to);
 // Removes a file; one that is not there is no error.
 FajlEredmeny torles(const QString& path);
+// A second name `to` (which must not exist) for the file `from`.
+FajlEredmeny linkeles(const QString& from, const QString& to);
+// Sets the length of an open file (cuts it, or extends it with zeros).
+FajlEredmeny meretezes(int fd, qint64 hossz);
 
 // Writes `bytes` as the whole content of the regular file `path` (opened as regularisNyitas
 // opens, write-only and created when missing, with `flags` such as O_EXCL or O_TRUNC) and
@@ -76,14 +78,15 @@ std::optional<QByteArray> regularisOlvasas(const QString& path, qint64 max, Fajl
 // SIGXFSZ without a word.
 void fajlMeretKorlatHibakent();
 
-// Test hook: called before each read and write-side system call of a record file (a read, a
-// write, a flush to the disk, a change of length), of a file written through mindIras and
-// fajlSzinkron with its name, and before each folder flush, with the file's
-// (or the folder's) name. It returns 0 to let the call run or an errno value to make it fail as
-// the system would; for a write it may lower `hossz`, which makes the call a short write of that
-// many bytes. `hol`: the offset a read or write starts at (-1 for the other calls). Installed for
+// Test hook: called before each system call that reads or changes a file or a folder (a read,
+// a write, a flush to the disk, a change of length, a folder flush, and the name changes: a
+// file created, renamed, removed or linked), with the file's (or the folder's) name: for a
+// rename and a link the new name. It returns 0 to let the call run or an errno value to make
+// it fail as the system would; for a write it may lower `hossz`, which makes the call a short
+// write of that many bytes. `hol`: the offset a read or write starts at (-1 for the other
+// calls). fajlHorogUt() gives the full path during the call, where it is known. Installed for
 // the life of a FajlHorogProba.
-enum class FajlHivas { Iras, Szinkron, Meretezes, Olvasas, MappaSzinkron };
+enum class FajlHivas { Iras, Szinkron, Meretezes, Olvasas, MappaSzinkron, Letrehozas, Atnevezes, Torles, Linkeles };
 using FajlHorog = std::function<int(FajlHivas, const QString& fajl, qint64& hossz, qint64 hol)>;
 class FajlHorogProba {
  public:
@@ -92,5 +95,9 @@ class FajlHorogProba {
   FajlHorogProba(const FajlHorogProba&) = delete;
   FajlHorogProba& operator=(const FajlHorogProba&) = delete;
 };
-// Runs the test hook, if any: 0 lets the call go on.
-int fajlHorog(FajlHivas hivas, const QString& nev, qint64& hossz, qint64 hol = -1);
+// Runs the test hook, if any: 0 lets the call go on. `ut`: the full path, when known.
+int fajlHorog(FajlHivas hivas, const QString& nev, qint64& hossz, qint64 hol = -1, const QString& ut = {});
+// The same for an open file, named by its descriptor.
+int fajlHorogFd(FajlHivas hivas, int fd, qint64& hossz, qint64 hol = -1);
+// The full path of the file or folder of the hook's call in progress (empty: not known).
+QString fajlHorogUt();

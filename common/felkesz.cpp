@@ -20,7 +20,6 @@ QString linkCelja(const QString& path) {
 }  // namespace
 
 FelkeszFajl::FelkeszFajl(const QString& path) : cel_(linkCelja(path)), felkesz_(cel_ + kFelkeszUtotag) {
-  nev_ = QFileInfo(felkesz_).fileName();
   if (const QString fajta = nemFajlFajta(cel_); !fajta.isEmpty()) {
     hibas(Hol::Letrehozas, {0, fajta});
     return;
@@ -52,14 +51,14 @@ bool FelkeszFajl::hibas(Hol hol, const FajlEredmeny& e) {
 
 bool FelkeszFajl::ir(const char* p, qint64 n) {
   if (!ok()) return false;
-  if (!hibas(Hol::Iras, mindIras(fd_, p, n, -1, nev_))) return false;
+  if (!hibas(Hol::Iras, mindIras(fd_, p, n))) return false;
   irva_ += n;
   return true;
 }
 
 bool FelkeszFajl::kesz() {
   if (!ok()) return false;
-  if (!hibas(Hol::Iras, fajlSzinkron(fd_, nev_))) return false;
+  if (!hibas(Hol::Iras, fajlSzinkron(fd_))) return false;
   // A file system may report a failed write only when the file is closed.
   const int lezaras = ::close(fd_);
   fd_ = -1;

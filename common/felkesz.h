@@ -37,7 +37,7 @@ class FelkeszFajl {
 
  private:
   bool hibas(Hol hol, const FajlEredmeny& e);
-  QString cel_, felkesz_, nev_;  // nev_: the unfinished file's name, for the test hook
+  QString cel_, felkesz_;
   int fd_ = -1;
   qint64 irva_ = 0;
   bool sajat_ = false;   // the unfinished file was created here

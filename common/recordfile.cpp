@@ -1,5 +1,6 @@
 #include "common/recordfile.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +23,117 @@ QString dataPath(const QString& folder, const QString& name) {
   for (const QString& f : all)
     if (f.compare(name, Qt::CaseInsensitive) == 0) return dir.filePath(f);
   return exact;
+}
+
+namespace {
+
+const QByteArray kHelybenFejlec = "LAVINDOR HELYBEN 1\n";
+const QByteArray kHelybenVege = "VEGE\n";
+const QString kHelybenUtotag = QStringLiteral("-regi.naplo");
+constexpr int kHashHossz = 64;  // SHA-256 in hex
+
+// What a journal of a change in place holds: the record's offset, the file's old length and
+// the bytes that stood there (fewer, or none, where the file ended before the record's end).
+struct HelybenNaplo {
+  qint64 at = 0, meret = 0;
+  QByteArray regi;
+};
+
+QByteArray helybenTartalom(const HelybenNaplo& j) {
+  const QByteArray torzs = kHelybenFejlec + QByteArray::number(j.at) + ' ' + QByteArray::number(j.meret) + ' ' +
+                           QByteArray::number(j.regi.size()) + '\n' + j.regi;
+  return torzs + QCryptographicHash::hash(torzs, QCryptographicHash::Sha256).toHex() + '\n' + kHelybenVege;
+}
+
+// A whole journal; nothing for a torn (or foreign) one.
+std::optional<HelybenNaplo> helybenOlvas(const QByteArray& b) {
+  const qsizetype vege = b.size() - kHelybenVege.size() - kHashHossz - 1;
+  if (vege < kHelybenFejlec.size() || !b.startsWith(kHelybenFejlec) || !b.endsWith(kHelybenVege) ||
+      b[vege + kHashHossz] != '\n')
+    return std::nullopt;
+  const QByteArray torzs = b.left(vege);
+  if (QCryptographicHash::hash(torzs, QCryptographicHash::Sha256).toHex() != b.mid(vege, kHashHossz))
+    return std::nullopt;
+  const qsizetype sor = torzs.indexOf('\n', kHelybenFejlec.size());
+  if (sor < 0) return std::nullopt;
+  const QList<QByteArray> m = torzs.mid(kHelybenFejlec.size(), sor - kHelybenFejlec.size()).split(' ');
+  if (m.size() != 3) return std::nullopt;
+  HelybenNaplo j;
+  bool ok[3] = {};
+  j.at = m[0].toLongLong(&ok[0]);
+  j.meret = m[1].toLongLong(&ok[1]);
+  const qint64 db = m[2].toLongLong(&ok[2]);
+  if (!ok[0] || !ok[1] || !ok[2] || j.at < 0 || j.meret < 0 || db < 0 || sor + 1 + db != torzs.size())
+    return std::nullopt;
+  j.regi = torzs.mid(sor + 1);
+  return j;
+}
+
+QString helybenNaploUt(const QString& path) {
+  const QFileInfo fi(path);
+  return fi.absolutePath() + QLatin1Char('/') + helybenNaploNeve(fi.fileName());
+}
+
+// Rolls back the change in place of the file at `path` whose journal remains (see
+// helybenVisszavonas).
+bool visszavonasUton(const QString& path, FajlEredmeny* hiba, bool* visszavonva) {
+  if (visszavonva) *visszavonva = false;
+  const QString naplo = helybenNaploUt(path);
+  struct stat st {};
+  if (::lstat(fajlUt(naplo).constData(), &st) != 0 && errno == ENOENT) return true;
+  auto rossz = [&](const FajlEredmeny& e) {
+    if (hiba) *hiba = e;
+    return false;
+  };
+  FajlEredmeny e;
+  const std::optional<QByteArray> b = regularisOlvasas(naplo, 1 << 20, &e);
+  // Something else than a file at the name is no journal of ours.
+  if (!e.fajta.isEmpty()) return true;
+  if (!b) return rossz(e);
+  if (const std::optional<HelybenNaplo> j = helybenOlvas(*b)) {
+    const int fd = regularisNyitas(path, O_RDWR, &e);
+    // A file that is gone has nothing to put back.
+    if (fd < 0 && (e.errnum != ENOENT || !e.fajta.isEmpty())) return rossz(e);
+    if (fd >= 0) {
+      e = mindIras(fd, j->regi.constData(), j->regi.size(), j->at);
+      if (e && (::fstat(fd, &st) != 0 || st.st_size != j->meret)) e = meretezes(fd, j->meret);
+      if (e) e = fajlSzinkron(fd);
+      ::close(fd);
+      if (!e) return rossz(e);
+      if (visszavonva) *visszavonva = true;
+    }
+  }
+  // Rolled back, or torn (the record was not written yet): the journal goes. Should its removal
+  // not reach the disk, it only puts the same old bytes back once more.
+  if (e = torles(naplo); !e) return rossz(e);
+  mappaSzinkron(QFileInfo(naplo).absolutePath());
+  return true;
+}
+
+}  // namespace
+
+QString helybenNaploNeve(const QString& fajl) { return fajl + kHelybenUtotag; }
+
+bool helybenVisszavonas(const QString& folder, const QString& fajl, FajlEredmeny* hiba, bool* visszavonva) {
+  return visszavonasUton(dataPath(folder, fajl), hiba, visszavonva);
+}
+
+QString helybenIrasokVisszavonasa(const QString& folder) {
+  QStringList uzenet;
+  const QStringList naplok = QDir(folder).entryList({QLatin1Char('*') + kHelybenUtotag},
+                                                    QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+  for (const QString& n : naplok) {
+    const QString fajl = n.chopped(kHelybenUtotag.size());
+    FajlEredmeny hiba;
+    bool visszavonva = false;
+    if (!helybenVisszavonas(folder, fajl, &hiba, &visszavonva))
+      uzenet << QStringLiteral("A(z) %1 fájl félbeszakadt módosítása nem vonható vissza: %2.").arg(fajl, hiba.miert());
+    else if (visszavonva)
+      uzenet << QStringLiteral("A(z) %1 fájl legutóbbi módosítása félbeszakadt, és visszavonásra került: a fájl "
+                               "korábbi adatai maradtak meg.")
+                    .arg(fajl);
+  }
+  return uzenet.join(QStringLiteral("\r\n"));
 }
 
 int irasProba(const QString& path) { return ::access(fajlUt(path).constData(), W_OK) == 0 ? 0 : errno; }
@@ -50,6 +162,14 @@ QString mentesUzenet(const MentesEredmeny& e, const QString& nemMentve, const QS
 
 RecordFile::RecordFile(const QString& folder, const QString& name, int recordLength)
     : path_(dataPath(folder, name)), name_(name), len_(recordLength) {
+  // A change in place that a crash left half done is rolled back before anything reads the
+  // file; while it cannot be, the file is neither read nor written.
+  if (FajlEredmeny v; !visszavonasUton(path_, &v, nullptr)) {
+    nyitas_ = v;
+    openErrno_ = v.errnum;
+    error_ = QStringLiteral("A(z) %1 fájl félbeszakadt módosítása nem vonható vissza: %2.").arg(name, v.miert());
+    return;
+  }
   FajlEredmeny h;
   fd_ = regularisNyitas(path_, O_RDWR | O_CREAT, &h);
   if (fd_ >= 0) {
@@ -130,13 +250,13 @@ int RecordFile::iras(qint64 at, const QByteArray& bytes) {
   if (::fstat(fd_, &st) != 0) return errno;
   if (at > st.st_size) {
     qint64 semmi = 0;
-    if (const int h = fajlHorog(FajlHivas::Meretezes, name_, semmi)) return h;
+    if (const int h = fajlHorog(FajlHivas::Meretezes, name_, semmi, -1, path_)) return h;
     if (::ftruncate(fd_, off_t(at)) != 0) return errno;
   }
   qint64 kesz = 0;
   while (kesz < bytes.size()) {
     qint64 hossz = bytes.size() - kesz;
-    if (const int h = fajlHorog(FajlHivas::Iras, name_, hossz, at + kesz)) return h;
+    if (const int h = fajlHorog(FajlHivas::Iras, name_, hossz, at + kesz, path_)) return h;
     const ssize_t w = ::pwrite(fd_, bytes.constData() + kesz, size_t(hossz), off_t(at + kesz));
     if (w < 0 && errno == EINTR) continue;
     if (w < 0) return errno;
@@ -154,7 +274,7 @@ int RecordFile::visszaallitas(qint64 at, const Regi& r) {
   if (::fstat(fd_, &st) != 0) return errno;
   if (st.st_size != r.meret) {
     qint64 semmi = 0;
-    if (const int h = fajlHorog(FajlHivas::Meretezes, name_, semmi)) return h;
+    if (const int h = fajlHorog(FajlHivas::Meretezes, name_, semmi, -1, path_)) return h;
     if (::ftruncate(fd_, off_t(r.meret)) != 0) return errno;
   }
   return 0;
@@ -162,7 +282,7 @@ int RecordFile::visszaallitas(qint64 at, const Regi& r) {
 
 int RecordFile::szinkron() {
   qint64 semmi = 0;
-  if (const int h = fajlHorog(FajlHivas::Szinkron, name_, semmi)) return h;
+  if (const int h = fajlHorog(FajlHivas::Szinkron, name_, semmi, -1, path_)) return h;
   return ::fsync(fd_) == 0 ? 0 : errno;
 }
 
@@ -185,6 +305,8 @@ bool RecordFile::writeBytes(int32_t n, const QByteArray& bytes) {
   return false;
 }
 
+QString RecordFile::naploPath() const { return helybenNaploUt(path_); }
+
 MentesEredmeny RecordFile::writeDurable(int32_t n, const QByteArray& bytes) {
   MentesEredmeny e;
   e.fajl = name_;
@@ -197,17 +319,41 @@ MentesEredmeny RecordFile::writeDurable(int32_t n, const QByteArray& bytes) {
   const std::optional<Regi> regiHely = regi(at);
   if (!regiHely) return olvasasNelkul(*this, name_);
   const Regi& elotte = *regiHely;
+  // 1. The old bytes, whole on the disk with their folder entry, before the record changes.
+  const QString naplo = naploPath();
+  if (const FajlEredmeny j = naploIras(naplo, helybenTartalom({at, elotte.meret, elotte.bajtok}), true); !j) {
+    e.allapot = MentesAllapot::Valtozatlan;
+    e.ok = j.miert();
+    error_ = QStringLiteral("Hiba a(z) %1 fájl írásakor: %2.").arg(name_, e.ok);
+    return e;
+  }
+  // 2. The record, flushed. 3. The journal goes: the change is sure to stay only once that
+  // removal is on the disk (a journal that came back would undo it).
   int hiba = iras(at, bytes);
   if (hiba == 0) hiba = szinkron();
-  if (hiba == 0) return e;
+  if (hiba == 0) {
+    const FajlEredmeny t = torles(naplo);
+    if (t) {
+      const FajlEredmeny m = mappaSzinkron(QFileInfo(naplo).absolutePath());
+      if (m) return e;
+      e.allapot = MentesAllapot::Bizonytalan;
+      e.ok = m.miert();
+      return e;
+    }
+    // The journal stays and would undo the record at the next start: it is undone now.
+    hiba = t.errnum;
+  }
   e.ok = rendszerHiba(hiba);
   error_ = QStringLiteral("Hiba a(z) %1 fájl írásakor: %2.").arg(name_, e.ok);
   int vissza = visszaallitas(at, elotte);
   if (vissza == 0) vissza = szinkron();
   e.allapot = MentesAllapot::Valtozatlan;
-  if (vissza == 0) return e;
-  // The old bytes could not be put back: what the file holds now decides (a place that cannot
-  // even be read may be damaged).
+  if (vissza == 0) {
+    if (torles(naplo)) mappaSzinkron(QFileInfo(naplo).absolutePath());
+    return e;
+  }
+  // The old bytes could not be put back (the journal stays, so the next start rolls the change
+  // back): what the file holds now decides (a place that cannot even be read may be damaged).
   const std::optional<Regi> most = regi(at);
   if (most && most->meret == elotte.meret && most->bajtok == elotte.bajtok) return e;
   e.allapot = most && most->bajtok == bytes ? MentesAllapot::Bizonytalan : MentesAllapot::Reszben;

@@ -45,6 +45,23 @@ struct MentesEredmeny {
 // follows on a line of its own.
 QString mentesUzenet(const MentesEredmeny& e, const QString& nemMentve, const QString& mi);
 
+// A change in place of a record file (writeDurable) is all or nothing, also under a power loss:
+// before the record is written, a journal beside the file ("Set.dat-regi.naplo") holds the
+// record's offset, the file's old length and the old bytes, with a checksum, and is flushed
+// with its folder entry; the record is written and flushed; the journal is removed and the
+// folder flushed. A journal that remains names a change that may be half written: it is rolled
+// back (the old bytes and length put back, flushed) at the next start and whenever the file is
+// opened before. A torn journal was never followed by a write of the record: it only goes.
+QString helybenNaploNeve(const QString& fajl);
+// Rolls back the change in place of file `fajl` (a name in `folder`) whose journal remains. True
+// when no journal stays; `visszavonva` then tells whether one was followed. False, with the
+// reason (`hiba`), when it could not be rolled back or removed.
+bool helybenVisszavonas(const QString& folder, const QString& fajl, FajlEredmeny* hiba = nullptr,
+                        bool* visszavonva = nullptr);
+// Start-up: every change in place in `folder` whose journal remains is rolled back. What the
+// user is to be told once (empty: nothing was rolled back).
+QString helybenIrasokVisszavonasa(const QString& folder);
+
 class RecordFile {
  public:
   RecordFile(const QString& folder, const QString& name, int recordLength);
@@ -114,6 +131,7 @@ class RecordFile {
   int visszaallitas(qint64 at, const Regi& r);
   int szinkron();
   void olvasasiHiba(const FajlEredmeny& e);
+  QString naploPath() const;
 
   int fd_ = -1;
   QString path_, name_;

@@ -42,6 +42,12 @@ namespace {
 
 // rename(2) that fails with EEXIST instead of replacing `to`.
 bool atnevezFelulirasNelkul(const QByteArray& from, const QByteArray& to) {
+  qint64 semmi = 0;
+  const QString cel = QFile::decodeName(to);
+  if (const int h = fajlHorog(FajlHivas::Atnevezes, QFileInfo(cel).fileName(), semmi, -1, QFileInfo(cel).absoluteFilePath())) {
+    errno = h;
+    return false;
+  }
   if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0) return true;
   if (errno != EINVAL && errno != ENOSYS) return false;
   // A file system without that flag: a new link fails on an existing name as well.

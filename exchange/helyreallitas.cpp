@@ -13,6 +13,8 @@
 
 QString adatfajlokHelyreallitasa(const QString& folder) {
   QStringList uzenet;
+  // Records changed in place and left half written (any record file) are rolled back first.
+  if (const QString helyben = helybenIrasokVisszavonasa(folder); !helyben.isEmpty()) uzenet << helyben;
   const CsereHelyreallitas h = fizetoParHelyreallitas(folder);
   if (!h.uzenet.isEmpty()) uzenet << h.uzenet;
   // A conversion that ended before its rename was on the disk: the old file is in place.

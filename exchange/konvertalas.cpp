@@ -42,15 +42,15 @@ bool ugyanazFajl(const QString& a, const QString& b) {
 // Keeps the old file under the backup name without ever replacing an existing backup: a hard
 // link where the file system has them, else a copy into a file that must not exist yet.
 bool mentes(const QString& regi, const QString& cel, const QByteArray& tartalom, bool* letezik) {
-  const QByteArray c = QFile::encodeName(cel);
-  if (::link(QFile::encodeName(regi).constData(), c.constData()) == 0) return true;
-  if (errno == EEXIST) {
+  const FajlEredmeny link = linkeles(regi, cel);
+  if (link) return true;
+  if (link.errnum == EEXIST) {
     *letezik = true;
     return false;
   }
   const FajlEredmeny hiba = fajlIras(cel, tartalom, O_EXCL);
   *letezik = hiba.errnum == EEXIST;
-  if (!hiba && !*letezik) QFile::remove(cel);
+  if (!hiba && !*letezik) torles(cel);
   return hiba.ok();
 }
 
@@ -180,13 +180,13 @@ KonvEredmeny Konvertalas(const QString& folder) {
   const QString temp = dir.filePath(kKonvTempFile);
   if (!irTeljes(temp, uj)) {
     const int hiba = errno;
-    QFile::remove(temp);
+    torles(temp);
     e.hiba = QStringLiteral("Az ideiglenes %1 fájl nem írható: %2.").arg(kKonvTempFile, rendszerHiba(hiba));
     return e;
   }
   bool letezik = false;
   if (!mentes(regiPath, mentesPath, tartalom, &letezik)) {
-    QFile::remove(temp);
+    torles(temp);
     if (letezik) {
       e.allapot = KonvAllapot::VanMentes;
       return e;

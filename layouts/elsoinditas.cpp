@@ -45,14 +45,14 @@ namespace {
 bool egeszIras(const QString& path, const QByteArray& bytes) {
   const QByteArray cel = QFile::encodeName(path);
   const QByteArray ideiglenes = cel + ".uj-" + QByteArray::number(qint64(::getpid()));
-  ::unlink(ideiglenes.constData());
+  torles(QFile::decodeName(ideiglenes));
   const FajlEredmeny hiba = fajlIras(QFile::decodeName(ideiglenes), bytes, O_EXCL);
   if (hiba.errnum == EEXIST) return false;  // not ours to remove
   const bool ok = hiba.ok();
   struct stat st {};
   const bool szabad = ::lstat(cel.constData(), &st) != 0 ? errno == ENOENT : S_ISREG(st.st_mode) && st.st_size == 0;
-  if (ok && szabad && ::rename(ideiglenes.constData(), cel.constData()) == 0) return true;
-  ::unlink(ideiglenes.constData());
+  if (ok && szabad && atnevezes(QFile::decodeName(ideiglenes), path)) return true;
+  torles(QFile::decodeName(ideiglenes));
   return ok && !szabad;
 }
 

@@ -142,7 +142,7 @@ std::optional<QString> mentes(const QDir& dir, const QString& hova, const QStrin
   }
   // Something else than a file (a FIFO, a folder) at the name is never read nor replaced.
   if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)) return std::nullopt;
-  if (::link(fajlUt(cel).constData(), fajlUt(m).constData()) == 0) return mentesNev;
+  if (linkeles(cel, m)) return mentesNev;
   if (!QFile::copy(cel, m) || !fajlSzinkron(m)) {
     torles(m);
     return std::nullopt;

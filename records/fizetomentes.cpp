@@ -80,7 +80,7 @@ bool visszair(const QString& folder, const Naplo& j, QString* hiba) {
     const QByteArray& b = j.regi[i];
     const off_t at = off_t(j.n - 1) * kHossz[i];
     bool ok = mindIras(fd, b.constData(), b.size(), at).ok();
-    ok = ok && ::ftruncate(fd, off_t(j.meret[i])) == 0 && fajlSzinkron(fd);
+    ok = ok && meretezes(fd, j.meret[i]) && fajlSzinkron(fd);
     ::close(fd);
     if (!ok) rossz << *kNevek[i];
   }
@@ -176,6 +176,16 @@ std::optional<MentesNaplo> felbemaradtMentes(const QString& folder, FajlEredmeny
 
 bool fizetoMentesVisszavonas(const QString& folder, QString* hiba, bool* visszavonva) {
   if (visszavonva) *visszavonva = false;
+  // A record of the pair changed in place (the amounts) and left half written goes back first.
+  for (const QString* f : kNevek) {
+    FajlEredmeny e;
+    bool v = false;
+    if (!helybenVisszavonas(folder, *f, &e, &v)) {
+      if (hiba) *hiba = QStringLiteral("A(z) %1 fájl félbeszakadt módosítása nem vonható vissza: %2.").arg(*f, e.miert());
+      return false;
+    }
+    if (v && visszavonva) *visszavonva = true;
+  }
   if (!QFileInfo(naploPath(folder)).exists()) return true;
   FajlEredmeny olvasas;
   const std::optional<Naplo> j = felbemaradtMentes(folder, &olvasas);

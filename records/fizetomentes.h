@@ -55,7 +55,8 @@ struct MentesNaplo {
 struct FajlEredmeny;
 std::optional<MentesNaplo> felbemaradtMentes(const QString& folder, FajlEredmeny* olvashatatlan = nullptr);
 
-// Undoes the save a journal names (a torn journal was written before any record: it only goes).
+// Undoes the save a journal names (a torn journal was written before any record: it only goes),
+// after rolling back a change in place of either file left half written (the amounts).
 // True when no journal stays; `visszavonva` then tells whether a save was undone. False, with
 // the reason in `hiba` (Hungarian), when the old bytes cannot be put back.
 bool fizetoMentesVisszavonas(const QString& folder, QString* hiba = nullptr, bool* visszavonva = nullptr);

@@ -92,13 +92,13 @@ TEST_F(IndulasTest, AReadOnlyProgramFolderIsNamedOnceWithWhatWillNotWork) {
   ASSERT_EQ(uzenetek.shown.size(), 1u);
   EXPECT_EQ(uzenetek.shown[0].text, QStringLiteral("A program mappája (%1) nem írható: Csak olvasható fájlrendszer.\r\n"
                                                    "Ebben a futásban nem működik:\r\n"
-                                                   "- a címzettek mentése és törlése\r\n"
+                                                   "- a címzettek és az összegek mentése, a címzettek törlése\r\n"
                                                    "- az importálás (kézzel és a figyelt mappából)\r\n"
                                                    "- a beállítások mentése\r\n"
                                                    "- a nyomtatás PDF fájlba")
                                         .arg(folder.path()));
   EXPECT_EQ(uzenetek.shown[0].title, QStringLiteral(" FIGYELEM "));
-  // Only the folder: the files in it may still be written in place, a payer's save may not.
+  // Only the folder: no save in place either, as each keeps its journal in the folder.
   w.reset();
   uzenetek.shown.clear();
   folder.put(kNevekFile, {});
@@ -108,8 +108,9 @@ TEST_F(IndulasTest, AReadOnlyProgramFolderIsNamedOnceWithWhatWillNotWork) {
   ASSERT_EQ(uzenetek.shown.size(), 1u);
   EXPECT_EQ(uzenetek.shown[0].text.toStdString(), QStringLiteral("A program mappája (%1) nem írható: Csak olvasható fájlrendszer.\r\n"
                                                    "Ebben a futásban nem működik:\r\n"
-                                                   "- az új és a módosított címzettek mentése, a címzettek törlése\r\n"
+                                                   "- az új és a módosított címzettek és az összegek mentése, a címzettek törlése\r\n"
                                                    "- az importálás (kézzel és a figyelt mappából)\r\n"
+                                                   "- a beállítások mentése\r\n"
                                                    "- a nyomtatás PDF fájlba")
                                         .arg(folder.path()).toStdString());
 }
