@@ -44,7 +44,8 @@ void frmLavindor::ListView1_ItemClick(int sor) {
   // 5.-6. The settings and the payer's two records. A record number beyond the files leaves
   // the buffers as the last payer loaded them; records that cannot be read fill nothing, and
   // no payer is current then.
-  loadSet(platform_.folder, allapot_.Set);
+  // A Set.dat that cannot be read leaves the copy read last (start-up said why, if it never was).
+  (void)loadSet(platform_.folder, allapot_.Set);
   FizetoPar par(platform_.folder);
   if (aktualis >= 1 && aktualis <= par.count()) {
     NevekRekord nevek;
