@@ -86,13 +86,7 @@ FoAblak frmLavindor::foAblak() {
   a.setUgyfelGombok = [this](bool be) {
     for (auto* b : {cmdDel, cmdModosit, cmdOsszegek}) b->setEnabled(be);
   };
-  a.fizetoModositva = [this] {
-    const int32_t n = allapot_.AktualisRekord;
-    FizetoPar par(platform_.folder);
-    NevekRekord r;
-    Kozl3sorRekord k;
-    // The saved records as the disk holds them; ones that cannot be read leave the pages as they are.
-    if (n < 1 || n > par.count() || !par.nevek(n, r) || !par.kozl(n, k)) return;
+  a.fizetoModositva = [this](const NevekRekord& r, const Kozl3sorRekord& k) {
     // The payer's fields only: the amounts and the pages' own boxes stay as they are.
     for (FormPage* p : oldalak_) p->fill({r, k, trimmed(allapot_.Set.FizHat), isTrue(allapot_.Set.FizHatBeolvas)});
   };

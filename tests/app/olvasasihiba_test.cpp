@@ -7,6 +7,7 @@
 #include "layouts/elsoinditas.h"
 #include "layouts/layoutrecords.h"
 #include "printing/envelopes/cimkerekordok.h"
+#include "printing/slips/csekklap.h"
 #include "records/fizetolista.h"
 #include "records/frmfelvet.h"
 #include "records/parok.h"
@@ -153,4 +154,28 @@ TEST_F(Olvashatatlan, AStartThatCannotReadSetDatSaysSoOnceAndTheExitWritesNothin
   w->close();
   EXPECT_EQ(uzenetek.shown.size(), 1u);
   EXPECT_TRUE(folder.bytes(kSetFile) == set);
+}
+
+// A modify whose reading back fails: the pages and the print show the payer as saved, never as
+// it was before the save.
+TEST_F(Olvashatatlan, AModifyWhoseReadingBackFailsShowsAndPrintsTheSavedPayer) {
+  nyomtathatoSet();
+  auto w = indit();
+  w->ListView1_ItemClick(0);
+  const int32_t n = allapot.AktualisRekord;
+  w->cmdModosit_Click();
+  w->felvet()->txBefizetoNeve->setText(QStringLiteral("Kovács Pál"));
+  {
+    const RekordOlvasasIrasUtan hiba(kNevekFile, NevekRekord::Length);
+    w->felvet()->cmdRogzites_Click();
+  }
+  ASSERT_EQ(uzenetek.shown.size(), 1u);  // the question only
+  EXPECT_EQ(trimmed(rekord<NevekRekord>(folder.bytes(kNevekFile), n).Nev), QStringLiteral("Kovács Pál"));
+  EXPECT_EQ(w->csekkLap->txNev->text(), QStringLiteral("Kovács Pál"));
+  w->cmdPrint_Click();
+  ASSERT_EQ(nyomtato.documents().size(), 1u);
+  QStringList nyomott;
+  for (const PrintedText& t : nyomtato.documents()[0].texts()) nyomott << t.text.trimmed();
+  EXPECT_TRUE(nyomott.contains(QStringLiteral("Kovács Pál"))) << nyomott.join('|').toStdString();
+  EXPECT_FALSE(nyomott.contains(QStringLiteral("Ügyfél %1").arg(n)));
 }
