@@ -22,6 +22,8 @@ struct Allapot {
   int16_t FelvetelMod = 0;     // payer dialog: 1 new, 2 modify
   QString NevekHiba;           // set at start-up when nevek1.dat cannot be read: no payer writes
   QString ListaHiba;           // the last list load could not read every payer: no payer writes
+  QString SetHiba;             // set at start-up when Set.dat cannot be read: factory values, and
+                               // the exit writes nothing into it
 
   LayoutRecords Layouts;           // the layout records as last read (one copy each)
   CimkeSetupRekord CimkeSetup;     // the label sheet

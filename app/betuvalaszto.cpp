@@ -52,12 +52,24 @@ void BetuValaszto::fillSizes() {
   }
 }
 
-void BetuValaszto::load() {
-  loadSettings(platform_.folder, kBetutipFile, betutip_);
-  for (int i = 0; i < 5; ++i) ComboBetuTipus1[i]->setEditText(trimmed(betutip_.nevek[i]));
+QString BetuValaszto::load() {
+  QStringList hibak;
+  // A damaged file (something else at its name) is said by start-up on its own.
+  auto olvas = [&](const QString& file, auto& r) {
+    QString hiba;
+    if (loadSettings(platform_.folder, file, r, &hiba)) return true;
+    if (nemFajlFajta(dataPath(platform_.folder, file)).isEmpty()) hibak << hiba;
+    return false;
+  };
+  if (olvas(kBetutipFile, betutip_))
+    for (int i = 0; i < 5; ++i) ComboBetuTipus1[i]->setEditText(trimmed(betutip_.nevek[i]));
   fillSizes();
-  loadSettings(platform_.folder, kBetumeretFile, betumeret_);
-  for (int i = 0; i < 5; ++i) ComboBetuSize[i]->setEditText(QString::number(betumeret_.meretek[i]));
+  if (olvas(kBetumeretFile, betumeret_))
+    for (int i = 0; i < 5; ++i) ComboBetuSize[i]->setEditText(QString::number(betumeret_.meretek[i]));
+  if (!hibak.isEmpty())
+    hibak << QStringLiteral("A címkesorok betűtípusai ebben a futásban nem menthetők.");
+  olvasasHiba_ = hibak.join(QStringLiteral("\r\n"));
+  return olvasasHiba_;
 }
 
 void BetuValaszto::sample(int index) {
@@ -79,6 +91,7 @@ void BetuValaszto::cmbBetutipusok_Click() {
   auto warn = [this](const QString& text) {
     if (platform_.messages) platform_.messages->info(text, QStringLiteral(" FIGYELEM "), MsgIcon::Exclamation);
   };
+  if (!olvasasHiba_.isEmpty()) return warn(olvasasHiba_);
   BetumeretRekord sizes;
   for (int i = 0; i < 5; ++i) {
     const QString text = ComboBetuSize[i]->currentText();

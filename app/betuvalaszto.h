@@ -24,10 +24,12 @@ class BetuValaszto : public QWidget {
   QPushButton* cmbBetutipusok;
 
   // Start-up: every font of the current printer into all five lists, the sizes 10..24, then the
-  // saved fonts and sizes into the lists' texts.
+  // saved fonts and sizes into the lists' texts. A file that cannot be read leaves its lists
+  // empty, and the fonts are not saved in this run (the lists do not show what the files hold);
+  // the result says which file and why (empty when both were read).
   void fillFonts();
   void fillSizes();
-  void load();
+  [[nodiscard]] QString load();
 
   void ComboBetuTipus1_Click(int index);
   void ComboBetuSize_Click(int index);
@@ -40,4 +42,5 @@ class BetuValaszto : public QWidget {
   const Platform& platform_;
   BetutipRekord& betutip_;
   BetumeretRekord& betumeret_;
+  QString olvasasHiba_;  // why load() could not read the fonts; empty when it could
 };

@@ -193,6 +193,9 @@ class frmLavindor : public QMainWindow {
   // The payer (blank after the payer files changed) and its amounts onto every page.
   void lapokKitolt(const FizetoKitoltes& f);
   void mutatCsPrint(bool cs);
+  // The exit's read-modify-write of the option states into Set.dat; what did not reach the disk,
+  // or empty.
+  QString setMentes();
   // Calls the single or list printer of the current page and orientation; false when there
   // is none to call.
   bool nyomtat(bool csoportos);

@@ -53,8 +53,18 @@ void frmLavindor::Form_Load() {
   lista->modell()->urit();
   nyomtato->fill();
   // 9.-10. The general settings; the saved printer chosen again (an index that names no
-  // installed printer chooses the system default) and saved.
-  loadSet(platform_.folder, allapot_.Set);
+  // installed printer chooses the system default) and saved. A Set.dat that cannot be read is
+  // said once, below: the run goes on with the factory values, which nothing saves over it.
+  // (A damaged one, said above, counts as empty.)
+  QStringList olvasatlan;
+  allapot_.SetHiba.clear();
+  if (!loadSet(platform_.folder, allapot_.Set, &allapot_.SetHiba) && !setSerult) {
+    allapot_.Set = gyariSet();
+    nyomtato->csendes = true;
+    olvasatlan << allapot_.SetHiba +
+                      QStringLiteral("\r\nA program a gyári beállításokkal indul, és kilépéskor nem ír a fájlba.");
+  }
+  if (setSerult) allapot_.SetHiba.clear();
   nyomtato->select(allapot_.Set.NyomtatoIndex);
   // 11. Every page's own controls from the settings kept between runs and its own files (the
   // return receipt's date empty, the label sheet's set-up, the envelope's size and bold
@@ -78,9 +88,13 @@ void frmLavindor::Form_Load() {
   lista->Beolvas();
   // 21.-22. The label fonts: the printer's fonts, then the saved choices.
   betuk->fillFonts();
-  betuk->load();
+  if (const QString hiba = betuk->load(); !hiba.isEmpty()) olvasatlan << hiba;
   // 23.-24. What the pages take after the list: the envelope picture and its placement.
   for (FormPage* p : oldalak_) p->loaded();
+  // The settings files that could not be read, all in one message.
+  for (const FormPage* p : oldalak_) olvasatlan << p->olvasatlan();
+  if (!olvasatlan.isEmpty() && platform_.messages)
+    platform_.messages->info(olvasatlan.join(QStringLiteral("\r\n")), QStringLiteral("Hiba"), MsgIcon::Critical);
 }
 
 void frmLavindor::Form_Activate() {
@@ -101,8 +115,20 @@ void frmLavindor::Form_Unload() {
   // The saved printer chosen again, which saves its index once more. A Set.dat that cannot be
   // written is reported once, below.
   nyomtato->csendes = true;
-  loadSet(platform_.folder, allapot_.Set);
-  nyomtato->select(allapot_.Set.NyomtatoIndex);
+  QStringList hibak;
+  // A Set.dat that start-up could not read (and said so) gets nothing: the values of this run
+  // are the factory ones, not what the file holds.
+  if (allapot_.SetHiba.isEmpty()) hibak << setMentes();
+  // The pages' own files (the envelope's bold switches).
+  for (FormPage* p : oldalak_) hibak << p->saveFiles();
+  hibak.removeAll(QString());
+  if (!hibak.isEmpty())
+    platform_.messages->info(hibak.join(QStringLiteral("\r\n")), QStringLiteral(" FIGYELEM "), MsgIcon::Exclamation);
+}
+
+QString frmLavindor::setMentes() {
+  // A Set.dat that cannot be read now is said by the save below, which writes nothing then.
+  if (loadSet(platform_.folder, allapot_.Set)) nyomtato->select(allapot_.Set.NyomtatoIndex);
 
   const int16_t sorrend = int16_t(lista->chkListaSorren->value());
   const int16_t fekvo = OpOrientacioFekvo->isChecked() ? 1 : 0;
@@ -115,14 +141,9 @@ void frmLavindor::Form_Unload() {
     s.OrientacioFekvo = fekvo;
     s.AlapNyomtato = alap;
   });
-  QStringList hibak;
-  if (!set)
-    hibak << mentesUzenet(set, QStringLiteral("A Set.dat fájl nem írható: a beállítások változásai elvesznek."),
-                          QStringLiteral("a beállítások"));
-  // The pages' own files (the envelope's bold switches).
-  for (FormPage* p : oldalak_) hibak << p->saveFiles();
-  if (!hibak.isEmpty())
-    platform_.messages->info(hibak.join(QStringLiteral("\r\n")), QStringLiteral(" FIGYELEM "), MsgIcon::Exclamation);
+  if (set) return {};
+  return mentesUzenet(set, QStringLiteral("A Set.dat fájl nem írható: a beállítások változásai elvesznek."),
+                      QStringLiteral("a beállítások"));
 }
 
 void frmLavindor::mnuSetup_Click() {

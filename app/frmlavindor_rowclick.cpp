@@ -44,7 +44,8 @@ void frmLavindor::ListView1_ItemClick(int sor) {
   // 5.-6. The settings and the payer's two records. A record number beyond the files leaves
   // the buffers as the last payer loaded them; records that cannot be read fill nothing, and
   // no payer is current then.
-  loadSet(platform_.folder, allapot_.Set);
+  // A Set.dat that cannot be read leaves the copy read last (start-up said why, if it never was).
+  (void)loadSet(platform_.folder, allapot_.Set);
   FizetoPar par(platform_.folder);
   if (aktualis >= 1 && aktualis <= par.count()) {
     NevekRekord nevek;
@@ -85,13 +86,7 @@ FoAblak frmLavindor::foAblak() {
   a.setUgyfelGombok = [this](bool be) {
     for (auto* b : {cmdDel, cmdModosit, cmdOsszegek}) b->setEnabled(be);
   };
-  a.fizetoModositva = [this] {
-    const int32_t n = allapot_.AktualisRekord;
-    FizetoPar par(platform_.folder);
-    NevekRekord r;
-    Kozl3sorRekord k;
-    // The saved records as the disk holds them; ones that cannot be read leave the pages as they are.
-    if (n < 1 || n > par.count() || !par.nevek(n, r) || !par.kozl(n, k)) return;
+  a.fizetoModositva = [this](const NevekRekord& r, const Kozl3sorRekord& k) {
     // The payer's fields only: the amounts and the pages' own boxes stay as they are.
     for (FormPage* p : oldalak_) p->fill({r, k, trimmed(allapot_.Set.FizHat), isTrue(allapot_.Set.FizHatBeolvas)});
   };

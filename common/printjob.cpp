@@ -53,13 +53,16 @@ bool PrintJob::run(const std::function<void(PrintJob&)>& body) {
     p_.takeOffPage();
     p_.killDoc();
     errors_.push_back({5, o.uzenet});
-    msg_.info(o.uzenet + QStringLiteral("\r\nA dokumentum nem lett kinyomtatva."), QStringLiteral("Hiba"),
-              MsgIcon::Critical);
+    olvasasiHibaUzenet(msg_, o.uzenet);
     return false;
   }
   sayFonts();
   sayOffPage();
   return true;
+}
+
+void olvasasiHibaUzenet(MessageBoxes& msg, const QString& uzenet) {
+  msg.info(uzenet + QStringLiteral("\r\nA dokumentum nem lett kinyomtatva."), QStringLiteral("Hiba"), MsgIcon::Critical);
 }
 
 void PrintJob::step(const std::function<void()>& fn) {
@@ -203,7 +206,7 @@ void PrintJob::choosePrinter(const SetRekord& set, PrinterChoice choice) {
 }
 
 void PrintJob::start(const QString& folder, SetRekord& set, PrinterChoice choice) {
-  loadSet(folder, set);
+  beolvasva(folder, kSetFile, set);
   choosePrinter(set, choice);
 }
 

@@ -36,6 +36,7 @@
 #include "common/fields.h"
 #include "common/messages.h"
 #include "common/printer.h"
+#include "common/recordfile.h"
 
 struct Platform;
 struct SetRekord;
@@ -54,6 +55,15 @@ struct OlvasasiHiba {
 template <class Olvaso>
 void olvasva(bool olvasva, const Olvaso& olvaso) {
   if (!olvasva) throw OlvasasiHiba{olvaso.hiba()};
+}
+// How a print that stopped at such a read says it: the reason, and that nothing was printed.
+void olvasasiHibaUzenet(MessageBoxes& msg, const QString& uzenet);
+// Record 1 of a settings or layout file, read afresh for a print into `r`; a file that cannot
+// be read throws OlvasasiHiba naming it, so no text is placed from a record that was not read.
+template <class R>
+void beolvasva(const QString& folder, const QString& name, R& r) {
+  QString hiba;
+  if (!loadSettings(folder, name, r, &hiba)) throw OlvasasiHiba{hiba};
 }
 
 // The two ways a form printer chooses its printer from the general settings.
@@ -89,7 +99,8 @@ class PrintJob {
 
   // Printer choice from the general settings record (already read by the caller).
   void choosePrinter(const SetRekord& set, PrinterChoice choice);
-  // The common start: record 1 of Set.dat from `folder` into `set`, then the printer choice.
+  // The common start: record 1 of Set.dat from `folder` into `set` (one that cannot be read
+  // ends the print: OlvasasiHiba), then the printer choice.
   void start(const QString& folder, SetRekord& set, PrinterChoice choice);
   // The guard of the single forms: with no payer name, " Nincs kijelölve ügyfél a listáról..."
   // is shown and false returned.

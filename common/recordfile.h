@@ -149,7 +149,7 @@ class RecordFile {
 // be read leaves `r` as it was and gives false (`hiba`, if given, says why); saving says what
 // reached the disk.
 template <class R>
-bool loadSettings(const QString& folder, const QString& name, R& r, QString* hiba = nullptr) {
+[[nodiscard]] bool loadSettings(const QString& folder, const QString& name, R& r, QString* hiba = nullptr) {
   RecordFile f(folder, name, R::Length);
   const bool ok = f.read(1, r);
   if (!ok && hiba) *hiba = f.olvasasHiba();

@@ -2,7 +2,7 @@
 
 #include "common/recordfile.h"
 
-void loadSet(const QString& folder, SetRekord& set) { loadSettings(folder, kSetFile, set); }
+bool loadSet(const QString& folder, SetRekord& set, QString* hiba) { return loadSettings(folder, kSetFile, set, hiba); }
 
 bool setIrhato(const QString& folder) { return RecordFile(folder, kSetFile, SetRekord::Length).isWritable(); }
 

@@ -106,8 +106,9 @@ struct SetRekord {
   }
 };
 
-// Loads record 1 of Set.dat into `set` (a missing or short file reads as zeros).
-void loadSet(const QString& folder, SetRekord& set);
+// Loads record 1 of Set.dat into `set` (a missing or short file reads as zeros). A file that
+// cannot be read leaves `set` as it was and gives false (`hiba`, if given, says why).
+[[nodiscard]] bool loadSet(const QString& folder, SetRekord& set, QString* hiba = nullptr);
 // True when Set.dat can be written (a missing one is created empty).
 bool setIrhato(const QString& folder);
 // Read-modify-write: reads record 1 into `set`, lets `change` set the caller's own fields, and

@@ -39,7 +39,11 @@ void mnuAdatCsvbol(Platform& p, SetRekord& set, const AdatcsereAblak& a) {
   if (!p.fileDialogs || !fizetoIrhato(p, a.NevekHiba, a.ListaHiba)) return;
   const QString path = p.fileDialogs->openFile(kImportCim, QDir::homePath(), kCsvSzuro);
   if (path.isEmpty()) return;
-  loadSet(p.folder, set);
+  // Whether the import appends or replaces is a setting: unread, nothing is imported.
+  if (QString hiba; !loadSet(p.folder, set, &hiba)) {
+    p.messages->info(hiba + kCrLf + QStringLiteral("Az importálás elmaradt."), kImportCim, MsgIcon::Critical);
+    return;
+  }
   const bool felulir = isTrue(set.AutBeolvasFelulir);
   // Replacing follows a switch of the automatic-import settings: the user is asked first.
   if (felulir &&
@@ -153,7 +157,9 @@ void mnuImportHelp(Platform& p, const AdatcsereAblak& a) {
 
 void Timer1_Timer(Platform& p, SetRekord& set, FigyeltFajl& elozo, const AdatcsereAblak& a) {
   idozito(a, false);
-  loadSet(p.folder, set);
+  // A Set.dat that cannot be read now leaves the settings read last (a start-up that could not
+  // read it left the timer off).
+  (void)loadSet(p.folder, set);
   const QString mappa = trimmed(set.AutBeolvasMappa);
   // Switched off or no folder: the timer stays off until the settings switch it on again.
   if (mappa.isEmpty() || set.AutBeolvas == 0) return;

@@ -112,10 +112,16 @@ frmAutBeolvas::frmAutBeolvas(Platform& platform, SetRekord& set, std::function<v
   Form_Load();
 }
 
+namespace {
+const QString kNemMentheto = QStringLiteral("\r\nAz automatikus beolvasás beállításai nem menthetők.");
+}  // namespace
+
 void frmAutBeolvas::Form_Load() {
   if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
   if (idozito_) idozito_(false);
-  loadSet(platform_.folder, set_);
+  // A Set.dat that cannot be read is said, and the boxes it would fill are not saved over it.
+  if (!loadSet(platform_.folder, set_, &olvasasHiba_))
+    platform_.messages->info(olvasasHiba_ + kNemMentheto, windowTitle(), MsgIcon::Critical);
   chkAutBeolvas->setValue(set_.AutBeolvas >= 0 && set_.AutBeolvas <= 2 ? set_.AutBeolvas : 0);
   const bool felulir = isTrue(set_.AutBeolvasFelulir);
   opHozzafüzes[felulir ? 1 : 0]->setChecked(true);
@@ -200,6 +206,10 @@ void frmAutBeolvas::Dir1_Change() {
 }
 
 void frmAutBeolvas::cmdMent_Click() {
+  if (!olvasasHiba_.isEmpty()) {
+    platform_.messages->info(olvasasHiba_ + kNemMentheto, windowTitle(), MsgIcon::Critical);
+    return;
+  }
   const QString mappa = txtAutBeolvas->text().trimmed();
   if (!tarolhatoMappa(mappa)) {
     platform_.messages->info(QStringLiteral("A figyelt mappa útvonala nem tárolható: legfeljebb 255 bájt lehet, és "

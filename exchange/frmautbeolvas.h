@@ -69,4 +69,5 @@ class frmAutBeolvas : public QDialog {
   bool kovetesVar_ = false;  // a kovetes is pending
   bool beallitas_ = false;   // the dialog itself is changing the tree
   bool unloaded_ = false;
+  QString olvasasHiba_;  // Set.dat could not be read when the dialog opened: nothing is saved
 };

@@ -23,7 +23,9 @@ QString adatfajlokHelyreallitasa(const QString& folder) {
   // a change stays unfinished its file stays claimed too.
   if (!h.fuggoben && QFileInfo::exists(dataPath(folder, kSetFile))) {
     SetRekord set;
-    loadSet(folder, set);
+    // A Set.dat that cannot be read names no folder (the start-up says why): the claimed files
+    // wait for a start that can read it.
+    if (!loadSet(folder, set)) set.AutBeolvasMappa.clear();
     const QStringList maradt = csvAtvetelekFeloldasa(trimmed(set.AutBeolvasMappa));
     if (!maradt.isEmpty())
       uzenet << QStringLiteral("A figyelt mappában félbemaradt importálás fájljai nem nevezhetők vissza: %1.\r\n"

@@ -76,15 +76,19 @@ R fromFactory(const FactoryTable<R>& table) {
 
 }  // namespace
 
+SetRekord gyariSet() {
+  SetRekord set = fromFactory(setFactory());
+  // Every item group of the slip is printed until the user switches one off.
+  set.Nyomtatando.fill(-1);
+  return set;
+}
+
 QStringList gyariFajlokLetrehozasa(const QString& folder) {
   QStringList failed;
   auto make = [&](const QString& name, bool ok) {
     if (!ok) failed << name;
   };
-  SetRekord set = fromFactory(setFactory());
-  // Every item group of the slip is printed until the user switches one off.
-  set.Nyomtatando.fill(-1);
-  make(kSetFile, createIfMissing(folder, kSetFile, set));
+  make(kSetFile, createIfMissing(folder, kSetFile, gyariSet()));
   make(kSetTertiFile, createIfMissing(folder, kSetTertiFile, fromFactory(tertiFactory())));
   make(kSetIrat2File, createIfMissing(folder, kSetIrat2File, fromFactory(irat2Factory())));
   make(kSetFvevenyFile, createIfMissing(folder, kSetFvevenyFile, fromFactory(fvevenyFactory())));
@@ -96,8 +100,9 @@ QStringList gyariFajlokLetrehozasa(const QString& folder) {
   FjSetRekord fjSet;
   fjSetAlapertekek(fjSet);
   make(kFjSetFile, createIfMissing(folder, kFjSetFile, fjSet));
-  // The labels in the envelope's font as it stands in boritek.dat now.
-  loadSettings(folder, kBoritekFile, boritek);
+  // The labels in the envelope's font as it stands in boritek.dat now (a file that cannot be
+  // read leaves the factory font).
+  (void)loadSettings(folder, kBoritekFile, boritek);
   BetutipRekord tip;
   BetumeretRekord meret;
   cimkeBetuAlapertekek(boritek, tip, meret);

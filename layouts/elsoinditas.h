@@ -12,6 +12,11 @@
 // all went well).
 QStringList gyariFajlokLetrehozasa(const QString& folder);
 
+struct SetRekord;
+// The general settings of a new installation: the payment slip's factory layout, every item
+// printed. Also what a run starts with when Set.dat cannot be read.
+SetRekord gyariSet();
+
 struct BoritekRekord;
 // The envelope's starting layout: the sender block near the top-left corner, the recipient
 // block in the lower right quarter of each size, Times New Roman CE (printed in Liberation

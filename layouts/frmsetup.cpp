@@ -287,6 +287,11 @@ void frmSetup::bind() {
   b(sender_, txtBoritekFeladoBetumeret, &BR::BoritekFeladoBetumeret, Z, 0, QStringLiteral("Feladó betűmérete"));
 }
 
+namespace {
+const QString kOlvasatlanUtan =
+    QStringLiteral("\r\nAmíg ez az ablak nyitva van, a nem olvasható fájlba nem kerül mentésre semmi.");
+}  // namespace
+
 void frmSetup::Form_Load() {
   if (beallitasFul_ >= 0 && beallitasFul_ < SSTab1->count()) SSTab1->setCurrentIndex(beallitasFul_);
 
@@ -306,11 +311,10 @@ void frmSetup::Form_Load() {
   if (OpB1->isChecked()) OpB1_Click();
   else OpB1->setChecked(true);
 
-  const QString& dir = platform_.folder;
-  loadSettings(dir, kSetUlapFile, layouts_.Ulap);
+  olvas(kSetUlapFile, layouts_.Ulap);
   showFields(layouts_.Ulap, ulap_);
 
-  loadSet(dir, set_);
+  olvas(kSetFile, set_);
   showFields(set_, csekk_);
   chkFizHat->setCheckState(isTrue(set_.FizHatBeolvas) ? Qt::Checked : Qt::Unchecked);
   setCheckValue(chkPrintDel, set_.PrintDel);
@@ -323,21 +327,46 @@ void frmSetup::Form_Load() {
     chkNyomtatando[6]->setCheckState(Qt::Unchecked);
   }
 
-  loadSettings(dir, kSetTertiFile, layouts_.Terti);
+  olvas(kSetTertiFile, layouts_.Terti);
   showFields(layouts_.Terti, terti_);
-  loadSettings(dir, kSetIrat2File, layouts_.Irat2);
+  olvas(kSetIrat2File, layouts_.Irat2);
   showFields(layouts_.Irat2, irat_);
-  loadSettings(dir, kSetFvevenyFile, layouts_.Fveveny);
+  olvas(kSetFvevenyFile, layouts_.Fveveny);
   showFields(layouts_.Fveveny, fveveny_);
-  loadSettings(dir, kBoritekFile, layouts_.Boritek);
+  olvas(kBoritekFile, layouts_.Boritek);
   loadBoritekSender();
 
-  loadSettings(dir, kSetRcsekkFile, layouts_.Rcsekk);
+  olvas(kSetRcsekkFile, layouts_.Rcsekk);
   showFields(layouts_.Rcsekk, rcsekk_);
   showFields(layouts_.Rcsekk, party_);
   showFields(layouts_.Rcsekk, bank_);
   if (isTrue(layouts_.Rcsekk.ULapCizett)) opULapCizett[0]->setChecked(true);
   else opULapCizett[1]->setChecked(true);
+
+  betoltve_ = true;
+  if (!olvasatlan_.isEmpty())
+    platform_.messages->info(QStringList(olvasatlan_.values()).join(QStringLiteral("\r\n")) + kOlvasatlanUtan,
+                             QStringLiteral("Hiba"), MsgIcon::Critical);
+}
+
+template <class R>
+void frmSetup::olvas(const QString& file, R& r) {
+  QString hiba;
+  if (loadSettings(platform_.folder, file, r, &hiba) || olvasatlan_.contains(file)) return;
+  olvasatlan_.insert(file, hiba);
+  if (betoltve_) platform_.messages->info(hiba + kOlvasatlanUtan, QStringLiteral("Hiba"), MsgIcon::Critical);
+}
+
+// The envelope tab reads its record again when its size changes.
+template void frmSetup::olvas(const QString&, BoritekRekord&);
+
+bool frmSetup::olvasatlan(std::initializer_list<QString> files) {
+  for (const QString& f : files) {
+    if (!olvasatlan_.contains(f)) continue;
+    refuse(olvasatlan_.value(f));
+    return true;
+  }
+  return false;
 }
 
 void frmSetup::Command3_Click() { reject(); }
@@ -394,6 +423,7 @@ void frmSetup::notSaved(const MentesEredmeny& e, const QString& mentett, const Q
 
 template <class R, class Pick>
 bool frmSetup::saveBound(const QString& file, R& shared, const Bindings<R>& list, Pick pick) {
+  if (olvasatlan({file})) return false;
   QString error;
   R probe = shared;
   if (!storeFields(probe, list, &error, pick)) {
@@ -426,6 +456,7 @@ auto all() {
 
 void frmSetup::Command1_Click() {
   if (!ask(kSureModify, {}, kModify)) return;
+  if (olvasatlan({kSetFile})) return;
   const Bindings<SetRekord>& list = csekk_;
   QString error;
   SetRekord probe = set_;
@@ -473,6 +504,7 @@ void frmSetup::cmdFeladovevenyAlapbeallitas_Click() {
 
 void frmSetup::cmdIratTertiMentes_Click() {
   if (!ask(kSureModify, {}, kModify)) return;
+  if (olvasatlan({kSetIrat2File, kSetFile})) return;
   if (!saveBound(kSetIrat2File, layouts_.Irat2, irat_, all<SetIrat2Rekord>())) return;
   SetRekord fresh{};
   const int printDel = checkValue(chkPrintDel);
@@ -511,6 +543,7 @@ void frmSetup::cmdRcsekkCimzettMent_Click() {
 
 void frmSetup::cmdULapMentes_Click() {
   if (!ask(kSureModify, {}, kModify)) return;
+  if (olvasatlan({kSetUlapFile, kSetRcsekkFile})) return;
   if (!saveBound(kSetUlapFile, layouts_.Ulap, ulap_, all<SetUlapRekord>())) return;
   SetRcsekkRekord fresh{};
   const bool byAddress = opULapCizett[0]->isChecked();

@@ -8,11 +8,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 
 #include <array>
+#include <initializer_list>
 
 #include "common/platform.h"
 #include "common/setrekord.h"
@@ -164,6 +166,14 @@ class frmSetup : public QDialog {
   void loadBoritekSender();
   void showBoritekSize(int size);
 
+  // Record 1 of `file` into the shared copy `r`. A file that cannot be read leaves the copy as
+  // it was and is kept in `olvasatlan_`: said once (all of them at once while the dialog loads),
+  // and nothing is saved into it while the dialog is open, since its tab does not show it.
+  template <class R>
+  void olvas(const QString& file, R& r);
+  // True, after refusing the save, when one of `files` could not be read.
+  bool olvasatlan(std::initializer_list<QString> files);
+
   // Asks a tab's question: `line1`, a line break, `line2`, a line break.
   bool ask(const QString& line1, const QString& line2, const QString& title);
   void refuse(const QString& error);
@@ -196,4 +206,6 @@ class frmSetup : public QDialog {
   Bindings<SetRcsekkRekord> party_;   // the money order's fixed party
   Bindings<BoritekRekord> sender_;    // envelope sender, font and sizes
   int boritekSize_ = 0;               // size shown on the envelope tab: 0 C6, 1 C5, 2 C5/6
+  QMap<QString, QString> olvasatlan_;  // file: why it could not be read
+  bool betoltve_ = false;              // Form_Load has finished
 };

@@ -40,7 +40,7 @@ void frmSetup::showBoritekSize(int size) {
   BoritekMinta->setFixedSize(qRound(double(s.widthTwips) / kTwipsPerPixel), qRound(double(s.heightTwips) / kTwipsPerPixel));
   lbBoritekSzeles->setText(QString::fromUtf8(s.width));
   lbBoritekMagas->setText(QString::fromUtf8(s.height));
-  loadSettings(platform_.folder, kBoritekFile, layouts_.Boritek);
+  olvas(kBoritekFile, layouts_.Boritek);
   const auto group = layouts_.Boritek.group(size);
   for (int i = 0; i < 4; ++i) Text1[i]->setText(QString::number(*group[i]));
 }
@@ -58,6 +58,7 @@ void frmSetup::cmdBoritekMeretSave_Click(int index) {
       return refuse(tooLarge(name, Text1[i]->text()));
     }
   }
+  if (olvasatlan({kBoritekFile})) return;
   BoritekRekord fresh{};
   const MentesEredmeny e = modifySettings(platform_.folder, kBoritekFile, fresh, [&](BoritekRekord& r) {
     const auto group = r.group(index);

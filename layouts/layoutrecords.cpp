@@ -2,11 +2,16 @@
 
 #include "common/recordfile.h"
 
-void loadLayouts(const QString& folder, LayoutRecords& r) {
-  loadSettings(folder, kSetTertiFile, r.Terti);
-  loadSettings(folder, kSetIrat2File, r.Irat2);
-  loadSettings(folder, kSetFvevenyFile, r.Fveveny);
-  loadSettings(folder, kSetRcsekkFile, r.Rcsekk);
-  loadSettings(folder, kSetUlapFile, r.Ulap);
-  loadSettings(folder, kBoritekFile, r.Boritek);
+QStringList loadLayouts(const QString& folder, LayoutRecords& r) {
+  QStringList hibak;
+  auto olvas = [&](const QString& name, auto& rekord) {
+    if (QString hiba; !loadSettings(folder, name, rekord, &hiba)) hibak << hiba;
+  };
+  olvas(kSetTertiFile, r.Terti);
+  olvas(kSetIrat2File, r.Irat2);
+  olvas(kSetFvevenyFile, r.Fveveny);
+  olvas(kSetRcsekkFile, r.Rcsekk);
+  olvas(kSetUlapFile, r.Ulap);
+  olvas(kBoritekFile, r.Boritek);
+  return hibak;
 }

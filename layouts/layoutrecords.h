@@ -3,6 +3,7 @@
 // slip's layout lives in SetRekord (common/setrekord.h). Positions are millimetres (Fixed),
 // the international return receipt's as single floats, the envelope's as whole millimetres.
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -344,5 +345,6 @@ struct LayoutRecords {
   BoritekRekord Boritek;
 };
 
-// Reads record 1 of each layout file into `r` (missing or short files read as zeros).
-void loadLayouts(const QString& folder, LayoutRecords& r);
+// Reads record 1 of each layout file into `r` (missing or short files read as zeros). A file
+// that cannot be read leaves its copy as it was; the result says which and why, one line each.
+[[nodiscard]] QStringList loadLayouts(const QString& folder, LayoutRecords& r);

@@ -22,9 +22,10 @@ struct FoAblak {
   // Enables or disables the buttons that act on the current payer: cmdDel, cmdModosit,
   // cmdOsszegek. Disabled after a deletion, enabled again by the next row click.
   std::function<void(bool)> setUgyfelGombok;
-  // The modify saved the current payer: the pages show its saved fields again, as a click on
-  // its row would (what the user typed into the pages' own boxes stays).
-  std::function<void()> fizetoModositva;
+  // The modify saved the current payer as these records: the pages show its saved fields, as a
+  // click on its row would (what the user typed into the pages' own boxes stays). They are the
+  // records written, so no read that could fail leaves the pages on the payer as it was.
+  std::function<void(const NevekRekord&, const Kozl3sorRekord&)> fizetoModositva;
   // The address pick list the window placed into its frame frameCimKeres.
   CimValaszto* ListView2 = nullptr;
 };

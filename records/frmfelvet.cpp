@@ -252,7 +252,7 @@ void frmFelvet::cmdRogzites_Click() {
                                  QStringLiteral("Feladó módosítása")))
       return bezar();
     if (!modositoMentes()) return;
-    if (ablak_.fizetoModositva) ablak_.fizetoModositva();
+    if (ablak_.fizetoModositva) ablak_.fizetoModositva(allapot_.Nevek, allapot_.Kozl3sor);
   }
   if (ablak_.Beolvas) ablak_.Beolvas();
   if (!tobb) bezar();

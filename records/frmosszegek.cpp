@@ -90,7 +90,6 @@ int32_t frmOsszegek::aktualis(bool uzenettel) {
 }
 
 void frmOsszegek::Beolvas() {
-  ListView1->clear();
   FizetoPar par(platform_.folder);
   int32_t n = allapot_.AktualisRekord >= 1 && allapot_.AktualisRekord <= par.count() ? allapot_.AktualisRekord : 0;
   // No stored payer is current: the lists stay empty rather than showing a blank record.
@@ -100,13 +99,18 @@ void frmOsszegek::Beolvas() {
     platform_.messages->info(par.hiba(), QStringLiteral("Hiba"), MsgIcon::Critical);
     n = 0;
   }
-  if (n > 0) allapot_.Nevek = r;
-  lbNev->setText(n > 0 ? asStored(r.Nev) : QString());
-  lbCim->setText(n > 0 ? asStored(r.Irsz) + QLatin1Char(' ') + trimmed(r.Helyseg) + QStringLiteral(", ") + asStored(r.Cim)
-                       : QString());
+  mutat(n > 0 ? &r : nullptr);
+}
+
+void frmOsszegek::mutat(const NevekRekord* r) {
+  ListView1->clear();
+  if (r) allapot_.Nevek = *r;
+  lbNev->setText(r ? asStored(r->Nev) : QString());
+  lbCim->setText(r ? asStored(r->Irsz) + QLatin1Char(' ') + trimmed(r->Helyseg) + QStringLiteral(", ") + asStored(r->Cim)
+                   : QString());
   QStringList lista;
-  for (int i = 0; i < 12; ++i) {
-    const int32_t o = r.Osszegek[size_t(i)];
+  for (int i = 0; r && i < 12; ++i) {
+    const int32_t o = r->Osszegek[size_t(i)];
     if (!isOsszeg(o)) continue;
     lista << QString::number(o);
     ListView1->addTopLevelItem(new QTreeWidgetItem(
@@ -130,9 +134,9 @@ void frmOsszegek::Text1_Change() {
     cmdRogzit->setEnabled(true);
 }
 
-bool frmOsszegek::modosit(const std::function<bool(NevekRekord&)>& change) {
+std::optional<NevekRekord> frmOsszegek::modosit(const std::function<bool(NevekRekord&)>& change) {
   const int32_t n = aktualis(true);
-  if (n == 0 || !fizetoIrhato(platform_, allapot_)) return false;
+  if (n == 0 || !fizetoIrhato(platform_, allapot_)) return std::nullopt;
   // The stored record, read by the pair's reader: one that cannot be read is not written back.
   NevekRekord r;
   {
@@ -140,18 +144,20 @@ bool frmOsszegek::modosit(const std::function<bool(NevekRekord&)>& change) {
     if (!par.nevek(n, r)) {
       platform_.messages->info(QStringLiteral("Az összeg nem menthető.\r\n") + par.hiba(), QStringLiteral("Hiba"),
                                MsgIcon::Critical);
-      return false;
+      return std::nullopt;
     }
   }
-  if (!change(r)) return false;
+  if (!change(r)) return std::nullopt;
   RecordFile f(platform_.folder, kNevekFile, NevekRekord::Length);
   // The record is written and flushed, or put back as it was: the message says which.
   const MentesEredmeny e = f.writeDurable(n, encodeRecord(r));
   if (e.ujLemezen()) allapot_.Nevek = r;
   if (!e)
-    platform_.messages->info(mentesUzenet(e, QStringLiteral("Az összeg nem menthető."), QStringLiteral("az összegek")),
-                             QStringLiteral("Hiba"), MsgIcon::Critical);
-  return e.ujLemezen();
+    platform_.messages->info(
+        mentesUzenet(e, QStringLiteral("Az összeg nem menthető a(z) %1 fájlba.").arg(e.fajl), QStringLiteral("az összegek")),
+        QStringLiteral("Hiba"), MsgIcon::Critical);
+  if (!e.ujLemezen()) return std::nullopt;
+  return r;
 }
 
 void frmOsszegek::cmdRogzit_Click() {
@@ -163,7 +169,7 @@ void frmOsszegek::cmdRogzit_Click() {
     Text1->setFocus();
     return;
   }
-  const bool mentve = modosit([&](NevekRekord& r) {
+  const std::optional<NevekRekord> irott = modosit([&](NevekRekord& r) {
     for (int32_t& hely : r.Osszegek)
       if (hely == 0) {
         hely = *o;
@@ -175,7 +181,7 @@ void frmOsszegek::cmdRogzit_Click() {
     return false;
   });
   // A save that failed changed nothing to show again (and has said why).
-  if (mentve) Beolvas();
+  if (irott) mutat(&*irott);
 }
 
 void frmOsszegek::cmdModosit_Click() {
@@ -200,24 +206,24 @@ void frmOsszegek::cmdModosit_Click() {
     uj = *o;
   }
   const int16_t hely = hely_;
-  const bool mentve = modosit([&](NevekRekord& r) {
+  const std::optional<NevekRekord> irott = modosit([&](NevekRekord& r) {
     r.Osszegek[size_t(hely - 1)] = uj;
     return true;
   });
   cmdModosit->setEnabled(false);
   cmdTorol->setEnabled(false);
-  if (mentve) Beolvas();
+  if (irott) mutat(&*irott);
 }
 
 void frmOsszegek::cmdTorol_Click() {
   if (aktualis(true) == 0) return;
   if (hely_ < 1 || hely_ > 12) return;
   const int16_t hely = hely_;
-  const bool mentve = modosit([&](NevekRekord& r) {
+  const std::optional<NevekRekord> irott = modosit([&](NevekRekord& r) {
     r.Osszegek[size_t(hely - 1)] = 0;
     return true;
   });
   cmdModosit->setEnabled(false);
   cmdTorol->setEnabled(false);
-  if (mentve) Beolvas();
+  if (irott) mutat(&*irott);
 }

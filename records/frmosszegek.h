@@ -49,8 +49,13 @@ class frmOsszegek : public QDialog {
  private:
   // The current payer's record number, or 0 after a message when no stored payer is current.
   int32_t aktualis(bool uzenettel);
-  // Reads the current payer, lets `change` set one slot, writes the record back.
-  bool modosit(const std::function<bool(NevekRekord&)>& change);
+  // Reads the current payer, lets `change` set one slot, writes the record back. The record
+  // the file holds afterwards when the write reached it; nothing when it did not (said why).
+  std::optional<NevekRekord> modosit(const std::function<bool(NevekRekord&)>& change);
+  // Lists payer `r`'s amounts here and in the main window (none: empty lists). After a change
+  // that reached the file, the record written is what the file holds: it is shown without
+  // reading it back, so a read failing then is never taken for a failed save.
+  void mutat(const NevekRekord* r);
 
   const Platform& platform_;
   FizetoAllapot allapot_;

@@ -9,6 +9,10 @@ CimSorok cimSorok(const NevekRekord& n) {
   return {asStored(n.Irsz) + QLatin1Char(' ') + trimmed(n.Helyseg), trimmed(n.Cim)};
 }
 
+bool FormPage::serult(const QString& folder, const QString& file) {
+  return !nemFajlFajta(dataPath(folder, file)).isEmpty();
+}
+
 bool showFormPicture(MmKep& kep, const QString& folder, Tajolas tajolas, const QString& allo, const QString& fekvo) {
   return kep.showFile(dataPath(folder, tajolas == Tajolas::Fekvo ? fekvo : allo));
 }

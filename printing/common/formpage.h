@@ -83,6 +83,12 @@ class FormPage {
   // reach the disk, saying what it holds.
   virtual void save(SetRekord&) const {}
   virtual QStringList saveFiles() { return {}; }
+  // The page's own files that load() and loaded() could not read, each with why; start-up says
+  // them once, and the exit writes nothing into them.
+  virtual QStringList olvasatlan() const { return {}; }
+  // Something else than a regular file stands at the name of `file` in `folder`: start-up says
+  // such damaged files in a message of their own.
+  static bool serult(const QString& folder, const QString& file);
 
   // The page became the current one.
   virtual void enter() {}

@@ -249,7 +249,9 @@ void BoritekLap::chkKepPrint_Click() {
 }
 
 void BoritekLap::belep() {
-  loadSettings(platform_.folder, kBoritekFile, boritek_);
+  // On screen only: a file that cannot be read leaves the copy read last; the print reads it
+  // afresh and says why it cannot.
+  (void)loadSettings(platform_.folder, kBoritekFile, boritek_);
   txtBoritekFeladoNev->setText(trimmed(boritek_.BoritekFeladoNev));
   txtBoritekFeladoCim1->setText(trimmed(boritek_.BoritekFeladoCim1));
   txtBoritekFeladoCim2->setText(trimmed(boritek_.BoritekFeladoCim2));
@@ -269,7 +271,7 @@ void BoritekLap::meret(int index) {
   lbBoritekMagas->setText(QString::fromUtf8(m.magas));
   if (index == 0 && enableFekvo) enableFekvo();
 
-  loadSettings(platform_.folder, kBoritekFile, boritek_);
+  (void)loadSettings(platform_.folder, kBoritekFile, boritek_);  // unread: the copy read last
   const auto g = boritek_.group(index);
   hely_.BoritekFeladoX = *g[0];
   hely_.BoritekFeladoY = *g[1];

@@ -198,6 +198,7 @@ class BoritekLap : public QWidget, public FormPage {
   void save(SetRekord& set) const override;
   // The bold switches into boritek.dat.
   QStringList saveFiles() override;
+  QStringList olvasatlan() const override { return olvasatlan_; }
   void enter() override { belep(); }
   void fill(const FizetoKitoltes& f) override;
   // The picture's position from its captions, for every print.
@@ -213,6 +214,8 @@ class BoritekLap : public QWidget, public FormPage {
   void kepHely();  // Image3 onto the preview at kep_
   const Platform& platform_;
   BoritekRekord& boritek_;
+  QStringList olvasatlan_;     // start-up could not read boritek.dat or Kepment.dat: why
+  bool boritekOlvasatlan_ = false;
   BoritekHely& hely_;
   BoritekKep valtozok_;
   QString sajatKivalasztott_;

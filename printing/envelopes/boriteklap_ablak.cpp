@@ -27,8 +27,12 @@ int16_t kepPoz(const QString& felirat, int16_t regi) {
 
 void BoritekLap::load(const SetRekord& set) {
   chkKepPrint->setValue(set.KepPrint == 1 ? 1 : 0);
-  // C6 and its block positions until the size option says otherwise.
-  loadSettings(platform_.folder, kBoritekFile, boritek_);
+  // C6 and its block positions until the size option says otherwise. A boritek.dat that
+  // cannot be read leaves the copy in memory; its bold switches are not saved over it at exit.
+  QString hiba;
+  boritekOlvasatlan_ = !loadSettings(platform_.folder, kBoritekFile, boritek_, &hiba) && !serult(platform_.folder, kBoritekFile);
+  if (boritekOlvasatlan_)
+    olvasatlan_ << hiba + QStringLiteral("\r\nA boríték sorainak félkövér beállításai kilépéskor nem mentődnek.");
   hely_.BoritekMeret = 1;
   hely_.BoritekFeladoX = boritek_.C6Felado_x;
   hely_.BoritekFeladoY = boritek_.C6Felado_y;
@@ -50,7 +54,9 @@ void BoritekLap::load(const SetRekord& set) {
 
 void BoritekLap::loaded() {
   KepmentRekord& k = *valtozok_.Kepment;
-  loadSettings(platform_.folder, kKepmentFile, k);
+  // One that cannot be read leaves the picture unplaced (as a new installation has it).
+  if (QString hiba; !loadSettings(platform_.folder, kKepmentFile, k, &hiba) && !serult(platform_.folder, kKepmentFile))
+    olvasatlan_ << hiba;
   *valtozok_.KivalasztottKep = trimmed(k.KepUtvonal);
   // The sizes in the captions' unit (twips / 543), as the size handler computes them, so an
   // envelope printed before the picture is touched has the size shown.
@@ -84,6 +90,7 @@ void BoritekLap::save(SetRekord& set) const {
 }
 
 QStringList BoritekLap::saveFiles() {
+  if (boritekOlvasatlan_) return {};  // said at start-up
   const std::array<int, 4> fkf{chkFKFNev->value(), chkFKFCim1->value(), chkFKFCim2->value(), chkFKFIrsz->value()};
   const std::array<int, 5> fkc{chkFKCNev->value(), chkFKCCim1->value(), chkFKCCim2->value(), chkFKCIrsz->value(),
                                chkFKCNev2->value()};

@@ -72,7 +72,7 @@ PrintResult printBoritekList(const std::vector<CsoportSor>& sorok, const Boritek
   auto setup = [&](PrintJob& j) {
     kezd(j, pf, set);
     if (allo) {
-      loadSettings(pf.folder, kBoritekFile, b);
+      beolvasva(pf.folder, kBoritekFile, b);
     } else {
       j.scaleMillimetres();
       j.orientation(kPortrait);
@@ -102,7 +102,7 @@ BoritekMeretezes boritekMeret(PrintJob& j, const QString& folder, int meret, boo
     j.paperSize(kPaperC5);
     return m;
   }
-  loadSettings(folder, kBoritekFile, b);
+  beolvasva(folder, kBoritekFile, b);
   const auto g = b.group(meret - 1);
   hely.BoritekMeret = int16_t(meret);
   hely.BoritekFeladoX = *g[0];

@@ -154,8 +154,9 @@ void CimkeLap::showSetup() {
 
 void CimkeLap::belep() {
   racsKiosztas();
-  loadSettings(platform_.folder, kCimkeSetupFile, cimkeSetup_);
-  if (cimkeSetup_.Oszlop == 0) nyomRogzites();
+  // A sheet never set up is stored with the boxes' defaults; one that cannot be read is not
+  // written over (the copy read last stays in use).
+  if (loadSettings(platform_.folder, kCimkeSetupFile, cimkeSetup_) && cimkeSetup_.Oszlop == 0) nyomRogzites();
   ivFrissit();
 }
 

@@ -134,6 +134,7 @@ class CimkeLap : public QWidget, public FormPage {
   // The main window's calls (cimkelap_ablak.cpp).
   // The position choices and the sheet set-up from CimkeSetup.dat.
   void load(const SetRekord& set) override;
+  QStringList olvasatlan() const override { return olvasasHiba_.isEmpty() ? QStringList() : QStringList{olvasasHiba_}; }
   void enter() override { belep(); }
   // The preview lines, each in the font and size chosen for it.
   void fill(const FizetoKitoltes& f) override;
@@ -151,6 +152,7 @@ class CimkeLap : public QWidget, public FormPage {
   void kioszt(int oszlop, int sor);
   const Platform& platform_;
   CimkeSetupRekord& cimkeSetup_;
+  QString olvasasHiba_;  // start-up could not read CimkeSetup.dat: why
   CimkeHelyek& cimkeHely_;
   NevekRekord& nevek_;
   const int32_t& aktualis_;

@@ -13,7 +13,9 @@
 
 void CimkeLap::load(const SetRekord&) {
   fillChoices();
-  loadSettings(platform_.folder, kCimkeSetupFile, cimkeSetup_);
+  olvasasHiba_.clear();
+  if (loadSettings(platform_.folder, kCimkeSetupFile, cimkeSetup_, &olvasasHiba_) || serult(platform_.folder, kCimkeSetupFile))
+    olvasasHiba_.clear();
   showSetup();
   ivFrissit();
 }

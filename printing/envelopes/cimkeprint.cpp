@@ -4,6 +4,7 @@
 #include <functional>
 #include <limits>
 #include <memory>
+#include <optional>
 
 #include "common/betutip.h"
 #include "common/messages.h"
@@ -41,10 +42,16 @@ Betuk sorBetuk(const std::array<QString, 5>& nev, const std::array<double, 5>& m
   return b;
 }
 
-// The saved sheet, read afresh; nothing when its grid cannot be printed (a damaged file), after
-// telling the user.
+// A file the labels need that cannot be read: said as every print says it; nothing prints.
+bool olvasasiHiba(Platform& pf, const QString& hiba) {
+  if (pf.messages) olvasasiHibaUzenet(*pf.messages, hiba);
+  return false;
+}
+
+// The saved sheet, read afresh; nothing when it cannot be read or its grid cannot be printed (a
+// damaged file), after telling the user.
 bool lapBeolvas(Platform& pf, CimkeSetupRekord& setup) {
-  loadSettings(pf.folder, kCimkeSetupFile, setup);
+  if (QString hiba; !loadSettings(pf.folder, kCimkeSetupFile, setup, &hiba)) return olvasasiHiba(pf, hiba);
   if (setup.Oszlop >= 1 && setup.Sor >= 1 && setup.Oszlop * setup.Sor <= 40) return true;
   if (pf.messages)
     pf.messages->info(QStringLiteral("A cimkelap beállítása hibás (%1 oszlop, %2 sor). Állítsa be újra, és nyomja "
@@ -118,11 +125,15 @@ void cimke(PrintJob& j, double x, double y, const std::array<QString, 5>& sorok,
   }
 }
 
-Betuk mentettBetuk(const QString& folder) {
+// The five saved fonts; nothing, after telling the user, when their files cannot be read.
+std::optional<Betuk> mentettBetuk(Platform& pf) {
   BetutipRekord t;
   BetumeretRekord m;
-  loadSettings(folder, kBetutipFile, t);
-  loadSettings(folder, kBetumeretFile, m);
+  QString hiba;
+  if (!loadSettings(pf.folder, kBetutipFile, t, &hiba) || !loadSettings(pf.folder, kBetumeretFile, m, &hiba)) {
+    olvasasiHiba(pf, hiba);
+    return std::nullopt;
+  }
   std::array<QString, 5> nev;
   std::array<double, 5> meret{};
   for (size_t i = 0; i < 5; ++i) {
@@ -152,7 +163,9 @@ PrintResult PrintAlloCimke(const CimkeLapAdatok& lap, const CimkeHelyek& hely, c
   if (!lapBeolvas(pf, setup)) return {};
   if (tickedCount(lap, setup) == 0) return CimkeListabol(sorok, pf, setup);
 
-  const Betuk betuk = mentettBetuk(pf.folder);
+  const std::optional<Betuk> mentett = mentettBetuk(pf);
+  if (!mentett) return {};
+  const Betuk& betuk = *mentett;
   FizetoPar nevek(pf.folder);
   const int32_t fizetok = nevek.count();
   return egyLap(pf, setup, [&](PrintJob& j, PrintResult& out) {
@@ -174,7 +187,9 @@ PrintResult CimkeListabol(const std::vector<CsoportSor>& sorok, Platform& pf, Ci
   semmi.printed = true;
   if (listRows(sorok, false, FizetoPar(pf.folder).count()).empty()) return semmi;
 
-  const Betuk betuk = mentettBetuk(pf.folder);
+  const std::optional<Betuk> mentett = mentettBetuk(pf);
+  if (!mentett) return {};
+  const Betuk& betuk = *mentett;
   const int helyek = setup.Oszlop * setup.Sor;
   int db = 0;
   const PrintResult out = printList(

@@ -33,7 +33,7 @@ PrintResult PrintFeladojegyzek(const std::vector<CsoportSor>& sorok, Platform& p
     j.paperSize(kPaperA4);
     j.orientation(kLandscape);
     j.font(QStringLiteral("Times New Roman CE"), 8, false);
-    loadSettings(pf.folder, kFjSetFile, fjSet);
+    beolvasva(pf.folder, kFjSetFile, fjSet);
     return false;  // the selected rows
   };
   auto place = [&](PrintJob& j, ListRow& row) {

@@ -86,7 +86,8 @@ void frmFjSetup::open(Platform& platform, FjSetRekord& fjSet, QWidget* parent) {
 }
 
 void frmFjSetup::Form_Load() {
-  loadSettings(platform_.folder, kFjSetFile, fjSet_);
+  // A file that cannot be read is said; the boxes then show the copy read last, not the file.
+  if (!loadSettings(platform_.folder, kFjSetFile, fjSet_, &olvasasHiba_)) hiba(olvasasHiba_);
   txtBal->setText(QString::number(fjSet_.Bal));
   txtFelso->setText(QString::number(fjSet_.Felso));
   QString utvonal = trimmed(fjSet_.ExcelUtvonal);
@@ -107,6 +108,7 @@ void frmFjSetup::cmdTalloz_Click() {
 void frmFjSetup::cmdMent_Click() {
   if (!platform_.messages->ask(QStringLiteral("Biztos módosítod a beállításokat?\r\n\r\n"), QStringLiteral(" Módosítás ")))
     return;
+  if (!olvasasHiba_.isEmpty()) return hiba(olvasasHiba_);
   // Nothing is stored unless all three boxes fit their fields.
   const auto bal = egeszMm(txtBal->text());
   if (!bal) return hiba(QStringLiteral("A(z) „%1” mezőbe -32768 és 32767 közötti egész számot kell írni.").arg(kBalNev));

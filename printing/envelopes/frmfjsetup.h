@@ -34,4 +34,5 @@ class frmFjSetup : public QDialog {
   void hiba(const QString& szoveg);
   Platform& platform_;
   FjSetRekord& fjSet_;
+  QString olvasasHiba_;  // FjSet.dat could not be read on opening: nothing is saved over it
 };

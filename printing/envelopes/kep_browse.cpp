@@ -190,7 +190,7 @@ void kep_browse::showEvent(QShowEvent* e) {
 void kep_browse::Form_Activate() {
   // The folder of the last closing, while it still exists; else the program folder.
   BrowseRekord b;
-  loadSettings(platform_.folder, kBrowseFile, b);
+  (void)loadSettings(platform_.folder, kBrowseFile, b);  // unread: no folder, the program folder
   const QString mentett = trimmed(b.Mappa);
   const QString start = !mentett.isEmpty() && QFileInfo(mentett).isDir() ? mentett : platform_.folder;
   driveValaszt(start);

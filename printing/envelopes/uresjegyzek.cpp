@@ -54,7 +54,8 @@ Tablazatkezelo talaltTablazatkezelo(const Shell& shell) {
 }
 
 bool uresJegyzekInditas(Platform& platform, FjSetRekord& fjSet) {
-  loadSettings(platform.folder, kFjSetFile, fjSet);
+  // One that cannot be read leaves the program read last (none: one found on the PATH).
+  (void)loadSettings(platform.folder, kFjSetFile, fjSet);
   if (!platform.shell) return false;
   Tablazatkezelo t = tablazatkezelo(trimmed(fjSet.ExcelUtvonal));
   if (t.empty()) t = talaltTablazatkezelo(*platform.shell);

@@ -190,7 +190,9 @@ void RcsekkLap::cmdOldalCsere_Click() {
 }
 
 void RcsekkLap::opAllando_Click(int) {
-  loadSettings(platform_.folder, kSetRcsekkFile, rcsekk_);
+  // On screen only: a file that cannot be read leaves the copy read last; the print reads it
+  // afresh and says why it cannot.
+  (void)loadSettings(platform_.folder, kSetRcsekkFile, rcsekk_);
   const QString nev = trimmed(rcsekk_.RcsekkNev);
   const QString helyseg = trimmed(rcsekk_.RcsekkHelyseg);
   const QString cim = trimmed(rcsekk_.RcsekkCim);
@@ -244,7 +246,7 @@ void RcsekkLap::RtxOsszeg_Change() {
     lbOsszeg2->setText(osszeg);
     return;
   }
-  loadSettings(platform_.folder, kSetRcsekkFile, rcsekk_);
+  (void)loadSettings(platform_.folder, kSetRcsekkFile, rcsekk_);  // unread: the copy read last
   RlbOsszeg->setText(osszeg);
   lbOsszeg2->setText(osszeg);
 
@@ -287,7 +289,9 @@ RcsekkAdatok RcsekkLap::adatok() const {
 }
 
 void RcsekkLap::belep() {
-  loadSettings(platform_.folder, kSetRcsekkFile, rcsekk_);
+  // On screen only: a file that cannot be read leaves the copy read last; the print reads it
+  // afresh and says why it cannot.
+  (void)loadSettings(platform_.folder, kSetRcsekkFile, rcsekk_);
   const QString nev = trimmed(rcsekk_.RcsekkNev);
   const QString cim = trimmed(rcsekk_.RcsekkCim);
   const QString helyseg = trimmed(rcsekk_.RcsekkHelyseg);

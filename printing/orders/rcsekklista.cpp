@@ -60,7 +60,7 @@ PrintResult printRcsekkList(const std::vector<CsoportSor>& sorok, const RcsekkLi
     j.pageWidthTwips(kA4WidthTwips);
     j.start(pf.folder, set, PrinterChoice::KeepCurrent);
     flags = set.Nyomtatando;
-    loadSettings(pf.folder, kSetRcsekkFile, r);
+    beolvasva(pf.folder, kSetRcsekkFile, r);
     // Nothing picked in the dialog is read back; a cancel ends the job before any form.
     if (pf.printDialog) j.step([&] { showPrintDialog(*pf.printDialog, j.printer()); });
     // Each feed sets its whole sheet: the lying one is A4 standing, whatever the previous

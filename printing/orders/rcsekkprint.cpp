@@ -50,7 +50,7 @@ PrintResult printOrder(const RcsekkAdatok& a, Platform& pf, SetRekord& set, SetR
 
     j.start(pf.folder, set, PrinterChoice::KeepCurrent);
     const std::array<int16_t, 8> flags = set.Nyomtatando;
-    loadSettings(pf.folder, kSetRcsekkFile, r);
+    beolvasva(pf.folder, kSetRcsekkFile, r);
 
     // Each feed sets its own sheet: nothing of the previous document's page carries over.
     j.scaleMillimetres();

@@ -121,8 +121,10 @@ void UlapLap::txUosszeg_Change() {
   *azazEzresek_ = w.ezresek;
   *azazEgyesek_ = w.egyesek;
 
-  loadSet(platform_.folder, *set_);
-  loadSettings(platform_.folder, kSetRcsekkFile, rcsekk_);
+  // On screen only: a file that cannot be read leaves the copy read last; the print reads it
+  // afresh and says why it cannot.
+  (void)loadSet(platform_.folder, *set_);
+  (void)loadSettings(platform_.folder, kSetRcsekkFile, rcsekk_);
   // Measured in the font the form prints the words in, at the list print's width, so the
   // one-or-two-line choice on screen is the one on paper.
   const SzavakIllesztve f =
@@ -134,7 +136,9 @@ void UlapLap::txUosszeg_Change() {
 }
 
 void UlapLap::belep() {
-  loadSettings(platform_.folder, kSetRcsekkFile, rcsekk_);
+  // On screen only: a file that cannot be read leaves the copy read last; the print reads it
+  // afresh and says why it cannot.
+  (void)loadSettings(platform_.folder, kSetRcsekkFile, rcsekk_);
   allandoKedvezmenyezett();
   szavakBetuje();
 }

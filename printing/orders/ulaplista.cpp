@@ -20,10 +20,10 @@ constexpr UlapEltolas kListaFekvo{26, -3, 24, -1, 7, 26, -4, 26, -4, 25, -3, 26,
 PrintResult printUlapList(const std::vector<CsoportSor>& sorok, const UlapLapAllapot& lap, Platform& pf,
                           SetRekord& set, SetRcsekkRekord& rc, SetUlapRekord& u, bool allo) {
   auto setup = [&](PrintJob& j) {
-    loadSet(pf.folder, set);
+    beolvasva(pf.folder, kSetFile, set);
     j.choosePrinter(set, PrinterChoice::KeepCurrent);
-    loadSettings(pf.folder, kSetRcsekkFile, rc);
-    loadSettings(pf.folder, kSetUlapFile, u);
+    beolvasva(pf.folder, kSetRcsekkFile, rc);
+    beolvasva(pf.folder, kSetUlapFile, u);
 
     ulapOldal(j, allo);
     return false;

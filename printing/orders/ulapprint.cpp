@@ -23,8 +23,8 @@ PrintResult printForm(const UlapAdatok& a, Platform& pf, SetRekord& set, SetRcse
 
   const bool ran = job->run([&](PrintJob& j) {
     j.start(pf.folder, set, PrinterChoice::KeepCurrent);
-    loadSettings(pf.folder, kSetRcsekkFile, rc);
-    loadSettings(pf.folder, kSetUlapFile, u);
+    beolvasva(pf.folder, kSetRcsekkFile, rc);
+    beolvasva(pf.folder, kSetUlapFile, u);
 
     ulapOldal(j, allo);
 

@@ -111,7 +111,9 @@ void FeladoLap::chkErtek_Click() {
 
 LapValtas FeladoLap::belep() {
   SetFvevenyRekord& r = layouts_.Fveveny;
-  loadSettings(platform_.folder, kSetFvevenyFile, r);
+  // On screen only: a file that cannot be read leaves the copy read last; the print reads it
+  // afresh and says why it cannot.
+  (void)loadSettings(platform_.folder, kSetFvevenyFile, r);
   lbSajatNev->setText(asStored(r.FeladovevenyFeladoNev));
   lbSajatCim1->setText(asStored(r.FeladovevenyFeladoCim1));
   lbSajatCim2->setText(asStored(r.FeladovevenyFeladoCim2));

@@ -113,7 +113,7 @@ PrintResult PrintAlloFelado(const FeladoAdatok& a, Platform& pf, SetRekord& set,
   if (job) job->onFontFallback = betuCsere;
   return PrintResult::done(job && job->run([&](PrintJob& j) {
     j.start(pf.folder, set, PrinterChoice::KeepCurrent);
-    loadSettings(pf.folder, kSetFvevenyFile, f);
+    beolvasva(pf.folder, kSetFvevenyFile, f);
 
     lap::alloLap(j, betu(j, f), double(f.FeladovevenyBetuMeret), kPaperDL);
     placeFelado(j, nyomtatott(a), f, kAllo);
@@ -125,7 +125,7 @@ PrintResult PrintFekvoFelado(const FeladoAdatok& a, Platform& pf, SetRekord& set
   const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::SilentCancel);
   return PrintResult::done(job && job->run([&](PrintJob& j) {
     j.start(pf.folder, set, PrinterChoice::FollowDefault);
-    loadSettings(pf.folder, kSetFvevenyFile, f);
+    beolvasva(pf.folder, kSetFvevenyFile, f);
     // The form itself is the page, fed lying: 165 mm across, 120 mm down, or larger.
     fekvoFeladoLap(j, nyomtatott(a), f);
     placeFelado(j, nyomtatott(a), f, kFekvo);
@@ -142,7 +142,7 @@ static PrintResult feladoLista(const std::vector<CsoportSor>& sorok, const Felad
   auto setup = [&](PrintJob& j) {
     j.onFontFallback = betuCsere;
     j.start(pf.folder, set, allo ? PrinterChoice::KeepCurrent : PrinterChoice::FollowDefault);
-    loadSettings(pf.folder, kSetFvevenyFile, f);
+    beolvasva(pf.folder, kSetFvevenyFile, f);
     return false;
   };
   auto place = [&](PrintJob& j, ListRow& row) {

@@ -94,7 +94,9 @@ void IratLap::feladoMasolas() {
 
 LapValtas IratLap::belep() {
   SetTertiRekord& r = layouts_.Terti;
-  loadSettings(platform_.folder, kSetTertiFile, r);
+  // On screen only: a file that cannot be read leaves the copy read last; the print reads it
+  // afresh and says why it cannot.
+  (void)loadSettings(platform_.folder, kSetTertiFile, r);
   lbIratFeladoNev->setText(asStored(r.TertiVisszakuldNev));
   lbIratFeladoCim1->setText(trimmed(r.TertiVisszakuldIrsz) + u' ' + asStored(r.TertiVisszakuldCim1));
   lbIratFeladoCim2->setText(asStored(r.TertiVisszakuldCim2));

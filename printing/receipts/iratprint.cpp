@@ -49,11 +49,11 @@ Betuk betuk(PrintJob& j, const SetIrat2Rekord& r) {
           double(r.IratTertiBetuMeret)};
 }
 
-// Settings, printer and layout, each read as a step that may be skipped.
+// Settings, printer and layout; a file that cannot be read ends the print.
 void kezd(PrintJob& j, Platform& pf, SetRekord& set, SetIrat2Rekord& r) {
-  j.step([&] { loadSet(pf.folder, set); });
+  beolvasva(pf.folder, kSetFile, set);
   j.choosePrinter(set, PrinterChoice::KeepCurrent);
-  j.step([&] { loadSettings(pf.folder, kSetIrat2File, r); });
+  beolvasva(pf.folder, kSetIrat2File, r);
 }
 
 // Lines at one left edge; an empty line is printed empty and still takes its place.
@@ -164,7 +164,7 @@ PrintResult lista(const std::vector<CsoportSor>& sorok, const IratAdatok& a, Pla
   Betuk b;
   auto setup = [&](PrintJob& j) {
     kezd(j, pf, set, r);
-    j.step([&] { loadSettings(pf.folder, kSetTertiFile, terti); });
+    beolvasva(pf.folder, kSetTertiFile, terti);
     b = betuk(j, r);
     return false;
   };

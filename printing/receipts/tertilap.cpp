@@ -151,7 +151,9 @@ LapValtas TertiLap::belep() {
 
 void TertiLap::visszaCim() {
   SetTertiRekord& r = layouts_.Terti;
-  loadSettings(platform_.folder, kSetTertiFile, r);
+  // On screen only: a file that cannot be read leaves the copy read last; the print reads it
+  // afresh and says why it cannot.
+  (void)loadSettings(platform_.folder, kSetTertiFile, r);
   lbSajatNev2->setText(asStored(r.TertiVisszakuldNev));
   if (belfoldi()) {
     // The postcode in its own label (hidden on this card), the lines as stored.

@@ -154,7 +154,7 @@ PrintResult PrintAlloTerti(const TertiAdatok& a, Platform& pf, SetRekord& set, S
   const std::unique_ptr<PrintJob> job = printJob(pf, ErrorClass::Ignore);
   return PrintResult::done(job && job->run([&](PrintJob& j) {
     j.start(pf.folder, set, PrinterChoice::FollowDefault);
-    loadSettings(pf.folder, kSetTertiFile, t);
+    beolvasva(pf.folder, kSetTertiFile, t);
 
     lap::alloLap(j, betu(j, t), double(t.TertiBetuMeret), kPaperA4);
     kartya(j, a, lapKartya(a), t, kAllo, kAllo);
@@ -168,7 +168,7 @@ PrintResult PrintFekvoTerti(const TertiAdatok& a, Platform& pf, SetRekord& set, 
   if (!job) return r;
   r.printed = job->run([&](PrintJob& j) {
     j.start(pf.folder, set, PrinterChoice::KeepCurrent);
-    loadSettings(pf.folder, kSetTertiFile, t);
+    beolvasva(pf.folder, kSetTertiFile, t);
     fekvoKartyaLap(j, a, lapKartya(a), t);
     kartya(j, a, lapKartya(a), t, kFekvo, kFekvo);
     j.endDoc();
@@ -181,7 +181,7 @@ PrintResult PrintCsAlloTerti(const std::vector<CsoportSor>& sorok, const TertiAd
                              SetTertiRekord& t) {
   auto setup = [&](PrintJob& j) {
     j.start(pf.folder, set, PrinterChoice::KeepCurrent);
-    loadSettings(pf.folder, kSetTertiFile, t);
+    beolvasva(pf.folder, kSetTertiFile, t);
     return false;
   };
   auto place = [&](PrintJob& j, ListRow& row) {
@@ -198,7 +198,7 @@ PrintResult PrintCsFekvoTerti(const TertiAdatok& a, const QStringList& rekordok,
   if (!job) return r;
   r.printed = job->run([&](PrintJob& j) {
     j.start(pf.folder, set, PrinterChoice::FollowDefault);
-    loadSettings(pf.folder, kSetTertiFile, t);
+    beolvasva(pf.folder, kSetTertiFile, t);
 
     FizetoPar par(pf.folder);
     const int32_t db = par.count();

@@ -168,8 +168,8 @@ void CsekkLap::txOsszeg_Change() {
   if (nyers.sor1.isEmpty()) return;  // no amount: nothing to fit
 
   // The slip's text font, from the settings as they are on disk now (a missing Set.dat: no
-  // font, size 0).
-  loadSet(platform_.folder, set_);
+  // font, size 0; one that cannot be read: the copy read last).
+  (void)loadSet(platform_.folder, set_);
   // Measured in the font the slip prints them in (a stored font not installed: the factory
   // one). No printer or a font the printer refuses: the two lines stay as they are.
   const SzovegSorok sorok = fitSlipWords(

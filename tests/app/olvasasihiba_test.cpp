@@ -4,6 +4,10 @@
 #include <QRegularExpression>
 
 #include "ablakfixture.h"
+#include "layouts/elsoinditas.h"
+#include "layouts/layoutrecords.h"
+#include "printing/envelopes/cimkerekordok.h"
+#include "printing/slips/csekklap.h"
 #include "records/fizetolista.h"
 #include "records/frmfelvet.h"
 #include "records/parok.h"
@@ -114,4 +118,74 @@ TEST_F(Olvashatatlan, AListPrintThatCannotReadARowPrintsNothingAndSaysWhy) {
   EXPECT_EQ(uzenetek.shown[0].text, kNemOlvashato + QStringLiteral("\r\nA dokumentum nem lett kinyomtatva."));
   EXPECT_TRUE(nyomtato.documents().empty());
   EXPECT_EQ(w->lista->sorokSzama(), 20);
+}
+
+// A print whose layout (or settings) cannot be read prints nothing and names the file once;
+// before, it printed every text at its bare offset.
+TEST_F(Olvashatatlan, APrintWhoseLayoutCannotBeReadPrintsNothingAndNamesTheFile) {
+  nyomtathatoSet();
+  const struct {
+    int lap;
+    QString fajl;
+  } esetek[] = {{kLapUlap, kSetUlapFile},   {kLapUlap, kSetRcsekkFile}, {kLapRcsekk, kSetRcsekkFile},
+                {kLapTerti, kSetTertiFile}, {kLapFelado, kSetFvevenyFile}, {kLapIrat, kSetIrat2File},
+                {kLapBoritek, kBoritekFile}, {kLapCimke, kCimkeSetupFile}, {kLapUlap, kSetFile}};
+  auto w = indit();
+  w->ListView1_ItemClick(0);
+  for (const auto& e : esetek) {
+    SCOPED_TRACE(e.fajl.toStdString() + " " + std::to_string(e.lap));
+    w->SSTab1->setCurrentIndex(e.lap);
+    uzenetek.shown.clear();
+    nyomtato.clearLog();
+    const RosszBlokk blokk(e.fajl, 0);
+    w->cmdPrint_Click();
+    ASSERT_EQ(uzenetek.shown.size(), 1u);
+    EXPECT_EQ(uzenetek.shown[0].text, QStringLiteral("A(z) %1 fájl nem olvasható: Bemeneti/kimeneti hiba.\r\nA "
+                                                     "dokumentum nem lett kinyomtatva.")
+                                          .arg(e.fajl));
+    EXPECT_TRUE(nyomtato.documents().empty());
+  }
+}
+
+// Start-up that cannot read Set.dat says so once, runs on the factory values, and the exit
+// writes nothing into the file, also when it reads again by then.
+TEST_F(Olvashatatlan, AStartThatCannotReadSetDatSaysSoOnceAndTheExitWritesNothing) {
+  const QByteArray set = setFajl();
+  std::unique_ptr<frmLavindor> w;
+  {
+    const RosszBlokk blokk(kSetFile, 0);
+    w = indit();
+  }
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_EQ(uzenetek.shown[0].text, QStringLiteral("A(z) Set.dat fájl nem olvasható: Bemeneti/kimeneti hiba.\r\nA "
+                                                   "program a gyári beállításokkal indul, és kilépéskor nem ír a "
+                                                   "fájlba."));
+  EXPECT_EQ(allapot.Set.BetuTipus2, gyariSet().BetuTipus2);
+  w->close();
+  EXPECT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_TRUE(folder.bytes(kSetFile) == set);
+}
+
+// A modify whose reading back fails: the pages and the print show the payer as saved, never as
+// it was before the save.
+TEST_F(Olvashatatlan, AModifyWhoseReadingBackFailsShowsAndPrintsTheSavedPayer) {
+  nyomtathatoSet();
+  auto w = indit();
+  w->ListView1_ItemClick(0);
+  const int32_t n = allapot.AktualisRekord;
+  w->cmdModosit_Click();
+  w->felvet()->txBefizetoNeve->setText(QStringLiteral("Kovács Pál"));
+  {
+    const RekordOlvasasIrasUtan hiba(kNevekFile, NevekRekord::Length);
+    w->felvet()->cmdRogzites_Click();
+  }
+  ASSERT_EQ(uzenetek.shown.size(), 1u);  // the question only
+  EXPECT_EQ(trimmed(rekord<NevekRekord>(folder.bytes(kNevekFile), n).Nev), QStringLiteral("Kovács Pál"));
+  EXPECT_EQ(w->csekkLap->txNev->text(), QStringLiteral("Kovács Pál"));
+  w->cmdPrint_Click();
+  ASSERT_EQ(nyomtato.documents().size(), 1u);
+  QStringList nyomott;
+  for (const PrintedText& t : nyomtato.documents()[0].texts()) nyomott << t.text.trimmed();
+  EXPECT_TRUE(nyomott.contains(QStringLiteral("Kovács Pál"))) << nyomott.join('|').toStdString();
+  EXPECT_FALSE(nyomott.contains(QStringLiteral("Ügyfél %1").arg(n)));
 }

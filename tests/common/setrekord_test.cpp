@@ -44,7 +44,7 @@ TEST(SetRekord, NewFileReadsAsZeros) {
   TempFolder dir;
   SetRekord s;
   s.AktivLap = 5;
-  loadSet(dir.path(), s);
+  EXPECT_TRUE(loadSet(dir.path(), s));
   EXPECT_EQ(s.AktivLap, 0);
   EXPECT_EQ(s.NyomtatoIndex, 0);
   EXPECT_TRUE(trimmed(s.BetuTipus2).isEmpty());

@@ -183,7 +183,7 @@ TEST_F(Menu, SettingsDialog) {
   }
   // Saved: on, appending, no printing; the timer on after the save, and on again at unload.
   SetRekord s;
-  loadSet(prog.path(), s);
+  EXPECT_TRUE(loadSet(prog.path(), s));
   EXPECT_EQ(s.AutBeolvas, 1);
   EXPECT_EQ(s.AutBeolvasFelulir, 0);
   EXPECT_EQ(s.AutoPrint, 0);

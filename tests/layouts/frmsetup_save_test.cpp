@@ -313,3 +313,29 @@ TEST_F(SetupTest, AFailedWriteSaysWhatTheFilesHold) {
             "A hiba oka: Bemeneti/kimeneti hiba.");
   EXPECT_EQ(hex(bytes(kSetFile)), hex(set0));
 }
+
+// A layout the dialog could not read when it opened is said once, and no save writes into it
+// (its tab shows the copy in memory, not the file), even once the file reads again.
+TEST_F(SetupTest, AFileThatCouldNotBeReadOnOpeningIsNeverSavedInto) {
+  putAll();
+  const QByteArray ulap0 = bytes(kSetUlapFile), rcsekk0 = bytes(kSetRcsekkFile);
+  std::unique_ptr<frmSetup> d;
+  {
+    const RosszBlokk blokk(kSetUlapFile, 0);
+    d = open();
+  }
+  const QString ok = QStringLiteral("A(z) SetUlap.dat fájl nem olvasható: Bemeneti/kimeneti hiba.");
+  ASSERT_EQ(msgs.shown.size(), 1u);
+  EXPECT_TRUE(msgs.shown[0].text.startsWith(ok + "\r\n")) << msgs.shown[0].text.toStdString();
+  d->cmdULapMentes_Click();
+  d->cmdUlapAlapertelmezettre_Click();
+  ASSERT_EQ(msgs.shown.size(), 5u);  // each: the question, then why nothing was saved
+  EXPECT_EQ(msgs.shown[2].text, ok + "\r\nA beállítások nem kerültek mentésre.");
+  EXPECT_EQ(msgs.shown[4].text, msgs.shown[2].text);
+  EXPECT_EQ(hex(bytes(kSetUlapFile)), hex(ulap0));
+  EXPECT_EQ(hex(bytes(kSetRcsekkFile)), hex(rcsekk0));
+  // The other tabs save as before.
+  d->txtTertiCimzett_x->setText("33");
+  d->cmdTertiMentes_Click();
+  EXPECT_EQ(msgs.shown.size(), 6u);
+}

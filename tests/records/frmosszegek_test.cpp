@@ -94,7 +94,8 @@ TEST_F(OsszegekTest, AFailedReadOrFlushLeavesTheRecordAndSaysSo) {
   }
   EXPECT_EQ(folder.bytes(kNevekFile), elotte);
   ASSERT_EQ(msg.shown.size(), 1u);
-  EXPECT_EQ(msg.shown[0].text, QStringLiteral("Az összeg nem menthető.\r\nA hiba oka: Bemeneti/kimeneti hiba."));
+  EXPECT_EQ(msg.shown[0].text,
+            QStringLiteral("Az összeg nem menthető a(z) nevek1.dat fájlba.\r\nA hiba oka: Bemeneti/kimeneti hiba."));
   // The payer's record cannot be read: nothing is written back in its place.
   {
     const RosszBlokk blokk(kNevekFile, NevekRekord::Length);
@@ -104,6 +105,24 @@ TEST_F(OsszegekTest, AFailedReadOrFlushLeavesTheRecordAndSaysSo) {
   ASSERT_EQ(msg.shown.size(), 2u);
   EXPECT_EQ(msg.shown[1].text,
             QStringLiteral("Az összeg nem menthető.\r\nA(z) nevek1.dat fájl nem olvasható: Bemeneti/kimeneti hiba."));
+}
+
+// A save that reached the file is shown as saved though the payer cannot be read back then:
+// the amount is listed, the box keeps its text, and nothing says the save failed.
+TEST_F(OsszegekTest, ASaveWhoseReadingBackFailsIsShownAsSaved) {
+  fajl(osszegesFizeto({50, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+  auto d = nyit();
+  d->Text1->setText("1234");
+  {
+    const RekordOlvasasIrasUtan hiba(kNevekFile, NevekRekord::Length);
+    d->cmdRogzit_Click();
+  }
+  EXPECT_TRUE(msg.shown.empty()) << msg.shown[0].text.toStdString();
+  EXPECT_EQ(tarolt(), (std::array<int32_t, 12>{50, 1234}));
+  EXPECT_EQ(oszlop(*d, 1), (QStringList{"50", "1234"}));
+  EXPECT_EQ(fo, (QStringList{"50", "1234"}));
+  EXPECT_EQ(d->lbNev->text().trimmed(), QStringLiteral("Ügyfél 1"));
+  EXPECT_EQ(d->Text1->text(), QStringLiteral("1234"));
 }
 
 TEST_F(OsszegekTest, TwelveSlotsUsedRefusesWithAMessage) {

@@ -49,3 +49,19 @@ class RosszBlokk {
  private:
   FajlHorogProba proba_;
 };
+
+// A disk that goes bad right after a save: once `fajl` was flushed, every read of one record of
+// `hossz` bytes from it fails with EIO (reads of several records at once still work).
+class RekordOlvasasIrasUtan {
+ public:
+  RekordOlvasasIrasUtan(QString fajl, qint64 hossz)
+      : proba_([this, f = std::move(fajl), hossz](FajlHivas h, const QString& nev, qint64& n, qint64) {
+          if (nev != f) return 0;
+          if (h == FajlHivas::Szinkron) irva_ = true;
+          return irva_ && h == FajlHivas::Olvasas && n == hossz ? EIO : 0;
+        }) {}
+
+ private:
+  bool irva_ = false;
+  FajlHorogProba proba_;
+};

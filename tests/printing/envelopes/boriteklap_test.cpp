@@ -100,7 +100,7 @@ TEST_F(BoritekFixture, SizeOptionReadsTheFileAgain) {
   saveRecord();
   lap->OpB1->setChecked(true);
   BoritekRekord r;
-  loadSettings(dir.path(), kBoritekFile, r);
+  EXPECT_TRUE(loadSettings(dir.path(), kBoritekFile, r));
   r.C6Cimzett_x = 99;
   ASSERT_TRUE(saveSettings(dir.path(), kBoritekFile, r));
   lap->OpB2->setChecked(true);

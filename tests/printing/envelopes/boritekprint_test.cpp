@@ -205,7 +205,7 @@ TEST_F(BoritekPrintTest, SwitchesDecideTheBlocks) {
 
 TEST_F(BoritekPrintTest, RefusedFontIsSkippedOtherErrorsDiscardWithAMessage) {
   BoritekRekord b;
-  loadSettings(dir.path(), kBoritekFile, b);
+  EXPECT_TRUE(loadSettings(dir.path(), kBoritekFile, b));
   b.BoritekNevBetutipus = QStringLiteral("Nincs Ilyen Betű");
   ASSERT_TRUE(saveSettings(dir.path(), kBoritekFile, b));
   nyomtato.setFontName(QStringLiteral("Courier New"));

@@ -91,7 +91,7 @@ TEST_F(CimkeFixture, ASizeTypedByHandStays) {
   EXPECT_EQ(lap->cimkeTwips(1).size(), QSize(1130, 587));
   lap->cmdCimkeMeretRogzites_Click();
   CimkeSetupRekord r;
-  loadSettings(dir.path(), kCimkeSetupFile, r);
+  EXPECT_TRUE(loadSettings(dir.path(), kCimkeSetupFile, r));
   EXPECT_EQ(QList<int64_t>({r.Szeles.raw, r.Magas.raw, r.Top.raw}), QList<int64_t>({680000, 370000, 82500}));
   grid("2", "8");  // only the width follows the changed column count
   EXPECT_EQ(lap->txtSzeles->text(), QStringLiteral("105"));

@@ -51,7 +51,7 @@ struct CimkePrint : ::testing::Test {
   }
   int32_t counterInFile() const {
     CimkeSetupRekord r;
-    loadSettings(dir.path(), kCimkeSetupFile, r);
+    EXPECT_TRUE(loadSettings(dir.path(), kCimkeSetupFile, r));
     return r.KinyomottCimkeNum;
   }
   // Payer n's label at (x, y), each line one line of the font above lower (0.4 mm per point).

@@ -43,9 +43,9 @@ TEST(LabelRecords, EmptyFilesReadAsZeros) {
   TempFolder dir;
   CimkeSetupRekord c;
   c.Oszlop = 9;
-  loadSettings(dir.path(), kCimkeSetupFile, c);
+  EXPECT_TRUE(loadSettings(dir.path(), kCimkeSetupFile, c));
   EXPECT_EQ(c.Oszlop, 0);
   KepmentRekord k;
-  loadSettings(dir.path(), kKepmentFile, k);
+  EXPECT_TRUE(loadSettings(dir.path(), kKepmentFile, k));
   EXPECT_TRUE(trimmed(k.KepUtvonal).isEmpty());
 }

@@ -62,7 +62,7 @@ TEST_F(BrowseTest, OpensInTheStoredFolderWhileItExists) {
   d->setDir1Path(cimer());
   d->Command3_Click();
   BrowseRekord b;
-  loadSettings(dir.path(), kBrowseFile, b);
+  EXPECT_TRUE(loadSettings(dir.path(), kBrowseFile, b));
   EXPECT_EQ(trimmed(b.Mappa), cimer());
   EXPECT_EQ(dir.bytes(kBrowseFile).size(), 516);
   EXPECT_EQ(dir.bytes(kBrowseFile).mid(500), regi.mid(500));

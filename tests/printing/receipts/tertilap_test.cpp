@@ -78,7 +78,7 @@ TEST_F(TertiLapTest, TheFileIsReadAtEveryPageChange) {
   TertiLap p(platform, layouts);
   p.belep();
   SetTertiRekord r;
-  loadSettings(dir.path(), kSetTertiFile, r);
+  EXPECT_TRUE(loadSettings(dir.path(), kSetTertiFile, r));
   r.TertiVisszakuldNev = QStringLiteral("Új Feladó Bt.");
   ASSERT_TRUE(saveSettings(dir.path(), kSetTertiFile, r));
   p.belep();
