@@ -41,6 +41,19 @@ QStringList nemUtf8Nevek(const QString& mappa) {
   return out;
 }
 
+// Whether the file `nev` of `dir` has another name in `dir` too (a hard link).
+bool masikNeve(const QDir& dir, const QString& nev) {
+  struct stat st {};
+  if (::lstat(QFile::encodeName(dir.filePath(nev)).constData(), &st) != 0 || st.st_nlink < 2) return false;
+  for (const QString& m : dir.entryList(kMindenBejegyzes)) {
+    struct stat sm {};
+    if (m != nev && ::lstat(QFile::encodeName(dir.filePath(m)).constData(), &sm) == 0 && sm.st_dev == st.st_dev &&
+        sm.st_ino == st.st_ino)
+      return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::optional<QString> stabilCsv(const QString& mappa, FigyeltFajl& elozo, QStringList* ujRosszNevek) {
@@ -132,7 +145,20 @@ QStringList csvAtvetelekFeloldasa(const QString& mappa) {
   QStringList maradt;
   if (mappa.trimmed().isEmpty() || !QFileInfo(mappa).isDir()) return maradt;
   const QDir dir(mappa);
-  for (const QString& f : dir.entryList({QStringLiteral("*.csv") + kAtvetelUtotag}, kMindenBejegyzes, QDir::Name))
-    if (!atnevezSzabadNevre(dir.filePath(f), f.chopped(kAtvetelUtotag.size()))) maradt << f;
+  bool torolve = false;
+  for (const QString& f : dir.entryList({QStringLiteral("*.csv") + kAtvetelUtotag}, kMindenBejegyzes, QDir::Name)) {
+    // A move to or from the claimed name that a power loss cut short: the file stands under its
+    // other name too, and keeps that one.
+    if (masikNeve(dir, f)) {
+      if (torles(dir.filePath(f))) {
+        torolve = true;
+        continue;
+      }
+    } else if (atnevezSzabadNevre(dir.filePath(f), f.chopped(kAtvetelUtotag.size()))) {
+      continue;
+    }
+    maradt << f;
+  }
+  if (torolve) mappaSzinkron(mappa);
   return maradt;
 }

@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/fajlmuvelet.h"
 #include "common/recordfile.h"
 #include "common/rendszerhiba.h"
 #include "records/nevekrekord.h"
@@ -40,7 +41,11 @@ bool irTeljes(const QString& path, const QByteArray& bytes) {
 
 namespace {
 
-// rename(2) that fails with EEXIST instead of replacing `to`.
+// Gives `from` the name `to` without replacing an existing one (EEXIST). A new link comes
+// first and the folder is flushed before the old name goes, so that a power loss leaves the file
+// under one name or both (never under none, as a rename's two names may reach the disk apart);
+// both names are one file then, which tells an unfinished move. Where no link can be made (a
+// folder, a file system without links), one rename.
 bool atnevezFelulirasNelkul(const QByteArray& from, const QByteArray& to) {
   qint64 semmi = 0;
   const QString cel = QFile::decodeName(to);
@@ -48,14 +53,17 @@ bool atnevezFelulirasNelkul(const QByteArray& from, const QByteArray& to) {
     errno = h;
     return false;
   }
-  if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0) return true;
-  if (errno != EINVAL && errno != ENOSYS) return false;
-  // A file system without that flag: a new link fails on an existing name as well.
   if (::link(from.constData(), to.constData()) == 0) {
-    ::unlink(from.constData());
-    return true;
+    FajlEredmeny e = mappaSzinkron(QFileInfo(cel).absolutePath());
+    if (e) e = torles(QFile::decodeName(from));
+    if (e) return true;
+    ::unlink(to.constData());
+    errno = e.errnum != 0 ? e.errnum : EIO;
+    return false;
   }
   if (errno == EEXIST) return false;
+  if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
   struct stat st {};
   if (::lstat(to.constData(), &st) == 0) {
     errno = EEXIST;

@@ -15,7 +15,9 @@ bool irTeljes(const QString& path, const QByteArray& bytes);
 
 // Renames `path` within its folder to its own name followed by `utotag` (".hibas"), never
 // replacing an existing file: when that name is taken, "name (2).csv" + `utotag`, "name (3)..."
-// is tried. The new full path, or nothing when the file could not be renamed.
+// is tried. The new name is linked and flushed before the old one goes: a power loss leaves the
+// file under at least one of them (under both, an unfinished move: csvAtvetelekFeloldasa). The
+// new full path, or nothing when the file could not be renamed.
 std::optional<QString> atnevezSzabadNevre(const QString& path, const QString& ujNev, const QString& utotag = {});
 
 // The largest import file taken, and why a file is not.

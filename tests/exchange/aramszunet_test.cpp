@@ -1,14 +1,16 @@
-// Power losses at every file call of the changes of the record files: after the start-up
-// recovery every file is its old or its new self, whole, the payer pair paired, and a change
-// reported as done is there.
+// Power losses at every file call of the changes of the record files, the watched folder's
+// import and the conversion: after the start-up recovery every file is its old or its new self,
+// whole, the payer pair paired, and a change reported as done is there.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
 #include "common/messages.h"
 #include "common/setrekord.h"
+#include "exchange/automatikus.h"
 #include "exchange/csvimport.h"
 #include "exchange/helyreallitas.h"
+#include "exchange/konvertalas.h"
 #include "exchange/torles.h"
 #include "records/fizetomentes.h"
 #include "records/fizetopar.h"
@@ -17,6 +19,7 @@
 #include "support/aramszunet.h"
 #include "support/fajlhibak.h"
 #include "support/tempfolder.h"
+#include "tests/exchange/tick.h"
 
 namespace {
 
@@ -113,6 +116,77 @@ TEST_F(AramszunetTest, DeletionAndImport) {
   forras.put("be.csv", "Uj1;;AZ;Győr;9021;Fő út;1;Közl\r\nUj2;;AZ;Győr;9021;Fő út;2;Közl\r\n");
   const int import = futtat([&] { return csvImport(folder.path(), forras.file("be.csv"), false, CsvValtozat::Kezi).ok(); });
   std::printf("states: deletion %d, import %d\n", torles, import);
+}
+
+// The watched folder's import, the folder flushed apart from the program folder: the payers
+// are in and the file gone, or not in and the file back (or still claimed while its change
+// waits); never both, never neither.
+class AramszunetFigyelt : public Tick {};
+
+TEST_F(AramszunetFigyelt, WatchedFolderImportInBothModes) {
+  const QByteArray csv = "Uj1;;AZ;Győr;9021;Fő út;10;K1\r\nUj2;;AZ;Győr;9021;Fő út;20;K2\r\n";
+  QStringList allapotok;
+  for (const bool felulir : {false, true}) {
+    SCOPED_TRACE(felulir);
+    prog.put(kNevekFile, parNevek(20));
+    prog.put(kKozl3sorFile, parKozlemenyek(20));
+    beallit(1, felulir, 0, figyelt.path());
+    figyelt.put("x.csv", csv);
+    const Fajlok regi{prog.bytes(kNevekFile), prog.bytes(kKozl3sorFile)};
+    Timer1_Timer(p, set, elozo, a);  // sees the file
+    frissitve = 0;
+    Aramszunet ar({prog.path(), figyelt.path()});
+    ar.rogzit([&] { Timer1_Timer(p, set, elozo, a); });
+    const bool kesz = frissitve > 0;
+    const Fajlok uj{prog.bytes(kNevekFile), prog.bytes(kKozl3sorFile)};
+    ASSERT_TRUE(kesz && uj.nevek != regi.nevek);
+    const AramszunetEredmeny e = ar.vegigjar([&] { adatfajlokHelyreallitasa(prog.path()); }, [&](bool vegen) -> QString {
+      const QByteArray n = prog.bytes(kNevekFile), k = prog.bytes(kKozl3sorFile);
+      const bool r = n == regi.nevek && k == regi.kozl, u = n == uj.nevek && k == uj.kozl;
+      if (!r && !u) return QStringLiteral("se régi, se új");
+      if (vegen && kesz && !u) return QStringLiteral("a kész import elveszett");
+      const QStringList fajlok = figyelt.entries();
+      if (u && !fajlok.isEmpty()) return QStringLiteral("beolvasva, de a mappában: ") + fajlok.join(',');
+      const QStringList jo = {"x.csv", "x (2).csv", "x.csv" + kAtvetelUtotag};
+      if (r && (fajlok.size() != 1 || !jo.contains(fajlok[0]) || figyelt.bytes(fajlok[0]) != csv))
+        return QStringLiteral("nincs beolvasva, a mappában: ") + fajlok.join(',');
+      return {};
+    });
+    EXPECT_EQ(e.hibak, 0) << e.elsok.join(QStringLiteral("\n")).toStdString();
+    allapotok << QString::number(e.allapotok);
+  }
+  std::printf("states: watched import append %s, replace %s\n", qPrintable(allapotok[0]), qPrintable(allapotok[1]));
+}
+
+// The conversion: the old file whole (and the next conversion not refused) or the converted one
+// with its backup; one reported done stays done.
+TEST_F(AramszunetTest, Conversion) {
+  QByteArray regi;
+  for (int i = 1; i <= 20; ++i) {
+    RegiNevekRekord r;
+    r.Nev = QStringLiteral("Régi %1").arg(i);
+    r.Osszegek[0] = i;
+    regi += encodeRecord(r);
+  }
+  folder.put(kNevekFile, regi);
+  folder.put(kKozl3sorFile, parKozlemenyek(20));
+  Aramszunet a({folder.path()});
+  bool kesz = false;
+  a.rogzit([&] { kesz = Konvertalas(folder.path()).allapot == KonvAllapot::Kesz; });
+  const QByteArray uj = folder.bytes(kNevekFile);
+  ASSERT_TRUE(kesz && uj.size() == 20 * NevekRekord::Length);
+  const AramszunetEredmeny e = a.vegigjar([&] { adatfajlokHelyreallitasa(folder.path()); }, [&](bool vegen) -> QString {
+    const QByteArray n = folder.bytes(kNevekFile);
+    if (folder.bytes(kKozl3sorFile) != parKozlemenyek(20)) return QStringLiteral("a közlemények változtak");
+    if (vegen && kesz && n != uj) return QStringLiteral("a kész konvertálás visszavonódott");
+    if (n == uj)
+      return folder.bytes(kRegiMentesFile) == regi ? QString() : QStringLiteral("a konvertált fájl mentés nélkül");
+    if (n != regi) return QStringLiteral("se régi, se új");
+    const KonvEredmeny k = Konvertalas(folder.path());
+    return k.allapot == KonvAllapot::Kesz ? QString() : QStringLiteral("újra nem konvertálható: ") + k.hiba;
+  });
+  EXPECT_EQ(e.hibak, 0) << e.elsok.join(QStringLiteral("\n")).toStdString();
+  std::printf("states: conversion %d\n", e.allapotok);
 }
 
 // A change in place whose undo failed leaves its journal: the pair's reader reads the record as

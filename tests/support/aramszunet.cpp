@@ -78,17 +78,26 @@ std::vector<Valtozat> valtozatok(const QByteArray& regi, const QByteArray& uj) {
   return out;
 }
 
-void irMappaba(const QString& mappa, const std::map<QString, QByteArray>& fajlok) {
+// Writes one folder's files of a state. Names of one file (a backup's hard link) become links
+// again where the file was written already (`irva`: file id -> its first path in this state).
+void irMappaba(const QString& mappa, const std::map<QString, std::pair<int, QByteArray>>& fajlok,
+               std::map<int, QString>& irva) {
   const QDir dir(mappa);
   for (const QString& f : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
     struct stat st {};
     const QByteArray p = QFile::encodeName(dir.filePath(f));
     if (::lstat(p.constData(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(p.constData());
   }
-  for (const auto& [nev, b] : fajlok) {
-    QFile f(dir.filePath(nev));
+  for (const auto& [nev, fajl] : fajlok) {
+    const auto& [id, b] = fajl;
+    const QString ut = dir.filePath(nev);
+    if (const auto it = irva.find(id);
+        it != irva.end() && ::link(QFile::encodeName(it->second).constData(), QFile::encodeName(ut).constData()) == 0)
+      continue;
+    QFile f(ut);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(b) != b.size())
-      qFatal("power-loss harness: cannot write %s", qPrintable(dir.filePath(nev)));
+      qFatal("power-loss harness: cannot write %s", qPrintable(ut));
+    irva.emplace(id, ut);
   }
 }
 
@@ -258,10 +267,11 @@ AramszunetEredmeny Aramszunet::vegigjar(const std::function<void()>& helyreallit
           }
         if (!volt.insert(h.result()).second) continue;
         ++e.allapotok;
+        std::map<int, QString> irva;
         for (size_t m = 0; m < nevek.size(); ++m) {
-          std::map<QString, QByteArray> fajlok;
-          for (const auto& [n, id] : nevek[m]) fajlok[n] = mi[id]->bajtok;
-          irMappaba(mappak_[qsizetype(m)], fajlok);
+          std::map<QString, std::pair<int, QByteArray>> fajlok;
+          for (const auto& [n, id] : nevek[m]) fajlok[n] = {id, mi[id]->bajtok};
+          irMappaba(mappak_[qsizetype(m)], fajlok, irva);
         }
         helyreallitas();
         const QString hiba = ellenoriz(p.vegen);

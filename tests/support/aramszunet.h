@@ -9,8 +9,9 @@
 //   length (bytes that never reached the disk read as zeros);
 // - a name created, renamed or removed since its folder's last flush: each such name on its own
 //   as it was or as it is, in any combination (each folder flushed on its own).
-// Each distinct state is written into the folders (at their own paths), the start-up recovery is
-// run, and the test's check looks at the result.
+// Each distinct state is written into the folders (at their own paths; names of one file, such
+// as a backup's hard link, linked again), the start-up recovery is run, and the test's check
+// looks at the result.
 //
 //   Aramszunet a({folder.path(), watched.path()});
 //   a.rogzit([&] { done = someOperation(...); });
