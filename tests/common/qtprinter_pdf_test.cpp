@@ -6,7 +6,6 @@
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <sys/resource.h>
 
 #include "common/qtprinter.h"
@@ -160,19 +159,13 @@ TEST(QtPrinterPdf, AWriteThatFailsPartWaySaysWhyAndLeavesNoFile) {
     QString hiba;
     {
       FajlHibak hibak(e.lepesek);
-      struct rlimit regi {};
-      ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &regi), 0);
-      const auto jel = std::signal(SIGXFSZ, SIG_IGN);
-      struct rlimit hatar = regi;
-      if (e.hatar) hatar.rlim_cur = e.hatar;
-      ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &hatar), 0);
+      MeretKorlat korlat(e.hatar);
+      ASSERT_TRUE(korlat.ok());
       try {
         printer.endDoc();
       } catch (const PrinterError& p) {
         hiba = p.description;
       }
-      ::setrlimit(RLIMIT_FSIZE, &regi);
-      std::signal(SIGXFSZ, jel);
       EXPECT_EQ(hibak.hatra(), 0u);
     }
     EXPECT_TRUE(hiba.contains(QString::fromUtf8("PDF fájl nem írható (%1).").arg(QString::fromUtf8(e.miert))))

@@ -15,7 +15,6 @@
 #include "support/fajlhibak.h"
 #include "tests/exchange/csere.h"
 
-#include <csignal>
 #include <sys/resource.h>
 
 namespace {
@@ -86,15 +85,9 @@ TEST(Export, AFailedWriteOrFlushSaysWhyAndKeepsTheOldExport) {
     ExportEredmeny r;
     {
       FajlHibak hibak(e.lepesek);
-      struct rlimit regi {};
-      ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &regi), 0);
-      const auto jel = std::signal(SIGXFSZ, SIG_IGN);
-      struct rlimit hatar = regi;
-      if (e.hatar) hatar.rlim_cur = e.hatar;
-      ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &hatar), 0);
+      MeretKorlat korlat(e.hatar);
+      ASSERT_TRUE(korlat.ok());
       r = csvExport(f.path(), f.file("ki.csv"));
-      ::setrlimit(RLIMIT_FSIZE, &regi);
-      std::signal(SIGXFSZ, jel);
       EXPECT_EQ(hibak.hatra(), 0u);
     }
     EXPECT_EQ(r.hiba.toStdString(), e.hiba.toStdString());

@@ -6,6 +6,7 @@
 #include <sys/resource.h>
 
 #include "exchange/csvimport.h"
+#include "support/fajlhibak.h"
 #include "support/gyerek.h"
 #include "tests/exchange/csere.h"
 
@@ -58,15 +59,9 @@ TEST(ImportIras, AWriteStoppedShortLeavesTheStoredPair) {
     parIr(f, 5000);
     const QByteArray regiN = f.bytes(kNevekFile), regiK = f.bytes(kKozl3sorFile);
     f.put("be.csv", sokSor());
-    struct rlimit regi {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &regi), 0);
-    const auto jel = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit hatar = regi;
-    hatar.rlim_cur = e.hatar;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &hatar), 0);
+    MeretKorlat korlat(e.hatar);
+    ASSERT_TRUE(korlat.ok());
     const ImportEredmeny r = csvImport(f.path(), f.file("be.csv"), e.felulir, CsvValtozat::Kezi);
-    ::setrlimit(RLIMIT_FSIZE, &regi);
-    std::signal(SIGXFSZ, jel);
     EXPECT_FALSE(r.ok()) << e.hatar;
     EXPECT_TRUE(r.hiba.startsWith(QString::fromUtf8("Az importálás nem sikerült, az adatbázis nem változott.\r\n"
                                                      "Az ideiglenes fájlok (nevx-")))

@@ -3,8 +3,6 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 
 #include "records/fizetocsere.h"
 #include "records/fizetomentes.h"
@@ -70,15 +68,9 @@ TEST(FizetoMentes, AShortWriteOfAnAppendIsCutBack) {
   folder.put(kNevekFile, parNevek(3));
   folder.put(kKozl3sorFile, parKozlemenyek(3));
   // Files may grow only 67 bytes past the notice file: its append is written short.
-  struct rlimit regi {};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &regi), 0);
-  const auto jel = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit hatar = regi;
-  hatar.rlim_cur = 3 * 135 + 67;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &hatar), 0);
+  MeretKorlat korlat(3 * 135 + 67);
+  ASSERT_TRUE(korlat.ok());
   const FizetoMentes m = fizetoMentes(folder.path(), 4, parFizeto(4), parKozlemeny(4));
-  ::setrlimit(RLIMIT_FSIZE, &regi);
-  std::signal(SIGXFSZ, jel);
   EXPECT_EQ(m.allapot, FizetoMentes::Valtozatlan);
   EXPECT_EQ(folder.bytes(kKozl3sorFile), parKozlemenyek(3));
   EXPECT_EQ(folder.bytes(kNevekFile), parNevek(3));
@@ -94,12 +86,8 @@ TEST(FizetoMentes, AHalfDoneSaveThatCannotBeUndoneIsReadAsBefore) {
     TempFolder folder;
     kozlUtanOsszeomlik(folder, 2, lepes);
     const QByteArray kozl = folder.bytes(kKozl3sorFile);
-    struct rlimit regi {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &regi), 0);
-    const auto jel = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit hatar = regi;
-    hatar.rlim_cur = 100;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &hatar), 0);
+    MeretKorlat korlat(100);
+    ASSERT_TRUE(korlat.ok());
     FizetoPar par(folder.path());
     const int32_t db = par.count();
     NevekRekord nev;
@@ -108,8 +96,6 @@ TEST(FizetoMentes, AHalfDoneSaveThatCannotBeUndoneIsReadAsBefore) {
     // The list shows the payer its click reads.
     FizetoTar lista(1);
     lista.olvas(folder.path());
-    ::setrlimit(RLIMIT_FSIZE, &regi);
-    std::signal(SIGXFSZ, jel);
     ASSERT_TRUE(folder.exists(kMentesNaploFile));
     EXPECT_EQ(folder.bytes(kKozl3sorFile), kozl);  // the new notice is still in the file
     EXPECT_EQ(db, 3);

@@ -6,6 +6,8 @@
 #include <QString>
 
 #include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
 #include <deque>
 
 #include "common/recordfile.h"
@@ -64,4 +66,28 @@ class RekordOlvasasIrasUtan {
  private:
   bool irva_ = false;
   FajlHorogProba proba_;
+};
+
+// A file-size limit of `hatar` bytes (0: the limit as it is), with SIGXFSZ ignored so that a
+// write past it fails with EFBIG, for as long as the object lives.
+class MeretKorlat {
+ public:
+  explicit MeretKorlat(rlim_t hatar) : jel_(std::signal(SIGXFSZ, SIG_IGN)) {
+    ::getrlimit(RLIMIT_FSIZE, &regi_);
+    struct rlimit uj = regi_;
+    if (hatar) uj.rlim_cur = hatar;
+    ok_ = ::setrlimit(RLIMIT_FSIZE, &uj) == 0;
+  }
+  ~MeretKorlat() {
+    ::setrlimit(RLIMIT_FSIZE, &regi_);
+    std::signal(SIGXFSZ, jel_);
+  }
+  MeretKorlat(const MeretKorlat&) = delete;
+  MeretKorlat& operator=(const MeretKorlat&) = delete;
+  bool ok() const { return ok_; }
+
+ private:
+  struct rlimit regi_ {};
+  void (*jel_)(int);
+  bool ok_ = false;
 };
