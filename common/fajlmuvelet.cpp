@@ -77,6 +77,11 @@ int fajlHorogFd(FajlHivas hivas, int fd, qint64& hossz, qint64 hol) {
 QString fajlHorogUt() { return horogUt(); }
 
 namespace {
+// The hook of a call on an open file, named as `nev` or else by its descriptor.
+int horogNyitott(FajlHivas hivas, int fd, const QString& nev, const QString& ut, qint64& hossz, qint64 hol) {
+  return nev.isEmpty() ? fajlHorogFd(hivas, fd, hossz, hol) : fajlHorog(hivas, nev, hossz, hol, ut);
+}
+
 // The hook of a call on a path.
 int horogUton(FajlHivas hivas, const QString& path) {
   qint64 semmi = 0;
@@ -139,10 +144,10 @@ FajlEredmeny mindOlvasas(int fd, char* p, qint64 n, qint64 at, qint64& olvasott,
   return {};
 }
 
-FajlEredmeny mindIras(int fd, const char* p, qint64 n, qint64 at) {
+FajlEredmeny mindIras(int fd, const char* p, qint64 n, qint64 at, const QString& nev, const QString& ut) {
   for (qint64 kesz = 0; kesz < n;) {
     qint64 h = n - kesz;
-    if (const int hiba = fajlHorogFd(FajlHivas::Iras, fd, h, at < 0 ? -1 : at + kesz))
+    if (const int hiba = horogNyitott(FajlHivas::Iras, fd, nev, ut, h, at < 0 ? -1 : at + kesz))
       return FajlEredmeny::hiba(hiba);
     const size_t hossz = size_t(h);
     const ssize_t w = at < 0 ? ::write(fd, p + kesz, hossz) : ::pwrite(fd, p + kesz, hossz, off_t(at + kesz));
@@ -154,15 +159,15 @@ FajlEredmeny mindIras(int fd, const char* p, qint64 n, qint64 at) {
   return {};
 }
 
-FajlEredmeny fajlSzinkron(int fd) {
+FajlEredmeny fajlSzinkron(int fd, const QString& nev, const QString& ut) {
   qint64 semmi = 0;
-  if (const int h = fajlHorogFd(FajlHivas::Szinkron, fd, semmi)) return FajlEredmeny::hiba(h);
+  if (const int h = horogNyitott(FajlHivas::Szinkron, fd, nev, ut, semmi, -1)) return FajlEredmeny::hiba(h);
   return ::fsync(fd) == 0 ? FajlEredmeny{} : hibaErrno();
 }
 
-FajlEredmeny meretezes(int fd, qint64 hossz) {
+FajlEredmeny meretezes(int fd, qint64 hossz, const QString& nev, const QString& ut) {
   qint64 semmi = 0;
-  if (const int h = fajlHorogFd(FajlHivas::Meretezes, fd, semmi)) return FajlEredmeny::hiba(h);
+  if (const int h = horogNyitott(FajlHivas::Meretezes, fd, nev, ut, semmi, -1)) return FajlEredmeny::hiba(h);
   return ::ftruncate(fd, off_t(hossz)) == 0 ? FajlEredmeny{} : hibaErrno();
 }
 

@@ -35,17 +35,21 @@ QString nemFajlFajta(const QString& path);
 // Returns the descriptor, or -1 with the reason in `e`.
 int regularisNyitas(const QString& path, int flags, FajlEredmeny* e = nullptr);
 
+// The calls on an open file below name it to the test hook as `nev` (with its full path `ut`,
+// where known); without a name, as the system names the descriptor's file at the call.
+
 // Reads up to `n` bytes at offset `at` into `p`, going on after a short read or a signal; the
-// end of the file ends it early. `olvasott` gets the bytes read. `nev` names the file for the
-// test hook. A failed read is an error, never bytes of zeros.
+// end of the file ends it early. `olvasott` gets the bytes read. A failed read is an error,
+// never bytes of zeros.
 FajlEredmeny mindOlvasas(int fd, char* p, qint64 n, qint64 at, qint64& olvasott, const QString& nev);
 
 // Writes all `n` bytes of `p` to `fd`, at offset `at` (or at the file's position when `at` is
 // negative), going on after a short write or a signal (EIO for a write that wrote nothing).
-FajlEredmeny mindIras(int fd, const char* p, qint64 n, qint64 at = -1);
+FajlEredmeny mindIras(int fd, const char* p, qint64 n, qint64 at = -1, const QString& nev = {},
+                      const QString& ut = {});
 
 // Flushes a file's contents to the disk: an open one, or one by its path.
-FajlEredmeny fajlSzinkron(int fd);
+FajlEredmeny fajlSzinkron(int fd, const QString& nev = {}, const QString& ut = {});
 FajlEredmeny fajlSzinkron(const QString& path);
 // Makes a folder's entries (created, renamed, removed files) durable.
 FajlEredmeny mappaSzinkron(const QString& folder);
@@ -56,7 +60,7 @@ FajlEredmeny torles(const QString& path);
 // A second name `to` (which must not exist) for the file `from`.
 FajlEredmeny linkeles(const QString& from, const QString& to);
 // Sets the length of an open file (cuts it, or extends it with zeros).
-FajlEredmeny meretezes(int fd, qint64 hossz);
+FajlEredmeny meretezes(int fd, qint64 hossz, const QString& nev = {}, const QString& ut = {});
 
 // Writes `bytes` as the whole content of the regular file `path` (opened as regularisNyitas
 // opens, write-only and created when missing, with `flags` such as O_EXCL or O_TRUNC) and

@@ -209,18 +209,22 @@ void RecordFile::olvasasiHiba(const FajlEredmeny& e) {
   olvasasHiba_ = e.nemOlvashato(name_);
 }
 
+FajlEredmeny RecordFile::olvasas(int32_t first, int32_t n, char* ide, const QString& nev) const {
+  if (!nyitas_.ok()) return nyitas_;
+  const qint64 kell = qint64(len_) * std::max(n, 0);
+  qint64 olvasott = 0;
+  if (first >= 1 && n > 0 && fd_ >= 0)
+    if (const FajlEredmeny e = mindOlvasas(fd_, ide, kell, qint64(first - 1) * len_, olvasott, nev.isEmpty() ? name_ : nev);
+        !e)
+      return e;
+  // Only what lies beyond the end of the file reads as zeros.
+  std::fill(ide + olvasott, ide + kell, '\0');
+  return {};
+}
+
 std::optional<QByteArray> RecordFile::readRange(int32_t first, int32_t n) {
-  const qint64 want = qint64(len_) * std::max(n, 0);
-  if (!nyitas_.ok()) {
-    olvasasiHiba(nyitas_);
-    return std::nullopt;
-  }
-  QByteArray out(want, '\0');
-  if (first < 1 || n <= 0 || fd_ < 0) return out;
-  qint64 got = 0;
-  // Only the part beyond the end of the file stays zeros.
-  const FajlEredmeny e = mindOlvasas(fd_, out.data(), want, qint64(first - 1) * len_, got, name_);
-  if (!e) {
+  QByteArray out(qint64(len_) * std::max(n, 0), Qt::Uninitialized);
+  if (const FajlEredmeny e = olvasas(first, n, out.data()); !e) {
     olvasasiHiba(e);
     return std::nullopt;
   }
@@ -248,22 +252,9 @@ std::optional<RecordFile::Regi> RecordFile::regi(qint64 at) {
 int RecordFile::iras(qint64 at, const QByteArray& bytes) {
   struct stat st {};
   if (::fstat(fd_, &st) != 0) return errno;
-  if (at > st.st_size) {
-    qint64 semmi = 0;
-    if (const int h = fajlHorog(FajlHivas::Meretezes, name_, semmi, -1, path_)) return h;
-    if (::ftruncate(fd_, off_t(at)) != 0) return errno;
-  }
-  qint64 kesz = 0;
-  while (kesz < bytes.size()) {
-    qint64 hossz = bytes.size() - kesz;
-    if (const int h = fajlHorog(FajlHivas::Iras, name_, hossz, at + kesz, path_)) return h;
-    const ssize_t w = ::pwrite(fd_, bytes.constData() + kesz, size_t(hossz), off_t(at + kesz));
-    if (w < 0 && errno == EINTR) continue;
-    if (w < 0) return errno;
-    if (w == 0) return EIO;
-    kesz += w;
-  }
-  return 0;
+  if (at > st.st_size)
+    if (const FajlEredmeny e = meretezes(fd_, at, name_, path_); !e) return e.errnum;
+  return mindIras(fd_, bytes.constData(), bytes.size(), at, name_, path_).errnum;
 }
 
 // Puts the record's place back as it was before a write: its old bytes and the old length.
@@ -272,19 +263,11 @@ int RecordFile::visszaallitas(qint64 at, const Regi& r) {
     if (const int h = iras(at, r.bajtok)) return h;
   struct stat st {};
   if (::fstat(fd_, &st) != 0) return errno;
-  if (st.st_size != r.meret) {
-    qint64 semmi = 0;
-    if (const int h = fajlHorog(FajlHivas::Meretezes, name_, semmi, -1, path_)) return h;
-    if (::ftruncate(fd_, off_t(r.meret)) != 0) return errno;
-  }
+  if (st.st_size != r.meret) return meretezes(fd_, r.meret, name_, path_).errnum;
   return 0;
 }
 
-int RecordFile::szinkron() {
-  qint64 semmi = 0;
-  if (const int h = fajlHorog(FajlHivas::Szinkron, name_, semmi, -1, path_)) return h;
-  return ::fsync(fd_) == 0 ? 0 : errno;
-}
+int RecordFile::szinkron() { return fajlSzinkron(fd_, name_, path_).errnum; }
 
 bool RecordFile::writeBytes(int32_t n, const QByteArray& bytes) {
   if (!writable_ || n < 1 || bytes.size() != len_) {

@@ -100,6 +100,10 @@ class RecordFile {
   // Reads records [first, first + n) in one go; zeros beyond the end, nothing when the file
   // could not be read.
   std::optional<QByteArray> readRange(int32_t first, int32_t n);
+  // Records [first, first + n) into `ide` (n records long), as readRange reads them. It changes
+  // nothing of this object, so several threads may read at once; a failure is only returned.
+  // `nev` names the file to the file hook (empty: the name it was opened by).
+  FajlEredmeny olvasas(int32_t first, int32_t n, char* ide, const QString& nev = {}) const;
   // Flushes what was written to the disk; false (and the reason in errorText) on failure.
   bool flush();
   void close();

@@ -64,25 +64,20 @@ void FizetoPar::foltoz(int i, int32_t first, int32_t n, char* ide) const {
 
 bool FizetoPar::olvas(Fajl f, int32_t first, int32_t n, char* ide, FajlEredmeny& e, QString* nev) {
   const int i = f;
-  const qint64 kell = qint64(std::max(n, 0)) * kHossz[i];
   e = {};
   if (naploHiba_) {
     e = *naploHiba_;
     if (nev) *nev = kMentesNaploFile;
     return false;
   }
-  RecordFile* rf = f_[i].get();
-  qint64 olvasott = 0;
+  const RecordFile* rf = f_[i].get();
   if (first >= 1 && n > 0 && rf) {
     const QString neve = QFileInfo(rf->path()).fileName();
     if (nev) *nev = neve;
-    // A missing file that could not be created holds no records.
-    if (!rf->isOpen()) e = rf->nyitasHiba();
-    else e = mindOlvasas(rf->handle(), ide, kell, qint64(first - 1) * kHossz[i], olvasott, neve);
-    if (!e) return false;
+    if (e = rf->olvasas(first, n, ide, neve); !e) return false;
+  } else {
+    std::fill(ide, ide + qint64(std::max(n, 0)) * kHossz[i], '\0');
   }
-  // Only what lies beyond the end of the file reads as zeros.
-  std::fill(ide + olvasott, ide + kell, '\0');
   foltoz(i, first, n, ide);
   return true;
 }

@@ -107,6 +107,28 @@ TEST(RecordFile, NamesMatchWithoutRegardToCase) {
   EXPECT_EQ(dir.entries(), QStringList({"Set.dat"}));
 }
 
+// Failures are scripted by the name the program opens a file by, whatever its case on the disk.
+TEST(RecordFile, TheFileHookKnowsAFileByTheNameItWasOpenedBy) {
+  TempFolder dir;
+  dir.put("Set.dat", QByteArray(4, 'a'));
+  QStringList hivasok;
+  FajlHorogProba proba([&](FajlHivas h, const QString& nev, qint64&, qint64) {
+    hivasok << QStringLiteral("%1 %2 %3").arg(int(h)).arg(nev, fajlHorogUt());
+    return 0;
+  });
+  RecordFile f(dir.path(), "set.dat", 4);
+  hivasok.clear();
+  ASSERT_TRUE(f.writeBytes(3, "wxyz"));  // a gap: the length changes first
+  ASSERT_TRUE(f.flush());
+  ASSERT_TRUE(f.readBytes(3));
+  const QString ut = " " + dir.file("Set.dat");
+  QStringList vart;
+  for (const auto& [h, u] : {std::pair{FajlHivas::Meretezes, ut}, {FajlHivas::Iras, ut}, {FajlHivas::Szinkron, ut},
+                             {FajlHivas::Olvasas, QString(" ")}})
+    vart << QString::number(int(h)) + " set.dat" + u;
+  EXPECT_EQ(hivasok.join('\n').toStdString(), vart.join('\n').toStdString());
+}
+
 TEST(RecordFile, ReadOnlyFileReadsButRefusesWrites) {
   if (::geteuid() == 0) GTEST_SKIP() << "root ignores file permissions";
   TempFolder dir;
