@@ -211,6 +211,267 @@ bool ismetlodok(int n, const SzovegFv& szoveg, std::vector<uint32_t>& melyik, st
   return true;
 }
 
+
+// Texts [b, e) get their first sixteen weights.
+void elsoSulyok(Tetel* t, size_t b, size_t e, const SzovegFv& szoveg) {
+  for (size_t i = b; i < e; ++i) {
+    t[i] = {{0, 0}, uint32_t(i), 0};
+    tolt(t[i], szovegE(szoveg, uint32_t(i)));
+  }
+}
+
+// The ranks of the sorted texts [b, e), r being the rank before b: each text's rank is the
+// number of new ranks before it in sorted order.
+void rangokat(const Tetel* t, const uint8_t* uj, size_t b, size_t e, uint32_t r, uint32_t* rang) {
+  for (size_t j = b; j < e; ++j) {
+    r += j > 0 && uj[j];
+    rang[t[j].sor] = r;
+  }
+}
+
+// The sort on p threads. A thread's part is the s-th of p equal runs of the texts (resz()); each
+// text's weights are computed once, in its part.
+//
+// A bucket holds the texts that agree in two weights: weight `vodorSuly`, the first in which the
+// smallest and the largest text differ, and the weight after it; the 65,536 buckets follow each
+// other in the order of those two weights, so each bucket has its place in sorted order, and a
+// thread's share of a bucket's place is the s-th of p equal runs of that place. The steps, the
+// threads waiting for each other between them:
+//  1. weights and counts: each thread counts its part's texts per bucket and finds its smallest
+//     and largest text; one thread chooses vodorSuly from those of all (where all sixteen agree,
+//     the texts take their next sixteen and this step is repeated; where the texts end there as
+//     well, only their marks order them, sorted whole on one thread);
+//  2. one thread gives each bucket its place from the counts of all threads;
+//  3. each thread moves the texts that lie in its shares into its shares of their buckets, in
+//     place, until no text moves: a text whose bucket's share is full is left over;
+//  4. one thread gathers each bucket's texts at the front of its place and moves the texts left
+//     over to their buckets;
+//  5. the threads sort whole buckets side by side, each taking the largest one left;
+//  6. each thread counts the new ranks of its part of sorted order, then gives its part's ranks.
+struct Tobbszalon {
+  static constexpr size_t kVodrok = size_t(1) << 16;
+  enum Allapot { Tovabb, Egyenlo, Szetoszt };
+  struct Vodor {
+    uint32_t eleje, db;  // its place in sorted order, its texts
+  };
+
+  Tobbszalon(Tetel* t, uint8_t* uj, uint32_t* rang, size_t m, int szalak, const SzovegFv& szoveg, const EloreFv& elore)
+      : t(t), uj(uj), rang(rang), m(m), p(size_t(szalak)), szoveg(szoveg), elore(elore), gat(szalak), legkisebb(p),
+        legnagyobb(p), vodorDb(p), reszKov(p), reszVeg(p), vodorHely(kVodrok + 1), ujDb(p) {}
+
+  // Thread s's run through the steps.
+  void szal(int sz) {
+    const size_t s = size_t(sz);
+    vodorDb[s].assign(kVodrok, 0);
+    const auto [b, e] = resz(m, int(p), sz);
+    elsoSulyok(t, b, e, szoveg);
+    while (allapot == Tovabb) {
+      szamlal(s);
+      gat.arrive_and_wait();
+      if (s == 0) vodorSulyValasztasa();
+      gat.arrive_and_wait();
+      valasztasUtan(s);
+    }
+    if (allapot == Egyenlo) {
+      if (s == 0) csakJelekSzerint();
+      return;
+    }
+    gat.arrive_and_wait();
+    if (s == 0) vodrokHelye();
+    gat.arrive_and_wait();
+    sajatReszekbe(s);
+    gat.arrive_and_wait();
+    if (s == 0) maradekokHelyere();
+    gat.arrive_and_wait();
+    vodrokRendezese();
+    gat.arrive_and_wait();
+    ujRangokSzama(s);
+    gat.arrive_and_wait();
+    reszRangjai(s);
+  }
+
+  // The bucket of a text: its weights vodorSuly and vodorSuly + 1.
+  size_t vodor(const Tetel& x) const { return suly(x, vodorSuly) << 8 | (vodorSuly < 15 ? suly(x, vodorSuly + 1) : 0); }
+  // The place in nemUres of a text's bucket.
+  size_t hova(const Tetel& x) const { return size_t(sorszam[vodor(x)]); }
+
+  // 1. The smallest and the largest text of thread s's part, and its texts per bucket (vodorSuly
+  // is 0 until the texts turn out to agree in their first weight).
+  void szamlal(size_t s) {
+    const auto [b, e] = resz(m, int(p), int(s));
+    std::vector<uint32_t>& db = vodorDb[s];
+    Tetel mn = t[b], mx = t[b];
+    for (size_t i = b; i < e; ++i) {
+      if (kisebb(t[i], mn)) mn = t[i];
+      if (kisebb(mx, t[i])) mx = t[i];
+      ++db[vodor(t[i])];
+    }
+    legkisebb[s] = mn;
+    legnagyobb[s] = mx;
+  }
+
+  // 1. On one thread: the first weight in which the smallest and the largest text of all differ,
+  // or that they do not differ.
+  void vodorSulyValasztasa() {
+    const Tetel mn = *std::min_element(legkisebb.begin(), legkisebb.end(), kisebb);
+    const Tetel mx = *std::max_element(legnagyobb.begin(), legnagyobb.end(), kisebb);
+    if (!egyforma(mn, mx)) {
+      allapot = Szetoszt;
+      vodorSuly = elteres(mn, mx);
+    } else if (vege(mn.k[1])) {
+      allapot = Egyenlo;
+    }
+  }
+
+  // 1. After the choice, on thread s's part: the next sixteen weights where all sixteen agree,
+  // the counts again where the buckets are named by later weights than the first.
+  void valasztasUtan(size_t s) {
+    const auto [b, e] = resz(m, int(p), int(s));
+    std::vector<uint32_t>& db = vodorDb[s];
+    if (allapot == Tovabb) {
+      for (size_t i = b; i < e; ++i) tolt(t[i], szovegE(szoveg, t[i].sor));
+      std::fill(db.begin(), db.end(), 0);
+    } else if (allapot == Szetoszt && vodorSuly > 0) {
+      std::fill(db.begin(), db.end(), 0);
+      for (size_t i = b; i < e; ++i) ++db[vodor(t[i])];
+    }
+  }
+
+  // Every text of the same weights, on one thread: only their marks order them.
+  void csakJelekSzerint() {
+    teljes(t, m, uj, 16, szoveg, elore);
+    rangokat(t, uj, 0, m, 0, rang);
+  }
+
+  // 2. On one thread: each bucket's place from the counts of all threads, the buckets that hold
+  // texts, and those largest first.
+  void vodrokHelye() {
+    for (size_t w = 0; w < kVodrok; ++w) {
+      uint32_t db = 0;
+      for (const auto& x : vodorDb) db += x[w];
+      if (db > 0) {
+        vodrok.push_back({vodorHely[w], db});
+        nemUres.push_back(uint32_t(w));
+      }
+      vodorHely[w + 1] = vodorHely[w] + db;
+    }
+    sorszam.resize(kVodrok);
+    for (size_t k = 0; k < nemUres.size(); ++k) sorszam[nemUres[k]] = uint16_t(k);
+    std::stable_sort(vodrok.begin(), vodrok.end(), [](const Vodor& x, const Vodor& y) { return x.db > y.db; });
+  }
+
+  // 3. Thread s's share of each bucket that holds texts (k in nemUres) is [kov[k], veg[k]); texts
+  // of the bucket come to kov[k]. Each text not yet in its bucket goes to the next place of the
+  // share there, the text found there taking its place, until no text moves (as radix() does);
+  // a text whose bucket's share is full stays where it is.
+  void sajatReszekbe(size_t s) {
+    std::vector<uint32_t>().swap(vodorDb[s]);  // the counts are no longer needed
+    const size_t kDb = nemUres.size();
+    std::vector<uint32_t>& kov = reszKov[s];
+    std::vector<uint32_t>& veg = reszVeg[s];
+    kov.resize(kDb);
+    veg.resize(kDb);
+    for (size_t k = 0; k < kDb; ++k) {
+      const uint32_t w = nemUres[k];
+      const uint64_t db = vodorHely[w + 1] - vodorHely[w];
+      kov[k] = vodorHely[w] + uint32_t(db * s / p);
+      veg[k] = vodorHely[w] + uint32_t(db * (s + 1) / p);
+    }
+    for (bool mozdult = true; mozdult;) {
+      mozdult = false;
+      for (size_t k = 0; k < kDb; ++k)
+        for (size_t i = kov[k]; i < veg[k]; ++i)
+          if (const size_t x = hova(t[i]); kov[x] < veg[x]) {
+            std::swap(t[i], t[kov[x]++]);
+            mozdult = true;
+          }
+    }
+  }
+
+  // 4. On one thread, the texts left over. In each bucket's place its texts first, the others
+  // after them; then those to their buckets.
+  void maradekokHelyere() {
+    const size_t kDb = nemUres.size();
+    std::vector<uint32_t> kovetkezoHely(kDb);  // the next place for a text left over
+    for (size_t k = 0; k < kDb; ++k) {
+      const uint32_t w = nemUres[k];
+      // Share r: texts of the bucket in [eleje(r), reszKov[r][k]), others up to reszVeg[r][k].
+      auto eleje = [&](size_t r) -> size_t { return r == 0 ? vodorHely[w] : reszVeg[r - 1][k]; };
+      size_t db = 0;
+      for (size_t r = 0; r < p; ++r) db += reszKov[r][k] - eleje(r);
+      kovetkezoHely[k] = uint32_t(vodorHely[w] + db);
+      // From the front the first other text (`elol`, in share `elolResz`), from the back the place
+      // after the last text of the bucket (`hatul`, in share `hatulResz`; 0 when none is left);
+      // the two are swapped until they meet.
+      size_t elolResz = 0, elol = reszKov[0][k], hatulResz = p - 1, hatul = reszKov[p - 1][k];
+      auto elobbre = [&] {
+        while (elolResz < p && elol >= reszVeg[elolResz][k])
+          elol = ++elolResz < p ? reszKov[elolResz][k] : vodorHely[w + 1];
+      };
+      auto hatrebb = [&] {
+        while (hatul > 0 && hatul == eleje(hatulResz)) hatul = hatulResz == 0 ? 0 : reszKov[--hatulResz][k];
+      };
+      elobbre();
+      hatrebb();
+      while (elol + 1 < hatul) {
+        std::swap(t[elol++], t[--hatul]);
+        elobbre();
+        hatrebb();
+      }
+    }
+    for (bool kesz = false; !kesz;) {
+      kesz = true;
+      for (size_t k = 0; k < kDb; ++k) {
+        const size_t vege = vodorHely[nemUres[k] + 1];
+        for (size_t i = kovetkezoHely[k]; i < vege; ++i) std::swap(t[i], t[kovetkezoHely[hova(t[i])]++]);
+        kesz = kesz && kovetkezoHely[k] == vege;
+      }
+    }
+  }
+
+  // 5. Whole buckets, the largest left first, sorted from the weight after their two.
+  void vodrokRendezese() {
+    for (size_t x; (x = kovetkezo.fetch_add(1)) < vodrok.size();)
+      teljes(t + vodrok[x].eleje, vodrok[x].db, uj + vodrok[x].eleje, vodorSuly + 2, szoveg, elore);
+  }
+
+  // 6. The new ranks in thread s's part of sorted order.
+  void ujRangokSzama(size_t s) {
+    const auto [b, e] = resz(m, int(p), int(s));
+    uint32_t db = 0;
+    for (size_t j = std::max<size_t>(b, 1); j < e; ++j) db += uj[j];
+    ujDb[s] = db;
+  }
+
+  // 6. The ranks of thread s's part, after the new ranks of the parts before it.
+  void reszRangjai(size_t s) {
+    const auto [b, e] = resz(m, int(p), int(s));
+    uint32_t r = 0;
+    for (size_t x = 0; x < s; ++x) r += ujDb[x];
+    rangokat(t, uj, b, e, r, rang);
+  }
+
+  Tetel* const t;
+  uint8_t* const uj;
+  uint32_t* const rang;
+  const size_t m, p;
+  const SzovegFv& szoveg;
+  const EloreFv& elore;
+  std::barrier<> gat;
+  std::vector<Tetel> legkisebb, legnagyobb;  // per thread: of its part
+  std::vector<std::vector<uint32_t>> vodorDb;  // per thread: its part's texts per bucket
+  // Per thread, for each bucket that holds texts: the next place in its share, the share's end.
+  std::vector<std::vector<uint32_t>> reszKov, reszVeg;
+  std::vector<uint32_t> vodorHely;  // where each bucket starts in sorted order, then the end
+  std::vector<Vodor> vodrok;        // the buckets that hold texts, largest first
+  std::vector<uint32_t> nemUres;    // the buckets that hold texts, in the order of their weights
+  std::vector<uint16_t> sorszam;    // a bucket's place in nemUres
+  std::vector<uint32_t> ujDb;       // per thread: the new ranks in its part
+  Allapot allapot = Tovabb;
+  int vodorSuly = 0;  // the first of the two weights that name a text's bucket
+  std::atomic<size_t> kovetkezo{0};  // the next of vodrok to sort
+};
+
 }  // namespace
 
 Rendezo::Rendezo(int szalak, int parhuzamosTol) : szalak_(std::max(szalak, 0)), parhuzamosTol_(std::max(parhuzamosTol, 1)) {}
@@ -225,193 +486,17 @@ void Rendezo::rendezes(int n, const SzovegFv& szoveg, uint32_t* rang, const Elor
   if (m == 0) return;
   Tetel* t = t_.meret(m);
   uint8_t* uj = uj_.meret(m);
-  // Each text's rank: the number of new ranks before it in sorted order.
-  auto rangok = [&](size_t b, size_t e, uint32_t r) {
-    for (size_t j = b; j < e; ++j) {
-      r += j > 0 && uj[j];
-      rang[t[j].sor] = r;
-    }
-  };
   auto egySzalon = [&] {
-    for (size_t i = 0; i < m; ++i) {
-      t[i] = {{0, 0}, uint32_t(i), 0};
-      tolt(t[i], szovegE(szoveg, uint32_t(i)));
-    }
+    elsoSulyok(t, 0, m, szoveg);
     teljes(t, m, uj, 0, szoveg, elore);
-    rangok(0, m, 0);
+    rangokat(t, uj, 0, m, 0, rang);
   };
   // Threads: as many as asked for, or one a core the process may run on now.
   const int legtobb = szalak_ > 0 ? szalak_ : szalSzam(~size_t(0), 1);
   const int szalak = m >= size_t(parhuzamosTol_) ? int(std::min<size_t>(size_t(legtobb), m)) : 1;
   if (szalak == 1) return egySzalon();
-
-  // On several threads, each taking its part of the texts. Each text's weights are computed
-  // once, in its part. The texts are split into buckets by two weights from the first weight in
-  // which any two differ (the smallest and the largest do; where all agree, their next sixteen
-  // are taken) and moved to their buckets' places in place, each thread within its own share of
-  // every bucket's place, the few texts left over by one thread after. Each thread then sorts
-  // whole buckets, the largest first.
-  constexpr size_t kVodrok = size_t(1) << 16;
-  const size_t p = size_t(szalak);
-  std::vector<Tetel> legkisebb(p), legnagyobb(p);
-  // Per thread: texts per bucket; then, for each bucket that holds texts, the next place in the
-  // thread's share of the bucket's place, and the end of that share.
-  std::vector<std::vector<uint32_t>> hisz(p), kov(p), veg(p);
-  std::vector<uint32_t> hely(kVodrok + 1);  // where each bucket starts in sorted order
-  struct Vodor {
-    uint32_t eleje, db;  // its place in sorted order, its texts
-  };
-  std::vector<Vodor> vodrok;      // largest first
-  std::vector<uint32_t> nemUres;  // the buckets that hold texts, in the order of their weights
-  std::vector<uint16_t> sorszam;  // a bucket's place in nemUres
-  std::vector<uint32_t> ujDb(p);
-  enum { Tovabb, Egyenlo, Szetoszt } allapot = Tovabb;
-  int d = 0;
-  std::atomic<size_t> kovetkezo{0};
-  std::barrier gat(szalak);
-  const bool indult = egyszerre(szalak, [&](int sz) {
-    const auto [b, e] = resz(m, szalak, sz);
-    const size_t s = size_t(sz);
-    // The bucket of a text: its weights d and d + 1.
-    auto vodor = [&](const Tetel& x) { return suly(x, d) << 8 | (d < 15 ? suly(x, d + 1) : 0); };
-    std::vector<uint32_t>& h = hisz[s];
-    h.assign(kVodrok, 0);
-    for (size_t i = b; i < e; ++i) {
-      t[i] = {{0, 0}, uint32_t(i), 0};
-      tolt(t[i], szovegE(szoveg, uint32_t(i)));
-    }
-    while (allapot == Tovabb) {
-      Tetel mn = t[b], mx = t[b];
-      for (size_t i = b; i < e; ++i) {
-        if (kisebb(t[i], mn)) mn = t[i];
-        if (kisebb(mx, t[i])) mx = t[i];
-        ++h[vodor(t[i])];  // d is 0 until the texts turn out to agree in their first weight
-      }
-      legkisebb[s] = mn;
-      legnagyobb[s] = mx;
-      gat.arrive_and_wait();
-      if (sz == 0) {
-        mn = *std::min_element(legkisebb.begin(), legkisebb.end(), kisebb);
-        mx = *std::max_element(legnagyobb.begin(), legnagyobb.end(), kisebb);
-        if (!egyforma(mn, mx)) {
-          allapot = Szetoszt;
-          d = elteres(mn, mx);
-        } else if (vege(mn.k[1])) {
-          allapot = Egyenlo;
-        }
-      }
-      gat.arrive_and_wait();
-      if (allapot == Tovabb) {
-        // The same sixteen weights everywhere: the next sixteen.
-        for (size_t i = b; i < e; ++i) tolt(t[i], szovegE(szoveg, t[i].sor));
-        std::fill(h.begin(), h.end(), 0);
-      } else if (allapot == Szetoszt && d > 0) {
-        // Counted in other weights.
-        std::fill(h.begin(), h.end(), 0);
-        for (size_t i = b; i < e; ++i) ++h[vodor(t[i])];
-      }
-    }
-    if (allapot == Egyenlo) {
-      // Every text of the same weights: only their marks order them.
-      if (sz == 0) {
-        teljes(t, m, uj, 16, szoveg, elore);
-        rangok(0, m, 0);
-      }
-      return;
-    }
-    gat.arrive_and_wait();
-    if (sz == 0) {
-      for (size_t w = 0; w < kVodrok; ++w) {
-        uint32_t db = 0;
-        for (const auto& x : hisz) db += x[w];
-        if (db > 0) {
-          vodrok.push_back({hely[w], db});
-          nemUres.push_back(uint32_t(w));
-        }
-        hely[w + 1] = hely[w] + db;
-      }
-      sorszam.resize(kVodrok);
-      for (size_t k = 0; k < nemUres.size(); ++k) sorszam[nemUres[k]] = uint16_t(k);
-      std::stable_sort(vodrok.begin(), vodrok.end(), [](const Vodor& x, const Vodor& y) { return x.db > y.db; });
-    }
-    gat.arrive_and_wait();
-    // The share of each bucket that holds texts (k in nemUres): [kv[k], vg[k]); texts of the
-    // bucket come to kv[k]. Each text not yet in its bucket goes to the next place of the share
-    // there, the text found there taking its place, until no text moves (as radix() does); a
-    // text whose bucket's share is full stays where it is.
-    std::vector<uint32_t>().swap(h);
-    const size_t kDb = nemUres.size();
-    auto hova = [&](const Tetel& x) { return size_t(sorszam[vodor(x)]); };
-    std::vector<uint32_t>& kv = kov[s];
-    std::vector<uint32_t>& vg = veg[s];
-    kv.resize(kDb);
-    vg.resize(kDb);
-    for (size_t k = 0; k < kDb; ++k) {
-      const uint32_t w = nemUres[k];
-      const uint64_t db = hely[w + 1] - hely[w];
-      kv[k] = hely[w] + uint32_t(db * s / p);
-      vg[k] = hely[w] + uint32_t(db * (s + 1) / p);
-    }
-    for (bool mozdult = true; mozdult;) {
-      mozdult = false;
-      for (size_t k = 0; k < kDb; ++k)
-        for (size_t i = kv[k]; i < vg[k]; ++i)
-          if (const size_t x = hova(t[i]); kv[x] < vg[x]) {
-            std::swap(t[i], t[kv[x]++]);
-            mozdult = true;
-          }
-    }
-    gat.arrive_and_wait();
-    if (sz == 0) {
-      // The texts left over. In each bucket's place its texts first, the others after them;
-      // then those to their buckets.
-      std::vector<uint32_t> kovetkezoHely(kDb);
-      for (size_t k = 0; k < kDb; ++k) {
-        const uint32_t w = nemUres[k];
-        // Share r: texts of the bucket in [eleje(r), kov[r][k]), others up to veg[r][k].
-        auto eleje = [&](size_t r) -> size_t { return r == 0 ? hely[w] : veg[r - 1][k]; };
-        size_t db = 0;
-        for (size_t r = 0; r < p; ++r) db += kov[r][k] - eleje(r);
-        kovetkezoHely[k] = uint32_t(hely[w] + db);
-        // The first other text from the front (f, in share fr), and the place after the last
-        // text of the bucket from the back (g, in share gr; 0 when none is left).
-        size_t fr = 0, f = kov[0][k], gr = p - 1, g = kov[p - 1][k];
-        auto elobbre = [&] {
-          while (fr < p && f >= veg[fr][k]) f = ++fr < p ? kov[fr][k] : hely[w + 1];
-        };
-        auto hatrebb = [&] {
-          while (g > 0 && g == eleje(gr)) g = gr == 0 ? 0 : kov[--gr][k];
-        };
-        elobbre();
-        hatrebb();
-        while (f + 1 < g) {
-          std::swap(t[f++], t[--g]);
-          elobbre();
-          hatrebb();
-        }
-      }
-      for (bool kesz = false; !kesz;) {
-        kesz = true;
-        for (size_t k = 0; k < kDb; ++k) {
-          const size_t vege = hely[nemUres[k] + 1];
-          for (size_t i = kovetkezoHely[k]; i < vege; ++i) std::swap(t[i], t[kovetkezoHely[hova(t[i])]++]);
-          kesz = kesz && kovetkezoHely[k] == vege;
-        }
-      }
-    }
-    gat.arrive_and_wait();
-    for (size_t x; (x = kovetkezo.fetch_add(1)) < vodrok.size();)
-      teljes(t + vodrok[x].eleje, vodrok[x].db, uj + vodrok[x].eleje, d + 2, szoveg, elore);
-    gat.arrive_and_wait();
-    uint32_t db = 0;
-    for (size_t j = std::max<size_t>(b, 1); j < e; ++j) db += uj[j];
-    ujDb[s] = db;
-    gat.arrive_and_wait();
-    uint32_t r = 0;
-    for (size_t x = 0; x < s; ++x) r += ujDb[x];
-    rangok(b, e, r);
-  });
-  if (!indult) egySzalon();
+  Tobbszalon r(t, uj, rang, m, szalak, szoveg, elore);
+  if (!egyszerre(szalak, [&](int sz) { r.szal(sz); })) egySzalon();
 }
 
 void Rendezo::rangsor(int n, const SzovegFv& szoveg, std::vector<uint32_t>& rang) {
