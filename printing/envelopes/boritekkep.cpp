@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QScrollBar>
 
 #include <cmath>
@@ -166,32 +165,19 @@ void BoritekLap::cmdKepMentese_Click() {
   r.KepMagassag = Fixed::fromDouble(kep_.height());
   r.KepSzelesseg = Fixed::fromDouble(kep_.width());
 
-  // The whole file is written beside the old one and then put in its place, so a failure
-  // leaves Kepment.dat as it was.
-  const QString path = dataPath(platform_.folder, kKepmentFile);
+  // Record 1 changes in place under its journal, as every settings save: all or nothing.
   // Something else than a regular file at the name is neither read nor replaced.
+  const QString path = dataPath(platform_.folder, kKepmentFile);
   if (const QString fajta = nemFajlFajta(path); !fajta.isEmpty()) {
     msg.info(QStringLiteral("A kép helye nem menthető (Kepment.dat):\r\nA helyén nem közönséges fájl áll (%1).").arg(fajta),
              QStringLiteral("! H I B A ! "), MsgIcon::Exclamation);
     return;
   }
-  std::optional<QByteArray> regi = regularisOlvasas(path, 1 << 20);
-  if (!regi) {
-    // The whole file is written anew: without its old bytes it would lose them.
-    msg.info(QStringLiteral("A kép helye nem menthető: a(z) Kepment.dat fájl nem olvasható."), QStringLiteral("! H I B A ! "),
-             MsgIcon::Exclamation);
-    return;
-  }
-  QByteArray tartalom = std::move(*regi);
-  const QByteArray rekord = encodeRecord(r);
-  if (tartalom.size() < rekord.size()) tartalom.resize(rekord.size());
-  tartalom.replace(0, rekord.size(), rekord);
-  QSaveFile f(path);
-  const bool ok = f.open(QIODevice::WriteOnly) && f.write(tartalom) == tartalom.size() && f.commit();
-  if (!ok) {
-    msg.info(QStringLiteral("A kép helye nem menthető (Kepment.dat):\r\n") + rendszerHiba(f), QStringLiteral("! H I B A ! "),
-             MsgIcon::Exclamation);
-    return;
+  const MentesEredmeny e = saveSettings(platform_.folder, kKepmentFile, r);
+  if (!e) {
+    msg.info(mentesUzenet(e, QStringLiteral("A kép helye nem menthető (Kepment.dat)."), QStringLiteral("a kép adatai")),
+             QStringLiteral("! H I B A ! "), MsgIcon::Exclamation);
+    if (!e.ujLemezen()) return;
   }
   *valtozok_.Kepment = r;
 }

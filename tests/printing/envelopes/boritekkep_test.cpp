@@ -18,6 +18,7 @@
 #include "printing/envelopes/kep_browse.h"
 #include "printing/envelopes/kepmeret.h"
 #include "common/tricheckbox.h"
+#include "support/fajlhibak.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -203,6 +204,19 @@ TEST_F(KepPanelTest, SaveThatCannotBeWrittenSaysSo) {
   ASSERT_EQ(uzenetek.shown.size(), 1u);
   EXPECT_TRUE(uzenetek.shown[0].text.startsWith(QStringLiteral("A kép helye nem menthető (Kepment.dat):")));
   EXPECT_TRUE(QFileInfo(dir.file(kKepmentFile)).isDir());
+  // A disk that takes no byte: the reason is said and the file stays as it was.
+  ASSERT_TRUE(QDir(dir.path()).rmdir(kKepmentFile));
+  dir.put(kKepmentFile, QByteArray(283, 'x'));
+  uzenetek.shown.clear();
+  {
+    FajlHibak tele({{FajlHivas::Iras, ENOSPC, -1, kKepmentFile}});
+    lap->cmdKepMentese_Click();
+  }
+  ASSERT_EQ(uzenetek.shown.size(), 1u);
+  EXPECT_TRUE(uzenetek.shown[0].text.startsWith(QStringLiteral("A kép helye nem menthető (Kepment.dat).")));
+  EXPECT_TRUE(uzenetek.shown[0].text.endsWith(QStringLiteral("A hiba oka: Nincs több szabad hely az eszközön.")))
+      << uzenetek.shown[0].text.toStdString();
+  EXPECT_EQ(dir.bytes(kKepmentFile), QByteArray(283, 'x'));
 }
 
 }  // namespace
