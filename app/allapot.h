@@ -11,7 +11,7 @@
 #include "printing/envelopes/boritekhely.h"
 #include "printing/envelopes/cimkerekordok.h"
 #include "printing/envelopes/fjsetrekord.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 
 struct Allapot {
   SetRekord Set;             // record 1 of Set.dat as last read or saved

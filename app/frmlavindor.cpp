@@ -42,9 +42,9 @@
 #include "printing/receipts/iratlap.h"
 #include "printing/receipts/tertilap.h"
 #include "printing/slips/csekklap.h"
-#include "records/cimkereso.h"
-#include "records/fizetolista.h"
-#include "records/fizetopar.h"
+#include "payerwindows/cimkereso.h"
+#include "payerwindows/fizetolista.h"
+#include "payerstore/fizetopar.h"
 #include "version.h"
 
 QString frmLavindor::cim() {

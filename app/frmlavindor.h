@@ -26,7 +26,7 @@
 #include "common/platform.h"
 #include "exchange/automatikus.h"
 #include "printing/common/formpage.h"
-#include "records/foablak.h"
+#include "payerwindows/foablak.h"
 
 class QAction;
 class QTimer;

@@ -13,8 +13,8 @@
 #include "app/frmlavindor.h"
 #include "exchange/adatmenu.h"
 #include "exchange/frmautbeolvas.h"
-#include "records/fizetolista.h"
-#include "records/frmfelvet.h"
+#include "payerwindows/fizetolista.h"
+#include "payerwindows/frmfelvet.h"
 
 void frmLavindor::adatbazisMenu() {
   QMenu* m = new QMenu(QStringLiteral("&Adatbázis"), this);

@@ -10,11 +10,11 @@
 #include "common/recordfile.h"
 #include "common/setrekord.h"
 #include "printing/slips/csekklap.h"
-#include "records/fizetolista.h"
-#include "records/fizetopar.h"
-#include "records/frmfelvet.h"
-#include "records/frmosszegek.h"
-#include "records/ugyfeltorles.h"
+#include "payerwindows/fizetolista.h"
+#include "payerstore/fizetopar.h"
+#include "payerwindows/frmfelvet.h"
+#include "payerwindows/frmosszegek.h"
+#include "payerstore/ugyfeltorles.h"
 
 bool frmLavindor::listaAParrol() {
   if (lista->modell()->ugyanazAFajl(platform_.folder)) return true;

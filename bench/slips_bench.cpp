@@ -15,7 +15,7 @@
 #include "common/recordingprinter.h"
 #include "common/setrekord.h"
 #include "printing/slips/csekklistaprint.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "exchange/csvimport.h"
 #include "exchange/konvertalas.h"
 #include "exchange/torles.h"
-#include "records/fizetofajlok.h"
+#include "payerstore/fizetofajlok.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 
 #include "common/printjob.h"
 #include "printing/common/osszegszavak.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 
 class FizetoPar;
 

@@ -23,7 +23,7 @@
 #include "printing/common/formpage.h"
 #include "printing/envelopes/cimkeiv.h"
 #include "printing/envelopes/cimkerekordok.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 
 class QComboBox;
 class QGroupBox;

@@ -14,7 +14,7 @@
 #include "common/recordfile.h"
 #include "layouts/binding.h"
 #include "printing/envelopes/cimkelap.h"
-#include "records/fizetopar.h"
+#include "payerstore/fizetopar.h"
 #include "common/tricheckbox.h"
 
 namespace {

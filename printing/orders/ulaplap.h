@@ -16,7 +16,7 @@
 #include "layouts/layoutrecords.h"
 #include "printing/common/formpage.h"
 #include "printing/orders/ulapprint.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 
 class QLabel;
 class QLineEdit;

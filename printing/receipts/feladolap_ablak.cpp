@@ -5,7 +5,7 @@
 
 #include "common/fields.h"
 #include "printing/receipts/feladolap.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 
 void FeladoLap::activate() { txNev3->setEnabled(true); }
 

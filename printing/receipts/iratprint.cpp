@@ -12,7 +12,7 @@
 #include "layouts/factory.h"
 #include "layouts/layoutrecords.h"
 #include "printing/receipts/vevenyek.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 
 namespace {
 

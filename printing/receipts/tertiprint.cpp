@@ -13,8 +13,8 @@
 #include "layouts/layoutrecords.h"
 #include "printing/common/listprint.h"
 #include "printing/receipts/vevenyek.h"
-#include "records/fizetopar.h"
-#include "records/nevekrekord.h"
+#include "payerstore/fizetopar.h"
+#include "payerstore/nevekrekord.h"
 
 namespace {
 

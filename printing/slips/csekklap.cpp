@@ -15,7 +15,7 @@
 #include "common/tricheckbox.h"
 #include "layouts/factory.h"
 #include "printing/slips/osszegbetuvel.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 
 namespace {
 

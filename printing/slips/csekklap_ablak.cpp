@@ -15,8 +15,8 @@
 #include "common/tricheckbox.h"
 #include "printing/slips/csekklap.h"
 #include "printing/slips/csekklistaprint.h"
-#include "records/foablak.h"
-#include "records/jogcimek.h"
+#include "payerwindows/foablak.h"
+#include "payerwindows/jogcimek.h"
 
 QStringList kozlemenyLista(const QString& folder) {
   QStringList l{QString()};

@@ -7,9 +7,9 @@
 
 #include "ablakfixture.h"
 #include "common/filedialogs.h"
-#include "records/fizetolista.h"
+#include "payerwindows/fizetolista.h"
 #include "printing/envelopes/cimkelap.h"
-#include "records/fizetok.h"
+#include "payerstore/fizetok.h"
 #include "common/tricheckbox.h"
 #include "support/printexpect.h"
 

@@ -11,7 +11,7 @@
 #include "common/tricheckbox.h"
 #include "printing/envelopes/cimkelap.h"
 #include "printing/envelopes/cimkerekordok.h"
-#include "records/fizetok.h"
+#include "payerstore/fizetok.h"
 
 TEST_F(AblakTest, PreviewCaptionsAreALineHigh) {
   folder.put(kNevekFile, fizetokFajl({{"Őszi Júlia", "Érd", "Őz utca 9.", "2030"}}));

@@ -17,9 +17,9 @@
 #include "printing/envelopes/cimkelap.h"
 #include "printing/envelopes/fjsetrekord.h"
 #include "printing/slips/csekklap.h"
-#include "records/fizetok.h"
-#include "records/fizetolista.h"
-#include "records/nevekrekord.h"
+#include "payerstore/fizetok.h"
+#include "payerwindows/fizetolista.h"
+#include "payerstore/nevekrekord.h"
 #include "support/printexpect.h"
 
 namespace {

@@ -14,8 +14,8 @@
 #include "layouts/factory.h"
 #include "printing/slips/csekklap.h"
 #include "printing/envelopes/frmfjsetup.h"
-#include "records/fizetok.h"
-#include "records/fizetolista.h"
+#include "payerstore/fizetok.h"
+#include "payerwindows/fizetolista.h"
 #include "support/printexpect.h"
 
 namespace {

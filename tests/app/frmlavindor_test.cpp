@@ -20,8 +20,8 @@
 #include "printing/receipts/iratlap.h"
 #include "printing/receipts/tertilap.h"
 #include "printing/slips/csekklap.h"
-#include "records/fizetok.h"
-#include "records/fizetolista.h"
+#include "payerstore/fizetok.h"
+#include "payerwindows/fizetolista.h"
 #include "support/printexpect.h"
 #include "version.h"
 

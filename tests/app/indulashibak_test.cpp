@@ -15,9 +15,9 @@
 #include "layouts/layoutrecords.h"
 #include "printing/envelopes/boriteklap.h"
 #include "support/fajlhibak.h"
-#include "records/fizetocsere.h"
-#include "records/fizetolista.h"
-#include "records/parok.h"
+#include "payerstore/fizetocsere.h"
+#include "payerwindows/fizetolista.h"
+#include "payerstore/parok.h"
 
 using IndulasTest = AblakTest;
 

@@ -25,7 +25,7 @@
 #include "printing/orders/rcsekklap.h"
 #include "printing/receipts/tertilap.h"
 #include "printing/slips/csekklap.h"
-#include "records/fizetok.h"
+#include "payerstore/fizetok.h"
 
 TEST_F(AblakTest, ScreenshotsOfTheEightPages) {
   const QDir assets(QStringLiteral(LAVINDOR_BINARY_DIR "/assets"));

@@ -14,8 +14,8 @@
 #include "printing/orders/rcsekklap.h"
 #include "printing/orders/ulaplap.h"
 #include "printing/slips/csekklap.h"
-#include "records/fizetolista.h"
-#include "records/listamodell.h"
+#include "payerwindows/fizetolista.h"
+#include "payerwindows/listamodell.h"
 #include "support/pdfwords.h"
 
 namespace {

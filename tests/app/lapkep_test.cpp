@@ -15,7 +15,7 @@
 #include "printing/orders/rcsekklap.h"
 #include "printing/orders/ulaplap.h"
 #include "printing/receipts/tertilap.h"
-#include "records/fizetok.h"
+#include "payerstore/fizetok.h"
 
 TEST_F(AblakTest, PagesShowTheirOwnCardOrSideAfterPageChangeAndOrientation) {
   const QDir assets(QStringLiteral(LAVINDOR_BINARY_DIR "/assets"));

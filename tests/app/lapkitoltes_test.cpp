@@ -21,8 +21,8 @@
 #include "printing/receipts/feladolap.h"
 #include "printing/receipts/iratlap.h"
 #include "printing/receipts/tertilap.h"
-#include "records/fizetolista.h"
-#include "records/listamodell.h"
+#include "payerwindows/fizetolista.h"
+#include "payerwindows/listamodell.h"
 #include "support/printexpect.h"
 
 namespace {

@@ -18,7 +18,7 @@
 #include "printing/envelopes/cimkelap.h"
 #include "printing/orders/ulaplap.h"
 #include "printing/slips/csekklap.h"
-#include "records/jogcimek.h"
+#include "payerwindows/jogcimek.h"
 #include "support/printexpect.h"
 
 namespace {

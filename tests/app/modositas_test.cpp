@@ -9,8 +9,8 @@
 #include "printing/receipts/iratlap.h"
 #include "printing/receipts/tertilap.h"
 #include "printing/slips/csekklap.h"
-#include "records/fizetok.h"
-#include "records/frmfelvet.h"
+#include "payerstore/fizetok.h"
+#include "payerwindows/frmfelvet.h"
 
 TEST_F(AblakTest, PagesShowThePayerSavedByTheModify) {
   folder.put(kNevekFile, fizetokFajl({{"Kovács Péter", "Győr", "Fő út 1.", "9021"}}));

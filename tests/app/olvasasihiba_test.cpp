@@ -8,9 +8,9 @@
 #include "layouts/layoutrecords.h"
 #include "printing/envelopes/cimkerekordok.h"
 #include "printing/slips/csekklap.h"
-#include "records/fizetolista.h"
-#include "records/frmfelvet.h"
-#include "records/parok.h"
+#include "payerwindows/fizetolista.h"
+#include "payerwindows/frmfelvet.h"
+#include "payerstore/parok.h"
 #include "support/fajlhibak.h"
 
 namespace {

@@ -11,9 +11,9 @@
 #include "common/qtprinter.h"
 #include "layouts/factory.h"
 #include "printing/slips/csekklap.h"
-#include "records/fizetok.h"
-#include "records/fizetolista.h"
-#include "records/listamodell.h"
+#include "payerstore/fizetok.h"
+#include "payerwindows/fizetolista.h"
+#include "payerwindows/listamodell.h"
 
 namespace {
 // The factory settings with the "PDF" printer chosen, and one payer.

@@ -18,9 +18,9 @@
 #include "common/printdialog.h"
 #include "layouts/factory.h"
 #include "layouts/layoutrecords.h"
-#include "records/fizetok.h"
-#include "records/fizetolista.h"
-#include "records/frmfelvet.h"
+#include "payerstore/fizetok.h"
+#include "payerwindows/fizetolista.h"
+#include "payerwindows/frmfelvet.h"
 #include "support/printexpect.h"
 
 namespace {

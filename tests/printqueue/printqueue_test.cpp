@@ -15,7 +15,7 @@
 #include "printing/slips/csekkprint.h"
 #include "printqueue/cupsscheduler.h"
 #include "printqueue/ink.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 #include "support/pdfwords.h"
 #include "support/tempfolder.h"
 

@@ -9,7 +9,7 @@
 #include "common/setrekord.h"
 #include "layouts/layoutrecords.h"
 #include "printing/envelopes/boritekprint.h"
-#include "records/fizetok.h"
+#include "payerstore/fizetok.h"
 #include "support/printexpect.h"
 #include "support/tempfolder.h"
 

@@ -11,7 +11,7 @@
 #include "common/tricheckbox.h"
 #include "common/mmkep.h"
 #include "printing/envelopes/cimkelap.h"
-#include "records/fizetok.h"
+#include "payerstore/fizetok.h"
 #include "support/tempfolder.h"
 
 namespace {

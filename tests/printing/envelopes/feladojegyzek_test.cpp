@@ -10,7 +10,7 @@
 #include "common/recordfile.h"
 #include "common/recordingprinter.h"
 #include "printing/envelopes/feladojegyzek.h"
-#include "records/fizetok.h"
+#include "payerstore/fizetok.h"
 #include "support/printexpect.h"
 #include "support/tempfolder.h"
 

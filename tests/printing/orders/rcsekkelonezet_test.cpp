@@ -13,7 +13,7 @@
 #include "common/setrekord.h"
 #include "layouts/factory.h"
 #include "printing/orders/rcsekklap.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 #include "support/tempfolder.h"
 
 namespace {

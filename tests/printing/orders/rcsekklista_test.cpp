@@ -15,7 +15,7 @@
 #include "layouts/factory.h"
 #include "printing/orders/rcsekklista.h"
 #include "printing/orders/rcsekkprint.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 #include "support/pdfwords.h"
 #include "support/printexpect.h"
 #include "support/tempfolder.h"

@@ -6,7 +6,7 @@
 #include "common/tricheckbox.h"
 #include "lapfixture.h"
 #include "printing/receipts/feladolap.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 
 namespace {
 using FeladoLapTest = LapFixture;

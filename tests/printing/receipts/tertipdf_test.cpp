@@ -10,7 +10,7 @@
 #include "layouts/factory.h"
 #include "layouts/layoutrecords.h"
 #include "printing/receipts/tertiprint.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 #include "support/pdfwords.h"
 #include "support/printexpect.h"
 #include "support/tempfolder.h"

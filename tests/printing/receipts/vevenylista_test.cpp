@@ -13,7 +13,7 @@
 #include "printing/receipts/feladoprint.h"
 #include "printing/receipts/iratprint.h"
 #include "printing/receipts/tertiprint.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 #include "support/printexpect.h"
 #include "support/tempfolder.h"
 

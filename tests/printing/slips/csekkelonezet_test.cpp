@@ -15,7 +15,7 @@
 #include "common/recordingprinter.h"
 #include "common/tricheckbox.h"
 #include "printing/slips/csekklap.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 #include "slipexpect.h"
 #include "support/tempfolder.h"
 

@@ -16,7 +16,7 @@
 #include "common/setrekord.h"
 #include "common/tricheckbox.h"
 #include "printing/slips/csekklap.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 #include "support/printexpect.h"
 #include "support/tempfolder.h"
 

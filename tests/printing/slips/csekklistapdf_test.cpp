@@ -10,7 +10,7 @@
 #include "common/setrekord.h"
 #include "slipexpect.h"
 #include "printing/slips/csekklistaprint.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 #include "support/pdfwords.h"
 #include "support/printexpect.h"
 #include "support/tempfolder.h"

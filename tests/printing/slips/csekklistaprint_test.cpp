@@ -9,7 +9,7 @@
 #include "common/recordingprinter.h"
 #include "common/setrekord.h"
 #include "printing/slips/csekklistaprint.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 #include "slipexpect.h"
 #include "support/tempfolder.h"
 
