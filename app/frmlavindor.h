@@ -25,8 +25,8 @@
 #include "app/allapot.h"
 #include "common/platform.h"
 #include "exchange/automatikus.h"
-#include "printing/common/formpage.h"
 #include "payerwindows/foablak.h"
+#include "printing/common/formpage.h"
 
 class QAction;
 class QTimer;

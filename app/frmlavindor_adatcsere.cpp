@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/menuelem.h"
 #include "app/frmlavindor.h"
+#include "app/menuelem.h"
 #include "exchange/adatmenu.h"
 #include "exchange/frmautbeolvas.h"
 #include "payerwindows/fizetolista.h"

@@ -4,8 +4,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/menuelem.h"
 #include "app/frmlavindor.h"
+#include "app/menuelem.h"
 #include "common/messages.h"
 #include "payerwindows/fizetolista.h"
 #include "printing/envelopes/feladojegyzek.h"

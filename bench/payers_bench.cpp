@@ -42,8 +42,8 @@
 #include "common/setrekord.h"
 #include "common/tricheckbox.h"
 #include "layouts/elsoinditas.h"
-#include "payerwindows/fizetolista.h"
 #include "payerstore/nevekrekord.h"
+#include "payerwindows/fizetolista.h"
 
 namespace {
 

@@ -4,9 +4,7 @@
 
 #include <cstdint>
 
-#include "common/platform.h"
 #include "common/recordfile.h"
-#include "payerwindows/foablak.h"
 #include "payerstore/nevekrekord.h"
 
 // Number of whole payer records in nevek1.dat (a trailing partial record is not counted).
@@ -25,11 +23,3 @@ bool kozl3sorIras(RecordFile& f, int32_t n, const Kozl3sorRekord& r);
 // non-regular file at its name), or that kozl3sor.dat is no regular file. The program then
 // shows it once and neither writes nor replaces the payer files in that run.
 QString nevekOlvasasiHiba(const QString& folder);
-
-// True when the payer files may be written in this run; else shows why and returns false.
-// Every writer of nevek1.dat and kozl3sor.dat asks before it writes. They may not be written
-// when nevek1.dat could not be read at start-up (`nevekHiba`), nor while an earlier change of
-// the pair stays unfinished (one that can be finished is finished here).
-// Nor while the list was read short (`listaHiba`: a payer could not be read).
-bool fizetoIrhato(const Platform& platform, const QString* nevekHiba, const QString* listaHiba = nullptr);
-bool fizetoIrhato(const Platform& platform, const FizetoAllapot& allapot);

@@ -6,11 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "common/platform.h"
 #include "payerstore/fizetocsere.h"
-#include "payerwindows/foablak.h"
-
-inline const QString kTorlesCim = QStringLiteral("Feladó törlése");
 
 // Removes payer n from nevek1.dat and its notice from kozl3sor.dat. Both files are written
 // completely under temporary names, which the journalled swap (fizetocsere.h) puts in place of
@@ -25,8 +21,3 @@ bool UgyfelTorles(const QString& folder, int32_t n, QString* hiba = nullptr, con
 // upper case), or nothing when n is no stored payer or its record cannot be read (`hiba` then
 // says why).
 std::optional<QString> torlesKerdes(const QString& folder, int32_t n, QString* hiba = nullptr);
-
-// The main window's "&Törlés" (cmdDel_Click): asks about the stored current payer, deletes it,
-// then makes no payer current, disables the buttons that act on one and reloads the list.
-// A failure is reported and changes nothing. True when the payer was deleted.
-bool cmdDel_Click(const Platform& platform, FizetoAllapot allapot, const FoAblak& ablak);

@@ -8,10 +8,11 @@
 #include "common/kodlap.h"
 #include "common/messages.h"
 #include "common/recordfile.h"
-#include "payerwindows/cimkereso.h"
 #include "payerstore/fizetofajlok.h"
 #include "payerstore/fizetomentes.h"
 #include "payerstore/fizetopar.h"
+#include "payerwindows/cimkereso.h"
+#include "payerwindows/fizetoirhato.h"
 
 namespace {
 

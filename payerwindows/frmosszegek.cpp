@@ -13,6 +13,7 @@
 #include "common/recordfile.h"
 #include "payerstore/fizetofajlok.h"
 #include "payerstore/fizetopar.h"
+#include "payerwindows/fizetoirhato.h"
 
 namespace {
 const QString kFigyelem = QStringLiteral(" FIGYELEM ");

@@ -22,9 +22,9 @@
 #include "layouts/factory.h"
 #include "layouts/layoutrecords.h"
 #include "payerstore/fizetocsere.h"
-#include "payerstore/fizetofajlok.h"
-#include "payerwindows/fizetolista.h"
 #include "payerstore/parok.h"
+#include "payerwindows/fizetoirhato.h"
+#include "payerwindows/fizetolista.h"
 #include "support/gyerek.h"
 
 namespace {

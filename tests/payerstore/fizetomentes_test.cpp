@@ -8,8 +8,8 @@
 #include "payerstore/fizetomentes.h"
 #include "payerstore/fizetopar.h"
 #include "payerstore/fizetotar.h"
-#include "support/fajlhibak.h"
 #include "payerstore/parok.h"
+#include "support/fajlhibak.h"
 #include "support/tempfolder.h"
 
 namespace {

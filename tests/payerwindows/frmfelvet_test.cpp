@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "common/messages.h"
+#include "payerstore/parok.h"
 #include "payerwindows/cimkereso.h"
 #include "payerwindows/frmfelvet.h"
-#include "payerstore/parok.h"
 #include "support/tempfolder.h"
 
 namespace {

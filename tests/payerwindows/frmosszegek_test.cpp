@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "common/messages.h"
-#include "payerwindows/frmosszegek.h"
 #include "payerstore/parok.h"
+#include "payerwindows/frmosszegek.h"
 #include "support/fajlhibak.h"
 #include "support/tempfolder.h"
 

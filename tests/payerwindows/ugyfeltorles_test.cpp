@@ -6,6 +6,7 @@
 #include "common/messages.h"
 #include "payerstore/parok.h"
 #include "payerstore/ugyfeltorles.h"
+#include "payerwindows/torlesgomb.h"
 #include "support/tempfolder.h"
 
 namespace {

@@ -7,11 +7,11 @@
 #include <QPushButton>
 
 #include "common/messages.h"
+#include "common/mmkep.h"
 #include "common/recordfile.h"
 #include "common/tricheckbox.h"
-#include "common/mmkep.h"
-#include "printing/envelopes/cimkelap.h"
 #include "payerstore/fizetok.h"
+#include "printing/envelopes/cimkelap.h"
 #include "support/tempfolder.h"
 
 namespace {

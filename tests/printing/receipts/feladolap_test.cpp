@@ -5,8 +5,8 @@
 
 #include "common/tricheckbox.h"
 #include "lapfixture.h"
-#include "printing/receipts/feladolap.h"
 #include "payerstore/nevekrekord.h"
+#include "printing/receipts/feladolap.h"
 
 namespace {
 using FeladoLapTest = LapFixture;
