@@ -34,6 +34,9 @@
 #include "common/printer.h"
 #include "common/recordfile.h"
 #include "common/tricheckbox.h"
+#include "payerstore/fizetopar.h"
+#include "payerwindows/cimkereso.h"
+#include "payerwindows/fizetolista.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/cimkelap.h"
 #include "printing/orders/rcsekklap.h"
@@ -42,9 +45,6 @@
 #include "printing/receipts/iratlap.h"
 #include "printing/receipts/tertilap.h"
 #include "printing/slips/csekklap.h"
-#include "records/cimkereso.h"
-#include "records/fizetolista.h"
-#include "records/fizetopar.h"
 #include "version.h"
 
 QString frmLavindor::cim() {

@@ -25,8 +25,8 @@
 #include "app/allapot.h"
 #include "common/platform.h"
 #include "exchange/automatikus.h"
+#include "payerwindows/foablak.h"
 #include "printing/common/formpage.h"
-#include "records/foablak.h"
 
 class QAction;
 class QTimer;

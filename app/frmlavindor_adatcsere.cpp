@@ -9,12 +9,12 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/menuelem.h"
 #include "app/frmlavindor.h"
+#include "app/menuelem.h"
 #include "exchange/adatmenu.h"
 #include "exchange/frmautbeolvas.h"
-#include "records/fizetolista.h"
-#include "records/frmfelvet.h"
+#include "payerwindows/fizetolista.h"
+#include "payerwindows/frmfelvet.h"
 
 void frmLavindor::adatbazisMenu() {
   QMenu* m = new QMenu(QStringLiteral("&Adatbázis"), this);

@@ -12,7 +12,7 @@
 
 #include "app/frmlavindor.h"
 #include "common/messages.h"
-#include "records/fizetolista.h"
+#include "payerwindows/fizetolista.h"
 
 void frmLavindor::cmdPrint_Click() { nyomtat(false); }
 

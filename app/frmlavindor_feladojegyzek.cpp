@@ -4,10 +4,10 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/menuelem.h"
 #include "app/frmlavindor.h"
+#include "app/menuelem.h"
 #include "common/messages.h"
-#include "records/fizetolista.h"
+#include "payerwindows/fizetolista.h"
 #include "printing/envelopes/feladojegyzek.h"
 #include "printing/envelopes/frmfjsetup.h"
 #include "printing/envelopes/uresjegyzek.h"

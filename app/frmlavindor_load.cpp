@@ -21,8 +21,8 @@
 #include "exchange/helyreallitas.h"
 #include "layouts/elsoinditas.h"
 #include "layouts/frmsetup.h"
-#include "records/fizetofajlok.h"
-#include "records/fizetolista.h"
+#include "payerstore/fizetofajlok.h"
+#include "payerwindows/fizetolista.h"
 
 void frmLavindor::Form_Load() {
   // 0. An interrupted change of the payer files (and a watched file claimed for it) is finished

@@ -9,12 +9,12 @@
 #include "common/numtext.h"
 #include "common/recordfile.h"
 #include "common/setrekord.h"
+#include "payerstore/fizetopar.h"
+#include "payerwindows/fizetolista.h"
+#include "payerwindows/frmfelvet.h"
+#include "payerwindows/frmosszegek.h"
+#include "payerwindows/torlesgomb.h"
 #include "printing/slips/csekklap.h"
-#include "records/fizetolista.h"
-#include "records/fizetopar.h"
-#include "records/frmfelvet.h"
-#include "records/frmosszegek.h"
-#include "records/ugyfeltorles.h"
 
 bool frmLavindor::listaAParrol() {
   if (lista->modell()->ugyanazAFajl(platform_.folder)) return true;

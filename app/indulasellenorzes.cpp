@@ -12,12 +12,12 @@
 #include "common/rendszerhiba.h"
 #include "common/setrekord.h"
 #include "layouts/layoutrecords.h"
+#include "payerstore/lookuprecords.h"
+#include "payerstore/nevekrekord.h"
+#include "payerwindows/jogcimek.h"
 #include "printing/envelopes/cimkerekordok.h"
 #include "printing/envelopes/fjsetrekord.h"
 #include "printing/envelopes/kep_browse.h"
-#include "records/jogcimek.h"
-#include "records/lookuprecords.h"
-#include "records/nevekrekord.h"
 
 QString serultFajlokUzenete(const QString& folder) {
   const QStringList nevek = {kSetFile,        kSetTertiFile,    kSetIrat2File,   kSetFvevenyFile, kSetRcsekkFile,

@@ -24,8 +24,8 @@
 #include "exchange/csvimport.h"
 #include "exchange/csvsor.h"
 #include "exchange/fajlok.h"
-#include "records/nevekrekord.h"
-#include "records/ugyfeltorles.h"
+#include "payerstore/nevekrekord.h"
+#include "payerstore/ugyfeltorles.h"
 
 namespace {
 

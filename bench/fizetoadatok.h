@@ -26,7 +26,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 
 enum class Adatkeszlet { Ismetlodo, Kulonbozo, Eletszeru };
 

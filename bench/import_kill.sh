@@ -10,4 +10,4 @@ build="${1:?build folder}"
 runs="${2:-5000}"
 export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 LAVINDOR_KILL_RUNS="$runs"
 "$build/tests/test_exchange" --gtest_filter='FigyeltKill.ChildKilledAtRandomPointsOfAnImport'
-"$build/tests/test_records" --gtest_filter='CsereKill.ChildKilledAtRandomPointsOfADeletion'
+"$build/tests/test_payerstore" --gtest_filter='CsereKill.ChildKilledAtRandomPointsOfADeletion'

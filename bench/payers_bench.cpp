@@ -42,8 +42,8 @@
 #include "common/setrekord.h"
 #include "common/tricheckbox.h"
 #include "layouts/elsoinditas.h"
-#include "records/fizetolista.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
+#include "payerwindows/fizetolista.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include "common/recordfile.h"
 #include "common/recordingprinter.h"
 #include "common/setrekord.h"
+#include "payerstore/nevekrekord.h"
 #include "printing/slips/csekklistaprint.h"
-#include "records/nevekrekord.h"
 
 namespace {
 

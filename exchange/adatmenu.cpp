@@ -3,15 +3,15 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "common/filedialogs.h"
 #include "common/fields.h"
+#include "common/filedialogs.h"
 #include "common/messages.h"
 #include "common/setrekord.h"
 #include "exchange/csvexport.h"
 #include "exchange/csvimport.h"
 #include "exchange/konvertalas.h"
 #include "exchange/torles.h"
-#include "records/fizetofajlok.h"
+#include "payerwindows/fizetoirhato.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "common/recordfile.h"
 #include "exchange/csvsor.h"
 #include "exchange/fajlok.h"
-#include "records/fizetopar.h"
+#include "payerstore/fizetopar.h"
 
 ExportEredmeny csvExport(const QString& folder, const QString& celPath) {
   ExportEredmeny e;

@@ -17,9 +17,9 @@
 #include "common/recordfile.h"
 #include "exchange/csvsor.h"
 #include "exchange/fajlok.h"
-#include "records/fizetocsere.h"
-#include "records/nevekrekord.h"
-#include "records/ujpar.h"
+#include "payerstore/fizetocsere.h"
+#include "payerstore/nevekrekord.h"
+#include "payerstore/ujpar.h"
 
 namespace {
 

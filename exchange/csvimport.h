@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "records/fizetocsere.h"
+#include "payerstore/fizetocsere.h"
 
 // The manual import reads 14 columns and skips empty lines; the automatic import reads 10
 // columns and stops at the first empty line. A line of separators only (a spreadsheet's empty

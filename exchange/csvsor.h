@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 
 // The columns of the manual import and of the automatic import.
 constexpr int kCsvOszlopok = 14;

@@ -14,7 +14,7 @@
 #include "common/fajlmuvelet.h"
 #include "common/recordfile.h"
 #include "common/rendszerhiba.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 
 bool sajatAdatfajl(const QString& folder, const QString& path) {
   QFileInfo fi(path);

@@ -9,7 +9,7 @@
 #include "common/setrekord.h"
 #include "exchange/automatikus.h"
 #include "exchange/konvertalas.h"
-#include "records/fizetocsere.h"
+#include "payerstore/fizetocsere.h"
 
 QString adatfajlokHelyreallitasa(const QString& folder) {
   QStringList uzenet;

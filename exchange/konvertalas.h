@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "common/fields.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 
 inline const QString kKonvTempFile = QStringLiteral("nevek.dat");
 inline const QString kRegiMentesFile = QStringLiteral("nevekR.dat");

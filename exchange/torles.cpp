@@ -1,6 +1,6 @@
 #include "exchange/torles.h"
 
-#include "records/fizetocsere.h"
+#include "payerstore/fizetocsere.h"
 
 CsereEredmeny AdatbazisTorles(const QString& folder, const CsereHorog& horog) {
   if (const CsereHelyreallitas h = fizetoParHelyreallitas(folder); h.fuggoben)

@@ -2,7 +2,7 @@
 // Deleting the whole payer database.
 #include <QString>
 
-#include "records/fizetocsere.h"
+#include "payerstore/fizetocsere.h"
 
 // Empties nevek1.dat and kozl3sor.dat together through the journalled swap (two empty files
 // take their place), so they stay paired through a crash. Missing files are no error. When

@@ -7,7 +7,7 @@
 #include "common/messages.h"
 #include "common/printer.h"
 #include "common/recordfile.h"
-#include "records/jogcimek.h"
+#include "payerwindows/jogcimek.h"
 
 namespace {
 

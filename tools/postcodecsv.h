@@ -9,7 +9,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "records/lookuprecords.h"
+#include "payerstore/lookuprecords.h"
 
 namespace postcode {
 

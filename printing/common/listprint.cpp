@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/platform.h"
-#include "records/fizetopar.h"
+#include "payerstore/fizetopar.h"
 
 namespace {
 bool printable(const CsoportSor& s, bool mind, int32_t db) {

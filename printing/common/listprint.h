@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "common/printjob.h"
+#include "payerstore/nevekrekord.h"
 #include "printing/common/osszegszavak.h"
-#include "records/nevekrekord.h"
 
 class FizetoPar;
 

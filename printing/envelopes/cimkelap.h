@@ -20,10 +20,10 @@
 #include <utility>
 
 #include "common/platform.h"
+#include "payerstore/nevekrekord.h"
 #include "printing/common/formpage.h"
 #include "printing/envelopes/cimkeiv.h"
 #include "printing/envelopes/cimkerekordok.h"
-#include "records/nevekrekord.h"
 
 class QComboBox;
 class QGroupBox;

@@ -12,10 +12,10 @@
 #include "common/messages.h"
 #include "common/numtext.h"
 #include "common/recordfile.h"
-#include "layouts/binding.h"
-#include "printing/envelopes/cimkelap.h"
-#include "records/fizetopar.h"
 #include "common/tricheckbox.h"
+#include "layouts/binding.h"
+#include "payerstore/fizetopar.h"
+#include "printing/envelopes/cimkelap.h"
 
 namespace {
 

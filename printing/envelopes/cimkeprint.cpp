@@ -13,7 +13,7 @@
 #include "common/printer.h"
 #include "common/printjob.h"
 #include "common/recordfile.h"
-#include "records/fizetopar.h"
+#include "payerstore/fizetopar.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include "common/platform.h"
 #include "common/setrekord.h"
 #include "layouts/layoutrecords.h"
+#include "payerstore/nevekrekord.h"
 #include "printing/common/formpage.h"
 #include "printing/orders/ulapprint.h"
-#include "records/nevekrekord.h"
 
 class QLabel;
 class QLineEdit;

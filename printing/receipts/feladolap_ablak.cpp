@@ -4,8 +4,8 @@
 #include <QVariant>
 
 #include "common/fields.h"
+#include "payerstore/nevekrekord.h"
 #include "printing/receipts/feladolap.h"
-#include "records/nevekrekord.h"
 
 void FeladoLap::activate() { txNev3->setEnabled(true); }
 

@@ -11,8 +11,8 @@
 #include "common/setrekord.h"
 #include "layouts/factory.h"
 #include "layouts/layoutrecords.h"
+#include "payerstore/nevekrekord.h"
 #include "printing/receipts/vevenyek.h"
-#include "records/nevekrekord.h"
 
 namespace {
 

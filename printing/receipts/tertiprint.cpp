@@ -11,10 +11,10 @@
 #include "common/setrekord.h"
 #include "layouts/factory.h"
 #include "layouts/layoutrecords.h"
+#include "payerstore/fizetopar.h"
+#include "payerstore/nevekrekord.h"
 #include "printing/common/listprint.h"
 #include "printing/receipts/vevenyek.h"
-#include "records/fizetopar.h"
-#include "records/nevekrekord.h"
 
 namespace {
 

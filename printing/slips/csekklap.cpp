@@ -9,13 +9,13 @@
 
 #include "common/fields.h"
 #include "common/mmkep.h"
-#include "common/printjob.h"
 #include "common/platform.h"
+#include "common/printjob.h"
 #include "common/setrekord.h"
 #include "common/tricheckbox.h"
 #include "layouts/factory.h"
+#include "payerstore/nevekrekord.h"
 #include "printing/slips/osszegbetuvel.h"
-#include "records/nevekrekord.h"
 
 namespace {
 

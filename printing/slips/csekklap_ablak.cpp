@@ -13,10 +13,10 @@
 #include "common/platform.h"
 #include "common/setrekord.h"
 #include "common/tricheckbox.h"
+#include "payerwindows/foablak.h"
+#include "payerwindows/jogcimek.h"
 #include "printing/slips/csekklap.h"
 #include "printing/slips/csekklistaprint.h"
-#include "records/foablak.h"
-#include "records/jogcimek.h"
 
 QStringList kozlemenyLista(const QString& folder) {
   QStringList l{QString()};

@@ -10,15 +10,15 @@
 #include <QTreeView>
 
 #include "common/printdialog.h"
+#include "common/tricheckbox.h"
 #include "exchange/csvexport.h"
 #include "exchange/csvimport.h"
 #include "layouts/factory.h"
+#include "payerstore/ugyfeltorles.h"
+#include "payerwindows/fizetolista.h"
+#include "payerwindows/frmfelvet.h"
 #include "printing/envelopes/cimkelap.h"
 #include "printing/slips/csekklap.h"
-#include "records/fizetolista.h"
-#include "records/ugyfeltorles.h"
-#include "records/frmfelvet.h"
-#include "common/tricheckbox.h"
 #include "support/printexpect.h"
 #include "tests/app/ablakfixture.h"
 

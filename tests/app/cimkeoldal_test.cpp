@@ -7,10 +7,10 @@
 
 #include "ablakfixture.h"
 #include "common/filedialogs.h"
-#include "records/fizetolista.h"
-#include "printing/envelopes/cimkelap.h"
-#include "records/fizetok.h"
 #include "common/tricheckbox.h"
+#include "payerstore/fizetok.h"
+#include "payerwindows/fizetolista.h"
+#include "printing/envelopes/cimkelap.h"
 #include "support/printexpect.h"
 
 

@@ -9,9 +9,9 @@
 #include "ablakfixture.h"
 #include "common/mmkep.h"
 #include "common/tricheckbox.h"
+#include "payerstore/fizetok.h"
 #include "printing/envelopes/cimkelap.h"
 #include "printing/envelopes/cimkerekordok.h"
-#include "records/fizetok.h"
 
 TEST_F(AblakTest, PreviewCaptionsAreALineHigh) {
   folder.put(kNevekFile, fizetokFajl({{"Őszi Júlia", "Érd", "Őz utca 9.", "2030"}}));

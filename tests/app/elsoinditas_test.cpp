@@ -8,18 +8,18 @@
 #include <QTreeView>
 
 #include "ablakfixture.h"
-#include "layouts/elsoinditas.h"
-#include "layouts/factory.h"
-#include "layouts/layoutrecords.h"
 #include "app/betuvalaszto.h"
 #include "common/betutip.h"
 #include "common/qtprinter.h"
+#include "layouts/elsoinditas.h"
+#include "layouts/factory.h"
+#include "layouts/layoutrecords.h"
+#include "payerstore/fizetok.h"
+#include "payerstore/nevekrekord.h"
+#include "payerwindows/fizetolista.h"
 #include "printing/envelopes/cimkelap.h"
 #include "printing/envelopes/fjsetrekord.h"
 #include "printing/slips/csekklap.h"
-#include "records/fizetok.h"
-#include "records/fizetolista.h"
-#include "records/nevekrekord.h"
 #include "support/printexpect.h"
 
 namespace {

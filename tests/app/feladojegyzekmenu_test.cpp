@@ -12,10 +12,10 @@
 #include "ablakfixture.h"
 #include "common/shell.h"
 #include "layouts/factory.h"
-#include "printing/slips/csekklap.h"
+#include "payerstore/fizetok.h"
+#include "payerwindows/fizetolista.h"
 #include "printing/envelopes/frmfjsetup.h"
-#include "records/fizetok.h"
-#include "records/fizetolista.h"
+#include "printing/slips/csekklap.h"
 #include "support/printexpect.h"
 
 namespace {

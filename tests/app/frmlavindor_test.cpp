@@ -10,18 +10,18 @@
 #include <QTabWidget>
 
 #include "ablakfixture.h"
-#include "layouts/factory.h"
 #include "app/nyomtatovalaszto.h"
 #include "common/tricheckbox.h"
+#include "layouts/factory.h"
 #include "layouts/layoutrecords.h"
+#include "payerstore/fizetok.h"
+#include "payerwindows/fizetolista.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/cimkelap.h"
 #include "printing/orders/rcsekklap.h"
 #include "printing/receipts/iratlap.h"
 #include "printing/receipts/tertilap.h"
 #include "printing/slips/csekklap.h"
-#include "records/fizetok.h"
-#include "records/fizetolista.h"
 #include "support/printexpect.h"
 #include "version.h"
 

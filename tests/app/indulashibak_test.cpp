@@ -13,11 +13,11 @@
 #include "ablakfixture.h"
 #include "common/tricheckbox.h"
 #include "layouts/layoutrecords.h"
+#include "payerstore/fizetocsere.h"
+#include "payerstore/parok.h"
+#include "payerwindows/fizetolista.h"
 #include "printing/envelopes/boriteklap.h"
 #include "support/fajlhibak.h"
-#include "records/fizetocsere.h"
-#include "records/fizetolista.h"
-#include "records/parok.h"
 
 using IndulasTest = AblakTest;
 

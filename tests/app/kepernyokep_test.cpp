@@ -18,14 +18,14 @@
 #include "common/tricheckbox.h"
 #include "layouts/elsoinditas.h"
 #include "layouts/factory.h"
+#include "payerstore/fizetok.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/kep_browse.h"
+#include "printing/orders/rcsekklap.h"
 #include "printing/receipts/feladolap.h"
 #include "printing/receipts/iratlap.h"
-#include "printing/orders/rcsekklap.h"
 #include "printing/receipts/tertilap.h"
 #include "printing/slips/csekklap.h"
-#include "records/fizetok.h"
 
 TEST_F(AblakTest, ScreenshotsOfTheEightPages) {
   const QDir assets(QStringLiteral(LAVINDOR_BINARY_DIR "/assets"));

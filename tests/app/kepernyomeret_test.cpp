@@ -17,8 +17,8 @@
 #include <QTabWidget>
 
 #include "ablakfixture.h"
-#include "records/fizetok.h"
-#include "records/fizetolista.h"
+#include "payerstore/fizetok.h"
+#include "payerwindows/fizetolista.h"
 
 namespace {
 

@@ -11,11 +11,11 @@
 #include "common/qtprinter.h"
 #include "layouts/elsoinditas.h"
 #include "layouts/factory.h"
+#include "payerwindows/fizetolista.h"
+#include "payerwindows/listamodell.h"
 #include "printing/orders/rcsekklap.h"
 #include "printing/orders/ulaplap.h"
 #include "printing/slips/csekklap.h"
-#include "records/fizetolista.h"
-#include "records/listamodell.h"
 #include "support/pdfwords.h"
 
 namespace {

@@ -12,10 +12,10 @@
 
 #include "ablakfixture.h"
 #include "common/mmkep.h"
+#include "payerstore/fizetok.h"
 #include "printing/orders/rcsekklap.h"
 #include "printing/orders/ulaplap.h"
 #include "printing/receipts/tertilap.h"
-#include "records/fizetok.h"
 
 TEST_F(AblakTest, PagesShowTheirOwnCardOrSideAfterPageChangeAndOrientation) {
   const QDir assets(QStringLiteral(LAVINDOR_BINARY_DIR "/assets"));

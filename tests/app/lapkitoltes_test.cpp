@@ -14,6 +14,8 @@
 #include "app/betuvalaszto.h"
 #include "common/tricheckbox.h"
 #include "layouts/layoutrecords.h"
+#include "payerwindows/fizetolista.h"
+#include "payerwindows/listamodell.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/cimkelap.h"
 #include "printing/orders/rcsekklap.h"
@@ -21,8 +23,6 @@
 #include "printing/receipts/feladolap.h"
 #include "printing/receipts/iratlap.h"
 #include "printing/receipts/tertilap.h"
-#include "records/fizetolista.h"
-#include "records/listamodell.h"
 #include "support/printexpect.h"
 
 namespace {

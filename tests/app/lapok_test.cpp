@@ -14,11 +14,11 @@
 #include "ablakfixture.h"
 #include "common/mmkep.h"
 #include "common/numtext.h"
+#include "payerwindows/jogcimek.h"
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/cimkelap.h"
 #include "printing/orders/ulaplap.h"
 #include "printing/slips/csekklap.h"
-#include "records/jogcimek.h"
 #include "support/printexpect.h"
 
 namespace {

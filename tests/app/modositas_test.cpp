@@ -5,12 +5,12 @@
 
 #include "ablakfixture.h"
 #include "common/tricheckbox.h"
+#include "payerstore/fizetok.h"
+#include "payerwindows/frmfelvet.h"
 #include "printing/receipts/feladolap.h"
 #include "printing/receipts/iratlap.h"
 #include "printing/receipts/tertilap.h"
 #include "printing/slips/csekklap.h"
-#include "records/fizetok.h"
-#include "records/frmfelvet.h"
 
 TEST_F(AblakTest, PagesShowThePayerSavedByTheModify) {
   folder.put(kNevekFile, fizetokFajl({{"Kovács Péter", "Győr", "Fő út 1.", "9021"}}));

@@ -6,11 +6,11 @@
 #include "ablakfixture.h"
 #include "layouts/elsoinditas.h"
 #include "layouts/layoutrecords.h"
+#include "payerstore/parok.h"
+#include "payerwindows/fizetolista.h"
+#include "payerwindows/frmfelvet.h"
 #include "printing/envelopes/cimkerekordok.h"
 #include "printing/slips/csekklap.h"
-#include "records/fizetolista.h"
-#include "records/frmfelvet.h"
-#include "records/parok.h"
 #include "support/fajlhibak.h"
 
 namespace {

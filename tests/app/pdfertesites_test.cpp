@@ -10,10 +10,10 @@
 #include "common/fajlmuvelet.h"
 #include "common/qtprinter.h"
 #include "layouts/factory.h"
+#include "payerstore/fizetok.h"
+#include "payerwindows/fizetolista.h"
+#include "payerwindows/listamodell.h"
 #include "printing/slips/csekklap.h"
-#include "records/fizetok.h"
-#include "records/fizetolista.h"
-#include "records/listamodell.h"
 
 namespace {
 // The factory settings with the "PDF" printer chosen, and one payer.

@@ -21,10 +21,10 @@
 #include "exchange/konvertalas.h"
 #include "layouts/factory.h"
 #include "layouts/layoutrecords.h"
-#include "records/fizetocsere.h"
-#include "records/fizetofajlok.h"
-#include "records/fizetolista.h"
-#include "records/parok.h"
+#include "payerstore/fizetocsere.h"
+#include "payerstore/parok.h"
+#include "payerwindows/fizetoirhato.h"
+#include "payerwindows/fizetolista.h"
 #include "support/gyerek.h"
 
 namespace {

@@ -13,14 +13,14 @@
 
 #include "ablakfixture.h"
 #include "app/frmabout.h"
-#include "layouts/frmsetup.h"
-#include "printing/slips/csekklap.h"
 #include "common/printdialog.h"
 #include "layouts/factory.h"
+#include "layouts/frmsetup.h"
 #include "layouts/layoutrecords.h"
-#include "records/fizetok.h"
-#include "records/fizetolista.h"
-#include "records/frmfelvet.h"
+#include "payerstore/fizetok.h"
+#include "payerwindows/fizetolista.h"
+#include "payerwindows/frmfelvet.h"
+#include "printing/slips/csekklap.h"
 #include "support/printexpect.h"
 
 namespace {

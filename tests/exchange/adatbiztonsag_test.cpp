@@ -18,7 +18,7 @@
 #include "exchange/csvimport.h"
 #include "exchange/csvsor.h"
 #include "exchange/helyreallitas.h"
-#include "records/fizetocsere.h"
+#include "payerstore/fizetocsere.h"
 #include "support/gyerek.h"
 #include "tests/exchange/csere.h"
 

@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "common/fields.h"
-#include "records/nevekrekord.h"
+#include "payerstore/nevekrekord.h"
 #include "support/tempfolder.h"
 
 inline NevekRekord fizeto(int i, int32_t osszeg = 0) {

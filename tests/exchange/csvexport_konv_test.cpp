@@ -11,7 +11,7 @@
 #include "exchange/helyreallitas.h"
 #include "exchange/konvertalas.h"
 #include "exchange/torles.h"
-#include "records/fizetocsere.h"
+#include "payerstore/fizetocsere.h"
 #include "support/fajlhibak.h"
 #include "tests/exchange/csere.h"
 

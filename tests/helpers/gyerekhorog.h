@@ -5,7 +5,7 @@
 #include <csignal>
 #include <unistd.h>
 
-#include "records/fizetocsere.h"
+#include "payerstore/fizetocsere.h"
 
 inline CsereHorog gyerekHorog(int lepes) {
   if (lepes == -2)

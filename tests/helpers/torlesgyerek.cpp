@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "records/ugyfeltorles.h"
+#include "payerstore/ugyfeltorles.h"
 #include "tests/helpers/gyerekhorog.h"
 
 int main(int argc, char** argv) {

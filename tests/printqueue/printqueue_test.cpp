@@ -4,18 +4,18 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include "../printing/slips/slipexpect.h"
 #include "common/messages.h"
 #include "common/platform.h"
 #include "common/printdialog.h"
 #include "common/qtprinter.h"
 #include "common/recordfile.h"
 #include "common/setrekord.h"
-#include "../printing/slips/slipexpect.h"
+#include "payerstore/nevekrekord.h"
 #include "printing/slips/csekklistaprint.h"
 #include "printing/slips/csekkprint.h"
 #include "printqueue/cupsscheduler.h"
 #include "printqueue/ink.h"
-#include "records/nevekrekord.h"
 #include "support/pdfwords.h"
 #include "support/tempfolder.h"
 

@@ -8,8 +8,8 @@
 #include "common/recordingprinter.h"
 #include "common/setrekord.h"
 #include "layouts/layoutrecords.h"
+#include "payerstore/fizetok.h"
 #include "printing/envelopes/boritekprint.h"
-#include "records/fizetok.h"
 #include "support/printexpect.h"
 #include "support/tempfolder.h"
 

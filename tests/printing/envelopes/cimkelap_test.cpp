@@ -7,11 +7,11 @@
 #include <QPushButton>
 
 #include "common/messages.h"
+#include "common/mmkep.h"
 #include "common/recordfile.h"
 #include "common/tricheckbox.h"
-#include "common/mmkep.h"
+#include "payerstore/fizetok.h"
 #include "printing/envelopes/cimkelap.h"
-#include "records/fizetok.h"
 #include "support/tempfolder.h"
 
 namespace {

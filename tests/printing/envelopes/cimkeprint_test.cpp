@@ -7,8 +7,8 @@
 #include "common/platform.h"
 #include "common/recordfile.h"
 #include "common/recordingprinter.h"
+#include "payerstore/fizetok.h"
 #include "printing/envelopes/cimkeprint.h"
-#include "records/fizetok.h"
 #include "support/printexpect.h"
 #include "support/tempfolder.h"
 

@@ -9,8 +9,8 @@
 #include "common/platform.h"
 #include "common/recordfile.h"
 #include "common/recordingprinter.h"
+#include "payerstore/fizetok.h"
 #include "printing/envelopes/feladojegyzek.h"
-#include "records/fizetok.h"
 #include "support/printexpect.h"
 #include "support/tempfolder.h"
 

@@ -12,8 +12,8 @@
 #include "common/recordingprinter.h"
 #include "common/setrekord.h"
 #include "layouts/factory.h"
+#include "payerstore/nevekrekord.h"
 #include "printing/orders/rcsekklap.h"
-#include "records/nevekrekord.h"
 #include "support/tempfolder.h"
 
 namespace {

@@ -5,8 +5,8 @@
 
 #include "common/tricheckbox.h"
 #include "lapfixture.h"
+#include "payerstore/nevekrekord.h"
 #include "printing/receipts/feladolap.h"
-#include "records/nevekrekord.h"
 
 namespace {
 using FeladoLapTest = LapFixture;

@@ -10,8 +10,8 @@
 #include "common/setrekord.h"
 #include "layouts/factory.h"
 #include "layouts/layoutrecords.h"
+#include "payerstore/nevekrekord.h"
 #include "printing/receipts/tertiprint.h"
-#include "records/nevekrekord.h"
 #include "support/printexpect.h"
 #include "support/tempfolder.h"
 

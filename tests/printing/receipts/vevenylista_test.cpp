@@ -10,10 +10,10 @@
 #include "common/setrekord.h"
 #include "layouts/factory.h"
 #include "layouts/layoutrecords.h"
+#include "payerstore/nevekrekord.h"
 #include "printing/receipts/feladoprint.h"
 #include "printing/receipts/iratprint.h"
 #include "printing/receipts/tertiprint.h"
-#include "records/nevekrekord.h"
 #include "support/printexpect.h"
 #include "support/tempfolder.h"
 

@@ -14,8 +14,8 @@
 #include "common/recordfile.h"
 #include "common/recordingprinter.h"
 #include "common/tricheckbox.h"
+#include "payerstore/nevekrekord.h"
 #include "printing/slips/csekklap.h"
-#include "records/nevekrekord.h"
 #include "slipexpect.h"
 #include "support/tempfolder.h"
 

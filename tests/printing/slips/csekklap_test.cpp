@@ -15,8 +15,8 @@
 #include "common/recordingprinter.h"
 #include "common/setrekord.h"
 #include "common/tricheckbox.h"
+#include "payerstore/nevekrekord.h"
 #include "printing/slips/csekklap.h"
-#include "records/nevekrekord.h"
 #include "support/printexpect.h"
 #include "support/tempfolder.h"
 

@@ -1,0 +1,471 @@
+#include "payerstore/fizetocsere.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstdio>
+#include <optional>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "common/recordfile.h"
+#include "common/rendszerhiba.h"
+#include "payerstore/fizetomentes.h"
+#include "payerstore/nevekrekord.h"
+#include "payerstore/ujpar.h"
+
+namespace {
+
+const QByteArray kFejlec1 = "LAVINDOR FIZETOCSERE 1\n";
+const QByteArray kFejlec2 = "LAVINDOR FIZETOCSERE 2\n";
+const QByteArray kVege = "VEGE\n";
+const QByteArray kForrasJel = "FORRAS";
+// A backup name for a file that did not exist before the change.
+const QString kNincs = QStringLiteral("-");
+
+// Leftovers of a change that no journal names: temporary files (also the fixed names of
+// earlier versions) and backups.
+const QStringList kMaradekMintak = {QStringLiteral("nevx*.dat"), QStringLiteral("xxkoz*.dat"),
+                                    QStringLiteral("nevek1-*.bak"), QStringLiteral("kozl3sor-*.bak")};
+
+bool regularis(const QString& path) {
+  const QFileInfo fi(path);
+  return fi.exists() && fi.isFile();
+}
+
+QString veletlenJel() {
+  return QStringLiteral("%1-%2")
+      .arg(QCoreApplication::applicationPid())
+      .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+}
+
+// One rename of the journal: a new file in the folder, the file it replaces, the new file's
+// size (-1: not recorded) and the backup of the replaced file (kNincs: there was none; empty:
+// not recorded, a journal of an earlier version).
+struct Atnevezes {
+  QString honnan, hova;
+  qint64 meret = -1;
+  QString mentes;
+};
+struct Naplo {
+  Atnevezes a[2];
+  QString forras;  // absolute path of the change's source file; empty for none
+};
+
+QByteArray naploTartalom(const Naplo& n) {
+  QByteArray out = kFejlec2;
+  for (const Atnevezes& r : n.a)
+    out += r.honnan.toUtf8() + '\t' + r.hova.toUtf8() + '\t' + QByteArray::number(r.meret) + '\t' +
+           r.mentes.toUtf8() + '\n';
+  if (!n.forras.isEmpty()) out += kForrasJel + '\t' + fajlUt(n.forras).toPercentEncoding() + '\n';
+  return out + kVege;
+}
+
+bool simaNev(const QString& n) { return !n.isEmpty() && !n.contains('/') && n != "." && n != ".."; }
+
+// A whole journal; nothing for a missing, torn or foreign one. One that cannot be read is
+// nothing too, and `olvashatatlan` (if given) tells it apart: it is never taken for torn.
+std::optional<Naplo> naploOlvas(const QString& path, FajlEredmeny* olvashatatlan = nullptr) {
+  // Read without blocking: anything else than a regular file reads as nothing.
+  FajlEredmeny e;
+  const QByteArray all = regularisOlvasas(path, 65536, &e).value_or(QByteArray());
+  if (olvashatatlan) *olvashatatlan = e.fajta.isEmpty() ? e : FajlEredmeny{};
+  const bool v1 = all.startsWith(kFejlec1);
+  if ((!v1 && !all.startsWith(kFejlec2)) || !all.endsWith(kVege)) return std::nullopt;
+  QList<QByteArray> sorok = all.mid(kFejlec1.size(), all.size() - kFejlec1.size() - kVege.size()).split('\n');
+  if (sorok.isEmpty() || !sorok.takeLast().isEmpty()) return std::nullopt;
+  Naplo n;
+  if (!v1 && sorok.size() == 3) {
+    const QList<QByteArray> m = sorok.takeLast().split('\t');
+    if (m.size() != 2 || m[0] != kForrasJel) return std::nullopt;
+    n.forras = QFile::decodeName(QByteArray::fromPercentEncoding(m[1]));
+    if (!QFileInfo(n.forras).isAbsolute()) return std::nullopt;
+  }
+  if (sorok.size() != 2) return std::nullopt;
+  for (int i = 0; i < 2; ++i) {
+    const QList<QByteArray> m = sorok[i].split('\t');
+    if (m.size() != (v1 ? 2 : 4)) return std::nullopt;
+    Atnevezes& r = n.a[i];
+    r.honnan = QString::fromUtf8(m[0]);
+    r.hova = QString::fromUtf8(m[1]);
+    if (!v1) {
+      bool ok = false;
+      r.meret = m[2].toLongLong(&ok);
+      r.mentes = QString::fromUtf8(m[3]);
+      if (!ok || r.meret < 0 || (r.mentes != kNincs && !simaNev(r.mentes))) return std::nullopt;
+    }
+    // Plain names in the program folder only.
+    if (!simaNev(r.honnan) || !simaNev(r.hova)) return std::nullopt;
+  }
+  return n;
+}
+
+// Whether both names are one file (a backup linked to the file it keeps).
+bool ugyanaz(const QString& a, const QString& b) {
+  struct stat sa {}, sb {};
+  return ::stat(fajlUt(a).constData(), &sa) == 0 && ::stat(fajlUt(b).constData(), &sb) == 0 &&
+         sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+// The renames can be finished: each new file is still there and whole, or already renamed
+// (gone, its target there with the new file's length and no longer the file its backup keeps),
+// and the renames went in order (none done after one still to do). A new file whose name was
+// lost is no renamed one.
+bool folytathato(const QDir& dir, const Naplo& n) {
+  bool vanFuggo = false;
+  for (const Atnevezes& a : n.a) {
+    const QFileInfo uj(dir.filePath(a.honnan)), cel(dir.filePath(a.hova));
+    if (uj.exists() && uj.isFile()) {
+      if (a.meret >= 0 && uj.size() != a.meret) return false;
+      vanFuggo = true;
+    } else if (vanFuggo || !cel.isFile() || (a.meret >= 0 && cel.size() != a.meret) ||
+               (a.mentes != kNincs && !a.mentes.isEmpty() && ugyanaz(cel.filePath(), dir.filePath(a.mentes)))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Keeps the file a change replaces under the backup name: a hard link, or a flushed copy
+// where the file system has no links. kNincs when there is no such file.
+std::optional<QString> mentes(const QDir& dir, const QString& hova, const QString& mentesNev) {
+  const QString cel = dir.filePath(hova), m = dir.filePath(mentesNev);
+  struct stat st {};
+  if (::lstat(fajlUt(cel).constData(), &st) != 0) {
+    if (errno == ENOENT) return kNincs;
+    return std::nullopt;
+  }
+  // Something else than a file (a FIFO, a folder) at the name is never read nor replaced.
+  if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)) return std::nullopt;
+  if (linkeles(cel, m)) return mentesNev;
+  if (!QFile::copy(cel, m) || !fajlSzinkron(m)) {
+    torles(m);
+    return std::nullopt;
+  }
+  return mentesNev;
+}
+
+// The journal of a change being undone: once it stands, the change is never rolled forward
+// (a restored backup could otherwise pass for a finished rename).
+const QString kVisszaNaplo = QStringLiteral("fizetocsere.vissza");
+
+// Removes what a finished or undone change leaves: temporary files, backups, the journals.
+// The folder's flush decides: until it is on the disk, an undo's journal could come back.
+FajlEredmeny takaritas(const QString& folder) {
+  const QDir dir(folder);
+  for (const QString& f : dir.entryList(kMaradekMintak, QDir::Files | QDir::System | QDir::Hidden))
+    torles(dir.filePath(f));
+  torles(dir.filePath(kCsereNaploFile));
+  torles(dir.filePath(kVisszaNaplo));
+  return mappaSzinkron(folder);
+}
+
+// The last step of a made change (its renames already on the disk): its source file goes,
+// durably, then the backups and the journal. Why the source file stays, or nothing: the journal
+// then stays too, so the source file is never taken for one that was not imported.
+std::optional<QString> lezaras(const QString& folder, const Naplo& n) {
+  if (!n.forras.isEmpty()) {
+    // A claimed file that is gone while its unclaimed name stands was never durably claimed:
+    // the file there is the one the change holds already, and is never taken for a new one.
+    struct stat st {};
+    const QString eredeti = n.forras.endsWith(kAtvetelUtotag) ? n.forras.chopped(kAtvetelUtotag.size()) : QString();
+    if (!eredeti.isEmpty() && ::lstat(fajlUt(n.forras).constData(), &st) != 0 && errno == ENOENT &&
+        ::lstat(fajlUt(eredeti).constData(), &st) == 0)
+      return QStringLiteral("A címzettek fájljainak legutóbbi változása befejeződött, de a forrásfájlja ismét %1 néven "
+                            "áll: az adatai már beolvasásra kerültek. Törölje vagy tegye máshová a fájlt, különben "
+                            "kétszer kerülne beolvasásra.")
+          .arg(eredeti);
+    FajlEredmeny e = torles(n.forras);
+    if (e) e = mappaSzinkron(QFileInfo(n.forras).absolutePath());
+    if (!e) return QStringLiteral("A címzettek fájljainak legutóbbi változása befejeződött, de a forrásfájlja (%1) nem "
+                                  "törölhető: %2.")
+        .arg(n.forras, e.miert());
+  }
+  const QDir dir(folder);
+  for (const Atnevezes& a : n.a)
+    if (a.mentes != kNincs && !a.mentes.isEmpty()) torles(dir.filePath(a.mentes));
+  // The change is on the disk already: a journal that a failed flush lets come back after a
+  // power loss finds its renames done, and only goes again (with any backup that came back).
+  if (torles(dir.filePath(kCsereNaploFile))) mappaSzinkron(folder);
+  return std::nullopt;
+}
+
+// Undoes a journalled change from its backups: the old pair comes back. The journal first
+// takes the name of an undo, so that a crash in the middle goes on undoing at the next start.
+// Why it is not undone, or nothing: the undo's journal and the backups then stay (a failed
+// flush of the folder counts as not undone).
+std::optional<QString> visszaallitas(const QString& folder, const Naplo& n) {
+  const QDir dir(folder);
+  if (atnevezes(dir.filePath(kCsereNaploFile), dir.filePath(kVisszaNaplo))) {
+    if (const FajlEredmeny e = mappaSzinkron(folder); !e) return e.miert();
+  }
+  std::optional<QString> hiba;
+  for (const Atnevezes& a : n.a) {
+    const QString cel = dir.filePath(a.hova);
+    FajlEredmeny e;
+    if (a.mentes == kNincs) {
+      // The file did not exist before: a new one renamed into its place goes (only that one).
+      if (!regularis(dir.filePath(a.honnan)) && (a.meret < 0 || QFileInfo(cel).size() == a.meret)) e = torles(cel);
+    } else if (!a.mentes.isEmpty() && regularis(dir.filePath(a.mentes))) {
+      e = atnevezes(dir.filePath(a.mentes), cel);
+    }
+    if (!e && !hiba) hiba = e.miert();
+  }
+  if (hiba) return hiba;
+  if (const FajlEredmeny e = mappaSzinkron(folder); !e) return e.miert();
+  if (const FajlEredmeny e = takaritas(folder); !e) return e.miert();
+  return std::nullopt;
+}
+
+const QString kFolytatas = QStringLiteral(" A változás a program következő indításakor fejeződik be.");
+
+}  // namespace
+
+CsereNevek ujCsereNevek() {
+  const QString jel = veletlenJel();
+  return {QStringLiteral("nevx-%1.dat").arg(jel), QStringLiteral("xxkoz-%1.dat").arg(jel)};
+}
+
+CsereEredmeny fizetoParIras(const QString& folder, const QByteArray& nevek, const QByteArray& kozl,
+                            const CsereHorog& horog, const QString& forras) {
+  UjPar uj(folder, horog);
+  uj.ir(UjPar::Nevek, nevek);
+  uj.ir(UjPar::Kozl, kozl);
+  return uj.csere(horog, forras);
+}
+
+CsereEredmeny fizetoParCsere(const QString& folder, const QString& ujNevek, const QString& ujKozl,
+                             const CsereHorog& horog, const QString& forras) {
+  auto lep = [&](CsereLepes l) { return !horog || horog(l); };
+  const QDir dir(folder);
+  const QString uN = dir.filePath(ujNevek), uK = dir.filePath(ujKozl);
+  const QString naplo = dir.filePath(kCsereNaploFile);
+  auto valtozatlan = [&](const QString& miert) {
+    // Unjournalled leftovers: whatever of them a failed flush lets come back goes at the next start.
+    torles(uN);
+    torles(uK);
+    mappaSzinkron(folder);
+    return CsereEredmeny{CsereAllapot::Valtozatlan, miert};
+  };
+
+  // 1. Both new files complete on the disk.
+  QString ok;  // the system's reason of a failed flush
+  auto kiir = [&](const QString& path) {
+    const FajlEredmeny e = fajlSzinkron(path);
+    if (!e) ok = QStringLiteral(": ") + e.miert();
+    return e.ok();
+  };
+  if (!regularis(uN) || !regularis(uK) || !lep(CsereLepes::Flush) || !kiir(uN) || !kiir(uK))
+    return valtozatlan(QStringLiteral("Az új fájlok (%1, %2) nem írhatók ki a lemezre%3.")
+                           .arg(QFileInfo(uN).fileName(), QFileInfo(uK).fileName(), ok));
+
+  // 2. The backups of the files about to be replaced, then the journal, whole and durable,
+  // with its folder entry. From here on a crash completes the swap at the next start, or undoes
+  // it from the backups when its files are no longer whole.
+  Naplo n;
+  n.forras = forras.isEmpty() ? QString() : QFileInfo(forras).absoluteFilePath();
+  const QString jel = veletlenJel();
+  const QString celok[2] = {QFileInfo(dataPath(folder, kNevekFile)).fileName(),
+                            QFileInfo(dataPath(folder, kKozl3sorFile)).fileName()};
+  const QString alapok[2] = {QFileInfo(kNevekFile).completeBaseName(), QFileInfo(kKozl3sorFile).completeBaseName()};
+  const QString ujak[2] = {QFileInfo(uN).fileName(), QFileInfo(uK).fileName()};
+  bool naploKesz = lep(CsereLepes::Naplo);
+  QString miert;
+  for (int i = 0; i < 2 && naploKesz; ++i) {
+    const std::optional<QString> m = mentes(dir, celok[i], QStringLiteral("%1-%2.bak").arg(alapok[i], jel));
+    naploKesz = m.has_value();
+    n.a[i] = {ujak[i], celok[i], QFileInfo(dir.filePath(ujak[i])).size(), m.value_or(QString())};
+  }
+  // The names of the new files and the backups reach the disk before the journal that names
+  // them: a journal found at the next start never names a new file whose name was lost.
+  QString mappaHiba;
+  if (naploKesz) {
+    const FajlEredmeny e = mappaSzinkron(folder);
+    naploKesz = e.ok();
+    if (!e) mappaHiba = e.miert();
+  }
+  if (naploKesz) {
+    const FajlEredmeny e = naploIras(naplo, naploTartalom(n), false);
+    naploKesz = e.ok();
+    miert = e.miert();
+  }
+  if (!naploKesz) {
+    torles(naplo);
+    for (const Atnevezes& a : n.a)
+      if (!a.mentes.isEmpty() && a.mentes != kNincs) torles(dir.filePath(a.mentes));
+    if (!mappaHiba.isEmpty())
+      return valtozatlan(QStringLiteral("A program mappája nem írható ki a lemezre: %1.").arg(mappaHiba));
+    return valtozatlan(QStringLiteral("A csere naplója (%1) nem írható%2.")
+                           .arg(kCsereNaploFile, miert.isEmpty() ? QString() : QStringLiteral(": ") + miert));
+  }
+
+  // 3. The renames, payer file first. A step the test hook fails fails as a disk would.
+  auto atnevez = [&](CsereLepes l, const QString& honnan, const QString& hova) {
+    return lep(l) ? atnevezes(honnan, dir.filePath(hova)) : FajlEredmeny::hiba(EIO);
+  };
+  if (const FajlEredmeny e = atnevez(CsereLepes::Atnevezes1, uN, celok[0]); !e) {
+    const QString miert1 = QStringLiteral("A(z) %1 fájl nem cserélhető le: %2.").arg(kNevekFile, e.miert());
+    // Nothing replaced yet. The new files go first and durably: a journal that a failed flush
+    // lets come back then finds them gone beside the old pair and undoes the change. Then the
+    // journal, and only once its removal is on the disk, the backups.
+    torles(uN);
+    torles(uK);
+    FajlEredmeny t = mappaSzinkron(folder);
+    if (t) t = torles(naplo);
+    if (t) t = mappaSzinkron(folder);
+    if (t) {
+      for (const Atnevezes& a : n.a)
+        if (a.mentes != kNincs) torles(dir.filePath(a.mentes));
+      return valtozatlan(miert1);
+    }
+    // What the disk holds decides: a journal still standing beside both new files finishes the
+    // change at the next start; anything else leaves the old pair.
+    if (QFileInfo::exists(naplo) && folytathato(dir, n)) return {CsereAllapot::KovetkezoInditaskor, miert1 + kFolytatas};
+    return {CsereAllapot::Valtozatlan, miert1};
+  }
+  // The payer file is already new. The rename is tried once more at once; where it fails again
+  // the journal stays, so the next start finishes the pair.
+  FajlEredmeny e2 = atnevez(CsereLepes::Atnevezes2, uK, celok[1]);
+  if (!e2) e2 = atnevez(CsereLepes::Atnevezes2, uK, celok[1]);
+  if (!e2)
+    return {CsereAllapot::KovetkezoInditaskor,
+            QStringLiteral("A(z) %1 fájl nem cserélhető le: %2. A(z) %3 fájl már az új adatokat tartalmazza, a(z) %1 "
+                           "még a régieket.")
+                    .arg(kKozl3sorFile, e2.miert(), kNevekFile) +
+                kFolytatas};
+  // The change is done only once its renames are on the disk; until then the journal stays, so
+  // that a power loss finishes it at the next start rather than losing it.
+  if (const FajlEredmeny e = mappaSzinkron(folder); !e)
+    return {CsereAllapot::KovetkezoInditaskor,
+            QStringLiteral("A címzettek fájljai lecserélődtek, de a lemez hibát jelzett a mappájuk kiírásakor: %1.")
+                    .arg(e.miert()) +
+                kFolytatas};
+
+  // 4. Done: the source file, the backups and the journal go. Whatever of them a failure or a
+  // crash leaves is finished by the next recovery.
+  if (lep(CsereLepes::NaploTorles)) lezaras(folder, n);
+  return {CsereAllapot::Kesz, {}};
+}
+
+namespace {
+
+CsereHelyreallitas csereHelyreallitas(const QString& folder) {
+  const QDir dir(folder);
+  const QString naplo = dir.filePath(kCsereNaploFile);
+  CsereHelyreallitas h;
+  FajlEredmeny hiba[2];
+  const std::optional<Naplo> vissza = naploOlvas(dir.filePath(kVisszaNaplo), &hiba[0]);
+  const std::optional<Naplo> elore = vissza ? std::nullopt : naploOlvas(naplo, &hiba[1]);
+  // A journal that cannot be read is neither followed nor removed.
+  for (const FajlEredmeny& e : hiba)
+    if (!e && !vissza) {
+      h.fuggoben = true;
+      h.uzenet = QStringLiteral("A címzettek fájljainak legutóbbi változásáról szóló napló nem olvasható: %1.\r\nA "
+                                "program ebben a futásban nem módosítja a címzettek fájljait.")
+                     .arg(e.miert());
+      return h;
+    }
+  if (const std::optional<Naplo> n = vissza ? vissza : elore) {
+    if (!vissza && folytathato(dir, *n)) {
+      // Roll forward: every rename whose new file is still there, in the original order.
+      FajlEredmeny e;
+      for (const Atnevezes& a : n->a) {
+        const QString honnan = dir.filePath(a.honnan);
+        if (e && regularis(honnan)) e = atnevezes(honnan, dir.filePath(a.hova));
+      }
+      if (e) e = mappaSzinkron(folder);
+      const std::optional<QString> maradt = e ? lezaras(folder, *n) : std::nullopt;
+      if (e && !maradt) return h;
+      h.fuggoben = true;
+      h.uzenet = maradt ? *maradt
+                        : QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi változása nem fejezhető be: a "
+                                         "fájlok nem nevezhetők át (%3).")
+                              .arg(kNevekFile, kKozl3sorFile, e.miert());
+      h.uzenet += QStringLiteral("\r\nA program ebben a futásban nem módosítja a címzettek fájljait.");
+      return h;
+    }
+    // Roll back: a file of the change is missing or torn; the old pair comes back.
+    if (const std::optional<QString> miert = visszaallitas(folder, *n)) {
+      h.fuggoben = true;
+      h.uzenet = QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi, félbeszakadt változása nem vonható vissza: "
+                                "a korábbi fájlok nem nevezhetők vissza (%3).\r\nA program ebben a futásban nem "
+                                "módosítja a címzettek fájljait.")
+                     .arg(kNevekFile, kKozl3sorFile, *miert);
+      return h;
+    }
+    h.uzenet = QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi változása félbeszakadt, és nem fejezhető be, "
+                              "mert az új fájlok hiányoznak vagy hiányosak.\r\nA címzettek korábbi adatai maradtak meg.")
+                   .arg(kNevekFile, kKozl3sorFile);
+    return h;
+  }
+  // No whole journal: the leftovers of a change that never started; the originals are
+  // untouched. The journal itself goes last; leftovers that a failed flush lets come back go
+  // at the next start.
+  takaritas(folder);
+  return h;
+}
+
+}  // namespace
+
+CsereHelyreallitas fizetoParHelyreallitas(const QString& folder) {
+  // A payer saved in place halfway is undone first; while it cannot be, nothing else changes.
+  QString miert;
+  bool visszavonva = false;
+  if (!fizetoMentesVisszavonas(folder, &miert, &visszavonva))
+    return {true, QStringLiteral("Egy címzett félbemaradt mentése nem vonható vissza. ") + miert +
+                      QStringLiteral("\r\nA program ebben a futásban nem módosítja a címzettek fájljait.")};
+  CsereHelyreallitas h = csereHelyreallitas(folder);
+  if (visszavonva) {
+    const QString v = QStringLiteral("Egy címzett felvétele vagy módosítása félbeszakadt, és visszavonásra került: a "
+                                     "címzett korábbi adatai maradtak meg.");
+    h.uzenet = h.uzenet.isEmpty() ? v : v + QStringLiteral("\r\n\r\n") + h.uzenet;
+  }
+  return h;
+}
+
+bool fizetoNaploVan(const QString& folder) {
+  const QDir dir(folder);
+  for (const QString& n : {kCsereNaploFile, kVisszaNaplo, kMentesNaploFile})
+    if (QFileInfo::exists(dir.filePath(n))) return true;
+  return false;
+}
+
+OlvasottPar olvasandoPar(const QString& folder) {
+  const OlvasottPar sajat{kNevekFile, kKozl3sorFile};
+  if (!fizetoNaploVan(folder) || !fizetoParHelyreallitas(folder).fuggoben) return sajat;
+  // A change stays unfinished.
+  const QDir dir(folder);
+  const std::optional<Naplo> vissza = naploOlvas(dir.filePath(kVisszaNaplo));
+  const std::optional<Naplo> n = vissza ? vissza : naploOlvas(dir.filePath(kCsereNaploFile));
+  // A payer saved halfway keeps each record under its own number; a swap whose renames are
+  // all done waits only for its source file: the pair as it stands.
+  if (!n) return sajat;
+  bool fuggo = false;
+  for (const Atnevezes& a : n->a) fuggo = fuggo || regularis(dir.filePath(a.honnan));
+  if (!vissza && !fuggo) return sajat;
+  // The pair as it was before the change: each backup, or the file put back already (an undo),
+  // or none where there was none.
+  OlvasottPar regi;
+  bool teljes = true;
+  for (int i = 0; i < 2; ++i) {
+    const Atnevezes& a = n->a[i];
+    QString& nev = i == 0 ? regi.nevek : regi.kozl;
+    if (a.mentes == kNincs)
+      nev.clear();
+    else if (!a.mentes.isEmpty() && regularis(dir.filePath(a.mentes)))
+      nev = a.mentes;
+    else if (vissza)
+      nev = a.hova;
+    else
+      teljes = false;
+  }
+  if (teljes) return regi;
+  // No backups (a journal of an earlier version): the new pair, whole, where the journal has it.
+  return {regularis(dir.filePath(n->a[0].honnan)) ? n->a[0].honnan : n->a[0].hova,
+          regularis(dir.filePath(n->a[1].honnan)) ? n->a[1].honnan : n->a[1].hova};
+}
