@@ -332,6 +332,18 @@ TEST(Konvertalas, AnInterruptedConversionIsUndoneAtTheNextStart) {
     }
 }
 
+// A payer file that is a symbolic link to the backup is not a leftover of a conversion: the
+// backup holds the only copy of the data and stays.
+TEST(Konvertalas, APayerFileLinkedSymbolicallyToTheBackupKeepsIt) {
+  const QByteArray regi = regiFajl(2);
+  TempFolder f;
+  f.put(kRegiMentesFile, regi);
+  ASSERT_EQ(::symlink(QFile::encodeName(kRegiMentesFile).constData(), QFile::encodeName(f.file(kNevekFile)).constData()), 0);
+  EXPECT_EQ(adatfajlokHelyreallitasa(f.path()), QString());
+  EXPECT_EQ(f.bytes(kRegiMentesFile), regi);
+  EXPECT_EQ(f.bytes(kNevekFile), regi);
+}
+
 TEST(Torles, MissingFilesAreNoErrorAFailureIsReported) {
   TempFolder f;
   EXPECT_EQ(AdatbazisTorles(f.path()).allapot, CsereAllapot::Kesz);
