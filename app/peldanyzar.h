@@ -13,6 +13,7 @@ class PeldanyZar {
     Zarolva,     // this process holds the folder
     MasikFut,    // another running program holds it: this one must touch nothing
     ZarNelkul,   // no lock can be taken (a read-only folder): nothing can be written either
+    ZarHibas,    // a writable folder whose lock cannot be taken: this one must touch nothing
   };
   // Takes the lock of `folder` at once, without waiting.
   explicit PeldanyZar(const QString& folder);
@@ -20,11 +21,14 @@ class PeldanyZar {
   PeldanyZar(const PeldanyZar&) = delete;
   PeldanyZar& operator=(const PeldanyZar&) = delete;
   Allapot allapot() const { return allapot_; }
-  // The Hungarian message for MasikFut.
+  // The Hungarian message for MasikFut and ZarHibas.
   QString uzenet() const;
+  // Whether this program must end at once without touching the folder.
+  bool tilos() const { return allapot_ == Allapot::MasikFut || allapot_ == Allapot::ZarHibas; }
 
  private:
   QString folder_;
   int fd_ = -1;
+  QString miert_;  // why the lock cannot be taken
   Allapot allapot_ = Allapot::ZarNelkul;
 };

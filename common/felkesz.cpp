@@ -24,6 +24,11 @@ FelkeszFajl::FelkeszFajl(const QString& path) : cel_(linkCelja(path)), felkesz_(
     hibas(Hol::Letrehozas, {0, fajta});
     return;
   }
+  // A file the user may not write is not replaced either, though its folder would allow it.
+  if (::access(fajlUt(cel_).constData(), F_OK) == 0 && ::access(fajlUt(cel_).constData(), W_OK) != 0) {
+    hibas(Hol::Letrehozas, FajlEredmeny::hiba(errno));
+    return;
+  }
   if (!hibas(Hol::Letrehozas, torles(felkesz_))) return;
   FajlEredmeny e;
   fd_ = regularisNyitas(felkesz_, O_WRONLY | O_CREAT | O_EXCL, &e);

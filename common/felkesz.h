@@ -16,7 +16,8 @@ class FelkeszFajl {
   enum class Hol { Letrehozas, Iras, Mappa };
 
   // A link at `path` is followed: the file it points to is replaced, with its permissions.
-  // Something else than a regular file at the name is refused. An unfinished file of the same
+  // Something else than a regular file at the name is refused, and so is a file the user may
+  // not write. An unfinished file of the same
   // name, left by an earlier run, is removed first.
   explicit FelkeszFajl(const QString& path);
   ~FelkeszFajl();

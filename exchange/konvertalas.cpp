@@ -28,9 +28,10 @@ NevekRekord konvertal(const RegiNevekRekord& r) {
 
 namespace {
 
+// A regular file under this very name; a symbolic link is none, whatever it points to.
 bool regularis(const QString& path) {
-  const QFileInfo fi(path);
-  return fi.exists() && fi.isFile();
+  struct stat st {};
+  return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool ugyanazFajl(const QString& a, const QString& b) {
@@ -234,7 +235,8 @@ QString konvertalasHelyreallitas(const QString& folder) {
   bool valtozott = false;
   // A backup that is the payer file itself (a link, or a copy of the same bytes): the conversion
   // stopped before its rename, or the rename was lost. The backup goes, so the next conversion
-  // is not refused; the payer file is the old one, whole.
+  // is not refused; the payer file is the old one, whole. Never where either name is a symbolic
+  // link: the backup may then hold the only copy of the data.
   if (regularis(mentesPath) && regularis(regi)) {
     bool azonos = ugyanazFajl(regi, mentesPath);
     if (!azonos && QFileInfo(regi).size() == QFileInfo(mentesPath).size()) {

@@ -180,8 +180,14 @@ std::optional<QString> lezaras(const QString& folder, const Naplo& n) {
                             "áll: az adatai már beolvasásra kerültek. Törölje vagy tegye máshová a fájlt, különben "
                             "kétszer kerülne beolvasásra.")
           .arg(eredeti);
-    FajlEredmeny e = torles(n.forras);
-    if (e) e = mappaSzinkron(QFileInfo(n.forras).absolutePath());
+    // A claimed file whose folder is gone (a removed stick, a deleted folder) went with it; its
+    // claimed name is never taken up again, so it counts as removed.
+    const QString mappa = QFileInfo(n.forras).absolutePath();
+    const bool mappaNincs = !eredeti.isEmpty() && ::stat(fajlUt(mappa).constData(), &st) != 0 &&
+                            (errno == ENOENT || errno == ENOTDIR);
+    FajlEredmeny e;
+    if (!mappaNincs) e = torles(n.forras);
+    if (e && !mappaNincs) e = mappaSzinkron(mappa);
     if (!e) return QStringLiteral("A címzettek fájljainak legutóbbi változása befejeződött, de a forrásfájlja (%1) nem "
                                   "törölhető: %2.")
         .arg(n.forras, e.miert());

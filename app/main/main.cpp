@@ -83,9 +83,9 @@ int main(int argc, char** argv) {
   platform.messages = &uzenetek;
 
   // One program per folder, settled before any file of the folder is opened: a second one says
-  // so and ends without touching anything.
+  // so and ends without touching anything, and so does one whose lock cannot be taken.
   const PeldanyZar zar(platform.folder);
-  if (zar.allapot() == PeldanyZar::Allapot::MasikFut) {
+  if (zar.tilos()) {
     std::fprintf(stderr, "%s\n", zar.uzenet().toLocal8Bit().constData());
     if (!befejezes) uzenetek.info(zar.uzenet(), QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
     return 1;

@@ -81,6 +81,24 @@ TEST(PeldanyZarTest, NoLockFileBlocksAStartOnlyARunningProgramDoes) {
   EXPECT_EQ(PeldanyZar(f.path()).allapot(), PeldanyZar::Allapot::Zarolva);
 }
 
+// In a folder where files can be written, a lock file that cannot be taken (a folder, a link at
+// its name) refuses the start, saying why: two programs could write the same files otherwise.
+TEST(PeldanyZarTest, AnUnusableLockInAWritableFolderRefusesTheStart) {
+  for (const bool mappa : {true, false}) {
+    TempFolder f;
+    if (mappa)
+      ASSERT_TRUE(QDir(f.path()).mkdir(kZarFile));
+    else
+      ASSERT_TRUE(QFile::link(f.file("masik"), f.file(kZarFile)));
+    const PeldanyZar zar(f.path());
+    EXPECT_EQ(zar.allapot(), PeldanyZar::Allapot::ZarHibas) << mappa;
+    EXPECT_TRUE(zar.tilos());
+    EXPECT_TRUE(zar.uzenet().startsWith(QString::fromUtf8("A(z) lavindor.lock zárfájl nem használható: ")))
+        << zar.uzenet().toStdString();
+    EXPECT_FALSE(QFileInfo::exists(f.file("masik")));  // nothing created through the link
+  }
+}
+
 // The folder as a crash would leave it just before a step of a swap of 4 payers for 2: the
 // hook copies the folder at that moment.
 struct Leallas {

@@ -16,6 +16,8 @@
 #include "tests/exchange/csere.h"
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 namespace {
 
@@ -54,6 +56,29 @@ TEST(Export, RefusedAndFailedTargetsLeaveNoHalfFile) {
   EXPECT_FALSE(csvExport(f.path(), f.file("cel.csv")).ok());
   EXPECT_FALSE(csvExport(f.path(), f.file("nincs/ki.csv")).ok());
   EXPECT_EQ(QDir(f.path()).entryList({"*cel.csv*"}, QDir::Files | QDir::Hidden).size(), 0);
+}
+
+// An existing export the user may not write is refused, not replaced. Root may write anything:
+// there the export runs in a child that is another user.
+TEST(Export, AReadOnlyTargetIsRefused) {
+  TempFolder f;
+  parIr(f, 2);
+  f.put("ro.csv", "regi");
+  ASSERT_EQ(::chmod(QFile::encodeName(f.file("ro.csv")).constData(), 0444), 0);
+  ASSERT_EQ(::chmod(QFile::encodeName(f.path()).constData(), 0777), 0);
+  const QString vart = QString::fromUtf8("A(z) ro.csv fájl nem hozható létre: Hozzáférés megtagadva");
+  const auto elutasitva = [&] { return csvExport(f.path(), f.file("ro.csv")).hiba == vart; };
+  if (::geteuid() != 0) {
+    EXPECT_TRUE(elutasitva());
+  } else {
+    const pid_t gyerek = ::fork();
+    if (gyerek == 0) ::_exit(::setgid(65534) == 0 && ::setuid(65534) == 0 && elutasitva() ? 0 : 1);
+    int st = -1;
+    ::waitpid(gyerek, &st, 0);
+    EXPECT_TRUE(WIFEXITED(st) && WEXITSTATUS(st) == 0);
+  }
+  EXPECT_EQ(f.bytes("ro.csv"), "regi");
+  EXPECT_EQ(f.entries(), QStringList({kKozl3sorFile, kNevekFile, "ro.csv"}));
 }
 
 // Running out of room part-way, a file-size limit, a flush the disk refuses: the message gives
@@ -330,6 +355,18 @@ TEST(Konvertalas, AnInterruptedConversionIsUndoneAtTheNextStart) {
       EXPECT_EQ(adatfajlokHelyreallitasa(f.path()), QString());
       EXPECT_EQ(f.bytes(kRegiMentesFile), regi);
     }
+}
+
+// A payer file that is a symbolic link to the backup is not a leftover of a conversion: the
+// backup holds the only copy of the data and stays.
+TEST(Konvertalas, APayerFileLinkedSymbolicallyToTheBackupKeepsIt) {
+  const QByteArray regi = regiFajl(2);
+  TempFolder f;
+  f.put(kRegiMentesFile, regi);
+  ASSERT_EQ(::symlink(QFile::encodeName(kRegiMentesFile).constData(), QFile::encodeName(f.file(kNevekFile)).constData()), 0);
+  EXPECT_EQ(adatfajlokHelyreallitasa(f.path()), QString());
+  EXPECT_EQ(f.bytes(kRegiMentesFile), regi);
+  EXPECT_EQ(f.bytes(kNevekFile), regi);
 }
 
 TEST(Torles, MissingFilesAreNoErrorAFailureIsReported) {

@@ -131,6 +131,22 @@ TEST_F(CsereTest, RecoveryRollsForwardAJournalledSwapAndBackAnythingElse) {
   EXPECT_EQ(allapot(folder, regi, uj), 0);
 }
 
+// A made change whose claimed source file went with its folder (a removed stick) is finished at
+// the next start: the claim counts as removed, and the pair is writable again.
+TEST_F(CsereTest, AClaimWhoseFolderIsGoneIsNoLongerPending) {
+  TempFolder figyelt;
+  const QString forras = QDir(figyelt.path()).filePath("x.csv" + kAtvetelUtotag);
+  figyelt.put("x.csv" + kAtvetelUtotag, "x");
+  ujFajlok();
+  fizetoParCsere(folder.path(), kNevekTempFile, kKozl3sorTempFile,
+                 [](CsereLepes l) { return l != CsereLepes::NaploTorles; }, forras);
+  ASSERT_TRUE(fizetoNaploVan(folder.path()));
+  ASSERT_TRUE(QDir(figyelt.path()).removeRecursively());
+  EXPECT_EQ(fizetoParHelyreallitas(folder.path()).uzenet, QString());
+  EXPECT_FALSE(fizetoNaploVan(folder.path()));
+  EXPECT_EQ(allapot(folder, regi, uj), 1);
+}
+
 // An undo that cannot put a backup back (a folder took the payer file's place) keeps the
 // backups and says so; meanwhile the readers read the old pair from them, and a later recovery
 // finishes the undo.
