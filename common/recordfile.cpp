@@ -68,7 +68,7 @@ std::optional<HelybenNaplo> helybenOlvas(const QByteArray& b) {
   const qint64 db = m[2].toLongLong(&ok[2]);
   j.eszkoz = m[3].toULongLong(&ok[3]);
   j.inode = m[4].toULongLong(&ok[4]);
-  if (!ok[0] || !ok[1] || !ok[2] || !ok[3] || !ok[4] || j.at < 0 || j.meret < 0 || db < 0 || sor + 1 + db != torzs.size())
+  if (std::find(ok, ok + 5, false) != ok + 5 || j.at < 0 || j.meret < 0 || db < 0 || sor + 1 + db != torzs.size())
     return std::nullopt;
   j.regi = torzs.mid(sor + 1);
   return j;
@@ -314,7 +314,8 @@ MentesEredmeny RecordFile::writeDurable(int32_t n, const QByteArray& bytes) {
   const Regi& elotte = *regiHely;
   // 1. The old bytes, whole on the disk with their folder entry, before the record changes.
   const QString naplo = naploPath();
-  if (const FajlEredmeny j = naploIras(naplo, helybenTartalom({at, elotte.meret, elotte.eszkoz, elotte.inode, elotte.bajtok}), true); !j) {
+  const HelybenNaplo regiBajtok{at, elotte.meret, elotte.eszkoz, elotte.inode, elotte.bajtok};
+  if (const FajlEredmeny j = naploIras(naplo, helybenTartalom(regiBajtok), true); !j) {
     e.allapot = MentesAllapot::Valtozatlan;
     e.ok = j.miert();
     error_ = QStringLiteral("Hiba a(z) %1 fájl írásakor: %2.").arg(name_, e.ok);
