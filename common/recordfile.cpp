@@ -32,16 +32,19 @@ const QByteArray kHelybenVege = "VEGE\n";
 const QString kHelybenUtotag = QStringLiteral("-regi.naplo");
 constexpr int kHashHossz = 64;  // SHA-256 in hex
 
-// What a journal of a change in place holds: the record's offset, the file's old length and
-// the bytes that stood there (fewer, or none, where the file ended before the record's end).
+// What a journal of a change in place holds: the record's offset, the file's old length, the
+// file's identity (device and inode: a file since replaced under the name is not the journal's)
+// and the bytes that stood there (fewer, or none, where the file ended before the record's end).
 struct HelybenNaplo {
   qint64 at = 0, meret = 0;
+  quint64 eszkoz = 0, inode = 0;
   QByteArray regi;
 };
 
 QByteArray helybenTartalom(const HelybenNaplo& j) {
   const QByteArray torzs = kHelybenFejlec + QByteArray::number(j.at) + ' ' + QByteArray::number(j.meret) + ' ' +
-                           QByteArray::number(j.regi.size()) + '\n' + j.regi;
+                           QByteArray::number(j.regi.size()) + ' ' + QByteArray::number(j.eszkoz) + ' ' +
+                           QByteArray::number(j.inode) + '\n' + j.regi;
   return torzs + QCryptographicHash::hash(torzs, QCryptographicHash::Sha256).toHex() + '\n' + kHelybenVege;
 }
 
@@ -57,13 +60,15 @@ std::optional<HelybenNaplo> helybenOlvas(const QByteArray& b) {
   const qsizetype sor = torzs.indexOf('\n', kHelybenFejlec.size());
   if (sor < 0) return std::nullopt;
   const QList<QByteArray> m = torzs.mid(kHelybenFejlec.size(), sor - kHelybenFejlec.size()).split(' ');
-  if (m.size() != 3) return std::nullopt;
+  if (m.size() != 5) return std::nullopt;
   HelybenNaplo j;
-  bool ok[3] = {};
+  bool ok[5] = {};
   j.at = m[0].toLongLong(&ok[0]);
   j.meret = m[1].toLongLong(&ok[1]);
   const qint64 db = m[2].toLongLong(&ok[2]);
-  if (!ok[0] || !ok[1] || !ok[2] || j.at < 0 || j.meret < 0 || db < 0 || sor + 1 + db != torzs.size())
+  j.eszkoz = m[3].toULongLong(&ok[3]);
+  j.inode = m[4].toULongLong(&ok[4]);
+  if (std::find(ok, ok + 5, false) != ok + 5 || j.at < 0 || j.meret < 0 || db < 0 || sor + 1 + db != torzs.size())
     return std::nullopt;
   j.regi = torzs.mid(sor + 1);
   return j;
@@ -94,7 +99,10 @@ bool visszavonasUton(const QString& path, FajlEredmeny* hiba, bool* visszavonva)
     const int fd = regularisNyitas(path, O_RDWR, &e);
     // A file that is gone has nothing to put back.
     if (fd < 0 && (e.errnum != ENOENT || !e.fajta.isEmpty())) return rossz(e);
-    if (fd >= 0) {
+    // A file replaced under the name since (a list rewritten by a rename) is not the journal's.
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || quint64(st.st_dev) != j->eszkoz || quint64(st.st_ino) != j->inode)) {
+      ::close(fd);
+    } else if (fd >= 0) {
       e = mindIras(fd, j->regi.constData(), j->regi.size(), j->at);
       if (e && (::fstat(fd, &st) != 0 || st.st_size != j->meret)) e = meretezes(fd, j->meret);
       if (e) e = fajlSzinkron(fd);
@@ -239,6 +247,8 @@ std::optional<RecordFile::Regi> RecordFile::regi(qint64 at) {
     return std::nullopt;
   }
   r.meret = st.st_size;
+  r.eszkoz = quint64(st.st_dev);
+  r.inode = quint64(st.st_ino);
   if (at < r.meret) {
     const qint64 n = std::min<qint64>(len_, r.meret - at);
     const std::optional<QByteArray> b = readRange(int32_t(at / len_) + 1, 1);
@@ -304,7 +314,8 @@ MentesEredmeny RecordFile::writeDurable(int32_t n, const QByteArray& bytes) {
   const Regi& elotte = *regiHely;
   // 1. The old bytes, whole on the disk with their folder entry, before the record changes.
   const QString naplo = naploPath();
-  if (const FajlEredmeny j = naploIras(naplo, helybenTartalom({at, elotte.meret, elotte.bajtok}), true); !j) {
+  const HelybenNaplo regiBajtok{at, elotte.meret, elotte.eszkoz, elotte.inode, elotte.bajtok};
+  if (const FajlEredmeny j = naploIras(naplo, helybenTartalom(regiBajtok), true); !j) {
     e.allapot = MentesAllapot::Valtozatlan;
     e.ok = j.miert();
     error_ = QStringLiteral("Hiba a(z) %1 fájl írásakor: %2.").arg(name_, e.ok);
@@ -405,5 +416,9 @@ bool deleteRecord(const QString& folder, const QString& name, const QString& tem
     torles(tempPath);
     return fail(QStringLiteral("A(z) %1 fájl nem cserélhető le: %2.").arg(name, r.miert()));
   }
+  // Done only once the rename is on the disk too.
+  if (const FajlEredmeny m = mappaSzinkron(QFileInfo(listPath).absolutePath()); !m)
+    return fail(QStringLiteral("A(z) %1 fájlból a rekord törlődött, de a lemez hibát jelzett, ezért nem biztos, "
+                                "hogy a törlés megmarad: %2.").arg(name, m.miert()));
   return true;
 }

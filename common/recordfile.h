@@ -47,11 +47,12 @@ QString mentesUzenet(const MentesEredmeny& e, const QString& nemMentve, const QS
 
 // A change in place of a record file (writeDurable) is all or nothing, also under a power loss:
 // before the record is written, a journal beside the file ("Set.dat-regi.naplo") holds the
-// record's offset, the file's old length and the old bytes, with a checksum, and is flushed
-// with its folder entry; the record is written and flushed; the journal is removed and the
-// folder flushed. A journal that remains names a change that may be half written: it is rolled
+// record's offset, the file's old length, the file's identity and the old bytes, with a
+// checksum, and is flushed with its folder entry; the record is written and flushed; the
+// journal is removed and the folder flushed. A journal that remains names a change that may be half written: it is rolled
 // back (the old bytes and length put back, flushed) at the next start and whenever the file is
-// opened before. A torn journal was never followed by a write of the record: it only goes.
+// opened before. A torn journal was never followed by a write of the record, and one of a file
+// since replaced under the name (by a rename) is not that file's: they only go.
 QString helybenNaploNeve(const QString& fajl);
 // Rolls back the change in place of file `fajl` (a name in `folder`) whose journal remains. True
 // when no journal stays; `visszavonva` then tells whether one was followed. False, with the
@@ -126,8 +127,9 @@ class RecordFile {
   }
 
  private:
-  struct Regi {  // a record's place before a write: the file's length and the bytes there
+  struct Regi {  // a record's place before a write: the file's length (and identity) and the bytes there
     qint64 meret = 0;
+    quint64 eszkoz = 0, inode = 0;
     QByteArray bajtok;
   };
   std::optional<Regi> regi(qint64 at);
@@ -181,6 +183,7 @@ MentesEredmeny modifySettings(const QString& folder, const QString& name, R& r, 
 // Removes record n of a list file: the other records, in order, are copied into the temporary
 // file (started empty), which is flushed and then replaces the list file by one rename. On any
 // failure the list file stays as it was, the temporary file is removed, and the reason is
-// returned in `error` (Hungarian, for a message box).
+// returned in `error` (Hungarian, for a message box); only when the folder cannot be flushed
+// after the rename is the record removed, though perhaps not durably.
 bool deleteRecord(const QString& folder, const QString& name, const QString& tempName,
                   int recordLength, int32_t n, QString* error = nullptr);

@@ -1,6 +1,7 @@
 #include "layouts/elsoinditas.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -40,7 +41,7 @@ void cimkeBetuAlapertekek(const BoritekRekord& boritek, BetutipRekord& tip, Betu
 namespace {
 
 // Writes `bytes` as the file `path` whole: into a temporary file beside it, flushed, then
-// renamed to the name, so a crash leaves no empty or partial file behind. A file that appeared
+// renamed to the name and the folder flushed, so a crash leaves no empty or partial file behind. A file that appeared
 // at the name meanwhile (other than an empty one) is kept.
 bool egeszIras(const QString& path, const QByteArray& bytes) {
   const QByteArray cel = QFile::encodeName(path);
@@ -51,7 +52,8 @@ bool egeszIras(const QString& path, const QByteArray& bytes) {
   const bool ok = hiba.ok();
   struct stat st {};
   const bool szabad = ::lstat(cel.constData(), &st) != 0 ? errno == ENOENT : S_ISREG(st.st_mode) && st.st_size == 0;
-  if (ok && szabad && atnevezes(QFile::decodeName(ideiglenes), path)) return true;
+  if (ok && szabad && atnevezes(QFile::decodeName(ideiglenes), path))
+    return mappaSzinkron(QFileInfo(path).absolutePath()).ok();
   torles(QFile::decodeName(ideiglenes));
   return ok && !szabad;
 }

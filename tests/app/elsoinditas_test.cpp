@@ -20,6 +20,7 @@
 #include "printing/envelopes/cimkelap.h"
 #include "printing/envelopes/fjsetrekord.h"
 #include "printing/slips/csekklap.h"
+#include "support/fajlhibak.h"
 #include "support/printexpect.h"
 
 namespace {
@@ -99,6 +100,13 @@ TEST_F(ElsoInditasTest, ExistingFilesAreKeptEvenWhenTheyHoldOnlyZeros) {
   const QByteArray irat = folder.bytes(kSetIrat2File);
   gyariFajlokLetrehozasa(folder.path());
   EXPECT_EQ(folder.bytes(kSetIrat2File), irat);
+}
+
+// A file is created only once its name is on the disk: a failed folder flush is a failure.
+TEST_F(ElsoInditasTest, AFolderThatCannotBeFlushedIsAFailure) {
+  FajlHibak h({{FajlHivas::MappaSzinkron, EIO}});
+  EXPECT_EQ(gyariFajlokLetrehozasa(folder.path()), QStringList({kSetFile}));
+  EXPECT_EQ(h.hatra(), 0u);
 }
 
 // The posting list and the label fonts, left empty by earlier starts, get values that print.

@@ -213,6 +213,42 @@ TEST(DeleteRecord, AFailureLeavesTheListAsItWas) {
   EXPECT_EQ(dir.bytes("lista.dat"), before);
 }
 
+// A journal whose removal did not reach the disk belongs to the file it was written for: once a
+// deletion has renamed a new list over that name, it is not rolled back onto the new list.
+TEST(DeleteRecord, AStaleJournalIsNotRolledBackOntoTheRewrittenList) {
+  TempFolder dir;
+  {
+    RecordFile f(dir.path(), "lista.dat", 25);
+    for (auto t : {"a", "b", "c"}) f.append(entry(t));
+  }
+  const QString naplo = helybenNaploNeve("lista.dat");
+  QByteArray maradt;
+  {
+    // The folder flush after the journal's removal fails.
+    int mappa = 0;
+    FajlHorogProba h([&](FajlHivas c, const QString& fajl, qint64&, qint64) {
+      if (c == FajlHivas::Torles && fajl == naplo) maradt = dir.bytes(naplo);
+      return c == FajlHivas::MappaSzinkron && ++mappa == 2 ? EIO : 0;
+    });
+    RecordFile f(dir.path(), "lista.dat", 25);
+    EXPECT_EQ(f.writeDurable(2, encodeRecord(entry("x"))).allapot, MentesAllapot::Bizonytalan);
+  }
+  {
+    // A deletion is done only once its rename is on the disk.
+    FajlHibak h({{FajlHivas::MappaSzinkron, EIO}});
+    QString err;
+    EXPECT_FALSE(deleteRecord(dir.path(), "lista.dat", "nevx.dat", 25, 1, &err));
+    EXPECT_EQ(err, QStringLiteral("A(z) lista.dat fájlból a rekord törlődött, de a lemez hibát jelzett, ezért nem "
+                                  "biztos, hogy a törlés megmarad: Bemeneti/kimeneti hiba."));
+    EXPECT_EQ(h.hatra(), 0u);
+  }
+  // A power loss keeps the rename but not the journal's removal.
+  ASSERT_FALSE(maradt.isEmpty());
+  dir.put(naplo, maradt);
+  EXPECT_EQ(entries(dir, "lista.dat"), QStringList({"x", "c"}));
+  EXPECT_FALSE(dir.exists(naplo));
+}
+
 TEST(Settings, ModifyKeepsTheBytesOfOtherFields) {
   TempFolder dir;
   QByteArray image(25, '\0');

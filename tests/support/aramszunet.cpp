@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <fcntl.h>
@@ -104,7 +105,10 @@ void irMappaba(const QString& mappa, const std::map<QString, std::pair<int, QByt
 }  // namespace
 
 Aramszunet::Aramszunet(QStringList mappak) : mappak_(std::move(mappak)) {
-  for (QString& m : mappak_) m = QFileInfo(m).canonicalFilePath();
+  for (QString& m : mappak_) {
+    m = QFileInfo(m).canonicalFilePath();
+    oldalak_.push_back(std::make_unique<QTemporaryDir>(QFileInfo(m).path() + QStringLiteral("/.aramszunet-XXXXXX")));
+  }
 }
 
 Aramszunet::~Aramszunet() = default;
@@ -124,6 +128,11 @@ void Aramszunet::kep() {
         id = it2->second;
       else
         id = kovetkezo_++;
+      // A new file's inode stays alive beside the folder, for the states to write it into.
+      if (const QString o = oldalak_[size_t(m)]->filePath(QString::number(id));
+          !oldalUt_.count(id) && oldalak_[size_t(m)]->isValid() &&
+          ::link(QFile::encodeName(dir.filePath(f)).constData(), QFile::encodeName(o).constData()) == 0)
+        oldalUt_[id] = o;
       elo[st.st_ino] = id;
       QByteArray b = olvas(dir.filePath(f));
       // Unchanged bytes share their copy.
@@ -156,6 +165,8 @@ void Aramszunet::pont(bool vegen) {
 void Aramszunet::rogzit(const std::function<void()>& muvelet) {
   pontok_.clear();
   elo_.clear();
+  for (const auto& [id, o] : oldalUt_) ::unlink(QFile::encodeName(o).constData());
+  oldalUt_.clear();
   tartalom_.clear();
   fuggoFajl_ = fuggoMappa_ = -1;
   kep();
@@ -267,7 +278,14 @@ AramszunetEredmeny Aramszunet::vegigjar(const std::function<void()>& helyreallit
           }
         if (!volt.insert(h.result()).second) continue;
         ++e.allapotok;
+        // Each file with a link beside its folder gets its bytes in its own inode.
         std::map<int, QString> irva;
+        for (const auto& [id, v] : mi)
+          if (const auto o = oldalUt_.find(id); o != oldalUt_.end()) {
+            QFile f(o->second);
+            if (f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(v->bajtok) == v->bajtok.size())
+              irva.emplace(id, o->second);
+          }
         for (size_t m = 0; m < nevek.size(); ++m) {
           std::map<QString, std::pair<int, QByteArray>> fajlok;
           for (const auto& [n, id] : nevek[m]) fajlok[n] = {id, mi[id]->bajtok};

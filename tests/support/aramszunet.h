@@ -10,8 +10,9 @@
 // - a name created, renamed or removed since its folder's last flush: each such name on its own
 //   as it was or as it is, in any combination (each folder flushed on its own).
 // Each distinct state is written into the folders (at their own paths; names of one file, such
-// as a backup's hard link, linked again), the start-up recovery is run, and the test's check
-// looks at the result.
+// as a backup's hard link, linked again; each file in its own inode, as on the disk, through a
+// link kept beside the folder), the start-up recovery is run, and the test's check looks at the
+// result.
 //
 //   Aramszunet a({folder.path(), watched.path()});
 //   a.rogzit([&] { done = someOperation(...); });
@@ -26,6 +27,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 struct AramszunetEredmeny {
@@ -34,6 +36,8 @@ struct AramszunetEredmeny {
   int hibak = 0;      // states the check refused
   QStringList elsok;  // the first few refusals, with the state that led to them
 };
+
+class QTemporaryDir;
 
 class Aramszunet {
  public:
@@ -60,4 +64,6 @@ class Aramszunet {
   std::map<int, QByteArray> tartalom_, tartos_;    // file id -> bytes now / as of its last flush
   int fuggoFajl_ = -1, fuggoMappa_ = -1;           // a flush under way: the call just before
   std::vector<Pont> pontok_;
+  std::vector<std::unique_ptr<QTemporaryDir>> oldalak_;  // per folder: links that keep its files' inodes
+  std::map<int, QString> oldalUt_;                     // file id -> its link there
 };
