@@ -58,7 +58,7 @@ QString BetuValaszto::load() {
   auto olvas = [&](const QString& file, auto& r) {
     QString hiba;
     if (loadSettings(platform_.folder, file, r, &hiba)) return true;
-    if (nemFajlFajta(dataPath(platform_.folder, file)).isEmpty()) hibak << hiba;
+    if (const Valasz<QString> f = nemFajlFajta(dataPath(platform_.folder, file)); !f || f->isEmpty()) hibak << hiba;
     return false;
   };
   if (olvas(kBetutipFile, betutip_))

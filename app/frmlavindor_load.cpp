@@ -38,7 +38,9 @@ void frmLavindor::Form_Load() {
   const QStringList nemIrhato = gyariFajlokLetrehozasa(platform_.folder);
   // A record file at whose name something else than a regular file stands is said once; it is
   // neither read nor written in this run.
-  const bool setSerult = !nemFajlFajta(dataPath(platform_.folder, kSetFile)).isEmpty();
+  // A name that cannot even be looked at counts as damaged too.
+  const Valasz<QString> setFajta = nemFajlFajta(dataPath(platform_.folder, kSetFile));
+  const bool setSerult = !setFajta || !setFajta->isEmpty();
   if (const QString serult = serultFajlokUzenete(platform_.folder); !serult.isEmpty() && platform_.messages)
     platform_.messages->info(serult, QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
   // What cannot be written in this run (the folder, the payer pair, Set.dat) is said once,

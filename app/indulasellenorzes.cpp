@@ -26,8 +26,10 @@ QString serultFajlokUzenete(const QString& folder) {
                              kJogcimek2File,  kTelepulesekFile, kBudapestFile};
   QStringList sorok;
   for (const QString& n : nevek)
-    if (const QString fajta = nemFajlFajta(dataPath(folder, n)); !fajta.isEmpty())
-      sorok << QStringLiteral("%1 (%2)").arg(n, fajta);
+    if (const Valasz<QString> fajta = nemFajlFajta(dataPath(folder, n)); !fajta)
+      sorok << QStringLiteral("%1 (nem vizsgálható: %2)").arg(n, fajta.hiba().miert());
+    else if (!fajta->isEmpty())
+      sorok << QStringLiteral("%1 (%2)").arg(n, *fajta);
   if (sorok.isEmpty()) return {};
   return QStringLiteral("Ezek a fájlok sérültek, mert a helyükön nem közönséges fájl áll. A program üresnek "
                         "tekinti őket, és nem írja, nem is cseréli le őket:\r\n") +

@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <stdio.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,6 +26,11 @@ QString fajtaNeve(mode_t m) {
 
 FajlHorog& horog() {
   static FajlHorog h;
+  return h;
+}
+
+FajlAdatHorog& adatHorog() {
+  static FajlAdatHorog h;
   return h;
 }
 
@@ -76,6 +83,13 @@ int fajlHorogFd(FajlHivas hivas, int fd, qint64& hossz, qint64 hol) {
 
 QString fajlHorogUt() { return horogUt(); }
 
+bool olvasoHivas(FajlHivas h) {
+  return h == FajlHivas::Olvasas || h == FajlHivas::Lekerdezes || h == FajlHivas::Nyitas || h == FajlHivas::Zarolas;
+}
+
+FajlAdatProba::FajlAdatProba(FajlAdatHorog h) { adatHorog() = std::move(h); }
+FajlAdatProba::~FajlAdatProba() { adatHorog() = nullptr; }
+
 namespace {
 // The hook of a call on an open file, named as `nev` or else by its descriptor.
 int horogNyitott(FajlHivas hivas, int fd, const QString& nev, const QString& ut, qint64& hossz, qint64 hol) {
@@ -91,37 +105,82 @@ int horogUton(FajlHivas hivas, const QString& path) {
 
 QByteArray fajlUt(const QString& path) { return QFile::encodeName(path); }
 
-QString nemFajlFajta(const QString& path) {
+bool FajlAdat::regularis() const { return van && S_ISREG(mode_t(mod)); }
+bool FajlAdat::mappa() const { return van && S_ISDIR(mode_t(mod)); }
+bool FajlAdat::link() const { return van && S_ISLNK(mode_t(mod)); }
+QString FajlAdat::fajta() const { return van ? fajtaNeve(mode_t(mod)) : QString(); }
+
+namespace {
+FajlAdat adatbol(const struct stat& st) {
+  FajlAdat a;
+  a.van = true;
+  a.mod = unsigned(st.st_mode);
+  a.meret = qint64(st.st_size);
+  a.eszkoz = quint64(st.st_dev);
+  a.inode = quint64(st.st_ino);
+  a.linkek = quint64(st.st_nlink);
+  a.ido = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+  if (adatHorog()) adatHorog()(a);
+  return a;
+}
+}  // namespace
+
+Valasz<FajlAdat> fajlAdat(const QString& path, bool kovet) {
+  if (const int h = horogUton(FajlHivas::Lekerdezes, path)) return FajlEredmeny::hiba(h);
   struct stat st {};
-  if (::stat(fajlUt(path).constData(), &st) != 0) return {};
-  return fajtaNeve(st.st_mode);
+  const QByteArray p = fajlUt(path);
+  if ((kovet ? ::stat(p.constData(), &st) : ::lstat(p.constData(), &st)) == 0) return adatbol(st);
+  if (errno == ENOENT) return FajlAdat{};
+  return hibaErrno();
+}
+
+Valasz<FajlAdat> fajlAdat(int fd, const QString& nev, const QString& ut) {
+  qint64 semmi = 0;
+  if (const int h = horogNyitott(FajlHivas::Lekerdezes, fd, nev, ut, semmi, -1)) return FajlEredmeny::hiba(h);
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return hibaErrno();
+  return adatbol(st);
+}
+
+Valasz<bool> vanNeven(const QString& path) {
+  const Valasz<FajlAdat> a = fajlAdat(path, false);
+  if (!a) return a.hiba();
+  return a->van;
+}
+
+Valasz<QString> nemFajlFajta(const QString& path) {
+  const Valasz<FajlAdat> a = fajlAdat(path);
+  if (!a) return a.hiba();
+  return a->fajta();
 }
 
 int regularisNyitas(const QString& path, int flags, FajlEredmeny* e) {
   FajlEredmeny h;
-  const QByteArray p = fajlUt(path);
   // Something else at the name is not even opened (opening a device may act on it); the check
   // after the open covers a file swapped in between.
-  struct stat st {};
   int fd = -1;
-  const bool van = ::stat(p.constData(), &st) == 0;
-  const int letrehozas = !van && (flags & O_CREAT) ? horogUton(FajlHivas::Letrehozas, path) : 0;
-  if (van && !S_ISREG(st.st_mode)) {
-    h.fajta = fajtaNeve(st.st_mode);
-  } else if (letrehozas != 0) {
-    h = FajlEredmeny::hiba(letrehozas);
+  const Valasz<FajlAdat> elotte = fajlAdat(path);
+  const bool van = elotte && elotte->van;
+  const int horogHiba = !elotte ? 0 : horogUton(!van && (flags & O_CREAT) ? FajlHivas::Letrehozas : FajlHivas::Nyitas, path);
+  if (!elotte) {
+    h = elotte.hiba();
+  } else if (van && !elotte->regularis()) {
+    h.fajta = elotte->fajta();
+  } else if (horogHiba != 0) {
+    h = FajlEredmeny::hiba(horogHiba);
   } else {
+    const QByteArray p = fajlUt(path);
     do {
       fd = ::open(p.constData(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
       h = hibaErrno();
-    } else if (::fstat(fd, &st) != 0) {
-      h = hibaErrno();
+    } else if (const Valasz<FajlAdat> a = fajlAdat(fd, QFileInfo(path).fileName(), QFileInfo(path).absoluteFilePath()); !a) {
+      h = a.hiba();
       ::close(fd);
       fd = -1;
-    } else if (!S_ISREG(st.st_mode)) {
-      h.fajta = fajtaNeve(st.st_mode);
+    } else if (!a->regularis()) {
+      h.fajta = a->fajta();
       ::close(fd);
       fd = -1;
     }
@@ -198,6 +257,29 @@ FajlEredmeny mappaSzinkron(const QString& folder) {
 FajlEredmeny atnevezes(const QString& from, const QString& to) {
   if (const int h = horogUton(FajlHivas::Atnevezes, to)) return FajlEredmeny::hiba(h);
   return ::rename(fajlUt(from).constData(), fajlUt(to).constData()) == 0 ? FajlEredmeny{} : hibaErrno();
+}
+
+FajlEredmeny atnevezesHaSzabad(const QString& from, const QString& to) {
+  if (const int h = horogUton(FajlHivas::Atnevezes, to)) return FajlEredmeny::hiba(h);
+  return ::renameat2(AT_FDCWD, fajlUt(from).constData(), AT_FDCWD, fajlUt(to).constData(), RENAME_NOREPLACE) == 0
+             ? FajlEredmeny{}
+             : hibaErrno();
+}
+
+FajlEredmeny mappaLetrehozas(const QString& path) {
+  if (const int h = horogUton(FajlHivas::Letrehozas, path)) return FajlEredmeny::hiba(h);
+  return ::mkdir(fajlUt(path).constData(), 0777) == 0 ? FajlEredmeny{} : hibaErrno();
+}
+
+FajlEredmeny kizaroZar(int fd, const QString& nev, const QString& ut) {
+  const int jelzok = ::fcntl(fd, F_GETFL);
+  qint64 hossz = jelzok < 0 ? 0 : jelzok;
+  if (const int h = horogNyitott(FajlHivas::Zarolas, fd, nev, ut, hossz, -1)) return FajlEredmeny::hiba(h);
+  int rc;
+  do {
+    rc = ::flock(fd, LOCK_EX | LOCK_NB);
+  } while (rc != 0 && errno == EINTR);
+  return rc == 0 ? FajlEredmeny{} : hibaErrno();
 }
 
 FajlEredmeny torles(const QString& path) {

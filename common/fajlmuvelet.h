@@ -6,8 +6,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cerrno>
 #include <functional>
 #include <optional>
+#include <utility>
 
 // The outcome of a file operation: the system's error, or what else than a regular file stands
 // at the name. Both empty: it worked.
@@ -26,9 +28,58 @@ struct FajlEredmeny {
 // A path as the system takes it.
 QByteArray fajlUt(const QString& path);
 
+// What a question about a file found: whether something stands at the name, its kind, length,
+// identity (device and inode: which file it is, for comparing two names at one time) and links.
+struct FajlAdat {
+  bool van = false;  // something stands at the name (for an open file: always)
+  unsigned mod = 0;  // st_mode
+  qint64 meret = 0;
+  quint64 eszkoz = 0, inode = 0, linkek = 0;
+  qint64 ido = 0;  // last change of the contents, in nanoseconds
+  bool regularis() const;
+  bool mappa() const;
+  bool link() const;
+  // "mappa", "FIFO", "eszközfájl", ... for something else than a regular file; empty for a
+  // regular file and for nothing at the name.
+  QString fajta() const;
+  // The same file as `o` (both there).
+  bool azonos(const FajlAdat& o) const { return van && o.van && eszkoz == o.eszkoz && inode == o.inode; }
+};
+
+// The answer to a question about a file. A question is a read: when it fails, the answer is
+// that error and holds no value, so a failed query can never be taken for an empty or a
+// missing file.
+template <class T>
+class [[nodiscard]] Valasz {
+ public:
+  Valasz(T v) : v_(std::move(v)) {}  // NOLINT: a value is an answer
+  Valasz(FajlEredmeny e) : e_(std::move(e)) {
+    if (e_.ok()) e_ = FajlEredmeny::hiba(EIO);  // an error must be one
+  }
+  bool ok() const { return e_.ok(); }
+  explicit operator bool() const { return ok(); }
+  // The value; only for an answer that is ok().
+  const T& operator*() const { return v_; }
+  const T* operator->() const { return &v_; }
+  const FajlEredmeny& hiba() const { return e_; }
+
+ private:
+  T v_{};
+  FajlEredmeny e_;
+};
+
+// What stands at `path`: links followed, or (`kovet` false) the link itself. Nothing at the name
+// is an answer (van false); any other failure of the question is its error.
+[[nodiscard]] Valasz<FajlAdat> fajlAdat(const QString& path, bool kovet = true);
+// The same for an open file (named to the hook as `nev`, with its path `ut`, where known).
+[[nodiscard]] Valasz<FajlAdat> fajlAdat(int fd, const QString& nev = {}, const QString& ut = {});
+// Whether anything stands at `path` (a link counts, also a dangling one).
+[[nodiscard]] Valasz<bool> vanNeven(const QString& path);
+
 // What stands at `path` (links followed) when it is there but is no regular file: "mappa",
-// "FIFO", "eszközfájl", ...; empty for a regular file and for a missing one.
-QString nemFajlFajta(const QString& path);
+// "FIFO", "eszközfájl", ...; empty for a regular file and for a missing one. A failed question
+// is its error.
+[[nodiscard]] Valasz<QString> nemFajlFajta(const QString& path);
 
 // Opens `path` with the open(2) `flags` (O_CREAT creates a missing file) without blocking and
 // without making it the controlling terminal, and keeps it only when it is a regular file.
@@ -55,10 +106,18 @@ FajlEredmeny fajlSzinkron(const QString& path);
 FajlEredmeny mappaSzinkron(const QString& folder);
 
 FajlEredmeny atnevezes(const QString& from, const QString& to);
+// Renames only where nothing stands at `to` (EEXIST otherwise); EINVAL or ENOSYS where the file
+// system cannot promise that.
+FajlEredmeny atnevezesHaSzabad(const QString& from, const QString& to);
 // Removes a file; one that is not there is no error.
 FajlEredmeny torles(const QString& path);
 // A second name `to` (which must not exist) for the file `from`.
 FajlEredmeny linkeles(const QString& from, const QString& to);
+// Creates a folder (EEXIST where something stands at the name).
+FajlEredmeny mappaLetrehozas(const QString& path);
+// Takes an exclusive lock of the whole open file without waiting (flock), held until the
+// descriptor is closed. EWOULDBLOCK: another process holds it.
+FajlEredmeny kizaroZar(int fd, const QString& nev = {}, const QString& ut = {});
 // Sets the length of an open file (cuts it, or extends it with zeros).
 FajlEredmeny meretezes(int fd, qint64 hossz, const QString& nev = {}, const QString& ut = {});
 
@@ -90,7 +149,13 @@ void fajlMeretKorlatHibakent();
 // write of that many bytes. `hol`: the offset a read or write starts at (-1 for the other
 // calls). fajlHorogUt() gives the full path during the call, where it is known. Installed for
 // the life of a FajlHorogProba.
-enum class FajlHivas { Iras, Szinkron, Meretezes, Olvasas, MappaSzinkron, Letrehozas, Atnevezes, Torles, Linkeles };
+// A question about a file (Lekerdezes), the opening of an existing file (Nyitas) and a lock
+// (Zarolas, whose `hossz` carries the descriptor's open flags, O_ACCMODE and the rest, so that a
+// test can hold a lock to the rules of a network file system) count as reads.
+enum class FajlHivas {
+  Iras, Szinkron, Meretezes, Olvasas, MappaSzinkron, Letrehozas, Atnevezes, Torles, Linkeles,
+  Lekerdezes, Nyitas, Zarolas,
+};
 using FajlHorog = std::function<int(FajlHivas, const QString& fajl, qint64& hossz, qint64 hol)>;
 class FajlHorogProba {
  public:
@@ -105,3 +170,16 @@ int fajlHorog(FajlHivas hivas, const QString& nev, qint64& hossz, qint64 hol = -
 int fajlHorogFd(FajlHivas hivas, int fd, qint64& hossz, qint64 hol = -1);
 // The full path of the file or folder of the hook's call in progress (empty: not known).
 QString fajlHorogUt();
+// True for the calls that only read (reads, queries, openings of existing files, locks).
+bool olvasoHivas(FajlHivas h);
+
+// Test seam beside the hook: sees (and may change) every answer of fajlAdat, as a disk that got
+// another device number at the next boot would give it. Installed for the life of the object.
+using FajlAdatHorog = std::function<void(FajlAdat&)>;
+class FajlAdatProba {
+ public:
+  explicit FajlAdatProba(FajlAdatHorog horog);
+  ~FajlAdatProba();
+  FajlAdatProba(const FajlAdatProba&) = delete;
+  FajlAdatProba& operator=(const FajlAdatProba&) = delete;
+};

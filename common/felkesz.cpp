@@ -20,8 +20,8 @@ QString linkCelja(const QString& path) {
 }  // namespace
 
 FelkeszFajl::FelkeszFajl(const QString& path) : cel_(linkCelja(path)), felkesz_(cel_ + kFelkeszUtotag) {
-  if (const QString fajta = nemFajlFajta(cel_); !fajta.isEmpty()) {
-    hibas(Hol::Letrehozas, {0, fajta});
+  if (const Valasz<QString> fajta = nemFajlFajta(cel_); !fajta || !fajta->isEmpty()) {
+    hibas(Hol::Letrehozas, fajta ? FajlEredmeny{0, *fajta} : fajta.hiba());
     return;
   }
   // A file the user may not write is not replaced either, though its folder would allow it.

@@ -38,7 +38,12 @@ QString nevekOlvasasiHiba(const QString& folder) {
     }
   }
   // The notices cannot be read: the list shows, but neither file is written (nor replaced).
-  const QString kozl = nemFajlFajta(dataPath(folder, kKozl3sorFile));
+  const Valasz<QString> kozlFajta = nemFajlFajta(dataPath(folder, kKozl3sorFile));
+  if (!kozlFajta)
+    return QStringLiteral("A címzettek közleményeinek fájlja (%1) nem olvasható: %2.\r\nA program most nem ír a "
+                          "címzettek fájljaiba.")
+        .arg(kKozl3sorFile, kozlFajta.hiba().miert());
+  const QString kozl = *kozlFajta;
   if (!kozl.isEmpty())
     return QStringLiteral("A címzettek közleményeinek fájlja (%1) nem olvasható: nem közönséges fájl (%2) áll a "
                           "helyén.\r\nA program most nem ír a címzettek fájljaiba.")

@@ -10,7 +10,9 @@ CimSorok cimSorok(const NevekRekord& n) {
 }
 
 bool FormPage::serult(const QString& folder, const QString& file) {
-  return !nemFajlFajta(dataPath(folder, file)).isEmpty();
+  // A name that cannot even be looked at is not written either.
+  const Valasz<QString> f = nemFajlFajta(dataPath(folder, file));
+  return !f || !f->isEmpty();
 }
 
 bool showFormPicture(MmKep& kep, const QString& folder, Tajolas tajolas, const QString& allo, const QString& fekvo) {

@@ -168,8 +168,9 @@ void BoritekLap::cmdKepMentese_Click() {
   // Record 1 changes in place under its journal, as every settings save: all or nothing.
   // Something else than a regular file at the name is neither read nor replaced.
   const QString path = dataPath(platform_.folder, kKepmentFile);
-  if (const QString fajta = nemFajlFajta(path); !fajta.isEmpty()) {
-    msg.info(QStringLiteral("A kép helye nem menthető (Kepment.dat):\r\nA helyén nem közönséges fájl áll (%1).").arg(fajta),
+  if (const Valasz<QString> fajta = nemFajlFajta(path); !fajta || !fajta->isEmpty()) {
+    msg.info(fajta ? QStringLiteral("A kép helye nem menthető (Kepment.dat):\r\nA helyén nem közönséges fájl áll (%1).").arg(*fajta)
+                   : QStringLiteral("A kép helye nem menthető (Kepment.dat):\r\n%1").arg(fajta.hiba().nemOlvashato(kKepmentFile)),
              QStringLiteral("! H I B A ! "), MsgIcon::Exclamation);
     return;
   }

@@ -175,7 +175,7 @@ void Aramszunet::rogzit(const std::function<void()>& muvelet) {
   pont(false);
   {
     FajlHorogProba proba([this](FajlHivas h, const QString&, qint64&, qint64) {
-      if (h == FajlHivas::Olvasas) return 0;
+      if (olvasoHivas(h)) return 0;
       kep();
       pont(false);
       const QString ut = fajlHorogUt();
