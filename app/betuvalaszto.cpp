@@ -126,7 +126,12 @@ void BetuValaszto::cmbBetutipusok_Click() {
     return;
   }
   const QByteArray oldTip = *regiTip;
-  const bool hadTip = tipFile.count() >= 1;
+  const Valasz<int32_t> tipDb = tipFile.count();
+  if (!tipDb) {
+    warn(tipDb.hiba().nemOlvashato(kBetutipFile) + QStringLiteral("\r\nA betűtípusok nem lettek mentve."));
+    return;
+  }
+  const bool hadTip = *tipDb >= 1;
   const MentesEredmeny tip = tipFile.writeDurable(1, encodeRecord(names));
   if (!tip) {
     warn(mentesUzenet(tip, QStringLiteral("A betűtípusok nem menthetők (a Betutip.dat nem írható)."),

@@ -88,7 +88,8 @@ void frmLavindor::epit() {
     if (allapot_.AktualisRekord >= 1) {
       FizetoPar par(platform_.folder);
       // One that cannot be read leaves the copy the window holds.
-      if (allapot_.AktualisRekord <= par.count() && !par.nevek(allapot_.AktualisRekord, n)) n = allapot_.Nevek;
+      const Valasz<int32_t> db = par.count();
+      if (db && allapot_.AktualisRekord <= *db && !par.nevek(allapot_.AktualisRekord, n)) n = allapot_.Nevek;
     }
     const CimSorok c = feladoLap->cimSorai();
     return UlapCimzett{n, c.sor1, c.sor2, iratLap->irszam()};

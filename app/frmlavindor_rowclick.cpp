@@ -47,10 +47,11 @@ void frmLavindor::ListView1_ItemClick(int sor) {
   // A Set.dat that cannot be read leaves the copy read last (start-up said why, if it never was).
   (void)loadSet(platform_.folder, allapot_.Set);
   FizetoPar par(platform_.folder);
-  if (aktualis >= 1 && aktualis <= par.count()) {
+  const Valasz<int32_t> db = par.count();
+  if (aktualis >= 1 && (!db || aktualis <= *db)) {
     NevekRekord nevek;
     Kozl3sorRekord kozl;
-    if (!par.nevek(aktualis, nevek) || !par.kozl(aktualis, kozl)) {
+    if (!db || !par.nevek(aktualis, nevek) || !par.kozl(aktualis, kozl)) {
       allapot_.AktualisRekord = 0;
       for (auto* b : {cmdDel, cmdModosit, cmdOsszegek}) b->setEnabled(false);
       if (platform_.messages)

@@ -179,6 +179,8 @@ int regularisNyitas(const QString& path, int flags, FajlEredmeny* e) {
       h = a.hiba();
       ::close(fd);
       fd = -1;
+      // A file this call created is not left behind by a question that failed after it.
+      if (!van && (flags & O_CREAT)) torles(path);
     } else if (!a->regularis()) {
       h.fajta = a->fajta();
       ::close(fd);

@@ -56,6 +56,12 @@ template <class Olvaso>
 void olvasva(bool olvasva, const Olvaso& olvaso) {
   if (!olvasva) throw OlvasasiHiba{olvaso.hiba()};
 }
+// The answer of a reader's question (a count), or OlvasasiHiba as for a read.
+template <class T, class Olvaso>
+T olvasva(const Valasz<T>& v, const Olvaso& olvaso) {
+  olvasva(v.ok(), olvaso);
+  return *v;
+}
 // How a print that stopped at such a read says it: the reason, and that nothing was printed.
 void olvasasiHibaUzenet(MessageBoxes& msg, const QString& uzenet);
 // Record 1 of a settings or layout file, read afresh for a print into `r`; a file that cannot

@@ -27,50 +27,62 @@ QString dataPath(const QString& folder, const QString& name) {
 
 namespace {
 
-const QByteArray kHelybenFejlec = "LAVINDOR HELYBEN 1\n";
+const QByteArray kHelybenFejlec = "LAVINDOR HELYBEN 2\n";
+const QByteArray kHelybenFejlec1 = "LAVINDOR HELYBEN 1\n";  // written by earlier versions
 const QByteArray kHelybenVege = "VEGE\n";
 const QString kHelybenUtotag = QStringLiteral("-regi.naplo");
 constexpr int kHashHossz = 64;  // SHA-256 in hex
 
 // What a journal of a change in place holds: the record's offset, the file's old length, the
-// file's identity (device and inode: a file since replaced under the name is not the journal's)
-// and the bytes that stood there (fewer, or none, where the file ended before the record's end).
+// bytes that stood there (fewer, or none, where the file ended before the record's end) and the
+// bytes the change writes. The journal belongs to its file by name; its content tells whether
+// the file still is the one it was written for: every byte of the record's place holds the old
+// or the new byte (a write torn anywhere) and the length lies between the old and the new one.
+// A file since replaced under the name (a list rewritten by a rename) holds something else, and
+// the journal only goes. Journals of earlier versions hold no new bytes (`uj` empty, `regiFormatum`).
 struct HelybenNaplo {
   qint64 at = 0, meret = 0;
-  quint64 eszkoz = 0, inode = 0;
-  QByteArray regi;
+  QByteArray regi, uj;
+  bool regiFormatum = false;
 };
 
 QByteArray helybenTartalom(const HelybenNaplo& j) {
   const QByteArray torzs = kHelybenFejlec + QByteArray::number(j.at) + ' ' + QByteArray::number(j.meret) + ' ' +
-                           QByteArray::number(j.regi.size()) + ' ' + QByteArray::number(j.eszkoz) + ' ' +
-                           QByteArray::number(j.inode) + '\n' + j.regi;
+                           QByteArray::number(j.regi.size()) + ' ' + QByteArray::number(j.uj.size()) + '\n' + j.regi +
+                           j.uj;
   return torzs + QCryptographicHash::hash(torzs, QCryptographicHash::Sha256).toHex() + '\n' + kHelybenVege;
 }
 
 // A whole journal; nothing for a torn (or foreign) one.
 std::optional<HelybenNaplo> helybenOlvas(const QByteArray& b) {
+  const bool regiFormatum = b.startsWith(kHelybenFejlec1);
+  const QByteArray& fejlec = regiFormatum ? kHelybenFejlec1 : kHelybenFejlec;
   const qsizetype vege = b.size() - kHelybenVege.size() - kHashHossz - 1;
-  if (vege < kHelybenFejlec.size() || !b.startsWith(kHelybenFejlec) || !b.endsWith(kHelybenVege) ||
-      b[vege + kHashHossz] != '\n')
+  if (vege < fejlec.size() || !b.startsWith(fejlec) || !b.endsWith(kHelybenVege) || b[vege + kHashHossz] != '\n')
     return std::nullopt;
   const QByteArray torzs = b.left(vege);
   if (QCryptographicHash::hash(torzs, QCryptographicHash::Sha256).toHex() != b.mid(vege, kHashHossz))
     return std::nullopt;
-  const qsizetype sor = torzs.indexOf('\n', kHelybenFejlec.size());
+  const qsizetype sor = torzs.indexOf('\n', fejlec.size());
   if (sor < 0) return std::nullopt;
-  const QList<QByteArray> m = torzs.mid(kHelybenFejlec.size(), sor - kHelybenFejlec.size()).split(' ');
-  if (m.size() != 5) return std::nullopt;
+  // Earlier versions: offset, old length, old bytes' count, then the file's device and inode,
+  // which no longer count (a copied folder or a renumbered disk changes them).
+  const QList<QByteArray> m = torzs.mid(fejlec.size(), sor - fejlec.size()).split(' ');
+  if (m.size() != (regiFormatum ? 5 : 4)) return std::nullopt;
+  qint64 v[5] = {};
+  for (int i = 0; i < m.size(); ++i) {
+    bool ok = false;
+    v[i] = m[i].toLongLong(&ok);
+    if (!ok || v[i] < 0) return std::nullopt;
+  }
+  const qint64 db = v[2], ujDb = regiFormatum ? 0 : v[3];
+  if (sor + 1 + db + ujDb != torzs.size()) return std::nullopt;
   HelybenNaplo j;
-  bool ok[5] = {};
-  j.at = m[0].toLongLong(&ok[0]);
-  j.meret = m[1].toLongLong(&ok[1]);
-  const qint64 db = m[2].toLongLong(&ok[2]);
-  j.eszkoz = m[3].toULongLong(&ok[3]);
-  j.inode = m[4].toULongLong(&ok[4]);
-  if (std::find(ok, ok + 5, false) != ok + 5 || j.at < 0 || j.meret < 0 || db < 0 || sor + 1 + db != torzs.size())
-    return std::nullopt;
-  j.regi = torzs.mid(sor + 1);
+  j.at = v[0];
+  j.meret = v[1];
+  j.regi = torzs.mid(sor + 1, db);
+  j.uj = torzs.mid(sor + 1 + db);
+  j.regiFormatum = regiFormatum;
   return j;
 }
 
@@ -79,42 +91,70 @@ QString helybenNaploUt(const QString& path) {
   return fi.absolutePath() + QLatin1Char('/') + helybenNaploNeve(fi.fileName());
 }
 
+// Whether the open file still is the one journal `j` was written for (see HelybenNaplo); the
+// question's failure is an error.
+Valasz<bool> naplojae(int fd, const HelybenNaplo& j, const QString& nev) {
+  const Valasz<FajlAdat> a = fajlAdat(fd, nev);
+  if (!a) return a.hiba();
+  if (j.regiFormatum) return true;
+  const qint64 hossz = a->meret;
+  if (hossz < std::min(j.meret, j.at) || hossz > std::max(j.meret, j.at + qint64(j.uj.size()))) return false;
+  QByteArray most(j.uj.size(), '\0');
+  qint64 olvasott = 0;
+  if (const FajlEredmeny e = mindOlvasas(fd, most.data(), most.size(), j.at, olvasott, nev); !e) return e;
+  for (qint64 i = 0; i < olvasott; ++i) {
+    // Beyond the old bytes the place held nothing: zeros where a write extended the file.
+    const char regi = i < j.regi.size() ? j.regi[i] : '\0';
+    if (most[i] != regi && most[i] != j.uj[i]) return false;
+  }
+  return true;
+}
+
 // Rolls back the change in place of the file at `path` whose journal remains (see
-// helybenVisszavonas).
-bool visszavonasUton(const QString& path, FajlEredmeny* hiba, bool* visszavonva) {
+// helybenVisszavonas). `tartos`: the journal's removal must be on the disk with its folder.
+bool visszavonasUton(const QString& path, FajlEredmeny* hiba, bool* visszavonva, bool tartos = false) {
   if (visszavonva) *visszavonva = false;
   const QString naplo = helybenNaploUt(path);
-  struct stat st {};
-  if (::lstat(fajlUt(naplo).constData(), &st) != 0 && errno == ENOENT) return true;
   auto rossz = [&](const FajlEredmeny& e) {
     if (hiba) *hiba = e;
     return false;
   };
+  const Valasz<bool> van = vanNeven(naplo);
+  if (!van) return rossz(van.hiba());
+  if (!*van) return true;
   FajlEredmeny e;
   const std::optional<QByteArray> b = regularisOlvasas(naplo, 1 << 20, &e);
   // Something else than a file at the name is no journal of ours.
   if (!e.fajta.isEmpty()) return true;
   if (!b) return rossz(e);
   if (const std::optional<HelybenNaplo> j = helybenOlvas(*b)) {
+    const QString nev = QFileInfo(path).fileName();
     const int fd = regularisNyitas(path, O_RDWR, &e);
-    // A file that is gone has nothing to put back.
+    // A file that is gone has nothing to put back. One that cannot be opened or asked keeps its
+    // journal: it is neither read nor written until the journal can be followed.
     if (fd < 0 && (e.errnum != ENOENT || !e.fajta.isEmpty())) return rossz(e);
-    // A file replaced under the name since (a list rewritten by a rename) is not the journal's.
-    if (fd >= 0 && (::fstat(fd, &st) != 0 || quint64(st.st_dev) != j->eszkoz || quint64(st.st_ino) != j->inode)) {
-      ::close(fd);
-    } else if (fd >= 0) {
-      e = mindIras(fd, j->regi.constData(), j->regi.size(), j->at);
-      if (e && (::fstat(fd, &st) != 0 || st.st_size != j->meret)) e = meretezes(fd, j->meret);
-      if (e) e = fajlSzinkron(fd);
+    if (fd >= 0) {
+      const Valasz<bool> sajat = naplojae(fd, *j, nev);
+      if (!sajat) e = sajat.hiba();
+      if (sajat && *sajat) {
+        e = mindIras(fd, j->regi.constData(), j->regi.size(), j->at, nev, path);
+        if (e) {
+          const Valasz<FajlAdat> a = fajlAdat(fd, nev, path);
+          if (!a) e = a.hiba();
+          else if (a->meret != j->meret) e = meretezes(fd, j->meret, nev, path);
+        }
+        if (e) e = fajlSzinkron(fd, nev, path);
+        if (e && visszavonva) *visszavonva = true;
+      }
       ::close(fd);
       if (!e) return rossz(e);
-      if (visszavonva) *visszavonva = true;
     }
   }
-  // Rolled back, or torn (the record was not written yet): the journal goes. Should its removal
-  // not reach the disk, it only puts the same old bytes back once more.
+  // Rolled back, torn (the record was not written yet) or another file's: the journal goes.
+  // Should its removal not reach the disk, it only puts the same old bytes back once more.
   if (e = torles(naplo); !e) return rossz(e);
-  mappaSzinkron(QFileInfo(naplo).absolutePath());
+  const FajlEredmeny m = mappaSzinkron(QFileInfo(naplo).absolutePath());
+  if (!m && tartos) return rossz(m);
   return true;
 }
 
@@ -125,6 +165,8 @@ QString helybenNaploNeve(const QString& fajl) { return fajl + kHelybenUtotag; }
 bool helybenVisszavonas(const QString& folder, const QString& fajl, FajlEredmeny* hiba, bool* visszavonva) {
   return visszavonasUton(dataPath(folder, fajl), hiba, visszavonva);
 }
+
+bool helybenLezaras(const QString& path, FajlEredmeny* hiba) { return visszavonasUton(path, hiba, nullptr, true); }
 
 QString helybenIrasokVisszavonasa(const QString& folder) {
   QStringList uzenet;
@@ -204,15 +246,27 @@ RecordFile::RecordFile(const QString& folder, const QString& name, int recordLen
 
 RecordFile::~RecordFile() { close(); }
 
-int32_t RecordFile::count() const {
-  struct stat st {};
-  if (fd_ < 0 || ::fstat(fd_, &st) != 0) return 0;
-  return static_cast<int32_t>(st.st_size / len_);
+Valasz<int32_t> RecordFile::count() const {
+  // Nothing open (a missing file that could not be created, or one that cannot be opened, whose
+  // reads fail): no records to ask about.
+  if (fd_ < 0) return int32_t(0);
+  const Valasz<FajlAdat> a = fajlAdat(fd_, name_, path_);
+  if (!a) {
+    olvasasiHiba(a.hiba());
+    error_ = olvasasHiba_;
+    return a.hiba();
+  }
+  return static_cast<int32_t>(a->meret / len_);
+}
+
+bool RecordFile::appendBytes(const QByteArray& bytes) {
+  const Valasz<int32_t> n = count();
+  return n && writeBytes(*n + 1, bytes);
 }
 
 std::optional<QByteArray> RecordFile::readBytes(int32_t n) { return readRange(n, 1); }
 
-void RecordFile::olvasasiHiba(const FajlEredmeny& e) {
+void RecordFile::olvasasiHiba(const FajlEredmeny& e) const {
   olvasas_ = e;
   olvasasHiba_ = e.nemOlvashato(name_);
 }
@@ -241,14 +295,12 @@ std::optional<QByteArray> RecordFile::readRange(int32_t first, int32_t n) {
 
 std::optional<RecordFile::Regi> RecordFile::regi(qint64 at) {
   Regi r;
-  struct stat st {};
-  if (::fstat(fd_, &st) != 0) {
-    olvasasiHiba(FajlEredmeny::hiba(errno));
+  const Valasz<FajlAdat> a = fajlAdat(fd_, name_, path_);
+  if (!a) {
+    olvasasiHiba(a.hiba());
     return std::nullopt;
   }
-  r.meret = st.st_size;
-  r.eszkoz = quint64(st.st_dev);
-  r.inode = quint64(st.st_ino);
+  r.meret = a->meret;
   if (at < r.meret) {
     const qint64 n = std::min<qint64>(len_, r.meret - at);
     const std::optional<QByteArray> b = readRange(int32_t(at / len_) + 1, 1);
@@ -260,9 +312,9 @@ std::optional<RecordFile::Regi> RecordFile::regi(qint64 at) {
 
 // Writes `bytes` at `at`, a gap before it filled with zeros; 0 or the system's error.
 int RecordFile::iras(qint64 at, const QByteArray& bytes) {
-  struct stat st {};
-  if (::fstat(fd_, &st) != 0) return errno;
-  if (at > st.st_size)
+  const Valasz<FajlAdat> a = fajlAdat(fd_, name_, path_);
+  if (!a) return a.hiba().errnum;
+  if (at > a->meret)
     if (const FajlEredmeny e = meretezes(fd_, at, name_, path_); !e) return e.errnum;
   return mindIras(fd_, bytes.constData(), bytes.size(), at, name_, path_).errnum;
 }
@@ -271,9 +323,9 @@ int RecordFile::iras(qint64 at, const QByteArray& bytes) {
 int RecordFile::visszaallitas(qint64 at, const Regi& r) {
   if (!r.bajtok.isEmpty())
     if (const int h = iras(at, r.bajtok)) return h;
-  struct stat st {};
-  if (::fstat(fd_, &st) != 0) return errno;
-  if (st.st_size != r.meret) return meretezes(fd_, r.meret, name_, path_).errnum;
+  const Valasz<FajlAdat> a = fajlAdat(fd_, name_, path_);
+  if (!a) return a.hiba().errnum;
+  if (a->meret != r.meret) return meretezes(fd_, r.meret, name_, path_).errnum;
   return 0;
 }
 
@@ -314,7 +366,7 @@ MentesEredmeny RecordFile::writeDurable(int32_t n, const QByteArray& bytes) {
   const Regi& elotte = *regiHely;
   // 1. The old bytes, whole on the disk with their folder entry, before the record changes.
   const QString naplo = naploPath();
-  const HelybenNaplo regiBajtok{at, elotte.meret, elotte.eszkoz, elotte.inode, elotte.bajtok};
+  const HelybenNaplo regiBajtok{at, elotte.meret, elotte.bajtok, bytes};
   if (const FajlEredmeny j = naploIras(naplo, helybenTartalom(regiBajtok), true); !j) {
     e.allapot = MentesAllapot::Valtozatlan;
     e.ok = j.miert();
@@ -388,7 +440,9 @@ bool deleteRecord(const QString& folder, const QString& name, const QString& tem
   {
     RecordFile list(folder, name, recordLength);
     if (!list.isOpen()) return fail(list.errorText());
-    std::optional<QByteArray> b = list.readRange(1, list.count());
+    const Valasz<int32_t> db = list.count();
+    if (!db) return fail(list.olvasasHiba());
+    std::optional<QByteArray> b = list.readRange(1, *db);
     if (!b) return fail(list.olvasasHiba());
     all = std::move(*b);
   }
@@ -411,6 +465,12 @@ bool deleteRecord(const QString& folder, const QString& name, const QString& tem
   if (!e) {
     torles(tempPath);
     return fail(QStringLiteral("Hiba az ideiglenes %1 fájl írásakor: %2.").arg(tempName, e.miert()));
+  }
+  // A journal of a change in place must not outlive the list it was written for.
+  if (FajlEredmeny h; !helybenLezaras(listPath, &h)) {
+    torles(tempPath);
+    return fail(QStringLiteral("A(z) %1 fájl félbeszakadt módosítása nem vonható vissza: %2. A fájl változatlan.")
+                    .arg(name, h.miert()));
   }
   if (const FajlEredmeny r = atnevezes(tempPath, listPath); !r) {
     torles(tempPath);

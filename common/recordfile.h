@@ -47,18 +47,26 @@ QString mentesUzenet(const MentesEredmeny& e, const QString& nemMentve, const QS
 
 // A change in place of a record file (writeDurable) is all or nothing, also under a power loss:
 // before the record is written, a journal beside the file ("Set.dat-regi.naplo") holds the
-// record's offset, the file's old length, the file's identity and the old bytes, with a
-// checksum, and is flushed with its folder entry; the record is written and flushed; the
-// journal is removed and the folder flushed. A journal that remains names a change that may be half written: it is rolled
-// back (the old bytes and length put back, flushed) at the next start and whenever the file is
-// opened before. A torn journal was never followed by a write of the record, and one of a file
-// since replaced under the name (by a rename) is not that file's: they only go.
+// record's offset, the file's old length, the old and the new bytes, with a checksum, and is
+// flushed with its folder entry; the record is written and flushed; the journal is removed and
+// the folder flushed. A journal that remains names a change that may be half written: it is
+// rolled back (the old bytes and length put back, flushed) at the next start and whenever the
+// file is opened before. A journal belongs to its file by name, never by device or inode number
+// (a folder copied after a crash, a disk renumbered at the next boot is rolled back as well).
+// A torn journal was never followed by a write of the record, and one whose file holds other
+// bytes at the record's place than the old or the new ones (a file since replaced by a rename)
+// is not that file's: they only go. A journal that cannot be followed now (the file cannot be
+// opened or asked) stays, and the file is neither read nor written while it stays.
 QString helybenNaploNeve(const QString& fajl);
 // Rolls back the change in place of file `fajl` (a name in `folder`) whose journal remains. True
 // when no journal stays; `visszavonva` then tells whether one was followed. False, with the
 // reason (`hiba`), when it could not be rolled back or removed.
 bool helybenVisszavonas(const QString& folder, const QString& fajl, FajlEredmeny* hiba = nullptr,
                         bool* visszavonva = nullptr);
+// Before a rename replaces the file at `path`: its change in place whose journal remains is
+// rolled back and the journal's removal made durable with its folder, so that no journal can
+// come back onto the file that replaces it. False, with the reason, when that failed.
+[[nodiscard]] bool helybenLezaras(const QString& path, FajlEredmeny* hiba);
 // Start-up: every change in place in `folder` whose journal remains is rolled back. What the
 // user is to be told once (empty: nothing was rolled back).
 QString helybenIrasokVisszavonasa(const QString& folder);
@@ -87,14 +95,16 @@ class RecordFile {
   QString olvasasHiba() const { return olvasasHiba_; }
   const FajlEredmeny& olvasasEredmeny() const { return olvasas_; }
 
-  int32_t count() const;
+  // Whole records in the file (none for a missing file); the question's failure is an error,
+  // never a count of 0.
+  [[nodiscard]] Valasz<int32_t> count() const;
   // Bytes of record n; the part beyond the end of the file reads as zeros. Nothing when the
   // file could not be read (olvasasHiba says why).
   std::optional<QByteArray> readBytes(int32_t n);
   // Writes record n (extending the file when n is count + 1); false on failure, when the
   // record's old bytes (or the old length) are put back as far as the system lets.
   bool writeBytes(int32_t n, const QByteArray& bytes);
-  bool appendBytes(const QByteArray& bytes) { return writeBytes(count() + 1, bytes); }
+  bool appendBytes(const QByteArray& bytes);
   // Writes record n and flushes it to the disk. On any failure the old bytes are put back and
   // flushed; the result says what the file holds then.
   MentesEredmeny writeDurable(int32_t n, const QByteArray& bytes);
@@ -127,16 +137,15 @@ class RecordFile {
   }
 
  private:
-  struct Regi {  // a record's place before a write: the file's length (and identity) and the bytes there
+  struct Regi {  // a record's place before a write: the file's length and the bytes there
     qint64 meret = 0;
-    quint64 eszkoz = 0, inode = 0;
     QByteArray bajtok;
   };
   std::optional<Regi> regi(qint64 at);
   int iras(qint64 at, const QByteArray& bytes);
   int visszaallitas(qint64 at, const Regi& r);
   int szinkron();
-  void olvasasiHiba(const FajlEredmeny& e);
+  void olvasasiHiba(const FajlEredmeny& e) const;
   QString naploPath() const;
 
   int fd_ = -1;
@@ -145,9 +154,10 @@ class RecordFile {
   bool writable_ = false;
   int openErrno_ = 0;  // why the file could not be opened for writing
   QString nemFajl_;
-  QString error_;
-  QString olvasasHiba_;
-  FajlEredmeny olvasas_;
+  // A failed question (count) is said as a failed read: it sets these too.
+  mutable QString error_;
+  mutable QString olvasasHiba_;
+  mutable FajlEredmeny olvasas_;
   FajlEredmeny nyitas_;  // why the file could not be opened at all
 };
 

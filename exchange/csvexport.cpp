@@ -29,8 +29,14 @@ ExportEredmeny csvExport(const QString& folder, const QString& celPath) {
   // stays the same whatever the size of the list.
   constexpr int32_t kBlokk = 4096;
   FizetoPar par(folder);
-  const int32_t count = par.count();
-  const int32_t kc = std::min(par.kozlCount(), count);
+  // A length that cannot be asked is a read that failed: the old export stays.
+  const Valasz<int32_t> nDb = par.count(), kDb = par.kozlCount();
+  if (!nDb || !kDb) {
+    e.hiba = QStringLiteral("Az adatbázis nem exportálható.\r\n") + par.hiba();
+    return e;
+  }
+  const int32_t count = *nDb;
+  const int32_t kc = std::min(*kDb, count);
   QByteArray nevek(qsizetype(kBlokk) * L, Qt::Uninitialized), kozl(qsizetype(kBlokk) * K, Qt::Uninitialized);
   QByteArray ki;
   ki.reserve(qsizetype(kBlokk) * CsvSor::Length);

@@ -178,8 +178,12 @@ std::optional<QString> elokeszites(const QString& folder, bool felulir, RegiPar&
   }
   const bool vanNevek = van[0], vanKozl = van[1];
   r.par.emplace(folder);
-  r.fizetok = vanNevek ? r.par->count() : 0;
-  r.kozlemenyek = vanKozl ? std::min(r.par->kozlCount(), r.fizetok) : 0;
+  const Valasz<int32_t> db = vanNevek ? r.par->count() : Valasz<int32_t>(int32_t(0));
+  const Valasz<int32_t> kdb = vanKozl ? r.par->kozlCount() : Valasz<int32_t>(int32_t(0));
+  // A length that cannot be asked is a read that failed: the import writes nothing.
+  if (!db || !kdb) return r.par->hiba();
+  r.fizetok = *db;
+  r.kozlemenyek = std::min(*kdb, r.fizetok);
   return std::nullopt;
 }
 

@@ -8,15 +8,23 @@
 
 #include "common/rendszerhiba.h"
 
-int32_t fizetokSzama(const QString& folder) {
+Valasz<int32_t> fizetokSzama(const QString& folder) {
   RecordFile f(folder, kNevekFile, NevekRekord::Length);
   return f.count();
+}
+
+Valasz<bool> letezoFizeto(const QString& folder, int32_t n) {
+  const Valasz<int32_t> db = fizetokSzama(folder);
+  if (!db) return db.hiba();
+  return n >= 1 && n <= *db;
 }
 
 bool kozl3sorIras(RecordFile& f, int32_t n, const Kozl3sorRekord& r) {
   if (n < 1) return false;
   const QByteArray ures = encodeRecord(Kozl3sorRekord{});
-  for (int32_t i = f.count() + 1; i < n; ++i)
+  const Valasz<int32_t> db = f.count();
+  if (!db) return false;
+  for (int32_t i = *db + 1; i < n; ++i)
     if (!f.writeBytes(i, ures)) return false;
   return f.write(n, r) && f.flush();
 }

@@ -8,10 +8,10 @@
 #include "payerstore/nevekrekord.h"
 
 // Number of whole payer records in nevek1.dat (a trailing partial record is not counted).
-int32_t fizetokSzama(const QString& folder);
+[[nodiscard]] Valasz<int32_t> fizetokSzama(const QString& folder);
 
 // True when n names a stored payer (1 <= n <= count).
-inline bool letezoFizeto(const QString& folder, int32_t n) { return n >= 1 && n <= fizetokSzama(folder); }
+[[nodiscard]] Valasz<bool> letezoFizeto(const QString& folder, int32_t n);
 
 // Writes notice record n into an open kozl3sor.dat. A notice file shorter than n - 1 records is
 // first padded with blank notice records, so every payer keeps its notice under its own number.

@@ -14,7 +14,10 @@ constexpr int kHossz[2] = {NevekRekord::Length, Kozl3sorRekord::Length};
 }
 
 FizetoPar::FizetoPar(const QString& folder) : folder_(folder), par_(olvasandoPar(folder)) {
-  if (par_.nevek == kNevekFile && QFileInfo::exists(QDir(folder).filePath(kMentesNaploFile))) {
+  const Valasz<bool> mentesNaplo = vanNeven(QDir(folder).filePath(kMentesNaploFile));
+  // A save's journal that cannot even be looked for is read as one that cannot be read.
+  if (!mentesNaplo && par_.nevek == kNevekFile) naploHiba_ = mentesNaplo.hiba();
+  if (par_.nevek == kNevekFile && mentesNaplo && *mentesNaplo) {
     FajlEredmeny e;
     felbe_ = felbemaradtMentes(folder, &e);
     // Without its journal a half-done save cannot be read as it was: nothing is read.
@@ -29,22 +32,34 @@ RecordFile* FizetoPar::fajl(int i) {
   if (!f_[i] && !nev.isEmpty()) {
     // A backup is only read: one that is gone meanwhile is not created anew.
     const bool sajat = nev == kNevekFile || nev == kKozl3sorFile;
-    if (!sajat && !QFileInfo(QDir(folder_).filePath(nev)).isFile()) return nullptr;
+    if (!sajat) {
+      const Valasz<FajlAdat> a = fajlAdat(QDir(folder_).filePath(nev));
+      fajlHiba_[i] = a ? FajlEredmeny{} : a.hiba();
+      if (!a || !a->regularis()) return nullptr;
+    }
     f_[i] = std::make_unique<RecordFile>(folder_, nev, kHossz[i]);
   }
   return f_[i].get();
 }
 
-int32_t FizetoPar::darab(int i) {
+Valasz<int32_t> FizetoPar::darab(int i) {
   RecordFile* f = fajl(i);
-  const int32_t n = f ? f->count() : 0;
+  if (!f) {
+    if (!fajlHiba_[i].ok()) hibas(fajlHiba_[i], i == 0 ? par_.nevek : par_.kozl);
+    return fajlHiba_[i].ok() ? Valasz<int32_t>(int32_t(0)) : Valasz<int32_t>(fajlHiba_[i]);
+  }
+  const Valasz<int32_t> n = f->count();
+  if (!n) {
+    hibas(n.hiba(), QFileInfo(f->path()).fileName());
+    return n.hiba();
+  }
   // A half-done save may have added a record: the files count as before it.
-  return felbe_ ? int32_t(std::min<qint64>(n, felbe_->meret[i] / kHossz[i])) : n;
+  return felbe_ ? int32_t(std::min<qint64>(*n, felbe_->meret[i] / kHossz[i])) : *n;
 }
 
-int32_t FizetoPar::count() { return darab(0); }
+Valasz<int32_t> FizetoPar::count() { return darab(0); }
 
-int32_t FizetoPar::kozlCount() { return darab(1); }
+Valasz<int32_t> FizetoPar::kozlCount() { return darab(1); }
 
 void FizetoPar::hibas(const FajlEredmeny& e, const QString& fajl) {
   hiba_ = e.nemOlvashato(fajl);
@@ -122,7 +137,9 @@ void FizetoPar::masol(Fajl f, int32_t first, int32_t n, int cel, char* puffer, q
     hibas(olvasas, kMentesNaploFile);
     return;
   }
-  if (!rf || !rf->isOpen() || qint64(darab(i)) < qint64(first) + n - 1)
+  const Valasz<int32_t> db = darab(i);
+  if (!db) return hibasOlvasas(db.hiba());
+  if (!rf || !rf->isOpen() || qint64(*db) < qint64(first) + n - 1)
     return hibasOlvasas(rf && !rf->isOpen() && !rf->nyitasHiba() ? rf->nyitasHiba() : FajlEredmeny::hiba(ENODATA));
   const qint64 hossz = qint64(n) * kHossz[i];
   loff_t honnan = qint64(first - 1) * kHossz[i];

@@ -34,9 +34,10 @@ class FizetoPar {
   FizetoPar(const FizetoPar&) = delete;
   FizetoPar& operator=(const FizetoPar&) = delete;
 
-  // Whole payer records; whole notice records.
-  int32_t count();
-  int32_t kozlCount();
+  // Whole payer records; whole notice records. A failed question is an error (hiba() then says
+  // which file and why), never a count of 0.
+  [[nodiscard]] Valasz<int32_t> count();
+  [[nodiscard]] Valasz<int32_t> kozlCount();
   // Record n into `r`: false, and `r` as it was, when the file could not be read.
   [[nodiscard]] bool nevek(int32_t n, NevekRekord& r);
   [[nodiscard]] bool kozl(int32_t n, Kozl3sorRekord& r);
@@ -68,7 +69,7 @@ class FizetoPar {
 
  private:
   RecordFile* fajl(int i);
-  int32_t darab(int i);
+  Valasz<int32_t> darab(int i);
   // Records of a half-done save in [first, first + n) as they were.
   void foltoz(int i, int32_t first, int32_t n, char* ide) const;
 
@@ -77,5 +78,6 @@ class FizetoPar {
   std::optional<MentesNaplo> felbe_;  // a half-done save of a payer in the pair read
   std::optional<FajlEredmeny> naploHiba_;  // that save's journal could not be read
   std::unique_ptr<RecordFile> f_[2];
+  FajlEredmeny fajlHiba_[2];  // a backup's question that failed
   QString hiba_;
 };

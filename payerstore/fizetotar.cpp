@@ -199,12 +199,13 @@ void recRangok(int32_t n, bool padded, uint32_t* rang) {
 
 FizetoTar::Alairas FizetoTar::alairas(const QString& path) {
   Alairas a;
-  struct stat st {};
-  if (::stat(QFile::encodeName(path).constData(), &st) != 0) return a;
-  a.dev = st.st_dev;
-  a.ino = st.st_ino;
-  a.size = st.st_size;
-  a.mtime = int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+  // A question that fails gives no signature: the list then counts as changed and is read anew.
+  const Valasz<FajlAdat> f = fajlAdat(path);
+  if (!f || !f->van) return a;
+  a.dev = dev_t(f->eszkoz);
+  a.ino = ino_t(f->inode);
+  a.size = f->meret;
+  a.mtime = f->ido;
   return a;
 }
 
@@ -300,7 +301,12 @@ void FizetoTar::olvas(const QString& folder) {
   // Opening creates a missing file. While a change of the pair stays unfinished, the payers
   // as they were before it; a payer saved halfway, as it was before that save.
   FizetoPar par(folder);
-  const int32_t db = std::max(par.count(), 0);
+  const Valasz<int32_t> darab = par.count();
+  // A length that cannot be asked shows no payer, and says why, as a read that failed.
+  if (!darab)
+    hiba_ = par.hiba() + QStringLiteral("\r\nA címzettek listája üres, és a program a címzettek fájljait addig nem "
+                                        "módosítja, amíg a lista hiánytalanul be nem olvasható.");
+  const int32_t db = darab ? std::max(*darab, 0) : 0;
   path_ = par.nevekPath();
   // Room for the longest rows: only the pages actually written take memory. A large file is
   // read in parts side by side, each part's rows from the place its longest rows would take.

@@ -15,11 +15,14 @@ bool UgyfelTorles(const QString& folder, int32_t n, QString* hiba, const CsereHo
   // An unfinished earlier change is completed first: the new pair is built from the current one.
   if (const CsereHelyreallitas h = fizetoParHelyreallitas(folder); h.fuggoben) return fail(h.uzenet);
   FizetoPar par(folder);
-  const int32_t count = par.count();
   for (const FizetoPar::Fajl f : {FizetoPar::Nevek, FizetoPar::Kozl})
     if (const QString miert = par.nyitasHiba(f); !miert.isEmpty()) return fail(miert);
+  // A length that cannot be asked is a read that failed: nothing is written.
+  const Valasz<int32_t> db = par.count(), kdb = par.kozlCount();
+  if (!db || !kdb) return fail(par.hiba());
+  const int32_t count = *db;
   if (n < 1 || n > count) return fail(QStringLiteral("A(z) %1. címzett nem létezik, nincs mit törölni.").arg(n));
-  const int32_t kozlCount = std::min(par.kozlCount(), count);
+  const int32_t kozlCount = std::min(*kdb, count);
 
   // The new pair streams: the records around the deleted one are copied (by the kernel where
   // it can), the missing notices written blank; nothing of either file is held in memory.
@@ -42,7 +45,12 @@ bool UgyfelTorles(const QString& folder, int32_t n, QString* hiba, const CsereHo
 
 std::optional<QString> torlesKerdes(const QString& folder, int32_t n, QString* hiba) {
   FizetoPar par(folder);
-  if (n < 1 || n > par.count()) return std::nullopt;
+  const Valasz<int32_t> db = par.count();
+  if (!db) {
+    if (hiba) *hiba = par.hiba();
+    return std::nullopt;
+  }
+  if (n < 1 || n > *db) return std::nullopt;
   NevekRekord r;
   if (!par.nevek(n, r)) {
     if (hiba) *hiba = par.hiba();

@@ -16,9 +16,10 @@ QString kulcs(const QString& s) { return trimmed(s).toUpper(); }
 template <class R, class Pred>
 std::vector<std::pair<int32_t, R>> olvas(const QString& folder, const QString& file, Pred match) {
   RecordFile f(folder, file, R::Length);
-  const int32_t n = f.count();
+  const Valasz<int32_t> db = f.count();
+  const int32_t n = db ? *db : 0;
   // A table that cannot be read finds nothing.
-  const QByteArray all = f.readRange(1, n).value_or(QByteArray());
+  const QByteArray all = db ? f.readRange(1, n).value_or(QByteArray()) : QByteArray();
   std::vector<std::pair<int32_t, R>> out;
   if (all.size() < qsizetype(n) * R::Length) return out;
   for (int32_t i = 0; i < n; ++i) {
@@ -123,13 +124,13 @@ void CimValaszto::ListView2_ItemClick(QTreeWidgetItem* item) {
   if (KeresesModja == kTelepulesKereses) {
     RecordFile f(folder_, kTelepulesekFile, TelepulesRekord::Length);
     TelepulesRekord r;
-    if (rec < 1 || rec > f.count() || !f.read(rec, r)) return;
+    if (const Valasz<int32_t> db = f.count(); rec < 1 || !db || rec > *db || !f.read(rec, r)) return;
     setText(helyseg_, trimmed(r.Helyseg));
     setText(irsz_, QString::number(r.Irsz));
   } else if (KeresesModja == kUtcaKereses || KeresesModja == kIrszamKereses) {
     RecordFile f(folder_, kBudapestFile, BudapestRekord::Length);
     BudapestRekord r;
-    if (rec < 1 || rec > f.count() || !f.read(rec, r)) return;
+    if (const Valasz<int32_t> db = f.count(); rec < 1 || !db || rec > *db || !f.read(rec, r)) return;
     setText(utca_, utcaSzoveg(r));
     setText(helyseg_, kBudapest);
     setText(irsz_, QString::number(r.Irsz));

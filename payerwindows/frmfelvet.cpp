@@ -246,7 +246,9 @@ void frmFelvet::cmdRogzites_Click() {
     }
   } else {
     // A payer must be current and still stored: a modify never writes anywhere else.
-    if (!letezoFizeto(platform_.folder, allapot_.AktualisRekord))
+    const Valasz<bool> van = letezoFizeto(platform_.folder, allapot_.AktualisRekord);
+    if (!van) return hiba(van.hiba().nemOlvashato(kNevekFile) + QStringLiteral("\r\nA címzett módosítása nem menthető."));
+    if (!*van)
       return hiba(QStringLiteral("Nincs kiválasztott címzett, nincs mit módosítani.\r\n"
                                  "Kattintson a címzettre a listában!"));
     if (!platform_.messages->ask(kerdes(txBefizetoNeve->text(), QStringLiteral("módosítása?")),
@@ -289,7 +291,12 @@ bool frmFelvet::mentes(int32_t n, const NevekRekord& r, const Kozl3sorRekord& k,
 
 bool frmFelvet::ujMentes() {
   // The whole records + 1: a trailing partial record (a damaged file) is overwritten.
-  const int32_t n = RecordFile(platform_.folder, kNevekFile, NevekRekord::Length).count() + 1;
+  const Valasz<int32_t> db = fizetokSzama(platform_.folder);
+  if (!db) {
+    hiba(QStringLiteral("Az új címzett nem menthető.\r\n") + db.hiba().nemOlvashato(kNevekFile));
+    return false;
+  }
+  const int32_t n = *db + 1;
   NevekRekord r;  // blank texts, twelve amounts 0
   Kozl3sorRekord k;  // blank document kind, number, attachment, references
   dialogusMezok(*this, r, k);

@@ -83,7 +83,13 @@ void frmOsszegek::Form_Load() {
 
 int32_t frmOsszegek::aktualis(bool uzenettel) {
   const int32_t n = allapot_.AktualisRekord;
-  if (letezoFizeto(platform_.folder, n)) return n;
+  const Valasz<bool> van = letezoFizeto(platform_.folder, n);
+  if (van && *van) return n;
+  // A question that failed is no missing payer: the message names the file and the reason.
+  if (!van) {
+    if (uzenettel) platform_.messages->info(van.hiba().nemOlvashato(kNevekFile), QStringLiteral("Hiba"), MsgIcon::Critical);
+    return 0;
+  }
   if (uzenettel)
     platform_.messages->info(QStringLiteral("Nincs kiválasztott ügyfél!\r\nElőbb kattintson az ügyfélre a listában."),
                              kFigyelem, MsgIcon::Exclamation);
@@ -92,10 +98,11 @@ int32_t frmOsszegek::aktualis(bool uzenettel) {
 
 void frmOsszegek::Beolvas() {
   FizetoPar par(platform_.folder);
-  int32_t n = allapot_.AktualisRekord >= 1 && allapot_.AktualisRekord <= par.count() ? allapot_.AktualisRekord : 0;
+  const Valasz<int32_t> db = par.count();
+  int32_t n = allapot_.AktualisRekord >= 1 && (!db || allapot_.AktualisRekord <= *db) ? allapot_.AktualisRekord : 0;
   // No stored payer is current: the lists stay empty rather than showing a blank record.
   NevekRekord r;
-  if (n > 0 && !par.nevek(n, r)) {
+  if (n > 0 && (!db || !par.nevek(n, r))) {
     // A record that cannot be read shows nothing, rather than blank amounts.
     platform_.messages->info(par.hiba(), QStringLiteral("Hiba"), MsgIcon::Critical);
     n = 0;

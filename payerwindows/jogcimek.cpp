@@ -13,9 +13,10 @@
 
 QStringList readList(const QString& folder, const QString& file) {
   RecordFile f(folder, file, JogcimRekord::Length);
-  const int32_t n = f.count();
+  const Valasz<int32_t> db = f.count();
+  const int32_t n = db ? *db : 0;
   // A list that cannot be read offers nothing (no blank entries).
-  const QByteArray all = f.readRange(1, n).value_or(QByteArray());
+  const QByteArray all = db ? f.readRange(1, n).value_or(QByteArray()) : QByteArray();
   QStringList out;
   if (all.size() < qsizetype(n) * JogcimRekord::Length) return out;
   out.reserve(n);
@@ -67,7 +68,9 @@ void ListPanel::add() {
   {
     // A trailing partial record (a damaged file) is overwritten by the new entry.
     RecordFile f(platform_.folder, file_, JogcimRekord::Length);
-    e = f.writeDurable(f.count() + 1, encodeRecord(r));
+    // A length that cannot be asked writes nothing: the text would land over an entry.
+    const Valasz<int32_t> db = f.count();
+    e = db ? f.writeDurable(*db + 1, encodeRecord(r)) : olvasasNelkul(f, file_);
   }
   load();
   if (!e) {

@@ -41,7 +41,7 @@ PrintResult printList(Platform& pf, ErrorClass errorClass, const std::vector<Cso
     const bool mind = setup(j);
     // The notice file is opened only by a form that reads it, so it is never created for nothing.
     std::optional<FizetoPar> par(std::in_place, pf.folder);
-    const int32_t db = par->count();
+    const int32_t db = olvasva(par->count(), *par);
     for (size_t i = 0; i < sorok.size(); ++i) {
       if (!printable(sorok[i], mind, db)) continue;
       const int32_t n = sorok[i].rekordSzam;

@@ -157,8 +157,10 @@ void CimkeLap::chkCimke1_Click(int k) {
     cimkeHely_[size_t(k)] = 0;
     return;
   }
-  if (FizetoPar par(platform_.folder); aktualis_ >= 1 && aktualis_ <= par.count()) {
-    if (!par.nevek(aktualis_, nevek_)) {
+  FizetoPar par(platform_.folder);
+  const Valasz<int32_t> db = par.count();
+  if (aktualis_ >= 1 && (!db || aktualis_ <= *db)) {
+    if (!db || !par.nevek(aktualis_, nevek_)) {
       uzen(platform_, par.hiba(), QStringLiteral("Hiba"));
       b->setValue(0);
       return;
@@ -180,7 +182,7 @@ void CimkeLap::chkCimke1_MouseMove(int k) {
   if (n >= 1 && b->value() == 1) {
     // Read aside: moving the mouse must not change the payer the pages work with.
     FizetoPar par(platform_.folder);
-    if (NevekRekord r; n <= par.count() && par.nevek(n, r)) {
+    if (NevekRekord r; par.count() && n <= *par.count() && par.nevek(n, r)) {
       tipp = QStringList{trimmed(r.Nev), trimmed(r.Nev2), trimmed(r.Helyseg), trimmed(r.Cim), asStored(r.Irsz)}.join(
           QStringLiteral(" - "));
     }

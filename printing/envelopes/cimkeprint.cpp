@@ -167,8 +167,8 @@ PrintResult PrintAlloCimke(const CimkeLapAdatok& lap, const CimkeHelyek& hely, c
   if (!mentett) return {};
   const Betuk& betuk = *mentett;
   FizetoPar nevek(pf.folder);
-  const int32_t fizetok = nevek.count();
   return egyLap(pf, setup, [&](PrintJob& j, PrintResult& out) {
+    const int32_t fizetok = olvasva(nevek.count(), nevek);
     for (int k = 1; k <= setup.Oszlop * setup.Sor; ++k) {
       const int32_t n = hely[size_t(k)];
       if (!lap.chkCimke1[size_t(k)] || n < 1 || n > fizetok) continue;
@@ -185,7 +185,8 @@ PrintResult CimkeListabol(const std::vector<CsoportSor>& sorok, Platform& pf, Ci
   if (!lapBeolvas(pf, setup)) return {};
   PrintResult semmi;
   semmi.printed = true;
-  if (listRows(sorok, false, FizetoPar(pf.folder).count()).empty()) return semmi;
+  // A count that cannot be asked is said by the print below, as its read.
+  if (const Valasz<int32_t> db = FizetoPar(pf.folder).count(); db && listRows(sorok, false, *db).empty()) return semmi;
 
   const std::optional<Betuk> mentett = mentettBetuk(pf);
   if (!mentett) return {};

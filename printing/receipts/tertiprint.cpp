@@ -201,7 +201,7 @@ PrintResult PrintCsFekvoTerti(const TertiAdatok& a, const QStringList& rekordok,
     beolvasva(pf.folder, kSetTertiFile, t);
 
     FizetoPar par(pf.folder);
-    const int32_t db = par.count();
+    const int32_t db = olvasva(par.count(), par);
     // Room for one more row than the payer file has records.
     if (rekordok.size() > qsizetype(db) + 1) throw PrinterError{9, QStringLiteral("Az index a tartományon kívül esik")};
 

@@ -28,7 +28,7 @@ Entry entry(const QString& t) { return Entry{t}; }
 QStringList entries(const TempFolder& dir, const QString& name) {
   RecordFile f(dir.path(), name, Entry::Length);
   QStringList out;
-  for (int32_t i = 1; i <= f.count(); ++i) {
+  for (int32_t i = 1; i <= *f.count(); ++i) {
     Entry e;
     EXPECT_TRUE(f.read(i, e));
     out << trimmed(e.text);
@@ -41,7 +41,7 @@ TEST(RecordFile, OpeningAMissingFileCreatesItEmpty) {
   TempFolder dir;
   RecordFile f(dir.path(), "uj.dat", 25);
   EXPECT_TRUE(f.isOpen());
-  EXPECT_EQ(f.count(), 0);
+  EXPECT_EQ(*f.count(), 0);
   EXPECT_TRUE(dir.exists("uj.dat"));
   EXPECT_EQ(dir.bytes("uj.dat").size(), 0);
   Entry e;
@@ -57,7 +57,7 @@ TEST(RecordFile, AppendWritesWholeRecordsInOrder) {
     EXPECT_EQ(dir.bytes("lista.dat").size(), 25);
     EXPECT_TRUE(f.append(entry("kettő")));
     EXPECT_TRUE(f.append(entry("három")));
-    EXPECT_EQ(f.count(), 3);
+    EXPECT_EQ(*f.count(), 3);
   }
   EXPECT_EQ(dir.bytes("lista.dat").size(), 75);
   EXPECT_EQ(entries(dir, "lista.dat"), QStringList({"egy", "kettő", "három"}));
@@ -67,7 +67,7 @@ TEST(RecordFile, ReadingPastTheEndGivesZeros) {
   TempFolder dir;
   dir.put("a.dat", QByteArray("abc"));  // a short, partial record
   RecordFile f(dir.path(), "a.dat", 10);
-  EXPECT_EQ(f.count(), 0);
+  EXPECT_EQ(*f.count(), 0);
   EXPECT_EQ(f.readBytes(1), QByteArray("abc") + QByteArray(7, '\0'));
   EXPECT_EQ(f.readBytes(5), QByteArray(10, '\0'));
   EXPECT_EQ(f.readBytes(0), QByteArray(10, '\0'));
@@ -77,7 +77,7 @@ TEST(RecordFile, LengthNotAMultipleIgnoresTheTrailingPart) {
   TempFolder dir;
   dir.put("n.dat", QByteArray(600, 'x'));
   RecordFile f(dir.path(), "n.dat", 271);
-  EXPECT_EQ(f.count(), 2);
+  EXPECT_EQ(*f.count(), 2);
   EXPECT_EQ(f.readRange(1, 2)->size(), 542);
 }
 
@@ -85,7 +85,7 @@ TEST(RecordFile, WriteExtendsAndAGapBecomesZeroRecords) {
   TempFolder dir;
   RecordFile f(dir.path(), "g.dat", 4);
   EXPECT_TRUE(f.writeBytes(3, QByteArray("abcd")));
-  EXPECT_EQ(f.count(), 3);
+  EXPECT_EQ(*f.count(), 3);
   f.close();
   EXPECT_EQ(dir.bytes("g.dat"), QByteArray(8, '\0') + "abcd");
 }
@@ -95,14 +95,14 @@ TEST(RecordFile, WrongSizeOrNumberIsRefused) {
   RecordFile f(dir.path(), "w.dat", 4);
   EXPECT_FALSE(f.writeBytes(1, QByteArray("abc")));
   EXPECT_FALSE(f.writeBytes(0, QByteArray("abcd")));
-  EXPECT_EQ(f.count(), 0);
+  EXPECT_EQ(*f.count(), 0);
 }
 
 TEST(RecordFile, NamesMatchWithoutRegardToCase) {
   TempFolder dir;
   dir.put("Set.dat", QByteArray(548, '\x01'));
   RecordFile f(dir.path(), "set.dat", 548);
-  EXPECT_EQ(f.count(), 1);
+  EXPECT_EQ(*f.count(), 1);
   f.close();
   EXPECT_EQ(dir.entries(), QStringList({"Set.dat"}));
 }
@@ -113,6 +113,7 @@ TEST(RecordFile, TheFileHookKnowsAFileByTheNameItWasOpenedBy) {
   dir.put("Set.dat", QByteArray(4, 'a'));
   QStringList hivasok;
   FajlHorogProba proba([&](FajlHivas h, const QString& nev, qint64&, qint64) {
+    if (h == FajlHivas::Lekerdezes) return 0;
     hivasok << QStringLiteral("%1 %2 %3").arg(int(h)).arg(nev, fajlHorogUt());
     return 0;
   });
@@ -267,7 +268,7 @@ TEST(RecordFile, AFifoIsADamagedFileThatIsNeitherWaitedForNorReadNorWritten) {
     RecordFile f(dir.path(), "set.dat", 25);
     EXPECT_FALSE(f.isOpen());
     EXPECT_EQ(f.nemFajl(), "FIFO");
-    EXPECT_EQ(f.count(), 0);
+    EXPECT_EQ(*f.count(), 0);
     EXPECT_FALSE(f.readBytes(1));
     EXPECT_FALSE(f.append(entry("x")));
   }

@@ -20,7 +20,7 @@ template <class R>
 QList<R> readAll(const QString& name) {
   RecordFile f(kAssets, name, R::Length);
   QList<R> out;
-  for (int32_t i = 1; i <= f.count(); ++i) {
+  for (int32_t i = 1; i <= *f.count(); ++i) {
     R r;
     EXPECT_TRUE(f.read(i, r));
     out << r;

@@ -91,7 +91,7 @@ TEST(NevekRekord, AmountRule) {
 TEST(NevekRekord, CountIgnoresATrailingPartialRecord) {
   TempFolder t;
   t.put(kNevekFile, QByteArray(542, ' '));
-  EXPECT_EQ(RecordFile(t.path(), kNevekFile, NevekRekord::Length).count(), 2);
+  EXPECT_EQ(*RecordFile(t.path(), kNevekFile, NevekRekord::Length).count(), 2);
   t.put(kNevekFile, QByteArray(600, ' '));
-  EXPECT_EQ(RecordFile(t.path(), kNevekFile, NevekRekord::Length).count(), 2);
+  EXPECT_EQ(*RecordFile(t.path(), kNevekFile, NevekRekord::Length).count(), 2);
 }
