@@ -268,6 +268,30 @@ FajlEredmeny atnevezesHaSzabad(const QString& from, const QString& to) {
              : hibaErrno();
 }
 
+FajlEredmeny fajlMasolas(const QString& from, const QString& to) {
+  FajlEredmeny e;
+  const int be = regularisNyitas(from, O_RDONLY, &e);
+  if (be < 0) return e.errnum != 0 || !e.fajta.isEmpty() ? e : FajlEredmeny::hiba(EIO);
+  const int ki = regularisNyitas(to, O_WRONLY | O_CREAT | O_EXCL, &e);
+  if (ki < 0) {
+    ::close(be);
+    return e.errnum != 0 ? e : FajlEredmeny::hiba(EEXIST);
+  }
+  const QString nev = QFileInfo(from).fileName();
+  QByteArray puffer(1 << 20, Qt::Uninitialized);
+  for (qint64 hol = 0;;) {
+    qint64 n = 0;
+    if (e = mindOlvasas(be, puffer.data(), puffer.size(), hol, n, nev); !e || n == 0) break;
+    if (e = mindIras(ki, puffer.constData(), n); !e) break;
+    hol += n;
+  }
+  if (e) e = fajlSzinkron(ki);
+  ::close(be);
+  ::close(ki);
+  if (!e) torles(to);
+  return e;
+}
+
 FajlEredmeny mappaLetrehozas(const QString& path) {
   if (const int h = horogUton(FajlHivas::Letrehozas, path)) return FajlEredmeny::hiba(h);
   return ::mkdir(fajlUt(path).constData(), 0777) == 0 ? FajlEredmeny{} : hibaErrno();

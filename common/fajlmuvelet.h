@@ -113,6 +113,9 @@ FajlEredmeny atnevezesHaSzabad(const QString& from, const QString& to);
 FajlEredmeny torles(const QString& path);
 // A second name `to` (which must not exist) for the file `from`.
 FajlEredmeny linkeles(const QString& from, const QString& to);
+// A copy of the regular file `from` under the new name `to` (which must not exist), flushed to
+// the disk; on failure the copy is removed.
+FajlEredmeny fajlMasolas(const QString& from, const QString& to);
 // Creates a folder (EEXIST where something stands at the name).
 FajlEredmeny mappaLetrehozas(const QString& path);
 // Takes an exclusive lock of the whole open file without waiting (flock), held until the

@@ -168,7 +168,17 @@ bool helybenVisszavonas(const QString& folder, const QString& fajl, FajlEredmeny
 
 bool helybenLezaras(const QString& path, FajlEredmeny* hiba) { return visszavonasUton(path, hiba, nullptr, true); }
 
-QString helybenIrasokVisszavonasa(const QString& folder) {
+QString helybenVisszavonvaUzenet(const QString& fajl) {
+  return QStringLiteral("A(z) %1 fájl legutóbbi módosítása félbeszakadt, és visszavonásra került: a fájl "
+                        "korábbi adatai maradtak meg.")
+      .arg(fajl);
+}
+
+QString helybenNemVonhatoVisszaUzenet(const QString& fajl, const FajlEredmeny& hiba) {
+  return QStringLiteral("A(z) %1 fájl félbeszakadt módosítása nem vonható vissza: %2.").arg(fajl, hiba.miert());
+}
+
+QString helybenIrasokVisszavonasa(const QString& folder, QStringList* sikertelen) {
   QStringList uzenet;
   const QStringList naplok = QDir(folder).entryList({QLatin1Char('*') + kHelybenUtotag},
                                                     QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
@@ -176,12 +186,12 @@ QString helybenIrasokVisszavonasa(const QString& folder) {
     const QString fajl = n.chopped(kHelybenUtotag.size());
     FajlEredmeny hiba;
     bool visszavonva = false;
-    if (!helybenVisszavonas(folder, fajl, &hiba, &visszavonva))
-      uzenet << QStringLiteral("A(z) %1 fájl félbeszakadt módosítása nem vonható vissza: %2.").arg(fajl, hiba.miert());
-    else if (visszavonva)
-      uzenet << QStringLiteral("A(z) %1 fájl legutóbbi módosítása félbeszakadt, és visszavonásra került: a fájl "
-                               "korábbi adatai maradtak meg.")
-                    .arg(fajl);
+    if (!helybenVisszavonas(folder, fajl, &hiba, &visszavonva)) {
+      uzenet << helybenNemVonhatoVisszaUzenet(fajl, hiba);
+      if (sikertelen) *sikertelen << fajl;
+    } else if (visszavonva) {
+      uzenet << helybenVisszavonvaUzenet(fajl);
+    }
   }
   return uzenet.join(QStringLiteral("\r\n"));
 }
@@ -217,7 +227,7 @@ RecordFile::RecordFile(const QString& folder, const QString& name, int recordLen
   if (FajlEredmeny v; !visszavonasUton(path_, &v, nullptr)) {
     nyitas_ = v;
     openErrno_ = v.errnum;
-    error_ = QStringLiteral("A(z) %1 fájl félbeszakadt módosítása nem vonható vissza: %2.").arg(name, v.miert());
+    error_ = helybenNemVonhatoVisszaUzenet(name, v);
     return;
   }
   FajlEredmeny h;

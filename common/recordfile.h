@@ -68,8 +68,12 @@ bool helybenVisszavonas(const QString& folder, const QString& fajl, FajlEredmeny
 // come back onto the file that replaces it. False, with the reason, when that failed.
 [[nodiscard]] bool helybenLezaras(const QString& path, FajlEredmeny* hiba);
 // Start-up: every change in place in `folder` whose journal remains is rolled back. What the
-// user is to be told once (empty: nothing was rolled back).
-QString helybenIrasokVisszavonasa(const QString& folder);
+// user is to be told once (empty: nothing was rolled back), `sikertelen` the files whose
+// rollback failed.
+QString helybenIrasokVisszavonasa(const QString& folder, QStringList* sikertelen = nullptr);
+// The sentences of one file's rollback: done, or not possible (with the reason).
+QString helybenVisszavonvaUzenet(const QString& fajl);
+QString helybenNemVonhatoVisszaUzenet(const QString& fajl, const FajlEredmeny& hiba);
 
 class RecordFile {
  public:

@@ -14,8 +14,16 @@
 QString adatfajlokHelyreallitasa(const QString& folder) {
   QStringList uzenet;
   // Records changed in place and left half written (any record file) are rolled back first.
-  if (const QString helyben = helybenIrasokVisszavonasa(folder); !helyben.isEmpty()) uzenet << helyben;
+  QStringList sikertelen;
+  const QString helyben = helybenIrasokVisszavonasa(folder, &sikertelen);
   const CsereHelyreallitas h = fizetoParHelyreallitas(folder);
+  // A rollback that failed above and then went through the pair's own recovery is said once, as
+  // done (the pair's message says so): the message says what the disk holds now.
+  QStringList sorok = helyben.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+  for (const QString& f : sikertelen)
+    if (h.helybenVisszavont.contains(f))
+      sorok.removeIf([&](const QString& s) { return s.startsWith(helybenNemVonhatoVisszaUzenet(f, {}).section(':', 0, 0)); });
+  if (!sorok.isEmpty()) uzenet << sorok.join(QStringLiteral("\r\n"));
   if (!h.uzenet.isEmpty()) uzenet << h.uzenet;
   // A conversion that ended before its rename was on the disk: the old file is in place.
   if (const QString k = konvertalasHelyreallitas(folder); !k.isEmpty()) uzenet << k;

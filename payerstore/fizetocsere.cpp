@@ -33,10 +33,24 @@ const QString kNincs = QStringLiteral("-");
 const QStringList kMaradekMintak = {QStringLiteral("nevx*.dat"), QStringLiteral("xxkoz*.dat"),
                                     QStringLiteral("nevek1-*.bak"), QStringLiteral("kozl3sor-*.bak")};
 
-bool regularis(const QString& path) {
-  const QFileInfo fi(path);
-  return fi.exists() && fi.isFile();
+// Whether a regular file stands at `path` (links followed); a failed question is its error.
+Valasz<bool> regularis(const QString& path) {
+  const Valasz<FajlAdat> a = fajlAdat(path);
+  if (!a) return a.hiba();
+  return a->regularis();
 }
+
+// The first failed question of a recovery or a change: it stops there, and says why.
+struct Kerdes {
+  FajlEredmeny hiba;
+  template <class T>
+  T operator()(const Valasz<T>& v, T hibaEseten = T{}) {
+    if (v) return *v;
+    if (hiba.ok()) hiba = v.hiba();
+    return hibaEseten;
+  }
+  bool ok() const { return hiba.ok(); }
+};
 
 QString veletlenJel() {
   return QStringLiteral("%1-%2")
@@ -105,27 +119,27 @@ std::optional<Naplo> naploOlvas(const QString& path, FajlEredmeny* olvashatatlan
   return n;
 }
 
-// Whether both names are one file (a backup linked to the file it keeps).
-bool ugyanaz(const QString& a, const QString& b) {
-  struct stat sa {}, sb {};
-  return ::stat(fajlUt(a).constData(), &sa) == 0 && ::stat(fajlUt(b).constData(), &sb) == 0 &&
-         sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-}
-
 // The renames can be finished: each new file is still there and whole, or already renamed
 // (gone, its target there with the new file's length and no longer the file its backup keeps),
 // and the renames went in order (none done after one still to do). A new file whose name was
-// lost is no renamed one.
-bool folytathato(const QDir& dir, const Naplo& n) {
+// lost is no renamed one. A question that fails is its error: nothing is decided then.
+Valasz<bool> folytathato(const QDir& dir, const Naplo& n) {
   bool vanFuggo = false;
   for (const Atnevezes& a : n.a) {
-    const QFileInfo uj(dir.filePath(a.honnan)), cel(dir.filePath(a.hova));
-    if (uj.exists() && uj.isFile()) {
-      if (a.meret >= 0 && uj.size() != a.meret) return false;
+    const Valasz<FajlAdat> uj = fajlAdat(dir.filePath(a.honnan)), cel = fajlAdat(dir.filePath(a.hova));
+    if (!uj) return uj.hiba();
+    if (!cel) return cel.hiba();
+    if (uj->regularis()) {
+      if (a.meret >= 0 && uj->meret != a.meret) return false;
       vanFuggo = true;
-    } else if (vanFuggo || !cel.isFile() || (a.meret >= 0 && cel.size() != a.meret) ||
-               (a.mentes != kNincs && !a.mentes.isEmpty() && ugyanaz(cel.filePath(), dir.filePath(a.mentes)))) {
-      return false;
+      continue;
+    }
+    if (vanFuggo || !cel->regularis() || (a.meret >= 0 && cel->meret != a.meret)) return false;
+    if (a.mentes != kNincs && !a.mentes.isEmpty()) {
+      // Whether the target still is the file its backup keeps (a hard link): then it was never renamed.
+      const Valasz<FajlAdat> m = fajlAdat(dir.filePath(a.mentes));
+      if (!m) return m.hiba();
+      if (cel->azonos(*m)) return false;
     }
   }
   return true;
@@ -133,18 +147,22 @@ bool folytathato(const QDir& dir, const Naplo& n) {
 
 // Keeps the file a change replaces under the backup name: a hard link, or a flushed copy
 // where the file system has no links. kNincs when there is no such file.
-std::optional<QString> mentes(const QDir& dir, const QString& hova, const QString& mentesNev) {
+std::optional<QString> mentes(const QDir& dir, const QString& hova, const QString& mentesNev, FajlEredmeny& hiba) {
   const QString cel = dir.filePath(hova), m = dir.filePath(mentesNev);
-  struct stat st {};
-  if (::lstat(fajlUt(cel).constData(), &st) != 0) {
-    if (errno == ENOENT) return kNincs;
+  const Valasz<FajlAdat> a = fajlAdat(cel, false);
+  if (!a) {
+    hiba = a.hiba();
     return std::nullopt;
   }
+  if (!a->van) return kNincs;
   // Something else than a file (a FIFO, a folder) at the name is never read nor replaced.
-  if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)) return std::nullopt;
+  if (!a->regularis() && !a->link()) {
+    hiba = FajlEredmeny{0, a->fajta()};
+    return std::nullopt;
+  }
   if (linkeles(cel, m)) return mentesNev;
-  if (!QFile::copy(cel, m) || !fajlSzinkron(m)) {
-    torles(m);
+  if (const FajlEredmeny e = fajlMasolas(cel, m); !e) {
+    hiba = e;
     return std::nullopt;
   }
   return mentesNev;
@@ -172,19 +190,26 @@ std::optional<QString> lezaras(const QString& folder, const Naplo& n) {
   if (!n.forras.isEmpty()) {
     // A claimed file that is gone while its unclaimed name stands was never durably claimed:
     // the file there is the one the change holds already, and is never taken for a new one.
-    struct stat st {};
     const QString eredeti = n.forras.endsWith(kAtvetelUtotag) ? n.forras.chopped(kAtvetelUtotag.size()) : QString();
-    if (!eredeti.isEmpty() && ::lstat(fajlUt(n.forras).constData(), &st) != 0 && errno == ENOENT &&
-        ::lstat(fajlUt(eredeti).constData(), &st) == 0)
+    Kerdes k;
+    const bool forrasVan = k(vanNeven(n.forras), true);
+    const bool eredetiVan = !eredeti.isEmpty() && k(vanNeven(eredeti), true);
+    // A claim whose names cannot be asked keeps its journal: the file is never taken for one not imported.
+    const QString mappa = QFileInfo(n.forras).absolutePath();
+    const Valasz<FajlAdat> mappaAdat = fajlAdat(mappa);
+    if (!mappaAdat && mappaAdat.hiba().errnum != ENOTDIR) k(Valasz<bool>(mappaAdat.hiba()));
+    if (!k.ok())
+      return QStringLiteral("A címzettek fájljainak legutóbbi változása befejeződött, de a forrásfájlja (%1) nem "
+                            "vizsgálható: %2.")
+          .arg(n.forras, k.hiba.miert());
+    if (!eredeti.isEmpty() && !forrasVan && eredetiVan)
       return QStringLiteral("A címzettek fájljainak legutóbbi változása befejeződött, de a forrásfájlja ismét %1 néven "
                             "áll: az adatai már beolvasásra kerültek. Törölje vagy tegye máshová a fájlt, különben "
                             "kétszer kerülne beolvasásra.")
           .arg(eredeti);
     // A claimed file whose folder is gone (a removed stick, a deleted folder) went with it; its
     // claimed name is never taken up again, so it counts as removed.
-    const QString mappa = QFileInfo(n.forras).absolutePath();
-    const bool mappaNincs = !eredeti.isEmpty() && ::stat(fajlUt(mappa).constData(), &st) != 0 &&
-                            (errno == ENOENT || errno == ENOTDIR);
+    const bool mappaNincs = !eredeti.isEmpty() && (!mappaAdat || !mappaAdat->van);
     FajlEredmeny e;
     if (!mappaNincs) e = torles(n.forras);
     if (e && !mappaNincs) e = mappaSzinkron(mappa);
@@ -214,12 +239,17 @@ std::optional<QString> visszaallitas(const QString& folder, const Naplo& n) {
   for (const Atnevezes& a : n.a) {
     const QString cel = dir.filePath(a.hova);
     FajlEredmeny e;
+    Kerdes k;
     if (a.mentes == kNincs) {
       // The file did not exist before: a new one renamed into its place goes (only that one).
-      if (!regularis(dir.filePath(a.honnan)) && (a.meret < 0 || QFileInfo(cel).size() == a.meret)) e = torles(cel);
-    } else if (!a.mentes.isEmpty() && regularis(dir.filePath(a.mentes))) {
+      const bool ujVan = k(regularis(dir.filePath(a.honnan)));
+      const Valasz<FajlAdat> c = fajlAdat(cel);
+      if (k.ok() && c && !ujVan && c->van && (a.meret < 0 || c->meret == a.meret)) e = torles(cel);
+      if (!c) e = c.hiba();
+    } else if (!a.mentes.isEmpty() && k(regularis(dir.filePath(a.mentes)))) {
       e = atnevezes(dir.filePath(a.mentes), cel);
     }
+    if (!k.ok()) e = k.hiba;
     if (!e && !hiba) hiba = e.miert();
   }
   if (hiba) return hiba;
@@ -266,7 +296,10 @@ CsereEredmeny fizetoParCsere(const QString& folder, const QString& ujNevek, cons
     if (!e) ok = QStringLiteral(": ") + e.miert();
     return e.ok();
   };
-  if (!regularis(uN) || !regularis(uK) || !lep(CsereLepes::Flush) || !kiir(uN) || !kiir(uK))
+  Kerdes k;
+  const bool ujakVannak = k(regularis(uN)) && k(regularis(uK));
+  if (!k.ok()) ok = QStringLiteral(": ") + k.hiba.miert();
+  if (!ujakVannak || !lep(CsereLepes::Flush) || !kiir(uN) || !kiir(uK))
     return valtozatlan(QStringLiteral("Az új fájlok (%1, %2) nem írhatók ki a lemezre%3.")
                            .arg(QFileInfo(uN).fileName(), QFileInfo(uK).fileName(), ok));
 
@@ -282,11 +315,23 @@ CsereEredmeny fizetoParCsere(const QString& folder, const QString& ujNevek, cons
   const QString ujak[2] = {QFileInfo(uN).fileName(), QFileInfo(uK).fileName()};
   bool naploKesz = lep(CsereLepes::Naplo);
   QString miert;
+  // A journal of a change in place of a file about to be replaced must never come back onto the
+  // file that replaces it: it is followed or removed, durably, first.
   for (int i = 0; i < 2 && naploKesz; ++i) {
-    const std::optional<QString> m = mentes(dir, celok[i], QStringLiteral("%1-%2.bak").arg(alapok[i], jel));
-    naploKesz = m.has_value();
-    n.a[i] = {ujak[i], celok[i], QFileInfo(dir.filePath(ujak[i])).size(), m.value_or(QString())};
+    FajlEredmeny h;
+    naploKesz = helybenLezaras(dir.filePath(celok[i]), &h);
+    if (!naploKesz) miert = QStringLiteral("a(z) %1 fájl félbeszakadt módosítása nem vonható vissza: %2").arg(celok[i], h.miert());
   }
+  for (int i = 0; i < 2 && naploKesz; ++i) {
+    FajlEredmeny h;
+    const std::optional<QString> m = mentes(dir, celok[i], QStringLiteral("%1-%2.bak").arg(alapok[i], jel), h);
+    const Valasz<FajlAdat> uj = fajlAdat(dir.filePath(ujak[i]));
+    naploKesz = m.has_value() && uj;
+    if (!m && miert.isEmpty()) miert = QStringLiteral("a(z) %1 fájl nem menthető: %2").arg(celok[i], h.miert());
+    if (!uj && miert.isEmpty()) miert = uj.hiba().nemOlvashato(ujak[i]).chopped(1);
+    n.a[i] = {ujak[i], celok[i], uj ? uj->meret : -1, m.value_or(QString())};
+  }
+  const QString elokeszitesHiba = miert;
   // The names of the new files and the backups reach the disk before the journal that names
   // them: a journal found at the next start never names a new file whose name was lost.
   QString mappaHiba;
@@ -306,6 +351,8 @@ CsereEredmeny fizetoParCsere(const QString& folder, const QString& ujNevek, cons
       if (!a.mentes.isEmpty() && a.mentes != kNincs) torles(dir.filePath(a.mentes));
     if (!mappaHiba.isEmpty())
       return valtozatlan(QStringLiteral("A program mappája nem írható ki a lemezre: %1.").arg(mappaHiba));
+    if (!elokeszitesHiba.isEmpty())
+      return valtozatlan(QStringLiteral("A címzettek fájljai nem cserélhetők le: %1. A fájlok változatlanok.").arg(elokeszitesHiba));
     return valtozatlan(QStringLiteral("A csere naplója (%1) nem írható%2.")
                            .arg(kCsereNaploFile, miert.isEmpty() ? QString() : QStringLiteral(": ") + miert));
   }
@@ -331,7 +378,14 @@ CsereEredmeny fizetoParCsere(const QString& folder, const QString& ujNevek, cons
     }
     // What the disk holds decides: a journal still standing beside both new files finishes the
     // change at the next start; anything else leaves the old pair.
-    if (QFileInfo::exists(naplo) && folytathato(dir, n)) return {CsereAllapot::KovetkezoInditaskor, miert1 + kFolytatas};
+    const Valasz<bool> naploVan = vanNeven(naplo);
+    const Valasz<bool> tovabb = naploVan && *naploVan ? folytathato(dir, n) : Valasz<bool>(false);
+    if (!naploVan || !tovabb)
+      return {CsereAllapot::KovetkezoInditaskor,
+              miert1 + QStringLiteral(" A lemez mostani állapota nem állapítható meg (%1): a program következő indítása "
+                                      "befejezi vagy visszavonja a változást.")
+                           .arg((!naploVan ? naploVan.hiba() : tovabb.hiba()).miert())};
+    if (*tovabb) return {CsereAllapot::KovetkezoInditaskor, miert1 + kFolytatas};
     return {CsereAllapot::Valtozatlan, miert1};
   }
   // The payer file is already new. The rename is tried once more at once; where it fails again
@@ -376,23 +430,46 @@ CsereHelyreallitas csereHelyreallitas(const QString& folder) {
                      .arg(e.miert());
       return h;
     }
+  const QString nemModosit = QStringLiteral("\r\nA program ebben a futásban nem módosítja a címzettek fájljait.");
   if (const std::optional<Naplo> n = vissza ? vissza : elore) {
-    if (!vissza && folytathato(dir, *n)) {
-      // Roll forward: every rename whose new file is still there, in the original order.
+    const Valasz<bool> tovabb = vissza ? Valasz<bool>(false) : folytathato(dir, *n);
+    // Files that cannot be asked decide nothing: the journal stays for a later start.
+    if (!tovabb) {
+      h.fuggoben = true;
+      h.uzenet = QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi, félbeszakadt változása most nem fejezhető be "
+                                "és nem is vonható vissza, mert a fájljai nem vizsgálhatók: %3.")
+                     .arg(kNevekFile, kKozl3sorFile, tovabb.hiba().miert()) +
+                 nemModosit;
+      return h;
+    }
+    if (*tovabb) {
+      // Roll forward: every rename whose new file is still there, in the original order, each
+      // target's change-in-place journal settled first.
       FajlEredmeny e;
       for (const Atnevezes& a : n->a) {
         const QString honnan = dir.filePath(a.honnan);
-        if (e && regularis(honnan)) e = atnevezes(honnan, dir.filePath(a.hova));
+        const Valasz<bool> van = regularis(honnan);
+        if (e && !van) e = van.hiba();
+        if (e && *van && !helybenLezaras(dir.filePath(a.hova), &e)) break;
+        if (e && *van) e = atnevezes(honnan, dir.filePath(a.hova));
       }
-      if (e) e = mappaSzinkron(folder);
-      const std::optional<QString> maradt = e ? lezaras(folder, *n) : std::nullopt;
-      if (e && !maradt) return h;
+      // The renames are made; only their folder's flush failed: the journal stays for the next start.
+      const FajlEredmeny m = e ? mappaSzinkron(folder) : FajlEredmeny{};
+      const std::optional<QString> maradt = e && m ? lezaras(folder, *n) : std::nullopt;
+      if (e && m && !maradt) return h;
       h.fuggoben = true;
-      h.uzenet = maradt ? *maradt
-                        : QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi változása nem fejezhető be: a "
-                                         "fájlok nem nevezhetők át (%3).")
-                              .arg(kNevekFile, kKozl3sorFile, e.miert());
-      h.uzenet += QStringLiteral("\r\nA program ebben a futásban nem módosítja a címzettek fájljait.");
+      if (maradt)
+        h.uzenet = *maradt;
+      else if (!e)
+        h.uzenet = QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi változása nem fejezhető be: a "
+                                  "fájlok nem nevezhetők át (%3).")
+                       .arg(kNevekFile, kKozl3sorFile, e.miert());
+      else
+        h.uzenet = QStringLiteral("A címzettek fájljai (%1, %2) a legutóbbi változás új adatait tartalmazzák, de a lemez "
+                                  "hibát jelzett a mappájuk kiírásakor (%3), ezért a változás a program következő "
+                                  "indításakor fejeződik be.")
+                       .arg(kNevekFile, kKozl3sorFile, m.miert());
+      h.uzenet += nemModosit;
       return h;
     }
     // Roll back: a file of the change is missing or torn; the old pair comes back.
@@ -422,10 +499,16 @@ CsereHelyreallitas fizetoParHelyreallitas(const QString& folder) {
   // A payer saved in place halfway is undone first; while it cannot be, nothing else changes.
   QString miert;
   bool visszavonva = false;
-  if (!fizetoMentesVisszavonas(folder, &miert, &visszavonva))
+  QStringList helyben;
+  if (!fizetoMentesVisszavonas(folder, &miert, &visszavonva, &helyben))
     return {true, QStringLiteral("Egy címzett félbemaradt mentése nem vonható vissza. ") + miert +
                       QStringLiteral("\r\nA program ebben a futásban nem módosítja a címzettek fájljait.")};
   CsereHelyreallitas h = csereHelyreallitas(folder);
+  h.helybenVisszavont = helyben;
+  for (const QString& f : helyben) {
+    const QString v = helybenVisszavonvaUzenet(f);
+    h.uzenet = h.uzenet.isEmpty() ? v : v + QStringLiteral("\r\n\r\n") + h.uzenet;
+  }
   if (visszavonva) {
     const QString v = QStringLiteral("Egy címzett felvétele vagy módosítása félbeszakadt, és visszavonásra került: a "
                                      "címzett korábbi adatai maradtak meg.");
@@ -436,8 +519,9 @@ CsereHelyreallitas fizetoParHelyreallitas(const QString& folder) {
 
 bool fizetoNaploVan(const QString& folder) {
   const QDir dir(folder);
+  // A name that cannot be asked may hold a journal: the recovery then reads it, or says why not.
   for (const QString& n : {kCsereNaploFile, kVisszaNaplo, kMentesNaploFile})
-    if (QFileInfo::exists(dir.filePath(n))) return true;
+    if (const Valasz<bool> v = vanNeven(dir.filePath(n)); !v || *v) return true;
   return false;
 }
 
@@ -451,8 +535,12 @@ OlvasottPar olvasandoPar(const QString& folder) {
   // A payer saved halfway keeps each record under its own number; a swap whose renames are
   // all done waits only for its source file: the pair as it stands.
   if (!n) return sajat;
+  // Which files hold the pair cannot be told while a question fails: nothing is read then.
+  Kerdes k;
+  auto hibas = [&] { return OlvasottPar{kNevekFile, kKozl3sorFile, k.hiba}; };
   bool fuggo = false;
-  for (const Atnevezes& a : n->a) fuggo = fuggo || regularis(dir.filePath(a.honnan));
+  for (const Atnevezes& a : n->a) fuggo = k(regularis(dir.filePath(a.honnan))) || fuggo;
+  if (!k.ok()) return hibas();
   if (!vissza && !fuggo) return sajat;
   // The pair as it was before the change: each backup, or the file put back already (an undo),
   // or none where there was none.
@@ -463,15 +551,17 @@ OlvasottPar olvasandoPar(const QString& folder) {
     QString& nev = i == 0 ? regi.nevek : regi.kozl;
     if (a.mentes == kNincs)
       nev.clear();
-    else if (!a.mentes.isEmpty() && regularis(dir.filePath(a.mentes)))
+    else if (!a.mentes.isEmpty() && k(regularis(dir.filePath(a.mentes))))
       nev = a.mentes;
     else if (vissza)
       nev = a.hova;
     else
       teljes = false;
   }
+  if (!k.ok()) return hibas();
   if (teljes) return regi;
   // No backups (a journal of an earlier version): the new pair, whole, where the journal has it.
-  return {regularis(dir.filePath(n->a[0].honnan)) ? n->a[0].honnan : n->a[0].hova,
-          regularis(dir.filePath(n->a[1].honnan)) ? n->a[1].honnan : n->a[1].hova};
+  const OlvasottPar uj{k(regularis(dir.filePath(n->a[0].honnan))) ? n->a[0].honnan : n->a[0].hova,
+                       k(regularis(dir.filePath(n->a[1].honnan))) ? n->a[1].honnan : n->a[1].hova};
+  return k.ok() ? uj : hibas();
 }

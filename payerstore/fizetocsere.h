@@ -12,8 +12,11 @@
 // olvasandoPar names.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
+
+#include "common/fajlmuvelet.h"
 
 // A change's source file is claimed (renamed to its name followed by this) before the change.
 inline const QString kAtvetelUtotag = QStringLiteral(".importalas");
@@ -65,6 +68,8 @@ struct CsereHelyreallitas {
   bool fuggoben = false;
   // Hungarian, to be said once: a change was undone, or why one stays unfinished.
   QString uzenet;
+  // Files of the pair whose change in place (the amounts) this recovery rolled back.
+  QStringList helybenVisszavont;
 };
 // Start-up (and every writer and reader, before it reads the pair): a payer saved in place
 // halfway is undone (fizetomentes.h); then a whole journal whose files are all present and
@@ -84,5 +89,8 @@ bool fizetoNaploVan(const QString& folder);
 // a file that did not exist then (no records).
 struct OlvasottPar {
   QString nevek, kozl;
+  // A question about the change's files failed: which files hold the pair is not known, and
+  // every read fails with this.
+  FajlEredmeny hiba;
 };
 OlvasottPar olvasandoPar(const QString& folder);

@@ -74,19 +74,21 @@ bool visszair(const QString& folder, const Naplo& j, QString* hiba) {
     const int fd = regularisNyitas(path, O_RDWR, &h);
     if (fd < 0) {
       // A file that did not exist before and does not now: nothing to put back.
-      if (h.errnum != ENOENT || j.meret[i] != 0) rossz << *kNevek[i];
+      if (h.errnum != ENOENT || !h.fajta.isEmpty() || j.meret[i] != 0)
+        rossz << QStringLiteral("A(z) %1 fájl korábbi tartalma nem állítható vissza: %2.")
+                     .arg(*kNevek[i], h.errnum == ENOENT && h.fajta.isEmpty() ? rendszerHiba(ENOENT) : h.miert());
       continue;
     }
     const QByteArray& b = j.regi[i];
     const off_t at = off_t(j.n - 1) * kHossz[i];
-    bool ok = mindIras(fd, b.constData(), b.size(), at).ok();
-    ok = ok && meretezes(fd, j.meret[i]) && fajlSzinkron(fd);
+    h = mindIras(fd, b.constData(), b.size(), at);
+    if (h) h = meretezes(fd, j.meret[i]);
+    if (h) h = fajlSzinkron(fd);
     ::close(fd);
-    if (!ok) rossz << *kNevek[i];
+    if (!h) rossz << QStringLiteral("A(z) %1 fájl korábbi tartalma nem állítható vissza: %2.").arg(*kNevek[i], h.miert());
   }
   if (rossz.isEmpty()) return true;
-  if (hiba)
-    *hiba = QStringLiteral("A(z) %1 fájl korábbi tartalma nem állítható vissza.").arg(rossz.join(QStringLiteral(", ")));
+  if (hiba) *hiba = rossz.join(QStringLiteral("\r\n"));
   return false;
 }
 
@@ -120,7 +122,9 @@ FizetoMentes fizetoMentes(const QString& folder, int32_t n, const NevekRekord& r
   j.n = n;
   RecordFile* fajlok[2] = {nevek.get(), kozl.get()};
   for (int i = 0; i < 2; ++i) {
-    j.meret[i] = QFileInfo(fajlok[i]->path()).size();
+    const Valasz<FajlAdat> a = fajlAdat(fajlok[i]->handle(), *kNevek[i], fajlok[i]->path());
+    if (!a) return {FizetoMentes::Valtozatlan, a.hiba().nemOlvashato(*kNevek[i])};
+    j.meret[i] = a->meret;
     // Old bytes that cannot be read could not be put back: nothing is written.
     const std::optional<QByteArray> regi = fajlok[i]->readBytes(n);
     if (!regi) return {FizetoMentes::Valtozatlan, fajlok[i]->olvasasHiba()};
@@ -174,19 +178,24 @@ std::optional<MentesNaplo> felbemaradtMentes(const QString& folder, FajlEredmeny
   return b ? olvas(*b) : std::nullopt;
 }
 
-bool fizetoMentesVisszavonas(const QString& folder, QString* hiba, bool* visszavonva) {
+bool fizetoMentesVisszavonas(const QString& folder, QString* hiba, bool* visszavonva, QStringList* helyben) {
   if (visszavonva) *visszavonva = false;
   // A record of the pair changed in place (the amounts) and left half written goes back first.
   for (const QString* f : kNevek) {
     FajlEredmeny e;
     bool v = false;
     if (!helybenVisszavonas(folder, *f, &e, &v)) {
-      if (hiba) *hiba = QStringLiteral("A(z) %1 fájl félbeszakadt módosítása nem vonható vissza: %2.").arg(*f, e.miert());
+      if (hiba) *hiba = helybenNemVonhatoVisszaUzenet(*f, e);
       return false;
     }
-    if (v && visszavonva) *visszavonva = true;
+    if (v && helyben) *helyben << *f;
   }
-  if (!QFileInfo(naploPath(folder)).exists()) return true;
+  const Valasz<bool> naploVan = vanNeven(naploPath(folder));
+  if (!naploVan) {
+    if (hiba) *hiba = naploVan.hiba().nemOlvashato(kMentesNaploFile);
+    return false;
+  }
+  if (!*naploVan) return true;
   FajlEredmeny olvasas;
   const std::optional<Naplo> j = felbemaradtMentes(folder, &olvasas);
   // A journal that cannot be read is no torn one: it stays, and so does the save it names.

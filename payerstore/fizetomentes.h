@@ -59,4 +59,6 @@ std::optional<MentesNaplo> felbemaradtMentes(const QString& folder, FajlEredmeny
 // after rolling back a change in place of either file left half written (the amounts).
 // True when no journal stays; `visszavonva` then tells whether a save was undone. False, with
 // the reason in `hiba` (Hungarian), when the old bytes cannot be put back.
-bool fizetoMentesVisszavonas(const QString& folder, QString* hiba = nullptr, bool* visszavonva = nullptr);
+// `helyben` gets the files of the pair whose change in place (the amounts) was rolled back.
+bool fizetoMentesVisszavonas(const QString& folder, QString* hiba = nullptr, bool* visszavonva = nullptr,
+                             QStringList* helyben = nullptr);

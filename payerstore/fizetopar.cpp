@@ -17,6 +17,10 @@ FizetoPar::FizetoPar(const QString& folder) : folder_(folder), par_(olvasandoPar
   const Valasz<bool> mentesNaplo = vanNeven(QDir(folder).filePath(kMentesNaploFile));
   // A save's journal that cannot even be looked for is read as one that cannot be read.
   if (!mentesNaplo && par_.nevek == kNevekFile) naploHiba_ = mentesNaplo.hiba();
+  if (!par_.hiba.ok()) {
+    naploHiba_ = par_.hiba;
+    naploHibaFajl_ = kCsereNaploFile;
+  }
   if (par_.nevek == kNevekFile && mentesNaplo && *mentesNaplo) {
     FajlEredmeny e;
     felbe_ = felbemaradtMentes(folder, &e);
@@ -82,7 +86,7 @@ bool FizetoPar::olvas(Fajl f, int32_t first, int32_t n, char* ide, FajlEredmeny&
   e = {};
   if (naploHiba_) {
     e = *naploHiba_;
-    if (nev) *nev = kMentesNaploFile;
+    if (nev) *nev = naploHibaFajl_;
     return false;
   }
   const RecordFile* rf = f_[i].get();
@@ -134,7 +138,7 @@ void FizetoPar::masol(Fajl f, int32_t first, int32_t n, int cel, char* puffer, q
   };
   if (naploHiba_) {
     olvasas = *naploHiba_;
-    hibas(olvasas, kMentesNaploFile);
+    hibas(olvasas, naploHibaFajl_);
     return;
   }
   const Valasz<int32_t> db = darab(i);

@@ -76,7 +76,8 @@ class FizetoPar {
   QString folder_;
   OlvasottPar par_;
   std::optional<MentesNaplo> felbe_;  // a half-done save of a payer in the pair read
-  std::optional<FajlEredmeny> naploHiba_;  // that save's journal could not be read
+  std::optional<FajlEredmeny> naploHiba_;  // that save's journal (or the swap's files) could not be read
+  QString naploHibaFajl_ = kMentesNaploFile;
   std::unique_ptr<RecordFile> f_[2];
   FajlEredmeny fajlHiba_[2];  // a backup's question that failed
   QString hiba_;

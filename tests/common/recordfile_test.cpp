@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QCryptographicHash>
 #include <QFile>
 
 #include <cerrno>
@@ -332,4 +333,58 @@ TEST(RendszerHiba, TheErrorsAUserMeetsAreHungarianTheOthersKeepTheSystemsText) {
   QFile f(dir.file("nincs/x.dat"));
   EXPECT_FALSE(f.open(QIODevice::ReadOnly));
   EXPECT_EQ(rendszerHiba(f), "Nincs ilyen fájl vagy mappa");
+}
+
+// A journal belongs to its file by name: a torn record is rolled back also in a folder copied
+// after the power loss (every file a new inode), from a journal of an earlier version whose
+// device and inode no longer match, and only once the file can be asked (until then the journal
+// stays and the file is neither read nor written).
+TEST(RecordFile, AJournalIsRolledBackByNameWhateverTheFilesIdentity) {
+  TempFolder dir;
+  const QString naplo = helybenNaploNeve("lista.dat");
+  const QByteArray regi = encodeRecord(entry("régi")), uj = encodeRecord(entry("új szöveg"));
+  dir.put("lista.dat", encodeRecord(entry("a")) + regi);
+  QByteArray naploBajtok;
+  {
+    FajlHorogProba h([&](FajlHivas c, const QString& f, qint64&, qint64) {
+      if (c == FajlHivas::Iras && f == "lista.dat") naploBajtok = dir.bytes(naplo);
+      return 0;
+    });
+    RecordFile f(dir.path(), "lista.dat", 25);
+    ASSERT_TRUE(f.writeDurable(2, uj));
+  }
+  ASSERT_FALSE(naploBajtok.isEmpty());
+  const QByteArray torott = encodeRecord(entry("a")) + uj.left(10) + regi.mid(10);
+  auto masolat = [&] {  // the folder as a copy brings it: new files of the same bytes
+    QFile::remove(dir.file("lista.dat"));
+    dir.put("lista.dat", torott);
+    dir.put(naplo, naploBajtok);
+  };
+  masolat();
+  EXPECT_EQ(entries(dir, "lista.dat"), QStringList({"a", "régi"}));
+  EXPECT_FALSE(dir.exists(naplo));
+
+  // While the file cannot be asked the journal stays, and reads fail naming the file.
+  masolat();
+  {
+    FajlHorogProba h([](FajlHivas c, const QString& f, qint64&, qint64) {
+      return c == FajlHivas::Lekerdezes && f == "lista.dat" ? EIO : 0;
+    });
+    RecordFile f(dir.path(), "lista.dat", 25);
+    EXPECT_FALSE(f.readBytes(1));
+    EXPECT_EQ(f.errorText(), "A(z) lista.dat fájl félbeszakadt módosítása nem vonható vissza: Bemeneti/kimeneti hiba.");
+    EXPECT_FALSE(f.writeDurable(1, uj));
+  }
+  EXPECT_EQ(dir.bytes("lista.dat"), torott);
+  EXPECT_TRUE(dir.exists(naplo));
+  EXPECT_EQ(entries(dir, "lista.dat"), QStringList({"a", "régi"}));
+
+  // A journal of an earlier version named the file by a device and inode since gone.
+  const QByteArray torzs = "LAVINDOR HELYBEN 1\n25 50 25 1 1\n" + regi;
+  dir.put(naplo, torzs + QCryptographicHash::hash(torzs, QCryptographicHash::Sha256).toHex() + "\nVEGE\n");
+  dir.put("lista.dat", torott);
+  EXPECT_EQ(helybenIrasokVisszavonasa(dir.path()),
+            "A(z) lista.dat fájl legutóbbi módosítása félbeszakadt, és visszavonásra került: a fájl korábbi adatai "
+            "maradtak meg.");
+  EXPECT_EQ(dir.bytes("lista.dat"), encodeRecord(entry("a")) + regi);
 }

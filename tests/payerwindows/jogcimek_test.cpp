@@ -165,3 +165,31 @@ TEST_F(ListsTest, TextsTheCodePageCannotHoldAreRefused) {
   EXPECT_TRUE(msgs.shown[0].text.startsWith("A szöveg olyan karaktert tartalmaz, amelyet a program nem tud tárolni: П л а т"));
   EXPECT_EQ(d.txtKozlemeny->text(), "Плата");
 }
+
+// The list's length is a question about the file: when it fails, neither an addition nor a
+// deletion writes anything, and the message names the file.
+TEST_F(ListsTest, AFailedLengthQueryChangesNothing) {
+  const QByteArray lista = entry("a") + entry("b") + entry("c") + entry("d") + entry("e");
+  for (const bool torles : {false, true}) {
+    dir.put(kKozlemFile, lista);
+    frmKozlemeny d(platform);
+    msgs.shown.clear();
+    // Every opening asks once after its open; the question after that is the length's.
+    int kerdesek = -1;
+    FajlHorogProba hiba([&](FajlHivas h, const QString& f, qint64&, qint64) {
+      if (f != kKozlemFile) return 0;
+      if (h == FajlHivas::Nyitas) kerdesek = 0;
+      return h == FajlHivas::Lekerdezes && kerdesek >= 0 && ++kerdesek == 2 ? EIO : 0;
+    });
+    if (torles) {
+      d.ListView1_ItemClick(d.ListView1->topLevelItem(2));
+      d.cmdDel_Click();
+    } else {
+      add(d, {"új"});
+    }
+    EXPECT_EQ(dir.bytes(kKozlemFile), lista) << torles;
+    ASSERT_EQ(msgs.shown.size(), 1u) << torles;
+    EXPECT_TRUE(msgs.shown[0].text.contains("A(z) Kozlem.dat fájl nem olvasható")) << msgs.shown[0].text.toStdString();
+    EXPECT_FALSE(dir.exists(kListTempFile));
+  }
+}
