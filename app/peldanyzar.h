@@ -2,7 +2,8 @@
 // One running program per program folder: an exclusive lock on a file in the folder, held for
 // the life of the process. The system releases it when the process ends, however it ends (a
 // crash, a kill, a power loss), so no lock outlives its program; the file itself is never removed
-// or rewritten, and what it holds does not matter.
+// or rewritten, and what it holds does not matter. The lock is taken on the file open for
+// writing wherever it can be, as a network file system (NFS) demands, and never through a link.
 #include <QString>
 
 inline const QString kZarFile = QStringLiteral("lavindor.lock");

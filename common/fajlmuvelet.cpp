@@ -154,6 +154,24 @@ Valasz<QString> nemFajlFajta(const QString& path) {
   return a->fajta();
 }
 
+Valasz<bool> irhato(const QString& path, int* miert) {
+  int e = horogUton(FajlHivas::Lekerdezes, path);
+  if (e == 0 && ::access(fajlUt(path).constData(), W_OK) != 0) e = errno;
+  if (miert) *miert = e;
+  if (e == 0) return true;
+  if (e == EACCES || e == EROFS || e == ETXTBSY) return false;
+  return FajlEredmeny::hiba(e);
+}
+
+Valasz<QString> linkTartalom(const QString& path) {
+  if (const int h = horogUton(FajlHivas::Lekerdezes, path)) return FajlEredmeny::hiba(h);
+  QByteArray buf(4096, Qt::Uninitialized);
+  const ssize_t n = ::readlink(fajlUt(path).constData(), buf.data(), size_t(buf.size()));
+  if (n < 0) return hibaErrno();
+  if (n >= buf.size()) return FajlEredmeny::hiba(ENAMETOOLONG);
+  return QFile::decodeName(buf.left(qsizetype(n)));
+}
+
 int regularisNyitas(const QString& path, int flags, FajlEredmeny* e) {
   FajlEredmeny h;
   // Something else at the name is not even opened (opening a device may act on it); the check
@@ -224,6 +242,12 @@ FajlEredmeny fajlSzinkron(int fd, const QString& nev, const QString& ut) {
   qint64 semmi = 0;
   if (const int h = horogNyitott(FajlHivas::Szinkron, fd, nev, ut, semmi, -1)) return FajlEredmeny::hiba(h);
   return ::fsync(fd) == 0 ? FajlEredmeny{} : hibaErrno();
+}
+
+FajlEredmeny jogBeallitas(int fd, unsigned mod, const QString& nev, const QString& ut) {
+  qint64 semmi = 0;
+  if (const int h = horogNyitott(FajlHivas::Jogok, fd, nev, ut, semmi, -1)) return FajlEredmeny::hiba(h);
+  return ::fchmod(fd, mode_t(mod & 07777)) == 0 ? FajlEredmeny{} : hibaErrno();
 }
 
 FajlEredmeny meretezes(int fd, qint64 hossz, const QString& nev, const QString& ut) {

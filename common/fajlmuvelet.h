@@ -81,6 +81,14 @@ class [[nodiscard]] Valasz {
 // is its error.
 [[nodiscard]] Valasz<QString> nemFajlFajta(const QString& path);
 
+// Whether this process may write at `path` (access(2) W_OK): create files in a folder, change a
+// file. A refusal (EACCES, EROFS, ETXTBSY) is the answer false, its error in `miert`; any other
+// failure, nothing at the name too, is the question's error.
+[[nodiscard]] Valasz<bool> irhato(const QString& path, int* miert = nullptr);
+
+// What the symbolic link at `path` holds: the name it points to, as written in the link.
+[[nodiscard]] Valasz<QString> linkTartalom(const QString& path);
+
 // Opens `path` with the open(2) `flags` (O_CREAT creates a missing file) without blocking and
 // without making it the controlling terminal, and keeps it only when it is a regular file.
 // Returns the descriptor, or -1 with the reason in `e`.
@@ -121,6 +129,8 @@ FajlEredmeny mappaLetrehozas(const QString& path);
 // Takes an exclusive lock of the whole open file without waiting (flock), held until the
 // descriptor is closed. EWOULDBLOCK: another process holds it.
 FajlEredmeny kizaroZar(int fd, const QString& nev = {}, const QString& ut = {});
+// Sets the permission bits (07777) of an open file.
+FajlEredmeny jogBeallitas(int fd, unsigned mod, const QString& nev = {}, const QString& ut = {});
 // Sets the length of an open file (cuts it, or extends it with zeros).
 FajlEredmeny meretezes(int fd, qint64 hossz, const QString& nev = {}, const QString& ut = {});
 
@@ -154,10 +164,11 @@ void fajlMeretKorlatHibakent();
 // the life of a FajlHorogProba.
 // A question about a file (Lekerdezes), the opening of an existing file (Nyitas) and a lock
 // (Zarolas, whose `hossz` carries the descriptor's open flags, O_ACCMODE and the rest, so that a
-// test can hold a lock to the rules of a network file system) count as reads.
+// test can hold a lock to the rules of a network file system) count as reads; a change of
+// permissions (Jogok) as a change.
 enum class FajlHivas {
   Iras, Szinkron, Meretezes, Olvasas, MappaSzinkron, Letrehozas, Atnevezes, Torles, Linkeles,
-  Lekerdezes, Nyitas, Zarolas,
+  Lekerdezes, Nyitas, Zarolas, Jogok,
 };
 using FajlHorog = std::function<int(FajlHivas, const QString& fajl, qint64& hossz, qint64 hol)>;
 class FajlHorogProba {

@@ -1,13 +1,9 @@
 #include "common/qtprinter.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -19,7 +15,6 @@
 #include <QPrinterInfo>
 
 #include "common/felkesz.h"
-#include "common/rendszerhiba.h"
 
 namespace {
 constexpr int kMeasureDpi = 1200;
@@ -143,12 +138,14 @@ bool renderDocument(const PrintedDocument& doc, QPagedPaintDevice& device) {
   return painter.end();
 }
 
-QString QtPrinter::nextPdfPath() const {
+Valasz<QString> QtPrinter::nextPdfPath() const {
   const QDir dir(QDir(folder_).filePath(kPdfFolder));
   const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
   for (int n = 1;; ++n) {
     const QString path = dir.filePath(QStringLiteral("nyomtatas-%1-%2.pdf").arg(stamp).arg(n));
-    if (!QFile::exists(path)) return path;
+    const Valasz<bool> van = vanNeven(path);
+    if (!van) return van.hiba();
+    if (!*van) return path;
   }
 }
 
@@ -181,9 +178,36 @@ class PdfKimenet : public QIODevice {
   QByteArray puffer_;
 };
 
-// The end of a document that did not reach paper or file: that it was not printed, and why.
-PrinterError nemNyomtatva(const QString& miert) {
-  return printer_errors::printerFailed(QStringLiteral("A dokumentumot nem sikerült kinyomtatni: %1.").arg(miert));
+// The end of a document that did not reach paper or file: that it was not printed, and why;
+// then what else the disk holds, if anything.
+PrinterError nemNyomtatva(const QString& miert, const QString& lemezen = {}) {
+  QString s = QStringLiteral("A dokumentumot nem sikerült kinyomtatni: %1.").arg(miert);
+  if (!lemezen.isEmpty()) s += QLatin1Char(' ') + lemezen;
+  return printer_errors::printerFailed(s);
+}
+
+// A PDF of a failed print that could not be removed: what the disk holds.
+QString megmaradt(const QString& pdf, const FajlEredmeny& torles) {
+  return QStringLiteral("A(z) %1 PDF fájl nem törölhető (%2): a lemezen maradt, de nem biztos, hogy megmarad.")
+      .arg(pdf, torles.miert());
+}
+
+// Makes the PDF folder stand where nothing stands at its name; true when it was made now.
+bool pdfMappa(const QString& pdfDir) {
+  const QString hely = QDir::toNativeSeparators(pdfDir);
+  const QString utban = QStringLiteral("a(z) %1 mappa helyén egy azonos nevű fájl áll").arg(hely);
+  const Valasz<FajlAdat> mappa = fajlAdat(pdfDir);
+  if (!mappa) throw nemNyomtatva(QStringLiteral("a(z) %1 mappa nem érhető el (%2)").arg(hely, mappa.hiba().miert()));
+  if (mappa->van) {
+    if (!mappa->mappa()) throw nemNyomtatva(utban);
+    return false;
+  }
+  const FajlEredmeny e = mappaLetrehozas(pdfDir);
+  if (!e)
+    throw nemNyomtatva(e.errnum == EEXIST || e.errnum == ENOTDIR
+                           ? utban
+                           : QStringLiteral("a(z) %1 mappa nem hozható létre (%2)").arg(hely, e.miert()));
+  return true;
 }
 }  // namespace
 
@@ -191,17 +215,11 @@ void QtPrinter::send(const PrintedDocument& doc, int index) {
   const QString name = names_.value(index);
   if (name == kPdfName) {
     const QString pdfDir = QDir(folder_).filePath(kPdfFolder);
-    if (!QDir(folder_).mkpath(kPdfFolder)) {
-      // mkpath keeps the reason to itself; one more mkdir tells it (read-only folder, no room).
-      const int e = ::mkdir(QFile::encodeName(pdfDir).constData(), 0777) == 0 ? 0 : errno;
-      if (e != 0) {
-        const QString hely = QDir::toNativeSeparators(pdfDir);
-        throw nemNyomtatva(e == EEXIST || e == ENOTDIR
-                               ? QStringLiteral("a(z) %1 mappa helyén egy azonos nevű fájl áll").arg(hely)
-                               : QStringLiteral("a(z) %1 mappa nem hozható létre (%2)").arg(hely, rendszerHiba(e)));
-      }
-    }
-    const QString path = nextPdfPath();
+    const QString hely = QDir::toNativeSeparators(pdfDir);
+    if (pdfMappa(pdfDir)) programMappaKiirva_ = false;  // its name in the program folder is new
+    const Valasz<QString> ut = nextPdfPath();
+    if (!ut) throw nemNyomtatva(QStringLiteral("a(z) %1 mappa nem olvasható (%2)").arg(hely, ut.hiba().miert()));
+    const QString path = *ut;
     FelkeszFajl file(path);
     bool ok = file.ok();
     if (ok) {
@@ -215,14 +233,30 @@ void QtPrinter::send(const PrintedDocument& doc, int index) {
       }
       ok = kimenet.kiurit() && ok && file.irva() > 0 && file.kesz();
     }
+    const QString pdf = QDir::toNativeSeparators(path);
     if (!ok) {
       // A file already renamed (its folder could not be flushed) goes too: no PDF of a print
       // that failed.
-      if (file.hol() == FelkeszFajl::Hol::Mappa) torles(path);
-      const QString hely = QDir::toNativeSeparators(path);
+      FajlEredmeny torolve;
+      if (file.hol() == FelkeszFajl::Hol::Mappa) torolve = torles(path);
+      file.elvet();
       const QString oka = file.hiba().miert();
-      throw nemNyomtatva(oka.isEmpty() ? QStringLiteral("a(z) %1 PDF fájl nem írható").arg(hely)
-                                       : QStringLiteral("a(z) %1 PDF fájl nem írható (%2)").arg(hely, oka));
+      throw nemNyomtatva(oka.isEmpty() ? QStringLiteral("a(z) %1 PDF fájl nem írható").arg(pdf)
+                                       : QStringLiteral("a(z) %1 PDF fájl nem írható (%2)").arg(pdf, oka),
+                         torolve ? file.maradvany() : megmaradt(pdf, torolve));
+    }
+    // The folder itself lasts only once the program folder is on the disk with its name: once
+    // a run, and again after the folder was made anew.
+    if (!programMappaKiirva_) {
+      if (const FajlEredmeny e = mappaSzinkron(folder_); !e) {
+        const FajlEredmeny torolve = torles(path);
+        throw nemNyomtatva(
+            QStringLiteral("a lemez hibát jelzett a program mappájának kiírásakor, ezért a(z) %1 mappa nem "
+                           "biztos, hogy megmarad (%2)")
+                .arg(hely, e.miert()),
+            torolve ? QString() : megmaradt(pdf, torolve));
+      }
+      programMappaKiirva_ = true;
     }
     lastPdf_ = path;
     if (fileWritten) fileWritten(path);

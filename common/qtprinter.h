@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "common/fajlmuvelet.h"
 #include "common/printer.h"
 
 class QFont;
@@ -43,11 +44,13 @@ class QtPrinter : public Printer {
   void send(const PrintedDocument& doc, int index) override;
 
  private:
-  QString nextPdfPath() const;
+  // A free name for the next PDF file; a failed question is its error.
+  Valasz<QString> nextPdfPath() const;
   QString folder_;
   QStringList names_;
   int systemDefault_ = -1;
   QString lastPdf_;
+  bool programMappaKiirva_ = false;  // the program folder was flushed with the PDF folder's name
 };
 
 // Draws the pages of `doc` on `device` (which has not begun painting yet); false when the

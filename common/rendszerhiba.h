@@ -1,9 +1,7 @@
 #pragma once
-// The system's errors in the program's messages. The ones a user meets (read-only file system,
-// no space left, permission denied, no such file or folder, input/output error, file too large,
-// busy, not permitted: an immutable file) are said in Hungarian whatever the machine's
-// language; any other keeps the system's own text. Every message that shows a system error
-// takes it from here.
+// The system's errors in the program's messages, always in Hungarian whatever the machine's
+// language: every error a file call can return has its own words, any other one a sentence
+// with its number. Every message that shows a system error takes it from here.
 #include <QString>
 
 class QFileDevice;

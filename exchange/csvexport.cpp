@@ -20,11 +20,15 @@ ExportEredmeny csvExport(const QString& folder, const QString& celPath) {
   }
   const int L = NevekRekord::Length, K = Kozl3sorRekord::Length;
   FelkeszFajl f(celPath);
+  // An unfinished file that could not be removed is said.
+  auto lemezen = [&] { return f.maradvany().isEmpty() ? QString() : QStringLiteral("\r\n") + f.maradvany(); };
   if (!f.ok()) {
-    e.hiba = QStringLiteral("A(z) %1 fájl nem hozható létre: %2").arg(nev, f.hiba().miert());
+    e.hiba = QStringLiteral("A(z) %1 fájl nem hozható létre: %2").arg(nev, f.hiba().miert()) + lemezen();
     return e;
   }
-  auto nemIrhato = [&] { return QStringLiteral("A(z) %1 fájl nem írható: %2").arg(nev, f.hiba().miert()); };
+  auto nemIrhato = [&] {
+    return QStringLiteral("A(z) %1 fájl nem írható: %2").arg(nev, f.hiba().miert()) + lemezen();
+  };
   // A block of records at a time, each block's lines written before the next is read: memory
   // stays the same whatever the size of the list.
   constexpr int32_t kBlokk = 4096;
@@ -50,8 +54,9 @@ ExportEredmeny csvExport(const QString& folder, const QString& celPath) {
     QString fajl;
     if (!par.olvas(FizetoPar::Nevek, elso, db, nevek.data(), olvasas, &fajl) ||
         !par.olvas(FizetoPar::Kozl, elso, kdb, kozl.data(), olvasas, &fajl)) {
-      // The unfinished file goes with `f`; the target stays as it was.
-      e.hiba = QStringLiteral("Az adatbázis nem exportálható.\r\n") + olvasas.nemOlvashato(fajl);
+      // The unfinished file goes; the target stays as it was.
+      f.elvet();
+      e.hiba = QStringLiteral("Az adatbázis nem exportálható.\r\n") + olvasas.nemOlvashato(fajl) + lemezen();
       return e;
     }
     ki.resize(qsizetype(db) * CsvSor::Length);

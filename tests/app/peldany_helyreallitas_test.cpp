@@ -9,8 +9,12 @@
 #include <QSysInfo>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstring>
+#include <deque>
 #include <functional>
 #include <optional>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,7 +29,9 @@
 #include "payerstore/parok.h"
 #include "payerwindows/fizetoirhato.h"
 #include "payerwindows/fizetolista.h"
+#include "support/fajlhibak.h"
 #include "support/gyerek.h"
+#include "tests/helpers/gyerekhorog.h"
 
 namespace {
 
@@ -52,8 +58,9 @@ TEST(PeldanyZarTest, OneProgramPerFolderAndAStaleLockIsTakenOver) {
 }
 
 // Another program on the folder: the lock's state as its exit code (-1: it did not end so).
-int masikProgram(const TempFolder& f, std::optional<int> megolve = std::nullopt) {
-  const int st = gyerekFuttatas(ZARGYEREK, {f.path(), megolve ? "tart" : ""}, megolve);
+// `nfs`: it locks by the rule of a network file system.
+int masikProgram(const TempFolder& f, std::optional<int> megolve = std::nullopt, bool nfs = false) {
+  const int st = gyerekFuttatas(ZARGYEREK, {f.path(), megolve ? "tart" : "", nfs ? "nfs" : ""}, megolve);
   return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
 }
 
@@ -82,20 +89,122 @@ TEST(PeldanyZarTest, NoLockFileBlocksAStartOnlyARunningProgramDoes) {
 }
 
 // In a folder where files can be written, a lock file that cannot be taken (a folder, a link at
-// its name) refuses the start, saying why: two programs could write the same files otherwise.
+// its name) refuses the start, saying why in Hungarian: two programs could write the same files
+// otherwise. A link is not followed, whether it points to a file or to nothing.
 TEST(PeldanyZarTest, AnUnusableLockInAWritableFolderRefusesTheStart) {
-  for (const bool mappa : {true, false}) {
+  const struct {
+    const char* mi;
+    std::function<bool(const TempFolder&)> tesz;
+    const char* miert;
+    int angol;  // the error whose English text must not show
+  } esetek[] = {
+      {"a folder", [](const TempFolder& f) { return QDir(f.path()).mkdir(kZarFile); }, "ilyen nevű mappa áll a helyén",
+       EISDIR},
+      {"a dangling link", [](const TempFolder& f) { return QFile::link(f.file("masik"), f.file(kZarFile)); },
+       "szimbolikus link áll a helyén, amelyet a program nem követ", ELOOP},
+      {"a link to a file",
+       [](const TempFolder& f) {
+         f.put("masik", "mas");
+         return QFile::link(f.file("masik"), f.file(kZarFile));
+       },
+       "szimbolikus link áll a helyén, amelyet a program nem követ", ELOOP},
+  };
+  for (const auto& e : esetek) {
+    SCOPED_TRACE(e.mi);
     TempFolder f;
-    if (mappa)
-      ASSERT_TRUE(QDir(f.path()).mkdir(kZarFile));
-    else
-      ASSERT_TRUE(QFile::link(f.file("masik"), f.file(kZarFile)));
+    ASSERT_TRUE(e.tesz(f));
+    const QStringList elotte = f.entries();
     const PeldanyZar zar(f.path());
-    EXPECT_EQ(zar.allapot(), PeldanyZar::Allapot::ZarHibas) << mappa;
+    EXPECT_EQ(zar.allapot(), PeldanyZar::Allapot::ZarHibas);
     EXPECT_TRUE(zar.tilos());
-    EXPECT_TRUE(zar.uzenet().startsWith(QString::fromUtf8("A(z) lavindor.lock zárfájl nem használható: ")))
+    EXPECT_TRUE(zar.uzenet().startsWith(QString::fromUtf8("A(z) lavindor.lock zárfájl nem használható: %1.\r\n")
+                                            .arg(QString::fromUtf8(e.miert))))
         << zar.uzenet().toStdString();
-    EXPECT_FALSE(QFileInfo::exists(f.file("masik")));  // nothing created through the link
+    EXPECT_FALSE(zar.uzenet().contains(QString::fromLatin1(std::strerror(e.angol)), Qt::CaseInsensitive));
+    EXPECT_EQ(f.entries(), elotte);  // nothing created through the link
+    if (f.exists("masik")) {
+      EXPECT_EQ(f.bytes("masik"), "mas");
+    }
+  }
+}
+
+// Each call of the lock passes the file layer, and one that fails refuses the start with the
+// system's reason in Hungarian; a question about the folder that fails counts as a writable one.
+TEST(PeldanyZarTest, AFailedCallOfTheLockRefusesTheStartSayingWhy) {
+  using H = FajlHivas;
+  const struct {
+    const char* mi;
+    bool van;  // the lock file is there already
+    std::deque<FajlHibaLepes> lepesek;
+    const char* miert;
+  } esetek[] = {
+      {"the question about its name", true, {{H::Lekerdezes, EIO, -1, kZarFile}}, "Bemeneti/kimeneti hiba"},
+      {"its creation", false, {{H::Letrehozas, ENOSPC, -1, kZarFile}}, "Nincs több szabad hely az eszközön"},
+      {"its opening", true, {{H::Nyitas, EIO, -1, kZarFile}}, "Bemeneti/kimeneti hiba"},
+      {"the question right after the open",
+       false,
+       {{H::Letrehozas, 0, -1, kZarFile}, {H::Lekerdezes, ESTALE, -1, kZarFile}},
+       "A hálózati fájlrendszeren a fájl megszűnt vagy kicserélték"},
+      {"the lock", true, {{H::Zarolas, ENOLCK}}, "A fájlrendszer nem ad zárat"},
+      {"the lock, and the question about the folder",
+       true,
+       {{H::Zarolas, ENOLCK}, {H::Lekerdezes, EIO}},
+       "A fájlrendszer nem ad zárat (nem támogatja a zárolást, vagy elfogytak a zárak); a mappa írhatósága sem "
+       "állapítható meg: Bemeneti/kimeneti hiba"},
+  };
+  for (const auto& e : esetek) {
+    SCOPED_TRACE(e.mi);
+    TempFolder f;
+    if (e.van) f.put(kZarFile, {});
+    QString uzenet;
+    {
+      FajlHibak hibak(e.lepesek);
+      const PeldanyZar zar(f.path());
+      EXPECT_EQ(hibak.hatra(), 0u);
+      EXPECT_EQ(zar.allapot(), PeldanyZar::Allapot::ZarHibas);
+      uzenet = zar.uzenet();
+    }
+    EXPECT_TRUE(uzenet.startsWith(QString::fromUtf8("A(z) lavindor.lock zárfájl nem használható: ") +
+                                  QString::fromUtf8(e.miert)))
+        << uzenet.toStdString();
+    EXPECT_EQ(PeldanyZar(f.path()).allapot(), PeldanyZar::Allapot::Zarolva);  // nothing of it stays
+  }
+}
+
+// A network file system (NFS) locks only a file open for writing: under that rule a start in a
+// writable folder takes the lock, and a second program beside it is refused, also one that
+// holds to the same rule (as on another computer). A read-only folder runs without a lock.
+TEST(PeldanyZarTest, UnderTheNetworkLockRuleAStartLocksAndASecondIsRefused) {
+  const FajlHorogProba nfs(nfsZarSzabaly());
+  TempFolder f;
+  {
+    const PeldanyZar elso(f.path());
+    ASSERT_EQ(elso.allapot(), PeldanyZar::Allapot::Zarolva) << elso.uzenet().toStdString();
+    const PeldanyZar masodik(f.path());
+    EXPECT_EQ(masodik.allapot(), PeldanyZar::Allapot::MasikFut);
+    EXPECT_TRUE(masodik.uzenet().startsWith(QString::fromUtf8("A program már fut ebből a mappából:\r\n")));
+    EXPECT_EQ(masikProgram(f, std::nullopt, true), int(PeldanyZar::Allapot::MasikFut));
+    EXPECT_EQ(masikProgram(f), int(PeldanyZar::Allapot::MasikFut));
+  }
+  EXPECT_EQ(masikProgram(f, std::nullopt, true), int(PeldanyZar::Allapot::Zarolva));
+  // A folder this user may not write, with and without a lock file: it runs without a lock. Root
+  // writes anything: there the lock is taken in a child that is another user.
+  for (const bool van : {false, true}) {
+    TempFolder ro;
+    if (van) ro.put(kZarFile, {});
+    ASSERT_EQ(::chmod(QFile::encodeName(ro.path()).constData(), 0555), 0);
+    const auto zarNelkul = [&] { return PeldanyZar(ro.path()).allapot() == PeldanyZar::Allapot::ZarNelkul; };
+    if (::geteuid() != 0) {
+      EXPECT_TRUE(zarNelkul()) << van;
+    } else {
+      const pid_t gyerek = ::fork();
+      if (gyerek == 0) ::_exit(::setgid(65534) == 0 && ::setuid(65534) == 0 && zarNelkul() ? 0 : 1);
+      int st = -1;
+      ::waitpid(gyerek, &st, 0);
+      EXPECT_TRUE(WIFEXITED(st) && WEXITSTATUS(st) == 0) << van;
+    }
+    EXPECT_EQ(ro.entries(), van ? QStringList{kZarFile} : QStringList{});
+    ::chmod(QFile::encodeName(ro.path()).constData(), 0700);
   }
 }
 

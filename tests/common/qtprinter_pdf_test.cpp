@@ -1,11 +1,13 @@
 // End to end: documents printed on the "PDF" printer, read back with pdftotext -bbox.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sys/resource.h>
 
 #include "common/qtprinter.h"
@@ -173,6 +175,83 @@ TEST(QtPrinterPdf, AWriteThatFailsPartWaySaysWhyAndLeavesNoFile) {
     EXPECT_TRUE(printer.lastPdf().isEmpty());
     EXPECT_EQ(QDir(folder.file(QtPrinter::kPdfFolder)).entryList(QDir::Files | QDir::Hidden), QStringList());
   }
+}
+
+// The PDF folder is made through the file layer, and a PDF counts as written only once the
+// program folder is on the disk with the folder's name: flushed after the PDF's own folder, once
+// a run and again after a failure. A failing call says what it was and what the disk holds.
+TEST(QtPrinterPdf, TheFirstPdfMakesItsFolderAndFlushesTheProgramFolder) {
+  TempFolder folder;
+  const QString mappa = folder.file(QtPrinter::kPdfFolder), hely = QDir::toNativeSeparators(mappa);
+  const QString nemBiztos =
+      QString::fromUtf8("a lemez hibát jelzett a program mappájának kiírásakor, ezért a(z) %1 mappa nem biztos, hogy "
+                        "megmarad (Bemeneti/kimeneti hiba).")
+          .arg(hely);
+  const auto programMappa = [&](FajlHivas h) {
+    return h == FajlHivas::MappaSzinkron && fajlHorogUt() == folder.path();
+  };
+  const auto pdfMappa = [](FajlHivas hivas, int errnum) {
+    return [hivas, errnum](FajlHivas h, const QString& n) { return h == hivas && n == QtPrinter::kPdfFolder ? errnum : 0; };
+  };
+  const struct {
+    const char* mi;
+    std::function<int(FajlHivas, const QString&)> hiba;
+    QString uzenet;
+    bool pdfMarad = false;
+  } esetek[] = {
+      {"the question about the folder", pdfMappa(FajlHivas::Lekerdezes, EIO),
+       QString::fromUtf8("a(z) %1 mappa nem érhető el (Bemeneti/kimeneti hiba).").arg(hely)},
+      {"its creation", pdfMappa(FajlHivas::Letrehozas, EDQUOT),
+       QString::fromUtf8("a(z) %1 mappa nem hozható létre (Elfogyott a felhasználó lemezkvótája).").arg(hely)},
+      {"the program folder's flush", [&](FajlHivas h, const QString&) { return programMappa(h) ? EIO : 0; }, nemBiztos},
+      {"the program folder's flush, then the PDF's removal",
+       [&](FajlHivas h, const QString& n) {
+         return programMappa(h) || (h == FajlHivas::Torles && n.endsWith(".pdf")) ? EIO : 0;
+       },
+       nemBiztos, true},
+  };
+  for (const auto& e : esetek) {
+    SCOPED_TRACE(e.mi);
+    QDir(mappa).removeRecursively();
+    QtPrinter printer(folder.path());
+    onPdf(printer);
+    printer.print("egy sor");
+    QString hiba;
+    {
+      FajlHorogProba p([&](FajlHivas h, const QString& n, qint64&, qint64) { return e.hiba(h, n); });
+      try {
+        printer.endDoc();
+      } catch (const PrinterError& p) {
+        hiba = p.description;
+      }
+    }
+    const QStringList pdfek = QDir(mappa).entryList(QDir::Files | QDir::Hidden);
+    QString vart = QString::fromUtf8("Nyomtatóhiba\r\nA dokumentumot nem sikerült kinyomtatni: ") + e.uzenet;
+    if (e.pdfMarad && pdfek.size() == 1)
+      vart += QString::fromUtf8(" A(z) %1 PDF fájl nem törölhető (Bemeneti/kimeneti hiba): a lemezen maradt, de nem "
+                                "biztos, hogy megmarad.")
+                  .arg(QDir::toNativeSeparators(QDir(mappa).filePath(pdfek[0])));
+    EXPECT_EQ(hiba.toStdString(), vart.toStdString());
+    EXPECT_EQ(pdfek.size(), e.pdfMarad ? 1 : 0);
+    EXPECT_EQ(QFileInfo(mappa).isDir(), e.uzenet == nemBiztos);
+    EXPECT_TRUE(printer.lastPdf().isEmpty());
+  }
+  // The folder flushes of the prints of one run: the program folder's after the PDF folder's,
+  // on the first print only.
+  QDir(mappa).removeRecursively();
+  QtPrinter printer(folder.path());
+  onPdf(printer);
+  QStringList kiirt;
+  FajlHorogProba p([&](FajlHivas h, const QString&, qint64&, qint64) {
+    if (h == FajlHivas::MappaSzinkron) kiirt << fajlHorogUt();
+    return 0;
+  });
+  for (int i = 0; i < 2; ++i) {
+    printer.print("egy sor");
+    printer.endDoc();
+  }
+  EXPECT_EQ(kiirt.join(" ").toStdString(), QStringList({mappa, folder.path(), mappa}).join(" ").toStdString());
+  EXPECT_EQ(pdfFiles(folder).size(), 2);
 }
 
 TEST(QtPrinter, PrintersEndWithPdfAndDefaultExists) {

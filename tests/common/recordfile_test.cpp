@@ -3,9 +3,13 @@
 #include <QDir>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 
 #include <cerrno>
+#include <clocale>
 #include <cstring>
+#include <locale.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -324,15 +328,48 @@ TEST(RecordFile, ASaveSaysWhatReachedTheDisk) {
   }
 }
 
-TEST(RendszerHiba, TheErrorsAUserMeetsAreHungarianTheOthersKeepTheSystemsText) {
+namespace {
+// The words of three letters or more of the C library's English text of `errnum`.
+QSet<QString> angolSzavak(int errnum) {
+  static const locale_t c = ::newlocale(LC_ALL_MASK, "C", locale_t(0));
+  QSet<QString> s;
+  for (const QString& w : QString::fromLatin1(::strerror_l(errnum, c)).split(QRegularExpression("[^A-Za-z]+")))
+    if (w.size() >= 3) s.insert(w.toLower());
+  return s;
+}
+}  // namespace
+
+// Every error a file call can return has Hungarian words of its own, and no error at all is said
+// with a word of the system's English text; a number the system does not know gets a sentence
+// with the number.
+TEST(RendszerHiba, EveryErrorIsSaidInHungarian) {
   EXPECT_EQ(rendszerHiba(EROFS), "Csak olvasható fájlrendszer");
   EXPECT_EQ(rendszerHiba(ENOSPC), "Nincs több szabad hely az eszközön");
-  EXPECT_EQ(rendszerHiba(EXDEV), QString::fromLocal8Bit(std::strerror(EXDEV)));
-  // As a Qt file class reports it.
+  const int sajat[] = {EPERM,  ENOENT,  EINTR,     EIO,       ENXIO,     EBADF,        EAGAIN,  ENOMEM, EACCES,
+                       EBUSY,  EEXIST,  EXDEV,     ENODEV,    ENOTDIR,   EISDIR,       EINVAL,  ENFILE, EMFILE,
+                       ETXTBSY, EFBIG,  ENOSPC,    EROFS,     EMLINK,    ENAMETOOLONG, ENOLCK,  ENOSYS, ENOTEMPTY,
+                       ELOOP,  ENODATA, EOVERFLOW, EOPNOTSUPP, ETIMEDOUT, ESTALE,      EDQUOT,  ESPIPE, EREMOTEIO};
+  QSet<QString> szovegek;
+  for (const int e : sajat) {
+    EXPECT_FALSE(rendszerHiba(e).contains(QString::number(e))) << e << " has no words of its own";
+    szovegek.insert(rendszerHiba(e));
+  }
+  EXPECT_EQ(szovegek.size(), qsizetype(std::size(sajat)));  // each its own
+  for (int e = 1; e <= 300; ++e) {
+    const QString h = rendszerHiba(e);
+    ASSERT_FALSE(h.isEmpty()) << e;
+    static const QRegularExpression nemBetu("\\W+", QRegularExpression::UseUnicodePropertiesOption);
+    QSet<QString> szavak;
+    for (const QString& w : h.toLower().split(nemBetu)) szavak.insert(w);
+    EXPECT_FALSE(szavak.intersects(angolSzavak(e))) << e << ": " << h.toStdString();
+  }
+  EXPECT_EQ(rendszerHiba(4321), "Ismeretlen rendszerhiba (hibakód: 4321)");
+  // As a Qt file class reports it, and the system's text of any error.
   TempFolder dir;
   QFile f(dir.file("nincs/x.dat"));
   EXPECT_FALSE(f.open(QIODevice::ReadOnly));
   EXPECT_EQ(rendszerHiba(f), "Nincs ilyen fájl vagy mappa");
+  EXPECT_EQ(rendszerHibaSzovegbol(QString::fromLocal8Bit(std::strerror(ELOOP))), rendszerHiba(ELOOP));
 }
 
 // A journal belongs to its file by name: a torn record is rolled back also in a folder copied

@@ -81,9 +81,10 @@ TEST(Export, AReadOnlyTargetIsRefused) {
   EXPECT_EQ(f.entries(), QStringList({kKozl3sorFile, kNevekFile, "ro.csv"}));
 }
 
-// Running out of room part-way, a file-size limit, a flush the disk refuses: the message gives
-// the system's reason, no unfinished file stays, and the older export stays as it was, unless
-// only the folder's flush after the rename failed (then it says that the new one may not last).
+// Running out of room part-way, a file-size limit, a flush the disk refuses, a question about
+// the new file that fails right after its create: the message gives the system's reason, no
+// unfinished file stays, and the older export stays as it was, unless only the folder's flush
+// after the rename failed (then it says that the new one may not last).
 TEST(Export, AFailedWriteOrFlushSaysWhyAndKeepsTheOldExport) {
   const QString nemIrhato = QString::fromUtf8("A(z) ki.csv fájl nem írható: ");
   const struct {
@@ -97,6 +98,9 @@ TEST(Export, AFailedWriteOrFlushSaysWhyAndKeepsTheOldExport) {
        nemIrhato + QString::fromUtf8("Nincs több szabad hely az eszközön")},
       {"file-size limit", {}, 2000, nemIrhato + QString::fromUtf8("A fájl túl nagy")},
       {"the file's flush", {{FajlHivas::Szinkron, EIO}}, 0, nemIrhato + QString::fromUtf8("Bemeneti/kimeneti hiba")},
+      {"a question right after the create",
+       {{FajlHivas::Letrehozas, 0, -1, "ki.csv.felkesz"}, {FajlHivas::Lekerdezes, EIO, -1, "ki.csv.felkesz"}}, 0,
+       QString::fromUtf8("A(z) ki.csv fájl nem hozható létre: Bemeneti/kimeneti hiba")},
       {"the folder's flush", {{FajlHivas::MappaSzinkron, EIO}}, 0,
        QString::fromUtf8("A(z) ki.csv fájl elkészült, de a lemez hibát jelzett a mappája kiírásakor, ezért nem "
                          "biztos, hogy megmarad: Bemeneti/kimeneti hiba"),
