@@ -41,7 +41,9 @@ namespace {
 // 0 when the file (a missing one: its folder) may be written, else the system's error.
 int fajlIrhato(const Platform& p, const QString& nev, int mappaHiba) {
   const QString path = dataPath(p.folder, nev);
-  return QFileInfo::exists(path) ? p.irhato(path) : mappaHiba;
+  const Valasz<bool> van = vanNeven(path);
+  if (!van) return van.hiba().errnum;
+  return *van ? p.irhato(path) : mappaHiba;
 }
 
 QString felsorolas(const QStringList& mi) {

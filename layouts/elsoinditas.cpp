@@ -49,9 +49,12 @@ bool egeszIras(const QString& path, const QByteArray& bytes) {
   torles(QFile::decodeName(ideiglenes));
   const FajlEredmeny hiba = fajlIras(QFile::decodeName(ideiglenes), bytes, O_EXCL);
   if (hiba.errnum == EEXIST) return false;  // not ours to remove
-  const bool ok = hiba.ok();
-  struct stat st {};
-  const bool szabad = ::lstat(cel.constData(), &st) != 0 ? errno == ENOENT : S_ISREG(st.st_mode) && st.st_size == 0;
+  // A name that cannot be asked is not written over: the write counts as failed.
+  const Valasz<FajlAdat> most = fajlAdat(path, false);
+  const bool szabad = most && (!most->van || (most->regularis() && most->meret == 0));
+  // No journal of a change in place may come back onto the file that replaces it.
+  FajlEredmeny naploHiba;
+  const bool ok = hiba.ok() && most && (!szabad || helybenLezaras(path, &naploHiba));
   if (ok && szabad && atnevezes(QFile::decodeName(ideiglenes), path))
     return mappaSzinkron(QFileInfo(path).absolutePath()).ok();
   torles(QFile::decodeName(ideiglenes));
@@ -64,8 +67,10 @@ bool egeszIras(const QString& path, const QByteArray& bytes) {
 template <class R>
 bool createIfMissing(const QString& folder, const QString& name, const R& r) {
   const QString path = dataPath(folder, name);
-  struct stat st {};
-  if (::stat(QFile::encodeName(path).constData(), &st) == 0 && (!S_ISREG(st.st_mode) || st.st_size > 0)) return true;
+  const Valasz<FajlAdat> a = fajlAdat(path);
+  // A name that cannot be asked is left alone, and counted as not written.
+  if (!a) return false;
+  if (a->van && (!a->regularis() || a->meret > 0)) return true;
   return egeszIras(path, encodeRecord(r));
 }
 

@@ -32,8 +32,12 @@ bool kozl3sorIras(RecordFile& f, int32_t n, const Kozl3sorRekord& r) {
 QString nevekOlvasasiHiba(const QString& folder) {
   // A payer file that cannot be read leaves the list empty.
   const QString path = dataPath(folder, kNevekFile);
-  const QFileInfo fi(path);
-  if (fi.exists() || fi.isSymLink()) {
+  const Valasz<bool> van = vanNeven(path);
+  if (!van)
+    return QStringLiteral("A címzettek fájlja (%1) nem olvasható: %2.\r\n"
+                          "A címzettek listája üres marad, és a program most nem ír a címzettek fájljaiba.")
+        .arg(kNevekFile, van.hiba().miert());
+  if (*van) {
     FajlEredmeny h;
     const int fd = regularisNyitas(path, O_RDONLY, &h);
     if (fd >= 0) {
