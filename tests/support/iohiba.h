@@ -41,7 +41,7 @@ struct IoHibaMuvelet {
   std::function<IoKimenet()> futtat;           // the operation, with the hook on
   std::function<void()> helyreallitas;         // the next start's recovery; may be empty
   std::function<QString(const IoKimenet&)> ellenoriz;  // more checks ("" when sound); may be empty
-  QList<QStringList> parok;                    // names that are from before or after together
+  QList<QStringList> parok;                    // names (in the first folder) from before or after together
   int korlat = 600;                            // at most this many failed runs, spread over the calls
   // Calls not failed, for a fault known and reported but not fixed yet (counted in `kihagyva`).
   std::function<bool(FajlHivas, const QString& fajl)> kihagy;
