@@ -1,5 +1,7 @@
 #include "payerwindows/jogcimek.h"
 
+#include <cerrno>
+
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -11,14 +13,23 @@
 #include "common/numtext.h"
 #include "common/recordfile.h"
 
-QStringList readList(const QString& folder, const QString& file) {
+QStringList readList(const QString& folder, const QString& file, QString* hiba) {
   RecordFile f(folder, file, JogcimRekord::Length);
+  // A file that cannot be opened (or whose interrupted change cannot be rolled back) is unread,
+  // not empty.
+  if (!f.nyitasHiba().ok()) {
+    if (hiba) *hiba = f.errorText().isEmpty() ? f.nyitasHiba().nemOlvashato(file) : f.errorText();
+    return {};
+  }
   const Valasz<int32_t> db = f.count();
   const int32_t n = db ? *db : 0;
   // A list that cannot be read offers nothing (no blank entries).
   const QByteArray all = db ? f.readRange(1, n).value_or(QByteArray()) : QByteArray();
   QStringList out;
-  if (all.size() < qsizetype(n) * JogcimRekord::Length) return out;
+  if (!db || all.size() < qsizetype(n) * JogcimRekord::Length) {
+    if (hiba) *hiba = f.olvasasHiba().isEmpty() ? FajlEredmeny::hiba(EIO).nemOlvashato(file) : f.olvasasHiba();
+    return out;
+  }
   out.reserve(n);
   for (int32_t i = 0; i < n; ++i) {
     JogcimRekord r;
@@ -40,11 +51,21 @@ ListPanel::ListPanel(Platform& platform, QString file, QTreeWidget* view, QLineE
   QObject::connect(del_, &QPushButton::clicked, del_, [this] { remove(); });
 }
 
-void ListPanel::load() {
+QString ListPanel::load() {
   view_->clear();
-  const QStringList entries = readList(platform_.folder, file_);
+  QString hiba;
+  const QStringList entries = readList(platform_.folder, file_, &hiba);
   for (int i = 0; i < entries.size(); ++i)
     view_->addTopLevelItem(new QTreeWidgetItem(QStringList{trimmed(entries[i]), QString::number(i + 1)}));
+  return hiba;
+}
+
+// After a change: a list that cannot be read back would show other entries than the file holds
+// (and their numbers would pick others for a deletion), so that is said.
+void ListPanel::visszaolvas() {
+  if (const QString hiba = load(); !hiba.isEmpty())
+    platform_.messages->info(QStringLiteral("A lista nem olvasható vissza.\r\n%1").arg(hiba), QStringLiteral("Hiba"),
+                             MsgIcon::Critical);
 }
 
 void ListPanel::itemClick(QTreeWidgetItem* item) {
@@ -72,14 +93,15 @@ void ListPanel::add() {
     const Valasz<int32_t> db = f.count();
     e = db ? f.writeDurable(*db + 1, encodeRecord(r)) : olvasasNelkul(f, file_);
   }
-  load();
   if (!e) {
+    load();
     platform_.messages->info(
         mentesUzenet(e, QStringLiteral("A(z) %1 fájl nem írható, a szöveg nem került a listába.").arg(file_),
                      QStringLiteral("a szöveg betűi")),
         QStringLiteral("Hiba"), MsgIcon::Critical);
     return;
   }
+  visszaolvas();
   text_->clear();
   text_->setFocus();
 }
@@ -87,7 +109,8 @@ void ListPanel::add() {
 void ListPanel::remove() {
   QString error;
   const bool ok = deleteRecord(platform_.folder, file_, kListTempFile, JogcimRekord::Length, selected_, &error);
-  load();
+  if (ok) visszaolvas();
+  else load();
   del_->setEnabled(false);
   if (!ok)
     platform_.messages->info(QStringLiteral("A szöveg nem törölhető a listából.\r\n%1").arg(error),

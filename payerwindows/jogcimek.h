@@ -29,14 +29,15 @@ struct JogcimRekord {
 };
 
 // Entries of a list file in record order, as stored (padding kept); none when the file cannot
-// be read.
-QStringList readList(const QString& folder, const QString& file);
+// be read, and then the reason in `hiba` (Hungarian), where given.
+QStringList readList(const QString& folder, const QString& file, QString* hiba = nullptr);
 
 // One list of a dialog: its file, list view, new-text box and two buttons.
 class ListPanel {
  public:
   ListPanel(Platform& platform, QString file, QTreeWidget* view, QLineEdit* text, QPushButton* add, QPushButton* del);
-  void load();                      // fills the list view from the file
+  // Fills the list view from the file; the reason when it could not be read (empty: read).
+  QString load();
   void itemClick(QTreeWidgetItem* item);
   void textChange();
   void add();                       // appends the new text
@@ -51,6 +52,7 @@ class ListPanel {
   QPushButton* add_;
   QPushButton* del_;
   int16_t selected_ = 0;
+  void visszaolvas();
 };
 
 // "Jogcím szövegek felvétele": both legal-title lists side by side.

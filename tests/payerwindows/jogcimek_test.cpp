@@ -193,3 +193,29 @@ TEST_F(ListsTest, AFailedLengthQueryChangesNothing) {
     EXPECT_FALSE(dir.exists(kListTempFile));
   }
 }
+
+// A list saved but not read back (the disk fails right after the flush) is said: the view would
+// show other entries than the file holds, and their numbers would pick others for a deletion.
+TEST_F(ListsTest, AListNotReadBackAfterAChangeIsSaid) {
+  dir.put(kKozlemFile, entry("egy") + entry("kettő") + entry("három"));
+  frmKozlemeny d(platform);
+  bool irva = false;
+  FajlHorogProba proba([&](FajlHivas h, const QString& nev, qint64&, qint64) {
+    if (nev != kKozlemFile) return 0;
+    if (h == FajlHivas::Szinkron || h == FajlHivas::Atnevezes) irva = true;
+    return irva && h == FajlHivas::Olvasas ? EIO : 0;
+  });
+  add(d, {"négy"});
+  EXPECT_EQ(dir.bytes(kKozlemFile), entry("egy") + entry("kettő") + entry("három") + entry("négy"));
+  ASSERT_EQ(msgs.shown.size(), 1u);
+  EXPECT_EQ(msgs.shown[0].text, "A lista nem olvasható vissza.\r\nA(z) Kozlem.dat fájl nem olvasható: Bemeneti/kimeneti hiba.");
+  irva = false;
+  d.Beolvas();
+  d.ListView1_ItemClick(d.ListView1->topLevelItem(0));
+  msgs.shown.clear();
+  // Deleted through nevx.dat, renamed over the list: the read after it fails.
+  d.cmdDel_Click();
+  EXPECT_EQ(dir.bytes(kKozlemFile), entry("kettő") + entry("három") + entry("négy"));
+  ASSERT_EQ(msgs.shown.size(), 1u);
+  EXPECT_EQ(msgs.shown[0].text, "A lista nem olvasható vissza.\r\nA(z) Kozlem.dat fájl nem olvasható: Bemeneti/kimeneti hiba.");
+}

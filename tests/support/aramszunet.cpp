@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <fcntl.h>
+#include <optional>
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -80,9 +81,10 @@ std::vector<Valtozat> valtozatok(const QByteArray& regi, const QByteArray& uj) {
 }
 
 // Writes one folder's files of a state. Names of one file (a backup's hard link) become links
-// again where the file was written already (`irva`: file id -> its first path in this state).
+// again where the file was written already (`irva`: file id -> its first path in this state),
+// unless `linkel` is false (each name then a file of its own).
 void irMappaba(const QString& mappa, const std::map<QString, std::pair<int, QByteArray>>& fajlok,
-               std::map<int, QString>& irva) {
+               std::map<int, QString>& irva, bool linkel) {
   const QDir dir(mappa);
   for (const QString& f : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
     struct stat st {};
@@ -93,7 +95,7 @@ void irMappaba(const QString& mappa, const std::map<QString, std::pair<int, QByt
     const auto& [id, b] = fajl;
     const QString ut = dir.filePath(nev);
     if (const auto it = irva.find(id);
-        it != irva.end() && ::link(QFile::encodeName(it->second).constData(), QFile::encodeName(ut).constData()) == 0)
+        linkel && it != irva.end() && ::link(QFile::encodeName(it->second).constData(), QFile::encodeName(ut).constData()) == 0)
       continue;
     QFile f(ut);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(b) != b.size())
@@ -195,7 +197,8 @@ void Aramszunet::rogzit(const std::function<void()>& muvelet) {
 }
 
 AramszunetEredmeny Aramszunet::vegigjar(const std::function<void()>& helyreallitas,
-                                        const std::function<QString(bool vegen)>& ellenoriz) {
+                                        const std::function<QString(bool vegen)>& ellenoriz,
+                                        unsigned modok) {
   AramszunetEredmeny e;
   e.pontok = int(pontok_.size());
   std::set<QByteArray> volt;
@@ -278,27 +281,44 @@ AramszunetEredmeny Aramszunet::vegigjar(const std::function<void()>& helyreallit
           }
         if (!volt.insert(h.result()).second) continue;
         ++e.allapotok;
-        // Each file with a link beside its folder gets its bytes in its own inode.
-        std::map<int, QString> irva;
-        for (const auto& [id, v] : mi)
-          if (const auto o = oldalUt_.find(id); o != oldalUt_.end()) {
-            QFile f(o->second);
-            if (f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(v->bajtok) == v->bajtok.size())
-              irva.emplace(id, o->second);
+        for (const unsigned mod : {Helyben, Masolat, MasolatLinkNelkul, MasikEszkoz}) {
+          if (!(modok & mod)) continue;
+          ++e.futasok;
+          // In place: each file with a link beside its folder gets its bytes in its own inode.
+          // A copy writes every file anew; the links beside keep the old inodes alive, so a new
+          // file never gets one of their numbers.
+          std::map<int, QString> irva;
+          if (mod == Helyben || mod == MasikEszkoz)
+            for (const auto& [id, v] : mi)
+              if (const auto o = oldalUt_.find(id); o != oldalUt_.end()) {
+                QFile f(o->second);
+                if (f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(v->bajtok) == v->bajtok.size())
+                  irva.emplace(id, o->second);
+              }
+          for (size_t m = 0; m < nevek.size(); ++m) {
+            std::map<QString, std::pair<int, QByteArray>> fajlok;
+            for (const auto& [n, id] : nevek[m]) fajlok[n] = {id, mi[id]->bajtok};
+            irMappaba(mappak_[qsizetype(m)], fajlok, irva, mod != MasolatLinkNelkul);
           }
-        for (size_t m = 0; m < nevek.size(); ++m) {
-          std::map<QString, std::pair<int, QByteArray>> fajlok;
-          for (const auto& [n, id] : nevek[m]) fajlok[n] = {id, mi[id]->bajtok};
-          irMappaba(mappak_[qsizetype(m)], fajlok, irva);
-        }
-        helyreallitas();
-        const QString hiba = ellenoriz(p.vegen);
-        if (hiba.isEmpty()) continue;
-        if (++e.hibak <= kElsok) {
-          QString tartalom;
-          for (size_t m = 0; m < nevek.size(); ++m)
-            for (const auto& [n, id] : nevek[m]) tartalom += QStringLiteral("; %1: %2").arg(n, mi[id]->nev);
-          e.elsok << QStringLiteral("%1%2: %3").arg(leiras, tartalom, hiba);
+          QString hiba;
+          {
+            // A disk renumbered at the next boot: every question answers with another device.
+            std::optional<FajlAdatProba> eszkoz;
+            if (mod == MasikEszkoz) eszkoz.emplace([](FajlAdat& a) { a.eszkoz ^= 0x5a5a; });
+            helyreallitas();
+            hiba = ellenoriz(p.vegen);
+          }
+          if (hiba.isEmpty()) continue;
+          if (++e.hibak <= kElsok) {
+            QString tartalom;
+            for (size_t m = 0; m < nevek.size(); ++m)
+              for (const auto& [n, id] : nevek[m]) tartalom += QStringLiteral("; %1: %2").arg(n, mi[id]->nev);
+            const QString modNev = mod == Helyben        ? QStringLiteral("helyben")
+                                   : mod == Masolat      ? QStringLiteral("másolatként")
+                                   : mod == MasikEszkoz  ? QStringLiteral("más eszközszámmal")
+                                                         : QStringLiteral("másolatként, linkek nélkül");
+            e.elsok << QStringLiteral("%1 (%2)%3: %4").arg(leiras, modNev, tartalom, hiba);
+          }
         }
       }
     }

@@ -21,6 +21,11 @@
 //   EXPECT_EQ(e.hibak, 0) << e.elsok.join("\n");
 // `vegen` is true for states after the operation returned (a change it reported as done must be
 // there). The folders hold the last state tried afterwards.
+// The modes (`AramszunetMod`, flags) say how each state is started: in the files' own inodes,
+// as a copy (every file written anew; names of one file linked again), as a copy without hard
+// links (names of one file become separate files of the same bytes, as a copy that does not keep
+// links makes them), and under another device number (every answer of fajlAdat says another
+// device during the recovery and the check).
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -30,10 +35,18 @@
 #include <memory>
 #include <vector>
 
+enum AramszunetMod : unsigned {
+  Helyben = 1,            // in the files' own inodes
+  Masolat = 2,            // written anew, links kept
+  MasolatLinkNelkul = 4,  // written anew, every name its own file
+  MasikEszkoz = 8,        // in place, another device number
+};
+
 struct AramszunetEredmeny {
   int pontok = 0;     // points (after each call) where a power loss was simulated
   int allapotok = 0;  // distinct states tried
-  int hibak = 0;      // states the check refused
+  int futasok = 0;    // recoveries run: the states times the modes
+  int hibak = 0;      // runs the check refused
   QStringList elsok;  // the first few refusals, with the state that led to them
 };
 
@@ -48,7 +61,8 @@ class Aramszunet {
   void rogzit(const std::function<void()>& muvelet);
   // Every state after every recorded call: recovery, then check (an empty text: sound).
   AramszunetEredmeny vegigjar(const std::function<void()>& helyreallitas,
-                              const std::function<QString(bool vegen)>& ellenoriz);
+                              const std::function<QString(bool vegen)>& ellenoriz,
+                              unsigned modok = Helyben);
 
   struct Pont;
 
