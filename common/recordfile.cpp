@@ -247,9 +247,9 @@ RecordFile::RecordFile(const QString& folder, const QString& name, int recordLen
 RecordFile::~RecordFile() { close(); }
 
 Valasz<int32_t> RecordFile::count() const {
-  // Nothing open (a missing file that could not be created, or one that cannot be opened, whose
-  // reads fail): no records to ask about.
-  if (fd_ < 0) return int32_t(0);
+  // Nothing open: a missing file that could not be created holds no records; one that could not
+  // be opened (its question failed, or something else stands at the name) is no count of 0.
+  if (fd_ < 0) return nyitas_.ok() ? Valasz<int32_t>(int32_t(0)) : Valasz<int32_t>(nyitas_);
   const Valasz<FajlAdat> a = fajlAdat(fd_, name_, path_);
   if (!a) {
     olvasasiHiba(a.hiba());
