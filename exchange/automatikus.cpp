@@ -7,8 +7,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -17,10 +17,6 @@
 
 namespace {
 
-// Every entry of the watched folder: files, folders, devices, FIFOs, links (broken ones too).
-constexpr QDir::Filters kMindenBejegyzes =
-    QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden;
-
 // Whether `mappa` is a folder; a failed question is its error.
 Valasz<bool> mappaE(const QString& mappa) {
   const Valasz<FajlAdat> a = fajlAdat(mappa);
@@ -28,21 +24,29 @@ Valasz<bool> mappaE(const QString& mappa) {
   return a->mappa();
 }
 
-// The "*.csv" names of `mappa` that are no valid UTF-8, shown with replacement characters. The
-// folder listing of the toolkit passes over such names, so they are read from the folder itself.
-QStringList nemUtf8Nevek(const QString& mappa) {
+// The entries of `mappa` whose names end with `vege` (any case; empty: all), in name order (case
+// ignored first): files, folders, devices, FIFOs, links (broken ones too), hidden ones as well.
+// Names that are no valid UTF-8 cannot be taken: those ending so go to `rosszNevek`, shown with
+// replacement characters. A failed listing is its error.
+Valasz<QStringList> bejegyzesek(const QString& mappa, const QString& vege, QStringList* rosszNevek = nullptr) {
+  const Valasz<QList<QByteArray>> nevek = mappaNevek(mappa);
+  if (!nevek) return nevek.hiba();
   QStringList out;
-  DIR* d = ::opendir(QFile::encodeName(mappa).constData());
-  if (!d) return out;
-  while (const dirent* e = ::readdir(d)) {
-    const QByteArray nev(e->d_name);
-    if (!nev.toLower().endsWith(".csv")) continue;
+  for (const QByteArray& n : *nevek) {
     QStringDecoder dec(QStringDecoder::Utf8);
-    const QString s = dec.decode(nev);
-    if (dec.hasError()) out << s;
+    const QString s = dec.decode(n);
+    if (!s.endsWith(vege, Qt::CaseInsensitive)) continue;
+    if (!dec.hasError())
+      out << s;
+    else if (rosszNevek)
+      *rosszNevek << s;
   }
-  ::closedir(d);
-  out.sort();
+  const auto sorrend = [](const QString& a, const QString& b) {
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
+  };
+  std::sort(out.begin(), out.end(), sorrend);
+  if (rosszNevek) std::sort(rosszNevek->begin(), rosszNevek->end());
   return out;
 }
 
@@ -89,11 +93,11 @@ bool athelyezettNeve(const QString& nev, const QString& m) {
 // a second link of the same file, or (the folder copied without its hard links since) a regular
 // file of the same bytes under a name the move gives. Empty: none. A failed question is its
 // error.
-Valasz<QString> ikerNeve(const QDir& dir, const QString& nev, const QStringList& bejegyzesek) {
+Valasz<QString> ikerNeve(const QDir& dir, const QString& nev, const QStringList& nevek) {
   const Valasz<FajlAdat> a = fajlAdat(dir.filePath(nev), false);
   if (!a) return a.hiba();
   if (!a->van || a->mappa()) return QString();
-  for (const QString& m : bejegyzesek) {
+  for (const QString& m : nevek) {
     if (m == nev || !athelyezettNeve(nev, m)) continue;
     const Valasz<FajlAdat> b = fajlAdat(dir.filePath(m), false);
     if (!b) return b.hiba();
@@ -126,24 +130,26 @@ std::optional<QString> stabilCsv(const QString& mappa, FigyeltFajl& elozo, QStri
     elozo.felejt();
     return std::nullopt;
   }
-  for (const QString& n : nemUtf8Nevek(mappa))
+  QStringList rossz;
+  const Valasz<QStringList> fajlok = bejegyzesek(mappa, QStringLiteral(".csv"), &rossz);
+  if (!fajlok) return nemKerdezheto(mappa, fajlok.hiba());
+  for (const QString& n : rossz)
     if (!elozo.rosszNevek.contains(n)) {
       elozo.rosszNevek.insert(n);
       if (ujRosszNevek) *ujRosszNevek << n;
     }
-  const QDir dir(mappa);
   // Folders, devices, FIFOs and broken links are listed too: taking them sets them aside with a
   // message.
-  const QStringList fajlok = dir.entryList({QStringLiteral("*.csv")}, kMindenBejegyzes, QDir::Name | QDir::IgnoreCase);
-  if (fajlok.isEmpty()) {
+  if (fajlok->isEmpty()) {
     elozo.felejt();
     return std::nullopt;
   }
-  const QString path = dir.absoluteFilePath(fajlok.first());
+  const QDir dir(mappa);
+  const QString path = dir.absoluteFilePath(fajlok->first());
   // A link is judged by its file; a broken one by itself.
   Valasz<FajlAdat> f = fajlAdat(path);
   if (f && !f->van) f = fajlAdat(path, false);
-  if (!f) return nemKerdezheto(fajlok.first(), f.hiba());
+  if (!f) return nemKerdezheto(fajlok->first(), f.hiba());
   const bool stabil = path == elozo.path && f->meret == elozo.meret && f->ido == elozo.ido;
   elozo.path = path;
   elozo.meret = f->meret;
@@ -247,12 +253,13 @@ QStringList csvAtvetelIkrek(const QString& mappa) {
     return hibak;
   }
   const QDir dir(mappa);
-  const QStringList bejegyzesek = dir.entryList(kMindenBejegyzes, QDir::Name);
+  const Valasz<QStringList> nevek = bejegyzesek(mappa, {});
+  if (!nevek) return {QStringLiteral("%1: %2").arg(mappa, nevek.hiba().miert())};
   bool torolve = false;
-  for (const QString& f : bejegyzesek) {
+  for (const QString& f : *nevek) {
     if (!f.endsWith(kAtvetelUtotag) || !f.chopped(kAtvetelUtotag.size()).endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
       continue;
-    const Valasz<QString> iker = ikerNeve(dir, f, bejegyzesek);
+    const Valasz<QString> iker = ikerNeve(dir, f, *nevek);
     if (!iker) {
       hibak << QStringLiteral("%1: %2").arg(f, iker.hiba().miert());
       continue;
@@ -281,7 +288,9 @@ QStringList csvAtvetelekFeloldasa(const QString& mappa, QStringList* nemBiztos) 
     return maradt;
   }
   const QDir dir(mappa);
-  for (const QString& f : dir.entryList({QStringLiteral("*.csv") + kAtvetelUtotag}, kMindenBejegyzes, QDir::Name)) {
+  const Valasz<QStringList> atvettek = bejegyzesek(mappa, QStringLiteral(".csv") + kAtvetelUtotag);
+  if (!atvettek) return {QStringLiteral("%1 (%2)").arg(mappa, atvettek.hiba().miert())};
+  for (const QString& f : *atvettek) {
     FajlEredmeny szinkron, hiba;
     if (atnevezSzabadNevre(dir.filePath(f), f.chopped(kAtvetelUtotag.size()), {}, &szinkron, &hiba)) {
       if (!szinkron && nemBiztos) *nemBiztos << QStringLiteral("%1 (%2)").arg(f, szinkron.miert());

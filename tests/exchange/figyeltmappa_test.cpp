@@ -459,7 +459,49 @@ TEST_F(Figyelt, AClaimLeftUnderTwoNamesIsOneFile) {
     EXPECT_EQ(fizetokSzama(prog), e.fizetok);
     EXPECT_EQ(fajlok(), e.marad);
     EXPECT_EQ(uzenetek.shown.size(), e.uzenetek);
-    if (!e.marad.isEmpty()) EXPECT_EQ(figyelt.bytes(e.marad[0]), e.csv);
+    if (!e.marad.isEmpty()) {
+      EXPECT_EQ(figyelt.bytes(e.marad[0]), e.csv);
+    }
+  }
+}
+
+// A question about the watched folder or its file that fails stops the polling with a message
+// naming it, and changes nothing; a read of the claimed file that fails is said as a read error
+// and the file is kept, set aside.
+TEST_F(Figyelt, AFailedQuestionOrReadOfTheWatchedFileIsSaid) {
+  const QString mappa = QFileInfo(figyelt.path()).fileName();
+  const struct {
+    FajlHivas hivas;
+    QString fajl;
+    QStringList marad;
+    const char* uzenet;
+    bool idozito;
+  } esetek[] = {
+      {FajlHivas::Lekerdezes, mappa, {"x.csv"}, "nem kérdezhető le: Bemeneti/kimeneti hiba", false},
+      {FajlHivas::Lekerdezes, "x.csv", {"x.csv"}, "A figyelt mappában a(z) x.csv nem kérdezhető le: Bemeneti/kimeneti hiba", false},
+      {FajlHivas::Olvasas, "x.csv" + kAtvetelUtotag, {"x.csv" + kHibasUtotag}, "nem olvasható (Bemeneti/kimeneti hiba)", true},
+  };
+  for (const auto& e : esetek) {
+    SCOPED_TRACE(e.uzenet);
+    for (const QString& f : fajlok()) QFile::remove(figyelt.file(f));
+    parIr(prog, 2);
+    const QByteArray regi = prog.bytes(kNevekFile);
+    figyelt.put("x.csv", "Uj;;;;;;10\r\n");
+    uzenetek.shown.clear();
+    idozito = true;
+    {
+      FajlHorogProba proba([&](FajlHivas h, const QString& nev, qint64&, qint64) {
+        return h == e.hivas && nev == e.fajl ? EIO : 0;
+      });
+      // The second tick only while the timer runs: the program has none after a stop.
+      Timer1_Timer(p, set, elozo, a);
+      if (idozito) Timer1_Timer(p, set, elozo, a);
+    }
+    EXPECT_EQ(prog.bytes(kNevekFile), regi);
+    EXPECT_EQ(fajlok(), e.marad);
+    ASSERT_EQ(uzenetek.shown.size(), 1u);
+    EXPECT_TRUE(uzenetek.shown[0].text.contains(QString::fromUtf8(e.uzenet))) << uzenetek.shown[0].text.toStdString();
+    EXPECT_EQ(idozito, e.idozito);
   }
 }
 
