@@ -247,9 +247,10 @@ RecordFile::RecordFile(const QString& folder, const QString& name, int recordLen
 RecordFile::~RecordFile() { close(); }
 
 Valasz<int32_t> RecordFile::count() const {
-  // Nothing open: a missing file that could not be created holds no records; one that could not
-  // be opened (its question failed, or something else stands at the name) is no count of 0.
-  if (fd_ < 0) return nyitas_.ok() ? Valasz<int32_t>(int32_t(0)) : Valasz<int32_t>(nyitas_);
+  // Nothing open: a missing file that could not be created, or something else than a regular
+  // file at the name (said where it is found), holds no records; a file whose opening failed
+  // (its question, the open itself) is no count of 0.
+  if (fd_ < 0) return nyitas_.errnum == 0 ? Valasz<int32_t>(int32_t(0)) : Valasz<int32_t>(nyitas_);
   const Valasz<FajlAdat> a = fajlAdat(fd_, name_, path_);
   if (!a) {
     olvasasiHiba(a.hiba());
