@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/file.h>
@@ -146,6 +147,24 @@ Valasz<bool> vanNeven(const QString& path) {
   const Valasz<FajlAdat> a = fajlAdat(path, false);
   if (!a) return a.hiba();
   return a->van;
+}
+
+Valasz<QList<QByteArray>> mappaNevek(const QString& path) {
+  if (const int h = horogUton(FajlHivas::Lekerdezes, path)) return FajlEredmeny::hiba(h);
+  DIR* d = ::opendir(fajlUt(path).constData());
+  if (!d) return hibaErrno();
+  QList<QByteArray> out;
+  for (;;) {
+    errno = 0;
+    const dirent* e = ::readdir(d);
+    if (!e) break;
+    const QByteArray n(e->d_name);
+    if (n != "." && n != "..") out << n;
+  }
+  const int hiba = errno;
+  ::closedir(d);
+  if (hiba != 0) return FajlEredmeny::hiba(hiba);
+  return out;
 }
 
 Valasz<QString> nemFajlFajta(const QString& path) {

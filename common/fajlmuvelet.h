@@ -4,6 +4,7 @@
 // remove. Each reports its outcome in one type, FajlEredmeny, whose Hungarian reason the
 // messages show. A change counts as durable only once its file and its folder are flushed.
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <cerrno>
@@ -75,6 +76,11 @@ class [[nodiscard]] Valasz {
 [[nodiscard]] Valasz<FajlAdat> fajlAdat(int fd, const QString& nev = {}, const QString& ut = {});
 // Whether anything stands at `path` (a link counts, also a dangling one).
 [[nodiscard]] Valasz<bool> vanNeven(const QString& path);
+
+// The names of the entries of the folder `path` (without "." and ".."), as the system gives
+// them: a name need not be valid UTF-8. A question about the folder (Lekerdezes): a failure is
+// its error.
+[[nodiscard]] Valasz<QList<QByteArray>> mappaNevek(const QString& path);
 
 // What stands at `path` (links followed) when it is there but is no regular file: "mappa",
 // "FIFO", "eszközfájl", ...; empty for a regular file and for a missing one. A failed question

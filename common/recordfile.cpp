@@ -257,9 +257,14 @@ RecordFile::RecordFile(const QString& folder, const QString& name, int recordLen
 RecordFile::~RecordFile() { close(); }
 
 Valasz<int32_t> RecordFile::count() const {
-  // Nothing open (a missing file that could not be created, or one that cannot be opened, whose
-  // reads fail): no records to ask about.
-  if (fd_ < 0) return int32_t(0);
+  // Nothing open: a missing file that could not be created, or something else than a regular
+  // file at the name (said where it is found), holds no records; a file whose opening failed
+  // (its question, the open itself) is no count of 0.
+  if (fd_ < 0) {
+    if (nyitas_.errnum == 0) return int32_t(0);
+    olvasasiHiba(nyitas_);
+    return nyitas_;
+  }
   const Valasz<FajlAdat> a = fajlAdat(fd_, name_, path_);
   if (!a) {
     olvasasiHiba(a.hiba());

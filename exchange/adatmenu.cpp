@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "common/fajlmuvelet.h"
 #include "common/fields.h"
 #include "common/filedialogs.h"
 #include "common/messages.h"
@@ -73,7 +74,14 @@ void mnuMentCSVbe(Platform& p, const AdatcsereAblak& a) {
   // A name typed without an extension gets ".csv"; the dialog did not ask about that name.
   if (QFileInfo(path).suffix().isEmpty()) {
     path += path.endsWith(QLatin1Char('.')) ? QStringLiteral("csv") : QStringLiteral(".csv");
-    if (QFileInfo::exists(path) &&
+    const Valasz<bool> van = vanNeven(path);
+    if (!van) {
+      p.messages->info(QStringLiteral("Az exportálás nem sikerült, semmi sem változott.") + kCrLf +
+                           van.hiba().nemOlvashato(QFileInfo(path).fileName()),
+                       kExportCim, MsgIcon::Critical);
+      return;
+    }
+    if (*van &&
         !p.messages->ask(QStringLiteral("A(z) %1 fájl már létezik.").arg(QFileInfo(path).fileName()) + kCrLf +
                              QStringLiteral("Felülírja?"),
                          kExportCim))
@@ -82,6 +90,19 @@ void mnuMentCSVbe(Platform& p, const AdatcsereAblak& a) {
   homokora(a, true);
   const ExportEredmeny r = csvExport(p.folder, path);
   homokora(a, false);
+  if (r.nemBiztos) {
+    // The new file is in place: the message says so, and what a power loss could leave instead.
+    const QString fajl = QFileInfo(path).fileName();
+    p.messages->info(QStringLiteral("Az adatbázis exportálása megtörtént, a(z) %1 fájl a helyén áll (kiírt ügyfelek "
+                                    "száma: %2), de a lemez hibát jelzett.")
+                             .arg(fajl)
+                             .arg(r.fizetok) +
+                         kCrLf + r.hiba + kCrLf +
+                         (r.volt ? QStringLiteral("Egy áramszünet után a(z) %1 korábbi tartalma állhat vissza.").arg(fajl)
+                                 : QStringLiteral("Egy áramszünet után a(z) %1 fájl eltűnhet.").arg(fajl)),
+                     kExportCim, MsgIcon::Exclamation);
+    return;
+  }
   if (!r.ok()) {
     p.messages->info(QStringLiteral("Az exportálás nem sikerült.") + kCrLf + r.hiba, kExportCim, MsgIcon::Critical);
     return;
@@ -145,7 +166,10 @@ void mnuAdatbazisTorles(Platform& p, const AdatcsereAblak& a) {
 void mnuImportHelp(Platform& p, const AdatcsereAblak& a) {
   const QString path = QFileInfo(QDir(p.folder).filePath(kSugoFile)).absoluteFilePath();
   const QString hely = QDir::toNativeSeparators(path);
-  if (!QFileInfo::exists(path))
+  const Valasz<bool> van = vanNeven(path);
+  if (!van)
+    p.messages->info(van.hiba().nemOlvashato(hely), QStringLiteral("Súgó"), MsgIcon::Exclamation);
+  else if (!*van)
     p.messages->info(QStringLiteral("A súgó nem található:") + kCrLf + hely, QStringLiteral("Súgó"),
                      MsgIcon::Exclamation);
   else if (!a.OpenBrowser || !a.OpenBrowser(path))
@@ -164,13 +188,19 @@ void Timer1_Timer(Platform& p, SetRekord& set, FigyeltFajl& elozo, const Adatcse
   // Switched off or no folder: the timer stays off until the settings switch it on again.
   if (mappa.isEmpty() || set.AutBeolvas == 0) return;
   QStringList rosszNevek;
-  const std::optional<QString> fajl = stabilCsv(mappa, elozo, &rosszNevek);
+  QString hiba;
+  const std::optional<QString> fajl = stabilCsv(mappa, elozo, &rosszNevek, &hiba);
   for (const QString& n : rosszNevek)
     p.messages->info(QStringLiteral("A figyelt mappában a(z) „%1” fájl neve nem érvényes UTF-8 szöveg, ezért a "
                                     "fájl nem importálható.")
                              .arg(n) +
                          kCrLf + QStringLiteral("Nevezze át a fájlt, és a program beolvassa."),
                      QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+  if (!hiba.isEmpty()) {
+    // The folder cannot be asked: the timer stays off, as after any other failure of the import.
+    p.messages->info(hiba, QStringLiteral("HIBA"), MsgIcon::Critical);
+    return;
+  }
   if (!fajl) {
     idozito(a, true);
     return;

@@ -5,81 +5,155 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
-#include <dirent.h>
-#include <sys/stat.h>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "common/fajlmuvelet.h"
 #include "exchange/fajlok.h"
 
 namespace {
 
-// Every entry of the watched folder: files, folders, devices, FIFOs, links (broken ones too).
-constexpr QDir::Filters kMindenBejegyzes =
-    QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden;
-
-// A directory entry of that name, also a link to nothing.
-bool letezik(const QString& path) {
-  struct stat st {};
-  return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+// Whether `mappa` is a folder; a failed question is its error.
+Valasz<bool> mappaE(const QString& mappa) {
+  const Valasz<FajlAdat> a = fajlAdat(mappa);
+  if (!a) return a.hiba();
+  return a->mappa();
 }
 
-// The "*.csv" names of `mappa` that are no valid UTF-8, shown with replacement characters. The
-// folder listing of the toolkit passes over such names, so they are read from the folder itself.
-QStringList nemUtf8Nevek(const QString& mappa) {
+// The entries of `mappa` whose names end with `vege` (any case; empty: all), in name order (case
+// ignored first): files, folders, devices, FIFOs, links (broken ones too), hidden ones as well.
+// Names that are no valid UTF-8 cannot be taken: those ending so go to `rosszNevek`, shown with
+// replacement characters. A failed listing is its error.
+Valasz<QStringList> bejegyzesek(const QString& mappa, const QString& vege, QStringList* rosszNevek = nullptr) {
+  const Valasz<QList<QByteArray>> nevek = mappaNevek(mappa);
+  if (!nevek) return nevek.hiba();
   QStringList out;
-  DIR* d = ::opendir(QFile::encodeName(mappa).constData());
-  if (!d) return out;
-  while (const dirent* e = ::readdir(d)) {
-    const QByteArray nev(e->d_name);
-    if (!nev.toLower().endsWith(".csv")) continue;
+  for (const QByteArray& n : *nevek) {
     QStringDecoder dec(QStringDecoder::Utf8);
-    const QString s = dec.decode(nev);
-    if (dec.hasError()) out << s;
+    const QString s = dec.decode(n);
+    if (!s.endsWith(vege, Qt::CaseInsensitive)) continue;
+    if (!dec.hasError())
+      out << s;
+    else if (rosszNevek)
+      *rosszNevek << s;
   }
-  ::closedir(d);
-  out.sort();
+  const auto sorrend = [](const QString& a, const QString& b) {
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
+  };
+  std::sort(out.begin(), out.end(), sorrend);
+  if (rosszNevek) std::sort(rosszNevek->begin(), rosszNevek->end());
   return out;
 }
 
-// Whether the file `nev` of `dir` has another name in `dir` too (a hard link).
-bool masikNeve(const QDir& dir, const QString& nev) {
-  struct stat st {};
-  if (::lstat(QFile::encodeName(dir.filePath(nev)).constData(), &st) != 0 || st.st_nlink < 2) return false;
-  for (const QString& m : dir.entryList(kMindenBejegyzes)) {
-    struct stat sm {};
-    if (m != nev && ::lstat(QFile::encodeName(dir.filePath(m)).constData(), &sm) == 0 && sm.st_dev == st.st_dev &&
-        sm.st_ino == st.st_ino)
-      return true;
+// Whether the regular files `a` and `b`, of the same length, hold the same bytes; read in
+// blocks, so memory stays small whatever their size. A failed read is its error.
+Valasz<bool> azonosTartalom(const QString& a, const QString& b, qint64 meret) {
+  FajlEredmeny e;
+  const int fa = regularisNyitas(a, O_RDONLY, &e);
+  if (fa < 0) return e;
+  const int fb = regularisNyitas(b, O_RDONLY, &e);
+  if (fb < 0) {
+    ::close(fa);
+    return e;
   }
-  return false;
+  constexpr qint64 kDarab = qint64(1) << 20;
+  QByteArray ba(kDarab, Qt::Uninitialized), bb(kDarab, Qt::Uninitialized);
+  bool azonos = true;
+  for (qint64 at = 0; e && azonos && at < meret; at += kDarab) {
+    qint64 na = 0, nb = 0;
+    e = mindOlvasas(fa, ba.data(), kDarab, at, na, QFileInfo(a).fileName());
+    if (e) e = mindOlvasas(fb, bb.data(), kDarab, at, nb, QFileInfo(b).fileName());
+    azonos = na == nb && std::memcmp(ba.constData(), bb.constData(), size_t(na)) == 0 && na > 0;
+  }
+  ::close(fa);
+  ::close(fb);
+  if (!e) return e;
+  return azonos;
+}
+
+// The names a move of the claimed file `nev` ("x.csv.importalas") may give it: back under its
+// own name or a free one ("x.csv", "x (2).csv"), or set aside ("x.csv.hibas", "x (2).csv.hibas").
+bool athelyezettNeve(const QString& nev, const QString& m) {
+  const QFileInfo eredeti(nev.chopped(kAtvetelUtotag.size()));
+  const QString alap = QRegularExpression::escape(eredeti.completeBaseName());
+  const QString kit = eredeti.suffix().isEmpty() ? QString() : QRegularExpression::escape("." + eredeti.suffix());
+  static const QString hibas = QRegularExpression::escape(kHibasUtotag);
+  return QRegularExpression(QStringLiteral("\\A%1( \\([0-9]+\\))?%2(%3)?\\z").arg(alap, kit, hibas),
+                            QRegularExpression::CaseInsensitiveOption)
+      .match(m)
+      .hasMatch();
+}
+
+// The other name in `dir` of the claimed file `nev`, left by a move that a power loss cut short:
+// a second link of the same file, or (the folder copied without its hard links since) a regular
+// file of the same bytes under a name the move gives. Empty: none. A failed question is its
+// error.
+Valasz<QString> ikerNeve(const QDir& dir, const QString& nev, const QStringList& nevek) {
+  const Valasz<FajlAdat> a = fajlAdat(dir.filePath(nev), false);
+  if (!a) return a.hiba();
+  if (!a->van || a->mappa()) return QString();
+  for (const QString& m : nevek) {
+    if (m == nev || !athelyezettNeve(nev, m)) continue;
+    const Valasz<FajlAdat> b = fajlAdat(dir.filePath(m), false);
+    if (!b) return b.hiba();
+    if (a->azonos(*b)) return m;
+    if (!a->regularis() || !b->regularis() || a->meret != b->meret) continue;
+    const Valasz<bool> azonos = azonosTartalom(dir.filePath(nev), dir.filePath(m), a->meret);
+    if (!azonos) return azonos.hiba();
+    if (*azonos) return m;
+  }
+  return QString();
 }
 
 }  // namespace
 
-std::optional<QString> stabilCsv(const QString& mappa, FigyeltFajl& elozo, QStringList* ujRosszNevek) {
-  if (mappa.trimmed().isEmpty() || !QFileInfo(mappa).isDir()) {
+std::optional<QString> stabilCsv(const QString& mappa, FigyeltFajl& elozo, QStringList* ujRosszNevek, QString* hiba) {
+  const auto nemKerdezheto = [&](const QString& fajl, const FajlEredmeny& e) {
+    elozo.felejt();
+    if (hiba)
+      *hiba = QStringLiteral("A figyelt mappában a(z) %1 nem kérdezhető le: %2.\r\nAz automatikus adatbeolvasás leállt.")
+                  .arg(fajl, e.miert());
+    return std::nullopt;
+  };
+  if (mappa.trimmed().isEmpty()) {
     elozo.felejt();
     return std::nullopt;
   }
-  for (const QString& n : nemUtf8Nevek(mappa))
+  if (const Valasz<bool> m = mappaE(mappa); !m) {
+    return nemKerdezheto(mappa, m.hiba());
+  } else if (!*m) {
+    elozo.felejt();
+    return std::nullopt;
+  }
+  QStringList rossz;
+  const Valasz<QStringList> fajlok = bejegyzesek(mappa, QStringLiteral(".csv"), &rossz);
+  if (!fajlok) return nemKerdezheto(mappa, fajlok.hiba());
+  for (const QString& n : rossz)
     if (!elozo.rosszNevek.contains(n)) {
       elozo.rosszNevek.insert(n);
       if (ujRosszNevek) *ujRosszNevek << n;
     }
-  const QDir dir(mappa);
   // Folders, devices, FIFOs and broken links are listed too: taking them sets them aside with a
   // message.
-  const QFileInfoList fajlok =
-      dir.entryInfoList({QStringLiteral("*.csv")}, kMindenBejegyzes, QDir::Name | QDir::IgnoreCase);
-  if (fajlok.isEmpty()) {
+  if (fajlok->isEmpty()) {
     elozo.felejt();
     return std::nullopt;
   }
-  const QFileInfo& f = fajlok.first();
-  const bool stabil = f.absoluteFilePath() == elozo.path && f.size() == elozo.meret && f.lastModified() == elozo.ido;
-  elozo.path = f.absoluteFilePath();
-  elozo.meret = f.size();
-  elozo.ido = f.lastModified();
+  const QDir dir(mappa);
+  const QString path = dir.absoluteFilePath(fajlok->first());
+  // A link is judged by its file; a broken one by itself.
+  Valasz<FajlAdat> f = fajlAdat(path);
+  if (f && !f->van) f = fajlAdat(path, false);
+  if (!f) return nemKerdezheto(fajlok->first(), f.hiba());
+  const bool stabil = path == elozo.path && f->meret == elozo.meret && f->ido == elozo.ido;
+  elozo.path = path;
+  elozo.meret = f->meret;
+  elozo.ido = f->ido;
   if (!stabil) return std::nullopt;
   return elozo.path;
 }
@@ -88,34 +162,51 @@ AutoImportEredmeny automatikusImport(const QString& folder, const QString& csvPa
                                      const CsereHorog& horog) {
   AutoImportEredmeny e;
   const QString nev = QFileInfo(csvPath).fileName();
-  if (!letezik(csvPath)) {
+  const auto nemKerdezheto = [&](const FajlEredmeny& h) {
+    e.allapot = AutoAllapot::NemJelolheto;
+    e.hiba = QStringLiteral("A figyelt mappában a(z) %1 fájl nem kérdezhető le (%2), ezért nem importálható.\r\n"
+                            "Az automatikus adatbeolvasás leállt.")
+                 .arg(nev, h.miert());
+    return e;
+  };
+  const Valasz<bool> van = vanNeven(csvPath);
+  if (!van) return nemKerdezheto(van.hiba());
+  if (!*van) {
     e.allapot = AutoAllapot::Eltunt;
     return e;
   }
-  if (sajatAdatfajl(folder, csvPath)) {
+  const Valasz<bool> sajat = sajatAdatfajl(folder, csvPath);
+  if (!sajat) return nemKerdezheto(sajat.hiba());
+  if (*sajat) {
     e.hiba = QStringLiteral("A(z) %1 a program saját adatfájlja, nem importálható.").arg(nev);
     return e;
   }
   // The claim: the file leaves the watched names before its import. The change names it, so
-  // after a crash the next start removes it with a finished change or puts it back.
-  const std::optional<QString> atvett = atnevezSzabadNevre(csvPath, nev, kAtvetelUtotag);
+  // after a crash the next start removes it with a finished change or puts it back. The claim
+  // is on the disk before a journal names the claimed file (the watched folder may lie on
+  // another file system, flushed apart from the program folder): else a power loss could keep
+  // the change and lose the claim, and the file would be imported again.
+  FajlEredmeny szinkron, hiba;
+  const std::optional<QString> atvett = atnevezSzabadNevre(csvPath, nev, kAtvetelUtotag, &szinkron, &hiba);
   if (!atvett) {
-    e.allapot = letezik(csvPath) ? AutoAllapot::NemJelolheto : AutoAllapot::Eltunt;
-    if (e.allapot == AutoAllapot::NemJelolheto)
-      e.hiba = QStringLiteral(
-                   "A figyelt mappában a(z) %1 fájl nem nevezhető át, ezért nem importálható "
-                   "(különben minden alkalommal újra beolvasnánk).\r\nAz automatikus adatbeolvasás leállt.")
-                   .arg(nev);
+    const Valasz<bool> meg = vanNeven(csvPath);
+    if (meg && !*meg) {
+      e.allapot = AutoAllapot::Eltunt;
+      return e;
+    }
+    e.allapot = AutoAllapot::NemJelolheto;
+    e.hiba = QStringLiteral(
+                 "A figyelt mappában a(z) %1 fájl nem nevezhető át (%2), ezért nem importálható "
+                 "(különben minden alkalommal újra beolvasnánk).\r\nAz automatikus adatbeolvasás leállt.")
+                 .arg(nev, (meg ? hiba : meg.hiba()).miert());
     return e;
   }
-  // The claim is on the disk before a journal names the claimed file (the watched folder may lie
-  // on another file system, flushed apart from the program folder): else a power loss could keep
-  // the change and lose the claim, and the file would be imported again.
-  if (const FajlEredmeny m = mappaSzinkron(QFileInfo(*atvett).absolutePath()); !m) {
-    const std::optional<QString> vissza = atnevezSzabadNevre(*atvett, nev);
+  if (!szinkron) {
+    FajlEredmeny vsz;
+    const std::optional<QString> vissza = atnevezSzabadNevre(*atvett, nev, {}, &vsz);
     e.allapot = AutoAllapot::NemJelolheto;
     e.hiba = QStringLiteral("A figyelt mappa nem írható ki a lemezre (%1), ezért a(z) %2 fájl nem importálható.")
-                 .arg(m.miert(), nev);
+                 .arg(szinkron.miert(), nev);
     if (!vissza)
       e.hiba += QStringLiteral("\r\nA fájl „%1” néven a figyelt mappában maradt.").arg(QFileInfo(*atvett).fileName());
     e.hiba += QStringLiteral("\r\nAz automatikus adatbeolvasás leállt.");
@@ -126,39 +217,86 @@ AutoImportEredmeny automatikusImport(const QString& folder, const QString& csvPa
     e.allapot = AutoAllapot::Kesz;
     return e;
   }
+  // A move out of the claim whose folder flush failed: the file has its new name, but after a
+  // power loss it may stand under the claimed one too (the next start keeps one of them).
+  const auto nemBiztos = [](const FajlEredmeny& sz) {
+    return sz ? QString()
+              : QStringLiteral("\r\nA lemez hibát jelzett a figyelt mappa kiírásakor (%1): egy áramszünet után a "
+                               "fájl a korábbi nevén is visszaállhat.")
+                    .arg(sz.miert());
+  };
   if (e.import.fajlHiba) {
-    if (const std::optional<QString> felre = atnevezSzabadNevre(*atvett, nev, kHibasUtotag)) {
+    FajlEredmeny fsz;
+    if (const std::optional<QString> felre = atnevezSzabadNevre(*atvett, nev, kHibasUtotag, &fsz)) {
       e.allapot = AutoAllapot::Felreteve;
       e.hiba = e.import.hiba + QStringLiteral("\r\nA fájl „%1” néven a figyelt mappában maradt.")
-                                   .arg(QFileInfo(*felre).fileName());
+                                   .arg(QFileInfo(*felre).fileName()) +
+               nemBiztos(fsz);
       return e;
     }
   }
   // Nothing was imported: the file goes back under its name (or a free one) for a later try.
-  atnevezSzabadNevre(*atvett, nev);
+  FajlEredmeny vsz;
+  const std::optional<QString> vissza = atnevezSzabadNevre(*atvett, nev, {}, &vsz);
   e.hiba = QStringLiteral("A(z) %1 fájl automatikus importálása nem sikerült.\r\n").arg(nev) + e.import.hiba +
+           (vissza ? nemBiztos(vsz)
+                   : QStringLiteral("\r\nA fájl „%1” néven a figyelt mappában maradt.").arg(QFileInfo(*atvett).fileName())) +
            QStringLiteral("\r\nAz automatikus adatbeolvasás leállt.");
   return e;
 }
 
-QStringList csvAtvetelekFeloldasa(const QString& mappa) {
-  QStringList maradt;
-  if (mappa.trimmed().isEmpty() || !QFileInfo(mappa).isDir()) return maradt;
+QStringList csvAtvetelIkrek(const QString& mappa) {
+  QStringList hibak;
+  if (mappa.trimmed().isEmpty()) return hibak;
+  if (const Valasz<bool> m = mappaE(mappa); !m || !*m) {
+    if (!m) hibak << QStringLiteral("%1: %2").arg(mappa, m.hiba().miert());
+    return hibak;
+  }
   const QDir dir(mappa);
+  const Valasz<QStringList> nevek = bejegyzesek(mappa, {});
+  if (!nevek) return {QStringLiteral("%1: %2").arg(mappa, nevek.hiba().miert())};
   bool torolve = false;
-  for (const QString& f : dir.entryList({QStringLiteral("*.csv") + kAtvetelUtotag}, kMindenBejegyzes, QDir::Name)) {
-    // A move to or from the claimed name that a power loss cut short: the file stands under its
-    // other name too, and keeps that one.
-    if (masikNeve(dir, f)) {
-      if (torles(dir.filePath(f))) {
-        torolve = true;
-        continue;
-      }
-    } else if (atnevezSzabadNevre(dir.filePath(f), f.chopped(kAtvetelUtotag.size()))) {
+  for (const QString& f : *nevek) {
+    if (!f.endsWith(kAtvetelUtotag) || !f.chopped(kAtvetelUtotag.size()).endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+      continue;
+    const Valasz<QString> iker = ikerNeve(dir, f, *nevek);
+    if (!iker) {
+      hibak << QStringLiteral("%1: %2").arg(f, iker.hiba().miert());
       continue;
     }
-    maradt << f;
+    if (iker->isEmpty()) continue;
+    // Set aside already: the claimed name goes. Otherwise the claimed name stays, which a change's
+    // journal may name, and the watched one goes: the file is imported once, or put back once.
+    const QString marad = iker->endsWith(kHibasUtotag) ? *iker : f;
+    const QString megy = marad == f ? *iker : f;
+    if (const FajlEredmeny t = torles(dir.filePath(megy)); !t) {
+      hibak << QStringLiteral("%1: %2").arg(megy, t.miert());
+      continue;
+    }
+    torolve = true;
   }
-  if (torolve) mappaSzinkron(mappa);
+  if (torolve)
+    if (const FajlEredmeny sz = mappaSzinkron(mappa); !sz) hibak << QStringLiteral("%1: %2").arg(mappa, sz.miert());
+  return hibak;
+}
+
+QStringList csvAtvetelekFeloldasa(const QString& mappa, QStringList* nemBiztos) {
+  QStringList maradt;
+  if (mappa.trimmed().isEmpty()) return maradt;
+  if (const Valasz<bool> m = mappaE(mappa); !m || !*m) {
+    if (!m) maradt << QStringLiteral("%1 (%2)").arg(mappa, m.hiba().miert());
+    return maradt;
+  }
+  const QDir dir(mappa);
+  const Valasz<QStringList> atvettek = bejegyzesek(mappa, QStringLiteral(".csv") + kAtvetelUtotag);
+  if (!atvettek) return {QStringLiteral("%1 (%2)").arg(mappa, atvettek.hiba().miert())};
+  for (const QString& f : *atvettek) {
+    FajlEredmeny szinkron, hiba;
+    if (atnevezSzabadNevre(dir.filePath(f), f.chopped(kAtvetelUtotag.size()), {}, &szinkron, &hiba)) {
+      if (!szinkron && nemBiztos) *nemBiztos << QStringLiteral("%1 (%2)").arg(f, szinkron.miert());
+      continue;
+    }
+    maradt << QStringLiteral("%1 (%2)").arg(f, hiba.miert());
+  }
   return maradt;
 }

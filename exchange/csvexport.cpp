@@ -14,11 +14,22 @@
 ExportEredmeny csvExport(const QString& folder, const QString& celPath) {
   ExportEredmeny e;
   const QString nev = QFileInfo(celPath).fileName();
-  if (sajatAdatfajl(folder, celPath)) {
+  const Valasz<bool> sajat = sajatAdatfajl(folder, celPath);
+  if (!sajat) {
+    e.hiba = sajat.hiba().nemOlvashato(nev);
+    return e;
+  }
+  if (*sajat) {
     e.hiba = QStringLiteral("A(z) %1 a program saját adatfájlja, nem lehet bele exportálni.").arg(nev);
     return e;
   }
   const int L = NevekRekord::Length, K = Kozl3sorRekord::Length;
+  const Valasz<bool> volt = vanNeven(celPath);
+  if (!volt) {
+    e.hiba = volt.hiba().nemOlvashato(nev);
+    return e;
+  }
+  e.volt = *volt;
   FelkeszFajl f(celPath);
   // An unfinished file that could not be removed is said.
   auto lemezen = [&] { return f.maradvany().isEmpty() ? QString() : QStringLiteral("\r\n") + f.maradvany(); };
@@ -76,12 +87,12 @@ ExportEredmeny csvExport(const QString& folder, const QString& celPath) {
   }
   // Done only once the file and its folder are on the disk.
   if (!f.kesz()) {
-    e.hiba = f.hol() == FelkeszFajl::Hol::Mappa
-                 ? QStringLiteral("A(z) %1 fájl elkészült, de a lemez hibát jelzett a mappája kiírásakor, ezért nem "
-                                  "biztos, hogy megmarad: %2")
-                       .arg(nev, f.hiba().miert())
-                 : nemIrhato();
-    return e;
+    e.nemBiztos = f.hol() == FelkeszFajl::Hol::Mappa;
+    e.hiba = e.nemBiztos ? QStringLiteral("A(z) %1 fájl elkészült, de a lemez hibát jelzett a mappája kiírásakor, "
+                                          "ezért nem biztos, hogy megmarad: %2")
+                               .arg(nev, f.hiba().miert())
+                         : nemIrhato();
+    if (!e.nemBiztos) return e;
   }
   e.fizetok = count;
   e.csere = sz.csere;

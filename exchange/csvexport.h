@@ -10,6 +10,10 @@ struct ExportEredmeny {
   int32_t fizetok = 0;     // lines written
   int32_t csere = 0;       // values whose ';' or '"' was replaced
   int32_t csonkitott = 0;  // values cut to their field
+  // The new file stands whole under its name, but the disk reported an error when its folder
+  // was flushed (`hiba` says so), so it may not last a power loss; `volt`: an older file of that
+  // name was there, which could then come back.
+  bool nemBiztos = false, volt = false;
   bool ok() const { return hiba.isEmpty(); }
 };
 

@@ -1,7 +1,5 @@
 #include "exchange/csvimport.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringView>
@@ -171,7 +169,9 @@ std::optional<QString> elokeszites(const QString& folder, bool felulir, RegiPar&
   bool van[2] = {};
   for (int i = 0; i < 2; ++i) {
     const QString& nev = i == 0 ? kNevekFile : kKozl3sorFile;
-    if (!QFileInfo::exists(dataPath(folder, nev))) continue;
+    const Valasz<bool> megvan = vanNeven(dataPath(folder, nev));
+    if (!megvan) return megvan.hiba().nemOlvashato(nev);
+    if (!*megvan) continue;
     RecordFile f(folder, nev, i == 0 ? NevekRekord::Length : Kozl3sorRekord::Length);
     if (!f.isOpen()) return f.errorText();
     van[i] = true;
@@ -256,8 +256,11 @@ ImportEredmeny csvImport(const QString& folder, const QString& csvPath, bool fel
                          const ImportOpciok& opciok) {
   ImportEredmeny e;
   const QString nev = opciok.nev.isEmpty() ? QFileInfo(csvPath).fileName() : opciok.nev;
-  if (sajatAdatfajl(folder, csvPath)) {
-    e.hiba = QStringLiteral("A(z) %1 a program saját adatfájlja, nem importálható.").arg(nev);
+  const Valasz<bool> sajat = sajatAdatfajl(folder, csvPath);
+  if (!sajat || *sajat) {
+    e.hiba = sajat ? QStringLiteral("A(z) %1 a program saját adatfájlja, nem importálható.").arg(nev)
+                   : QStringLiteral("Az importálás nem sikerült, az adatbázis nem változott.\r\n") +
+                         sajat.hiba().nemOlvashato(nev);
     return e;
   }
   QByteArray bytes;

@@ -4,24 +4,23 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "common/fajlmuvelet.h"
 #include "common/recordfile.h"
-#include "common/rendszerhiba.h"
 #include "payerstore/nevekrekord.h"
 
-bool sajatAdatfajl(const QString& folder, const QString& path) {
+Valasz<bool> sajatAdatfajl(const QString& folder, const QString& path) {
   QFileInfo fi(path);
   // A file that does not exist yet (an export target) is judged by its folder and name.
   QString dir = QFileInfo(fi.absolutePath()).canonicalFilePath();
   QString nev = fi.fileName();
-  if (fi.exists()) {
+  const Valasz<FajlAdat> a = fajlAdat(path);
+  if (!a) return a.hiba();
+  if (a->van) {
     const QFileInfo valodi(fi.canonicalFilePath());
     dir = valodi.absolutePath();
     nev = valodi.fileName();
@@ -45,87 +44,100 @@ namespace {
 // first and the folder is flushed before the old name goes, so that a power loss leaves the file
 // under one name or both (never under none, as a rename's two names may reach the disk apart);
 // both names are one file then, which tells an unfinished move. Where no link can be made (a
-// folder, a file system without links), one rename.
-bool atnevezFelulirasNelkul(const QByteArray& from, const QByteArray& to) {
-  qint64 semmi = 0;
-  const QString cel = QFile::decodeName(to);
-  if (const int h = fajlHorog(FajlHivas::Atnevezes, QFileInfo(cel).fileName(), semmi, -1, QFileInfo(cel).absoluteFilePath())) {
-    errno = h;
-    return false;
+// folder, a file system without links), one rename. Once the file has its new name, the folder
+// is flushed again, so that the old name does not come back; that flush's outcome goes to
+// `szinkron`.
+FajlEredmeny atnevezFelulirasNelkul(const QString& from, const QString& to, FajlEredmeny& szinkron) {
+  const QString mappa = QFileInfo(to).absolutePath();
+  const FajlEredmeny link = linkeles(from, to);
+  if (link) {
+    if (const FajlEredmeny e = mappaSzinkron(mappa); !e) {
+      torles(to);
+      return e;
+    }
+    if (const FajlEredmeny e = torles(from); !e) {
+      torles(to);
+      return e;
+    }
+  } else if (link.errnum == EEXIST) {
+    return link;
+  } else if (const FajlEredmeny r = atnevezesHaSzabad(from, to); !r) {
+    if (r.errnum != EINVAL && r.errnum != ENOSYS) return r;
+    // The file system cannot rename exclusively: the name is asked first.
+    const Valasz<bool> van = vanNeven(to);
+    if (!van) return van.hiba();
+    if (*van) return FajlEredmeny::hiba(EEXIST);
+    if (const FajlEredmeny a = atnevezes(from, to); !a) return a;
   }
-  if (::link(from.constData(), to.constData()) == 0) {
-    FajlEredmeny e = mappaSzinkron(QFileInfo(cel).absolutePath());
-    if (e) e = torles(QFile::decodeName(from));
-    if (e) return true;
-    ::unlink(to.constData());
-    errno = e.errnum != 0 ? e.errnum : EIO;
-    return false;
-  }
-  if (errno == EEXIST) return false;
-  if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0) return true;
-  if (errno != EINVAL && errno != ENOSYS) return false;
-  struct stat st {};
-  if (::lstat(to.constData(), &st) == 0) {
-    errno = EEXIST;
-    return false;
-  }
-  return ::rename(from.constData(), to.constData()) == 0;
+  szinkron = mappaSzinkron(mappa);
+  return {};
 }
 
 }  // namespace
 
-std::optional<QString> atnevezSzabadNevre(const QString& path, const QString& ujNev, const QString& utotag) {
+std::optional<QString> atnevezSzabadNevre(const QString& path, const QString& ujNev, const QString& utotag,
+                                          FajlEredmeny* szinkron, FajlEredmeny* hiba) {
   const QDir dir = QFileInfo(path).dir();
-  const QByteArray from = QFile::encodeName(path);
   const QFileInfo nev(ujNev);
   const QString alap = nev.completeBaseName(), kit = nev.suffix().isEmpty() ? QString() : "." + nev.suffix();
+  FajlEredmeny sz, e;
   for (int i = 1; i < 1000; ++i) {
     const QString cel = dir.filePath((i == 1 ? ujNev : QStringLiteral("%1 (%2)%3").arg(alap).arg(i).arg(kit)) + utotag);
-    if (atnevezFelulirasNelkul(from, QFile::encodeName(cel))) return cel;
-    if (errno != EEXIST) return std::nullopt;
+    e = atnevezFelulirasNelkul(path, cel, sz);
+    if (e) {
+      if (szinkron) *szinkron = sz;
+      return cel;
+    }
+    if (e.errnum != EEXIST) break;
   }
+  if (hiba) *hiba = e;
   return std::nullopt;
 }
 
 bool csvFajlOlvasas(const QString& path, QByteArray& out, QString& miert) {
   out.clear();
-  // Without blocking: a FIFO would wait for a writer for ever.
-  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  const QString nev = QFileInfo(path).fileName();
+  // Without blocking (a FIFO would wait for a writer for ever), only a regular file.
+  FajlEredmeny e;
+  const int fd = regularisNyitas(path, O_RDONLY, &e);
   if (fd < 0) {
-    miert = QStringLiteral("nem nyitható meg (%1)").arg(rendszerHiba(errno));
+    miert = !e.fajta.isEmpty() ? QStringLiteral("nem közönséges fájl (hanem például mappa, eszköz vagy csővezeték)")
+                               : QStringLiteral("nem nyitható meg (%1)").arg(e.miert());
     return false;
   }
-  struct stat st {};
-  bool ok = ::fstat(fd, &st) == 0;
-  if (ok && !S_ISREG(st.st_mode)) {
-    miert = QStringLiteral("nem közönséges fájl (hanem például mappa, eszköz vagy csővezeték)");
-    ok = false;
-  } else if (ok && st.st_size > kMaxCsvMeret) {
+  const Valasz<FajlAdat> a = fajlAdat(fd, nev, QFileInfo(path).absoluteFilePath());
+  bool ok = a.ok();
+  if (!ok) {
+    miert = QStringLiteral("nem olvasható (%1)").arg(a.hiba().miert());
+  } else if (a->meret > kMaxCsvMeret) {
     miert = QStringLiteral("nagyobb, mint %1 MB").arg(kMaxCsvMeret / (1024 * 1024));
     ok = false;
   }
   if (ok) {
-    // Read in chunks, the buffer growing with what was read, up to the limit: a file that
-    // grows meanwhile is refused there, not followed. Room for the size it has now is taken
-    // at once (its pages are used only as they are filled), so a large file is never copied
-    // into a larger buffer while it is read.
-    out.reserve(qsizetype(st.st_size));
-    char darab[1 << 16];
+    // Read in large blocks straight into the buffer, which grows with what was read, up to the
+    // limit: a file that grows meanwhile is refused there, not followed. Room for the size it
+    // has now is taken at once (its pages are used only as they are filled), so a large file is
+    // never copied into a larger buffer while it is read.
+    out.reserve(qsizetype(a->meret));
+    constexpr qint64 kDarab = qint64(1) << 20;
     for (;;) {
-      const ssize_t n = ::read(fd, darab, sizeof darab);
-      if (n == 0) break;
-      if (n < 0) {
-        if (errno == EINTR) continue;
-        miert = QStringLiteral("nem olvasható (%1)").arg(rendszerHiba(errno));
+      const qint64 at = out.size();
+      const qint64 n = std::min(kDarab, kMaxCsvMeret + 1 - at);
+      out.resize(qsizetype(at + n));
+      qint64 olvasott = 0;
+      e = mindOlvasas(fd, out.data() + at, n, at, olvasott, nev);
+      out.resize(qsizetype(at + olvasott));
+      if (!e) {
+        miert = QStringLiteral("nem olvasható (%1)").arg(e.miert());
         ok = false;
         break;
       }
-      if (out.size() + n > kMaxCsvMeret) {
+      if (out.size() > kMaxCsvMeret) {
         miert = QStringLiteral("nagyobb, mint %1 MB").arg(kMaxCsvMeret / (1024 * 1024));
         ok = false;
         break;
       }
-      out.append(darab, n);
+      if (olvasott < n) break;  // the end of the file
     }
   }
   ::close(fd);

@@ -5,9 +5,12 @@
 
 #include <optional>
 
+#include "common/fajlmuvelet.h"
+
 // True when `path` is one of the program's own data files: nevek1.dat, kozl3sor.dat or any
-// .dat file of the program folder (links followed, case ignored).
-bool sajatAdatfajl(const QString& folder, const QString& path);
+// .dat file of the program folder (links followed, case ignored). A failed question about the
+// file is its error.
+Valasz<bool> sajatAdatfajl(const QString& folder, const QString& path);
 
 // Writes `bytes` as the whole content of `path` (created or truncated), flushed to the disk.
 // False with errno set on failure.
@@ -16,9 +19,12 @@ bool irTeljes(const QString& path, const QByteArray& bytes);
 // Renames `path` within its folder to its own name followed by `utotag` (".hibas"), never
 // replacing an existing file: when that name is taken, "name (2).csv" + `utotag`, "name (3)..."
 // is tried. The new name is linked and flushed before the old one goes: a power loss leaves the
-// file under at least one of them (under both, an unfinished move: csvAtvetelekFeloldasa). The
-// new full path, or nothing when the file could not be renamed.
-std::optional<QString> atnevezSzabadNevre(const QString& path, const QString& ujNev, const QString& utotag = {});
+// file under at least one of them (under both, an unfinished move: csvAtvetelIkrek). Then the
+// folder is flushed again, so that the old name does not come back: that flush's outcome goes to
+// `szinkron` (a failure leaves the file moved, under its new name). The new full path, or
+// nothing when the file could not be renamed (`hiba` says why).
+std::optional<QString> atnevezSzabadNevre(const QString& path, const QString& ujNev, const QString& utotag = {},
+                                          FajlEredmeny* szinkron = nullptr, FajlEredmeny* hiba = nullptr);
 
 // The largest import file taken, and why a file is not.
 inline constexpr qint64 kMaxCsvMeret = qint64(512) * 1024 * 1024;

@@ -18,6 +18,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "common/fajlmuvelet.h"
 #include "common/cp1250.h"
 #include "common/fields.h"
 #include "common/messages.h"
@@ -147,7 +148,9 @@ QString frmAutBeolvas::dir1Path() const {
 }
 
 bool frmAutBeolvas::setDir1(const QString& path) {
-  if (path.isEmpty() || !QFileInfo(path).isDir()) return false;
+  // A folder that cannot be asked about is not shown: the text box keeps the stored path.
+  if (path.isEmpty()) return false;
+  if (const Valasz<FajlAdat> a = fajlAdat(path); !a || !a->mappa()) return false;
   const QString abs = QFileInfo(path).absoluteFilePath();
   const QString gyoker = QStorageInfo(abs).rootPath();
   const int d = Drive1->findData(gyoker);

@@ -1,17 +1,15 @@
 #include "exchange/konvertalas.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QStringList>
 #include <QtEndian>
 
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/fajlmuvelet.h"
 #include "common/recordfile.h"
-#include "common/rendszerhiba.h"
 #include "exchange/fajlok.h"
 
 NevekRekord konvertal(const RegiNevekRekord& r) {
@@ -28,16 +26,40 @@ NevekRekord konvertal(const RegiNevekRekord& r) {
 
 namespace {
 
-// A regular file under this very name; a symbolic link is none, whatever it points to.
-bool regularis(const QString& path) {
-  struct stat st {};
-  return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+// A regular file under this very name; a symbolic link is none, whatever it points to. A failed
+// question is its error.
+Valasz<bool> regularis(const QString& path) {
+  const Valasz<FajlAdat> a = fajlAdat(path, false);
+  if (!a) return a.hiba();
+  return a->regularis();
 }
 
-bool ugyanazFajl(const QString& a, const QString& b) {
-  struct stat sa {}, sb {};
-  return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0 &&
-         sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+Valasz<bool> ugyanazFajl(const QString& a, const QString& b) {
+  const Valasz<FajlAdat> fa = fajlAdat(a), fb = fajlAdat(b);
+  if (!fa) return fa.hiba();
+  if (!fb) return fb.hiba();
+  return fa->azonos(*fb);
+}
+
+// The whole content of the regular file `path` (named `nev`), or why it could not be read.
+std::optional<QByteArray> egeszOlvasas(const QString& path, const QString& nev, FajlEredmeny& e) {
+  const int fd = regularisNyitas(path, O_RDONLY, &e);
+  if (fd < 0) return std::nullopt;
+  std::optional<QByteArray> out;
+  const Valasz<FajlAdat> a = fajlAdat(fd, nev, path);
+  if (!a) {
+    e = a.hiba();
+  } else {
+    QByteArray b(qsizetype(a->meret), Qt::Uninitialized);
+    qint64 n = 0;
+    e = mindOlvasas(fd, b.data(), b.size(), 0, n, nev);
+    if (e) {
+      b.truncate(qsizetype(n));
+      out = std::move(b);
+    }
+  }
+  ::close(fd);
+  return out;
 }
 
 // Keeps the old file under the backup name without ever replacing an existing backup: a hard
@@ -148,17 +170,27 @@ KonvEredmeny Konvertalas(const QString& folder) {
   KonvEredmeny e;
   const QDir dir(folder);
   const QString regiPath = dataPath(folder, kNevekFile);
-  QFile regi(regiPath);
-  if (!regi.exists() || regi.size() == 0) {
+  // A question about the file is a read: its failure is said as one, never taken for no file.
+  const Valasz<FajlAdat> regiAdat = fajlAdat(regiPath);
+  if (!regiAdat) {
+    e.hiba = regiAdat.hiba().nemOlvashato(kNevekFile);
+    return e;
+  }
+  if (!regiAdat->van || (regiAdat->regularis() && regiAdat->meret == 0)) {
     e.allapot = KonvAllapot::NincsMit;
     return e;
   }
-  if (!regi.open(QIODevice::ReadOnly)) {
-    e.hiba = QStringLiteral("A(z) %1 fájl nem olvasható: %2").arg(kNevekFile, rendszerHiba(regi));
+  FajlEredmeny olvasas;
+  const std::optional<QByteArray> beolvasott = egeszOlvasas(regiPath, kNevekFile, olvasas);
+  if (!beolvasott) {
+    e.hiba = olvasas.nemOlvashato(kNevekFile);
     return e;
   }
-  const QByteArray tartalom = regi.readAll();
-  regi.close();
+  const QByteArray& tartalom = *beolvasott;
+  if (tartalom.isEmpty()) {
+    e.allapot = KonvAllapot::NincsMit;
+    return e;
+  }
   const qsizetype L = RegiNevekRekord::Length;
   e.hiba = nemRegi(tartalom);
   if (!e.hiba.isEmpty()) {
@@ -174,15 +206,19 @@ KonvEredmeny Konvertalas(const QString& folder) {
     uj += encodeRecord(konvertal(o));
   }
   const QString mentesPath = dataPath(folder, kRegiMentesFile);
-  if (QFileInfo::exists(mentesPath)) {
+  const Valasz<bool> vanMentes = vanNeven(mentesPath);
+  if (!vanMentes) {
+    e.hiba = vanMentes.hiba().nemOlvashato(kRegiMentesFile);
+    return e;
+  }
+  if (*vanMentes) {
     e.allapot = KonvAllapot::VanMentes;
     return e;
   }
   const QString temp = dir.filePath(kKonvTempFile);
-  if (!irTeljes(temp, uj)) {
-    const int hiba = errno;
+  if (const FajlEredmeny w = fajlIras(temp, uj, O_TRUNC); !w) {
     torles(temp);
-    e.hiba = QStringLiteral("Az ideiglenes %1 fájl nem írható: %2.").arg(kKonvTempFile, rendszerHiba(hiba));
+    e.hiba = QStringLiteral("Az ideiglenes %1 fájl nem írható: %2.").arg(kKonvTempFile, w.miert());
     return e;
   }
   bool letezik = false;
@@ -231,34 +267,54 @@ QString konvertalasHelyreallitas(const QString& folder) {
   const QDir dir(folder);
   const QString regi = dataPath(folder, kNevekFile), mentesPath = dataPath(folder, kRegiMentesFile);
   const QString temp = dir.filePath(kKonvTempFile);
-  QString uzenet;
+  QStringList uzenet;
   bool valtozott = false;
+  // A question or a read that fails leaves the files as they are, and is said.
+  const auto nemDontheto = [&](const QString& fajl, const FajlEredmeny& h) {
+    uzenet << h.nemOlvashato(fajl) +
+                  QStringLiteral(" Egy félbeszakadt konvertálás maradványai ezért nem ellenőrizhetők, a fájlok változatlanok.");
+  };
   // A backup that is the payer file itself (a link, or a copy of the same bytes): the conversion
   // stopped before its rename, or the rename was lost. The backup goes, so the next conversion
   // is not refused; the payer file is the old one, whole. Never where either name is a symbolic
   // link: the backup may then hold the only copy of the data.
-  if (regularis(mentesPath) && regularis(regi)) {
-    bool azonos = ugyanazFajl(regi, mentesPath);
-    if (!azonos && QFileInfo(regi).size() == QFileInfo(mentesPath).size()) {
-      const std::optional<QByteArray> a = regularisOlvasas(regi, QFileInfo(regi).size());
-      const std::optional<QByteArray> b = regularisOlvasas(mentesPath, QFileInfo(mentesPath).size());
-      azonos = a && b && *a == *b;
-    }
-    if (azonos) {
-      if (const FajlEredmeny t = torles(mentesPath); !t)
-        uzenet = QStringLiteral("Egy félbeszakadt konvertálás mentése (%1) nem törölhető: %2.").arg(kRegiMentesFile, t.miert());
+  const Valasz<bool> rm = regularis(mentesPath), rr = regularis(regi);
+  if (!rm || !rr) {
+    nemDontheto(!rm ? kRegiMentesFile : kNevekFile, !rm ? rm.hiba() : rr.hiba());
+  } else if (*rm && *rr) {
+    std::optional<bool> azonos;
+    const Valasz<bool> ugyanaz = ugyanazFajl(regi, mentesPath);
+    if (!ugyanaz) {
+      nemDontheto(kRegiMentesFile, ugyanaz.hiba());
+    } else if (*ugyanaz) {
+      azonos = true;
+    } else {
+      FajlEredmeny h;
+      const std::optional<QByteArray> a = egeszOlvasas(regi, kNevekFile, h);
+      const std::optional<QByteArray> b = a ? egeszOlvasas(mentesPath, kRegiMentesFile, h) : std::nullopt;
+      if (!a || !b)
+        nemDontheto(!a ? kNevekFile : kRegiMentesFile, h);
       else
-        uzenet = QStringLiteral("Egy félbeszakadt konvertálás visszavonásra került: a(z) %1 a régi adatokat tartalmazza, "
-                                "a konvertálás újra indítható.")
-                     .arg(kNevekFile);
+        azonos = *a == *b;
+    }
+    if (azonos && *azonos) {
+      if (const FajlEredmeny t = torles(mentesPath); !t)
+        uzenet << QStringLiteral("Egy félbeszakadt konvertálás mentése (%1) nem törölhető: %2.").arg(kRegiMentesFile, t.miert());
+      else
+        uzenet << QStringLiteral("Egy félbeszakadt konvertálás visszavonásra került: a(z) %1 a régi adatokat tartalmazza, "
+                                 "a konvertálás újra indítható.")
+                      .arg(kNevekFile);
       valtozott = true;
     }
   }
   // The new file of a conversion that ended before its rename.
-  if (QFileInfo::exists(temp)) {
+  const Valasz<bool> vanTemp = vanNeven(temp);
+  if (!vanTemp) {
+    nemDontheto(kKonvTempFile, vanTemp.hiba());
+  } else if (*vanTemp) {
     torles(temp);
     valtozott = true;
   }
   if (valtozott) mappaSzinkron(folder);
-  return uzenet;
+  return uzenet.join(QStringLiteral("\r\n"));
 }

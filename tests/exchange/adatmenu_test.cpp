@@ -14,9 +14,11 @@
 #include "common/messages.h"
 #include "common/setrekord.h"
 #include "exchange/adatmenu.h"
+#include "exchange/csvexport.h"
 #include "exchange/frmautbeolvas.h"
 #include "exchange/konvertalas.h"
 #include "common/tricheckbox.h"
+#include "common/fajlmuvelet.h"
 #include "tests/exchange/csere.h"
 
 namespace {
@@ -129,6 +131,66 @@ TEST_F(Menu, ExportWithoutAnExtensionAddsCsv) {
   EXPECT_EQ(uzenetek.shown[3].text, QString::fromUtf8("A(z) export.csv fájl már létezik.\r\nFelülírja?"));
   mnuMentCSVbe(p, a);  // Yes
   EXPECT_EQ(cel.bytes("export.csv").size(), 2 * 331);
+}
+
+// What the export's message says matches the disk: a failed question about a payer file leaves
+// the older export as it was and says the export failed; a failed flush of the folder after the
+// rename leaves the new export in place and says so, with what a power loss could leave instead.
+TEST_F(Menu, ExportMessagesSayWhatTheDiskHolds) {
+  parIr(prog, 20);
+  TempFolder cel;
+  QByteArray friss;
+  {
+    TempFolder t;
+    parIr(t, 20);
+    friss = (csvExport(t.path(), t.file("ki.csv")), t.bytes("ki.csv"));
+  }
+  const QByteArray regi = QByteArray(331, 'r').repeated(30);
+  const struct {
+    const char* mi;
+    FajlHivas hivas;
+    QString fajl;  // empty: any
+    bool volt;     // an older export stands at the name
+    QString eleje;  // the message's first line
+    QString vege;   // its last line
+  } esetek[] = {
+      {"nevek1.dat", FajlHivas::Lekerdezes, kNevekFile, true, QString::fromUtf8("Az exportálás nem sikerült."),
+       QString::fromUtf8("A(z) nevek1.dat fájl nem olvasható: Bemeneti/kimeneti hiba.")},
+      {"kozl3sor.dat", FajlHivas::Lekerdezes, kKozl3sorFile, true,
+       QString::fromUtf8("Az exportálás nem sikerült."),
+       QString::fromUtf8("A(z) kozl3sor.dat fájl nem olvasható: Bemeneti/kimeneti hiba.")},
+      {"folder flush over an older export", FajlHivas::MappaSzinkron, {}, true,
+       QString::fromUtf8("Az adatbázis exportálása megtörtént, a(z) ki.csv fájl a helyén áll (kiírt ügyfelek száma: 20), "
+                         "de a lemez hibát jelzett."),
+       QString::fromUtf8("Egy áramszünet után a(z) ki.csv korábbi tartalma állhat vissza.")},
+      {"folder flush of a new export", FajlHivas::MappaSzinkron, {}, false,
+       QString::fromUtf8("Az adatbázis exportálása megtörtént, a(z) ki.csv fájl a helyén áll (kiírt ügyfelek száma: 20), "
+                         "de a lemez hibát jelzett."),
+       QString::fromUtf8("Egy áramszünet után a(z) ki.csv fájl eltűnhet.")},
+  };
+  for (const auto& e : esetek) {
+    SCOPED_TRACE(e.mi);
+    QFile::remove(cel.file("ki.csv"));
+    if (e.volt) cel.put("ki.csv", regi);
+    uzenetek.shown.clear();
+    dialogus.answers = {cel.file("ki.csv")};
+    const bool uj = e.hivas == FajlHivas::MappaSzinkron;
+    int n = 0;
+    {
+      // A payer file's questions fail from the first on; the folder's first flush (after the rename).
+      FajlHorogProba proba([&](FajlHivas h, const QString& nev, qint64&, qint64) {
+        return h == e.hivas && (e.fajl.isEmpty() || nev == e.fajl) && (!uj || n++ == 0) ? EIO : 0;
+      });
+      mnuMentCSVbe(p, a);
+    }
+    EXPECT_EQ(cel.entries(), QStringList{"ki.csv"});
+    EXPECT_EQ(cel.bytes("ki.csv"), uj ? friss : regi);
+    ASSERT_EQ(uzenetek.shown.size(), 1u);
+    const QStringList sorok = uzenetek.shown[0].text.split("\r\n");
+    EXPECT_EQ(sorok.first(), e.eleje);
+    EXPECT_EQ(sorok.last(), e.vege);
+    EXPECT_EQ(uzenetek.shown[0].icon, uj ? MsgIcon::Exclamation : MsgIcon::Critical);
+  }
 }
 
 TEST_F(Menu, HelpPageByAbsolutePath) {

@@ -105,6 +105,8 @@ TEST(Export, AFailedWriteOrFlushSaysWhyAndKeepsTheOldExport) {
        QString::fromUtf8("A(z) ki.csv fájl elkészült, de a lemez hibát jelzett a mappája kiírásakor, ezért nem "
                          "biztos, hogy megmarad: Bemeneti/kimeneti hiba"),
        true},
+      {"a question about the target", {{FajlHivas::Lekerdezes, EACCES, -1, "ki.csv"}}, 0,
+       QString::fromUtf8("A(z) ki.csv fájl nem olvasható: Hozzáférés megtagadva.")},
   };
   for (const auto& e : esetek) {
     SCOPED_TRACE(e.mi);
@@ -120,8 +122,42 @@ TEST(Export, AFailedWriteOrFlushSaysWhyAndKeepsTheOldExport) {
       EXPECT_EQ(hibak.hatra(), 0u);
     }
     EXPECT_EQ(r.hiba.toStdString(), e.hiba.toStdString());
-    EXPECT_EQ(f.bytes("ki.csv").size(), e.ujMarad ? 20 * 331 : 4);
+    if (e.ujMarad)
+      EXPECT_EQ(f.bytes("ki.csv").size(), 20 * 331);
+    else
+      EXPECT_EQ(f.bytes("ki.csv"), "regi");
+    EXPECT_EQ(r.nemBiztos, e.ujMarad);
     EXPECT_EQ(QDir(f.path()).entryList({"ki.csv*"}, QDir::Files | QDir::Hidden), QStringList{"ki.csv"});
+  }
+}
+
+// A question about a payer file is a read: whichever of them fails (the opening's, the length's),
+// and from then on, the export stops before it writes, says why, and the older export stays.
+TEST(Export, AFailedQuestionAboutAPayerFileKeepsTheOldExport) {
+  for (const QString& fajl : {kNevekFile, kKozl3sorFile}) {
+    int kerdesek = 0;  // the questions about `fajl` of one export
+    for (int k = 0; k == 0 || k < kerdesek; ++k) {
+      SCOPED_TRACE(fajl.toStdString() + " from question " + std::to_string(k));
+      TempFolder f;
+      parIr(f, 20);
+      const QByteArray regi = QByteArray(331, 'r').repeated(30);
+      f.put("ki.csv", regi);
+      int n = 0;
+      ExportEredmeny r;
+      {
+        FajlHorogProba proba([&](FajlHivas h, const QString& nev, qint64&, qint64) {
+          return h == FajlHivas::Lekerdezes && nev == fajl && n++ >= k ? EIO : 0;
+        });
+        r = csvExport(f.path(), f.file("ki.csv"));
+      }
+      if (k == 0) kerdesek = n;
+      EXPECT_EQ(r.hiba, QString::fromUtf8("Az adatbázis nem exportálható.\r\nA(z) %1 fájl nem olvasható: "
+                                          "Bemeneti/kimeneti hiba.")
+                            .arg(fajl));
+      EXPECT_EQ(f.bytes("ki.csv"), regi);
+      EXPECT_EQ(QDir(f.path()).entryList({"ki.csv*"}, QDir::Files | QDir::Hidden), QStringList{"ki.csv"});
+    }
+    EXPECT_GT(kerdesek, 0);
   }
 }
 
@@ -305,6 +341,47 @@ TEST(Konvertalas, UnwritableTemporaryFileChangesNothing) {
   EXPECT_FALSE(r.hiba.isEmpty());
   EXPECT_EQ(f.bytes(kNevekFile), regi);
   EXPECT_FALSE(f.exists(kRegiMentesFile));
+}
+
+// A read of the old file, or a question about it or the backup's name, that fails is said as a
+// read error naming the file, never as a file of some other length; nothing changes. At the
+// next start, such a failure leaves a backup that may be the only copy where it is.
+TEST(Konvertalas, AFailedReadOrQuestionIsAReadErrorNamingTheFile) {
+  const QByteArray regi = regiFajl(3);
+  const QString eio = QString::fromUtf8("Bemeneti/kimeneti hiba");
+  const struct {
+    FajlHivas hivas;
+    QString fajl;
+  } esetek[] = {{FajlHivas::Olvasas, kNevekFile}, {FajlHivas::Lekerdezes, kNevekFile}, {FajlHivas::Nyitas, kNevekFile},
+                {FajlHivas::Lekerdezes, kRegiMentesFile}};
+  for (const auto& e : esetek) {
+    SCOPED_TRACE(e.fajl.toStdString() + " " + std::to_string(int(e.hivas)));
+    TempFolder f;
+    f.put(kNevekFile, regi);
+    KonvEredmeny r;
+    {
+      FajlHibak hibak({{e.hivas, EIO, -1, e.fajl}});
+      r = Konvertalas(f.path());
+      EXPECT_EQ(hibak.hatra(), 0u);
+    }
+    EXPECT_EQ(r.allapot, KonvAllapot::Hiba);
+    EXPECT_EQ(r.hiba, QString::fromUtf8("A(z) %1 fájl nem olvasható: %2.").arg(e.fajl, eio));
+    EXPECT_EQ(f.entries(), QStringList{kNevekFile});
+    EXPECT_EQ(f.bytes(kNevekFile), regi);
+  }
+  // A backup of the same bytes as the payer file goes at the next start, unless a read of either fails.
+  for (const QString& hibas : {kNevekFile, kRegiMentesFile}) {
+    TempFolder f;
+    f.put(kNevekFile, regi);
+    f.put(kRegiMentesFile, regi);
+    QString uzenet;
+    {
+      RosszBlokk rossz(hibas, 0);
+      uzenet = konvertalasHelyreallitas(f.path());
+    }
+    EXPECT_TRUE(uzenet.startsWith(QString::fromUtf8("A(z) %1 fájl nem olvasható: %2.").arg(hibas, eio))) << uzenet.toStdString();
+    EXPECT_EQ(f.bytes(kRegiMentesFile), regi);
+  }
 }
 
 // The backup and the new file are on the disk before the rename, and the conversion is done

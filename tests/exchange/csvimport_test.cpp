@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/cp1250.h"
+#include "common/fajlmuvelet.h"
 #include "exchange/csvexport.h"
 #include "exchange/csvimport.h"
 #include "tests/exchange/csere.h"
@@ -112,6 +113,41 @@ TEST_F(Import, BadSourcesWriteNothing) {
   EXPECT_TRUE(ures.ures);
   EXPECT_EQ(folder.bytes(kNevekFile), nevek);
   EXPECT_EQ(folder.bytes(kKozl3sorFile), kozl);
+}
+
+// A question about a payer file is a read: an append whose question about either file fails,
+// from whichever one on, writes nothing and says which file could not be read; so does a failed
+// read of the import file itself.
+TEST_F(Import, AFailedQuestionOrReadWritesNothing) {
+  parIr(folder, 2);
+  const QByteArray nevek = folder.bytes(kNevekFile), kozl = folder.bytes(kKozl3sorFile);
+  const QString eio = QString::fromUtf8("Bemeneti/kimeneti hiba");
+  for (const QString& fajl : {kNevekFile, kKozl3sorFile, QStringLiteral("be.csv")}) {
+    const FajlHivas hivas = fajl == "be.csv" ? FajlHivas::Olvasas : FajlHivas::Lekerdezes;
+    int kerdesek = 0;
+    for (int k = 0; k == 0 || k < kerdesek; ++k) {
+      SCOPED_TRACE(fajl.toStdString() + " from call " + std::to_string(k));
+      int n = 0;
+      ImportEredmeny r;
+      {
+        FajlHorogProba proba([&](FajlHivas h, const QString& nev, qint64&, qint64) {
+          return h == hivas && nev == fajl && n++ >= k ? EIO : 0;
+        });
+        r = import("Uj;;;;;;10\r\n");
+      }
+      if (k == 0) kerdesek = n;
+      EXPECT_EQ(r.hiba, fajl == "be.csv"
+                            ? QString::fromUtf8("A(z) be.csv fájlból nem olvasható be adat: nem olvasható (%1).\r\n"
+                                                "Az adatbázis nem változott.")
+                                  .arg(eio)
+                            : QString::fromUtf8("Az importálás nem sikerült, az adatbázis nem változott.\r\nA(z) %1 "
+                                                "fájl nem olvasható: %2.")
+                                  .arg(fajl, eio));
+      EXPECT_EQ(folder.bytes(kNevekFile), nevek);
+      EXPECT_EQ(folder.bytes(kKozl3sorFile), kozl);
+    }
+    EXPECT_GT(kerdesek, 0);
+  }
 }
 
 TEST_F(Import, DecomposedAccentsAreStoredAsTheirCodePageBytes) {

@@ -6,6 +6,8 @@
 #include <QStringEncoder>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,6 +15,7 @@
 #include "common/fajlmuvelet.h"
 #include "common/filedialogs.h"
 #include "exchange/helyreallitas.h"
+#include "payerstore/fizetocsere.h"
 #include "tests/exchange/csere.h"
 #include "tests/exchange/tick.h"
 
@@ -306,6 +309,200 @@ TEST_F(Figyelt, NamesThatAreNoUtf8AreReportedOnce) {
   EXPECT_EQ(uzenetek.shown[1].title, "Figyelem!");  // the import's own message
   struct stat st {};
   EXPECT_EQ(::lstat(rossz.constData(), &st), 0);  // left as it is
+}
+
+}  // namespace
+
+namespace {
+
+// The calls of the file layer, in order: their kind, name and full path.
+struct Hivasok {
+  struct H {
+    FajlHivas hivas;
+    QString nev, ut;
+  };
+  std::vector<H> h;
+  // The index of the first call of `hivas` on `nev` from `tol` on (-1: none).
+  int hol(FajlHivas hivas, const QString& nev, int tol = 0) const {
+    for (int i = std::max(tol, 0); i < int(h.size()); ++i)
+      if (h[size_t(i)].hivas == hivas && (h[size_t(i)].nev == nev || QDir(h[size_t(i)].ut) == QDir(nev))) return i;
+    return -1;
+  }
+};
+
+// Where the watched folder has no hard links (FAT), the claim is one rename, exclusive where
+// the file system can promise that, else after asking whether the name is free. Either way the
+// claim is flushed before the change's journal is written.
+TEST_F(Figyelt, AClaimWithoutHardLinksIsARename) {
+  const QString atvett = "x.csv" + kAtvetelUtotag;
+  for (const bool kizaroNelkul : {false, true}) {
+    SCOPED_TRACE(kizaroNelkul);
+    parIr(prog, 2);
+    figyelt.put("x.csv", "Uj 1;;;;;;10\r\n");
+    Hivasok r;
+    int atnevezes = 0;
+    {
+      FajlHorogProba proba([&](FajlHivas h, const QString& nev, qint64&, qint64) {
+        r.h.push_back({h, nev, fajlHorogUt()});
+        if (h == FajlHivas::Linkeles) return EPERM;
+        if (h == FajlHivas::Atnevezes && nev == atvett && kizaroNelkul && atnevezes++ == 0) return EINVAL;
+        return 0;
+      });
+      ketTick();
+    }
+    EXPECT_EQ(fizetokSzama(prog), 3);
+    EXPECT_EQ(nev(prog, 3), "Uj 1");
+    EXPECT_EQ(fajlok(), QStringList());
+    const int link = r.hol(FajlHivas::Linkeles, atvett);
+    const int at = r.hol(FajlHivas::Atnevezes, atvett, link);
+    const int at2 = kizaroNelkul ? r.hol(FajlHivas::Atnevezes, atvett, at + 1) : at;
+    const int kerdes = r.hol(FajlHivas::Lekerdezes, atvett, at);
+    const int flush = r.hol(FajlHivas::MappaSzinkron, figyelt.path(), at2);
+    const int naplo = r.hol(FajlHivas::Letrehozas, kCsereNaploFile);
+    EXPECT_GE(link, 0);
+    EXPECT_GT(at, link);
+    EXPECT_GT(at2, kizaroNelkul ? kerdes : at - 1);
+    EXPECT_EQ(kerdes >= 0 && kerdes < at2, kizaroNelkul);
+    EXPECT_GT(flush, at2);
+    EXPECT_GT(naplo, flush);
+  }
+}
+
+// Every move out of the claimed name (back at the next start, or set aside) flushes the watched
+// folder after the claimed name goes; when that flush fails, the message says the file moved but
+// may come back under the claimed name.
+TEST_F(Figyelt, AMoveOutOfTheClaimIsFlushedAfterTheClaimedNameGoes) {
+  const QString atvett = "x.csv" + kAtvetelUtotag;
+  for (const bool felre : {false, true})
+    for (const bool hibas : {false, true}) {
+      SCOPED_TRACE(std::to_string(felre) + std::to_string(hibas));
+      uzenetek.shown.clear();
+      for (const QString& f : fajlok()) QFile::remove(figyelt.file(f));
+      bool torolve = false, hivott = false;
+      QString uzenet;
+      {
+        FajlHorogProba proba([&](FajlHivas h, const QString& nev, qint64&, qint64) {
+          if (h == FajlHivas::Torles && nev == atvett) torolve = true;
+          if (h != FajlHivas::MappaSzinkron || !torolve || QDir(fajlHorogUt()) != QDir(figyelt.path())) return 0;
+          torolve = false;
+          hivott = true;
+          return hibas ? EIO : 0;
+        });
+        if (felre) {
+          figyelt.put("x.csv", "");  // gives nothing: set aside
+          ketTick();
+        } else {
+          figyelt.put(atvett, "A;;;;;;1\n");  // left by a program that ended
+          uzenet = adatfajlokHelyreallitasa(prog.path());
+        }
+      }
+      EXPECT_TRUE(hivott);
+      EXPECT_EQ(fajlok(), QStringList{felre ? "x.csv" + kHibasUtotag : "x.csv"});
+      if (felre) {
+        ASSERT_EQ(uzenetek.shown.size(), 1u);
+        uzenet = uzenetek.shown[0].text;
+      }
+      const QString megjegyzes = felre ? QString::fromUtf8("a fájl a korábbi nevén is visszaállhat")
+                                       : QString::fromUtf8("visszakapták a nevüket, de a lemez hibát jelzett");
+      EXPECT_EQ(uzenet.contains(megjegyzes), hibas) << uzenet.toStdString();
+    }
+}
+
+// A claim, or a move out of it, that a power loss cut short leaves the file under two names;
+// copied without its hard links since, they are two files of the same bytes. Either way it is
+// one file: imported once (also where the change's journal names the claim), or kept once as
+// set aside, its message shown once.
+TEST_F(Figyelt, AClaimLeftUnderTwoNamesIsOneFile) {
+  const QString atvett = "adat.csv" + kAtvetelUtotag;
+  const QByteArray jo = "Uj 1;;;;;;10\r\nUj 2;;;;;;20\r\nUj 3;;;;;;30\r\n";
+  const QByteArray rossz("A\0B;;;;;;1\n", 11);
+  const struct {
+    const char* mi;
+    QByteArray csv;
+    QString masik;   // the other name
+    bool link;       // two links of one file, else two copies
+    bool naplo;      // the change's journal names the claim (the change was made)
+    int fizetok;     // payers in the end
+    QStringList marad;
+    size_t uzenetek;  // messages of the ticks after the start
+  } esetek[] = {
+      {"copies", jo, "adat.csv", false, false, 5, {}, 1},
+      {"links", jo, "adat.csv", true, false, 5, {}, 1},
+      {"copies, journal", jo, "adat.csv", false, true, 5, {}, 0},
+      {"bad copies", rossz, "adat.csv", false, false, 2, {"adat.csv" + kHibasUtotag}, 1},
+      {"set aside, copies", rossz, "adat.csv" + kHibasUtotag, false, false, 2, {"adat.csv" + kHibasUtotag}, 0},
+  };
+  for (const auto& e : esetek) {
+    SCOPED_TRACE(e.mi);
+    for (const QString& f : fajlok()) QFile::remove(figyelt.file(f));
+    for (const QString& f : prog.entries()) QFile::remove(prog.file(f));
+    beallit(1, false, 0, figyelt.path());
+    parIr(prog, 2);
+    if (e.naplo) {
+      figyelt.put("adat.csv", e.csv);
+      a.csereHorog = [](CsereLepes l) { return l != CsereLepes::NaploTorles; };
+      ketTick();
+      a.csereHorog = {};
+      ASSERT_TRUE(prog.exists(kCsereNaploFile));
+      ASSERT_EQ(fajlok(), QStringList{atvett});
+    } else {
+      figyelt.put(atvett, e.csv);
+    }
+    if (e.link)
+      ASSERT_TRUE(::link(QFile::encodeName(figyelt.file(atvett)).constData(),
+                         QFile::encodeName(figyelt.file(e.masik)).constData()) == 0);
+    else
+      figyelt.put(e.masik, e.csv);
+    EXPECT_EQ(adatfajlokHelyreallitasa(prog.path()), QString());
+    uzenetek.shown.clear();
+    for (int i = 0; i < 3; ++i) ketTick();
+    EXPECT_EQ(fizetokSzama(prog), e.fizetok);
+    EXPECT_EQ(fajlok(), e.marad);
+    EXPECT_EQ(uzenetek.shown.size(), e.uzenetek);
+    if (!e.marad.isEmpty()) {
+      EXPECT_EQ(figyelt.bytes(e.marad[0]), e.csv);
+    }
+  }
+}
+
+// A question about the watched folder or its file that fails stops the polling with a message
+// naming it, and changes nothing; a read of the claimed file that fails is said as a read error
+// and the file is kept, set aside.
+TEST_F(Figyelt, AFailedQuestionOrReadOfTheWatchedFileIsSaid) {
+  const QString mappa = QFileInfo(figyelt.path()).fileName();
+  const struct {
+    FajlHivas hivas;
+    QString fajl;
+    QStringList marad;
+    const char* uzenet;
+    bool idozito;
+  } esetek[] = {
+      {FajlHivas::Lekerdezes, mappa, {"x.csv"}, "nem kérdezhető le: Bemeneti/kimeneti hiba", false},
+      {FajlHivas::Lekerdezes, "x.csv", {"x.csv"}, "A figyelt mappában a(z) x.csv nem kérdezhető le: Bemeneti/kimeneti hiba", false},
+      {FajlHivas::Olvasas, "x.csv" + kAtvetelUtotag, {"x.csv" + kHibasUtotag}, "nem olvasható (Bemeneti/kimeneti hiba)", true},
+  };
+  for (const auto& e : esetek) {
+    SCOPED_TRACE(e.uzenet);
+    for (const QString& f : fajlok()) QFile::remove(figyelt.file(f));
+    parIr(prog, 2);
+    const QByteArray regi = prog.bytes(kNevekFile);
+    figyelt.put("x.csv", "Uj;;;;;;10\r\n");
+    uzenetek.shown.clear();
+    idozito = true;
+    {
+      FajlHorogProba proba([&](FajlHivas h, const QString& nev, qint64&, qint64) {
+        return h == e.hivas && nev == e.fajl ? EIO : 0;
+      });
+      // The second tick only while the timer runs: the program has none after a stop.
+      Timer1_Timer(p, set, elozo, a);
+      if (idozito) Timer1_Timer(p, set, elozo, a);
+    }
+    EXPECT_EQ(prog.bytes(kNevekFile), regi);
+    EXPECT_EQ(fajlok(), e.marad);
+    ASSERT_EQ(uzenetek.shown.size(), 1u);
+    EXPECT_TRUE(uzenetek.shown[0].text.contains(QString::fromUtf8(e.uzenet))) << uzenetek.shown[0].text.toStdString();
+    EXPECT_EQ(idozito, e.idozito);
+  }
 }
 
 }  // namespace
