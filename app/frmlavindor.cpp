@@ -51,6 +51,19 @@ QString frmLavindor::cim() {
   return QStringLiteral("Lavindor program - %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
 }
 
+namespace {
+// A message of several lines on one line: after a line that ends a sentence a blank, after any
+// other ": ".
+QString egySorban(const QString& szoveg) {
+  QString r;
+  for (const QString& sor : szoveg.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+    if (!r.isEmpty()) r += QStringView(u".!?:").contains(r.back()) ? QStringLiteral(" ") : QStringLiteral(": ");
+    r += sor;
+  }
+  return r;
+}
+}  // namespace
+
 QStringList lapFeliratok() {
   return {QStringLiteral("Sárga csekk"),     QStringLiteral("Tértivevény "),  QStringLiteral("Feladóvevény "),
           QStringLiteral("Boríték címző"),   QStringLiteral(" Etikett nyomtató"), QStringLiteral("Térti Irathoz"),
@@ -162,7 +175,8 @@ void frmLavindor::epit() {
   adatbazisMenu();
 
   // The status bar says what the last document did: where the "PDF" printer put the file, or
-  // that it was not printed and why; nothing after a document sent to a printer.
+  // that it was not printed (or the print was refused) and why; nothing after a document sent
+  // to a printer.
   lbPdfFajl = new QLabel;
   lbPdfFajl->setObjectName(QStringLiteral("lbPdfFajl"));
   lbPdfFajl->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // a long path never widens the window
@@ -172,7 +186,7 @@ void frmLavindor::epit() {
     platform_.printer->fileWritten = [this](const QString& path) { pdfFajl_ = QDir::toNativeSeparators(path); };
     platform_.printer->documentEnded = [this](const PrinterError* hiba) {
       if (hiba)
-        nyomtatasAllapot(hiba->description.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).join(QStringLiteral(": ")));
+        nyomtatasAllapot(egySorban(hiba->description));
       else if (!pdfFajl_.isEmpty())
         nyomtatasAllapot(QStringLiteral("A nyomtatás PDF fájlba került: %1").arg(pdfFajl_), pdfFajl_);
       else
