@@ -51,6 +51,19 @@ QString frmLavindor::cim() {
   return QStringLiteral("Lavindor program - %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
 }
 
+namespace {
+// A message of several lines on one line: after a line that ends a sentence a blank, after any
+// other ": ".
+QString egySorban(const QString& szoveg) {
+  QString r;
+  for (const QString& sor : szoveg.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+    if (!r.isEmpty()) r += QStringView(u".!?:").contains(r.back()) ? QStringLiteral(" ") : QStringLiteral(": ");
+    r += sor;
+  }
+  return r;
+}
+}  // namespace
+
 QStringList lapFeliratok() {
   return {QStringLiteral("Sárga csekk"),     QStringLiteral("Tértivevény "),  QStringLiteral("Feladóvevény "),
           QStringLiteral("Boríték címző"),   QStringLiteral(" Etikett nyomtató"), QStringLiteral("Térti Irathoz"),
@@ -162,7 +175,8 @@ void frmLavindor::epit() {
   adatbazisMenu();
 
   // The status bar says what the last document did: where the "PDF" printer put the file, or
-  // that it was not printed and why; nothing after a document sent to a printer.
+  // that it was not printed (or the print was refused) and why; nothing after a document sent
+  // to a printer.
   lbPdfFajl = new QLabel;
   lbPdfFajl->setObjectName(QStringLiteral("lbPdfFajl"));
   lbPdfFajl->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // a long path never widens the window
@@ -172,7 +186,7 @@ void frmLavindor::epit() {
     platform_.printer->fileWritten = [this](const QString& path) { pdfFajl_ = QDir::toNativeSeparators(path); };
     platform_.printer->documentEnded = [this](const PrinterError* hiba) {
       if (hiba)
-        nyomtatasAllapot(hiba->description.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).join(QStringLiteral(": ")));
+        nyomtatasAllapot(egySorban(hiba->description));
       else if (!pdfFajl_.isEmpty())
         nyomtatasAllapot(QStringLiteral("A nyomtatás PDF fájlba került: %1").arg(pdfFajl_), pdfFajl_);
       else
@@ -218,22 +232,26 @@ void frmLavindor::kepernyohozIgazit(const QRect& szabad) {
       QSize(2000, 1000) - SSTab1->style()->subElementRect(QStyle::SE_TabWidgetTabContents, &keretOpcio, SSTab1).size();
   // Where there is room the pages show whole beside the list: the widest page decides the
   // width, the tallest at that width the height (at least 10665 twips besides the status bar).
-  int lapSzel = 0;
-  for (QWidget* lap : lapok) lapSzel = std::max(lapSzel, lap->sizeHint().width());
-  lapSzel += fulKeret.width();
+  int tervSzel = 0;
+  for (QWidget* lap : lapok) tervSzel = std::max(tervSzel, lap->sizeHint().width());
+  int lapMag = 0;
+  for (QWidget* lap : lapok) {
+    const int w = std::max(tervSzel, lap->minimumSizeHint().width());
+    lapMag = std::max(lapMag, lap->hasHeightForWidth() ? lap->heightForWidth(w) : lap->sizeHint().height());
+  }
+  const int tervMag = std::max(kAblakMagassag - fulKeret.height(), lapMag);
+  // Every page keeps the size it has there: in a smaller window it scrolls rather than
+  // shrinking its boxes.
+  for (QWidget* lap : lapok) lap->setMinimumSize(tervSzel, tervMag);
+  const int lapSzel = tervSzel + fulKeret.width();
   const int fogo = osztott_->handleWidth();
   const int szel = std::min(std::max(1440, lapSzel + fogo + kListaSzelesseg), hely.width());
   // The list keeps at least what its buttons need; the page area takes the rest, up to the
   // widest page.
   const int ter = szel - fogo;
   const int lapTer = std::clamp(ter - osztott_->widget(1)->minimumSizeHint().width(), 0, lapSzel);
-  int lapMag = 0;  // a page narrower than the area is widened to it, a wider one scrolls
-  for (QWidget* lap : lapok) {
-    const int w = std::max(lapTer - fulKeret.width(), lap->minimumSizeHint().width());
-    lapMag = std::max(lapMag, lap->hasHeightForWidth() ? lap->heightForWidth(w) : lap->sizeHint().height());
-  }
   const int sorok = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
-  const QSize meret(szel, std::min(std::max(kAblakMagassag, lapMag + fulKeret.height()) + sorok, hely.height()));
+  const QSize meret(szel, std::min(tervMag + fulKeret.height() + sorok, hely.height()));
   // Never larger than the free area: what does not fit scrolls inside the page area.
   setMinimumSize(minimumSizeHint().boundedTo(meret));
   resize(meret);

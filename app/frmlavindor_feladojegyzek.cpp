@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 
 #include "app/frmlavindor.h"
 #include "app/menuelem.h"
@@ -39,7 +40,13 @@ void frmLavindor::mnuFeladojegyzekSetup_Click() {
 }
 
 void frmLavindor::mnuUresFeladojegyzek_Click() {
-  if (uresJegyzekInditas(platform_, allapot_.FjSet)) return;
+  // A program that ends at once with an error is said when it ends, if the window is still there.
+  const QPointer<frmLavindor> ablak(this);
+  MessageBoxes* uzenetek = platform_.messages;
+  const auto hamarLeallt = [ablak, uzenetek](const QString& uzenet) {
+    if (ablak && uzenetek) uzenetek->info(uzenet, QStringLiteral("HIBA"), MsgIcon::Critical);
+  };
+  if (uresJegyzekInditas(platform_, allapot_.FjSet, hamarLeallt)) return;
   platform_.messages->info(hibasUtvonalUzenet(allapot_.FjSet, platform_.shell), QStringLiteral("HIBA"),
                            MsgIcon::Critical);
   mnuFeladojegyzekSetup_Click();

@@ -1,7 +1,17 @@
 #include "common/messages.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+
+int cimSzelesseg(const QString& title) {
+  QFont f = QApplication::font("QMdiSubWindowTitleBar");
+  f.setBold(true);
+  return QFontMetrics(f).horizontalAdvance(title.trimmed()) + kCimSavGombok;
+}
 
 MsgAnswer QtMessageBoxes::show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon) {
   QMessageBox box;
@@ -25,6 +35,11 @@ MsgAnswer QtMessageBoxes::show(const QString& text, const QString& title, MsgBut
   if (auto* y = box.button(QMessageBox::Yes)) y->setText(QStringLiteral("&Igen"));
   if (auto* n = box.button(QMessageBox::No)) n->setText(QStringLiteral("&Nem"));
   if (auto* c = box.button(QMessageBox::Cancel)) c->setText(QStringLiteral("Mégse"));
+  // As wide as its title with the title bar's buttons, so that the title shows whole: Qt
+  // leaves only 50 pixels beside it, in a font smaller than most window managers use.
+  if (auto* racs = qobject_cast<QGridLayout*>(box.layout()))
+    racs->addItem(new QSpacerItem(cimSzelesseg(title), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  racs->rowCount(), 0, 1, racs->columnCount());
   switch (box.exec()) {
     case QMessageBox::Yes: return MsgAnswer::Yes;
     case QMessageBox::No: return MsgAnswer::No;

@@ -24,6 +24,11 @@ class MessageBoxes {
   }
 };
 
+// The least width of a box titled `title`: the title in a bold title-bar font and the room of
+// the title bar's icon and buttons (kCimSavGombok pixels).
+inline constexpr int kCimSavGombok = 150;
+int cimSzelesseg(const QString& title);
+
 class QtMessageBoxes : public MessageBoxes {
  public:
   MsgAnswer show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon) override;

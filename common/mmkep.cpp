@@ -2,8 +2,10 @@
 
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QResizeEvent>
+#include <QStyle>
 #include <QTransform>
 
 #include <algorithm>
@@ -38,6 +40,12 @@ void MmKep::place(QWidget* w, const QRectF& mm, double pt) {
   w->setParent(this);
   boxes_.push_back({w, mm, pt, w->focusPolicy()});
   if (boxesHidden_) w->setFocusPolicy(Qt::NoFocus);
+  arrange();
+}
+
+void MmKep::wholeLine(QWidget* w) {
+  for (Box& b : boxes_)
+    if (b.w == w) b.egeszSor = true;
   arrange();
 }
 
@@ -146,7 +154,16 @@ void MmKep::arrange() {
              int(std::lround(r.bottom() * sy)) - top);
     // The text fills about two thirds of its box's height, or takes its size on the form.
     QFont f = b.w->font();
-    f.setPixelSize(std::max(7, int(b.pt > 0 ? std::lround(b.pt * 25.4 / 72 * sy) : px.height() * 0.62)));
+    if (b.pt > 0) {
+      // Fonts come in whole pixels: what the rounding takes off or adds is given back by
+      // stretching, so that a text is as long on the picture as on paper.
+      const double meret = std::max(7.0, b.pt * 25.4 / 72 * sy);
+      const int egesz = int(std::lround(meret));
+      f.setPixelSize(egesz);
+      f.setStretch(int(std::lround(100 * meret / egesz)));
+    } else {
+      f.setPixelSize(std::max(7, int(px.height() * 0.62)));
+    }
     b.w->setFont(f);
     // A box without a width or height takes the widget's own.
     if (r.width() <= 0) px.setWidth(b.w->sizeHint().width());
@@ -154,6 +171,14 @@ void MmKep::arrange() {
     // A caption is at least one line of its font high, accents over capitals included, so
     // that "Ő" is not cut to "O".
     if (qobject_cast<QLabel*>(b.w.data())) px.setHeight(std::max(px.height(), sorMagassag(f)));
+    if (b.egeszSor)
+      if (const auto* e = qobject_cast<const QLineEdit*>(b.w.data())) {
+        // Its text and frame whole, centred on the box's place.
+        const QMargins m = e->textMargins();
+        const int keret = e->hasFrame() ? 2 * e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e) : 0;
+        const int tobb = QFontMetrics(f).height() + keret + m.top() + m.bottom() - px.height();
+        if (tobb > 0) px.adjust(0, -tobb / 2, 0, tobb - tobb / 2);
+      }
     b.w->setGeometry(px);
   }
 }

@@ -29,6 +29,9 @@ class MmKep : public QLabel {
   // height; with `pt` the text is that many points of the form at the picture's scale instead.
   // A width or height not above 0 takes the widget's own (a text from its left top corner).
   void place(QWidget* w, const QRectF& mm, double pt = 0);
+  // A text box placed before (a line edit) is made as high as its text and frame need,
+  // descenders included, centred on its place, wherever the picture's scale puts it.
+  void wholeLine(QWidget* w);
   // Shows `image` (a null image: the plain background).
   void setPreview(const QImage& image);
   // Shows the picture file at `path`; a missing or unreadable file shows the plain background.
@@ -66,6 +69,7 @@ class MmKep : public QLabel {
     QRectF mm;
     double pt = 0;  // the text's size in points of the form; 0: by the box's height
     Qt::FocusPolicy focus = Qt::NoFocus;  // the box's own, while it is hidden for a lying picture
+    bool egeszSor = false;  // wholeLine()
   };
   void arrange();
   void showPicture();

@@ -160,7 +160,8 @@ class Printer {
   // Told the path of every document written into a file (the "PDF" printer), once written.
   std::function<void(const QString& path)> fileWritten;
   // Told at each end of document how it went: null when the document was sent (or held
-  // nothing to send), else why it was not; after fileWritten for a file.
+  // nothing to send), else why it was not; after fileWritten for a file. A print refused
+  // before its end (PrintJob) is told why as well.
   std::function<void(const PrinterError* notSent)> documentEnded;
   bool documentOpen() const { return open_; }
   // The document being built (empty when none is open).

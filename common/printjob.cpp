@@ -53,7 +53,7 @@ bool PrintJob::run(const std::function<void(PrintJob&)>& body) {
     p_.takeOffPage();
     p_.killDoc();
     errors_.push_back({5, o.uzenet});
-    olvasasiHibaUzenet(msg_, o.uzenet);
+    nyomtatasElmaradt(p_, olvasasiHibaUzenet(msg_, o.uzenet));
     return false;
   }
   sayFonts();
@@ -61,9 +61,18 @@ bool PrintJob::run(const std::function<void(PrintJob&)>& body) {
   return true;
 }
 
-void olvasasiHibaUzenet(MessageBoxes& msg, const QString& uzenet) {
-  msg.info(uzenet + QStringLiteral("\r\nA dokumentum nem lett kinyomtatva."), QStringLiteral("Hiba"), MsgIcon::Critical);
+QString olvasasiHibaUzenet(MessageBoxes& msg, const QString& uzenet) {
+  const QString szoveg = uzenet + QStringLiteral("\r\nA dokumentum nem lett kinyomtatva.");
+  msg.info(szoveg, QStringLiteral("Hiba"), MsgIcon::Critical);
+  return szoveg;
 }
+
+void nyomtatasElmaradt(Printer& printer, const QString& miert) {
+  if (!printer.documentEnded) return;
+  const PrinterError e{printer_errors::kPrinterFailed, miert};
+  printer.documentEnded(&e);
+}
+
 
 void PrintJob::step(const std::function<void()>& fn) {
   PrinterError e;
@@ -120,8 +129,10 @@ QString PrintJob::betu(const QString& mi, const QString& tarolt, const QString& 
   if (!p_.offersFont(csere)) {
     errors_.push_back(printer_errors::invalidValue());
     p_.killDoc();
-    msg_.info(QStringLiteral("%1, és helyette „%2” sincs telepítve, ezért a nyomtatás elmaradt.").arg(hiany, csere),
-              QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+    const QString miert =
+        QStringLiteral("%1, és helyette „%2” sincs telepítve, ezért a nyomtatás elmaradt.").arg(hiany, csere);
+    msg_.info(miert, QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+    nyomtatasElmaradt(p_, miert);
     throw Abort{};
   }
   const QString sor = QStringLiteral("%1, ezért helyette „%2” betűtípussal nyomtatódott ki.").arg(hiany, csere);
@@ -191,11 +202,12 @@ void PrintJob::choosePrinter(const SetRekord& set, PrinterChoice choice) {
     if (set.NyomtatoIndex < 0 || set.NyomtatoIndex >= p_.printerNames().size()) {
       errors_.push_back(printer_errors::outOfRange());
       p_.killDoc();
-      msg_.info(QStringLiteral("A kiválasztott nyomtató (sorszáma: %1) most nincs telepítve, ezért a nyomtatás "
-                               "elmaradt.\r\nKapcsolja be a nyomtatót, és indítsa újra a programot, vagy válasszon "
-                               "másik nyomtatót a „Nyomtató” lapon.")
-                    .arg(set.NyomtatoIndex),
-                QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+      const QString miert = QStringLiteral("A kiválasztott nyomtató (sorszáma: %1) most nincs telepítve, ezért a "
+                                           "nyomtatás elmaradt.\r\nKapcsolja be a nyomtatót, és indítsa újra a "
+                                           "programot, vagy válasszon másik nyomtatót a „Nyomtató” lapon.")
+                                .arg(set.NyomtatoIndex);
+      msg_.info(miert, QStringLiteral("Figyelem!"), MsgIcon::Exclamation);
+      nyomtatasElmaradt(p_, miert);
       throw Abort{};
     }
     step([&] { p_.select(set.NyomtatoIndex); });

@@ -62,8 +62,12 @@ T olvasva(const Valasz<T>& v, const Olvaso& olvaso) {
   olvasva(v.ok(), olvaso);
   return *v;
 }
-// How a print that stopped at such a read says it: the reason, and that nothing was printed.
-void olvasasiHibaUzenet(MessageBoxes& msg, const QString& uzenet);
+// How a print that stopped at such a read says it: the reason, and that nothing was printed
+// (the text shown).
+QString olvasasiHibaUzenet(MessageBoxes& msg, const QString& uzenet);
+// A print refused before anything went out (a record it needs unread, no printer, no font):
+// the printer's documentEnded is told why, as for a document that was not sent.
+void nyomtatasElmaradt(Printer& printer, const QString& miert);
 // Record 1 of a settings or layout file, read afresh for a print into `r`; a file that cannot
 // be read throws OlvasasiHiba naming it, so no text is placed from a record that was not read.
 template <class R>

@@ -44,7 +44,9 @@ Betuk sorBetuk(const std::array<QString, 5>& nev, const std::array<double, 5>& m
 
 // A file the labels need that cannot be read: said as every print says it; nothing prints.
 bool olvasasiHiba(Platform& pf, const QString& hiba) {
-  if (pf.messages) olvasasiHibaUzenet(*pf.messages, hiba);
+  RecordedMessageBoxes nemLatott;
+  const QString szoveg = olvasasiHibaUzenet(pf.messages ? *pf.messages : nemLatott, hiba);
+  if (pf.printer) nyomtatasElmaradt(*pf.printer, szoveg);
   return false;
 }
 

@@ -53,15 +53,23 @@ Tablazatkezelo talaltTablazatkezelo(const Shell& shell) {
   return {};
 }
 
-bool uresJegyzekInditas(Platform& platform, FjSetRekord& fjSet) {
+bool uresJegyzekInditas(Platform& platform, FjSetRekord& fjSet, std::function<void(const QString&)> hamarLeallt) {
   // One that cannot be read leaves the program read last (none: one found on the PATH).
   (void)loadSettings(platform.folder, kFjSetFile, fjSet);
   if (!platform.shell) return false;
   Tablazatkezelo t = tablazatkezelo(trimmed(fjSet.ExcelUtvonal));
   if (t.empty()) t = talaltTablazatkezelo(*platform.shell);
   if (t.empty()) return false;
+  KoraiVege koraiVege;
+  if (hamarLeallt)
+    koraiVege = [program = t.program, hamarLeallt](const ProgramVege& v) {
+      hamarLeallt(QStringLiteral("A táblázatkezelő program (%1) az indítása után néhány másodpercen belül leállt: "
+                                 "%2.\r\nAz üres feladójegyzék nem nyílt meg.")
+                      .arg(program, v.leiras()));
+    };
   // The window of the started program comes to the front as the desktop decides.
-  return platform.shell->start(t.program, t.opciok + QStringList{QDir(platform.folder).filePath(kUresJegyzekFile)});
+  return platform.shell->start(t.program, t.opciok + QStringList{QDir(platform.folder).filePath(kUresJegyzekFile)},
+                               std::move(koraiVege));
 }
 
 QString hibasUtvonalUzenet(const FjSetRekord& fjSet, const Shell* shell) {

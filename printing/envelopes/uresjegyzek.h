@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include "printing/envelopes/fjsetrekord.h"
 
 class Shell;
@@ -30,8 +32,11 @@ Tablazatkezelo talaltTablazatkezelo(const Shell& shell);
 
 // Starts the stored program (else the one found) with the sheet from the program folder as
 // its last argument. False when there is none or it could not be started: the caller shows
-// the message and the settings dialog. Reads record 1 of FjSet.dat into `fjSet`.
-bool uresJegyzekInditas(Platform& platform, FjSetRekord& fjSet);
+// the message and the settings dialog. Reads record 1 of FjSet.dat into `fjSet`. A program
+// that ends within its first seconds with a status other than 0 is told to `hamarLeallt`
+// later, in a message that names it and says how it ended.
+bool uresJegyzekInditas(Platform& platform, FjSetRekord& fjSet,
+                        std::function<void(const QString& uzenet)> hamarLeallt = {});
 
 // The message shown when the sheet's program cannot be started (`fjSet` as the start read it);
 // with none stored and none found it also names the programs looked for and says that one can

@@ -155,6 +155,9 @@ void RcsekkLap::elrendez() {
     const double szeles = n == 0 ? 52.0 : 62.0;
     if (const PrintedText* t = nyomatSzoveg(nyomat, szoveg1, n)) nyomatHelyre(Picture7, szavak[size_t(n)].first, *t, szeles);
     if (const PrintedText* t = nyomatSzoveg(nyomat, szoveg2, n)) nyomatHelyre(Picture7, szavak[size_t(n)].second, *t, szeles);
+    // Their boxes stand apart: each shows its words whole, descenders included.
+    Picture7->wholeLine(szavak[size_t(n)].first);
+    Picture7->wholeLine(szavak[size_t(n)].second);
   }
   // The printed copy on the receipt and the boxes of the order's copy, from each line's first
   // character, one line of the font high.

@@ -114,4 +114,30 @@ TEST_F(FeladojegyzekMenuTest, EmptySheetWithoutAProgramShowsTheMessageThenTheSet
   EXPECT_EQ(uzenetek.shown.size(), 3u);
 }
 
+// A program that started but ends at once with an error (the process interface tells it) is
+// said, with the program and how it ended; once the window is gone, nothing is said.
+TEST_F(FeladojegyzekMenuTest, EmptySheetProgramThatEndsAtOnceIsSaid) {
+  RecordedShell shell;
+  shell.installed = {QStringLiteral("gnumeric")};
+  platform.shell = &shell;
+  auto w = indit();
+  w->mnuUresFeladojegyzek->trigger();
+  ASSERT_EQ(shell.watchers.size(), 1u);
+  ASSERT_TRUE(shell.watchers[0]);
+  EXPECT_TRUE(uzenetek.shown.empty());
+  shell.watchers[0]({1, 0});
+  shell.watchers[0]({0, 11});
+  ASSERT_EQ(uzenetek.shown.size(), 2u);
+  const QString eleje = QStringLiteral("A táblázatkezelő program (/usr/bin/gnumeric) az indítása után néhány "
+                                       "másodpercen belül leállt: ");
+  const QString vege = QStringLiteral(".\r\nAz üres feladójegyzék nem nyílt meg.");
+  EXPECT_EQ(uzenetek.shown[0].text, eleje + QStringLiteral("kilépési kódja 1") + vege);
+  EXPECT_EQ(uzenetek.shown[1].text, eleje + QStringLiteral("a SIGSEGV (11) jelzés állította le") + vege);
+  EXPECT_EQ(uzenetek.shown[0].title, QStringLiteral("HIBA"));
+  EXPECT_EQ(uzenetek.shown[0].icon, MsgIcon::Critical);
+  w.reset();
+  shell.watchers[0]({2, 0});
+  EXPECT_EQ(uzenetek.shown.size(), 2u);
+}
+
 }  // namespace

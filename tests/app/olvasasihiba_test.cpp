@@ -1,5 +1,6 @@
 // A read that fails is an error: payers that cannot be read are neither shown blank nor written
 // back as zeros, a change that needs them writes nothing, and each case is said once.
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 
@@ -144,6 +145,10 @@ TEST_F(Olvashatatlan, APrintWhoseLayoutCannotBeReadPrintsNothingAndNamesTheFile)
                                                      "dokumentum nem lett kinyomtatva.")
                                           .arg(e.fajl));
     EXPECT_TRUE(nyomtato.documents().empty());
+    // The status bar says it too, in place of what the print before did.
+    EXPECT_EQ(w->lbPdfFajl->text(), QStringLiteral("A(z) %1 fájl nem olvasható: Bemeneti/kimeneti hiba. A dokumentum "
+                                                   "nem lett kinyomtatva.")
+                                        .arg(e.fajl));
   }
 }
 

@@ -129,6 +129,35 @@ TEST(PrinterChoice, IndexOutOfRangeUnderEachClass) {
     }
 }
 
+// A print refused before anything went out (a record it needs unread, the saved printer not
+// installed, neither font there) tells the printer's listener why, in the words of its box, as
+// a document that was not sent.
+TEST(PrintJob, ARefusedPrintTellsThePrinterWhy) {
+  const std::function<void(PrintJob&)> torzsek[] = {
+      [](PrintJob&) {
+        throw OlvasasiHiba{QStringLiteral("A(z) SetUlap.dat fájl nem olvasható: Bemeneti/kimeneti hiba.")};
+      },
+      [](PrintJob& j) { j.choosePrinter(savedPrinter(2), PrinterChoice::KeepCurrent); },
+      [](PrintJob& j) { (void)j.betu(kSzovegekBetuje, QStringLiteral("Nincs ilyen"), QStringLiteral("Sincs ilyen")); }};
+  for (const auto& torzs : torzsek) {
+    RecordingPrinter p;
+    RecordedMessageBoxes m;
+    std::vector<PrinterError> vegek;
+    p.documentEnded = [&](const PrinterError* e) { vegek.push_back(e ? *e : PrinterError{0, {}}); };
+    PrintJob job(p, ErrorClass::SilentCancel, m);
+    EXPECT_FALSE(job.run([&](PrintJob& j) {
+      j.text(10, 10, "x");
+      torzs(j);
+      j.endDoc();
+    }));
+    EXPECT_TRUE(p.documents().empty());
+    ASSERT_EQ(m.shown.size(), 1u);
+    ASSERT_EQ(vegek.size(), 1u) << m.shown[0].text.toStdString();
+    EXPECT_EQ(vegek[0].description, m.shown[0].text);
+    EXPECT_NE(vegek[0].number, 0);
+  }
+}
+
 TEST(PrintJob, AmountMarksTwiceOnOneLine) {
   RecordingPrinter p;
   RecordedMessageBoxes m;

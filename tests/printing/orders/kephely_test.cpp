@@ -3,14 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTransform>
 
 #include "common/mmkep.h"
 #include "common/qtprinter.h"
 #include "common/recordfile.h"
+#include "common/setrekord.h"
 #include "common/tricheckbox.h"
 #include "layouts/factory.h"
 #include "printing/orders/rcsekklap.h"
@@ -116,24 +119,50 @@ TEST_F(KepHelyTest, CashOnDeliveryFieldsStandOnTheirBoxes) {
 
 // Both pages draw the amount in words in the family and size the form prints them in: the
 // layout's text font ("Times New Roman CE", drawn as Liberation Serif), 10 points of the form.
+// At any size of the page a line of words is as long on the picture, in millimetres of the
+// form, as the printer's own measure of it (within 2 %), and a text box holds its line whole,
+// descenders included.
 TEST_F(KepHelyTest, TheWordsShowInTheFontTheyPrintIn) {
   const QString csalad = QtPrinter::family(QStringLiteral("Times New Roman CE"));
   ASSERT_FALSE(csalad.isEmpty());
+  QtPrinter nyomtato(dir.path());
+  platform.printer = &nyomtato;
   RcsekkLap r(platform, rcsekk);
   UlapLap u(platform, rcsekk);
+  SetRekord set;
+  ASSERT_TRUE(saveSettings(dir.path(), kSetFile, set));
+  int32_t osszeg = 0;
+  QString ezresek, egyesek;
+  u.megoszt(set, osszeg, ezresek, egyesek);
+  r.RtxOsszeg->setEditText(QStringLiteral("345"));
+  u.txUosszeg->setText(QStringLiteral("345"));
   const std::pair<QWidget*, std::vector<QWidget*>> lapok[] = {
       {&r, {r.RtxtSzoveg21, r.RtxtSzoveg11, r.RtxtSzoveg12, r.RtxtSzoveg22}},
       {&u, {u.lbosszegBetuvel1, u.lbosszegBetuvel2}}};
-  for (const auto& [lap, szavak] : lapok) {
-    lap->resize(1000, 700);
-    lap->show();
-    const MmKep* k = lap == &r ? r.Picture7 : u.Picture6;
-    for (QWidget* w : szavak) {
-      SCOPED_TRACE(w->objectName().toStdString());
-      EXPECT_EQ(w->font().family().toStdString(), csalad.toStdString());
-      EXPECT_NEAR(w->font().pixelSize(), 10 * 25.4 / 72 * k->pxPerMm(), 1);
+  for (const QSize meret : {QSize(822, 600), QSize(1000, 700), QSize(1054, 771), QSize(1400, 800)})
+    for (const auto& [lap, szavak] : lapok) {
+      lap->resize(meret);
+      lap->show();
+      const MmKep* k = lap == &r ? r.Picture7 : u.Picture6;
+      for (QWidget* w : szavak) {
+        SCOPED_TRACE(w->objectName().toStdString() + " " + std::to_string(meret.width()));
+        EXPECT_EQ(w->font().family().toStdString(), csalad.toStdString());
+        EXPECT_NEAR(w->font().pixelSize(), 10 * 25.4 / 72 * k->pxPerMm(), 1);
+        const auto* e = qobject_cast<QLineEdit*>(w);
+        const QString szoveg = e ? e->text() : qobject_cast<QLabel*>(w)->text();
+        if (szoveg.isEmpty()) continue;
+        const double kepen = QFontMetricsF(w->font()).horizontalAdvance(szoveg) / k->pxPerMm();
+        const double papiron = nyomtato.measureMm(szoveg, QStringLiteral("Times New Roman CE"), 10, false);
+        EXPECT_NEAR(kepen / papiron, 1, 0.02) << szoveg.toStdString() << ": " << kepen << " mm on the picture, "
+                                              << papiron << " mm printed";
+        if (e) {
+          EXPECT_GE(e->height() - 2 * e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e),
+                    QFontMetrics(e->font()).height());
+        }
+      }
     }
-  }
+  EXPECT_FALSE(r.RtxtSzoveg21->text().isEmpty());
+  EXPECT_FALSE(u.lbosszegBetuvel1->text().isEmpty());
 }
 
 TEST_F(KepHelyTest, LyingPictureKeepsTheFieldsOnTheUprightForm) {
