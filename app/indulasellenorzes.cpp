@@ -41,9 +41,10 @@ namespace {
 // 0 when the file (a missing one: its folder) may be written, else the system's error.
 int fajlIrhato(const Platform& p, const QString& nev, int mappaHiba) {
   const QString path = dataPath(p.folder, nev);
-  const Valasz<bool> van = vanNeven(path);
+  // Links followed: a dangling one is a missing file (its folder decides), said elsewhere.
+  const Valasz<FajlAdat> van = fajlAdat(path);
   if (!van) return van.hiba().errnum;
-  return *van ? p.irhato(path) : mappaHiba;
+  return van->van ? p.irhato(path) : mappaHiba;
 }
 
 QString felsorolas(const QStringList& mi) {

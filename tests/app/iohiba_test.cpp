@@ -36,14 +36,6 @@ namespace {
 
 QByteArray bejegyzes(const QString& s) { return cp1250::encode(s).leftJustified(25, ' ', true); }
 
-// Known and reported, not fixed yet: when the question whether a change-in-place journal stands
-// beside a payer file fails, the file counts as holding no records (the export writes an empty
-// file and says it finished; an append import drops the stored payers). Left out of the sweep
-// until that is fixed.
-bool naploKerdes(FajlHivas h, const QString& fajl) {
-  return h == FajlHivas::Lekerdezes && (fajl == helybenNaploNeve(kNevekFile) || fajl == helybenNaploNeve(kKozl3sorFile));
-}
-
 // The messages shown; a question (a confirmation asked before the save) is none.
 QString szovegek(const RecordedMessageBoxes& m) {
   QStringList t;
@@ -178,7 +170,6 @@ TEST_F(IoHibaTest, ExportOverAnOldExport) {
     const ExportEredmeny r = csvExport(folder.path(), cel.file("ki.csv"));
     return IoKimenet{r.ok(), r.hiba};
   };
-  m.kihagy = naploKerdes;
   sopor(m);
 }
 
@@ -298,7 +289,6 @@ TEST_F(IoHibaTest, DeletionImportAndConversion) {
       const ImportEredmeny r = csvImport(folder.path(), forras.file("be.csv"), felulir, CsvValtozat::Kezi);
       return IoKimenet{r.ok(), r.hiba + r.kesobb};
     };
-    m.kihagy = naploKerdes;
     sopor(m);
   }
 
@@ -409,6 +399,8 @@ TEST_F(IoHibaFigyelt, WatchedImport) {
     m.nev = felulir ? QStringLiteral("watched import replace") : QStringLiteral("watched import append");
     m.mappak = {prog.path(), figyelt.path()};
     m.parok = {{kNevekFile, kKozl3sorFile}};
+    // A watched file that cannot be read is set aside under a name that is not watched, and said.
+    m.megtarthato = {QStringLiteral("1/x.csv.hibas")};
     m.elokeszit = [&, felulir] {
       prog.put(kNevekFile, parNevek(20));
       prog.put(kKozl3sorFile, parKozlemenyek(20));
@@ -425,7 +417,6 @@ TEST_F(IoHibaFigyelt, WatchedImport) {
       return IoKimenet{frissitve > 0, szovegek(uzenetek)};
     };
     m.helyreallitas = [&] { (void)adatfajlokHelyreallitasa(prog.path()); };
-    m.kihagy = naploKerdes;
     const IoHibaEredmeny e = ioHibaVegigjar(m);
     std::printf("I/O errors: %s: %d calls, %d runs failed (%d got over silently, %d calls left out), %d refused\n",
                 qPrintable(m.nev), e.hivasok, e.futasok, e.csendes, e.kihagyva, e.hibak);

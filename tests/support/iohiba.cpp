@@ -145,7 +145,16 @@ IoHibaEredmeny ioHibaVegigjar(const IoHibaMuvelet& m) {
     bool mindUj = true;
     for (const auto& [nev, b] : most) {
       const auto r = regi.find(nev), u = uj.find(nev);
-      if (r == regi.end() && u == uj.end()) bajok << QStringLiteral("ott maradt: ") + nev;
+      // A file set aside (kept under its name with ".hibas") holds the bytes it had, and is said.
+      if (m.megtarthato.contains(nev) && r == regi.end() && u == uj.end()) {
+        const auto eredeti = regi.find(nev.chopped(QStringLiteral(".hibas").size()));
+        if (eredeti == regi.end() || eredeti->second != b || !k.uzenet.contains(nev.section(QLatin1Char('/'), 1)))
+          bajok << QStringLiteral("félretéve, de nem a régi fájl, vagy szó nélkül: ") + nev;
+        mindUj = false;
+        continue;
+      }
+      if (r == regi.end() && u == uj.end())
+        bajok << QStringLiteral("ott maradt: ") + nev;
       else if ((r == regi.end() || r->second != b) && (u == uj.end() || u->second != b))
         bajok << QStringLiteral("se régi, se új: %1 (%2 bájt)").arg(nev).arg(b.size());
       if (u == uj.end() || u->second != b) mindUj = false;

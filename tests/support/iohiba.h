@@ -42,6 +42,9 @@ struct IoHibaMuvelet {
   std::function<void()> helyreallitas;         // the next start's recovery; may be empty
   std::function<QString(const IoKimenet&)> ellenoriz;  // more checks ("" when sound); may be empty
   QList<QStringList> parok;                    // names (in the first folder) from before or after together
+  // Files set aside ("1/x.csv.hibas": folder index, name) that a failed run may leave, holding
+  // the bytes of the file without ".hibas" from before, when its message names them.
+  QStringList megtarthato;
   int korlat = 600;                            // at most this many failed runs, spread over the calls
   // Calls not failed, for a fault known and reported but not fixed yet (counted in `kihagyva`).
   std::function<bool(FajlHivas, const QString& fajl)> kihagy;
