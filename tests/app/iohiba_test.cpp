@@ -28,6 +28,7 @@
 #include "printing/envelopes/boriteklap.h"
 #include "printing/envelopes/cimkerekordok.h"
 #include "support/iohiba.h"
+#include "support/regifajl.h"
 #include "support/tempfolder.h"
 #include "tests/exchange/tick.h"
 #include "tests/layouts/setupfixture.h"
@@ -292,13 +293,7 @@ TEST_F(IoHibaTest, DeletionImportAndConversion) {
     sopor(m);
   }
 
-  QByteArray regi;
-  for (int i = 1; i <= 20; ++i) {
-    RegiNevekRekord r;
-    r.Nev = QStringLiteral("Régi %1").arg(i);
-    r.Osszegek[0] = i;
-    regi += encodeRecord(r);
-  }
+  const QByteArray regi = regiNevekFajl(20);
   IoHibaMuvelet konv;
   konv.nev = QStringLiteral("conversion");
   konv.elokeszit = [&] {
@@ -346,12 +341,7 @@ TEST_F(IoHibaTest, StartUpWithEachKindOfJournal) {
   sopor(inditas(QStringLiteral("start-up, swap"),
                 hivasnal(folder.path(), [&] { (void)csvImport(folder.path(), forras.file("be.csv"), true, CsvValtozat::Kezi); },
                          [](FajlHivas h, const QString&) { return h == FajlHivas::Atnevezes; })));
-  QByteArray regi;
-  for (int i = 1; i <= 20; ++i) {
-    RegiNevekRekord r;
-    r.Nev = QStringLiteral("Régi %1").arg(i);
-    regi += encodeRecord(r);
-  }
+  const QByteArray regi = regiNevekFajl(20);
   folder.put(kNevekFile, regi);
   sopor(inditas(QStringLiteral("start-up, conversion"),
                 hivasnal(folder.path(), [&] { (void)Konvertalas(folder.path()); },

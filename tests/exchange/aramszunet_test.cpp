@@ -19,6 +19,7 @@
 #include "payerwindows/frmosszegek.h"
 #include "support/aramszunet.h"
 #include "support/fajlhibak.h"
+#include "support/regifajl.h"
 #include "support/tempfolder.h"
 #include "tests/exchange/tick.h"
 
@@ -191,13 +192,7 @@ TEST_F(AramszunetFigyelt, WatchedFolderImportCopiedWithoutLinks) {
 // The conversion: the old file whole (and the next conversion not refused) or the converted one
 // with its backup; one reported done stays done.
 TEST_F(AramszunetTest, Conversion) {
-  QByteArray regi;
-  for (int i = 1; i <= 20; ++i) {
-    RegiNevekRekord r;
-    r.Nev = QStringLiteral("Régi %1").arg(i);
-    r.Osszegek[0] = i;
-    regi += encodeRecord(r);
-  }
+  const QByteArray regi = regiNevekFajl(20);
   folder.put(kNevekFile, regi);
   folder.put(kKozl3sorFile, parKozlemenyek(20));
   Aramszunet a({folder.path()});
