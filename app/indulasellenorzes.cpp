@@ -64,7 +64,8 @@ IrasiKorlatok irasiKorlatok(const Platform& p, const QStringList& gyariHibak, bo
   int par = fajlIrhato(p, kNevekFile, mappa);
   if (par == 0) par = fajlIrhato(p, kKozl3sorFile, mappa);
   const QString pdfMappa = QDir(p.folder).filePath(QtPrinter::kPdfFolder);
-  const int pdf = QFileInfo(pdfMappa).isDir() ? p.irhato(pdfMappa) : mappa;
+  const Valasz<FajlAdat> pdfAdat = fajlAdat(pdfMappa);
+  const int pdf = !pdfAdat ? pdfAdat.hiba().errnum : pdfAdat->mappa() ? p.irhato(pdfMappa) : mappa;
 
   if (mappa != 0) {
     // Every change of a record file takes the folder: a deletion or an import replaces the
