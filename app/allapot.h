@@ -7,11 +7,11 @@
 
 #include "common/betutip.h"
 #include "common/setrekord.h"
+#include "layouts/fjsetrekord.h"
 #include "layouts/layoutrecords.h"
 #include "payerstore/nevekrekord.h"
 #include "printing/envelopes/boritekhely.h"
 #include "printing/envelopes/cimkerekordok.h"
-#include "printing/envelopes/fjsetrekord.h"
 
 struct Allapot {
   SetRekord Set;             // record 1 of Set.dat as last read or saved

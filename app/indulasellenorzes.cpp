@@ -11,12 +11,12 @@
 #include "common/recordfile.h"
 #include "common/rendszerhiba.h"
 #include "common/setrekord.h"
+#include "layouts/fjsetrekord.h"
 #include "layouts/layoutrecords.h"
 #include "payerstore/lookuprecords.h"
 #include "payerstore/nevekrekord.h"
 #include "payerwindows/jogcimek.h"
 #include "printing/envelopes/cimkerekordok.h"
-#include "printing/envelopes/fjsetrekord.h"
 #include "printing/envelopes/kep_browse.h"
 
 QString serultFajlokUzenete(const QString& folder) {

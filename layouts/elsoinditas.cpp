@@ -12,8 +12,8 @@
 #include "common/recordfile.h"
 #include "common/setrekord.h"
 #include "layouts/factory.h"
+#include "layouts/fjsetrekord.h"
 #include "layouts/layoutrecords.h"
-#include "printing/envelopes/fjsetrekord.h"
 
 void boritekAlapertekek(BoritekRekord& r) {
   // C6 is 162 x 114 mm, C5 229 x 162 mm, C5/6 (DL-wide) 229 x 114 mm.

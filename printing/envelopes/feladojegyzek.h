@@ -7,8 +7,8 @@
 // "Hiba kódszáma: ...".
 #include <vector>
 
+#include "layouts/fjsetrekord.h"
 #include "printing/common/listprint.h"
-#include "printing/envelopes/fjsetrekord.h"
 
 struct Platform;
 

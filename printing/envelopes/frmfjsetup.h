@@ -5,7 +5,7 @@
 #include <QDialog>
 
 #include "common/platform.h"
-#include "printing/envelopes/fjsetrekord.h"
+#include "layouts/fjsetrekord.h"
 
 class QLineEdit;
 class QPushButton;

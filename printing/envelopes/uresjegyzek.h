@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "printing/envelopes/fjsetrekord.h"
+#include "layouts/fjsetrekord.h"
 
 class Shell;
 struct Platform;
