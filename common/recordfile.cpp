@@ -18,8 +18,7 @@
 QString dataPath(const QString& folder, const QString& name) {
   QDir dir(folder);
   const QString exact = dir.filePath(name);
-  // A name that cannot be asked is kept as it is: its opening then asks again and says why.
-  if (const Valasz<bool> van = vanNeven(exact); !van || *van) return exact;
+  if (QFileInfo::exists(exact)) return exact;
   const QStringList all = dir.entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
   for (const QString& f : all)
     if (f.compare(name, Qt::CaseInsensitive) == 0) return dir.filePath(f);
