@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstring>
 #include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
@@ -333,6 +334,34 @@ FajlEredmeny fajlMasolas(const QString& from, const QString& to) {
   ::close(ki);
   if (!e) torles(to);
   return e;
+}
+
+Valasz<bool> azonosTartalom(const QString& a, const QString& b, qint64 meret, int* hibas) {
+  FajlEredmeny e;
+  if (hibas) *hibas = 0;
+  const int fa = regularisNyitas(a, O_RDONLY, &e);
+  if (fa < 0) return e;
+  if (hibas) *hibas = 1;
+  const int fb = regularisNyitas(b, O_RDONLY, &e);
+  if (fb < 0) {
+    ::close(fa);
+    return e;
+  }
+  constexpr qint64 kDarab = qint64(1) << 20;
+  QByteArray ba(kDarab, Qt::Uninitialized), bb(kDarab, Qt::Uninitialized);
+  bool azonos = true;
+  for (qint64 at = 0; e && azonos && at < meret; at += kDarab) {
+    qint64 na = 0, nb = 0;
+    if (hibas) *hibas = 0;
+    e = mindOlvasas(fa, ba.data(), kDarab, at, na, QFileInfo(a).fileName());
+    if (e && hibas) *hibas = 1;
+    if (e) e = mindOlvasas(fb, bb.data(), kDarab, at, nb, QFileInfo(b).fileName());
+    azonos = na == nb && std::memcmp(ba.constData(), bb.constData(), size_t(na)) == 0 && na > 0;
+  }
+  ::close(fa);
+  ::close(fb);
+  if (!e) return e;
+  return azonos;
 }
 
 FajlEredmeny mappaLetrehozas(const QString& path) {

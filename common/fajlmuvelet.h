@@ -130,6 +130,10 @@ FajlEredmeny linkeles(const QString& from, const QString& to);
 // A copy of the regular file `from` under the new name `to` (which must not exist), flushed to
 // the disk; on failure the copy is removed.
 FajlEredmeny fajlMasolas(const QString& from, const QString& to);
+// Whether the regular files `a` and `b`, both `meret` bytes long, hold the same bytes; read in
+// blocks, so memory stays small whatever their size. A failed opening or read is its error;
+// `hibas` then tells which file it was (0: `a`, 1: `b`).
+[[nodiscard]] Valasz<bool> azonosTartalom(const QString& a, const QString& b, qint64 meret, int* hibas = nullptr);
 // Creates a folder (EEXIST where something stands at the name).
 FajlEredmeny mappaLetrehozas(const QString& path);
 // Takes an exclusive lock of the whole open file without waiting (flock), held until the

@@ -50,32 +50,6 @@ Valasz<QStringList> bejegyzesek(const QString& mappa, const QString& vege, QStri
   return out;
 }
 
-// Whether the regular files `a` and `b`, of the same length, hold the same bytes; read in
-// blocks, so memory stays small whatever their size. A failed read is its error.
-Valasz<bool> azonosTartalom(const QString& a, const QString& b, qint64 meret) {
-  FajlEredmeny e;
-  const int fa = regularisNyitas(a, O_RDONLY, &e);
-  if (fa < 0) return e;
-  const int fb = regularisNyitas(b, O_RDONLY, &e);
-  if (fb < 0) {
-    ::close(fa);
-    return e;
-  }
-  constexpr qint64 kDarab = qint64(1) << 20;
-  QByteArray ba(kDarab, Qt::Uninitialized), bb(kDarab, Qt::Uninitialized);
-  bool azonos = true;
-  for (qint64 at = 0; e && azonos && at < meret; at += kDarab) {
-    qint64 na = 0, nb = 0;
-    e = mindOlvasas(fa, ba.data(), kDarab, at, na, QFileInfo(a).fileName());
-    if (e) e = mindOlvasas(fb, bb.data(), kDarab, at, nb, QFileInfo(b).fileName());
-    azonos = na == nb && std::memcmp(ba.constData(), bb.constData(), size_t(na)) == 0 && na > 0;
-  }
-  ::close(fa);
-  ::close(fb);
-  if (!e) return e;
-  return azonos;
-}
-
 // The names a move of the claimed file `nev` ("x.csv.importalas") may give it: back under its
 // own name or a free one ("x.csv", "x (2).csv"), or set aside ("x.csv.hibas", "x (2).csv.hibas").
 bool athelyezettNeve(const QString& nev, const QString& m) {

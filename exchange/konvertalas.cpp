@@ -34,11 +34,16 @@ Valasz<bool> regularis(const QString& path) {
   return a->regularis();
 }
 
-Valasz<bool> ugyanazFajl(const QString& a, const QString& b) {
+// Whether `a` and `b` are one file (a hard link) or two of the same bytes; `hibas` tells whose
+// question or read failed (0: `a`, 1: `b`).
+Valasz<bool> ugyanazAdat(const QString& a, const QString& b, int& hibas) {
   const Valasz<FajlAdat> fa = fajlAdat(a), fb = fajlAdat(b);
+  hibas = fa ? 1 : 0;
   if (!fa) return fa.hiba();
   if (!fb) return fb.hiba();
-  return fa->azonos(*fb);
+  if (fa->azonos(*fb)) return true;
+  if (fa->meret != fb->meret) return false;
+  return azonosTartalom(a, b, fa->meret, &hibas);
 }
 
 // The whole content of the regular file `path` (named `nev`), or why it could not be read.
@@ -282,21 +287,9 @@ QString konvertalasHelyreallitas(const QString& folder) {
   if (!rm || !rr) {
     nemDontheto(!rm ? kRegiMentesFile : kNevekFile, !rm ? rm.hiba() : rr.hiba());
   } else if (*rm && *rr) {
-    std::optional<bool> azonos;
-    const Valasz<bool> ugyanaz = ugyanazFajl(regi, mentesPath);
-    if (!ugyanaz) {
-      nemDontheto(kRegiMentesFile, ugyanaz.hiba());
-    } else if (*ugyanaz) {
-      azonos = true;
-    } else {
-      FajlEredmeny h;
-      const std::optional<QByteArray> a = egeszOlvasas(regi, kNevekFile, h);
-      const std::optional<QByteArray> b = a ? egeszOlvasas(mentesPath, kRegiMentesFile, h) : std::nullopt;
-      if (!a || !b)
-        nemDontheto(!a ? kNevekFile : kRegiMentesFile, h);
-      else
-        azonos = *a == *b;
-    }
+    int hibas = 0;
+    const Valasz<bool> azonos = ugyanazAdat(regi, mentesPath, hibas);
+    if (!azonos) nemDontheto(hibas == 0 ? kNevekFile : kRegiMentesFile, azonos.hiba());
     if (azonos && *azonos) {
       if (const FajlEredmeny t = torles(mentesPath); !t)
         uzenet << QStringLiteral("Egy félbeszakadt konvertálás mentése (%1) nem törölhető: %2.").arg(kRegiMentesFile, t.miert());
