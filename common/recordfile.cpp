@@ -1,6 +1,5 @@
 #include "common/recordfile.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,177 +22,6 @@ QString dataPath(const QString& folder, const QString& name) {
   for (const QString& f : all)
     if (f.compare(name, Qt::CaseInsensitive) == 0) return dir.filePath(f);
   return exact;
-}
-
-namespace {
-
-const QByteArray kHelybenFejlec = "LAVINDOR HELYBEN 2\n";
-const QByteArray kHelybenFejlec1 = "LAVINDOR HELYBEN 1\n";  // written by earlier versions
-const QByteArray kHelybenVege = "VEGE\n";
-const QString kHelybenUtotag = QStringLiteral("-regi.naplo");
-constexpr int kHashHossz = 64;  // SHA-256 in hex
-
-// What a journal of a change in place holds: the record's offset, the file's old length, the
-// bytes that stood there (fewer, or none, where the file ended before the record's end) and the
-// bytes the change writes. The journal belongs to its file by name; its content tells whether
-// the file still is the one it was written for: every byte of the record's place holds the old
-// or the new byte (a write torn anywhere) and the length lies between the old and the new one.
-// A file since replaced under the name (a list rewritten by a rename) holds something else, and
-// the journal only goes. Journals of earlier versions hold no new bytes (`uj` empty, `regiFormatum`).
-struct HelybenNaplo {
-  qint64 at = 0, meret = 0;
-  QByteArray regi, uj;
-  bool regiFormatum = false;
-};
-
-QByteArray helybenTartalom(const HelybenNaplo& j) {
-  const QByteArray torzs = kHelybenFejlec + QByteArray::number(j.at) + ' ' + QByteArray::number(j.meret) + ' ' +
-                           QByteArray::number(j.regi.size()) + ' ' + QByteArray::number(j.uj.size()) + '\n' + j.regi +
-                           j.uj;
-  return torzs + QCryptographicHash::hash(torzs, QCryptographicHash::Sha256).toHex() + '\n' + kHelybenVege;
-}
-
-// A whole journal; nothing for a torn (or foreign) one.
-std::optional<HelybenNaplo> helybenOlvas(const QByteArray& b) {
-  const bool regiFormatum = b.startsWith(kHelybenFejlec1);
-  const QByteArray& fejlec = regiFormatum ? kHelybenFejlec1 : kHelybenFejlec;
-  const qsizetype vege = b.size() - kHelybenVege.size() - kHashHossz - 1;
-  if (vege < fejlec.size() || !b.startsWith(fejlec) || !b.endsWith(kHelybenVege) || b[vege + kHashHossz] != '\n')
-    return std::nullopt;
-  const QByteArray torzs = b.left(vege);
-  if (QCryptographicHash::hash(torzs, QCryptographicHash::Sha256).toHex() != b.mid(vege, kHashHossz))
-    return std::nullopt;
-  const qsizetype sor = torzs.indexOf('\n', fejlec.size());
-  if (sor < 0) return std::nullopt;
-  // Earlier versions: offset, old length, old bytes' count, then the file's device and inode,
-  // which no longer count (a copied folder or a renumbered disk changes them).
-  const QList<QByteArray> m = torzs.mid(fejlec.size(), sor - fejlec.size()).split(' ');
-  if (m.size() != (regiFormatum ? 5 : 4)) return std::nullopt;
-  qint64 v[5] = {};
-  for (int i = 0; i < m.size(); ++i) {
-    bool ok = false;
-    v[i] = m[i].toLongLong(&ok);
-    if (!ok || v[i] < 0) return std::nullopt;
-  }
-  const qint64 db = v[2], ujDb = regiFormatum ? 0 : v[3];
-  if (sor + 1 + db + ujDb != torzs.size()) return std::nullopt;
-  HelybenNaplo j;
-  j.at = v[0];
-  j.meret = v[1];
-  j.regi = torzs.mid(sor + 1, db);
-  j.uj = torzs.mid(sor + 1 + db);
-  j.regiFormatum = regiFormatum;
-  return j;
-}
-
-QString helybenNaploUt(const QString& path) {
-  const QFileInfo fi(path);
-  return fi.absolutePath() + QLatin1Char('/') + helybenNaploNeve(fi.fileName());
-}
-
-// Whether the open file still is the one journal `j` was written for (see HelybenNaplo); the
-// question's failure is an error.
-Valasz<bool> naplojae(int fd, const HelybenNaplo& j, const QString& nev) {
-  const Valasz<FajlAdat> a = fajlAdat(fd, nev);
-  if (!a) return a.hiba();
-  if (j.regiFormatum) return true;
-  const qint64 hossz = a->meret;
-  if (hossz < std::min(j.meret, j.at) || hossz > std::max(j.meret, j.at + qint64(j.uj.size()))) return false;
-  QByteArray most(j.uj.size(), '\0');
-  qint64 olvasott = 0;
-  if (const FajlEredmeny e = mindOlvasas(fd, most.data(), most.size(), j.at, olvasott, nev); !e) return e;
-  for (qint64 i = 0; i < olvasott; ++i) {
-    // Beyond the old bytes the place held nothing: zeros where a write extended the file.
-    const char regi = i < j.regi.size() ? j.regi[i] : '\0';
-    if (most[i] != regi && most[i] != j.uj[i]) return false;
-  }
-  return true;
-}
-
-// Rolls back the change in place of the file at `path` whose journal remains (see
-// helybenVisszavonas). `tartos`: the journal's removal must be on the disk with its folder.
-bool visszavonasUton(const QString& path, FajlEredmeny* hiba, bool* visszavonva, bool tartos = false) {
-  if (visszavonva) *visszavonva = false;
-  const QString naplo = helybenNaploUt(path);
-  auto rossz = [&](const FajlEredmeny& e) {
-    if (hiba) *hiba = e;
-    return false;
-  };
-  const Valasz<bool> van = vanNeven(naplo);
-  if (!van) return rossz(van.hiba());
-  if (!*van) return true;
-  FajlEredmeny e;
-  const std::optional<QByteArray> b = regularisOlvasas(naplo, 1 << 20, &e);
-  // Something else than a file at the name is no journal of ours.
-  if (!e.fajta.isEmpty()) return true;
-  if (!b) return rossz(e);
-  if (const std::optional<HelybenNaplo> j = helybenOlvas(*b)) {
-    const QString nev = QFileInfo(path).fileName();
-    const int fd = regularisNyitas(path, O_RDWR, &e);
-    // A file that is gone has nothing to put back. One that cannot be opened or asked keeps its
-    // journal: it is neither read nor written until the journal can be followed.
-    if (fd < 0 && (e.errnum != ENOENT || !e.fajta.isEmpty())) return rossz(e);
-    if (fd >= 0) {
-      const Valasz<bool> sajat = naplojae(fd, *j, nev);
-      if (!sajat) e = sajat.hiba();
-      if (sajat && *sajat) {
-        e = mindIras(fd, j->regi.constData(), j->regi.size(), j->at, nev, path);
-        if (e) {
-          const Valasz<FajlAdat> a = fajlAdat(fd, nev, path);
-          if (!a) e = a.hiba();
-          else if (a->meret != j->meret) e = meretezes(fd, j->meret, nev, path);
-        }
-        if (e) e = fajlSzinkron(fd, nev, path);
-        if (e && visszavonva) *visszavonva = true;
-      }
-      ::close(fd);
-      if (!e) return rossz(e);
-    }
-  }
-  // Rolled back, torn (the record was not written yet) or another file's: the journal goes.
-  // Should its removal not reach the disk, it only puts the same old bytes back once more.
-  if (e = torles(naplo); !e) return rossz(e);
-  const FajlEredmeny m = mappaSzinkron(QFileInfo(naplo).absolutePath());
-  if (!m && tartos) return rossz(m);
-  return true;
-}
-
-}  // namespace
-
-QString helybenNaploNeve(const QString& fajl) { return fajl + kHelybenUtotag; }
-
-bool helybenVisszavonas(const QString& folder, const QString& fajl, FajlEredmeny* hiba, bool* visszavonva) {
-  return visszavonasUton(dataPath(folder, fajl), hiba, visszavonva);
-}
-
-bool helybenLezaras(const QString& path, FajlEredmeny* hiba) { return visszavonasUton(path, hiba, nullptr, true); }
-
-QString helybenVisszavonvaUzenet(const QString& fajl) {
-  return QStringLiteral("A(z) %1 fájl legutóbbi módosítása félbeszakadt, és visszavonásra került: a fájl "
-                        "korábbi adatai maradtak meg.")
-      .arg(fajl);
-}
-
-QString helybenNemVonhatoVisszaUzenet(const QString& fajl, const FajlEredmeny& hiba) {
-  return QStringLiteral("A(z) %1 fájl félbeszakadt módosítása nem vonható vissza: %2.").arg(fajl, hiba.miert());
-}
-
-QString helybenIrasokVisszavonasa(const QString& folder, QStringList* sikertelen) {
-  QStringList uzenet;
-  const QStringList naplok = QDir(folder).entryList({QLatin1Char('*') + kHelybenUtotag},
-                                                    QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-  for (const QString& n : naplok) {
-    const QString fajl = n.chopped(kHelybenUtotag.size());
-    FajlEredmeny hiba;
-    bool visszavonva = false;
-    if (!helybenVisszavonas(folder, fajl, &hiba, &visszavonva)) {
-      uzenet << helybenNemVonhatoVisszaUzenet(fajl, hiba);
-      if (sikertelen) *sikertelen << fajl;
-    } else if (visszavonva) {
-      uzenet << helybenVisszavonvaUzenet(fajl);
-    }
-  }
-  return uzenet.join(QStringLiteral("\r\n"));
 }
 
 int irasProba(const QString& path) { return ::access(fajlUt(path).constData(), W_OK) == 0 ? 0 : errno; }
@@ -224,7 +52,7 @@ RecordFile::RecordFile(const QString& folder, const QString& name, int recordLen
     : path_(dataPath(folder, name)), name_(name), len_(recordLength) {
   // A change in place that a crash left half done is rolled back before anything reads the
   // file; while it cannot be, the file is neither read nor written.
-  if (FajlEredmeny v; !visszavonasUton(path_, &v, nullptr)) {
+  if (FajlEredmeny v; !helybenVisszavonas(folder, name, &v)) {
     nyitas_ = v;
     openErrno_ = v.errnum;
     error_ = helybenNemVonhatoVisszaUzenet(name, v);
@@ -365,7 +193,10 @@ bool RecordFile::writeBytes(int32_t n, const QByteArray& bytes) {
   return false;
 }
 
-QString RecordFile::naploPath() const { return helybenNaploUt(path_); }
+QString RecordFile::naploPath() const {
+  const QFileInfo fi(path_);
+  return fi.absolutePath() + QLatin1Char('/') + helybenNaploNeve(fi.fileName());
+}
 
 MentesEredmeny RecordFile::writeDurable(int32_t n, const QByteArray& bytes) {
   MentesEredmeny e;
@@ -381,7 +212,7 @@ MentesEredmeny RecordFile::writeDurable(int32_t n, const QByteArray& bytes) {
   const Regi& elotte = *regiHely;
   // 1. The old bytes, whole on the disk with their folder entry, before the record changes.
   const QString naplo = naploPath();
-  const HelybenNaplo regiBajtok{at, elotte.meret, elotte.bajtok, bytes};
+  const HelybenNaplo regiBajtok{{{QFileInfo(path_).fileName(), at, elotte.meret, elotte.bajtok, bytes}}};
   if (const FajlEredmeny j = naploIras(naplo, helybenTartalom(regiBajtok), true); !j) {
     e.allapot = MentesAllapot::Valtozatlan;
     e.ok = j.miert();

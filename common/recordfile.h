@@ -17,6 +17,7 @@
 
 #include "common/fajlmuvelet.h"
 #include "common/fields.h"
+#include "common/naplo.h"
 
 // Full path of a record file in the program folder. File names are matched without regard to
 // case, so "set.dat" finds an existing "Set.dat" (files copied from a case-blind system).
@@ -46,34 +47,11 @@ struct MentesEredmeny {
 QString mentesUzenet(const MentesEredmeny& e, const QString& nemMentve, const QString& mi);
 
 // A change in place of a record file (writeDurable) is all or nothing, also under a power loss:
-// before the record is written, a journal beside the file ("Set.dat-regi.naplo") holds the
-// record's offset, the file's old length, the old and the new bytes, with a checksum, and is
-// flushed with its folder entry; the record is written and flushed; the journal is removed and
-// the folder flushed. A journal that remains names a change that may be half written: it is
-// rolled back (the old bytes and length put back, flushed) at the next start and whenever the
-// file is opened before. A journal belongs to its file by name, never by device or inode number
-// (a folder copied after a crash, a disk renumbered at the next boot is rolled back as well).
-// A torn journal was never followed by a write of the record, and one whose file holds other
-// bytes at the record's place than the old or the new ones (a file since replaced by a rename)
-// is not that file's: they only go. A journal that cannot be followed now (the file cannot be
-// opened or asked) stays, and the file is neither read nor written while it stays.
-QString helybenNaploNeve(const QString& fajl);
-// Rolls back the change in place of file `fajl` (a name in `folder`) whose journal remains. True
-// when no journal stays; `visszavonva` then tells whether one was followed. False, with the
-// reason (`hiba`), when it could not be rolled back or removed.
-bool helybenVisszavonas(const QString& folder, const QString& fajl, FajlEredmeny* hiba = nullptr,
-                        bool* visszavonva = nullptr);
-// Before a rename replaces the file at `path`: its change in place whose journal remains is
-// rolled back and the journal's removal made durable with its folder, so that no journal can
-// come back onto the file that replaces it. False, with the reason, when that failed.
-[[nodiscard]] bool helybenLezaras(const QString& path, FajlEredmeny* hiba);
-// Start-up: every change in place in `folder` whose journal remains is rolled back. What the
-// user is to be told once (empty: nothing was rolled back), `sikertelen` the files whose
-// rollback failed.
-QString helybenIrasokVisszavonasa(const QString& folder, QStringList* sikertelen = nullptr);
-// The sentences of one file's rollback: done, or not possible (with the reason).
-QString helybenVisszavonvaUzenet(const QString& fajl);
-QString helybenNemVonhatoVisszaUzenet(const QString& fajl, const FajlEredmeny& hiba);
+// before the record is written, its journal beside the file ("Set.dat-regi.naplo", common/naplo.h)
+// holds the old and the new bytes and is flushed with its folder entry; the record is written
+// and flushed; the journal is removed and the folder flushed. A journal that remains is rolled
+// back at the next start and whenever the file is opened before; while it cannot be, the file is
+// neither read nor written.
 
 class RecordFile {
  public:

@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/naplo.h"
 #include "common/recordfile.h"
 #include "common/rendszerhiba.h"
 #include "payerstore/fizetomentes.h"
@@ -21,9 +22,10 @@
 
 namespace {
 
-const QByteArray kFejlec1 = "LAVINDOR FIZETOCSERE 1\n";
-const QByteArray kFejlec2 = "LAVINDOR FIZETOCSERE 2\n";
-const QByteArray kVege = "VEGE\n";
+// The journal's kinds: this version's (with the checksum), and earlier versions' without it,
+// with (2) or without (1) the sizes and backups.
+const QByteArray kFejlec3 = "LAVINDOR FIZETOCSERE 3\n";
+const QList<NaploFajta> kFajtak = {{kFejlec3}, {"LAVINDOR FIZETOCSERE 2\n", false}, {"LAVINDOR FIZETOCSERE 1\n", false}};
 const QByteArray kForrasJel = "FORRAS";
 // A backup name for a file that did not exist before the change.
 const QString kNincs = QStringLiteral("-");
@@ -72,26 +74,22 @@ struct Naplo {
 };
 
 QByteArray naploTartalom(const Naplo& n) {
-  QByteArray out = kFejlec2;
+  QByteArray out;
   for (const Atnevezes& r : n.a)
     out += r.honnan.toUtf8() + '\t' + r.hova.toUtf8() + '\t' + QByteArray::number(r.meret) + '\t' +
            r.mentes.toUtf8() + '\n';
   if (!n.forras.isEmpty()) out += kForrasJel + '\t' + fajlUt(n.forras).toPercentEncoding() + '\n';
-  return out + kVege;
+  return naploKeret(kFejlec3, out);
 }
-
-bool simaNev(const QString& n) { return !n.isEmpty() && !n.contains('/') && n != "." && n != ".."; }
 
 // A whole journal; nothing for a missing, torn or foreign one. One that cannot be read is
 // nothing too, and `olvashatatlan` (if given) tells it apart: it is never taken for torn.
 std::optional<Naplo> naploOlvas(const QString& path, FajlEredmeny* olvashatatlan = nullptr) {
   // Read without blocking: anything else than a regular file reads as nothing.
-  FajlEredmeny e;
-  const QByteArray all = regularisOlvasas(path, 65536, &e).value_or(QByteArray());
-  if (olvashatatlan) *olvashatatlan = e.fajta.isEmpty() ? e : FajlEredmeny{};
-  const bool v1 = all.startsWith(kFejlec1);
-  if ((!v1 && !all.startsWith(kFejlec2)) || !all.endsWith(kVege)) return std::nullopt;
-  QList<QByteArray> sorok = all.mid(kFejlec1.size(), all.size() - kFejlec1.size() - kVege.size()).split('\n');
+  const std::optional<NaploTorzs> t = naploKeretbol(naploBeolvasas(path, olvashatatlan).value_or(QByteArray()), kFajtak);
+  if (!t) return std::nullopt;
+  const bool v1 = t->fajta == 2;
+  QList<QByteArray> sorok = t->torzs.split('\n');
   if (sorok.isEmpty() || !sorok.takeLast().isEmpty()) return std::nullopt;
   Naplo n;
   if (!v1 && sorok.size() == 3) {
@@ -111,10 +109,10 @@ std::optional<Naplo> naploOlvas(const QString& path, FajlEredmeny* olvashatatlan
       bool ok = false;
       r.meret = m[2].toLongLong(&ok);
       r.mentes = QString::fromUtf8(m[3]);
-      if (!ok || r.meret < 0 || (r.mentes != kNincs && !simaNev(r.mentes))) return std::nullopt;
+      if (!ok || r.meret < 0 || (r.mentes != kNincs && !simaFajlnev(r.mentes))) return std::nullopt;
     }
     // Plain names in the program folder only.
-    if (!simaNev(r.honnan) || !simaNev(r.hova)) return std::nullopt;
+    if (!simaFajlnev(r.honnan) || !simaFajlnev(r.hova)) return std::nullopt;
   }
   return n;
 }

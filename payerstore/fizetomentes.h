@@ -1,8 +1,9 @@
 #pragma once
 // Saving one payer in place (the payer dialog's new or modified payer): its record in
-// nevek1.dat and its notice in kozl3sor.dat, both or neither. Before the first byte changes, a
-// small journal holds the old bytes of both records and the old lengths of both files, flushed
-// to the disk; it goes once both records are there. A failure in between puts the old bytes back
+// nevek1.dat and its notice in kozl3sor.dat, both or neither: one change in place of two files.
+// Before the first byte changes, its journal (common/naplo.h) holds the old and the new bytes of
+// both records and the old lengths of both files, flushed to the disk; it goes once both records
+// are there. A journal an earlier version left (no new bytes) is rolled back the same way. A failure in between puts the old bytes back
 // at once (an append is cut back, so the files keep whole records). What a crash, or a failure
 // of that undo too, leaves is undone by the recovery of the pair (fizetoParHelyreallitas), at
 // start-up and before the next reader or writer of the pair.

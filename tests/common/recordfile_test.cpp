@@ -425,3 +425,35 @@ TEST(RecordFile, AJournalIsRolledBackByNameWhateverTheFilesIdentity) {
             "maradtak meg.");
   EXPECT_EQ(dir.bytes("lista.dat"), encodeRecord(entry("a")) + regi);
 }
+
+// One change in place of two files: it reads back whole, and a journal cut short or changed in
+// any byte is torn (never followed); a file that holds other bytes than the old or the new ones
+// at its record's place is another file's and keeps them.
+TEST(Naplo, AJournalIsFollowedOnlyWholeAndOnlyOntoItsOwnFiles) {
+  HelybenNaplo j;
+  j.tetelek << HelybenTetel{"a b.dat", 25, 50, "0123456789", "abcdefghij"} << HelybenTetel{"c.dat", 0, 0, {}, "x"};
+  const QByteArray b = helybenTartalom(j);
+  const std::optional<HelybenNaplo> vissza = helybenOlvas(b);
+  ASSERT_TRUE(vissza);
+  ASSERT_EQ(vissza->tetelek.size(), 2);
+  for (int i = 0; i < 2; ++i) {
+    const HelybenTetel &v = vissza->tetelek[i], &t = j.tetelek[i];
+    EXPECT_EQ(std::tie(v.fajl, v.at, v.meret, v.regi, v.uj), std::tie(t.fajl, t.at, t.meret, t.regi, t.uj));
+  }
+  for (qsizetype n = 0; n < b.size(); ++n) {
+    EXPECT_FALSE(helybenOlvas(b.left(n))) << n;
+    QByteArray m = b;
+    m[n] = char(m[n] ^ 0x20);
+    EXPECT_FALSE(helybenOlvas(m)) << n;
+  }
+  TempFolder dir;
+  dir.put("a b.dat", QByteArray(25, 'x') + "abcde56789" + QByteArray(15, 'x'));  // torn halfway
+  dir.put("c.dat", "y");  // neither old (none) nor new
+  dir.put("napló", b);
+  const HelybenKovetes k = helybenKovetes(dir.file("napló"), {}, true);
+  EXPECT_TRUE(k.ok());
+  EXPECT_TRUE(k.visszavonva);
+  EXPECT_EQ(dir.bytes("a b.dat"), QByteArray(25, 'x') + "0123456789" + QByteArray(15, 'x'));
+  EXPECT_EQ(dir.bytes("c.dat"), "y");
+  EXPECT_FALSE(dir.exists("napló"));
+}

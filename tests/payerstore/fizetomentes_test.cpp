@@ -123,3 +123,27 @@ TEST(FizetoMentes, ASaveIsDoneOnlyOnceItsFolderIsFlushed) {
                                    "indításakor a mentés visszavonódhat."));
   EXPECT_EQ(folder.bytes(kNevekFile).mid(NevekRekord::Length, NevekRekord::Length), encodeRecord(parFizeto(9)));
 }
+
+TEST(FizetoMentes, AJournalOfAnEarlierVersionIsRolledBack) {
+  // Its layout: "n length1 length2", then what record n of each file held; no checksum.
+  constexpr int L[2] = {NevekRekord::Length, Kozl3sorRekord::Length};
+  for (const int32_t n : {2, 4}) {  // a modify, a new payer (no old bytes)
+    SCOPED_TRACE(n);
+    TempFolder folder;
+    QByteArray fajlok[2] = {parNevek(3), parKozlemenyek(3)};
+    const QByteArray ujak[2] = {encodeRecord(parFizeto(9)), encodeRecord(parKozlemeny(9))};
+    QByteArray naplo = "LAVINDOR FIZETOREKORD 1\n" + QByteArray::number(n) + ' ' +
+                       QByteArray::number(fajlok[0].size()) + ' ' + QByteArray::number(fajlok[1].size()) + '\n';
+    for (int i = 0; i < 2; ++i) {
+      naplo += fajlok[i].mid(qint64(n - 1) * L[i], L[i]);
+      folder.put(i == 0 ? kNevekFile : kKozl3sorFile, QByteArray(fajlok[i]).replace(qint64(n - 1) * L[i], L[i], ujak[i]));
+    }
+    folder.put(kMentesNaploFile, naplo + "VEGE\n");
+    EXPECT_EQ(fizetoParHelyreallitas(folder.path()).uzenet,
+              QStringLiteral("Egy címzett felvétele vagy módosítása félbeszakadt, és visszavonásra került: a címzett "
+                             "korábbi adatai maradtak meg."));
+    EXPECT_EQ(folder.bytes(kNevekFile), fajlok[0]);
+    EXPECT_EQ(folder.bytes(kKozl3sorFile), fajlok[1]);
+    EXPECT_FALSE(folder.exists(kMentesNaploFile));
+  }
+}
