@@ -273,222 +273,256 @@ CsereEredmeny fizetoParIras(const QString& folder, const QByteArray& nevek, cons
   return uj.csere(horog, forras);
 }
 
-CsereEredmeny fizetoParCsere(const QString& folder, const QString& ujNevek, const QString& ujKozl,
-                             const CsereHorog& horog, const QString& forras) {
-  auto lep = [&](CsereLepes l) { return !horog || horog(l); };
-  const QDir dir(folder);
-  const QString uN = dir.filePath(ujNevek), uK = dir.filePath(ujKozl);
-  const QString naplo = dir.filePath(kCsereNaploFile);
-  auto valtozatlan = [&](const QString& miert) {
-    // Unjournalled leftovers: whatever of them a failed flush lets come back goes at the next start.
-    torles(uN);
-    torles(uK);
-    mappaSzinkron(folder);
-    return CsereEredmeny{CsereAllapot::Valtozatlan, miert};
-  };
+namespace {
 
-  // 1. Both new files complete on the disk.
-  QString ok;  // the system's reason of a failed flush
+// A swap under way: its folder, its two new files, the files they replace, its journal.
+struct Csere {
+  QString folder;
+  QDir dir;
+  QString uN, uK;     // the new files (full paths)
+  QString celok[2];   // the files they replace (names in the folder, as they stand)
+  QString naplo;      // the journal's path
+  Naplo n;            // what the journal holds
+  std::function<bool(CsereLepes)> lep;
+  // A step the test hook fails fails as a disk would.
+  FajlEredmeny atnevez(CsereLepes l, const QString& honnan, const QString& hova) const {
+    return lep(l) ? atnevezes(honnan, dir.filePath(hova)) : FajlEredmeny::hiba(EIO);
+  }
+};
+
+// Nothing changed: the new files go. Unjournalled leftovers that a failed flush lets come back go
+// at the next start.
+CsereEredmeny valtozatlan(const Csere& c, const QString& miert) {
+  torles(c.uN);
+  torles(c.uK);
+  mappaSzinkron(c.folder);
+  return {CsereAllapot::Valtozatlan, miert};
+}
+
+// Step 1: both new files complete on the disk. Why not, or nothing.
+std::optional<QString> ujFajlokKiirasa(const Csere& c) {
+  QString ok;  // the system's reason of a failed question or flush
   auto kiir = [&](const QString& path) {
     const FajlEredmeny e = fajlSzinkron(path);
     if (!e) ok = QStringLiteral(": ") + e.miert();
     return e.ok();
   };
   Kerdes k;
-  const bool ujakVannak = k(regularis(uN)) && k(regularis(uK));
+  const bool ujakVannak = k(regularis(c.uN)) && k(regularis(c.uK));
   if (!k.ok()) ok = QStringLiteral(": ") + k.hiba.miert();
-  if (!ujakVannak || !lep(CsereLepes::Flush) || !kiir(uN) || !kiir(uK))
-    return valtozatlan(QStringLiteral("Az új fájlok (%1, %2) nem írhatók ki a lemezre%3.")
-                           .arg(QFileInfo(uN).fileName(), QFileInfo(uK).fileName(), ok));
+  if (ujakVannak && c.lep(CsereLepes::Flush) && kiir(c.uN) && kiir(c.uK)) return std::nullopt;
+  return QStringLiteral("Az új fájlok (%1, %2) nem írhatók ki a lemezre%3.")
+      .arg(QFileInfo(c.uN).fileName(), QFileInfo(c.uK).fileName(), ok);
+}
 
-  // 2. The backups of the files about to be replaced, then the journal, whole and durable,
-  // with its folder entry. From here on a crash completes the swap at the next start, or undoes
-  // it from the backups when its files are no longer whole.
-  Naplo n;
-  n.forras = forras.isEmpty() ? QString() : QFileInfo(forras).absoluteFilePath();
+// Step 2: the backups of the files about to be replaced, then the journal, whole and durable
+// with its folder entry. From then on a crash completes the swap at the next start, or undoes it
+// from the backups when its files are no longer whole. Why it could not be written (nothing
+// changed, no backup or journal left), or nothing.
+std::optional<QString> naploIrasa(Csere& c) {
   const QString jel = veletlenJel();
-  const QString celok[2] = {QFileInfo(dataPath(folder, kNevekFile)).fileName(),
-                            QFileInfo(dataPath(folder, kKozl3sorFile)).fileName()};
   const QString alapok[2] = {QFileInfo(kNevekFile).completeBaseName(), QFileInfo(kKozl3sorFile).completeBaseName()};
-  const QString ujak[2] = {QFileInfo(uN).fileName(), QFileInfo(uK).fileName()};
-  bool naploKesz = lep(CsereLepes::Naplo);
+  const QString ujak[2] = {QFileInfo(c.uN).fileName(), QFileInfo(c.uK).fileName()};
+  bool naploKesz = c.lep(CsereLepes::Naplo);
   QString miert;
   // A journal of a change in place of a file about to be replaced must never come back onto the
   // file that replaces it: it is followed or removed, durably, first.
   for (int i = 0; i < 2 && naploKesz; ++i) {
     FajlEredmeny h;
-    naploKesz = helybenLezaras(dir.filePath(celok[i]), &h);
-    if (!naploKesz) miert = QStringLiteral("a(z) %1 fájl félbeszakadt módosítása nem vonható vissza: %2").arg(celok[i], h.miert());
+    naploKesz = helybenLezaras(c.dir.filePath(c.celok[i]), &h);
+    if (!naploKesz) miert = QStringLiteral("a(z) %1 fájl félbeszakadt módosítása nem vonható vissza: %2").arg(c.celok[i], h.miert());
   }
   for (int i = 0; i < 2 && naploKesz; ++i) {
     FajlEredmeny h;
-    const std::optional<QString> m = mentes(dir, celok[i], QStringLiteral("%1-%2.bak").arg(alapok[i], jel), h);
-    const Valasz<FajlAdat> uj = fajlAdat(dir.filePath(ujak[i]));
+    const std::optional<QString> m = mentes(c.dir, c.celok[i], QStringLiteral("%1-%2.bak").arg(alapok[i], jel), h);
+    const Valasz<FajlAdat> uj = fajlAdat(c.dir.filePath(ujak[i]));
     naploKesz = m.has_value() && uj;
-    if (!m && miert.isEmpty()) miert = QStringLiteral("a(z) %1 fájl nem menthető: %2").arg(celok[i], h.miert());
+    if (!m && miert.isEmpty()) miert = QStringLiteral("a(z) %1 fájl nem menthető: %2").arg(c.celok[i], h.miert());
     if (!uj && miert.isEmpty()) miert = uj.hiba().nemOlvashato(ujak[i]).chopped(1);
-    n.a[i] = {ujak[i], celok[i], uj ? uj->meret : -1, m.value_or(QString())};
+    c.n.a[i] = {ujak[i], c.celok[i], uj ? uj->meret : -1, m.value_or(QString())};
   }
   const QString elokeszitesHiba = miert;
   // The names of the new files and the backups reach the disk before the journal that names
   // them: a journal found at the next start never names a new file whose name was lost.
   QString mappaHiba;
   if (naploKesz) {
-    const FajlEredmeny e = mappaSzinkron(folder);
+    const FajlEredmeny e = mappaSzinkron(c.folder);
     naploKesz = e.ok();
     if (!e) mappaHiba = e.miert();
   }
   if (naploKesz) {
-    const FajlEredmeny e = naploIras(naplo, naploTartalom(n), false);
+    const FajlEredmeny e = naploIras(c.naplo, naploTartalom(c.n), false);
     naploKesz = e.ok();
     miert = e.miert();
   }
-  if (!naploKesz) {
-    torles(naplo);
-    for (const Atnevezes& a : n.a)
-      if (!a.mentes.isEmpty() && a.mentes != kNincs) torles(dir.filePath(a.mentes));
-    if (!mappaHiba.isEmpty())
-      return valtozatlan(QStringLiteral("A program mappája nem írható ki a lemezre: %1.").arg(mappaHiba));
-    if (!elokeszitesHiba.isEmpty())
-      return valtozatlan(QStringLiteral("A címzettek fájljai nem cserélhetők le: %1. A fájlok változatlanok.").arg(elokeszitesHiba));
-    return valtozatlan(QStringLiteral("A csere naplója (%1) nem írható%2.")
-                           .arg(kCsereNaploFile, miert.isEmpty() ? QString() : QStringLiteral(": ") + miert));
-  }
+  if (naploKesz) return std::nullopt;
+  torles(c.naplo);
+  for (const Atnevezes& a : c.n.a)
+    if (!a.mentes.isEmpty() && a.mentes != kNincs) torles(c.dir.filePath(a.mentes));
+  if (!mappaHiba.isEmpty()) return QStringLiteral("A program mappája nem írható ki a lemezre: %1.").arg(mappaHiba);
+  if (!elokeszitesHiba.isEmpty())
+    return QStringLiteral("A címzettek fájljai nem cserélhetők le: %1. A fájlok változatlanok.").arg(elokeszitesHiba);
+  return QStringLiteral("A csere naplója (%1) nem írható%2.")
+      .arg(kCsereNaploFile, miert.isEmpty() ? QString() : QStringLiteral(": ") + miert);
+}
 
-  // 3. The renames, payer file first. A step the test hook fails fails as a disk would.
-  auto atnevez = [&](CsereLepes l, const QString& honnan, const QString& hova) {
-    return lep(l) ? atnevezes(honnan, dir.filePath(hova)) : FajlEredmeny::hiba(EIO);
-  };
-  if (const FajlEredmeny e = atnevez(CsereLepes::Atnevezes1, uN, celok[0]); !e) {
-    const QString miert1 = QStringLiteral("A(z) %1 fájl nem cserélhető le: %2.").arg(kNevekFile, e.miert());
-    // Nothing replaced yet. The new files go first and durably: a journal that a failed flush
-    // lets come back then finds them gone beside the old pair and undoes the change. Then the
-    // journal, and only once its removal is on the disk, the backups.
-    torles(uN);
-    torles(uK);
-    FajlEredmeny t = mappaSzinkron(folder);
-    if (t) t = torles(naplo);
-    if (t) t = mappaSzinkron(folder);
-    if (t) {
-      for (const Atnevezes& a : n.a)
-        if (a.mentes != kNincs) torles(dir.filePath(a.mentes));
-      return valtozatlan(miert1);
-    }
-    // What the disk holds decides: a journal still standing beside both new files finishes the
-    // change at the next start; anything else leaves the old pair.
-    const Valasz<bool> naploVan = vanNeven(naplo);
-    const Valasz<bool> tovabb = naploVan && *naploVan ? folytathato(dir, n) : Valasz<bool>(false);
-    if (!naploVan || !tovabb)
-      return {CsereAllapot::KovetkezoInditaskor,
-              miert1 + QStringLiteral(" A lemez mostani állapota nem állapítható meg (%1): a program következő indítása "
-                                      "befejezi vagy visszavonja a változást.")
-                           .arg((!naploVan ? naploVan.hiba() : tovabb.hiba()).miert())};
-    if (*tovabb) return {CsereAllapot::KovetkezoInditaskor, miert1 + kFolytatas};
-    return {CsereAllapot::Valtozatlan, miert1};
+// The first rename failed: nothing is replaced yet. The new files go first and durably (a
+// journal that a failed flush lets come back then finds them gone beside the old pair and undoes
+// the change), then the journal, and only once its removal is on the disk, the backups.
+CsereEredmeny elsoAtnevezesHibaja(const Csere& c, const FajlEredmeny& e) {
+  const QString miert = QStringLiteral("A(z) %1 fájl nem cserélhető le: %2.").arg(kNevekFile, e.miert());
+  torles(c.uN);
+  torles(c.uK);
+  FajlEredmeny t = mappaSzinkron(c.folder);
+  if (t) t = torles(c.naplo);
+  if (t) t = mappaSzinkron(c.folder);
+  if (t) {
+    for (const Atnevezes& a : c.n.a)
+      if (a.mentes != kNincs) torles(c.dir.filePath(a.mentes));
+    return valtozatlan(c, miert);
   }
-  // The payer file is already new. The rename is tried once more at once; where it fails again
-  // the journal stays, so the next start finishes the pair.
-  FajlEredmeny e2 = atnevez(CsereLepes::Atnevezes2, uK, celok[1]);
-  if (!e2) e2 = atnevez(CsereLepes::Atnevezes2, uK, celok[1]);
+  // What the disk holds decides: a journal still standing beside both new files finishes the
+  // change at the next start; anything else leaves the old pair.
+  const Valasz<bool> naploVan = vanNeven(c.naplo);
+  const Valasz<bool> tovabb = naploVan && *naploVan ? folytathato(c.dir, c.n) : Valasz<bool>(false);
+  if (!naploVan || !tovabb)
+    return {CsereAllapot::KovetkezoInditaskor,
+            miert + QStringLiteral(" A lemez mostani állapota nem állapítható meg (%1): a program következő indítása "
+                                   "befejezi vagy visszavonja a változást.")
+                        .arg((!naploVan ? naploVan.hiba() : tovabb.hiba()).miert())};
+  if (*tovabb) return {CsereAllapot::KovetkezoInditaskor, miert + kFolytatas};
+  return {CsereAllapot::Valtozatlan, miert};
+}
+
+// Step 3, once the payer file is new: the notice file's rename, tried once more at once, then the
+// folder's flush. The change is done only once its renames are on the disk; until then the
+// journal stays, so that the next start finishes it rather than losing it. Why it stays, or nothing.
+std::optional<QString> masodikAtnevezes(const Csere& c) {
+  FajlEredmeny e2 = c.atnevez(CsereLepes::Atnevezes2, c.uK, c.celok[1]);
+  if (!e2) e2 = c.atnevez(CsereLepes::Atnevezes2, c.uK, c.celok[1]);
   if (!e2)
-    return {CsereAllapot::KovetkezoInditaskor,
-            QStringLiteral("A(z) %1 fájl nem cserélhető le: %2. A(z) %3 fájl már az új adatokat tartalmazza, a(z) %1 "
-                           "még a régieket.")
-                    .arg(kKozl3sorFile, e2.miert(), kNevekFile) +
-                kFolytatas};
-  // The change is done only once its renames are on the disk; until then the journal stays, so
-  // that a power loss finishes it at the next start rather than losing it.
-  if (const FajlEredmeny e = mappaSzinkron(folder); !e)
-    return {CsereAllapot::KovetkezoInditaskor,
-            QStringLiteral("A címzettek fájljai lecserélődtek, de a lemez hibát jelzett a mappájuk kiírásakor: %1.")
-                    .arg(e.miert()) +
-                kFolytatas};
+    return QStringLiteral("A(z) %1 fájl nem cserélhető le: %2. A(z) %3 fájl már az új adatokat tartalmazza, a(z) %1 "
+                          "még a régieket.")
+               .arg(kKozl3sorFile, e2.miert(), kNevekFile) +
+           kFolytatas;
+  if (const FajlEredmeny e = mappaSzinkron(c.folder); !e)
+    return QStringLiteral("A címzettek fájljai lecserélődtek, de a lemez hibát jelzett a mappájuk kiírásakor: %1.")
+               .arg(e.miert()) +
+           kFolytatas;
+  return std::nullopt;
+}
 
+}  // namespace
+
+CsereEredmeny fizetoParCsere(const QString& folder, const QString& ujNevek, const QString& ujKozl,
+                             const CsereHorog& horog, const QString& forras) {
+  Csere c;
+  c.folder = folder;
+  c.dir = QDir(folder);
+  c.uN = c.dir.filePath(ujNevek);
+  c.uK = c.dir.filePath(ujKozl);
+  c.celok[0] = QFileInfo(dataPath(folder, kNevekFile)).fileName();
+  c.celok[1] = QFileInfo(dataPath(folder, kKozl3sorFile)).fileName();
+  c.naplo = c.dir.filePath(kCsereNaploFile);
+  c.n.forras = forras.isEmpty() ? QString() : QFileInfo(forras).absoluteFilePath();
+  c.lep = [&horog](CsereLepes l) { return !horog || horog(l); };
+
+  // 1. The new files on the disk, 2. the backups and the journal: until then nothing changed.
+  if (const std::optional<QString> miert = ujFajlokKiirasa(c)) return valtozatlan(c, *miert);
+  if (const std::optional<QString> miert = naploIrasa(c)) return valtozatlan(c, *miert);
+  // 3. The renames, payer file first, and their folder's flush.
+  if (const FajlEredmeny e = c.atnevez(CsereLepes::Atnevezes1, c.uN, c.celok[0]); !e) return elsoAtnevezesHibaja(c, e);
+  if (const std::optional<QString> miert = masodikAtnevezes(c)) return {CsereAllapot::KovetkezoInditaskor, *miert};
   // 4. Done: the source file, the backups and the journal go. Whatever of them a failure or a
   // crash leaves is finished by the next recovery.
-  if (lep(CsereLepes::NaploTorles)) lezaras(folder, n);
+  if (c.lep(CsereLepes::NaploTorles)) lezaras(folder, c.n);
   return {CsereAllapot::Kesz, {}};
 }
 
 namespace {
 
-CsereHelyreallitas csereHelyreallitas(const QString& folder) {
+const QString kNemModosit = QStringLiteral("\r\nA program ebben a futásban nem módosítja a címzettek fájljait.");
+
+// Roll forward: every rename whose new file is still there, in the original order, each
+// target's change-in-place journal settled first; then the folder's flush and the last step.
+CsereHelyreallitas befejezes(const QString& folder, const Naplo& n) {
   const QDir dir(folder);
-  const QString naplo = dir.filePath(kCsereNaploFile);
   CsereHelyreallitas h;
-  FajlEredmeny hiba[2];
-  const std::optional<Naplo> vissza = naploOlvas(dir.filePath(kVisszaNaplo), &hiba[0]);
-  const std::optional<Naplo> elore = vissza ? std::nullopt : naploOlvas(naplo, &hiba[1]);
-  // A journal that cannot be read is neither followed nor removed.
-  for (const FajlEredmeny& e : hiba)
-    if (!e && !vissza) {
-      h.fuggoben = true;
-      h.uzenet = QStringLiteral("A címzettek fájljainak legutóbbi változásáról szóló napló nem olvasható: %1.\r\nA "
-                                "program ebben a futásban nem módosítja a címzettek fájljait.")
-                     .arg(e.miert());
-      return h;
-    }
-  const QString nemModosit = QStringLiteral("\r\nA program ebben a futásban nem módosítja a címzettek fájljait.");
-  if (const std::optional<Naplo> n = vissza ? vissza : elore) {
-    const Valasz<bool> tovabb = vissza ? Valasz<bool>(false) : folytathato(dir, *n);
-    // Files that cannot be asked decide nothing: the journal stays for a later start.
-    if (!tovabb) {
-      h.fuggoben = true;
-      h.uzenet = QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi, félbeszakadt változása most nem fejezhető be "
-                                "és nem is vonható vissza, mert a fájljai nem vizsgálhatók: %3.")
-                     .arg(kNevekFile, kKozl3sorFile, tovabb.hiba().miert()) +
-                 nemModosit;
-      return h;
-    }
-    if (*tovabb) {
-      // Roll forward: every rename whose new file is still there, in the original order, each
-      // target's change-in-place journal settled first.
-      FajlEredmeny e;
-      for (const Atnevezes& a : n->a) {
-        const QString honnan = dir.filePath(a.honnan);
-        const Valasz<bool> van = regularis(honnan);
-        if (e && !van) e = van.hiba();
-        if (e && *van && !helybenLezaras(dir.filePath(a.hova), &e)) break;
-        if (e && *van) e = atnevezes(honnan, dir.filePath(a.hova));
-      }
-      // The renames are made; only their folder's flush failed: the journal stays for the next start.
-      const FajlEredmeny m = e ? mappaSzinkron(folder) : FajlEredmeny{};
-      const std::optional<QString> maradt = e && m ? lezaras(folder, *n) : std::nullopt;
-      if (e && m && !maradt) return h;
-      h.fuggoben = true;
-      if (maradt)
-        h.uzenet = *maradt;
-      else if (!e)
-        h.uzenet = QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi változása nem fejezhető be: a "
-                                  "fájlok nem nevezhetők át (%3).")
-                       .arg(kNevekFile, kKozl3sorFile, e.miert());
-      else
-        h.uzenet = QStringLiteral("A címzettek fájljai (%1, %2) a legutóbbi változás új adatait tartalmazzák, de a lemez "
-                                  "hibát jelzett a mappájuk kiírásakor (%3), ezért a változás a program következő "
-                                  "indításakor fejeződik be.")
-                       .arg(kNevekFile, kKozl3sorFile, m.miert());
-      h.uzenet += nemModosit;
-      return h;
-    }
-    // Roll back: a file of the change is missing or torn; the old pair comes back.
-    if (const std::optional<QString> miert = visszaallitas(folder, *n)) {
-      h.fuggoben = true;
-      h.uzenet = QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi, félbeszakadt változása nem vonható vissza: "
-                                "a korábbi fájlok nem nevezhetők vissza (%3).\r\nA program ebben a futásban nem "
-                                "módosítja a címzettek fájljait.")
-                     .arg(kNevekFile, kKozl3sorFile, *miert);
-      return h;
-    }
-    h.uzenet = QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi változása félbeszakadt, és nem fejezhető be, "
-                              "mert az új fájlok hiányoznak vagy hiányosak.\r\nA címzettek korábbi adatai maradtak meg.")
-                   .arg(kNevekFile, kKozl3sorFile);
+  FajlEredmeny e;
+  for (const Atnevezes& a : n.a) {
+    const QString honnan = dir.filePath(a.honnan);
+    const Valasz<bool> van = regularis(honnan);
+    if (e && !van) e = van.hiba();
+    if (e && *van && !helybenLezaras(dir.filePath(a.hova), &e)) break;
+    if (e && *van) e = atnevezes(honnan, dir.filePath(a.hova));
+  }
+  // The renames are made; only their folder's flush failed: the journal stays for the next start.
+  const FajlEredmeny m = e ? mappaSzinkron(folder) : FajlEredmeny{};
+  const std::optional<QString> maradt = e && m ? lezaras(folder, n) : std::nullopt;
+  if (e && m && !maradt) return h;
+  h.fuggoben = true;
+  if (maradt)
+    h.uzenet = *maradt;
+  else if (!e)
+    h.uzenet = QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi változása nem fejezhető be: a "
+                              "fájlok nem nevezhetők át (%3).")
+                   .arg(kNevekFile, kKozl3sorFile, e.miert());
+  else
+    h.uzenet = QStringLiteral("A címzettek fájljai (%1, %2) a legutóbbi változás új adatait tartalmazzák, de a lemez "
+                              "hibát jelzett a mappájuk kiírásakor (%3), ezért a változás a program következő "
+                              "indításakor fejeződik be.")
+                   .arg(kNevekFile, kKozl3sorFile, m.miert());
+  h.uzenet += kNemModosit;
+  return h;
+}
+
+// Roll back: a file of the change is missing or torn; the old pair comes back from the backups.
+CsereHelyreallitas visszavonas(const QString& folder, const Naplo& n) {
+  CsereHelyreallitas h;
+  if (const std::optional<QString> miert = visszaallitas(folder, n)) {
+    h.fuggoben = true;
+    h.uzenet = QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi, félbeszakadt változása nem vonható vissza: "
+                              "a korábbi fájlok nem nevezhetők vissza (%3).")
+                   .arg(kNevekFile, kKozl3sorFile, *miert) +
+               kNemModosit;
     return h;
   }
-  // No whole journal: the leftovers of a change that never started; the originals are
-  // untouched. The journal itself goes last; leftovers that a failed flush lets come back go
-  // at the next start.
-  takaritas(folder);
+  h.uzenet = QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi változása félbeszakadt, és nem fejezhető be, "
+                            "mert az új fájlok hiányoznak vagy hiányosak.\r\nA címzettek korábbi adatai maradtak meg.")
+                 .arg(kNevekFile, kKozl3sorFile);
   return h;
+}
+
+// A journal that stays because what decides its course cannot be read now.
+CsereHelyreallitas fuggo(const QString& uzenet) { return {true, uzenet + kNemModosit, {}}; }
+
+CsereHelyreallitas csereHelyreallitas(const QString& folder) {
+  const QDir dir(folder);
+  // 1. The journals: an undo's first (once it stands, the change is never rolled forward). One
+  // that cannot be read is neither followed nor removed.
+  FajlEredmeny hiba[2];
+  const std::optional<Naplo> vissza = naploOlvas(dir.filePath(kVisszaNaplo), &hiba[0]);
+  const std::optional<Naplo> elore = vissza ? std::nullopt : naploOlvas(dir.filePath(kCsereNaploFile), &hiba[1]);
+  for (const FajlEredmeny& e : hiba)
+    if (!e && !vissza)
+      return fuggo(QStringLiteral("A címzettek fájljainak legutóbbi változásáról szóló napló nem olvasható: %1.")
+                       .arg(e.miert()));
+  // 2. No whole journal: the leftovers of a change that never started; the originals are
+  // untouched. The journal itself goes last; leftovers that a failed flush lets come back go at
+  // the next start.
+  const std::optional<Naplo> n = vissza ? vissza : elore;
+  if (!n) {
+    takaritas(folder);
+    return {};
+  }
+  // 3. Finished when its files allow, else undone. Files that cannot be asked decide nothing:
+  // the journal stays for a later start.
+  const Valasz<bool> tovabb = vissza ? Valasz<bool>(false) : folytathato(dir, *n);
+  if (!tovabb)
+    return fuggo(QStringLiteral("A címzettek fájljainak (%1, %2) legutóbbi, félbeszakadt változása most nem fejezhető "
+                                "be és nem is vonható vissza, mert a fájljai nem vizsgálhatók: %3.")
+                     .arg(kNevekFile, kKozl3sorFile, tovabb.hiba().miert()));
+  return *tovabb ? befejezes(folder, *n) : visszavonas(folder, *n);
 }
 
 }  // namespace
