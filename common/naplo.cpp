@@ -207,30 +207,45 @@ std::optional<HelybenNaplo> helybenOlvas(const QByteArray& b, const QString& faj
 
 VisszairasHibak helybenVisszairas(const QString& folder, const HelybenNaplo& j, bool ellenoriz, bool* visszavonva) {
   VisszairasHibak hibak;
+  struct Nyitott {
+    const HelybenTetel* t;
+    QString ut;
+    int fd;
+  };
+  QList<Nyitott> nyitott;
   for (const HelybenTetel& t : j.tetelek) {
-    const QString path = dataPath(folder, t.fajl);
+    const QString ut = dataPath(folder, t.fajl);
     FajlEredmeny e;
-    const int fd = regularisNyitas(path, O_RDWR, &e);
-    if (fd < 0) {
-      // A file that is gone has nothing to put back. One that cannot be opened or asked keeps
-      // the journal: it is neither read nor written until the journal can be followed.
-      if (e.errnum != ENOENT || !e.fajta.isEmpty()) hibak.append({t.fajl, e});
-      continue;
-    }
-    const Valasz<bool> sajat = ellenoriz && !j.regiFormatum ? sajatFajl(fd, t, path) : Valasz<bool>(true);
-    if (!sajat) e = sajat.hiba();
-    if (sajat && *sajat) {
-      e = mindIras(fd, t.regi.constData(), t.regi.size(), t.at, t.fajl, path);
+    const int fd = regularisNyitas(ut, O_RDWR, &e);
+    if (fd >= 0) nyitott.append({&t, ut, fd});
+    // A file that is gone has nothing to put back. One that cannot be opened or asked keeps
+    // the journal: it is neither read nor written until the journal can be followed.
+    else if (e.errnum != ENOENT || !e.fajta.isEmpty()) hibak.append({t.fajl, e});
+  }
+  // The change is one: its files are put back only when every one still is its own (a later
+  // change of one of them, or a file replaced since, makes the journal another state's).
+  bool sajat = true;
+  for (const Nyitott& n : nyitott) {
+    if (!hibak.isEmpty() || !ellenoriz || j.regiFormatum) break;
+    const Valasz<bool> s = sajatFajl(n.fd, *n.t, n.ut);
+    if (!s) hibak.append({n.t->fajl, s.hiba()});
+    sajat = sajat && s && *s;
+  }
+  const bool visszairhato = hibak.isEmpty() && sajat;
+  for (const Nyitott& n : nyitott) {
+    if (visszairhato) {
+      const HelybenTetel& t = *n.t;
+      FajlEredmeny e = mindIras(n.fd, t.regi.constData(), t.regi.size(), t.at, t.fajl, n.ut);
       if (e) {
-        const Valasz<FajlAdat> a = fajlAdat(fd, t.fajl, path);
+        const Valasz<FajlAdat> a = fajlAdat(n.fd, t.fajl, n.ut);
         if (!a) e = a.hiba();
-        else if (a->meret != t.meret) e = meretezes(fd, t.meret, t.fajl, path);
+        else if (a->meret != t.meret) e = meretezes(n.fd, t.meret, t.fajl, n.ut);
       }
-      if (e) e = fajlSzinkron(fd, t.fajl, path);
+      if (e) e = fajlSzinkron(n.fd, t.fajl, n.ut);
       if (e && visszavonva) *visszavonva = true;
+      if (!e) hibak.append({t.fajl, e});
     }
-    ::close(fd);
-    if (!e) hibak.append({t.fajl, e});
+    ::close(n.fd);
   }
   return hibak;
 }

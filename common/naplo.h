@@ -13,10 +13,10 @@
 // remains names a change that may be half written: it is rolled back (the old bytes and lengths
 // put back, flushed). A journal belongs to its files by name, never by device or inode number (a
 // folder copied after a crash, a disk renumbered at the next boot is rolled back as well); its
-// content tells whether a file still is the one it was written for: every byte of the record's
-// place holds the old or the new byte and the file's length lies between the old and the new one.
-// A file since replaced under the name (a list rewritten by a rename) holds something else and is
-// not touched.
+// content tells whether its files still are the ones it was written for: every byte of each
+// record's place holds the old or the new byte and each file's length lies between the old and
+// the new one. A file since replaced under the name (a list rewritten by a rename) holds
+// something else, and the journal is not followed.
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -76,10 +76,12 @@ std::optional<HelybenNaplo> helybenOlvas(const QByteArray& b, const QString& faj
                                          const RegiParFormatum* par = nullptr);
 
 // Puts back every record the journal holds (files in `folder`, found without regard to case):
-// the old bytes, then the old length, flushed. A file that is gone has nothing to put back; one
-// whose record's place holds other bytes is another file's (not touched) unless `ellenoriz` is
-// false (the change's own undo, right after it failed). The files that could not be put back,
-// with the reason, are returned; `visszavonva` tells whether old bytes were put back.
+// the old bytes, then the old length, flushed. A file that is gone has nothing to put back. The
+// change is one: when a file's record place holds other bytes than the old or the new ones (a file
+// replaced since, or changed again), the journal is another state's and no file is touched,
+// unless `ellenoriz` is false (the change's own undo, right after it failed). The files that
+// could not be put back, with the reason, are returned; `visszavonva` tells whether old bytes
+// were put back.
 using VisszairasHibak = QList<std::pair<QString, FajlEredmeny>>;
 VisszairasHibak helybenVisszairas(const QString& folder, const HelybenNaplo& j, bool ellenoriz = true,
                             bool* visszavonva = nullptr);

@@ -427,8 +427,7 @@ TEST(RecordFile, AJournalIsRolledBackByNameWhateverTheFilesIdentity) {
 }
 
 // One change in place of two files: it reads back whole, and a journal cut short or changed in
-// any byte is torn (never followed); a file that holds other bytes than the old or the new ones
-// at its record's place is another file's and keeps them.
+// any byte is torn (never followed).
 TEST(Naplo, AJournalIsFollowedOnlyWholeAndOnlyOntoItsOwnFiles) {
   HelybenNaplo j;
   j.tetelek << HelybenTetel{"a b.dat", 25, 50, "0123456789", "abcdefghij"} << HelybenTetel{"c.dat", 0, 0, {}, "x"};
@@ -446,14 +445,21 @@ TEST(Naplo, AJournalIsFollowedOnlyWholeAndOnlyOntoItsOwnFiles) {
     m[n] = char(m[n] ^ 0x20);
     EXPECT_FALSE(helybenOlvas(m)) << n;
   }
-  TempFolder dir;
-  dir.put("a b.dat", QByteArray(25, 'x') + "abcde56789" + QByteArray(15, 'x'));  // torn halfway
-  dir.put("c.dat", "y");  // neither old (none) nor new
-  dir.put("napló", b);
-  const HelybenKovetes k = helybenKovetes(dir.file("napló"), {}, true);
-  EXPECT_TRUE(k.ok());
-  EXPECT_TRUE(k.visszavonva);
-  EXPECT_EQ(dir.bytes("a b.dat"), QByteArray(25, 'x') + "0123456789" + QByteArray(15, 'x'));
-  EXPECT_EQ(dir.bytes("c.dat"), "y");
-  EXPECT_FALSE(dir.exists("napló"));
+  // The change is one: both files are put back, or, where one holds other bytes (changed again
+  // since), neither.
+  const QByteArray regi = QByteArray(25, 'x') + "0123456789" + QByteArray(15, 'x');
+  const QByteArray torn = QByteArray(25, 'x') + "abcde56789" + QByteArray(15, 'x');
+  for (const QByteArray c : {QByteArray("x"), QByteArray("y")}) {
+    const bool sajat = c == "x";
+    TempFolder dir;
+    dir.put("a b.dat", torn);
+    dir.put("c.dat", c);
+    dir.put("napló", b);
+    const HelybenKovetes k = helybenKovetes(dir.file("napló"), {}, true);
+    EXPECT_TRUE(k.ok());
+    EXPECT_EQ(k.visszavonva, sajat);
+    EXPECT_EQ(dir.bytes("a b.dat"), sajat ? regi : torn);
+    EXPECT_EQ(dir.bytes("c.dat"), sajat ? QByteArray() : c);
+    EXPECT_FALSE(dir.exists("napló"));
+  }
 }
