@@ -200,6 +200,14 @@ std::optional<QByteArray> regiBeolvasasa(const QString& regiPath, KonvEredmeny& 
   return beolvasott;
 }
 
+// Whether `tartalom` is taken as an old payer file; else `e` says what was found (NemRegi).
+bool regiFajl(const QByteArray& tartalom, KonvEredmeny& e) {
+  e.hiba = nemRegi(tartalom);
+  if (e.hiba.isEmpty()) return true;
+  e.allapot = KonvAllapot::NemRegi;
+  return false;
+}
+
 // The current records of the old ones, in their order.
 QByteArray konvertaltRekordok(const QByteArray& tartalom, int32_t count) {
   const qsizetype L = RegiNevekRekord::Length;
@@ -298,13 +306,8 @@ KonvEredmeny Konvertalas(const QString& folder) {
   const QString regiPath = dataPath(folder, kNevekFile);
   // The old file is read whole, known to be an old file and converted before any file is made.
   const std::optional<QByteArray> beolvasott = regiBeolvasasa(regiPath, e);
-  if (!beolvasott) return e;
+  if (!beolvasott || !regiFajl(*beolvasott, e)) return e;
   const QByteArray& tartalom = *beolvasott;
-  e.hiba = nemRegi(tartalom);
-  if (!e.hiba.isEmpty()) {
-    e.allapot = KonvAllapot::NemRegi;
-    return e;
-  }
   const int32_t count = int32_t(tartalom.size() / RegiNevekRekord::Length);
   const QByteArray uj = konvertaltRekordok(tartalom, count);
   const KonvFajlok f{folder, regiPath, dataPath(folder, kRegiMentesFile), QDir(folder).filePath(kKonvTempFile)};
