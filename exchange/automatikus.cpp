@@ -132,90 +132,131 @@ std::optional<QString> stabilCsv(const QString& mappa, FigyeltFajl& elozo, QStri
   return elozo.path;
 }
 
-AutoImportEredmeny automatikusImport(const QString& folder, const QString& csvPath, bool felulir,
-                                     const CsereHorog& horog) {
-  AutoImportEredmeny e;
-  const QString nev = QFileInfo(csvPath).fileName();
+namespace {
+
+// Whether the watched file may be claimed: it is still there and is none of the program's own
+// files. Else `e` says why not (a file that is gone is no error).
+bool atveheto(const QString& folder, const QString& csvPath, const QString& nev, AutoImportEredmeny& e) {
   const auto nemKerdezheto = [&](const FajlEredmeny& h) {
     e.allapot = AutoAllapot::NemJelolheto;
     e.hiba = QStringLiteral("A figyelt mappában a(z) %1 fájl nem kérdezhető le (%2), ezért nem importálható.\r\n"
                             "Az automatikus adatbeolvasás leállt.")
                  .arg(nev, h.miert());
-    return e;
+    return false;
   };
   const Valasz<bool> van = vanNeven(csvPath);
   if (!van) return nemKerdezheto(van.hiba());
   if (!*van) {
     e.allapot = AutoAllapot::Eltunt;
-    return e;
+    return false;
   }
   const Valasz<bool> sajat = sajatAdatfajl(folder, csvPath);
   if (!sajat) return nemKerdezheto(sajat.hiba());
   if (*sajat) {
     e.hiba = QStringLiteral("A(z) %1 a program saját adatfájlja, nem importálható.").arg(nev);
-    return e;
+    return false;
   }
-  // The claim: the file leaves the watched names before its import. The change names it, so
-  // after a crash the next start removes it with a finished change or puts it back. The claim
-  // is on the disk before a journal names the claimed file (the watched folder may lie on
-  // another file system, flushed apart from the program folder): else a power loss could keep
-  // the change and lose the claim, and the file would be imported again.
+  return true;
+}
+
+// A claim whose folder flush failed is not relied on: the file goes back under its name (or a
+// free one) and is not imported.
+void atvetelVisszaadasa(const QString& atvett, const QString& nev, const FajlEredmeny& szinkron,
+                        AutoImportEredmeny& e) {
+  FajlEredmeny vsz;
+  const std::optional<QString> vissza = atnevezSzabadNevre(atvett, nev, {}, &vsz);
+  e.allapot = AutoAllapot::NemJelolheto;
+  e.hiba = QStringLiteral("A figyelt mappa nem írható ki a lemezre (%1), ezért a(z) %2 fájl nem importálható.")
+               .arg(szinkron.miert(), nev);
+  if (!vissza)
+    e.hiba += QStringLiteral("\r\nA fájl „%1” néven a figyelt mappában maradt.").arg(QFileInfo(atvett).fileName());
+  e.hiba += QStringLiteral("\r\nAz automatikus adatbeolvasás leállt.");
+}
+
+// The claim: the file is renamed out of the watched names, and the rename is flushed. Its new
+// path, or nothing (`e` says why): a file gone meanwhile, one that cannot be renamed, or one
+// whose rename did not reach the disk.
+std::optional<QString> atvetel(const QString& csvPath, const QString& nev, AutoImportEredmeny& e) {
   FajlEredmeny szinkron, hiba;
   const std::optional<QString> atvett = atnevezSzabadNevre(csvPath, nev, kAtvetelUtotag, &szinkron, &hiba);
   if (!atvett) {
     const Valasz<bool> meg = vanNeven(csvPath);
     if (meg && !*meg) {
       e.allapot = AutoAllapot::Eltunt;
-      return e;
+      return std::nullopt;
     }
     e.allapot = AutoAllapot::NemJelolheto;
     e.hiba = QStringLiteral(
                  "A figyelt mappában a(z) %1 fájl nem nevezhető át (%2), ezért nem importálható "
                  "(különben minden alkalommal újra beolvasnánk).\r\nAz automatikus adatbeolvasás leállt.")
                  .arg(nev, (meg ? hiba : meg.hiba()).miert());
-    return e;
+    return std::nullopt;
   }
   if (!szinkron) {
-    FajlEredmeny vsz;
-    const std::optional<QString> vissza = atnevezSzabadNevre(*atvett, nev, {}, &vsz);
-    e.allapot = AutoAllapot::NemJelolheto;
-    e.hiba = QStringLiteral("A figyelt mappa nem írható ki a lemezre (%1), ezért a(z) %2 fájl nem importálható.")
-                 .arg(szinkron.miert(), nev);
-    if (!vissza)
-      e.hiba += QStringLiteral("\r\nA fájl „%1” néven a figyelt mappában maradt.").arg(QFileInfo(*atvett).fileName());
-    e.hiba += QStringLiteral("\r\nAz automatikus adatbeolvasás leállt.");
-    return e;
+    atvetelVisszaadasa(*atvett, nev, szinkron, e);
+    return std::nullopt;
   }
+  return atvett;
+}
+
+// A move out of the claim whose folder flush failed: the file has its new name, but after a
+// power loss it may stand under the claimed one too (the next start keeps one of them).
+QString nemBiztos(const FajlEredmeny& sz) {
+  return sz ? QString()
+            : QStringLiteral("\r\nA lemez hibát jelzett a figyelt mappa kiírásakor (%1): egy áramszünet után a "
+                             "fájl a korábbi nevén is visszaállhat.")
+                  .arg(sz.miert());
+}
+
+// A claimed file that gave nothing is set aside under a name that is not watched (Felreteve).
+// Whether it was.
+bool felreteves(const QString& atvett, const QString& nev, AutoImportEredmeny& e) {
+  FajlEredmeny fsz;
+  const std::optional<QString> felre = atnevezSzabadNevre(atvett, nev, kHibasUtotag, &fsz);
+  if (!felre) return false;
+  e.allapot = AutoAllapot::Felreteve;
+  e.hiba = e.import.hiba + QStringLiteral("\r\nA fájl „%1” néven a figyelt mappában maradt.")
+                               .arg(QFileInfo(*felre).fileName()) +
+           nemBiztos(fsz);
+  return true;
+}
+
+// A claimed file that was not imported goes back under its name (or a free one) for a later try.
+void visszaadas(const QString& atvett, const QString& nev, AutoImportEredmeny& e) {
+  FajlEredmeny vsz;
+  const std::optional<QString> vissza = atnevezSzabadNevre(atvett, nev, {}, &vsz);
+  e.hiba = QStringLiteral("A(z) %1 fájl automatikus importálása nem sikerült.\r\n").arg(nev) + e.import.hiba +
+           (vissza ? nemBiztos(vsz)
+                   : QStringLiteral("\r\nA fájl „%1” néven a figyelt mappában maradt.")
+                         .arg(QFileInfo(atvett).fileName())) +
+           QStringLiteral("\r\nAz automatikus adatbeolvasás leállt.");
+}
+
+}  // namespace
+
+AutoImportEredmeny automatikusImport(const QString& folder, const QString& csvPath, bool felulir,
+                                     const CsereHorog& horog) {
+  AutoImportEredmeny e;
+  const QString nev = QFileInfo(csvPath).fileName();
+  // Only a file still there, and none of the program's own, is claimed.
+  if (!atveheto(folder, csvPath, nev, e)) return e;
+  // The claim: the file leaves the watched names before its import. The change names it, so
+  // after a crash the next start removes it with a finished change or puts it back. The claim
+  // is on the disk before a journal names the claimed file (the watched folder may lie on
+  // another file system, flushed apart from the program folder): else a power loss could keep
+  // the change and lose the claim, and the file would be imported again.
+  const std::optional<QString> atvett = atvetel(csvPath, nev, e);
+  if (!atvett) return e;
+  // Only now the import: its change's journal names the claimed file, which goes with the change.
   e.import = csvImport(folder, *atvett, felulir, CsvValtozat::Automatikus, {nev, true, horog});
   if (e.import.ok()) {
     e.allapot = AutoAllapot::Kesz;
     return e;
   }
-  // A move out of the claim whose folder flush failed: the file has its new name, but after a
-  // power loss it may stand under the claimed one too (the next start keeps one of them).
-  const auto nemBiztos = [](const FajlEredmeny& sz) {
-    return sz ? QString()
-              : QStringLiteral("\r\nA lemez hibát jelzett a figyelt mappa kiírásakor (%1): egy áramszünet után a "
-                               "fájl a korábbi nevén is visszaállhat.")
-                    .arg(sz.miert());
-  };
-  if (e.import.fajlHiba) {
-    FajlEredmeny fsz;
-    if (const std::optional<QString> felre = atnevezSzabadNevre(*atvett, nev, kHibasUtotag, &fsz)) {
-      e.allapot = AutoAllapot::Felreteve;
-      e.hiba = e.import.hiba + QStringLiteral("\r\nA fájl „%1” néven a figyelt mappában maradt.")
-                                   .arg(QFileInfo(*felre).fileName()) +
-               nemBiztos(fsz);
-      return e;
-    }
-  }
-  // Nothing was imported: the file goes back under its name (or a free one) for a later try.
-  FajlEredmeny vsz;
-  const std::optional<QString> vissza = atnevezSzabadNevre(*atvett, nev, {}, &vsz);
-  e.hiba = QStringLiteral("A(z) %1 fájl automatikus importálása nem sikerült.\r\n").arg(nev) + e.import.hiba +
-           (vissza ? nemBiztos(vsz)
-                   : QStringLiteral("\r\nA fájl „%1” néven a figyelt mappában maradt.").arg(QFileInfo(*atvett).fileName())) +
-           QStringLiteral("\r\nAz automatikus adatbeolvasás leállt.");
+  // A file that gives nothing is set aside, so that no later tick takes it again.
+  if (e.import.fajlHiba && felreteves(*atvett, nev, e)) return e;
+  // Nothing was imported: the file goes back for a later try.
+  visszaadas(*atvett, nev, e);
   return e;
 }
 

@@ -69,21 +69,31 @@ void sorok(View t, F&& sor) {
   }
 }
 
-// Parses the lines of `forras` into `b`'s counts, putting the two records of each line where
-// `hely` says (a pair of pointers to a payer record's and a notice record's room). A file of
-// more than `maxSorok` payers gives no counts, only its `hiba`.
+// The parse of one file's lines into `b`'s counts, the two records of each line put where `hely`
+// says (a pair of pointers to a payer record's and a notice record's room).
 template <class Hely>
-void feldolgozas(const CsvForras& forras, CsvValtozat valtozat, int32_t maxSorok, CsvBeolvasas& b, Hely&& hely) {
+struct SorFeldolgozo {
+  SorFeldolgozo(CsvBeolvasas& b, Hely& hely, CsvValtozat valtozat, int32_t maxSorok)
+      : b(b), hely(hely), valtozat(valtozat), maxSorok(maxSorok) {}
+
+  CsvBeolvasas& b;
+  Hely& hely;
+  const CsvValtozat valtozat;
+  const int32_t maxSorok;
   const int oszlopok = valtozat == CsvValtozat::Kezi ? kCsvOszlopok : kAutoOszlopok;
   NevekRekord n;
   Kozl3sorRekord k;
+  CsvBajtSor bs;
   int32_t sorszam = 0;  // the line's number in the file, empty lines counted
-  auto idezett = [&] {
+  bool elsoSorUres = false, tulSok = false;
+
+  void idezett() {
     if (b.idezettSorszamok.size() < kIdezettSorszamok) b.idezettSorszamok << sorszam;
     ++b.idezettSorok;
-  };
+  }
+
   // A line as text: split, its characters outside the code page counted, encoded field by field.
-  auto szovegSor = [&](QStringView sor) {
+  void szovegSor(QStringView sor) {
     bool idezettHatar = false;
     const QStringList c = csvOszlopok(sor, oszlopok, &idezettHatar);
     if (idezettHatar) idezett();
@@ -98,10 +108,10 @@ void feldolgozas(const CsvForras& forras, CsvValtozat valtozat, int32_t maxSorok
     const auto [nh, kh] = hely();
     kodol(nh, n);
     kodol(kh, k);
-  };
+  }
+
   // A line on its bytes when the code page holds all its characters, else as composed text.
-  CsvBajtSor bs;
-  auto bajtSor = [&](QByteArrayView sor) {
+  void bajtSor(QByteArrayView sor) {
     if (!csvBajtOszlopok(sor, b.utf8, oszlopok, bs)) {
       // A byte-order mark inside the file is a character of its line, not dropped.
       QStringDecoder dec(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
@@ -114,9 +124,12 @@ void feldolgozas(const CsvForras& forras, CsvValtozat valtozat, int32_t maxSorok
     const int32_t osszeg = csvBajtRekordok(bs, oszlopok, nh, kh, &rossz);
     if (rossz) ++b.rosszOsszeg;
     if (osszeg == 0) ++b.osszegNelkul;
-  };
-  bool elsoSorUres = false, tulSok = false;
-  auto sor = [&](auto s) {
+  }
+
+  // One line, counted first: an empty one is skipped or ends the file; past `maxSorok` payers
+  // the parse stops before a record is placed. Whether the next line is to be read.
+  template <class View>
+  bool sor(View s) {
     ++sorszam;
     if (s.isEmpty()) {
       if (valtozat == CsvValtozat::Automatikus) {
@@ -130,26 +143,43 @@ void feldolgozas(const CsvForras& forras, CsvValtozat valtozat, int32_t maxSorok
       tulSok = true;
       return false;
     }
-    if constexpr (std::is_same_v<decltype(s), QStringView>)
+    if constexpr (std::is_same_v<View, QStringView>)
       szovegSor(s);
     else
       bajtSor(s);
     ++b.fizetok;
     return true;
-  };
+  }
+
+  // After the last line: a file of too many payers gives no counts, only its fault; one that
+  // gave no payer says why.
+  void vege(const CsvForras& forras) {
+    if (tulSok) {
+      b = CsvBeolvasas{};
+      b.hiba = QStringLiteral("több mint %1 sort tartalmaz").arg(maxSorok);
+      return;
+    }
+    if (b.fizetok == 0)
+      b.hiba = forras.ures()  ? QStringLiteral("a fájl üres")
+               : elsoSorUres ? QStringLiteral("az első sora üres")
+                             : QStringLiteral("csak üres sorokat tartalmaz");
+  }
+};
+
+// Parses the lines of `forras` into `b`'s counts, putting the two records of each line where
+// `hely` says. A file of more than `maxSorok` payers gives no counts, only its `hiba`.
+template <class Hely>
+void feldolgozas(const CsvForras& forras, CsvValtozat valtozat, int32_t maxSorok, CsvBeolvasas& b, Hely&& hely) {
+  SorFeldolgozo<std::remove_reference_t<Hely>> f(b, hely, valtozat, maxSorok);
+  // Line by line, each line's records placed before the next is read: a UTF-16 file as text,
+  // others on their bytes.
+  const auto sor = [&f](auto s) { return f.sor(s); };
   if (forras.kodolas == CsvKodolas::Utf16)
     sorok(QStringView(forras.szoveg), sor);
   else
     sorok(forras.nezet(), sor);
-  if (tulSok) {
-    b = CsvBeolvasas{};
-    b.hiba = QStringLiteral("több mint %1 sort tartalmaz").arg(maxSorok);
-    return;
-  }
-  if (b.fizetok == 0)
-    b.hiba = forras.ures()  ? QStringLiteral("a fájl üres")
-             : elsoSorUres ? QStringLiteral("az első sora üres")
-                           : QStringLiteral("csak üres sorokat tartalmaz");
+  // The verdict only once the lines are through, since it depends on all of them.
+  f.vege(forras);
 }
 
 // The stored pair that an append continues: its payers, and the notices that go with them,

@@ -169,40 +169,48 @@ QString nemRegi(const QByteArray& b) {
   return {};
 }
 
-}  // namespace
+// The names a conversion works with: the payer file, its backup, the new file beside them.
+struct KonvFajlok {
+  QString mappa, regi, mentes, temp;
+};
 
-KonvEredmeny Konvertalas(const QString& folder) {
-  KonvEredmeny e;
-  const QDir dir(folder);
-  const QString regiPath = dataPath(folder, kNevekFile);
-  // A question about the file is a read: its failure is said as one, never taken for no file.
+// The old payer file whole, or nothing when there is nothing to convert (NincsMit) or it cannot
+// be read (`e` says why). A question about the file is a read: its failure is said as one, never
+// taken for no file.
+std::optional<QByteArray> regiBeolvasasa(const QString& regiPath, KonvEredmeny& e) {
   const Valasz<FajlAdat> regiAdat = fajlAdat(regiPath);
   if (!regiAdat) {
     e.hiba = regiAdat.hiba().nemOlvashato(kNevekFile);
-    return e;
+    return std::nullopt;
   }
   if (!regiAdat->van || (regiAdat->regularis() && regiAdat->meret == 0)) {
     e.allapot = KonvAllapot::NincsMit;
-    return e;
+    return std::nullopt;
   }
   FajlEredmeny olvasas;
-  const std::optional<QByteArray> beolvasott = egeszOlvasas(regiPath, kNevekFile, olvasas);
+  std::optional<QByteArray> beolvasott = egeszOlvasas(regiPath, kNevekFile, olvasas);
   if (!beolvasott) {
     e.hiba = olvasas.nemOlvashato(kNevekFile);
-    return e;
+    return std::nullopt;
   }
-  const QByteArray& tartalom = *beolvasott;
-  if (tartalom.isEmpty()) {
+  if (beolvasott->isEmpty()) {
     e.allapot = KonvAllapot::NincsMit;
-    return e;
+    return std::nullopt;
   }
-  const qsizetype L = RegiNevekRekord::Length;
+  return beolvasott;
+}
+
+// Whether `tartalom` is taken as an old payer file; else `e` says what was found (NemRegi).
+bool regiFajl(const QByteArray& tartalom, KonvEredmeny& e) {
   e.hiba = nemRegi(tartalom);
-  if (!e.hiba.isEmpty()) {
-    e.allapot = KonvAllapot::NemRegi;
-    return e;
-  }
-  const int32_t count = int32_t(tartalom.size() / L);
+  if (e.hiba.isEmpty()) return true;
+  e.allapot = KonvAllapot::NemRegi;
+  return false;
+}
+
+// The current records of the old ones, in their order.
+QByteArray konvertaltRekordok(const QByteArray& tartalom, int32_t count) {
+  const qsizetype L = RegiNevekRekord::Length;
   QByteArray uj;
   uj.reserve(qsizetype(count) * NevekRekord::Length);
   for (int32_t r = 0; r < count; ++r) {
@@ -210,59 +218,112 @@ KonvEredmeny Konvertalas(const QString& folder) {
     decodeRecord(tartalom.mid(qsizetype(r) * L, L), o);
     uj += encodeRecord(konvertal(o));
   }
-  const QString mentesPath = dataPath(folder, kRegiMentesFile);
+  return uj;
+}
+
+// Whether the backup name is free; else `e` says why the conversion stops (VanMentes, or the
+// question that failed).
+bool mentesSzabad(const QString& mentesPath, KonvEredmeny& e) {
   const Valasz<bool> vanMentes = vanNeven(mentesPath);
   if (!vanMentes) {
     e.hiba = vanMentes.hiba().nemOlvashato(kRegiMentesFile);
-    return e;
+    return false;
   }
   if (*vanMentes) {
     e.allapot = KonvAllapot::VanMentes;
-    return e;
+    return false;
   }
-  const QString temp = dir.filePath(kKonvTempFile);
-  if (const FajlEredmeny w = fajlIras(temp, uj, O_TRUNC); !w) {
-    torles(temp);
+  return true;
+}
+
+// Writes the converted records into the new file; a failed write leaves no new file.
+bool ujFajlIrasa(const KonvFajlok& f, const QByteArray& uj, KonvEredmeny& e) {
+  if (const FajlEredmeny w = fajlIras(f.temp, uj, O_TRUNC); !w) {
+    torles(f.temp);
     e.hiba = QStringLiteral("Az ideiglenes %1 fájl nem írható: %2.").arg(kKonvTempFile, w.miert());
-    return e;
+    return false;
   }
+  return true;
+}
+
+// Keeps the old file under the backup name; where it cannot, the new file goes.
+bool regiMentese(const KonvFajlok& f, const QByteArray& tartalom, KonvEredmeny& e) {
   bool letezik = false;
-  if (!mentes(regiPath, mentesPath, tartalom, &letezik)) {
-    torles(temp);
-    if (letezik) {
-      e.allapot = KonvAllapot::VanMentes;
-      return e;
-    }
-    e.hiba = QStringLiteral("A régi adatbázis nem menthető %1 néven.").arg(kRegiMentesFile);
-    return e;
+  if (mentes(f.regi, f.mentes, tartalom, &letezik)) return true;
+  torles(f.temp);
+  if (letezik) {
+    e.allapot = KonvAllapot::VanMentes;
+    return false;
   }
-  // The new file and the backup are on the disk before the rename: a power loss never leaves a
-  // converted file without its backup.
-  auto elvetes = [&](const QString& miert) {
-    torles(temp);
-    torles(mentesPath);
-    mappaSzinkron(folder);
-    e.hiba = miert;
-    return e;
-  };
-  if (const FajlEredmeny m = mappaSzinkron(folder); !m)
-    return elvetes(QStringLiteral("A program mappája nem írható ki a lemezre: %1.").arg(m.miert()));
-  // One rename puts the converted file in place; until it succeeds the old one is still there.
-  if (const FajlEredmeny r = atnevezes(temp, regiPath); !r)
-    return elvetes(QStringLiteral("A(z) %1 fájl nem cserélhető le: %2.").arg(kNevekFile, r.miert()));
-  // Done only once the rename is on the disk; else the old file is put back (the backup is a
-  // name of it), so that no conversion said to fail comes back after a power loss, nor one said
-  // to be done goes.
-  if (const FajlEredmeny m = mappaSzinkron(folder); !m) {
-    e.hiba = QStringLiteral("A program mappája nem írható ki a lemezre: %1.").arg(m.miert());
-    if (atnevezes(mentesPath, regiPath)) {
-      mappaSzinkron(folder);
-      return e;
-    }
-    e.hiba = QStringLiteral("A(z) %1 fájl konvertálása megtörtént, de a lemez hibát jelzett a mappa kiírásakor (%2): "
-                            "egy áramszünet után a program következő indításakor a régi adatbázis állhat vissza.")
-                 .arg(kNevekFile, m.miert());
+  e.hiba = QStringLiteral("A régi adatbázis nem menthető %1 néven.").arg(kRegiMentesFile);
+  return false;
+}
+
+// A conversion given up before its rename reached the disk: the new file and the backup go.
+bool elvetes(const KonvFajlok& f, const QString& miert, KonvEredmeny& e) {
+  torles(f.temp);
+  torles(f.mentes);
+  mappaSzinkron(f.mappa);
+  e.hiba = miert;
+  return false;
+}
+
+// Flushes the folder that holds the new file and the backup.
+bool ujEsMentesLemezen(const KonvFajlok& f, KonvEredmeny& e) {
+  if (const FajlEredmeny m = mappaSzinkron(f.mappa); !m)
+    return elvetes(f, QStringLiteral("A program mappája nem írható ki a lemezre: %1.").arg(m.miert()), e);
+  return true;
+}
+
+// Renames the new file onto the payer file; until it succeeds the old one is still there.
+bool ujFajlHelyere(const KonvFajlok& f, KonvEredmeny& e) {
+  if (const FajlEredmeny r = atnevezes(f.temp, f.regi); !r)
+    return elvetes(f, QStringLiteral("A(z) %1 fájl nem cserélhető le: %2.").arg(kNevekFile, r.miert()), e);
+  return true;
+}
+
+// Flushes the folder that holds the rename. Where that fails, the old file is put back (the
+// backup is a name of it) and the conversion fails; if it cannot be put back, the conversion
+// stands with a warning that a power loss may undo it.
+bool atnevezesLemezen(const KonvFajlok& f, KonvEredmeny& e) {
+  const FajlEredmeny m = mappaSzinkron(f.mappa);
+  if (m) return true;
+  e.hiba = QStringLiteral("A program mappája nem írható ki a lemezre: %1.").arg(m.miert());
+  if (atnevezes(f.mentes, f.regi)) {
+    mappaSzinkron(f.mappa);
+    return false;
   }
+  e.hiba = QStringLiteral("A(z) %1 fájl konvertálása megtörtént, de a lemez hibát jelzett a mappa kiírásakor (%2): "
+                          "egy áramszünet után a program következő indításakor a régi adatbázis állhat vissza.")
+               .arg(kNevekFile, m.miert());
+  return true;
+}
+
+}  // namespace
+
+KonvEredmeny Konvertalas(const QString& folder) {
+  KonvEredmeny e;
+  const QString regiPath = dataPath(folder, kNevekFile);
+  // The old file is read whole, known to be an old file and converted before any file is made.
+  const std::optional<QByteArray> beolvasott = regiBeolvasasa(regiPath, e);
+  if (!beolvasott || !regiFajl(*beolvasott, e)) return e;
+  const QByteArray& tartalom = *beolvasott;
+  const int32_t count = int32_t(tartalom.size() / RegiNevekRekord::Length);
+  const QByteArray uj = konvertaltRekordok(tartalom, count);
+  const KonvFajlok f{folder, regiPath, dataPath(folder, kRegiMentesFile), QDir(folder).filePath(kKonvTempFile)};
+  // An existing backup refuses the conversion: a backup is never replaced.
+  if (!mentesSzabad(f.mentes, e)) return e;
+  // The new file first: until the backup exists, a failure only removes it again.
+  if (!ujFajlIrasa(f, uj, e)) return e;
+  // Then the backup: the old file under a name that the rename leaves alone.
+  if (!regiMentese(f, tartalom, e)) return e;
+  // Both on the disk before the rename: a power loss never leaves a converted file without its backup.
+  if (!ujEsMentesLemezen(f, e)) return e;
+  // One rename puts the converted file in place.
+  if (!ujFajlHelyere(f, e)) return e;
+  // Done only once the rename is on the disk: no conversion said to fail comes back after a power
+  // loss, nor one said to be done goes.
+  if (!atnevezesLemezen(f, e)) return e;
   e.allapot = KonvAllapot::Kesz;
   e.rekordok = count;
   return e;
