@@ -121,9 +121,10 @@ bool csvBajtOszlopok(QByteArrayView sor, bool utf8, int oszlopok, CsvBajtSor& ki
   bool idezetben = false, hatar = false;  // inside quotes; a ';' since the opening '"'
   while (s < vege) {
     const unsigned char c = *s;
-    if (c < 0x80 || !utf8) {
+    // Most bytes are ordinary ones of a column: the loop is laid out for them.
+    if (c < 0x80 || !utf8) [[likely]] {
       ++s;
-      if (c == ';') {
+      if (c == ';') [[unlikely]] {
         ki.oszlop[size_t(o++)] = QByteArrayView(oszlop, p - oszlop);
         oszlop = p;
         hatar = hatar || idezetben;
@@ -131,7 +132,7 @@ bool csvBajtOszlopok(QByteArrayView sor, bool utf8, int oszlopok, CsvBajtSor& ki
           ki.idezettHatar = ki.idezettHatar || (hatar && std::memchr(s, '"', size_t(vege - s)) != nullptr);
           return true;
         }
-      } else if (c == '"') {
+      } else if (c == '"') [[unlikely]] {
         ki.idezettHatar = ki.idezettHatar || (idezetben && hatar);
         idezetben = !idezetben;
         hatar = false;
