@@ -225,11 +225,10 @@ VisszairasHibak helybenVisszairas(const QString& folder, const HelybenNaplo& j, 
   // The change is one: its files are put back only when every one still is its own (a later
   // change of one of them, or a file replaced since, makes the journal another state's).
   bool sajat = true;
-  for (const Nyitott& n : nyitott) {
-    if (!hibak.isEmpty() || !ellenoriz || j.regiFormatum) break;
-    const Valasz<bool> s = sajatFajl(n.fd, *n.t, n.ut);
-    if (!s) hibak.append({n.t->fajl, s.hiba()});
-    sajat = sajat && s && *s;
+  for (qsizetype i = 0; hibak.isEmpty() && ellenoriz && !j.regiFormatum && sajat && i < nyitott.size(); ++i) {
+    const Valasz<bool> s = sajatFajl(nyitott[i].fd, *nyitott[i].t, nyitott[i].ut);
+    if (!s) hibak.append({nyitott[i].t->fajl, s.hiba()});
+    sajat = s && *s;
   }
   const bool visszairhato = hibak.isEmpty() && sajat;
   for (const Nyitott& n : nyitott) {

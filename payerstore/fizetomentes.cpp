@@ -1,11 +1,9 @@
 #include "payerstore/fizetomentes.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cerrno>
 #include <memory>
 #include <optional>
 
